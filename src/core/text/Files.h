@@ -1,0 +1,40 @@
+#pragma once
+
+// Whole-file reading and writing. A file the user asked for is written whole or
+// not at all, and every failure comes back as a value naming the file and the
+// reason, ready for a message box or stderr.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tessaly::text {
+
+struct FileError {
+    std::filesystem::path path;
+    std::string action;  // "open", "read", "write", "create folder", "copy" ...
+    std::string reason;  // the system's words, e.g. "No space left on device"
+
+    // "Cannot write /home/ana/tour/js/st.css: No space left on device"
+    std::string message() const;
+};
+
+// Writes `bytes` to a temporary file in the target's folder, flushes it to disk
+// and renames it over `target`. An interrupted or failed write leaves any
+// earlier file untouched. A new file gets the usual permissions (0666 less the
+// umask); a replaced file keeps its own.
+std::optional<FileError> writeFileAtomic(const std::filesystem::path& target, std::string_view bytes);
+
+struct ReadResult {
+    std::string bytes;
+    std::optional<FileError> error;
+};
+
+// Reads a whole file as bytes.
+ReadResult readFile(const std::filesystem::path& path);
+
+// FileError for the current errno.
+FileError errnoError(const std::filesystem::path& path, std::string action, int errorNumber);
+
+}  // namespace tessaly::text

@@ -1,0 +1,48 @@
+#pragma once
+
+// Text helpers shared by every file format and editor rule. Text is UTF-8 in
+// std::string; widths are counted in characters (code points), never bytes.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tessaly::text {
+
+// Removes spaces (only ' ') at both ends.
+std::string trimSpaces(std::string_view s);
+
+// Removes spaces and NUL characters at both ends, the way fixed-width records
+// are read back (an empty record holds NULs, a filled one trailing spaces).
+std::string trimSpacesAndNul(std::string_view s);
+
+// ASCII case folding; other bytes are left alone.
+std::string toUpperAscii(std::string_view s);
+std::string toLowerAscii(std::string_view s);
+
+// True when `s` ends with `suffix`, comparing ASCII letters without regard to case.
+bool endsWithNoCase(std::string_view s, std::string_view suffix);
+
+// Replaces every occurrence of `from` (not empty) by `to`, in one left-to-right
+// pass that does not look again at replaced text.
+std::string replaceAll(std::string_view s, std::string_view from, std::string_view to);
+
+// Number of characters (code points) in a UTF-8 text. A byte that does not
+// start a valid sequence counts as one character.
+std::size_t characterCount(std::string_view s);
+
+// The first `count` characters of `s`, never splitting a character.
+std::string_view firstCharacters(std::string_view s, std::size_t count);
+
+// Cut to `width` characters, or filled up on the right with spaces to `width`.
+std::string fixedWidth(std::string_view s, std::size_t width);
+
+// Bytes as read from a file, to UTF-8: valid UTF-8 sequences are kept, every
+// other byte is decoded as Windows-1252 (files written on the first platform).
+// A UTF-8 byte order mark at the start is dropped.
+std::string decodeText(std::string_view bytes);
+
+// True when `s` is entirely valid UTF-8.
+bool isValidUtf8(std::string_view s);
+
+}  // namespace tessaly::text
