@@ -1,0 +1,42 @@
+#pragma once
+
+// How core reaches the person: message boxes and file choices. The window
+// implements it with Qt dialogs, the command line with stderr, tests with fakes.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace tessaly {
+
+enum class Icon { Information, Warning, Error };
+
+struct Message {
+    std::string text;  // lines separated by "\n"
+    std::string caption;
+    Icon icon = Icon::Information;
+
+    bool operator==(const Message&) const = default;
+};
+
+struct FileChoice {
+    enum class Mode { Open, Save };
+    Mode mode = Mode::Open;
+    std::string title;
+    std::string filter;       // "Description (*.x)|*.x|..." pairs
+    std::string initialName;  // e.g. "*.html"
+    std::filesystem::path initialFolder;
+};
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    // A message box with an OK button.
+    virtual void show(const Message& message) = 0;
+    // OK and Cancel; true for OK.
+    virtual bool confirm(const Message& message) = 0;
+    // The chosen file, or nothing when the person cancelled.
+    virtual std::optional<std::filesystem::path> chooseFile(const FileChoice& choice) = 0;
+};
+
+}  // namespace tessaly

@@ -1,0 +1,54 @@
+#pragma once
+
+// A Hot Spot: a timed, clickable marker over the published movie, and the fixed
+// list of ten user slots (plus the blank record 0).
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tessaly::hotspots {
+
+inline constexpr std::size_t kLinkWidth = 512;
+inline constexpr std::size_t kTitleWidth = 40;
+inline constexpr int kSlotCount = 10;
+
+struct HotSpot {
+    // Fixed-width texts: once assigned they are cut or space-filled to their
+    // width in characters. A blank record holds empty texts. Read them back
+    // through trimmedLink()/trimmedTitle().
+    std::string link;
+    std::string title;
+    std::int32_t yaw = 0;  // slider degrees, -179..180
+    double pos = 0.0;      // seconds; > 0 means the slot is in use
+    double time = 0.0;     // seconds shown
+    std::int32_t self = 0; // 1: open the link in the same window
+
+    void setLink(std::string_view text);
+    void setTitle(std::string_view text);
+    std::string trimmedLink() const;
+    std::string trimmedTitle() const;
+    bool inUse() const { return pos > 0; }
+
+    bool operator==(const HotSpot&) const = default;
+};
+
+// Records 0..10; 1..10 are the user's slots, record 0 stays blank.
+class HotSpotList {
+public:
+    // n in 0..10; anything else throws std::out_of_range.
+    HotSpot& at(int n);
+    const HotSpot& at(int n) const;
+    void clearSlot(int n) { at(n) = HotSpot{}; }
+    void clearAll() { records_.fill(HotSpot{}); }
+    int countInUse() const;
+
+    bool operator==(const HotSpotList&) const = default;
+
+private:
+    std::array<HotSpot, kSlotCount + 1> records_{};
+};
+
+}  // namespace tessaly::hotspots

@@ -1,0 +1,141 @@
+#include "core/model/ViewerSettings.h"
+
+
+#include "core/text/Numbers.h"
+
+namespace tessaly::model {
+namespace {
+
+std::vector<std::string> yawItems() {
+    std::vector<std::string> items{" auto"};
+    for (int k = 0; k <= 11; ++k) items.push_back(" " + std::to_string(30 * k) + " degree");
+    return items;
+}
+
+std::vector<std::string> volumeItems() {
+    std::vector<std::string> items;
+    for (int i = 1; i <= 11; ++i) items.push_back(std::to_string(10 * (i - 1)) + "%");
+    return items;
+}
+
+}  // namespace
+
+std::vector<std::string> buildZoomList(int zoomMax) {
+    // (zoomMax - 30) / 10 to the nearest integer, halves to even, at most 15.
+    const int count = std::min(15, text::roundHalfEven((zoomMax - 30) / 10.0));
+    std::vector<std::string> items;
+    for (int i = 1; i <= count; ++i) items.push_back(std::to_string(30 + 10 * i));
+    return items;
+}
+
+const std::vector<std::string>& fixedItems(ListField field) {
+    static const std::vector<std::string> windowSize{
+        "01.320x240", "02.400x300", "03.550x400",  "04.600x400",  "05.640x480",  "06.800x400",
+        "07.800x480", "08.800x600", "09.960x480", "10.1024x480", "11.1024x640", "12.1024x768"};
+    static const std::vector<std::string> controlBar{"Auto", "Minimal"};
+    static const std::vector<std::string> startYaw = yawItems();
+    static const std::vector<std::string> pitch{" auto", " 30 degree", " 20 degree", " 10 degree",
+                                                " 0",    "-10 degree", "-20 degree", "-30 degree"};
+    static const std::vector<std::string> tilt{
+        " auto",      " 40 degree", " 45 degree", " 50 degree", " 55 degree", " 60 degree", " 65 degree",
+        " 70 degree", " 75 degree", " 80 degree", " 85 degree", " 90 degree", " manual"};
+    static const std::vector<std::string> volume = volumeItems();
+    static const std::vector<std::string> winPosX{" auto", " left", " right", " center"};
+    static const std::vector<std::string> winPosY{" auto", " top", " bottom", " center"};
+    static const std::vector<std::string> mouseSpeed{" auto",  " 0.020", " 0.025", " 0.030",
+                                                     " 0.035", " 0.040", " 0.045", " 0.050"};
+    static const std::vector<std::string> maxFps{" auto", "  7", " 15", " 20", " 24", " 30", " 50", " 60"};
+    static const std::vector<std::string> quality{" auto", " 64", " 128", " 172", " 200", " 252", " 282"};
+    static const std::vector<std::string> none;
+
+    switch (field) {
+        case ListField::WindowSize: return windowSize;
+        case ListField::ControlBar: return controlBar;
+        case ListField::StartYaw: return startYaw;
+        case ListField::Pitch: return pitch;
+        case ListField::Tilt: return tilt;
+        case ListField::AudioVolume: return volume;
+        case ListField::WinPosX: return winPosX;
+        case ListField::WinPosY: return winPosY;
+        case ListField::MouseSpeed: return mouseSpeed;
+        case ListField::MaxFps: return maxFps;
+        case ListField::Quality: return quality;
+        case ListField::Zoom: break;
+    }
+    return none;
+}
+
+const std::vector<std::string>& ViewerSettings::items(ListField field) const {
+    return field == ListField::Zoom ? zoomItems : fixedItems(field);
+}
+
+int ViewerSettings::position(ListField field) const {
+    switch (field) {
+        case ListField::WindowSize: return windowSize;
+        case ListField::Zoom: return zoom;
+        case ListField::ControlBar: return controlBar;
+        case ListField::StartYaw: return startYaw;
+        case ListField::Pitch: return pitch;
+        case ListField::Tilt: return tilt;
+        case ListField::AudioVolume: return audioVolume;
+        case ListField::WinPosX: return winPosX;
+        case ListField::WinPosY: return winPosY;
+        case ListField::MouseSpeed: return mouseSpeed;
+        case ListField::MaxFps: return maxFps;
+        case ListField::Quality: return quality;
+    }
+    return 0;
+}
+
+void ViewerSettings::setPosition(ListField field, int value) {
+    const int count = static_cast<int>(items(field).size());
+    const int normalised = (value >= 1 && value <= count) ? value : 0;
+    switch (field) {
+        case ListField::WindowSize: windowSize = normalised; break;
+        case ListField::Zoom: zoom = normalised; break;
+        case ListField::ControlBar: controlBar = normalised; break;
+        case ListField::StartYaw: startYaw = normalised; break;
+        case ListField::Pitch: pitch = normalised; break;
+        case ListField::Tilt: tilt = normalised; break;
+        case ListField::AudioVolume: audioVolume = normalised; break;
+        case ListField::WinPosX: winPosX = normalised; break;
+        case ListField::WinPosY: winPosY = normalised; break;
+        case ListField::MouseSpeed: mouseSpeed = normalised; break;
+        case ListField::MaxFps: maxFps = normalised; break;
+        case ListField::Quality: quality = normalised; break;
+    }
+}
+
+std::string ViewerSettings::selectedText(ListField field) const {
+    const auto& list = items(field);
+    const int p = position(field);
+    return (p >= 1 && p <= static_cast<int>(list.size())) ? list[static_cast<std::size_t>(p - 1)] : std::string();
+}
+
+void ViewerSettings::resetToDefaults() {
+    const ViewerSettings start;
+    windowSize = start.windowSize;
+    startYaw = start.startYaw;
+    zoom = start.zoom;
+    controlBar = start.controlBar;
+    tilt = start.tilt;
+    pitch = start.pitch;
+    audioVolume = start.audioVolume;
+    quality = start.quality;
+    maxFps = start.maxFps;
+    mouseSpeed = start.mouseSpeed;
+    fullScreen = start.fullScreen;
+    showControls = start.showControls;
+    stat = start.stat;
+    hsIcon = start.hsIcon;
+    htmlTitle.clear();
+    winPosX = start.winPosX;
+    winPosY = start.winPosY;
+    htmlBgColor = 0;
+    blackAreaColor = 0;
+    viewMode = 0;
+    // A zoom list built from an odd zoomMax may hold fewer than 9 items.
+    setPosition(ListField::Zoom, zoom);
+}
+
+}  // namespace tessaly::model
