@@ -1,0 +1,16 @@
+#pragma once
+
+// The verbs of the tessaly command. Each takes the arguments after the verb and
+// returns the process exit status; messages go to `err`, results to `out`.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tessaly::cli {
+
+using Arguments = std::vector<std::string>;
+
+int runResave(const Arguments& args, std::ostream& out, std::ostream& err);
+
+}  // namespace tessaly::cli
