@@ -1,0 +1,162 @@
+#include "core/hotspots/HotSpotEditor.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+#include "core/hotspots/HotSpotTexts.h"
+#include "core/text/Numbers.h"
+#include "core/text/Text.h"
+
+namespace tessaly::hotspots {
+
+int markerX(int yaw) { return 473 + text::roundHalfEven(224.0 * yaw / 185.0); }
+
+HotSpotEditor::HotSpotEditor(HotSpotList& list, HotSpotView& view, PreviewPlayer& player, Prompts& prompts,
+                             Scheduler& scheduler)
+    : list_(list), view_(view), player_(player), prompts_(prompts), scheduler_(scheduler) {}
+
+void HotSpotEditor::selectSlot(int n) {
+    if (n < 1 || n > kSlotCount) throw std::out_of_range("hot spot slot " + std::to_string(n));
+    currentSlot_ = n;
+    view_.setSelectedSlot(n);
+    showSlot(n);
+}
+
+void HotSpotEditor::selectNoSlot() {
+    currentSlot_ = 0;
+    view_.setSelectedSlot(0);
+    showSlot(0);
+}
+
+void HotSpotEditor::showSlot(int n) {
+    const HotSpot spot = list_.at(n);
+    // A project file may hold any yaw; the slider cannot show one outside its
+    // range, so the editor must not carry it on to the next "Add Hot Spot".
+    currentYaw_ = static_cast<std::int16_t>(std::clamp(spot.yaw, kYawMin, kYawMax));
+    view_.setLinkText(spot.trimmedLink());
+    view_.setTitleText(spot.trimmedTitle());
+    view_.setSelfTicked(spot.self == 1);
+    view_.setSliderPosition(currentYaw_);
+    view_.setMarkerX(markerX(currentYaw_));
+    if (spot.pos == 0) return;
+    if (n >= 1) {
+        showRow(n, spot);
+        view_.setTimeText(n, text::formatMask(spot.time, texts::kTimeMask));
+    }
+    seekStillFrame(spot.pos);
+}
+
+void HotSpotEditor::seekStillFrame(double pos) {
+    // Playing briefly makes the player decode and show the frame at `pos`;
+    // the second half runs later so the window keeps responding meanwhile.
+    player_.setPosition(pos);
+    player_.play();
+    scheduler_.runLater(kStillFrameDelay, [this, pos, alive = std::weak_ptr<const bool>(alive_)] {
+        if (alive.expired()) return;
+        player_.setPosition(pos);
+        player_.pause();
+        // The frame just painted may cover the marker.
+        view_.setMarkerX(markerX(currentYaw_));
+    });
+}
+
+void HotSpotEditor::addHotSpot() {
+    if (currentSlot_ == 0) return;
+    storeSlot(currentSlot_);
+}
+
+void HotSpotEditor::storeSlot(int n) {
+    const std::string link = view_.linkText();
+    const std::string title = view_.titleText();
+    const std::string timeText = view_.timeText(n);
+
+    if (text::trimSpaces(link).empty()) {
+        warn(texts::kLinkEmpty);
+        return;
+    }
+    player_.pause();
+    const double pos = player_.position();
+    if (!(pos > 0) || !std::isfinite(pos)) {
+        warn(texts::kPositionZero);
+        return;
+    }
+    const double time = text::leadingNumber(timeText);
+    // An endless time could be neither shown in the row nor written to a file.
+    if (!(time > 0) || !std::isfinite(time)) {
+        warn(texts::kTimeUndetermined);
+        return;
+    }
+
+    HotSpot spot;
+    spot.setLink(link);
+    spot.setTitle(title);
+    spot.yaw = currentYaw_;
+    spot.pos = pos;
+    spot.time = time;
+    spot.self = view_.selfTicked() ? 1 : 0;
+    list_.at(n) = spot;
+    showRow(n, spot);
+}
+
+void HotSpotEditor::clearHotSpot() {
+    if (currentSlot_ == 0) {
+        clearAll();
+    } else {
+        clearSlot(currentSlot_);
+    }
+}
+
+void HotSpotEditor::clearSlot(int n) {
+    list_.clearSlot(n);
+    blankRow(n);
+    resetEditor();
+}
+
+void HotSpotEditor::clearAll() {
+    list_.clearAll();
+    for (int n = 1; n <= kSlotCount; ++n) blankRow(n);
+    view_.setSelectedSlot(1);
+    currentSlot_ = 1;
+    resetEditor();
+}
+
+void HotSpotEditor::resetEditor() {
+    view_.setLinkText({});
+    view_.setTitleText({});
+    view_.setSliderPosition(0);
+    currentYaw_ = 0;
+    view_.setMarkerX(markerX(0));
+}
+
+void HotSpotEditor::yawSliderMoved(int position) {
+    currentYaw_ = static_cast<std::int16_t>(position & 0xFFFF);
+    view_.setMarkerX(markerX(currentYaw_));
+}
+
+void HotSpotEditor::showLoadedList() {
+    for (int n = 1; n <= kSlotCount; ++n) {
+        // Show slot leaves the row of a blank slot alone; blank it so no row
+        // keeps values from before the load.
+        if (list_.at(n).pos == 0) blankRow(n);
+        showSlot(n);
+    }
+    selectNoSlot();
+}
+
+void HotSpotEditor::blankRow(int n) {
+    view_.setRowValues(n, {}, {});
+    view_.setTimeText(n, std::string(texts::kDefaultTimeText));
+}
+
+void HotSpotEditor::showRow(int n, const HotSpot& spot) {
+    view_.setRowValues(n, text::formatMask(spot.yaw, texts::kYawMask),
+                       text::formatMask(spot.pos, texts::kPosMask));
+}
+
+void HotSpotEditor::warn(std::string_view text) {
+    prompts_.show(Message{std::string(text), std::string(texts::kWarningCaption), Icon::Warning});
+}
+
+}  // namespace tessaly::hotspots

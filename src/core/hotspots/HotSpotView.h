@@ -1,0 +1,32 @@
+#pragma once
+
+// What the hot-spot editor reads from and shows in the window: the link and
+// title boxes, the "self HS mode" tick, the ten slot rows, the yaw slider and
+// the yaw marker. Rows are numbered 1 to 10.
+
+#include <string>
+
+namespace tessaly::hotspots {
+
+class HotSpotView {
+public:
+    virtual ~HotSpotView() = default;
+
+    virtual std::string linkText() const = 0;
+    virtual std::string titleText() const = 0;
+    virtual std::string timeText(int row) const = 0;
+    virtual bool selfTicked() const = 0;
+
+    virtual void setLinkText(const std::string& text) = 0;
+    virtual void setTitleText(const std::string& text) = 0;
+    virtual void setSelfTicked(bool ticked) = 0;
+    // Ticks the selector box of `slot` and unticks the others; 0 unticks all.
+    virtual void setSelectedSlot(int slot) = 0;
+    virtual void setRowValues(int row, const std::string& yaw, const std::string& pos) = 0;
+    virtual void setTimeText(int row, const std::string& text) = 0;
+    virtual void setSliderPosition(int yaw) = 0;
+    // Left edge of the yaw marker in window pixels; it is moved and repainted.
+    virtual void setMarkerX(int x) = 0;
+};
+
+}  // namespace tessaly::hotspots

@@ -1,0 +1,308 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Fakes.h"
+#include "core/hotspots/HotSpotEditor.h"
+#include "core/hotspots/HotSpotTexts.h"
+
+namespace tessaly::hotspots {
+namespace {
+
+using testing::FakePlayer;
+using testing::FakePrompts;
+using testing::FakeView;
+using testing::ManualScheduler;
+using testing::PlayerCall;
+using testing::Row;
+
+HotSpot makeSpot(const std::string& link, const std::string& title, int yaw, double pos, double time,
+                 int self) {
+    HotSpot spot;
+    spot.setLink(link);
+    spot.setTitle(title);
+    spot.yaw = yaw;
+    spot.pos = pos;
+    spot.time = time;
+    spot.self = self;
+    return spot;
+}
+
+Message warning(std::string_view text) { return Message{std::string(text), "Warning", Icon::Warning}; }
+
+class HotSpotEditorTest : public ::testing::Test {
+protected:
+    HotSpotList list;
+    FakeView view;
+    FakePlayer player;
+    FakePrompts prompts;
+    ManualScheduler scheduler;
+    HotSpotEditor editor{list, view, player, prompts, scheduler};
+
+    // The person has the movie paused at `at` seconds and fills the editor.
+    void typeSpot(const std::string& link, const std::string& title, double at) {
+        view.link = link;
+        view.title = title;
+        player.at = at;
+    }
+};
+
+TEST_F(HotSpotEditorTest, AddRefusesInOrderAndChangesNothing) {
+    struct Case {
+        std::string name, link, time;
+        double at;
+        std::string_view warning;
+        std::vector<PlayerCall> calls;
+    };
+    const std::vector<PlayerCall> paused{{"pause"}};
+    const std::vector<Case> cases{
+        {"link of spaces, before anything else", "     ", "", 0, texts::kLinkEmpty, {}},
+        {"empty link", "", "5.0", 12, texts::kLinkEmpty, {}},
+        {"no movie: position 0 after pausing", "a.html", "", 0, texts::kPositionZero, paused},
+        {"negative position", "a.html", "5.0", -1, texts::kPositionZero, paused},
+        {"time 0", "a.html", "0", 3, texts::kTimeUndetermined, paused},
+        {"time of letters", "a.html", "abc", 3, texts::kTimeUndetermined, paused},
+        {"empty time", "a.html", "", 3, texts::kTimeUndetermined, paused},
+        {"endless time", "a.html", "1e999", 3, texts::kTimeUndetermined, paused},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        list.at(2) = makeSpot("old", "kept", 40, 7.5, 3, 0);
+        editor.selectSlot(2);
+        view.rows[2] = Row{"40", "7.5", c.time};
+        player.calls.clear();
+        prompts.shown.clear();
+        typeSpot(c.link, "t", c.at);
+        const HotSpotList before = list;
+
+        editor.addHotSpot();
+
+        EXPECT_EQ(prompts.shown, std::vector<Message>{warning(c.warning)});
+        EXPECT_EQ(player.calls, c.calls);
+        EXPECT_EQ(list, before);
+        EXPECT_EQ(view.rows[2], (Row{"40", "7.5", c.time}));
+    }
+}
+
+TEST_F(HotSpotEditorTest, AddStoresEditorAndPreviewIntoTheSelectedSlot) {
+    editor.selectSlot(3);
+    editor.yawSliderMoved(-90);
+    typeSpot("  https://example.org/pier", "Pier", 12.25);
+    view.self = false;
+    view.rows[3].time = "12abc";
+
+    editor.addHotSpot();
+
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(player.calls, std::vector<PlayerCall>{{"pause"}});
+    const HotSpot& spot = list.at(3);
+    EXPECT_EQ(spot.link.substr(0, 26), "  https://example.org/pier");
+    EXPECT_EQ(spot.trimmedLink(), "https://example.org/pier");
+    EXPECT_EQ(spot.trimmedTitle(), "Pier");
+    EXPECT_EQ(spot.yaw, -90);
+    EXPECT_EQ(spot.pos, 12.25);
+    EXPECT_EQ(spot.time, 12);
+    EXPECT_EQ(spot.self, 0);
+    EXPECT_EQ(view.rows[3], (Row{"-90", "12.2", "12abc"}));  // the typed time stays
+    EXPECT_EQ(list.countInUse(), 1);
+}
+
+TEST_F(HotSpotEditorTest, AddIntoAUsedSlotReplacesAllSixFields) {
+    list.at(5) = makeSpot(std::string(600, 'x'), std::string(40, 'y'), 170, 99.9, 20, 1);
+    editor.selectSlot(5);
+    editor.yawSliderMoved(0);
+    typeSpot("b.html", "", 1.5);
+    view.self = false;
+    view.rows[5].time = "3";
+
+    editor.addHotSpot();
+
+    EXPECT_EQ(list.at(5), makeSpot("b.html", "", 0, 1.5, 3, 0));
+    EXPECT_EQ(view.rows[5], (Row{"0", "1.5", "3"}));
+}
+
+TEST_F(HotSpotEditorTest, AddCutsALongTitleToForty) {
+    const std::string title45(45, 't');
+    typeSpot("a.html", title45, 2);
+    editor.addHotSpot();
+    EXPECT_EQ(list.at(1).title, std::string(40, 't'));
+    EXPECT_EQ(list.at(1).trimmedTitle(), std::string(40, 't'));
+}
+
+TEST_F(HotSpotEditorTest, SelectingAnEmptySlotBlanksTheEditorAndLeavesPreviewAndRow) {
+    view.link = "typed";
+    view.title = "typed";
+    editor.yawSliderMoved(120);
+    view.rows[6] = Row{"33", "4.0", "8.0"};  // left over on screen
+
+    editor.selectSlot(6);
+
+    EXPECT_EQ(editor.currentSlot(), 6);
+    EXPECT_EQ(view.selected, 6);
+    EXPECT_EQ(view.link, "");
+    EXPECT_EQ(view.title, "");
+    EXPECT_FALSE(view.self);
+    EXPECT_EQ(editor.currentYaw(), 0);
+    EXPECT_EQ(view.slider, 0);
+    EXPECT_EQ(view.marker, 473);
+    EXPECT_TRUE(player.calls.empty());
+    EXPECT_TRUE(scheduler.queued.empty());
+    EXPECT_EQ(view.rows[6], (Row{"33", "4.0", "8.0"}));
+}
+
+TEST_F(HotSpotEditorTest, SelectingAUsedSlotFillsEditorAndRowAndShowsAStillFrame) {
+    list.at(8) = makeSpot("  c.html", "Tower", -179, 63.75, 7.25, 1);
+    view.self = false;
+
+    editor.selectSlot(8);
+
+    EXPECT_EQ(view.selected, 8);
+    EXPECT_EQ(view.link, "c.html");
+    EXPECT_EQ(view.title, "Tower");
+    EXPECT_TRUE(view.self);
+    EXPECT_EQ(editor.currentYaw(), -179);
+    EXPECT_EQ(view.slider, -179);
+    EXPECT_EQ(view.marker, 256);
+    EXPECT_EQ(view.rows[8], (Row{"-179", "63.8", "7.2"}));
+    // The first half now, the second once the frame has had 100 ms to decode.
+    EXPECT_EQ(player.calls, (std::vector<PlayerCall>{{"setPosition", 63.75}, {"play"}}));
+    ASSERT_EQ(scheduler.queued.size(), 1u);
+    EXPECT_EQ(scheduler.queued[0].first, std::chrono::milliseconds(100));
+
+    scheduler.runAll();
+    EXPECT_EQ(player.calls,
+              (std::vector<PlayerCall>{{"setPosition", 63.75}, {"play"}, {"setPosition", 63.75}, {"pause"}}));
+    EXPECT_EQ(view.marker, 256);
+
+    // Clicking the selected slot again seeks again.
+    player.calls.clear();
+    editor.selectSlot(8);
+    scheduler.runAll();
+    EXPECT_EQ(player.calls,
+              (std::vector<PlayerCall>{{"setPosition", 63.75}, {"play"}, {"setPosition", 63.75}, {"pause"}}));
+}
+
+TEST_F(HotSpotEditorTest, StillFrameStepAfterTheEditorIsGoneDoesNothing) {
+    list.at(2) = makeSpot("a", "", 0, 4, 5, 0);
+    {
+        HotSpotEditor shortLived(list, view, player, prompts, scheduler);
+        shortLived.selectSlot(2);
+    }
+    player.calls.clear();
+    scheduler.runAll();
+    EXPECT_TRUE(player.calls.empty());
+}
+
+TEST_F(HotSpotEditorTest, ShowingARecordWithAYawBeyondTheSliderKeepsTheSliderRange) {
+    list.at(4) = makeSpot("a", "", 1000, 4, 5, 0);
+    editor.selectSlot(4);
+    EXPECT_EQ(editor.currentYaw(), 180);
+    EXPECT_EQ(view.slider, 180);
+    EXPECT_EQ(view.marker, 691);
+    EXPECT_EQ(view.rows[4].yaw, "1000");  // the row shows what the record holds
+}
+
+TEST_F(HotSpotEditorTest, ClearHotSpotEmptiesOnlyTheSelectedSlot) {
+    list.at(4) = makeSpot("a.html", "A", 30, 9, 6, 1);
+    list.at(5) = makeSpot("b.html", "B", 60, 19, 6, 0);
+    view.rows[5] = Row{"60", "19.0", "6.0"};
+    editor.selectSlot(4);
+    view.self = true;
+
+    editor.clearHotSpot();
+
+    EXPECT_EQ(list.at(4), HotSpot{});
+    EXPECT_TRUE(list.at(5).inUse());
+    EXPECT_EQ(view.rows[4], (Row{"", "", "5.0"}));
+    EXPECT_EQ(view.rows[5], (Row{"60", "19.0", "6.0"}));
+    EXPECT_EQ(editor.currentSlot(), 4);
+    EXPECT_EQ(view.selected, 4);
+    EXPECT_TRUE(view.self);
+    EXPECT_EQ(view.link, "");
+    EXPECT_EQ(view.title, "");
+    EXPECT_EQ(editor.currentYaw(), 0);
+    EXPECT_EQ(view.slider, 0);
+    EXPECT_EQ(view.marker, 473);
+}
+
+TEST_F(HotSpotEditorTest, ClearAllEmptiesEverySlotAndSelectsSlotOne) {
+    for (int n = 1; n <= kSlotCount; ++n) {
+        list.at(n) = makeSpot("x", "y", n, n, 2, 0);
+        view.rows[static_cast<std::size_t>(n)] = Row{"1", "1.0", "2.0"};
+    }
+    editor.selectSlot(7);
+    view.self = false;
+
+    editor.clearAll();
+
+    EXPECT_EQ(list, HotSpotList{});
+    for (int n = 1; n <= kSlotCount; ++n) EXPECT_EQ(view.rows[static_cast<std::size_t>(n)], Row{});
+    EXPECT_EQ(editor.currentSlot(), 1);
+    EXPECT_EQ(view.selected, 1);
+    EXPECT_FALSE(view.self);
+    EXPECT_EQ(view.marker, 473);
+}
+
+TEST_F(HotSpotEditorTest, ProjectLoadShowsEverySlotThenSelectsNone) {
+    list.at(2) = makeSpot("two.html", "Two", 45, 10, 4, 1);
+    list.at(9) = makeSpot("nine.html", "Nine", -45, 0.5, 12.5, 0);
+    view.rows[3] = Row{"77", "77.0", "9.0"};  // from the project before
+
+    editor.showLoadedList();
+
+    EXPECT_EQ(view.rows[2], (Row{"45", "10.0", "4.0"}));
+    EXPECT_EQ(view.rows[9], (Row{"-45", ".5", "12.5"}));
+    EXPECT_EQ(view.rows[3], Row{});
+    EXPECT_EQ(editor.currentSlot(), 0);
+    EXPECT_EQ(view.selected, 0);
+    EXPECT_EQ(view.link, "");
+    EXPECT_FALSE(view.self);
+    EXPECT_EQ(view.marker, 473);
+    // One seek for each slot in use.
+    EXPECT_EQ(player.calls,
+              (std::vector<PlayerCall>{{"setPosition", 10}, {"play"}, {"setPosition", 0.5}, {"play"}}));
+    EXPECT_EQ(scheduler.queued.size(), 2u);
+    scheduler.runAll();
+    player.calls.clear();
+
+    // Nothing is selected: Add does nothing at all.
+    typeSpot("new.html", "New", 30);
+    editor.addHotSpot();
+    EXPECT_TRUE(player.calls.empty());
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(list.countInUse(), 2);
+
+    // Clear then empties every slot and selects slot 1.
+    editor.clearHotSpot();
+    EXPECT_EQ(list, HotSpotList{});
+    EXPECT_EQ(view.rows[2], Row{});
+    EXPECT_EQ(editor.currentSlot(), 1);
+    EXPECT_EQ(view.selected, 1);
+}
+
+TEST_F(HotSpotEditorTest, SliderTakesTheLowSixteenBitsAndTheMarkerFollows) {
+    editor.yawSliderMoved(180);
+    EXPECT_EQ(editor.currentYaw(), 180);
+    EXPECT_EQ(view.marker, 691);
+    editor.yawSliderMoved(0xFFFF);
+    EXPECT_EQ(editor.currentYaw(), -1);
+    EXPECT_EQ(view.marker, 472);
+    editor.yawSliderMoved(0x10000 + 45);
+    EXPECT_EQ(editor.currentYaw(), 45);
+    EXPECT_EQ(view.slider, 0);  // the slider moved itself; the editor does not set it back
+}
+
+TEST(YawMarker, SpreadsTheSliderRangeOverThePreview) {
+    EXPECT_EQ(markerX(-179), 256);
+    EXPECT_EQ(markerX(-178), 257);
+    EXPECT_EQ(markerX(-1), 472);
+    EXPECT_EQ(markerX(0), 473);
+    EXPECT_EQ(markerX(1), 474);
+    EXPECT_EQ(markerX(179), 690);
+    EXPECT_EQ(markerX(180), 691);
+}
+
+}  // namespace
+}  // namespace tessaly::hotspots
