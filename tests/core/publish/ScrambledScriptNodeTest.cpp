@@ -61,7 +61,7 @@ TEST(ScrambledScriptInNode, VariablesComeBackAsPublished) {
     settings.blackAreaColor = 0x00FF8000;
     hotspots::HotSpotList list;
     list.at(1) = spot(12.5, 5, 0, "Door", "door.html", 0);
-    list.at(2) = spot(0.5, 3.25, -90, "A - B", "tour - part 2.html", 1);
+    list.at(2) = spot(0.5, 3.25, -90, "A - B", "tour - room 2.html", 1);
     list.at(4) = spot(7, 1, 180, "Café – Ωmega 😀", "", 0);
     list.at(5) = spot(8, 2, 45, R"(Say "hi" \ it's </script>)", "x.html?a=1&b=(2)", 0);
 
@@ -88,7 +88,7 @@ TEST(ScrambledScriptInNode, VariablesComeBackAsPublished) {
         "HotSpotItem_title=[\"Door\",\"A - B\",\"\",\"Café – Ωmega 😀\",\"Say \\\"hi\\\" \\\\ it's "
         "</script>\","
         "\"\",\"\",\"\",\"\",\"\"]\n"
-        "HotSpotItem_link=[\"door.html\",\"tour - part 2.html\",\"\",\"\",\"x.html?a=1&b=(2)\","
+        "HotSpotItem_link=[\"door.html\",\"tour - room 2.html\",\"\",\"\",\"x.html?a=1&b=(2)\","
         "\"\",\"\",\"\",\"\",\"\"]\n"
         "HotSpotItem_self=[false,true,false,false,false,false,false,false,false,false]\n";
     const auto actual = text::readFile(result);

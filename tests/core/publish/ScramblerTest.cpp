@@ -41,8 +41,8 @@ TEST(Scrambler, CompactsLikeTheViewerExpects) {
 
 TEST(Scrambler, StringLiteralsKeepTheirSpaces) {
     EXPECT_EQ(compactLine(R"(HotSpotItem_title[0] = "A - B";)"), R"(HotSpotItem_title[0]="A - B";)");
-    EXPECT_EQ(compactLine(R"(x = 'tour - part 2.html' + "a \" ( b" ;)"),
-              R"(x='tour - part 2.html'+"a \" ( b";)");
+    EXPECT_EQ(compactLine(R"(x = 'tour - room 2.html' + "a \" ( b" ;)"),
+              R"(x='tour - room 2.html'+"a \" ( b";)");
     EXPECT_EQ(compactLine(R"(a = "\\" ; b = ' , ')"), R"(a="\\";b=' , ')");
     // An unfinished literal stays as it is to the end of the line.
     EXPECT_EQ(compactLine(R"(a = "x - )"), R"(a="x - )");
