@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -21,6 +23,8 @@
 #include "app/ToolTips.h"
 #include "app/WindowTexts.h"
 #include "core/hotspots/HotSpotEditor.h"
+#include "core/model/SettingsFile.h"
+#include "core/publish/Publisher.h"
 #include "core/text/Text.h"
 #include "ui/Fonts.h"
 #include "ui/QtPrompts.h"
@@ -37,11 +41,20 @@ const char kActionId[] = "tessalyId";
 
 QFont titleFont() { return ui::serifFont(25, true, true); }
 
+const char kProjectOpenFilter[] = "Project files|*.hs5|";
+const char kProjectSaveFilter[] = "Project file (*.hs5)|*.hs5|";
+const char kProjectOpenTitle[] = "Load a Project";
+const char kProjectSaveTitle[] = "Save the Project";
+const char kProjectSaveName[] = "*.hs5";
+const char kErrorCaption[] = "Error";
+
 int pathLabelId(int slot) {
     return slot == 1 ? ids::kMoviePath1 : slot == 2 ? ids::kMoviePath2 : ids::kMoviePath3;
 }
 
 }  // namespace
+
+std::string currentFolder() { return QDir::currentPath().toStdString(); }
 
 MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, QWidget* parent)
     : QMainWindow(parent),
@@ -79,6 +92,7 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, QWidget* pa
         std::make_unique<SettingsBinding>(client_, setup_.start, [this](bool on) { showToolTipHelp(on); });
     panel_->setSelectedSlot(editor_->currentSlot());
 
+    applySettingsFile();
     toolTips_ = new ToolTips(client_);
     showToolTipHelp(settings_->toolTipHelp() == 1);
     buildAccelerators();
@@ -227,11 +241,29 @@ void MainWindow::showEvent(QShowEvent* event) {
     }
 }
 
+void MainWindow::applySettingsFile() {
+    model::ViewerSettings s = settings_->read();
+    if (const auto error = model::loadSettings(setup_.settingsPath, s, currentFolder())) {
+        reportError(*error);
+        return;
+    }
+    settings_->write(s);
+}
+
+model::MovieSlots MainWindow::movieSlots() const {
+    return {ui::utf8(moviePath(1)), ui::utf8(moviePath(2)), ui::utf8(moviePath(3))};
+}
+
+void MainWindow::reportError(const text::FileError& error) {
+    prompts_->show(Message{error.message(), kErrorCaption, Icon::Error});
+}
+
 bool MainWindow::confirmExit() {
     const Message question{std::string(texts::kExitQuestion), std::string(texts::kExitCaption),
                            Icon::Warning};
     if (!prompts_->confirm(question)) return false;
-    // saveSettingsQuietly() when the settings file is wired.
+    // Leaving keeps the options silently, and only once a main movie is chosen.
+    model::saveSettings(setup_.settingsPath, settings_->read(), ui::utf8(moviePath(1)));
     return true;
 }
 
@@ -246,7 +278,27 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::requestExit() { close(); }
 
-void MainWindow::publish() {}
+void MainWindow::publish() {
+    // Copying a large movie takes a while: show how far it is and keep painting.
+    QProgressDialog progress(this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setCancelButton(nullptr);
+    progress.setMinimumDuration(300);
+    progress.setRange(0, 1000);
+    const auto onProgress = [&progress](const std::filesystem::path& movie, std::uint64_t done,
+                                        std::uint64_t total) {
+        progress.setLabelText(ui::qpath(movie.filename()));
+        progress.setValue(total == 0 ? 1000 : static_cast<int>(done * 1000 / total));
+        QCoreApplication::processEvents();
+    };
+    publish::Publisher publisher(*prompts_, *player_, onProgress);
+    model::ViewerSettings s = settings_->read();
+    const publish::PublishResult result = publisher.publishWebMovie(movieSlots(), s, hotSpots_);
+    progress.reset();
+    // The save folder and a rejected custom size come back changed.
+    settings_->write(s);
+    if (result == publish::PublishResult::Succeeded) tick_->play();
+}
 
 void MainWindow::about() {
     AboutBox box(this, launcher_);
@@ -265,7 +317,15 @@ void MainWindow::optionsByDefault() {
 
 void MainWindow::toggleToolTips() { settings_->setToolTipHelp(settings_->toolTipHelp() == 0 ? 1 : 0); }
 
-void MainWindow::saveOptions() {}
+void MainWindow::saveOptions() {
+    const model::SaveResult result =
+        model::saveSettings(setup_.settingsPath, settings_->read(), ui::utf8(moviePath(1)));
+    if (result.status == model::SaveStatus::NoMovie) {
+        prompts_->show(model::noMovieMessage());
+    } else if (result.status == model::SaveStatus::Failed && result.error) {
+        reportError(*result.error);
+    }
+}
 
 void MainWindow::userGuide() {
     launcher_.openUrl(QUrl::fromLocalFile(ui::qpath(setup_.programFolder / "publisher.pdf")));
@@ -305,9 +365,59 @@ void MainWindow::chooseColour(int buttonId) {
     busy = false;
 }
 
-void MainWindow::loadProject() {}
+void MainWindow::loadProject() {
+    FileChoice choice;
+    choice.mode = FileChoice::Mode::Open;
+    choice.title = kProjectOpenTitle;
+    choice.filter = kProjectOpenFilter;
+    choice.initialFolder = settings_->loadDir();
+    const std::optional<std::filesystem::path> chosen = prompts_->chooseFile(choice);
+    if (!chosen) return;
+    repaint();
+    if (text::trimSpaces(chosen->string()).empty()) return;
+    settings_->setLoadDir(chosen->parent_path().string());
 
-void MainWindow::saveProject() {}
+    model::ViewerSettings s = settings_->read();
+    model::MovieSlots movies;
+    hotspots::HotSpotList list;
+    // A project that cannot be read changes nothing.
+    if (const auto error = model::loadProject(*chosen, s, movies, list, currentFolder())) {
+        reportError(*error);
+        return;
+    }
+    // Movie paths written relative to the project are found beside it.
+    for (std::string& movie : movies) {
+        if (!movie.empty() && std::filesystem::path(movie).is_relative()) {
+            movie = (chosen->parent_path() / movie).lexically_normal().string();
+        }
+    }
+    settings_->write(s);
+    for (int slot = 1; slot <= 3; ++slot)
+        setMoviePath(slot, ui::qs(movies[static_cast<std::size_t>(slot - 1)]));
+    hotSpots_ = list;
+    editor_->showLoadedList();
+    repaint();
+    player_->open(movies[0]);
+    player_->play();
+}
+
+void MainWindow::saveProject() {
+    FileChoice choice;
+    choice.mode = FileChoice::Mode::Save;
+    choice.title = kProjectSaveTitle;
+    choice.filter = kProjectSaveFilter;
+    choice.initialName = kProjectSaveName;
+    choice.initialFolder = settings_->loadDir();
+    const std::optional<std::filesystem::path> chosen = prompts_->chooseFile(choice);
+    if (!chosen) return;
+    repaint();
+    const std::string name = model::projectSaveName(chosen->string());
+    if (name.empty()) return;
+    settings_->setSaveDir(chosen->parent_path().string());
+    if (const auto error = model::saveProject(name, settings_->read(), movieSlots(), hotSpots_)) {
+        reportError(*error);
+    }
+}
 
 void MainWindow::removeAdditionalMovies() {
     setMoviePath(2, {});

@@ -13,7 +13,9 @@
 #include "app/CommandDispatcher.h"
 #include "app/Controls.h"
 #include "core/hotspots/HotSpot.h"
+#include "core/model/ProjectFile.h"
 #include "core/model/ViewerSettings.h"
+#include "core/text/Files.h"
 
 namespace tessaly::hotspots {
 class HotSpotEditor;
@@ -38,6 +40,9 @@ struct WindowSetup {
     std::filesystem::path settingsPath;   // the settings file, read at creation
     std::filesystem::path programFolder;  // where selector and publisher.pdf lie
 };
+
+// The process's current folder, where a file's empty folder values point.
+std::string currentFolder();
 
 class MainWindow : public QMainWindow, private CommandOperations {
     Q_OBJECT
@@ -78,6 +83,9 @@ private:
     void showToolTipHelp(bool on);
     PathLabel* pathLabel(int slot) const;
     bool confirmExit();
+    void applySettingsFile();
+    model::MovieSlots movieSlots() const;
+    void reportError(const text::FileError& error);
 
     // CommandOperations
     void publish() override;

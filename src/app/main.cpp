@@ -1,23 +1,30 @@
 // publisher: the Tessaly authoring window.
 
 #include <QApplication>
-#include <QDir>
+#include <QStandardPaths>
 #include <filesystem>
 
 #include "app/Launcher.h"
 #include "app/MainWindow.h"
 #include "app/ToolTips.h"
+#include "core/model/AppState.h"
 #include "ui/Strings.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     tessaly::app::ToolTips::installStyle(app);
 
+    using tessaly::ui::toPath;
+    const std::filesystem::path executable = toPath(QCoreApplication::applicationFilePath());
+    const std::filesystem::path configFolder =
+        toPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    const tessaly::model::AppState state = tessaly::model::startState(
+        tessaly::app::currentFolder(), tessaly::model::settingsFilePath(executable, configFolder));
+
     tessaly::app::WindowSetup setup;
-    const std::string current = QDir::currentPath().toStdString();
-    setup.start.loadDir = current;
-    setup.start.saveDir = current;
-    setup.programFolder = tessaly::ui::toPath(QCoreApplication::applicationDirPath());
+    setup.start = state.settings;
+    setup.settingsPath = state.settingsPath;
+    setup.programFolder = executable.parent_path();
 
     tessaly::app::DesktopLauncher launcher;
     tessaly::app::MainWindow window(setup, launcher);
