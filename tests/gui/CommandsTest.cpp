@@ -1,0 +1,251 @@
+// Every menu item, button and accelerator reaching its operation, with the
+// click tick, the command filter and the exit confirmation.
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "WindowHarness.h"
+#include "app/ColorChooser.h"
+#include "app/ControlIds.h"
+#include "app/SettingsBinding.h"
+#include "app/ToolTips.h"
+#include "ui/FileDialog.h"
+#include "ui/TickSound.h"
+
+namespace tessaly::gui_test {
+namespace {
+
+using namespace app::ids;
+
+// What each command is seen to do, from a fresh window. Returns a description
+// of what happened, so one table checks menu items, buttons and keys alike.
+class CommandEffects : public WindowTest {
+protected:
+    // The observable effect of the command just sent.
+    std::string effect(const std::function<void()>& send) {
+        ui::FileDialog::setScripted(true);  // forget earlier requests
+        launcher_.started.clear();
+        launcher_.opened.clear();
+        launcher_.activations = 0;
+        messages();
+        window().setMoviePath(2, QStringLiteral("/m/two.webm"));
+        window().control<QCheckBox>(kIcon1)->setChecked(true);
+        const QString modal = closeModal(send);
+        if (!modal.isEmpty()) return "window " + modal.toStdString();
+        if (const auto request = ui::FileDialog::lastRequest())
+            return "dialog " + request->title.toStdString();
+        const std::vector<Message> shown = messages();
+        if (!shown.empty()) return "message " + shown.front().text;
+        if (!launcher_.opened.empty()) return "open " + launcher_.opened.front().fileName().toStdString();
+        if (launcher_.activations > 0) return "selector";
+        if (window().moviePath(2).isEmpty()) return "movie paths emptied";
+        if (!window().toolTips().active()) return "tooltips off";
+        return "nothing";
+    }
+};
+
+TEST_F(CommandEffects, EveryMenuItemReachesItsOperation) {
+    // The exit question is answered Cancel so the window stays.
+    const std::vector<std::pair<int, std::string>> table = {
+        {kLoadMovie1, "dialog Load a Web Movie"},
+        {kPublish, "message Movie file does not selected !\nFirts movie file must be selected !"},
+        {kLoadProject, "dialog Load a Project"},
+        {kSaveProject, "dialog Save the Project"},
+        {kExit, "message Are you sure?"},
+        {kSelector, "selector"},
+        {kOptionsByDefault, "movie paths emptied"},
+        {kSaveOptions, "message You need to choose any video file, then you can save a parameters"},
+        {kRemoveAdditional, "movie paths emptied"},
+        {kToolTipToggle, "tooltips off"},
+        {kShortHelp, "window Help"},
+        {kUserGuide, "open publisher.pdf"},
+        {kAbout, "window About"},
+    };
+    for (const auto& [id, expected] : table) {
+        QAction* action = window().menuAction(id);
+        ASSERT_NE(action, nullptr) << id;
+        ui::QtPrompts::setNextAnswer(false);
+        EXPECT_EQ(effect([action] { action->trigger(); }), expected)
+            << "menu " << action->text().toStdString();
+        ui::QtPrompts::setScripted(true);
+        if (id == kToolTipToggle) window().command(kToolTipToggle);  // back on
+    }
+}
+
+TEST_F(CommandEffects, EveryButtonReachesItsOperation) {
+    window().show();
+    const std::vector<std::pair<int, std::string>> table = {
+        {kLoadMovie1, "dialog Load a Web Movie"},
+        {kLoadMovie2, "dialog Load a Web Movie"},
+        {kLoadMovie3, "dialog Load a Web Movie"},
+        {kPublish, "message Movie file does not selected !\nFirts movie file must be selected !"},
+        {kOptionsByDefault, "movie paths emptied"},
+        {kSaveOptions, "message You need to choose any video file, then you can save a parameters"},
+        {kAbout, "window About"},
+        {kExit, "message Are you sure?"},
+        {kAddHotSpot, "message The link of Hot Spot is empty"},
+    };
+    for (const auto& [id, expected] : table) {
+        QWidget* button = window().control(id);
+        ui::QtPrompts::setNextAnswer(false);
+        EXPECT_EQ(effect([button] { QTest::mouseClick(button, Qt::LeftButton); }), expected)
+            << "button " << id;
+        ui::QtPrompts::setScripted(true);
+    }
+}
+
+TEST_F(CommandEffects, EveryAcceleratorReachesItsOperation) {
+    window().show();
+    QApplication::setActiveWindow(&window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::string expected;
+    } table[] = {
+        {Qt::Key_F1, Qt::NoModifier, "window Help"},
+        {Qt::Key_L, Qt::ControlModifier, "dialog Load a Web Movie"},
+        {Qt::Key_P, Qt::ControlModifier,
+         "message Movie file does not selected !\nFirts movie file must be selected !"},
+        {Qt::Key_F1, Qt::ControlModifier, "open publisher.pdf"},
+    };
+    for (const auto& k : table) {
+        // A closed modal window may leave no window active.
+        QApplication::setActiveWindow(&window());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+        EXPECT_EQ(effect([&] { QTest::keyClick(&window(), k.key, k.modifiers); }), k.expected) << k.expected;
+    }
+}
+
+TEST_F(WindowTest, TickForEveryCommandButNotForTextChanges) {
+    window().show();
+    QApplication::setActiveWindow(&window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    ui::TickSound& tick = window().tick();
+    int before = tick.playCount();
+    QTest::keyClicks(window().control(kHtmlTitle), QStringLiteral("abc"));
+    EXPECT_EQ(tick.playCount(), before) << "typing is no command";
+
+    auto* list = window().control<QComboBox>(kZoom);
+    emit list->activated(2);
+    EXPECT_EQ(tick.playCount(), before + 1) << "a list choice ticks";
+
+    QTest::keyClick(&window(), Qt::Key_Escape);
+    EXPECT_EQ(tick.playCount(), before + 2) << "Esc ticks";
+    EXPECT_TRUE(window().isVisible()) << "and nothing else";
+
+    QTest::mouseClick(window().control(kWindowSizeLabel), Qt::LeftButton);
+    EXPECT_EQ(tick.playCount(), before + 3) << "a notifying label ticks";
+
+    before = tick.playCount();
+    ui::FileDialog::setNextAnswer(std::nullopt);
+    window().command(kLoadProject);
+    EXPECT_EQ(tick.playCount(), before + 2) << "Load Project ticks twice";
+}
+
+TEST_F(WindowTest, IconBoxesActAsOneChoice) {
+    auto* icon1 = window().control<QCheckBox>(kIcon1);
+    auto* icon2 = window().control<QCheckBox>(kIcon2);
+    QTest::mouseClick(icon2, Qt::LeftButton);
+    EXPECT_FALSE(icon1->isChecked());
+    EXPECT_TRUE(icon2->isChecked());
+    QTest::mouseClick(icon2, Qt::LeftButton);
+    EXPECT_TRUE(icon2->isChecked()) << "clicking the ticked one keeps it ticked";
+    QTest::mouseClick(icon1, Qt::LeftButton);
+    EXPECT_TRUE(icon1->isChecked());
+    EXPECT_FALSE(icon2->isChecked());
+    EXPECT_EQ(window().settings().read().hsIcon, 1);
+}
+
+TEST_F(WindowTest, ColourChoosersSetTheirColourAndCancelKeepsIt) {
+    app::ColorChooser::setNextAnswer(QColor(255, 0, 0));
+    window().command(kBgColorChoose);
+    EXPECT_EQ(window().settings().read().htmlBgColor, 0x0000FFu) << "red in the low byte";
+    EXPECT_EQ(window().control(kBgColorSwatch)->palette().color(QPalette::Window), QColor(255, 0, 0));
+    app::ColorChooser::setNextAnswer(std::nullopt);
+    window().command(kBgColorChoose);
+    EXPECT_EQ(window().settings().read().htmlBgColor, 0x0000FFu) << "cancel keeps the colour";
+
+    app::ColorChooser::setNextAnswer(QColor(0x12, 0x34, 0x56));
+    window().command(kBlackAreaChoose);
+    EXPECT_EQ(window().settings().read().blackAreaColor, 0x563412u);
+    EXPECT_EQ(window().control(kBlackAreaSwatch)->palette().color(QPalette::Window),
+              QColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(window().settings().read().htmlBgColor, 0x0000FFu);
+}
+
+TEST_F(WindowTest, SelectorIsBroughtForwardOrStartedFromTheProgramFolder) {
+    launcher_.selectorRunning = true;
+    window().command(kSelector);
+    EXPECT_TRUE(launcher_.started.empty()) << "a running copy comes forward";
+    launcher_.selectorRunning = false;
+    window().command(kSelector);
+    ASSERT_EQ(launcher_.started.size(), 1u);
+    EXPECT_EQ(launcher_.started[0].toStdString(), (folder() / "bin" / "selector").string());
+    window().command(kUserGuide);
+    ASSERT_EQ(launcher_.opened.size(), 1u);
+    EXPECT_EQ(launcher_.opened[0].toLocalFile().toStdString(), (folder() / "bin" / "publisher.pdf").string());
+}
+
+TEST_F(WindowTest, ToolTipToggleSwitchesMenuTickAndTips) {
+    QAction* item = window().menuAction(kToolTipToggle);
+    item->trigger();
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_FALSE(window().toolTips().active());
+    EXPECT_EQ(window().settings().toolTipHelp(), 0);
+    item->trigger();
+    EXPECT_TRUE(item->isChecked());
+    EXPECT_TRUE(window().toolTips().active());
+    EXPECT_EQ(window().settings().toolTipHelp(), 1);
+}
+
+TEST_F(WindowTest, ExitAsksAndStaysOnCancel) {
+    window().show();
+    ui::QtPrompts::setNextAnswer(false);
+    window().command(kExit);
+    std::vector<Message> shown = messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "Are you sure?");
+    EXPECT_EQ(shown[0].caption, "Exit IDE");
+    EXPECT_EQ(shown[0].icon, Icon::Warning);
+    EXPECT_TRUE(window().isVisible());
+    // The title bar's close asks the same, without a tick.
+    const int ticks = window().tick().playCount();
+    window().close();
+    EXPECT_FALSE(window().isVisible()) << "OK closes";
+    EXPECT_EQ(window().tick().playCount(), ticks);
+    EXPECT_EQ(messages().size(), 1u);
+}
+
+TEST_F(WindowTest, OptionsByDefaultResetsOptionsAndMoviesButKeepsTheRest) {
+    window().control<QComboBox>(kWindowSize)->setCurrentIndex(0);
+    window().control<QCheckBox>(kStat)->setChecked(true);
+    window().control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Tour"));
+    window().control<QLineEdit>(kCustomWidth)->setText(QStringLiteral("640"));
+    app::ColorChooser::setNextAnswer(QColor(1, 2, 3));
+    window().command(kBgColorChoose);
+    window().command(kToolTipToggle);
+    for (int slot = 1; slot <= 3; ++slot) window().setMoviePath(slot, QStringLiteral("/m/a.mp4"));
+    window().hotSpots().at(2).pos = 3.5;
+
+    window().command(kOptionsByDefault);
+    const model::ViewerSettings s = window().settings().read();
+    EXPECT_EQ(s.windowSize, 3);
+    EXPECT_EQ(s.stat, 0);
+    EXPECT_EQ(s.htmlTitle, "");
+    EXPECT_EQ(s.htmlBgColor, 0u);
+    EXPECT_EQ(s.customWidth, "640") << "custom size kept";
+    EXPECT_EQ(s.toolTipHelp, 0) << "tooltip switch kept";
+    for (int slot = 1; slot <= 3; ++slot) EXPECT_TRUE(window().moviePath(slot).isEmpty());
+    EXPECT_EQ(window().hotSpots().at(2).pos, 3.5) << "hot spots kept";
+    EXPECT_FALSE(settingsPath().empty());
+    EXPECT_FALSE(std::filesystem::exists(settingsPath())) << "nothing written";
+}
+
+}  // namespace
+}  // namespace tessaly::gui_test

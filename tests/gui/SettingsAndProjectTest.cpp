@@ -1,0 +1,218 @@
+// The settings file at start and on exit, Save Options, and projects saved and
+// loaded through the (scripted) file dialogs.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "WindowHarness.h"
+#include "app/ControlIds.h"
+#include "app/SettingsBinding.h"
+#include "app/ToolTips.h"
+#include "core/hotspots/HotSpotEditor.h"
+#include "core/model/ProjectFile.h"
+#include "core/model/SettingsFile.h"
+#include "core/text/Files.h"
+#include "ui/FileDialog.h"
+
+namespace tessaly::gui_test {
+namespace {
+
+using namespace app::ids;
+
+model::ViewerSettings readSettingsFile(const std::filesystem::path& path) {
+    model::ViewerSettings s;
+    EXPECT_FALSE(model::loadSettings(path, s, "/nowhere").has_value());
+    return s;
+}
+
+TEST_F(WindowTest, SettingsFileIsAppliedAtStart) {
+    model::ViewerSettings stored;
+    stored.windowSize = 5;
+    stored.audioVolume = 11;
+    stored.fullScreen = 1;
+    stored.hsIcon = 2;
+    stored.viewMode = 1;
+    stored.htmlBgColor = 0x0000FF;
+    stored.htmlTitle = "My tour";
+    stored.toolTipHelp = 0;
+    stored.loadDir = "/videos/in";
+    stored.saveDir = "/videos/out";
+    ASSERT_EQ(model::saveSettings(settingsPath(), stored, "/m/a.mp4").status, model::SaveStatus::Saved);
+
+    openWindow();
+    EXPECT_EQ(window().control<QComboBox>(kWindowSize)->currentText(), QStringLiteral("05.640x480"));
+    EXPECT_EQ(window().control<QComboBox>(kAudioVolume)->currentText(), QStringLiteral("100%"));
+    EXPECT_TRUE(window().control<QCheckBox>(kFullScreen)->isChecked());
+    EXPECT_TRUE(window().control<QCheckBox>(kIcon2)->isChecked());
+    EXPECT_FALSE(window().control<QCheckBox>(kIcon1)->isChecked());
+    EXPECT_TRUE(window().control<QAbstractButton>(kBlackAreas)->isChecked());
+    EXPECT_EQ(window().control(kBgColorSwatch)->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(window().control<QLineEdit>(kHtmlTitle)->text(), QStringLiteral("My tour"));
+    EXPECT_FALSE(window().menuAction(kToolTipToggle)->isChecked());
+    EXPECT_FALSE(window().toolTips().active());
+    EXPECT_EQ(window().settings().loadDir(), "/videos/in");
+    EXPECT_EQ(window().settings().saveDir(), "/videos/out");
+}
+
+TEST_F(WindowTest, ConfirmedExitWritesTheSettingsOnlyWithAMainMovie) {
+    window().control<QComboBox>(kZoom)->setCurrentIndex(2);
+    window().close();  // OK: no movie in slot 1, nothing written, nothing said
+    EXPECT_FALSE(std::filesystem::exists(settingsPath()));
+    ASSERT_EQ(messages().size(), 1u);
+
+    openWindow();
+    window().control<QComboBox>(kZoom)->setCurrentIndex(2);
+    window().setMoviePath(1, QStringLiteral("/m/a.mp4"));
+    ui::QtPrompts::setNextAnswer(false);
+    window().close();
+    EXPECT_FALSE(std::filesystem::exists(settingsPath())) << "Cancel writes nothing";
+    window().close();
+    ASSERT_TRUE(std::filesystem::exists(settingsPath()));
+    EXPECT_EQ(readSettingsFile(settingsPath()).zoom, 3);
+    EXPECT_EQ(messages().size(), 2u) << "only the two questions";
+}
+
+TEST_F(WindowTest, SaveOptionsNeedsAMainMovie) {
+    window().command(kSaveOptions);
+    std::vector<Message> shown = messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "You need to choose any video file, then you can save a parameters");
+    EXPECT_EQ(shown[0].caption, "Information:");
+    EXPECT_EQ(shown[0].icon, Icon::Information);
+    EXPECT_FALSE(std::filesystem::exists(settingsPath()));
+
+    window().setMoviePath(1, QStringLiteral("  /m/a.mp4 "));
+    window().control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral(" spaced "));
+    window().command(kSaveOptions);
+    EXPECT_TRUE(messages().empty());
+    const auto bytes = text::readFile(settingsPath()).bytes;
+    EXPECT_NE(bytes.find("<HTMLTITLE> spaced </HTMLTITLE>\r\n"), std::string::npos);
+}
+
+// Slot by slot as the files and the page read them (a blank text may be held
+// empty or space-filled).
+void expectSameSpots(const hotspots::HotSpotList& actual, const hotspots::HotSpotList& expected) {
+    for (int n = 1; n <= 10; ++n) {
+        const hotspots::HotSpot& a = actual.at(n);
+        const hotspots::HotSpot& b = expected.at(n);
+        EXPECT_EQ(a.trimmedLink(), b.trimmedLink()) << n;
+        EXPECT_EQ(a.trimmedTitle(), b.trimmedTitle()) << n;
+        EXPECT_EQ(a.yaw, b.yaw) << n;
+        EXPECT_EQ(a.pos, b.pos) << n;
+        EXPECT_EQ(a.time, b.time) << n;
+        EXPECT_EQ(a.self, b.self) << n;
+    }
+}
+
+class ProjectTest : public WindowTest {
+protected:
+    // Fills slot `n` through the editor's own rules, with a position as if read from the preview.
+    void putHotSpot(int n, const char* link, int yaw, double pos) {
+        hotspots::HotSpot& spot = window().hotSpots().at(n);
+        spot.setLink(link);
+        spot.setTitle("Title " + std::to_string(n));
+        spot.yaw = yaw;
+        spot.pos = pos;
+        spot.time = 5;
+        spot.self = 1;
+    }
+};
+
+TEST_F(ProjectTest, SaveAndLoadThroughTheDialogs) {
+    window().control<QComboBox>(kStartYaw)->setCurrentIndex(4);
+    window().control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Harbour"));
+    window().setMoviePath(1, QStringLiteral("/m/harbour.mp4"));
+    window().setMoviePath(2, QStringLiteral("/m/harbour.webm"));
+    putHotSpot(1, "page2.html", -45, 12.5);
+    putHotSpot(7, "https://example.org/", 90, 3.7);
+    const hotspots::HotSpotList saved = window().hotSpots();
+
+    const std::filesystem::path chosen = folder() / "projects" / "trip";
+    std::filesystem::create_directories(chosen.parent_path());
+    ui::FileDialog::setNextAnswer(QString::fromStdString(chosen.string()));
+    window().command(kSaveProject);
+    const auto request = ui::FileDialog::lastRequest();
+    ASSERT_TRUE(request);
+    EXPECT_EQ(request->mode, ui::FileDialogRequest::Mode::Save);
+    EXPECT_EQ(request->title, QStringLiteral("Save the Project"));
+    EXPECT_EQ(request->filter, QStringLiteral("Project file (*.hs5)|*.hs5|"));
+    EXPECT_EQ(request->initialName, QStringLiteral("*.hs5"));
+    EXPECT_EQ(request->initialFolder.toStdString(), folder().string());
+    const std::filesystem::path file = folder() / "projects" / "trip.hs5";
+    ASSERT_TRUE(std::filesystem::exists(file)) << "\".hs5\" appended";
+    EXPECT_EQ(window().settings().saveDir(), (folder() / "projects").string());
+    EXPECT_TRUE(messages().empty());
+
+    openWindow();
+    ui::FileDialog::setNextAnswer(QString::fromStdString(file.string()));
+    window().command(kLoadProject);
+    const auto load = ui::FileDialog::lastRequest();
+    ASSERT_TRUE(load);
+    EXPECT_EQ(load->mode, ui::FileDialogRequest::Mode::Open);
+    EXPECT_EQ(load->title, QStringLiteral("Load a Project"));
+    EXPECT_EQ(load->initialName, QString());
+    // The project's own LOADDIR is read after the dialog's folder.
+    EXPECT_EQ(window().settings().loadDir(), folder().string());
+
+    EXPECT_EQ(window().control<QComboBox>(kStartYaw)->currentIndex(), 4);
+    EXPECT_EQ(window().control<QLineEdit>(kHtmlTitle)->text(), QStringLiteral("Harbour"));
+    EXPECT_EQ(window().moviePath(1), QStringLiteral("/m/harbour.mp4"));
+    EXPECT_EQ(window().moviePath(2), QStringLiteral("/m/harbour.webm"));
+    EXPECT_EQ(window().moviePath(3), QString());
+    expectSameSpots(window().hotSpots(), saved);
+    EXPECT_EQ(window().control<QLabel>(rowYaw(1))->text(), QStringLiteral("-45"));
+    EXPECT_EQ(window().control<QLabel>(rowPos(1))->text(), QStringLiteral("12.5"));
+    EXPECT_EQ(window().control<QLabel>(rowPos(7))->text(), QStringLiteral("3.7"));
+    EXPECT_EQ(window().control<QLineEdit>(rowTime(7))->text(), QStringLiteral("5.0"));
+    for (int n = 1; n <= 10; ++n)
+        EXPECT_FALSE(window().control<QCheckBox>(slotSelector(n))->isChecked()) << n;
+    EXPECT_EQ(window().editor().currentSlot(), 0);
+    EXPECT_FALSE(window().control<QCheckBox>(kSelfMode)->isChecked());
+    EXPECT_TRUE(window().control<QLineEdit>(kLink)->text().isEmpty());
+
+    // With no slot selected "Add Hot Spot" does nothing, "Clear Hot Spot" clears every slot.
+    window().control<QLineEdit>(kLink)->setText(QStringLiteral("x.html"));
+    window().command(kAddHotSpot);
+    EXPECT_TRUE(messages().empty());
+    expectSameSpots(window().hotSpots(), saved);
+    window().command(kClearHotSpot);
+    EXPECT_EQ(window().hotSpots(), hotspots::HotSpotList{});
+    EXPECT_TRUE(window().control<QCheckBox>(slotSelector(1))->isChecked());
+}
+
+TEST_F(ProjectTest, AnUnreadableProjectChangesNothingAndSaysWhy) {
+    window().setMoviePath(1, QStringLiteral("/m/keep.mp4"));
+    putHotSpot(3, "keep.html", 10, 2);
+    const hotspots::HotSpotList before = window().hotSpots();
+    const std::filesystem::path folderAsFile = folder() / "not-a-file.hs5";
+    std::filesystem::create_directories(folderAsFile);
+    ui::FileDialog::setNextAnswer(QString::fromStdString(folderAsFile.string()));
+    window().command(kLoadProject);
+    const std::vector<Message> shown = messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].text.find(folderAsFile.string()), std::string::npos) << shown[0].text;
+    EXPECT_EQ(shown[0].icon, Icon::Error);
+    EXPECT_EQ(window().moviePath(1), QStringLiteral("/m/keep.mp4"));
+    EXPECT_EQ(window().hotSpots(), before);
+}
+
+TEST_F(ProjectTest, CancelledOrBlankChoicesDoNothing) {
+    ui::FileDialog::setNextAnswer(std::nullopt);
+    window().command(kSaveProject);
+    ui::FileDialog::setNextAnswer(QStringLiteral("   "));
+    window().command(kSaveProject);
+    ui::FileDialog::setNextAnswer(std::nullopt);
+    window().command(kLoadProject);
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(window().settings().saveDir(), folder().string());
+    EXPECT_EQ(window().settings().loadDir(), folder().string());
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(folder()), std::filesystem::directory_iterator()),
+        0);
+}
+
+}  // namespace
+}  // namespace tessaly::gui_test

@@ -1,0 +1,73 @@
+#pragma once
+
+// A publisher window under test: its own temporary folder and settings file,
+// dialogs, message boxes and colour choices scripted, and a launcher that only
+// records what it would start.
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/Launcher.h"
+#include "app/MainWindow.h"
+#include "core/Prompts.h"
+#include "core/hotspots/HotSpotEditor.h"
+#include "ui/QtPrompts.h"
+#include "ui/TickSound.h"
+
+namespace tessaly::gui_test {
+
+class RecordingLauncher : public app::Launcher {
+public:
+    bool selectorRunning = false;
+    int activations = 0;
+    std::vector<QString> started;
+    std::vector<QUrl> opened;
+
+    bool activateSelector() override {
+        ++activations;
+        return selectorRunning;
+    }
+    bool startProgram(const QString& path) override {
+        started.push_back(path);
+        return true;
+    }
+    bool openUrl(const QUrl& url) override {
+        opened.push_back(url);
+        return true;
+    }
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A new window over the same folder and settings file (the old one is dropped).
+    app::MainWindow& openWindow();
+    app::MainWindow& window() { return *window_; }
+    std::filesystem::path folder() const;
+    std::filesystem::path settingsPath() const { return folder() / "publisher.ini"; }
+    // Messages that would have been shown since the last call.
+    std::vector<Message> messages();
+    // Runs `action`, closing the modal window it opens; returns that window's title.
+    QString closeModal(const std::function<void()>& action);
+
+    QTemporaryDir dir_;
+    RecordingLauncher launcher_;
+    std::unique_ptr<app::MainWindow> window_;
+};
+
+// Makes a short test movie with ffmpeg; empty when ffmpeg is missing.
+std::filesystem::path makeClip(const std::filesystem::path& folder, double seconds);
+
+// Waits until `done` or `ms` have passed, letting the window work meanwhile.
+bool waitFor(const std::function<bool()>& done, int ms);
+
+}  // namespace tessaly::gui_test

@@ -1,0 +1,16 @@
+// The GUI tests run the real window in-process under the offscreen platform.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "app/ToolTips.h"
+
+int main(int argc, char** argv) {
+    // Discovery runs this program too, outside ctest's environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    tessaly::app::ToolTips::installStyle(app);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
