@@ -1,0 +1,37 @@
+// Builds the two classic scripts a published page loads: dist/Three.js
+// (global THREE) and dist/Stats.js (global Stats). Same inputs, same bytes.
+import { build } from 'esbuild';
+import { readFileSync } from 'node:fs';
+import { dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
+
+const here = dirname(fileURLToPath(import.meta.url));
+
+const common = {
+    bundle: true,
+    minify: true,
+    format: 'iife',
+    target: ['es2020'],
+    platform: 'browser',
+    charset: 'utf8',
+    legalComments: 'inline',
+    logLevel: 'warning',
+    absWorkingDir: here,
+};
+
+await build({
+    ...common,
+    entryPoints: [join(here, 'src/three-entry.js')],
+    outfile: join(here, 'dist/Three.js'),
+    globalName: 'THREE',
+});
+
+// stats.js carries no licence comment of its own; keep its notice in the bundle.
+const stats = JSON.parse(readFileSync(join(here, 'node_modules/stats.js/package.json'), 'utf8'));
+
+await build({
+    ...common,
+    banner: { js: `/*! stats.js ${stats.version} | MIT License | Copyright (c) 2009-2016 stats.js authors */` },
+    entryPoints: [join(here, 'src/stats-entry.js')],
+    outfile: join(here, 'dist/Stats.js'),
+});
