@@ -1,16 +1,34 @@
+#include <filesystem>
 #include <ostream>
+#include <system_error>
 
 #include "cli/Verbs.h"
+#include "core/model/AppState.h"
+#include "core/model/ProjectFile.h"
 
 namespace tessaly::cli {
 
+// Loads a project into the start state, as Load Project leaves the window, and
+// writes it as Save Project does: a hand-edited or foreign project comes out in
+// the form this program writes.
 int runResave(const Arguments& args, std::ostream&, std::ostream& err) {
     if (args.size() != 2) {
         err << "Usage: tessaly resave IN.hs5 OUT.hs5\n";
         return 2;
     }
-    err << "tessaly resave: project files are not supported yet\n";
-    return 1;
+    std::error_code ec;
+    const std::string currentFolder = std::filesystem::current_path(ec).string();
+    model::AppState state = model::startState(currentFolder, {});
+    if (const auto error =
+            model::loadProject(args[0], state.settings, state.movies, state.hotSpots, currentFolder)) {
+        err << error->message() << '\n';
+        return 1;
+    }
+    if (const auto error = model::saveProject(args[1], state.settings, state.movies, state.hotSpots)) {
+        err << error->message() << '\n';
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace tessaly::cli

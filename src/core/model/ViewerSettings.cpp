@@ -1,5 +1,6 @@
 #include "core/model/ViewerSettings.h"
 
+#include <algorithm>
 
 #include "core/text/Numbers.h"
 
@@ -22,7 +23,8 @@ std::vector<std::string> volumeItems() {
 
 std::vector<std::string> buildZoomList(int zoomMax) {
     // (zoomMax - 30) / 10 to the nearest integer, halves to even, at most 15.
-    const int count = std::min(15, text::roundHalfEven((zoomMax - 30) / 10.0));
+    // In floating point: an extreme zoomMax must not overflow on the way.
+    const int count = std::min(15, text::roundHalfEven((zoomMax - 30.0) / 10.0));
     std::vector<std::string> items;
     for (int i = 1; i <= count; ++i) items.push_back(std::to_string(30 + 10 * i));
     return items;
@@ -30,7 +32,7 @@ std::vector<std::string> buildZoomList(int zoomMax) {
 
 const std::vector<std::string>& fixedItems(ListField field) {
     static const std::vector<std::string> windowSize{
-        "01.320x240", "02.400x300", "03.550x400",  "04.600x400",  "05.640x480",  "06.800x400",
+        "01.320x240", "02.400x300", "03.550x400", "04.600x400",  "05.640x480",  "06.800x400",
         "07.800x480", "08.800x600", "09.960x480", "10.1024x480", "11.1024x640", "12.1024x768"};
     static const std::vector<std::string> controlBar{"Auto", "Minimal"};
     static const std::vector<std::string> startYaw = yawItems();
@@ -49,18 +51,30 @@ const std::vector<std::string>& fixedItems(ListField field) {
     static const std::vector<std::string> none;
 
     switch (field) {
-        case ListField::WindowSize: return windowSize;
-        case ListField::ControlBar: return controlBar;
-        case ListField::StartYaw: return startYaw;
-        case ListField::Pitch: return pitch;
-        case ListField::Tilt: return tilt;
-        case ListField::AudioVolume: return volume;
-        case ListField::WinPosX: return winPosX;
-        case ListField::WinPosY: return winPosY;
-        case ListField::MouseSpeed: return mouseSpeed;
-        case ListField::MaxFps: return maxFps;
-        case ListField::Quality: return quality;
-        case ListField::Zoom: break;
+        case ListField::WindowSize:
+            return windowSize;
+        case ListField::ControlBar:
+            return controlBar;
+        case ListField::StartYaw:
+            return startYaw;
+        case ListField::Pitch:
+            return pitch;
+        case ListField::Tilt:
+            return tilt;
+        case ListField::AudioVolume:
+            return volume;
+        case ListField::WinPosX:
+            return winPosX;
+        case ListField::WinPosY:
+            return winPosY;
+        case ListField::MouseSpeed:
+            return mouseSpeed;
+        case ListField::MaxFps:
+            return maxFps;
+        case ListField::Quality:
+            return quality;
+        case ListField::Zoom:
+            break;
     }
     return none;
 }
@@ -70,19 +84,37 @@ const std::vector<std::string>& ViewerSettings::items(ListField field) const {
 }
 
 int ViewerSettings::position(ListField field) const {
+    // A value the list cannot select reads as no selection, as the window would show it.
+    const int value = storedPosition(field);
+    return (value >= 1 && value <= static_cast<int>(items(field).size())) ? value : 0;
+}
+
+int ViewerSettings::storedPosition(ListField field) const {
     switch (field) {
-        case ListField::WindowSize: return windowSize;
-        case ListField::Zoom: return zoom;
-        case ListField::ControlBar: return controlBar;
-        case ListField::StartYaw: return startYaw;
-        case ListField::Pitch: return pitch;
-        case ListField::Tilt: return tilt;
-        case ListField::AudioVolume: return audioVolume;
-        case ListField::WinPosX: return winPosX;
-        case ListField::WinPosY: return winPosY;
-        case ListField::MouseSpeed: return mouseSpeed;
-        case ListField::MaxFps: return maxFps;
-        case ListField::Quality: return quality;
+        case ListField::WindowSize:
+            return windowSize;
+        case ListField::Zoom:
+            return zoom;
+        case ListField::ControlBar:
+            return controlBar;
+        case ListField::StartYaw:
+            return startYaw;
+        case ListField::Pitch:
+            return pitch;
+        case ListField::Tilt:
+            return tilt;
+        case ListField::AudioVolume:
+            return audioVolume;
+        case ListField::WinPosX:
+            return winPosX;
+        case ListField::WinPosY:
+            return winPosY;
+        case ListField::MouseSpeed:
+            return mouseSpeed;
+        case ListField::MaxFps:
+            return maxFps;
+        case ListField::Quality:
+            return quality;
     }
     return 0;
 }
@@ -91,25 +123,48 @@ void ViewerSettings::setPosition(ListField field, int value) {
     const int count = static_cast<int>(items(field).size());
     const int normalised = (value >= 1 && value <= count) ? value : 0;
     switch (field) {
-        case ListField::WindowSize: windowSize = normalised; break;
-        case ListField::Zoom: zoom = normalised; break;
-        case ListField::ControlBar: controlBar = normalised; break;
-        case ListField::StartYaw: startYaw = normalised; break;
-        case ListField::Pitch: pitch = normalised; break;
-        case ListField::Tilt: tilt = normalised; break;
-        case ListField::AudioVolume: audioVolume = normalised; break;
-        case ListField::WinPosX: winPosX = normalised; break;
-        case ListField::WinPosY: winPosY = normalised; break;
-        case ListField::MouseSpeed: mouseSpeed = normalised; break;
-        case ListField::MaxFps: maxFps = normalised; break;
-        case ListField::Quality: quality = normalised; break;
+        case ListField::WindowSize:
+            windowSize = normalised;
+            break;
+        case ListField::Zoom:
+            zoom = normalised;
+            break;
+        case ListField::ControlBar:
+            controlBar = normalised;
+            break;
+        case ListField::StartYaw:
+            startYaw = normalised;
+            break;
+        case ListField::Pitch:
+            pitch = normalised;
+            break;
+        case ListField::Tilt:
+            tilt = normalised;
+            break;
+        case ListField::AudioVolume:
+            audioVolume = normalised;
+            break;
+        case ListField::WinPosX:
+            winPosX = normalised;
+            break;
+        case ListField::WinPosY:
+            winPosY = normalised;
+            break;
+        case ListField::MouseSpeed:
+            mouseSpeed = normalised;
+            break;
+        case ListField::MaxFps:
+            maxFps = normalised;
+            break;
+        case ListField::Quality:
+            quality = normalised;
+            break;
     }
 }
 
 std::string ViewerSettings::selectedText(ListField field) const {
-    const auto& list = items(field);
     const int p = position(field);
-    return (p >= 1 && p <= static_cast<int>(list.size())) ? list[static_cast<std::size_t>(p - 1)] : std::string();
+    return p == 0 ? std::string() : items(field)[static_cast<std::size_t>(p - 1)];
 }
 
 void ViewerSettings::resetToDefaults() {

@@ -56,8 +56,8 @@ struct ViewerSettings {
     std::uint32_t htmlBgColor = 0;  // 0x00BBGGRR
     std::string htmlTitle;
     int stat = 0;
-    int hsIcon = 1;    // 1: "icon1" (blue), 2: "icon2" (red)
-    int viewMode = 0;  // 0 Classic, 1 Black Areas
+    int hsIcon = 1;                    // 1: "icon1" (blue), 2: "icon2" (red)
+    int viewMode = 0;                  // 0 Classic, 1 Black Areas
     std::uint32_t blackAreaColor = 0;  // 0x00BBGGRR
     int toolTipHelp = 1;               // 1 on, any other value off
     int zoomMax = kDefaultZoomMax;
@@ -77,6 +77,7 @@ struct ViewerSettings {
     static constexpr int balance = 1;
 
     const std::vector<std::string>& items(ListField field) const;
+    // The selected position: 0 when the stored value selects no item.
     int position(ListField field) const;
     // Selects item `value`; a value outside 1..item count leaves no selection (0),
     // as a drop-down list does.
@@ -96,6 +97,9 @@ struct ViewerSettings {
     void resetToDefaults();
 
     bool operator==(const ViewerSettings&) const = default;
+
+private:
+    int storedPosition(ListField field) const;
 };
 
 }  // namespace tessaly::model

@@ -1,0 +1,35 @@
+#include "core/model/AppState.h"
+
+#include <unistd.h>
+
+namespace tessaly::model {
+
+AppState startState(const std::string& currentFolder, const std::filesystem::path& settingsPath) {
+    AppState state;
+    state.settings.loadDir = currentFolder;
+    state.settings.saveDir = currentFolder;
+    state.settingsPath = settingsPath;
+    return state;
+}
+
+std::filesystem::path settingsFilePath(const std::filesystem::path& executable,
+                                       const std::filesystem::path& fallbackFolder,
+                                       bool executableFolderWritable) {
+    std::filesystem::path name = executable.stem();
+    name += ".ini";
+    return (executableFolderWritable ? executable.parent_path() : fallbackFolder) / name;
+}
+
+std::filesystem::path settingsFilePath(const std::filesystem::path& executable,
+                                       const std::filesystem::path& fallbackFolder) {
+    const std::filesystem::path folder =
+        executable.has_parent_path() ? executable.parent_path() : std::filesystem::path(".");
+    return settingsFilePath(executable, fallbackFolder, isWritableFolder(folder));
+}
+
+bool isWritableFolder(const std::filesystem::path& folder) {
+    // Creating a file takes write and search permission on the folder.
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+}  // namespace tessaly::model

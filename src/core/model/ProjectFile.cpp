@@ -1,0 +1,80 @@
+#include "core/model/ProjectFile.h"
+
+#include "core/model/SettingsFile.h"
+#include "core/text/Numbers.h"
+#include "core/text/Text.h"
+
+namespace tessaly::model {
+namespace {
+
+constexpr int kDashCount = 47;
+constexpr std::string_view kAngleMask = "#####.000";
+constexpr std::array<std::string_view, 3> kMovieTags = {"VIDEO1", "VIDEO2", "VIDEO3"};
+
+void tagLine(std::string& out, const std::string& tag, std::string_view value) {
+    out.append("<").append(tag).append(">").append(value);
+    out.append("</").append(tag).append(">").append(kLineEnd);
+}
+
+std::string slotTag(std::string_view name, int n) { return std::string(name) + text::formatInteger(n); }
+
+void dashes(std::string& out) { out.append(kDashCount, '-').append(kLineEnd); }
+
+}  // namespace
+
+std::string projectText(const ViewerSettings& settings, const MovieSlots& movies,
+                        const hotspots::HotSpotList& hotSpots) {
+    std::string out = settingsText(settings);
+    dashes(out);
+    for (std::size_t i = 0; i < movies.size(); ++i) {
+        tagLine(out, std::string(kMovieTags[i]), text::trimSpaces(movies[i]));
+    }
+    dashes(out);
+    for (int n = 1; n <= hotspots::kSlotCount; ++n) {
+        const hotspots::HotSpot& spot = hotSpots.at(n);
+        tagLine(out, slotTag("HSLINK", n), spot.trimmedLink());
+        tagLine(out, slotTag("HSTITLE", n), spot.trimmedTitle());
+        tagLine(out, slotTag("HSPOS", n), text::formatPlain(spot.pos));
+        tagLine(out, slotTag("HSYAW", n), text::formatMask(spot.yaw, kAngleMask));
+        tagLine(out, slotTag("HSTIME", n), text::formatMask(spot.time, kAngleMask));
+        tagLine(out, slotTag("HSSELF", n), text::formatInteger(spot.self));
+    }
+    return out;
+}
+
+void applyProject(const TagText& tags, ViewerSettings& settings, MovieSlots& movies,
+                  hotspots::HotSpotList& hotSpots, const std::string& currentFolder) {
+    applySettings(tags, settings, currentFolder);
+    for (std::size_t i = 0; i < movies.size(); ++i) movies[i] = text::trimSpaces(tags.raw(kMovieTags[i]));
+    for (int n = 1; n <= hotspots::kSlotCount; ++n) {
+        hotspots::HotSpot& spot = hotSpots.at(n);
+        spot.setLink(text::trimSpaces(tags.raw(slotTag("HSLINK", n))));
+        spot.setTitle(text::trimSpaces(tags.raw(slotTag("HSTITLE", n))));
+        spot.pos = tags.number(slotTag("HSPOS", n));
+        spot.yaw = tags.integer(slotTag("HSYAW", n));
+        spot.time = tags.number(slotTag("HSTIME", n));
+        spot.self = tags.integer(slotTag("HSSELF", n));
+    }
+}
+
+std::optional<text::FileError> saveProject(const std::filesystem::path& path, const ViewerSettings& settings,
+                                           const MovieSlots& movies, const hotspots::HotSpotList& hotSpots) {
+    return text::writeFileAtomic(path, projectText(settings, movies, hotSpots));
+}
+
+std::optional<text::FileError> loadProject(const std::filesystem::path& path, ViewerSettings& settings,
+                                           MovieSlots& movies, hotspots::HotSpotList& hotSpots,
+                                           const std::string& currentFolder) {
+    const text::ReadResult file = text::readFile(path);
+    if (file.error) return file.error;
+    applyProject(TagText(text::decodeText(file.bytes)), settings, movies, hotSpots, currentFolder);
+    return std::nullopt;
+}
+
+std::string projectSaveName(std::string_view chosenName) {
+    std::string name = text::trimSpaces(chosenName);
+    if (!name.empty() && !text::endsWithNoCase(name, kProjectExtension)) name.append(kProjectExtension);
+    return name;
+}
+
+}  // namespace tessaly::model

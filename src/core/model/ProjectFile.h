@@ -1,0 +1,47 @@
+#pragma once
+
+// The project file (.hs5): one piece of work, as the settings lines, the three
+// movie paths and the ten Hot Spot slots, 93 lines with CR LF ends.
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/hotspots/HotSpot.h"
+#include "core/model/TagText.h"
+#include "core/model/ViewerSettings.h"
+#include "core/text/Files.h"
+
+namespace tessaly::model {
+
+// The texts of the three movie slots; slot 1 is the main movie.
+using MovieSlots = std::array<std::string, 3>;
+
+inline constexpr std::string_view kProjectExtension = ".hs5";
+
+// The 93 lines of a project file, each ended by CR LF.
+std::string projectText(const ViewerSettings& settings, const MovieSlots& movies,
+                        const hotspots::HotSpotList& hotSpots);
+
+// Applies a project's tags: the settings as the settings file does, the movie
+// slots and all ten Hot Spot slots (a missing tag gives a blank value).
+void applyProject(const TagText& tags, ViewerSettings& settings, MovieSlots& movies,
+                  hotspots::HotSpotList& hotSpots, const std::string& currentFolder);
+
+std::optional<text::FileError> saveProject(const std::filesystem::path& path, const ViewerSettings& settings,
+                                           const MovieSlots& movies, const hotspots::HotSpotList& hotSpots);
+
+// Reads the project at `path` into the three values. A file that cannot be
+// opened or read changes nothing and is reported.
+std::optional<text::FileError> loadProject(const std::filesystem::path& path, ViewerSettings& settings,
+                                           MovieSlots& movies, hotspots::HotSpotList& hotSpots,
+                                           const std::string& currentFolder);
+
+// The name Save Project writes to: the chosen name trimmed of spaces, with
+// ".hs5" appended unless it already ends so (in any case). Empty when the
+// trimmed name is empty: nothing is to be saved.
+std::string projectSaveName(std::string_view chosenName);
+
+}  // namespace tessaly::model

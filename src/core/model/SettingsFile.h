@@ -1,0 +1,56 @@
+#pragma once
+
+// The settings file: the user's Viewer Settings between runs, as 28 tag lines
+// with CR LF ends. The project file begins with exactly the same lines.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/Prompts.h"
+#include "core/model/TagText.h"
+#include "core/model/ViewerSettings.h"
+#include "core/text/Files.h"
+
+namespace tessaly::model {
+
+inline constexpr std::string_view kFileHeader = "Generatad by Tessaly, d'not edit!";
+inline constexpr std::string_view kLineEnd = "\r\n";
+inline constexpr std::string_view kNoMovieText =
+    "You need to choose any video file, then you can save a parameters";
+inline constexpr std::string_view kNoMovieCaption = "Information:";
+
+// What Save Options shows when no main movie is chosen.
+Message noMovieMessage();
+
+// The 28 lines of the settings file, each ended by CR LF.
+std::string settingsText(const ViewerSettings& settings);
+
+// Applies the 26 settings tags to `settings`, in the file's reading order.
+// Empty load and save folders become `currentFolder`. Fields the files do not
+// store (manual tilt, custom size) are left alone.
+void applySettings(const TagText& tags, ViewerSettings& settings, const std::string& currentFolder);
+
+enum class SaveStatus {
+    Saved,
+    NoMovie,  // nothing written: no main movie chosen
+    Failed,   // see `error`
+};
+
+struct SaveResult {
+    SaveStatus status = SaveStatus::Saved;
+    std::optional<text::FileError> error;
+};
+
+// Save Options and the silent save on exit. Writes nothing when the movie-1
+// text is empty after trimming; the caller decides whether to say so.
+SaveResult saveSettings(const std::filesystem::path& path, const ViewerSettings& settings,
+                        std::string_view movie1SlotText);
+
+// Applies the settings file at `path`. A missing file is no error and changes
+// nothing; a file that exists but cannot be read changes nothing and is reported.
+std::optional<text::FileError> loadSettings(const std::filesystem::path& path, ViewerSettings& settings,
+                                            const std::string& currentFolder);
+
+}  // namespace tessaly::model

@@ -1,0 +1,30 @@
+#pragma once
+
+// The tag reading shared by the settings file and the project file. The reader
+// is deliberately loose: a closing tag is taken for an opening one, and a tag's
+// value runs from its first occurrence to its second, whatever lies between.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tessaly::model {
+
+class TagText {
+public:
+    // `text` is the whole file content, already decoded to UTF-8.
+    explicit TagText(std::string_view text);
+
+    // The text between the first and the second "<name>", to the end of the
+    // text when it occurs once, empty when it does not occur. Case-sensitive.
+    std::string_view raw(std::string_view name) const;
+    // The leading number of the raw value, 0 when there is none.
+    double number(std::string_view name) const;
+    // The leading number taken to the nearest integer, halves to even.
+    std::int32_t integer(std::string_view name) const;
+
+private:
+    std::string text_;
+};
+
+}  // namespace tessaly::model

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include "FileSizeLimit.h"
+#include "Fixtures.h"
+#include "core/model/ProjectFile.h"
+#include "core/text/Files.h"
+#include "core/text/Text.h"
+
+using namespace tessaly::model;
+using namespace tessaly::model::testing;
+using tessaly::hotspots::HotSpot;
+using tessaly::hotspots::HotSpotList;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kCwd = "/work/current";
+
+struct Project {
+    ViewerSettings settings;
+    MovieSlots movies;
+    HotSpotList hotSpots;
+
+    std::string text() const { return projectText(settings, movies, hotSpots); }
+    void apply(const std::string& text) { applyProject(TagText(text), settings, movies, hotSpots, kCwd); }
+};
+
+HotSpot spot(std::string_view link, std::string_view title, double pos, int yaw, double time, int self) {
+    HotSpot h;
+    h.setLink(link);
+    h.setTitle(title);
+    h.pos = pos;
+    h.yaw = yaw;
+    h.time = time;
+    h.self = self;
+    return h;
+}
+
+Project example() {
+    Project p;
+    p.settings.loadDir = p.settings.saveDir = "/home/ana/Videos";
+    p.movies = {"  /home/ana/Videos/tour.mp4 ", "", ""};
+    p.hotSpots.at(1) = spot("page2.html", "Entrance", 12.5, -45, 5, 1);
+    return p;
+}
+
+// Everything a project can hold, with values near the edges of their forms.
+Project busy() {
+    Project p = example();
+    p.settings.windowSize = 11;
+    p.settings.htmlTitle = "Tour <i>";
+    p.settings.htmlBgColor = 0xABCDEF;
+    p.settings.hsIcon = 2;
+    p.movies = {"/v/tour.mp4", "/v/tour.webm", "/v/tour.ogv"};
+    p.hotSpots.at(2) =
+        spot(std::string(600, 'l'), "Ça déborde d'une façon très régulière, oui", .25, 180, 2.25, 0);
+    p.hotSpots.at(5) = spot("x.html", "  padded  ", 7, -179, 0.5, 1);
+    p.hotSpots.at(10) = spot("ten.html", "Ten", 1234.56789, 0, 10, 0);
+    return p;
+}
+
+bool contains(const std::string& text, const std::string& line) {
+    return text.find(line) != std::string::npos;
+}
+
+}  // namespace
+
+TEST(ProjectFile, ExampleGivesTheGoldenFile) { expectGolden(example().text(), "project-example.hs5"); }
+
+TEST(ProjectFile, ValueFormsOfTheHotSpotLines) {
+    const std::string text = busy().text();
+    for (const char* line :
+         {"<HSPOS2>.25</HSPOS2>\r\n", "<HSYAW2>180.000</HSYAW2>\r\n", "<HSTIME2>2.250</HSTIME2>\r\n",
+          "<HSPOS5>7</HSPOS5>\r\n", "<HSYAW5>-179.000</HSYAW5>\r\n", "<HSTIME5>.500</HSTIME5>\r\n",
+          "<HSTITLE5>padded</HSTITLE5>\r\n", "<HSPOS10>1234.56789</HSPOS10>\r\n",
+          "<HSYAW10>.000</HSYAW10>\r\n", "<VIDEO3>/v/tour.ogv</VIDEO3>\r\n"}) {
+        EXPECT_TRUE(contains(text, line)) << line;
+    }
+}
+
+TEST(ProjectFile, ReadingTheExampleFillsEverySlot) {
+    Project p = busy();
+    p.apply(fixture("project-example.hs5"));
+    EXPECT_EQ(p.settings, example().settings);
+    EXPECT_EQ(p.movies, (MovieSlots{"/home/ana/Videos/tour.mp4", "", ""}));
+    const HotSpot& one = p.hotSpots.at(1);
+    EXPECT_EQ(one.trimmedLink(), "page2.html");
+    EXPECT_EQ(one.trimmedTitle(), "Entrance");
+    EXPECT_EQ(tessaly::text::characterCount(one.link), 512u);
+    EXPECT_EQ(tessaly::text::characterCount(one.title), 40u);
+    EXPECT_EQ(one.pos, 12.5);
+    EXPECT_EQ(one.yaw, -45);
+    EXPECT_EQ(one.time, 5.0);
+    EXPECT_EQ(one.self, 1);
+    for (int n = 2; n <= 10; ++n) {
+        const HotSpot& blank = p.hotSpots.at(n);
+        EXPECT_EQ(blank.trimmedLink(), "") << n;
+        EXPECT_EQ(blank.trimmedTitle(), "") << n;
+        EXPECT_FALSE(blank.inUse()) << n;
+        EXPECT_EQ(blank.yaw, 0) << n;
+        EXPECT_EQ(blank.time, 0.0) << n;
+        EXPECT_EQ(blank.self, 0) << n;
+    }
+    EXPECT_EQ(p.hotSpots.at(0), HotSpot{});
+}
+
+TEST(ProjectFile, WriteReadWriteGivesTheSameBytes) {
+    Project empty;  // no movie, no Hot Spots
+    empty.settings.loadDir = empty.settings.saveDir = "/home/ana";
+    for (const Project& original : {example(), busy(), empty}) {
+        const std::string first = original.text();
+        Project back;
+        back.apply(first);
+        EXPECT_EQ(back.text(), first);
+    }
+}
+
+TEST(ProjectFile, EmptyFoldersReadAsTheCurrentFolder) {
+    Project p;
+    p.apply(Project{}.text());
+    EXPECT_EQ(p.settings.loadDir, kCwd);
+    EXPECT_EQ(p.settings.saveDir, kCwd);
+}
+
+TEST(ProjectFile, FieldsNotStoredAreLeftAlone) {
+    Project p;
+    p.settings.manualTilt = "60";
+    p.settings.customSize = 1;
+    p.settings.customWidth = "1280";
+    p.settings.customHeight = "720";
+    p.apply(busy().text());
+    EXPECT_EQ(p.settings.manualTilt, "60");
+    EXPECT_EQ(p.settings.customSize, 1);
+    EXPECT_EQ(p.settings.customWidth, "1280");
+    EXPECT_EQ(p.settings.customHeight, "720");
+}
+
+TEST(ProjectFile, OddHotSpotValuesReadAsTheWindowWould) {
+    Project p;
+    p.apply(
+        "<HSYAW1>45.6</HSYAW1><HSYAW2>-0.5</HSYAW2><HSYAW3>2.5</HSYAW3><HSSELF3>0.7</HSSELF3>"
+        "<HSTITLE1>  123456789012345678901234567890123456789012345  </HSTITLE1>"
+        "<HSTITLE2>Bold </b> end</HSTITLE2>"
+        "<HSTITLE3>ééééééééééééééééééééééééééééééééééééééééééééé</HSTITLE3>"
+        "<HSLINK10>ten</HSLINK10><HSLINK1>one</HSLINK1>"
+        "<HSPOS4>12,5</HSPOS4><HSTIME4>1e1</HSTIME4><HSPOS2>.25</HSPOS2>");
+    EXPECT_EQ(p.hotSpots.at(1).yaw, 46);
+    EXPECT_EQ(p.hotSpots.at(2).yaw, 0);
+    EXPECT_EQ(p.hotSpots.at(3).yaw, 2);
+    EXPECT_EQ(p.hotSpots.at(3).self, 1);
+    EXPECT_EQ(p.hotSpots.at(1).trimmedTitle(), "1234567890123456789012345678901234567890");
+    EXPECT_EQ(p.hotSpots.at(2).trimmedTitle(), "Bold <b> end");
+    // Cut by characters: forty two-byte letters, none split.
+    std::string fortyLetters;
+    for (int i = 0; i < 40; ++i) fortyLetters += "é";
+    EXPECT_EQ(p.hotSpots.at(3).title, fortyLetters);
+    EXPECT_EQ(p.hotSpots.at(1).trimmedLink(), "one");
+    EXPECT_EQ(p.hotSpots.at(10).trimmedLink(), "ten");
+    EXPECT_EQ(p.hotSpots.at(4).pos, 12.0);  // a comma is not a decimal point in files
+    EXPECT_EQ(p.hotSpots.at(4).time, 10.0);
+    EXPECT_EQ(p.hotSpots.at(2).pos, 0.25);
+    EXPECT_EQ(p.hotSpots.at(5), spot("", "", 0, 0, 0, 0));  // missing tags give a blank slot
+}
+
+TEST(ProjectFile, LongLinkIsCutTo512Characters) {
+    Project p;
+    p.apply("<HSLINK1>" + std::string(600, 'a') + "</HSLINK1>");
+    EXPECT_EQ(p.hotSpots.at(1).trimmedLink(), std::string(512, 'a'));
+}
+
+TEST(ProjectFile, ProjectReadsWindows1252Titles) {
+    const fs::path dir = scratchFolder("cp1252");
+    const fs::path file = dir / "old.hs5";
+    ASSERT_FALSE(tessaly::text::writeFileAtomic(
+        file, "<HSTITLE1>Caf\xE9</HSTITLE1>\r\n<VIDEO1>C:\\V\\a.mp4</VIDEO1>"));
+    Project p;
+    ASSERT_FALSE(loadProject(file, p.settings, p.movies, p.hotSpots, kCwd));
+    EXPECT_EQ(p.hotSpots.at(1).trimmedTitle(), "Café");
+    EXPECT_EQ(p.movies[0], "C:\\V\\a.mp4");
+    fs::remove_all(dir);
+}
+
+TEST(ProjectFile, UnreadableProjectChangesNothing) {
+    const fs::path dir = scratchFolder("unreadable");
+    Project p = busy();
+    const auto missing = loadProject(dir / "gone.hs5", p.settings, p.movies, p.hotSpots, kCwd);
+    ASSERT_TRUE(missing);
+    EXPECT_EQ(missing->message(),
+              "Cannot open " + (dir / "gone.hs5").string() + ": No such file or directory");
+    const auto folder = loadProject(dir, p.settings, p.movies, p.hotSpots, kCwd);
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(folder->message(), "Cannot read " + dir.string() + ": Is a directory");
+    EXPECT_EQ(p.text(), busy().text());
+    EXPECT_EQ(p.hotSpots, busy().hotSpots);
+    fs::remove_all(dir);
+}
+
+TEST(ProjectFile, FailedSaveKeepsTheOldFile) {
+    const fs::path dir = scratchFolder("failproject");
+    const fs::path file = dir / "trip.hs5";
+    const Project p = busy();
+    ASSERT_FALSE(saveProject(file, p.settings, p.movies, p.hotSpots));
+    const std::string old = tessaly::text::readFile(file).bytes;
+    EXPECT_EQ(old, p.text());
+    std::optional<tessaly::text::FileError> error;
+    {
+        const FileSizeLimit limit(1000);
+        error = saveProject(file, example().settings, example().movies, example().hotSpots);
+    }
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->message(), "Cannot write " + file.string() + ": File too large");
+    EXPECT_EQ(tessaly::text::readFile(file).bytes, old);
+    fs::remove_all(dir);
+}
+
+TEST(ProjectFile, SaveNameGetsTheExtensionOnce) {
+    const std::pair<const char*, const char*> table[] = {
+        {"trip", "trip.hs5"},
+        {"TRIP.HS5", "TRIP.HS5"},
+        {"trip.hs5.txt", "trip.hs5.txt.hs5"},
+        {"  /home/ana/trip  ", "/home/ana/trip.hs5"},
+        {"a.Hs5", "a.Hs5"},
+        {"hs5", "hs5.hs5"},
+        {"   ", ""},
+        {"", ""},
+    };
+    for (const auto& [chosen, saved] : table) EXPECT_EQ(projectSaveName(chosen), saved) << chosen;
+}

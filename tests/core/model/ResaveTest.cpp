@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "Fixtures.h"
+#include "cli/Verbs.h"
+#include "core/text/Files.h"
+
+using namespace tessaly::model::testing;
+using tessaly::cli::runResave;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct VerbRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+VerbRun resave(const tessaly::cli::Arguments& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = runResave(args, out, err);
+    return VerbRun{status, out.str(), err.str()};
+}
+
+std::string bytesOf(const fs::path& path) { return tessaly::text::readFile(path).bytes; }
+
+}  // namespace
+
+TEST(Resave, HandEditedProjectComesOutInTheWrittenForm) {
+    const fs::path dir = scratchFolder("resave-hand");
+    const fs::path out = dir / "out.hs5";
+    const VerbRun run = resave({fixturePath("project-hand-edited.hs5").string(), out.string()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    expectGolden(bytesOf(out), "project-hand-edited.expected.hs5");
+
+    // What it writes, it reads back unchanged.
+    const fs::path again = dir / "again.hs5";
+    EXPECT_EQ(resave({out.string(), again.string()}).status, 0);
+    EXPECT_EQ(bytesOf(again), bytesOf(out));
+    fs::remove_all(dir);
+}
+
+TEST(Resave, FirstPlatformProjectComesOutAsUtf8) {
+    const fs::path dir = scratchFolder("resave-first");
+    const fs::path out = dir / "out.hs5";
+    const VerbRun run = resave({fixturePath("project-first-platform.hs5").string(), out.string()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    expectGolden(bytesOf(out), "project-first-platform.expected.hs5");
+    fs::remove_all(dir);
+}
+
+TEST(Resave, EmptyFoldersBecomeTheCurrentFolder) {
+    const fs::path dir = scratchFolder("resave-cwd");
+    const fs::path in = dir / "in.hs5";
+    const fs::path out = dir / "out.hs5";
+    ASSERT_FALSE(tessaly::text::writeFileAtomic(in, "<LOADDIR></LOADDIR>\r\n<SAVEDIR>  </SAVEDIR>\r\n"));
+    ASSERT_EQ(resave({in.string(), out.string()}).status, 0);
+    const std::string cwd = fs::current_path().string();
+    const std::string written = bytesOf(out);
+    EXPECT_NE(written.find("<LOADDIR>" + cwd + "</LOADDIR>\r\n<SAVEDIR>" + cwd + "</SAVEDIR>\r\n"),
+              std::string::npos);
+    fs::remove_all(dir);
+}
+
+TEST(Resave, FailuresNameTheFileAndTheReason) {
+    const fs::path dir = scratchFolder("resave-fail");
+    const fs::path missing = dir / "missing.hs5";
+    const fs::path out = dir / "out.hs5";
+    const VerbRun noInput = resave({missing.string(), out.string()});
+    EXPECT_EQ(noInput.status, 1);
+    EXPECT_EQ(noInput.err, "Cannot open " + missing.string() + ": No such file or directory\n");
+    EXPECT_FALSE(fs::exists(out));
+
+    const fs::path nowhere = dir / "no-folder" / "out.hs5";
+    const VerbRun noOutput = resave({fixturePath("project-example.hs5").string(), nowhere.string()});
+    EXPECT_EQ(noOutput.status, 1);
+    EXPECT_EQ(noOutput.err, "Cannot write " + nowhere.string() + ": No such file or directory\n");
+    fs::remove_all(dir);
+}
+
+TEST(Resave, WrongArgumentsAreAUsageError) {
+    for (const tessaly::cli::Arguments& args :
+         {tessaly::cli::Arguments{}, {"in.hs5"}, {"in.hs5", "out.hs5", "extra"}}) {
+        const VerbRun run = resave(args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, "Usage: tessaly resave IN.hs5 OUT.hs5\n");
+    }
+}
