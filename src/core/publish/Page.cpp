@@ -1,0 +1,114 @@
+#include "core/publish/Page.h"
+
+#include <array>
+#include <utility>
+
+#include "core/publish/PublishMessages.h"
+#include "core/text/Numbers.h"
+#include "core/text/Text.h"
+
+namespace tessaly::publish {
+namespace {
+
+// Extension (upper case, from the last dot) and the type text that follows it.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kVideoTypes{{
+    {".WEBM", " type='video/webm'/>"},
+    {".OGG", " type='video/ogg'/>"},
+    {".OGV", " type='video/ogv'/>"},
+    {".MP4", " type='video/mp4'/>"},
+    {".MOV", " type='video/quicktime'/>"},
+    {".QT", " type='video/quicktime'/>"},
+    {".M4V", " type='video/mp4'/>"},
+}};
+
+std::optional<std::string_view> typeText(std::string_view fileName) {
+    const std::size_t dot = fileName.rfind('.');
+    if (dot == std::string_view::npos) return std::nullopt;
+    const std::string extension = text::toUpperAscii(fileName.substr(dot));
+    for (const auto& [ext, type] : kVideoTypes) {
+        if (ext == extension) return type;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string encodeFileNameForUrl(std::string_view name) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    static constexpr std::string_view kReserved = " #%?\"':\\<>&";
+    std::string out;
+    out.reserve(name.size());
+    for (char c : name) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b >= 0x7F || kReserved.find(c) != std::string_view::npos) {
+            out += '%';
+            out += kHex[b >> 4];
+            out += kHex[b & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+SourceLines buildSourceLines(const std::array<std::string, 3>& slots) {
+    SourceLines result;
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        const std::string slot = i == 0 ? text::trimSpaces(slots[i]) : slots[i];
+        if (!slot.empty()) {
+            // The movie is copied beside the page under this same name.
+            const std::string name = std::filesystem::path(slot).filename().string();
+            const auto type = typeText(name);
+            if (!type) {
+                result.lines.clear();
+                result.error = tessaly::Message{
+                    std::string(i == 0 ? messages::kFormatSlot1 : messages::kFormatOtherSlot),
+                    std::string(messages::kAttentionCaption), tessaly::Icon::Information};
+                return result;
+            }
+            result.lines += "<SOURCE src=\"" + encodeFileNameForUrl(name) + "\"" + std::string(*type);
+        }
+        result.lines += "\r\n";
+    }
+    return result;
+}
+
+std::string escapeHtml(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+std::string pageText(std::string_view pageTemplate, std::string_view sourceLines, std::string_view title,
+                     std::uint32_t htmlBgColor) {
+    // The order matters: a title placeholder inside a movie name is filled too.
+    std::string page = text::replaceAll(pageTemplate, kVideoPlaceholder, sourceLines);
+    page = text::replaceAll(page, kTitlePlaceholder, escapeHtml(title));
+    return text::replaceAll(page, kBgColorMarker, "bgcolor='#" + text::formatColorRgb(htmlBgColor) + "' ");
+}
+
+std::optional<text::FileError> generatePage(const std::filesystem::path& path, std::string_view pageTemplate,
+                                            std::string_view sourceLines, std::string_view title,
+                                            std::uint32_t htmlBgColor) {
+    return text::writeFileAtomic(path, pageText(pageTemplate, sourceLines, title, htmlBgColor));
+}
+
+}  // namespace tessaly::publish

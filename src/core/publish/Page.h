@@ -1,0 +1,52 @@
+#pragma once
+
+// The published page: the page template with the movie sources, the title and
+// the background colour filled in.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/Prompts.h"
+#include "core/text/Files.h"
+
+namespace tessaly::publish {
+
+// The title placeholder (30 letters S) and the video placeholder (30 letters X).
+inline constexpr std::string_view kTitlePlaceholder = "SSSSSSSSSSSSSSSSSSSSSSSSSSSSSS";
+inline constexpr std::string_view kVideoPlaceholder = "XXXXXXXXXXXXXXXXXXXXXXXXXXXXXX";
+inline constexpr std::string_view kBgColorMarker = "bgcolor=#000000";
+
+struct SourceLines {
+    std::string lines;
+    std::optional<tessaly::Message> error;  // an unsupported movie type: publishing stops
+};
+
+// Three lines, one per movie slot, each ended by CR LF; an empty slot gives an
+// empty line. Slot 1 is trimmed, slots 2 and 3 are used as they are. The file
+// name is percent-encoded where a URL needs it.
+SourceLines buildSourceLines(const std::array<std::string, 3>& slots);
+
+// A file name as a relative URL: bytes a URL cannot carry as they are (space,
+// "#", "%", "?", quotes, ":", "\", "<", ">", "&", control and non-ASCII bytes)
+// become "%XX"; ordinary names are unchanged.
+std::string encodeFileNameForUrl(std::string_view name);
+
+// The page title as HTML text (& < > " escaped).
+std::string escapeHtml(std::string_view text);
+
+// The template with, in this order, the video placeholder replaced by the
+// source lines, the title placeholder by the title, and "bgcolor=#000000" by
+// "bgcolor='#RRGGBB' ".
+std::string pageText(std::string_view pageTemplate, std::string_view sourceLines, std::string_view title,
+                     std::uint32_t htmlBgColor);
+
+// Writes pageText() atomically to `path`.
+std::optional<text::FileError> generatePage(const std::filesystem::path& path, std::string_view pageTemplate,
+                                            std::string_view sourceLines, std::string_view title,
+                                            std::uint32_t htmlBgColor);
+
+}  // namespace tessaly::publish

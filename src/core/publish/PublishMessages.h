@@ -1,0 +1,39 @@
+#pragma once
+
+// Every text that publishing and the redirect page show to the person, kept in
+// one place. The spelling is the program's own and is kept as it is.
+
+#include <string_view>
+
+namespace tessaly::publish::messages {
+
+// Publishing a web movie.
+inline constexpr std::string_view kNoMovie =
+    "Movie file does not selected !\nFirts movie file must be selected !";
+inline constexpr std::string_view kMovieNotFound = "Movie file does not found";
+inline constexpr std::string_view kWarningCaption = "Warning";
+inline constexpr std::string_view kPublishingSucceeded = "Publishing succeeded";
+inline constexpr std::string_view kInformationCaption = "Information:";
+inline constexpr std::string_view kPublishDialogTitle = "Publish Html web page";
+inline constexpr std::string_view kPublishDialogFilter = "Html Web page (*.html)|*.html|";
+inline constexpr std::string_view kPublishDialogName = "*.html";
+
+// The custom page size check (shown with kInformationCaption).
+inline constexpr std::string_view kMinimalCustomSize =
+    "The minimal custom width = 320\nThe minimal custom height = 100";
+
+// Movie types the page cannot offer.
+inline constexpr std::string_view kFormatSlot1 = "Current format does not support";
+inline constexpr std::string_view kFormatOtherSlot = "Curren format does not support";
+inline constexpr std::string_view kAttentionCaption = "Attention";
+
+// The redirect page.
+inline constexpr std::string_view kHtml5PathMissing =
+    "Please add the web path to the Html5 360 Video solution";
+inline constexpr std::string_view kFlashPathMissing =
+    "Please add the web path to the Flash 360 Video solution";
+inline constexpr std::string_view kRedirectWarningCaption = "Warning !";
+inline constexpr std::string_view kRedirectCreated = "Redirect web page created!";
+inline constexpr std::string_view kSuccessCaption = "Success";
+
+}  // namespace tessaly::publish::messages

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "core/publish/Page.h"
+
+using namespace tessaly;
+using namespace tessaly::publish;
+
+namespace {
+
+const std::string kS30(30, 'S');
+const std::string kX30(30, 'X');
+
+const std::string kTemplate = "<title>" + kS30 +
+                              "</title>\n<body bgcolor=#000000 style=\"overflow:hidden\">\n" +
+                              "<video id=\"video\">\n    " + kX30 + "\n</video>\n";
+
+Message attention(std::string text) { return {std::move(text), "Attention", Icon::Information}; }
+
+}  // namespace
+
+TEST(SourceLines, OneLinePerSlot) {
+    SourceLines s = buildSourceLines({"  /home/ana/v/tour.MP4 ", "/home/ana/v/tour.webm", ""});
+    EXPECT_FALSE(s.error);
+    EXPECT_EQ(s.lines,
+              "<SOURCE src=\"tour.MP4\" type='video/mp4'/>\r\n"
+              "<SOURCE src=\"tour.webm\" type='video/webm'/>\r\n"
+              "\r\n");
+
+    s = buildSourceLines({"/v/a.Ogv", "", ""});
+    EXPECT_EQ(s.lines, "<SOURCE src=\"a.Ogv\" type='video/ogv'/>\r\n\r\n\r\n");
+
+    const std::vector<std::pair<std::string, std::string>> types{
+        {"a.ogg", " type='video/ogg'/>"},      {"a.mov", " type='video/quicktime'/>"},
+        {"a.QT", " type='video/quicktime'/>"}, {"a.m4v", " type='video/mp4'/>"},
+        {"a.b.webm", " type='video/webm'/>"},
+    };
+    for (const auto& [name, type] : types) {
+        EXPECT_EQ(buildSourceLines({name, "", ""}).lines,
+                  "<SOURCE src=\"" + name + "\"" + type + "\r\n\r\n\r\n");
+    }
+}
+
+TEST(SourceLines, UnsupportedTypesStopPublishing) {
+    SourceLines s = buildSourceLines({"/v/tour", "", ""});
+    EXPECT_EQ(s.error, attention("Current format does not support"));
+    EXPECT_EQ(buildSourceLines({"/v/tour.mp4.avi", "", ""}).error,
+              attention("Current format does not support"));
+    EXPECT_EQ(buildSourceLines({"/v/tour.mp4", "/v/tour.avi", ""}).error,
+              attention("Curren format does not support"));
+    EXPECT_EQ(buildSourceLines({"/v/tour.mp4", "", "/v.mp4/tour"}).error,
+              attention("Curren format does not support"));
+    // Slots 2 and 3 are not trimmed: a slot of spaces is a name without a type.
+    EXPECT_EQ(buildSourceLines({"/v/tour.mp4", " ", ""}).error, attention("Curren format does not support"));
+}
+
+TEST(SourceLines, FileNamesAreEncodedForUrls) {
+    EXPECT_EQ(buildSourceLines({"/v/my tour#1.mp4", "", ""}).lines,
+              "<SOURCE src=\"my%20tour%231.mp4\" type='video/mp4'/>\r\n\r\n\r\n");
+    EXPECT_EQ(encodeFileNameForUrl("a%b?c\"d'e:f\\g<h>i&j\x01.mp4"),
+              "a%25b%3Fc%22d%27e%3Af%5Cg%3Ch%3Ei%26j%01.mp4");
+    EXPECT_EQ(encodeFileNameForUrl("café.mp4"), "caf%C3%A9.mp4");
+    EXPECT_EQ(encodeFileNameForUrl("Tour_(2)-v1.5~x.MP4"), "Tour_(2)-v1.5~x.MP4");
+}
+
+TEST(Page, SubstitutesInOrder) {
+    const std::string lines = buildSourceLines({"/v/tour.mp4", "", ""}).lines;
+    EXPECT_EQ(
+        pageText(kTemplate, lines, "My tour", 0),
+        "<title>My tour</title>\n<body bgcolor='#000000'  style=\"overflow:hidden\">\n"
+        "<video id=\"video\">\n    <SOURCE src=\"tour.mp4\" type='video/mp4'/>\r\n\r\n\r\n\n</video>\n");
+    EXPECT_EQ(pageText(kTemplate, "", "", 0xFF0000).substr(0, 65),
+              "<title></title>\n<body bgcolor='#0000FF'  style=\"overflow:hidden\">");
+
+    // The title goes in after the sources: a movie named with the title
+    // placeholder gets the title, a title of 30 X stays.
+    const std::string named = buildSourceLines({"/v/" + kS30 + ".mp4", "", ""}).lines;
+    EXPECT_NE(pageText(kTemplate, named, "T", 0).find("<SOURCE src=\"T.mp4\""), std::string::npos);
+    EXPECT_NE(pageText(kTemplate, "", kX30, 0).find("<title>" + kX30 + "</title>"), std::string::npos);
+}
+
+TEST(Page, TitleIsHtmlText) {
+    const std::string page = pageText(kTemplate, "", "Tom & \"Ana\" <3 > Zoë", 0);
+    EXPECT_NE(page.find("<title>Tom &amp; &quot;Ana&quot; &lt;3 &gt; Zoë</title>"), std::string::npos);
+}
+
+TEST(Page, GeneratePageReplacesWholeFile) {
+    const auto path = std::filesystem::temp_directory_path() / ("tessaly-page-" + std::to_string(::getpid()));
+    ASSERT_FALSE(text::writeFileAtomic(path, std::string(100000, 'z')));
+    ASSERT_FALSE(generatePage(path, kTemplate, "", "t", 0));
+    EXPECT_EQ(text::readFile(path).bytes, pageText(kTemplate, "", "t", 0));
+    std::filesystem::remove(path);
+}
