@@ -513,7 +513,7 @@
     function showPlaying(state) {
         var button = document.getElementById("play");
         if (button) {
-            button.className = (state.video.paused ? "play" : "pause") + " control";
+            button.className = state.video.paused ? "play control" : "play control pause";
         }
     }
 
