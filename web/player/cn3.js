@@ -215,11 +215,19 @@
         }
     }
 
+    /* Height the control bar takes below the viewer; posY lifts it onto the picture. */
+    function barSpace(state) {
+        if (!state.controls) {
+            return 0;
+        }
+        return Math.max(0, state.controls.offsetHeight - state.config.barLift);
+    }
+
     function layout(state) {
         var page = windowSize();
         var box = state.box;
         box.left = aligned(page.width - box.width, state.config.alignX, "right");
-        box.top = aligned(page.height - box.height, state.config.alignY, "bottom");
+        box.top = aligned(page.height - box.height - barSpace(state), state.config.alignY, "bottom");
         placeBox(state.container, box.left, box.top, box.width, box.height);
         state.renderer.setSize(box.width, box.height);
         state.camera.aspect = box.width / box.height;

@@ -8,18 +8,18 @@ import { chromium } from 'playwright-core';
 const ARGS = [
   '--no-sandbox', '--disable-gpu', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
   '--disable-background-networking', '--disable-component-update', '--disable-sync', '--no-first-run',
-  '--autoplay-policy=no-user-gesture-required',
 ];
 
 export const CHROMIUM = process.env.TESSALY_CHROMIUM || '/usr/bin/chromium';
 
-// Resolves to { context, close }: one fresh profile per call.
-export async function launch() {
+// Resolves to { context, close }: one fresh profile per call. By default media may play
+// without a user gesture.
+export async function launch({ autoplayPolicy = 'no-user-gesture-required' } = {}) {
   const profile = mkdtempSync(join(tmpdir(), 'tessaly-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: CHROMIUM,
     headless: true,
-    args: ARGS,
+    args: [...ARGS, `--autoplay-policy=${autoplayPolicy}`],
     viewport: { width: 1000, height: 700 },
   });
   // Only test pages get the viewer's test hook.
