@@ -163,7 +163,11 @@ describe('options', () => {
     assert.deepEqual(errors, []);
   });
 
-  test('control_bar 0 hides the bar, OS_STAT shows the monitor, OS_VOLUME sets the volume', async () => {
+  test('control bar: minimal when narrow, hidden by control_bar 0; OS_STAT monitor; OS_VOLUME', async () => {
+    const narrow = await open({ RENDER_X: 400, RENDER_Y: 300 });
+    assert.deepEqual(await narrow.page.evaluate(() => ['play', 'progress', 'play_time', 'volume']
+      .map((id) => getComputedStyle(document.getElementById(id)).display !== 'none')), [true, true, false, false],
+    'a viewer narrower than 550 gets the minimal bar');
     const plain = await open({ control_bar: 0, OS_STAT: 0, OS_VOLUME: 0.5 });
     assert.equal(await plain.page.isVisible('#controls'), false);
     assert.equal(await plain.page.evaluate(() => document.querySelectorAll('#container canvas').length), 1);
@@ -172,7 +176,7 @@ describe('options', () => {
     assert.equal(await stats.page.isVisible('#controls'), true);
     assert.ok(await stats.page.evaluate(() => document.querySelectorAll('#container canvas').length) > 1,
       'the monitor draws on canvases of its own inside the viewer');
-    assert.deepEqual([...plain.errors, ...stats.errors], []);
+    assert.deepEqual([...narrow.errors, ...plain.errors, ...stats.errors], []);
   });
 
   test('the play button pauses and resumes, and the movie loops', async () => {

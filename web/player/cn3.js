@@ -95,8 +95,8 @@
     }
 
     /*
-     * Every slot is looked at: slots keep their own index, so a used slot may
-     * lie beyond the count of used slots.
+     * Every slot is looked at, whatever OS_HOTSPOTS says: slots keep their own
+     * index, so a used slot may lie beyond the count of used slots.
      */
     function readHotSpots() {
         var spots = [];
@@ -132,6 +132,7 @@
             clearColour: mode === 1 ? colourSetting("OS_COLOR", "#000000") : "#000000",
             mouseSpeed: Math.max(0, numberSetting("mousespeed", 0.02)),
             controlBar: numberSetting("control_bar", 1) !== 0,
+            minimalBar: numberSetting("OS_CONTROL", 0) === 1,
             alignX: textSetting("OS_WIN_POS_W", "left"),
             alignY: textSetting("OS_WIN_POS_H", "top"),
             fullScreen: numberSetting("OS_FULL_SCREEN", 0) === 1,
@@ -525,6 +526,13 @@
         }
     }
 
+    function hideById(id) {
+        var element = document.getElementById(id);
+        if (element) {
+            hide(element);
+        }
+    }
+
     function togglePlay(state) {
         if (state.video.paused) {
             playVideo(state.video);
@@ -544,6 +552,11 @@
             return;
         }
         state.controls = bar;
+        if (state.config.minimalBar) {
+            /* A narrow viewer keeps only play, progress and full screen. */
+            hideById("play_time");
+            hideById("volume");
+        }
         if (button) {
             button.addEventListener("click", function () {
                 togglePlay(state);
