@@ -85,9 +85,9 @@ public:
 
     int fd() const { return fd_.get(); }
 
-    // Flushes the copy and puts it in the target's place. errno or 0.
-    int commit() {
-        if (::fsync(fd_.get()) != 0) return errno;
+    // Puts the copy in the target's place, flushed to disk first when asked. errno or 0.
+    int commit(text::Flush flush) {
+        if (flush == text::Flush::ToDisk && ::fsync(fd_.get()) != 0) return errno;
         if (named_.empty()) {
             // An unnamed file gets a name first; rename then replaces the target
             // in one step, which linkat cannot do.
@@ -198,7 +198,7 @@ MovieCopyResult copyMovie(const fs::path& movie, const fs::path& folder, const C
         }
     }
     if (progress && done == 0) progress(0, 0);
-    if (const int error = temporary.commit()) return fail(result.target, "write", error);
+    if (const int error = temporary.commit(options.flush)) return fail(result.target, "write", error);
     return result;
 }
 

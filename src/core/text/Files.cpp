@@ -1,12 +1,13 @@
 #include "core/text/Files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <array>
 #include <cerrno>
-#include <fcntl.h>
 #include <random>
-#include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
 
 namespace tessaly::text {
 namespace {
@@ -66,7 +67,8 @@ FileError errnoError(const std::filesystem::path& path, std::string action, int 
     return FileError{path, std::move(action), std::generic_category().message(errorNumber)};
 }
 
-std::optional<FileError> writeFileAtomic(const std::filesystem::path& target, std::string_view bytes) {
+std::optional<FileError> writeFileAtomic(const std::filesystem::path& target, std::string_view bytes,
+                                         Flush flush) {
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
 
@@ -91,7 +93,7 @@ std::optional<FileError> writeFileAtomic(const std::filesystem::path& target, st
     };
     if (replacing && ::fchmod(file.get(), existing.st_mode & 07777) != 0) return fail(errno);
     if (!writeAll(file.get(), bytes)) return fail(errno);
-    if (::fsync(file.get()) != 0) return fail(errno);
+    if (flush == Flush::ToDisk && ::fsync(file.get()) != 0) return fail(errno);
     if (::close(file.release()) != 0) return fail(errno);
     if (::rename(temporary.c_str(), target.c_str()) != 0) return fail(errno);
     return std::nullopt;
