@@ -12,5 +12,8 @@ namespace tessaly::cli {
 using Arguments = std::vector<std::string>;
 
 int runResave(const Arguments& args, std::ostream& out, std::ostream& err);
+// Exit 0 only when publishing succeeded.
+int runPublish(const Arguments& args, std::ostream& out, std::ostream& err);
+int runRedirect(const Arguments& args, std::ostream& out, std::ostream& err);
 
 }  // namespace tessaly::cli

@@ -12,6 +12,12 @@ constexpr std::string_view kHelp =
     "\n"
     "Verbs:\n"
     "  resave IN.hs5 OUT.hs5   read a project as Load Project does and write it as Save Project does\n"
+    "  publish PROJECT.hs5 PAGE.html [--manual-tilt DEGREES] [--custom-size WIDTHxHEIGHT]\n"
+    "                          publish the project's movies as a web page, as Publish Web Movie does;\n"
+    "                          --manual-tilt selects the manual vertical limit, --custom-size the\n"
+    "                          Html custom size\n"
+    "  redirect HTML5_PATH FLASH_PATH PAGE.html\n"
+    "                          write the page that sends WebGL browsers to HTML5_PATH, others to FLASH_PATH\n"
     "  --help                  show this text\n";
 
 struct Verb {
@@ -21,6 +27,8 @@ struct Verb {
 
 constexpr Verb kVerbs[] = {
     {"resave", tessaly::cli::runResave},
+    {"publish", tessaly::cli::runPublish},
+    {"redirect", tessaly::cli::runRedirect},
 };
 
 }  // namespace
@@ -32,7 +40,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     for (const Verb& v : kVerbs) {
-        if (v.name == verb) return v.run(tessaly::cli::Arguments(argv + 2, argv + argc), std::cout, std::cerr);
+        if (v.name == verb)
+            return v.run(tessaly::cli::Arguments(argv + 2, argv + argc), std::cout, std::cerr);
     }
     std::cerr << (verb.empty() ? "" : "tessaly: unknown verb '" + std::string(verb) + "'\n\n") << kHelp;
     return 2;

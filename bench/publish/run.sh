@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Publishing benchmark: builds the release preset, makes a movie file (1 GiB
+# unless MOVIE_MIB says otherwise) beside the target, and prints
+#   - publish time against cp of the same movie on the same disk (goal <= 1.1),
+#   - the time of everything but the movie copy (a tiny movie; goal < 50 ms),
+#   - the peak memory of a publish (goal < 64 MiB whatever the movie size).
+#
+#   bench/publish/run.sh [WORK_FOLDER]   (default: a new folder under /var/tmp)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+mib="${MOVIE_MIB:-1024}"
+runs="${RUNS:-3}"
+
+cd "$root"
+cmake --preset release -DTESSALY_BUILD_BENCH=OFF >/dev/null
+cmake --build --preset release --target tessaly -j2 >/dev/null
+tessaly="$root/build/release/bin/tessaly"
+
+work="${1:-$(mktemp -d /var/tmp/tessaly-bench.XXXXXX)}"
+mkdir -p "$work"
+trap 'rm -rf "$work"' EXIT
+echo "work folder: $work ($(df -T "$work" | awk 'NR==2 {print $2}'))"
+
+project() {  # project() NAME MOVIE
+  local seed="$work/$1.seed"
+  printf '%s\r\n' "<VIDEO1>$2</VIDEO1>" '<HSPOS1>2</HSPOS1>' '<HSLINK1>a.html</HSLINK1>' >"$seed"
+  "$tessaly" resave "$seed" "$work/$1.hs5"
+}
+
+now_ns() { date +%s%N; }
+best_of() {  # best_of COMMAND...: the shortest of $runs runs, in ms; fresh target each run
+  local best=""
+  for _ in $(seq "$runs"); do
+    rm -rf "$work/out"
+    mkdir -p "$work/out"
+    local start end
+    start=$(now_ns)
+    "$@" >/dev/null 2>&1
+    end=$(now_ns)
+    local ms=$(((end - start) / 1000000))
+    if [ -z "$best" ] || [ "$ms" -lt "$best" ]; then best=$ms; fi
+  done
+  echo "$best"
+}
+
+echo "making a ${mib} MiB movie..."
+head -c "$((mib * 1024 * 1024))" /dev/urandom >"$work/movie.mp4"
+head -c 4096 /dev/urandom >"$work/tiny.mp4"
+project big "$work/movie.mp4"
+project tiny "$work/tiny.mp4"
+cat "$work/movie.mp4" >/dev/null  # both start from a warm page cache
+
+cp_ms=$(best_of cp "$work/movie.mp4" "$work/out/")
+cp_sync_ms=$(best_of sh -c "cp '$work/movie.mp4' '$work/out/' && sync -f '$work/out/movie.mp4'")
+publish_ms=$(best_of "$tessaly" publish "$work/big.hs5" "$work/out/index.html")
+runs=20
+tiny_ms=$(best_of "$tessaly" publish "$work/tiny.hs5" "$work/out/index.html")
+
+rm -rf "$work/out" && mkdir -p "$work/out"
+peak_kib=$(/usr/bin/time -v "$tessaly" publish "$work/big.hs5" "$work/out/index.html" 2>&1 >/dev/null |
+  awk -F': ' '/Maximum resident set size/ {print $2}')
+
+echo "movie:                ${mib} MiB"
+echo "cp:                   ${cp_ms} ms"
+echo "cp + sync:            ${cp_sync_ms} ms"
+echo "publish:              ${publish_ms} ms"
+awk -v p="$publish_ms" -v c="$cp_ms" -v s="$cp_sync_ms" \
+  'BEGIN {printf "publish / cp:         %.2f (goal <= 1.1)\npublish / cp + sync:  %.2f\n", p / c, p / s}'
+echo "publish, tiny movie:  ${tiny_ms} ms (goal < 50)"
+echo "peak memory:          $((peak_kib / 1024)) MiB (goal < 64)"

@@ -1,0 +1,35 @@
+#include <ostream>
+
+#include "cli/ConsolePrompts.h"
+#include "cli/Verbs.h"
+#include "core/publish/Publisher.h"
+#include "core/publish/RedirectPage.h"
+
+namespace tessaly::cli {
+
+// Writes the redirect page as the selector's button does, with the page path
+// given instead of chosen.
+int runRedirect(const Arguments& args, std::ostream&, std::ostream& err) {
+    if (args.size() != 3) {
+        err << "Usage: tessaly redirect HTML5_PATH FLASH_PATH PAGE.html\n";
+        return 2;
+    }
+    ConsolePrompts prompts(err, args[2]);
+    if (const auto warning = publish::checkRedirectPaths(args[0], args[1])) {
+        prompts.show(*warning);
+        return 1;
+    }
+    const std::string page = publish::pagePathFor(args[2]);
+    if (page.empty()) {
+        err << "Usage: tessaly redirect HTML5_PATH FLASH_PATH PAGE.html\n";
+        return 2;
+    }
+    if (const auto error = publish::writeRedirectPage(page, args[0], args[1])) {
+        err << "tessaly: " << error->message() << '\n';
+        return 1;
+    }
+    prompts.show(publish::redirectCreatedMessage());
+    return 0;
+}
+
+}  // namespace tessaly::cli

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include "cli/Verbs.h"
+#include "core/model/AppState.h"
+#include "core/model/ProjectFile.h"
+#include "core/text/Files.h"
+
+using namespace tessaly;
+namespace fs = std::filesystem;
+
+namespace {
+
+// The script a browser would run from a scrambled file: the marker bytes back
+// to their escape prefixes, then the percent escapes undone.
+std::string unscramble(const std::string& scrambled) {
+    const auto begin = scrambled.find("eval(unescape((\"") + 16;
+    const std::string hidden = scrambled.substr(begin, scrambled.find('"', begin) - begin);
+    std::string escaped;
+    for (const char c : hidden) {
+        switch (c) {
+            case 8:
+                escaped += "%7";
+                break;
+            case 5:
+                escaped += "%6";
+                break;
+            case 3:
+                escaped += "%5";
+                break;
+            case 2:
+                escaped += "%4";
+                break;
+            case 1:
+                escaped += "%3";
+                break;
+            case 7:
+                escaped += "%2";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    std::string plain;
+    for (std::size_t i = 0; i + 2 < escaped.size() + 1; i += 3) {
+        plain += static_cast<char>(std::stoi(escaped.substr(i + 1, 2), nullptr, 16));
+    }
+    return plain;
+}
+
+class PublishVerb : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir = fs::temp_directory_path() /
+              ("tessaly-publish-verb-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir / "project" / "movies");
+        ASSERT_FALSE(text::writeFileAtomic(dir / "project" / "movies" / "tour.mp4", "mp4 movie"));
+        ASSERT_FALSE(text::writeFileAtomic(dir / "project" / "tour.webm", "webm movie"));
+        state = model::startState(dir.string(), {});
+        state.movies = {"movies/tour.mp4", "tour.webm", ""};  // relative to the project's folder
+        state.hotSpots.at(1).pos = 3;
+        state.hotSpots.at(1).time = 4;
+        state.hotSpots.at(1).setLink("next.html");
+        saveProject();
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    void saveProject() {
+        ASSERT_FALSE(model::saveProject(project(), state.settings, state.movies, state.hotSpots));
+    }
+    fs::path project() const { return dir / "project" / "demo.hs5"; }
+
+    int run(const cli::Arguments& args) {
+        err.str("");
+        std::ostringstream out;
+        const int status = cli::runPublish(args, out, err);
+        EXPECT_EQ(out.str(), "");
+        return status;
+    }
+    std::string configScript() const {
+        return unscramble(text::readFile(dir / "site" / "js" / "ctr" / "cn0.js").bytes);
+    }
+
+    fs::path dir;
+    model::AppState state;
+    std::ostringstream err;
+};
+
+}  // namespace
+
+TEST_F(PublishVerb, PublishesTheProjectWithMoviesFromItsFolder) {
+    ASSERT_EQ(run({project().string(), (dir / "site" / "tour").string()}), 0);
+    EXPECT_EQ(err.str(), "tessaly: Publishing succeeded\n");
+    EXPECT_TRUE(fs::is_regular_file(dir / "site" / "tour.html"));
+    EXPECT_EQ(text::readFile(dir / "site" / "tour.mp4").bytes, "mp4 movie");
+    EXPECT_EQ(text::readFile(dir / "site" / "tour.webm").bytes, "webm movie");
+    EXPECT_TRUE(fs::is_regular_file(dir / "site" / "images" / "hs10.gif"));
+    const std::string script = configScript();
+    EXPECT_NE(script.find("var vertmax=90;"), std::string::npos) << script;
+    EXPECT_NE(script.find("var RENDER_X=550;"), std::string::npos);
+    EXPECT_NE(script.find("var OS_HOTSPOTS=1;"), std::string::npos);
+    EXPECT_NE(script.find("HotSpotItem_link[0] =\"next.html\";"), std::string::npos);
+}
+
+TEST_F(PublishVerb, OptionsSetTheManualTiltAndTheCustomSize) {
+    ASSERT_EQ(run({"--manual-tilt", "45", project().string(), (dir / "site" / "index.html").string(),
+                   "--custom-size", "1280x640"}),
+              0);
+    EXPECT_EQ(err.str(), "tessaly: Publishing succeeded\n");
+    const std::string script = configScript();
+    EXPECT_NE(script.find("var vertmax=45;"), std::string::npos) << script;
+    EXPECT_NE(script.find("var RENDER_X=1280; var RENDER_Y=640;"), std::string::npos);
+
+    // Too small: the window's message, and publishing goes on with the list size.
+    ASSERT_EQ(run({project().string(), (dir / "site" / "index.html").string(), "--custom-size", "300x640"}),
+              0);
+    EXPECT_EQ(err.str(),
+              "tessaly: The minimal custom width = 320\n"
+              "tessaly: The minimal custom height = 100\n"
+              "tessaly: Publishing succeeded\n");
+    EXPECT_NE(configScript().find("var RENDER_X=550;"), std::string::npos);
+}
+
+TEST_F(PublishVerb, FailuresExitWithOneAndSayWhy) {
+    EXPECT_EQ(run({(dir / "none.hs5").string(), (dir / "site" / "index.html").string()}), 1);
+    EXPECT_EQ(err.str(),
+              "tessaly: Cannot open " + (dir / "none.hs5").string() + ": No such file or directory\n");
+
+    fs::create_directories(dir / "site");
+    ASSERT_FALSE(text::writeFileAtomic(dir / "site" / "images", "a file, not a folder"));
+    EXPECT_EQ(run({project().string(), (dir / "site" / "index.html").string()}), 1);
+    EXPECT_EQ(err.str(), "tessaly: Publishing failed:\ntessaly: Cannot create folder " +
+                             (dir / "site" / "images").string() + ": Not a directory\n");
+
+    state.movies = {"gone.mp4", "", ""};
+    saveProject();
+    EXPECT_EQ(run({project().string(), (dir / "site" / "index.html").string()}), 1);
+    EXPECT_EQ(err.str(), "tessaly: Movie file does not found\n");
+
+    state.movies = {"", "", ""};
+    saveProject();
+    EXPECT_EQ(run({project().string(), (dir / "site" / "index.html").string()}), 1);
+    EXPECT_EQ(err.str(),
+              "tessaly: Movie file does not selected !\ntessaly: Firts movie file must be selected !\n");
+
+    state.movies = {"movies/tour.mp4", "clip.avi", ""};
+    ASSERT_FALSE(text::writeFileAtomic(dir / "project" / "clip.avi", "avi"));
+    saveProject();
+    EXPECT_EQ(run({project().string(), (dir / "other" / "index.html").string()}), 1);
+    EXPECT_EQ(err.str(), "tessaly: Curren format does not support\n");
+    EXPECT_FALSE(fs::exists(dir / "other" / "index.html"));
+}
+
+TEST_F(PublishVerb, WrongArgumentsShowTheUsage) {
+    for (const cli::Arguments& args : std::vector<cli::Arguments>{
+             {},
+             {project().string()},
+             {project().string(), "a.html", "b.html"},
+             {project().string(), "a.html", "--custom-size", "1280by640"},
+             {project().string(), "a.html", "--custom-size"},
+             {project().string(), "a.html", "--fast"},
+         }) {
+        EXPECT_EQ(run(args), 2);
+        EXPECT_NE(err.str().find("Usage: tessaly publish PROJECT.hs5 PAGE.html"), std::string::npos)
+            << err.str();
+    }
+    EXPECT_FALSE(fs::exists(dir / "site"));
+}

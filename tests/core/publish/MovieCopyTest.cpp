@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/publish/MovieCopy.h"
+#include "core/text/Files.h"
+
+using namespace tessaly;
+using publish::copyMovie;
+using publish::MovieCopyOptions;
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path scratchFolder(const std::string& name) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("tessaly-moviecopy-" + name + "-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "src");
+    fs::create_directories(dir / "page");
+    return dir;
+}
+
+std::string movieBytes(std::size_t size) {
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 131 + i / 7) & 0xFF);
+    return bytes;
+}
+
+std::vector<std::string> names(const fs::path& dir) {
+    std::vector<std::string> result;
+    for (const auto& entry : fs::directory_iterator(dir)) result.push_back(entry.path().filename().string());
+    return result;
+}
+
+struct Recorder {
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> calls;
+    publish::CopyProgress callback() {
+        return [this](std::uint64_t done, std::uint64_t total) { calls.emplace_back(done, total); };
+    }
+};
+
+}  // namespace
+
+// Every way of copying streams the whole movie, reports growing progress that
+// ends at the total, and leaves nothing but the movie in the page folder.
+TEST(MovieCopy, EachCopyMethodStreamsTheWholeMovieWithProgress) {
+    struct Case {
+        const char* name;
+        MovieCopyOptions options;
+    };
+    const Case cases[] = {
+        {"plain", {.allowClone = false, .allowCopyRange = false, .rangeChunk = 0, .bufferSize = 4096}},
+        {"range", {.allowClone = false, .allowCopyRange = true, .rangeChunk = 4096, .bufferSize = 4096}},
+        {"default", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path dir = scratchFolder(c.name);
+        const std::string bytes = movieBytes(100 * 1024 + 123);  // many buffers and a partial one
+        ASSERT_FALSE(text::writeFileAtomic(dir / "src" / "tour.mp4", bytes));
+        ASSERT_FALSE(text::writeFileAtomic(dir / "page" / "tour.mp4", "an older, shorter movie"));
+
+        Recorder progress;
+        const auto result = copyMovie(dir / "src" / "tour.mp4", dir / "page", progress.callback(), c.options);
+        ASSERT_FALSE(result.error) << result.error->message();
+        EXPECT_FALSE(result.sameFile);
+        EXPECT_EQ(result.target, dir / "page" / "tour.mp4");
+        EXPECT_EQ(text::readFile(result.target).bytes, bytes);
+        EXPECT_EQ(names(dir / "page"), std::vector<std::string>{"tour.mp4"});
+
+        ASSERT_FALSE(progress.calls.empty());
+        EXPECT_EQ(progress.calls.back(),
+                  std::make_pair(std::uint64_t{bytes.size()}, std::uint64_t{bytes.size()}));
+        for (std::size_t i = 1; i < progress.calls.size(); ++i) {
+            EXPECT_GE(progress.calls[i].first, progress.calls[i - 1].first);
+        }
+        if (!c.options.allowClone) {
+            EXPECT_GT(progress.calls.size(), 20u);  // chunk by chunk, not all at once
+        }
+        fs::remove_all(dir);
+    }
+}
+
+TEST(MovieCopy, EmptyMovieReportsCompletion) {
+    const fs::path dir = scratchFolder("empty");
+    ASSERT_FALSE(text::writeFileAtomic(dir / "src" / "e.webm", ""));
+    Recorder progress;
+    const auto result = copyMovie(dir / "src" / "e.webm", dir / "page", progress.callback(),
+                                  {.allowClone = false, .allowCopyRange = false});
+    ASSERT_FALSE(result.error);
+    EXPECT_TRUE(fs::exists(dir / "page" / "e.webm"));
+    ASSERT_EQ(progress.calls.size(), 1u);
+    EXPECT_EQ(progress.calls.back(), std::make_pair(std::uint64_t{0}, std::uint64_t{0}));
+    fs::remove_all(dir);
+}
+
+TEST(MovieCopy, MovieAlreadyInTheFolderIsLeftUntouched) {
+    const fs::path dir = scratchFolder("same");
+    const fs::path movie = dir / "page" / "tour.mp4";
+    ASSERT_FALSE(text::writeFileAtomic(movie, "movie"));
+    const auto written = fs::last_write_time(movie);
+
+    // Reached through another spelling of the same folder.
+    const auto result = copyMovie(dir / "src" / ".." / "page" / "tour.mp4", dir / "page");
+    ASSERT_FALSE(result.error);
+    EXPECT_TRUE(result.sameFile);
+    EXPECT_EQ(text::readFile(movie).bytes, "movie");
+    EXPECT_EQ(fs::last_write_time(movie), written);
+    EXPECT_EQ(names(dir / "page"), std::vector<std::string>{"tour.mp4"});
+    fs::remove_all(dir);
+}
+
+TEST(MovieCopy, FailuresNameTheFileAndReasonAndLeaveNoTemporary) {
+    const fs::path dir = scratchFolder("fail");
+    ASSERT_FALSE(text::writeFileAtomic(dir / "src" / "tour.mp4", movieBytes(5000)));
+
+    const auto missing = copyMovie(dir / "src" / "gone.mp4", dir / "page");
+    ASSERT_TRUE(missing.error);
+    EXPECT_EQ(missing.error->message(),
+              "Cannot open " + (dir / "src" / "gone.mp4").string() + ": No such file or directory");
+
+    // A regular file stands where the page folder should be.
+    ASSERT_FALSE(text::writeFileAtomic(dir / "notafolder", "x"));
+    const auto notFolder = copyMovie(dir / "src" / "tour.mp4", dir / "notafolder");
+    ASSERT_TRUE(notFolder.error);
+    EXPECT_EQ(notFolder.error->message(),
+              "Cannot write " + (dir / "notafolder" / "tour.mp4").string() + ": Not a directory");
+
+    // A folder holds the movie's name: the copy cannot take its place.
+    fs::create_directories(dir / "page" / "tour.mp4" / "inside");
+    const auto blocked = copyMovie(dir / "src" / "tour.mp4", dir / "page");
+    ASSERT_TRUE(blocked.error);
+    EXPECT_EQ(blocked.error->path, dir / "page" / "tour.mp4");
+    EXPECT_EQ(blocked.error->action, "write");
+    EXPECT_FALSE(blocked.error->reason.empty());
+    EXPECT_EQ(names(dir / "page"), std::vector<std::string>{"tour.mp4"});
+    EXPECT_TRUE(fs::is_directory(dir / "page" / "tour.mp4" / "inside"));
+    fs::remove_all(dir);
+}
