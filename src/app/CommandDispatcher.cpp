@@ -1,0 +1,67 @@
+#include "app/CommandDispatcher.h"
+
+#include <QGuiApplication>
+
+#include "app/ControlIds.h"
+#include "app/Controls.h"
+#include "core/hotspots/HotSpot.h"
+#include "ui/TickSound.h"
+
+namespace tessaly::app {
+
+CommandDispatcher::CommandDispatcher(CommandOperations& ops, ui::TickSound& tick) : ops_(ops), tick_(tick) {
+    using namespace ids;
+    table_ = {
+        {kPublish,
+         [this] {
+             // Publishing copies movies: the busy pointer says so until it ends.
+             QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+             ops_.publish();
+             QGuiApplication::restoreOverrideCursor();
+         }},
+        {kAbout, [this] { ops_.about(); }},
+        {kOptionsByDefault, [this] { ops_.optionsByDefault(); }},
+        {kExit, [this] { ops_.requestExit(); }},
+        {kShortHelp, [this] { ops_.shortHelp(); }},
+        {kToolTipToggle, [this] { ops_.toggleToolTips(); }},
+        {kSaveOptions, [this] { ops_.saveOptions(); }},
+        {kUserGuide, [this] { ops_.userGuide(); }},
+        {kSelector, [this] { ops_.startSelector(); }},
+        {kAddHotSpot, [this] { ops_.addHotSpot(); }},
+        {kClearHotSpot, [this] { ops_.clearHotSpot(); }},
+        {kClearAllHotSpots, [this] { ops_.clearAllHotSpots(); }},
+        {kIcon1, [this] { ops_.chooseIcon(1); }},
+        {kIcon2, [this] { ops_.chooseIcon(2); }},
+        {kLoadProject,
+         [this] {
+             tick_.play();
+             ops_.loadProject();
+         }},
+        {kSaveProject,
+         [this] {
+             tick_.play();
+             ops_.saveProject();
+         }},
+        {kRemoveAdditional, [this] { ops_.removeAdditionalMovies(); }},
+        {kLoadMovie1, [this] { ops_.loadMovie(1); }},
+        {kLoadMovie2, [this] { ops_.loadMovie(2); }},
+        {kLoadMovie3, [this] { ops_.loadMovie(3); }},
+    };
+    for (int n = 1; n <= hotspots::kSlotCount; ++n) {
+        table_.emplace(slotSelector(n), [this, n] { ops_.selectSlot(n); });
+    }
+}
+
+void CommandDispatcher::dispatch(int id, int code) {
+    // The "Choose Color" buttons have a handler of their own: the colour dialog
+    // comes first, the tick after it has closed.
+    if (code == codes::kClicked && (id == ids::kBgColorChoose || id == ids::kBlackAreaChoose)) {
+        ops_.chooseColour(id);
+    }
+    if (code != codes::kClicked && code != codes::kActivated) return;
+    tick_.play();
+    const auto it = table_.find(id);
+    if (it != table_.end()) it->second();
+}
+
+}  // namespace tessaly::app

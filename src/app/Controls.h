@@ -1,0 +1,130 @@
+#pragma once
+
+// Building blocks of the main window: every control is made at its pixel
+// geometry, with its numeric id stored on it, its colours, and its
+// notifications sent to one command sink as (id, notification code).
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/GradientButton.h"
+
+namespace tessaly::app {
+
+// Notification codes, as the command filter sees them.
+namespace codes {
+inline constexpr int kClicked = 0;      // menu item, button, box, notifying label
+inline constexpr int kActivated = 1;    // accelerator, list selection, double click
+inline constexpr int kChanged = 0x300;  // a text box's text changed
+}  // namespace codes
+
+using CommandSink = std::function<void(int id, int code)>;
+
+void setControlId(QObject* object, int id);
+int controlId(const QObject* object);  // 0 when it has none
+QWidget* findControl(const QWidget* root, int id);
+template <class T>
+T* control(const QWidget* root, int id) {
+    return qobject_cast<T*>(findControl(root, id));
+}
+
+enum class Edge { None, Border, Static, Sunken, Client };
+
+struct Colours {
+    QColor text;
+    std::optional<QColor> background;  // nothing: transparent
+};
+
+// A static label; a notifying one reports clicks and double clicks.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    void setNotifies(bool notifies) { notifies_ = notifies; }
+signals:
+    void clicked();
+    void doubleClicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    bool notifies_ = false;
+};
+
+// A tick box whose caption stands left of the box.
+class LeftTextCheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+// A movie path: the whole path is the label's value, shown shortened with an
+// ellipsis in the middle when it is too long.
+class PathLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    QString path() const { return path_; }
+    void setPath(const QString& path);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void updateShown();
+    QString path_;
+};
+
+// A frame around a group of controls, its caption white on black. It only
+// draws; the controls it surrounds are the window's own.
+class FrameBox : public QWidget {
+    Q_OBJECT
+public:
+    FrameBox(const QString& caption, QWidget* parent);
+    QString caption() const { return caption_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString caption_;
+};
+
+QString qstr(std::string_view utf8);
+void applyColours(QWidget* widget, const Colours& colours);
+void applyEdge(QFrame* frame, Edge edge);
+
+ClickLabel* addLabel(QWidget* parent, int id, std::string_view text, const QRect& rect,
+                     const Colours& colours, Qt::Alignment align, Edge edge, bool notifies,
+                     const CommandSink& sink);
+QCheckBox* addCheck(QWidget* parent, int id, std::string_view text, const QRect& rect, const Colours& colours,
+                    bool textLeft, Edge edge, const CommandSink& sink);
+QRadioButton* addRadio(QWidget* parent, int id, std::string_view text, const QRect& rect,
+                       const Colours& colours, const CommandSink& sink);
+// `rect`'s height is that of the opened list; the closed box is one line high.
+QComboBox* addList(QWidget* parent, int id, const QRect& rect, const std::vector<std::string>& items,
+                   const CommandSink& sink);
+QLineEdit* addEdit(QWidget* parent, int id, const QRect& rect, const Colours& colours, bool digitsOnly,
+                   bool centred, const CommandSink& sink);
+QPushButton* addPush(QWidget* parent, int id, std::string_view text, const QRect& rect,
+                     const CommandSink& sink);
+ui::GradientButton* addGradient(QWidget* parent, int id, std::string_view text, const QRect& rect,
+                                ui::GradientButton::Face face, const CommandSink& sink);
+FrameBox* addFrame(QWidget* parent, int id, std::string_view caption, const QRect& rect);
+
+}  // namespace tessaly::app

@@ -1,0 +1,174 @@
+#include "app/HotSpotPanel.h"
+
+#include <QPainter>
+#include <QSignalBlocker>
+
+#include "app/ControlIds.h"
+#include "app/WindowTexts.h"
+#include "core/hotspots/HotSpot.h"
+#include "core/hotspots/HotSpotEditor.h"
+#include "core/hotspots/HotSpotTexts.h"
+#include "ui/Strings.h"
+
+namespace tessaly::app {
+namespace {
+
+const QColor kCyan(0, 255, 255);
+const QColor kCaptionBlue(88, 121, 219);
+const QColor kBoxBlue(68, 101, 199);
+const QColor kValueGrey(192, 192, 192);
+constexpr int kMarkerY = 198;
+
+QString expandTabs(const QString& text, int stop) {
+    QString out;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\t')) {
+            do out += QLatin1Char(' ');
+            while (out.size() % stop != 0);
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString rowSelectorCaption(int n) {
+    return QStringLiteral("Hot Spot ") + QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+// The scale's blanks were counted for a narrow font; in any other the line
+// would not fit, so its words are drawn under the slider's ends and middle.
+class ScaleLabel : public QLabel {
+public:
+    ScaleLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::WindowText));
+        const QStringList words = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const Qt::Alignment places[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+        for (qsizetype i = 0; i < words.size() && i < 3; ++i) {
+            p.drawText(rect(), places[i] | Qt::AlignTop, words[i]);
+        }
+    }
+};
+
+}  // namespace
+
+QString scaleText() { return expandTabs(QStringLiteral("-179\t 0\t179"), 68); }
+
+HotSpotPanel::HotSpotPanel(QWidget* p, const CommandSink& sink, std::function<void(int)> yawMoved)
+    : parent_(p) {
+    using namespace ids;
+    namespace t = texts;
+    auto* scale = new ScaleLabel(scaleText(), p);
+    setControlId(scale, kScaleLabel);
+    scale->setGeometry(250, 497, 448, 22);
+    applyColours(scale, {Qt::black, std::nullopt});
+
+    slider_ = new QSlider(Qt::Horizontal, p);
+    setControlId(slider_, kYawSlider);
+    slider_->setGeometry(250, 510, 448, 22);
+    slider_->setRange(hotspots::kYawMin, hotspots::kYawMax);
+    slider_->setPageStep(1);
+    slider_->setSingleStep(1);
+    slider_->setTickInterval(30);
+    slider_->setTickPosition(QSlider::TicksBelow);
+    slider_->setValue(0);
+    applyColours(slider_, {Qt::black, QColor(88, 88, 88)});
+    QObject::connect(slider_, &QSlider::valueChanged, slider_, [yawMoved](int value) { yawMoved(value); });
+
+    marker_ = addLabel(p, kYawMarker, {}, {hotspots::kMarkerStartX, kMarkerY, 2, 294},
+                       {QColor(0, 255, 0), QColor(0, 255, 0)}, Qt::AlignLeft, Edge::None, false, sink);
+
+    addLabel(p, kLinkLabel, t::kLinkLabel, {250, 535, 90, 19}, {kCyan, kCaptionBlue},
+             Qt::AlignLeft | Qt::AlignVCenter, Edge::Sunken, true, sink);
+    addEdit(p, kLink, {342, 535, 355, 19}, {QColor(0, 0, 255), kValueGrey}, false, false, sink);
+    addLabel(p, kHsTitleLabel, t::kHsTitleLabel, {250, 555, 90, 19}, {kCyan, kCaptionBlue},
+             Qt::AlignLeft | Qt::AlignVCenter, Edge::Sunken, true, sink);
+    addEdit(p, kHsTitle, {342, 555, 355, 19}, {QColor(0, 0, 255), kValueGrey}, false, false, sink);
+    addGradient(p, kAddHotSpot, t::kAddHotSpot, {250, 576, 110, 22}, ui::GradientButton::Face::Blue, sink);
+    addGradient(p, kClearHotSpot, t::kClearHotSpot, {361, 576, 110, 22}, ui::GradientButton::Face::Blue,
+                sink);
+    addGradient(p, kClearAllHotSpots, t::kClearAllHotSpots, {472, 576, 110, 22},
+                ui::GradientButton::Face::Blue, sink);
+    addCheck(p, kSelfMode, t::kSelfMode, {586, 576, 110, 22}, {kCyan, kBoxBlue}, false, Edge::Static, sink)
+        ->setChecked(true);
+    addFrame(p, kHotSpotFrame, t::kHotSpotFrame, {710, 179, 192, 460});
+
+    const auto caption = [&](int id, std::string_view text, const QRect& r) {
+        addLabel(p, id, text, r, {kCyan, kCaptionBlue}, Qt::AlignCenter, Edge::None, true, sink);
+    };
+    const auto value = [&](int id, const QRect& r) {
+        addLabel(p, id, {}, r, {QColor(0, 0, 255), kValueGrey}, Qt::AlignCenter, Edge::Border, true, sink);
+    };
+    for (int n = 1; n <= hotspots::kSlotCount; ++n) {
+        const int d = 44 * (n - 1);
+        QCheckBox* selector = addCheck(p, slotSelector(n), {}, {718, 200 + d, 83, 17}, {kCyan, kBoxBlue},
+                                       false, Edge::None, sink);
+        selector->setText(rowSelectorCaption(n));
+        caption(rowYawCaption(n), t::kRowYaw, {808, 200 + d, 40, 17});
+        value(rowYaw(n), {851, 200 + d, 40, 17});
+        caption(rowPosCaption(n), t::kRowPos, {718, 219 + d, 20, 17});
+        value(rowPos(n), {741, 219 + d, 60, 17});
+        caption(rowTimeCaption(n), t::kRowTime, {808, 219 + d, 40, 17});
+        QLineEdit* time =
+            addEdit(p, rowTime(n), {851, 219 + d, 40, 17}, {Qt::black, Qt::white}, true, true, sink);
+        time->setText(ui::qs(hotspots::texts::kDefaultTimeText));
+    }
+}
+
+std::string HotSpotPanel::linkText() const {
+    return ui::utf8(control<QLineEdit>(parent_, ids::kLink)->text());
+}
+
+std::string HotSpotPanel::titleText() const {
+    return ui::utf8(control<QLineEdit>(parent_, ids::kHsTitle)->text());
+}
+
+std::string HotSpotPanel::timeText(int row) const {
+    return ui::utf8(control<QLineEdit>(parent_, ids::rowTime(row))->text());
+}
+
+bool HotSpotPanel::selfTicked() const { return control<QCheckBox>(parent_, ids::kSelfMode)->isChecked(); }
+
+void HotSpotPanel::setLinkText(const std::string& text) {
+    control<QLineEdit>(parent_, ids::kLink)->setText(ui::qs(text));
+}
+
+void HotSpotPanel::setTitleText(const std::string& text) {
+    control<QLineEdit>(parent_, ids::kHsTitle)->setText(ui::qs(text));
+}
+
+void HotSpotPanel::setSelfTicked(bool ticked) {
+    control<QCheckBox>(parent_, ids::kSelfMode)->setChecked(ticked);
+}
+
+void HotSpotPanel::setSelectedSlot(int slot) {
+    for (int n = 1; n <= hotspots::kSlotCount; ++n) {
+        control<QCheckBox>(parent_, ids::slotSelector(n))->setChecked(n == slot);
+    }
+}
+
+void HotSpotPanel::setRowValues(int row, const std::string& yaw, const std::string& pos) {
+    control<QLabel>(parent_, ids::rowYaw(row))->setText(ui::qs(yaw));
+    control<QLabel>(parent_, ids::rowPos(row))->setText(ui::qs(pos));
+}
+
+void HotSpotPanel::setTimeText(int row, const std::string& text) {
+    control<QLineEdit>(parent_, ids::rowTime(row))->setText(ui::qs(text));
+}
+
+void HotSpotPanel::setSliderPosition(int yaw) {
+    // The program moving the slider is not the person moving it.
+    const QSignalBlocker blocker(slider_);
+    slider_->setValue(yaw);
+}
+
+void HotSpotPanel::setMarkerX(int x) {
+    marker_->move(x, kMarkerY);
+    marker_->update();
+}
+
+}  // namespace tessaly::app

@@ -1,0 +1,338 @@
+#include "app/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "app/AboutBox.h"
+#include "app/ColorChooser.h"
+#include "app/ControlIds.h"
+#include "app/HelpWindow.h"
+#include "app/HotSpotPanel.h"
+#include "app/Launcher.h"
+#include "app/OptionsArea.h"
+#include "app/QtPreviewPlayer.h"
+#include "app/QtScheduler.h"
+#include "app/SettingsBinding.h"
+#include "app/ToolTips.h"
+#include "app/WindowTexts.h"
+#include "core/hotspots/HotSpotEditor.h"
+#include "core/install/BesideProgram.h"
+#include "core/text/Text.h"
+#include "ui/Fonts.h"
+#include "ui/QtPrompts.h"
+#include "ui/Strings.h"
+#include "ui/TickSound.h"
+
+static void initAppResources() { Q_INIT_RESOURCE(app); }
+
+namespace tessaly::app {
+namespace {
+
+using Face = ui::GradientButton::Face;
+const char kActionId[] = "tessalyId";
+
+QFont titleFont() { return ui::serifFont(25, true, true); }
+
+int pathLabelId(int slot) {
+    return slot == 1 ? ids::kMoviePath1 : slot == 2 ? ids::kMoviePath2 : ids::kMoviePath3;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, QWidget* parent)
+    : QMainWindow(parent),
+      setup_(setup),
+      launcher_(launcher),
+      client_(new QWidget(this)),
+      tick_(std::make_unique<ui::TickSound>()),
+      prompts_(std::make_unique<ui::QtPrompts>(this)),
+      scheduler_(std::make_unique<QtScheduler>(this)) {
+    initAppResources();
+    // Controls send commands (text changes among them) from the moment they exist.
+    dispatcher_ = std::make_unique<CommandDispatcher>(static_cast<CommandOperations&>(*this), *tick_);
+    setWindowTitle(ui::qs(texts::kWindowTitle));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/tessaly/about.png")));
+    setFont(ui::controlFont());
+
+    client_->setFixedSize(kClientWidth, kClientHeight);
+    QPalette pal = client_->palette();
+    pal.setColor(QPalette::Window, QColor(135, 135, 135));
+    client_->setPalette(pal);
+    client_->setAutoFillBackground(true);
+    setCentralWidget(client_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    const CommandSink sink = [this](int id, int code) { command(id, code); };
+    buildMenus();
+    buildHeader(sink);
+    buildOptionsArea(client_, setup_.start, sink);
+    panel_ =
+        std::make_unique<HotSpotPanel>(client_, sink, [this](int value) { editor_->yawSliderMoved(value); });
+    editor_ = std::make_unique<hotspots::HotSpotEditor>(hotSpots_, *panel_, *player_, *prompts_, *scheduler_);
+    settings_ =
+        std::make_unique<SettingsBinding>(client_, setup_.start, [this](bool on) { showToolTipHelp(on); });
+    panel_->setSelectedSlot(editor_->currentSlot());
+
+    toolTips_ = new ToolTips(client_);
+    showToolTipHelp(settings_->toolTipHelp() == 1);
+    buildAccelerators();
+    ColorChooser::resetCustomColours();
+}
+
+MainWindow::~MainWindow() {
+    // The editor's view and player go with the controls; drop it first.
+    editor_.reset();
+}
+
+void MainWindow::buildMenus() {
+    namespace t = texts;
+    const auto item = [this](QMenu* menu, std::string_view text, int id) {
+        QAction* action = menu->addAction(ui::qs(text));
+        action->setProperty(kActionId, id);
+        connect(action, &QAction::triggered, this, [this, id] { command(id, codes::kClicked); });
+        return action;
+    };
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu(ui::qs(t::kMenuFile));
+    item(file, t::kMenuLoadMovie, ids::kLoadMovie1);
+    file->addSeparator();
+    item(file, t::kMenuPublish, ids::kPublish);
+    file->addSeparator();
+    item(file, t::kMenuLoadProject, ids::kLoadProject);
+    item(file, t::kMenuSaveProject, ids::kSaveProject);
+    file->addSeparator();
+    item(file, t::kMenuExit, ids::kExit);
+    QMenu* option = bar->addMenu(ui::qs(t::kMenuOption));
+    item(option, t::kMenuSelector, ids::kSelector);
+    option->addSeparator();
+    item(option, t::kMenuOptionsByDefault, ids::kOptionsByDefault);
+    item(option, t::kMenuSaveOptions, ids::kSaveOptions);
+    option->addSeparator();
+    item(option, t::kMenuRemoveAdditional, ids::kRemoveAdditional);
+    option->addSeparator();
+    QAction* tips = item(option, t::kMenuToolTips, ids::kToolTipToggle);
+    tips->setCheckable(true);
+    tips->setChecked(setup_.start.toolTipHelp != 0);
+    // The tick follows the switch, not Qt's own toggling of the item.
+    connect(tips, &QAction::triggered, this,
+            [this, tips] { tips->setChecked(settings_->toolTipHelp() == 1); });
+    QMenu* help = bar->addMenu(ui::qs(t::kMenuHelp));
+    item(help, t::kMenuShortHelp, ids::kShortHelp);
+    item(help, t::kMenuUserGuide, ids::kUserGuide);
+    help->addSeparator();
+    item(help, t::kMenuAbout, ids::kAbout);
+}
+
+void MainWindow::buildAccelerators() {
+    const std::pair<QKeySequence, int> keys[] = {
+        {QKeySequence(Qt::Key_F1), ids::kShortHelp},
+        {QKeySequence(Qt::CTRL | Qt::Key_L), ids::kLoadMovie1},
+        {QKeySequence(Qt::CTRL | Qt::Key_P), ids::kPublish},
+        {QKeySequence(Qt::CTRL | Qt::Key_F1), ids::kUserGuide},
+    };
+    for (const auto& [key, id] : keys) {
+        auto* shortcut = new QShortcut(key, this);
+        const int command = id;
+        connect(shortcut, &QShortcut::activated, this,
+                [this, command] { this->command(command, codes::kActivated); });
+    }
+    // Esc is the dialog's cancel command: it ticks and nothing else.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] { command(ids::kCancel, codes::kClicked); });
+}
+
+void MainWindow::buildHeader(const CommandSink& sink) {
+    using namespace ids;
+    namespace t = texts;
+    QWidget* p = client_;
+    const QFont font = titleFont();
+    addLabel(p, kTitleShadow, t::kWindowTitle, {76, 11, 780, 65}, {Qt::black, std::nullopt},
+             Qt::AlignHCenter | Qt::AlignTop, Edge::None, false, sink)
+        ->setFont(font);
+    addLabel(p, kTitle, t::kWindowTitle, {75, 10, 780, 65}, {Qt::white, std::nullopt},
+             Qt::AlignHCenter | Qt::AlignTop, Edge::None, false, sink)
+        ->setFont(font);
+    // "Html5" reads after the centred title, in the title's own font.
+    const QFontMetrics fm(font);
+    const int titleRight = 75 + (780 + fm.horizontalAdvance(ui::qs(t::kWindowTitle))) / 2;
+    ClickLabel* html5 =
+        addLabel(p, kTitleHtml5, t::kHtml5, {titleRight + fm.horizontalAdvance(QLatin1Char(' ')), 10, 90, 65},
+                 {QColor(0, 191, 255), std::nullopt}, Qt::AlignLeft | Qt::AlignTop, Edge::None, false, sink);
+    html5->setFont(font);
+    addLabel(p, kBuild, t::kBuild, {842, 60, 70, 20}, {QColor(0, 0, 255), std::nullopt},
+             Qt::AlignLeft | Qt::AlignTop, Edge::None, false, sink);
+
+    auto* host = new QFrame(p);
+    setControlId(host, kPreview);
+    host->setGeometry(250, 195, 448, 300);
+    host->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    host->setLineWidth(1);
+    QPalette black = host->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    host->setPalette(black);
+    host->setAutoFillBackground(true);
+    player_ = new QtPreviewPlayer(host);
+
+    addGradient(p, kLoadMovie1, t::kLoadMovie1, {5, 77, 99, 22}, Face::Green, sink);
+    addGradient(p, kLoadMovie2, t::kLoadMovie2, {5, 99, 99, 22}, Face::Grey, sink);
+    addGradient(p, kLoadMovie3, t::kLoadMovie3, {5, 121, 99, 22}, Face::Grey, sink);
+    for (int slot = 1; slot <= 3; ++slot) {
+        auto* path = new PathLabel(p);
+        setControlId(path, pathLabelId(slot));
+        path->setGeometry(105, 77 + 22 * (slot - 1), 799, 20);
+        applyColours(path, {Qt::black, QColor(199, 199, 199)});
+        applyEdge(path, Edge::Client);
+    }
+    addGradient(p, kPublish, t::kPublish, {5, 150, 139, 25}, Face::Teal, sink);
+    addGradient(p, kOptionsByDefault, t::kOptionsByDefault, {145, 150, 139, 25}, Face::Blue, sink);
+    addGradient(p, kSaveOptions, t::kSaveOptions, {711, 150, 190, 25}, Face::Blue, sink);
+    addGradient(p, kAbout, t::kAbout, {425, 150, 139, 25}, Face::Blue, sink);
+    addGradient(p, kExit, t::kExit, {565, 150, 139, 25}, Face::Red, sink);
+}
+
+QWidget* MainWindow::control(int id) const { return findControl(client_, id); }
+
+QAction* MainWindow::menuAction(int id) const {
+    const auto actions = menuBar()->findChildren<QAction*>();
+    for (QAction* action : actions) {
+        if (action->property(kActionId).toInt() == id) return action;
+    }
+    return nullptr;
+}
+
+void MainWindow::command(int id, int code) { dispatcher_->dispatch(id, code); }
+
+PathLabel* MainWindow::pathLabel(int slot) const { return control<PathLabel>(pathLabelId(slot)); }
+
+QString MainWindow::moviePath(int slot) const { return pathLabel(slot)->path(); }
+
+void MainWindow::setMoviePath(int slot, const QString& path) { pathLabel(slot)->setPath(path); }
+
+void MainWindow::showToolTipHelp(bool on) {
+    if (QAction* item = menuAction(ids::kToolTipToggle)) item->setChecked(on);
+    if (toolTips_ != nullptr) toolTips_->setActive(on);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    }
+}
+
+bool MainWindow::confirmExit() {
+    const Message question{std::string(texts::kExitQuestion), std::string(texts::kExitCaption),
+                           Icon::Warning};
+    if (!prompts_->confirm(question)) return false;
+    // saveSettingsQuietly() when the settings file is wired.
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (exiting_ || confirmExit()) {
+        exiting_ = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::requestExit() { close(); }
+
+void MainWindow::publish() {}
+
+void MainWindow::about() {
+    AboutBox box(this, launcher_);
+    box.exec();
+}
+
+void MainWindow::shortHelp() {
+    HelpWindow help(this, [this] { tick_->play(); });
+    help.exec();
+}
+
+void MainWindow::optionsByDefault() {
+    settings_->resetToDefaults();
+    for (int slot = 1; slot <= 3; ++slot) setMoviePath(slot, {});
+}
+
+void MainWindow::toggleToolTips() { settings_->setToolTipHelp(settings_->toolTipHelp() == 0 ? 1 : 0); }
+
+void MainWindow::saveOptions() {}
+
+void MainWindow::userGuide() {
+    // Beside the program in the build tree; under share/ in a /usr install.
+    const auto guide = install::findBesideProgram(setup_.programFolder, "publisher.pdf");
+    launcher_.openUrl(QUrl::fromLocalFile(ui::qpath(guide.value_or(setup_.programFolder / "publisher.pdf"))));
+}
+
+void MainWindow::startSelector() {
+    if (launcher_.activateSelector()) return;
+    launcher_.startProgram(ui::qpath(setup_.programFolder / "selector"));
+}
+
+void MainWindow::selectSlot(int n) { editor_->selectSlot(n); }
+
+void MainWindow::addHotSpot() { editor_->addHotSpot(); }
+
+void MainWindow::clearHotSpot() { editor_->clearHotSpot(); }
+
+void MainWindow::clearAllHotSpots() { editor_->clearAll(); }
+
+void MainWindow::chooseIcon(int icon) {
+    control<QCheckBox>(ids::kIcon1)->setChecked(icon == 1);
+    control<QCheckBox>(ids::kIcon2)->setChecked(icon != 1);
+}
+
+void MainWindow::chooseColour(int buttonId) {
+    const bool background = buttonId == ids::kBgColorChoose;
+    bool& busy = colourBusy_[background ? 0 : 1];
+    if (busy) return;
+    busy = true;
+    // Cancelling keeps the colour the swatch shows.
+    if (const std::optional<QColor> colour = ColorChooser::choose(this)) {
+        if (background) {
+            settings_->setHtmlBgColor(toColorRef(*colour));
+        } else {
+            settings_->setBlackAreaColor(toColorRef(*colour));
+        }
+    }
+    busy = false;
+}
+
+void MainWindow::loadProject() {}
+
+void MainWindow::saveProject() {}
+
+void MainWindow::removeAdditionalMovies() {
+    setMoviePath(2, {});
+    setMoviePath(3, {});
+}
+
+void MainWindow::loadMovie(int slot) {
+    FileChoice choice;
+    choice.mode = FileChoice::Mode::Open;
+    choice.title = std::string(texts::kMovieDialogTitle);
+    choice.filter = std::string(texts::kMovieFilter);
+    choice.initialFolder = settings_->loadDir();
+    const std::optional<std::filesystem::path> chosen = prompts_->chooseFile(choice);
+    if (!chosen) return;
+    repaint();
+    const std::string path = chosen->string();
+    if (text::trimSpaces(path).empty()) return;
+    // The next dialog starts where this one was confirmed.
+    settings_->setLoadDir(chosen->parent_path().string());
+    setMoviePath(slot, ui::qs(path));
+    player_->open(path);
+    player_->play();
+}
+
+}  // namespace tessaly::app

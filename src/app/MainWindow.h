@@ -1,0 +1,120 @@
+#pragma once
+
+// The publisher's only top-level window: menus, accelerators, command buttons,
+// movie rows, options, preview, yaw slider and hot-spot panel, each control at
+// its pixel place and carrying its numeric id. Command dispatch, the settings
+// binding and the hot-spot panel are pieces it owns.
+
+#include <QMainWindow>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/CommandDispatcher.h"
+#include "app/Controls.h"
+#include "core/hotspots/HotSpot.h"
+#include "core/model/ViewerSettings.h"
+
+namespace tessaly::hotspots {
+class HotSpotEditor;
+}
+namespace tessaly::ui {
+class QtPrompts;
+class TickSound;
+}  // namespace tessaly::ui
+
+namespace tessaly::app {
+
+class HotSpotPanel;
+class Launcher;
+class PathLabel;
+class QtPreviewPlayer;
+class QtScheduler;
+class SettingsBinding;
+class ToolTips;
+
+struct WindowSetup {
+    model::ViewerSettings start;          // start values, folders included
+    std::filesystem::path settingsPath;   // the settings file, read at creation
+    std::filesystem::path programFolder;  // where selector and publisher.pdf lie
+};
+
+class MainWindow : public QMainWindow, private CommandOperations {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 910;
+    static constexpr int kClientHeight = 665;
+
+    MainWindow(const WindowSetup& setup, Launcher& launcher, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    QWidget* control(int id) const;
+    template <class T>
+    T* control(int id) const {
+        return qobject_cast<T*>(control(id));
+    }
+    QAction* menuAction(int id) const;
+    // Sends a command as a control, menu item or accelerator would.
+    void command(int id, int code = codes::kClicked);
+
+    ui::TickSound& tick() { return *tick_; }
+    hotspots::HotSpotList& hotSpots() { return hotSpots_; }
+    hotspots::HotSpotEditor& editor() { return *editor_; }
+    SettingsBinding& settings() { return *settings_; }
+    QtPreviewPlayer& player() { return *player_; }
+    ToolTips& toolTips() { return *toolTips_; }
+    // Movie slot 1..3: the text of its path label.
+    QString moviePath(int slot) const;
+    void setMoviePath(int slot, const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildAccelerators();
+    void buildHeader(const CommandSink& sink);
+    void showToolTipHelp(bool on);
+    PathLabel* pathLabel(int slot) const;
+    bool confirmExit();
+
+    // CommandOperations
+    void publish() override;
+    void about() override;
+    void optionsByDefault() override;
+    void requestExit() override;
+    void shortHelp() override;
+    void toggleToolTips() override;
+    void saveOptions() override;
+    void userGuide() override;
+    void startSelector() override;
+    void selectSlot(int n) override;
+    void addHotSpot() override;
+    void clearHotSpot() override;
+    void clearAllHotSpots() override;
+    void chooseIcon(int icon) override;
+    void chooseColour(int buttonId) override;
+    void loadProject() override;
+    void saveProject() override;
+    void removeAdditionalMovies() override;
+    void loadMovie(int slot) override;
+
+    WindowSetup setup_;
+    Launcher& launcher_;
+    QWidget* client_;
+    hotspots::HotSpotList hotSpots_;
+    std::unique_ptr<ui::TickSound> tick_;
+    std::unique_ptr<ui::QtPrompts> prompts_;
+    std::unique_ptr<QtScheduler> scheduler_;
+    QtPreviewPlayer* player_ = nullptr;  // owned by its host control
+    std::unique_ptr<HotSpotPanel> panel_;
+    std::unique_ptr<hotspots::HotSpotEditor> editor_;
+    std::unique_ptr<SettingsBinding> settings_;
+    ToolTips* toolTips_ = nullptr;  // owned by the client area
+    std::unique_ptr<CommandDispatcher> dispatcher_;
+    bool colourBusy_[2] = {false, false};
+    bool exiting_ = false;
+};
+
+}  // namespace tessaly::app

@@ -1,0 +1,153 @@
+#include "app/OptionsArea.h"
+
+#include <QPixmap>
+
+#include "app/ControlIds.h"
+#include "app/WindowTexts.h"
+
+namespace tessaly::app {
+namespace {
+
+using model::ListField;
+
+const QColor kOptionGrey(85, 85, 85);
+const QColor kListGrey(192, 192, 192);
+
+void optionLabel(QWidget* parent, int id, std::string_view text, const QRect& rect, const CommandSink& sink) {
+    addLabel(parent, id, text, rect, {Qt::white, kOptionGrey}, Qt::AlignLeft | Qt::AlignVCenter, Edge::Sunken,
+             true, sink);
+}
+
+void optionBox(QWidget* parent, int id, std::string_view text, const QRect& rect, bool ticked,
+               const CommandSink& sink) {
+    addCheck(parent, id, text, rect, {Qt::white, kOptionGrey}, true, Edge::Static, sink)->setChecked(ticked);
+}
+
+void list(QWidget* parent, ListField field, const QRect& rect, const model::ViewerSettings& start,
+          const CommandSink& sink) {
+    QComboBox* box = addList(parent, listControlId(field), rect, start.items(field), sink);
+    const int value = start.position(field);
+    box->setCurrentIndex(value >= 1 && value <= box->count() ? value - 1 : -1);
+}
+
+ClickLabel* swatch(QWidget* parent, int id, const QRect& rect, std::uint32_t colour, bool notifies,
+                   const CommandSink& sink) {
+    const QColor c = fromColorRef(colour);
+    ClickLabel* label = addLabel(parent, id, {}, rect, {c, c}, Qt::AlignLeft, Edge::Sunken, notifies, sink);
+    return label;
+}
+
+void picture(QWidget* parent, int id, const QString& resource, const QPoint& at) {
+    auto* label = new QLabel(parent);
+    setControlId(label, id);
+    const QPixmap pixmap(resource);
+    label->setPixmap(pixmap);
+    label->setGeometry(QRect(at, pixmap.isNull() ? QSize(0, 0) : pixmap.size()));
+}
+
+}  // namespace
+
+int listControlId(ListField field) {
+    switch (field) {
+        case ListField::WindowSize:
+            return ids::kWindowSize;
+        case ListField::Zoom:
+            return ids::kZoom;
+        case ListField::ControlBar:
+            return ids::kControlBar;
+        case ListField::StartYaw:
+            return ids::kStartYaw;
+        case ListField::Pitch:
+            return ids::kPitch;
+        case ListField::Tilt:
+            return ids::kTilt;
+        case ListField::AudioVolume:
+            return ids::kAudioVolume;
+        case ListField::WinPosX:
+            return ids::kWinPosX;
+        case ListField::WinPosY:
+            return ids::kWinPosY;
+        case ListField::MouseSpeed:
+            return ids::kMouseSpeed;
+        case ListField::MaxFps:
+            return ids::kMaxFps;
+        case ListField::Quality:
+            return ids::kQuality;
+    }
+    return 0;
+}
+
+QColor fromColorRef(std::uint32_t value) {
+    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                  static_cast<int>((value >> 16) & 0xFF));
+}
+
+std::uint32_t toColorRef(const QColor& colour) {
+    return static_cast<std::uint32_t>(colour.red()) | (static_cast<std::uint32_t>(colour.green()) << 8) |
+           (static_cast<std::uint32_t>(colour.blue()) << 16);
+}
+
+void buildOptionsArea(QWidget* p, const model::ViewerSettings& s, const CommandSink& sink) {
+    using namespace ids;
+    namespace t = texts;
+    addFrame(p, kOptionsFrame, t::kOptionsFrame, {5, 180, 700, 459});
+    optionLabel(p, kWindowSizeLabel, t::kWindowSize, {12, 200, 110, 19}, sink);
+    list(p, ListField::WindowSize, {124, 199, 100, 290}, s, sink);
+    control<QComboBox>(p, kWindowSize)->setMaxVisibleItems(12);
+    optionBox(p, kFullScreen, t::kFullScreen, {12, 220, 110, 19}, s.fullScreen != 0, sink);
+    optionBox(p, kShowControls, t::kShowControls, {12, 240, 110, 19}, s.showControls != 0, sink);
+    list(p, ListField::ControlBar, {124, 239, 80, 90}, s, sink);
+    optionLabel(p, kZoomLabel, t::kZoom, {12, 260, 110, 19}, sink);
+    list(p, ListField::Zoom, {124, 259, 80, 90}, s, sink);
+    optionLabel(p, kYawLabel, t::kYaw, {12, 280, 110, 19}, sink);
+    list(p, ListField::StartYaw, {124, 279, 80, 90}, s, sink);
+    optionLabel(p, kPitchLabel, t::kPitch, {12, 300, 110, 20}, sink);
+    list(p, ListField::Pitch, {124, 299, 80, 90}, s, sink);
+    optionLabel(p, kTiltLabel, t::kTilt, {12, 320, 110, 20}, sink);
+    list(p, ListField::Tilt, {124, 319, 80, 90}, s, sink);
+    addEdit(p, kManualTilt, {206, 320, 20, 19}, {Qt::black, kListGrey}, true, false, sink)
+        ->setText(qstr(s.manualTilt));
+    optionLabel(p, kQualityLabel, t::kQuality, {12, 340, 110, 20}, sink);
+    list(p, ListField::Quality, {124, 339, 80, 90}, s, sink);
+    optionLabel(p, kMaxFpsLabel, t::kMaxFps, {12, 360, 110, 20}, sink);
+    list(p, ListField::MaxFps, {124, 359, 80, 90}, s, sink);
+    optionLabel(p, kMouseSpeedLabel, t::kMouseSpeed, {12, 380, 110, 20}, sink);
+    list(p, ListField::MouseSpeed, {124, 379, 80, 90}, s, sink);
+    optionBox(p, kStat, t::kStat, {12, 400, 110, 19}, s.stat != 0, sink);
+    optionLabel(p, kWinPosXLabel, t::kWinPosX, {12, 420, 110, 20}, sink);
+    list(p, ListField::WinPosX, {124, 419, 80, 90}, s, sink);
+    optionLabel(p, kWinPosYLabel, t::kWinPosY, {12, 440, 110, 20}, sink);
+    list(p, ListField::WinPosY, {124, 439, 80, 90}, s, sink);
+    optionLabel(p, kAudioLabel, t::kAudio, {12, 460, 110, 19}, sink);
+    list(p, ListField::AudioVolume, {124, 459, 80, 90}, s, sink);
+    optionBox(p, kCustomSize, t::kCustomSize, {12, 480, 110, 19}, s.customSize != 0, sink);
+    addEdit(p, kCustomWidth, {124, 480, 29, 19}, {Qt::black, Qt::white}, true, true, sink)
+        ->setText(qstr(s.customWidth));
+    addLabel(p, kCustomX, t::kCustomX, {155, 484, 92, 19}, {Qt::black, std::nullopt},
+             Qt::AlignLeft | Qt::AlignTop, Edge::None, false, sink);
+    addEdit(p, kCustomHeight, {162, 480, 29, 19}, {Qt::black, Qt::white}, true, true, sink)
+        ->setText(qstr(s.customHeight));
+    optionLabel(p, kBgColorLabel, t::kBgColor, {12, 500, 110, 19}, sink);
+    swatch(p, kBgColorSwatch, {124, 500, 30, 18}, s.htmlBgColor, false, sink);
+    addPush(p, kBgColorChoose, t::kChooseColor, {156, 500, 75, 18}, sink);
+    optionLabel(p, kHtmlTitleLabel, t::kHtmlTitle, {10, 610, 110, 19}, sink);
+    QLineEdit* title =
+        addEdit(p, kHtmlTitle, {124, 610, 573, 19}, {Qt::black, kListGrey}, false, false, sink);
+    title->setText(qstr(s.htmlTitle));
+    addFrame(p, kViewModeFrame, t::kViewModeFrame, {10, 521, 110, 86});
+    addRadio(p, kClassic, t::kClassic, {17, 542, 96, 19}, {Qt::black, kListGrey}, sink)
+        ->setChecked(s.viewMode == 0);
+    addRadio(p, kBlackAreas, t::kBlackAreas, {17, 562, 96, 19}, {Qt::black, kListGrey}, sink)
+        ->setChecked(s.viewMode != 0);
+    swatch(p, kBlackAreaSwatch, {17, 582, 20, 18}, s.blackAreaColor, true, sink);
+    addPush(p, kBlackAreaChoose, t::kChooseColor, {38, 582, 75, 18}, sink);
+    addFrame(p, kIconFrame, t::kIconFrame, {124, 521, 121, 86});
+    picture(p, kIconBluePicture, QStringLiteral(":/tessaly/hs_blue.gif"), {133, 538});
+    picture(p, kIconRedPicture, QStringLiteral(":/tessaly/hs_red.gif"), {188, 538});
+    addCheck(p, kIcon1, t::kIcon1, {133, 587, 50, 16}, {Qt::black, kOptionGrey}, false, Edge::None, sink)
+        ->setChecked(s.hsIcon == 1);
+    addCheck(p, kIcon2, t::kIcon2, {188, 587, 50, 16}, {Qt::black, kOptionGrey}, false, Edge::None, sink)
+        ->setChecked(s.hsIcon != 1);
+}
+
+}  // namespace tessaly::app

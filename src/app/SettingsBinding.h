@@ -1,0 +1,44 @@
+#pragma once
+
+// Reads the option controls into ViewerSettings and writes ViewerSettings back
+// into them. The fields without a control (colours, tooltip switch, zoomMax,
+// folders) are kept here, and their displays follow every change.
+
+#include <functional>
+
+#include "core/model/ViewerSettings.h"
+
+class QWidget;
+
+namespace tessaly::app {
+
+class SettingsBinding {
+public:
+    // `root` holds the option controls; `showToolTipHelp` shows the switch
+    // (menu tick and tooltips) whenever it changes.
+    SettingsBinding(QWidget* root, const model::ViewerSettings& start,
+                    std::function<void(bool)> showToolTipHelp);
+
+    model::ViewerSettings read() const;
+    // Every field, each with the window's rules (a list value outside its items
+    // leaves no selection, hsIcon 1 ticks "icon1", ...).
+    void write(const model::ViewerSettings& settings);
+    // "Options by default" for the option fields.
+    void resetToDefaults();
+
+    void setHtmlBgColor(std::uint32_t colour);
+    void setBlackAreaColor(std::uint32_t colour);
+    int toolTipHelp() const { return vars_.toolTipHelp; }
+    void setToolTipHelp(int value);
+    const std::string& loadDir() const { return vars_.loadDir; }
+    const std::string& saveDir() const { return vars_.saveDir; }
+    void setLoadDir(const std::string& folder) { vars_.loadDir = folder; }
+    void setSaveDir(const std::string& folder) { vars_.saveDir = folder; }
+
+private:
+    QWidget* root_;
+    model::ViewerSettings vars_;
+    std::function<void(bool)> showToolTipHelp_;
+};
+
+}  // namespace tessaly::app

@@ -1,0 +1,97 @@
+#pragma once
+
+// The main window's own texts: title, menus, captions and messages.
+
+#include <string_view>
+
+namespace tessaly::app::texts {
+
+inline constexpr std::string_view kWindowTitle = "Tessaly";
+inline constexpr std::string_view kBuild = " Build 010.01";
+inline constexpr std::string_view kHtml5 = "Html5";
+
+// Menus; a tab separates an item from the shortcut shown beside it.
+inline constexpr std::string_view kMenuFile = "&File ";
+inline constexpr std::string_view kMenuLoadMovie = "&Load Web Movie\tCtrl+L";
+inline constexpr std::string_view kMenuPublish = "Publish Web Movie\tCtrl+P";
+inline constexpr std::string_view kMenuLoadProject = "Load Project";
+inline constexpr std::string_view kMenuSaveProject = "Save Project";
+inline constexpr std::string_view kMenuExit = "&Exit\tAlt+F4";
+inline constexpr std::string_view kMenuOption = "&Option";
+inline constexpr std::string_view kMenuSelector = "Flash/Html5 redirect utility";
+inline constexpr std::string_view kMenuOptionsByDefault = "Options by default";
+inline constexpr std::string_view kMenuSaveOptions = "Save Options";
+inline constexpr std::string_view kMenuRemoveAdditional = "Remove the path of addition video";
+inline constexpr std::string_view kMenuToolTips = " Show/Hide ToolTip popup help";
+inline constexpr std::string_view kMenuHelp = "&Help";
+inline constexpr std::string_view kMenuShortHelp = "&Short Help\tF1";
+inline constexpr std::string_view kMenuUserGuide = "&User's guide\tCtrl+F1";
+inline constexpr std::string_view kMenuAbout = "&About";
+
+// Command buttons.
+inline constexpr std::string_view kLoadMovie1 = "Load Web Movie1";
+inline constexpr std::string_view kLoadMovie2 = "Load Web Movie2";
+inline constexpr std::string_view kLoadMovie3 = "Load Web Movie3";
+inline constexpr std::string_view kPublish = "Publish Web Movie";
+inline constexpr std::string_view kOptionsByDefault = "Options by default";
+inline constexpr std::string_view kSaveOptions = "Save Options";
+inline constexpr std::string_view kAbout = "About";
+inline constexpr std::string_view kExit = "Exit";
+inline constexpr std::string_view kAddHotSpot = "Add Hot Spot";
+inline constexpr std::string_view kClearHotSpot = "Clear Hot Spot";
+inline constexpr std::string_view kClearAllHotSpots = "Clear All Hot Spots";
+
+// Options area.
+inline constexpr std::string_view kOptionsFrame = " Options ";
+inline constexpr std::string_view kWindowSize = "  Window Size";
+inline constexpr std::string_view kFullScreen = " Full Screen mode";
+inline constexpr std::string_view kShowControls = " Show control";
+inline constexpr std::string_view kZoom = "  Zoom value ";
+inline constexpr std::string_view kYaw = "  Yaw value ";
+inline constexpr std::string_view kPitch = "  Pitch value";
+inline constexpr std::string_view kTilt = "  Vertical angle limit";
+inline constexpr std::string_view kQuality = "  Segment Quality";
+inline constexpr std::string_view kMaxFps = "  Max FPS for stream";
+inline constexpr std::string_view kMouseSpeed = "  Mouse pan speed";
+inline constexpr std::string_view kStat = " Stat ctrl On/Off";
+inline constexpr std::string_view kWinPosX = "  Window X-position";
+inline constexpr std::string_view kWinPosY = "  Window Y-position";
+inline constexpr std::string_view kAudio = "  Audio Volume ";
+inline constexpr std::string_view kCustomSize = " Html custom size";
+inline constexpr std::string_view kCustomX = "x           pixels";
+inline constexpr std::string_view kBgColor = "  Html BGColor";
+inline constexpr std::string_view kChooseColor = "Choose Color";
+inline constexpr std::string_view kHtmlTitle = "  Html <TITLE>";
+inline constexpr std::string_view kViewModeFrame = "  Viewing mode:";
+inline constexpr std::string_view kClassic = "\"Classic\"";
+inline constexpr std::string_view kBlackAreas = "\"Black Areas\"";
+inline constexpr std::string_view kIconFrame = "  Hot Spot icon:";
+inline constexpr std::string_view kIcon1 = "icon1";
+inline constexpr std::string_view kIcon2 = "icon2";
+
+// Hot-spot editor.
+inline constexpr std::string_view kLinkLabel = "  Hot Spot Link:";
+inline constexpr std::string_view kHsTitleLabel = "  Hot Spot Title:";
+inline constexpr std::string_view kSelfMode = "self HS mode";
+inline constexpr std::string_view kHotSpotFrame = " Hot Spots ";
+inline constexpr std::string_view kRowYaw = "Yaw:";
+inline constexpr std::string_view kRowPos = "Pos:";
+inline constexpr std::string_view kRowTime = "Time:";
+
+// Messages.
+inline constexpr std::string_view kExitQuestion = "Are you sure?";
+inline constexpr std::string_view kExitCaption = "Exit IDE";
+
+// File dialogs.
+inline constexpr std::string_view kMovieDialogTitle = "Load a Web Movie";
+inline constexpr std::string_view kMovieFilter =
+    "All video files|*.mov;*.webm;*.mp4;*.m4v;*.ogg;*.qt;*.ogv|"
+    "MOV video files (*.MOV)|*.mov|"
+    "WEBM video files (*.WEBM)|*.webm|"
+    "MP4 video files (*.MP4)|*.mp4|"
+    "M4V video files (*.M4V)|*.m4v|"
+    "OGG video files (*.OGG)|*.ogg|"
+    "QT video files (*.QT)|*.qt|"
+    "OGV video files (*.OGV)|*.ogv|";
+
+}  // namespace tessaly::app::texts

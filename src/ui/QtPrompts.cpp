@@ -1,0 +1,90 @@
+#include "ui/QtPrompts.h"
+
+#include <QMessageBox>
+#include <deque>
+
+#include "ui/FileDialog.h"
+#include "ui/Strings.h"
+
+namespace tessaly::ui {
+namespace {
+
+struct Script {
+    bool scripted = false;
+    std::deque<bool> answers;
+    std::vector<Message> log;
+};
+
+Script& script() {
+    static Script s;
+    return s;
+}
+
+QMessageBox::Icon toQt(Icon icon) {
+    switch (icon) {
+        case Icon::Information:
+            return QMessageBox::Information;
+        case Icon::Warning:
+            return QMessageBox::Warning;
+        case Icon::Error:
+            return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+int run(QWidget* owner, const Message& message, QMessageBox::StandardButtons buttons) {
+    QMessageBox box(toQt(message.icon), qs(message.caption), qs(message.text), buttons, owner);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec();
+}
+
+}  // namespace
+
+void QtPrompts::show(const Message& message) {
+    if (script().scripted) {
+        script().log.push_back(message);
+        return;
+    }
+    run(owner_, message, QMessageBox::Ok);
+}
+
+bool QtPrompts::confirm(const Message& message) {
+    Script& s = script();
+    if (s.scripted) {
+        s.log.push_back(message);
+        if (s.answers.empty()) return true;
+        const bool ok = s.answers.front();
+        s.answers.pop_front();
+        return ok;
+    }
+    return run(owner_, message, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+std::optional<std::filesystem::path> QtPrompts::chooseFile(const FileChoice& choice) {
+    FileDialogRequest request;
+    request.mode =
+        choice.mode == FileChoice::Mode::Open ? FileDialogRequest::Mode::Open : FileDialogRequest::Mode::Save;
+    request.title = qs(choice.title);
+    request.filter = qs(choice.filter);
+    request.initialName = qs(choice.initialName);
+    request.initialFolder = qpath(choice.initialFolder);
+    const std::optional<QString> chosen = FileDialog::choose(owner_, request);
+    if (!chosen) return std::nullopt;
+    return toPath(*chosen);
+}
+
+void QtPrompts::setScripted(bool scripted) {
+    script().scripted = scripted;
+    script().answers.clear();
+    script().log.clear();
+}
+
+void QtPrompts::setNextAnswer(bool ok) { script().answers.push_back(ok); }
+
+std::vector<Message> QtPrompts::takeLog() {
+    std::vector<Message> log;
+    log.swap(script().log);
+    return log;
+}
+
+}  // namespace tessaly::ui

@@ -1,0 +1,33 @@
+#pragma once
+
+// Prompts for a window: message boxes owned by it and the file-dialog wrapper.
+// Tests script the answers and read back what would have been shown.
+
+#include <QPointer>
+#include <vector>
+
+#include "core/Prompts.h"
+
+class QWidget;
+
+namespace tessaly::ui {
+
+class QtPrompts : public Prompts {
+public:
+    explicit QtPrompts(QWidget* owner) : owner_(owner) {}
+
+    void show(const Message& message) override;
+    bool confirm(const Message& message) override;
+    std::optional<std::filesystem::path> chooseFile(const FileChoice& choice) override;
+
+    // Test hooks. While scripted no box is shown: every message is logged and
+    // confirm() answers from the script (OK when nothing is scripted).
+    static void setScripted(bool scripted);
+    static void setNextAnswer(bool ok);
+    static std::vector<Message> takeLog();
+
+private:
+    QPointer<QWidget> owner_;
+};
+
+}  // namespace tessaly::ui
