@@ -24,12 +24,15 @@ ffmpeg -hide_banner -loglevel error -y -f lavfi -i "color=c=gray:size=1024x512:r
 ffmpeg -hide_banner -loglevel error -y -i "$here/demo.mp4" \
   -c:v libvpx-vp9 -b:v 0 -crf 42 -row-mt 1 -deadline good -cpu-used 4 "$here/demo.webm"
 
-# The project: only the values that differ from a fresh window are given;
-# resave fills in the rest and writes it in the project file's own form.
+# The project: a fresh window's options with a wider view and a title; resave
+# writes it in the project file's own form.
 seed="$(mktemp --suffix=.hs5)"
 trap 'rm -f "$seed"' EXIT
 printf '%s\r\n' \
-  '<WINDOW>10</WINDOW>' '<ZOOM>9</ZOOM>' '<AUDIO>6</AUDIO>' '<HS_ICON>1</HS_ICON>' \
+  '<WINDOW>10</WINDOW>' '<CONTROLS>1</CONTROLS>' '<ZOOM>9</ZOOM>' '<CONTROLBAR>1</CONTROLBAR>' \
+  '<YAW>1</YAW>' '<PITCH>1</PITCH>' '<TILT>1</TILT>' '<AUDIO>6</AUDIO>' '<WIN_POS_X>1</WIN_POS_X>' \
+  '<WIN_POS_Y>1</WIN_POS_Y>' '<MOUSESPEED>1</MOUSESPEED>' '<MAXFPS>1</MAXFPS>' '<QUAL>1</QUAL>' \
+  '<HS_ICON>1</HS_ICON>' \
   '<HTMLTITLE>Tessaly demo</HTMLTITLE>' '<TOOLTIPHELP>1</TOOLTIPHELP>' '<ZOOMMAX>130</ZOOMMAX>' \
   '<LOADDIR>.</LOADDIR>' '<SAVEDIR>.</SAVEDIR>' \
   '<VIDEO1>demo.mp4</VIDEO1>' '<VIDEO2>demo.webm</VIDEO2>' '<VIDEO3></VIDEO3>' \

@@ -23,6 +23,7 @@
 #include "app/ToolTips.h"
 #include "app/WindowTexts.h"
 #include "core/hotspots/HotSpotEditor.h"
+#include "core/install/BesideProgram.h"
 #include "core/model/SettingsFile.h"
 #include "core/publish/Publisher.h"
 #include "core/text/Text.h"
@@ -328,7 +329,9 @@ void MainWindow::saveOptions() {
 }
 
 void MainWindow::userGuide() {
-    launcher_.openUrl(QUrl::fromLocalFile(ui::qpath(setup_.programFolder / "publisher.pdf")));
+    // Beside the program in the build tree; under share/ in a /usr install.
+    const auto guide = install::findBesideProgram(setup_.programFolder, "publisher.pdf");
+    launcher_.openUrl(QUrl::fromLocalFile(ui::qpath(guide.value_or(setup_.programFolder / "publisher.pdf"))));
 }
 
 void MainWindow::startSelector() {

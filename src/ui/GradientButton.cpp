@@ -70,6 +70,11 @@ QRect GradientButton::bandRect(int band, int width, int height) {
     return QRect(0, top, width + 1, bottom - top);
 }
 
+void GradientButton::setCaptionColor(const QColor& colour) {
+    captionColor_ = colour;
+    update();
+}
+
 QSize GradientButton::sizeHint() const { return {99, 22}; }
 
 void GradientButton::paintEvent(QPaintEvent*) {
@@ -84,7 +89,7 @@ void GradientButton::paintEvent(QPaintEvent*) {
     for (int i = 0; i < kBands; ++i) {
         p.fillRect(bandRect(i, area.width(), area.height()), bandColor(face_, i));
     }
-    p.setPen(Qt::white);
+    p.setPen(captionColor_);
     p.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, text());
     if (isDown()) {
         drawSunkenEdge(p, area.adjusted(0, 0, -1, -1));

@@ -1,7 +1,7 @@
 #pragma once
 
 // The owner-drawn command button: a vertical gradient of 200 bands in one of
-// five face colours with a white caption; while pressed, a sunken edge and the
+// five face colours with a caption (white unless set); while pressed, a sunken edge and the
 // word "Process" in blue over the unchanged face.
 
 #include <QAbstractButton>
@@ -20,6 +20,10 @@ public:
 
     Face face() const { return face_; }
 
+    // White unless set; the selector's grey buttons have black captions.
+    QColor captionColor() const { return captionColor_; }
+    void setCaptionColor(const QColor& colour);
+
     // Colour of band i (0..199) of a face.
     static QColor bandColor(Face face, int band);
     // Rows of band i in a face `height` pixels high and `width` wide; most bands of
@@ -33,6 +37,7 @@ protected:
 
 private:
     Face face_;
+    QColor captionColor_ = Qt::white;
 };
 
 }  // namespace tessaly::ui

@@ -95,8 +95,8 @@
     }
 
     /*
-     * Every slot is looked at: slots keep their own index, so a used slot may
-     * lie beyond the count of used slots.
+     * Every slot is looked at, whatever OS_HOTSPOTS says: slots keep their own
+     * index, so a used slot may lie beyond the count of used slots.
      */
     function readHotSpots() {
         var spots = [];
@@ -132,6 +132,7 @@
             clearColour: mode === 1 ? colourSetting("OS_COLOR", "#000000") : "#000000",
             mouseSpeed: Math.max(0, numberSetting("mousespeed", 0.02)),
             controlBar: numberSetting("control_bar", 1) !== 0,
+            minimalBar: numberSetting("OS_CONTROL", 0) === 1,
             alignX: textSetting("OS_WIN_POS_W", "left"),
             alignY: textSetting("OS_WIN_POS_H", "top"),
             fullScreen: numberSetting("OS_FULL_SCREEN", 0) === 1,
@@ -215,11 +216,19 @@
         }
     }
 
+    /* Height the control bar takes below the viewer; posY lifts it onto the picture. */
+    function barSpace(state) {
+        if (!state.controls) {
+            return 0;
+        }
+        return Math.max(0, state.controls.offsetHeight - state.config.barLift);
+    }
+
     function layout(state) {
         var page = windowSize();
         var box = state.box;
         box.left = aligned(page.width - box.width, state.config.alignX, "right");
-        box.top = aligned(page.height - box.height, state.config.alignY, "bottom");
+        box.top = aligned(page.height - box.height - barSpace(state), state.config.alignY, "bottom");
         placeBox(state.container, box.left, box.top, box.width, box.height);
         state.renderer.setSize(box.width, box.height);
         state.camera.aspect = box.width / box.height;
@@ -513,7 +522,14 @@
     function showPlaying(state) {
         var button = document.getElementById("play");
         if (button) {
-            button.className = (state.video.paused ? "play" : "pause") + " control";
+            button.className = state.video.paused ? "play control" : "play control pause";
+        }
+    }
+
+    function hideById(id) {
+        var element = document.getElementById(id);
+        if (element) {
+            hide(element);
         }
     }
 
@@ -536,6 +552,11 @@
             return;
         }
         state.controls = bar;
+        if (state.config.minimalBar) {
+            /* A narrow viewer keeps only play, progress and full screen. */
+            hideById("play_time");
+            hideById("volume");
+        }
         if (button) {
             button.addEventListener("click", function () {
                 togglePlay(state);

@@ -6,6 +6,18 @@
 
 namespace tessaly::hotspots {
 
+HotSpot HotSpot::make(std::string_view link, std::string_view title, std::int32_t yaw, double pos,
+                      double time, std::int32_t self) {
+    HotSpot spot;
+    spot.setLink(link);
+    spot.setTitle(title);
+    spot.yaw = yaw;
+    spot.pos = pos;
+    spot.time = time;
+    spot.self = self;
+    return spot;
+}
+
 void HotSpot::setLink(std::string_view text) { link = text::fixedWidth(text, kLinkWidth); }
 void HotSpot::setTitle(std::string_view text) { title = text::fixedWidth(text, kTitleWidth); }
 std::string HotSpot::trimmedLink() const { return text::trimSpacesAndNul(link); }

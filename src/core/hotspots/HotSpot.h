@@ -21,10 +21,14 @@ struct HotSpot {
     // through trimmedLink()/trimmedTitle().
     std::string link;
     std::string title;
-    std::int32_t yaw = 0;  // slider degrees, -179..180
-    double pos = 0.0;      // seconds; > 0 means the slot is in use
-    double time = 0.0;     // seconds shown
-    std::int32_t self = 0; // 1: open the link in the same window
+    std::int32_t yaw = 0;   // slider degrees, -179..180
+    double pos = 0.0;       // seconds; > 0 means the slot is in use
+    double time = 0.0;      // seconds shown
+    std::int32_t self = 0;  // 1: open the link in the same window
+
+    // A record with its texts cut or filled to width, fields in record order.
+    static HotSpot make(std::string_view link, std::string_view title, std::int32_t yaw, double pos,
+                        double time, std::int32_t self);
 
     void setLink(std::string_view text);
     void setTitle(std::string_view text);

@@ -89,13 +89,7 @@ void HotSpotEditor::storeSlot(int n) {
         return;
     }
 
-    HotSpot spot;
-    spot.setLink(link);
-    spot.setTitle(title);
-    spot.yaw = currentYaw_;
-    spot.pos = pos;
-    spot.time = time;
-    spot.self = view_.selfTicked() ? 1 : 0;
+    const HotSpot spot = HotSpot::make(link, title, currentYaw_, pos, time, view_.selfTicked() ? 1 : 0);
     list_.at(n) = spot;
     showRow(n, spot);
 }

@@ -1,6 +1,7 @@
 #include "core/model/ViewerSettings.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/text/Numbers.h"
 
@@ -89,77 +90,23 @@ int ViewerSettings::position(ListField field) const {
     return (value >= 1 && value <= static_cast<int>(items(field).size())) ? value : 0;
 }
 
-int ViewerSettings::storedPosition(ListField field) const {
-    switch (field) {
-        case ListField::WindowSize:
-            return windowSize;
-        case ListField::Zoom:
-            return zoom;
-        case ListField::ControlBar:
-            return controlBar;
-        case ListField::StartYaw:
-            return startYaw;
-        case ListField::Pitch:
-            return pitch;
-        case ListField::Tilt:
-            return tilt;
-        case ListField::AudioVolume:
-            return audioVolume;
-        case ListField::WinPosX:
-            return winPosX;
-        case ListField::WinPosY:
-            return winPosY;
-        case ListField::MouseSpeed:
-            return mouseSpeed;
-        case ListField::MaxFps:
-            return maxFps;
-        case ListField::Quality:
-            return quality;
-    }
-    return 0;
+// The member that holds each list field, in the order of ListField.
+int ViewerSettings::*ViewerSettings::listMember(ListField field) {
+    static constexpr int ViewerSettings::*kMembers[] = {
+        &ViewerSettings::windowSize,  &ViewerSettings::zoom,    &ViewerSettings::controlBar,
+        &ViewerSettings::startYaw,    &ViewerSettings::pitch,   &ViewerSettings::tilt,
+        &ViewerSettings::audioVolume, &ViewerSettings::winPosX, &ViewerSettings::winPosY,
+        &ViewerSettings::mouseSpeed,  &ViewerSettings::maxFps,  &ViewerSettings::quality,
+    };
+    static_assert(std::size(kMembers) == static_cast<std::size_t>(ListField::Quality) + 1);
+    return kMembers[static_cast<std::size_t>(field)];
 }
+
+int ViewerSettings::storedPosition(ListField field) const { return this->*listMember(field); }
 
 void ViewerSettings::setPosition(ListField field, int value) {
     const int count = static_cast<int>(items(field).size());
-    const int normalised = (value >= 1 && value <= count) ? value : 0;
-    switch (field) {
-        case ListField::WindowSize:
-            windowSize = normalised;
-            break;
-        case ListField::Zoom:
-            zoom = normalised;
-            break;
-        case ListField::ControlBar:
-            controlBar = normalised;
-            break;
-        case ListField::StartYaw:
-            startYaw = normalised;
-            break;
-        case ListField::Pitch:
-            pitch = normalised;
-            break;
-        case ListField::Tilt:
-            tilt = normalised;
-            break;
-        case ListField::AudioVolume:
-            audioVolume = normalised;
-            break;
-        case ListField::WinPosX:
-            winPosX = normalised;
-            break;
-        case ListField::WinPosY:
-            winPosY = normalised;
-            break;
-        case ListField::MouseSpeed:
-            mouseSpeed = normalised;
-            break;
-        case ListField::MaxFps:
-            maxFps = normalised;
-            break;
-        case ListField::Quality:
-            quality = normalised;
-            break;
-    }
+    this->*listMember(field) = (value >= 1 && value <= count) ? value : 0;
 }
 
 std::string ViewerSettings::selectedText(ListField field) const {

@@ -100,6 +100,7 @@ struct ViewerSettings {
 
 private:
     int storedPosition(ListField field) const;
+    static int ViewerSettings::*listMember(ListField field);
 };
 
 }  // namespace tessaly::model

@@ -9,45 +9,15 @@
 #include <algorithm>
 #include <cerrno>
 #include <memory>
-#include <random>
 #include <string>
 #include <system_error>
+
+#include "core/text/FileDescriptor.h"
 
 namespace tessaly::publish {
 namespace {
 
 namespace fs = std::filesystem;
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd = -1) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() { reset(); }
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    void reset(int fd = -1) {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = fd;
-    }
-    int release() {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
-
-private:
-    int fd_;
-};
-
-std::string temporaryName(const fs::path& target) {
-    static thread_local std::mt19937 generator{std::random_device{}()};
-    static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::uniform_int_distribution<int> pick(0, 35);
-    std::string name = "." + target.filename().string() + ".tmp-";
-    for (int i = 0; i < 8; ++i) name += kChars[pick(generator)];
-    return name;
-}
 
 // The copy in progress: an unnamed file in the target folder where the file
 // system offers one (it vanishes by itself if the process dies), else a
@@ -71,7 +41,7 @@ public:
         }
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return errno;
         for (int attempt = 0; attempt < 16; ++attempt) {
-            const fs::path candidate = folder_ / temporaryName(target_);
+            const fs::path candidate = text::temporarySibling(target_);
             const int named = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (named >= 0) {
                 fd_.reset(named);
@@ -85,15 +55,15 @@ public:
 
     int fd() const { return fd_.get(); }
 
-    // Flushes the copy and puts it in the target's place. errno or 0.
-    int commit() {
-        if (::fsync(fd_.get()) != 0) return errno;
+    // Puts the copy in the target's place, flushed to disk first when asked. errno or 0.
+    int commit(text::Flush flush) {
+        if (flush == text::Flush::ToDisk && ::fsync(fd_.get()) != 0) return errno;
         if (named_.empty()) {
             // An unnamed file gets a name first; rename then replaces the target
             // in one step, which linkat cannot do.
             const std::string self = "/proc/self/fd/" + std::to_string(fd_.get());
             for (int attempt = 0; attempt < 16 && named_.empty(); ++attempt) {
-                const fs::path candidate = folder_ / temporaryName(target_);
+                const fs::path candidate = text::temporarySibling(target_);
                 if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW) == 0) {
                     named_ = candidate;
                 } else if (errno != EEXIST) {
@@ -112,7 +82,7 @@ private:
     fs::path folder_;
     fs::path target_;
     fs::path named_;
-    Descriptor fd_;
+    text::FileDescriptor fd_;
 };
 
 enum class Step { Done, Fallback, Failed };
@@ -146,7 +116,7 @@ MovieCopyResult copyMovie(const fs::path& movie, const fs::path& folder, const C
     };
     if (!movie.has_filename()) return fail(movie, "read", EISDIR);
 
-    Descriptor in(::open(movie.c_str(), O_RDONLY | O_CLOEXEC));
+    text::FileDescriptor in(::open(movie.c_str(), O_RDONLY | O_CLOEXEC));
     if (!in.valid()) return fail(movie, "open", errno);
     struct stat info {};
     if (::fstat(in.get(), &info) != 0) return fail(movie, "read", errno);
@@ -198,7 +168,7 @@ MovieCopyResult copyMovie(const fs::path& movie, const fs::path& folder, const C
         }
     }
     if (progress && done == 0) progress(0, 0);
-    if (const int error = temporary.commit()) return fail(result.target, "write", error);
+    if (const int error = temporary.commit(options.flush)) return fail(result.target, "write", error);
     return result;
 }
 

@@ -24,6 +24,9 @@ struct MovieCopyOptions {
     bool allowCopyRange = true;                     // copy_file_range: copy inside the kernel
     std::size_t rangeChunk = 16u << 20;             // bytes per copy_file_range call
     std::size_t bufferSize = std::size_t{1} << 20;  // read/write buffer when neither works
+    // The copy of a movie the user still has is not flushed to disk before it
+    // takes its name (see text::Flush); it still lands whole or not at all.
+    text::Flush flush = text::Flush::Skip;
 };
 
 struct MovieCopyResult {

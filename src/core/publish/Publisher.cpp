@@ -92,7 +92,8 @@ void writeTreeFile(Folders& folders, Failures& failures, std::string_view folder
                    std::string_view bytes) {
     const auto path = folders.get(folder);
     if (!path) return;
-    if (const auto error = text::writeFileAtomic(*path / name, bytes)) failures.add(*error);
+    if (const auto error = text::writeFileAtomic(*path / name, bytes, text::Flush::Skip))
+        failures.add(*error);
 }
 
 }  // namespace
@@ -175,7 +176,8 @@ PublishResult Publisher::publishWebMovie(const std::array<std::string, 3>& movie
     if (folders.get("")) {
         const std::string pageBytes =
             pageText(pageTemplate(), sources.lines, settings.htmlTitle, settings.htmlBgColor);
-        if (const auto error = text::writeFileAtomic(page, pageBytes)) failures.add(*error);
+        if (const auto error = text::writeFileAtomic(page, pageBytes, text::Flush::Skip))
+            failures.add(*error);
     }
     writeTreeFile(folders, failures, "js/ctr", "cn0.js",
                   scrambleScriptText(configScript(config.values, hotSpots)));

@@ -1,37 +1,17 @@
 #include "core/text/Files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <array>
 #include <cerrno>
-#include <fcntl.h>
-#include <random>
-#include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
+
+#include "core/text/FileDescriptor.h"
 
 namespace tessaly::text {
 namespace {
-
-// Closes a descriptor on every path out of a function.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() { reset(); }
-    int get() const { return fd_; }
-    int release() {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
-    void reset() {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = -1;
-    }
-
-private:
-    int fd_;
-};
 
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -43,15 +23,6 @@ bool writeAll(int fd, std::string_view bytes) {
         bytes.remove_prefix(static_cast<std::size_t>(n));
     }
     return true;
-}
-
-std::string temporaryName(const std::filesystem::path& target) {
-    static thread_local std::mt19937 generator{std::random_device{}()};
-    static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::uniform_int_distribution<int> pick(0, 35);
-    std::string suffix = ".tmp-";
-    for (int i = 0; i < 8; ++i) suffix += kChars[pick(generator)];
-    return "." + target.filename().string() + suffix;
 }
 
 }  // namespace
@@ -66,10 +37,8 @@ FileError errnoError(const std::filesystem::path& path, std::string action, int 
     return FileError{path, std::move(action), std::generic_category().message(errorNumber)};
 }
 
-std::optional<FileError> writeFileAtomic(const std::filesystem::path& target, std::string_view bytes) {
-    const std::filesystem::path folder =
-        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-
+std::optional<FileError> writeFileAtomic(const std::filesystem::path& target, std::string_view bytes,
+                                         Flush flush) {
     struct stat existing {};
     const bool replacing = ::stat(target.c_str(), &existing) == 0;
     if (replacing && S_ISDIR(existing.st_mode)) return errnoError(target, "write", EISDIR);
@@ -77,12 +46,12 @@ std::optional<FileError> writeFileAtomic(const std::filesystem::path& target, st
     std::filesystem::path temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temporary = folder / temporaryName(target);
+        temporary = temporarySibling(target);
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) return errnoError(target, "write", errno);
-    Descriptor file(fd);
+    FileDescriptor file(fd);
 
     const auto fail = [&](int errorNumber) {
         file.reset();
@@ -91,7 +60,7 @@ std::optional<FileError> writeFileAtomic(const std::filesystem::path& target, st
     };
     if (replacing && ::fchmod(file.get(), existing.st_mode & 07777) != 0) return fail(errno);
     if (!writeAll(file.get(), bytes)) return fail(errno);
-    if (::fsync(file.get()) != 0) return fail(errno);
+    if (flush == Flush::ToDisk && ::fsync(file.get()) != 0) return fail(errno);
     if (::close(file.release()) != 0) return fail(errno);
     if (::rename(temporary.c_str(), target.c_str()) != 0) return fail(errno);
     return std::nullopt;
@@ -104,7 +73,7 @@ ReadResult readFile(const std::filesystem::path& path) {
         result.error = errnoError(path, "open", errno);
         return result;
     }
-    Descriptor file(fd);
+    FileDescriptor file(fd);
     struct stat info {};
     if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
         result.error = errnoError(path, "read", EISDIR);

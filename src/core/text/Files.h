@@ -20,11 +20,19 @@ struct FileError {
     std::string message() const;
 };
 
+// Whether a write waits until its bytes are on the disk before it takes the
+// file's name. The user's own work (projects, settings) does, so not even a
+// power cut loses it. A published tree does not: the project makes it again at
+// any time, and flushing each of its files would make publishing several times
+// slower. Either way a file lands whole or not at all.
+enum class Flush { ToDisk, Skip };
+
 // Writes `bytes` to a temporary file in the target's folder, flushes it to disk
-// and renames it over `target`. An interrupted or failed write leaves any
-// earlier file untouched. A new file gets the usual permissions (0666 less the
-// umask); a replaced file keeps its own.
-std::optional<FileError> writeFileAtomic(const std::filesystem::path& target, std::string_view bytes);
+// (unless told to skip that) and renames it over `target`. An interrupted or
+// failed write leaves any earlier file untouched. A new file gets the usual
+// permissions (0666 less the umask); a replaced file keeps its own.
+std::optional<FileError> writeFileAtomic(const std::filesystem::path& target, std::string_view bytes,
+                                         Flush flush = Flush::ToDisk);
 
 struct ReadResult {
     std::string bytes;

@@ -20,14 +20,7 @@ using testing::Row;
 
 HotSpot makeSpot(const std::string& link, const std::string& title, int yaw, double pos, double time,
                  int self) {
-    HotSpot spot;
-    spot.setLink(link);
-    spot.setTitle(title);
-    spot.yaw = yaw;
-    spot.pos = pos;
-    spot.time = time;
-    spot.self = self;
-    return spot;
+    return HotSpot::make(link, title, yaw, pos, time, self);
 }
 
 Message warning(std::string_view text) { return Message{std::string(text), "Warning", Icon::Warning}; }

@@ -26,14 +26,7 @@ struct Project {
 };
 
 HotSpot spot(std::string_view link, std::string_view title, double pos, int yaw, double time, int self) {
-    HotSpot h;
-    h.setLink(link);
-    h.setTitle(title);
-    h.pos = pos;
-    h.yaw = yaw;
-    h.time = time;
-    h.self = self;
-    return h;
+    return HotSpot::make(link, title, yaw, pos, time, self);
 }
 
 Project example() {

@@ -30,14 +30,7 @@ std::string scriptOf(model::ViewerSettings settings, const hotspots::HotSpotList
 
 hotspots::HotSpot spot(double pos, double time, int yaw, std::string_view title, std::string_view link,
                        int self = 0) {
-    hotspots::HotSpot hs;
-    hs.pos = pos;
-    hs.time = time;
-    hs.yaw = yaw;
-    hs.setTitle(title);
-    hs.setLink(link);
-    hs.self = self;
-    return hs;
+    return hotspots::HotSpot::make(link, title, yaw, pos, time, self);
 }
 
 }  // namespace

@@ -39,14 +39,7 @@ bool nodeAvailable() { return std::system("command -v node >/dev/null 2>&1") == 
 
 hotspots::HotSpot spot(double pos, double time, int yaw, std::string_view title, std::string_view link,
                        int self) {
-    hotspots::HotSpot hs;
-    hs.pos = pos;
-    hs.time = time;
-    hs.yaw = yaw;
-    hs.setTitle(title);
-    hs.setLink(link);
-    hs.self = self;
-    return hs;
+    return hotspots::HotSpot::make(link, title, yaw, pos, time, self);
 }
 
 }  // namespace

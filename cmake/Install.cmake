@@ -1,0 +1,49 @@
+# Where an install puts each piece. The programs share bin; the user's guide
+# goes to share/tessaly, which the publisher searches after its own folder
+# (core/install/BesideProgram.h), so a /usr install and the build tree both work.
+include(GNUInstallDirs)
+
+set(TESSALY_LINUX_DIR "${PROJECT_SOURCE_DIR}/packaging/linux")
+set(TESSALY_DATADIR "${CMAKE_INSTALL_DATADIR}/tessaly")
+
+foreach(program IN ITEMS tessaly publisher selector)
+  if(TARGET ${program})
+    install(TARGETS ${program} RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+  endif()
+endforeach()
+
+# The guide is built beside the programs once its sources exist.
+install(FILES "${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/publisher.pdf" DESTINATION "${TESSALY_DATADIR}" OPTIONAL)
+
+if(TARGET publisher)
+  install(FILES "${TESSALY_LINUX_DIR}/example.tessaly.Publisher.desktop"
+          DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+  install(FILES "${TESSALY_LINUX_DIR}/example.tessaly.Publisher.metainfo.xml"
+          DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+endif()
+if(TARGET selector)
+  install(FILES "${TESSALY_LINUX_DIR}/example.tessaly.Selector.desktop"
+          DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+endif()
+
+if(TARGET publisher OR TARGET selector)
+  set(TESSALY_ICON_SIZES 16 22 24 32 48 64 128 256)
+  foreach(icon IN ITEMS tessaly tessaly-selector)
+    foreach(size IN LISTS TESSALY_ICON_SIZES)
+      install(FILES "${TESSALY_LINUX_DIR}/icons/${size}x${size}/${icon}.png"
+              DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps")
+    endforeach()
+    install(FILES "${TESSALY_LINUX_DIR}/icons/${icon}.svg"
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
+  endforeach()
+endif()
+
+if(TARGET tessaly)
+  # Debian ships manual pages compressed, without a time stamp.
+  set(TESSALY_MAN_GZ "${CMAKE_CURRENT_BINARY_DIR}/tessaly.1.gz")
+  add_custom_command(OUTPUT "${TESSALY_MAN_GZ}"
+    COMMAND gzip -9 -n -c "${TESSALY_LINUX_DIR}/tessaly.1" > "${TESSALY_MAN_GZ}"
+    DEPENDS "${TESSALY_LINUX_DIR}/tessaly.1" VERBATIM)
+  add_custom_target(tessaly_man ALL DEPENDS "${TESSALY_MAN_GZ}")
+  install(FILES "${TESSALY_MAN_GZ}" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+endif()

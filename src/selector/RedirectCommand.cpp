@@ -1,0 +1,46 @@
+#include "selector/RedirectCommand.h"
+
+#include "core/publish/PublishMessages.h"
+#include "core/publish/RedirectPage.h"
+#include "core/text/Text.h"
+
+namespace tessaly::selector {
+namespace {
+constexpr std::string_view kPageExtension = ".html";
+}  // namespace
+
+std::string redirectPagePath(std::string_view chosen) {
+    const std::string trimmed = text::trimSpaces(chosen);
+    if (trimmed.empty()) return {};
+    std::string path(chosen);
+    if (!text::endsWithNoCase(trimmed, kPageExtension)) path.append(kPageExtension);
+    return path;
+}
+
+void RedirectCommand::create(std::string_view html5Path, std::string_view flashPath) {
+    if (const auto warning = publish::checkRedirectPaths(html5Path, flashPath)) {
+        prompts_.show(*warning);
+        return;
+    }
+    FileChoice choice;
+    choice.mode = FileChoice::Mode::Save;
+    choice.title = publish::messages::kPublishDialogTitle;
+    choice.filter = publish::messages::kPublishDialogFilter;
+    choice.initialName = publish::messages::kPublishDialogName;
+    choice.initialFolder = saveFolder_;
+    const auto chosen = prompts_.chooseFile(choice);
+    if (!chosen) return;
+    const std::string page = redirectPagePath(chosen->string());
+    if (page.empty()) return;
+    saveFolder_ = std::filesystem::path(page).parent_path();
+
+    // Reported instead of the success message: nothing was written.
+    if (const auto error = publish::writeRedirectPage(page, html5Path, flashPath)) {
+        prompts_.show(
+            {error->message(), std::string(publish::messages::kRedirectWarningCaption), Icon::Error});
+        return;
+    }
+    prompts_.show(publish::redirectCreatedMessage());
+}
+
+}  // namespace tessaly::selector

@@ -1,0 +1,182 @@
+// Hot spots in a published page: where they show, when, and what a click does.
+import assert from 'node:assert/strict';
+import { after, before, describe, test } from 'node:test';
+import { writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { launch, openViewer, viewerState, waitFor, waitFrames, watchErrors } from './lib/browser.mjs';
+import { patternMovie } from './lib/movie.mjs';
+import { startServer } from './lib/server.mjs';
+import { buildTree } from './lib/tree.mjs';
+
+// 550 x 400 at fov 90: the horizontal view reaches 54 degrees either side.
+const VIEW = { fov: 90, OS_FPS: 30, nSegmentsWidth: 64, nSegmentsHeight: 32, mousespeed: 0.05 };
+const LANDING = '<!DOCTYPE html><title>landing</title><p>landed</p>';
+
+let browser;
+let movie;
+const cleanups = [];
+
+before(async () => {
+  movie = patternMovie();
+  browser = await launch();
+});
+
+after(async () => {
+  for (const clean of cleanups.reverse()) await clean();
+  if (browser) await browser.close();
+});
+
+async function open(hotSpots, config = {}) {
+  const tree = buildTree({ movie, config: { ...VIEW, ...config }, hotSpots, extraFiles: { 'door.html': LANDING } });
+  const server = await startServer(tree.dir);
+  cleanups.push(tree.remove, server.close);
+  const opened = await openViewer(browser.context, server.url + tree.pageName);
+  cleanups.push(() => opened.page.close());
+  return { ...opened, url: server.url };
+}
+
+// Pauses the movie at t seconds and waits until frames at that time are drawn.
+async function seek(page, seconds) {
+  await page.evaluate((t) => new Promise((resolve) => {
+    const video = document.getElementById('video');
+    video.pause();
+    if (video.currentTime === t) {
+      resolve();
+      return;
+    }
+    video.addEventListener('seeked', () => resolve(), { once: true });
+    video.currentTime = t;
+  }), seconds);
+  await waitFor(page, (t) => Math.abs(window.__tessaly.state().time - t) < 0.01, seconds, { what: `time ${seconds}` });
+  await waitFrames(page, 2);
+}
+
+// Centre of an icon relative to the canvas, or null when it is not shown.
+function iconCentre(page, id) {
+  return page.evaluate((name) => {
+    const icon = document.getElementById(name);
+    if (getComputedStyle(icon).display === 'none') return null;
+    const r = icon.getBoundingClientRect();
+    const c = document.querySelector('#container canvas').getBoundingClientRect();
+    return [r.left + r.width / 2 - c.left, r.top + r.height / 2 - c.top];
+  }, id);
+}
+
+function shown(page, id) {
+  return page.evaluate((name) => getComputedStyle(document.getElementById(name)).display !== 'none', id);
+}
+
+function assertNear(point, expected, where) {
+  assert.ok(point, `${where}: not shown`);
+  assert.ok(Math.abs(point[0] - expected[0]) <= 2 && Math.abs(point[1] - expected[1]) <= 2,
+    `${where}: at ${point}, expected ${expected}`);
+}
+
+async function turn(page, dx) {
+  await page.mouse.move(450, 300);
+  await page.mouse.down();
+  await page.mouse.move(450 + dx, 300, { steps: 8 });
+  await page.mouse.up();
+  await waitFrames(page, 2);
+}
+
+describe('directions', () => {
+  test('yaw 0 shows at the centre; yaw 90 only after turning right by 90', async () => {
+    const { page, errors } = await open([
+      { slot: 1, pos: 0.5, time: 3, yaw: 0, title: 'Ahead', link: 'door.html', self: true },
+      { slot: 2, pos: 0.5, time: 3, yaw: 90, title: 'Right', link: 'door.html', self: true },
+    ]);
+    await seek(page, 1);
+    assertNear(await iconCentre(page, 'hs1'), [275, 200], 'yaw 0 at lon 0');
+    assert.equal(await iconCentre(page, 'hs2'), null, 'yaw 90 is outside the view at lon 0');
+    // 0.25 degrees a pixel.
+    await turn(page, -180);
+    assert.ok(Math.abs((await viewerState(page)).lon - 45) < 0.01);
+    const halfway = await iconCentre(page, 'hs2');
+    assert.ok(halfway && halfway[0] > 275 && Math.abs(halfway[1] - 200) <= 2, `yaw 90 at lon 45: ${halfway}`);
+    await turn(page, -180);
+    assertNear(await iconCentre(page, 'hs2'), [275, 200], 'yaw 90 at lon 90');
+    assert.equal(await iconCentre(page, 'hs1'), null, 'yaw 0 is outside the view at lon 90');
+    // Behind the camera: no icon mirrored onto the canvas.
+    await turn(page, -360);
+    assert.equal(await iconCentre(page, 'hs1'), null, 'yaw 0 at lon 180');
+    assert.equal(await iconCentre(page, 'hs2'), null, 'yaw 90 at lon 180');
+    assert.equal(await shown(page, 'check_hs'), true, 'the marker says hot spots are on');
+    assert.deepEqual(errors, []);
+  });
+
+  test('negative yaws and the start yaw agree: yaw -90 faces lon 270', async () => {
+    const { page, errors } = await open([{ slot: 4, pos: 0.5, time: 3, yaw: -90, title: 'Left', link: 'door.html' }],
+      { lon: 270 });
+    await seek(page, 1);
+    assertNear(await iconCentre(page, 'hs4'), [275, 200], 'yaw -90 at lon 270');
+    assert.deepEqual(errors, []);
+  });
+});
+
+describe('timing', () => {
+  test('an icon and the marker show only within [pos, pos + time], in a slot past the count', async () => {
+    // Only slot 3 is in use: OS_HOTSPOTS is 1 and the data sits at index 2.
+    const { page, errors } = await open([{ slot: 3, pos: 1.5, time: 1, yaw: 0, title: 'Door', link: 'door.html' }]);
+    const expected = [[0.2, false], [1.45, false], [1.5, true], [1.55, true], [2, true], [2.45, true], [2.5, true],
+      [2.55, false], [3.5, false]];
+    for (const [t, on] of expected) {
+      await seek(page, t);
+      assert.equal(await shown(page, 'hs3'), on, `hs3 at ${t} s`);
+      assert.equal(await shown(page, 'check_hs'), on, `check_hs at ${t} s`);
+    }
+    for (let n = 1; n <= 10; n += 1) if (n !== 3) assert.equal(await shown(page, `hs${n}`), false, `hs${n}`);
+    assert.deepEqual(errors, []);
+  });
+
+  test('the title is shown as text', async () => {
+    const title = '<img src=x onerror=window.__hit=1> & co';
+    const { page, errors } = await open([{ slot: 1, pos: 0.5, time: 3, yaw: 0, title, link: 'door.html' }]);
+    assert.equal(await page.getAttribute('#hs1', 'title'), title);
+    assert.equal(await page.evaluate(() => document.querySelectorAll('img[src="x"]').length + (window.__hit || 0)), 0);
+    assert.deepEqual(errors, []);
+  });
+});
+
+describe('clicks', () => {
+  test('an icon with self true opens its link in the same window', async () => {
+    const { page, errors, url } = await open([{ slot: 1, pos: 0.5, time: 3, yaw: 0, title: 'Door', link: 'door.html', self: true }]);
+    await seek(page, 1);
+    await page.click('#hs1');
+    await page.waitForURL(url + 'door.html', { timeout: 30000 });
+    assert.equal(await page.textContent('p'), 'landed');
+    assert.deepEqual(errors, []);
+  });
+
+  test('an icon with self false opens its link in a new window and the tour stays', async () => {
+    const { page, errors, url } = await open([{ slot: 2, pos: 0.5, time: 3, yaw: 0, title: 'Door', link: 'door.html', self: false }]);
+    await seek(page, 1);
+    const [popup] = await Promise.all([browser.context.waitForEvent('page', { timeout: 30000 }), page.click('#hs2')]);
+    cleanups.push(() => popup.close());
+    await popup.waitForURL(url + 'door.html', { timeout: 30000 });
+    assert.equal(await popup.evaluate(() => window.opener), null, 'opened without an opener');
+    assert.equal(page.url(), url + 'tour.html');
+    assert.deepEqual(errors, []);
+  });
+
+  test('every page handler exists before the viewer runs, and calling it then is harmless', async () => {
+    const tree = buildTree({ movie, config: VIEW });
+    writeFileSync(join(tree.dir, 'js/ctr/cn3.js'), '');
+    const server = await startServer(tree.dir);
+    cleanups.push(tree.remove, server.close);
+    const page = await browser.context.newPage();
+    cleanups.push(() => page.close());
+    const errors = watchErrors(page);
+    await page.goto(server.url + tree.pageName);
+    const names = ['cTitle', 'cLeft', 'cUp', 'cStop', 'cDown', 'cRight', 'cZoomIn', 'cZoomOut', 'cRestart',
+      'cMuteON', 'cMuteOFF', 'fullScreenOn', 'locflash'];
+    for (let n = 1; n <= 10; n += 1) names.push(`cHS${n}`);
+    const missing = await page.evaluate((list) => list.filter((name) => typeof window[name] !== 'function'), names);
+    assert.deepEqual(missing, []);
+    await page.evaluate((list) => {
+      for (const name of list) if (name !== 'locflash') window[name](document.getElementById('hs1'));
+    }, names);
+    assert.equal(page.url(), server.url + tree.pageName);
+    assert.deepEqual(errors, []);
+  });
+});

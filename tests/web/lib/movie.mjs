@@ -1,0 +1,47 @@
+// Test movies made by ffmpeg, cached in the temp folder between runs.
+import { execFileSync } from 'node:child_process';
+import { existsSync, mkdirSync, renameSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+
+export const PATTERN = {
+  width: 1024,
+  height: 512,
+  seconds: 4,
+  // Solid regions by frame column u: blue wraps around u = 0, then red, green, yellow.
+  regions: [
+    { from: 0.125, to: 0.375, rgb: [255, 0, 0] },
+    { from: 0.375, to: 0.625, rgb: [0, 255, 0] },
+    { from: 0.625, to: 0.875, rgb: [255, 255, 0] },
+  ],
+  wrapRgb: [0, 0, 255],
+  // Marked columns, 16 pixels wide, centred on u.
+  markers: [
+    { u: 0.5, rgb: [255, 255, 255] },
+    { u: 0.25, rgb: [255, 0, 255] },
+  ],
+};
+
+function filter() {
+  const w = PATTERN.width;
+  const h = PATTERN.height;
+  const hex = (rgb) => '0x' + rgb.map((c) => c.toString(16).padStart(2, '0')).join('');
+  const box = (x, width, rgb) => `drawbox=x=${x}:y=0:w=${width}:h=${h}:color=${hex(rgb)}:t=fill`;
+  const boxes = PATTERN.regions.map((r) => box(r.from * w, (r.to - r.from) * w, r.rgb));
+  for (const m of PATTERN.markers) boxes.push(box(m.u * w - 8, 16, m.rgb));
+  return [...boxes, 'format=yuv420p'].join(',');
+}
+
+// The 2:1 equirectangular pattern as VP8 WebM; returns its path.
+export function patternMovie() {
+  const dir = join(tmpdir(), 'tessaly-web-tests');
+  const file = join(dir, `pattern-${PATTERN.width}x${PATTERN.height}-v1.webm`);
+  if (existsSync(file)) return file;
+  mkdirSync(dir, { recursive: true });
+  const partial = `${file}.${process.pid}.webm`;
+  const source = `color=c=0x0000ff:s=${PATTERN.width}x${PATTERN.height}:d=${PATTERN.seconds}:r=10`;
+  execFileSync('ffmpeg', ['-v', 'error', '-y', '-f', 'lavfi', '-i', source, '-vf', filter(),
+    '-c:v', 'libvpx', '-crf', '4', '-b:v', '4M', '-qmin', '0', '-qmax', '8', '-auto-alt-ref', '0', partial]);
+  renameSync(partial, file);
+  return file;
+}

@@ -1,0 +1,91 @@
+// A static file server on 127.0.0.1 for a published tree, with byte ranges so
+// the browser can stream and seek the movie.
+import { createReadStream, statSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { extname, join, normalize, sep } from 'node:path';
+
+const TYPES = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript',
+  '.css': 'text/css',
+  '.png': 'image/png',
+  '.gif': 'image/gif',
+  '.jpg': 'image/jpeg',
+  '.webm': 'video/webm',
+};
+
+function resolveInside(root, url) {
+  const path = decodeURIComponent(new URL(url, 'http://x').pathname);
+  const file = normalize(join(root, path));
+  return file.startsWith(root + sep) ? file : null;
+}
+
+function parseRange(header, size) {
+  const m = /^bytes=(\d*)-(\d*)$/.exec(header || '');
+  if (!m || (m[1] === '' && m[2] === '')) return null;
+  let start = m[1] === '' ? size - Number(m[2]) : Number(m[1]);
+  let end = m[1] === '' || m[2] === '' ? size - 1 : Number(m[2]);
+  start = Math.max(0, start);
+  end = Math.min(end, size - 1);
+  return start <= end ? { start, end } : { invalid: true };
+}
+
+function serve(root, req, res) {
+  // Browsers ask for it on their own; a published tree has none.
+  if (req.url === '/favicon.ico') {
+    res.writeHead(204).end();
+    return;
+  }
+  const file = resolveInside(root, req.url);
+  let stat;
+  try {
+    stat = file && statSync(file);
+  } catch {
+    stat = null;
+  }
+  if (!stat || !stat.isFile()) {
+    res.writeHead(404, { 'Content-Type': 'text/plain' }).end('not found');
+    return;
+  }
+  const headers = {
+    'Content-Type': TYPES[extname(file).toLowerCase()] || 'application/octet-stream',
+    'Accept-Ranges': 'bytes',
+    'Cache-Control': 'no-store',
+  };
+  const range = req.headers.range ? parseRange(req.headers.range, stat.size) : null;
+  if (range && range.invalid) {
+    res.writeHead(416, { 'Content-Range': `bytes */${stat.size}` }).end();
+    return;
+  }
+  if (range) {
+    headers['Content-Range'] = `bytes ${range.start}-${range.end}/${stat.size}`;
+    headers['Content-Length'] = range.end - range.start + 1;
+    res.writeHead(206, headers);
+  } else {
+    headers['Content-Length'] = stat.size;
+    res.writeHead(200, headers);
+  }
+  if (req.method === 'HEAD') {
+    res.end();
+    return;
+  }
+  createReadStream(file, range || {}).pipe(res);
+}
+
+// Starts serving root; resolves to { url, close }.
+export function startServer(root) {
+  const server = createServer((req, res) => serve(normalize(root), req, res));
+  return new Promise((resolve, reject) => {
+    server.once('error', reject);
+    server.listen(0, '127.0.0.1', () => {
+      const { port } = server.address();
+      resolve({
+        url: `http://127.0.0.1:${port}/`,
+        close: () => new Promise((done) => {
+          server.closeAllConnections();
+          server.close(() => done());
+        }),
+      });
+    });
+  });
+}

@@ -1,0 +1,135 @@
+// Lays out a published tree in a temp folder the way the publisher does: the
+// page from the template, js/, js/build/, js/ctr/ and images/, and the movie
+// beside the page.
+import { copyFileSync, mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { basename, dirname, join, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { PLAYER_SCRIPTS, compactPlayerScript } from '../compact.mjs';
+
+export const WEB = resolve(dirname(fileURLToPath(import.meta.url)), '../../../web');
+
+export const DEFAULT_CONFIG = {
+  fov: 120,
+  OS_FPS: 15,
+  nSegmentsWidth: 128,
+  nSegmentsHeight: 128,
+  vertmax: 90,
+  lon: 0,
+  lat: 0,
+  RENDER_X: 550,
+  RENDER_Y: 400,
+  OS_VOLUME: 1,
+  OS_STAT: 0,
+  OS_MODE: 0,
+  OS_COLOR: '000000',
+  mousespeed: 0.02,
+  control_bar: 1,
+  OS_WIN_POS_W: 'left',
+  OS_WIN_POS_H: 'top',
+  OS_FULL_SCREEN: 0,
+};
+
+// Hot-spot pos and time: up to 15 significant digits, no 0 before the point.
+export function plainNumber(value) {
+  let text = String(Number(Number(value).toPrecision(15)));
+  if (text.startsWith('0.')) text = text.slice(1);
+  if (text.startsWith('-0.')) text = '-' + text.slice(2);
+  return text;
+}
+
+// The slider yaw as the configuration script stores it.
+export function storedYaw(sliderYaw) {
+  return sliderYaw >= 0 ? sliderYaw - 180 : sliderYaw + 180;
+}
+
+// The 88 lines of cn0.js in plain form. hotSpots: [{ slot: 1..10, pos, time, yaw, title, link, self }].
+export function configScript(options = {}, hotSpots = []) {
+  const c = { ...DEFAULT_CONFIG, ...options };
+  const lines = [
+    `   var fov = ${c.fov};`,
+    `   var OS_FPS = ${c.OS_FPS};`,
+    `   var nSegmentsWidth = ${c.nSegmentsWidth}; `,
+    `   var nSegmentsHeight = ${c.nSegmentsHeight}; `,
+    `   var vertmax = ${c.vertmax};`,
+    `   var lon = ${c.lon};`,
+    `   var lat = ${c.lat};`,
+    `   var RENDER_X = ${c.RENDER_X};`,
+    `   var RENDER_Y = ${c.RENDER_Y};`,
+    `   var OS_VOLUME  = ${Number(c.OS_VOLUME).toFixed(2)};`,
+    `   var OS_STAT  = ${c.OS_STAT};`,
+    `   var OS_MODE  = ${c.OS_MODE}; `,
+    `   var OS_COLOR = '#${c.OS_COLOR}';`,
+    `   var mousespeed = ${Number(c.mousespeed).toFixed(3)}; `,
+    `   var control_bar = ${c.control_bar}; `,
+    '   var OS_CONTROL = 0; ',
+    `   var OS_WIN_POS_W = "${c.OS_WIN_POS_W}";`,
+    `   var OS_WIN_POS_H = "${c.OS_WIN_POS_H}";`,
+    `   var OS_FULL_SCREEN = ${c.OS_FULL_SCREEN}; `,
+    '   if (OS_FULL_SCREEN == 1){',
+    '       RENDER_X = window.innerWidth;',
+    '       RENDER_Y = window.innerHeight;',
+    '       posY = 46;',
+    '   };',
+    '   if (RENDER_X < 550){',
+    '            OS_CONTROL = 1;',
+    '   };',
+    `   var OS_HOTSPOTS = ${hotSpots.filter((h) => h.pos > 0).length};`,
+  ];
+  for (let k = 0; k < 10; k += 1) {
+    const h = hotSpots.find((s) => s.slot === k + 1 && s.pos > 0);
+    lines.push(
+      `HotSpotItem_pos[${k}]   = ${h ? plainNumber(h.pos) : 0};`,
+      `HotSpotItem_time[${k}]  = ${h ? plainNumber(h.time) : 0};`,
+      `HotSpotItem_yaw[${k}]   = ${h ? storedYaw(h.yaw) : 0};`,
+      `HotSpotItem_title[${k}] = "${h ? h.title || h.link : ''}";`,
+      `HotSpotItem_link[${k}]  = "${h ? h.link : ''}";`,
+      `HotSpotItem_self[${k}]  = ${h && h.self ? 'true' : 'false'};`,
+    );
+  }
+  return lines.map((l) => l + '\r\n').join('');
+}
+
+// A player script as published: compacted, then escaped and eval'd at load time.
+export function publishedPlayerScript(name) {
+  const text = compactPlayerScript(name);
+  let escaped = '';
+  for (const byte of Buffer.from(text, 'latin1')) escaped += '%' + byte.toString(16).toUpperCase().padStart(2, '0');
+  return `eval(unescape("${escaped}"));\r\n`;
+}
+
+export function page(title, movieName, bgHex = '000000') {
+  return readFileSync(join(WEB, 'template/page.html'), 'utf8')
+    .split('X'.repeat(30)).join(`<SOURCE src="${movieName}" type='video/webm'/>\r\n\r\n\r\n`)
+    .split('S'.repeat(30)).join(title)
+    .split('bgcolor=#000000').join(`bgcolor='#${bgHex}' `);
+}
+
+const ICON_SOURCE = 'hs_blue.gif';
+
+function writeImages(dir) {
+  mkdirSync(dir, { recursive: true });
+  for (const name of readdirSync(join(WEB, 'images'))) {
+    if (/\.(png|gif|jpg)$/.test(name) && !name.startsWith('hs_')) copyFileSync(join(WEB, 'images', name), join(dir, name));
+  }
+  for (let n = 1; n <= 10; n += 1) copyFileSync(join(WEB, 'images', ICON_SOURCE), join(dir, `hs${n}.gif`));
+}
+
+// Builds the tree; returns { dir, pageName, remove }. extraFiles: { 'name.html': 'content' }.
+export function buildTree({ config = {}, hotSpots = [], movie, title = 'Tessaly test', extraFiles = {} } = {}) {
+  const dir = mkdtempSync(join(tmpdir(), 'tessaly-tree-'));
+  const pageName = 'tour.html';
+  const movieName = basename(movie);
+  for (const sub of ['js/build', 'js/ctr']) mkdirSync(join(dir, sub), { recursive: true });
+  copyFileSync(join(WEB, 'js/raf.js'), join(dir, 'js/raf.js'));
+  copyFileSync(join(WEB, 'js/st.css'), join(dir, 'js/st.css'));
+  copyFileSync(join(WEB, 'vendor/dist/Stats.js'), join(dir, 'js/Stats.js'));
+  copyFileSync(join(WEB, 'vendor/dist/Three.js'), join(dir, 'js/build/Three.js'));
+  for (const name of PLAYER_SCRIPTS) writeFileSync(join(dir, 'js/ctr', name), publishedPlayerScript(name), 'latin1');
+  writeFileSync(join(dir, 'js/ctr/cn0.js'), configScript(config, hotSpots), 'latin1');
+  writeImages(join(dir, 'images'));
+  copyFileSync(movie, join(dir, movieName));
+  writeFileSync(join(dir, pageName), page(title, movieName));
+  for (const [name, content] of Object.entries(extraFiles)) writeFileSync(join(dir, name), content);
+  return { dir, pageName, remove: () => rmSync(dir, { recursive: true, force: true }) };
+}

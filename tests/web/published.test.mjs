@@ -1,0 +1,135 @@
+// End to end: a project published by the real `tessaly publish`, opened in the
+// browser. Everything on the page comes from the program: the scrambled player
+// scripts, the scrambled configuration script, the template and the copies.
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { basename, dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { after, before, describe, test } from 'node:test';
+import { launch, openViewer, sample, waitFor, waitFrames } from './lib/browser.mjs';
+import { patternMovie } from './lib/movie.mjs';
+import { startServer } from './lib/server.mjs';
+
+const TESSALY = process.env.TESSALY_BIN;
+const HERE = dirname(fileURLToPath(import.meta.url));
+const EXAMPLE = join(HERE, '..', 'fixtures', 'model', 'project-example.hs5');
+const LANDING = '<!DOCTYPE html><title>landing</title><p>landed</p>';
+// The default window size is 550 x 400: the view's centre.
+const CENTRE = [275, 200];
+const TOLERANCE = 6;
+
+// A project with the start options, the movie in slot 1 and two hot spots:
+// straight ahead (slider yaw 0) from 0.5 s for 1 s, opening door.html here,
+// and to the right (slider yaw 90) from 2 s for 1 s, in a new window.
+function projectText(movie) {
+  const hotSpots = [
+    { link: 'door.html', title: 'Door - ahead', pos: '.5', yaw: '.000', time: '1.000', self: 1 },
+    { link: 'room.html', title: 'Room "right"', pos: '2', yaw: '90.000', time: '1.000', self: 0 },
+  ];
+  let text = readFileSync(EXAMPLE, 'latin1').replace(/<VIDEO1>[^<]*<\/VIDEO1>/, `<VIDEO1>${movie}</VIDEO1>`);
+  hotSpots.forEach((h, i) => {
+    const n = i + 1;
+    const set = (tag, value) => {
+      text = text.replace(new RegExp(`<${tag}${n}>[^<]*</${tag}${n}>`), `<${tag}${n}>${value}</${tag}${n}>`);
+    };
+    set('HSLINK', h.link);
+    set('HSTITLE', h.title);
+    set('HSPOS', h.pos);
+    set('HSYAW', h.yaw);
+    set('HSTIME', h.time);
+    set('HSSELF', h.self);
+  });
+  return text;
+}
+
+const skip = TESSALY ? false : 'TESSALY_BIN names no tessaly program';
+
+describe('a page published by tessaly', { skip }, () => {
+  let browser;
+  let work;
+  let server;
+  let page;
+  let errors;
+
+  before(async () => {
+    work = mkdtempSync(join(tmpdir(), 'tessaly-published-'));
+    const movie = patternMovie();
+    writeFileSync(join(work, 'tour.hs5'), projectText(movie), 'latin1');
+    const out = join(work, 'site');
+    const run = spawnSync(TESSALY, ['publish', join(work, 'tour.hs5'), join(out, 'tour')], { encoding: 'utf8' });
+    assert.equal(run.status, 0, run.stderr);
+    assert.match(run.stderr, /Publishing succeeded/);
+    writeFileSync(join(out, 'door.html'), LANDING);
+    writeFileSync(join(out, 'room.html'), LANDING);
+    server = await startServer(out);
+    browser = await launch();
+    ({ page, errors } = await openViewer(browser.context, `${server.url}tour.html`));
+    assert.equal(await page.getAttribute('video source', 'src'), basename(movie));
+  });
+
+  after(async () => {
+    if (browser) await browser.close();
+    if (server) await server.close();
+    if (work) rmSync(work, { recursive: true, force: true });
+  });
+
+  async function seek(seconds) {
+    await page.evaluate((t) => new Promise((resolve) => {
+      const video = document.getElementById('video');
+      video.pause();
+      video.addEventListener('seeked', () => resolve(), { once: true });
+      video.currentTime = t;
+    }), seconds);
+    await waitFor(page, (t) => Math.abs(window.__tessaly.state().time - t) < 0.01, seconds, { what: `time ${seconds}` });
+    await waitFrames(page, 2);
+  }
+
+  function shown(id) {
+    return page.evaluate((name) => getComputedStyle(document.getElementById(name)).display !== 'none', id);
+  }
+
+  function iconCentre(id) {
+    return page.evaluate((name) => {
+      const icon = document.getElementById(name);
+      if (getComputedStyle(icon).display === 'none') return null;
+      const r = icon.getBoundingClientRect();
+      const c = document.querySelector('#container canvas').getBoundingClientRect();
+      return [r.left + r.width / 2 - c.left, r.top + r.height / 2 - c.top];
+    }, id);
+  }
+
+  test('shows the movie in its colours, facing the frame centre', async () => {
+    const centre = await sample(page, ...CENTRE);
+    const off = [255, 255, 255].map((c, i) => Math.abs(c - centre[i]));
+    assert.ok(Math.max(...off) <= TOLERANCE, `centre column marker is white: ${centre.slice(0, 3)}`);
+    const left = await sample(page, CENTRE[0] - 60, CENTRE[1]);
+    assert.ok(left[0] <= TOLERANCE && left[1] >= 255 - TOLERANCE && left[2] <= TOLERANCE, `green beside it: ${left}`);
+    assert.deepEqual(errors, []);
+  });
+
+  test('each icon shows only within its time window, at its direction', async () => {
+    const expected = [[0.2, false, false], [1, true, false], [1.6, false, false], [2.5, false, true], [3.2, false, false]];
+    for (const [t, first, second] of expected) {
+      await seek(t);
+      assert.equal(await shown('hs1'), first, `hs1 at ${t} s`);
+      assert.equal(await shown('check_hs'), first || second, `check_hs at ${t} s`);
+      if (!second) assert.equal(await shown('hs2'), false, `hs2 at ${t} s`);
+    }
+    await seek(1);
+    const at = await iconCentre('hs1');
+    assert.ok(at && Math.abs(at[0] - CENTRE[0]) <= 2 && Math.abs(at[1] - CENTRE[1]) <= 2, `hs1 ahead: ${at}`);
+    assert.equal(await page.getAttribute('#hs1', 'title'), 'Door - ahead');
+    assert.equal(await page.getAttribute('#hs2', 'title'), 'Room "right"');
+    assert.deepEqual(errors, []);
+  });
+
+  test('clicking the icon goes to its link', async () => {
+    await seek(1);
+    await page.click('#hs1');
+    await page.waitForURL(`${server.url}door.html`, { timeout: 30000 });
+    assert.equal(await page.textContent('p'), 'landed');
+    assert.deepEqual(errors, []);
+  });
+});

@@ -1,0 +1,224 @@
+// The viewer in a published page: picture, directions, looking around, layout
+// and the options of the configuration script.
+import assert from 'node:assert/strict';
+import { writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { after, before, describe, test } from 'node:test';
+import { launch, openViewer, sample, viewerState, waitFor, waitFrames } from './lib/browser.mjs';
+import { patternMovie } from './lib/movie.mjs';
+import { startServer } from './lib/server.mjs';
+import { buildTree } from './lib/tree.mjs';
+
+const TOLERANCE = 6;
+const RED = [255, 0, 0];
+const GREEN = [0, 255, 0];
+const BLUE = [0, 0, 255];
+const YELLOW = [255, 255, 0];
+const WHITE = [255, 255, 255];
+const MAGENTA = [255, 0, 255];
+
+// 550 x 400 at fov 90: the centre is (275, 200) and 100 pixels are 26.6 degrees.
+const VIEW = { fov: 90, OS_FPS: 30, nSegmentsWidth: 64, nSegmentsHeight: 32 };
+const CENTRE = [275, 200];
+
+function assertColour(actual, expected, where) {
+  const off = expected.map((c, i) => Math.abs(c - actual[i]));
+  assert.ok(Math.max(...off) <= TOLERANCE, `${where}: expected ${expected}, got ${actual.slice(0, 3)}`);
+}
+
+let browser;
+let movie;
+const cleanups = [];
+
+before(async () => {
+  movie = patternMovie();
+  browser = await launch();
+});
+
+after(async () => {
+  for (const clean of cleanups.reverse()) await clean();
+  if (browser) await browser.close();
+});
+
+// Publishes a tree with these options and opens it; change(dir) may alter the tree first.
+async function open(config, { change, context } = {}) {
+  const tree = buildTree({ movie, config: { ...VIEW, ...config } });
+  if (change) change(tree.dir);
+  const server = await startServer(tree.dir);
+  cleanups.push(tree.remove, server.close);
+  const opened = await openViewer(context || browser.context, server.url + tree.pageName);
+  cleanups.push(() => opened.page.close());
+  return opened;
+}
+
+async function drag(page, from, dx, dy) {
+  await page.mouse.move(from[0], from[1]);
+  await page.mouse.down();
+  await page.mouse.move(from[0] + dx / 2, from[1] + dy / 2, { steps: 4 });
+  await page.mouse.move(from[0] + dx, from[1] + dy, { steps: 4 });
+  await page.mouse.up();
+  await waitFrames(page, 2);
+}
+
+describe('picture and directions', () => {
+  test('the default view faces the centre column in the movie colours', async () => {
+    const { page, errors } = await open({});
+    assertColour(await sample(page, ...CENTRE), WHITE, 'centre (u = 0.5 marker)');
+    assertColour(await sample(page, 175, 200), GREEN, 'left of centre');
+    assertColour(await sample(page, 375, 200), GREEN, 'right of centre');
+    // 250 pixels out is 51 degrees: past the green region on both sides.
+    assertColour(await sample(page, 25, 200), RED, 'left edge');
+    assertColour(await sample(page, 525, 200), YELLOW, 'right edge');
+    const state = await viewerState(page);
+    assert.deepEqual([state.left, state.top, state.width, state.height], [0, 0, 550, 400]);
+    assert.equal(await page.evaluate(() => document.querySelector('#container canvas').width), 550);
+    assert.deepEqual(errors, []);
+  });
+
+  test('the start yaw turns the view: 90 faces u = 0.75, 180 the seam, 270 u = 0.25', async () => {
+    for (const [lon, colour] of [[90, YELLOW], [180, BLUE], [270, MAGENTA]]) {
+      const { page, errors } = await open({ lon });
+      assertColour(await sample(page, ...CENTRE), colour, `centre at lon ${lon}`);
+      assert.deepEqual(errors, []);
+    }
+  });
+
+  test('a positive start pitch looks up, Black Areas mode shows its colour beyond vertmax', async () => {
+    const { page, errors } = await open({ OS_MODE: 1, OS_COLOR: 'FF8000', vertmax: 30, lat: 80, fov: 40 });
+    assert.equal((await viewerState(page)).lat, 80);
+    assertColour(await sample(page, ...CENTRE), [255, 128, 0], 'sky beyond the movie band');
+    const classic = await open({ OS_MODE: 0, OS_COLOR: 'FF8000', vertmax: 30, lat: 80, fov: 40 });
+    assert.equal((await viewerState(classic.page)).lat, 30, 'Classic mode holds lat within vertmax');
+    assertColour(await sample(classic.page, ...CENTRE), WHITE, 'Classic mode shows the movie');
+    assert.deepEqual([...errors, ...classic.errors], []);
+  });
+});
+
+describe('looking around', () => {
+  test('dragging turns the view by mousespeed and the picture follows', async () => {
+    // 0.05 x 5 = 0.25 degrees a pixel: 360 pixels to the left turn the view 90 degrees right.
+    const { page, errors } = await open({ mousespeed: 0.05 });
+    await drag(page, [450, 200], -360, 0);
+    const turned = await viewerState(page);
+    assert.ok(Math.abs(turned.lon - 90) < 0.01, `lon ${turned.lon}`);
+    assertColour(await sample(page, ...CENTRE), YELLOW, 'centre after turning right');
+    await drag(page, [275, 100], 0, 80);
+    assert.ok(Math.abs((await viewerState(page)).lat - 20) < 0.01, 'dragging down looks up');
+    assert.deepEqual(errors, []);
+  });
+
+  test('vertmax bounds the pitch in Classic mode; 90 leaves it free', async () => {
+    const limited = await open({ mousespeed: 0.05, vertmax: 45 });
+    await drag(limited.page, [275, 20], 0, 360);
+    assert.equal((await viewerState(limited.page)).lat, 45);
+    await drag(limited.page, [275, 380], 0, -360);
+    assert.equal((await viewerState(limited.page)).lat, -45);
+    const free = await open({ mousespeed: 0.05, vertmax: 90 });
+    await drag(free.page, [275, 20], 0, 300);
+    assert.ok(Math.abs((await viewerState(free.page)).lat - 75) < 0.01);
+    assert.deepEqual([...limited.errors, ...free.errors], []);
+  });
+
+  test('the wheel zooms between 40 and 130 degrees', async () => {
+    const { page, errors } = await open({ fov: 90 });
+    await page.mouse.move(...CENTRE);
+    await page.mouse.wheel(0, 200);
+    await waitFor(page, () => window.__tessaly.state().fov > 90, undefined, { what: 'zoom out' });
+    await page.mouse.wheel(0, 5000);
+    await waitFor(page, () => window.__tessaly.state().fov === 130, undefined, { what: 'fov 130' });
+    await page.mouse.wheel(0, -10000);
+    await waitFor(page, () => window.__tessaly.state().fov === 40, undefined, { what: 'fov 40' });
+    assert.deepEqual(errors, []);
+  });
+});
+
+describe('options', () => {
+  test('the viewer sits where OS_WIN_POS_W and OS_WIN_POS_H put it, the bar under it', async () => {
+    const { page, errors } = await open({ RENDER_X: 400, RENDER_Y: 300, OS_WIN_POS_W: 'center', OS_WIN_POS_H: 'bottom' });
+    const box = await page.evaluate(() => {
+      const r = document.querySelector('#container canvas').getBoundingClientRect();
+      const bar = document.getElementById('controls').getBoundingClientRect();
+      return { left: r.left, top: r.top, width: r.width, height: r.height, barTop: bar.top, barBottom: bar.bottom };
+    });
+    // Viewport 1000 x 700.
+    assert.deepEqual([box.left, box.width, box.height], [300, 400, 300]);
+    assert.equal(box.barTop, box.top + 300);
+    assert.equal(box.barBottom, 700);
+    assert.deepEqual(errors, []);
+  });
+
+  test('full screen fills the window and follows it', async () => {
+    const { page, errors } = await open({ OS_FULL_SCREEN: 1 });
+    assert.deepEqual(await page.evaluate(() => [window.__tessaly.state().width, window.__tessaly.state().height]), [1000, 700]);
+    await page.setViewportSize({ width: 800, height: 500 });
+    await waitFor(page, () => window.__tessaly.state().width === 800 && window.__tessaly.state().height === 500,
+      undefined, { what: 'the viewer to follow the window' });
+    await waitFrames(page, 2);
+    const canvas = await page.evaluate(() => {
+      const r = document.querySelector('#container canvas').getBoundingClientRect();
+      return [r.width, r.height, document.getElementById('controls').getBoundingClientRect().top];
+    });
+    assert.deepEqual(canvas, [800, 500, 500 - 46]);
+    assertColour(await sample(page, 400, 250), WHITE, 'centre after resizing');
+    assert.deepEqual(errors, []);
+  });
+
+  test('control bar: minimal when narrow, hidden by control_bar 0; OS_STAT monitor; OS_VOLUME', async () => {
+    const narrow = await open({ RENDER_X: 400, RENDER_Y: 300 });
+    assert.deepEqual(await narrow.page.evaluate(() => ['play', 'progress', 'play_time', 'volume']
+      .map((id) => getComputedStyle(document.getElementById(id)).display !== 'none')), [true, true, false, false],
+    'a viewer narrower than 550 gets the minimal bar');
+    const plain = await open({ control_bar: 0, OS_STAT: 0, OS_VOLUME: 0.5 });
+    assert.equal(await plain.page.isVisible('#controls'), false);
+    assert.equal(await plain.page.evaluate(() => document.querySelectorAll('#container canvas').length), 1);
+    assert.equal((await viewerState(plain.page)).volume, 0.5);
+    const stats = await open({ control_bar: 1, OS_STAT: 1 });
+    assert.equal(await stats.page.isVisible('#controls'), true);
+    assert.ok(await stats.page.evaluate(() => document.querySelectorAll('#container canvas').length) > 1,
+      'the monitor draws on canvases of its own inside the viewer');
+    assert.deepEqual([...narrow.errors, ...plain.errors, ...stats.errors], []);
+  });
+
+  test('the play button pauses and resumes, and the movie loops', async () => {
+    const { page, errors } = await open({});
+    assert.equal(await page.evaluate(() => document.getElementById('video').loop), true);
+    await waitFor(page, () => !window.__tessaly.state().paused, undefined, { what: 'autoplay' });
+    await page.click('#play');
+    await waitFor(page, () => window.__tessaly.state().paused, undefined, { what: 'pause' });
+    await waitFor(page, () => document.getElementById('play').className === 'play control', undefined,
+      { what: 'the play sign' });
+    await page.click('#play');
+    await waitFor(page, () => !window.__tessaly.state().paused, undefined, { what: 'play' });
+    await waitFor(page, () => document.getElementById('play').className === 'play control pause', undefined,
+      { what: 'the pause sign' });
+    assert.deepEqual(errors, []);
+  });
+
+  test('OS_FPS caps the frames drawn', async () => {
+    const { page, errors } = await open({ OS_FPS: 5 });
+    const first = await viewerState(page);
+    await new Promise((r) => setTimeout(r, 2000));
+    const drawn = (await viewerState(page)).frames - first.frames;
+    assert.ok(drawn > 0 && drawn <= 13, `${drawn} frames in 2 s at 5 a second`);
+    assert.deepEqual(errors, []);
+  });
+
+  test('a page without a configuration script falls back to the defaults', async () => {
+    const { page, errors } = await open({}, { change: (dir) => writeFileSync(join(dir, 'js/ctr/cn0.js'), '') });
+    const state = await viewerState(page);
+    assert.deepEqual([state.width, state.height, state.fov, state.lon, state.lat], [550, 400, 120, 0, 0]);
+    assertColour(await sample(page, ...CENTRE), WHITE, 'centre');
+    assert.deepEqual(errors, []);
+  });
+});
+
+describe('autoplay', () => {
+  test('when sound is not allowed to autoplay the movie starts muted', async () => {
+    const strict = await launch({ autoplayPolicy: 'document-user-activation-required' });
+    cleanups.push(strict.close);
+    const { page, errors } = await open({}, { context: strict.context });
+    await waitFor(page, () => !window.__tessaly.state().paused, undefined, { what: 'muted autoplay' });
+    assert.equal((await viewerState(page)).muted, true);
+    assert.deepEqual(errors, []);
+  });
+});
