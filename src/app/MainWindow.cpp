@@ -378,20 +378,23 @@ void MainWindow::loadProject() {
     if (!chosen) return;
     repaint();
     if (text::trimSpaces(chosen->string()).empty()) return;
-    settings_->setLoadDir(chosen->parent_path().string());
+    std::error_code ec;
+    std::filesystem::path project = std::filesystem::absolute(*chosen, ec);
+    if (ec) project = *chosen;
+    settings_->setLoadDir(project.parent_path().string());
 
     model::ViewerSettings s = settings_->read();
     model::MovieSlots movies;
     hotspots::HotSpotList list;
     // A project that cannot be read changes nothing.
-    if (const auto error = model::loadProject(*chosen, s, movies, list, currentFolder())) {
+    if (const auto error = model::loadProject(project, s, movies, list, currentFolder())) {
         reportError(*error);
         return;
     }
     // Movie paths written relative to the project are found beside it.
     for (std::string& movie : movies) {
         if (!movie.empty() && std::filesystem::path(movie).is_relative()) {
-            movie = (chosen->parent_path() / movie).lexically_normal().string();
+            movie = (project.parent_path() / movie).lexically_normal().string();
         }
     }
     settings_->write(s);
