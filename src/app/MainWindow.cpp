@@ -42,13 +42,6 @@ const char kActionId[] = "tessalyId";
 
 QFont titleFont() { return ui::serifFont(25, true, true); }
 
-const char kProjectOpenFilter[] = "Project files|*.hs5|";
-const char kProjectSaveFilter[] = "Project file (*.hs5)|*.hs5|";
-const char kProjectOpenTitle[] = "Load a Project";
-const char kProjectSaveTitle[] = "Save the Project";
-const char kProjectSaveName[] = "*.hs5";
-const char kErrorCaption[] = "Error";
-
 int pathLabelId(int slot) {
     return slot == 1 ? ids::kMoviePath1 : slot == 2 ? ids::kMoviePath2 : ids::kMoviePath3;
 }
@@ -256,7 +249,7 @@ model::MovieSlots MainWindow::movieSlots() const {
 }
 
 void MainWindow::reportError(const text::FileError& error) {
-    prompts_->show(Message{error.message(), kErrorCaption, Icon::Error});
+    prompts_->show(Message{error.message(), std::string(texts::kErrorCaption), Icon::Error});
 }
 
 bool MainWindow::confirmExit() {
@@ -371,8 +364,8 @@ void MainWindow::chooseColour(int buttonId) {
 void MainWindow::loadProject() {
     FileChoice choice;
     choice.mode = FileChoice::Mode::Open;
-    choice.title = kProjectOpenTitle;
-    choice.filter = kProjectOpenFilter;
+    choice.title = std::string(texts::kProjectOpenTitle);
+    choice.filter = std::string(texts::kProjectOpenFilter);
     choice.initialFolder = settings_->loadDir();
     const std::optional<std::filesystem::path> chosen = prompts_->chooseFile(choice);
     if (!chosen) return;
@@ -410,9 +403,9 @@ void MainWindow::loadProject() {
 void MainWindow::saveProject() {
     FileChoice choice;
     choice.mode = FileChoice::Mode::Save;
-    choice.title = kProjectSaveTitle;
-    choice.filter = kProjectSaveFilter;
-    choice.initialName = kProjectSaveName;
+    choice.title = std::string(texts::kProjectSaveTitle);
+    choice.filter = std::string(texts::kProjectSaveFilter);
+    choice.initialName = std::string(texts::kProjectSaveName);
     choice.initialFolder = settings_->loadDir();
     const std::optional<std::filesystem::path> chosen = prompts_->chooseFile(choice);
     if (!chosen) return;

@@ -13,9 +13,14 @@
 
 namespace tessaly::app {
 
-PreviewPicture::PreviewPicture(QWidget* parent) : QWidget(parent), sink_(new QVideoSink(this)) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(sink_, &QVideoSink::videoFrameChanged, this, &PreviewPicture::showFrame);
+PreviewPicture::PreviewPicture(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+QVideoSink* PreviewPicture::sink() {
+    if (sink_ == nullptr) {
+        sink_ = new QVideoSink(this);
+        connect(sink_, &QVideoSink::videoFrameChanged, this, &PreviewPicture::showFrame);
+    }
+    return sink_;
 }
 
 void PreviewPicture::showFrame(const QVideoFrame& frame) {
@@ -34,35 +39,44 @@ void PreviewPicture::paintEvent(QPaintEvent*) {
     p.drawImage(target, image_);
 }
 
-QtPreviewPlayer::QtPreviewPlayer(QWidget* host)
-    : QObject(host),
-      player_(new QMediaPlayer(this)),
-      audio_(new QAudioOutput(this)),
-      picture_(new PreviewPicture(host)) {
+QtPreviewPlayer::QtPreviewPlayer(QWidget* host) : QObject(host), picture_(new PreviewPicture(host)) {
     auto* layout = new QVBoxLayout(host);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->addWidget(picture_);
-    player_->setAudioOutput(audio_);
-    player_->setVideoSink(picture_->sink());
+}
+
+QMediaPlayer* QtPreviewPlayer::mediaPlayer() {
+    if (player_ == nullptr) {
+        player_ = new QMediaPlayer(this);
+        player_->setAudioOutput(new QAudioOutput(player_));
+        player_->setVideoSink(picture_->sink());
+    }
+    return player_;
 }
 
 void QtPreviewPlayer::open(const std::string& path) {
-    player_->setSource(path.empty() ? QUrl() : QUrl::fromLocalFile(ui::qs(path)));
+    mediaPlayer()->setSource(path.empty() ? QUrl() : QUrl::fromLocalFile(ui::qs(path)));
 }
 
-void QtPreviewPlayer::play() { player_->play(); }
+void QtPreviewPlayer::play() {
+    if (player_ != nullptr) player_->play();
+}
 
-void QtPreviewPlayer::pause() { player_->pause(); }
+void QtPreviewPlayer::pause() {
+    if (player_ != nullptr) player_->pause();
+}
 
-void QtPreviewPlayer::stop() { player_->stop(); }
+void QtPreviewPlayer::stop() {
+    if (player_ != nullptr) player_->stop();
+}
 
 double QtPreviewPlayer::position() const {
-    if (player_->source().isEmpty()) return 0.0;
+    if (player_ == nullptr || player_->source().isEmpty()) return 0.0;
     return static_cast<double>(player_->position()) / 1000.0;
 }
 
 void QtPreviewPlayer::setPosition(double seconds) {
-    if (!std::isfinite(seconds) || seconds < 0) return;
+    if (player_ == nullptr || !std::isfinite(seconds) || seconds < 0) return;
     player_->setPosition(static_cast<qint64>(std::llround(seconds * 1000.0)));
 }
 

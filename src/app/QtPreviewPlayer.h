@@ -9,7 +9,6 @@
 
 #include "core/hotspots/PreviewPlayer.h"
 
-class QAudioOutput;
 class QMediaPlayer;
 class QVideoFrame;
 class QVideoSink;
@@ -22,7 +21,8 @@ class PreviewPicture : public QWidget {
     Q_OBJECT
 public:
     explicit PreviewPicture(QWidget* parent);
-    QVideoSink* sink() const { return sink_; }
+    // Made when first asked for: it starts the media back end.
+    QVideoSink* sink();
     // Frames shown so far; tests wait on it.
     int framesShown() const { return framesShown_; }
 
@@ -31,7 +31,7 @@ protected:
 
 private:
     void showFrame(const QVideoFrame& frame);
-    QVideoSink* sink_;
+    QVideoSink* sink_ = nullptr;
     QImage image_;
     int framesShown_ = 0;
 };
@@ -49,12 +49,13 @@ public:
     double position() const override;
     void setPosition(double seconds) override;
 
-    QMediaPlayer* mediaPlayer() const { return player_; }
+    // Made at the first movie: the media back end takes long to start, and the
+    // window should not wait for it.
+    QMediaPlayer* mediaPlayer();
     PreviewPicture* picture() const { return picture_; }
 
 private:
-    QMediaPlayer* player_;
-    QAudioOutput* audio_;
+    QMediaPlayer* player_ = nullptr;
     PreviewPicture* picture_;
 };
 

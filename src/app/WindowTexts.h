@@ -83,6 +83,12 @@ inline constexpr std::string_view kExitQuestion = "Are you sure?";
 inline constexpr std::string_view kExitCaption = "Exit IDE";
 
 // File dialogs.
+inline constexpr std::string_view kProjectOpenTitle = "Load a Project";
+inline constexpr std::string_view kProjectOpenFilter = "Project files|*.hs5|";
+inline constexpr std::string_view kProjectSaveTitle = "Save the Project";
+inline constexpr std::string_view kProjectSaveFilter = "Project file (*.hs5)|*.hs5|";
+inline constexpr std::string_view kProjectSaveName = "*.hs5";
+inline constexpr std::string_view kErrorCaption = "Error";
 inline constexpr std::string_view kMovieDialogTitle = "Load a Web Movie";
 inline constexpr std::string_view kMovieFilter =
     "All video files|*.mov;*.webm;*.mp4;*.m4v;*.ogg;*.qt;*.ogv|"

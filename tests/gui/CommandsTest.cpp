@@ -10,8 +10,10 @@
 #include <QTest>
 
 #include "WindowHarness.h"
+#include "app/AboutBox.h"
 #include "app/ColorChooser.h"
 #include "app/ControlIds.h"
+#include "app/HelpWindow.h"
 #include "app/SettingsBinding.h"
 #include "app/ToolTips.h"
 #include "ui/FileDialog.h"
@@ -245,6 +247,34 @@ TEST_F(WindowTest, OptionsByDefaultResetsOptionsAndMoviesButKeepsTheRest) {
     EXPECT_EQ(window().hotSpots().at(2).pos, 3.5) << "hot spots kept";
     EXPECT_FALSE(settingsPath().empty());
     EXPECT_FALSE(std::filesystem::exists(settingsPath())) << "nothing written";
+}
+
+TEST_F(WindowTest, AboutLinksOpenTheBrowserAndTheMailProgram) {
+    app::AboutBox about(&window(), launcher_);
+    about.show();
+    QTest::mouseClick(app::findControl(&about, 2004), Qt::LeftButton);
+    QTest::mouseClick(app::findControl(&about, 2002), Qt::LeftButton);
+    ASSERT_EQ(launcher_.opened.size(), 2u);
+    EXPECT_EQ(launcher_.opened[0].scheme(), QStringLiteral("https"));
+    EXPECT_EQ(launcher_.opened[1].scheme(), QStringLiteral("mailto"));
+    EXPECT_EQ(qobject_cast<QLabel*>(app::findControl(&about, 101))->text(), QStringLiteral(" Build 010.01"));
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About"));
+    EXPECT_TRUE(about.isVisible()) << "the links leave the box open";
+}
+
+TEST_F(WindowTest, ShortHelpClosesWithItsButtonAndATick) {
+    int ticks = 0;
+    app::HelpWindow help(&window(), [&ticks] { ++ticks; });
+    help.show();
+    EXPECT_EQ(help.size(), QSize(710, 528));
+    EXPECT_EQ(qobject_cast<QLabel*>(app::findControl(&help, 100))->text(), QStringLiteral("  Instruction:"));
+    EXPECT_EQ(app::findControl(&help, 108)->geometry(), QRect(645, 490, 50, 20));
+    QTest::mouseClick(app::findControl(&help, 108), Qt::LeftButton);
+    EXPECT_EQ(ticks, 1);
+    EXPECT_FALSE(help.isVisible());
+    help.show();
+    help.close();
+    EXPECT_EQ(ticks, 1) << "the title bar's close is silent";
 }
 
 }  // namespace
