@@ -2,6 +2,7 @@
 // colours, the menus with their exact texts, and the start value of every control.
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -10,6 +11,8 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTest>
+#include <QToolTip>
 
 #include "WindowHarness.h"
 #include "app/ControlIds.h"
@@ -292,6 +295,27 @@ TEST_F(WindowTest, ToolTipsExplainTheOptionControlsOnly) {
     EXPECT_EQ(rich.count(QStringLiteral("<br>")), 2) << "one line per line break";
     const QString longTip = app::ToolTips::richText(tips.textOf(window().control(kClassic)));
     EXPECT_TRUE(longTip.contains(QStringLiteral("width=\"300\""))) << "long lines wrap at 300 pixels";
+}
+
+TEST_F(WindowTest, HoveringShowsTheTipOnlyWhileTipsAreOn) {
+    window().show();
+    QApplication::setActiveWindow(&window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    QWidget* label = window().control(kZoomLabel);
+    const auto hover = [&] {
+        QToolTip::hideText();
+        waitFor([] { return !QToolTip::isVisible(); }, 2000);
+        QTest::mouseMove(window().control(kOptionsFrame), QPoint(300, 300));
+        QTest::mouseMove(label, QPoint(20, 8));
+        return waitFor([] { return QToolTip::isVisible(); }, 2000);
+    };
+    ASSERT_TRUE(hover());
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("Information:")));
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("By&nbsp;default&nbsp;value&nbsp;70.")));
+    EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipText), QColor(255, 255, 0));
+    EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(25, 29, 98));
+    window().command(kToolTipToggle);
+    EXPECT_FALSE(hover()) << "tips off: nothing shows";
 }
 
 }  // namespace
