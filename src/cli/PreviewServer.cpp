@@ -215,6 +215,9 @@ PreviewServer::PreviewServer(const fs::path& folder)
     : folder_(fs::canonical(folder)), server_(std::make_unique<httplib::Server>()) {
     server_->Get(".*",
                  [this](const httplib::Request& req, httplib::Response& res) { answer(folder_, req, res); });
+    // An idle connection is noticed only when this runs out, and stopping waits
+    // for it; on this machine a new connection costs nothing.
+    server_->set_keep_alive_timeout(1);
 }
 
 PreviewServer::~PreviewServer() = default;

@@ -81,6 +81,7 @@ TEST_F(PreviewServerTest, ServesTheFolderWithItsTypesAndByteRanges) {
     Running server(site_);
     ASSERT_GT(server.port(), 0);
     httplib::Client client("127.0.0.1", server.port());
+    client.set_keep_alive(true);  // still open when the server stops
 
     auto page = client.Get("/index.html");
     ASSERT_TRUE(page);
