@@ -15,5 +15,8 @@ int runResave(const Arguments& args, std::ostream& out, std::ostream& err);
 // Exit 0 only when publishing succeeded.
 int runPublish(const Arguments& args, std::ostream& out, std::ostream& err);
 int runRedirect(const Arguments& args, std::ostream& out, std::ostream& err);
+// Serves a published page's folder on 127.0.0.1 until SIGINT or SIGTERM (then
+// exit 0); prints the page's address on `out` and opens it in the browser.
+int runPreview(const Arguments& args, std::ostream& out, std::ostream& err);
 
 }  // namespace tessaly::cli

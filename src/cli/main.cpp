@@ -18,6 +18,8 @@ constexpr std::string_view kHelp =
     "                          Html custom size\n"
     "  redirect HTML5_PATH FLASH_PATH PAGE.html\n"
     "                          write the page that sends WebGL browsers to HTML5_PATH, others to FLASH_PATH\n"
+    "  preview PAGE.html       serve the page's folder on 127.0.0.1, print the page's address and open\n"
+    "                          it in the web browser; serves until interrupted (Ctrl+C)\n"
     "  --help                  show this text\n";
 
 struct Verb {
@@ -29,6 +31,7 @@ constexpr Verb kVerbs[] = {
     {"resave", tessaly::cli::runResave},
     {"publish", tessaly::cli::runPublish},
     {"redirect", tessaly::cli::runRedirect},
+    {"preview", tessaly::cli::runPreview},
 };
 
 }  // namespace

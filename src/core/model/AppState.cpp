@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <system_error>
+
 namespace tessaly::model {
 
 AppState startState(const std::string& currentFolder, const std::filesystem::path& settingsPath) {
@@ -24,7 +26,12 @@ std::filesystem::path settingsFilePath(const std::filesystem::path& executable,
                                        const std::filesystem::path& fallbackFolder) {
     const std::filesystem::path folder =
         executable.has_parent_path() ? executable.parent_path() : std::filesystem::path(".");
-    return settingsFilePath(executable, fallbackFolder, isWritableFolder(folder));
+    // A program installed under a prefix (/usr/bin with /usr/share/tessaly) is
+    // shared by every user: even when its folder is writable (to root), the
+    // settings belong in the user's configuration folder, not among the programs.
+    std::error_code ec;
+    const bool prefixInstall = std::filesystem::is_directory(folder / ".." / "share" / "tessaly", ec);
+    return settingsFilePath(executable, fallbackFolder, !prefixInstall && isWritableFolder(folder));
 }
 
 bool isWritableFolder(const std::filesystem::path& folder) {

@@ -32,7 +32,8 @@ AppState startState(const std::string& currentFolder, const std::filesystem::pat
 std::filesystem::path settingsFilePath(const std::filesystem::path& executable,
                                        const std::filesystem::path& fallbackFolder,
                                        bool executableFolderWritable);
-// The same, asking the file system whether the executable's folder is writable.
+// The same, asking the file system whether the executable's folder is writable;
+// a program installed under a prefix (bin/ beside share/tessaly/) never is.
 std::filesystem::path settingsFilePath(const std::filesystem::path& executable,
                                        const std::filesystem::path& fallbackFolder);
 

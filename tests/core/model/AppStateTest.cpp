@@ -48,3 +48,12 @@ TEST(AppState, SettingsFileGoesBesideAWritableProgramFolderOnly) {
     }
     fs::remove_all(dir);
 }
+
+TEST(AppState, AProgramInstalledUnderAPrefixKeepsSettingsInTheUsersFolder) {
+    const fs::path prefix = scratchFolder("prefix");
+    fs::create_directories(prefix / "bin");
+    EXPECT_EQ(settingsFilePath(prefix / "bin" / "publisher", "/cfg"), prefix / "bin" / "publisher.ini");
+    fs::create_directories(prefix / "share" / "tessaly");
+    EXPECT_EQ(settingsFilePath(prefix / "bin" / "publisher", "/cfg"), fs::path("/cfg/publisher.ini"));
+    fs::remove_all(prefix);
+}

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Viewer benchmark: publishes the demo project with the built tessaly, then loads
+# the published page, a minimal three.js page, Photo Sphere Viewer and A-Frame
+# (pinned in package-lock.json, installed here by npm ci) in headless Chromium,
+# alternating, and prints a table with the goals met or missed.
+#
+#   bench/viewer/run.sh [WORK_FOLDER]     RUNS=5 by default; TESSALY_BIN to use a built tessaly
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(cd "$here/../.." && pwd)"
+
+tessaly="${TESSALY_BIN:-}"
+if [ -z "$tessaly" ]; then
+  cd "$root"
+  cmake --preset release -DTESSALY_BUILD_BENCH=OFF >/dev/null
+  cmake --build --preset release --target tessaly -j2 >/dev/null
+  tessaly="$root/build/release/bin/tessaly"
+fi
+
+cd "$here"
+# npm writes node_modules/.package-lock.json on every install; older than the
+# lock file means the installed tree is stale.
+if [ ! -f node_modules/.package-lock.json ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then
+  npm ci --no-audit --no-fund >/dev/null
+fi
+
+work="${1:-$(mktemp -d /var/tmp/tessaly-viewer-bench.XXXXXX)}"
+mkdir -p "$work"
+trap 'rm -rf "$work"' EXIT
+
+"$tessaly" publish "$root/examples/demo.hs5" "$work/published/index.html"
+cp pages/minimal.html pages/psv.html pages/aframe.html "$work/"
+cp node_modules/aframe/dist/aframe-v1.8.0.min.js "$work/aframe.min.js"
+# Bundled and minified as a site would ship it.
+node_modules/.bin/esbuild pages/psv-entry.js --bundle --minify --format=iife --target=es2020 \
+  --legal-comments=none --log-level=warning --outfile="$work/psv.js"
+
+node bench.mjs "$work"
