@@ -1,5 +1,6 @@
 #include "ui/QtPrompts.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <deque>
 
@@ -32,7 +33,25 @@ QMessageBox::Icon toQt(Icon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A command may have set the busy pointer; a question to the person shows the
+// ordinary one while it waits for an answer.
+class ArrowWhileAsking {
+public:
+    ArrowWhileAsking() : busy_(QGuiApplication::overrideCursor() != nullptr) {
+        if (busy_) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~ArrowWhileAsking() {
+        if (busy_) QGuiApplication::restoreOverrideCursor();
+    }
+    ArrowWhileAsking(const ArrowWhileAsking&) = delete;
+    ArrowWhileAsking& operator=(const ArrowWhileAsking&) = delete;
+
+private:
+    bool busy_;
+};
+
 int run(QWidget* owner, const Message& message, QMessageBox::StandardButtons buttons) {
+    const ArrowWhileAsking arrow;
     QMessageBox box(toQt(message.icon), qs(message.caption), qs(message.text), buttons, owner);
     box.setTextFormat(Qt::PlainText);
     return box.exec();
@@ -68,6 +87,7 @@ std::optional<std::filesystem::path> QtPrompts::chooseFile(const FileChoice& cho
     request.filter = qs(choice.filter);
     request.initialName = qs(choice.initialName);
     request.initialFolder = qpath(choice.initialFolder);
+    const ArrowWhileAsking arrow;
     const std::optional<QString> chosen = FileDialog::choose(owner_, request);
     if (!chosen) return std::nullopt;
     return toPath(*chosen);

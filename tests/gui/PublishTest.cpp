@@ -2,6 +2,7 @@
 // does from the same project.
 
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 
 #include "WindowHarness.h"
@@ -53,6 +54,7 @@ TEST_F(WindowTest, PublishFromTheWindowWritesTheSameTreeAsTheCommand) {
     EXPECT_EQ(shown[0].text, "Publishing succeeded");
     EXPECT_EQ(window().tick().playCount(), ticks + 2) << "the command's tick and the success tick";
     EXPECT_EQ(window().settings().saveDir(), windowTree.string());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the busy pointer ends with the command";
     ASSERT_TRUE(fs::exists(windowTree / "tour.html"));
 
     const std::string command = std::string(TESSALY_CLI) + " publish '" + demo.string() + "' '" +
