@@ -25,6 +25,7 @@
 #include "core/hotspots/HotSpotEditor.h"
 #include "core/install/BesideProgram.h"
 #include "core/model/SettingsFile.h"
+#include "core/publish/PublishMessages.h"
 #include "core/publish/Publisher.h"
 #include "core/text/Text.h"
 #include "ui/Fonts.h"
@@ -45,6 +46,29 @@ QFont titleFont() { return ui::serifFont(25, true, true); }
 int pathLabelId(int slot) {
     return slot == 1 ? ids::kMoviePath1 : slot == 2 ? ids::kMoviePath2 : ids::kMoviePath3;
 }
+
+}  // namespace
+
+namespace {
+
+// Publishing ends with the tick and then "Publishing succeeded": the tick
+// sounds as the message appears, not after it is closed.
+class TickOnSuccess : public Prompts {
+public:
+    TickOnSuccess(Prompts& inner, ui::TickSound& tick) : inner_(inner), tick_(tick) {}
+    void show(const Message& message) override {
+        if (message.text == publish::messages::kPublishingSucceeded) tick_.play();
+        inner_.show(message);
+    }
+    bool confirm(const Message& message) override { return inner_.confirm(message); }
+    std::optional<std::filesystem::path> chooseFile(const FileChoice& choice) override {
+        return inner_.chooseFile(choice);
+    }
+
+private:
+    Prompts& inner_;
+    ui::TickSound& tick_;
+};
 
 }  // namespace
 
@@ -285,13 +309,13 @@ void MainWindow::publish() {
         progress.setValue(total == 0 ? 1000 : static_cast<int>(done * 1000 / total));
         QCoreApplication::processEvents();
     };
-    publish::Publisher publisher(*prompts_, *player_, onProgress);
+    TickOnSuccess prompts(*prompts_, *tick_);
+    publish::Publisher publisher(prompts, *player_, onProgress);
     model::ViewerSettings s = settings_->read();
-    const publish::PublishResult result = publisher.publishWebMovie(movieSlots(), s, hotSpots_);
+    publisher.publishWebMovie(movieSlots(), s, hotSpots_);
     progress.reset();
     // The save folder and a rejected custom size come back changed.
     settings_->write(s);
-    if (result == publish::PublishResult::Succeeded) tick_->play();
 }
 
 void MainWindow::about() {
