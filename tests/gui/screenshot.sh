@@ -7,6 +7,9 @@ here="$(cd "$(dirname "$0")" && pwd)"
 publisher="${1:-$here/../../build/dev/bin/publisher}"
 out="${2:-$here/../../build/publisher-window.png}"
 mkdir -p "$(dirname "$out")"
+# The window runs in a scratch folder (its load and save folders): absolute paths.
+publisher="$(realpath "$publisher")"
+out="$(realpath "$out")"
 workdir="$(mktemp -d)"
 trap 'rm -rf "$workdir"' EXIT
 
