@@ -35,7 +35,31 @@ protected:
     }
 };
 
+// A text box that does not scroll: typing stops once the text fills it.
+class StopWhenFull : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            auto* edit = static_cast<QLineEdit*>(watched);
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const QString typed = key->text();
+            if (!typed.isEmpty() && typed.at(0).isPrint() && !edit->hasSelectedText()) {
+                QString after = edit->text();
+                after.insert(edit->cursorPosition(), typed);
+                const int room = edit->contentsRect().width() - 6;
+                if (edit->fontMetrics().horizontalAdvance(after) > room) return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 }  // namespace
+
+void stopTypingWhenFull(QLineEdit* edit) { edit->installEventFilter(new StopWhenFull(edit)); }
 
 void setControlId(QObject* object, int id) { object->setProperty(kIdProperty, id); }
 

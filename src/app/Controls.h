@@ -121,6 +121,8 @@ QComboBox* addList(QWidget* parent, int id, const QRect& rect, const std::vector
                    const CommandSink& sink);
 QLineEdit* addEdit(QWidget* parent, int id, const QRect& rect, const Colours& colours, bool digitsOnly,
                    bool centred, const CommandSink& sink);
+// The box takes no more typing once its text fills it (it never scrolls).
+void stopTypingWhenFull(QLineEdit* edit);
 QPushButton* addPush(QWidget* parent, int id, std::string_view text, const QRect& rect,
                      const CommandSink& sink);
 ui::GradientButton* addGradient(QWidget* parent, int id, std::string_view text, const QRect& rect,

@@ -134,6 +134,7 @@ void buildOptionsArea(QWidget* p, const model::ViewerSettings& s, const CommandS
     QLineEdit* title =
         addEdit(p, kHtmlTitle, {124, 610, 573, 19}, {Qt::black, kListGrey}, false, false, sink);
     title->setText(qstr(s.htmlTitle));
+    stopTypingWhenFull(title);
     addFrame(p, kViewModeFrame, t::kViewModeFrame, {10, 521, 110, 86});
     addRadio(p, kClassic, t::kClassic, {17, 542, 96, 19}, {Qt::black, kListGrey}, sink)
         ->setChecked(s.viewMode == 0);

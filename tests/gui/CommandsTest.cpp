@@ -144,6 +144,14 @@ TEST_F(WindowTest, TickForEveryCommandButNotForTextChanges) {
     QTest::mouseClick(window().control(kWindowSizeLabel), Qt::LeftButton);
     EXPECT_EQ(tick.playCount(), before + 3) << "a notifying label ticks";
 
+    // The title box never scrolls: typing stops when it is full.
+    auto* title = window().control<QLineEdit>(kHtmlTitle);
+    title->clear();
+    QTest::keyClicks(title, QString(300, QLatin1Char('W')));
+    EXPECT_GT(title->text().size(), 10);
+    EXPECT_LT(title->text().size(), 300);
+    EXPECT_LE(title->fontMetrics().horizontalAdvance(title->text()), title->width());
+
     before = tick.playCount();
     ui::FileDialog::setNextAnswer(std::nullopt);
     window().command(kLoadProject);
