@@ -12,6 +12,10 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Names the user's configuration folder (~/.config/Tessaly) and matches the menu entry.
+    QCoreApplication::setOrganizationName(QStringLiteral("Tessaly"));
+    QCoreApplication::setApplicationName(QStringLiteral("publisher"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.tessaly.Publisher"));
     tessaly::app::ToolTips::installStyle(app);
 
     using tessaly::ui::toPath;

@@ -99,6 +99,15 @@ void applySettings(const TagText& tags, ViewerSettings& s, const std::string& cu
 SaveResult saveSettings(const std::filesystem::path& path, const ViewerSettings& settings,
                         std::string_view movie1SlotText) {
     if (text::trimSpaces(movie1SlotText).empty()) return SaveResult{SaveStatus::NoMovie, std::nullopt};
+    // The user's configuration folder does not exist before the first save there.
+    if (path.has_parent_path()) {
+        std::error_code ec;
+        std::filesystem::create_directories(path.parent_path(), ec);
+        if (ec) {
+            return SaveResult{SaveStatus::Failed,
+                              text::FileError{path.parent_path(), "create folder", ec.message()}};
+        }
+    }
     if (auto error = text::writeFileAtomic(path, settingsText(settings))) {
         return SaveResult{SaveStatus::Failed, std::move(error)};
     }

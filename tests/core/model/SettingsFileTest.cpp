@@ -207,6 +207,22 @@ TEST(SettingsFile, SaveWithoutAMovieWritesNothing) {
     fs::remove_all(dir);
 }
 
+TEST(SettingsFile, FirstSaveCreatesTheConfigurationFolder) {
+    const fs::path dir = scratchFolder("newfolder");
+    const fs::path file = dir / "config" / "Tessaly" / "publisher.ini";
+    EXPECT_EQ(saveSettings(file, startValues(), "/v/tour.mp4").status, SaveStatus::Saved);
+    EXPECT_EQ(tessaly::text::readFile(file).bytes, fixture("settings-start.ini"));
+
+    // A file standing where the folder should be: reported, nothing written.
+    const fs::path blocked = dir / "blocked" / "publisher.ini";
+    ASSERT_FALSE(tessaly::text::writeFileAtomic(dir / "blocked", "a file"));
+    const SaveResult failed = saveSettings(blocked, startValues(), "/v/tour.mp4");
+    EXPECT_EQ(failed.status, SaveStatus::Failed);
+    ASSERT_TRUE(failed.error);
+    EXPECT_EQ(failed.error->path, dir / "blocked");
+    fs::remove_all(dir);
+}
+
 TEST(SettingsFile, FailedSaveKeepsTheOldFileAndSaysWhy) {
     const fs::path dir = scratchFolder("failsave");
     const fs::path file = dir / "publisher.ini";
