@@ -11,7 +11,6 @@
 namespace tessaly::app {
 namespace {
 
-const char kIdProperty[] = "tessalyId";
 constexpr int kListLineHeight = 21;
 
 // Text boxes with the digits-only style refuse typed non-digits but keep any
@@ -60,18 +59,6 @@ protected:
 }  // namespace
 
 void stopTypingWhenFull(QLineEdit* edit) { edit->installEventFilter(new StopWhenFull(edit)); }
-
-void setControlId(QObject* object, int id) { object->setProperty(kIdProperty, id); }
-
-int controlId(const QObject* object) { return object->property(kIdProperty).toInt(); }
-
-QWidget* findControl(const QWidget* root, int id) {
-    const auto children = root->findChildren<QWidget*>();
-    for (QWidget* child : children) {
-        if (controlId(child) == id) return child;
-    }
-    return nullptr;
-}
 
 QString qstr(std::string_view utf8) { return ui::qs(utf8); }
 

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/ControlId.h"
 #include "ui/GradientButton.h"
 
 namespace tessaly::app {
@@ -29,13 +30,10 @@ inline constexpr int kChanged = 0x300;  // a text box's text changed
 
 using CommandSink = std::function<void(int id, int code)>;
 
-void setControlId(QObject* object, int id);
-int controlId(const QObject* object);  // 0 when it has none
-QWidget* findControl(const QWidget* root, int id);
-template <class T>
-T* control(const QWidget* root, int id) {
-    return qobject_cast<T*>(findControl(root, id));
-}
+using ui::control;
+using ui::controlId;
+using ui::findControl;
+using ui::setControlId;
 
 enum class Edge { None, Border, Static, Sunken, Client };
 

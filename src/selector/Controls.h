@@ -1,13 +1,13 @@
 #pragma once
 
-// The numeric id every selector control carries, and finding a control by it.
+// The selector's controls carry the same numeric ids as the publisher's.
 
-#include <QWidget>
+#include "ui/ControlId.h"
 
 namespace tessaly::selector {
 
-void setControlId(QObject* object, int id);
-int controlId(const QObject* object);  // 0 when it has none
-QWidget* findControl(const QWidget* root, int id);
+using ui::controlId;
+using ui::findControl;
+using ui::setControlId;
 
 }  // namespace tessaly::selector

@@ -1,8 +1,9 @@
-#include "selector/Controls.h"
+#include "ui/ControlId.h"
 
-namespace tessaly::selector {
+#include <QVariant>
+
+namespace tessaly::ui {
 namespace {
-// The publisher's windows use the same property.
 const char kIdProperty[] = "tessalyId";
 }  // namespace
 
@@ -18,4 +19,4 @@ QWidget* findControl(const QWidget* root, int id) {
     return nullptr;
 }
 
-}  // namespace tessaly::selector
+}  // namespace tessaly::ui
