@@ -111,7 +111,7 @@ describe('looking around', () => {
     const limited = await open({ mousespeed: 0.05, vertmax: 45 });
     await drag(limited.page, [275, 20], 0, 360);
     assert.equal((await viewerState(limited.page)).lat, 45);
-    await drag(limited.page, [275, 380], 0, -360);
+    await drag(limited.page, [275, 340], 0, -360);
     assert.equal((await viewerState(limited.page)).lat, -45);
     const free = await open({ mousespeed: 0.05, vertmax: 90 });
     await drag(free.page, [275, 20], 0, 300);
