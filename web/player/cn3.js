@@ -835,6 +835,7 @@
         if (!muted) {
             hide(state.note);
         }
+        showSound(state);
     }
 
     function setVolumeStep(state, step) {
