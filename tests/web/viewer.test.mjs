@@ -41,12 +41,12 @@ after(async () => {
 });
 
 // Publishes a tree with these options and opens it; change(dir) may alter the tree first.
-async function open(config, { change, context } = {}) {
+async function open(config, { change, context, before: beforeScripts } = {}) {
   const tree = buildTree({ movie, config: { ...VIEW, ...config } });
   if (change) change(tree.dir);
   const server = await startServer(tree.dir);
   cleanups.push(tree.remove, server.close);
-  const opened = await openViewer(context || browser.context, server.url + tree.pageName);
+  const opened = await openViewer(context || browser.context, server.url + tree.pageName, { before: beforeScripts });
   cleanups.push(() => opened.page.close());
   return opened;
 }
@@ -207,6 +207,51 @@ describe('options', () => {
         poll();
       }));
       assert.ok(drawn > 0 && drawn <= Math.ceil(fps * seconds * 1.12) + 1, `${drawn} frames in ${seconds} s at ${fps} a second`);
+      assert.deepEqual(errors, []);
+    }
+  });
+
+  test('a movie frame is uploaded once at most, and a still picture is not drawn again', async () => {
+    const countUploads = (page, without) => page.addInitScript((withoutCallbacks) => {
+      window.__uploads = 0;
+      for (const proto of [WebGLRenderingContext.prototype, WebGL2RenderingContext.prototype]) {
+        for (const name of ['texImage2D', 'texSubImage2D']) {
+          const original = proto[name];
+          proto[name] = function (...args) {
+            if (args.some((a) => a instanceof HTMLVideoElement)) window.__uploads += 1;
+            return original.apply(this, args);
+          };
+        }
+      }
+      if (withoutCallbacks) delete HTMLVideoElement.prototype.requestVideoFrameCallback;
+    }, without);
+    // With and without requestVideoFrameCallback; the movie has 10 frames a second, the cap is 30.
+    for (const withoutCallbacks of [false, true]) {
+      const { page, errors } = await open({ OS_FPS: 30 }, { before: (p) => countUploads(p, withoutCallbacks) });
+      const during = () => page.evaluate(() => new Promise((resolve) => {
+        const video = document.getElementById('video');
+        const start = [window.__uploads, video.getVideoPlaybackQuality().totalVideoFrames, window.__tessaly.state()];
+        const begun = performance.now();
+        const poll = () => {
+          if (performance.now() - begun < 1000) {
+            setTimeout(poll, 50);
+            return;
+          }
+          const end = window.__tessaly.state();
+          resolve({ uploads: window.__uploads - start[0], decoded: video.getVideoPlaybackQuality().totalVideoFrames - start[1],
+            frames: end.frames - start[2].frames, renders: end.renders - start[2].renders });
+        };
+        poll();
+      }));
+      await waitFor(page, () => !window.__tessaly.state().paused, undefined, { what: 'playing' });
+      const playing = await during();
+      assert.ok(playing.uploads > 0 && playing.uploads <= playing.decoded + 1, `playing, without callbacks ${withoutCallbacks}: ${JSON.stringify(playing)}`);
+      assert.ok(playing.renders < playing.frames, `new movie frames only, without callbacks ${withoutCallbacks}: ${JSON.stringify(playing)}`);
+      await page.evaluate(() => document.getElementById('video').pause());
+      await waitFrames(page, 3);
+      const paused = await during();
+      assert.deepEqual([paused.uploads, paused.renders], [0, 0], `paused: ${JSON.stringify(paused)}`);
+      assert.ok(paused.frames > 0, 'hot spots and controls are still checked');
       assert.deepEqual(errors, []);
     }
   });
