@@ -200,9 +200,19 @@ describe('control bar', () => {
       assert.ok(b.x >= 0 && b.x + b.width <= 320 && b.y >= 0 && b.y + b.height <= 240, `${id} at ${JSON.stringify(b)}`);
     }
     assert.equal(await page.locator('text=Look by moving the device').count(), 0, 'no motion button without touch');
+    // A viewer that follows the window turns compact when the window narrows below 550.
+    const following = await session.open({ OS_FULL_SCREEN: 1 });
+    assert.equal(await following.page.evaluate(() => document.getElementById('controls').className), '');
+    await following.page.setViewportSize({ width: 500, height: 600 });
+    await waitFor(following.page, () => document.getElementById('controls').className === 'compact', undefined,
+      { what: 'the compact bar' });
+    assert.equal(await display(following.page, 'volume'), 'none');
+    await following.page.setViewportSize({ width: 1000, height: 700 });
+    await waitFor(following.page, () => document.getElementById('controls').className === '', undefined,
+      { what: 'the full bar' });
     const hidden = await session.open({ control_bar: 0 });
     for (const id of ['controls', 'leftBT', 'restartBT']) assert.equal(await display(hidden.page, id), 'none', id);
-    assert.deepEqual([...errors, ...hidden.errors], []);
+    assert.deepEqual([...errors, ...following.errors, ...hidden.errors], []);
   });
 });
 

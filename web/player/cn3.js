@@ -36,6 +36,7 @@
     var CYLINDER_ASPECT = 2.05;
     /* The bar rides this far up the picture when the viewer fills the window. */
     var FILLED_BAR_LIFT = 46;
+    var COMPACT_WIDTH = 550;
     var BUTTON_IDS = ["leftBT", "upBT", "stopBT", "downBT", "rightBT", "zoominBT", "zoomoutBT", "restartBT"];
     var BUTTON_WIDTH = 75;
     var BUTTON_HEIGHT = 70;
@@ -62,7 +63,8 @@
         tooLarge: " pixels. This device draws at most ",
         pixels: " pixels.",
         fromFile: "This page was opened from a file and this browser does not show a movie from a file in the 360 degree view.",
-        runPreview: "To view it on this computer run: tessaly preview ",
+        runPreview: "To view it on this computer run:",
+        previewCommand: "tessaly preview ",
         crossSite: "The movie comes from another site that does not allow it to be shown in the 360 degree view."
     };
 
@@ -477,9 +479,26 @@
         placeBox(state.tools, box.left, box.top + 2 * MARGIN + ICON_SIZE, box.width - MARGIN, null);
     }
 
+    /*
+     * A narrow viewer keeps only play, progress and full screen. OS_CONTROL says so
+     * for the published size; a viewer that follows the window decides by its width.
+     */
+    function useCompactBar(state) {
+        var follows = state.config.fullScreen || state.filled;
+        var compact = follows ? state.box.width < COMPACT_WIDTH : state.config.compact;
+        var name = compact ? "compact" : "";
+        if (state.controls.className !== name) {
+            state.controls.className = name;
+        }
+    }
+
     function layout(state) {
         var page = windowSize();
         var box = state.box;
+        if (state.controls) {
+            /* Before the bar is measured. */
+            useCompactBar(state);
+        }
         box.left = aligned(page.width - box.width, state.config.alignX, "right");
         box.top = aligned(page.height - box.height - barSpace(state), state.config.alignY, "bottom");
         if (state.filled) {
@@ -847,11 +866,10 @@
 
     /* ---- sound ---- */
 
+    /* Any choice about the sound answers the note. */
     function setMuted(state, muted) {
         state.video.muted = muted;
-        if (!muted) {
-            hide(state.note);
-        }
+        hide(state.note);
         showSound(state);
     }
 
@@ -889,7 +907,9 @@
         state.cover.className = "tessaly-cover " + kind;
         state.coverText.textContent = "";
         for (i = 0; i < lines.length; i += 1) {
-            state.coverText.appendChild(make("p", "", lines[i]));
+            /* A line given as [text] is a command to type. */
+            state.coverText.appendChild(typeof lines[i] === "string" ? make("p", "", lines[i]) :
+                make("p", "tessaly-command", lines[i][0]));
         }
         state.coverKind = kind;
         put(state.cover, "display", "flex");
@@ -1000,11 +1020,15 @@
         }
     }
 
+    function fromFileLines() {
+        return [TEXT.fromFile, TEXT.runPreview, [TEXT.previewCommand + fileName(window.location.pathname)]];
+    }
+
     function showFailure(state) {
         var lines = [TEXT.cannotPlay].concat(state.failures);
         state.failed = true;
         if (window.location.protocol === "file:") {
-            lines = [TEXT.fromFile, TEXT.runPreview + fileName(window.location.pathname)];
+            lines = fromFileLines();
         }
         detachMovie(state);
         showCover(state, "failed", lines);
@@ -1074,7 +1098,7 @@
             state.failed = true;
             detachMovie(state);
             showCover(state, "failed", window.location.protocol === "file:" ?
-                [TEXT.fromFile, TEXT.runPreview + fileName(window.location.pathname)] : [TEXT.crossSite]);
+                fromFileLines() : [TEXT.crossSite]);
             return;
         }
         attachMovie(state);
@@ -1287,12 +1311,6 @@
             if (byId(BUTTON_IDS[i])) {
                 state.buttons.push(byId(BUTTON_IDS[i]));
             }
-        }
-        if (state.config.compact) {
-            /* A narrow viewer keeps only play, progress and full screen. */
-            bar.className = "compact";
-            hide(state.bar.clock);
-            hide(byId("volume"));
         }
         onClick(state.bar.play, function () {
             togglePlay(state);
