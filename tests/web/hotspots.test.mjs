@@ -10,7 +10,8 @@ import { buildTree } from './lib/tree.mjs';
 
 // 550 x 400 at fov 90: the horizontal view reaches 54 degrees either side.
 const VIEW = { fov: 90, OS_FPS: 30, nSegmentsWidth: 64, nSegmentsHeight: 32, mousespeed: 0.05 };
-const LANDING = '<!DOCTYPE html><title>landing</title><p>landed</p>';
+// Landing pages carry an icon too: the favicon 404 a page without one causes counts as an error.
+const LANDING = '<!DOCTYPE html><title>landing</title><link rel="icon" href="data:,"><p>landed</p>';
 
 let browser;
 let movie;
