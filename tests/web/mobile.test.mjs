@@ -68,28 +68,43 @@ describe('touch', () => {
 });
 
 describe('device orientation', () => {
-  const orient = (page, alpha, beta, gamma) => page.evaluate(([a, b, g]) => {
-    window.dispatchEvent(new DeviceOrientationEvent('deviceorientation', { alpha: a, beta: b, gamma: g, absolute: false }));
-  }, [alpha, beta, gamma]);
+  // Drives the emulated sensor; each call waits until the page has seen the new angles,
+  // which is after the viewer has: its listener came first.
+  async function sensor(page) {
+    const cdp = await page.context().newCDPSession(page);
+    session.later(() => cdp.detach().catch(() => null));
+    await page.evaluate(() => {
+      window.__seen = null;
+      window.addEventListener('deviceorientation', (e) => {
+        window.__seen = [e.alpha, e.beta, e.gamma];
+      });
+    });
+    return async (alpha, beta, gamma) => {
+      await cdp.send('DeviceOrientation.setDeviceOrientationOverride', { alpha, beta, gamma });
+      await waitFor(page, (want) => !!window.__seen && window.__seen.every((v, i) => Math.abs(v - want[i]) < 1e-6),
+        [alpha, beta, gamma], { what: `the orientation ${alpha}, ${beta}, ${gamma}` });
+    };
+  }
 
   test('after its button the device turns the view, starting from where it looked', async () => {
     const { page, errors } = await session.open({ lon: 90 });
-    await orient(page, 0, 135, 0);
+    const orient = await sensor(page);
+    await orient(0, 135, 0);
     assert.equal((await viewerState(page)).lat, 0, 'the device does nothing before the button');
     await page.click('text=Look by moving the device');
     // Upright: the back of the device looks at the horizon, where the view already was.
-    await orient(page, 0, 90, 0);
+    await orient(0, 90, 0);
     let state = await viewerState(page);
     assert.ok(Math.abs(state.lon - 90) < 0.01 && Math.abs(state.lat) < 0.01, `${state.lon}, ${state.lat}`);
     // Tilted back by 45 degrees: looking up. Turned left by 30 degrees: the view turns left.
-    await orient(page, 0, 135, 0);
+    await orient(0, 135, 0);
     state = await viewerState(page);
     assert.ok(Math.abs(state.lat - 45) < 0.01, `lat ${state.lat}`);
-    await orient(page, 30, 90, 0);
+    await orient(30, 90, 0);
     state = await viewerState(page);
     assert.ok(Math.abs(state.lon - 60) < 0.01 && Math.abs(state.lat) < 0.01, `${state.lon}, ${state.lat}`);
     await page.click('text=Stop moving with the device');
-    await orient(page, 0, 135, 0);
+    await orient(0, 135, 0);
     assert.equal((await viewerState(page)).lat, state.lat, 'the button turns it off again');
     assert.deepEqual(errors, []);
   });
@@ -103,9 +118,10 @@ describe('device orientation', () => {
       };
     });
     const { page, errors } = await session.open({}, { before: asking });
+    const orient = await sensor(page);
     await page.click('text=Look by moving the device');
     await waitFor(page, () => window.__asked === 1, undefined, { what: 'the permission request' });
-    await orient(page, 0, 135, 0);
+    await orient(0, 135, 0);
     assert.equal((await viewerState(page)).lat, 0);
     await page.evaluate(() => {
       window.__answer = 'granted';
@@ -113,8 +129,8 @@ describe('device orientation', () => {
     await page.click('text=Look by moving the device');
     await waitFor(page, () => window.__asked === 2, undefined, { what: 'the second request' });
     await page.waitForSelector('text=Stop moving with the device');
-    await orient(page, 0, 90, 0);
-    await orient(page, 0, 135, 0);
+    await orient(0, 90, 0);
+    await orient(0, 135, 0);
     assert.ok(Math.abs((await viewerState(page)).lat - 45) < 0.01);
     assert.deepEqual(errors, []);
   });
