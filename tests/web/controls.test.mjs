@@ -24,18 +24,23 @@ function state(page) {
 // Waits until the view stops moving between drawn frames; returns it.
 async function settled(page) {
   let last = await state(page);
-  for (;;) {
+  for (let tries = 0; tries < 20; tries += 1) {
     await waitFrames(page, 2);
     const now = await state(page);
     if (now.lon === last.lon && now.lat === last.lat) return now;
     last = now;
   }
+  throw new Error(`the view keeps moving: ${JSON.stringify(last)}`);
 }
 
 async function pauseAt(page, seconds) {
   await page.evaluate((t) => new Promise((resolve) => {
     const video = document.getElementById('video');
     video.pause();
+    if (video.currentTime === t) {
+      resolve();
+      return;
+    }
     video.addEventListener('seeked', () => resolve(), { once: true });
     video.currentTime = t;
   }), seconds);

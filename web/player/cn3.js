@@ -1024,14 +1024,17 @@
         return [TEXT.fromFile, TEXT.runPreview, [TEXT.previewCommand + fileName(window.location.pathname)]];
     }
 
-    function showFailure(state) {
-        var lines = [TEXT.cannotPlay].concat(state.failures);
+    /* A movie that cannot be shown must not go on playing unseen, with its sound. */
+    function stopForGood(state, lines) {
         state.failed = true;
-        if (window.location.protocol === "file:") {
-            lines = fromFileLines();
-        }
         detachMovie(state);
+        state.video.pause();
         showCover(state, "failed", lines);
+    }
+
+    function showFailure(state) {
+        stopForGood(state, window.location.protocol === "file:" ? fromFileLines() :
+            [TEXT.cannotPlay].concat(state.failures));
     }
 
     /* A source the element tries again after a reload fails again: say it once. */
@@ -1095,10 +1098,7 @@
             return;
         }
         if (!drawable(video)) {
-            state.failed = true;
-            detachMovie(state);
-            showCover(state, "failed", window.location.protocol === "file:" ?
-                fromFileLines() : [TEXT.crossSite]);
+            stopForGood(state, window.location.protocol === "file:" ? fromFileLines() : [TEXT.crossSite]);
             return;
         }
         attachMovie(state);
