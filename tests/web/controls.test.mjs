@@ -115,6 +115,24 @@ describe('buttons', () => {
   });
 });
 
+describe('about', () => {
+  test("the About icon sits on the picture and opens the maker's page in a new window", async () => {
+    const context = session.browser.context;
+    await context.route('https://tessaly.example/**', (route) => route.fulfill({
+      contentType: 'text/html', body: '<!DOCTYPE html><title>maker</title><link rel="icon" href="data:,">',
+    }));
+    session.later(() => context.unroute('https://tessaly.example/**'));
+    const { page, errors } = await session.open({});
+    const box = await page.locator('#ab').boundingBox();
+    assert.ok(box.x >= 0 && box.x + box.width <= 550 && box.y >= 0 && box.y + box.height <= 400, JSON.stringify(box));
+    const [popup] = await Promise.all([context.waitForEvent('page'), page.click('#ab')]);
+    session.later(() => popup.close());
+    await popup.waitForURL('https://tessaly.example/');
+    assert.equal(await popup.evaluate(() => window.opener), null);
+    assert.deepEqual(errors, []);
+  });
+});
+
 describe('control bar', () => {
   test('a click on the progress bar seeks, a drag follows, the time reads mm:ss / mm:ss', async () => {
     const { page, errors } = await session.open({});
