@@ -10,7 +10,8 @@ import { buildTree } from './lib/tree.mjs';
 
 // 550 x 400 at fov 90: the horizontal view reaches 54 degrees either side.
 const VIEW = { fov: 90, OS_FPS: 30, nSegmentsWidth: 64, nSegmentsHeight: 32, mousespeed: 0.05 };
-const LANDING = '<!DOCTYPE html><title>landing</title><p>landed</p>';
+// Landing pages carry an icon too: the favicon 404 a page without one causes counts as an error.
+const LANDING = '<!DOCTYPE html><title>landing</title><link rel="icon" href="data:,"><p>landed</p>';
 
 let browser;
 let movie;
@@ -129,6 +130,44 @@ describe('timing', () => {
     assert.deepEqual(errors, []);
   });
 
+  test('while the movie plays, every drawn frame shows the icon exactly within its window', async () => {
+    const { page, errors } = await open([{ slot: 5, pos: 1, time: 1.5, yaw: 0, title: 'Door', link: 'door.html' }]);
+    await seek(page, 0.2);
+    // Each drawn frame records the movie time it was drawn at and whether icon and marker showed.
+    await page.evaluate(() => {
+      window.__drawn = [];
+      window.__tessaly.afterDraw(() => window.__drawn.push([document.getElementById('video').currentTime,
+        document.getElementById('hs5').style.display !== 'none', document.getElementById('check_hs').style.display !== 'none']));
+      document.getElementById('video').play();
+    });
+    // Through the window, past its end and round the loop to the start again.
+    await waitFor(page, () => window.__drawn.some((d) => d[0] > 3) && window.__drawn.at(-1)[0] < 0.8, undefined,
+      { timeoutMs: 60000, what: 'a loop of the movie' });
+    const drawn = await page.evaluate(() => window.__drawn);
+    const wrong = drawn.filter(([t, icon, marker]) => icon !== (t >= 1 && t <= 2.5) || marker !== icon);
+    assert.deepEqual(wrong, []);
+    assert.ok(drawn.some((d) => d[1]) && drawn.some((d) => !d[1] && d[0] > 2.5), 'frames on both sides of the window');
+    assert.deepEqual(errors, []);
+  });
+
+  test('a seek into and out of the window shows and hides the icon before the next frame', async () => {
+    const { page, errors } = await open([{ slot: 1, pos: 1, time: 1, yaw: 0, title: 'Door', link: 'door.html' }]);
+    await seek(page, 0.2);
+    // The check runs on seeked, whatever the frame cap.
+    const seen = await page.evaluate(() => new Promise((resolve) => {
+      const video = document.getElementById('video');
+      const icon = document.getElementById('hs1');
+      video.addEventListener('seeked', () => setTimeout(() => {
+        const inside = icon.style.display !== 'none';
+        video.addEventListener('seeked', () => setTimeout(() => resolve([inside, icon.style.display !== 'none'])), { once: true });
+        video.currentTime = 3;
+      }), { once: true });
+      video.currentTime = 1.5;
+    }));
+    assert.deepEqual(seen, [true, false]);
+    assert.deepEqual(errors, []);
+  });
+
   test('the title is shown as text', async () => {
     const title = '<img src=x onerror=window.__hit=1> & co';
     const { page, errors } = await open([{ slot: 1, pos: 0.5, time: 3, yaw: 0, title, link: 'door.html' }]);
@@ -139,6 +178,21 @@ describe('timing', () => {
 });
 
 describe('clicks', () => {
+  test('a focused icon shows its title beside it, and Enter opens its link', async () => {
+    const { page, errors, url } = await open([{ slot: 1, pos: 0.5, time: 3, yaw: 0, title: 'Door <b>in</b>', link: 'door.html', self: true }]);
+    await seek(page, 1);
+    await page.focus('#hs1');
+    const tip = await waitFor(page, () => {
+      const t = document.querySelector('.tessaly-tip');
+      return t && t.style.display !== 'none' ? [t.textContent, t.children.length] : null;
+    }, undefined, { what: 'the title on focus' });
+    assert.deepEqual(tip, ['Door <b>in</b>', 0]);
+    await page.keyboard.press('Enter');
+    await page.waitForURL(url + 'door.html', { timeout: 30000 });
+    assert.deepEqual(errors, []);
+  });
+
+
   test('an icon with self true opens its link in the same window', async () => {
     const { page, errors, url } = await open([{ slot: 1, pos: 0.5, time: 3, yaw: 0, title: 'Door', link: 'door.html', self: true }]);
     await seek(page, 1);

@@ -20,4 +20,6 @@ if [ ! -f node_modules/.package-lock.json ] || [ package-lock.json -nt node_modu
 fi
 
 export TESSALY_CHROMIUM="$chromium"
-exec node --test compact.test.mjs viewer.test.mjs hotspots.test.mjs published.test.mjs
+exec node --test compact.test.mjs viewer.test.mjs hotspots.test.mjs projection.test.mjs controls.test.mjs \
+  mobile.test.mjs fallback.test.mjs \
+  published.test.mjs

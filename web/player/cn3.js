@@ -1,8 +1,8 @@
 /*
  * The 360-degree video viewer. It reads the globals of the configuration script once,
  * keeps everything it knows in one state object and draws the movie on the
- * inside of a sphere with three.js. Handlers of the page reach it through the
- * tessaly: document events that cn1.js sends.
+ * inside of a sphere (or of a cylinder for a movie wider than 2:1) with three.js.
+ * Handlers of the page reach it through the tessaly: document events that cn1.js sends.
  *
  * Directions: a column u of the equirectangular frame (0 = left edge, 1 = right
  * edge) lies at the world angle 2 pi u in the x-z plane, which is where the
@@ -19,14 +19,54 @@
     var SPHERE_RADIUS = 500;
     var ICON_COUNT = 10;
     var ICON_SIZE = 48;
-    var MARKER_MARGIN = 8;
+    var MARGIN = 8;
     /* Degrees per dragged pixel are mousespeed times this. */
     var DRAG_GAIN = 5;
     /* Degrees of field of view per wheel pixel. */
     var WHEEL_GAIN = 0.05;
     var WHEEL_LINE = 16;
+    var ZOOM_STEP = 10;
+    /* Degrees a second while a pan button holds. */
+    var PAN_SPEED = 30;
+    /* Degrees per arrow key press; a held key repeats. */
+    var KEY_STEP = 5;
+    /* A long frame (a hidden tab) must not throw the view around. */
+    var LONGEST_STEP = 0.25;
+    /* Frames a little wider than 2:1 are still spherical. */
+    var CYLINDER_ASPECT = 2.05;
+    /* The bar rides this far up the picture when the viewer fills the window. */
+    var FILLED_BAR_LIFT = 46;
+    var COMPACT_WIDTH = 550;
+    var BUTTON_IDS = ["leftBT", "upBT", "stopBT", "downBT", "rightBT", "zoominBT", "zoomoutBT", "restartBT"];
+    var BUTTON_WIDTH = 75;
+    var BUTTON_HEIGHT = 70;
+    var BUTTON_SCALE = 0.6;
+    var ABOUT_SIZE = 40;
+    var MUTE_SIZE = 20;
+    var TITLE_WIDTH = 480;
+    var TITLE_HEIGHT = 100;
+    var VOLUME_STEPS = 6;
+    var SPRITE_SIZE = 36;
+    /* Radians between the gaze and a hot spot that a VR select still picks. */
+    var VR_PICK_ANGLE = 0.15;
 
-    var viewer = null;
+    /* What the page says, in one place. */
+    var TEXT = {
+        tapForSound: "tap for sound",
+        play: "Play",
+        enterVr: "Enter VR",
+        exitVr: "Exit VR",
+        motionOn: "Look by moving the device",
+        motionOff: "Stop moving with the device",
+        cannotPlay: "This movie cannot be played here.",
+        cannotDecode: " cannot be played by this browser.",
+        tooLarge: " pixels. This device draws at most ",
+        pixels: " pixels.",
+        fromFile: "This page was opened from a file and this browser does not show a movie from a file in the 360 degree view.",
+        runPreview: "To view it on this computer run:",
+        previewCommand: "tessaly preview ",
+        crossSite: "The movie comes from another site that does not allow it to be shown in the 360 degree view."
+    };
 
     /* ---- configuration ---- */
 
@@ -132,13 +172,75 @@
             clearColour: mode === 1 ? colourSetting("OS_COLOR", "#000000") : "#000000",
             mouseSpeed: Math.max(0, numberSetting("mousespeed", 0.02)),
             controlBar: numberSetting("control_bar", 1) !== 0,
-            minimalBar: numberSetting("OS_CONTROL", 0) === 1,
+            compact: numberSetting("OS_CONTROL", 0) === 1,
             alignX: textSetting("OS_WIN_POS_W", "left"),
             alignY: textSetting("OS_WIN_POS_H", "top"),
             fullScreen: numberSetting("OS_FULL_SCREEN", 0) === 1,
             barLift: numberSetting("posY", 0),
             hotSpots: readHotSpots()
         };
+    }
+
+    /* ---- small page helpers ---- */
+
+    function byId(id) {
+        return document.getElementById(id);
+    }
+
+    function make(tag, className, text) {
+        var element = document.createElement(tag);
+        if (className) {
+            element.className = className;
+        }
+        if (text) {
+            element.textContent = text;
+        }
+        return element;
+    }
+
+    /* Style writes only when the value changes: unchanged writes still cost a style pass. */
+    function put(element, name, value) {
+        if (element.style[name] !== value) {
+            element.style[name] = value;
+        }
+    }
+
+    function placeBox(element, left, top, width, height) {
+        put(element, "position", "absolute");
+        put(element, "left", Math.round(left) + "px");
+        put(element, "top", Math.round(top) + "px");
+        if (width !== null) {
+            put(element, "width", Math.round(width) + "px");
+        }
+        if (height !== null) {
+            put(element, "height", Math.round(height) + "px");
+        }
+    }
+
+    function show(element) {
+        put(element, "display", "block");
+    }
+
+    function hide(element) {
+        if (element) {
+            put(element, "display", "none");
+        }
+    }
+
+    function isShown(element) {
+        return !!element && element.style.display !== "none";
+    }
+
+    function settle(promise) {
+        if (promise && typeof promise.then === "function") {
+            promise.then(null, function () {
+                return null;
+            });
+        }
+    }
+
+    function now() {
+        return window.performance && window.performance.now ? window.performance.now() : Date.now();
     }
 
     /* ---- geometry ---- */
@@ -154,26 +256,62 @@
         return turns - Math.floor(turns);
     }
 
-    function latLimit(config) {
-        return config.mode === 0 ? Math.min(config.vertmax, POLE_LIMIT) : POLE_LIMIT;
+    /* Half the vertical angle a cylindrical picture of this aspect covers. */
+    function cylinderReach(aspect) {
+        return THREE.MathUtils.radToDeg(Math.atan(Math.PI / aspect));
     }
 
-    /* In Black Areas mode the movie covers only the band within vertmax. */
-    function buildSphere(config, texture) {
-        var band = config.mode === 1 ? config.vertmax : 90;
-        var bandRad = THREE.MathUtils.degToRad(band);
-        var geometry = new THREE.SphereGeometry(SPHERE_RADIUS, config.segmentsWidth, config.segmentsHeight,
-            0, 2 * Math.PI, Math.PI / 2 - bandRad, 2 * bandRad);
+    /*
+     * A spherical movie wraps the sphere (in Black Areas mode only the band within
+     * vertmax); a wider one is rolled round a cylinder whose height keeps its pixels square.
+     */
+    function buildGeometry(state) {
+        var config = state.config;
+        var bandRad;
+        var geometry;
+        if (state.cylinder) {
+            /* theta starts a quarter turn back so that column u lands on the sphere angle 2 pi u. */
+            geometry = new THREE.CylinderGeometry(SPHERE_RADIUS, SPHERE_RADIUS, 2 * Math.PI * SPHERE_RADIUS / state.aspect,
+                config.segmentsWidth, 1, true, -Math.PI / 2, 2 * Math.PI);
+        } else {
+            bandRad = THREE.MathUtils.degToRad(config.mode === 1 ? config.vertmax : 90);
+            geometry = new THREE.SphereGeometry(SPHERE_RADIUS, config.segmentsWidth, config.segmentsHeight,
+                0, 2 * Math.PI, Math.PI / 2 - bandRad, 2 * bandRad);
+        }
         geometry.scale(-1, 1, 1);
-        return new THREE.Mesh(geometry, new THREE.MeshBasicMaterial({ map: texture }));
+        return geometry;
+    }
+
+    /*
+     * Without frame callbacks, the count of decoded frames tells a new frame; the
+     * movie time moves on between frames and would upload the same frame again.
+     */
+    function frameStamp(video) {
+        if (typeof video.getVideoPlaybackQuality === "function") {
+            return video.getVideoPlaybackQuality().totalVideoFrames;
+        }
+        if (typeof video.webkitDecodedFrameCount === "number") {
+            return video.webkitDecodedFrameCount;
+        }
+        return video.currentTime;
     }
 
     function buildTexture(video) {
         var texture = new THREE.VideoTexture(video);
+        var lastStamp = -1;
         texture.colorSpace = THREE.SRGBColorSpace;
         texture.minFilter = THREE.LinearFilter;
         texture.magFilter = THREE.LinearFilter;
         texture.generateMipmaps = false;
+        if (!("requestVideoFrameCallback" in video)) {
+            texture.update = function () {
+                var stamp = frameStamp(video);
+                if (video.readyState >= 2 && stamp !== lastStamp) {
+                    lastStamp = stamp;
+                    texture.needsUpdate = true;
+                }
+            };
+        }
         return texture;
     }
 
@@ -185,6 +323,93 @@
         }
         renderer.setClearColor(new THREE.Color(config.clearColour), 1);
         return renderer;
+    }
+
+    /* ---- view ---- */
+
+    function fovLimit(state) {
+        if (state.cylinder && state.config.mode === 0) {
+            return clamp(2 * state.reach, MIN_FOV, MAX_FOV);
+        }
+        return MAX_FOV;
+    }
+
+    /* Classic mode keeps the view on the picture: within vertmax, and within the edges of a cylinder. */
+    function latLimit(state, fov) {
+        var limit;
+        if (state.config.mode === 1) {
+            return POLE_LIMIT;
+        }
+        limit = Math.min(state.config.vertmax, POLE_LIMIT);
+        if (state.cylinder) {
+            limit = Math.min(limit, Math.max(0, state.reach - fov / 2));
+        }
+        return limit;
+    }
+
+    function normalisedLon(lon) {
+        return ((lon % 360) + 360) % 360;
+    }
+
+    function setView(state, lon, lat, fov) {
+        var limit;
+        state.fov = clamp(fov, MIN_FOV, fovLimit(state));
+        limit = latLimit(state, state.fov);
+        state.lon = normalisedLon(lon);
+        state.lat = clamp(lat, -limit, limit);
+        state.dirty = true;
+    }
+
+    function aimCamera(state) {
+        var camera = state.camera;
+        directionOf(columnOfView(state.lon), state.lat, state.target);
+        if (camera.fov !== state.fov) {
+            camera.fov = state.fov;
+            camera.updateProjectionMatrix();
+        }
+        camera.lookAt(state.target);
+        camera.updateMatrixWorld();
+    }
+
+    function zoomBy(state, degrees) {
+        setView(state, state.lon, state.lat, state.fov + degrees);
+    }
+
+    function turnBy(state, lonDegrees, latDegrees) {
+        setView(state, state.lon + lonDegrees, state.lat + latDegrees, state.fov);
+    }
+
+    /* The pan buttons hold one direction until stop or another direction. */
+    function setPan(state, lonSpeed, latSpeed) {
+        state.pan.lon = lonSpeed;
+        state.pan.lat = latSpeed;
+        state.pan.last = now();
+    }
+
+    function advancePan(state, time) {
+        var seconds = clamp((time - state.pan.last) / 1000, 0, LONGEST_STEP);
+        state.pan.last = time;
+        if (state.pan.lon !== 0 || state.pan.lat !== 0) {
+            turnBy(state, state.pan.lon * seconds, state.pan.lat * seconds);
+        }
+    }
+
+    /* ---- projection ---- */
+
+    function useProjection(state) {
+        var video = state.video;
+        var aspect = video.videoWidth > 0 && video.videoHeight > 0 ? video.videoWidth / video.videoHeight : 2;
+        var cylinder = aspect > CYLINDER_ASPECT;
+        if (cylinder === state.cylinder && (!cylinder || aspect === state.aspect)) {
+            return;
+        }
+        state.cylinder = cylinder;
+        state.aspect = aspect;
+        state.reach = cylinder ? cylinderReach(aspect) : 90;
+        state.mesh.geometry.dispose();
+        state.mesh.geometry = buildGeometry(state);
+        setView(state, state.lon, state.lat, state.fov);
+        state.dirty = true;
     }
 
     /* ---- layout ---- */
@@ -204,16 +429,8 @@
         return { width: window.innerWidth, height: window.innerHeight };
     }
 
-    function placeBox(element, left, top, width, height) {
-        element.style.position = "absolute";
-        element.style.left = left + "px";
-        element.style.top = top + "px";
-        if (width !== null) {
-            element.style.width = width + "px";
-        }
-        if (height !== null) {
-            element.style.height = height + "px";
-        }
+    function barLift(state) {
+        return state.filled ? Math.max(state.config.barLift, FILLED_BAR_LIFT) : state.config.barLift;
     }
 
     /* Height the control bar takes below the viewer; posY lifts it onto the picture. */
@@ -221,57 +438,129 @@
         if (!state.controls) {
             return 0;
         }
-        return Math.max(0, state.controls.offsetHeight - state.config.barLift);
+        return Math.max(0, state.controls.offsetHeight - barLift(state));
+    }
+
+    function placeButtons(state, bottom) {
+        var box = state.box;
+        var scale = Math.min(BUTTON_SCALE, (box.width - 2 * MARGIN) / (BUTTON_IDS.length * BUTTON_WIDTH));
+        var width = Math.floor(BUTTON_WIDTH * scale);
+        var height = Math.floor(BUTTON_HEIGHT * scale);
+        var left = box.left + Math.floor((box.width - width * BUTTON_IDS.length) / 2);
+        var i;
+        for (i = 0; i < state.buttons.length; i += 1) {
+            placeBox(state.buttons[i], left + i * width, bottom - height - 4, width, height);
+        }
+    }
+
+    function placeOverlays(state) {
+        var box = state.box;
+        var lift = barLift(state);
+        var titleWidth = Math.max(0, Math.min(TITLE_WIDTH, box.width - 2 * (2 * MARGIN + ABOUT_SIZE)));
+        var bottom = box.top + box.height - (state.controls ? lift : 0);
+        if (state.about) {
+            placeBox(state.about, box.left + MARGIN, box.top + MARGIN, ABOUT_SIZE, ABOUT_SIZE);
+        }
+        if (state.title) {
+            placeBox(state.title, box.left + (box.width - titleWidth) / 2, box.top + MARGIN,
+                titleWidth, titleWidth * TITLE_HEIGHT / TITLE_WIDTH);
+        }
+        if (state.muteOn && state.muteOff) {
+            placeBox(state.muteOn, box.left + MARGIN + (ABOUT_SIZE - MUTE_SIZE) / 2, box.top + 2 * MARGIN + ABOUT_SIZE,
+                MUTE_SIZE, MUTE_SIZE);
+            placeBox(state.muteOff, box.left + MARGIN + (ABOUT_SIZE - MUTE_SIZE) / 2, box.top + 2 * MARGIN + ABOUT_SIZE,
+                MUTE_SIZE, MUTE_SIZE);
+        }
+        if (state.buttons.length > 0) {
+            placeButtons(state, bottom);
+        }
+        placeBox(state.note, box.left, box.top + Math.floor(box.height / 3), box.width, null);
+        placeBox(state.cover, box.left, box.top, box.width, box.height);
+        placeBox(state.tools, box.left, box.top + 2 * MARGIN + ICON_SIZE, box.width - MARGIN, null);
+    }
+
+    /*
+     * A narrow viewer keeps only play, progress and full screen. OS_CONTROL says so
+     * for the published size; a viewer that follows the window decides by its width.
+     */
+    function useCompactBar(state) {
+        var follows = state.config.fullScreen || state.filled;
+        var compact = follows ? state.box.width < COMPACT_WIDTH : state.config.compact;
+        var name = compact ? "compact" : "";
+        if (state.controls.className !== name) {
+            state.controls.className = name;
+        }
     }
 
     function layout(state) {
         var page = windowSize();
         var box = state.box;
+        if (state.controls) {
+            /* Before the bar is measured. */
+            useCompactBar(state);
+        }
         box.left = aligned(page.width - box.width, state.config.alignX, "right");
         box.top = aligned(page.height - box.height - barSpace(state), state.config.alignY, "bottom");
+        if (state.filled) {
+            box.left = 0;
+            box.top = 0;
+        }
         placeBox(state.container, box.left, box.top, box.width, box.height);
         state.renderer.setSize(box.width, box.height);
         state.camera.aspect = box.width / box.height;
         state.camera.updateProjectionMatrix();
+        state.dirty = true;
         if (state.controls) {
-            placeBox(state.controls, box.left, box.top + box.height - state.config.barLift, box.width, null);
+            placeBox(state.controls, box.left, box.top + box.height - barLift(state), box.width, null);
         }
+        placeOverlays(state);
     }
 
-    /* In full-screen mode the viewer follows the browser window. */
+    /* In full-screen mode, and while the page is full screen, the viewer follows the browser window. */
     function followWindow(state) {
-        var page;
-        if (state.config.fullScreen) {
-            page = windowSize();
+        var page = windowSize();
+        if (state.config.fullScreen || state.filled) {
             state.box.width = Math.max(1, page.width);
             state.box.height = Math.max(1, page.height);
+        } else {
+            state.box.width = state.config.width;
+            state.box.height = state.config.height;
         }
         layout(state);
     }
 
-    /* ---- view ---- */
+    /* ---- full screen ---- */
 
-    function normalisedLon(lon) {
-        return ((lon % 360) + 360) % 360;
+    function fullScreenElement() {
+        return document.fullscreenElement || document.webkitFullscreenElement || null;
     }
 
-    function setView(state, lon, lat, fov) {
-        var limit = latLimit(state.config);
-        state.lon = normalisedLon(lon);
-        state.lat = clamp(lat, -limit, limit);
-        state.fov = clamp(fov, MIN_FOV, MAX_FOV);
-    }
-
-    function aimCamera(state) {
-        var camera = state.camera;
-        directionOf(columnOfView(state.lon), state.lat, state.target);
-        if (camera.fov !== state.fov) {
-            camera.fov = state.fov;
-            camera.updateProjectionMatrix();
+    function toggleFullScreen(state) {
+        var root = document.documentElement;
+        var request = root.requestFullscreen || root.webkitRequestFullscreen;
+        var exit = document.exitFullscreen || document.webkitExitFullscreen;
+        if (fullScreenElement() && exit) {
+            settle(exit.call(document));
+        } else if (request && !state.filled) {
+            settle(request.call(root));
+        } else {
+            /* No full-screen API (iPhone): fill the browser window instead. */
+            state.filled = !state.filled;
+            window.scrollTo(0, 0);
+            followWindow(state);
         }
-        camera.lookAt(state.target);
-        camera.updateMatrixWorld();
     }
+
+    function bindFullScreen(state) {
+        var changed = function () {
+            state.filled = !!fullScreenElement();
+            followWindow(state);
+        };
+        document.addEventListener("fullscreenchange", changed, false);
+        document.addEventListener("webkitfullscreenchange", changed, false);
+    }
+
+    /* ---- pointer, touch and keys ---- */
 
     function startDrag(state, x, y) {
         state.drag = { x: x, y: y, lon: state.lon, lat: state.lat };
@@ -290,13 +579,34 @@
         state.drag = null;
     }
 
-    function zoomBy(state, degrees) {
-        setView(state, state.lon, state.lat, state.fov + degrees);
-    }
-
     function wheelDegrees(event) {
         var delta = event.deltaY || 0;
         return delta * WHEEL_GAIN * (event.deltaMode === 1 ? WHEEL_LINE : 1);
+    }
+
+    function touchDistance(touches) {
+        var dx = touches[0].clientX - touches[1].clientX;
+        var dy = touches[0].clientY - touches[1].clientY;
+        return Math.sqrt(dx * dx + dy * dy);
+    }
+
+    /* One finger turns the view, two pinch the zoom; lifting one of two goes back to turning. */
+    function touchChanged(state, touches) {
+        state.pinch = null;
+        endDrag(state);
+        if (touches.length >= 2) {
+            state.pinch = { distance: Math.max(1, touchDistance(touches)), fov: state.fov };
+        } else if (touches.length === 1) {
+            startDrag(state, touches[0].clientX, touches[0].clientY);
+        }
+    }
+
+    function touchMoved(state, touches) {
+        if (state.pinch && touches.length >= 2) {
+            setView(state, state.lon, state.lat, state.pinch.fov * state.pinch.distance / Math.max(1, touchDistance(touches)));
+        } else if (touches.length === 1) {
+            moveDrag(state, touches[0].clientX, touches[0].clientY);
+        }
     }
 
     function bindPointer(state) {
@@ -314,16 +624,18 @@
             endDrag(state);
         }, false);
         canvas.addEventListener("touchstart", function (event) {
-            var touch = event.touches[0];
-            startDrag(state, touch.clientX, touch.clientY);
-        }, false);
-        canvas.addEventListener("touchmove", function (event) {
-            var touch = event.touches[0];
-            moveDrag(state, touch.clientX, touch.clientY);
+            touchChanged(state, event.touches);
             event.preventDefault();
         }, { passive: false });
-        canvas.addEventListener("touchend", function () {
-            endDrag(state);
+        canvas.addEventListener("touchmove", function (event) {
+            touchMoved(state, event.touches);
+            event.preventDefault();
+        }, { passive: false });
+        canvas.addEventListener("touchend", function (event) {
+            touchChanged(state, event.touches);
+        }, false);
+        canvas.addEventListener("touchcancel", function (event) {
+            touchChanged(state, event.touches);
         }, false);
         canvas.addEventListener("wheel", function (event) {
             zoomBy(state, wheelDegrees(event));
@@ -331,52 +643,136 @@
         }, { passive: false });
     }
 
+    /* The name of the key, with the key codes of engines that have no KeyboardEvent.key. */
+    function keyName(event) {
+        var codes = { 32: " ", 37: "ArrowLeft", 38: "ArrowUp", 39: "ArrowRight", 40: "ArrowDown",
+            70: "f", 77: "m", 107: "+", 109: "-", 187: "+", 189: "-" };
+        var key = event.key;
+        var old = { Left: "ArrowLeft", Up: "ArrowUp", Right: "ArrowRight", Down: "ArrowDown", Spacebar: " " };
+        if (typeof key === "string" && key !== "Unidentified") {
+            key = old[key] || key;
+            return key.length === 1 ? key.toLowerCase() : key;
+        }
+        return codes[event.keyCode] || "";
+    }
+
+    function keyAction(state, key) {
+        var actions = {
+            ArrowLeft: function () {
+                turnBy(state, -KEY_STEP, 0);
+            },
+            ArrowRight: function () {
+                turnBy(state, KEY_STEP, 0);
+            },
+            ArrowUp: function () {
+                turnBy(state, 0, KEY_STEP);
+            },
+            ArrowDown: function () {
+                turnBy(state, 0, -KEY_STEP);
+            },
+            "+": function () {
+                zoomBy(state, -ZOOM_STEP);
+            },
+            "=": function () {
+                zoomBy(state, -ZOOM_STEP);
+            },
+            "-": function () {
+                zoomBy(state, ZOOM_STEP);
+            },
+            " ": function () {
+                togglePlay(state);
+            },
+            f: function () {
+                toggleFullScreen(state);
+            },
+            m: function () {
+                setMuted(state, !state.video.muted);
+            }
+        };
+        return actions.hasOwnProperty(key) ? actions[key] : null;
+    }
+
+    function bindKeys(state) {
+        document.addEventListener("keydown", function (event) {
+            var target = event.target;
+            var tag = target && target.tagName ? target.tagName.toLowerCase() : "";
+            var action;
+            if (event.ctrlKey || event.altKey || event.metaKey || tag === "input" || tag === "textarea" ||
+                tag === "select" || (tag === "button" && (event.key === " " || event.keyCode === 32))) {
+                return;
+            }
+            action = keyAction(state, keyName(event));
+            if (action) {
+                action();
+                event.preventDefault();
+            }
+        }, false);
+    }
+
     /* ---- hot spots ---- */
-
-    function showAt(element, left, top) {
-        element.style.position = "absolute";
-        element.style.left = Math.round(left) + "px";
-        element.style.top = Math.round(top) + "px";
-        element.style.display = "block";
-    }
-
-    function hide(element) {
-        element.style.display = "none";
-    }
-
-    function iconSize(element) {
-        return { width: element.offsetWidth || ICON_SIZE, height: element.offsetHeight || ICON_SIZE };
-    }
 
     function prepareHotSpots(state) {
         var index;
         var icon;
         var spot;
-        state.icons = [];
         for (index = 0; index < ICON_COUNT; index += 1) {
-            icon = document.getElementById("hs" + (index + 1));
+            icon = byId("hs" + (index + 1));
             state.icons.push(icon);
             if (icon) {
                 hide(icon);
                 icon.style.zIndex = "10";
             }
         }
-        state.spots = [];
         for (index = 0; index < state.config.hotSpots.length; index += 1) {
             spot = state.config.hotSpots[index];
             spot.direction = directionOf(spot.column, 0, new THREE.Vector3());
             spot.icon = state.icons[spot.index];
+            spot.left = null;
+            spot.top = null;
             if (spot.icon) {
-                /* An attribute set this way is text, never markup. */
+                /* Attributes set this way are text, never markup. */
                 spot.icon.setAttribute("title", spot.title);
+                spot.icon.setAttribute("aria-label", spot.title);
+                spot.icon.setAttribute("role", "link");
+                spot.icon.tabIndex = 0;
+                bindHotSpotKeys(state, spot);
                 state.spots.push(spot);
             }
         }
-        state.marker = document.getElementById("check_hs");
+        state.marker = byId("check_hs");
         if (state.marker) {
             hide(state.marker);
             state.marker.style.zIndex = "10";
         }
+    }
+
+    /* Focus shows the title beside the icon; Enter opens the link. */
+    function bindHotSpotKeys(state, spot) {
+        spot.icon.addEventListener("keydown", function (event) {
+            if (event.key === "Enter" || event.keyCode === 13) {
+                openHotSpot(state, spot.index);
+                event.preventDefault();
+            }
+        }, false);
+        spot.icon.addEventListener("focus", function () {
+            state.focused = spot;
+            state.tip.textContent = spot.title;
+            placeTip(state);
+        }, false);
+        spot.icon.addEventListener("blur", function () {
+            state.focused = null;
+            hide(state.tip);
+        }, false);
+    }
+
+    function placeTip(state) {
+        var spot = state.focused;
+        if (!spot || !isShown(spot.icon) || spot.left === null) {
+            hide(state.tip);
+            return;
+        }
+        placeBox(state.tip, spot.left, spot.top + ICON_SIZE + 2, null, null);
+        show(state.tip);
     }
 
     /* Canvas coordinates of a direction, or null when it is behind the camera or off the canvas. */
@@ -398,36 +794,56 @@
         return { x: x, y: y };
     }
 
+    function inWindow(spot, time) {
+        return time >= spot.start && time <= spot.end;
+    }
+
+    /* Shows each icon whose time window holds the movie time, at its direction. */
     function updateHotSpots(state) {
         var time = state.video.currentTime;
         var anyShown = false;
         var index;
         var spot;
         var at;
-        var size;
         for (index = 0; index < state.spots.length; index += 1) {
             spot = state.spots[index];
             at = null;
-            if (time >= spot.start && time <= spot.end) {
+            if (inWindow(spot, time) && state.ready) {
                 anyShown = true;
                 at = projectDirection(state, spot.direction);
             }
+            if (spot.sprite) {
+                spot.sprite.visible = inWindow(spot, time);
+            }
             if (at) {
-                size = iconSize(spot.icon);
-                showAt(spot.icon, state.box.left + at.x - size.width / 2, state.box.top + at.y - size.height / 2);
+                spot.left = state.box.left + at.x - ICON_SIZE / 2;
+                spot.top = state.box.top + at.y - ICON_SIZE / 2;
+                placeBox(spot.icon, spot.left, spot.top, null, null);
+                show(spot.icon);
             } else {
+                spot.left = null;
                 hide(spot.icon);
             }
         }
         if (state.marker) {
             if (anyShown) {
-                size = iconSize(state.marker);
-                showAt(state.marker, state.box.left + state.box.width - size.width - MARKER_MARGIN,
-                    state.box.top + MARKER_MARGIN);
+                placeBox(state.marker, state.box.left + state.box.width - ICON_SIZE - MARGIN, state.box.top + MARGIN,
+                    null, null);
+                show(state.marker);
             } else {
                 hide(state.marker);
             }
         }
+        if (state.focused) {
+            placeTip(state);
+        }
+    }
+
+    function checkHotSpots(state) {
+        if (!state.xrSession) {
+            aimCamera(state);
+        }
+        updateHotSpots(state);
     }
 
     function openHotSpot(state, index) {
@@ -448,32 +864,276 @@
         }
     }
 
-    /* ---- video ---- */
+    /* ---- sound ---- */
 
-    function playVideo(video) {
-        var started = video.play();
-        if (started && typeof started.then === "function") {
-            started.then(null, function () {
-                /* Autoplay with sound was refused: browsers allow it muted. */
-                var retry;
-                video.muted = true;
-                retry = video.play();
-                if (retry && typeof retry.then === "function") {
-                    retry.then(null, function () {
-                        return null;
-                    });
-                }
-            });
+    /* Any choice about the sound answers the note. */
+    function setMuted(state, muted) {
+        state.video.muted = muted;
+        hide(state.note);
+        showSound(state);
+    }
+
+    function setVolumeStep(state, step) {
+        state.video.volume = clamp(step / VOLUME_STEPS, 0, 1);
+        setMuted(state, false);
+    }
+
+    function showSound(state) {
+        var video = state.video;
+        var lit = video.muted ? 0 : Math.round(video.volume * VOLUME_STEPS);
+        var i;
+        for (i = 0; i < state.volumeSteps.length; i += 1) {
+            state.volumeSteps[i].className = i < lit ? "on" : "";
+        }
+        if (state.muteOn && state.muteOff) {
+            if (video.muted) {
+                hide(state.muteOn);
+                show(state.muteOff);
+            } else {
+                show(state.muteOn);
+                hide(state.muteOff);
+            }
         }
     }
 
-    function prepareVideo(state) {
+    /* ---- playback and autoplay ---- */
+
+    function blocked(error) {
+        return !!error && error.name === "NotAllowedError";
+    }
+
+    function showCover(state, kind, lines) {
+        var i;
+        state.cover.className = "tessaly-cover " + kind;
+        state.coverText.textContent = "";
+        for (i = 0; i < lines.length; i += 1) {
+            /* A line given as [text] is a command to type. */
+            state.coverText.appendChild(typeof lines[i] === "string" ? make("p", "", lines[i]) :
+                make("p", "tessaly-command", lines[i][0]));
+        }
+        state.coverKind = kind;
+        put(state.cover, "display", "flex");
+    }
+
+    function hideCover(state, kind) {
+        if (state.coverKind === kind) {
+            state.coverKind = "";
+            hide(state.cover);
+        }
+    }
+
+    /*
+     * Where sound keeps the movie from starting it starts muted with a note; where
+     * nothing may start, the poster waits under a play sign.
+     */
+    function startPlayback(state) {
         var video = state.video;
-        video.loop = true;
-        video.volume = state.config.volume;
-        video.setAttribute("playsinline", "");
-        video.setAttribute("webkit-playsinline", "");
-        playVideo(video);
+        var started = video.play();
+        if (!started || typeof started.then !== "function") {
+            return;
+        }
+        started.then(function () {
+            hideCover(state, "play");
+        }, function (error) {
+            if (!blocked(error)) {
+                return;
+            }
+            if (video.muted) {
+                showCover(state, "play", [TEXT.play]);
+                return;
+            }
+            video.muted = true;
+            settle(video.play().then(function () {
+                show(state.note);
+            }, function (again) {
+                if (blocked(again)) {
+                    video.muted = false;
+                    showCover(state, "play", [TEXT.play]);
+                }
+            }));
+        });
+    }
+
+    function togglePlay(state) {
+        if (state.video.paused) {
+            startPlayback(state);
+        } else {
+            state.video.pause();
+        }
+    }
+
+    function restart(state) {
+        state.video.currentTime = 0;
+        startPlayback(state);
+    }
+
+    /* The first tap, click or key after a muted start brings the sound. */
+    function bindSoundNote(state) {
+        var unmute = function () {
+            if (isShown(state.note)) {
+                setMuted(state, false);
+            }
+        };
+        document.addEventListener("click", unmute, true);
+        document.addEventListener("touchend", unmute, true);
+        document.addEventListener("keydown", unmute, true);
+    }
+
+    /* ---- movie sources ---- */
+
+    function sourceList(video) {
+        var found = video.getElementsByTagName("source");
+        var list = [];
+        var i;
+        for (i = 0; i < found.length; i += 1) {
+            list.push(found[i]);
+        }
+        return list;
+    }
+
+    function fileName(url) {
+        var name = String(url || "").split("?")[0].split("#")[0];
+        name = name.substring(name.lastIndexOf("/") + 1);
+        try {
+            return decodeURIComponent(name);
+        } catch (error) {
+            return name;
+        }
+    }
+
+    /* A video from another origin (a file: page in most browsers) taints WebGL. */
+    function drawable(video) {
+        var canvas = make("canvas", "", "");
+        var context;
+        canvas.width = 1;
+        canvas.height = 1;
+        context = canvas.getContext("2d");
+        if (!context) {
+            return true;
+        }
+        try {
+            context.drawImage(video, 0, 0, 1, 1);
+            context.getImageData(0, 0, 1, 1);
+            return true;
+        } catch (error) {
+            return false;
+        }
+    }
+
+    function fromFileLines() {
+        return [TEXT.fromFile, TEXT.runPreview, [TEXT.previewCommand + fileName(window.location.pathname)]];
+    }
+
+    /* A movie that cannot be shown must not go on playing unseen, with its sound. */
+    function stopForGood(state, lines) {
+        state.failed = true;
+        detachMovie(state);
+        state.video.pause();
+        showCover(state, "failed", lines);
+    }
+
+    function showFailure(state) {
+        stopForGood(state, window.location.protocol === "file:" ? fromFileLines() :
+            [TEXT.cannotPlay].concat(state.failures));
+    }
+
+    /* A source the element tries again after a reload fails again: say it once. */
+    function addFailure(state, reason) {
+        if (state.failures.indexOf(reason) < 0) {
+            state.failures.push(reason);
+        }
+    }
+
+    /* Gives up the source playing now and lets the element pick the next one. */
+    function dropSource(state, reason) {
+        var sources = sourceList(state.video);
+        var current = state.video.currentSrc;
+        var i;
+        addFailure(state, reason);
+        detachMovie(state);
+        for (i = 0; i < sources.length; i += 1) {
+            if (sources[i].src === current) {
+                sources[i].parentNode.removeChild(sources[i]);
+            }
+        }
+        if (sourceList(state.video).length === 0 || sources.length === sourceList(state.video).length) {
+            showFailure(state);
+            return;
+        }
+        state.video.load();
+        startPlayback(state);
+    }
+
+    function detachMovie(state) {
+        state.ready = false;
+        state.mesh.visible = false;
+        state.dirty = true;
+    }
+
+    function attachMovie(state) {
+        if (state.mesh.material.map !== state.texture) {
+            state.mesh.material.map = state.texture;
+            state.mesh.material.needsUpdate = true;
+        }
+        state.ready = true;
+        state.mesh.visible = true;
+        state.dirty = true;
+        hideCover(state, "failed");
+    }
+
+    /* The movie is drawn only once it fits the device and may be drawn at all. */
+    function checkMovie(state) {
+        var video = state.video;
+        var largest = state.maxTextureSize;
+        if (state.ready || state.failed || video.readyState < 1) {
+            return;
+        }
+        if (video.videoWidth > largest || video.videoHeight > largest) {
+            dropSource(state, fileName(video.currentSrc) + ": " + video.videoWidth + " x " + video.videoHeight +
+                TEXT.tooLarge + largest + TEXT.pixels);
+            return;
+        }
+        useProjection(state);
+        if (video.readyState < 2) {
+            return;
+        }
+        if (!drawable(video)) {
+            stopForGood(state, window.location.protocol === "file:" ? fromFileLines() : [TEXT.crossSite]);
+            return;
+        }
+        attachMovie(state);
+        checkHotSpots(state);
+    }
+
+    function bindSources(state) {
+        var video = state.video;
+        var check = function () {
+            checkMovie(state);
+        };
+        video.addEventListener("loadedmetadata", check, false);
+        video.addEventListener("loadeddata", check, false);
+        video.addEventListener("canplay", check, false);
+        /* A source that fails while the element picks one: when it was the last, none can play. */
+        video.addEventListener("error", function (event) {
+            var target = event.target;
+            var sources;
+            if (state.failed) {
+                return;
+            }
+            if (target && target.tagName && target.tagName.toLowerCase() === "source") {
+                addFailure(state, fileName(target.src) + TEXT.cannotDecode);
+                sources = sourceList(video);
+                if (sources[sources.length - 1] === target) {
+                    showFailure(state);
+                }
+            } else if (video.error) {
+                dropSource(state, fileName(video.currentSrc) + TEXT.cannotDecode);
+            }
+        }, true);
+        video.addEventListener("seeked", function () {
+            /* A seek and a loop may cross the window of a hot spot between two drawn frames. */
+            checkHotSpots(state);
+        }, false);
     }
 
     /* ---- control bar ---- */
@@ -487,17 +1147,15 @@
         return twoDigits(Math.floor(whole / 60)) + ":" + twoDigits(whole % 60);
     }
 
-    function setText(id, text) {
-        var element = document.getElementById(id);
+    function setText(element, text) {
         if (element && element.textContent !== text) {
             element.textContent = text;
         }
     }
 
-    function setWidthShare(id, share) {
-        var element = document.getElementById(id);
+    function setWidthShare(element, share) {
         if (element) {
-            element.style.width = (clamp(share, 0, 1) * 100).toFixed(2) + "%";
+            put(element, "width", (clamp(share, 0, 1) * 100).toFixed(2) + "%");
         }
     }
 
@@ -506,69 +1164,397 @@
         return ranges && ranges.length > 0 ? ranges.end(ranges.length - 1) : 0;
     }
 
+    function knownDuration(video) {
+        var duration = video.duration;
+        return isFinite(duration) && duration > 0 ? duration : 0;
+    }
+
     function updateControls(state) {
         var video = state.video;
-        var duration = video.duration;
-        var known = isFinite(duration) && duration > 0;
+        var duration = knownDuration(video);
+        var bar = state.bar;
         if (!state.controls) {
             return;
         }
-        setText("current_time_display", clockText(video.currentTime));
-        setText("duration_display", clockText(known ? duration : 0));
-        setWidthShare("current", known ? video.currentTime / duration : 0);
-        setWidthShare("buffered", known ? bufferedEnd(video) / duration : 0);
+        setText(bar.time, clockText(video.currentTime));
+        setText(bar.duration, clockText(duration));
+        setWidthShare(bar.current, duration ? video.currentTime / duration : 0);
+        setWidthShare(bar.buffered, duration ? bufferedEnd(video) / duration : 0);
     }
 
     function showPlaying(state) {
-        var button = document.getElementById("play");
-        if (button) {
-            button.className = state.video.paused ? "play control" : "play control pause";
+        if (state.bar.play) {
+            state.bar.play.className = state.video.paused ? "play control" : "play control pause";
         }
     }
 
-    function hideById(id) {
-        var element = document.getElementById(id);
+    /* The time window of each hot spot as a mark on the progress bar. */
+    function markHotSpots(state) {
+        var duration = knownDuration(state.video);
+        var total = state.bar.total;
+        var i;
+        var spot;
+        var mark;
+        if (!total || !duration || state.marked === duration) {
+            return;
+        }
+        state.marked = duration;
+        for (i = 0; i < state.marks.length; i += 1) {
+            total.removeChild(state.marks[i]);
+        }
+        state.marks = [];
+        for (i = 0; i < state.spots.length; i += 1) {
+            spot = state.spots[i];
+            mark = make("div", "hs-mark", "");
+            mark.style.left = (clamp(spot.start / duration, 0, 1) * 100).toFixed(2) + "%";
+            mark.style.width = (clamp((spot.end - spot.start) / duration, 0, 1) * 100).toFixed(2) + "%";
+            total.appendChild(mark);
+            state.marks.push(mark);
+        }
+    }
+
+    function seekAt(state, clientX) {
+        var rect = state.bar.total.getBoundingClientRect();
+        var duration = knownDuration(state.video);
+        if (!duration || rect.width <= 0) {
+            return;
+        }
+        state.video.currentTime = clamp((clientX - rect.left) / rect.width, 0, 1) * duration;
+    }
+
+    function bindSeeking(state) {
+        var progress = byId("progress");
+        var onTime = function (target) {
+            return !!state.bar.clock && state.bar.clock.contains(target);
+        };
+        if (!progress || !state.bar.total) {
+            return;
+        }
+        progress.addEventListener("mousedown", function (event) {
+            if (event.button === 0 && !onTime(event.target)) {
+                state.seeking = true;
+                seekAt(state, event.clientX);
+                event.preventDefault();
+            }
+        }, false);
+        document.addEventListener("mousemove", function (event) {
+            if (state.seeking) {
+                seekAt(state, event.clientX);
+            }
+        }, false);
+        document.addEventListener("mouseup", function () {
+            state.seeking = false;
+        }, false);
+        progress.addEventListener("touchstart", function (event) {
+            if (!onTime(event.target)) {
+                state.seeking = true;
+                seekAt(state, event.touches[0].clientX);
+                event.preventDefault();
+            }
+        }, { passive: false });
+        progress.addEventListener("touchmove", function (event) {
+            if (state.seeking) {
+                seekAt(state, event.touches[0].clientX);
+                event.preventDefault();
+            }
+        }, { passive: false });
+        progress.addEventListener("touchend", function () {
+            state.seeking = false;
+        }, false);
+    }
+
+    function bindVolume(state) {
+        var step = function (n) {
+            return function (event) {
+                setVolumeStep(state, n);
+                event.stopPropagation();
+            };
+        };
+        var i;
+        for (i = 0; i < state.volumeSteps.length; i += 1) {
+            state.volumeSteps[i].addEventListener("click", step(i + 1), false);
+        }
+        state.video.addEventListener("volumechange", function () {
+            showSound(state);
+        }, false);
+    }
+
+    function onClick(element, action) {
         if (element) {
-            hide(element);
-        }
-    }
-
-    function togglePlay(state) {
-        if (state.video.paused) {
-            playVideo(state.video);
-        } else {
-            state.video.pause();
+            element.addEventListener("click", action, false);
         }
     }
 
     function prepareControls(state) {
-        var bar = document.getElementById("controls");
-        var button = document.getElementById("play");
+        var bar = byId("controls");
+        var volumeList = byId("volume_display");
+        var i;
+        state.bar = {
+            play: byId("play"), total: byId("total"), current: byId("current"), buffered: byId("buffered"),
+            clock: byId("play_time"), time: byId("current_time_display"), duration: byId("duration_display")
+        };
+        if (volumeList) {
+            state.volumeSteps = Array.prototype.slice.call(volumeList.getElementsByTagName("li"), 0, VOLUME_STEPS);
+        }
         if (!bar) {
             return;
         }
         if (!state.config.controlBar) {
-            bar.style.display = "none";
+            hide(bar);
+            for (i = 0; i < BUTTON_IDS.length; i += 1) {
+                hide(byId(BUTTON_IDS[i]));
+            }
             return;
         }
         state.controls = bar;
-        if (state.config.minimalBar) {
-            /* A narrow viewer keeps only play, progress and full screen. */
-            hideById("play_time");
-            hideById("volume");
+        for (i = 0; i < BUTTON_IDS.length; i += 1) {
+            if (byId(BUTTON_IDS[i])) {
+                state.buttons.push(byId(BUTTON_IDS[i]));
+            }
         }
-        if (button) {
-            button.addEventListener("click", function () {
-                togglePlay(state);
-            }, false);
-        }
+        onClick(state.bar.play, function () {
+            togglePlay(state);
+        });
+        onClick(byId("full_screen"), function () {
+            toggleFullScreen(state);
+        });
+        bindSeeking(state);
         state.video.addEventListener("play", function () {
             showPlaying(state);
         }, false);
         state.video.addEventListener("pause", function () {
             showPlaying(state);
         }, false);
+        state.video.addEventListener("durationchange", function () {
+            markHotSpots(state);
+        }, false);
         showPlaying(state);
+        markHotSpots(state);
+    }
+
+    /* ---- overlays the viewer adds ---- */
+
+    function prepareOverlays(state) {
+        var body = document.body;
+        state.about = byId("ab");
+        state.title = byId("titlePN");
+        state.muteOn = byId("muteON");
+        state.muteOff = byId("muteOFF");
+        state.note = make("div", "tessaly-note", "");
+        state.note.appendChild(make("span", "", TEXT.tapForSound));
+        state.tip = make("div", "tessaly-tip", "");
+        state.cover = make("div", "tessaly-cover", "");
+        state.coverText = make("div", "tessaly-text", "");
+        state.cover.appendChild(make("div", "tessaly-sign", ""));
+        state.cover.appendChild(state.coverText);
+        state.tools = make("div", "tessaly-tools", "");
+        hide(state.note);
+        hide(state.tip);
+        hide(state.cover);
+        body.appendChild(state.note);
+        body.appendChild(state.tip);
+        body.appendChild(state.cover);
+        body.appendChild(state.tools);
+        state.cover.addEventListener("click", function () {
+            if (state.coverKind === "play") {
+                hideCover(state, "play");
+                state.video.muted = false;
+                startPlayback(state);
+            }
+        }, false);
+    }
+
+    function addTool(state, label, action) {
+        var button = make("button", "tessaly-tool", label);
+        button.type = "button";
+        button.addEventListener("click", function (event) {
+            action(button);
+            event.stopPropagation();
+        }, false);
+        state.tools.appendChild(button);
+        return button;
+    }
+
+    /* ---- device orientation ---- */
+
+    function screenAngle() {
+        var orientation = window.screen && window.screen.orientation;
+        if (orientation && typeof orientation.angle === "number") {
+            return orientation.angle;
+        }
+        return Number(window.orientation) || 0;
+    }
+
+    /* The view along the back of the device: alpha, beta and gamma as the W3C frame defines them. */
+    function deviceView(motion, event) {
+        var rad = THREE.MathUtils.degToRad;
+        var forward = motion.forward;
+        motion.euler.set(rad(event.beta || 0), rad(event.alpha || 0), rad(0 - (event.gamma || 0)), "YXZ");
+        motion.quaternion.setFromEuler(motion.euler);
+        motion.quaternion.multiply(motion.back);
+        motion.quaternion.multiply(motion.turn.setFromAxisAngle(motion.zAxis, rad(0 - screenAngle())));
+        forward.set(0, 0, -1).applyQuaternion(motion.quaternion);
+        return {
+            lon: THREE.MathUtils.radToDeg(Math.atan2(0 - forward.z, 0 - forward.x)),
+            lat: THREE.MathUtils.radToDeg(Math.asin(clamp(forward.y, -1, 1)))
+        };
+    }
+
+    function onOrientation(state, event) {
+        var motion = state.motion;
+        var view;
+        if (!motion.on || event.alpha === null || event.beta === null) {
+            return;
+        }
+        view = deviceView(motion, event);
+        if (motion.offset === null) {
+            /* The view stays where it was when the device takes over. */
+            motion.offset = state.lon - view.lon;
+        }
+        setView(state, view.lon + motion.offset, view.lat, state.fov);
+    }
+
+    function switchMotion(state, button) {
+        var motion = state.motion;
+        var ask = window.DeviceOrientationEvent.requestPermission;
+        var turnOn = function () {
+            motion.on = true;
+            motion.offset = null;
+            button.textContent = TEXT.motionOff;
+        };
+        if (motion.on) {
+            motion.on = false;
+            button.textContent = TEXT.motionOn;
+            return;
+        }
+        if (typeof ask === "function") {
+            /* Safari asks the reader first, and only from a tap. */
+            settle(ask.call(window.DeviceOrientationEvent).then(function (answer) {
+                if (answer === "granted") {
+                    turnOn();
+                }
+            }));
+        } else {
+            turnOn();
+        }
+    }
+
+    function prepareMotion(state) {
+        var touch = navigator.maxTouchPoints > 0 || "ontouchstart" in window;
+        if (!window.DeviceOrientationEvent || !touch) {
+            return;
+        }
+        state.motion = {
+            on: false, offset: null, euler: new THREE.Euler(), quaternion: new THREE.Quaternion(),
+            turn: new THREE.Quaternion(), back: new THREE.Quaternion(0 - Math.sqrt(0.5), 0, 0, Math.sqrt(0.5)),
+            zAxis: new THREE.Vector3(0, 0, 1), forward: new THREE.Vector3()
+        };
+        addTool(state, TEXT.motionOn, function (button) {
+            switchMotion(state, button);
+        });
+        window.addEventListener("deviceorientation", function (event) {
+            onOrientation(state, event);
+        }, false);
+    }
+
+    /* ---- WebXR ---- */
+
+    function addSprites(state) {
+        var i;
+        var spot;
+        var texture;
+        for (i = 0; i < state.spots.length; i += 1) {
+            spot = state.spots[i];
+            if (!spot.sprite) {
+                texture = new THREE.Texture(spot.icon);
+                texture.colorSpace = THREE.SRGBColorSpace;
+                texture.needsUpdate = true;
+                spot.sprite = new THREE.Sprite(new THREE.SpriteMaterial({ map: texture, depthTest: false }));
+                spot.sprite.position.copy(spot.direction).multiplyScalar(SPHERE_RADIUS * 0.8);
+                spot.sprite.scale.set(SPRITE_SIZE, SPRITE_SIZE, 1);
+                state.world.add(spot.sprite);
+            }
+        }
+    }
+
+    /* A select in the headset opens the shown hot spot nearest the gaze. */
+    function pickInVr(state) {
+        var gaze = new THREE.Vector3();
+        var best = null;
+        var i;
+        var angle;
+        state.renderer.xr.getCamera().getWorldDirection(gaze);
+        state.world.worldToLocal(gaze.add(state.world.position));
+        for (i = 0; i < state.spots.length; i += 1) {
+            angle = state.spots[i].direction.angleTo(gaze);
+            if (state.spots[i].sprite && state.spots[i].sprite.visible && angle < VR_PICK_ANGLE) {
+                best = state.spots[i];
+            }
+        }
+        if (best) {
+            state.xrSession.end();
+            openHotSpot(state, best.index);
+        }
+    }
+
+    function stopVr(state) {
+        var i;
+        state.xrSession = null;
+        state.renderer.setAnimationLoop(null);
+        state.renderer.xr.enabled = false;
+        state.world.rotation.y = 0;
+        for (i = 0; i < state.spots.length; i += 1) {
+            if (state.spots[i].sprite) {
+                state.spots[i].sprite.visible = false;
+            }
+        }
+        state.vrButton.textContent = TEXT.enterVr;
+        followWindow(state);
+    }
+
+    function startVr(state, session) {
+        state.xrSession = session;
+        state.renderer.xr.enabled = true;
+        state.renderer.xr.setReferenceSpaceType("local");
+        settle(state.renderer.xr.setSession(session));
+        /* The headset starts facing the direction the page view faced. */
+        state.world.rotation.y = THREE.MathUtils.degToRad(state.lon - 90);
+        state.world.updateMatrixWorld();
+        addSprites(state);
+        state.vrButton.textContent = TEXT.exitVr;
+        session.addEventListener("end", function () {
+            stopVr(state);
+        });
+        session.addEventListener("select", function () {
+            pickInVr(state);
+        });
+        state.renderer.setAnimationLoop(function () {
+            draw(state);
+        });
+    }
+
+    function toggleVr(state) {
+        if (state.xrSession) {
+            settle(state.xrSession.end());
+            return;
+        }
+        settle(navigator.xr.requestSession("immersive-vr", { optionalFeatures: ["local-floor"] }).then(function (session) {
+            startVr(state, session);
+        }));
+    }
+
+    function prepareVr(state) {
+        var xr = navigator.xr;
+        if (!xr || typeof xr.isSessionSupported !== "function" || !state.renderer.xr) {
+            return;
+        }
+        settle(xr.isSessionSupported("immersive-vr").then(function (supported) {
+            if (supported) {
+                state.vrButton = addTool(state, TEXT.enterVr, function () {
+                    toggleVr(state);
+                });
+            }
+        }));
     }
 
     /* ---- statistics ---- */
@@ -582,7 +1568,7 @@
         monitor = new Stats();
         element = monitor.dom || monitor.domElement;
         if (element) {
-            placeBox(element, 0, 0, null, null);
+            placeBox(element, MARGIN, 4 * MARGIN + ABOUT_SIZE + MUTE_SIZE, null, null);
             element.style.zIndex = "10";
             state.container.appendChild(element);
         }
@@ -590,39 +1576,67 @@
     }
 
     function tickStats(state) {
-        if (!state.stats) {
-            return;
-        }
-        if (typeof state.stats.update === "function") {
+        if (state.stats && typeof state.stats.update === "function") {
             state.stats.update();
         }
     }
 
     /* ---- frames ---- */
 
+    /*
+     * A frame is drawn again only when the picture can differ: the view or the size
+     * changed, or the movie has a new frame. A paused movie costs next to nothing.
+     */
+    function pictureChanged(state) {
+        var video = state.video;
+        if (state.dirty || state.xrSession) {
+            return true;
+        }
+        if (!state.ready) {
+            return false;
+        }
+        if ("requestVideoFrameCallback" in video) {
+            return state.texture.version !== state.drawn.version;
+        }
+        return frameStamp(video) !== state.drawn.stamp;
+    }
+
     function draw(state) {
-        aimCamera(state);
-        state.renderer.render(state.scene, state.camera);
+        if (pictureChanged(state)) {
+            if (!state.xrSession) {
+                aimCamera(state);
+            }
+            state.dirty = false;
+            state.drawn.version = state.texture.version;
+            state.drawn.stamp = frameStamp(state.video);
+            state.renderer.render(state.scene, state.camera);
+            state.renders += 1;
+        }
         updateHotSpots(state);
         updateControls(state);
         tickStats(state);
         state.frames += 1;
+        if (state.afterDraw) {
+            state.afterDraw();
+        }
     }
 
     /* OS_FPS caps the frames drawn per second. */
-    function frameDue(state, now) {
+    function frameDue(state, time) {
         var interval = state.config.fps > 0 ? 1000 / state.config.fps : 0;
-        if (now - state.lastDraw < interval * 0.9) {
+        if (time - state.lastDraw < interval * 0.9) {
             return false;
         }
-        state.lastDraw = now;
+        state.lastDraw = time;
         return true;
     }
 
     function loop(state) {
-        var step = function (now) {
+        var step = function (time) {
+            var at = typeof time === "number" ? time : now();
             window.requestAnimationFrame(step);
-            if (frameDue(state, typeof now === "number" ? now : Date.now())) {
+            if (!state.xrSession && frameDue(state, at)) {
+                advancePan(state, at);
                 draw(state);
             }
         };
@@ -644,9 +1658,38 @@
                 openHotSpot(state, index);
             };
         };
+        var pan = function (lonSpeed, latSpeed) {
+            return function () {
+                setPan(state, lonSpeed, latSpeed);
+            };
+        };
         for (n = 1; n <= ICON_COUNT; n += 1) {
             onPage("cHS" + n, hotSpotAction(n - 1));
         }
+        onPage("cLeft", pan(0 - PAN_SPEED, 0));
+        onPage("cRight", pan(PAN_SPEED, 0));
+        onPage("cUp", pan(0, PAN_SPEED));
+        onPage("cDown", pan(0, 0 - PAN_SPEED));
+        onPage("cStop", pan(0, 0));
+        onPage("cZoomIn", function () {
+            zoomBy(state, 0 - ZOOM_STEP);
+        });
+        onPage("cZoomOut", function () {
+            zoomBy(state, ZOOM_STEP);
+        });
+        onPage("cRestart", function () {
+            restart(state);
+        });
+        onPage("cMuteON", function () {
+            setMuted(state, true);
+        });
+        onPage("cMuteOFF", function () {
+            setMuted(state, false);
+        });
+        onPage("cTitle", function () {
+            hide(state.title);
+            state.title = null;
+        });
         onPage("fullScreenOn", function () {
             followWindow(state);
         });
@@ -657,19 +1700,30 @@
 
     /*
      * Test hook: only a page that sets window.__tessalyTestHook before the
-     * scripts run gets window.__tessaly, with read-only state and a pixel probe.
+     * scripts run gets window.__tessaly, with read-only state, a pixel probe
+     * and a call after every frame. frames counts the frames the cap lets
+     * through (hot spots and bar checked); renders those drawn on the canvas.
      */
     function exposeTestHook(state) {
+        var listeners = [];
         if (window.__tessalyTestHook !== true) {
             return;
         }
+        state.afterDraw = function () {
+            var i;
+            for (i = 0; i < listeners.length; i += 1) {
+                listeners[i]();
+            }
+        };
         window.__tessaly = {
             state: function () {
                 return {
-                    lon: state.lon, lat: state.lat, fov: state.fov, frames: state.frames,
+                    lon: state.lon, lat: state.lat, fov: state.fov, frames: state.frames, renders: state.renders,
                     left: state.box.left, top: state.box.top, width: state.box.width, height: state.box.height,
                     time: state.video.currentTime, paused: state.video.paused, muted: state.video.muted,
-                    volume: state.video.volume, readyState: state.video.readyState
+                    volume: state.video.volume, readyState: state.video.readyState, ready: state.ready,
+                    cylinder: state.cylinder, reach: state.reach, filled: state.filled,
+                    maxTextureSize: state.maxTextureSize
                 };
             },
             /* Draws now and reads the canvas pixel at (x, y) in CSS pixels from its top left. */
@@ -677,18 +1731,32 @@
                 var gl = state.renderer.getContext();
                 var ratio = state.renderer.getPixelRatio();
                 var pixel = new Uint8Array(4);
+                state.dirty = true;
                 draw(state);
                 gl.readPixels(Math.floor(x * ratio), Math.floor((state.box.height - y) * ratio) - 1, 1, 1,
                     gl.RGBA, gl.UNSIGNED_BYTE, pixel);
                 return [pixel[0], pixel[1], pixel[2], pixel[3]];
+            },
+            afterDraw: function (listener) {
+                listeners.push(listener);
             }
         };
     }
 
+    function maxTextureSize(renderer) {
+        var limit = renderer.capabilities.maxTextureSize;
+        var forced = window.__tessalyMaxTextureSize;
+        /* Tests stand in for a small device. */
+        if (window.__tessalyTestHook === true && typeof forced === "number" && forced > 0) {
+            return forced;
+        }
+        return limit;
+    }
+
     function start() {
         var config = readConfig();
-        var video = document.getElementById("video");
-        var container = document.getElementById("container");
+        var video = byId("video");
+        var container = byId("container");
         var state;
         if (!video || !container || typeof THREE === "undefined") {
             return;
@@ -696,27 +1764,51 @@
         state = {
             config: config, video: video, container: container,
             box: { left: 0, top: 0, width: config.width, height: config.height },
-            lon: 0, lat: 0, fov: config.fov, drag: null, frames: 0, lastDraw: -Infinity,
-            controls: null, stats: null, spots: [], icons: [], marker: null
+            lon: 0, lat: 0, fov: config.fov, drag: null, pinch: null, frames: 0, renders: 0, lastDraw: -Infinity,
+            dirty: true, drawn: { version: -1, stamp: -1 },
+            pan: { lon: 0, lat: 0, last: now() }, filled: false, seeking: false,
+            cylinder: false, aspect: 2, reach: 90, ready: false, failed: false, failures: [],
+            controls: null, bar: {}, buttons: [], volumeSteps: [], marks: [], marked: 0,
+            stats: null, spots: [], icons: [], marker: null, focused: null, coverKind: "",
+            motion: null, xrSession: null, vrButton: null, afterDraw: null
         };
         state.renderer = buildRenderer(config);
+        state.maxTextureSize = maxTextureSize(state.renderer);
         state.scene = new THREE.Scene();
+        state.world = new THREE.Group();
+        state.scene.add(state.world);
         state.camera = new THREE.PerspectiveCamera(config.fov, config.width / config.height, 1, SPHERE_RADIUS * 2);
         state.target = new THREE.Vector3();
         state.scratch = new THREE.Vector3();
-        state.scene.add(buildSphere(config, buildTexture(video)));
+        state.texture = buildTexture(video);
+        state.mesh = new THREE.Mesh(buildGeometry(state), new THREE.MeshBasicMaterial({ map: null }));
+        state.mesh.visible = false;
+        state.world.add(state.mesh);
         container.appendChild(state.renderer.domElement);
         setView(state, config.lon, config.lat, config.fov);
+        prepareOverlays(state);
         prepareControls(state);
         prepareStats(state);
         prepareHotSpots(state);
         followWindow(state);
         bindPointer(state);
+        bindKeys(state);
+        bindFullScreen(state);
         bindHandlers(state);
-        prepareVideo(state);
-        viewer = state;
-        exposeTestHook(viewer);
-        loop(viewer);
+        bindSources(state);
+        bindVolume(state);
+        bindSoundNote(state);
+        prepareMotion(state);
+        prepareVr(state);
+        video.loop = true;
+        video.volume = config.volume;
+        video.setAttribute("playsinline", "");
+        video.setAttribute("webkit-playsinline", "");
+        showSound(state);
+        exposeTestHook(state);
+        startPlayback(state);
+        checkMovie(state);
+        loop(state);
     }
 
     start();

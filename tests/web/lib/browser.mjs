@@ -4,6 +4,8 @@ import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { chromium } from 'playwright-core';
+import { startServer } from './server.mjs';
+import { buildTree } from './tree.mjs';
 
 const ARGS = [
   '--no-sandbox', '--disable-gpu', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
@@ -13,14 +15,15 @@ const ARGS = [
 export const CHROMIUM = process.env.TESSALY_CHROMIUM || '/usr/bin/chromium';
 
 // Resolves to { context, close }: one fresh profile per call. By default media may play
-// without a user gesture.
-export async function launch({ autoplayPolicy = 'no-user-gesture-required' } = {}) {
+// without a user gesture. contextOptions add to Playwright's (hasTouch, isMobile, ...).
+export async function launch({ autoplayPolicy = 'no-user-gesture-required', contextOptions = {} } = {}) {
   const profile = mkdtempSync(join(tmpdir(), 'tessaly-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: CHROMIUM,
     headless: true,
     args: [...ARGS, `--autoplay-policy=${autoplayPolicy}`],
     viewport: { width: 1000, height: 700 },
+    ...contextOptions,
   });
   // Only test pages get the viewer's test hook.
   await context.addInitScript(() => {
@@ -71,15 +74,64 @@ export async function waitFrames(page, count = 2) {
   await waitFor(page, (n) => window.__tessaly.state().frames >= n, start + count, { what: `${count} frames` });
 }
 
-// Opens the page, waits for the viewer and a decoded movie frame.
-export async function openViewer(context, url) {
+// Opens the page, waits for the viewer and a movie frame on the sphere. before(page) runs
+// ahead of the page's scripts (init scripts, routes).
+export async function openViewer(context, url, { before } = {}) {
   const page = await context.newPage();
   const errors = watchErrors(page);
+  if (before) await before(page);
   await page.goto(url);
-  await waitFor(page, () => !!window.__tessaly && window.__tessaly.state().readyState >= 2, undefined,
+  await waitFor(page, () => !!window.__tessaly && window.__tessaly.state().ready, undefined,
     { timeoutMs: 60000, what: 'the viewer and its first movie frame' });
   await waitFrames(page, 2);
   return { page, errors };
+}
+
+// Opens the page and waits only for the viewer to run (for pages whose movie does not show).
+export async function openPage(context, url, { before } = {}) {
+  const page = await context.newPage();
+  const errors = watchErrors(page);
+  if (before) await before(page);
+  await page.goto(url);
+  await waitFor(page, () => !!window.__tessaly && window.__tessaly.state().frames > 1, undefined,
+    { timeoutMs: 60000, what: 'the viewer' });
+  return { page, errors };
+}
+
+// Keeps the browser, servers and trees of a test file and opens published trees.
+// movie: the default movie path, or a function that gives it once the file has made it.
+export function pageSession(movie, base = {}) {
+  const cleanups = [];
+  const session = {
+    browser: null,
+    async start(options) {
+      session.browser = await launch(options);
+    },
+    async stop() {
+      for (const clean of cleanups.reverse()) await clean();
+      if (session.browser) await session.browser.close();
+    },
+    later(clean) {
+      cleanups.push(clean);
+    },
+    // Publishes a tree with these options and serves it; resolves to { url, dir }.
+    async serve(config = {}, { hotSpots = [], movies, extraFiles = {} } = {}) {
+      const chosen = movies || (typeof movie === 'function' ? movie() : movie);
+      const tree = buildTree({ movie: chosen, config: { ...base, ...config }, hotSpots, extraFiles });
+      const server = await startServer(tree.dir);
+      cleanups.push(tree.remove, server.close);
+      return { url: server.url + tree.pageName, root: server.url, dir: tree.dir, pageName: tree.pageName };
+    },
+    // Serves and opens a tree; waits for the movie unless waitMovie is false.
+    async open(config = {}, { hotSpots, movies, extraFiles, before, waitMovie = true, context } = {}) {
+      const served = await session.serve(config, { hotSpots, movies, extraFiles });
+      const opener = waitMovie ? openViewer : openPage;
+      const opened = await opener(context || session.browser.context, served.url, { before });
+      cleanups.push(() => opened.page.close());
+      return { ...opened, ...served };
+    },
+  };
+  return session;
 }
 
 export function sample(page, x, y) {

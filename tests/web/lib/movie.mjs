@@ -1,6 +1,6 @@
 // Test movies made by ffmpeg, cached in the temp folder between runs.
 import { execFileSync } from 'node:child_process';
-import { existsSync, mkdirSync, renameSync } from 'node:fs';
+import { existsSync, mkdirSync, renameSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
@@ -22,9 +22,7 @@ export const PATTERN = {
   ],
 };
 
-function filter() {
-  const w = PATTERN.width;
-  const h = PATTERN.height;
+function filter(w, h) {
   const hex = (rgb) => '0x' + rgb.map((c) => c.toString(16).padStart(2, '0')).join('');
   const box = (x, width, rgb) => `drawbox=x=${x}:y=0:w=${width}:h=${h}:color=${hex(rgb)}:t=fill`;
   const boxes = PATTERN.regions.map((r) => box(r.from * w, (r.to - r.from) * w, r.rgb));
@@ -32,16 +30,39 @@ function filter() {
   return [...boxes, 'format=yuv420p'].join(',');
 }
 
-// The 2:1 equirectangular pattern as VP8 WebM; returns its path.
-export function patternMovie() {
+function makeMovie(width, height) {
   const dir = join(tmpdir(), 'tessaly-web-tests');
-  const file = join(dir, `pattern-${PATTERN.width}x${PATTERN.height}-v1.webm`);
+  const file = join(dir, `pattern-${width}x${height}-v1.webm`);
   if (existsSync(file)) return file;
   mkdirSync(dir, { recursive: true });
   const partial = `${file}.${process.pid}.webm`;
-  const source = `color=c=0x0000ff:s=${PATTERN.width}x${PATTERN.height}:d=${PATTERN.seconds}:r=10`;
-  execFileSync('ffmpeg', ['-v', 'error', '-y', '-f', 'lavfi', '-i', source, '-vf', filter(),
+  const source = `color=c=0x0000ff:s=${width}x${height}:d=${PATTERN.seconds}:r=10`;
+  execFileSync('ffmpeg', ['-v', 'error', '-y', '-f', 'lavfi', '-i', source, '-vf', filter(width, height),
     '-c:v', 'libvpx', '-crf', '4', '-b:v', '4M', '-qmin', '0', '-qmax', '8', '-auto-alt-ref', '0', partial]);
   renameSync(partial, file);
+  return file;
+}
+
+// The 2:1 equirectangular pattern as VP8 WebM; returns its path.
+export function patternMovie() {
+  return makeMovie(PATTERN.width, PATTERN.height);
+}
+
+// The same columns on a 4:1 cylindrical frame.
+export function cylinderMovie() {
+  return makeMovie(PATTERN.width, PATTERN.width / 4);
+}
+
+// The 2:1 pattern at half the size.
+export function smallMovie() {
+  return makeMovie(PATTERN.width / 2, PATTERN.height / 2);
+}
+
+// A file named like a movie that no browser can decode.
+export function brokenMovie() {
+  const dir = join(tmpdir(), 'tessaly-web-tests');
+  const file = join(dir, 'broken.webm');
+  mkdirSync(dir, { recursive: true });
+  if (!existsSync(file)) writeFileSync(file, Buffer.alloc(4096, 'not a movie '));
   return file;
 }

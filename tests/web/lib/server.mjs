@@ -31,11 +31,7 @@ function parseRange(header, size) {
 }
 
 function serve(root, req, res) {
-  // Browsers ask for it on their own; a published tree has none.
-  if (req.url === '/favicon.ico') {
-    res.writeHead(204).end();
-    return;
-  }
+  // No favicon answer: the page names its own icon, so a request for one shows up as a 404.
   const file = resolveInside(root, req.url);
   let stat;
   try {

@@ -98,9 +98,12 @@ export function publishedPlayerScript(name) {
   return `eval(unescape("${escaped}"));\r\n`;
 }
 
-export function page(title, movieName, bgHex = '000000') {
+// movieNames: one to three file names, in slot order.
+export function page(title, movieNames, bgHex = '000000') {
+  const names = [].concat(movieNames);
+  const lines = [0, 1, 2].map((i) => (names[i] ? `<SOURCE src="${names[i]}" type='video/webm'/>` : '') + '\r\n');
   return readFileSync(join(WEB, 'template/page.html'), 'utf8')
-    .split('X'.repeat(30)).join(`<SOURCE src="${movieName}" type='video/webm'/>\r\n\r\n\r\n`)
+    .split('X'.repeat(30)).join(lines.join(''))
     .split('S'.repeat(30)).join(title)
     .split('bgcolor=#000000').join(`bgcolor='#${bgHex}' `);
 }
@@ -115,11 +118,12 @@ function writeImages(dir) {
   for (let n = 1; n <= 10; n += 1) copyFileSync(join(WEB, 'images', ICON_SOURCE), join(dir, `hs${n}.gif`));
 }
 
-// Builds the tree; returns { dir, pageName, remove }. extraFiles: { 'name.html': 'content' }.
+// Builds the tree; returns { dir, pageName, remove }. movie: a path or up to three paths
+// (the page's sources in order). extraFiles: { 'name.html': 'content' }.
 export function buildTree({ config = {}, hotSpots = [], movie, title = 'Tessaly test', extraFiles = {} } = {}) {
   const dir = mkdtempSync(join(tmpdir(), 'tessaly-tree-'));
   const pageName = 'tour.html';
-  const movieName = basename(movie);
+  const movies = [].concat(movie);
   for (const sub of ['js/build', 'js/ctr']) mkdirSync(join(dir, sub), { recursive: true });
   copyFileSync(join(WEB, 'js/raf.js'), join(dir, 'js/raf.js'));
   copyFileSync(join(WEB, 'js/st.css'), join(dir, 'js/st.css'));
@@ -128,8 +132,8 @@ export function buildTree({ config = {}, hotSpots = [], movie, title = 'Tessaly 
   for (const name of PLAYER_SCRIPTS) writeFileSync(join(dir, 'js/ctr', name), publishedPlayerScript(name), 'latin1');
   writeFileSync(join(dir, 'js/ctr/cn0.js'), configScript(config, hotSpots), 'latin1');
   writeImages(join(dir, 'images'));
-  copyFileSync(movie, join(dir, movieName));
-  writeFileSync(join(dir, pageName), page(title, movieName));
+  for (const m of movies) copyFileSync(m, join(dir, basename(m)));
+  writeFileSync(join(dir, pageName), page(title, movies.map((m) => basename(m))));
   for (const [name, content] of Object.entries(extraFiles)) writeFileSync(join(dir, name), content);
   return { dir, pageName, remove: () => rmSync(dir, { recursive: true, force: true }) };
 }

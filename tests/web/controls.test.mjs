@@ -1,0 +1,276 @@
+// Every control of the page: the eight buttons, mute, title banner, the control bar
+// (play, seek, time, volume, full screen), the keyboard and the compact layout.
+import assert from 'node:assert/strict';
+import { after, before, describe, test } from 'node:test';
+import { pageSession, viewerState, waitFor, waitFrames } from './lib/browser.mjs';
+import { patternMovie } from './lib/movie.mjs';
+
+const VIEW = { fov: 90, lon: 90, OS_FPS: 30, nSegmentsWidth: 64, nSegmentsHeight: 32 };
+
+let movie;
+const session = pageSession(() => movie, VIEW);
+
+before(async () => {
+  movie = patternMovie();
+  await session.start();
+});
+
+after(() => session.stop());
+
+function state(page) {
+  return viewerState(page);
+}
+
+// Waits until the view stops moving between drawn frames; returns it.
+async function settled(page) {
+  let last = await state(page);
+  for (let tries = 0; tries < 20; tries += 1) {
+    await waitFrames(page, 2);
+    const now = await state(page);
+    if (now.lon === last.lon && now.lat === last.lat) return now;
+    last = now;
+  }
+  throw new Error(`the view keeps moving: ${JSON.stringify(last)}`);
+}
+
+async function pauseAt(page, seconds) {
+  await page.evaluate((t) => new Promise((resolve) => {
+    const video = document.getElementById('video');
+    video.pause();
+    if (video.currentTime === t) {
+      resolve();
+      return;
+    }
+    video.addEventListener('seeked', () => resolve(), { once: true });
+    video.currentTime = t;
+  }), seconds);
+  await waitFrames(page, 2);
+}
+
+function display(page, id) {
+  return page.evaluate((name) => getComputedStyle(document.getElementById(name)).display, id);
+}
+
+describe('buttons', () => {
+  test('the pan buttons turn the view until stop or another direction', async () => {
+    const { page, errors } = await session.open({});
+    const start = await state(page);
+    await page.click('#rightBT');
+    await waitFor(page, (lon) => window.__tessaly.state().lon > lon + 5, start.lon, { what: 'panning right' });
+    await page.click('#stopBT');
+    const stopped = await settled(page);
+    assert.ok(stopped.lon > start.lon + 5 && stopped.lat === start.lat, `stopped at ${stopped.lon}`);
+    await page.click('#leftBT');
+    await waitFor(page, (lon) => window.__tessaly.state().lon < lon - 5, stopped.lon, { what: 'panning left' });
+    // Another direction replaces the one before: up only changes the pitch.
+    await page.click('#upBT');
+    const up = await state(page);
+    await waitFor(page, (lat) => window.__tessaly.state().lat > lat + 5, up.lat, { what: 'panning up' });
+    const upward = await state(page);
+    assert.ok(Math.abs(upward.lon - up.lon) < 1, `lon held at ${up.lon}: ${upward.lon}`);
+    await page.click('#downBT');
+    await waitFor(page, (lat) => window.__tessaly.state().lat < lat - 5, upward.lat, { what: 'panning down' });
+    await page.click('#stopBT');
+    await settled(page);
+    assert.deepEqual(errors, []);
+  });
+
+  test('zoom in and out step by ten degrees between 40 and 130', async () => {
+    const { page, errors } = await session.open({});
+    await page.click('#zoominBT');
+    assert.equal((await state(page)).fov, 80);
+    await page.click('#zoomoutBT');
+    await page.click('#zoomoutBT');
+    assert.equal((await state(page)).fov, 100);
+    for (let i = 0; i < 8; i += 1) await page.click('#zoominBT');
+    assert.equal((await state(page)).fov, 40);
+    for (let i = 0; i < 12; i += 1) await page.click('#zoomoutBT');
+    assert.equal((await state(page)).fov, 130);
+    assert.deepEqual(errors, []);
+  });
+
+  test('restart plays from the beginning; mute on and off swap their icons', async () => {
+    const { page, errors } = await session.open({});
+    await pauseAt(page, 3);
+    await page.click('#restartBT');
+    await waitFor(page, () => !window.__tessaly.state().paused && window.__tessaly.state().time < 2.5, undefined,
+      { what: 'playing from the start' });
+    assert.deepEqual([await display(page, 'muteON'), await display(page, 'muteOFF')], ['block', 'none']);
+    await page.click('#muteON');
+    assert.equal((await state(page)).muted, true);
+    assert.deepEqual([await display(page, 'muteON'), await display(page, 'muteOFF')], ['none', 'block']);
+    await page.click('#muteOFF');
+    assert.equal((await state(page)).muted, false);
+    assert.deepEqual([await display(page, 'muteON'), await display(page, 'muteOFF')], ['block', 'none']);
+    assert.deepEqual(errors, []);
+  });
+
+  test('the title banner shows on the picture until the pointer passes over it', async () => {
+    const { page, errors } = await session.open({});
+    const box = await page.locator('#titlePN').boundingBox();
+    assert.ok(box.x >= 0 && box.x + box.width <= 550 && box.y >= 0 && box.y < 100, `banner at ${JSON.stringify(box)}`);
+    await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
+    assert.equal(await display(page, 'titlePN'), 'none');
+    assert.deepEqual(errors, []);
+  });
+});
+
+describe('about', () => {
+  test("the About icon sits on the picture and opens the maker's page in a new window", async () => {
+    const context = session.browser.context;
+    await context.route('https://tessaly.example/**', (route) => route.fulfill({
+      contentType: 'text/html', body: '<!DOCTYPE html><title>maker</title><link rel="icon" href="data:,">',
+    }));
+    session.later(() => context.unroute('https://tessaly.example/**'));
+    const { page, errors } = await session.open({});
+    const box = await page.locator('#ab').boundingBox();
+    assert.ok(box.x >= 0 && box.x + box.width <= 550 && box.y >= 0 && box.y + box.height <= 400, JSON.stringify(box));
+    const [popup] = await Promise.all([context.waitForEvent('page'), page.click('#ab')]);
+    session.later(() => popup.close());
+    await popup.waitForURL('https://tessaly.example/');
+    assert.equal(await popup.evaluate(() => window.opener), null);
+    assert.deepEqual(errors, []);
+  });
+});
+
+describe('control bar', () => {
+  test('a click on the progress bar seeks, a drag follows, the time reads mm:ss / mm:ss', async () => {
+    const { page, errors } = await session.open({});
+    await pauseAt(page, 0.5);
+    const bar = await page.locator('#total').boundingBox();
+    const y = bar.y + bar.height / 2;
+    await page.mouse.click(bar.x + bar.width * 0.8, y);
+    await waitFor(page, () => Math.abs(window.__tessaly.state().time - 3.2) < 0.15, undefined, { what: 'seek to 3.2 s' });
+    await waitFrames(page, 2);
+    assert.equal(await page.textContent('#play_time'), '00:03 / 00:04');
+    assert.match(await page.evaluate(() => document.getElementById('current').style.width), /^(79|80)(\.\d+)?%$/);
+    await page.mouse.move(bar.x + bar.width * 0.1, y);
+    await page.mouse.down();
+    await page.mouse.move(bar.x + bar.width * 0.3, y, { steps: 3 });
+    await page.mouse.move(bar.x + bar.width * 0.5, y, { steps: 3 });
+    await page.mouse.up();
+    await waitFor(page, () => Math.abs(window.__tessaly.state().time - 2) < 0.15, undefined, { what: 'drag to 2 s' });
+    assert.deepEqual(errors, []);
+  });
+
+  test('hot-spot windows are marked on the progress bar', async () => {
+    const hotSpots = [{ slot: 2, pos: 1, time: 1, yaw: 0, title: 'Door', link: 'door.html' }];
+    const { page, errors } = await session.open({}, { hotSpots });
+    const marks = await waitFor(page, () => {
+      const found = [...document.querySelectorAll('#total .hs-mark')];
+      return found.length ? found.map((m) => [parseFloat(m.style.left), parseFloat(m.style.width)]) : null;
+    }, undefined, { what: 'the marks' });
+    assert.deepEqual(marks, [[25, 25]]);
+    assert.deepEqual(errors, []);
+  });
+
+  test('volume in six steps; the steps light up to the volume and go dark when muted', async () => {
+    const { page, errors } = await session.open({ OS_VOLUME: 0.5 });
+    const lit = () => page.evaluate(() => [...document.querySelectorAll('#volume_display li')].map((li) => li.className === 'on'));
+    assert.deepEqual(await lit(), [true, true, true, false, false, false]);
+    await page.click('#volume_display li:nth-child(2)');
+    assert.ok(Math.abs((await state(page)).volume - 2 / 6) < 1e-6);
+    assert.deepEqual(await lit(), [true, true, false, false, false, false]);
+    await page.click('#volume_display li:nth-child(6)');
+    assert.equal((await state(page)).volume, 1);
+    await page.click('#muteON');
+    assert.deepEqual(await lit(), [false, false, false, false, false, false]);
+    // Setting a volume brings the sound back.
+    await page.click('#volume_display li:nth-child(4)');
+    assert.equal((await state(page)).muted, false);
+    assert.deepEqual(await lit(), [true, true, true, true, false, false]);
+    assert.deepEqual(errors, []);
+  });
+
+  test('full screen on and off: the viewer fills the screen and comes back to its size', async () => {
+    const { page, errors } = await session.open({});
+    await page.click('#full_screen');
+    await waitFor(page, () => !!document.fullscreenElement && window.__tessaly.state().filled, undefined,
+      { what: 'full screen' });
+    const full = await page.evaluate(() => [window.__tessaly.state().width, window.__tessaly.state().height,
+      innerWidth, innerHeight]);
+    assert.deepEqual(full.slice(0, 2), full.slice(2));
+    await page.click('#full_screen');
+    await waitFor(page, () => !document.fullscreenElement && window.__tessaly.state().width === 550, undefined,
+      { what: 'back to 550 x 400' });
+    assert.equal((await state(page)).height, 400);
+    assert.deepEqual(errors, []);
+  });
+
+  test('without a full-screen API (iPhone) the viewer fills the window instead', async () => {
+    const noApi = (page) => page.addInitScript(() => {
+      delete Element.prototype.requestFullscreen;
+      delete Element.prototype.webkitRequestFullscreen;
+    });
+    const { page, errors } = await session.open({}, { before: noApi });
+    await page.click('#full_screen');
+    let now = await state(page);
+    assert.deepEqual([now.filled, now.left, now.top, now.width, now.height], [true, 0, 0, 1000, 700]);
+    const bar = await page.locator('#controls').boundingBox();
+    assert.ok(bar.y + bar.height <= 700, 'the bar stays on the screen');
+    await page.click('#full_screen');
+    now = await state(page);
+    assert.deepEqual([now.filled, now.width, now.height], [false, 550, 400]);
+    assert.deepEqual(errors, []);
+  });
+
+  test('below 550 pixels the layout is compact and the buttons fit the viewer', async () => {
+    const { page, errors } = await session.open({ RENDER_X: 320, RENDER_Y: 240 });
+    assert.equal(await page.getAttribute('#controls', 'class'), 'compact');
+    assert.equal((await page.locator('#controls').boundingBox()).height, 24);
+    for (const id of ['leftBT', 'upBT', 'stopBT', 'downBT', 'rightBT', 'zoominBT', 'zoomoutBT', 'restartBT']) {
+      const b = await page.locator(`#${id}`).boundingBox();
+      assert.ok(b.x >= 0 && b.x + b.width <= 320 && b.y >= 0 && b.y + b.height <= 240, `${id} at ${JSON.stringify(b)}`);
+    }
+    assert.equal(await page.locator('text=Look by moving the device').count(), 0, 'no motion button without touch');
+    // A viewer that follows the window turns compact when the window narrows below 550.
+    const following = await session.open({ OS_FULL_SCREEN: 1 });
+    assert.equal(await following.page.evaluate(() => document.getElementById('controls').className), '');
+    await following.page.setViewportSize({ width: 500, height: 600 });
+    await waitFor(following.page, () => document.getElementById('controls').className === 'compact', undefined,
+      { what: 'the compact bar' });
+    assert.equal(await display(following.page, 'volume'), 'none');
+    await following.page.setViewportSize({ width: 1000, height: 700 });
+    await waitFor(following.page, () => document.getElementById('controls').className === '', undefined,
+      { what: 'the full bar' });
+    const hidden = await session.open({ control_bar: 0 });
+    for (const id of ['controls', 'leftBT', 'restartBT']) assert.equal(await display(hidden.page, id), 'none', id);
+    assert.deepEqual([...errors, ...following.errors, ...hidden.errors], []);
+  });
+});
+
+describe('keyboard', () => {
+  test('arrows pan, + and - zoom, space plays and pauses, M mutes, F toggles full screen', async () => {
+    const { page, errors } = await session.open({});
+    const before = await state(page);
+    await page.keyboard.press('ArrowRight');
+    await page.keyboard.press('ArrowRight');
+    await page.keyboard.press('ArrowUp');
+    let now = await state(page);
+    assert.deepEqual([now.lon, now.lat], [before.lon + 10, before.lat + 5]);
+    await page.keyboard.press('ArrowLeft');
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('ArrowDown');
+    now = await state(page);
+    assert.deepEqual([now.lon, now.lat], [before.lon + 5, before.lat - 5]);
+    await page.keyboard.press('+');
+    assert.equal((await state(page)).fov, 80);
+    await page.keyboard.press('-');
+    await page.keyboard.press('-');
+    assert.equal((await state(page)).fov, 100);
+    await waitFor(page, () => !window.__tessaly.state().paused, undefined, { what: 'playing' });
+    await page.keyboard.press(' ');
+    await waitFor(page, () => window.__tessaly.state().paused, undefined, { what: 'paused by space' });
+    await page.keyboard.press(' ');
+    await waitFor(page, () => !window.__tessaly.state().paused, undefined, { what: 'playing after space' });
+    await page.keyboard.press('m');
+    assert.equal((await state(page)).muted, true);
+    await page.keyboard.press('M');
+    assert.equal((await state(page)).muted, false);
+    await page.keyboard.press('f');
+    await waitFor(page, () => window.__tessaly.state().filled, undefined, { what: 'full screen by F' });
+    await page.keyboard.press('f');
+    await waitFor(page, () => !window.__tessaly.state().filled, undefined, { what: 'back by F' });
+    assert.deepEqual(errors, []);
+  });
+});

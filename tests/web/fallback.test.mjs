@@ -1,0 +1,154 @@
+// When the movie cannot simply play: sources the browser cannot decode or the device
+// cannot draw, a page opened from disk, autoplay rules, and VR where it exists.
+import assert from 'node:assert/strict';
+import { basename } from 'node:path';
+import { after, before, describe, test } from 'node:test';
+import { launch, openPage, pageSession, viewerState, waitFor } from './lib/browser.mjs';
+import { brokenMovie, patternMovie, smallMovie } from './lib/movie.mjs';
+import { buildTree } from './lib/tree.mjs';
+
+const VIEW = { OS_FPS: 30, nSegmentsWidth: 64, nSegmentsHeight: 32 };
+
+const session = pageSession(() => movie, VIEW);
+let movie;
+let small;
+let broken;
+
+before(async () => {
+  movie = patternMovie();
+  small = smallMovie();
+  broken = brokenMovie();
+  await session.start();
+});
+
+after(() => session.stop());
+
+function coverText(page) {
+  return page.evaluate(() => {
+    const cover = document.querySelector('.tessaly-cover');
+    return cover && getComputedStyle(cover).display !== 'none' ? cover.textContent : null;
+  });
+}
+
+function waitCover(page, what) {
+  return waitFor(page, () => {
+    const cover = document.querySelector('.tessaly-cover');
+    return cover && getComputedStyle(cover).display !== 'none' ? cover.textContent : null;
+  }, undefined, { what });
+}
+
+const forceSmallDevice = (page) => page.addInitScript(() => {
+  window.__tessalyMaxTextureSize = 512;
+});
+
+describe('movie sources', () => {
+  test('a source the browser cannot decode gives way to the next one', async () => {
+    const { page, errors } = await session.open({}, { movies: [broken, movie] });
+    assert.equal(await page.evaluate(() => document.getElementById('video').currentSrc.split('/').pop()), basename(movie));
+    assert.equal(await coverText(page), null);
+    assert.deepEqual(errors.filter((e) => !e.includes('broken.webm')), []);
+  });
+
+  test('a movie larger than the device can draw gives way to a smaller source', async () => {
+    const { page, errors } = await session.open({}, { movies: [movie, small], before: forceSmallDevice });
+    assert.equal(await page.evaluate(() => document.getElementById('video').currentSrc.split('/').pop()), basename(small));
+    assert.equal((await viewerState(page)).maxTextureSize, 512);
+    assert.deepEqual(errors, []);
+  });
+
+  test('when no source can play, the page says why in words over the poster', async () => {
+    const { page, errors } = await session.open({}, { movies: [broken, movie], before: forceSmallDevice, waitMovie: false });
+    const text = await waitCover(page, 'the message');
+    assert.match(text, /This movie cannot be played here\./);
+    assert.match(text, /broken\.webm cannot be played by this browser\./);
+    assert.match(text, new RegExp(`${basename(movie)}: 1024 x 512 pixels\\. This device draws at most 512 pixels\\.`));
+    assert.equal(await page.evaluate(() => getComputedStyle(document.querySelector('.tessaly-cover')).backgroundImage
+      .includes('images/poster.jpg')), true);
+    assert.equal((await viewerState(page)).ready, false);
+    assert.deepEqual(errors.filter((e) => !e.includes('broken.webm')), []);
+  });
+});
+
+describe('a page opened from disk', () => {
+  test('says that the browser refuses to draw the movie and how to view the page', async () => {
+    const tree = buildTree({ movie, config: VIEW });
+    session.later(tree.remove);
+    const { page, errors } = await openPage(session.browser.context, `file://${tree.dir}/${tree.pageName}`);
+    session.later(() => page.close());
+    const text = await waitCover(page, 'the message for a file: page');
+    assert.match(text, /opened from a file/);
+    assert.match(text, /tessaly preview tour\.html/);
+    const state = await viewerState(page);
+    assert.deepEqual([state.ready, state.paused], [false, true], 'nothing drawn from the tainted movie, nothing heard');
+    assert.deepEqual(errors, []);
+  });
+});
+
+describe('autoplay', () => {
+  test('where sound may not start the movie plays muted with a note; a click brings the sound', async () => {
+    const strict = await launch({ autoplayPolicy: 'document-user-activation-required' });
+    session.later(strict.close);
+    // A movie with sound is what the policy holds back; stand in for one.
+    const withSound = (page) => page.addInitScript(() => {
+      const play = HTMLMediaElement.prototype.play;
+      HTMLMediaElement.prototype.play = function () {
+        if (!this.muted && !navigator.userActivation.hasBeenActive) {
+          return Promise.reject(new DOMException('sound needs a gesture', 'NotAllowedError'));
+        }
+        return play.call(this);
+      };
+    });
+    const { page, errors } = await session.open({}, { context: strict.context, before: withSound });
+    await waitFor(page, () => !window.__tessaly.state().paused, undefined, { what: 'muted autoplay' });
+    assert.equal((await viewerState(page)).muted, true);
+    assert.equal(await page.isVisible('text=tap for sound'), true);
+    await page.mouse.click(275, 200);
+    await waitFor(page, () => !window.__tessaly.state().muted, undefined, { what: 'the sound' });
+    assert.equal(await page.isVisible('text=tap for sound'), false);
+    assert.equal((await viewerState(page)).paused, false);
+    assert.deepEqual(errors, []);
+  });
+
+  test('where nothing may start, a play sign over the poster starts the movie with sound', async () => {
+    const refuse = (page) => page.addInitScript(() => {
+      const play = HTMLMediaElement.prototype.play;
+      HTMLMediaElement.prototype.play = function () {
+        if (!navigator.userActivation.hasBeenActive) {
+          this.pause();
+          return Promise.reject(new DOMException('no autoplay', 'NotAllowedError'));
+        }
+        return play.call(this);
+      };
+      // The autoplay attribute would start it behind the page's back.
+      document.addEventListener('DOMContentLoaded', () => document.getElementById('video').removeAttribute('autoplay'));
+    });
+    const { page, errors } = await session.open({}, { before: refuse, waitMovie: false });
+    assert.equal(await waitCover(page, 'the play sign'), 'Play');
+    assert.equal((await viewerState(page)).paused, true);
+    await page.click('.tessaly-cover');
+    await waitFor(page, () => !window.__tessaly.state().paused, undefined, { what: 'playing after the click' });
+    const state = await viewerState(page);
+    assert.equal(state.muted, false);
+    assert.equal(await coverText(page), null);
+    assert.deepEqual(errors, []);
+  });
+});
+
+describe('VR', () => {
+  test('an Enter VR button only where an immersive session is available', async () => {
+    const plain = await session.open({});
+    assert.equal(await plain.page.locator('button', { hasText: 'Enter VR' }).count(), 0);
+    const headset = (page) => page.addInitScript(() => {
+      Object.defineProperty(navigator, 'xr', {
+        value: { isSessionSupported: (mode) => Promise.resolve(mode === 'immersive-vr'), requestSession: () => Promise.reject(new DOMException('no headset', 'NotSupportedError')) },
+      });
+    });
+    const vr = await session.open({}, { before: headset });
+    await waitFor(vr.page, () => [...document.querySelectorAll('button')].some((b) => b.textContent === 'Enter VR'),
+      undefined, { what: 'the Enter VR button' });
+    // A refused session leaves the page as it was.
+    await vr.page.click('text=Enter VR');
+    assert.equal(await vr.page.isVisible('text=Enter VR'), true);
+    assert.deepEqual([...plain.errors, ...vr.errors], []);
+  });
+});
