@@ -2,7 +2,7 @@
 // (play, seek, time, volume, full screen), the keyboard and the compact layout.
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
-import { pageSession, viewerState, waitFor, waitFrames } from './lib/browser.mjs';
+import { pageSession, seekTo, viewerState, waitFor, waitFrames } from './lib/browser.mjs';
 import { patternMovie } from './lib/movie.mjs';
 
 const VIEW = { fov: 90, lon: 90, OS_FPS: 30, nSegmentsWidth: 64, nSegmentsHeight: 32 };
@@ -31,20 +31,6 @@ async function settled(page) {
     last = now;
   }
   throw new Error(`the view keeps moving: ${JSON.stringify(last)}`);
-}
-
-async function pauseAt(page, seconds) {
-  await page.evaluate((t) => new Promise((resolve) => {
-    const video = document.getElementById('video');
-    video.pause();
-    if (video.currentTime === t) {
-      resolve();
-      return;
-    }
-    video.addEventListener('seeked', () => resolve(), { once: true });
-    video.currentTime = t;
-  }), seconds);
-  await waitFrames(page, 2);
 }
 
 function display(page, id) {
@@ -91,7 +77,7 @@ describe('buttons', () => {
 
   test('restart plays from the beginning; mute on and off swap their icons', async () => {
     const { page, errors } = await session.open({});
-    await pauseAt(page, 3);
+    await seekTo(page, 3);
     await page.click('#restartBT');
     await waitFor(page, () => !window.__tessaly.state().paused && window.__tessaly.state().time < 2.5, undefined,
       { what: 'playing from the start' });
@@ -136,7 +122,7 @@ describe('about', () => {
 describe('control bar', () => {
   test('a click on the progress bar seeks, a drag follows, the time reads mm:ss / mm:ss', async () => {
     const { page, errors } = await session.open({});
-    await pauseAt(page, 0.5);
+    await seekTo(page, 0.5);
     const bar = await page.locator('#total').boundingBox();
     const y = bar.y + bar.height / 2;
     await page.mouse.click(bar.x + bar.width * 0.8, y);

@@ -3,7 +3,9 @@ import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 import { writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { launch, openViewer, viewerState, waitFor, waitFrames, watchErrors } from './lib/browser.mjs';
+import {
+  iconCentre, launch, openViewer, seekTo as seek, shown, viewerState, waitFor, waitFrames, watchErrors,
+} from './lib/browser.mjs';
 import { patternMovie } from './lib/movie.mjs';
 import { startServer } from './lib/server.mjs';
 import { buildTree } from './lib/tree.mjs';
@@ -34,37 +36,6 @@ async function open(hotSpots, config = {}) {
   const opened = await openViewer(browser.context, server.url + tree.pageName);
   cleanups.push(() => opened.page.close());
   return { ...opened, url: server.url };
-}
-
-// Pauses the movie at t seconds and waits until frames at that time are drawn.
-async function seek(page, seconds) {
-  await page.evaluate((t) => new Promise((resolve) => {
-    const video = document.getElementById('video');
-    video.pause();
-    if (video.currentTime === t) {
-      resolve();
-      return;
-    }
-    video.addEventListener('seeked', () => resolve(), { once: true });
-    video.currentTime = t;
-  }), seconds);
-  await waitFor(page, (t) => Math.abs(window.__tessaly.state().time - t) < 0.01, seconds, { what: `time ${seconds}` });
-  await waitFrames(page, 2);
-}
-
-// Centre of an icon relative to the canvas, or null when it is not shown.
-function iconCentre(page, id) {
-  return page.evaluate((name) => {
-    const icon = document.getElementById(name);
-    if (getComputedStyle(icon).display === 'none') return null;
-    const r = icon.getBoundingClientRect();
-    const c = document.querySelector('#container canvas').getBoundingClientRect();
-    return [r.left + r.width / 2 - c.left, r.top + r.height / 2 - c.top];
-  }, id);
-}
-
-function shown(page, id) {
-  return page.evaluate((name) => getComputedStyle(document.getElementById(name)).display !== 'none', id);
 }
 
 function assertNear(point, expected, where) {

@@ -8,7 +8,7 @@ import { tmpdir } from 'node:os';
 import { basename, dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before, describe, test } from 'node:test';
-import { launch, openViewer, sample, waitFor, waitFrames } from './lib/browser.mjs';
+import { iconCentre, launch, openViewer, sample, seekTo, shown } from './lib/browser.mjs';
 import { patternMovie } from './lib/movie.mjs';
 import { startServer } from './lib/server.mjs';
 
@@ -76,31 +76,6 @@ describe('a page published by tessaly', { skip }, () => {
     if (work) rmSync(work, { recursive: true, force: true });
   });
 
-  async function seek(seconds) {
-    await page.evaluate((t) => new Promise((resolve) => {
-      const video = document.getElementById('video');
-      video.pause();
-      video.addEventListener('seeked', () => resolve(), { once: true });
-      video.currentTime = t;
-    }), seconds);
-    await waitFor(page, (t) => Math.abs(window.__tessaly.state().time - t) < 0.01, seconds, { what: `time ${seconds}` });
-    await waitFrames(page, 2);
-  }
-
-  function shown(id) {
-    return page.evaluate((name) => getComputedStyle(document.getElementById(name)).display !== 'none', id);
-  }
-
-  function iconCentre(id) {
-    return page.evaluate((name) => {
-      const icon = document.getElementById(name);
-      if (getComputedStyle(icon).display === 'none') return null;
-      const r = icon.getBoundingClientRect();
-      const c = document.querySelector('#container canvas').getBoundingClientRect();
-      return [r.left + r.width / 2 - c.left, r.top + r.height / 2 - c.top];
-    }, id);
-  }
-
   test('shows the movie in its colours, facing the frame centre', async () => {
     const centre = await sample(page, ...CENTRE);
     const off = [255, 255, 255].map((c, i) => Math.abs(c - centre[i]));
@@ -113,13 +88,13 @@ describe('a page published by tessaly', { skip }, () => {
   test('each icon shows only within its time window, at its direction', async () => {
     const expected = [[0.2, false, false], [1, true, false], [1.6, false, false], [2.5, false, true], [3.2, false, false]];
     for (const [t, first, second] of expected) {
-      await seek(t);
-      assert.equal(await shown('hs1'), first, `hs1 at ${t} s`);
-      assert.equal(await shown('check_hs'), first || second, `check_hs at ${t} s`);
-      if (!second) assert.equal(await shown('hs2'), false, `hs2 at ${t} s`);
+      await seekTo(page, t);
+      assert.equal(await shown(page, 'hs1'), first, `hs1 at ${t} s`);
+      assert.equal(await shown(page, 'check_hs'), first || second, `check_hs at ${t} s`);
+      if (!second) assert.equal(await shown(page, 'hs2'), false, `hs2 at ${t} s`);
     }
-    await seek(1);
-    const at = await iconCentre('hs1');
+    await seekTo(page, 1);
+    const at = await iconCentre(page, 'hs1');
     assert.ok(at && Math.abs(at[0] - CENTRE[0]) <= 2 && Math.abs(at[1] - CENTRE[1]) <= 2, `hs1 ahead: ${at}`);
     assert.equal(await page.getAttribute('#hs1', 'title'), 'Door - ahead');
     assert.equal(await page.getAttribute('#hs2', 'title'), 'Room "right"');
@@ -127,7 +102,7 @@ describe('a page published by tessaly', { skip }, () => {
   });
 
   test('clicking the icon goes to its link', async () => {
-    await seek(1);
+    await seekTo(page, 1);
     await page.click('#hs1');
     await page.waitForURL(`${server.url}door.html`, { timeout: 30000 });
     assert.equal(await page.textContent('p'), 'landed');

@@ -137,3 +137,35 @@ export function pageSession(movie, base = {}) {
 export function sample(page, x, y) {
   return page.evaluate(([px, py]) => window.__tessaly.sample(px, py), [x, y]);
 }
+
+// Pauses the movie at t seconds and waits until frames at that time are drawn.
+export async function seekTo(page, seconds) {
+  await page.evaluate((t) => new Promise((resolve) => {
+    const video = document.getElementById('video');
+    video.pause();
+    if (video.currentTime === t) {
+      resolve();
+      return;
+    }
+    video.addEventListener('seeked', () => resolve(), { once: true });
+    video.currentTime = t;
+  }), seconds);
+  await waitFor(page, (t) => Math.abs(window.__tessaly.state().time - t) < 0.01, seconds, { what: `time ${seconds}` });
+  await waitFrames(page, 2);
+}
+
+// Whether an element is displayed at all.
+export function shown(page, id) {
+  return page.evaluate((name) => getComputedStyle(document.getElementById(name)).display !== 'none', id);
+}
+
+// Centre of an icon relative to the canvas, or null when it is not shown.
+export function iconCentre(page, id) {
+  return page.evaluate((name) => {
+    const icon = document.getElementById(name);
+    if (getComputedStyle(icon).display === 'none') return null;
+    const r = icon.getBoundingClientRect();
+    const c = document.querySelector('#container canvas').getBoundingClientRect();
+    return [r.left + r.width / 2 - c.left, r.top + r.height / 2 - c.top];
+  }, id);
+}
