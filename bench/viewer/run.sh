@@ -32,6 +32,8 @@ trap 'rm -rf "$work"' EXIT
 cp pages/minimal.html pages/psv.html pages/aframe.html "$work/"
 cp node_modules/aframe/dist/aframe-v1.8.0.min.js "$work/aframe.min.js"
 # Bundled and minified as a site would ship it.
+node_modules/.bin/esbuild pages/three-entry.js --bundle --minify --format=iife --global-name=THREE --target=es2020 \
+  --legal-comments=none --log-level=warning --outfile="$work/three.js"
 node_modules/.bin/esbuild pages/psv-entry.js --bundle --minify --format=iife --target=es2020 \
   --legal-comments=none --log-level=warning --outfile="$work/psv.js"
 

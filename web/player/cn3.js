@@ -1,7 +1,9 @@
 /*
  * The 360-degree video viewer. It reads the globals of the configuration script once,
  * keeps everything it knows in one state object and draws the movie on the
- * inside of a sphere (or of a cylinder for a movie wider than 2:1) with three.js.
+ * inside of a sphere (or of a cylinder for a movie wider than 2:1) with a few lines
+ * of WebGL: one vertex buffer, one shader program, one texture the movie frames go
+ * into. three.js is only used for its vector and matrix arithmetic.
  * Handlers of the page reach it through the tessaly: document events that cn1.js sends.
  *
  * Directions: a column u of the equirectangular frame (0 = left edge, 1 = right
@@ -198,9 +200,14 @@
         return element;
     }
 
-    /* Style writes only when the value changes: unchanged writes still cost a style pass. */
+    /*
+     * Style writes only when the value changes: unchanged writes still cost a style
+     * pass. The last value written is kept beside the element, so the check reads no style.
+     */
     function put(element, name, value) {
-        if (element.style[name] !== value) {
+        var written = element.tessalyStyle || (element.tessalyStyle = {});
+        if (written[name] !== value) {
+            written[name] = value;
             element.style[name] = value;
         }
     }
@@ -228,7 +235,7 @@
     }
 
     function isShown(element) {
-        return !!element && element.style.display !== "none";
+        return !!element && (element.tessalyStyle || element.style).display !== "none";
     }
 
     function settle(promise) {
@@ -262,24 +269,223 @@
     }
 
     /*
+     * Vertices are x, y, z and the texture place s, t; t counts from the top row of
+     * the frame, so frames go up unflipped. Column u lies at the angle 2 pi u.
+     */
+    function gridMesh(columns, rows, ring) {
+        var points = [];
+        var indices = [];
+        var ix;
+        var iy;
+        var at;
+        var phi;
+        var a;
+        var c;
+        for (iy = 0; iy <= rows; iy += 1) {
+            at = ring(iy / rows);
+            for (ix = 0; ix <= columns; ix += 1) {
+                phi = 2 * Math.PI * ix / columns;
+                points.push(at.radius * Math.cos(phi), at.y, at.radius * Math.sin(phi), ix / columns + at.shift, iy / rows);
+            }
+        }
+        for (iy = 0; iy < rows; iy += 1) {
+            for (ix = 0; ix < columns; ix += 1) {
+                a = iy * (columns + 1) + ix;
+                c = a + columns + 1;
+                /* At a pole one triangle of the quad has no area. */
+                if (!ring(iy / rows).pole) {
+                    indices.push(a + 1, a, c + 1);
+                }
+                if (!ring((iy + 1) / rows).pole) {
+                    indices.push(a, c, c + 1);
+                }
+            }
+        }
+        return { points: points, indices: indices, vertices: (columns + 1) * (rows + 1) };
+    }
+
+    /*
      * A spherical movie wraps the sphere (in Black Areas mode only the band within
      * vertmax); a wider one is rolled round a cylinder whose height keeps its pixels square.
      */
     function buildGeometry(state) {
         var config = state.config;
+        var height;
         var bandRad;
-        var geometry;
+        var thetaStart;
+        var thetaEnd;
         if (state.cylinder) {
-            /* theta starts a quarter turn back so that column u lands on the sphere angle 2 pi u. */
-            geometry = new THREE.CylinderGeometry(SPHERE_RADIUS, SPHERE_RADIUS, 2 * Math.PI * SPHERE_RADIUS / state.aspect,
-                config.segmentsWidth, 1, true, -Math.PI / 2, 2 * Math.PI);
-        } else {
-            bandRad = THREE.MathUtils.degToRad(config.mode === 1 ? config.vertmax : 90);
-            geometry = new THREE.SphereGeometry(SPHERE_RADIUS, config.segmentsWidth, config.segmentsHeight,
-                0, 2 * Math.PI, Math.PI / 2 - bandRad, 2 * bandRad);
+            height = 2 * Math.PI * SPHERE_RADIUS / state.aspect;
+            return gridMesh(config.segmentsWidth, 1, function (v) {
+                return { radius: SPHERE_RADIUS, y: height / 2 - v * height, shift: 0, pole: false };
+            });
         }
-        geometry.scale(-1, 1, 1);
-        return geometry;
+        bandRad = THREE.MathUtils.degToRad(config.mode === 1 ? config.vertmax : 90);
+        thetaStart = Math.PI / 2 - bandRad;
+        thetaEnd = Math.min(thetaStart + 2 * bandRad, Math.PI);
+        return gridMesh(config.segmentsWidth, config.segmentsHeight, function (v) {
+            var theta = thetaStart + v * 2 * bandRad;
+            var top = v === 0 && thetaStart === 0;
+            var bottom = v === 1 && thetaEnd === Math.PI;
+            /* The pole vertex of a column takes the middle of its column. */
+            var shift = top ? 0.5 / config.segmentsWidth : (bottom ? -0.5 / config.segmentsWidth : 0);
+            return { radius: SPHERE_RADIUS * Math.sin(theta), y: SPHERE_RADIUS * Math.cos(theta), shift: shift, pole: top || bottom };
+        });
+    }
+
+    var VERTEX_SOURCE = "attribute vec3 position;" +
+        "attribute vec2 place;" +
+        "uniform mat4 matrix;" +
+        "varying vec2 texel;" +
+        "void main(){" +
+        "texel=place;" +
+        "gl_Position=matrix*vec4(position,1.0);" +
+        "}";
+
+    /* Frames are sRGB and so is the canvas: texels go out as they came in. */
+    var FRAGMENT_SOURCE = "#ifdef GL_FRAGMENT_PRECISION_HIGH\nprecision highp float;\n#else\nprecision mediump float;\n#endif\n" +
+        "uniform sampler2D picture;" +
+        "varying vec2 texel;" +
+        "void main(){" +
+        "gl_FragColor=texture2D(picture,texel);" +
+        "}";
+
+    /* WebGL 2 where there is one, else WebGL 1 (older iPhones). */
+    function openContext(canvas) {
+        var options = { alpha: false, antialias: false, depth: false, stencil: false, preserveDrawingBuffer: false };
+        var names = ["webgl2", "webgl", "experimental-webgl"];
+        var gl = null;
+        var i;
+        for (i = 0; i < names.length && !gl; i += 1) {
+            try {
+                gl = canvas.getContext(names[i], options);
+            } catch (error) {
+                gl = null;
+            }
+        }
+        return gl;
+    }
+
+    function compileShader(gl, kind, source) {
+        var shader = gl.createShader(kind);
+        gl.shaderSource(shader, source);
+        gl.compileShader(shader);
+        return shader;
+    }
+
+    function newTexture(gl) {
+        var texture = gl.createTexture();
+        gl.bindTexture(gl.TEXTURE_2D, texture);
+        gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_MIN_FILTER, gl.LINEAR);
+        gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_MAG_FILTER, gl.LINEAR);
+        gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_WRAP_S, gl.CLAMP_TO_EDGE);
+        gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_WRAP_T, gl.CLAMP_TO_EDGE);
+        return texture;
+    }
+
+    function hexChannel(colour, at) {
+        return parseInt(colour.substring(at, at + 2), 16) / 255;
+    }
+
+    function buildRenderer(config) {
+        var canvas = document.createElement("canvas");
+        var gl = openContext(canvas);
+        var program;
+        canvas.style.display = "block";
+        if (!gl) {
+            return null;
+        }
+        program = gl.createProgram();
+        gl.attachShader(program, compileShader(gl, gl.VERTEX_SHADER, VERTEX_SOURCE));
+        gl.attachShader(program, compileShader(gl, gl.FRAGMENT_SHADER, FRAGMENT_SOURCE));
+        gl.bindAttribLocation(program, 0, "position");
+        gl.bindAttribLocation(program, 1, "place");
+        gl.linkProgram(program);
+        gl.useProgram(program);
+        gl.uniform1i(gl.getUniformLocation(program, "picture"), 0);
+        gl.enableVertexAttribArray(0);
+        gl.enableVertexAttribArray(1);
+        gl.disable(gl.CULL_FACE);
+        gl.disable(gl.DEPTH_TEST);
+        gl.blendFunc(gl.SRC_ALPHA, gl.ONE_MINUS_SRC_ALPHA);
+        gl.clearColor(hexChannel(config.clearColour, 1), hexChannel(config.clearColour, 3), hexChannel(config.clearColour, 5), 1);
+        return {
+            canvas: canvas, gl: gl, matrix: gl.getUniformLocation(program, "matrix"), movie: newTexture(gl),
+            ratio: Math.min(window.devicePixelRatio || 1, 2), wideIndices: typeof WebGL2RenderingContext !== "undefined" &&
+                gl instanceof WebGL2RenderingContext || !!gl.getExtension("OES_element_index_uint"),
+            product: new THREE.Matrix4(), elements: new Float32Array(16), mesh: null
+        };
+    }
+
+    /* Indices that do not fit 16 bits need 32-bit indices; without them the triangles are spelt out. */
+    function uploadMesh(renderer, data) {
+        var gl = renderer.gl;
+        var mesh = { vertices: gl.createBuffer(), indices: null, count: data.indices.length, type: gl.UNSIGNED_SHORT };
+        var points = data.points;
+        var spelt;
+        var i;
+        if (data.vertices > 65536 && !renderer.wideIndices) {
+            spelt = [];
+            for (i = 0; i < data.indices.length; i += 1) {
+                spelt.push.apply(spelt, points.slice(data.indices[i] * 5, data.indices[i] * 5 + 5));
+            }
+            points = spelt;
+        } else {
+            mesh.indices = gl.createBuffer();
+            gl.bindBuffer(gl.ELEMENT_ARRAY_BUFFER, mesh.indices);
+            if (data.vertices > 65536) {
+                mesh.type = gl.UNSIGNED_INT;
+                gl.bufferData(gl.ELEMENT_ARRAY_BUFFER, new Uint32Array(data.indices), gl.STATIC_DRAW);
+            } else {
+                gl.bufferData(gl.ELEMENT_ARRAY_BUFFER, new Uint16Array(data.indices), gl.STATIC_DRAW);
+            }
+        }
+        gl.bindBuffer(gl.ARRAY_BUFFER, mesh.vertices);
+        gl.bufferData(gl.ARRAY_BUFFER, new Float32Array(points), gl.STATIC_DRAW);
+        return mesh;
+    }
+
+    function dropMesh(renderer, mesh) {
+        if (mesh) {
+            renderer.gl.deleteBuffer(mesh.vertices);
+            if (mesh.indices) {
+                renderer.gl.deleteBuffer(mesh.indices);
+            }
+        }
+    }
+
+    function useGeometry(state) {
+        dropMesh(state.renderer, state.renderer.mesh);
+        state.renderer.mesh = uploadMesh(state.renderer, buildGeometry(state));
+    }
+
+    function drawMesh(renderer, mesh, texture, projection, view, world) {
+        var gl = renderer.gl;
+        renderer.product.multiplyMatrices(projection, view).multiply(world);
+        renderer.elements.set(renderer.product.elements);
+        gl.uniformMatrix4fv(renderer.matrix, false, renderer.elements);
+        gl.bindTexture(gl.TEXTURE_2D, texture);
+        gl.bindBuffer(gl.ARRAY_BUFFER, mesh.vertices);
+        gl.vertexAttribPointer(0, 3, gl.FLOAT, false, 20, 0);
+        gl.vertexAttribPointer(1, 2, gl.FLOAT, false, 20, 12);
+        if (mesh.indices) {
+            gl.bindBuffer(gl.ELEMENT_ARRAY_BUFFER, mesh.indices);
+            gl.drawElements(gl.TRIANGLES, mesh.count, mesh.type, 0);
+        } else {
+            gl.drawArrays(gl.TRIANGLES, 0, mesh.count);
+        }
+    }
+
+    function resizeRenderer(renderer, width, height) {
+        var canvas = renderer.canvas;
+        var pixelsWide = Math.floor(width * renderer.ratio);
+        var pixelsHigh = Math.floor(height * renderer.ratio);
+        if (canvas.width !== pixelsWide || canvas.height !== pixelsHigh) {
+            canvas.width = pixelsWide;
+            canvas.height = pixelsHigh;
+        }
+        put(canvas, "width", width + "px");
+        put(canvas, "height", height + "px");
     }
 
     /*
@@ -296,33 +502,37 @@
         return video.currentTime;
     }
 
-    function buildTexture(video) {
-        var texture = new THREE.VideoTexture(video);
-        var lastStamp = -1;
-        texture.colorSpace = THREE.SRGBColorSpace;
-        texture.minFilter = THREE.LinearFilter;
-        texture.magFilter = THREE.LinearFilter;
-        texture.generateMipmaps = false;
-        if (!("requestVideoFrameCallback" in video)) {
-            texture.update = function () {
-                var stamp = frameStamp(video);
-                if (video.readyState >= 2 && stamp !== lastStamp) {
-                    lastStamp = stamp;
-                    texture.needsUpdate = true;
-                }
-            };
+    /* Frame callbacks say when a new frame is on show; each frame goes up once. */
+    function watchFrames(state) {
+        var video = state.video;
+        var presented = function () {
+            state.fresh = true;
+            video.requestVideoFrameCallback(presented);
+        };
+        if ("requestVideoFrameCallback" in video) {
+            video.requestVideoFrameCallback(presented);
         }
-        return texture;
     }
 
-    function buildRenderer(config) {
-        var renderer = new THREE.WebGLRenderer({ antialias: false });
-        renderer.setPixelRatio(Math.min(window.devicePixelRatio || 1, 2));
-        if ("outputColorSpace" in renderer) {
-            renderer.outputColorSpace = THREE.SRGBColorSpace;
+    function newFrame(state) {
+        if ("requestVideoFrameCallback" in state.video) {
+            return state.fresh;
         }
-        renderer.setClearColor(new THREE.Color(config.clearColour), 1);
-        return renderer;
+        return frameStamp(state.video) !== state.drawn.stamp;
+    }
+
+    function uploadFrame(state) {
+        var gl = state.renderer.gl;
+        /* Not before checkMovie found the movie may be drawn: a tainted frame throws. */
+        if (!state.ready || !newFrame(state)) {
+            return;
+        }
+        state.fresh = false;
+        state.drawn.stamp = frameStamp(state.video);
+        if (state.video.readyState >= 2) {
+            gl.bindTexture(gl.TEXTURE_2D, state.renderer.movie);
+            gl.texImage2D(gl.TEXTURE_2D, 0, gl.RGBA, gl.RGBA, gl.UNSIGNED_BYTE, state.video);
+        }
     }
 
     /* ---- view ---- */
@@ -360,15 +570,24 @@
         state.dirty = true;
     }
 
+    /* The camera sits at the centre; the far plane lies beyond the sphere. */
     function aimCamera(state) {
         var camera = state.camera;
+        var aspect = state.box.width / state.box.height;
+        var near = 1;
+        var far = 2 * SPHERE_RADIUS;
+        var focal;
         directionOf(columnOfView(state.lon), state.lat, state.target);
-        if (camera.fov !== state.fov) {
+        if (camera.fov !== state.fov || camera.aspect !== aspect) {
             camera.fov = state.fov;
-            camera.updateProjectionMatrix();
+            camera.aspect = aspect;
+            focal = 1 / Math.tan(THREE.MathUtils.degToRad(state.fov) / 2);
+            camera.projection.set(focal / aspect, 0, 0, 0, 0, focal, 0, 0, 0, 0, (far + near) / (near - far),
+                2 * far * near / (near - far), 0, 0, -1, 0);
         }
-        camera.lookAt(state.target);
-        camera.updateMatrixWorld();
+        /* lookAt gives the turn of the camera; its inverse, the transpose, turns the world into view. */
+        camera.view.lookAt(camera.origin, state.target, camera.up).transpose();
+        camera.both.multiplyMatrices(camera.projection, camera.view);
     }
 
     function zoomBy(state, degrees) {
@@ -406,8 +625,7 @@
         state.cylinder = cylinder;
         state.aspect = aspect;
         state.reach = cylinder ? cylinderReach(aspect) : 90;
-        state.mesh.geometry.dispose();
-        state.mesh.geometry = buildGeometry(state);
+        useGeometry(state);
         setView(state, state.lon, state.lat, state.fov);
         state.dirty = true;
     }
@@ -506,9 +724,7 @@
             box.top = 0;
         }
         placeBox(state.container, box.left, box.top, box.width, box.height);
-        state.renderer.setSize(box.width, box.height);
-        state.camera.aspect = box.width / box.height;
-        state.camera.updateProjectionMatrix();
+        resizeRenderer(state.renderer, box.width, box.height);
         state.dirty = true;
         if (state.controls) {
             placeBox(state.controls, box.left, box.top + box.height - barLift(state), box.width, null);
@@ -610,7 +826,7 @@
     }
 
     function bindPointer(state) {
-        var canvas = state.renderer.domElement;
+        var canvas = state.renderer.canvas;
         canvas.addEventListener("mousedown", function (event) {
             if (event.button === 0) {
                 startDrag(state, event.clientX, event.clientY);
@@ -721,6 +937,8 @@
             if (icon) {
                 hide(icon);
                 icon.style.zIndex = "10";
+                /* Icons move by transform: no layout while they follow the view. */
+                placeBox(icon, 0, 0, null, null);
             }
         }
         for (index = 0; index < state.config.hotSpots.length; index += 1) {
@@ -781,11 +999,10 @@
         var point = state.scratch;
         var x;
         var y;
-        state.camera.getWorldDirection(point);
-        if (point.dot(direction) <= 0) {
+        if (state.target.dot(direction) <= 0) {
             return null;
         }
-        point.copy(direction).multiplyScalar(SPHERE_RADIUS).project(state.camera);
+        point.copy(direction).multiplyScalar(SPHERE_RADIUS).applyMatrix4(state.camera.both);
         x = (point.x + 1) / 2 * box.width;
         y = (1 - point.y) / 2 * box.height;
         if (x < 0 || x > box.width || y < 0 || y > box.height) {
@@ -816,9 +1033,9 @@
                 spot.sprite.visible = inWindow(spot, time);
             }
             if (at) {
-                spot.left = state.box.left + at.x - ICON_SIZE / 2;
-                spot.top = state.box.top + at.y - ICON_SIZE / 2;
-                placeBox(spot.icon, spot.left, spot.top, null, null);
+                spot.left = Math.round(state.box.left + at.x - ICON_SIZE / 2);
+                spot.top = Math.round(state.box.top + at.y - ICON_SIZE / 2);
+                put(spot.icon, "transform", "translate(" + spot.left + "px," + spot.top + "px)");
                 show(spot.icon);
             } else {
                 spot.left = null;
@@ -1066,17 +1283,16 @@
 
     function detachMovie(state) {
         state.ready = false;
-        state.mesh.visible = false;
         state.dirty = true;
     }
 
     function attachMovie(state) {
-        if (state.mesh.material.map !== state.texture) {
-            state.mesh.material.map = state.texture;
-            state.mesh.material.needsUpdate = true;
+        if (!state.ready) {
+            /* The frame on show goes up now, whether or not a new one follows. */
+            state.fresh = true;
+            state.drawn.stamp = -1;
         }
         state.ready = true;
-        state.mesh.visible = true;
         state.dirty = true;
         hideCover(state, "failed");
     }
@@ -1148,7 +1364,8 @@
     }
 
     function setText(element, text) {
-        if (element && element.textContent !== text) {
+        if (element && element.tessalyText !== text) {
+            element.tessalyText = text;
             element.textContent = text;
         }
     }
@@ -1459,32 +1676,57 @@
 
     /* ---- WebXR ---- */
 
+    /* A square facing the centre, upright, at the direction of the hot spot. */
+    function spriteMesh(renderer, direction) {
+        var centre = direction.clone().multiplyScalar(SPHERE_RADIUS * 0.8);
+        var half = SPRITE_SIZE / 2;
+        var right = new THREE.Vector3(0 - direction.z, 0, direction.x).normalize().multiplyScalar(half);
+        var corner = function (across, up) {
+            return [centre.x + across * right.x, centre.y + up * half, centre.z + across * right.z];
+        };
+        var points = [].concat(corner(-1, 1), [0, 0], corner(1, 1), [1, 0], corner(1, -1), [1, 1], corner(-1, -1), [0, 1]);
+        return uploadMesh(renderer, { points: points, indices: [0, 1, 2, 0, 2, 3], vertices: 4 });
+    }
+
+    function iconTexture(renderer, icon) {
+        var gl = renderer.gl;
+        var texture = newTexture(gl);
+        var upload = function () {
+            gl.bindTexture(gl.TEXTURE_2D, texture);
+            gl.texImage2D(gl.TEXTURE_2D, 0, gl.RGBA, gl.RGBA, gl.UNSIGNED_BYTE, icon);
+        };
+        if (icon.complete && icon.naturalWidth > 0) {
+            upload();
+        } else {
+            icon.addEventListener("load", upload, false);
+        }
+        return texture;
+    }
+
     function addSprites(state) {
         var i;
         var spot;
-        var texture;
         for (i = 0; i < state.spots.length; i += 1) {
             spot = state.spots[i];
             if (!spot.sprite) {
-                texture = new THREE.Texture(spot.icon);
-                texture.colorSpace = THREE.SRGBColorSpace;
-                texture.needsUpdate = true;
-                spot.sprite = new THREE.Sprite(new THREE.SpriteMaterial({ map: texture, depthTest: false }));
-                spot.sprite.position.copy(spot.direction).multiplyScalar(SPHERE_RADIUS * 0.8);
-                spot.sprite.scale.set(SPRITE_SIZE, SPRITE_SIZE, 1);
-                state.world.add(spot.sprite);
+                spot.sprite = { mesh: spriteMesh(state.renderer, spot.direction),
+                    texture: iconTexture(state.renderer, spot.icon), visible: false };
             }
         }
     }
 
     /* A select in the headset opens the shown hot spot nearest the gaze. */
     function pickInVr(state) {
-        var gaze = new THREE.Vector3();
+        var turn = state.xrGaze;
+        var gaze = new THREE.Vector3(0, 0, -1);
         var best = null;
         var i;
         var angle;
-        state.renderer.xr.getCamera().getWorldDirection(gaze);
-        state.world.worldToLocal(gaze.add(state.world.position));
+        if (!turn) {
+            return;
+        }
+        gaze.applyQuaternion(new THREE.Quaternion(turn.x, turn.y, turn.z, turn.w));
+        gaze.applyMatrix4(new THREE.Matrix4().copy(state.world).transpose());
         for (i = 0; i < state.spots.length; i += 1) {
             angle = state.spots[i].direction.angleTo(gaze);
             if (state.spots[i].sprite && state.spots[i].sprite.visible && angle < VR_PICK_ANGLE) {
@@ -1497,12 +1739,46 @@
         }
     }
 
+    /* Each eye sees the movie and the shown hot spots, drawn into the frame buffer of the headset. */
+    function renderXr(state) {
+        var renderer = state.renderer;
+        var gl = renderer.gl;
+        var layer = state.xrSession.renderState.baseLayer;
+        var views = state.xrPose.views;
+        var i;
+        var j;
+        var port;
+        var sprite;
+        uploadFrame(state);
+        gl.bindFramebuffer(gl.FRAMEBUFFER, layer.framebuffer);
+        gl.clear(gl.COLOR_BUFFER_BIT);
+        for (i = 0; i < views.length; i += 1) {
+            port = layer.getViewport(views[i]);
+            gl.viewport(port.x, port.y, port.width, port.height);
+            state.xrProjection.fromArray(views[i].projectionMatrix);
+            state.xrView.fromArray(views[i].transform.inverse.matrix);
+            if (state.ready) {
+                drawMesh(renderer, renderer.mesh, renderer.movie, state.xrProjection, state.xrView, state.world);
+            }
+            gl.enable(gl.BLEND);
+            for (j = 0; j < state.spots.length; j += 1) {
+                sprite = state.spots[j].sprite;
+                if (sprite && sprite.visible) {
+                    drawMesh(renderer, sprite.mesh, sprite.texture, state.xrProjection, state.xrView, state.world);
+                }
+            }
+            gl.disable(gl.BLEND);
+        }
+        state.xrGaze = state.xrPose.transform.orientation;
+    }
+
     function stopVr(state) {
         var i;
         state.xrSession = null;
-        state.renderer.setAnimationLoop(null);
-        state.renderer.xr.enabled = false;
-        state.world.rotation.y = 0;
+        state.xrPose = null;
+        state.xrGaze = null;
+        state.renderer.gl.bindFramebuffer(state.renderer.gl.FRAMEBUFFER, null);
+        state.world.identity();
         for (i = 0; i < state.spots.length; i += 1) {
             if (state.spots[i].sprite) {
                 state.spots[i].sprite.visible = false;
@@ -1512,14 +1788,27 @@
         followWindow(state);
     }
 
+    /* The frame loop of the page rests while the headset asks for frames. */
+    function runXrFrames(state, session, space) {
+        var step = function (time, frame) {
+            if (state.xrSession !== session) {
+                return;
+            }
+            session.requestAnimationFrame(step);
+            state.xrPose = frame.getViewerPose(space);
+            if (state.xrPose) {
+                draw(state);
+            }
+        };
+        session.requestAnimationFrame(step);
+    }
+
     function startVr(state, session) {
+        var gl = state.renderer.gl;
+        var compatible = typeof gl.makeXRCompatible === "function" ? gl.makeXRCompatible() : Promise.resolve();
         state.xrSession = session;
-        state.renderer.xr.enabled = true;
-        state.renderer.xr.setReferenceSpaceType("local");
-        settle(state.renderer.xr.setSession(session));
         /* The headset starts facing the direction the page view faced. */
-        state.world.rotation.y = THREE.MathUtils.degToRad(state.lon - 90);
-        state.world.updateMatrixWorld();
+        state.world.makeRotationY(THREE.MathUtils.degToRad(state.lon - 90));
         addSprites(state);
         state.vrButton.textContent = TEXT.exitVr;
         session.addEventListener("end", function () {
@@ -1528,9 +1817,14 @@
         session.addEventListener("select", function () {
             pickInVr(state);
         });
-        state.renderer.setAnimationLoop(function () {
-            draw(state);
-        });
+        settle(compatible.then(function () {
+            session.updateRenderState({ baseLayer: new XRWebGLLayer(session, gl), depthNear: 1, depthFar: 2 * SPHERE_RADIUS });
+            return session.requestReferenceSpace("local");
+        }).then(function (space) {
+            runXrFrames(state, session, space);
+        }, function () {
+            settle(session.end());
+        }));
     }
 
     function toggleVr(state) {
@@ -1545,7 +1839,7 @@
 
     function prepareVr(state) {
         var xr = navigator.xr;
-        if (!xr || typeof xr.isSessionSupported !== "function" || !state.renderer.xr) {
+        if (!xr || typeof xr.isSessionSupported !== "function") {
             return;
         }
         settle(xr.isSessionSupported("immersive-vr").then(function (supported) {
@@ -1588,28 +1882,32 @@
      * changed, or the movie has a new frame. A paused movie costs next to nothing.
      */
     function pictureChanged(state) {
-        var video = state.video;
         if (state.dirty || state.xrSession) {
             return true;
         }
-        if (!state.ready) {
-            return false;
+        return state.ready && newFrame(state);
+    }
+
+    function renderPage(state) {
+        var renderer = state.renderer;
+        var gl = renderer.gl;
+        aimCamera(state);
+        uploadFrame(state);
+        gl.viewport(0, 0, renderer.canvas.width, renderer.canvas.height);
+        gl.clear(gl.COLOR_BUFFER_BIT);
+        if (state.ready) {
+            drawMesh(renderer, renderer.mesh, renderer.movie, state.camera.projection, state.camera.view, state.world);
         }
-        if ("requestVideoFrameCallback" in video) {
-            return state.texture.version !== state.drawn.version;
-        }
-        return frameStamp(video) !== state.drawn.stamp;
     }
 
     function draw(state) {
         if (pictureChanged(state)) {
-            if (!state.xrSession) {
-                aimCamera(state);
-            }
             state.dirty = false;
-            state.drawn.version = state.texture.version;
-            state.drawn.stamp = frameStamp(state.video);
-            state.renderer.render(state.scene, state.camera);
+            if (state.xrSession) {
+                renderXr(state);
+            } else {
+                renderPage(state);
+            }
             state.renders += 1;
         }
         updateHotSpots(state);
@@ -1728,8 +2026,8 @@
             },
             /* Draws now and reads the canvas pixel at (x, y) in CSS pixels from its top left. */
             sample: function (x, y) {
-                var gl = state.renderer.getContext();
-                var ratio = state.renderer.getPixelRatio();
+                var gl = state.renderer.gl;
+                var ratio = state.renderer.ratio;
                 var pixel = new Uint8Array(4);
                 state.dirty = true;
                 draw(state);
@@ -1744,7 +2042,7 @@
     }
 
     function maxTextureSize(renderer) {
-        var limit = renderer.capabilities.maxTextureSize;
+        var limit = renderer.gl.getParameter(renderer.gl.MAX_TEXTURE_SIZE);
         var forced = window.__tessalyMaxTextureSize;
         /* Tests stand in for a small device. */
         if (window.__tessalyTestHook === true && typeof forced === "number" && forced > 0) {
@@ -1765,26 +2063,31 @@
             config: config, video: video, container: container,
             box: { left: 0, top: 0, width: config.width, height: config.height },
             lon: 0, lat: 0, fov: config.fov, drag: null, pinch: null, frames: 0, renders: 0, lastDraw: -Infinity,
-            dirty: true, drawn: { version: -1, stamp: -1 },
+            dirty: true, fresh: false, drawn: { stamp: -1 },
             pan: { lon: 0, lat: 0, last: now() }, filled: false, seeking: false,
             cylinder: false, aspect: 2, reach: 90, ready: false, failed: false, failures: [],
             controls: null, bar: {}, buttons: [], volumeSteps: [], marks: [], marked: 0,
             stats: null, spots: [], icons: [], marker: null, focused: null, coverKind: "",
-            motion: null, xrSession: null, vrButton: null, afterDraw: null
+            motion: null, xrSession: null, xrPose: null, xrGaze: null, vrButton: null, afterDraw: null
         };
         state.renderer = buildRenderer(config);
+        if (!state.renderer) {
+            return;
+        }
         state.maxTextureSize = maxTextureSize(state.renderer);
-        state.scene = new THREE.Scene();
-        state.world = new THREE.Group();
-        state.scene.add(state.world);
-        state.camera = new THREE.PerspectiveCamera(config.fov, config.width / config.height, 1, SPHERE_RADIUS * 2);
+        /* The world turns only in the headset. */
+        state.world = new THREE.Matrix4();
+        state.xrProjection = new THREE.Matrix4();
+        state.xrView = new THREE.Matrix4();
+        state.camera = {
+            fov: 0, aspect: 0, projection: new THREE.Matrix4(), view: new THREE.Matrix4(), both: new THREE.Matrix4(),
+            origin: new THREE.Vector3(), up: new THREE.Vector3(0, 1, 0)
+        };
         state.target = new THREE.Vector3();
         state.scratch = new THREE.Vector3();
-        state.texture = buildTexture(video);
-        state.mesh = new THREE.Mesh(buildGeometry(state), new THREE.MeshBasicMaterial({ map: null }));
-        state.mesh.visible = false;
-        state.world.add(state.mesh);
-        container.appendChild(state.renderer.domElement);
+        useGeometry(state);
+        watchFrames(state);
+        container.appendChild(state.renderer.canvas);
         setView(state, config.lon, config.lat, config.fov);
         prepareOverlays(state);
         prepareControls(state);

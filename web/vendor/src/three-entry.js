@@ -1,42 +1,9 @@
-// The part of three.js the page player uses; everything else is shaken out.
-export {
-    WebGLRenderer,
-    Scene,
-    PerspectiveCamera,
-    OrthographicCamera,
-    SphereGeometry,
-    CylinderGeometry,
-    PlaneGeometry,
-    BufferGeometry,
-    BufferAttribute,
-    Float32BufferAttribute,
-    Mesh,
-    Group,
-    Object3D,
-    MeshBasicMaterial,
-    ShaderMaterial,
-    VideoTexture,
-    Texture,
-    CanvasTexture,
-    Sprite,
-    SpriteMaterial,
-    Color,
-    Vector2,
-    Vector3,
-    Spherical,
-    Euler,
-    Quaternion,
-    Matrix4,
-    Raycaster,
-    MathUtils,
-    Clock,
-    BackSide,
-    FrontSide,
-    DoubleSide,
-    SRGBColorSpace,
-    LinearSRGBColorSpace,
-    NoColorSpace,
-    LinearFilter,
-    RGBAFormat,
-    ClampToEdgeWrapping,
-} from 'three';
+// The page player draws with its own WebGL code; from three.js it keeps only the
+// vector and matrix arithmetic (view matrices, device orientation, hot-spot
+// directions). Taken from the sources, so nothing else comes along.
+export * as MathUtils from 'three/src/math/MathUtils.js';
+export { Vector3 } from 'three/src/math/Vector3.js';
+export { Quaternion } from 'three/src/math/Quaternion.js';
+export { Euler } from 'three/src/math/Euler.js';
+export { Matrix4 } from 'three/src/math/Matrix4.js';
+export { REVISION } from 'three/src/constants.js';
