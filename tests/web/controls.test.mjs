@@ -147,6 +147,10 @@ describe('control bar', () => {
       return found.length ? found.map((m) => [parseFloat(m.style.left), parseFloat(m.style.width)]) : null;
     }, undefined, { what: 'the marks' });
     assert.deepEqual(marks, [[25, 25]]);
+    // The marks leave the played part of the bar in sight above them.
+    const [mark, bar] = await page.evaluate(() => [document.querySelector('#total .hs-mark'), document.getElementById('total')]
+      .map((e) => e.getBoundingClientRect().height));
+    assert.ok(mark > 0 && mark <= bar / 2, `mark ${mark} px high in a ${bar} px bar`);
     assert.deepEqual(errors, []);
   });
 
