@@ -1029,9 +1029,6 @@
                 anyShown = true;
                 at = projectDirection(state, spot.direction);
             }
-            if (spot.sprite) {
-                spot.sprite.visible = inWindow(spot, time);
-            }
             if (at) {
                 spot.left = Math.round(state.box.left + at.x - ICON_SIZE / 2);
                 spot.top = Math.round(state.box.top + at.y - ICON_SIZE / 2);
@@ -1749,7 +1746,15 @@
         var j;
         var port;
         var sprite;
+        var time = state.video.currentTime;
         uploadFrame(state);
+        /* Checked before drawing, so a hot spot is in the very frame its window opens. */
+        for (j = 0; j < state.spots.length; j += 1) {
+            sprite = state.spots[j].sprite;
+            if (sprite) {
+                sprite.visible = inWindow(state.spots[j], time);
+            }
+        }
         gl.bindFramebuffer(gl.FRAMEBUFFER, layer.framebuffer);
         gl.clear(gl.COLOR_BUFFER_BIT);
         for (i = 0; i < views.length; i += 1) {
