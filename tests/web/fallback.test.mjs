@@ -3,7 +3,7 @@
 import assert from 'node:assert/strict';
 import { basename } from 'node:path';
 import { after, before, describe, test } from 'node:test';
-import { launch, openPage, pageSession, viewerState, waitFor } from './lib/browser.mjs';
+import { iconCentre, launch, openPage, pageSession, sample, seekTo, viewerState, waitFor } from './lib/browser.mjs';
 import { brokenMovie, patternMovie, smallMovie } from './lib/movie.mjs';
 import { buildTree } from './lib/tree.mjs';
 
@@ -130,6 +130,43 @@ describe('autoplay', () => {
     const state = await viewerState(page);
     assert.equal(state.muted, false);
     assert.equal(await coverText(page), null);
+    assert.deepEqual(errors, []);
+  });
+});
+
+// Canvases that give no context of these kinds, as a browser without them.
+const withoutContexts = (kinds) => (page) => page.addInitScript((refused) => {
+  const getContext = HTMLCanvasElement.prototype.getContext;
+  HTMLCanvasElement.prototype.getContext = function (kind, ...rest) {
+    return refused.includes(kind) ? null : getContext.call(this, kind, ...rest);
+  };
+}, kinds);
+
+function assertColour(actual, expected, where) {
+  const off = expected.map((c, i) => Math.abs(c - actual[i]));
+  assert.ok(Math.max(...off) <= 6, `${where}: expected ${expected}, got ${actual.slice(0, 3)}`);
+}
+
+describe('WebGL', () => {
+  test('with WebGL 1 only, the picture, a hot spot, seeking and the time are as with WebGL 2', async () => {
+    const { page, errors } = await session.open({ fov: 90 }, {
+      before: withoutContexts(['webgl2']),
+      hotSpots: [{ slot: 1, pos: 1, time: 1, yaw: 0, title: 'Door', link: 'door.html' }],
+    });
+    // A canvas holding a WebGL 2 context gives none of version 1.
+    assert.equal(await page.evaluate(() => document.querySelector('#container canvas').getContext('webgl')
+      instanceof WebGLRenderingContext), true);
+    await seekTo(page, 0.5);
+    assertColour(await sample(page, 275, 200), [255, 255, 255], 'centre (u = 0.5 marker)');
+    assertColour(await sample(page, 175, 200), [0, 255, 0], 'left of centre');
+    assert.equal(await iconCentre(page, 'hs1'), null, 'before its window');
+    await seekTo(page, 1.5);
+    const at = await iconCentre(page, 'hs1');
+    assert.ok(at && Math.abs(at[0] - 275) <= 2 && Math.abs(at[1] - 200) <= 2, `hot spot ahead: ${at}`);
+    await seekTo(page, 3.2);
+    assert.equal(await iconCentre(page, 'hs1'), null, 'after its window');
+    assert.equal(await page.textContent('#play_time'), '00:03 / 00:04');
+    assertColour(await sample(page, 275, 200), [255, 255, 255], 'centre after seeking');
     assert.deepEqual(errors, []);
   });
 });
