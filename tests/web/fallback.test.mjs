@@ -3,7 +3,9 @@
 import assert from 'node:assert/strict';
 import { basename } from 'node:path';
 import { after, before, describe, test } from 'node:test';
-import { iconCentre, launch, openPage, pageSession, sample, seekTo, viewerState, waitFor } from './lib/browser.mjs';
+import {
+  iconCentre, launch, openPage, pageSession, sample, seekTo, viewerState, waitFor, watchErrors,
+} from './lib/browser.mjs';
 import { brokenMovie, patternMovie, smallMovie } from './lib/movie.mjs';
 import { buildTree } from './lib/tree.mjs';
 
@@ -167,6 +169,28 @@ describe('WebGL', () => {
     assert.equal(await iconCentre(page, 'hs1'), null, 'after its window');
     assert.equal(await page.textContent('#play_time'), '00:03 / 00:04');
     assertColour(await sample(page, 275, 200), [255, 255, 255], 'centre after seeking');
+    assert.deepEqual(errors, []);
+  });
+
+  test('without any WebGL the page says why in words over the poster, and the movie stays silent', async () => {
+    const { url } = await session.serve({});
+    const page = await session.browser.context.newPage();
+    session.later(() => page.close());
+    const errors = watchErrors(page);
+    await withoutContexts(['webgl2', 'webgl', 'experimental-webgl'])(page);
+    await page.goto(url);
+    const text = await waitCover(page, 'the message');
+    assert.equal(text, 'This browser cannot draw 3D graphics: WebGL is off or missing. The 360 degree movie cannot be shown without it.');
+    const cover = await page.evaluate(() => {
+      const r = document.querySelector('.tessaly-cover').getBoundingClientRect();
+      return [r.left, r.top, r.width, r.height, getComputedStyle(document.querySelector('.tessaly-cover')).backgroundImage];
+    });
+    assert.deepEqual(cover.slice(0, 4), [0, 0, 550, 400], 'over the viewer');
+    assert.ok(cover[4].includes('images/poster.jpg'), cover[4]);
+    assert.equal(await page.evaluate(() => document.querySelectorAll('canvas').length), 0);
+    // Long enough for autoplay to have started it.
+    await page.waitForFunction(() => document.getElementById('video').readyState >= 2, undefined, { timeout: 30000 });
+    assert.equal(await page.evaluate(() => document.getElementById('video').paused), true);
     assert.deepEqual(errors, []);
   });
 });

@@ -67,7 +67,8 @@
         fromFile: "This page was opened from a file and this browser does not show a movie from a file in the 360 degree view.",
         runPreview: "To view it on this computer run:",
         previewCommand: "tessaly preview ",
-        crossSite: "The movie comes from another site that does not allow it to be shown in the 360 degree view."
+        crossSite: "The movie comes from another site that does not allow it to be shown in the 360 degree view.",
+        noWebGl: "This browser cannot draw 3D graphics: WebGL is off or missing. The 360 degree movie cannot be shown without it."
     };
 
     /* ---- configuration ---- */
@@ -724,7 +725,9 @@
             box.top = 0;
         }
         placeBox(state.container, box.left, box.top, box.width, box.height);
-        resizeRenderer(state.renderer, box.width, box.height);
+        if (state.renderer) {
+            resizeRenderer(state.renderer, box.width, box.height);
+        }
         state.dirty = true;
         if (state.controls) {
             placeBox(state.controls, box.left, box.top + box.height - barLift(state), box.width, null);
@@ -2056,6 +2059,16 @@
         return limit;
     }
 
+    /* Without WebGL nothing can be drawn: the poster says why, and the movie stays silent. */
+    function cannotDraw(state) {
+        prepareOverlays(state);
+        followWindow(state);
+        window.addEventListener("resize", function () {
+            followWindow(state);
+        }, false);
+        stopForGood(state, [TEXT.noWebGl]);
+    }
+
     function start() {
         var config = readConfig();
         var video = byId("video");
@@ -2077,6 +2090,7 @@
         };
         state.renderer = buildRenderer(config);
         if (!state.renderer) {
+            cannotDraw(state);
             return;
         }
         state.maxTextureSize = maxTextureSize(state.renderer);
