@@ -374,9 +374,10 @@
         return shader;
     }
 
-    function newTexture(gl) {
+    function newTexture(renderer) {
+        var gl = renderer.gl;
         var texture = gl.createTexture();
-        gl.bindTexture(gl.TEXTURE_2D, texture);
+        bindTexture(renderer, texture);
         gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_MIN_FILTER, gl.LINEAR);
         gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_MAG_FILTER, gl.LINEAR);
         gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_WRAP_S, gl.CLAMP_TO_EDGE);
@@ -392,6 +393,7 @@
         var canvas = document.createElement("canvas");
         var gl = openContext(canvas);
         var program;
+        var renderer;
         canvas.style.display = "block";
         if (!gl) {
             return null;
@@ -410,12 +412,15 @@
         gl.disable(gl.DEPTH_TEST);
         gl.blendFunc(gl.SRC_ALPHA, gl.ONE_MINUS_SRC_ALPHA);
         gl.clearColor(hexChannel(config.clearColour, 1), hexChannel(config.clearColour, 3), hexChannel(config.clearColour, 5), 1);
-        return {
-            canvas: canvas, gl: gl, matrix: gl.getUniformLocation(program, "matrix"), movie: newTexture(gl),
+        renderer = {
+            canvas: canvas, gl: gl, matrix: gl.getUniformLocation(program, "matrix"), movie: null,
             ratio: Math.min(window.devicePixelRatio || 1, 2), wideIndices: typeof WebGL2RenderingContext !== "undefined" &&
                 gl instanceof WebGL2RenderingContext || !!gl.getExtension("OES_element_index_uint"),
-            product: new THREE.Matrix4(), elements: new Float32Array(16), mesh: null
+            product: new THREE.Matrix4(), elements: new Float32Array(16), mesh: null,
+            bound: { texture: null, mesh: null, viewport: [0, 0, 0, 0], matrix: false }
         };
+        renderer.movie = newTexture(renderer);
+        return renderer;
     }
 
     /* Indices that do not fit 16 bits need 32-bit indices; without them the triangles are spelt out. */
@@ -443,6 +448,7 @@
         }
         gl.bindBuffer(gl.ARRAY_BUFFER, mesh.vertices);
         gl.bufferData(gl.ARRAY_BUFFER, new Float32Array(points), gl.STATIC_DRAW);
+        renderer.bound.mesh = null;
         return mesh;
     }
 
@@ -460,17 +466,54 @@
         state.renderer.mesh = uploadMesh(state.renderer, buildGeometry(state));
     }
 
-    function drawMesh(renderer, mesh, texture, projection, view, world) {
+    function bindTexture(renderer, texture) {
+        if (renderer.bound.texture !== texture) {
+            renderer.bound.texture = texture;
+            renderer.gl.bindTexture(renderer.gl.TEXTURE_2D, texture);
+        }
+    }
+
+    function setViewport(renderer, x, y, width, height) {
+        var port = renderer.bound.viewport;
+        if (port[0] !== x || port[1] !== y || port[2] !== width || port[3] !== height) {
+            port[0] = x;
+            port[1] = y;
+            port[2] = width;
+            port[3] = height;
+            renderer.gl.viewport(x, y, width, height);
+        }
+    }
+
+    /* The matrix goes up only when it changed: a still view costs no upload. */
+    function useMatrix(renderer, matrix) {
+        var from = matrix.elements;
+        var to = renderer.elements;
+        var same = renderer.bound.matrix;
+        var i;
+        for (i = 0; i < 16 && same; i += 1) {
+            same = to[i] === Math.fround(from[i]);
+        }
+        if (!same) {
+            to.set(from);
+            renderer.gl.uniformMatrix4fv(renderer.matrix, false, to);
+            renderer.bound.matrix = true;
+        }
+    }
+
+    function drawMesh(renderer, mesh, texture, matrix) {
         var gl = renderer.gl;
-        renderer.product.multiplyMatrices(projection, view).multiply(world);
-        renderer.elements.set(renderer.product.elements);
-        gl.uniformMatrix4fv(renderer.matrix, false, renderer.elements);
-        gl.bindTexture(gl.TEXTURE_2D, texture);
-        gl.bindBuffer(gl.ARRAY_BUFFER, mesh.vertices);
-        gl.vertexAttribPointer(0, 3, gl.FLOAT, false, 20, 0);
-        gl.vertexAttribPointer(1, 2, gl.FLOAT, false, 20, 12);
+        useMatrix(renderer, matrix);
+        bindTexture(renderer, texture);
+        if (renderer.bound.mesh !== mesh) {
+            renderer.bound.mesh = mesh;
+            gl.bindBuffer(gl.ARRAY_BUFFER, mesh.vertices);
+            gl.vertexAttribPointer(0, 3, gl.FLOAT, false, 20, 0);
+            gl.vertexAttribPointer(1, 2, gl.FLOAT, false, 20, 12);
+            if (mesh.indices) {
+                gl.bindBuffer(gl.ELEMENT_ARRAY_BUFFER, mesh.indices);
+            }
+        }
         if (mesh.indices) {
-            gl.bindBuffer(gl.ELEMENT_ARRAY_BUFFER, mesh.indices);
             gl.drawElements(gl.TRIANGLES, mesh.count, mesh.type, 0);
         } else {
             gl.drawArrays(gl.TRIANGLES, 0, mesh.count);
@@ -510,13 +553,14 @@
             state.fresh = true;
             video.requestVideoFrameCallback(presented);
         };
-        if ("requestVideoFrameCallback" in video) {
+        state.frameCallbacks = "requestVideoFrameCallback" in video;
+        if (state.frameCallbacks) {
             video.requestVideoFrameCallback(presented);
         }
     }
 
     function newFrame(state) {
-        if ("requestVideoFrameCallback" in state.video) {
+        if (state.frameCallbacks) {
             return state.fresh;
         }
         return frameStamp(state.video) !== state.drawn.stamp;
@@ -529,9 +573,11 @@
             return;
         }
         state.fresh = false;
-        state.drawn.stamp = frameStamp(state.video);
+        if (!state.frameCallbacks) {
+            state.drawn.stamp = frameStamp(state.video);
+        }
         if (state.video.readyState >= 2) {
-            gl.bindTexture(gl.TEXTURE_2D, state.renderer.movie);
+            bindTexture(state.renderer, state.renderer.movie);
             gl.texImage2D(gl.TEXTURE_2D, 0, gl.RGBA, gl.RGBA, gl.UNSIGNED_BYTE, state.video);
         }
     }
@@ -1690,9 +1736,9 @@
 
     function iconTexture(renderer, icon) {
         var gl = renderer.gl;
-        var texture = newTexture(gl);
+        var texture = newTexture(renderer);
         var upload = function () {
-            gl.bindTexture(gl.TEXTURE_2D, texture);
+            bindTexture(renderer, texture);
             gl.texImage2D(gl.TEXTURE_2D, 0, gl.RGBA, gl.RGBA, gl.UNSIGNED_BYTE, icon);
         };
         if (icon.complete && icon.naturalWidth > 0) {
@@ -1762,17 +1808,18 @@
         gl.clear(gl.COLOR_BUFFER_BIT);
         for (i = 0; i < views.length; i += 1) {
             port = layer.getViewport(views[i]);
-            gl.viewport(port.x, port.y, port.width, port.height);
+            setViewport(renderer, port.x, port.y, port.width, port.height);
             state.xrProjection.fromArray(views[i].projectionMatrix);
             state.xrView.fromArray(views[i].transform.inverse.matrix);
+            renderer.product.multiplyMatrices(state.xrProjection, state.xrView).multiply(state.world);
             if (state.ready) {
-                drawMesh(renderer, renderer.mesh, renderer.movie, state.xrProjection, state.xrView, state.world);
+                drawMesh(renderer, renderer.mesh, renderer.movie, renderer.product);
             }
             gl.enable(gl.BLEND);
             for (j = 0; j < state.spots.length; j += 1) {
                 sprite = state.spots[j].sprite;
                 if (sprite && sprite.visible) {
-                    drawMesh(renderer, sprite.mesh, sprite.texture, state.xrProjection, state.xrView, state.world);
+                    drawMesh(renderer, sprite.mesh, sprite.texture, renderer.product);
                 }
             }
             gl.disable(gl.BLEND);
@@ -1901,10 +1948,11 @@
         var gl = renderer.gl;
         aimCamera(state);
         uploadFrame(state);
-        gl.viewport(0, 0, renderer.canvas.width, renderer.canvas.height);
+        setViewport(renderer, 0, 0, renderer.canvas.width, renderer.canvas.height);
         gl.clear(gl.COLOR_BUFFER_BIT);
         if (state.ready) {
-            drawMesh(renderer, renderer.mesh, renderer.movie, state.camera.projection, state.camera.view, state.world);
+            /* The world turns only in the headset: here projection and view are the whole matrix. */
+            drawMesh(renderer, renderer.mesh, renderer.movie, state.camera.both);
         }
     }
 
