@@ -51,6 +51,8 @@
     var SPRITE_SIZE = 36;
     /* Radians between the gaze and a hot spot that a VR select still picks. */
     var VR_PICK_ANGLE = 0.15;
+    /* Milliseconds of one frame of a 60 Hz display. */
+    var DISPLAY_FRAME = 17;
 
     /* What the page says, in one place. */
     var TEXT = {
@@ -624,6 +626,12 @@
         var near = 1;
         var far = 2 * SPHERE_RADIUS;
         var focal;
+        if (camera.lon === state.lon && camera.lat === state.lat && camera.fov === state.fov && camera.aspect === aspect) {
+            return;
+        }
+        camera.lon = state.lon;
+        camera.lat = state.lat;
+        state.spotsStale = true;
         directionOf(columnOfView(state.lon), state.lat, state.target);
         if (camera.fov !== state.fov || camera.aspect !== aspect) {
             camera.fov = state.fov;
@@ -771,6 +779,7 @@
             box.top = 0;
         }
         placeBox(state.container, box.left, box.top, box.width, box.height);
+        state.spotsStale = true;
         if (state.renderer) {
             resizeRenderer(state.renderer, box.width, box.height);
         }
@@ -996,6 +1005,7 @@
             spot.icon = state.icons[spot.index];
             spot.left = null;
             spot.top = null;
+            spot.on = null;
             if (spot.icon) {
                 /* Attributes set this way are text, never markup. */
                 spot.icon.setAttribute("title", spot.title);
@@ -1057,27 +1067,39 @@
         if (x < 0 || x > box.width || y < 0 || y > box.height) {
             return null;
         }
-        return { x: x, y: y };
+        state.projected.x = x;
+        state.projected.y = y;
+        return state.projected;
     }
 
     function inWindow(spot, time) {
         return time >= spot.start && time <= spot.end;
     }
 
-    /* Shows each icon whose time window holds the movie time, at its direction. */
+    /*
+     * Shows each icon whose time window holds the movie time, at its direction. An
+     * icon is placed again only when its window, the view or the layout changed.
+     */
     function updateHotSpots(state) {
         var time = state.video.currentTime;
+        var stale = state.spotsStale;
         var anyShown = false;
+        var changed = stale;
         var index;
         var spot;
+        var on;
         var at;
+        state.spotsStale = false;
         for (index = 0; index < state.spots.length; index += 1) {
             spot = state.spots[index];
-            at = null;
-            if (inWindow(spot, time) && state.ready) {
-                anyShown = true;
-                at = projectDirection(state, spot.direction);
+            on = inWindow(spot, time) && state.ready;
+            anyShown = anyShown || on;
+            if (on === spot.on && !stale) {
+                continue;
             }
+            spot.on = on;
+            changed = true;
+            at = on ? projectDirection(state, spot.direction) : null;
             if (at) {
                 spot.left = Math.round(state.box.left + at.x - ICON_SIZE / 2);
                 spot.top = Math.round(state.box.top + at.y - ICON_SIZE / 2);
@@ -1088,7 +1110,8 @@
                 hide(spot.icon);
             }
         }
-        if (state.marker) {
+        if (state.marker && (anyShown !== state.anyShown || stale)) {
+            state.anyShown = anyShown;
             if (anyShown) {
                 placeBox(state.marker, state.box.left + state.box.width - ICON_SIZE - MARGIN, state.box.top + MARGIN,
                     null, null);
@@ -1097,7 +1120,7 @@
                 hide(state.marker);
             }
         }
-        if (state.focused) {
+        if (state.focused && changed) {
             placeTip(state);
         }
     }
@@ -1416,9 +1439,12 @@
         }
     }
 
+    /* Widths in hundredths of a percent; the text is made only when that changes. */
     function setWidthShare(element, share) {
-        if (element) {
-            put(element, "width", (clamp(share, 0, 1) * 100).toFixed(2) + "%");
+        var step = Math.round(clamp(share, 0, 1) * 10000);
+        if (element && element.tessalyShare !== step) {
+            element.tessalyShare = step;
+            put(element, "width", (step / 100).toFixed(2) + "%");
         }
     }
 
@@ -1439,10 +1465,24 @@
         if (!state.controls) {
             return;
         }
-        setText(bar.time, clockText(video.currentTime));
-        setText(bar.duration, clockText(duration));
+        if (Math.floor(video.currentTime) !== state.clock.time) {
+            state.clock.time = Math.floor(video.currentTime);
+            setText(bar.time, clockText(video.currentTime));
+        }
+        if (duration !== state.clock.duration) {
+            state.clock.duration = duration;
+            setText(bar.duration, clockText(duration));
+            updateBuffered(state);
+        }
         setWidthShare(bar.current, duration ? video.currentTime / duration : 0);
-        setWidthShare(bar.buffered, duration ? bufferedEnd(video) / duration : 0);
+    }
+
+    /* What is buffered changes only as the movie loads: read on its progress, not every frame. */
+    function updateBuffered(state) {
+        var duration = knownDuration(state.video);
+        if (state.controls) {
+            setWidthShare(state.bar.buffered, duration ? bufferedEnd(state.video) / duration : 0);
+        }
     }
 
     function showPlaying(state) {
@@ -1591,6 +1631,11 @@
         state.video.addEventListener("durationchange", function () {
             markHotSpots(state);
         }, false);
+        ["progress", "loadeddata", "canplaythrough", "seeked", "emptied"].forEach(function (name) {
+            state.video.addEventListener(name, function () {
+                updateBuffered(state);
+            }, false);
+        });
         showPlaying(state);
         markHotSpots(state);
     }
@@ -1985,16 +2030,31 @@
         return true;
     }
 
+    /*
+     * Under a low cap most animation frames would draw nothing, yet each costs the
+     * page a rendering update: a timer sleeps until about half a display frame
+     * before the next frame is due.
+     */
     function loop(state) {
+        var interval = state.config.fps > 0 ? 1000 / state.config.fps : 0;
+        var request = function () {
+            window.requestAnimationFrame(step);
+        };
         var step = function (time) {
             var at = typeof time === "number" ? time : now();
-            window.requestAnimationFrame(step);
+            var sleep;
             if (!state.xrSession && frameDue(state, at)) {
                 advancePan(state, at);
                 draw(state);
             }
+            sleep = state.lastDraw + interval * 0.9 - now() - DISPLAY_FRAME / 2;
+            if (sleep >= DISPLAY_FRAME / 2) {
+                window.setTimeout(request, sleep);
+            } else {
+                request();
+            }
         };
-        window.requestAnimationFrame(step);
+        request();
     }
 
     /* ---- page events ---- */
@@ -2134,6 +2194,7 @@
             cylinder: false, aspect: 2, reach: 90, ready: false, failed: false, failures: [],
             controls: null, bar: {}, buttons: [], volumeSteps: [], marks: [], marked: 0,
             stats: null, spots: [], icons: [], marker: null, focused: null, coverKind: "",
+            spotsStale: true, anyShown: null, projected: { x: 0, y: 0 }, clock: { time: -1, duration: -1 },
             motion: null, xrSession: null, xrPose: null, xrGaze: null, vrButton: null, afterDraw: null
         };
         state.renderer = buildRenderer(config);
@@ -2147,7 +2208,7 @@
         state.xrProjection = new THREE.Matrix4();
         state.xrView = new THREE.Matrix4();
         state.camera = {
-            fov: 0, aspect: 0, projection: new THREE.Matrix4(), view: new THREE.Matrix4(), both: new THREE.Matrix4(),
+            lon: NaN, lat: NaN, fov: 0, aspect: 0, projection: new THREE.Matrix4(), view: new THREE.Matrix4(), both: new THREE.Matrix4(),
             origin: new THREE.Vector3(), up: new THREE.Vector3(0, 1, 0)
         };
         state.target = new THREE.Vector3();
