@@ -3,7 +3,9 @@
 import assert from 'node:assert/strict';
 import { basename } from 'node:path';
 import { after, before, describe, test } from 'node:test';
-import { launch, openPage, pageSession, viewerState, waitFor } from './lib/browser.mjs';
+import {
+  iconCentre, launch, openPage, pageSession, sample, seekTo, viewerState, waitFor, watchErrors,
+} from './lib/browser.mjs';
 import { brokenMovie, patternMovie, smallMovie } from './lib/movie.mjs';
 import { buildTree } from './lib/tree.mjs';
 
@@ -130,6 +132,65 @@ describe('autoplay', () => {
     const state = await viewerState(page);
     assert.equal(state.muted, false);
     assert.equal(await coverText(page), null);
+    assert.deepEqual(errors, []);
+  });
+});
+
+// Canvases that give no context of these kinds, as a browser without them.
+const withoutContexts = (kinds) => (page) => page.addInitScript((refused) => {
+  const getContext = HTMLCanvasElement.prototype.getContext;
+  HTMLCanvasElement.prototype.getContext = function (kind, ...rest) {
+    return refused.includes(kind) ? null : getContext.call(this, kind, ...rest);
+  };
+}, kinds);
+
+function assertColour(actual, expected, where) {
+  const off = expected.map((c, i) => Math.abs(c - actual[i]));
+  assert.ok(Math.max(...off) <= 6, `${where}: expected ${expected}, got ${actual.slice(0, 3)}`);
+}
+
+describe('WebGL', () => {
+  test('with WebGL 1 only, the picture, a hot spot, seeking and the time are as with WebGL 2', async () => {
+    const { page, errors } = await session.open({ fov: 90 }, {
+      before: withoutContexts(['webgl2']),
+      hotSpots: [{ slot: 1, pos: 1, time: 1, yaw: 0, title: 'Door', link: 'door.html' }],
+    });
+    // A canvas holding a WebGL 2 context gives none of version 1.
+    assert.equal(await page.evaluate(() => document.querySelector('#container canvas').getContext('webgl')
+      instanceof WebGLRenderingContext), true);
+    await seekTo(page, 0.5);
+    assertColour(await sample(page, 275, 200), [255, 255, 255], 'centre (u = 0.5 marker)');
+    assertColour(await sample(page, 175, 200), [0, 255, 0], 'left of centre');
+    assert.equal(await iconCentre(page, 'hs1'), null, 'before its window');
+    await seekTo(page, 1.5);
+    const at = await iconCentre(page, 'hs1');
+    assert.ok(at && Math.abs(at[0] - 275) <= 2 && Math.abs(at[1] - 200) <= 2, `hot spot ahead: ${at}`);
+    await seekTo(page, 3.2);
+    assert.equal(await iconCentre(page, 'hs1'), null, 'after its window');
+    assert.equal(await page.textContent('#play_time'), '00:03 / 00:04');
+    assertColour(await sample(page, 275, 200), [255, 255, 255], 'centre after seeking');
+    assert.deepEqual(errors, []);
+  });
+
+  test('without any WebGL the page says why in words over the poster, and the movie stays silent', async () => {
+    const { url } = await session.serve({});
+    const page = await session.browser.context.newPage();
+    session.later(() => page.close());
+    const errors = watchErrors(page);
+    await withoutContexts(['webgl2', 'webgl', 'experimental-webgl'])(page);
+    await page.goto(url);
+    const text = await waitCover(page, 'the message');
+    assert.equal(text, 'This browser cannot draw 3D graphics: WebGL is off or missing. The 360 degree movie cannot be shown without it.');
+    const cover = await page.evaluate(() => {
+      const r = document.querySelector('.tessaly-cover').getBoundingClientRect();
+      return [r.left, r.top, r.width, r.height, getComputedStyle(document.querySelector('.tessaly-cover')).backgroundImage];
+    });
+    assert.deepEqual(cover.slice(0, 4), [0, 0, 550, 400], 'over the viewer');
+    assert.ok(cover[4].includes('images/poster.jpg'), cover[4]);
+    assert.equal(await page.evaluate(() => document.querySelectorAll('canvas').length), 0);
+    // Long enough for autoplay to have started it.
+    await page.waitForFunction(() => document.getElementById('video').readyState >= 2, undefined, { timeout: 30000 });
+    assert.equal(await page.evaluate(() => document.getElementById('video').paused), true);
     assert.deepEqual(errors, []);
   });
 });

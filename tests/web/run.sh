@@ -21,5 +21,5 @@ fi
 
 export TESSALY_CHROMIUM="$chromium"
 exec node --test compact.test.mjs viewer.test.mjs hotspots.test.mjs projection.test.mjs controls.test.mjs \
-  mobile.test.mjs fallback.test.mjs \
+  mobile.test.mjs fallback.test.mjs xr.test.mjs \
   published.test.mjs

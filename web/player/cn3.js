@@ -51,6 +51,8 @@
     var SPRITE_SIZE = 36;
     /* Radians between the gaze and a hot spot that a VR select still picks. */
     var VR_PICK_ANGLE = 0.15;
+    /* Milliseconds of one frame of a 60 Hz display. */
+    var DISPLAY_FRAME = 17;
 
     /* What the page says, in one place. */
     var TEXT = {
@@ -67,7 +69,8 @@
         fromFile: "This page was opened from a file and this browser does not show a movie from a file in the 360 degree view.",
         runPreview: "To view it on this computer run:",
         previewCommand: "tessaly preview ",
-        crossSite: "The movie comes from another site that does not allow it to be shown in the 360 degree view."
+        crossSite: "The movie comes from another site that does not allow it to be shown in the 360 degree view.",
+        noWebGl: "This browser cannot draw 3D graphics: WebGL is off or missing. The 360 degree movie cannot be shown without it."
     };
 
     /* ---- configuration ---- */
@@ -373,9 +376,10 @@
         return shader;
     }
 
-    function newTexture(gl) {
+    function newTexture(renderer) {
+        var gl = renderer.gl;
         var texture = gl.createTexture();
-        gl.bindTexture(gl.TEXTURE_2D, texture);
+        bindTexture(renderer, texture);
         gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_MIN_FILTER, gl.LINEAR);
         gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_MAG_FILTER, gl.LINEAR);
         gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_WRAP_S, gl.CLAMP_TO_EDGE);
@@ -391,6 +395,7 @@
         var canvas = document.createElement("canvas");
         var gl = openContext(canvas);
         var program;
+        var renderer;
         canvas.style.display = "block";
         if (!gl) {
             return null;
@@ -409,12 +414,15 @@
         gl.disable(gl.DEPTH_TEST);
         gl.blendFunc(gl.SRC_ALPHA, gl.ONE_MINUS_SRC_ALPHA);
         gl.clearColor(hexChannel(config.clearColour, 1), hexChannel(config.clearColour, 3), hexChannel(config.clearColour, 5), 1);
-        return {
-            canvas: canvas, gl: gl, matrix: gl.getUniformLocation(program, "matrix"), movie: newTexture(gl),
+        renderer = {
+            canvas: canvas, gl: gl, matrix: gl.getUniformLocation(program, "matrix"), movie: null,
             ratio: Math.min(window.devicePixelRatio || 1, 2), wideIndices: typeof WebGL2RenderingContext !== "undefined" &&
                 gl instanceof WebGL2RenderingContext || !!gl.getExtension("OES_element_index_uint"),
-            product: new THREE.Matrix4(), elements: new Float32Array(16), mesh: null
+            product: new THREE.Matrix4(), elements: new Float32Array(16), mesh: null,
+            bound: { texture: null, mesh: null, viewport: [0, 0, 0, 0], matrix: false }
         };
+        renderer.movie = newTexture(renderer);
+        return renderer;
     }
 
     /* Indices that do not fit 16 bits need 32-bit indices; without them the triangles are spelt out. */
@@ -442,6 +450,7 @@
         }
         gl.bindBuffer(gl.ARRAY_BUFFER, mesh.vertices);
         gl.bufferData(gl.ARRAY_BUFFER, new Float32Array(points), gl.STATIC_DRAW);
+        renderer.bound.mesh = null;
         return mesh;
     }
 
@@ -459,17 +468,54 @@
         state.renderer.mesh = uploadMesh(state.renderer, buildGeometry(state));
     }
 
-    function drawMesh(renderer, mesh, texture, projection, view, world) {
+    function bindTexture(renderer, texture) {
+        if (renderer.bound.texture !== texture) {
+            renderer.bound.texture = texture;
+            renderer.gl.bindTexture(renderer.gl.TEXTURE_2D, texture);
+        }
+    }
+
+    function setViewport(renderer, x, y, width, height) {
+        var port = renderer.bound.viewport;
+        if (port[0] !== x || port[1] !== y || port[2] !== width || port[3] !== height) {
+            port[0] = x;
+            port[1] = y;
+            port[2] = width;
+            port[3] = height;
+            renderer.gl.viewport(x, y, width, height);
+        }
+    }
+
+    /* The matrix goes up only when it changed: a still view costs no upload. */
+    function useMatrix(renderer, matrix) {
+        var from = matrix.elements;
+        var to = renderer.elements;
+        var same = renderer.bound.matrix;
+        var i;
+        for (i = 0; i < 16 && same; i += 1) {
+            same = to[i] === Math.fround(from[i]);
+        }
+        if (!same) {
+            to.set(from);
+            renderer.gl.uniformMatrix4fv(renderer.matrix, false, to);
+            renderer.bound.matrix = true;
+        }
+    }
+
+    function drawMesh(renderer, mesh, texture, matrix) {
         var gl = renderer.gl;
-        renderer.product.multiplyMatrices(projection, view).multiply(world);
-        renderer.elements.set(renderer.product.elements);
-        gl.uniformMatrix4fv(renderer.matrix, false, renderer.elements);
-        gl.bindTexture(gl.TEXTURE_2D, texture);
-        gl.bindBuffer(gl.ARRAY_BUFFER, mesh.vertices);
-        gl.vertexAttribPointer(0, 3, gl.FLOAT, false, 20, 0);
-        gl.vertexAttribPointer(1, 2, gl.FLOAT, false, 20, 12);
+        useMatrix(renderer, matrix);
+        bindTexture(renderer, texture);
+        if (renderer.bound.mesh !== mesh) {
+            renderer.bound.mesh = mesh;
+            gl.bindBuffer(gl.ARRAY_BUFFER, mesh.vertices);
+            gl.vertexAttribPointer(0, 3, gl.FLOAT, false, 20, 0);
+            gl.vertexAttribPointer(1, 2, gl.FLOAT, false, 20, 12);
+            if (mesh.indices) {
+                gl.bindBuffer(gl.ELEMENT_ARRAY_BUFFER, mesh.indices);
+            }
+        }
         if (mesh.indices) {
-            gl.bindBuffer(gl.ELEMENT_ARRAY_BUFFER, mesh.indices);
             gl.drawElements(gl.TRIANGLES, mesh.count, mesh.type, 0);
         } else {
             gl.drawArrays(gl.TRIANGLES, 0, mesh.count);
@@ -509,13 +555,14 @@
             state.fresh = true;
             video.requestVideoFrameCallback(presented);
         };
-        if ("requestVideoFrameCallback" in video) {
+        state.frameCallbacks = "requestVideoFrameCallback" in video;
+        if (state.frameCallbacks) {
             video.requestVideoFrameCallback(presented);
         }
     }
 
     function newFrame(state) {
-        if ("requestVideoFrameCallback" in state.video) {
+        if (state.frameCallbacks) {
             return state.fresh;
         }
         return frameStamp(state.video) !== state.drawn.stamp;
@@ -528,9 +575,11 @@
             return;
         }
         state.fresh = false;
-        state.drawn.stamp = frameStamp(state.video);
+        if (!state.frameCallbacks) {
+            state.drawn.stamp = frameStamp(state.video);
+        }
         if (state.video.readyState >= 2) {
-            gl.bindTexture(gl.TEXTURE_2D, state.renderer.movie);
+            bindTexture(state.renderer, state.renderer.movie);
             gl.texImage2D(gl.TEXTURE_2D, 0, gl.RGBA, gl.RGBA, gl.UNSIGNED_BYTE, state.video);
         }
     }
@@ -577,6 +626,12 @@
         var near = 1;
         var far = 2 * SPHERE_RADIUS;
         var focal;
+        if (camera.lon === state.lon && camera.lat === state.lat && camera.fov === state.fov && camera.aspect === aspect) {
+            return;
+        }
+        camera.lon = state.lon;
+        camera.lat = state.lat;
+        state.spotsStale = true;
         directionOf(columnOfView(state.lon), state.lat, state.target);
         if (camera.fov !== state.fov || camera.aspect !== aspect) {
             camera.fov = state.fov;
@@ -724,7 +779,10 @@
             box.top = 0;
         }
         placeBox(state.container, box.left, box.top, box.width, box.height);
-        resizeRenderer(state.renderer, box.width, box.height);
+        state.spotsStale = true;
+        if (state.renderer) {
+            resizeRenderer(state.renderer, box.width, box.height);
+        }
         state.dirty = true;
         if (state.controls) {
             placeBox(state.controls, box.left, box.top + box.height - barLift(state), box.width, null);
@@ -947,6 +1005,7 @@
             spot.icon = state.icons[spot.index];
             spot.left = null;
             spot.top = null;
+            spot.on = null;
             if (spot.icon) {
                 /* Attributes set this way are text, never markup. */
                 spot.icon.setAttribute("title", spot.title);
@@ -1008,30 +1067,39 @@
         if (x < 0 || x > box.width || y < 0 || y > box.height) {
             return null;
         }
-        return { x: x, y: y };
+        state.projected.x = x;
+        state.projected.y = y;
+        return state.projected;
     }
 
     function inWindow(spot, time) {
         return time >= spot.start && time <= spot.end;
     }
 
-    /* Shows each icon whose time window holds the movie time, at its direction. */
+    /*
+     * Shows each icon whose time window holds the movie time, at its direction. An
+     * icon is placed again only when its window, the view or the layout changed.
+     */
     function updateHotSpots(state) {
         var time = state.video.currentTime;
+        var stale = state.spotsStale;
         var anyShown = false;
+        var changed = stale;
         var index;
         var spot;
+        var on;
         var at;
+        state.spotsStale = false;
         for (index = 0; index < state.spots.length; index += 1) {
             spot = state.spots[index];
-            at = null;
-            if (inWindow(spot, time) && state.ready) {
-                anyShown = true;
-                at = projectDirection(state, spot.direction);
+            on = inWindow(spot, time) && state.ready;
+            anyShown = anyShown || on;
+            if (on === spot.on && !stale) {
+                continue;
             }
-            if (spot.sprite) {
-                spot.sprite.visible = inWindow(spot, time);
-            }
+            spot.on = on;
+            changed = true;
+            at = on ? projectDirection(state, spot.direction) : null;
             if (at) {
                 spot.left = Math.round(state.box.left + at.x - ICON_SIZE / 2);
                 spot.top = Math.round(state.box.top + at.y - ICON_SIZE / 2);
@@ -1042,7 +1110,8 @@
                 hide(spot.icon);
             }
         }
-        if (state.marker) {
+        if (state.marker && (anyShown !== state.anyShown || stale)) {
+            state.anyShown = anyShown;
             if (anyShown) {
                 placeBox(state.marker, state.box.left + state.box.width - ICON_SIZE - MARGIN, state.box.top + MARGIN,
                     null, null);
@@ -1051,7 +1120,7 @@
                 hide(state.marker);
             }
         }
-        if (state.focused) {
+        if (state.focused && changed) {
             placeTip(state);
         }
     }
@@ -1370,9 +1439,12 @@
         }
     }
 
+    /* Widths in hundredths of a percent; the text is made only when that changes. */
     function setWidthShare(element, share) {
-        if (element) {
-            put(element, "width", (clamp(share, 0, 1) * 100).toFixed(2) + "%");
+        var step = Math.round(clamp(share, 0, 1) * 10000);
+        if (element && element.tessalyShare !== step) {
+            element.tessalyShare = step;
+            put(element, "width", (step / 100).toFixed(2) + "%");
         }
     }
 
@@ -1393,10 +1465,24 @@
         if (!state.controls) {
             return;
         }
-        setText(bar.time, clockText(video.currentTime));
-        setText(bar.duration, clockText(duration));
+        if (Math.floor(video.currentTime) !== state.clock.time) {
+            state.clock.time = Math.floor(video.currentTime);
+            setText(bar.time, clockText(video.currentTime));
+        }
+        if (duration !== state.clock.duration) {
+            state.clock.duration = duration;
+            setText(bar.duration, clockText(duration));
+            updateBuffered(state);
+        }
         setWidthShare(bar.current, duration ? video.currentTime / duration : 0);
-        setWidthShare(bar.buffered, duration ? bufferedEnd(video) / duration : 0);
+    }
+
+    /* What is buffered changes only as the movie loads: read on its progress, not every frame. */
+    function updateBuffered(state) {
+        var duration = knownDuration(state.video);
+        if (state.controls) {
+            setWidthShare(state.bar.buffered, duration ? bufferedEnd(state.video) / duration : 0);
+        }
     }
 
     function showPlaying(state) {
@@ -1545,6 +1631,11 @@
         state.video.addEventListener("durationchange", function () {
             markHotSpots(state);
         }, false);
+        ["progress", "loadeddata", "canplaythrough", "seeked", "emptied"].forEach(function (name) {
+            state.video.addEventListener(name, function () {
+                updateBuffered(state);
+            }, false);
+        });
         showPlaying(state);
         markHotSpots(state);
     }
@@ -1690,9 +1781,9 @@
 
     function iconTexture(renderer, icon) {
         var gl = renderer.gl;
-        var texture = newTexture(gl);
+        var texture = newTexture(renderer);
         var upload = function () {
-            gl.bindTexture(gl.TEXTURE_2D, texture);
+            bindTexture(renderer, texture);
             gl.texImage2D(gl.TEXTURE_2D, 0, gl.RGBA, gl.RGBA, gl.UNSIGNED_BYTE, icon);
         };
         if (icon.complete && icon.naturalWidth > 0) {
@@ -1749,22 +1840,31 @@
         var j;
         var port;
         var sprite;
+        var time = state.video.currentTime;
         uploadFrame(state);
+        /* Checked before drawing, so a hot spot is in the very frame its window opens. */
+        for (j = 0; j < state.spots.length; j += 1) {
+            sprite = state.spots[j].sprite;
+            if (sprite) {
+                sprite.visible = inWindow(state.spots[j], time);
+            }
+        }
         gl.bindFramebuffer(gl.FRAMEBUFFER, layer.framebuffer);
         gl.clear(gl.COLOR_BUFFER_BIT);
         for (i = 0; i < views.length; i += 1) {
             port = layer.getViewport(views[i]);
-            gl.viewport(port.x, port.y, port.width, port.height);
+            setViewport(renderer, port.x, port.y, port.width, port.height);
             state.xrProjection.fromArray(views[i].projectionMatrix);
             state.xrView.fromArray(views[i].transform.inverse.matrix);
+            renderer.product.multiplyMatrices(state.xrProjection, state.xrView).multiply(state.world);
             if (state.ready) {
-                drawMesh(renderer, renderer.mesh, renderer.movie, state.xrProjection, state.xrView, state.world);
+                drawMesh(renderer, renderer.mesh, renderer.movie, renderer.product);
             }
             gl.enable(gl.BLEND);
             for (j = 0; j < state.spots.length; j += 1) {
                 sprite = state.spots[j].sprite;
                 if (sprite && sprite.visible) {
-                    drawMesh(renderer, sprite.mesh, sprite.texture, state.xrProjection, state.xrView, state.world);
+                    drawMesh(renderer, sprite.mesh, sprite.texture, renderer.product);
                 }
             }
             gl.disable(gl.BLEND);
@@ -1893,10 +1993,11 @@
         var gl = renderer.gl;
         aimCamera(state);
         uploadFrame(state);
-        gl.viewport(0, 0, renderer.canvas.width, renderer.canvas.height);
+        setViewport(renderer, 0, 0, renderer.canvas.width, renderer.canvas.height);
         gl.clear(gl.COLOR_BUFFER_BIT);
         if (state.ready) {
-            drawMesh(renderer, renderer.mesh, renderer.movie, state.camera.projection, state.camera.view, state.world);
+            /* The world turns only in the headset: here projection and view are the whole matrix. */
+            drawMesh(renderer, renderer.mesh, renderer.movie, state.camera.both);
         }
     }
 
@@ -1929,16 +2030,31 @@
         return true;
     }
 
+    /*
+     * Under a low cap most animation frames would draw nothing, yet each costs the
+     * page a rendering update: a timer sleeps until about half a display frame
+     * before the next frame is due.
+     */
     function loop(state) {
+        var interval = state.config.fps > 0 ? 1000 / state.config.fps : 0;
+        var request = function () {
+            window.requestAnimationFrame(step);
+        };
         var step = function (time) {
             var at = typeof time === "number" ? time : now();
-            window.requestAnimationFrame(step);
+            var sleep;
             if (!state.xrSession && frameDue(state, at)) {
                 advancePan(state, at);
                 draw(state);
             }
+            sleep = state.lastDraw + interval * 0.9 - now() - DISPLAY_FRAME / 2;
+            if (sleep >= DISPLAY_FRAME / 2) {
+                window.setTimeout(request, sleep);
+            } else {
+                request();
+            }
         };
-        window.requestAnimationFrame(step);
+        request();
     }
 
     /* ---- page events ---- */
@@ -2051,6 +2167,16 @@
         return limit;
     }
 
+    /* Without WebGL nothing can be drawn: the poster says why, and the movie stays silent. */
+    function cannotDraw(state) {
+        prepareOverlays(state);
+        followWindow(state);
+        window.addEventListener("resize", function () {
+            followWindow(state);
+        }, false);
+        stopForGood(state, [TEXT.noWebGl]);
+    }
+
     function start() {
         var config = readConfig();
         var video = byId("video");
@@ -2068,10 +2194,12 @@
             cylinder: false, aspect: 2, reach: 90, ready: false, failed: false, failures: [],
             controls: null, bar: {}, buttons: [], volumeSteps: [], marks: [], marked: 0,
             stats: null, spots: [], icons: [], marker: null, focused: null, coverKind: "",
+            spotsStale: true, anyShown: null, projected: { x: 0, y: 0 }, clock: { time: -1, duration: -1 },
             motion: null, xrSession: null, xrPose: null, xrGaze: null, vrButton: null, afterDraw: null
         };
         state.renderer = buildRenderer(config);
         if (!state.renderer) {
+            cannotDraw(state);
             return;
         }
         state.maxTextureSize = maxTextureSize(state.renderer);
@@ -2080,7 +2208,7 @@
         state.xrProjection = new THREE.Matrix4();
         state.xrView = new THREE.Matrix4();
         state.camera = {
-            fov: 0, aspect: 0, projection: new THREE.Matrix4(), view: new THREE.Matrix4(), both: new THREE.Matrix4(),
+            lon: NaN, lat: NaN, fov: 0, aspect: 0, projection: new THREE.Matrix4(), view: new THREE.Matrix4(), both: new THREE.Matrix4(),
             origin: new THREE.Vector3(), up: new THREE.Vector3(0, 1, 0)
         };
         state.target = new THREE.Vector3();
