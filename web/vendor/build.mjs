@@ -11,7 +11,7 @@ const common = {
     bundle: true,
     minify: true,
     format: 'iife',
-    target: ['es2020'],
+    target: ['es2017', 'safari11'],
     platform: 'browser',
     charset: 'utf8',
     legalComments: 'inline',
