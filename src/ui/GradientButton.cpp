@@ -11,30 +11,25 @@ const QString& processText() {
     return text;
 }
 
-// The thin edge a static-edge control has around its client area.
-void drawStaticEdge(QPainter& p, const QRect& r) {
-    p.setPen(QColor(160, 160, 160));
+// One bevel around `r`: `dark` along the top and left, `light` along the bottom and right.
+void drawBevel(QPainter& p, const QRect& r, const QColor& dark, const QColor& light) {
+    p.setPen(dark);
     p.drawLine(r.topLeft(), r.topRight());
     p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(QColor(255, 255, 255));
+    p.setPen(light);
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
 }
 
+// The thin edge a static-edge control has around its client area.
+void drawStaticEdge(QPainter& p, const QRect& r) {
+    drawBevel(p, r, QColor(160, 160, 160), QColor(255, 255, 255));
+}
+
+// The pressed face: the static edge with a darker bevel inside it.
 void drawSunkenEdge(QPainter& p, const QRect& r) {
-    p.setPen(QColor(160, 160, 160));
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(QColor(255, 255, 255));
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
-    const QRect in = r.adjusted(1, 1, -1, -1);
-    p.setPen(QColor(105, 105, 105));
-    p.drawLine(in.topLeft(), in.topRight());
-    p.drawLine(in.topLeft(), in.bottomLeft());
-    p.setPen(QColor(227, 227, 227));
-    p.drawLine(in.bottomLeft(), in.bottomRight());
-    p.drawLine(in.topRight(), in.bottomRight());
+    drawStaticEdge(p, r);
+    drawBevel(p, r.adjusted(1, 1, -1, -1), QColor(105, 105, 105), QColor(227, 227, 227));
 }
 
 }  // namespace
