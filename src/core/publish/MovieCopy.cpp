@@ -12,78 +12,12 @@
 #include <string>
 #include <system_error>
 
-#include "core/text/FileDescriptor.h"
+#include "core/platform/FileSystem.h"
 
 namespace tessaly::publish {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The copy in progress: an unnamed file in the target folder where the file
-// system offers one (it vanishes by itself if the process dies), else a
-// hidden named one that failure paths remove.
-class Temporary {
-public:
-    Temporary(const fs::path& folder, const fs::path& target) : folder_(folder), target_(target) {}
-    Temporary(const Temporary&) = delete;
-    Temporary& operator=(const Temporary&) = delete;
-    ~Temporary() {
-        fd_.reset();
-        if (!named_.empty()) ::unlink(named_.c_str());
-    }
-
-    // errno on failure, 0 on success.
-    int open() {
-        const int fd = ::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            fd_.reset(fd);
-            return 0;
-        }
-        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return errno;
-        for (int attempt = 0; attempt < 16; ++attempt) {
-            const fs::path candidate = text::temporarySibling(target_);
-            const int named = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (named >= 0) {
-                fd_.reset(named);
-                named_ = candidate;
-                return 0;
-            }
-            if (errno != EEXIST) return errno;
-        }
-        return EEXIST;
-    }
-
-    int fd() const { return fd_.get(); }
-
-    // Puts the copy in the target's place, flushed to disk first when asked. errno or 0.
-    int commit(text::Flush flush) {
-        if (flush == text::Flush::ToDisk && ::fsync(fd_.get()) != 0) return errno;
-        if (named_.empty()) {
-            // An unnamed file gets a name first; rename then replaces the target
-            // in one step, which linkat cannot do.
-            const std::string self = "/proc/self/fd/" + std::to_string(fd_.get());
-            for (int attempt = 0; attempt < 16 && named_.empty(); ++attempt) {
-                const fs::path candidate = text::temporarySibling(target_);
-                if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-                    named_ = candidate;
-                } else if (errno != EEXIST) {
-                    return errno;
-                }
-            }
-            if (named_.empty()) return EEXIST;
-        }
-        if (::close(fd_.release()) != 0) return errno;
-        if (::rename(named_.c_str(), target_.c_str()) != 0) return errno;
-        named_.clear();
-        return 0;
-    }
-
-private:
-    fs::path folder_;
-    fs::path target_;
-    fs::path named_;
-    text::FileDescriptor fd_;
-};
 
 enum class Step { Done, Fallback, Failed };
 
@@ -116,7 +50,7 @@ MovieCopyResult copyMovie(const fs::path& movie, const fs::path& folder, const C
     };
     if (!movie.has_filename()) return fail(movie, "read", EISDIR);
 
-    text::FileDescriptor in(::open(movie.c_str(), O_RDONLY | O_CLOEXEC));
+    platform::FileDescriptor in(::open(movie.c_str(), O_RDONLY | O_CLOEXEC));
     if (!in.valid()) return fail(movie, "open", errno);
     struct stat info {};
     if (::fstat(in.get(), &info) != 0) return fail(movie, "read", errno);
@@ -130,8 +64,9 @@ MovieCopyResult copyMovie(const fs::path& movie, const fs::path& folder, const C
         return result;
     }
 
-    Temporary temporary(folder, result.target);
-    if (const int error = temporary.open()) return fail(result.target, "write", error);
+    // An unnamed file where the system has them: a killed copy leaves nothing.
+    platform::TemporaryFile temporary;
+    if (const int error = temporary.create(result.target)) return fail(result.target, "write", error);
     const int out = temporary.fd();
 
     std::uint64_t done = 0;
@@ -168,7 +103,10 @@ MovieCopyResult copyMovie(const fs::path& movie, const fs::path& folder, const C
         }
     }
     if (progress && done == 0) progress(0, 0);
-    if (const int error = temporary.commit(options.flush)) return fail(result.target, "write", error);
+    if (options.flush == text::Flush::ToDisk) {
+        if (const int error = temporary.sync()) return fail(result.target, "write", error);
+    }
+    if (const int error = temporary.replaceTarget()) return fail(result.target, "write", error);
     return result;
 }
 

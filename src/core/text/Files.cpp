@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <system_error>
 
-#include "core/text/FileDescriptor.h"
+#include "core/platform/FileSystem.h"
 
 namespace tessaly::text {
 namespace {
@@ -46,12 +46,12 @@ std::optional<FileError> writeFileAtomic(const std::filesystem::path& target, st
     std::filesystem::path temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temporary = temporarySibling(target);
+        temporary = platform::temporarySibling(target);
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) return errnoError(target, "write", errno);
-    FileDescriptor file(fd);
+    platform::FileDescriptor file(fd);
 
     const auto fail = [&](int errorNumber) {
         file.reset();
@@ -73,7 +73,7 @@ ReadResult readFile(const std::filesystem::path& path) {
         result.error = errnoError(path, "open", errno);
         return result;
     }
-    FileDescriptor file(fd);
+    platform::FileDescriptor file(fd);
     struct stat info {};
     if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
         result.error = errnoError(path, "read", EISDIR);

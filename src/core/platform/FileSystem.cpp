@@ -1,0 +1,263 @@
+#include "core/platform/FileSystem.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <memory>
+#include <random>
+#include <string_view>
+
+namespace tessaly::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kTemporaryMark = ".tmp-";
+constexpr std::string_view kTemporaryChars = "abcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t kTemporaryRandomChars = 8;
+constexpr int kNameAttempts = 16;
+
+FileKind kindOf(mode_t mode) {
+    if (S_ISREG(mode)) return FileKind::Regular;
+    if (S_ISDIR(mode)) return FileKind::Folder;
+    return FileKind::Other;
+}
+
+FileStatus statusOf(const struct stat& info) {
+    return FileStatus{kindOf(info.st_mode), 0, static_cast<std::uint64_t>(info.st_size),
+                      static_cast<unsigned>(info.st_mode & 07777)};
+}
+
+// ".NAME.tmp-xxxxxxxx", as temporarySibling makes them.
+bool isTemporaryName(std::string_view name) {
+    const std::size_t tail = kTemporaryMark.size() + kTemporaryRandomChars;
+    if (name.size() < 2 + tail || name.front() != '.') return false;
+    const std::string_view mark = name.substr(name.size() - tail, kTemporaryMark.size());
+    const std::string_view random = name.substr(name.size() - kTemporaryRandomChars);
+    return mark == kTemporaryMark && random.find_first_not_of(kTemporaryChars) == std::string_view::npos;
+}
+
+// A rename the file system cannot do atomically in the asked way.
+bool unsupported(int errorNumber) {
+    return errorNumber == EINVAL || errorNumber == ENOSYS || errorNumber == EOPNOTSUPP;
+}
+
+}  // namespace
+
+void FileDescriptor::reset(int fd) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = fd;
+}
+
+FileStatus fileStatus(const fs::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) return statusOf(info);
+    FileStatus status;
+    if (errno != ENOENT && errno != ENOTDIR) status.error = errno;
+    return status;
+}
+
+OpenedFile openRegularFile(const fs::path& path) {
+    OpenedFile opened;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        opened.status.error = errno;
+        return opened;
+    }
+    opened.status = statusOf(info);
+    if (opened.status.kind != FileKind::Regular) return opened;
+    // Not blocking: the path may have become a FIFO since it was looked at.
+    opened.fd.reset(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!opened.fd.valid()) {
+        opened.status.error = errno;
+        return opened;
+    }
+    if (::fstat(opened.fd.get(), &info) != 0) {
+        opened.status.error = errno;
+        opened.fd.reset();
+        return opened;
+    }
+    opened.status = statusOf(info);
+    if (opened.status.kind != FileKind::Regular) {
+        opened.fd.reset();
+        return opened;
+    }
+    // Reads of a regular file block as usual.
+    ::fcntl(opened.fd.get(), F_SETFL, ::fcntl(opened.fd.get(), F_GETFL) & ~O_NONBLOCK);
+    return opened;
+}
+
+fs::path temporarySibling(const fs::path& target) {
+    static thread_local std::mt19937 generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, kTemporaryChars.size() - 1);
+    std::string name = "." + target.filename().string() + std::string(kTemporaryMark);
+    for (std::size_t i = 0; i < kTemporaryRandomChars; ++i) name += kTemporaryChars[pick(generator)];
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    return folder / name;
+}
+
+TemporaryFile::TemporaryFile(TemporaryFile&& other) noexcept
+    : target_(std::move(other.target_)), named_(std::move(other.named_)), fd_(std::move(other.fd_)) {
+    other.named_.clear();
+}
+
+TemporaryFile& TemporaryFile::operator=(TemporaryFile&& other) noexcept {
+    if (this != &other) {
+        discard();
+        target_ = std::move(other.target_);
+        named_ = std::move(other.named_);
+        fd_ = std::move(other.fd_);
+        other.named_.clear();
+    }
+    return *this;
+}
+
+TemporaryFile::~TemporaryFile() { discard(); }
+
+void TemporaryFile::discard() {
+    fd_.reset();
+    if (!named_.empty()) ::unlink(named_.c_str());
+    named_.clear();
+}
+
+int TemporaryFile::create(const fs::path& target, unsigned mode) {
+    discard();
+    target_ = target;
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    fd_.reset(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
+    if (!fd_.valid()) {
+        // Older kernels and some file systems (FAT, network shares) have no unnamed files.
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return errno;
+        for (int attempt = 0; attempt < kNameAttempts && !fd_.valid(); ++attempt) {
+            const fs::path candidate = temporarySibling(target);
+            fd_.reset(::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
+            if (fd_.valid()) {
+                named_ = candidate;
+            } else if (errno != EEXIST) {
+                return errno;
+            }
+        }
+        if (!fd_.valid()) return EEXIST;
+    }
+    // Held until the file is placed; removeStaleTemporaries skips locked files.
+    ::flock(fd_.get(), LOCK_EX | LOCK_NB);
+    return 0;
+}
+
+int TemporaryFile::setMode(unsigned mode) { return ::fchmod(fd_.get(), mode) == 0 ? 0 : errno; }
+
+int TemporaryFile::sync() { return ::fsync(fd_.get()) == 0 ? 0 : errno; }
+
+int TemporaryFile::nameHidden() {
+    if (!named_.empty()) return 0;
+    const std::string self = "/proc/self/fd/" + std::to_string(fd_.get());
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        const fs::path candidate = temporarySibling(target_);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            named_ = candidate;
+            return 0;
+        }
+        if (errno != EEXIST) return errno;
+    }
+    return EEXIST;
+}
+
+int TemporaryFile::replaceTarget() {
+    Placed placed;
+    if (const int error = place(placed)) return error;
+    dropDisplaced(placed);
+    return 0;
+}
+
+int TemporaryFile::place(Placed& placed) {
+    placed = Placed{target_, {}};
+    struct stat existing {};
+    const bool replacing = ::lstat(target_.c_str(), &existing) == 0;
+    if (replacing && S_ISDIR(existing.st_mode)) return EISDIR;
+
+    if (!replacing && named_.empty()) {
+        // A new name straight away: no hidden name ever shows in the folder.
+        const std::string self = "/proc/self/fd/" + std::to_string(fd_.get());
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target_.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            if (::close(fd_.release()) != 0) {
+                const int error = errno;
+                ::unlink(target_.c_str());
+                return error;
+            }
+            return 0;
+        }
+        if (errno != EEXIST) return errno;
+        return place(placed);  // something took the name meanwhile: replace it
+    }
+
+    if (const int error = nameHidden()) return error;
+    if (::close(fd_.release()) != 0) return errno;
+    if (!replacing) {
+        if (::renameat2(AT_FDCWD, named_.c_str(), AT_FDCWD, target_.c_str(), RENAME_NOREPLACE) == 0 ||
+            (unsupported(errno) && ::rename(named_.c_str(), target_.c_str()) == 0)) {
+            named_.clear();
+            return 0;
+        }
+        if (errno != EEXIST) return errno;
+    }
+    // Swap in one step: the earlier file lands under the hidden name.
+    if (::renameat2(AT_FDCWD, named_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) == 0) {
+        placed.displaced = named_;
+        named_.clear();
+        return 0;
+    }
+    if (!unsupported(errno)) return errno;
+    // No exchange here: keep a second name of the earlier file (or move it
+    // aside where hard links are missing), then rename over it.
+    const fs::path aside = temporarySibling(target_);
+    const bool linked = ::link(target_.c_str(), aside.c_str()) == 0;
+    if (!linked && ::rename(target_.c_str(), aside.c_str()) != 0) return errno;
+    if (::rename(named_.c_str(), target_.c_str()) != 0) {
+        const int error = errno;
+        if (linked) {
+            ::unlink(aside.c_str());
+        } else {
+            ::rename(aside.c_str(), target_.c_str());
+        }
+        return error;
+    }
+    named_.clear();
+    placed.displaced = aside;
+    return 0;
+}
+
+int undoPlace(const TemporaryFile::Placed& placed) {
+    if (placed.displaced.empty()) return ::unlink(placed.target.c_str()) == 0 ? 0 : errno;
+    return ::rename(placed.displaced.c_str(), placed.target.c_str()) == 0 ? 0 : errno;
+}
+
+int dropDisplaced(const TemporaryFile::Placed& placed) {
+    if (placed.displaced.empty()) return 0;
+    return ::unlink(placed.displaced.c_str()) == 0 ? 0 : errno;
+}
+
+int removeStaleTemporaries(const fs::path& folder) {
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), &::closedir);
+    if (!dir) return 0;
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string_view name = entry->d_name;
+        if (!isTemporaryName(name)) continue;
+        const fs::path path = folder / name;
+        const FileDescriptor file(
+            ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        struct stat info {};
+        if (!file.valid() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+        // A live writer holds its lock; only a dead one's file is free.
+        if (::flock(file.get(), LOCK_EX | LOCK_NB) != 0) continue;
+        if (::unlink(path.c_str()) == 0) ++removed;
+    }
+    return removed;
+}
+
+}  // namespace tessaly::platform

@@ -1,0 +1,124 @@
+#pragma once
+
+// The Linux file-system calls the writers and readers rely on, in one place:
+// what kind of file a path names, opening a file for reading only when it is
+// a regular one, and new files that take their final name only when complete.
+// Errors come back as errno values; callers word them (text::errnoError).
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace tessaly::platform {
+
+// An open file descriptor, closed when it goes out of scope.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd = -1) : fd_(fd) {}
+    FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.release()) {}
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept {
+        reset(other.release());
+        return *this;
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() { reset(); }
+
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    void reset(int fd = -1);
+    // Gives up ownership without closing (the caller closes and checks the result).
+    int release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+
+private:
+    int fd_;
+};
+
+enum class FileKind {
+    Missing,  // nothing by that name (or a folder on the way is missing)
+    Regular,
+    Folder,
+    Other,  // a device, a FIFO, a socket
+};
+
+// What a path names, following symbolic links.
+struct FileStatus {
+    FileKind kind = FileKind::Missing;
+    int error = 0;  // errno when the path could not be examined (kind is then Missing)
+    std::uint64_t size = 0;
+    unsigned mode = 0;  // permission bits
+};
+FileStatus fileStatus(const std::filesystem::path& path);
+
+// A regular file opened for reading. Any other kind is refused without being
+// opened for good: a FIFO would block and a device never ends.
+struct OpenedFile {
+    FileDescriptor fd;  // valid only when the path names a regular file
+    FileStatus status;  // kind, size; error when it could not be opened
+};
+OpenedFile openRegularFile(const std::filesystem::path& path);
+
+// A hidden, random name beside `target` for a file on its way to becoming it:
+// ".NAME.tmp-xxxxxxxx" in the same folder, so the final rename stays on one
+// file system.
+std::filesystem::path temporarySibling(const std::filesystem::path& target);
+
+// A new file on its way to `target`. Where the file system offers it, the file
+// has no name until it is placed, so a killed process leaves nothing behind;
+// elsewhere it is a hidden temporarySibling. Either way it is locked while it
+// lives, which tells removeStaleTemporaries it is not stale. Destroying a file
+// that was not placed removes it.
+class TemporaryFile {
+public:
+    TemporaryFile() = default;
+    TemporaryFile(TemporaryFile&& other) noexcept;
+    TemporaryFile& operator=(TemporaryFile&&) noexcept;
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile();
+
+    // Creates the file in target's folder, with `mode` less the umask. errno or 0.
+    int create(const std::filesystem::path& target, unsigned mode = 0666);
+    int fd() const { return fd_.get(); }
+    const std::filesystem::path& target() const { return target_; }
+
+    int setMode(unsigned mode);  // errno or 0
+    int sync();                  // waits until the bytes are on the disk; errno or 0
+
+    // Gives the file its target's name in one step, replacing whatever file or
+    // link was there. errno or 0.
+    int replaceTarget();
+
+    // Where a placed file's predecessor went, so a group of files can be put
+    // back as they were.
+    struct Placed {
+        std::filesystem::path target;
+        std::filesystem::path displaced;  // the earlier file under a hidden name; empty when there was none
+    };
+    // Like replaceTarget, but keeps the earlier file until the caller keeps it
+    // (dropDisplaced) or puts it back (undoPlace). errno or 0.
+    int place(Placed& placed);
+
+private:
+    int nameHidden();  // gives an unnamed file a temporarySibling name
+    void discard();
+
+    std::filesystem::path target_;
+    std::filesystem::path named_;  // its hidden name, while it has one
+    FileDescriptor fd_;
+};
+
+// Puts the earlier file back (or removes the new one when there was none). errno or 0.
+int undoPlace(const TemporaryFile::Placed& placed);
+// Removes the earlier file for good. errno or 0.
+int dropDisplaced(const TemporaryFile::Placed& placed);
+
+// Removes the temporarySibling files in `folder` that no live TemporaryFile
+// holds: what a killed process left. Returns how many it removed.
+int removeStaleTemporaries(const std::filesystem::path& folder);
+
+}  // namespace tessaly::platform
