@@ -1,196 +1,291 @@
 #include "cli/PreviewServer.h"
 
-#include <fcntl.h>
-#include <httplib.h>
-#include <sys/stat.h>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <signal.h>
+#include <sys/epoll.h>
+#include <sys/eventfd.h>
+#include <sys/resource.h>
+#include <sys/sendfile.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <climits>
 #include <cstdint>
 #include <memory>
-#include <optional>
-#include <thread>
-#include <utility>
-#include <variant>
+#include <unordered_map>
+#include <vector>
+
+#include "cli/HttpRequest.h"
+#include "cli/PreviewAnswer.h"
 
 namespace tessaly::cli {
 namespace fs = std::filesystem;
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 constexpr std::string_view kLoopback = "127.0.0.1";
+// Deadlines are looked at this often; they are seconds long, so this is plenty.
+constexpr std::chrono::milliseconds kSweep{100};
+// The most one sendfile call moves, so one large answer cannot hold the loop.
+constexpr std::size_t kSendSlice = 1 << 20;
 
-struct TypeByExtension {
-    std::string_view extension;  // lower case
-    std::string_view type;
-};
-
-// What a published page is made of, and the movie formats the publisher accepts.
-constexpr TypeByExtension kTypes[] = {
-    {".html", "text/html; charset=utf-8"},
-    {".htm", "text/html; charset=utf-8"},
-    {".js", "text/javascript; charset=utf-8"},
-    {".mjs", "text/javascript; charset=utf-8"},
-    {".css", "text/css; charset=utf-8"},
-    {".png", "image/png"},
-    {".gif", "image/gif"},
-    {".jpg", "image/jpeg"},
-    {".jpeg", "image/jpeg"},
-    {".mp4", "video/mp4"},
-    {".m4v", "video/mp4"},
-    {".webm", "video/webm"},
-    {".ogg", "video/ogg"},
-    {".ogv", "video/ogg"},
-    {".mov", "video/quicktime"},
-    {".qt", "video/quicktime"},
-};
-constexpr std::string_view kUnknownType = "application/octet-stream";
-
-// Closes the file when the last response that streams it is gone.
-class OpenFile {
+// A socket's writes raise SIGPIPE when the client has gone; send() is told not
+// to, sendfile() cannot be. The loop's thread holds SIGPIPE blocked and, when
+// it ends, drops any that came before the caller's mask is back.
+class SigpipeHeld {
 public:
-    explicit OpenFile(int fd) : fd_(fd) {}
-    ~OpenFile() {
-        if (fd_ >= 0) ::close(fd_);
+    SigpipeHeld() {
+        sigemptyset(&pipe_);
+        sigaddset(&pipe_, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &pipe_, &previous_);
     }
-    OpenFile(const OpenFile&) = delete;
-    OpenFile& operator=(const OpenFile&) = delete;
-    int fd() const { return fd_; }
+    ~SigpipeHeld() {
+        const timespec now{0, 0};
+        while (sigtimedwait(&pipe_, nullptr, &now) == SIGPIPE) {
+        }
+        pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+    }
+    SigpipeHeld(const SigpipeHeld&) = delete;
+    SigpipeHeld& operator=(const SigpipeHeld&) = delete;
 
 private:
-    int fd_;
+    sigset_t pipe_;
+    sigset_t previous_;
 };
 
-void refuse(httplib::Response& res, int status) {
-    res.status = status;
-    res.set_content(status == 403 ? "Forbidden\n" : "Not found\n", "text/plain; charset=utf-8");
-}
-
-// The file a request path names inside `folder`, or the status that refuses it.
-// Hidden names are never served, which also stops every ".." (httplib has
-// already decoded "%2e%2e"); symlinks are followed and must land inside.
-std::variant<fs::path, int> resolve(const fs::path& folder, const std::string& requestPath) {
-    if (requestPath.empty() || requestPath.front() != '/' || requestPath.find('\0') != std::string::npos)
-        return 404;
-    fs::path relative;
-    std::string_view rest(requestPath);
-    while (!rest.empty()) {
-        const auto slash = rest.find('/');
-        const std::string_view name = rest.substr(0, slash);
-        rest = slash == std::string_view::npos ? std::string_view() : rest.substr(slash + 1);
-        if (name.empty()) continue;
-        if (name.front() == '.') return 404;
-        relative /= name;
-    }
-    if (relative.empty()) return 404;  // the folder itself: no listings
-
-    std::error_code error;
-    const fs::path target = fs::weakly_canonical(folder / relative, error);
-    if (error) return 404;
-    const fs::path inside = target.lexically_relative(folder);
-    if (inside.empty() || *inside.begin() == "..") return 403;
-    for (const fs::path& name : inside) {
-        if (name.native().front() == '.') return 404;  // "." is the folder itself
-    }
-    return target;
-}
-
-struct Span {
-    std::uint64_t first = 0;
-    std::uint64_t last = 0;  // inclusive
+struct Connection {
+    platform::FileDescriptor socket;
+    std::string received;  // bytes of requests not yet answered
+    Answer answer;         // being sent when `sending`
+    std::size_t headSent = 0;
+    bool sending = false;
+    std::uint32_t interest = EPOLLIN;
+    Clock::time_point deadline;
 };
 
-// The one byte range to send; nullopt for the whole file. Several ranges get the
-// whole file, as HTTP allows: browsers ask for one at a time.
-std::variant<std::nullopt_t, Span, int> chooseRange(const httplib::Ranges& ranges, std::uint64_t size) {
-    if (ranges.size() != 1) return std::nullopt;
-    const auto [from, to] = ranges.front();
-    if (from < 0 && to < 0) return std::nullopt;
-    if (from < 0) {  // the last `to` bytes
-        if (to == 0 || size == 0) return 416;
-        const auto length = static_cast<std::uint64_t>(to);
-        return Span{length < size ? size - length : 0, size - 1};
-    }
-    const auto first = static_cast<std::uint64_t>(from);
-    if (to >= 0 && static_cast<std::uint64_t>(to) < first) return std::nullopt;  // malformed: ignored
-    if (first >= size) return 416;
-    const std::uint64_t last =
-        to < 0 ? size - 1 : std::min<std::uint64_t>(static_cast<std::uint64_t>(to), size - 1);
-    return Span{first, last};
+// As many connections as the process may hold open files for, two a connection
+// (the socket and the file being sent), keeping some for everything else.
+std::size_t connectionLimit() {
+    rlimit files{};
+    const rlim_t open = ::getrlimit(RLIMIT_NOFILE, &files) == 0 ? files.rlim_cur : 1024;
+    const rlim_t usable = open > 128 ? (open - 64) / 2 : 32;
+    return static_cast<std::size_t>(std::min<rlim_t>(usable, 8192));
 }
 
-void answer(const fs::path& folder, const httplib::Request& req, httplib::Response& res) {
-    const auto resolved = resolve(folder, req.path);
-    if (const int* status = std::get_if<int>(&resolved)) return refuse(res, *status);
-    const fs::path& file = std::get<fs::path>(resolved);
+class EventLoop {
+public:
+    EventLoop(const fs::path& folder, int port, const ServerLimits& limits, int listener, int wake)
+        : folder_(folder),
+          port_(port),
+          limits_(limits),
+          listener_(listener),
+          wake_(wake),
+          maxConnections_(connectionLimit()) {}
 
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return refuse(res, errno == EACCES ? 403 : 404);
-    auto open = std::make_shared<OpenFile>(fd);
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return refuse(res, 404);
-    const auto size = static_cast<std::uint64_t>(info.st_size);
-
-    // A page published again must not come from the browser's cache.
-    res.set_header("Cache-Control", "no-store");
-    res.set_header("Accept-Ranges", "bytes");
-    res.set_header("X-Content-Type-Options", "nosniff");
-
-    Span span{0, size == 0 ? 0 : size - 1};
-    const auto range = chooseRange(req.ranges, size);
-    if (const int* status = std::get_if<int>(&range)) {
-        res.status = *status;
-        res.set_header("Content-Range", "bytes */" + std::to_string(size));
-        return;
-    }
-    std::uint64_t length = size;
-    if (const Span* part = std::get_if<Span>(&range)) {
-        span = *part;
-        length = span.last - span.first + 1;
-        res.status = 206;
-        res.set_header("Content-Range", "bytes " + std::to_string(span.first) + "-" +
-                                            std::to_string(span.last) + "/" + std::to_string(size));
-    } else {
-        res.status = 200;
-    }
-
-    // httplib would apply the request's ranges to a provider of known length
-    // without checking them against the size; this one streams exactly the
-    // bytes chosen above, with their length given here.
-    res.set_header("Content-Length", std::to_string(length));
-    const std::uint64_t start = span.first;
-    res.set_content_provider(
-        std::string(contentTypeFor(file)), [open, start, length](std::size_t sent, httplib::DataSink& sink) {
-            if (sent >= length) {
-                sink.done();
-                return true;
+    bool run() {
+        poll_.reset(::epoll_create1(EPOLL_CLOEXEC));
+        if (!poll_.valid() || !watch(wake_, EPOLLIN) || !watch(listener_, EPOLLIN)) return false;
+        std::array<epoll_event, 256> events;
+        Clock::time_point nextSweep = Clock::now() + kSweep;
+        while (true) {
+            const int count = ::epoll_wait(poll_.get(), events.data(), static_cast<int>(events.size()),
+                                           static_cast<int>(kSweep.count()));
+            if (count < 0 && errno != EINTR) return false;
+            now_ = Clock::now();
+            for (int i = 0; i < count; ++i) {
+                const int fd = events[i].data.fd;
+                if (fd == wake_) return true;
+                if (fd == listener_) {
+                    acceptAll();
+                    continue;
+                }
+                const auto found = connections_.find(fd);
+                if (found == connections_.end()) continue;
+                Connection& connection = *found->second;
+                if (events[i].events & EPOLLERR) {
+                    drop(connection);
+                } else if (connection.sending) {
+                    if (send(connection)) handleRequests(connection);
+                } else {
+                    receive(connection);
+                }
             }
-            std::array<char, 64 * 1024> buffer;
-            const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), length - sent));
-            ssize_t got;
-            do {
-                got = ::pread(open->fd(), buffer.data(), want, static_cast<off_t>(start + sent));
-            } while (got < 0 && errno == EINTR);
-            // A file cut short while it is sent ends the connection.
-            if (got <= 0) return false;
-            return sink.write(buffer.data(), static_cast<std::size_t>(got));
-        });
-}
+            if (now_ >= nextSweep) {
+                dropExpired();
+                nextSweep = now_ + kSweep;
+            }
+        }
+    }
+
+private:
+    bool watch(int fd, std::uint32_t events) {
+        epoll_event event{};
+        event.events = events;
+        event.data.fd = fd;
+        return ::epoll_ctl(poll_.get(), EPOLL_CTL_ADD, fd, &event) == 0;
+    }
+
+    void setInterest(Connection& connection, std::uint32_t events) {
+        if (connection.interest == events) return;
+        epoll_event event{};
+        event.events = events;
+        event.data.fd = connection.socket.get();
+        ::epoll_ctl(poll_.get(), EPOLL_CTL_MOD, connection.socket.get(), &event);
+        connection.interest = events;
+    }
+
+    // Stops taking connections while the table is full or the process is out of
+    // files; the waiting ones stay queued in the kernel until a slot frees.
+    void setAccepting(bool accepting) {
+        if (accepting_ == accepting) return;
+        epoll_event event{};
+        event.events = accepting ? static_cast<std::uint32_t>(EPOLLIN) : 0U;
+        event.data.fd = listener_;
+        ::epoll_ctl(poll_.get(), EPOLL_CTL_MOD, listener_, &event);
+        accepting_ = accepting;
+    }
+
+    void acceptAll() {
+        while (connections_.size() < maxConnections_) {
+            const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+            if (fd < 0) {
+                if (errno == EINTR || errno == ECONNABORTED) continue;
+                if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
+                    setAccepting(false);
+                    acceptAgainAt_ = now_ + kSweep;
+                }
+                return;
+            }
+            auto connection = std::make_unique<Connection>();
+            connection->socket.reset(fd);
+            // Headers and body leave at once; without this every answer after the
+            // first on a kept connection waits for the client's delayed ACK.
+            const int on = 1;
+            ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+            connection->deadline = now_ + limits_.header;
+            if (!watch(fd, EPOLLIN)) continue;
+            connections_.emplace(fd, std::move(connection));
+        }
+        setAccepting(false);
+    }
+
+    void drop(Connection& connection) {
+        const int fd = connection.socket.get();
+        ::epoll_ctl(poll_.get(), EPOLL_CTL_DEL, fd, nullptr);
+        connections_.erase(fd);
+        if (now_ >= acceptAgainAt_) setAccepting(true);
+    }
+
+    void dropExpired() {
+        std::vector<Connection*> expired;
+        for (const auto& [fd, connection] : connections_) {
+            if (now_ >= connection->deadline) expired.push_back(connection.get());
+        }
+        for (Connection* connection : expired) drop(*connection);
+        if (!accepting_ && now_ >= acceptAgainAt_ && connections_.size() < maxConnections_)
+            setAccepting(true);
+    }
+
+    void receive(Connection& connection) {
+        char buffer[16 * 1024];
+        const ssize_t got = ::recv(connection.socket.get(), buffer, sizeof buffer, 0);
+        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) return;
+        if (got <= 0) return drop(connection);
+        // The header time runs from a request's first byte, not from the end of
+        // the idle wait before it.
+        if (connection.received.empty()) connection.deadline = now_ + limits_.header;
+        connection.received.append(buffer, static_cast<std::size_t>(got));
+        handleRequests(connection);
+    }
+
+    // Answers every whole request received, in order, until one must wait for
+    // the client to take its answer.
+    void handleRequests(Connection& connection) {
+        while (!connection.sending) {
+            ParsedHead parsed = parseRequestHead(connection.received);
+            if (parsed.status == HeadStatus::Incomplete) return;
+            if (parsed.status == HeadStatus::Complete) {
+                connection.answer = answerRequest(folder_, port_, parsed.request);
+                connection.received.erase(0, parsed.headSize);
+            } else {
+                connection.answer = answerUnreadable(parsed.status);
+            }
+            connection.headSent = 0;
+            connection.sending = true;
+            if (!send(connection)) return;
+        }
+    }
+
+    // Sends what the client takes of the answer; true when it is all sent and the
+    // connection waits for the next request.
+    bool send(Connection& connection) {
+        Answer& answer = connection.answer;
+        const int fd = connection.socket.get();
+        while (connection.headSent < answer.head.size()) {
+            const int more = answer.length > 0 ? MSG_MORE : 0;
+            const ssize_t sent = ::send(fd, answer.head.data() + connection.headSent,
+                                        answer.head.size() - connection.headSent, MSG_NOSIGNAL | more);
+            if (sent < 0 && errno == EINTR) continue;
+            if (sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return waitToSend(connection);
+            if (sent <= 0) {
+                drop(connection);
+                return false;
+            }
+            connection.headSent += static_cast<std::size_t>(sent);
+            connection.deadline = now_ + limits_.stalledWrite;
+        }
+        while (answer.length > 0) {
+            auto offset = static_cast<off_t>(answer.offset);
+            const auto slice = static_cast<std::size_t>(std::min<std::uint64_t>(answer.length, kSendSlice));
+            const ssize_t sent = ::sendfile(fd, answer.body.get(), &offset, slice);
+            if (sent < 0 && errno == EINTR) continue;
+            if (sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return waitToSend(connection);
+            // A file cut short while it is sent ends the connection: its length is promised.
+            if (sent <= 0) {
+                drop(connection);
+                return false;
+            }
+            answer.offset += static_cast<std::uint64_t>(sent);
+            answer.length -= static_cast<std::uint64_t>(sent);
+            connection.deadline = now_ + limits_.stalledWrite;
+        }
+        if (answer.close) {
+            drop(connection);
+            return false;
+        }
+        answer = Answer();
+        connection.sending = false;
+        setInterest(connection, EPOLLIN);
+        connection.deadline = now_ + (connection.received.empty() ? limits_.idle : limits_.header);
+        return true;
+    }
+
+    bool waitToSend(Connection& connection) {
+        setInterest(connection, EPOLLOUT);
+        return false;
+    }
+
+    const fs::path& folder_;
+    const int port_;
+    const ServerLimits limits_;
+    const int listener_;
+    const int wake_;
+    const std::size_t maxConnections_;
+    platform::FileDescriptor poll_;
+    std::unordered_map<int, std::unique_ptr<Connection>> connections_;
+    Clock::time_point now_ = Clock::now();
+    Clock::time_point acceptAgainAt_{};
+    bool accepting_ = true;
+};
 
 }  // namespace
-
-std::string_view contentTypeFor(const fs::path& file) {
-    std::string extension = file.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    });
-    for (const TypeByExtension& entry : kTypes) {
-        if (entry.extension == extension) return entry.type;
-    }
-    return kUnknownType;
-}
 
 std::string previewAddress(int port, std::string_view fileName) {
     constexpr char kHex[] = "0123456789ABCDEF";
@@ -211,37 +306,41 @@ std::string previewAddress(int port, std::string_view fileName) {
     return address;
 }
 
-PreviewServer::PreviewServer(const fs::path& folder)
-    : folder_(fs::canonical(folder)), server_(std::make_unique<httplib::Server>()) {
-    server_->Get(".*",
-                 [this](const httplib::Request& req, httplib::Response& res) { answer(folder_, req, res); });
-    // An idle connection is noticed only when this runs out, and stopping waits
-    // for it; on this machine a new connection costs nothing.
-    server_->set_keep_alive_timeout(1);
-}
+PreviewServer::PreviewServer(const fs::path& folder, ServerLimits limits)
+    : folder_(fs::canonical(folder)), limits_(limits), wake_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
 
 PreviewServer::~PreviewServer() = default;
 
 int PreviewServer::bind() {
-    const int port = server_->bind_to_any_port(std::string(kLoopback));
-    return port > 0 ? port : 0;
+    platform::FileDescriptor socket(::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    if (!socket.valid()) return 0;
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = 0;
+    ::inet_pton(AF_INET, std::string(kLoopback).c_str(), &address.sin_addr);
+    socklen_t length = sizeof address;
+    // The kernel cuts the queue to its own maximum; a short one drops the
+    // connections of a page that opens many at once.
+    if (::bind(socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(socket.get(), INT_MAX) != 0 ||
+        ::getsockname(socket.get(), reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        return 0;
+    listener_ = std::move(socket);
+    port_ = ntohs(address.sin_port);
+    return port_;
 }
 
 bool PreviewServer::serve() {
-    // stop() looks at the phase after raising its flag, serve() at the flag
-    // after setting the phase: one of them sees the other.
-    phase_ = Phase::Starting;
-    bool served = true;
-    if (!stopping_) served = server_->listen_after_bind();
-    phase_ = Phase::Done;
-    return served;
+    if (!listener_.valid() || !wake_.valid()) return false;
+    SigpipeHeld quietPipes;
+    EventLoop loop(folder_, port_, limits_, listener_.get(), wake_.get());
+    return loop.run();
 }
 
 void PreviewServer::stop() {
-    stopping_ = true;
-    // httplib ignores a stop before its loop runs.
-    while (phase_ == Phase::Starting && !server_->is_running()) std::this_thread::yield();
-    server_->stop();
+    const std::uint64_t one = 1;
+    // Only a full counter fails, and then a wake-up is already pending.
+    [[maybe_unused]] const ssize_t written = ::write(wake_.get(), &one, sizeof one);
 }
 
 }  // namespace tessaly::cli

@@ -1,20 +1,29 @@
+#include <arpa/inet.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
+#include <netinet/in.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <future>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "cli/PreviewAnswer.h"
 #include "cli/PreviewServer.h"
 #include "cli/Verbs.h"
 #include "core/text/Files.h"
@@ -58,17 +67,18 @@ protected:
 // Serves `folder` in a thread for the length of a test.
 class Running {
 public:
-    explicit Running(const fs::path& folder) : server_(folder), port_(server_.bind()) {
+    explicit Running(const fs::path& folder, cli::ServerLimits limits = {})
+        : server_(folder, limits), port_(server_.bind()) {
         serving_ = std::async(std::launch::async, [this] { return server_.serve(); });
     }
     ~Running() {
         if (serving_.valid()) stop();
     }
     int port() const { return port_; }
-    // Whether the serving thread ended within a few seconds of the stop.
-    bool stop() {
+    // Whether the serving thread ended within `within` of the stop.
+    bool stop(std::chrono::milliseconds within = 10s) {
         server_.stop();
-        return serving_.wait_for(10s) == std::future_status::ready && serving_.get();
+        return serving_.wait_for(within) == std::future_status::ready && serving_.get();
     }
 
 private:
@@ -162,6 +172,284 @@ TEST_F(PreviewServerTest, RefusesEverythingOutsideTheFolderAndListsNothing) {
     EXPECT_TRUE(server.stop());
 }
 
+// A raw connection to the server, for what an HTTP client library would not send.
+class RawClient {
+public:
+    explicit RawClient(int port) : fd_(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(static_cast<std::uint16_t>(port));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        connected_ = ::connect(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    }
+    ~RawClient() { ::close(fd_); }
+    RawClient(const RawClient&) = delete;
+    RawClient& operator=(const RawClient&) = delete;
+
+    bool connected() const { return connected_; }
+    bool send(std::string_view bytes) {
+        return ::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(bytes.size());
+    }
+    // What arrives until the server closes or `quiet` passes without a byte.
+    std::string receive(std::chrono::milliseconds quiet = 3s) {
+        std::string got;
+        char buffer[4096];
+        pollfd watch{fd_, POLLIN, 0};
+        while (::poll(&watch, 1, static_cast<int>(quiet.count())) > 0) {
+            const ssize_t n = ::recv(fd_, buffer, sizeof buffer, 0);
+            if (n <= 0) {
+                closedByServer_ = true;
+                break;
+            }
+            got.append(buffer, static_cast<std::size_t>(n));
+        }
+        return got;
+    }
+    // Whether the server has closed the connection, looking without waiting.
+    bool closedByServer() {
+        pollfd watch{fd_, POLLIN, 0};
+        char c;
+        if (!closedByServer_ && ::poll(&watch, 1, 0) > 0 && ::recv(fd_, &c, 1, MSG_DONTWAIT) <= 0)
+            closedByServer_ = true;
+        return closedByServer_;
+    }
+
+private:
+    int fd_;
+    bool connected_ = false;
+    bool closedByServer_ = false;
+};
+
+std::string statusOf(const std::string& answer) { return answer.substr(0, answer.find("\r\n")); }
+
+double secondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+TEST_F(PreviewServerTest, AnswersOnlyTheNamesItIsReachedBy) {
+    Running server(site_);
+    const std::string port = std::to_string(server.port());
+    struct Case {
+        std::string host;
+        const char* status;
+    };
+    for (const Case& c : {Case{"Host: 127.0.0.1:" + port, "HTTP/1.1 200 OK"},
+                          Case{"Host: localhost:" + port, "HTTP/1.1 200 OK"},
+                          Case{"Host: LocalHost:" + port, "HTTP/1.1 200 OK"},
+                          Case{"Host: attacker.example:" + port, "HTTP/1.1 403 Forbidden"},
+                          Case{"Host: 127.0.0.1", "HTTP/1.1 403 Forbidden"},
+                          Case{"Host: 127.0.0.1:" + port + "0", "HTTP/1.1 403 Forbidden"},
+                          Case{"X-No-Host: 1", "HTTP/1.1 403 Forbidden"}}) {
+        SCOPED_TRACE(c.host);
+        RawClient client(server.port());
+        ASSERT_TRUE(client.send("GET /index.html HTTP/1.1\r\n" + c.host + "\r\nConnection: close\r\n\r\n"));
+        const std::string answer = client.receive();
+        EXPECT_EQ(statusOf(answer), c.status);
+        if (std::string(c.status).ends_with("Forbidden")) {
+            EXPECT_EQ(answer.find("<title>"), std::string::npos);
+        }
+    }
+}
+
+TEST_F(PreviewServerTest, RefusesOtherMethodsAndUnreadableRequests) {
+    Running server(site_);
+    const std::string host = "Host: 127.0.0.1:" + std::to_string(server.port()) + "\r\n";
+    struct Case {
+        std::string request;
+        const char* status;
+    };
+    for (const Case& c :
+         {Case{"DELETE /index.html HTTP/1.1\r\n" + host + "\r\n", "HTTP/1.1 405 Method Not Allowed"},
+          Case{"GET /index.html HTTP/3\r\n" + host + "\r\n", "HTTP/1.1 400 Bad Request"},
+          Case{"GET /index.html HTTP/1.1\r\n" + host + "X: " + std::string(20000, 'x') + "\r\n\r\n",
+               "HTTP/1.1 431 Request Header Fields Too Large"}}) {
+        RawClient client(server.port());
+        ASSERT_TRUE(client.send(c.request));
+        const std::string answer = client.receive();
+        EXPECT_EQ(statusOf(answer), c.status);
+        EXPECT_TRUE(client.closedByServer() || c.request.starts_with("DELETE"));
+    }
+}
+
+TEST_F(PreviewServerTest, SendsTheWholeFileWhenIfRangeDoesNotMatch) {
+    Running server(site_);
+    httplib::Client client("127.0.0.1", server.port());
+    auto whole = client.Get("/movie.mp4");
+    ASSERT_TRUE(whole);
+    const std::string tag = whole->get_header_value("ETag");
+    ASSERT_FALSE(tag.empty());
+    struct Case {
+        std::string ifRange;
+        int status;
+    };
+    for (const Case& c : {Case{tag, 206}, Case{"\"another\"", 200}, Case{"W/" + tag, 200},
+                          Case{"Tue, 15 Nov 1994 08:12:31 GMT", 200}}) {
+        SCOPED_TRACE(c.ifRange);
+        auto res = client.Get("/movie.mp4", {{"Range", "bytes=10-19"}, {"If-Range", c.ifRange}});
+        ASSERT_TRUE(res);
+        EXPECT_EQ(res->status, c.status);
+        EXPECT_EQ(res->body, c.status == 206 ? movie_.substr(10, 10) : movie_);
+    }
+    // A file replaced since gets a new tag, so an old one sends it whole.
+    write(site_ / "movie.mp4", movie_ + "more");
+    auto replaced = client.Get("/movie.mp4", {{"Range", "bytes=10-19"}, {"If-Range", tag}});
+    ASSERT_TRUE(replaced);
+    EXPECT_EQ(replaced->status, 200);
+    EXPECT_EQ(replaced->body, movie_ + "more");
+}
+
+TEST_F(PreviewServerTest, NeverWaitsOnAFifoOrDeviceInTheFolder) {
+    ASSERT_EQ(::mkfifo((site_ / "pipe.mp4").c_str(), 0644), 0);
+    Running server(site_);
+    httplib::Client client("127.0.0.1", server.port());
+    client.set_read_timeout(3s);
+    auto fifo = client.Get("/pipe.mp4");
+    ASSERT_TRUE(fifo);
+    EXPECT_EQ(fifo->status, 404);
+    if (::geteuid() != 0) {
+        std::cout << "[   SKIP   ] a device node needs root to make\n";
+    } else {
+        ASSERT_EQ(::mknod((site_ / "zero.mp4").c_str(), S_IFCHR | 0644, makedev(1, 5)), 0);
+        auto device = client.Get("/zero.mp4");
+        ASSERT_TRUE(device);
+        EXPECT_EQ(device->status, 404);
+    }
+    EXPECT_EQ(client.Get("/index.html")->status, 200);
+}
+
+TEST_F(PreviewServerTest, KeptConnectionsAnswerWithoutDelayAndCloseWhenIdle) {
+    Running server(site_, {.header = 2s, .idle = 1s, .stalledWrite = 2s});
+    httplib::Client client("127.0.0.1", server.port());
+    client.set_keep_alive(true);
+    // A fixed delay per answer (headers and body waiting on the client's
+    // delayed acknowledgement, 40 ms) would make these 100 take 4 s.
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 100; ++i) {
+        auto res = client.Get("/movie.mp4", {{"Range", "bytes=0-1023"}});
+        ASSERT_TRUE(res);
+        ASSERT_EQ(res->status, 206);
+    }
+    EXPECT_LT(secondsSince(start), 2.0);
+
+    RawClient raw(server.port());
+    const std::string request =
+        "GET /js/cn1.js HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(server.port()) + "\r\n\r\n";
+    ASSERT_TRUE(raw.send(request + request));  // two at once: both answered in order
+    const std::string both = raw.receive(300ms);
+    const auto second = both.find("HTTP/1.1 200 OK", 1);
+    ASSERT_NE(second, std::string::npos) << both;
+    EXPECT_TRUE(both.starts_with("HTTP/1.1 200 OK"));
+    EXPECT_TRUE(both.substr(0, second).ends_with("\r\n\r\nvar a = 1;"));
+    EXPECT_TRUE(both.ends_with("\r\n\r\nvar a = 1;"));
+    EXPECT_FALSE(raw.closedByServer());
+    const auto idle = std::chrono::steady_clock::now();
+    raw.receive(3s);
+    EXPECT_TRUE(raw.closedByServer());
+    EXPECT_LT(secondsSince(idle), 2.5);
+}
+
+TEST_F(PreviewServerTest, SlowClientsAreCutOffAndNeverHoldUpOthers) {
+    const auto headerLimit = 1s;
+    Running server(site_, {.header = headerLimit, .idle = headerLimit, .stalledWrite = headerLimit});
+    const std::string request =
+        "GET /index.html HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(server.port()) +
+        "\r\nUser-Agent: one byte at a time\r\n\r\n";
+    // 48 clients that send their request a byte every 100 ms, and 16 that send
+    // nothing; each gives up by itself after 5 s.
+    constexpr int kDripping = 48, kSilent = 16;
+    std::vector<std::unique_ptr<RawClient>> slow;
+    for (int i = 0; i < kDripping + kSilent; ++i) {
+        slow.push_back(std::make_unique<RawClient>(server.port()));
+        ASSERT_TRUE(slow.back()->connected());
+    }
+    const auto start = std::chrono::steady_clock::now();
+    std::vector<double> closedAfter(slow.size(), -1);
+    std::thread dripping([&] {
+        for (std::size_t round = 0; round < 50; ++round) {
+            bool anyOpen = false;
+            for (std::size_t i = 0; i < slow.size(); ++i) {
+                if (closedAfter[i] >= 0) continue;
+                if (slow[i]->closedByServer()) {
+                    closedAfter[i] = secondsSince(start);
+                    continue;
+                }
+                anyOpen = true;
+                if (i < kDripping && round < request.size()) slow[i]->send(request.substr(round, 1));
+            }
+            if (!anyOpen) break;
+            std::this_thread::sleep_for(100ms);
+        }
+    });
+
+    std::this_thread::sleep_for(300ms);
+    httplib::Client client("127.0.0.1", server.port());
+    const auto asked = std::chrono::steady_clock::now();
+    auto page = client.Get("/index.html");
+    const double answeredIn = secondsSince(asked);
+    dripping.join();
+
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->status, 200);
+    EXPECT_LT(answeredIn, 1.0);
+    for (std::size_t i = 0; i < slow.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_GE(closedAfter[i], 0.9);  // not before its time
+        EXPECT_LT(closedAfter[i], 2.5);
+    }
+}
+
+TEST_F(PreviewServerTest, StopsAtOnceWhateverTheClientsDo) {
+    // A movie far larger than the socket buffers, asked for and never read.
+    { std::ofstream big(site_ / "big.mp4", std::ios::binary); }
+    fs::resize_file(site_ / "big.mp4", 64 << 20);
+    Running server(site_);
+    const std::string host = "Host: 127.0.0.1:" + std::to_string(server.port()) + "\r\n";
+    RawClient halfHead(server.port());
+    ASSERT_TRUE(halfHead.send("GET /index.html HTTP/1.1\r\n"));
+    RawClient notReading(server.port());
+    ASSERT_TRUE(notReading.send("GET /big.mp4 HTTP/1.1\r\n" + host + "\r\n"));
+    RawClient silent(server.port());
+    std::this_thread::sleep_for(200ms);
+
+    const auto stopping = std::chrono::steady_clock::now();
+    EXPECT_TRUE(server.stop(1s));
+    EXPECT_LT(secondsSince(stopping), 1.0);
+}
+
+TEST(PreviewServer, QueuesAsManyConnectionsAsTheSystemAllows) {
+    // Not serving yet, so every connection waits in the listen queue.
+    cli::PreviewServer server(fs::temp_directory_path());
+    const int port = server.bind();
+    ASSERT_GT(port, 0);
+    constexpr int kClients = 200;
+    std::vector<int> sockets;
+    for (int i = 0; i < kClients; ++i) {
+        const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(static_cast<std::uint16_t>(port));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+        sockets.push_back(fd);
+    }
+    // A short queue drops the handshakes beyond it; the clients would retry
+    // only after a second.
+    const auto deadline = std::chrono::steady_clock::now() + 500ms;
+    int established = 0;
+    for (const int fd : sockets) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        pollfd watch{fd, POLLOUT, 0};
+        int error = 0;
+        socklen_t length = sizeof error;
+        if (::poll(&watch, 1, static_cast<int>(std::max<long>(left.count(), 0))) > 0 &&
+            ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0)
+            ++established;
+        ::close(fd);
+    }
+    EXPECT_EQ(established, kClients);
+}
+
 TEST(PreviewServer, StopsWhetherOrNotItHasStartedServing) {
     const fs::path folder = fs::temp_directory_path();
     {
@@ -241,6 +529,7 @@ struct VerbRun {
     std::string address;
     std::string err;
     int exitStatus = -1;
+    double stopSeconds = -1;  // from the signal to the exit
 };
 VerbRun runVerbUntil(const fs::path& page, const fs::path& searchPath, int stopSignal,
                      const fs::path& errFile, const std::function<void(const std::string&)>& whileServing) {
@@ -263,11 +552,14 @@ VerbRun runVerbUntil(const fs::path& page, const fs::path& searchPath, int stopS
     VerbRun run;
     run.address = readLine(pipeEnds[0]);
     if (!run.address.empty()) whileServing(run.address);
+    const auto signalled = std::chrono::steady_clock::now();
     ::kill(child, stopSignal);
     int status = 0;
-    for (int i = 0; i < 100 && ::waitpid(child, &status, WNOHANG) == 0; ++i)
-        std::this_thread::sleep_for(100ms);
-    if (::waitpid(child, &status, WNOHANG) == 0) {  // still running: fail, never hang
+    pid_t ended = 0;
+    for (int i = 0; i < 1000 && (ended = ::waitpid(child, &status, WNOHANG)) == 0; ++i)
+        std::this_thread::sleep_for(10ms);
+    if (ended == child) run.stopSeconds = secondsSince(signalled);
+    if (ended == 0) {  // still running: fail, never hang
         ::kill(child, SIGKILL);
         ::waitpid(child, &status, 0);
     }
@@ -280,6 +572,7 @@ VerbRun runVerbUntil(const fs::path& page, const fs::path& searchPath, int stopS
 TEST_F(PreviewServerTest, VerbServesUntilInterruptedAndOpensTheBrowser) {
     const fs::path bin = base_ / "bin";
     const fs::path opened = base_ / "opened.txt";
+    std::unique_ptr<RawClient> stalled;
     write(bin / "xdg-open", "#!/bin/sh\necho \"$1\" > '" + opened.string() + "'\n");
     fs::permissions(bin / "xdg-open", fs::perms::owner_all);
 
@@ -291,7 +584,13 @@ TEST_F(PreviewServerTest, VerbServesUntilInterruptedAndOpensTheBrowser) {
             ASSERT_TRUE(page);
             EXPECT_EQ(page->body, "<!DOCTYPE html><title>tour</title>");
             for (int i = 0; i < 50 && !fs::exists(opened); ++i) std::this_thread::sleep_for(100ms);
+            // A client stuck in the middle of its request must not hold the exit.
+            stalled = std::make_unique<RawClient>(std::stoi(address.substr(17, slash - 17)));
+            stalled->send("GET /index.html HTTP/1.1\r\nHost: 127.0.0.1");
+            std::this_thread::sleep_for(100ms);
         });
+    EXPECT_GE(run.stopSeconds, 0);
+    EXPECT_LT(run.stopSeconds, 1.0);
     EXPECT_TRUE(run.address.starts_with("http://127.0.0.1:")) << run.address;
     EXPECT_TRUE(run.address.ends_with("/index.html")) << run.address;
     EXPECT_EQ(run.exitStatus, 0);
