@@ -27,7 +27,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kUsage = "Usage: tessaly preview PAGE.html\n";
-constexpr std::string_view kNotAFile = "Not a regular file";
 constexpr std::string_view kHiddenPage = "Hidden files are not served";
 constexpr std::string_view kNoPort = "No free port on 127.0.0.1";
 constexpr std::string_view kServing = "serving {} until interrupted (Ctrl+C)";
@@ -72,7 +71,8 @@ std::optional<text::FileError> checkPage(const fs::path& page) {
     const fs::file_status status = fs::status(page, error);
     if (error) return text::FileError{page, "open", error.message()};
     if (fs::is_directory(status)) return text::errnoError(page, "open", EISDIR);
-    if (!fs::is_regular_file(status)) return text::FileError{page, "open", std::string(kNotAFile)};
+    if (!fs::is_regular_file(status))
+        return text::FileError{page, "open", std::string(text::kNotRegularFile)};
     if (fs::canonical(page, error).filename().native().starts_with('.'))
         return text::FileError{page, "serve", std::string(kHiddenPage)};
     return std::nullopt;

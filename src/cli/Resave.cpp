@@ -21,11 +21,11 @@ int runResave(const Arguments& args, std::ostream&, std::ostream& err) {
     model::AppState state = model::startState(currentFolder, {});
     if (const auto error =
             model::loadProject(args[0], state.settings, state.movies, state.hotSpots, currentFolder)) {
-        err << error->message() << '\n';
+        err << "tessaly: " << error->message() << '\n';
         return 1;
     }
     if (const auto error = model::saveProject(args[1], state.settings, state.movies, state.hotSpots)) {
-        err << error->message() << '\n';
+        err << "tessaly: " << error->message() << '\n';
         return 1;
     }
     return 0;

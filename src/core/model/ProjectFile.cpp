@@ -1,5 +1,7 @@
 #include "core/model/ProjectFile.h"
 
+#include <algorithm>
+
 #include "core/model/SettingsFile.h"
 #include "core/text/Numbers.h"
 #include "core/text/Text.h"
@@ -10,6 +12,8 @@ namespace {
 constexpr int kDashCount = 47;
 constexpr std::string_view kAngleMask = "#####.000";
 constexpr std::array<std::string_view, 3> kMovieTags = {"VIDEO1", "VIDEO2", "VIDEO3"};
+constexpr std::array<std::string_view, 6> kSlotTags = {"HSLINK", "HSTITLE", "HSPOS",
+                                                       "HSYAW",  "HSTIME",  "HSSELF"};
 
 void tagLine(std::string& out, const std::string& tag, std::string_view value) {
     out.append("<").append(tag).append(">").append(value);
@@ -19,6 +23,20 @@ void tagLine(std::string& out, const std::string& tag, std::string_view value) {
 std::string slotTag(std::string_view name, int n) { return std::string(name) + text::formatInteger(n); }
 
 void dashes(std::string& out) { out.append(kDashCount, '-').append(kLineEnd); }
+
+// A hand-edited project with a single tag is still one (missing tags blank
+// their fields); random bytes, a picture or an empty file hold none.
+bool holdsProjectTag(const TagText& tags) {
+    const auto held = [&](std::string_view tag) { return tags.holds(tag); };
+    if (std::any_of(kSettingsTags.begin(), kSettingsTags.end(), held)) return true;
+    if (std::any_of(kMovieTags.begin(), kMovieTags.end(), held)) return true;
+    for (int n = 1; n <= hotspots::kSlotCount; ++n) {
+        for (const std::string_view name : kSlotTags) {
+            if (tags.holds(slotTag(name, n))) return true;
+        }
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -65,9 +83,11 @@ std::optional<text::FileError> saveProject(const std::filesystem::path& path, co
 std::optional<text::FileError> loadProject(const std::filesystem::path& path, ViewerSettings& settings,
                                            MovieSlots& movies, hotspots::HotSpotList& hotSpots,
                                            const std::string& currentFolder) {
-    const text::ReadResult file = text::readFile(path);
+    const text::ReadResult file = text::readFile(path, kMaxFileBytes);
     if (file.error) return file.error;
-    applyProject(TagText(text::decodeText(file.bytes)), settings, movies, hotSpots, currentFolder);
+    const TagText tags(text::decodeText(file.bytes));
+    if (!holdsProjectTag(tags)) return text::FileError{path, "read", std::string(kNotAProject)};
+    applyProject(tags, settings, movies, hotSpots, currentFolder);
     return std::nullopt;
 }
 

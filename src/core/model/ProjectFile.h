@@ -20,6 +20,8 @@ namespace tessaly::model {
 using MovieSlots = std::array<std::string, 3>;
 
 inline constexpr std::string_view kProjectExtension = ".hs5";
+// Why a file with none of a project's tags is not loaded.
+inline constexpr std::string_view kNotAProject = "Not a project file (none of its tags is in it)";
 
 // The 93 lines of a project file, each ended by CR LF.
 std::string projectText(const ViewerSettings& settings, const MovieSlots& movies,
@@ -34,7 +36,8 @@ std::optional<text::FileError> saveProject(const std::filesystem::path& path, co
                                            const MovieSlots& movies, const hotspots::HotSpotList& hotSpots);
 
 // Reads the project at `path` into the three values. A file that cannot be
-// opened or read changes nothing and is reported.
+// opened or read, is over kMaxFileBytes, or holds none of a project's tags
+// changes nothing and is reported.
 std::optional<text::FileError> loadProject(const std::filesystem::path& path, ViewerSettings& settings,
                                            MovieSlots& movies, hotspots::HotSpotList& hotSpots,
                                            const std::string& currentFolder);

@@ -118,7 +118,7 @@ std::optional<text::FileError> loadSettings(const std::filesystem::path& path, V
                                             const std::string& currentFolder) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec) && !ec) return std::nullopt;
-    const text::ReadResult file = text::readFile(path);
+    const text::ReadResult file = text::readFile(path, kMaxFileBytes);
     if (file.error) return file.error;
     applySettings(TagText(text::decodeText(file.bytes)), settings, currentFolder);
     return std::nullopt;

@@ -3,6 +3,8 @@
 // The settings file: the user's Viewer Settings between runs, as 28 tag lines
 // with CR LF ends. The project file begins with exactly the same lines.
 
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -20,6 +22,17 @@ inline constexpr std::string_view kLineEnd = "\r\n";
 inline constexpr std::string_view kNoMovieText =
     "You need to choose any video file, then you can save a parameters";
 inline constexpr std::string_view kNoMovieCaption = "Information:";
+
+// A real settings or project file is a few KB; anything this large is not one,
+// and is refused before it is read.
+inline constexpr std::uint64_t kMaxFileBytes = 1024 * 1024;
+
+// The 26 settings tags, in the order the file has them.
+inline constexpr std::array<std::string_view, 26> kSettingsTags = {
+    "WINDOW",      "CONTROLS",  "ZOOM",      "CONTROLBAR", "YAW",    "PITCH",    "TILT",
+    "AUDIO",       "WIN_POS_X", "WIN_POS_Y", "MOUSESPEED", "MAXFPS", "QUAL",     "FULLSCREEN",
+    "HTMLBGCOLOR", "HTMLTITLE", "STAT",      "HS_ICON",    "BORDER", "VIEWMODE", "BLACKAREACOLOR",
+    "TOOLTIPHELP", "BALANCE",   "ZOOMMAX",   "LOADDIR",    "SAVEDIR"};
 
 // What Save Options shows when no main movie is chosen.
 Message noMovieMessage();

@@ -19,6 +19,10 @@ std::string_view TagText::raw(std::string_view name) const {
     return second == std::string_view::npos ? all.substr(start) : all.substr(start, second - start);
 }
 
+bool TagText::holds(std::string_view name) const {
+    return text_.find("<" + std::string(name) + ">") != std::string::npos;
+}
+
 double TagText::number(std::string_view name) const { return text::leadingNumber(raw(name)); }
 
 std::int32_t TagText::integer(std::string_view name) const { return text::roundHalfEven(number(name)); }

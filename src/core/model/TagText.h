@@ -18,6 +18,8 @@ public:
     // The text between the first and the second "<name>", to the end of the
     // text when it occurs once, empty when it does not occur. Case-sensitive.
     std::string_view raw(std::string_view name) const;
+    // Whether "<name>" (or "</name>") occurs at all.
+    bool holds(std::string_view name) const;
     // The leading number of the raw value, 0 when there is none.
     double number(std::string_view name) const;
     // The leading number taken to the nearest integer, halves to even.

@@ -1,7 +1,5 @@
 #include "core/text/Files.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
@@ -25,6 +23,14 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// "1 MiB", "64 KiB" or "1000 bytes": the limits read as people write them.
+std::string sizeText(std::uint64_t bytes) {
+    if (bytes >= 1024 * 1024 && bytes % (1024 * 1024) == 0)
+        return std::to_string(bytes / (1024 * 1024)) + " MiB";
+    if (bytes >= 1024 && bytes % 1024 == 0) return std::to_string(bytes / 1024) + " KiB";
+    return std::to_string(bytes) + " bytes";
+}
+
 }  // namespace
 
 std::string FileError::message() const {
@@ -39,50 +45,54 @@ FileError errnoError(const std::filesystem::path& path, std::string action, int 
 
 std::optional<FileError> writeFileAtomic(const std::filesystem::path& target, std::string_view bytes,
                                          Flush flush) {
-    struct stat existing {};
-    const bool replacing = ::stat(target.c_str(), &existing) == 0;
-    if (replacing && S_ISDIR(existing.st_mode)) return errnoError(target, "write", EISDIR);
+    // Only a link's own kind matters: replacing it never touches what it names.
+    std::error_code ec;
+    const bool link = std::filesystem::is_symlink(std::filesystem::symlink_status(target, ec));
+    const platform::FileStatus existing = platform::fileStatus(target);
+    if (!link && existing.kind == platform::FileKind::Folder) return errnoError(target, "write", EISDIR);
+    if (!link && existing.kind == platform::FileKind::Other)
+        return FileError{target, "write", std::string(kNotRegularFile)};
 
-    std::filesystem::path temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temporary = platform::temporarySibling(target);
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
+    platform::TemporaryFile file;
+    const auto fail = [&](int errorNumber) { return errnoError(target, "write", errorNumber); };
+    if (const int error = file.create(target)) return fail(error);
+    if (existing.kind == platform::FileKind::Regular) {
+        if (const int error = file.setMode(existing.mode)) return fail(error);
     }
-    if (fd < 0) return errnoError(target, "write", errno);
-    platform::FileDescriptor file(fd);
-
-    const auto fail = [&](int errorNumber) {
-        file.reset();
-        ::unlink(temporary.c_str());
-        return errnoError(target, "write", errorNumber);
-    };
-    if (replacing && ::fchmod(file.get(), existing.st_mode & 07777) != 0) return fail(errno);
-    if (!writeAll(file.get(), bytes)) return fail(errno);
-    if (flush == Flush::ToDisk && ::fsync(file.get()) != 0) return fail(errno);
-    if (::close(file.release()) != 0) return fail(errno);
-    if (::rename(temporary.c_str(), target.c_str()) != 0) return fail(errno);
+    if (!writeAll(file.fd(), bytes)) return fail(errno);
+    if (flush == Flush::ToDisk) {
+        if (const int error = file.sync()) return fail(error);
+    }
+    if (const int error = file.replaceTarget()) return fail(error);
     return std::nullopt;
 }
 
-ReadResult readFile(const std::filesystem::path& path) {
+ReadResult readFile(const std::filesystem::path& path, std::uint64_t maxBytes) {
     ReadResult result;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        result.error = errnoError(path, "open", errno);
+    platform::OpenedFile opened = platform::openRegularFile(path);
+    const platform::FileStatus& status = opened.status;
+    if (status.error != 0 || status.kind == platform::FileKind::Missing) {
+        result.error = errnoError(path, "open", status.error != 0 ? status.error : ENOENT);
         return result;
     }
-    platform::FileDescriptor file(fd);
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+    if (status.kind == platform::FileKind::Folder) {
         result.error = errnoError(path, "read", EISDIR);
         return result;
     }
-    if (info.st_size > 0) result.bytes.reserve(static_cast<std::size_t>(info.st_size));
+    if (status.kind == platform::FileKind::Other) {
+        result.error = FileError{path, "read", std::string(kNotRegularFile)};
+        return result;
+    }
+    const auto tooLarge = [&] {
+        result.bytes.clear();
+        result.error = FileError{path, "read", "File too large (over " + sizeText(maxBytes) + ")"};
+        return result;
+    };
+    if (status.size > maxBytes) return tooLarge();
+    if (status.size > 0) result.bytes.reserve(static_cast<std::size_t>(status.size));
     std::array<char, 65536> buffer{};
     while (true) {
-        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+        const ssize_t n = ::read(opened.fd.get(), buffer.data(), buffer.size());
         if (n < 0) {
             if (errno == EINTR) continue;
             result.error = errnoError(path, "read", errno);
@@ -91,6 +101,8 @@ ReadResult readFile(const std::filesystem::path& path) {
         }
         if (n == 0) break;
         result.bytes.append(buffer.data(), static_cast<std::size_t>(n));
+        // A file that grows while it is read stops at the limit all the same.
+        if (result.bytes.size() > maxBytes) return tooLarge();
     }
     return result;
 }

@@ -4,12 +4,17 @@
 // not at all, and every failure comes back as a value naming the file and the
 // reason, ready for a message box or stderr.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace tessaly::text {
+
+// The reason given for a path that names a device, a FIFO or a socket where a
+// regular file is needed.
+inline constexpr std::string_view kNotRegularFile = "Not a regular file";
 
 struct FileError {
     std::filesystem::path path;
@@ -27,10 +32,13 @@ struct FileError {
 // slower. Either way a file lands whole or not at all.
 enum class Flush { ToDisk, Skip };
 
-// Writes `bytes` to a temporary file in the target's folder, flushes it to disk
-// (unless told to skip that) and renames it over `target`. An interrupted or
-// failed write leaves any earlier file untouched. A new file gets the usual
-// permissions (0666 less the umask); a replaced file keeps its own.
+// Writes `bytes` to a new file in the target's folder, flushes it to disk
+// (unless told to skip that) and gives it the target's name in one step. An
+// interrupted or failed write leaves any earlier file untouched, and where the
+// file system allows, a killed process leaves no temporary behind. A new file
+// gets the usual permissions (0666 less the umask); a replaced file keeps its
+// own. A target that is a device, a FIFO or a socket is refused; a symbolic
+// link is itself replaced, and what it pointed to stays as it was.
 std::optional<FileError> writeFileAtomic(const std::filesystem::path& target, std::string_view bytes,
                                          Flush flush = Flush::ToDisk);
 
@@ -39,8 +47,12 @@ struct ReadResult {
     std::optional<FileError> error;
 };
 
-// Reads a whole file as bytes.
-ReadResult readFile(const std::filesystem::path& path);
+inline constexpr std::uint64_t kNoSizeLimit = UINT64_MAX;
+
+// Reads a whole regular file as bytes. Anything else (a FIFO would block, a
+// device may never end) is refused unopened, and so is a file larger than
+// `maxBytes`.
+ReadResult readFile(const std::filesystem::path& path, std::uint64_t maxBytes = kNoSizeLimit);
 
 // FileError for the current errno.
 FileError errnoError(const std::filesystem::path& path, std::string action, int errorNumber);

@@ -3,6 +3,7 @@
 #include "FileSizeLimit.h"
 #include "Fixtures.h"
 #include "core/model/ProjectFile.h"
+#include "core/model/SettingsFile.h"
 #include "core/text/Files.h"
 #include "core/text/Text.h"
 
@@ -185,6 +186,48 @@ TEST(ProjectFile, UnreadableProjectChangesNothing) {
     EXPECT_EQ(folder->message(), "Cannot read " + dir.string() + ": Is a directory");
     EXPECT_EQ(p.text(), busy().text());
     EXPECT_EQ(p.hotSpots, busy().hotSpots);
+    fs::remove_all(dir);
+}
+
+TEST(ProjectFile, AFileWithNoneOfTheTagsIsNoProjectAndChangesNothing) {
+    const fs::path dir = scratchFolder("not-a-project");
+    std::string noise;
+    for (int i = 0; i < 3000; ++i) noise += static_cast<char>((i * 131 + 7) % 256);
+    for (const std::string& bytes : {noise, std::string(), std::string("<html><title>x</title></html>")}) {
+        ASSERT_FALSE(tessaly::text::writeFileAtomic(dir / "x.hs5", bytes));
+        Project p = busy();
+        const auto error = loadProject(dir / "x.hs5", p.settings, p.movies, p.hotSpots, kCwd);
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->message(), "Cannot read " + (dir / "x.hs5").string() +
+                                        ": Not a project file (none of its tags is in it)");
+        EXPECT_EQ(p.text(), busy().text());
+        EXPECT_EQ(p.hotSpots, busy().hotSpots);
+    }
+    // One tag of any kind makes it a project; the missing ones blank their fields.
+    for (const std::string tag :
+         {"<HSTITLE10>Ten</HSTITLE10>", "<VIDEO2>b.webm</VIDEO2>", "<BALANCE>0</BALANCE>"}) {
+        SCOPED_TRACE(tag);
+        ASSERT_FALSE(tessaly::text::writeFileAtomic(dir / "x.hs5", "garbage " + tag));
+        Project p = busy();
+        ASSERT_FALSE(loadProject(dir / "x.hs5", p.settings, p.movies, p.hotSpots, kCwd));
+        EXPECT_EQ(p.movies[0], "");
+    }
+    fs::remove_all(dir);
+}
+
+TEST(ProjectFile, AProjectOverOneMebibyteIsRefusedUnread) {
+    const fs::path dir = scratchFolder("huge-project");
+    const std::string text = example().text();
+    ASSERT_FALSE(tessaly::text::writeFileAtomic(dir / "huge.hs5", text + std::string(kMaxFileBytes, ' ')));
+    Project p = busy();
+    const auto error = loadProject(dir / "huge.hs5", p.settings, p.movies, p.hotSpots, kCwd);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->message(),
+              "Cannot read " + (dir / "huge.hs5").string() + ": File too large (over 1 MiB)");
+    EXPECT_EQ(p.text(), busy().text());
+    ASSERT_FALSE(tessaly::text::writeFileAtomic(dir / "padded.hs5",
+                                                text + std::string(kMaxFileBytes - text.size(), ' ')));
+    EXPECT_FALSE(loadProject(dir / "padded.hs5", p.settings, p.movies, p.hotSpots, kCwd));
     fs::remove_all(dir);
 }
 

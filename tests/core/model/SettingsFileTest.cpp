@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "FileSizeLimit.h"
 #include "Fixtures.h"
@@ -249,6 +252,36 @@ TEST(SettingsFile, LoadingAMissingOrUnreadableFileChangesNothing) {
     ASSERT_TRUE(error);
     EXPECT_EQ(error->message(), "Cannot read " + dir.string() + ": Is a directory");
     EXPECT_EQ(s, unusual());
+    fs::remove_all(dir);
+}
+
+TEST(SettingsFile, TheTagTableIsWhatTheFileHolds) {
+    const std::string text = settingsText(ViewerSettings{});
+    std::vector<std::string> written;
+    for (std::size_t at = text.find('<'); at != std::string::npos; at = text.find('<', at + 1)) {
+        if (text[at + 1] != '/') written.push_back(text.substr(at + 1, text.find('>', at) - at - 1));
+    }
+    EXPECT_EQ(written, std::vector<std::string>(kSettingsTags.begin(), kSettingsTags.end()));
+}
+
+TEST(SettingsFile, FifosDevicesAndHugeFilesAreRefusedUnread) {
+    const fs::path dir = scratchFolder("settings-kinds");
+    ASSERT_EQ(::mkfifo((dir / "fifo.ini").c_str(), 0644), 0);
+    ASSERT_FALSE(tessaly::text::writeFileAtomic(dir / "huge.ini", std::string(kMaxFileBytes + 1, ' ')));
+    const std::pair<fs::path, std::string> cases[] = {
+        {dir / "fifo.ini", "Not a regular file"},
+        {"/dev/zero", "Not a regular file"},
+        {dir / "huge.ini", "File too large (over 1 MiB)"},
+    };
+    for (const auto& [path, reason] : cases) {
+        SCOPED_TRACE(path);
+        ViewerSettings s;
+        s.htmlTitle = "kept";
+        const auto error = loadSettings(path, s, "/cwd");
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->message(), "Cannot read " + path.string() + ": " + reason);
+        EXPECT_EQ(s.htmlTitle, "kept");
+    }
     fs::remove_all(dir);
 }
 

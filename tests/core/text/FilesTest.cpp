@@ -1,17 +1,31 @@
-#include "core/text/Files.h"
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <iostream>
+#include <thread>
+#include <vector>
+
+#include "core/text/Files.h"
 
 using namespace tessaly::text;
 namespace fs = std::filesystem;
 
 namespace {
 fs::path scratchFolder(const std::string& name) {
-    const fs::path dir = fs::temp_directory_path() / ("tessaly-files-" + name + "-" + std::to_string(::getpid()));
+    const fs::path dir =
+        fs::temp_directory_path() / ("tessaly-files-" + name + "-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;
@@ -72,5 +86,119 @@ TEST(Files, ReplacedFileKeepsItsPermissions) {
     struct stat info {};
     ASSERT_EQ(::stat(file.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
+    fs::remove_all(dir);
+}
+
+TEST(Files, WritingOverADeviceFifoOrSocketIsRefusedAndLeavesItAlone) {
+    const fs::path dir = scratchFolder("kinds");
+    std::vector<fs::path> targets;
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0644), 0);
+    targets.push_back(dir / "fifo");
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string socketPath = (dir / "socket").string();
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    std::copy(socketPath.begin(), socketPath.end(), address.sun_path);
+    ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    targets.push_back(dir / "socket");
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::mknod((dir / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
+        targets.push_back(dir / "null");
+    } else {
+        std::cout << "[   SKIP   ] making a device node needs root; FIFO and socket only\n";
+    }
+    for (const fs::path& target : targets) {
+        SCOPED_TRACE(target);
+        const auto error = writeFileAtomic(target, "project text");
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->message(), "Cannot write " + target.string() + ": Not a regular file");
+        struct stat info {};
+        ASSERT_EQ(::lstat(target.c_str(), &info), 0);
+        EXPECT_FALSE(S_ISREG(info.st_mode));
+    }
+    ::close(sock);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()),
+              static_cast<std::ptrdiff_t>(targets.size()));
+    fs::remove_all(dir);
+}
+
+TEST(Files, WritingOverASymlinkReplacesTheLinkNotItsTarget) {
+    const fs::path dir = scratchFolder("link");
+    ASSERT_FALSE(writeFileAtomic(dir / "real.hs5", "real"));
+    fs::create_symlink(dir / "real.hs5", dir / "link.hs5");
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0644), 0);
+    fs::create_symlink(dir / "fifo", dir / "to-fifo.hs5");
+    for (const char* name : {"link.hs5", "to-fifo.hs5"}) {
+        SCOPED_TRACE(name);
+        ASSERT_FALSE(writeFileAtomic(dir / name, "new"));
+        EXPECT_FALSE(fs::is_symlink(dir / name));
+        EXPECT_EQ(readFile(dir / name).bytes, "new");
+    }
+    EXPECT_EQ(readFile(dir / "real.hs5").bytes, "real");
+    EXPECT_TRUE(fs::is_fifo(dir / "fifo"));
+    fs::remove_all(dir);
+}
+
+namespace {
+int midWriteSignal = -1;
+// Runs inside the write that crossed the size limit: says so, then waits to be killed.
+void holdMidWrite(int) {
+    const char byte = 1;
+    (void)!::write(midWriteSignal, &byte, 1);
+    while (true) ::pause();
+}
+}  // namespace
+
+TEST(Files, AWriterKilledMidWriteLeavesNoTemporary) {
+    const fs::path dir = scratchFolder("killed");
+    ASSERT_FALSE(writeFileAtomic(dir / "big.hs5", "old"));
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    std::cout.flush();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // The write stops inside itself once it passes 64 KiB, so the kill
+        // lands mid-write every time.
+        midWriteSignal = ends[1];
+        std::signal(SIGXFSZ, holdMidWrite);
+        rlimit limit{64 * 1024, 64 * 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        (void)writeFileAtomic(dir / "big.hs5", std::string(1 << 20, 'x'), Flush::Skip);
+        ::_exit(1);
+    }
+    ASSERT_GT(child, 0);
+    ::close(ends[1]);
+    char byte = 0;
+    pollfd watch{ends[0], POLLIN, 0};
+    ASSERT_EQ(::poll(&watch, 1, 10000), 1);
+    ASSERT_EQ(::read(ends[0], &byte, 1), 1);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ::close(ends[0]);
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"big.hs5"});
+    EXPECT_EQ(readFile(dir / "big.hs5").bytes, "old");
+    fs::remove_all(dir);
+}
+
+TEST(Files, OnlyRegularFilesAreReadAndNoneOverTheLimit) {
+    const fs::path dir = scratchFolder("read-kinds");
+    ASSERT_EQ(::mkfifo((dir / "fifo.hs5").c_str(), 0644), 0);
+    const auto fifo = readFile(dir / "fifo.hs5");  // would block for ever if opened for reading
+    ASSERT_TRUE(fifo.error);
+    EXPECT_EQ(fifo.error->message(), "Cannot read " + (dir / "fifo.hs5").string() + ": Not a regular file");
+    const auto zero = readFile("/dev/zero", 1024 * 1024);  // would never end
+    ASSERT_TRUE(zero.error);
+    EXPECT_EQ(zero.error->reason, "Not a regular file");
+
+    ASSERT_FALSE(writeFileAtomic(dir / "big.hs5", std::string(1024 * 1024 + 1, 'x')));
+    const auto big = readFile(dir / "big.hs5", 1024 * 1024);
+    ASSERT_TRUE(big.error);
+    EXPECT_EQ(big.error->message(),
+              "Cannot read " + (dir / "big.hs5").string() + ": File too large (over 1 MiB)");
+    EXPECT_TRUE(big.bytes.empty());
+    EXPECT_EQ(readFile(dir / "big.hs5", 1024 * 1024 + 1).bytes.size(), 1024u * 1024 + 1);
     fs::remove_all(dir);
 }
