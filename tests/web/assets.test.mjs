@@ -222,6 +222,32 @@ test('template elements the player and the style sheet address', () => {
     assert.deepEqual(order, [...order].sort((a, b) => a - b));
 });
 
+// --- manifest -------------------------------------------------------------------
+
+// web/manifest.txt: [published path, source] a line, in its order.
+function manifest() {
+    return read('manifest.txt').toString('utf8').split('\n').filter((l) => l && !l.startsWith('#')).map((l) => {
+        const fields = l.split(/ +/);
+        assert.equal(fields.length, 2, `manifest line: ${l}`);
+        return fields;
+    });
+}
+
+test('the manifest names every file the page loads, once, from a source that exists', () => {
+    const lines = manifest();
+    const published = lines.map(([path]) => path);
+    assert.equal(new Set(published).size, published.length, 'each published path once');
+    for (const [, source] of lines) assert.ok(existsSync(join(web, source)), `missing web/${source}`);
+    for (const role of ['page-template', 'hot-spot-icon-1', 'hot-spot-icon-2']) assert.ok(published.includes(role), role);
+
+    // Everything the template addresses in js/ and images/ is published; the hot-spot icons are written from the two icons.
+    const addressed = new Set([...template.matchAll(/(?:src|href)="((?:js|images)\/[^"]+)"/g)].map((m) => m[1]));
+    addressed.delete('js/ctr/cn0.js');
+    for (const path of addressed) {
+        assert.ok(published.includes(path) || /^images\/hs\d+\.gif$/.test(path), `${path} is not in the manifest`);
+    }
+});
+
 // --- images -------------------------------------------------------------------
 
 test('every image the page uses exists with its size', () => {

@@ -1,6 +1,6 @@
 /*
  * Page handlers. Inline attributes of the page may call these before the viewer
- * (cn3.js) has run, so each one only announces the call as a document event
+ * has run, so each one only announces the call as a document event
  * named tessaly: plus the handler name, with the element as its detail. A call that
  * nobody listens to yet is harmless.
  */
