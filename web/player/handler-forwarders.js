@@ -9,8 +9,7 @@
         "cTitle", "cLeft", "cUp", "cStop", "cDown", "cRight",
         "cZoomIn", "cZoomOut", "cRestart", "cMuteON", "cMuteOFF",
         "cHS1", "cHS2", "cHS3", "cHS4", "cHS5",
-        "cHS6", "cHS7", "cHS8", "cHS9", "cHS10",
-        "fullScreenOn", "locflash"
+        "cHS6", "cHS7", "cHS8", "cHS9", "cHS10"
     ];
     var i;
 

@@ -18,5 +18,10 @@ export const TEXT = {
     runPreview: "To view it on this computer run:",
     previewCommand: "tessaly preview ",
     crossSite: "The movie comes from another site that does not allow it to be shown in the 360 degree view.",
-    noWebGl: "This browser cannot draw 3D graphics: WebGL is off or missing. The 360 degree movie cannot be shown without it."
+    noWebGl: "This browser cannot draw 3D graphics: WebGL is off or missing. The 360 degree movie cannot be shown without it.",
+    cannotPrepare: "This browser cannot show the 360 degree movie: its graphics driver refused ",
+    vertexShader: "to compile the vertex shader",
+    fragmentShader: "to compile the fragment shader",
+    linking: "to link the shader program",
+    driverSaid: "The driver said: "
 };

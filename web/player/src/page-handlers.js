@@ -14,7 +14,7 @@ function onPage(name, action) {
     document.addEventListener("tessaly:" + name, action, false);
 }
 
-/* parts: view, hotSpots, playback, sound, overlays and layout. */
+/* parts: view, hotSpots, playback, sound and overlays. */
 export function answerPageHandlers(parts) {
     const view = parts.view;
     const pan = (lonSpeed, latSpeed) => () => view.setPan(lonSpeed, latSpeed);
@@ -32,5 +32,4 @@ export function answerPageHandlers(parts) {
     onPage("cMuteON", () => parts.sound.setMuted(true));
     onPage("cMuteOFF", () => parts.sound.setMuted(false));
     onPage("cTitle", () => parts.overlays.dropTitle());
-    onPage("fullScreenOn", () => parts.layout.followWindow());
 }

@@ -4,6 +4,7 @@
  * that changes nothing binds or uploads nothing.
  */
 import { put } from "./dom.js";
+import { TEXT } from "./messages.js";
 
 const VERTEX_SOURCE = "attribute vec3 position;" +
     "attribute vec2 place;" +
@@ -38,11 +39,36 @@ function openContext(canvas) {
     return null;
 }
 
-function compileShader(gl, kind, source) {
+/* Why the graphics driver refused the viewer's drawing, in the words the page shows. */
+class DrawingRefused extends Error {
+    constructor(what, log) {
+        super(what);
+        this.lines = [TEXT.cannotPrepare + what + "."].concat(log && log.trim() ? [TEXT.driverSaid + log.trim()] : []);
+    }
+}
+
+function compileShader(gl, kind, source, what) {
     const shader = gl.createShader(kind);
     gl.shaderSource(shader, source);
     gl.compileShader(shader);
+    if (!gl.getShaderParameter(shader, gl.COMPILE_STATUS)) {
+        throw new DrawingRefused(what, gl.getShaderInfoLog(shader));
+    }
     return shader;
+}
+
+function linkProgram(gl, shaders) {
+    const program = gl.createProgram();
+    for (const shader of shaders) {
+        gl.attachShader(program, shader);
+    }
+    gl.bindAttribLocation(program, 0, "position");
+    gl.bindAttribLocation(program, 1, "place");
+    gl.linkProgram(program);
+    if (!gl.getProgramParameter(program, gl.LINK_STATUS)) {
+        throw new DrawingRefused(TEXT.linking, gl.getProgramInfoLog(program));
+    }
+    return program;
 }
 
 function hexChannel(colour, at) {
@@ -68,12 +94,10 @@ class Renderer {
         this.elements = new Float32Array(16);
         this.bound = { texture: null, mesh: null, viewport: [0, 0, 0, 0], matrix: false };
         this.mesh = null;
-        const program = gl.createProgram();
-        gl.attachShader(program, compileShader(gl, gl.VERTEX_SHADER, VERTEX_SOURCE));
-        gl.attachShader(program, compileShader(gl, gl.FRAGMENT_SHADER, FRAGMENT_SOURCE));
-        gl.bindAttribLocation(program, 0, "position");
-        gl.bindAttribLocation(program, 1, "place");
-        gl.linkProgram(program);
+        const program = linkProgram(gl, [
+            compileShader(gl, gl.VERTEX_SHADER, VERTEX_SOURCE, TEXT.vertexShader),
+            compileShader(gl, gl.FRAGMENT_SHADER, FRAGMENT_SOURCE, TEXT.fragmentShader)
+        ]);
         gl.useProgram(program);
         this.matrix = gl.getUniformLocation(program, "matrix");
         gl.uniform1i(gl.getUniformLocation(program, "picture"), 0);
@@ -218,10 +242,23 @@ class Renderer {
     }
 }
 
-/* A renderer on a new canvas, or null when the browser has no WebGL. */
+/*
+ * A renderer on a new canvas: { renderer }, or { failure } with the lines that
+ * say why nothing can be drawn (no WebGL, or a driver that refuses the shaders).
+ */
 export function createRenderer(clearColour) {
     const canvas = document.createElement("canvas");
     canvas.style.display = "block";
     const gl = openContext(canvas);
-    return gl ? new Renderer(canvas, gl, clearColour) : null;
+    if (!gl) {
+        return { failure: [TEXT.noWebGl] };
+    }
+    try {
+        return { renderer: new Renderer(canvas, gl, clearColour) };
+    } catch (error) {
+        if (error instanceof DrawingRefused) {
+            return { failure: error.lines };
+        }
+        throw error;
+    }
 }

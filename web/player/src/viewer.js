@@ -14,7 +14,6 @@ import { HotSpots } from "./hotspots.js";
 import { Pointer, bindKeys } from "./input.js";
 import { Layout } from "./layout.js";
 import { FrameLoop } from "./loop.js";
-import { TEXT } from "./messages.js";
 import { offerMotion } from "./motion.js";
 import { Movie } from "./movie.js";
 import { MovieFrames } from "./movie-frames.js";
@@ -27,7 +26,7 @@ import { Statistics } from "./statistics.js";
 import { View } from "./view.js";
 import { Headset } from "./xr.js";
 
-/* Without WebGL nothing can be drawn: the poster says why, and the movie stays silent. */
+/* Without WebGL, or with shaders the driver refuses, nothing can be drawn: the poster says why, and the movie stays silent. */
 function cannotDraw(config, container, video, reason) {
     const overlays = new Overlays();
     const layout = new Layout(config, { container: container, renderer: null, overlays: overlays }, () => null);
@@ -55,11 +54,12 @@ export function startViewer() {
     if (!video || !container || typeof THREE === "undefined") {
         return null;
     }
-    const renderer = createRenderer(config.clearColour);
-    if (!renderer) {
-        cannotDraw(config, container, video, [TEXT.noWebGl]);
+    const made = createRenderer(config.clearColour);
+    if (!made.renderer) {
+        cannotDraw(config, container, video, made.failure);
         return null;
     }
+    const renderer = made.renderer;
     const viewer = { config: config, video: video, renderer: renderer };
     /* Until the loop runs, its first frame draws anyway. */
     const repaint = () => {
@@ -109,7 +109,7 @@ export function startViewer() {
         toggleFullScreen: () => fullScreen.toggle(),
         toggleMuted: () => sound.toggleMuted()
     });
-    answerPageHandlers({ view: view, hotSpots: hotSpots, playback: playback, sound: sound, overlays: overlays, layout: layout });
+    answerPageHandlers({ view: view, hotSpots: hotSpots, playback: playback, sound: sound, overlays: overlays });
     /* A seek and a loop may cross the window of a hot spot between two drawn frames. */
     video.addEventListener("seeked", () => hotSpots.check(headset.active()), false);
     offerMotion(view, overlays);
