@@ -9,8 +9,8 @@
  *                 from its top left
  *   afterDraw(f)  calls f after every frame the cap lets through
  *   watch(x, y)   from now on reads the pixel at (x, y) of every picture drawn
- *   shown()       what the canvas shows there: { pixel, time } of the last
- *                 picture drawn, time the movie time when it was drawn
+ *   shown()       { pixel, time } of the last picture drawn since watch, time
+ *                 the movie time when it was drawn; null before one is drawn
  *
  * A page that sets window.__tessalyMaxTextureSize before its scripts run stands
  * in for a device that draws no larger frames.
@@ -86,6 +86,7 @@ function expose(viewer) {
         afterDraw: (listener) => listeners.push(listener),
         watch: (x, y) => {
             watched.at = [x, y];
+            watched.shown = null;
         },
         shown: () => watched.shown
     };

@@ -1,6 +1,10 @@
 /*
  * Which movie frames go up into the texture: each new frame once, and a still
- * movie costs nothing.
+ * movie costs nothing. A frame is new when the engine presents it (frame
+ * callbacks), when the count of decoded frames moves on (engines without
+ * them), and when a seek lands: in some engines a paused seek presents its
+ * frame before the element can hand it over, so a new frame waits until the
+ * element has one to give.
  */
 
 /*
@@ -23,7 +27,6 @@ export class MovieFrames {
         this.renderer = renderer;
         this.fresh = false;
         this.stamp = -1;
-        /* Frame callbacks say when a new frame is on show. */
         this.callbacks = "requestVideoFrameCallback" in video;
         if (this.callbacks) {
             const presented = () => {
@@ -32,9 +35,23 @@ export class MovieFrames {
             };
             video.requestVideoFrameCallback(presented);
         }
+        /* Whether a frame went up since the element finished seeking; the seeked event may come after it. */
+        this.landed = true;
+        video.addEventListener("seeking", () => {
+            this.landed = false;
+        }, false);
+        video.addEventListener("seeked", () => {
+            if (!this.landed) {
+                this.expect();
+            }
+        }, false);
     }
 
+    /* A new frame the element can hand over now (during a seek it has none). */
     hasNew() {
+        if (this.video.readyState < 2) {
+            return false;
+        }
         return this.callbacks ? this.fresh : frameStamp(this.video) !== this.stamp;
     }
 
@@ -50,11 +67,8 @@ export class MovieFrames {
             return;
         }
         this.fresh = false;
-        if (!this.callbacks) {
-            this.stamp = frameStamp(this.video);
-        }
-        if (this.video.readyState >= 2) {
-            this.renderer.upload(this.renderer.movie, this.video);
-        }
+        this.stamp = frameStamp(this.video);
+        this.landed = this.landed || !this.video.seeking;
+        this.renderer.upload(this.renderer.movie, this.video);
     }
 }
