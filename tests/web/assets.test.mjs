@@ -133,8 +133,8 @@ test('template head, fixed texts and script order', () => {
     assert.equal(count(template, '!*** Your Browser does not support this video ***!'), 2);
     assert.match(template, /<img src="images\/poster.jpg"[^>]*alt="Your Browser is not support the video"[^>]*onmousedown="locflash\(\)"/);
     assert.match(template, /function locflash\(\) \{\s*window.open\('https:\/\/tessaly.example\/', '_blank', 'noopener'\);/);
-    assert.match(template, /window.onresize = function[^]*OS_FULL_SCREEN == 1[^]*fullScreenOn\(\)/);
-    assert.ok(template.indexOf('window.onresize') < template.indexOf('<video'));
+    // The viewer follows the window itself; nothing else handles a resize.
+    assert.ok(!template.includes('onresize'));
 });
 
 test('template elements the player and the style sheet address', () => {
@@ -209,17 +209,40 @@ test('template elements the player and the style sheet address', () => {
         assert.equal(get(c).class, 'fs-corner', c);
     }
 
-    assert.equal(get('fragmentShader').type, 'x-shader/x-fragment');
-    assert.equal(get('vertexShader').type, 'x-shader/x-vertex');
-    assert.match(template, /texture2D\(tDiffuse, vUv\)[^;]*1\.0\)/);
-    assert.match(template, /vUv = uv;\s*gl_Position = projectionMatrix \* modelViewMatrix \* vec4\(position, 1\.0\);/);
+    // The viewer carries its own shaders.
+    assert.ok(!template.includes('x-shader'));
 
-    // Page order: container, images, scripts, video, controls, shaders, cn3.
+    // Page order: container, images, scripts, video, controls, cn3.
     const at = (s) => template.indexOf(s);
     const order = [at('id="container"'), at('id="ab"'), at('id="hs10"'), at('js/ctr/cn2.js'), at('<video'),
-        at('function locflash'), at('id="controls"'), at('id="fragmentShader"'), at('id="vertexShader"'),
-        at('js/ctr/cn3.js')];
+        at('function locflash'), at('id="controls"'), at('js/ctr/cn3.js')];
     assert.deepEqual(order, [...order].sort((a, b) => a - b));
+});
+
+// --- manifest -------------------------------------------------------------------
+
+// web/manifest.txt: [published path, source] a line, in its order.
+function manifest() {
+    return read('manifest.txt').toString('utf8').split('\n').filter((l) => l && !l.startsWith('#')).map((l) => {
+        const fields = l.split(/ +/);
+        assert.equal(fields.length, 2, `manifest line: ${l}`);
+        return fields;
+    });
+}
+
+test('the manifest names every file the page loads, once, from a source that exists', () => {
+    const lines = manifest();
+    const published = lines.map(([path]) => path);
+    assert.equal(new Set(published).size, published.length, 'each published path once');
+    for (const [, source] of lines) assert.ok(existsSync(join(web, source)), `missing web/${source}`);
+    for (const role of ['page-template', 'hot-spot-icon-1', 'hot-spot-icon-2']) assert.ok(published.includes(role), role);
+
+    // Everything the template addresses in js/ and images/ is published; the hot-spot icons are written from the two icons.
+    const addressed = new Set([...template.matchAll(/(?:src|href)="((?:js|images)\/[^"]+)"/g)].map((m) => m[1]));
+    addressed.delete('js/ctr/cn0.js');
+    for (const path of addressed) {
+        assert.ok(published.includes(path) || /^images\/hs\d+\.gif$/.test(path), `${path} is not in the manifest`);
+    }
 });
 
 // --- images -------------------------------------------------------------------

@@ -172,15 +172,15 @@ describe('WebGL', () => {
     assert.deepEqual(errors, []);
   });
 
-  test('without any WebGL the page says why in words over the poster, and the movie stays silent', async () => {
+  // Opens a page whose drawing cannot start; resolves to the words on the cover once the movie could have played.
+  async function refusedDrawing(prepare) {
     const { url } = await session.serve({});
     const page = await session.browser.context.newPage();
     session.later(() => page.close());
     const errors = watchErrors(page);
-    await withoutContexts(['webgl2', 'webgl', 'experimental-webgl'])(page);
+    await prepare(page);
     await page.goto(url);
     const text = await waitCover(page, 'the message');
-    assert.equal(text, 'This browser cannot draw 3D graphics: WebGL is off or missing. The 360 degree movie cannot be shown without it.');
     const cover = await page.evaluate(() => {
       const r = document.querySelector('.tessaly-cover').getBoundingClientRect();
       return [r.left, r.top, r.width, r.height, getComputedStyle(document.querySelector('.tessaly-cover')).backgroundImage];
@@ -192,6 +192,34 @@ describe('WebGL', () => {
     await page.waitForFunction(() => document.getElementById('video').readyState >= 2, undefined, { timeout: 30000 });
     assert.equal(await page.evaluate(() => document.getElementById('video').paused), true);
     assert.deepEqual(errors, []);
+    return text;
+  }
+
+  // Hands the driver a changed source for the fragment shader (the one that samples the movie).
+  const changeFragmentShader = (change) => (page) => page.addInitScript((how) => {
+    for (const context of [WebGLRenderingContext, WebGL2RenderingContext]) {
+      const shaderSource = context.prototype.shaderSource;
+      context.prototype.shaderSource = function (shader, source) {
+        const fragment = source.includes('gl_FragColor');
+        const changed = how === 'garble' ? 'garbled ' + source : source.split('texel').join('texcoord');
+        shaderSource.call(this, shader, fragment ? changed : source);
+      };
+    }
+  }, change);
+
+  test('without any WebGL the page says why in words over the poster, and the movie stays silent', async () => {
+    const text = await refusedDrawing(withoutContexts(['webgl2', 'webgl', 'experimental-webgl']));
+    assert.equal(text, 'This browser cannot draw 3D graphics: WebGL is off or missing. The 360 degree movie cannot be shown without it.');
+  });
+
+  test('a shader the driver does not compile is said in words, with what the driver said', async () => {
+    const text = await refusedDrawing(changeFragmentShader('garble'));
+    assert.match(text, /^This browser cannot show the 360 degree movie: its graphics driver refused to compile the fragment shader\.The driver said: \S/);
+  });
+
+  test('a shader program the driver does not link is said in words', async () => {
+    const text = await refusedDrawing(changeFragmentShader('rename'));
+    assert.match(text, /^This browser cannot show the 360 degree movie: its graphics driver refused to link the shader program\./);
   });
 });
 

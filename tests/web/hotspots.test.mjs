@@ -194,7 +194,7 @@ describe('clicks', () => {
     const errors = watchErrors(page);
     await page.goto(server.url + tree.pageName);
     const names = ['cTitle', 'cLeft', 'cUp', 'cStop', 'cDown', 'cRight', 'cZoomIn', 'cZoomOut', 'cRestart',
-      'cMuteON', 'cMuteOFF', 'fullScreenOn', 'locflash'];
+      'cMuteON', 'cMuteOFF', 'locflash'];
     for (let n = 1; n <= 10; n += 1) names.push(`cHS${n}`);
     const missing = await page.evaluate((list) => list.filter((name) => typeof window[name] !== 'function'), names);
     assert.deepEqual(missing, []);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs the browser tests of the published page. The compaction checks need only
-# node; the browser tests need Chromium and ffmpeg and are skipped without them.
+# Runs the browser tests of the published page. The checks of the player
+# scripts' build need only node; the browser tests need Chromium and ffmpeg and
+# are skipped without them.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -10,7 +11,7 @@ missing=()
 command -v ffmpeg >/dev/null 2>&1 || missing+=("ffmpeg")
 if [ "${#missing[@]}" -gt 0 ]; then
   echo "web tests: browser tests skipped: no ${missing[*]} (scripts/setup installs them)"
-  exec node --test compact.test.mjs
+  exec node --test squeeze.test.mjs
 fi
 
 # npm writes node_modules/.package-lock.json on every install; older than the
@@ -20,6 +21,6 @@ if [ ! -f node_modules/.package-lock.json ] || [ package-lock.json -nt node_modu
 fi
 
 export TESSALY_CHROMIUM="$chromium"
-exec node --test compact.test.mjs viewer.test.mjs hotspots.test.mjs projection.test.mjs controls.test.mjs \
-  mobile.test.mjs fallback.test.mjs xr.test.mjs \
+exec node --test squeeze.test.mjs viewer.test.mjs hotspots.test.mjs projection.test.mjs controls.test.mjs \
+  mobile.test.mjs fallback.test.mjs xr.test.mjs position.test.mjs \
   published.test.mjs

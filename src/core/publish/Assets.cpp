@@ -8,15 +8,16 @@
 namespace tessaly::publish {
 namespace {
 
-constexpr int kPageTemplate = 101;
-constexpr int kBlueIcon = 152;
-constexpr int kRedIcon = 151;
+// The names web/manifest.txt gives the assets that are not files of the tree.
+constexpr std::string_view kPageTemplate = "page-template";
+constexpr std::string_view kIconSet1 = "hot-spot-icon-1";
+constexpr std::string_view kOtherIconSets = "hot-spot-icon-2";
 
-const Asset& byNumber(int number) {
+const Asset& byName(std::string_view name) {
     const auto assets = embedded::all();
-    const auto it =
-        std::find_if(assets.begin(), assets.end(), [&](const Asset& a) { return a.number == number; });
-    // The build lists every number; a missing one is a build fault, not a user's.
+    const auto it = std::find_if(assets.begin(), assets.end(),
+                                 [&](const Asset& a) { return a.folder.empty() && a.name == name; });
+    // The manifest lists every name; a missing one is a build fault, not a user's.
     if (it == assets.end()) std::abort();
     return *it;
 }
@@ -30,8 +31,8 @@ std::span<const Asset> treeAssets() {
     return {assets.begin(), end};
 }
 
-std::string_view pageTemplate() { return byNumber(kPageTemplate).bytes; }
+std::string_view pageTemplate() { return byName(kPageTemplate).bytes; }
 
-const Asset& hotSpotIcon(int hsIcon) { return byNumber(hsIcon == 1 ? kBlueIcon : kRedIcon); }
+const Asset& hotSpotIcon(int hsIcon) { return byName(hsIcon == 1 ? kIconSet1 : kOtherIconSets); }
 
 }  // namespace tessaly::publish

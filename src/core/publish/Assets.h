@@ -1,7 +1,7 @@
 #pragma once
 
 // The files a published page is made of, carried inside the program and
-// written out byte for byte.
+// written out byte for byte. web/manifest.txt lists them.
 
 #include <span>
 #include <string_view>
@@ -9,9 +9,8 @@
 namespace tessaly::publish {
 
 struct Asset {
-    int number;               // the asset's number in the asset table
     std::string_view folder;  // "js", "js/build", "js/ctr" or "images"; empty when not a file of the tree
-    std::string_view name;    // file name in that folder
+    std::string_view name;    // file name in that folder, or the asset's name when not a file of the tree
     std::string_view bytes;
 };
 
@@ -21,11 +20,11 @@ struct Asset {
 // their bytes depend on the icon set (hotSpotIcon).
 std::span<const Asset> treeAssets();
 
-// The page template (asset 101), filled in by the page generator.
+// The page template, filled in by the page generator.
 std::string_view pageTemplate();
 
-// The hot-spot icon written to hs1.gif .. hs10.gif: blue (152) for icon set 1,
-// red (151) for any other value.
+// The hot-spot icon written to hs1.gif .. hs10.gif: blue for icon set 1, red
+// for any other value.
 const Asset& hotSpotIcon(int hsIcon);
 
 inline constexpr int kHotSpotIconFiles = 10;

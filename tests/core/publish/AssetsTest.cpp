@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -11,49 +13,72 @@ using namespace tessaly;
 using publish::Asset;
 
 namespace {
-std::string webFile(const std::string& relative) {
-    const auto read = text::readFile(std::string(TESSALY_WEB) + "/" + relative);
+
+std::string readOrFail(const std::string& path) {
+    const auto read = text::readFile(path);
     EXPECT_FALSE(read.error) << read.error->message();
     return read.bytes;
 }
-}  // namespace
 
-TEST(Assets, TreeHoldsTheTableInWriteOrder) {
-    std::vector<int> numbers;
-    for (const Asset& asset : publish::treeAssets()) numbers.push_back(asset.number);
-    std::vector<int> expected{102, 103, 137, 104, 106, 107, 108, 153};
-    for (int n = 109; n <= 136; ++n) expected.push_back(n);
-    EXPECT_EQ(numbers, expected);
+std::string webFile(const std::string& relative) { return readOrFail(std::string(TESSALY_WEB) + "/" + relative); }
 
-    const auto tree = publish::treeAssets();
-    EXPECT_EQ(tree[0].folder, "js");
-    EXPECT_EQ(tree[0].name, "raf.js");
-    EXPECT_EQ(tree[3].folder, "js/build");
-    EXPECT_EQ(tree[3].name, "Three.js");
-    EXPECT_EQ(tree[6].folder, "js/ctr");
-    EXPECT_EQ(tree[6].name, "cn3.js");
-    EXPECT_EQ(tree[9].name, "downL.png");   // 110: the lit pan-down button
-    EXPECT_EQ(tree[28].name, "title.png");  // 129
-    EXPECT_EQ(tree.back().name, "poster.jpg");
+struct ManifestLine {
+    std::string published, source;
+};
+
+// web/manifest.txt: a published path and a source a line; # starts a comment line.
+std::vector<ManifestLine> manifest() {
+    std::istringstream in(webFile("manifest.txt"));
+    std::vector<ManifestLine> lines;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line.starts_with('#')) continue;
+        std::istringstream fields(line);
+        ManifestLine entry;
+        fields >> entry.published >> entry.source;
+        lines.push_back(entry);
+    }
+    return lines;
 }
 
-TEST(Assets, BytesAreTheWebFilesAndPlayersAreScrambled) {
+std::string sourceOf(const std::string& published) {
+    for (const ManifestLine& line : manifest())
+        if (line.published == published) return line.source;
+    ADD_FAILURE() << published << " is not in the manifest";
+    return {};
+}
+
+}  // namespace
+
+TEST(Assets, TheTreeIsTheManifestsFilesInItsOrder) {
+    std::vector<std::string> expected;
+    for (const ManifestLine& line : manifest())
+        if (line.published.find('/') != std::string::npos) expected.push_back(line.published);
+    std::vector<std::string> tree;
+    for (const Asset& asset : publish::treeAssets())
+        tree.push_back(std::string(asset.folder) + "/" + std::string(asset.name));
+    EXPECT_EQ(tree, expected);
+    // What the page template addresses: the style sheet in js/, the viewer in js/ctr/.
+    EXPECT_NE(std::find(tree.begin(), tree.end(), "js/st.css"), tree.end());
+    EXPECT_NE(std::find(tree.begin(), tree.end(), "js/ctr/cn3.js"), tree.end());
+}
+
+TEST(Assets, BytesAreTheWebFilesAndPlayersAreScrambledBuilds) {
     for (const Asset& asset : publish::treeAssets()) {
-        SCOPED_TRACE(std::string(asset.name));
+        const std::string published = std::string(asset.folder) + "/" + std::string(asset.name);
+        SCOPED_TRACE(published);
         if (asset.folder == "js/ctr") {
-            // Stored scrambled, by the scrambler the configuration script goes through.
+            // Built from their source, then scrambled as the configuration script is.
             EXPECT_TRUE(asset.bytes.starts_with("function unknown(){\r\n"));
-            EXPECT_EQ(asset.bytes, publish::scrambleScriptText(webFile("player/" + std::string(asset.name))));
+            EXPECT_EQ(asset.bytes,
+                      publish::scrambleScriptText(readOrFail(std::string(TESSALY_WEB_BUILD) + "/js/ctr/built/" +
+                                                             std::string(asset.name))));
             continue;
         }
-        const std::string source = asset.folder == "images" ? "images/" + std::string(asset.name)
-                                   : asset.name == "Three.js" || asset.name == "Stats.js"
-                                       ? "vendor/dist/" + std::string(asset.name)
-                                       : "js/" + std::string(asset.name);
-        EXPECT_EQ(asset.bytes, webFile(source));
+        EXPECT_EQ(asset.bytes, webFile(sourceOf(published)));
     }
-    EXPECT_EQ(publish::pageTemplate(), webFile("template/page.html"));
-    EXPECT_EQ(publish::hotSpotIcon(1).bytes, webFile("images/hs_blue.gif"));
-    EXPECT_EQ(publish::hotSpotIcon(2).bytes, webFile("images/hs_red.gif"));
-    EXPECT_EQ(publish::hotSpotIcon(0).number, 151);
+    EXPECT_EQ(publish::pageTemplate(), webFile(sourceOf("page-template")));
+    EXPECT_EQ(publish::hotSpotIcon(1).bytes, webFile(sourceOf("hot-spot-icon-1")));
+    EXPECT_EQ(publish::hotSpotIcon(2).bytes, webFile(sourceOf("hot-spot-icon-2")));
+    EXPECT_EQ(publish::hotSpotIcon(0).bytes, publish::hotSpotIcon(2).bytes);
+    EXPECT_NE(publish::hotSpotIcon(1).bytes, publish::hotSpotIcon(2).bytes);
 }

@@ -25,10 +25,6 @@ export async function launch({ autoplayPolicy = 'no-user-gesture-required', cont
     viewport: { width: 1000, height: 700 },
     ...contextOptions,
   });
-  // Only test pages get the viewer's test hook.
-  await context.addInitScript(() => {
-    window.__tessalyTestHook = true;
-  });
   return {
     context,
     close: async () => {

@@ -66,3 +66,22 @@ export function brokenMovie() {
   if (!existsSync(file)) writeFileSync(file, Buffer.alloc(4096, 'not a movie '));
   return file;
 }
+
+// Frames that show their own number n as one flat colour: red 32 (n mod 8) + 16,
+// green 32 floor(n / 8) + 16, blue 128. CLOCK.fps frames a second, CLOCK.frames in all;
+// every frame a key frame, so a seek lands at once.
+export const CLOCK = { fps: 10, frames: 64 };
+
+export function clockMovie() {
+  const dir = join(tmpdir(), 'tessaly-web-tests');
+  const file = join(dir, 'clock-v2.webm');
+  if (existsSync(file)) return file;
+  mkdirSync(dir, { recursive: true });
+  const partial = `${file}.${process.pid}.webm`;
+  const source = `color=c=black:s=512x256:r=${CLOCK.fps}:d=${CLOCK.frames / CLOCK.fps}`;
+  const colour = "geq=r='32*mod(N\\,8)+16':g='32*floor(N/8)+16':b=128";
+  execFileSync('ffmpeg', ['-v', 'error', '-y', '-f', 'lavfi', '-i', source, '-vf', `format=rgb24,${colour},format=yuv420p`,
+    '-c:v', 'libvpx', '-crf', '4', '-b:v', '2M', '-g', '1', '-auto-alt-ref', '0', partial]);
+  renameSync(partial, file);
+  return file;
+}

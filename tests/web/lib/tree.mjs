@@ -1,13 +1,28 @@
 // Lays out a published tree in a temp folder the way the publisher does: the
-// page from the template, js/, js/build/, js/ctr/ and images/, and the movie
-// beside the page.
-import { copyFileSync, mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+// page from the template, every file of web/manifest.txt at its published path,
+// and the movie beside the page. The player scripts are those the build made
+// for the tests (tests/CMakeLists.txt): as published, with the viewer's test hook.
+import { copyFileSync, existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { basename, dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { PLAYER_SCRIPTS, compactPlayerScript } from '../compact.mjs';
 
 export const WEB = resolve(dirname(fileURLToPath(import.meta.url)), '../../../web');
+const TEST_SCRIPTS = process.env.TESSALY_TEST_SCRIPTS || resolve(WEB, '../build/dev/tests/web/js/ctr');
+
+// web/manifest.txt as { published: source }, in its order.
+function manifest() {
+  const lines = readFileSync(join(WEB, 'manifest.txt'), 'utf8').split('\n').filter((l) => l && !l.startsWith('#'));
+  return Object.fromEntries(lines.map((l) => l.split(/ +/)));
+}
+
+// The bytes a published file starts from: a player script as the build made it for the tests, else its source.
+function fileFor(published, source) {
+  if (!published.startsWith('js/ctr/')) return join(WEB, source);
+  const built = join(TEST_SCRIPTS, basename(published));
+  if (!existsSync(built)) throw new Error(`${built} is missing: build the project first (cmake --build --preset dev)`);
+  return built;
+}
 
 export const DEFAULT_CONFIG = {
   fov: 120,
@@ -90,32 +105,14 @@ export function configScript(options = {}, hotSpots = []) {
   return lines.map((l) => l + '\r\n').join('');
 }
 
-// A player script as published: compacted, then escaped and eval'd at load time.
-export function publishedPlayerScript(name) {
-  const text = compactPlayerScript(name);
-  let escaped = '';
-  for (const byte of Buffer.from(text, 'latin1')) escaped += '%' + byte.toString(16).toUpperCase().padStart(2, '0');
-  return `eval(unescape("${escaped}"));\r\n`;
-}
-
 // movieNames: one to three file names, in slot order.
 export function page(title, movieNames, bgHex = '000000') {
   const names = [].concat(movieNames);
   const lines = [0, 1, 2].map((i) => (names[i] ? `<SOURCE src="${names[i]}" type='video/webm'/>` : '') + '\r\n');
-  return readFileSync(join(WEB, 'template/page.html'), 'utf8')
+  return readFileSync(join(WEB, manifest()['page-template']), 'utf8')
     .split('X'.repeat(30)).join(lines.join(''))
     .split('S'.repeat(30)).join(title)
     .split('bgcolor=#000000').join(`bgcolor='#${bgHex}' `);
-}
-
-const ICON_SOURCE = 'hs_blue.gif';
-
-function writeImages(dir) {
-  mkdirSync(dir, { recursive: true });
-  for (const name of readdirSync(join(WEB, 'images'))) {
-    if (/\.(png|gif|jpg)$/.test(name) && !name.startsWith('hs_')) copyFileSync(join(WEB, 'images', name), join(dir, name));
-  }
-  for (let n = 1; n <= 10; n += 1) copyFileSync(join(WEB, 'images', ICON_SOURCE), join(dir, `hs${n}.gif`));
 }
 
 // Builds the tree; returns { dir, pageName, remove }. movie: a path or up to three paths
@@ -124,14 +121,14 @@ export function buildTree({ config = {}, hotSpots = [], movie, title = 'Tessaly 
   const dir = mkdtempSync(join(tmpdir(), 'tessaly-tree-'));
   const pageName = 'tour.html';
   const movies = [].concat(movie);
-  for (const sub of ['js/build', 'js/ctr']) mkdirSync(join(dir, sub), { recursive: true });
-  copyFileSync(join(WEB, 'js/raf.js'), join(dir, 'js/raf.js'));
-  copyFileSync(join(WEB, 'js/st.css'), join(dir, 'js/st.css'));
-  copyFileSync(join(WEB, 'vendor/dist/Stats.js'), join(dir, 'js/Stats.js'));
-  copyFileSync(join(WEB, 'vendor/dist/Three.js'), join(dir, 'js/build/Three.js'));
-  for (const name of PLAYER_SCRIPTS) writeFileSync(join(dir, 'js/ctr', name), publishedPlayerScript(name), 'latin1');
+  const files = manifest();
+  for (const [published, source] of Object.entries(files)) {
+    if (!published.includes('/')) continue;
+    mkdirSync(dirname(join(dir, published)), { recursive: true });
+    copyFileSync(fileFor(published, source), join(dir, published));
+  }
+  for (let n = 1; n <= 10; n += 1) copyFileSync(join(WEB, files['hot-spot-icon-1']), join(dir, `images/hs${n}.gif`));
   writeFileSync(join(dir, 'js/ctr/cn0.js'), configScript(config, hotSpots), 'latin1');
-  writeImages(join(dir, 'images'));
   for (const m of movies) copyFileSync(m, join(dir, basename(m)));
   writeFileSync(join(dir, pageName), page(title, movies.map((m) => basename(m))));
   for (const [name, content] of Object.entries(extraFiles)) writeFileSync(join(dir, name), content);

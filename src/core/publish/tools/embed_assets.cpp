@@ -1,13 +1,14 @@
 // Build-time tool: writes the web files into a C++ source of byte arrays with
 // their table, so the programs carry every asset inside themselves.
 //
-//   embed_assets OUTPUT.cpp NUMBER FOLDER NAME FILE [NUMBER FOLDER NAME FILE ...]
+//   embed_assets OUTPUT.cpp PUBLISHED FILE [PUBLISHED FILE ...]
 //
-// FOLDER is where the file goes in the published tree ("js", "images", ...),
-// or "-" for an asset that is not written as a file of its own.
+// PUBLISHED is the path in the page's folder ("js/raf.js", "images/up.png"), or
+// a name without a folder for an asset that is not a file of its own (the page
+// template, the hot-spot icons). Files of the tree keep their order and come
+// first, so the tree is one run of the table.
 
-#include <cstdio>
-#include <cstdlib>
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -18,8 +19,14 @@
 namespace {
 
 struct Entry {
-    std::string number, folder, name, file;
+    std::string folder, name, file;
 };
+
+Entry entryFor(const std::string& published, const std::string& file) {
+    const auto slash = published.rfind('/');
+    if (slash == std::string::npos) return {"", published, file};
+    return {published.substr(0, slash), published.substr(slash + 1), file};
+}
 
 bool readBytes(const std::string& path, std::string& bytes) {
     std::ifstream in(path, std::ios::binary);
@@ -43,33 +50,33 @@ void writeArray(std::ostream& out, const std::string& id, const std::string& byt
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || (argc - 2) % 4 != 0) {
-        std::cerr << "usage: embed_assets OUTPUT.cpp {NUMBER FOLDER NAME FILE}...\n";
+    if (argc < 2 || (argc - 2) % 2 != 0) {
+        std::cerr << "usage: embed_assets OUTPUT.cpp {PUBLISHED FILE}...\n";
         return 2;
     }
     std::vector<Entry> entries;
-    for (int i = 2; i < argc; i += 4) entries.push_back({argv[i], argv[i + 1], argv[i + 2], argv[i + 3]});
+    for (int i = 2; i < argc; i += 2) entries.push_back(entryFor(argv[i], argv[i + 1]));
+    std::stable_partition(entries.begin(), entries.end(), [](const Entry& e) { return !e.folder.empty(); });
 
     std::ostringstream out;
     out << "// Generated at build time by embed_assets from the web folder. Do not edit.\n\n"
            "#include \"core/publish/EmbeddedAssets.h\"\n\n"
            "namespace tessaly::publish::embedded {\nnamespace {\n\n";
     std::vector<std::size_t> sizes;
-    for (const Entry& e : entries) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
         std::string bytes;
-        if (!readBytes(e.file, bytes)) {
-            std::cerr << "embed_assets: cannot read " << e.file << '\n';
+        if (!readBytes(entries[i].file, bytes)) {
+            std::cerr << "embed_assets: cannot read " << entries[i].file << '\n';
             return 1;
         }
-        out << "// " << e.number << ": " << e.file << '\n';
-        writeArray(out, "asset" + e.number, bytes);
+        out << "// " << entries[i].file << '\n';
+        writeArray(out, "asset" + std::to_string(i), bytes);
         sizes.push_back(bytes.size());
     }
     out << "\nconstexpr Asset kAssets[] = {\n";
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const Entry& e = entries[i];
-        out << "    {" << e.number << ", \"" << (e.folder == "-" ? "" : e.folder) << "\", \"" << e.name
-            << "\", std::string_view(asset" << e.number << ", " << sizes[i] << ")},\n";
+        out << "    {\"" << entries[i].folder << "\", \"" << entries[i].name << "\", std::string_view(asset" << i
+            << ", " << sizes[i] << ")},\n";
     }
     out << "};\n\n}  // namespace\n\n"
            "std::span<const Asset> all() { return kAssets; }\n\n"

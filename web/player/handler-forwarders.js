@@ -1,6 +1,6 @@
 /*
  * Page handlers. Inline attributes of the page may call these before the viewer
- * (cn3.js) has run, so each one only announces the call as a document event
+ * has run, so each one only announces the call as a document event
  * named tessaly: plus the handler name, with the element as its detail. A call that
  * nobody listens to yet is harmless.
  */
@@ -9,8 +9,7 @@
         "cTitle", "cLeft", "cUp", "cStop", "cDown", "cRight",
         "cZoomIn", "cZoomOut", "cRestart", "cMuteON", "cMuteOFF",
         "cHS1", "cHS2", "cHS3", "cHS4", "cHS5",
-        "cHS6", "cHS7", "cHS8", "cHS9", "cHS10",
-        "fullScreenOn", "locflash"
+        "cHS6", "cHS7", "cHS8", "cHS9", "cHS10"
     ];
     var i;
 

@@ -1,0 +1,101 @@
+/*
+ * The viewer as the browser tests load it (built into their trees in place of
+ * the published viewer): the same viewer, and window.__tessaly to look into it.
+ *
+ *   state()       the view, the layout, the movie and frame counts: frames the
+ *                 cap let through (hot spots and bar checked), renders those
+ *                 drawn on the canvas
+ *   sample(x, y)  draws now and reads the canvas pixel at (x, y) in CSS pixels
+ *                 from its top left
+ *   afterDraw(f)  calls f after every frame the cap lets through
+ *   watch(x, y)   from now on reads the pixel at (x, y) of every picture drawn
+ *   shown()       { pixel, time } of the last picture drawn since watch, time
+ *                 the movie time when it was drawn; null before one is drawn
+ *
+ * A page that sets window.__tessalyMaxTextureSize before its scripts run stands
+ * in for a device that draws no larger frames.
+ */
+import { startViewer } from "../../../web/player/src/viewer.js";
+
+function capTextureSize(largest) {
+    for (const context of [window.WebGLRenderingContext, window.WebGL2RenderingContext]) {
+        if (context) {
+            const original = context.prototype.getParameter;
+            context.prototype.getParameter = function (name) {
+                return name === this.MAX_TEXTURE_SIZE ? largest : original.call(this, name);
+            };
+        }
+    }
+}
+
+/* Calls after(result) after every call of object[name]. */
+function follow(object, name, after) {
+    const original = object[name];
+    object[name] = function () {
+        const result = original.apply(this, arguments);
+        after(result);
+        return result;
+    };
+}
+
+/* The pixel at (x, y) in CSS pixels from the canvas's top left, of the picture drawn last. */
+function readPixel(viewer, x, y) {
+    const gl = viewer.renderer.gl;
+    const ratio = viewer.renderer.ratio;
+    const pixel = new Uint8Array(4);
+    gl.readPixels(Math.floor(x * ratio), Math.floor((viewer.layout.box.height - y) * ratio) - 1, 1, 1,
+        gl.RGBA, gl.UNSIGNED_BYTE, pixel);
+    return Array.from(pixel);
+}
+
+function expose(viewer) {
+    const counts = { frames: 0, renders: 0 };
+    const listeners = [];
+    const watched = { at: null, shown: null };
+    const loop = viewer.loop;
+    const view = viewer.view;
+    const layout = viewer.layout;
+    const movie = viewer.movie;
+    const video = viewer.video;
+    follow(loop, "renderPage", () => {
+        counts.renders += 1;
+        if (watched.at) {
+            watched.shown = { pixel: readPixel(viewer, watched.at[0], watched.at[1]), time: video.currentTime };
+        }
+    });
+    follow(viewer.headset, "render", () => {
+        counts.renders += 1;
+    });
+    follow(loop, "draw", () => {
+        counts.frames += 1;
+        listeners.forEach((listener) => listener());
+    });
+    window.__tessaly = {
+        state: () => ({
+            lon: view.lon, lat: view.lat, fov: view.fov, frames: counts.frames, renders: counts.renders,
+            left: layout.box.left, top: layout.box.top, width: layout.box.width, height: layout.box.height,
+            time: video.currentTime, paused: video.paused, muted: video.muted, volume: video.volume,
+            readyState: video.readyState, ready: movie.ready, cylinder: view.shape.cylinder, reach: view.shape.reach,
+            filled: layout.filled, maxTextureSize: movie.largest
+        }),
+        sample: (x, y) => {
+            loop.invalidate();
+            loop.draw();
+            return readPixel(viewer, x, y);
+        },
+        afterDraw: (listener) => listeners.push(listener),
+        watch: (x, y) => {
+            watched.at = [x, y];
+            watched.shown = null;
+        },
+        shown: () => watched.shown
+    };
+}
+
+if (typeof window.__tessalyMaxTextureSize === "number" && window.__tessalyMaxTextureSize > 0) {
+    capTextureSize(window.__tessalyMaxTextureSize);
+}
+const viewer = startViewer();
+if (viewer) {
+    expose(viewer);
+}

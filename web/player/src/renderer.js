@@ -1,0 +1,264 @@
+/*
+ * The WebGL drawing: one shader program, the mesh the movie is drawn on, the
+ * texture the movie frames go into, and a little bookkeeping so that a frame
+ * that changes nothing binds or uploads nothing.
+ */
+import { put } from "./dom.js";
+import { TEXT } from "./messages.js";
+
+const VERTEX_SOURCE = "attribute vec3 position;" +
+    "attribute vec2 place;" +
+    "uniform mat4 matrix;" +
+    "varying vec2 texel;" +
+    "void main(){" +
+    "texel=place;" +
+    "gl_Position=matrix*vec4(position,1.0);" +
+    "}";
+
+/* Frames are sRGB and so is the canvas: texels go out as they came in. */
+const FRAGMENT_SOURCE = "#ifdef GL_FRAGMENT_PRECISION_HIGH\nprecision highp float;\n#else\nprecision mediump float;\n#endif\n" +
+    "uniform sampler2D picture;" +
+    "varying vec2 texel;" +
+    "void main(){" +
+    "gl_FragColor=texture2D(picture,texel);" +
+    "}";
+
+/* WebGL 2 where there is one, else WebGL 1 (older iPhones). */
+function openContext(canvas) {
+    const options = { alpha: false, antialias: false, depth: false, stencil: false, preserveDrawingBuffer: false };
+    for (const name of ["webgl2", "webgl", "experimental-webgl"]) {
+        try {
+            const gl = canvas.getContext(name, options);
+            if (gl) {
+                return gl;
+            }
+        } catch (error) {
+            /* The next name may work. */
+        }
+    }
+    return null;
+}
+
+/* Why the graphics driver refused the viewer's drawing, in the words the page shows. */
+class DrawingRefused extends Error {
+    constructor(what, log) {
+        super(what);
+        this.lines = [TEXT.cannotPrepare + what + "."].concat(log && log.trim() ? [TEXT.driverSaid + log.trim()] : []);
+    }
+}
+
+function compileShader(gl, kind, source, what) {
+    const shader = gl.createShader(kind);
+    gl.shaderSource(shader, source);
+    gl.compileShader(shader);
+    if (!gl.getShaderParameter(shader, gl.COMPILE_STATUS)) {
+        throw new DrawingRefused(what, gl.getShaderInfoLog(shader));
+    }
+    return shader;
+}
+
+function linkProgram(gl, shaders) {
+    const program = gl.createProgram();
+    for (const shader of shaders) {
+        gl.attachShader(program, shader);
+    }
+    gl.bindAttribLocation(program, 0, "position");
+    gl.bindAttribLocation(program, 1, "place");
+    gl.linkProgram(program);
+    if (!gl.getProgramParameter(program, gl.LINK_STATUS)) {
+        throw new DrawingRefused(TEXT.linking, gl.getProgramInfoLog(program));
+    }
+    return program;
+}
+
+function hexChannel(colour, at) {
+    return parseInt(colour.substring(at, at + 2), 16) / 255;
+}
+
+function sameMatrix(stored, elements) {
+    for (let i = 0; i < 16; i += 1) {
+        if (stored[i] !== Math.fround(elements[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+class Renderer {
+    constructor(canvas, gl, clearColour) {
+        this.canvas = canvas;
+        this.gl = gl;
+        this.ratio = Math.min(window.devicePixelRatio || 1, 2);
+        this.wideIndices = typeof WebGL2RenderingContext !== "undefined" && gl instanceof WebGL2RenderingContext ||
+            !!gl.getExtension("OES_element_index_uint");
+        this.elements = new Float32Array(16);
+        this.bound = { texture: null, mesh: null, viewport: [0, 0, 0, 0], matrix: false };
+        this.mesh = null;
+        const program = linkProgram(gl, [
+            compileShader(gl, gl.VERTEX_SHADER, VERTEX_SOURCE, TEXT.vertexShader),
+            compileShader(gl, gl.FRAGMENT_SHADER, FRAGMENT_SOURCE, TEXT.fragmentShader)
+        ]);
+        gl.useProgram(program);
+        this.matrix = gl.getUniformLocation(program, "matrix");
+        gl.uniform1i(gl.getUniformLocation(program, "picture"), 0);
+        gl.enableVertexAttribArray(0);
+        gl.enableVertexAttribArray(1);
+        gl.disable(gl.CULL_FACE);
+        gl.disable(gl.DEPTH_TEST);
+        gl.blendFunc(gl.SRC_ALPHA, gl.ONE_MINUS_SRC_ALPHA);
+        gl.clearColor(hexChannel(clearColour, 1), hexChannel(clearColour, 3), hexChannel(clearColour, 5), 1);
+        this.movie = this.newTexture();
+    }
+
+    maxTextureSize() {
+        return this.gl.getParameter(this.gl.MAX_TEXTURE_SIZE);
+    }
+
+    newTexture() {
+        const gl = this.gl;
+        const texture = gl.createTexture();
+        this.bindTexture(texture);
+        gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_MIN_FILTER, gl.LINEAR);
+        gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_MAG_FILTER, gl.LINEAR);
+        gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_WRAP_S, gl.CLAMP_TO_EDGE);
+        gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_WRAP_T, gl.CLAMP_TO_EDGE);
+        return texture;
+    }
+
+    /* An image, a canvas or the movie's current frame into a texture. */
+    upload(texture, source) {
+        const gl = this.gl;
+        this.bindTexture(texture);
+        gl.texImage2D(gl.TEXTURE_2D, 0, gl.RGBA, gl.RGBA, gl.UNSIGNED_BYTE, source);
+    }
+
+    /* Indices that do not fit 16 bits need 32-bit indices; without them the triangles are spelt out. */
+    uploadMesh(data) {
+        const gl = this.gl;
+        const mesh = { vertices: gl.createBuffer(), indices: null, count: data.indices.length, type: gl.UNSIGNED_SHORT };
+        let points = data.points;
+        if (data.vertices > 65536 && !this.wideIndices) {
+            const spelt = [];
+            for (const index of data.indices) {
+                spelt.push.apply(spelt, points.slice(index * 5, index * 5 + 5));
+            }
+            points = spelt;
+        } else {
+            mesh.indices = gl.createBuffer();
+            gl.bindBuffer(gl.ELEMENT_ARRAY_BUFFER, mesh.indices);
+            if (data.vertices > 65536) {
+                mesh.type = gl.UNSIGNED_INT;
+                gl.bufferData(gl.ELEMENT_ARRAY_BUFFER, new Uint32Array(data.indices), gl.STATIC_DRAW);
+            } else {
+                gl.bufferData(gl.ELEMENT_ARRAY_BUFFER, new Uint16Array(data.indices), gl.STATIC_DRAW);
+            }
+        }
+        gl.bindBuffer(gl.ARRAY_BUFFER, mesh.vertices);
+        gl.bufferData(gl.ARRAY_BUFFER, new Float32Array(points), gl.STATIC_DRAW);
+        this.bound.mesh = null;
+        return mesh;
+    }
+
+    /* The mesh the movie is drawn on; the one it replaces is freed. */
+    usePictureMesh(data) {
+        const old = this.mesh;
+        if (old) {
+            this.gl.deleteBuffer(old.vertices);
+            if (old.indices) {
+                this.gl.deleteBuffer(old.indices);
+            }
+        }
+        this.mesh = this.uploadMesh(data);
+    }
+
+    bindTexture(texture) {
+        if (this.bound.texture !== texture) {
+            this.bound.texture = texture;
+            this.gl.bindTexture(this.gl.TEXTURE_2D, texture);
+        }
+    }
+
+    setViewport(x, y, width, height) {
+        const port = this.bound.viewport;
+        if (port[0] !== x || port[1] !== y || port[2] !== width || port[3] !== height) {
+            port[0] = x;
+            port[1] = y;
+            port[2] = width;
+            port[3] = height;
+            this.gl.viewport(x, y, width, height);
+        }
+    }
+
+    /* The matrix goes up only when it changed: a still view costs no upload. */
+    useMatrix(matrix) {
+        if (!this.bound.matrix || !sameMatrix(this.elements, matrix.elements)) {
+            this.elements.set(matrix.elements);
+            this.gl.uniformMatrix4fv(this.matrix, false, this.elements);
+            this.bound.matrix = true;
+        }
+    }
+
+    drawMesh(mesh, texture, matrix) {
+        const gl = this.gl;
+        this.useMatrix(matrix);
+        this.bindTexture(texture);
+        if (this.bound.mesh !== mesh) {
+            this.bound.mesh = mesh;
+            gl.bindBuffer(gl.ARRAY_BUFFER, mesh.vertices);
+            gl.vertexAttribPointer(0, 3, gl.FLOAT, false, 20, 0);
+            gl.vertexAttribPointer(1, 2, gl.FLOAT, false, 20, 12);
+            if (mesh.indices) {
+                gl.bindBuffer(gl.ELEMENT_ARRAY_BUFFER, mesh.indices);
+            }
+        }
+        if (mesh.indices) {
+            gl.drawElements(gl.TRIANGLES, mesh.count, mesh.type, 0);
+        } else {
+            gl.drawArrays(gl.TRIANGLES, 0, mesh.count);
+        }
+    }
+
+    drawPicture(matrix) {
+        this.drawMesh(this.mesh, this.movie, matrix);
+    }
+
+    /* The whole canvas, cleared to the background colour. */
+    clearPage() {
+        this.setViewport(0, 0, this.canvas.width, this.canvas.height);
+        this.gl.clear(this.gl.COLOR_BUFFER_BIT);
+    }
+
+    /* The drawing buffer follows the size in CSS pixels times the device's pixel ratio. */
+    resize(width, height) {
+        const canvas = this.canvas;
+        const pixelsWide = Math.floor(width * this.ratio);
+        const pixelsHigh = Math.floor(height * this.ratio);
+        if (canvas.width !== pixelsWide || canvas.height !== pixelsHigh) {
+            canvas.width = pixelsWide;
+            canvas.height = pixelsHigh;
+        }
+        put(canvas, "width", width + "px");
+        put(canvas, "height", height + "px");
+    }
+}
+
+/*
+ * A renderer on a new canvas: { renderer }, or { failure } with the lines that
+ * say why nothing can be drawn (no WebGL, or a driver that refuses the shaders).
+ */
+export function createRenderer(clearColour) {
+    const canvas = document.createElement("canvas");
+    canvas.style.display = "block";
+    const gl = openContext(canvas);
+    if (!gl) {
+        return { failure: [TEXT.noWebGl] };
+    }
+    try {
+        return { renderer: new Renderer(canvas, gl, clearColour) };
+    } catch (error) {
+        if (error instanceof DrawingRefused) {
+            return { failure: error.lines };
+        }
+        throw error;
+    }
+}

@@ -1,0 +1,125 @@
+/*
+ * The 360-degree video viewer of a published page. It reads the settings of
+ * the configuration script once and draws the movie on the inside of a sphere
+ * (or of a cylinder for a movie wider than 2:1) with a few lines of WebGL;
+ * three.js (the global THREE) is only used for its vector and matrix arithmetic.
+ * The parts below each keep their own state; this is where they meet.
+ */
+import { readConfig } from "./config.js";
+import { Controls } from "./controls.js";
+import { byId } from "./dom.js";
+import { FullScreen } from "./fullscreen.js";
+import { pictureMesh, shapeOf } from "./geometry.js";
+import { HotSpots } from "./hotspots.js";
+import { Pointer, bindKeys } from "./input.js";
+import { Layout } from "./layout.js";
+import { FrameLoop } from "./loop.js";
+import { offerMotion } from "./motion.js";
+import { Movie } from "./movie.js";
+import { MovieFrames } from "./movie-frames.js";
+import { Overlays } from "./overlays.js";
+import { answerPageHandlers } from "./page-handlers.js";
+import { Playback } from "./playback.js";
+import { createRenderer } from "./renderer.js";
+import { Sound } from "./sound.js";
+import { Statistics } from "./statistics.js";
+import { View } from "./view.js";
+import { Headset } from "./xr.js";
+
+/* Without WebGL, or with shaders the driver refuses, nothing can be drawn: the poster says why, and the movie stays silent. */
+function cannotDraw(config, container, video, reason) {
+    const overlays = new Overlays();
+    const layout = new Layout(config, { container: container, renderer: null, overlays: overlays }, () => null);
+    layout.followWindow();
+    layout.followResizes();
+    video.pause();
+    overlays.showCover("failed", reason);
+}
+
+/* The picture takes the shape of the movie's frame when that changes. */
+function fitPicture(config, video, renderer, view) {
+    const shape = shapeOf(video.videoWidth, video.videoHeight);
+    const old = view.shape;
+    if (shape.cylinder !== old.cylinder || (shape.cylinder && shape.aspect !== old.aspect)) {
+        renderer.usePictureMesh(pictureMesh(config, shape));
+        view.useShape(shape);
+    }
+}
+
+/* Starts the viewer on the page; returns its parts, or null when it cannot draw. */
+export function startViewer() {
+    const config = readConfig();
+    const video = byId("video");
+    const container = byId("container");
+    if (!video || !container || typeof THREE === "undefined") {
+        return null;
+    }
+    const made = createRenderer(config.clearColour);
+    if (!made.renderer) {
+        cannotDraw(config, container, video, made.failure);
+        return null;
+    }
+    const renderer = made.renderer;
+    const viewer = { config: config, video: video, renderer: renderer };
+    /* Until the loop runs, its first frame draws anyway. */
+    const repaint = () => {
+        if (viewer.loop) {
+            viewer.loop.invalidate();
+        }
+    };
+    const view = viewer.view = new View(config, repaint);
+    renderer.usePictureMesh(pictureMesh(config, view.shape));
+    const frames = viewer.frames = new MovieFrames(video, renderer);
+    container.appendChild(renderer.canvas);
+    view.set(config.lon, config.lat, config.fov);
+    const overlays = viewer.overlays = new Overlays();
+    const playback = viewer.playback = new Playback(video, overlays);
+    const layout = viewer.layout = new Layout(config, { container: container, renderer: renderer, overlays: overlays }, repaint);
+    const fullScreen = new FullScreen(layout);
+    const sound = new Sound(video, overlays, config.volume);
+    const hotSpots = viewer.hotSpots = new HotSpots(config.hotSpots, { video: video, view: view, layout: layout, tip: overlays.tip },
+        () => viewer.movie.ready);
+    const controls = new Controls(config, video, {
+        togglePlay: () => playback.toggle(),
+        toggleFullScreen: () => fullScreen.toggle()
+    }, hotSpots.spots);
+    layout.useBar(controls.element, controls.buttons);
+    const statistics = new Statistics(config.stats, container);
+    const movie = viewer.movie = new Movie(video, overlays, playback, {
+        fit: () => fitPicture(config, video, renderer, view),
+        attached: () => {
+            frames.expect();
+            hotSpots.check(viewer.headset.active());
+        },
+        changed: repaint
+    });
+    movie.limitFrameSize(renderer.maxTextureSize());
+    const headset = viewer.headset = new Headset({
+        renderer: renderer, view: view, layout: layout, hotSpots: hotSpots, movie: movie, frames: frames, overlays: overlays
+    }, () => viewer.loop.draw());
+    viewer.loop = new FrameLoop({
+        config: config, renderer: renderer, view: view, layout: layout, movie: movie, frames: frames,
+        headset: headset, hotSpots: hotSpots, controls: controls, statistics: statistics
+    });
+    layout.followWindow();
+    layout.followResizes();
+    new Pointer(renderer.canvas, view, config.mouseSpeed);
+    bindKeys(view, {
+        togglePlay: () => playback.toggle(),
+        toggleFullScreen: () => fullScreen.toggle(),
+        toggleMuted: () => sound.toggleMuted()
+    });
+    answerPageHandlers({ view: view, hotSpots: hotSpots, playback: playback, sound: sound, overlays: overlays });
+    /* A seek and a loop may cross the window of a hot spot between two drawn frames. */
+    video.addEventListener("seeked", () => hotSpots.check(headset.active()), false);
+    offerMotion(view, overlays);
+    headset.offer();
+    video.loop = true;
+    video.setAttribute("playsinline", "");
+    video.setAttribute("webkit-playsinline", "");
+    sound.show();
+    playback.start();
+    movie.check();
+    viewer.loop.run();
+    return viewer;
+}
