@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPixmap>
+#include <algorithm>
 
 #include "app/Controls.h"
 #include "app/Launcher.h"
@@ -47,12 +48,19 @@ AboutBox::AboutBox(QWidget* owner, Launcher& launcher) : QDialog(owner) {
     auto* line = new QFrame(this);
     line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     line->setGeometry(dialogUnits(fm, 10, 35, 190, 2));
-    addLabel(this, 101, " Build 010.01", dialogUnits(fm, 150, 38, 50, 10), {Qt::black, std::nullopt},
-             Qt::AlignLeft, Edge::None, false, none);
+    // Digits run wider than the average character the units come from: the
+    // build number grows to the left, its right edge where it was.
+    const QString build = QStringLiteral(" Build 010.01");
+    QRect buildRect = dialogUnits(fm, 150, 38, 50, 10);
+    buildRect.setLeft(std::min(buildRect.left(), buildRect.right() + 1 - fm.horizontalAdvance(build)));
+    buildRect.setHeight(std::max(buildRect.height(), fm.height()));
+    addLabel(this, 101, build.toStdString(), buildRect, {Qt::black, std::nullopt}, Qt::AlignLeft, Edge::None,
+             false, none);
 
     const Colours link{QColor(220, 210, 120), QColor(0, 0, 127)};
-    ClickLabel* site = addLabel(this, 2004, "tessaly.example.org", dialogUnits(fm, 70, 169, 141, 11), link,
-                                Qt::AlignCenter, Edge::Sunken, true, none);
+    ClickLabel* site =
+        addLabel(this, 2004, "tessaly.example.org", dialogUnits(fm, 70, 169, 141, 11).intersected(rect()),
+                 link, Qt::AlignCenter, Edge::Sunken, true, none);
     ClickLabel* mail = addLabel(this, 2002, "email: Tessaly", dialogUnits(fm, 0, 169, 70, 11), link,
                                 Qt::AlignCenter, Edge::Sunken, true, none);
     site->setCursor(Qt::PointingHandCursor);

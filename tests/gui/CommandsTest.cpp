@@ -274,9 +274,13 @@ TEST_F(WindowTest, ShortHelpClosesWithItsButtonAndATick) {
     int ticks = 0;
     app::HelpWindow help(&window(), [&ticks] { ++ticks; });
     help.show();
-    EXPECT_EQ(help.size(), QSize(710, 528));
+    // 710 by 528 at least: taller where this platform's font needs it.
+    EXPECT_EQ(help.width(), 710);
+    EXPECT_GE(help.height(), 528);
     EXPECT_EQ(qobject_cast<QLabel*>(app::findControl(&help, 100))->text(), QStringLiteral("  Instruction:"));
-    EXPECT_EQ(app::findControl(&help, 108)->geometry(), QRect(645, 490, 50, 20));
+    const QRect exit = app::findControl(&help, 108)->geometry();
+    EXPECT_EQ(exit.right(), 694);
+    EXPECT_TRUE(app::findControl(&help, 314)->geometry().contains(exit)) << "in the output files box";
     QTest::mouseClick(app::findControl(&help, 108), Qt::LeftButton);
     EXPECT_EQ(ticks, 1);
     EXPECT_FALSE(help.isVisible());

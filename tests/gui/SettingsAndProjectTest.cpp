@@ -199,6 +199,39 @@ TEST_F(ProjectTest, AnUnreadableProjectChangesNothingAndSaysWhy) {
     EXPECT_EQ(window().hotSpots(), before);
 }
 
+TEST_F(ProjectTest, AFileThatIsNoProjectChangesNothingAndSaysWhy) {
+    window().control<QComboBox>(kStartYaw)->setCurrentIndex(4);
+    window().setMoviePath(1, QStringLiteral("/m/keep.mp4"));
+    window().setMoviePath(3, QStringLiteral("/m/keep.ogv"));
+    putHotSpot(3, "keep.html", 10, 2);
+    const hotspots::HotSpotList before = window().hotSpots();
+    const model::ViewerSettings options = window().settings().read();
+    ASSERT_TRUE(window().toolTips().active());
+
+    std::string noise;
+    for (int i = 0; i < 3000; ++i) noise += static_cast<char>((i * 131 + 7) % 256);
+    for (const auto& [name, bytes] :
+         {std::pair<const char*, std::string>{"noise.hs5", noise}, {"empty.hs5", ""}}) {
+        SCOPED_TRACE(name);
+        const std::filesystem::path file = folder() / name;
+        ASSERT_FALSE(text::writeFileAtomic(file, bytes));
+        ui::FileDialog::setNextAnswer(QString::fromStdString(file.string()));
+        window().command(kLoadProject);
+        const std::vector<Message> shown = messages();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_NE(shown[0].text.find(file.string()), std::string::npos) << shown[0].text;
+        EXPECT_NE(shown[0].text.find("Not a project file"), std::string::npos) << shown[0].text;
+        EXPECT_EQ(shown[0].icon, Icon::Error);
+        model::ViewerSettings now = window().settings().read();
+        now.loadDir = options.loadDir;  // the folder the dialog was confirmed in, as for any load
+        EXPECT_EQ(now, options);
+        EXPECT_EQ(window().moviePath(1), QStringLiteral("/m/keep.mp4"));
+        EXPECT_EQ(window().moviePath(3), QStringLiteral("/m/keep.ogv"));
+        EXPECT_EQ(window().hotSpots(), before);
+        EXPECT_TRUE(window().toolTips().active());
+    }
+}
+
 TEST_F(ProjectTest, CancelledOrBlankChoicesDoNothing) {
     ui::FileDialog::setNextAnswer(std::nullopt);
     window().command(kSaveProject);
