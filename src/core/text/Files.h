@@ -11,6 +11,10 @@
 
 namespace tessaly::text {
 
+// The reason given for a path that names a device, a FIFO or a socket where a
+// regular file is needed.
+inline constexpr std::string_view kNotRegularFile = "Not a regular file";
+
 struct FileError {
     std::filesystem::path path;
     std::string action;  // "open", "read", "write", "create folder", "copy" ...
