@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "../ScratchFolder.h"
 #include "core/publish/MovieCopy.h"
 #include "core/text/Files.h"
 
@@ -19,9 +20,7 @@ namespace fs = std::filesystem;
 namespace {
 
 fs::path scratchFolder(const std::string& name) {
-    const fs::path dir =
-        fs::temp_directory_path() / ("tessaly-moviecopy-" + name + "-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
+    const fs::path dir = test_support::scratchFolder("moviecopy", name);
     fs::create_directories(dir / "src");
     fs::create_directories(dir / "page");
     return dir;
@@ -33,11 +32,7 @@ std::string movieBytes(std::size_t size) {
     return bytes;
 }
 
-std::vector<std::string> names(const fs::path& dir) {
-    std::vector<std::string> result;
-    for (const auto& entry : fs::directory_iterator(dir)) result.push_back(entry.path().filename().string());
-    return result;
-}
+using test_support::entryNames;
 
 struct Recorder {
     std::vector<std::pair<std::uint64_t, std::uint64_t>> calls;
@@ -75,7 +70,7 @@ TEST(MovieCopy, EachCopyMethodStreamsTheWholeMovieWithProgress) {
         EXPECT_EQ(text::readFile(result.target).bytes, "an older, shorter movie");  // until it is placed
         ASSERT_EQ(result.copy.replaceTarget(), 0);
         EXPECT_EQ(text::readFile(result.target).bytes, bytes);
-        EXPECT_EQ(names(dir / "page"), std::vector<std::string>{"tour.mp4"});
+        EXPECT_EQ(entryNames(dir / "page"), std::vector<std::string>{"tour.mp4"});
 
         ASSERT_FALSE(progress.calls.empty());
         EXPECT_EQ(progress.calls.back(),
@@ -116,7 +111,7 @@ TEST(MovieCopy, MovieAlreadyInTheFolderIsLeftUntouched) {
     EXPECT_TRUE(result.sameFile);
     EXPECT_EQ(text::readFile(movie).bytes, "movie");
     EXPECT_EQ(fs::last_write_time(movie), written);
-    EXPECT_EQ(names(dir / "page"), std::vector<std::string>{"tour.mp4"});
+    EXPECT_EQ(entryNames(dir / "page"), std::vector<std::string>{"tour.mp4"});
     fs::remove_all(dir);
 }
 
@@ -142,7 +137,7 @@ TEST(MovieCopy, FailuresNameTheFileAndReasonAndLeaveNoTemporary) {
     ASSERT_FALSE(blocked.error);
     EXPECT_EQ(blocked.copy.replaceTarget(), EISDIR);
     blocked = {};
-    EXPECT_EQ(names(dir / "page"), std::vector<std::string>{"tour.mp4"});
+    EXPECT_EQ(entryNames(dir / "page"), std::vector<std::string>{"tour.mp4"});
     EXPECT_TRUE(fs::is_directory(dir / "page" / "tour.mp4" / "inside"));
     fs::remove_all(dir);
 }
@@ -156,7 +151,7 @@ TEST(MovieCopy, OnlyRegularFilesAreCopied) {
         ASSERT_TRUE(result.error);
         EXPECT_EQ(result.error->message(), "Cannot copy " + movie.string() + ": Not a regular file");
     }
-    EXPECT_TRUE(names(dir / "page").empty());
+    EXPECT_TRUE(entryNames(dir / "page").empty());
     fs::remove_all(dir);
 }
 
@@ -180,7 +175,7 @@ TEST(MovieCopy, StopEndsTheCopyAndKeepsNothing) {
         EXPECT_FALSE(result.error);
         EXPECT_EQ(calls, 1);
         result = {};
-        EXPECT_TRUE(names(dir / "page").empty());
+        EXPECT_TRUE(entryNames(dir / "page").empty());
     }
     fs::remove_all(dir);
 }

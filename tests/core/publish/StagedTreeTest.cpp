@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "../ScratchFolder.h"
 #include "core/publish/StagedTree.h"
 #include "core/text/Files.h"
 
@@ -15,13 +16,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path scratchFolder(const std::string& name) {
-    const fs::path dir =
-        fs::temp_directory_path() / ("tessaly-staged-" + name + "-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
+fs::path scratchFolder(const std::string& name) { return test_support::scratchFolder("staged", name); }
 
 std::vector<std::string> tree(const fs::path& dir) {
     std::vector<std::string> result;
