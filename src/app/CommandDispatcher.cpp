@@ -16,7 +16,7 @@ CommandDispatcher::CommandDispatcher(CommandOperations& ops, ui::TickSound& tick
          [this] {
              // Publishing copies movies: the busy pointer says so until it ends.
              QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-             ops_.publish();
+             ops_.publishWebMovie();
              QGuiApplication::restoreOverrideCursor();
          }},
         {kAbout, [this] { ops_.about(); }},

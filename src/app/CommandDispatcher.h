@@ -17,7 +17,7 @@ namespace tessaly::app {
 class CommandOperations {
 public:
     virtual ~CommandOperations() = default;
-    virtual void publish() = 0;
+    virtual void publishWebMovie() = 0;
     virtual void about() = 0;
     virtual void optionsByDefault() = 0;
     virtual void requestExit() = 0;

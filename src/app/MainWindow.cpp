@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QMenuBar>
-#include <QProgressDialog>
 #include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -17,6 +16,7 @@
 #include "app/HotSpotPanel.h"
 #include "app/Launcher.h"
 #include "app/OptionsArea.h"
+#include "app/PublishCommand.h"
 #include "app/QtPreviewPlayer.h"
 #include "app/QtScheduler.h"
 #include "app/SettingsBinding.h"
@@ -25,6 +25,7 @@
 #include "core/hotspots/HotSpotEditor.h"
 #include "core/install/BesideProgram.h"
 #include "core/model/SettingsFile.h"
+#include "core/publish/MovieTypes.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/Publisher.h"
 #include "core/text/Text.h"
@@ -46,29 +47,6 @@ QFont titleFont() { return ui::serifFont(25, true, true); }
 int pathLabelId(int slot) {
     return slot == 1 ? ids::kMoviePath1 : slot == 2 ? ids::kMoviePath2 : ids::kMoviePath3;
 }
-
-}  // namespace
-
-namespace {
-
-// Publishing ends with the tick and then "Publishing succeeded": the tick
-// sounds as the message appears, not after it is closed.
-class TickOnSuccess : public Prompts {
-public:
-    TickOnSuccess(Prompts& inner, ui::TickSound& tick) : inner_(inner), tick_(tick) {}
-    void show(const Message& message) override {
-        if (message.text == publish::messages::kPublishingSucceeded) tick_.play();
-        inner_.show(message);
-    }
-    bool confirm(const Message& message) override { return inner_.confirm(message); }
-    std::optional<std::filesystem::path> chooseFile(const FileChoice& choice) override {
-        return inner_.chooseFile(choice);
-    }
-
-private:
-    Prompts& inner_;
-    ui::TickSound& tick_;
-};
 
 }  // namespace
 
@@ -106,6 +84,7 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, QWidget* pa
     panel_ =
         std::make_unique<HotSpotPanel>(client_, sink, [this](int value) { editor_->yawSliderMoved(value); });
     editor_ = std::make_unique<hotspots::HotSpotEditor>(hotSpots_, *panel_, *player_, *prompts_, *scheduler_);
+    publish_ = std::make_unique<PublishCommand>(this, *prompts_, *player_, *tick_);
     settings_ =
         std::make_unique<SettingsBinding>(client_, setup_.start, [this](bool on) { showToolTipHelp(on); });
     panel_->setSelectedSlot(editor_->currentSlot());
@@ -238,7 +217,11 @@ QAction* MainWindow::menuAction(int id) const {
     return nullptr;
 }
 
-void MainWindow::command(int id, int code) { dispatcher_->dispatch(id, code); }
+void MainWindow::command(int id, int code) {
+    // A publish under way has the last word until it ends.
+    if (publishing()) return;
+    dispatcher_->dispatch(id, code);
+}
 
 PathLabel* MainWindow::pathLabel(int slot) const { return control<PathLabel>(pathLabelId(slot)); }
 
@@ -280,12 +263,27 @@ bool MainWindow::confirmExit() {
     const Message question{std::string(texts::kExitQuestion), std::string(texts::kExitCaption),
                            Icon::Warning};
     if (!prompts_->confirm(question)) return false;
-    // Leaving keeps the options silently, and only once a main movie is chosen.
-    model::saveSettings(setup_.settingsPath, settings_->read(), ui::utf8(moviePath(1)));
+    keepOptionsOnExit();
     return true;
 }
 
+void MainWindow::keepOptionsOnExit() {
+    // Silently, and only once a main movie is chosen.
+    model::saveSettings(setup_.settingsPath, settings_->read(), ui::utf8(moviePath(1)));
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (publishing()) {
+        // The window closes once the publish has stopped and put the folder back.
+        const Message question{std::string(texts::kStopPublishingQuestion), std::string(texts::kExitCaption),
+                               Icon::Warning};
+        if (prompts_->confirm(question)) {
+            closeAfterPublish_ = true;
+            publish_->cancel();
+        }
+        event->ignore();
+        return;
+    }
     if (exiting_ || confirmExit()) {
         exiting_ = true;
         event->accept();
@@ -296,27 +294,20 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::requestExit() { close(); }
 
-void MainWindow::publish() {
-    // Copying a large movie takes a while: show how far it is and keep painting.
-    QProgressDialog progress(this);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setCancelButton(nullptr);
-    progress.setMinimumDuration(300);
-    progress.setRange(0, 1000);
-    const auto onProgress = [&progress](const std::filesystem::path& movie, std::uint64_t done,
-                                        std::uint64_t total) {
-        progress.setLabelText(ui::qpath(movie.filename()));
-        progress.setValue(total == 0 ? 1000 : static_cast<int>(done * 1000 / total));
-        QCoreApplication::processEvents();
-    };
-    TickOnSuccess prompts(*prompts_, *tick_);
-    publish::Publisher publisher(prompts, *player_, onProgress);
+void MainWindow::publishWebMovie() {
     model::ViewerSettings s = settings_->read();
-    publisher.publishWebMovie(movieSlots(), s, hotSpots_);
-    progress.reset();
+    publish_->run(movieSlots(), s, hotSpots_, project_);
     // The save folder and a rejected custom size come back changed.
     settings_->write(s);
+    if (closeAfterPublish_) {
+        closeAfterPublish_ = false;
+        exiting_ = true;
+        keepOptionsOnExit();
+        close();
+    }
 }
+
+bool MainWindow::publishing() const { return publish_ && publish_->running(); }
 
 void MainWindow::about() {
     AboutBox box(this, launcher_);
@@ -408,12 +399,8 @@ void MainWindow::loadProject() {
         reportError(*error);
         return;
     }
-    // Movie paths written relative to the project are found beside it.
-    for (std::string& movie : movies) {
-        if (!movie.empty() && std::filesystem::path(movie).is_relative()) {
-            movie = (project.parent_path() / movie).lexically_normal().string();
-        }
-    }
+    model::resolveMoviePaths(movies, project);
+    project_ = project;
     settings_->write(s);
     for (int slot = 1; slot <= 3; ++slot)
         setMoviePath(slot, ui::qs(movies[static_cast<std::size_t>(slot - 1)]));
@@ -439,7 +426,10 @@ void MainWindow::saveProject() {
     settings_->setSaveDir(chosen->parent_path().string());
     if (const auto error = model::saveProject(name, settings_->read(), movieSlots(), hotSpots_)) {
         reportError(*error);
+        return;
     }
+    std::error_code ec;
+    project_ = std::filesystem::absolute(name, ec);
 }
 
 void MainWindow::removeAdditionalMovies() {
@@ -451,7 +441,7 @@ void MainWindow::loadMovie(int slot) {
     FileChoice choice;
     choice.mode = FileChoice::Mode::Open;
     choice.title = std::string(texts::kMovieDialogTitle);
-    choice.filter = std::string(texts::kMovieFilter);
+    choice.filter = publish::movieDialogFilter();
     choice.initialFolder = settings_->loadDir();
     const std::optional<std::filesystem::path> chosen = prompts_->chooseFile(choice);
     if (!chosen) return;

@@ -29,6 +29,7 @@ namespace tessaly::app {
 
 class HotSpotPanel;
 class Launcher;
+class PublishCommand;
 class PathLabel;
 class QtPreviewPlayer;
 class QtScheduler;
@@ -67,6 +68,8 @@ public:
     hotspots::HotSpotEditor& editor() { return *editor_; }
     SettingsBinding& settings() { return *settings_; }
     QtPreviewPlayer& player() { return *player_; }
+    // True while Publish Web Movie runs; the window then takes no commands.
+    bool publishing() const;
     ToolTips& toolTips() { return *toolTips_; }
     // Movie slot 1..3: the text of its path label.
     QString moviePath(int slot) const;
@@ -83,12 +86,13 @@ private:
     void showToolTipHelp(bool on);
     PathLabel* pathLabel(int slot) const;
     bool confirmExit();
+    void keepOptionsOnExit();
     void applySettingsFile();
     model::MovieSlots movieSlots() const;
     void reportError(const text::FileError& error);
 
     // CommandOperations
-    void publish() override;
+    void publishWebMovie() override;
     void about() override;
     void optionsByDefault() override;
     void requestExit() override;
@@ -120,9 +124,12 @@ private:
     std::unique_ptr<hotspots::HotSpotEditor> editor_;
     std::unique_ptr<SettingsBinding> settings_;
     ToolTips* toolTips_ = nullptr;  // owned by the client area
+    std::unique_ptr<PublishCommand> publish_;
     std::unique_ptr<CommandDispatcher> dispatcher_;
+    std::filesystem::path project_;  // the project last loaded or saved
     bool colourBusy_[2] = {false, false};
     bool exiting_ = false;
+    bool closeAfterPublish_ = false;  // closing waits for the cancelled publish
 };
 
 }  // namespace tessaly::app

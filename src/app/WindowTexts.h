@@ -81,6 +81,14 @@ inline constexpr std::string_view kRowTime = "Time:";
 // Messages.
 inline constexpr std::string_view kExitQuestion = "Are you sure?";
 inline constexpr std::string_view kExitCaption = "Exit IDE";
+inline constexpr std::string_view kStopPublishingQuestion =
+    "Publishing is not finished.\nCancel it and close the program?";
+
+// The movie copy's progress while publishing.
+inline constexpr std::string_view kCopyTitle = "Publishing";
+inline constexpr std::string_view kCopyCancel = "Cancel";
+inline constexpr std::string_view kCopyWaiting = "Copying %1";                      // the movie's name
+inline constexpr std::string_view kCopyProgress = "Copying %1\n%2 of %3, %4 left";  // name, done, total, time
 
 // File dialogs.
 inline constexpr std::string_view kProjectOpenTitle = "Load a Project";
@@ -90,14 +98,6 @@ inline constexpr std::string_view kProjectSaveFilter = "Project file (*.hs5)|*.h
 inline constexpr std::string_view kProjectSaveName = "*.hs5";
 inline constexpr std::string_view kErrorCaption = "Error";
 inline constexpr std::string_view kMovieDialogTitle = "Load a Web Movie";
-inline constexpr std::string_view kMovieFilter =
-    "All video files|*.mov;*.webm;*.mp4;*.m4v;*.ogg;*.qt;*.ogv|"
-    "MOV video files (*.MOV)|*.mov|"
-    "WEBM video files (*.WEBM)|*.webm|"
-    "MP4 video files (*.MP4)|*.mp4|"
-    "M4V video files (*.M4V)|*.m4v|"
-    "OGG video files (*.OGG)|*.ogg|"
-    "QT video files (*.QT)|*.qt|"
-    "OGV video files (*.OGV)|*.ogv|";
+// The movie filter comes from publish::movieDialogFilter().
 
 }  // namespace tessaly::app::texts

@@ -10,6 +10,8 @@
 #include <optional>
 #include <variant>
 
+#include "core/publish/MovieTypes.h"
+
 namespace tessaly::cli {
 namespace fs = std::filesystem;
 
@@ -20,7 +22,7 @@ struct TypeByExtension {
     std::string_view type;
 };
 
-// What a published page is made of, and the movie formats the publisher accepts.
+// What a published page is made of; movies go by publish::movieTypes().
 constexpr TypeByExtension kTypes[] = {
     {".html", "text/html; charset=utf-8"},
     {".htm", "text/html; charset=utf-8"},
@@ -31,13 +33,6 @@ constexpr TypeByExtension kTypes[] = {
     {".gif", "image/gif"},
     {".jpg", "image/jpeg"},
     {".jpeg", "image/jpeg"},
-    {".mp4", "video/mp4"},
-    {".m4v", "video/mp4"},
-    {".webm", "video/webm"},
-    {".ogg", "video/ogg"},
-    {".ogv", "video/ogg"},
-    {".mov", "video/quicktime"},
-    {".qt", "video/quicktime"},
 };
 constexpr std::string_view kUnknownType = "application/octet-stream";
 
@@ -187,6 +182,7 @@ std::string_view contentTypeFor(const fs::path& file) {
     for (const TypeByExtension& entry : kTypes) {
         if (entry.extension == extension) return entry.type;
     }
+    if (const publish::MovieType* movie = publish::movieTypeOf(extension)) return movie->mimeType;
     return kUnknownType;
 }
 

@@ -1,17 +1,25 @@
+#include <signal.h>
 #include <unistd.h>
 
+#include <array>
+#include <atomic>
 #include <charconv>
+#include <csignal>
 #include <filesystem>
 #include <iostream>
+#include <limits>
 #include <ostream>
 #include <string>
 #include <system_error>
+#include <vector>
 
-#include "cli/ConsolePrompts.h"
+#include "cli/Console.h"
 #include "cli/Verbs.h"
 #include "core/model/AppState.h"
 #include "core/model/ProjectFile.h"
+#include "core/publish/Page.h"
 #include "core/publish/Publisher.h"
+#include "core/text/Text.h"
 
 namespace tessaly::cli {
 namespace {
@@ -21,11 +29,19 @@ namespace fs = std::filesystem;
 constexpr std::string_view kUsage =
     "Usage: tessaly publish PROJECT.hs5 PAGE.html [--manual-tilt DEGREES] [--custom-size WIDTHxHEIGHT]\n";
 
+// Larger than any screen or texture a browser draws.
+constexpr unsigned kMaxCustomSize = 16384;
+
 // Copies smaller than this finish before a progress line would help.
 constexpr std::uint64_t kProgressFrom = 64u << 20;
 
-bool isDigits(std::string_view s) {
-    return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+// A side of --custom-size: digits; a number too large for any type counts as too large.
+std::optional<unsigned> sizeValue(std::string_view text) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+    unsigned value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec == std::errc::result_out_of_range) return std::numeric_limits<unsigned>::max();
+    return value;
 }
 
 // A progress line, rewritten in place, for the movie copy under way.
@@ -37,12 +53,17 @@ public:
         const int percent = static_cast<int>(done * 100 / total);
         if (percent == shown_ && done < total) return;
         shown_ = percent;
-        err_ << "\rtessaly: copying " << movie.filename().string() << ": " << percent << '%';
+        err_ << '\r' << kPrefix << "copying " << movie.filename().string() << ": " << percent << '%';
         if (done >= total) {
             err_ << '\n';
             shown_ = -1;
         }
         err_.flush();
+    }
+    // Ends a line cut short by a cancel.
+    void finish() {
+        if (shown_ >= 0) err_ << '\n';
+        shown_ = -1;
     }
 
 private:
@@ -50,54 +71,96 @@ private:
     int shown_ = -1;
 };
 
+std::atomic<bool> stopRequested{false};
+volatile std::sig_atomic_t stopSignal = 0;
+static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
+
+extern "C" void requestStop(int signal) {
+    stopSignal = signal;
+    stopRequested.store(true);
+}
+
+// While it lives, Ctrl+C and SIGTERM cancel the publish (which then leaves the
+// page folder as it was) instead of killing the process half way.
+class StopOnSignals {
+public:
+    StopOnSignals() {
+        stopRequested.store(false);
+        stopSignal = 0;
+        struct sigaction action {};
+        action.sa_handler = requestStop;
+        sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &action, &previous_[i]);
+    }
+    ~StopOnSignals() {
+        for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &previous_[i], nullptr);
+    }
+    StopOnSignals(const StopOnSignals&) = delete;
+    StopOnSignals& operator=(const StopOnSignals&) = delete;
+
+    const std::atomic<bool>* flag() const { return &stopRequested; }
+    int signal() const { return stopSignal; }
+
+private:
+    static constexpr std::array<int, 2> kSignals{SIGINT, SIGTERM};
+    std::array<struct sigaction, 2> previous_{};
+};
+
+// The page path as given, or the reason it names no page.
+std::optional<std::string> pageProblem(std::string_view given) {
+    const std::string trimmed = text::trimSpaces(given);
+    if (trimmed.empty()) return "the page path is empty";
+    const std::string name = fs::path(trimmed).filename().string();
+    if (trimmed.back() == '/' || name.empty() || name == "." || name == "..")
+        return "the page path names a folder, not a page: " + trimmed;
+    return std::nullopt;
+}
+
 }  // namespace
 
 int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
+    const auto usage = [&](const std::string& problem) {
+        err << kPrefix << problem << '\n' << kUsage;
+        return 2;
+    };
     std::vector<std::string> positional;
     std::optional<std::string> manualTilt;
-    std::optional<std::pair<std::string, std::string>> customSize;
+    std::optional<std::pair<unsigned, unsigned>> customSize;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if ((arg == "--manual-tilt" || arg == "--custom-size") && i + 1 >= args.size()) {
-            err << "tessaly publish: " << arg << " needs a value\n" << kUsage;
-            return 2;
-        }
+        if ((arg == "--manual-tilt" || arg == "--custom-size") && i + 1 >= args.size())
+            return usage(arg + " needs a value");
         if (arg == "--manual-tilt") {
             manualTilt = args[++i];
         } else if (arg == "--custom-size") {
             const std::string& size = args[++i];
             const auto x = size.find_first_of("xX");
-            if (x == std::string::npos || !isDigits(size.substr(0, x)) || !isDigits(size.substr(x + 1))) {
-                err << "tessaly publish: --custom-size takes WIDTHxHEIGHT, such as 1280x640\n" << kUsage;
-                return 2;
-            }
-            customSize.emplace(size.substr(0, x), size.substr(x + 1));
+            const auto width = sizeValue(std::string_view(size).substr(0, x));
+            const auto height = x == std::string::npos ? std::nullopt : sizeValue(size.substr(x + 1));
+            if (!width || !height) return usage("--custom-size takes WIDTHxHEIGHT, such as 1280x640");
+            if (*width > kMaxCustomSize || *height > kMaxCustomSize)
+                return usage("--custom-size takes at most " + std::to_string(kMaxCustomSize) + "x" +
+                             std::to_string(kMaxCustomSize));
+            customSize.emplace(*width, *height);
         } else if (arg.starts_with("--")) {
-            err << "tessaly publish: unknown option " << arg << '\n' << kUsage;
-            return 2;
+            return usage("unknown option " + arg);
         } else {
             positional.push_back(arg);
         }
     }
-    if (positional.size() != 2) {
-        err << kUsage;
-        return 2;
-    }
+    if (positional.size() != 2) return usage("publish takes a project and a page");
+    if (const auto problem = pageProblem(positional[1])) return usage(*problem);
 
     std::error_code ec;
     const std::string currentFolder = fs::current_path(ec).string();
     model::AppState state = model::startState(currentFolder, {});
-    const fs::path project = positional[0];
+    const fs::path project = fs::absolute(positional[0], ec);
     if (const auto error =
             model::loadProject(project, state.settings, state.movies, state.hotSpots, currentFolder)) {
-        err << "tessaly: " << error->message() << '\n';
+        err << kPrefix << error->message() << '\n';
         return 1;
     }
-    // Movie paths in a project are taken from the project's own folder.
-    const fs::path projectFolder = fs::absolute(project, ec).parent_path();
-    for (std::string& movie : state.movies) {
-        if (!movie.empty() && fs::path(movie).is_relative()) movie = (projectFolder / movie).string();
-    }
+    model::resolveMoviePaths(state.movies, project);
     if (manualTilt) {
         state.settings.manualTilt = *manualTilt;
         state.settings.setPosition(model::ListField::Tilt,
@@ -105,17 +168,43 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
     }
     if (customSize) {
         state.settings.customSize = 1;
-        state.settings.customWidth = customSize->first;
-        state.settings.customHeight = customSize->second;
+        state.settings.customWidth = std::to_string(customSize->first);
+        state.settings.customHeight = std::to_string(customSize->second);
     }
 
-    ConsolePrompts prompts(err, positional[1]);
-    NoPlayer player;
-    publish::PublishProgress progress;
-    if (&err == &std::cerr && ::isatty(STDERR_FILENO)) progress = ProgressLine(err);
-    publish::Publisher publisher(prompts, player, progress);
-    const auto result = publisher.publishWebMovie(state.movies, state.settings, state.hotSpots);
-    return result == publish::PublishResult::Succeeded ? 0 : 1;
+    if (const auto refusal = publish::checkMainMovie(state.movies)) {
+        printMessage(err, *refusal);
+        return 1;
+    }
+    std::optional<Message> notice;
+    publish::PublishJob job = publish::publishJob(state.movies, publish::pagePathFor(positional[1]),
+                                                  state.settings, state.hotSpots, notice);
+    job.project = project;
+    if (notice) printMessage(err, *notice);
+
+    ProgressLine progressLine(err);
+    const StopOnSignals signals;
+    publish::PublishControl control;
+    control.stop = signals.flag();
+    if (&err == &std::cerr && ::isatty(STDERR_FILENO)) {
+        control.progress = [&progressLine](const fs::path& movie, std::uint64_t done, std::uint64_t total) {
+            progressLine(movie, done, total);
+        };
+    }
+    const publish::PublishReport report = publish::publish(job, control);
+    progressLine.finish();
+    printMessage(err, report.message);
+    switch (report.outcome) {
+        case publish::PublishOutcome::Succeeded:
+            return 0;
+        case publish::PublishOutcome::Cancelled:
+            // As a shell reports a process the signal ended.
+            return 128 + (signals.signal() != 0 ? signals.signal() : SIGINT);
+        case publish::PublishOutcome::Refused:
+        case publish::PublishOutcome::Failed:
+            break;
+    }
+    return 1;
 }
 
 }  // namespace tessaly::cli

@@ -1,8 +1,8 @@
 #include <ostream>
 
-#include "cli/ConsolePrompts.h"
+#include "cli/Console.h"
 #include "cli/Verbs.h"
-#include "core/publish/Publisher.h"
+#include "core/publish/Page.h"
 #include "core/publish/RedirectPage.h"
 
 namespace tessaly::cli {
@@ -14,9 +14,8 @@ int runRedirect(const Arguments& args, std::ostream&, std::ostream& err) {
         err << "Usage: tessaly redirect HTML5_PATH FLASH_PATH PAGE.html\n";
         return 2;
     }
-    ConsolePrompts prompts(err, args[2]);
     if (const auto warning = publish::checkRedirectPaths(args[0], args[1])) {
-        prompts.show(*warning);
+        printMessage(err, *warning);
         return 1;
     }
     const std::string page = publish::pagePathFor(args[2]);
@@ -25,10 +24,10 @@ int runRedirect(const Arguments& args, std::ostream&, std::ostream& err) {
         return 2;
     }
     if (const auto error = publish::writeRedirectPage(page, args[0], args[1])) {
-        err << "tessaly: " << error->message() << '\n';
+        err << kPrefix << error->message() << '\n';
         return 1;
     }
-    prompts.show(publish::redirectCreatedMessage());
+    printMessage(err, publish::redirectCreatedMessage());
     return 0;
 }
 

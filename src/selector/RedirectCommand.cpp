@@ -1,21 +1,10 @@
 #include "selector/RedirectCommand.h"
 
+#include "core/publish/Page.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/RedirectPage.h"
-#include "core/text/Text.h"
 
 namespace tessaly::selector {
-namespace {
-constexpr std::string_view kPageExtension = ".html";
-}  // namespace
-
-std::string redirectPagePath(std::string_view chosen) {
-    const std::string trimmed = text::trimSpaces(chosen);
-    if (trimmed.empty()) return {};
-    std::string path(chosen);
-    if (!text::endsWithNoCase(trimmed, kPageExtension)) path.append(kPageExtension);
-    return path;
-}
 
 void RedirectCommand::create(std::string_view html5Path, std::string_view flashPath) {
     if (const auto warning = publish::checkRedirectPaths(html5Path, flashPath)) {
@@ -30,7 +19,7 @@ void RedirectCommand::create(std::string_view html5Path, std::string_view flashP
     choice.initialFolder = saveFolder_;
     const auto chosen = prompts_.chooseFile(choice);
     if (!chosen) return;
-    const std::string page = redirectPagePath(chosen->string());
+    const std::string page = publish::pagePathFor(chosen->string());
     if (page.empty()) return;
     saveFolder_ = std::filesystem::path(page).parent_path();
 

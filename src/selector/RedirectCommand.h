@@ -11,11 +11,6 @@
 
 namespace tessaly::selector {
 
-// The file to write for the name chosen in the save dialog: ".html" appended to
-// the name as chosen unless, trimmed of spaces, it ends so in any letter case.
-// Empty when the name is nothing but spaces.
-std::string redirectPagePath(std::string_view chosen);
-
 class RedirectCommand {
 public:
     // `saveFolder`: where the first save dialog opens.

@@ -14,6 +14,11 @@ struct Script {
     bool scripted = false;
     std::deque<bool> answers;
     std::vector<Message> log;
+    std::function<void()> onAnswer;
+
+    void answering() const {
+        if (onAnswer) onAnswer();
+    }
 };
 
 Script& script() {
@@ -62,6 +67,7 @@ int run(QWidget* owner, const Message& message, QMessageBox::StandardButtons but
 void QtPrompts::show(const Message& message) {
     if (script().scripted) {
         script().log.push_back(message);
+        script().answering();
         return;
     }
     run(owner_, message, QMessageBox::Ok);
@@ -71,6 +77,7 @@ bool QtPrompts::confirm(const Message& message) {
     Script& s = script();
     if (s.scripted) {
         s.log.push_back(message);
+        s.answering();
         if (s.answers.empty()) return true;
         const bool ok = s.answers.front();
         s.answers.pop_front();
@@ -88,6 +95,7 @@ std::optional<std::filesystem::path> QtPrompts::chooseFile(const FileChoice& cho
     request.initialName = qs(choice.initialName);
     request.initialFolder = qpath(choice.initialFolder);
     const ArrowWhileAsking arrow;
+    if (script().scripted) script().answering();
     const std::optional<QString> chosen = FileDialog::choose(owner_, request);
     if (!chosen) return std::nullopt;
     return toPath(*chosen);
@@ -97,9 +105,12 @@ void QtPrompts::setScripted(bool scripted) {
     script().scripted = scripted;
     script().answers.clear();
     script().log.clear();
+    script().onAnswer = nullptr;
 }
 
 void QtPrompts::setNextAnswer(bool ok) { script().answers.push_back(ok); }
+
+void QtPrompts::setOnAnswer(std::function<void()> onAnswer) { script().onAnswer = std::move(onAnswer); }
 
 std::vector<Message> QtPrompts::takeLog() {
     std::vector<Message> log;

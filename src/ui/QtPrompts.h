@@ -4,6 +4,7 @@
 // Tests script the answers and read back what would have been shown.
 
 #include <QPointer>
+#include <functional>
 #include <vector>
 
 #include "core/Prompts.h"
@@ -25,6 +26,9 @@ public:
     static void setScripted(bool scripted);
     static void setNextAnswer(bool ok);
     static std::vector<Message> takeLog();
+    // Called at each scripted message, question and file choice, where the
+    // person would be looking at it.
+    static void setOnAnswer(std::function<void()> onAnswer);
 
 private:
     QPointer<QWidget> owner_;

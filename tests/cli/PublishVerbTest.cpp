@@ -154,7 +154,42 @@ TEST_F(PublishVerb, FailuresExitWithOneAndSayWhy) {
     saveProject();
     EXPECT_EQ(run({project().string(), (dir / "other" / "index.html").string()}), 1);
     EXPECT_EQ(err.str(), "tessaly: Curren format does not support\n");
-    EXPECT_FALSE(fs::exists(dir / "other" / "index.html"));
+    EXPECT_FALSE(fs::exists(dir / "other"));  // refused before anything was written
+}
+
+// Every problem with the arguments is named on a line of its own, then the usage.
+TEST_F(PublishVerb, PagePathAndCustomSizeProblemsAreNamed) {
+    const struct {
+        cli::Arguments args;
+        std::string message;
+    } cases[] = {
+        {{project().string(), ""}, "tessaly: the page path is empty"},
+        {{project().string(), "   "}, "tessaly: the page path is empty"},
+        {{project().string(), (dir / "out").string() + "/"},
+         "tessaly: the page path names a folder, not a page: " + (dir / "out").string() + "/"},
+        {{project().string(), (dir / "out" / ".").string()},
+         "tessaly: the page path names a folder, not a page: " + (dir / "out" / ".").string()},
+        {{project().string(), "a.html", "--custom-size", "16385x640"},
+         "tessaly: --custom-size takes at most 16384x16384"},
+        {{project().string(), "a.html", "--custom-size", "640x100000000000"},
+         "tessaly: --custom-size takes at most 16384x16384"},
+        {{project().string(), "a.html", "--custom-size", "x640"},
+         "tessaly: --custom-size takes WIDTHxHEIGHT, such as 1280x640"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        EXPECT_EQ(run(c.args), 2);
+        EXPECT_TRUE(err.str().starts_with(c.message + "\nUsage: tessaly publish ")) << err.str();
+    }
+    EXPECT_FALSE(fs::exists(dir / "out"));
+
+    // The largest size is taken; a page named only ".html" is refused by the publish itself.
+    EXPECT_EQ(run({project().string(), (dir / "site" / "big.html").string(), "--custom-size", "16384x16384"}),
+              0);
+    EXPECT_NE(configScript().find("var RENDER_X=16384; var RENDER_Y=16384;"), std::string::npos);
+    EXPECT_EQ(run({project().string(), (dir / "out" / ".html").string()}), 1);
+    EXPECT_EQ(err.str(), "tessaly: Publishing failed:\ntessaly: Cannot write " +
+                             (dir / "out" / ".html").string() + ": The page has no name\n");
 }
 
 TEST_F(PublishVerb, WrongArgumentsShowTheUsage) {
@@ -167,6 +202,7 @@ TEST_F(PublishVerb, WrongArgumentsShowTheUsage) {
              {project().string(), "a.html", "--fast"},
          }) {
         EXPECT_EQ(run(args), 2);
+        EXPECT_TRUE(err.str().starts_with("tessaly: ")) << err.str();
         EXPECT_NE(err.str().find("Usage: tessaly publish PROJECT.hs5 PAGE.html"), std::string::npos)
             << err.str();
     }

@@ -1,15 +1,27 @@
-// Publish Web Movie from the window writes the same tree as `tessaly publish`
-// does from the same project.
+// Publish Web Movie from the window: the same tree as `tessaly publish`, every
+// dialog on top when it is up, a progress with Cancel during a large copy, and
+// a window that takes no commands until the publish has ended.
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
+#include "../core/publish/FolderSnapshot.h"
 #include "WindowHarness.h"
 #include "app/ControlIds.h"
 #include "app/SettingsBinding.h"
 #include "core/text/Files.h"
 #include "ui/FileDialog.h"
+#include "ui/QtPrompts.h"
 #include "ui/TickSound.h"
 
 namespace tessaly::gui_test {
@@ -55,6 +67,7 @@ TEST_F(WindowTest, PublishFromTheWindowWritesTheSameTreeAsTheCommand) {
     EXPECT_EQ(window().tick().playCount(), ticks + 2) << "the command's tick and the success tick";
     EXPECT_EQ(window().settings().saveDir(), windowTree.string());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the busy pointer ends with the command";
+    EXPECT_EQ(window().findChild<QProgressDialog*>(), nullptr) << "no progress once the copy is over";
     ASSERT_TRUE(fs::exists(windowTree / "tour.html"));
 
     const std::string command = std::string(TESSALY_CLI) + " publish '" + demo.string() + "' '" +
@@ -85,6 +98,153 @@ TEST_F(WindowTest, PublishRefusesWithoutAMainMovieBeforeAnyDialog) {
     const std::vector<Message> missing = messages();
     ASSERT_EQ(missing.size(), 1u);
     EXPECT_EQ(missing[0].text, "Movie file does not found");
+}
+
+// Waiting at each scripted answer past the time an early-built progress
+// dialog would show itself: the answer's dialog is never covered.
+TEST_F(WindowTest, NoDialogOfAPublishIsEverCoveredByAnotherWindow) {
+    const fs::path movie = folder() / "tour.mp4";
+    ASSERT_FALSE(text::writeFileAtomic(movie, std::string(100000, 'm')));
+    std::vector<QString> covering;
+    ui::QtPrompts::setOnAnswer([&covering] {
+        QTest::qWait(4200);
+        const QWidget* modal = QApplication::activeModalWidget();
+        covering.push_back(modal == nullptr ? QString()
+                                            : QString::fromLatin1(modal->metaObject()->className()));
+    });
+
+    window().setMoviePath(1, {});
+    window().command(kPublish);  // the "no movie" warning
+
+    window().setMoviePath(1, QString::fromStdString(movie.string()));
+    window().control<QCheckBox>(kCustomSize)->setChecked(true);
+    window().control<QLineEdit>(kCustomWidth)->setText(QStringLiteral("100"));
+    ui::FileDialog::setNextAnswer(QString::fromStdString((folder() / "site" / "index.html").string()));
+    window().command(kPublish);  // the page dialog, the custom size notice, the outcome
+    ui::QtPrompts::setOnAnswer(nullptr);
+
+    const std::vector<Message> shown = messages();
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown.back().text, "Publishing succeeded");
+    EXPECT_EQ(covering, std::vector<QString>(4)) << "a window was over the dialog";
+}
+
+// Publishing a large movie: a sparse file costs no disk, and its copy takes
+// long enough to be seen and stopped.
+class LargePublish : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        big = folder() / "big.mp4";
+        const int fd = ::open(big.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::ftruncate(fd, off_t{4} << 30), 0);
+        ::close(fd);
+        ASSERT_FALSE(text::writeFileAtomic(folder() / "small.mp4", "small movie"));
+        window().show();
+    }
+
+    // Publishes `movie` into `site`, running `action` inside the publish as
+    // soon as the copy's progress shows. Returns the milliseconds from the
+    // end of `action` to the end of the command.
+    qint64 publish(const fs::path& movie, const fs::path& site,
+                   const std::function<void(QProgressDialog&)>& action = {}) {
+        window().setMoviePath(1, QString::fromStdString(movie.string()));
+        ui::FileDialog::setNextAnswer(QString::fromStdString((site / "index.html").string()));
+        QElapsedTimer sinceAction;
+        QTimer watch;
+        watch.setInterval(10);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto* dialog = window().findChild<QProgressDialog*>();
+            if (dialog == nullptr || !dialog->isVisible()) return;
+            watch.stop();
+            seenDialog = true;
+            title = dialog->windowTitle();
+            label = dialog->labelText();
+            if (action) action(*dialog);
+            sinceAction.start();
+        });
+        if (action) watch.start();
+        window().command(kPublish);
+        return sinceAction.isValid() ? sinceAction.elapsed() : -1;
+    }
+
+    fs::path big;
+    bool seenDialog = false;
+    QString title, label;
+};
+
+TEST_F(LargePublish, CancelStopsWithinASecondAndLeavesTheFolderAsItWas) {
+    const struct {
+        const char* how;
+        bool earlierTree;
+        std::function<void(QProgressDialog&)> cancel;
+    } cases[] = {
+        {"Cancel button", true, [](QProgressDialog& dialog) { dialog.findChild<QPushButton*>()->click(); }},
+        {"Esc", false,
+         [](QProgressDialog& dialog) {
+             // As on a desktop, the dialog that just showed is the active window.
+             dialog.activateWindow();
+             EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog, 1000));
+             QTest::keyClick(&dialog, Qt::Key_Escape);
+         }},
+        {"closing it", false, [](QProgressDialog& dialog) { dialog.close(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        const fs::path site = folder() / (std::string("site-") + c.how);
+        if (c.earlierTree) {
+            publish(folder() / "small.mp4", site);
+            ASSERT_EQ(messages().back().text, "Publishing succeeded");
+        }
+        const auto before = test_support::snapshot(site);
+        const int ticks = window().tick().playCount();
+        seenDialog = false;
+
+        const qint64 stopping = publish(big, site, c.cancel);
+        ASSERT_TRUE(seenDialog) << "no progress during the copy";
+        EXPECT_EQ(title, QStringLiteral("Publishing"));
+        EXPECT_TRUE(label.contains(QStringLiteral("big.mp4"))) << label.toStdString();
+        EXPECT_LT(stopping, 1000);
+        const std::vector<Message> shown = messages();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].text, "Publishing cancelled");
+        EXPECT_EQ(window().tick().playCount(), ticks + 1) << "the command's tick only";
+        EXPECT_EQ(test_support::snapshot(site), before);
+        EXPECT_EQ(fs::exists(site), c.earlierTree);
+        EXPECT_FALSE(window().publishing());
+    }
+}
+
+TEST_F(LargePublish, CommandsAreRefusedWhilePublishingAndClosingAsksFirst) {
+    const fs::path site = folder() / "site";
+    publish(folder() / "small.mp4", site);
+    messages();
+    const auto before = test_support::snapshot(site);
+
+    bool closedEarly = true;
+    publish(big, site, [&](QProgressDialog&) {
+        EXPECT_TRUE(window().publishing());
+        const auto requests = ui::FileDialog::lastRequest();  // the page dialog's
+        window().command(kOptionsByDefault);
+        window().command(kLoadMovie1);
+        window().command(kExit);
+        EXPECT_EQ(window().moviePath(1).toStdString(), big.string()) << "Options by default ran";
+        EXPECT_EQ(ui::FileDialog::lastRequest(), requests) << "a movie dialog opened";
+        ui::QtPrompts::setNextAnswer(false);  // keep publishing
+        window().close();
+        closedEarly = !window().isVisible();
+        ui::QtPrompts::setNextAnswer(true);  // stop it and close
+        window().close();
+    });
+    EXPECT_FALSE(closedEarly);
+    const std::vector<Message> shown = messages();
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0].text, "Publishing is not finished.\nCancel it and close the program?");
+    EXPECT_EQ(shown[1], shown[0]);
+    EXPECT_EQ(shown[2].text, "Publishing cancelled");
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_EQ(test_support::snapshot(site), before);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "core/model/ProjectFile.h"
 
 #include <algorithm>
+#include <system_error>
 
 #include "core/model/SettingsFile.h"
 #include "core/text/Numbers.h"
@@ -91,10 +92,17 @@ std::optional<text::FileError> loadProject(const std::filesystem::path& path, Vi
     return std::nullopt;
 }
 
+void resolveMoviePaths(MovieSlots& movies, const std::filesystem::path& project) {
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::absolute(project, ec).parent_path();
+    for (std::string& movie : movies) {
+        if (!movie.empty() && std::filesystem::path(movie).is_relative())
+            movie = (folder / movie).lexically_normal().string();
+    }
+}
+
 std::string projectSaveName(std::string_view chosenName) {
-    std::string name = text::trimSpaces(chosenName);
-    if (!name.empty() && !text::endsWithNoCase(name, kProjectExtension)) name.append(kProjectExtension);
-    return name;
+    return text::withExtension(chosenName, kProjectExtension);
 }
 
 }  // namespace tessaly::model

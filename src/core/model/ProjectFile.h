@@ -42,6 +42,10 @@ std::optional<text::FileError> loadProject(const std::filesystem::path& path, Vi
                                            MovieSlots& movies, hotspots::HotSpotList& hotSpots,
                                            const std::string& currentFolder);
 
+// Movie paths in a project may be relative to the project's own folder: each
+// such slot becomes that folder / the path. Empty and absolute slots stay.
+void resolveMoviePaths(MovieSlots& movies, const std::filesystem::path& project);
+
 // The name Save Project writes to: the chosen name trimmed of spaces, with
 // ".hs5" appended unless it already ends so (in any case). Empty when the
 // trimmed name is empty: nothing is to be saved.

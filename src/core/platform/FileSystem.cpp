@@ -10,7 +10,6 @@
 #include <cerrno>
 #include <memory>
 #include <random>
-#include <string_view>
 
 namespace tessaly::platform {
 namespace {
@@ -146,6 +145,18 @@ int TemporaryFile::create(const fs::path& target, unsigned mode) {
     }
     // Held until the file is placed; removeStaleTemporaries skips locked files.
     ::flock(fd_.get(), LOCK_EX | LOCK_NB);
+    return 0;
+}
+
+int TemporaryFile::write(std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd_.get(), bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
     return 0;
 }
 

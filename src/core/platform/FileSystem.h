@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace tessaly::platform {
 
@@ -86,8 +87,9 @@ public:
     int fd() const { return fd_.get(); }
     const std::filesystem::path& target() const { return target_; }
 
-    int setMode(unsigned mode);  // errno or 0
-    int sync();                  // waits until the bytes are on the disk; errno or 0
+    int write(std::string_view bytes);  // all of them; errno or 0
+    int setMode(unsigned mode);         // errno or 0
+    int sync();                         // waits until the bytes are on the disk; errno or 0
 
     // Gives the file its target's name in one step, replacing whatever file or
     // link was there. errno or 0.

@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -11,22 +10,26 @@
 #include <memory>
 #include <string>
 #include <system_error>
-
-#include "core/platform/FileSystem.h"
+#include <utility>
 
 namespace tessaly::publish {
 namespace {
 
 namespace fs = std::filesystem;
 
-enum class Step { Done, Fallback, Failed };
+enum class Step { Done, Fallback, Stopped };
+
+bool stopped(const MovieCopyOptions& options) {
+    return options.stop != nullptr && options.stop->load(std::memory_order_relaxed);
+}
 
 // The kernel copies within the file system. Anything it cannot do is left to
 // the plain copy, which then starts where this one stopped.
 Step copyRange(int in, int out, std::uint64_t& done, std::uint64_t total, const CopyProgress& progress,
-               std::size_t chunk) {
+               const MovieCopyOptions& options) {
     while (true) {
-        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, chunk, 0);
+        if (stopped(options)) return Step::Stopped;
+        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, options.rangeChunk, 0);
         if (n < 0) {
             if (errno == EINTR) continue;
             return Step::Fallback;
@@ -46,16 +49,18 @@ MovieCopyResult copyMovie(const fs::path& movie, const fs::path& folder, const C
     result.target = folder / movie.filename();
     const auto fail = [&](const fs::path& path, const char* action, int errorNumber) {
         result.error = text::errnoError(path, action, errorNumber);
-        return result;
+        return std::move(result);
     };
     if (!movie.has_filename()) return fail(movie, "read", EISDIR);
 
-    platform::FileDescriptor in(::open(movie.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!in.valid()) return fail(movie, "open", errno);
-    struct stat info {};
-    if (::fstat(in.get(), &info) != 0) return fail(movie, "read", errno);
-    if (S_ISDIR(info.st_mode)) return fail(movie, "read", EISDIR);
-    const auto total = static_cast<std::uint64_t>(info.st_size);
+    platform::OpenedFile in = platform::openRegularFile(movie);
+    if (in.status.error != 0) return fail(movie, "open", in.status.error);
+    if (in.status.kind == platform::FileKind::Folder) return fail(movie, "read", EISDIR);
+    if (in.status.kind != platform::FileKind::Regular) {
+        result.error = text::FileError{movie, "copy", std::string(text::kNotRegularFile)};
+        return result;
+    }
+    const std::uint64_t total = in.status.size;
 
     std::error_code ec;
     if (fs::equivalent(movie, result.target, ec) && !ec) {
@@ -64,27 +69,35 @@ MovieCopyResult copyMovie(const fs::path& movie, const fs::path& folder, const C
         return result;
     }
 
-    // An unnamed file where the system has them: a killed copy leaves nothing.
     platform::TemporaryFile temporary;
     if (const int error = temporary.create(result.target)) return fail(result.target, "write", error);
     const int out = temporary.fd();
 
     std::uint64_t done = 0;
     bool copied = false;
-    if (options.allowClone && ::ioctl(out, FICLONE, in.get()) == 0) {
+    if (options.allowClone && ::ioctl(out, FICLONE, in.fd.get()) == 0) {
         done = total;
         if (progress) progress(done, total);
         copied = true;
     }
     if (!copied && options.allowCopyRange) {
-        copied = copyRange(in.get(), out, done, total, progress, options.rangeChunk) == Step::Done;
+        const Step step = copyRange(in.fd.get(), out, done, total, progress, options);
+        if (step == Step::Stopped) {
+            result.stopped = true;
+            return result;
+        }
+        copied = step == Step::Done;
     }
     if (!copied) {
-        ::posix_fadvise(in.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+        ::posix_fadvise(in.fd.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
         const std::size_t size = std::max<std::size_t>(options.bufferSize, 1);
         const auto buffer = std::make_unique<char[]>(size);
         while (true) {
-            const ssize_t n = ::read(in.get(), buffer.get(), size);
+            if (stopped(options)) {
+                result.stopped = true;
+                return result;
+            }
+            const ssize_t n = ::read(in.fd.get(), buffer.get(), size);
             if (n < 0) {
                 if (errno == EINTR) continue;
                 return fail(movie, "read", errno);
@@ -103,10 +116,7 @@ MovieCopyResult copyMovie(const fs::path& movie, const fs::path& folder, const C
         }
     }
     if (progress && done == 0) progress(0, 0);
-    if (options.flush == text::Flush::ToDisk) {
-        if (const int error = temporary.sync()) return fail(result.target, "write", error);
-    }
-    if (const int error = temporary.replaceTarget()) return fail(result.target, "write", error);
+    result.copy = std::move(temporary);
     return result;
 }
 

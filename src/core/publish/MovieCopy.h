@@ -2,15 +2,18 @@
 
 // Copies a movie beside the published page. Movies are large: the copy streams
 // through a fixed buffer (or lets the kernel copy, or share the blocks, where
-// the file system can), and lands under its name only when complete, so an
-// interrupted copy never leaves half a movie behind.
+// the file system can) into a file without a name, which the caller puts in
+// place with the rest of the published tree; an interrupted copy leaves
+// nothing behind.
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
 
+#include "core/platform/FileSystem.h"
 #include "core/text/Files.h"
 
 namespace tessaly::publish {
@@ -24,19 +27,22 @@ struct MovieCopyOptions {
     bool allowCopyRange = true;                     // copy_file_range: copy inside the kernel
     std::size_t rangeChunk = 16u << 20;             // bytes per copy_file_range call
     std::size_t bufferSize = std::size_t{1} << 20;  // read/write buffer when neither works
-    // The copy of a movie the user still has is not flushed to disk before it
-    // takes its name (see text::Flush); it still lands whole or not at all.
-    text::Flush flush = text::Flush::Skip;
+    // Set from anywhere (another thread, a signal handler) to stop between chunks.
+    const std::atomic<bool>* stop = nullptr;
 };
 
 struct MovieCopyResult {
     std::filesystem::path target;  // folder / the movie's own file name
     bool sameFile = false;         // the movie already lies there: nothing copied
+    bool stopped = false;          // `stop` was set: nothing kept
     std::optional<text::FileError> error;
+    // The complete copy, still without its name; empty unless the copy was made.
+    platform::TemporaryFile copy;
 };
 
-// Copies `movie` into `folder` under its own file name, replacing a file of
-// that name. A movie that already is that file is left untouched.
+// Copies `movie` into an unnamed file in `folder`, to become folder / its own
+// file name. A movie that already is that file is left untouched. Only a
+// regular file is copied: a device or a FIFO would never end.
 MovieCopyResult copyMovie(const std::filesystem::path& movie, const std::filesystem::path& folder,
                           const CopyProgress& progress = {}, const MovieCopyOptions& options = {});
 

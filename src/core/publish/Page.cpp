@@ -1,37 +1,18 @@
 #include "core/publish/Page.h"
 
 #include <array>
-#include <utility>
 
+#include "core/publish/MovieTypes.h"
 #include "core/publish/PublishMessages.h"
 #include "core/text/Numbers.h"
 #include "core/text/Text.h"
 
 namespace tessaly::publish {
 namespace {
-
-// Extension (upper case, from the last dot) and the type text that follows it.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kVideoTypes{{
-    {".WEBM", " type='video/webm'/>"},
-    {".OGG", " type='video/ogg'/>"},
-    {".OGV", " type='video/ogv'/>"},
-    {".MP4", " type='video/mp4'/>"},
-    {".MOV", " type='video/quicktime'/>"},
-    {".QT", " type='video/quicktime'/>"},
-    {".M4V", " type='video/mp4'/>"},
-}};
-
-std::optional<std::string_view> typeText(std::string_view fileName) {
-    const std::size_t dot = fileName.rfind('.');
-    if (dot == std::string_view::npos) return std::nullopt;
-    const std::string extension = text::toUpperAscii(fileName.substr(dot));
-    for (const auto& [ext, type] : kVideoTypes) {
-        if (ext == extension) return type;
-    }
-    return std::nullopt;
-}
-
+constexpr std::string_view kPageExtension = ".html";
 }  // namespace
+
+std::string pagePathFor(std::string_view chosen) { return text::withExtension(chosen, kPageExtension); }
 
 std::string encodeFileNameForUrl(std::string_view name) {
     static constexpr char kHex[] = "0123456789ABCDEF";
@@ -58,15 +39,16 @@ SourceLines buildSourceLines(const std::array<std::string, 3>& slots) {
         if (!slot.empty()) {
             // The movie is copied beside the page under this same name.
             const std::string name = std::filesystem::path(slot).filename().string();
-            const auto type = typeText(name);
-            if (!type) {
+            const MovieType* type = movieTypeOf(name);
+            if (type == nullptr) {
                 result.lines.clear();
                 result.error = tessaly::Message{
                     std::string(i == 0 ? messages::kFormatSlot1 : messages::kFormatOtherSlot),
                     std::string(messages::kAttentionCaption), tessaly::Icon::Information};
                 return result;
             }
-            result.lines += "<SOURCE src=\"" + encodeFileNameForUrl(name) + "\"" + std::string(*type);
+            result.lines += "<SOURCE src=\"" + encodeFileNameForUrl(name) + "\" type='" +
+                            std::string(type->pageType) + "'/>";
         }
         result.lines += "\r\n";
     }

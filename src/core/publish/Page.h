@@ -25,6 +25,11 @@ struct SourceLines {
     std::optional<tessaly::Message> error;  // an unsupported movie type: publishing stops
 };
 
+// The page path for the name chosen in a save dialog or given on the command
+// line: trimmed of spaces, with ".html" appended unless it already ends so in
+// any letter case. Empty when nothing but spaces was chosen.
+std::string pagePathFor(std::string_view chosen);
+
 // Three lines, one per movie slot, each ended by CR LF; an empty slot gives an
 // empty line. Slot 1 is trimmed, slots 2 and 3 are used as they are. The file
 // name is percent-encoded where a URL needs it.

@@ -1,18 +1,18 @@
 #include "core/publish/Publisher.h"
 
-#include <sys/stat.h>
-
+#include <algorithm>
 #include <cerrno>
-#include <optional>
 #include <set>
+#include <string_view>
 #include <vector>
 
+#include "core/platform/FileSystem.h"
 #include "core/publish/Assets.h"
-#include "core/publish/ConfigScript.h"
 #include "core/publish/MovieCopy.h"
 #include "core/publish/Page.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/Scrambler.h"
+#include "core/publish/StagedTree.h"
 #include "core/text/Files.h"
 #include "core/text/Text.h"
 
@@ -20,174 +20,254 @@ namespace tessaly::publish {
 namespace {
 
 namespace fs = std::filesystem;
+using platform::FileKind;
 
 constexpr std::string_view kPageExtension = ".html";
+constexpr std::string_view kConfigFolder = "js/ctr";
+constexpr std::string_view kConfigName = "cn0.js";
 
 Message message(std::string_view text, std::string_view caption, Icon icon) {
     return Message{std::string(text), std::string(caption), icon};
 }
 
-// Everything that failed in one run; the run goes on and reports them together.
-class Failures {
-public:
-    void add(const text::FileError& error) { lines_.push_back(error.message()); }
-    bool empty() const { return lines_.empty(); }
-    Message report() const {
-        std::string text(messages::kPublishingFailed);
-        for (const std::string& line : lines_) text += "\n" + line;
-        return Message{text, std::string(messages::kWarningCaption), Icon::Error};
-    }
+PublishReport report(PublishOutcome outcome, Message message) { return {outcome, std::move(message)}; }
 
-private:
-    std::vector<std::string> lines_;
+Message failureMessage(const std::vector<text::FileError>& errors) {
+    std::string text(messages::kPublishingFailed);
+    for (const text::FileError& error : errors) text += "\n" + error.message();
+    return message(text, messages::kWarningCaption, Icon::Error);
+}
+
+Message succeededMessage() {
+    return message(messages::kPublishingSucceeded, messages::kInformationCaption, Icon::Information);
+}
+
+Message cancelledMessage() {
+    return message(messages::kPublishingCancelled, messages::kInformationCaption, Icon::Information);
+}
+
+// A file of the tree and the bytes it receives.
+struct TreeFile {
+    fs::path target;
+    std::string_view bytes;
 };
 
-// The published tree's folders, made on first use. A folder that cannot be
-// made is reported once and its files are skipped.
-class Folders {
-public:
-    Folders(fs::path root, Failures& failures) : root_(std::move(root)), failures_(failures) {}
+// A movie slot to copy beside the page.
+struct MovieCopyPlan {
+    fs::path source;
+    fs::path target;
+    bool sameFile = false;  // it already lies there
+};
 
-    // The folder's path, or nothing when it is not there to write into.
-    std::optional<fs::path> get(std::string_view relative) {
-        const fs::path path = relative.empty() ? root_ : root_ / relative;
-        const std::string key(relative);
-        if (ready_.count(key)) return path;
-        if (failed_.count(key)) return std::nullopt;
-        if (!relative.empty()) {
-            const auto slash = relative.rfind('/');
-            if (!get(slash == std::string_view::npos ? std::string_view{} : relative.substr(0, slash))) {
-                failed_.insert(key);
-                return std::nullopt;
+// Everything a publish writes, worked out and checked before the first byte.
+struct Plan {
+    fs::path root;
+    std::vector<fs::path> folders;  // the page folder first, parents before children
+    std::vector<TreeFile> files;    // the fixed assets and the icons, then cn0.js
+    TreeFile page;                  // put in place last, when everything it loads is there
+    std::vector<MovieCopyPlan> movies;
+    std::vector<text::FileError> problems;
+
+    // Files that must survive the publish: the project and the movies themselves.
+    std::vector<fs::path> kept;
+};
+
+text::FileError problem(const fs::path& path, std::string action, std::string_view reason) {
+    return text::FileError{path, std::move(action), std::string(reason)};
+}
+
+bool sameFile(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    return fs::equivalent(a, b, ec) && !ec;
+}
+
+// A path the publish will put a file at: nothing there yet, or a regular file
+// that is neither the project nor a movie being published.
+void checkTarget(Plan& plan, const fs::path& target, const fs::path& project) {
+    const platform::FileStatus status = platform::fileStatus(target);
+    if (status.error != 0) {
+        plan.problems.push_back(text::errnoError(target, "write", status.error));
+    } else if (status.kind == FileKind::Folder) {
+        plan.problems.push_back(text::errnoError(target, "write", EISDIR));
+    } else if (status.kind == FileKind::Other) {
+        plan.problems.push_back(problem(target, "write", text::kNotRegularFile));
+    } else if (status.kind == FileKind::Regular) {
+        if (!project.empty() && sameFile(target, project)) {
+            plan.problems.push_back(problem(target, "write", messages::kIsTheProject));
+            return;
+        }
+        for (const fs::path& kept : plan.kept) {
+            if (sameFile(target, kept)) {
+                plan.problems.push_back(problem(target, "write", messages::kIsAMovie));
+                return;
             }
         }
-        if (relative.empty()) {
-            // The page folder itself may be new when the path came from the command line.
-            std::error_code ec;
-            fs::create_directories(path, ec);
-            if (ec && ec != std::errc::file_exists) return fail(key, path, ec.value());
-        } else if (::mkdir(path.c_str(), 0777) != 0 && errno != EEXIST) {
-            return fail(key, path, errno);
+    }
+}
+
+void checkFolder(Plan& plan, const fs::path& folder) {
+    const platform::FileStatus status = platform::fileStatus(folder);
+    if (status.error != 0) {
+        plan.problems.push_back(text::errnoError(folder, "create folder", status.error));
+    } else if (status.kind == FileKind::Regular || status.kind == FileKind::Other) {
+        plan.problems.push_back(text::errnoError(folder, "create folder", ENOTDIR));
+    }
+}
+
+// The movie sources: regular files, each of its own name.
+void planMovies(Plan& plan, const model::MovieSlots& movies) {
+    std::set<std::string> names;
+    for (std::size_t slot = 0; slot < movies.size(); ++slot) {
+        const std::string slotText = slot == 0 ? text::trimSpaces(movies[slot]) : movies[slot];
+        if (slotText.empty()) continue;
+        std::error_code ec;
+        const fs::path source = fs::absolute(slotText, ec).lexically_normal();
+        const platform::FileStatus status = platform::fileStatus(source);
+        if (status.error != 0 || status.kind == FileKind::Missing) {
+            plan.problems.push_back(
+                text::errnoError(source, "open", status.error != 0 ? status.error : ENOENT));
+            continue;
         }
-        struct stat info {};
-        if (::stat(path.c_str(), &info) != 0) return fail(key, path, errno);
-        if (!S_ISDIR(info.st_mode)) return fail(key, path, ENOTDIR);
-        ready_.insert(key);
+        if (status.kind == FileKind::Folder) {
+            plan.problems.push_back(text::errnoError(source, "read", EISDIR));
+            continue;
+        }
+        if (status.kind != FileKind::Regular) {
+            plan.problems.push_back(problem(source, "copy", text::kNotRegularFile));
+            continue;
+        }
+        if (!names.insert(source.filename().string()).second) {
+            plan.problems.push_back(problem(source, "copy", messages::kSameNameAsAnotherSlot));
+            continue;
+        }
+        plan.kept.push_back(source);
+        const fs::path target = plan.root / source.filename();
+        plan.movies.push_back({source, target, sameFile(source, target)});
+    }
+}
+
+Plan makePlan(const PublishJob& job, const fs::path& page, const std::string& config,
+              const std::string& pageBytes) {
+    Plan plan;
+    plan.root = page.parent_path();
+    plan.folders.push_back(plan.root);
+    const auto folder = [&](std::string_view relative) {
+        const fs::path path = plan.root / relative;
+        for (const fs::path& known : plan.folders) {
+            if (known == path) return path;
+        }
+        // "js/ctr" needs "js" first.
+        if (const auto slash = relative.rfind('/'); slash != std::string_view::npos) {
+            const fs::path parent = plan.root / relative.substr(0, slash);
+            if (std::find(plan.folders.begin(), plan.folders.end(), parent) == plan.folders.end())
+                plan.folders.push_back(parent);
+        }
+        plan.folders.push_back(path);
         return path;
+    };
+
+    bool iconsPlanned = false;
+    for (const Asset& asset : treeAssets()) {
+        if (asset.folder == "images" && !iconsPlanned) {
+            const fs::path images = folder("images");
+            for (int n = 1; n <= kHotSpotIconFiles; ++n)
+                plan.files.push_back(
+                    {images / ("hs" + std::to_string(n) + ".gif"), hotSpotIcon(job.hsIcon).bytes});
+            iconsPlanned = true;
+        }
+        plan.files.push_back({folder(asset.folder) / asset.name, asset.bytes});
     }
+    plan.files.push_back({folder(kConfigFolder) / kConfigName, config});
+    plan.page = {page, pageBytes};
 
-private:
-    std::optional<fs::path> fail(const std::string& key, const fs::path& path, int errorNumber) {
-        failures_.add(text::errnoError(path, "create folder", errorNumber));
-        failed_.insert(key);
-        return std::nullopt;
+    planMovies(plan, job.movies);
+    if (!page.has_filename() || text::toLowerAscii(page.filename().string()) == kPageExtension) {
+        plan.problems.push_back(problem(page, "write", messages::kPageHasNoName));
     }
+    for (const fs::path& path : plan.folders) checkFolder(plan, path);
+    for (const TreeFile& file : plan.files) checkTarget(plan, file.target, job.project);
+    checkTarget(plan, plan.page.target, job.project);
+    for (const MovieCopyPlan& movie : plan.movies) {
+        if (!movie.sameFile) checkTarget(plan, movie.target, job.project);
+    }
+    return plan;
+}
 
-    fs::path root_;
-    Failures& failures_;
-    std::set<std::string> ready_, failed_;
-};
-
-void writeTreeFile(Folders& folders, Failures& failures, std::string_view folder, std::string_view name,
-                   std::string_view bytes) {
-    const auto path = folders.get(folder);
-    if (!path) return;
-    if (const auto error = text::writeFileAtomic(*path / name, bytes, text::Flush::Skip))
-        failures.add(*error);
+bool stopped(const PublishControl& control) {
+    return control.stop != nullptr && control.stop->load(std::memory_order_relaxed);
 }
 
 }  // namespace
 
-std::string pagePathFor(std::string_view chosen) {
-    std::string path = text::trimSpaces(chosen);
-    if (path.empty()) return path;
-    if (!text::endsWithNoCase(path, kPageExtension)) path += kPageExtension;
-    return path;
+std::optional<Message> checkMainMovie(const model::MovieSlots& movies) {
+    const std::string mainMovie = text::trimSpaces(movies[0]);
+    if (mainMovie.empty()) return message(messages::kNoMovie, messages::kWarningCaption, Icon::Warning);
+    if (platform::fileStatus(mainMovie).kind != FileKind::Regular)
+        return message(messages::kMovieNotFound, messages::kWarningCaption, Icon::Warning);
+    return std::nullopt;
 }
 
-PublishResult Publisher::publishWebMovie(const std::array<std::string, 3>& movies,
-                                         model::ViewerSettings& settings,
-                                         const hotspots::HotSpotList& hotSpots) {
-    const std::string mainMovie = text::trimSpaces(movies[0]);
-    if (mainMovie.empty()) {
-        prompts_.show(message(messages::kNoMovie, messages::kWarningCaption, Icon::Warning));
-        return PublishResult::Stopped;
-    }
+PublishJob publishJob(const model::MovieSlots& movies, const fs::path& page, model::ViewerSettings& settings,
+                      const hotspots::HotSpotList& hotSpots, std::optional<Message>& notice) {
+    CollectedConfig config = collectConfig(settings);
+    notice = std::move(config.customSizeMessage);
+    PublishJob job;
+    job.movies = movies;
+    job.page = page;
+    job.config = config.values;
+    job.hotSpots = hotSpots;
+    job.hsIcon = settings.hsIcon;
+    job.htmlTitle = settings.htmlTitle;
+    job.htmlBgColor = settings.htmlBgColor;
+    return job;
+}
+
+PublishReport publish(const PublishJob& job, const PublishControl& control) {
+    if (auto refusal = checkMainMovie(job.movies)) return report(PublishOutcome::Refused, *refusal);
+    const SourceLines sources = buildSourceLines(job.movies);
+    if (sources.error) return report(PublishOutcome::Refused, *sources.error);
+
     std::error_code ec;
-    if (!fs::is_regular_file(mainMovie, ec)) {
-        prompts_.show(message(messages::kMovieNotFound, messages::kWarningCaption, Icon::Warning));
-        return PublishResult::Stopped;
+    const fs::path page = fs::absolute(job.page, ec).lexically_normal();
+    const std::string config = scrambleScriptText(configScript(job.config, job.hotSpots));
+    const std::string pageBytes = pageText(pageTemplate(), sources.lines, job.htmlTitle, job.htmlBgColor);
+    const Plan plan = makePlan(job, page, config, pageBytes);
+    if (!plan.problems.empty()) return report(PublishOutcome::Refused, failureMessage(plan.problems));
+
+    // Dropped on any return before commit(): the folder goes back to what it was.
+    StagedTree tree;
+    const auto failed = [](const text::FileError& error) {
+        return report(PublishOutcome::Failed, failureMessage({error}));
+    };
+    const auto cancelled = [] { return report(PublishOutcome::Cancelled, cancelledMessage()); };
+
+    for (const fs::path& folder : plan.folders) {
+        if (auto error = tree.makeFolder(folder)) return failed(*error);
     }
-
-    // The player lets go of the movie before it is copied.
-    player_.stop();
-
-    FileChoice choice;
-    choice.mode = FileChoice::Mode::Save;
-    choice.title = messages::kPublishDialogTitle;
-    choice.filter = messages::kPublishDialogFilter;
-    choice.initialName = messages::kPublishDialogName;
-    choice.initialFolder = settings.saveDir;
-    const auto chosen = prompts_.chooseFile(choice);
-    if (!chosen) return PublishResult::Stopped;
-    const std::string pagePath = pagePathFor(chosen->string());
-    if (pagePath.empty()) return PublishResult::Stopped;
-    const fs::path page = fs::absolute(pagePath).lexically_normal();
-    const fs::path pageFolder = page.parent_path();
-    settings.saveDir = pageFolder.string();
-
-    Failures failures;
-    Folders folders(pageFolder, failures);
-
-    bool iconsWritten = false;
-    for (const Asset& asset : treeAssets()) {
-        if (asset.folder == "images" && !iconsWritten) {
-            const Asset& icon = hotSpotIcon(settings.hsIcon);
-            for (int n = 1; n <= kHotSpotIconFiles; ++n) {
-                writeTreeFile(folders, failures, "images", "hs" + std::to_string(n) + ".gif", icon.bytes);
-            }
-            iconsWritten = true;
-        }
-        writeTreeFile(folders, failures, asset.folder, asset.name, asset.bytes);
+    for (const TreeFile& file : plan.files) {
+        if (stopped(control)) return cancelled();
+        if (auto error = tree.addFile(file.target, file.bytes)) return failed(*error);
     }
-
-    const CollectedConfig config = collectConfig(settings);
-    if (config.customSizeMessage) prompts_.show(*config.customSizeMessage);
-
-    if (const auto root = folders.get("")) {
-        for (std::size_t slot = 0; slot < movies.size(); ++slot) {
-            const fs::path movie = slot == 0 ? fs::path(mainMovie) : fs::path(movies[slot]);
-            if (slot > 0 && movies[slot].empty()) continue;
-            CopyProgress progress;
-            if (progress_)
-                progress = [&](std::uint64_t done, std::uint64_t total) { progress_(movie, done, total); };
-            const MovieCopyResult copy = copyMovie(movie, *root, progress);
-            if (copy.error) failures.add(*copy.error);
-        }
+    for (const MovieCopyPlan& movie : plan.movies) {
+        CopyProgress progress;
+        if (control.progress)
+            progress = [&](std::uint64_t done, std::uint64_t total) {
+                control.progress(movie.source, done, total);
+            };
+        MovieCopyOptions options;
+        options.stop = control.stop;
+        MovieCopyResult copy = copyMovie(movie.source, plan.root, progress, options);
+        if (copy.stopped) return cancelled();
+        if (copy.error) return failed(*copy.error);
+        if (!copy.sameFile) tree.addFile(std::move(copy.copy));
     }
+    if (auto error = tree.addFile(plan.page.target, plan.page.bytes)) return failed(*error);
+    if (stopped(control)) return cancelled();
+    if (auto error = tree.commit()) return failed(*error);
 
-    const SourceLines sources = buildSourceLines(movies);
-    if (sources.error) {
-        prompts_.show(*sources.error);
-        if (!failures.empty()) prompts_.show(failures.report());
-        return PublishResult::Stopped;
-    }
-
-    if (folders.get("")) {
-        const std::string pageBytes =
-            pageText(pageTemplate(), sources.lines, settings.htmlTitle, settings.htmlBgColor);
-        if (const auto error = text::writeFileAtomic(page, pageBytes, text::Flush::Skip))
-            failures.add(*error);
-    }
-    writeTreeFile(folders, failures, "js/ctr", "cn0.js",
-                  scrambleScriptText(configScript(config.values, hotSpots)));
-
-    if (!failures.empty()) {
-        prompts_.show(failures.report());
-        return PublishResult::Failed;
-    }
-    prompts_.show(message(messages::kPublishingSucceeded, messages::kInformationCaption, Icon::Information));
-    return PublishResult::Succeeded;
+    // What killed publishes left in these folders would be uploaded with the site.
+    for (const fs::path& folder : plan.folders) platform::removeStaleTemporaries(folder);
+    return report(PublishOutcome::Succeeded, succeededMessage());
 }
 
 }  // namespace tessaly::publish

@@ -1,52 +1,71 @@
 #pragma once
 
-// Publish Web Movie: the loaded movies, the Viewer Settings and the Hot Spots
+// Publish Web Movie's engine: the movies, the viewer options and the Hot Spots
 // become a page with its js/ and images/ folders and the movie copies beside
-// it, ready to upload.
+// it, ready to upload. It asks nothing and shows nothing: the window and the
+// command line talk to the person and hand it a job. The whole job is checked
+// before anything is written, and the page folder ends up either all new or
+// exactly as it was.
 
-#include <array>
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
-#include <string_view>
 
 #include "core/Prompts.h"
 #include "core/hotspots/HotSpot.h"
-#include "core/hotspots/PreviewPlayer.h"
+#include "core/model/ProjectFile.h"
 #include "core/model/ViewerSettings.h"
+#include "core/publish/ConfigScript.h"
 
 namespace tessaly::publish {
 
-enum class PublishResult {
-    Succeeded,  // everything written; "Publishing succeeded" was shown
-    Stopped,    // a check, the person or an unsupported movie type stopped it
-    Failed,     // files could not be written; the message named them
+enum class PublishOutcome {
+    Succeeded,
+    Refused,    // a check stopped it before anything was written
+    Failed,     // a file could not be written; the page folder is as it was
+    Cancelled,  // stopped on request; the page folder is as it was
+};
+
+struct PublishReport {
+    PublishOutcome outcome = PublishOutcome::Refused;
+    Message message;  // what to tell the person
+};
+
+struct PublishJob {
+    model::MovieSlots movies;    // slot 1 required (trimmed); slots 2 and 3 when not empty
+    std::filesystem::path page;  // the page file
+    ConfigValues config;
+    hotspots::HotSpotList hotSpots;
+    int hsIcon = 1;
+    std::string htmlTitle;
+    std::uint32_t htmlBgColor = 0;
+    std::filesystem::path project;  // the project being published, never to be replaced; may be empty
 };
 
 // Progress of the movie copy under way.
 using PublishProgress =
     std::function<void(const std::filesystem::path& movie, std::uint64_t done, std::uint64_t total)>;
 
-// The page path for the name chosen in the dialog: trimmed of spaces, with
-// ".html" appended unless it already ends so in any letter case. Empty when
-// nothing but spaces was chosen.
-std::string pagePathFor(std::string_view chosen);
-
-class Publisher {
-public:
-    Publisher(Prompts& prompts, hotspots::PreviewPlayer& player, PublishProgress progress = {})
-        : prompts_(prompts), player_(player), progress_(std::move(progress)) {}
-
-    // Publishes slot 1 (required) and slots 2 and 3 (when not empty). Sets
-    // settings.saveDir to the page's folder and may reset the custom size boxes.
-    PublishResult publishWebMovie(const std::array<std::string, 3>& movies, model::ViewerSettings& settings,
-                                  const hotspots::HotSpotList& hotSpots);
-
-private:
-    Prompts& prompts_;
-    hotspots::PreviewPlayer& player_;
-    PublishProgress progress_;
+struct PublishControl {
+    PublishProgress progress;                 // called on the publishing thread
+    const std::atomic<bool>* stop = nullptr;  // set from anywhere to cancel
 };
+
+// The message that stops a publish before anything else happens: slot 1 empty
+// or not naming a movie file. Nothing when slot 1 is fine.
+std::optional<Message> checkMainMovie(const model::MovieSlots& movies);
+
+// The job for the current values. The custom size check may reset the size
+// boxes in `settings` and give its message in `notice`; publishing then goes
+// on with the window-size pair.
+PublishJob publishJob(const model::MovieSlots& movies, const std::filesystem::path& page,
+                      model::ViewerSettings& settings, const hotspots::HotSpotList& hotSpots,
+                      std::optional<Message>& notice);
+
+// Publishes the job and says how it went.
+PublishReport publish(const PublishJob& job, const PublishControl& control = {});
 
 }  // namespace tessaly::publish

@@ -66,10 +66,9 @@ void appendUtf8(std::string& out, std::uint32_t cp) {
 // Windows-1252 bytes 0x80..0x9F; the five unassigned ones map to the C1
 // control of the same value, as the system's own conversion does.
 constexpr std::array<std::uint16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 }  // namespace
 
@@ -100,6 +99,12 @@ bool endsWithNoCase(std::string_view s, std::string_view suffix) {
         if (lower(tail[i]) != lower(suffix[i])) return false;
     }
     return true;
+}
+
+std::string withExtension(std::string_view chosen, std::string_view extension) {
+    std::string name = trimSpaces(chosen);
+    if (!name.empty() && !endsWithNoCase(name, extension)) name += extension;
+    return name;
 }
 
 std::string replaceAll(std::string_view s, std::string_view from, std::string_view to) {

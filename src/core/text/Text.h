@@ -23,6 +23,11 @@ std::string toLowerAscii(std::string_view s);
 // True when `s` ends with `suffix`, comparing ASCII letters without regard to case.
 bool endsWithNoCase(std::string_view s, std::string_view suffix);
 
+// A chosen file name trimmed of spaces, with `extension` (".html", ".hs5")
+// appended unless it already ends so in any letter case. Empty when nothing
+// but spaces was chosen.
+std::string withExtension(std::string_view chosen, std::string_view extension);
+
 // Replaces every occurrence of `from` (not empty) by `to`, in one left-to-right
 // pass that does not look again at replaced text.
 std::string replaceAll(std::string_view s, std::string_view from, std::string_view to);

@@ -262,3 +262,14 @@ TEST(ProjectFile, SaveNameGetsTheExtensionOnce) {
     };
     for (const auto& [chosen, saved] : table) EXPECT_EQ(projectSaveName(chosen), saved) << chosen;
 }
+
+// The window and the command line find a project's movies the same way.
+TEST(ProjectFile, RelativeMoviePathsCountFromTheProjectsFolder) {
+    MovieSlots movies{"movies/../tour.mp4", "/abs/tour.webm", ""};
+    resolveMoviePaths(movies, "/home/ana/trip/trip.hs5");
+    EXPECT_EQ(movies, (MovieSlots{"/home/ana/trip/tour.mp4", "/abs/tour.webm", ""}));
+
+    MovieSlots fromHere{"tour.mp4", "", ""};
+    resolveMoviePaths(fromHere, "trip.hs5");
+    EXPECT_EQ(fromHere[0], (fs::current_path() / "tour.mp4").string());
+}

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "../ScratchFolder.h"
 #include "core/platform/FileSystem.h"
 #include "core/text/Files.h"
 
@@ -19,20 +20,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path scratchFolder(const std::string& name) {
-    const fs::path dir =
-        fs::temp_directory_path() / ("tessaly-platform-" + name + "-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
+fs::path scratchFolder(const std::string& name) { return test_support::scratchFolder("platform", name); }
 
-std::vector<std::string> names(const fs::path& dir) {
-    std::vector<std::string> result;
-    for (const auto& entry : fs::directory_iterator(dir)) result.push_back(entry.path().filename().string());
-    std::sort(result.begin(), result.end());
-    return result;
-}
+using test_support::entryNames;
 
 void writeAll(const TemporaryFile& file, const std::string& bytes) {
     ASSERT_EQ(::write(file.fd(), bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
@@ -86,22 +76,22 @@ TEST(FileSystem, TemporaryFileShowsOnlyWhenPlacedAndVanishesOtherwise) {
         TemporaryFile file;
         ASSERT_EQ(file.create(dir / "page.html"), 0);
         writeAll(file, "half a page");
-        EXPECT_TRUE(names(dir).empty());  // unnamed on this file system
+        EXPECT_TRUE(entryNames(dir).empty());  // unnamed on this file system
     }
-    EXPECT_TRUE(names(dir).empty());
+    EXPECT_TRUE(entryNames(dir).empty());
 
     TemporaryFile file;
     ASSERT_EQ(file.create(dir / "page.html"), 0);
     writeAll(file, "<html>");
     ASSERT_EQ(file.replaceTarget(), 0);
-    EXPECT_EQ(names(dir), std::vector<std::string>{"page.html"});
+    EXPECT_EQ(entryNames(dir), std::vector<std::string>{"page.html"});
     EXPECT_EQ(text::readFile(dir / "page.html").bytes, "<html>");
 
     TemporaryFile second;
     ASSERT_EQ(second.create(dir / "page.html"), 0);
     writeAll(second, "<html>2");
     ASSERT_EQ(second.replaceTarget(), 0);
-    EXPECT_EQ(names(dir), std::vector<std::string>{"page.html"});
+    EXPECT_EQ(entryNames(dir), std::vector<std::string>{"page.html"});
     EXPECT_EQ(text::readFile(dir / "page.html").bytes, "<html>2");
     fs::remove_all(dir);
 }
@@ -127,7 +117,7 @@ TEST(FileSystem, UndoPlaceRestoresTheEarlierFileExactly) {
 
     EXPECT_EQ(platform::undoPlace(added), 0);
     EXPECT_EQ(platform::undoPlace(replaced), 0);
-    EXPECT_EQ(names(dir), std::vector<std::string>{"old.js"});
+    EXPECT_EQ(entryNames(dir), std::vector<std::string>{"old.js"});
     EXPECT_EQ(text::readFile(dir / "old.js").bytes, "old script");
     EXPECT_EQ(fs::last_write_time(dir / "old.js"), oldTime);
 
@@ -136,7 +126,7 @@ TEST(FileSystem, UndoPlaceRestoresTheEarlierFileExactly) {
     writeAll(again, "kept");
     ASSERT_EQ(again.place(replaced), 0);
     EXPECT_EQ(platform::dropDisplaced(replaced), 0);
-    EXPECT_EQ(names(dir), std::vector<std::string>{"old.js"});
+    EXPECT_EQ(entryNames(dir), std::vector<std::string>{"old.js"});
     EXPECT_EQ(text::readFile(dir / "old.js").bytes, "kept");
     fs::remove_all(dir);
 }
@@ -149,7 +139,7 @@ TEST(FileSystem, PlacingOverAFolderIsRefused) {
     TemporaryFile::Placed placed;
     EXPECT_EQ(file.place(placed), EISDIR);
     EXPECT_TRUE(fs::is_directory(dir / "page.html" / "inside"));
-    EXPECT_EQ(names(dir), std::vector<std::string>{"page.html"});
+    EXPECT_EQ(entryNames(dir), std::vector<std::string>{"page.html"});
     fs::remove_all(dir);
 }
 
@@ -169,6 +159,6 @@ TEST(FileSystem, RemoveStaleTemporariesSparesLiveOnesAndOtherFiles) {
     EXPECT_EQ(platform::removeStaleTemporaries(dir), 1);
     EXPECT_FALSE(fs::exists(stale));
     EXPECT_TRUE(fs::exists(live));
-    EXPECT_EQ(names(dir).size(), 5u);
+    EXPECT_EQ(entryNames(dir).size(), 5u);
     fs::remove_all(dir);
 }

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "../ScratchFolder.h"
 #include "core/publish/MovieCopy.h"
 #include "core/text/Files.h"
 
@@ -17,9 +20,7 @@ namespace fs = std::filesystem;
 namespace {
 
 fs::path scratchFolder(const std::string& name) {
-    const fs::path dir =
-        fs::temp_directory_path() / ("tessaly-moviecopy-" + name + "-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
+    const fs::path dir = test_support::scratchFolder("moviecopy", name);
     fs::create_directories(dir / "src");
     fs::create_directories(dir / "page");
     return dir;
@@ -31,11 +32,7 @@ std::string movieBytes(std::size_t size) {
     return bytes;
 }
 
-std::vector<std::string> names(const fs::path& dir) {
-    std::vector<std::string> result;
-    for (const auto& entry : fs::directory_iterator(dir)) result.push_back(entry.path().filename().string());
-    return result;
-}
+using test_support::entryNames;
 
 struct Recorder {
     std::vector<std::pair<std::uint64_t, std::uint64_t>> calls;
@@ -66,12 +63,14 @@ TEST(MovieCopy, EachCopyMethodStreamsTheWholeMovieWithProgress) {
         ASSERT_FALSE(text::writeFileAtomic(dir / "page" / "tour.mp4", "an older, shorter movie"));
 
         Recorder progress;
-        const auto result = copyMovie(dir / "src" / "tour.mp4", dir / "page", progress.callback(), c.options);
+        auto result = copyMovie(dir / "src" / "tour.mp4", dir / "page", progress.callback(), c.options);
         ASSERT_FALSE(result.error) << result.error->message();
         EXPECT_FALSE(result.sameFile);
         EXPECT_EQ(result.target, dir / "page" / "tour.mp4");
+        EXPECT_EQ(text::readFile(result.target).bytes, "an older, shorter movie");  // until it is placed
+        ASSERT_EQ(result.copy.replaceTarget(), 0);
         EXPECT_EQ(text::readFile(result.target).bytes, bytes);
-        EXPECT_EQ(names(dir / "page"), std::vector<std::string>{"tour.mp4"});
+        EXPECT_EQ(entryNames(dir / "page"), std::vector<std::string>{"tour.mp4"});
 
         ASSERT_FALSE(progress.calls.empty());
         EXPECT_EQ(progress.calls.back(),
@@ -90,9 +89,10 @@ TEST(MovieCopy, EmptyMovieReportsCompletion) {
     const fs::path dir = scratchFolder("empty");
     ASSERT_FALSE(text::writeFileAtomic(dir / "src" / "e.webm", ""));
     Recorder progress;
-    const auto result = copyMovie(dir / "src" / "e.webm", dir / "page", progress.callback(),
-                                  {.allowClone = false, .allowCopyRange = false});
+    auto result = copyMovie(dir / "src" / "e.webm", dir / "page", progress.callback(),
+                            {.allowClone = false, .allowCopyRange = false});
     ASSERT_FALSE(result.error);
+    ASSERT_EQ(result.copy.replaceTarget(), 0);
     EXPECT_TRUE(fs::exists(dir / "page" / "e.webm"));
     ASSERT_EQ(progress.calls.size(), 1u);
     EXPECT_EQ(progress.calls.back(), std::make_pair(std::uint64_t{0}, std::uint64_t{0}));
@@ -111,7 +111,7 @@ TEST(MovieCopy, MovieAlreadyInTheFolderIsLeftUntouched) {
     EXPECT_TRUE(result.sameFile);
     EXPECT_EQ(text::readFile(movie).bytes, "movie");
     EXPECT_EQ(fs::last_write_time(movie), written);
-    EXPECT_EQ(names(dir / "page"), std::vector<std::string>{"tour.mp4"});
+    EXPECT_EQ(entryNames(dir / "page"), std::vector<std::string>{"tour.mp4"});
     fs::remove_all(dir);
 }
 
@@ -133,12 +133,49 @@ TEST(MovieCopy, FailuresNameTheFileAndReasonAndLeaveNoTemporary) {
 
     // A folder holds the movie's name: the copy cannot take its place.
     fs::create_directories(dir / "page" / "tour.mp4" / "inside");
-    const auto blocked = copyMovie(dir / "src" / "tour.mp4", dir / "page");
-    ASSERT_TRUE(blocked.error);
-    EXPECT_EQ(blocked.error->path, dir / "page" / "tour.mp4");
-    EXPECT_EQ(blocked.error->action, "write");
-    EXPECT_FALSE(blocked.error->reason.empty());
-    EXPECT_EQ(names(dir / "page"), std::vector<std::string>{"tour.mp4"});
+    auto blocked = copyMovie(dir / "src" / "tour.mp4", dir / "page");
+    ASSERT_FALSE(blocked.error);
+    EXPECT_EQ(blocked.copy.replaceTarget(), EISDIR);
+    blocked = {};
+    EXPECT_EQ(entryNames(dir / "page"), std::vector<std::string>{"tour.mp4"});
     EXPECT_TRUE(fs::is_directory(dir / "page" / "tour.mp4" / "inside"));
+    fs::remove_all(dir);
+}
+
+// A FIFO would block and a device never end: neither is copied.
+TEST(MovieCopy, OnlyRegularFilesAreCopied) {
+    const fs::path dir = scratchFolder("kinds");
+    ASSERT_EQ(::mkfifo((dir / "src" / "pipe.mp4").c_str(), 0600), 0);
+    for (const fs::path& movie : {dir / "src" / "pipe.mp4", fs::path("/dev/zero")}) {
+        const auto result = copyMovie(movie, dir / "page");
+        ASSERT_TRUE(result.error);
+        EXPECT_EQ(result.error->message(), "Cannot copy " + movie.string() + ": Not a regular file");
+    }
+    EXPECT_TRUE(entryNames(dir / "page").empty());
+    fs::remove_all(dir);
+}
+
+TEST(MovieCopy, StopEndsTheCopyAndKeepsNothing) {
+    const fs::path dir = scratchFolder("stop");
+    ASSERT_FALSE(text::writeFileAtomic(dir / "src" / "tour.mp4", movieBytes(64 * 1024)));
+    for (const bool range : {false, true}) {
+        std::atomic<bool> stop{false};
+        int calls = 0;
+        const publish::CopyProgress progress = [&](std::uint64_t, std::uint64_t) {
+            ++calls;
+            stop = true;
+        };
+        auto result = copyMovie(dir / "src" / "tour.mp4", dir / "page", progress,
+                                {.allowClone = false,
+                                 .allowCopyRange = range,
+                                 .rangeChunk = 4096,
+                                 .bufferSize = 4096,
+                                 .stop = &stop});
+        EXPECT_TRUE(result.stopped);
+        EXPECT_FALSE(result.error);
+        EXPECT_EQ(calls, 1);
+        result = {};
+        EXPECT_TRUE(entryNames(dir / "page").empty());
+    }
     fs::remove_all(dir);
 }

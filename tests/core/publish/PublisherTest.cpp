@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "PublishFakes.h"
+#include "FolderSnapshot.h"
 #include "core/publish/Assets.h"
 #include "core/publish/ConfigScript.h"
 #include "core/publish/Page.h"
@@ -20,9 +23,12 @@
 using namespace tessaly;
 using namespace tessaly::publish;
 namespace fs = std::filesystem;
-using Slots = std::array<std::string, 3>;
+using Slots = model::MovieSlots;
 
 namespace {
+
+using Snapshot = test_support::FolderSnapshot;
+using test_support::snapshot;
 
 class PublisherTest : public ::testing::Test {
 protected:
@@ -35,23 +41,26 @@ protected:
         fs::create_directories(dir / "site");
         movie = (dir / "movies" / "tour.mp4").string();
         ASSERT_FALSE(text::writeFileAtomic(movie, std::string(300000, 'm')));
-        settings.saveDir = (dir / "movies").string();
         hotSpots.at(2).pos = 12.5;
         hotSpots.at(2).time = 5;
         hotSpots.at(2).setLink("door.html");
-        prompts.answer = dir / "site" / "index.html";
+        page = dir / "site" / "index.html";
     }
-    void TearDown() override {
-        ::chmod((dir / "site").c_str(), 0755);
-        fs::remove_all(dir);
+    void TearDown() override { fs::remove_all(dir); }
+
+    PublishJob job(const Slots& slots) {
+        std::optional<Message> notice;
+        return publishJob(slots, page, settings, hotSpots, notice);
     }
 
-    PublishResult publish(const Slots& slots) {
-        Publisher publisher(prompts, player,
-                            [this](const fs::path& m, std::uint64_t done, std::uint64_t total) {
-                                progress.push_back({m.string(), done, total});
-                            });
-        return publisher.publishWebMovie(slots, settings, hotSpots);
+    PublishReport publish(const Slots& slots, const std::atomic<bool>* stop = nullptr) {
+        PublishControl control;
+        control.progress = [this](const fs::path& m, std::uint64_t done, std::uint64_t total) {
+            progress.push_back({m.string(), done, total});
+            if (stopAfterProgress) stopAfterProgress->store(true);
+        };
+        control.stop = stop;
+        return publish::publish(job(slots), control);
     }
 
     // Every file under the site folder, as relative paths.
@@ -73,13 +82,12 @@ protected:
     };
 
     fs::path dir;
+    fs::path page;
     std::string movie;
     model::ViewerSettings settings;
     hotspots::HotSpotList hotSpots;
-    fakes::EventLog log;
-    fakes::FakePrompts prompts{log};
-    fakes::FakePlayer player{log};
     std::vector<Progress> progress;
+    std::atomic<bool>* stopAfterProgress = nullptr;
 };
 
 std::set<std::string> expectedTree() {
@@ -95,24 +103,18 @@ Message succeeded() {
                    Icon::Information};
 }
 
+Message failed(const std::string& line) {
+    return Message{"Publishing failed:\n" + line, "Warning", Icon::Error};
+}
+
 }  // namespace
 
 TEST_F(PublisherTest, WritesTheWholeTreeFromTheEmbeddedBytes) {
     settings.hsIcon = 2;
     settings.htmlTitle = "Harbour";
-    const std::string oldSaveDir = settings.saveDir;
-    ASSERT_EQ(publish({movie, "", ""}), PublishResult::Succeeded);
-
-    EXPECT_EQ(log.events, (std::vector<std::string>{"stop", "chooseFile", "show Publishing succeeded"}));
-    ASSERT_EQ(prompts.choices.size(), 1u);
-    const FileChoice& choice = prompts.choices[0];
-    EXPECT_EQ(choice.mode, FileChoice::Mode::Save);
-    EXPECT_EQ(choice.title, "Publish Html web page");
-    EXPECT_EQ(choice.filter, "Html Web page (*.html)|*.html|");
-    EXPECT_EQ(choice.initialName, "*.html");
-    EXPECT_EQ(choice.initialFolder, oldSaveDir);
-    EXPECT_EQ(prompts.shown, std::vector<Message>{succeeded()});
-    EXPECT_EQ(settings.saveDir, (dir / "site").string());
+    const PublishReport report = publish({movie, "", ""});
+    EXPECT_EQ(report.outcome, PublishOutcome::Succeeded);
+    EXPECT_EQ(report.message, succeeded());
 
     const std::set<std::string> files = siteFiles();
     EXPECT_EQ(files, expectedTree());
@@ -142,14 +144,15 @@ TEST_F(PublisherTest, WritesTheWholeTreeFromTheEmbeddedBytes) {
 
 TEST_F(PublisherTest, PublishingAgainReplacesEverythingAndLeavesNoTemporaries) {
     settings.hsIcon = 1;
-    ASSERT_EQ(publish({movie, "", ""}), PublishResult::Succeeded);
+    ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
     ASSERT_FALSE(text::writeFileAtomic(dir / "site" / "js" / "st.css", "body{}"));
     ASSERT_FALSE(text::writeFileAtomic(dir / "site" / "index.html", std::string(100000, 'x')));
     ASSERT_FALSE(text::writeFileAtomic(dir / "site" / "tour.mp4", "stale"));
+    ::chmod((dir / "site" / "index.html").c_str(), 0640);
 
     settings.hsIcon = 2;
     hotSpots.at(2).setTitle("Door");
-    ASSERT_EQ(publish({movie, "", ""}), PublishResult::Succeeded);
+    ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
     EXPECT_EQ(siteFiles(), expectedTree());  // nothing stray, no hidden temporaries
     for (const Asset& asset : treeAssets()) {
         EXPECT_EQ(site(std::string(asset.folder) + "/" + std::string(asset.name)), asset.bytes) << asset.name;
@@ -160,9 +163,11 @@ TEST_F(PublisherTest, PublishingAgainReplacesEverythingAndLeavesNoTemporaries) {
     EXPECT_EQ(site("js/ctr/cn0.js"),
               scrambleScriptText(configScript(collectConfig(settings).values, hotSpots)));
     EXPECT_EQ(site("tour.mp4"), text::readFile(movie).bytes);
+    EXPECT_EQ(fs::status(dir / "site" / "index.html").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
-TEST_F(PublisherTest, SlotOneChecksStopBeforeAnythingHappens) {
+TEST_F(PublisherTest, SlotOneChecksRefuseBeforeAnythingIsWritten) {
     const Message noMovie{"Movie file does not selected !\nFirts movie file must be selected !", "Warning",
                           Icon::Warning};
     const Message notFound{"Movie file does not found", "Warning", Icon::Warning};
@@ -174,29 +179,17 @@ TEST_F(PublisherTest, SlotOneChecksStopBeforeAnythingHappens) {
         {"    ", noMovie},
         {(dir / "movies" / "gone.mp4").string(), notFound},
         {(dir / "movies").string(), notFound},  // a folder is no movie
+        {"/dev/zero", notFound},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.slot1);
-        log.events.clear();
-        prompts.shown.clear();
-        EXPECT_EQ(publish({c.slot1, movie, ""}), PublishResult::Stopped);
-        EXPECT_EQ(prompts.shown, std::vector<Message>{c.expected});
-        EXPECT_EQ(log.events.size(), 1u);  // the message only: no stop, no dialog
+        EXPECT_EQ(checkMainMovie({c.slot1, movie, ""}), c.expected);
+        const PublishReport report = publish({c.slot1, movie, ""});
+        EXPECT_EQ(report.outcome, PublishOutcome::Refused);
+        EXPECT_EQ(report.message, c.expected);
         EXPECT_TRUE(siteFiles().empty());
     }
-}
-
-TEST_F(PublisherTest, CancelledDialogStopsThePlayerAndWritesNothing) {
-    for (const std::optional<fs::path>& answer :
-         {std::optional<fs::path>{}, std::optional<fs::path>{"   "}}) {
-        log.events.clear();
-        prompts.answer = answer;
-        const std::string saveDir = settings.saveDir;
-        EXPECT_EQ(publish({movie, "", ""}), PublishResult::Stopped);
-        EXPECT_EQ(log.events, (std::vector<std::string>{"stop", "chooseFile"}));
-        EXPECT_TRUE(siteFiles().empty());
-        EXPECT_EQ(settings.saveDir, saveDir);
-    }
+    EXPECT_EQ(checkMainMovie({"  " + movie + " ", "", ""}), std::nullopt);
 }
 
 TEST(PagePath, HtmlIsAppendedUnlessTheNameEndsSoInAnyCase) {
@@ -208,14 +201,11 @@ TEST(PagePath, HtmlIsAppendedUnlessTheNameEndsSoInAnyCase) {
     EXPECT_EQ(pagePathFor("   "), "");
 }
 
-TEST_F(PublisherTest, ChosenNameWithoutExtensionBecomesHtmlPage) {
-    prompts.answer = dir / "site" / "tour";
-    ASSERT_EQ(publish({movie, "", ""}), PublishResult::Succeeded);
-    EXPECT_TRUE(fs::is_regular_file(dir / "site" / "tour.html"));
-    EXPECT_FALSE(fs::exists(dir / "site" / "tour"));
-}
-
-TEST_F(PublisherTest, UnsupportedTypeStopsAfterAssetsAndCopies) {
+// The movie types are checked before anything is written: the page folder
+// stays as it was, earlier tree and all.
+TEST_F(PublisherTest, UnsupportedTypeIsRefusedBeforeAnythingIsWritten) {
+    ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
+    const Snapshot before = snapshot(dir / "site");
     const fs::path webm = dir / "movies" / "tour.webm";
     const fs::path avi = dir / "movies" / "tour.avi";
     ASSERT_FALSE(text::writeFileAtomic(webm, "webm"));
@@ -223,26 +213,16 @@ TEST_F(PublisherTest, UnsupportedTypeStopsAfterAssetsAndCopies) {
     const struct {
         Slots slots;
         std::string message;
-        std::set<std::string> movies;
     } cases[] = {
-        {{avi.string(), "", ""}, "Current format does not support", {"tour.avi"}},
-        {{movie, avi.string(), webm.string()},
-         "Curren format does not support",
-         {"tour.mp4", "tour.avi", "tour.webm"}},
+        {{avi.string(), "", ""}, "Current format does not support"},
+        {{movie, avi.string(), webm.string()}, "Curren format does not support"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
-        fs::remove_all(dir / "site");
-        prompts.shown.clear();
-        EXPECT_EQ(publish(c.slots), PublishResult::Stopped);
-        EXPECT_EQ(prompts.shown, (std::vector<Message>{{c.message, "Attention", Icon::Information}}));
-
-        std::set<std::string> expected = expectedTree();
-        expected.erase("index.html");
-        expected.erase("js/ctr/cn0.js");
-        expected.erase("tour.mp4");
-        expected.insert(c.movies.begin(), c.movies.end());
-        EXPECT_EQ(siteFiles(), expected);
+        const PublishReport report = publish(c.slots);
+        EXPECT_EQ(report.outcome, PublishOutcome::Refused);
+        EXPECT_EQ(report.message, (Message{c.message, "Attention", Icon::Information}));
+        EXPECT_EQ(snapshot(dir / "site"), before);
     }
 }
 
@@ -250,62 +230,169 @@ TEST_F(PublisherTest, MovieAlreadyInThePageFolderIsLeftUntouched) {
     const fs::path inPlace = dir / "site" / "tour.mp4";
     ASSERT_FALSE(text::writeFileAtomic(inPlace, "the movie itself"));
     const auto written = fs::last_write_time(inPlace);
-    ASSERT_EQ(publish({"  " + inPlace.string() + " ", "", ""}), PublishResult::Succeeded);
-    EXPECT_EQ(prompts.shown, std::vector<Message>{succeeded()});
+    const PublishReport report = publish({"  " + inPlace.string() + " ", "", ""});
+    EXPECT_EQ(report.message, succeeded());
     EXPECT_EQ(site("tour.mp4"), "the movie itself");
     EXPECT_EQ(fs::last_write_time(inPlace), written);
 }
 
-TEST_F(PublisherTest, TooSmallCustomSizeIsReportedAndPublishingGoesOn) {
+TEST_F(PublisherTest, TooSmallCustomSizeGivesItsNoticeAndTheWindowSize) {
     settings.customSize = 1;
     settings.customWidth = "200";
     settings.customHeight = "480";
-    ASSERT_EQ(publish({movie, "", ""}), PublishResult::Succeeded);
-    ASSERT_EQ(prompts.shown.size(), 2u);
-    EXPECT_EQ(prompts.shown[0], (Message{"The minimal custom width = 320\nThe minimal custom height = 100",
-                                         "Information:", Icon::Information}));
-    EXPECT_EQ(prompts.shown[1], succeeded());
+    std::optional<Message> notice;
+    const PublishJob tooSmall = publishJob({movie, "", ""}, page, settings, hotSpots, notice);
+    EXPECT_EQ(notice, (Message{"The minimal custom width = 320\nThe minimal custom height = 100",
+                               "Information:", Icon::Information}));
     EXPECT_EQ(settings.customWidth, "320");
     EXPECT_EQ(settings.customHeight, "100");
+    settings.customSize = 0;
+    EXPECT_EQ(tooSmall.config, collectConfig(settings).values);
 }
 
-// A regular file where the js folder belongs fails for root too: the folder and
-// its files are reported, everything else is still written.
-TEST_F(PublisherTest, FileInPlaceOfAFolderIsReportedNeverSucceeded) {
+// Whatever stands in the way is found before the first byte is written, every
+// problem named with its file, and the page folder stays as it was.
+TEST_F(PublisherTest, SlotsAndTargetsAreCheckedBeforeAnythingIsWritten) {
+    ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
+    const fs::path movies = dir / "movies";
+    const fs::path site = dir / "site";
+    fs::create_directories(movies / "other");
+    ASSERT_FALSE(text::writeFileAtomic(movies / "other" / "tour.mp4", "another tour"));
+    ASSERT_EQ(::mkfifo((movies / "pipe.webm").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", movies / "zero.mp4");
+    ASSERT_FALSE(text::writeFileAtomic(site / "clip.mp4", "the user's own clip"));
+    fs::create_symlink(site / "clip.mp4", movies / "alias.webm");
+    ASSERT_FALSE(text::writeFileAtomic(movies / "clip.mp4", "a newer clip"));
+    ASSERT_FALSE(text::writeFileAtomic(site / "tour.mov", "a project saved under a movie's name"));
+    ASSERT_FALSE(text::writeFileAtomic(movies / "tour.mov", "mov"));
+    const Snapshot before = snapshot(site);
+
+    const struct {
+        const char* what;
+        Slots slots;
+        fs::path page;
+        fs::path project;
+        std::string line;
+    } cases[] = {
+        {"fifo",
+         {movie, (movies / "pipe.webm").string(), ""},
+         page,
+         {},
+         "Cannot copy " + (movies / "pipe.webm").string() + ": Not a regular file"},
+        {"device",
+         {movie, "", (movies / "zero.mp4").string()},
+         page,
+         {},
+         "Cannot copy " + (movies / "zero.mp4").string() + ": Not a regular file"},
+        {"missing",
+         {movie, (movies / "gone.webm").string(), ""},
+         page,
+         {},
+         "Cannot open " + (movies / "gone.webm").string() + ": No such file or directory"},
+        {"same name",
+         {movie, (movies / "other" / "tour.mp4").string(), ""},
+         page,
+         {},
+         "Cannot copy " + (movies / "other" / "tour.mp4").string() +
+             ": Another movie slot has a file of the same name"},
+        {"another slot's source",
+         {(movies / "clip.mp4").string(), (movies / "alias.webm").string(), ""},
+         page,
+         {},
+         "Cannot write " + (site / "clip.mp4").string() + ": It is a movie being published"},
+        {"project",
+         {movie, (movies / "tour.mov").string(), ""},
+         page,
+         site / "tour.mov",
+         "Cannot write " + (site / "tour.mov").string() + ": It is the project file being published"},
+        {"no page name",
+         {movie, "", ""},
+         site / ".html",
+         {},
+         "Cannot write " + (site / ".html").string() + ": The page has no name"},
+        {"page is a folder",
+         {movie, "", ""},
+         site / "js",
+         {},
+         "Cannot write " + (site / "js").string() + ": Is a directory"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::optional<Message> notice;
+        PublishJob job = publishJob(c.slots, c.page, settings, hotSpots, notice);
+        job.project = c.project;
+        const PublishReport report = publish::publish(job);
+        EXPECT_EQ(report.outcome, PublishOutcome::Refused);
+        EXPECT_EQ(report.message, failed(c.line));
+        EXPECT_EQ(snapshot(site), before);
+    }
+}
+
+TEST_F(PublisherTest, FileInPlaceOfAFolderIsRefusedBeforeAnythingIsWritten) {
     ASSERT_FALSE(text::writeFileAtomic(dir / "site" / "js", "not a folder"));
-    EXPECT_EQ(publish({movie, "", ""}), PublishResult::Failed);
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    const Message& report = prompts.shown[0];
-    EXPECT_EQ(report.caption, "Warning");
-    EXPECT_EQ(report.icon, Icon::Error);
-    EXPECT_EQ(report.text, "Publishing failed:\nCannot create folder " + (dir / "site" / "js").string() +
-                               ": Not a directory");
-
-    std::set<std::string> expected;
-    for (const std::string& f : expectedTree()) {
-        if (!f.starts_with("js/")) expected.insert(f);
-    }
-    expected.insert("js");
-    EXPECT_EQ(siteFiles(), expected);
-    EXPECT_EQ(site("js"), "not a folder");
+    const Snapshot before = snapshot(dir / "site");
+    const PublishReport report = publish({movie, "", ""});
+    EXPECT_EQ(report.outcome, PublishOutcome::Refused);
+    EXPECT_EQ(report.message,
+              failed("Cannot create folder " + (dir / "site" / "js").string() + ": Not a directory"));
+    EXPECT_EQ(snapshot(dir / "site"), before);
 }
 
-TEST_F(PublisherTest, ReadOnlyPageFolderReportsEachFileWithItsReason) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-    ::chmod((dir / "site").c_str(), 0555);
-    EXPECT_EQ(publish({movie, "", ""}), PublishResult::Failed);
-    ::chmod((dir / "site").c_str(), 0755);
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    const std::string& text = prompts.shown[0].text;
-    EXPECT_TRUE(text.starts_with("Publishing failed:\n"));
-    for (const char* name : {"js", "images"}) {
-        EXPECT_NE(text.find("Cannot create folder " + (dir / "site" / name).string() + ": Permission denied"),
-                  std::string::npos);
+// Cancelled during the movie copy, with an earlier tree in the folder and with
+// no folder at all: either way the folder ends as it began.
+TEST_F(PublisherTest, CancelDuringTheCopyLeavesTheFolderAsItWas) {
+    std::atomic<bool> stop{false};
+    stopAfterProgress = &stop;
+    for (const bool earlierTree : {false, true}) {
+        SCOPED_TRACE(earlierTree);
+        fs::remove_all(dir / "site");
+        if (earlierTree) {
+            stopAfterProgress = nullptr;
+            ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
+            stopAfterProgress = &stop;
+        }
+        const Snapshot before = snapshot(dir / "site");
+        stop = false;
+        const PublishReport report = publish({movie, "", ""}, &stop);
+        EXPECT_EQ(report.outcome, PublishOutcome::Cancelled);
+        EXPECT_EQ(report.message, (Message{"Publishing cancelled", "Information:", Icon::Information}));
+        EXPECT_EQ(fs::exists(dir / "site"), earlierTree);
+        EXPECT_EQ(snapshot(dir / "site"), before);
     }
-    EXPECT_NE(text.find("Cannot write " + (dir / "site" / "tour.mp4").string() + ": Permission denied"),
-              std::string::npos);
-    EXPECT_NE(text.find("Cannot write " + (dir / "site" / "index.html").string() + ": Permission denied"),
-              std::string::npos);
-    EXPECT_EQ(text.find("succeeded"), std::string::npos);
-    EXPECT_TRUE(siteFiles().empty());
+}
+
+// A write that fails part way (here: past the file size limit) takes back
+// everything written before it.
+TEST_F(PublisherTest, FailedWriteLeavesTheFolderAsItWas) {
+    ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
+    ASSERT_FALSE(text::writeFileAtomic(movie, std::string(600000, 'n')));
+    const Snapshot before = snapshot(dir / "site");
+
+    struct rlimit old {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 400000;  // every tree file fits, the movie does not
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const PublishReport report = publish({movie, "", ""});
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    ::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(report.outcome, PublishOutcome::Failed);
+    EXPECT_EQ(report.message,
+              failed("Cannot write " + (dir / "site" / "tour.mp4").string() + ": File too large"));
+    EXPECT_EQ(snapshot(dir / "site"), before);
+}
+
+// Temporaries a killed publish left behind would be uploaded with the site.
+TEST_F(PublisherTest, StaleTemporariesInTheTreeAreRemoved) {
+    ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
+    const std::vector<fs::path> stale{dir / "site" / ".tour.mp4.tmp-k3j4h5g6",
+                                      dir / "site" / "js" / "ctr" / ".cn0.js.tmp-0a1b2c3d"};
+    for (const fs::path& path : stale) ASSERT_FALSE(text::writeFileAtomic(path, "left by a killed run"));
+    ASSERT_FALSE(text::writeFileAtomic(dir / "site" / "notes.txt", "the user's"));
+
+    ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
+    for (const fs::path& path : stale) EXPECT_FALSE(fs::exists(path)) << path;
+    EXPECT_EQ(site("notes.txt"), "the user's");
 }

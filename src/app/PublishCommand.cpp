@@ -1,0 +1,237 @@
+#include "app/PublishCommand.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QEventLoop>
+#include <QLocale>
+#include <QProgressDialog>
+#include <QTimer>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "app/WindowTexts.h"
+#include "core/Prompts.h"
+#include "core/hotspots/PreviewPlayer.h"
+#include "core/publish/Page.h"
+#include "core/publish/PublishMessages.h"
+#include "ui/Strings.h"
+#include "ui/TickSound.h"
+
+namespace tessaly::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+// How often the window looks at the worker: progress and the end.
+constexpr int kPollMs = 50;
+// A copy done sooner than this shows no dialog at all.
+constexpr int kProgressAfterMs = 500;
+constexpr int kProgressSteps = 1000;
+
+// Keeps mouse, keys and accelerators away from the window while the worker
+// publishes; other windows (the progress dialog) still take them.
+class InputBlock : public QObject {
+public:
+    explicit InputBlock(QWidget* window) : window_(window) { qApp->installEventFilter(this); }
+    ~InputBlock() override { qApp->removeEventFilter(this); }
+    InputBlock(const InputBlock&) = delete;
+    InputBlock& operator=(const InputBlock&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::Shortcut:
+            case QEvent::ShortcutOverride:
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::Wheel:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::ContextMenu:
+            case QEvent::TouchBegin:
+                return inWindow(watched);
+            default:
+                return false;
+        }
+    }
+
+private:
+    // A widget of the window, or an accelerator or menu item it owns.
+    bool inWindow(QObject* object) const {
+        for (; object != nullptr; object = object->parent()) {
+            if (object->isWidgetType()) return static_cast<QWidget*>(object)->window() == window_;
+        }
+        return false;
+    }
+
+    QWidget* window_;
+};
+
+// What the worker last reported, read by the window.
+struct Progress {
+    std::mutex mutex;
+    fs::path movie;
+    std::uint64_t done = 0;
+    std::uint64_t total = 0;
+    bool copying = false;
+};
+
+QString timeLeft(std::uint64_t done, std::uint64_t total, qint64 elapsedMs) {
+    if (done == 0 || elapsedMs <= 0) return QStringLiteral("...");
+    const double seconds = static_cast<double>(total - done) / static_cast<double>(done) *
+                           static_cast<double>(elapsedMs) / 1000.0;
+    const auto whole = static_cast<long long>(seconds + 0.5);
+    if (whole < 60) return QStringLiteral("%1 s").arg(whole);
+    return QStringLiteral("%1 min %2 s").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
+}
+
+// The movie copy's progress. Esc, closing it and its Cancel button all cancel.
+class CopyDialog {
+public:
+    CopyDialog(QWidget* owner, const std::function<void()>& onCancel)
+        : dialog_(std::make_unique<QProgressDialog>(owner)) {
+        dialog_->setWindowTitle(ui::qs(texts::kCopyTitle));
+        // The dialog's own button: a second one would also bring a second Esc
+        // shortcut, and two ambiguous shortcuts leave Esc doing nothing.
+        dialog_->setCancelButtonText(ui::qs(texts::kCopyCancel));
+        dialog_->setWindowModality(Qt::WindowModal);
+        dialog_->setAutoClose(false);
+        dialog_->setAutoReset(false);
+        dialog_->setRange(0, kProgressSteps);
+        dialog_->setMinimumDuration(kProgressAfterMs);
+        dialog_->setMinimumWidth(360);
+        QObject::connect(dialog_.get(), &QProgressDialog::canceled, dialog_.get(), onCancel);
+        QObject::connect(dialog_.get(), &QDialog::rejected, dialog_.get(), onCancel);
+        dialog_->setValue(0);
+        clock_.start();
+    }
+
+    void update(const fs::path& movie, std::uint64_t done, std::uint64_t total) {
+        if (cancelling_) return;
+        if (movie != movie_) {
+            movie_ = movie;
+            clock_.restart();
+        }
+        const QString name = ui::qpath(movie.filename());
+        const QLocale locale;
+        dialog_->setLabelText(done == 0 ? ui::qs(texts::kCopyWaiting).arg(name)
+                                        : ui::qs(texts::kCopyProgress)
+                                              .arg(name, locale.formattedDataSize(static_cast<qint64>(done)),
+                                                   locale.formattedDataSize(static_cast<qint64>(total)),
+                                                   timeLeft(done, total, clock_.elapsed())));
+        const int value = total == 0 ? kProgressSteps : static_cast<int>(done * kProgressSteps / total);
+        // Never the minimum again: that would restart the dialog's own clock.
+        dialog_->setValue(std::max(value, 1));
+    }
+
+    // The copy stops within a second; nothing more to show meanwhile.
+    void cancelling() {
+        cancelling_ = true;
+        dialog_->hide();
+    }
+
+private:
+    std::unique_ptr<QProgressDialog> dialog_;
+    QElapsedTimer clock_;
+    fs::path movie_;
+    bool cancelling_ = false;
+};
+
+}  // namespace
+
+void PublishCommand::run(const model::MovieSlots& movies, model::ViewerSettings& settings,
+                         const hotspots::HotSpotList& hotSpots, const fs::path& project) {
+    if (running_) return;
+    if (const auto refusal = publish::checkMainMovie(movies)) {
+        prompts_.show(*refusal);
+        return;
+    }
+    // The player lets go of the movie before it is copied.
+    player_.stop();
+
+    FileChoice choice;
+    choice.mode = FileChoice::Mode::Save;
+    choice.title = publish::messages::kPublishDialogTitle;
+    choice.filter = publish::messages::kPublishDialogFilter;
+    choice.initialName = publish::messages::kPublishDialogName;
+    choice.initialFolder = settings.saveDir;
+    const auto chosen = prompts_.chooseFile(choice);
+    if (!chosen) return;
+    if (window_) window_->repaint();
+    const std::string pagePath = publish::pagePathFor(chosen->string());
+    if (pagePath.empty()) return;
+    std::error_code ec;
+    const fs::path page = fs::absolute(pagePath, ec).lexically_normal();
+    settings.saveDir = page.parent_path().string();
+
+    std::optional<Message> notice;
+    publish::PublishJob job = publish::publishJob(movies, page, settings, hotSpots, notice);
+    job.project = project;
+    if (notice) prompts_.show(*notice);
+
+    const publish::PublishReport report = publishInBackground(job);
+    if (report.outcome == publish::PublishOutcome::Succeeded) tick_.play();
+    prompts_.show(report.message);
+}
+
+publish::PublishReport PublishCommand::publishInBackground(const publish::PublishJob& job) {
+    running_ = true;
+    stop_.store(false);
+    Progress progress;
+    std::atomic<bool> finished{false};
+    publish::PublishReport report;
+
+    publish::PublishControl control;
+    control.stop = &stop_;
+    control.progress = [&progress](const fs::path& movie, std::uint64_t done, std::uint64_t total) {
+        const std::lock_guard lock(progress.mutex);
+        progress.movie = movie;
+        progress.done = done;
+        progress.total = total;
+        progress.copying = true;
+    };
+    std::thread worker([&] {
+        report = publish::publish(job, control);
+        finished.store(true);
+    });
+
+    {
+        const InputBlock block(window_);
+        std::unique_ptr<CopyDialog> dialog;
+        QEventLoop loop;
+        QTimer poll;
+        poll.setInterval(kPollMs);
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (finished.load()) {
+                loop.quit();
+                return;
+            }
+            fs::path movie;
+            std::uint64_t done = 0, total = 0;
+            {
+                const std::lock_guard lock(progress.mutex);
+                if (!progress.copying) return;
+                movie = progress.movie;
+                done = progress.done;
+                total = progress.total;
+            }
+            if (!dialog) {
+                dialog = std::make_unique<CopyDialog>(window_, [this, &dialog] {
+                    cancel();
+                    if (dialog) dialog->cancelling();
+                });
+            }
+            dialog->update(movie, done, total);
+        });
+        poll.start();
+        loop.exec();
+    }
+    worker.join();
+    running_ = false;
+    return report;
+}
+
+}  // namespace tessaly::app

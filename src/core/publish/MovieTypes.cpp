@@ -1,0 +1,43 @@
+#include "core/publish/MovieTypes.h"
+
+#include "core/text/Text.h"
+
+namespace tessaly::publish {
+namespace {
+
+constexpr MovieType kMovieTypes[] = {
+    {".mov", "video/quicktime", "video/quicktime"},
+    {".webm", "video/webm", "video/webm"},
+    {".mp4", "video/mp4", "video/mp4"},
+    {".m4v", "video/mp4", "video/mp4"},
+    {".ogg", "video/ogg", "video/ogg"},
+    {".qt", "video/quicktime", "video/quicktime"},
+    // The page has always said ogv; browsers go by the file anyway.
+    {".ogv", "video/ogv", "video/ogg"},
+};
+
+}  // namespace
+
+std::span<const MovieType> movieTypes() { return kMovieTypes; }
+
+const MovieType* movieTypeOf(std::string_view fileName) {
+    const std::size_t dot = fileName.rfind('.');
+    if (dot == std::string_view::npos) return nullptr;
+    const std::string extension = text::toLowerAscii(fileName.substr(dot));
+    for (const MovieType& type : kMovieTypes) {
+        if (type.extension == extension) return &type;
+    }
+    return nullptr;
+}
+
+std::string movieDialogFilter() {
+    std::string all, each;
+    for (const MovieType& type : kMovieTypes) {
+        const std::string upper = text::toUpperAscii(type.extension.substr(1));
+        all += (all.empty() ? "*" : ";*") + std::string(type.extension);
+        each += upper + " video files (*." + upper + ")|*" + std::string(type.extension) + "|";
+    }
+    return "All video files|" + all + "|" + each;
+}
+
+}  // namespace tessaly::publish

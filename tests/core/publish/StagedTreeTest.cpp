@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "../ScratchFolder.h"
+#include "core/publish/StagedTree.h"
+#include "core/text/Files.h"
+
+using namespace tessaly;
+using publish::StagedTree;
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path scratchFolder(const std::string& name) { return test_support::scratchFolder("staged", name); }
+
+std::vector<std::string> tree(const fs::path& dir) {
+    std::vector<std::string> result;
+    for (const auto& entry : fs::recursive_directory_iterator(dir))
+        result.push_back(fs::relative(entry.path(), dir).string());
+    std::sort(result.begin(), result.end());
+    return result;
+}
+
+}  // namespace
+
+TEST(StagedTree, NothingShowsUntilCommitThenEverythingDoes) {
+    const fs::path dir = scratchFolder("commit");
+    ASSERT_FALSE(text::writeFileAtomic(dir / "page.html", "old page"));
+    StagedTree staged;
+    ASSERT_FALSE(staged.makeFolder(dir / "js" / "ctr"));
+    ASSERT_FALSE(staged.addFile(dir / "js" / "ctr" / "cn0.js", "script"));
+    ASSERT_FALSE(staged.addFile(dir / "page.html", "new page"));
+    EXPECT_EQ(tree(dir), (std::vector<std::string>{"js", "js/ctr", "page.html"}));
+    EXPECT_EQ(text::readFile(dir / "page.html").bytes, "old page");
+
+    ASSERT_FALSE(staged.commit());
+    EXPECT_EQ(tree(dir), (std::vector<std::string>{"js", "js/ctr", "js/ctr/cn0.js", "page.html"}));
+    EXPECT_EQ(text::readFile(dir / "page.html").bytes, "new page");
+    EXPECT_EQ(text::readFile(dir / "js" / "ctr" / "cn0.js").bytes, "script");
+    fs::remove_all(dir);
+}
+
+TEST(StagedTree, DroppedTreeRemovesOnlyTheFoldersItMade) {
+    const fs::path dir = scratchFolder("drop");
+    fs::create_directories(dir / "js");
+    {
+        StagedTree staged;
+        ASSERT_FALSE(staged.makeFolder(dir / "site" / "js" / "build"));
+        ASSERT_FALSE(staged.makeFolder(dir / "js" / "ctr"));
+        ASSERT_FALSE(staged.addFile(dir / "site" / "js" / "build" / "Three.js", "three"));
+    }
+    EXPECT_EQ(tree(dir), std::vector<std::string>{"js"});
+    fs::remove_all(dir);
+}
+
+// When one file cannot take its place, the files placed before it go back.
+TEST(StagedTree, FailedCommitPutsBackWhatItReplaced) {
+    const fs::path dir = scratchFolder("rollback");
+    ASSERT_FALSE(text::writeFileAtomic(dir / "a.js", "old a"));
+    const auto oldTime = fs::last_write_time(dir / "a.js");
+    StagedTree staged;
+    ASSERT_FALSE(staged.addFile(dir / "a.js", "new a"));
+    ASSERT_FALSE(staged.addFile(dir / "b.js", "new b"));
+    ASSERT_FALSE(staged.addFile(dir / "c.js", "new c"));
+    fs::create_directories(dir / "c.js");  // appears after the check
+
+    const auto error = staged.commit();
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->message(), "Cannot write " + (dir / "c.js").string() + ": Is a directory");
+    EXPECT_EQ(tree(dir), (std::vector<std::string>{"a.js", "c.js"}));
+    EXPECT_EQ(text::readFile(dir / "a.js").bytes, "old a");
+    EXPECT_EQ(fs::last_write_time(dir / "a.js"), oldTime);
+    fs::remove_all(dir);
+}
