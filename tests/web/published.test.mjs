@@ -10,7 +10,7 @@ import { tmpdir } from 'node:os';
 import { basename, dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before, describe, test } from 'node:test';
-import { iconCentre, launch, shown, waitFor, watchErrors } from './lib/browser.mjs';
+import { iconCentre, launch, pauseAt, shown, waitFor, watchErrors } from './lib/browser.mjs';
 import { patternMovie } from './lib/movie.mjs';
 import { startServer } from './lib/server.mjs';
 
@@ -76,16 +76,7 @@ async function screenPixel(page, x, y) {
 
 // Pauses the movie at t seconds and waits until the page has drawn since.
 async function seekTo(page, seconds) {
-  await page.evaluate((t) => new Promise((resolve) => {
-    const video = document.getElementById('video');
-    video.pause();
-    if (video.currentTime === t) {
-      resolve();
-      return;
-    }
-    video.addEventListener('seeked', () => resolve(), { once: true });
-    video.currentTime = t;
-  }), seconds);
+  await pauseAt(page, seconds);
   await settle(page);
 }
 

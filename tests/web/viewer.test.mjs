@@ -246,7 +246,8 @@ describe('options', () => {
       await waitFor(page, () => !window.__tessaly.state().paused, undefined, { what: 'playing' });
       const playing = await during();
       assert.ok(playing.uploads > 0 && playing.uploads <= playing.decoded + 1, `playing, without callbacks ${withoutCallbacks}: ${JSON.stringify(playing)}`);
-      assert.ok(playing.renders < playing.frames, `new movie frames only, without callbacks ${withoutCallbacks}: ${JSON.stringify(playing)}`);
+      // Each picture drawn is a new movie frame (on a starved machine the loop may draw no faster than the movie).
+      assert.ok(playing.renders <= playing.uploads + 1, `new movie frames only, without callbacks ${withoutCallbacks}: ${JSON.stringify(playing)}`);
       await page.evaluate(() => document.getElementById('video').pause());
       await waitFrames(page, 3);
       const paused = await during();

@@ -134,9 +134,9 @@ export function sample(page, x, y) {
   return page.evaluate(([px, py]) => window.__tessaly.sample(px, py), [x, y]);
 }
 
-// Pauses the movie at t seconds and waits until frames at that time are drawn.
-export async function seekTo(page, seconds) {
-  await page.evaluate((t) => new Promise((resolve) => {
+// Pauses the movie at t seconds: resolves once the element has seeked there.
+export function pauseAt(page, seconds) {
+  return page.evaluate((t) => new Promise((resolve) => {
     const video = document.getElementById('video');
     video.pause();
     if (video.currentTime === t) {
@@ -146,6 +146,11 @@ export async function seekTo(page, seconds) {
     video.addEventListener('seeked', () => resolve(), { once: true });
     video.currentTime = t;
   }), seconds);
+}
+
+// Pauses the movie at t seconds and waits until frames at that time are drawn.
+export async function seekTo(page, seconds) {
+  await pauseAt(page, seconds);
   await waitFor(page, (t) => Math.abs(window.__tessaly.state().time - t) < 0.01, seconds, { what: `time ${seconds}` });
   await waitFrames(page, 2);
 }
