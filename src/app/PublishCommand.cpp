@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QProgressDialog>
 #include <QTimer>
@@ -107,7 +108,12 @@ public:
         QObject::connect(dialog_.get(), &QDialog::rejected, dialog_.get(), onCancel);
         dialog_->setValue(0);
         clock_.start();
+        // Still working, but the Cancel button takes a click.
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     }
+    ~CopyDialog() { QGuiApplication::restoreOverrideCursor(); }
+    CopyDialog(const CopyDialog&) = delete;
+    CopyDialog& operator=(const CopyDialog&) = delete;
 
     void update(const fs::path& movie, std::uint64_t done, std::uint64_t total) {
         if (cancelling_) return;

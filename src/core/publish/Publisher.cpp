@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <exception>
 #include <set>
 #include <string_view>
 #include <vector>
@@ -222,7 +223,9 @@ PublishJob publishJob(const model::MovieSlots& movies, const fs::path& page, mod
     return job;
 }
 
-PublishReport publish(const PublishJob& job, const PublishControl& control) {
+namespace {
+
+PublishReport publishTree(const PublishJob& job, const PublishControl& control) {
     if (auto refusal = checkMainMovie(job.movies)) return report(PublishOutcome::Refused, *refusal);
     const SourceLines sources = buildSourceLines(job.movies);
     if (sources.error) return report(PublishOutcome::Refused, *sources.error);
@@ -268,6 +271,20 @@ PublishReport publish(const PublishJob& job, const PublishControl& control) {
     // What killed publishes left in these folders would be uploaded with the site.
     for (const fs::path& folder : plan.folders) platform::removeStaleTemporaries(folder);
     return report(PublishOutcome::Succeeded, succeededMessage());
+}
+
+}  // namespace
+
+PublishReport publish(const PublishJob& job, const PublishControl& control) {
+    // Out of memory or a path the library cannot take: the staged tree has
+    // already been taken back by the time this is reported.
+    try {
+        return publishTree(job, control);
+    } catch (const std::exception& error) {
+        Message failure = message(messages::kPublishingFailed, messages::kWarningCaption, Icon::Error);
+        failure.text += "\n" + std::string(error.what());
+        return report(PublishOutcome::Failed, failure);
+    }
 }
 
 }  // namespace tessaly::publish
