@@ -142,13 +142,13 @@ std::optional<std::uint64_t> number(std::string_view digits) {
 std::variant<std::nullopt_t, Span, int> chooseRange(std::string_view header, std::uint64_t size) {
     constexpr std::string_view kUnit = "bytes=";
     if (!header.starts_with(kUnit)) return std::nullopt;
-    std::string_view spec = header.substr(kUnit.size());
-    while (!spec.empty() && spec.front() == ' ') spec.remove_prefix(1);
-    while (!spec.empty() && spec.back() == ' ') spec.remove_suffix(1);
-    const auto dash = spec.find('-');
-    if (dash == std::string_view::npos || spec.find(',') != std::string_view::npos) return std::nullopt;
-    const std::string_view from = spec.substr(0, dash);
-    const std::string_view to = spec.substr(dash + 1);
+    std::string_view rangeText = header.substr(kUnit.size());
+    while (!rangeText.empty() && rangeText.front() == ' ') rangeText.remove_prefix(1);
+    while (!rangeText.empty() && rangeText.back() == ' ') rangeText.remove_suffix(1);
+    const auto dash = rangeText.find('-');
+    if (dash == std::string_view::npos || rangeText.find(',') != std::string_view::npos) return std::nullopt;
+    const std::string_view from = rangeText.substr(0, dash);
+    const std::string_view to = rangeText.substr(dash + 1);
 
     if (from.empty()) {  // the last `to` bytes
         const auto length = number(to);
