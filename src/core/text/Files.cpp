@@ -11,18 +11,6 @@
 namespace tessaly::text {
 namespace {
 
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 // "1 MiB", "64 KiB" or "1000 bytes": the limits read as people write them.
 std::string sizeText(std::uint64_t bytes) {
     if (bytes >= 1024 * 1024 && bytes % (1024 * 1024) == 0)
@@ -59,7 +47,7 @@ std::optional<FileError> writeFileAtomic(const std::filesystem::path& target, st
     if (existing.kind == platform::FileKind::Regular) {
         if (const int error = file.setMode(existing.mode)) return fail(error);
     }
-    if (!writeAll(file.fd(), bytes)) return fail(errno);
+    if (const int error = file.write(bytes)) return fail(error);
     if (flush == Flush::ToDisk) {
         if (const int error = file.sync()) return fail(error);
     }
