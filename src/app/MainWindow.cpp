@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/AboutBox.h"
@@ -25,6 +26,7 @@
 #include "core/hotspots/HotSpotEditor.h"
 #include "core/install/BesideProgram.h"
 #include "core/model/SettingsFile.h"
+#include "core/model/WorkFiles.h"
 #include "core/publish/MovieTypes.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/Publisher.h"
@@ -389,6 +391,10 @@ void MainWindow::loadProject() {
     std::error_code ec;
     std::filesystem::path project = std::filesystem::absolute(*chosen, ec);
     if (ec) project = *chosen;
+    openProject(project);
+}
+
+void MainWindow::openProject(const std::filesystem::path& project) {
     settings_->setLoadDir(project.parent_path().string());
 
     model::ViewerSettings s = settings_->read();
@@ -446,13 +452,48 @@ void MainWindow::loadMovie(int slot) {
     const std::optional<std::filesystem::path> chosen = prompts_->chooseFile(choice);
     if (!chosen) return;
     repaint();
-    const std::string path = chosen->string();
-    if (text::trimSpaces(path).empty()) return;
+    if (text::trimSpaces(chosen->string()).empty()) return;
+    openMovie(slot, *chosen);
+}
+
+void MainWindow::openMovie(int slot, const std::filesystem::path& movie) {
     // The next dialog starts where this one was confirmed.
-    settings_->setLoadDir(chosen->parent_path().string());
-    setMoviePath(slot, ui::qs(path));
-    player_->open(path);
+    settings_->setLoadDir(movie.parent_path().string());
+    setMoviePath(slot, ui::qpath(movie));
+    player_->open(movie.string());
     player_->play();
+}
+
+bool MainWindow::busy() const { return publishing() || QApplication::activeModalWidget() != nullptr; }
+
+void MainWindow::openFiles(const std::vector<std::filesystem::path>& files) {
+    if (files.empty()) return;
+    if (busy()) {
+        // The latest files win; they open once the dialog or publish is over.
+        waitingFiles_ = files;
+        if (waitingTimer_ == nullptr) {
+            waitingTimer_ = new QTimer(this);
+            waitingTimer_->setInterval(200);
+            connect(waitingTimer_, &QTimer::timeout, this, [this] {
+                if (busy()) return;
+                waitingTimer_->stop();
+                openFiles(std::exchange(waitingFiles_, {}));
+            });
+        }
+        waitingTimer_->start();
+        return;
+    }
+    const auto request = model::openRequest(files);
+    if (const Message* refusal = std::get_if<Message>(&request)) {
+        prompts_->show(*refusal);
+        return;
+    }
+    const auto& open = std::get<model::OpenRequest>(request);
+    if (open.kind == model::WorkKind::Project) {
+        openProject(open.file);
+    } else {
+        openMovie(1, open.file);
+    }
 }
 
 }  // namespace tessaly::app

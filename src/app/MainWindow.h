@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/CommandDispatcher.h"
 #include "app/Controls.h"
@@ -16,6 +17,8 @@
 #include "core/model/ProjectFile.h"
 #include "core/model/ViewerSettings.h"
 #include "core/text/Files.h"
+
+class QTimer;
 
 namespace tessaly::hotspots {
 class HotSpotEditor;
@@ -74,6 +77,11 @@ public:
     // Movie slot 1..3: the text of its path label.
     QString moviePath(int slot) const;
     void setMoviePath(int slot, const QString& path);
+    // Files from outside the window's dialogs (its command line, a second
+    // start): one project opens as Load Project does, one movie loads into
+    // slot 1; anything else is refused with a message. While a dialog is open
+    // or a publish runs, they wait for the window to be free.
+    void openFiles(const std::vector<std::filesystem::path>& files);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,6 +98,10 @@ private:
     void applySettingsFile();
     model::MovieSlots movieSlots() const;
     void reportError(const text::FileError& error);
+    // A dialog or a publish has the window's attention.
+    bool busy() const;
+    void openProject(const std::filesystem::path& project);
+    void openMovie(int slot, const std::filesystem::path& movie);
 
     // CommandOperations
     void publishWebMovie() override;
@@ -126,7 +138,9 @@ private:
     ToolTips* toolTips_ = nullptr;  // owned by the client area
     std::unique_ptr<PublishCommand> publish_;
     std::unique_ptr<CommandDispatcher> dispatcher_;
-    std::filesystem::path project_;  // the project last loaded or saved
+    std::filesystem::path project_;                    // the project last loaded or saved
+    std::vector<std::filesystem::path> waitingFiles_;  // handed over while busy
+    QTimer* waitingTimer_ = nullptr;
     bool colourBusy_[2] = {false, false};
     bool exiting_ = false;
     bool closeAfterPublish_ = false;  // closing waits for the cancelled publish
