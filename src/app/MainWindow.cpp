@@ -13,6 +13,7 @@
 #include "app/AboutBox.h"
 #include "app/ColorChooser.h"
 #include "app/ControlIds.h"
+#include "app/FileDrops.h"
 #include "app/HelpWindow.h"
 #include "app/HotSpotPanel.h"
 #include "app/Launcher.h"
@@ -48,6 +49,10 @@ QFont titleFont() { return ui::serifFont(25, true, true); }
 
 int pathLabelId(int slot) {
     return slot == 1 ? ids::kMoviePath1 : slot == 2 ? ids::kMoviePath2 : ids::kMoviePath3;
+}
+
+int loadMovieId(int slot) {
+    return slot == 1 ? ids::kLoadMovie1 : slot == 2 ? ids::kLoadMovie2 : ids::kLoadMovie3;
 }
 
 }  // namespace
@@ -96,6 +101,15 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, QWidget* pa
     showToolTipHelp(settings_->toolTipHelp() == 1);
     buildAccelerators();
     ColorChooser::resetCustomColours();
+    drops_ = new FileDrops(
+        this, [this](const QPoint& point) { return movieRowAt(point); }, [this] { return !busy(); },
+        [this](const FileDrops::Target& target) {
+            if (target.request.kind == model::WorkKind::Project) {
+                openProject(target.request.file);
+            } else {
+                openMovie(target.slot, target.request.file);
+            }
+        });
 }
 
 MainWindow::~MainWindow() {
@@ -223,6 +237,15 @@ void MainWindow::command(int id, int code) {
     // A publish under way has the last word until it ends.
     if (publishing()) return;
     dispatcher_->dispatch(id, code);
+}
+
+int MainWindow::movieRowAt(const QPoint& windowPoint) const {
+    const QPoint point = client_->mapFrom(this, windowPoint);
+    for (int slot = 1; slot <= 3; ++slot) {
+        if (control(loadMovieId(slot))->geometry().united(pathLabel(slot)->geometry()).contains(point))
+            return slot;
+    }
+    return 0;
 }
 
 PathLabel* MainWindow::pathLabel(int slot) const { return control<PathLabel>(pathLabelId(slot)); }

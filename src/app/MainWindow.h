@@ -30,6 +30,7 @@ class TickSound;
 
 namespace tessaly::app {
 
+class FileDrops;
 class HotSpotPanel;
 class Launcher;
 class PublishCommand;
@@ -102,6 +103,8 @@ private:
     bool busy() const;
     void openProject(const std::filesystem::path& project);
     void openMovie(int slot, const std::filesystem::path& movie);
+    // The movie row (load button and path label) under a point of the window, 1..3, or 0.
+    int movieRowAt(const QPoint& windowPoint) const;
 
     // CommandOperations
     void publishWebMovie() override;
@@ -141,6 +144,7 @@ private:
     std::filesystem::path project_;                    // the project last loaded or saved
     std::vector<std::filesystem::path> waitingFiles_;  // handed over while busy
     QTimer* waitingTimer_ = nullptr;
+    FileDrops* drops_ = nullptr;  // owned by the window
     bool colourBusy_[2] = {false, false};
     bool exiting_ = false;
     bool closeAfterPublish_ = false;  // closing waits for the cancelled publish
