@@ -18,4 +18,9 @@ inline constexpr std::string_view kUsage =
 inline constexpr std::string_view kUnknownOption = "publisher: unknown option ";
 inline constexpr std::string_view kSeeHelp = "Try 'publisher --help'.";
 
+// File menu, after its first items.
+inline constexpr std::string_view kMenuRecentProjects = "Recent Projects";
+inline constexpr std::string_view kMenuClearRecentProjects = "Clear Recent Projects";
+inline constexpr std::string_view kMenuPreviewInBrowser = "Preview in Browser\tCtrl+B";
+
 }  // namespace tessaly::app::texts

@@ -13,6 +13,7 @@
 #include "app/AboutBox.h"
 #include "app/ColorChooser.h"
 #include "app/ControlIds.h"
+#include "app/DesktopTexts.h"
 #include "app/FileDrops.h"
 #include "app/HelpWindow.h"
 #include "app/HotSpotPanel.h"
@@ -28,6 +29,7 @@
 #include "core/install/BesideProgram.h"
 #include "core/model/SettingsFile.h"
 #include "core/model/WorkFiles.h"
+#include "core/platform/FileSystem.h"
 #include "core/publish/MovieTypes.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/Publisher.h"
@@ -101,6 +103,7 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, QWidget* pa
     showToolTipHelp(settings_->toolTipHelp() == 1);
     buildAccelerators();
     ColorChooser::resetCustomColours();
+    showRecentProjects();
     drops_ = new FileDrops(
         this, [this](const QPoint& point) { return movieRowAt(point); }, [this] { return !busy(); },
         [this](const FileDrops::Target& target) {
@@ -135,6 +138,17 @@ void MainWindow::buildMenus() {
     item(file, t::kMenuSaveProject, ids::kSaveProject);
     file->addSeparator();
     item(file, t::kMenuExit, ids::kExit);
+    // Added after the first items, which keep their places.
+    file->addSeparator();
+    recentMenu_ = file->addMenu(ui::qs(texts::kMenuRecentProjects));
+    recentMenu_->menuAction()->setProperty(kActionId, ids::kRecentProjects);
+    for (int n = 1; n <= static_cast<int>(model::kRecentProjectsLimit); ++n)
+        item(recentMenu_, {}, ids::recentProject(n));
+    recentMenu_->addSeparator();
+    item(recentMenu_, texts::kMenuClearRecentProjects, ids::kClearRecentProjects);
+    item(file, texts::kMenuPreviewInBrowser, ids::kPreviewInBrowser);
+    // Another window may have added to the list meanwhile.
+    connect(file, &QMenu::aboutToShow, this, [this] { showRecentProjects(); });
     QMenu* option = bar->addMenu(ui::qs(t::kMenuOption));
     item(option, t::kMenuSelector, ids::kSelector);
     option->addSeparator();
@@ -162,6 +176,7 @@ void MainWindow::buildAccelerators() {
         {QKeySequence(Qt::CTRL | Qt::Key_L), ids::kLoadMovie1},
         {QKeySequence(Qt::CTRL | Qt::Key_P), ids::kPublish},
         {QKeySequence(Qt::CTRL | Qt::Key_F1), ids::kUserGuide},
+        {QKeySequence(Qt::CTRL | Qt::Key_B), ids::kPreviewInBrowser},
     };
     for (const auto& [key, id] : keys) {
         auto* shortcut = new QShortcut(key, this);
@@ -430,6 +445,7 @@ void MainWindow::openProject(const std::filesystem::path& project) {
     }
     model::resolveMoviePaths(movies, project);
     project_ = project;
+    rememberProject(project);
     settings_->write(s);
     for (int slot = 1; slot <= 3; ++slot)
         setMoviePath(slot, ui::qs(movies[static_cast<std::size_t>(slot - 1)]));
@@ -459,7 +475,43 @@ void MainWindow::saveProject() {
     }
     std::error_code ec;
     project_ = std::filesystem::absolute(name, ec);
+    rememberProject(project_);
 }
+
+void MainWindow::showRecentProjects() {
+    recent_ = model::loadRecentProjects(model::recentProjectsPath(setup_.settingsPath));
+    for (int n = 1; n <= static_cast<int>(model::kRecentProjectsLimit); ++n) {
+        QAction* entry = menuAction(ids::recentProject(n));
+        const auto index = static_cast<std::size_t>(n - 1);
+        entry->setVisible(index < recent_.size());
+        if (index >= recent_.size()) continue;
+        QString path = ui::qpath(recent_[index]);
+        entry->setText(
+            QStringLiteral("&%1 %2").arg(n).arg(path.replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        // A project moved or deleted since is shown, greyed.
+        entry->setEnabled(platform::fileStatus(recent_[index]).kind == platform::FileKind::Regular);
+    }
+    recentMenu_->menuAction()->setEnabled(!recent_.empty());
+}
+
+void MainWindow::rememberProject(const std::filesystem::path& project) {
+    const std::filesystem::path file = model::recentProjectsPath(setup_.settingsPath);
+    // A list that cannot be written only costs the menu entry.
+    model::saveRecentProjects(file, model::withRecentProject(model::loadRecentProjects(file), project));
+    showRecentProjects();
+}
+
+void MainWindow::openRecentProject(int n) {
+    const auto index = static_cast<std::size_t>(n - 1);
+    if (index < recent_.size()) openProject(recent_[index]);
+}
+
+void MainWindow::clearRecentProjects() {
+    model::saveRecentProjects(model::recentProjectsPath(setup_.settingsPath), {});
+    showRecentProjects();
+}
+
+void MainWindow::previewInBrowser() {}
 
 void MainWindow::removeAdditionalMovies() {
     setMoviePath(2, {});

@@ -15,9 +15,11 @@
 #include "app/Controls.h"
 #include "core/hotspots/HotSpot.h"
 #include "core/model/ProjectFile.h"
+#include "core/model/RecentProjects.h"
 #include "core/model/ViewerSettings.h"
 #include "core/text/Files.h"
 
+class QMenu;
 class QTimer;
 
 namespace tessaly::hotspots {
@@ -126,6 +128,13 @@ private:
     void saveProject() override;
     void removeAdditionalMovies() override;
     void loadMovie(int slot) override;
+    void openRecentProject(int n) override;
+    void clearRecentProjects() override;
+    void previewInBrowser() override;
+
+    // The projects last opened or saved, from their file.
+    void showRecentProjects();
+    void rememberProject(const std::filesystem::path& project);
 
     WindowSetup setup_;
     Launcher& launcher_;
@@ -145,6 +154,8 @@ private:
     std::vector<std::filesystem::path> waitingFiles_;  // handed over while busy
     QTimer* waitingTimer_ = nullptr;
     FileDrops* drops_ = nullptr;  // owned by the window
+    QMenu* recentMenu_ = nullptr;
+    model::RecentProjects recent_;  // as the menu shows them
     bool colourBusy_[2] = {false, false};
     bool exiting_ = false;
     bool closeAfterPublish_ = false;  // closing waits for the cancelled publish
