@@ -23,4 +23,8 @@ inline constexpr std::string_view kMenuRecentProjects = "Recent Projects";
 inline constexpr std::string_view kMenuClearRecentProjects = "Clear Recent Projects";
 inline constexpr std::string_view kMenuPreviewInBrowser = "Preview in Browser\tCtrl+B";
 
+// Preview in Browser; %1 is the page's address.
+inline constexpr std::string_view kNoBrowser = "No web browser could be started.\nThe page is served at %1";
+inline constexpr std::string_view kPreviewCaption = "Preview in Browser";
+
 }  // namespace tessaly::app::texts

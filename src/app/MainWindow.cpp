@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/AboutBox.h"
+#include "app/BrowserPreview.h"
 #include "app/ColorChooser.h"
 #include "app/ControlIds.h"
 #include "app/DesktopTexts.h"
@@ -326,6 +327,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     if (exiting_ || confirmExit()) {
         exiting_ = true;
+        // The preview's server stops and its folder goes with the window.
+        preview_.reset();
         event->accept();
     } else {
         event->ignore();
@@ -339,12 +342,15 @@ void MainWindow::publishWebMovie() {
     publish_->run(movieSlots(), s, hotSpots_, project_);
     // The save folder and a rejected custom size come back changed.
     settings_->write(s);
-    if (closeAfterPublish_) {
-        closeAfterPublish_ = false;
-        exiting_ = true;
-        keepOptionsOnExit();
-        close();
-    }
+    closeIfAsked();
+}
+
+void MainWindow::closeIfAsked() {
+    if (!closeAfterPublish_) return;
+    closeAfterPublish_ = false;
+    exiting_ = true;
+    keepOptionsOnExit();
+    close();
 }
 
 bool MainWindow::publishing() const { return publish_ && publish_->running(); }
@@ -511,7 +517,39 @@ void MainWindow::clearRecentProjects() {
     showRecentProjects();
 }
 
-void MainWindow::previewInBrowser() {}
+void MainWindow::previewInBrowser() {
+    const model::MovieSlots movies = movieSlots();
+    if (const auto refusal = publish::checkMainMovie(movies)) {
+        prompts_->show(*refusal);
+        return;
+    }
+    if (!preview_) preview_ = std::make_unique<BrowserPreview>(QDir::tempPath());
+    const auto page = preview_->newPage();
+    if (const auto* error = std::get_if<text::FileError>(&page)) {
+        reportError(*error);
+        return;
+    }
+    player_->pause();
+    // Published as Publish Web Movie would, but the save folder stays as it is.
+    model::ViewerSettings s = settings_->read();
+    const publish::PublishReport report =
+        publish_->publishTo(std::get<std::filesystem::path>(page), movies, s, hotSpots_, project_);
+    settings_->write(s);
+    if (report.outcome != publish::PublishOutcome::Succeeded) {
+        preview_->discard();
+        prompts_->show(report.message);
+        closeIfAsked();
+        return;
+    }
+    const auto address = preview_->serve();
+    if (const auto* error = std::get_if<text::FileError>(&address)) {
+        reportError(*error);
+    } else if (const QString url = ui::qs(std::get<std::string>(address)); !launcher_.openUrl(QUrl(url))) {
+        prompts_->show(Message{ui::utf8(ui::qs(texts::kNoBrowser).arg(url)),
+                               std::string(texts::kPreviewCaption), Icon::Warning});
+    }
+    closeIfAsked();
+}
 
 void MainWindow::removeAdditionalMovies() {
     setMoviePath(2, {});

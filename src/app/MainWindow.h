@@ -32,6 +32,7 @@ class TickSound;
 
 namespace tessaly::app {
 
+class BrowserPreview;
 class FileDrops;
 class HotSpotPanel;
 class Launcher;
@@ -74,6 +75,8 @@ public:
     hotspots::HotSpotEditor& editor() { return *editor_; }
     SettingsBinding& settings() { return *settings_; }
     QtPreviewPlayer& player() { return *player_; }
+    // What Preview in Browser serves now; null before the first preview.
+    const BrowserPreview* browserPreview() const { return preview_.get(); }
     // True while Publish Web Movie runs; the window then takes no commands.
     bool publishing() const;
     ToolTips& toolTips() { return *toolTips_; }
@@ -132,6 +135,8 @@ private:
     void clearRecentProjects() override;
     void previewInBrowser() override;
 
+    // A publish cancelled by closing the window closes it once the publish has stopped.
+    void closeIfAsked();
     // The projects last opened or saved, from their file.
     void showRecentProjects();
     void rememberProject(const std::filesystem::path& project);
@@ -155,7 +160,8 @@ private:
     QTimer* waitingTimer_ = nullptr;
     FileDrops* drops_ = nullptr;  // owned by the window
     QMenu* recentMenu_ = nullptr;
-    model::RecentProjects recent_;  // as the menu shows them
+    model::RecentProjects recent_;             // as the menu shows them
+    std::unique_ptr<BrowserPreview> preview_;  // the page Preview in Browser serves
     bool colourBusy_[2] = {false, false};
     bool exiting_ = false;
     bool closeAfterPublish_ = false;  // closing waits for the cancelled publish

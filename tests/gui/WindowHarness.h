@@ -26,6 +26,7 @@ namespace tessaly::gui_test {
 class RecordingLauncher : public app::Launcher {
 public:
     bool selectorRunning = false;
+    bool browserStarts = true;
     int activations = 0;
     std::vector<QString> started;
     std::vector<QUrl> opened;
@@ -40,7 +41,7 @@ public:
     }
     bool openUrl(const QUrl& url) override {
         opened.push_back(url);
-        return true;
+        return browserStarts;
     }
 };
 
