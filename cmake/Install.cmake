@@ -20,6 +20,9 @@ if(TARGET publisher)
           DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
   install(FILES "${TESSALY_LINUX_DIR}/example.tessaly.Publisher.metainfo.xml"
           DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+  # The project file type, so a file manager opens projects in the publisher.
+  install(FILES "${TESSALY_LINUX_DIR}/example.tessaly.Publisher.mime.xml"
+          DESTINATION "${CMAKE_INSTALL_DATADIR}/mime/packages")
 endif()
 if(TARGET selector)
   install(FILES "${TESSALY_LINUX_DIR}/example.tessaly.Selector.desktop"
@@ -36,6 +39,15 @@ if(TARGET publisher OR TARGET selector)
     install(FILES "${TESSALY_LINUX_DIR}/icons/${icon}.svg"
             DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
   endforeach()
+endif()
+if(TARGET publisher)
+  set(icon application-x-tessaly-project)
+  foreach(size IN LISTS TESSALY_ICON_SIZES)
+    install(FILES "${TESSALY_LINUX_DIR}/icons/${size}x${size}/${icon}.png"
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/mimetypes")
+  endforeach()
+  install(FILES "${TESSALY_LINUX_DIR}/icons/${icon}.svg"
+          DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/mimetypes")
 endif()
 
 if(TARGET tessaly)
