@@ -39,6 +39,15 @@ if has tessaly; then
     fi
 fi
 
+if has publisher; then
+    if ! page=$(gzip -dc "$prefix/share/man/man1/publisher.1.gz" 2>/dev/null); then
+        fault "missing or broken manual page share/man/man1/publisher.1.gz"
+    elif command -v groff >/dev/null; then
+        warnings=$(printf '%s\n' "$page" | groff -man -Tutf8 -ww -z 2>&1)
+        [ -z "$warnings" ] || fault "publisher manual page: $warnings"
+    fi
+fi
+
 check_icon() {  # name [context]
     local icon=$1 context=${2:-apps} size
     for size in 16 22 24 32 48 64 128 256; do
