@@ -76,12 +76,6 @@ protected:
         return mime;
     }
 
-    fs::path writeFile(const std::string& name, const std::string& bytes = "x") {
-        const fs::path file = folder() / name;
-        EXPECT_FALSE(text::writeFileAtomic(file, bytes));
-        return file;
-    }
-
     QPoint centreOf(int id) { return window().control(id)->geometry().center(); }
 };
 

@@ -10,6 +10,8 @@
 
 #include "WindowHarness.h"
 #include "app/FileHandover.h"
+#include "core/model/ProjectFile.h"
+#include "core/model/RecentProjects.h"
 #include "core/text/Files.h"
 #include "ui/SingleInstance.h"
 #include "ui/Strings.h"
@@ -39,17 +41,12 @@ protected:
         channel_ = QDir(dir_.path()).filePath(QStringLiteral("tessaly-publisher-%1").arg(::getuid()));
     }
 
-    bool start(QProcess& process, const QStringList& arguments, const QString& program = QStringLiteral(TESSALY_PUBLISHER)) {
+    bool start(QProcess& process, const QStringList& arguments,
+               const QString& program = QStringLiteral(TESSALY_PUBLISHER)) {
         process.setProcessEnvironment(env_);
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start(program, arguments);
         return process.waitForStarted(5000);
-    }
-
-    fs::path writeFile(const std::string& name) {
-        const fs::path file = folder() / name;
-        EXPECT_FALSE(text::writeFileAtomic(file, "x"));
-        return file;
     }
 
     QProcessEnvironment env_;
@@ -105,17 +102,31 @@ TEST_F(Handover, RefusedFilesAreReportedByTheOpenWindow) {
     EXPECT_TRUE(window().moviePath(1).isEmpty());
 }
 
-// Both starts real programs: the second ends at once and the first keeps running.
-TEST_F(Handover, RealSecondStartEndsAndLeavesTheFirstRunning) {
+// Both starts real programs: the second ends at once, the first keeps running
+// and opens the project, which then heads its Recent Projects list.
+TEST_F(Handover, RealSecondStartEndsAndTheFirstOpensTheProject) {
+    // A copy of the program keeps its settings and list in the test's folder.
+    const fs::path bin = folder() / "bin";
+    fs::create_directories(bin);
+    fs::copy_file(TESSALY_PUBLISHER, bin / "publisher");
+    const fs::path project = folder() / "tour.hs5";
+    ASSERT_FALSE(model::saveProject(project, {}, {}, {}));
+
     QProcess first;
-    ASSERT_TRUE(start(first, {}));
+    ASSERT_TRUE(start(first, {}, ui::qpath(bin / "publisher")));
     ASSERT_TRUE(waitFor([&] { return ui::sendToRunning(channel_, {}); }, 20000))
         << "the first never listened";
 
     QProcess second;
-    ASSERT_TRUE(start(second, {ui::qpath(writeFile("tour.mp4"))}));
+    ASSERT_TRUE(start(second, {ui::qpath(project)}));
     EXPECT_TRUE(second.waitForFinished(20000));
     EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_TRUE(waitFor(
+        [&] {
+            return model::loadRecentProjects(bin / "publisher-recent.txt") == model::RecentProjects{project};
+        },
+        10000))
+        << "the first window never opened the project";
     EXPECT_EQ(first.state(), QProcess::Running);
 
     ::kill(static_cast<pid_t>(first.processId()), SIGKILL);

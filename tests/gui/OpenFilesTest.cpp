@@ -78,11 +78,6 @@ protected:
         EXPECT_FALSE(model::saveProject(file, s, {movie, "", ""}, spots));
         return file;
     }
-    fs::path writeFile(const std::string& name, const std::string& bytes) {
-        const fs::path file = folder() / name;
-        EXPECT_FALSE(text::writeFileAtomic(file, bytes));
-        return file;
-    }
     void expectUnchanged() {
         EXPECT_EQ(window().moviePath(1), QStringLiteral("/m/keep.mp4"));
         EXPECT_EQ(window().hotSpots().at(2).trimmedLink(), "");

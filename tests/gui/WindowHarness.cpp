@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/ColorChooser.h"
+#include "core/text/Files.h"
 #include "ui/FileDialog.h"
 #include "ui/QtPrompts.h"
 
@@ -56,6 +57,12 @@ QString WindowTest::closeModal(const std::function<void()>& action) {
     action();
     *armed = false;
     return *seen;
+}
+
+std::filesystem::path WindowTest::writeFile(const std::string& name, const std::string& bytes) {
+    const std::filesystem::path file = folder() / name;
+    EXPECT_FALSE(text::writeFileAtomic(file, bytes));
+    return file;
 }
 
 std::filesystem::path makeClip(const std::filesystem::path& folder, double seconds) {

@@ -59,6 +59,8 @@ protected:
     std::vector<Message> messages();
     // Runs `action`, closing the modal window it opens; returns that window's title.
     QString closeModal(const std::function<void()>& action);
+    // A file of `bytes` at `name` in the test's folder.
+    std::filesystem::path writeFile(const std::string& name, const std::string& bytes = "x");
 
     QTemporaryDir dir_;
     RecordingLauncher launcher_;
