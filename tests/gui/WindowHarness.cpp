@@ -42,6 +42,12 @@ std::filesystem::path WindowTest::folder() const { return std::filesystem::path(
 
 std::vector<Message> WindowTest::messages() { return ui::QtPrompts::takeLog(); }
 
+std::filesystem::path WindowTest::writeFile(const std::string& name, const std::string& bytes) {
+    const std::filesystem::path file = folder() / name;
+    EXPECT_FALSE(text::writeFileAtomic(file, bytes));
+    return file;
+}
+
 QString WindowTest::closeModal(const std::function<void()>& action) {
     // The timer fires inside the modal window's own loop; when the action opens
     // none, it fires later and must then do nothing.
@@ -57,12 +63,6 @@ QString WindowTest::closeModal(const std::function<void()>& action) {
     action();
     *armed = false;
     return *seen;
-}
-
-std::filesystem::path WindowTest::writeFile(const std::string& name, const std::string& bytes) {
-    const std::filesystem::path file = folder() / name;
-    EXPECT_FALSE(text::writeFileAtomic(file, bytes));
-    return file;
 }
 
 std::filesystem::path makeClip(const std::filesystem::path& folder, double seconds) {
