@@ -20,6 +20,9 @@ if(TARGET publisher)
           DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
   install(FILES "${TESSALY_LINUX_DIR}/example.tessaly.Publisher.metainfo.xml"
           DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+  # The project file type, so a file manager opens projects in the publisher.
+  install(FILES "${TESSALY_LINUX_DIR}/example.tessaly.Publisher.mime.xml"
+          DESTINATION "${CMAKE_INSTALL_DATADIR}/mime/packages")
 endif()
 if(TARGET selector)
   install(FILES "${TESSALY_LINUX_DIR}/example.tessaly.Selector.desktop"
@@ -37,13 +40,24 @@ if(TARGET publisher OR TARGET selector)
             DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
   endforeach()
 endif()
-
-if(TARGET tessaly)
-  # Debian ships manual pages compressed, without a time stamp.
-  set(TESSALY_MAN_GZ "${CMAKE_CURRENT_BINARY_DIR}/tessaly.1.gz")
-  add_custom_command(OUTPUT "${TESSALY_MAN_GZ}"
-    COMMAND gzip -9 -n -c "${TESSALY_LINUX_DIR}/tessaly.1" > "${TESSALY_MAN_GZ}"
-    DEPENDS "${TESSALY_LINUX_DIR}/tessaly.1" VERBATIM)
-  add_custom_target(tessaly_man ALL DEPENDS "${TESSALY_MAN_GZ}")
-  install(FILES "${TESSALY_MAN_GZ}" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+if(TARGET publisher)
+  set(icon application-x-tessaly-project)
+  foreach(size IN LISTS TESSALY_ICON_SIZES)
+    install(FILES "${TESSALY_LINUX_DIR}/icons/${size}x${size}/${icon}.png"
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/mimetypes")
+  endforeach()
+  install(FILES "${TESSALY_LINUX_DIR}/icons/${icon}.svg"
+          DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/mimetypes")
 endif()
+
+# Debian ships manual pages compressed, without a time stamp.
+foreach(program IN ITEMS tessaly publisher)
+  if(TARGET ${program})
+    set(man_gz "${CMAKE_CURRENT_BINARY_DIR}/${program}.1.gz")
+    add_custom_command(OUTPUT "${man_gz}"
+      COMMAND gzip -9 -n -c "${TESSALY_LINUX_DIR}/${program}.1" > "${man_gz}"
+      DEPENDS "${TESSALY_LINUX_DIR}/${program}.1" VERBATIM)
+    add_custom_target(${program}_man ALL DEPENDS "${man_gz}")
+    install(FILES "${man_gz}" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+  endif()
+endforeach()

@@ -39,17 +39,71 @@ if has tessaly; then
     fi
 fi
 
-check_icon() {
-    local icon=$1 size
+if has publisher; then
+    if ! page=$(gzip -dc "$prefix/share/man/man1/publisher.1.gz" 2>/dev/null); then
+        fault "missing or broken manual page share/man/man1/publisher.1.gz"
+    elif command -v groff >/dev/null; then
+        warnings=$(printf '%s\n' "$page" | groff -man -Tutf8 -ww -z 2>&1)
+        [ -z "$warnings" ] || fault "publisher manual page: $warnings"
+    fi
+fi
+
+check_icon() {  # name [context]
+    local icon=$1 context=${2:-apps} size
     for size in 16 22 24 32 48 64 128 256; do
-        local png="$prefix/share/icons/hicolor/${size}x${size}/apps/$icon.png"
+        local png="$prefix/share/icons/hicolor/${size}x${size}/$context/$icon.png"
         if [ ! -f "$png" ]; then
             fault "missing icon $png"
         elif [ "$(png_size "$png")" != "${size}x${size}" ]; then
             fault "$png is $(png_size "$png"), not ${size}x${size}"
         fi
     done
-    [ -f "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] || fault "missing scalable icon $icon.svg"
+    [ -f "$prefix/share/icons/hicolor/scalable/$context/$icon.svg" ] || fault "missing scalable icon $icon.svg"
+}
+
+# The project file type, as a desktop resolves it: update-mime-database and
+# update-desktop-database on a copy (the tree itself stays as installed), then
+# xdg-mime through GIO, which reads the shared MIME database.
+check_project_type() {
+    local type=application/x-tessaly-project
+    local package="$prefix/share/mime/packages/example.tessaly.Publisher.mime.xml"
+    if [ ! -f "$package" ]; then
+        fault "missing MIME package share/mime/packages/example.tessaly.Publisher.mime.xml"
+        return
+    fi
+    local tool
+    for tool in update-mime-database update-desktop-database xdg-mime gio; do
+        command -v "$tool" >/dev/null || { fault "no $tool to check the project type with"; return; }
+    done
+    local data
+    data=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-mime.XXXXXX")
+    mkdir -p "$data/share/mime/packages" "$data/share/applications" "$data/home"
+    cp "$package" "$data/share/mime/packages/"
+    cp "$prefix"/share/applications/*.desktop "$data/share/applications/"
+    local log
+    log=$(update-mime-database -V "$data/share/mime" 2>&1) || fault "update-mime-database failed: $log"
+    printf '%s\n' "$log" | grep -i 'error\|warning' >&2 && fault "update-mime-database refused the MIME package"
+    update-desktop-database "$data/share/applications" || fault "update-desktop-database failed"
+    local env=(env XDG_DATA_HOME="$data/home" XDG_DATA_DIRS="$data/share:/usr/share" XDG_CURRENT_DESKTOP=GNOME)
+    # By name, and by the first line of a project under another name.
+    local header="Generatad by Tessaly, d'not edit!"
+    printf '%s\r\n' "$header" "<VIDEO1>tour.mp4</VIDEO1>" >"$data/tour.hs5"
+    cp "$data/tour.hs5" "$data/renamed"
+    local file found
+    for file in tour.hs5 renamed; do
+        found=$("${env[@]}" xdg-mime query filetype "$data/$file" 2>/dev/null)
+        [ "$found" = "$type" ] || fault "xdg-mime takes $file for '$found', not $type"
+    done
+    found=$("${env[@]}" xdg-mime query default "$type" 2>/dev/null)
+    [ "$found" = example.tessaly.Publisher.desktop ] || fault "$type opens with '$found', not the publisher"
+    grep -qx "$type:application-x-tessaly-project" "$data/share/mime/icons" ||
+        fault "the MIME database names no icon for $type"
+    check_icon application-x-tessaly-project mimetypes
+    grep -qx "MimeType=$type;" "$prefix/share/applications/example.tessaly.Publisher.desktop" ||
+        fault "the publisher's desktop entry does not take $type"
+    grep -q '^Exec=publisher %f$' "$prefix/share/applications/example.tessaly.Publisher.desktop" ||
+        fault "the publisher's desktop entry passes no file (Exec=publisher %f)"
+    rm -rf "$data"
 }
 
 check_entry() {  # program desktop-id
@@ -69,6 +123,7 @@ check_entry() {  # program desktop-id
 
 if has publisher; then
     check_entry publisher example.tessaly.Publisher
+    check_project_type
     metainfo="$prefix/share/metainfo/example.tessaly.Publisher.metainfo.xml"
     if [ ! -f "$metainfo" ]; then
         fault "missing metainfo"
@@ -90,7 +145,7 @@ fi
 # Nothing outside the places above: no headers, static libraries or test programs.
 unexpected=$(cd "$prefix" && find . -type f ! -path './bin/*' ! -path './share/applications/*' \
     ! -path './share/icons/hicolor/*' ! -path './share/metainfo/*' ! -path './share/man/man1/*' \
-    ! -path './share/tessaly/*' ! -path './share/doc/tessaly/*')
+    ! -path './share/tessaly/*' ! -path './share/doc/tessaly/*' ! -path './share/mime/packages/*')
 [ -z "$unexpected" ] || fault "unexpected files: $(echo $unexpected)"
 for file in "$prefix"/bin/*; do
     case "$(basename "$file")" in tessaly | publisher | selector) ;; *) fault "unexpected program $file" ;; esac

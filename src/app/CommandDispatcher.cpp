@@ -5,6 +5,7 @@
 #include "app/ControlIds.h"
 #include "app/Controls.h"
 #include "core/hotspots/HotSpot.h"
+#include "core/model/RecentProjects.h"
 #include "ui/TickSound.h"
 
 namespace tessaly::app {
@@ -46,7 +47,17 @@ CommandDispatcher::CommandDispatcher(CommandOperations& ops, ui::TickSound& tick
         {kLoadMovie1, [this] { ops_.loadMovie(1); }},
         {kLoadMovie2, [this] { ops_.loadMovie(2); }},
         {kLoadMovie3, [this] { ops_.loadMovie(3); }},
+        {kClearRecentProjects, [this] { ops_.clearRecentProjects(); }},
+        {kPreviewInBrowser,
+         [this] {
+             QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+             ops_.previewInBrowser();
+             QGuiApplication::restoreOverrideCursor();
+         }},
     };
+    for (int n = 1; n <= static_cast<int>(model::kRecentProjectsLimit); ++n) {
+        table_.emplace(recentProject(n), [this, n] { ops_.openRecentProject(n); });
+    }
     for (int n = 1; n <= hotspots::kSlotCount; ++n) {
         table_.emplace(slotSelector(n), [this, n] { ops_.selectSlot(n); });
     }

@@ -36,6 +36,9 @@ public:
     virtual void saveProject() = 0;
     virtual void removeAdditionalMovies() = 0;
     virtual void loadMovie(int slot) = 0;
+    virtual void openRecentProject(int n) = 0;
+    virtual void clearRecentProjects() = 0;
+    virtual void previewInBrowser() = 0;
 };
 
 class CommandDispatcher {

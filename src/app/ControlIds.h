@@ -19,6 +19,11 @@ inline constexpr int kSelector = 195;
 inline constexpr int kLoadProject = 463;
 inline constexpr int kSaveProject = 464;
 inline constexpr int kRemoveAdditional = 465;
+inline constexpr int kPreviewInBrowser = 466;
+inline constexpr int kRecentProjects = 467;  // the submenu
+inline constexpr int kClearRecentProjects = 468;
+// File > Recent Projects, entry n = 1..8, newest first.
+constexpr int recentProject(int n) { return 470 + n; }
 inline constexpr int kLoadMovie1 = 1100;
 inline constexpr int kLoadMovie2 = 1200;
 inline constexpr int kLoadMovie3 = 1300;

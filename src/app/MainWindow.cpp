@@ -7,11 +7,15 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/AboutBox.h"
+#include "app/BrowserPreview.h"
 #include "app/ColorChooser.h"
 #include "app/ControlIds.h"
+#include "app/DesktopTexts.h"
+#include "app/FileDrops.h"
 #include "app/HelpWindow.h"
 #include "app/HotSpotPanel.h"
 #include "app/Launcher.h"
@@ -25,6 +29,8 @@
 #include "core/hotspots/HotSpotEditor.h"
 #include "core/install/BesideProgram.h"
 #include "core/model/SettingsFile.h"
+#include "core/model/WorkFiles.h"
+#include "core/platform/FileSystem.h"
 #include "core/publish/MovieTypes.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/Publisher.h"
@@ -46,6 +52,10 @@ QFont titleFont() { return ui::serifFont(25, true, true); }
 
 int pathLabelId(int slot) {
     return slot == 1 ? ids::kMoviePath1 : slot == 2 ? ids::kMoviePath2 : ids::kMoviePath3;
+}
+
+int loadMovieId(int slot) {
+    return slot == 1 ? ids::kLoadMovie1 : slot == 2 ? ids::kLoadMovie2 : ids::kLoadMovie3;
 }
 
 }  // namespace
@@ -94,6 +104,16 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, QWidget* pa
     showToolTipHelp(settings_->toolTipHelp() == 1);
     buildAccelerators();
     ColorChooser::resetCustomColours();
+    showRecentProjects();
+    drops_ = new FileDrops(
+        this, [this](const QPoint& point) { return movieRowAt(point); }, [this] { return !busy(); },
+        [this](const FileDrops::Target& target) {
+            if (target.request.kind == model::WorkKind::Project) {
+                openProject(target.request.file);
+            } else {
+                openMovie(target.slot, target.request.file);
+            }
+        });
 }
 
 MainWindow::~MainWindow() {
@@ -119,6 +139,17 @@ void MainWindow::buildMenus() {
     item(file, t::kMenuSaveProject, ids::kSaveProject);
     file->addSeparator();
     item(file, t::kMenuExit, ids::kExit);
+    // Added after the first items, which keep their places.
+    file->addSeparator();
+    recentMenu_ = file->addMenu(ui::qs(texts::kMenuRecentProjects));
+    recentMenu_->menuAction()->setProperty(kActionId, ids::kRecentProjects);
+    for (int n = 1; n <= static_cast<int>(model::kRecentProjectsLimit); ++n)
+        item(recentMenu_, {}, ids::recentProject(n));
+    recentMenu_->addSeparator();
+    item(recentMenu_, texts::kMenuClearRecentProjects, ids::kClearRecentProjects);
+    item(file, texts::kMenuPreviewInBrowser, ids::kPreviewInBrowser);
+    // Another window may have added to the list meanwhile.
+    connect(file, &QMenu::aboutToShow, this, [this] { showRecentProjects(); });
     QMenu* option = bar->addMenu(ui::qs(t::kMenuOption));
     item(option, t::kMenuSelector, ids::kSelector);
     option->addSeparator();
@@ -146,6 +177,7 @@ void MainWindow::buildAccelerators() {
         {QKeySequence(Qt::CTRL | Qt::Key_L), ids::kLoadMovie1},
         {QKeySequence(Qt::CTRL | Qt::Key_P), ids::kPublish},
         {QKeySequence(Qt::CTRL | Qt::Key_F1), ids::kUserGuide},
+        {QKeySequence(Qt::CTRL | Qt::Key_B), ids::kPreviewInBrowser},
     };
     for (const auto& [key, id] : keys) {
         auto* shortcut = new QShortcut(key, this);
@@ -223,6 +255,15 @@ void MainWindow::command(int id, int code) {
     dispatcher_->dispatch(id, code);
 }
 
+int MainWindow::movieRowAt(const QPoint& windowPoint) const {
+    const QPoint point = client_->mapFrom(this, windowPoint);
+    for (int slot = 1; slot <= 3; ++slot) {
+        if (control(loadMovieId(slot))->geometry().united(pathLabel(slot)->geometry()).contains(point))
+            return slot;
+    }
+    return 0;
+}
+
 PathLabel* MainWindow::pathLabel(int slot) const { return control<PathLabel>(pathLabelId(slot)); }
 
 QString MainWindow::moviePath(int slot) const { return pathLabel(slot)->path(); }
@@ -286,6 +327,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     if (exiting_ || confirmExit()) {
         exiting_ = true;
+        // The preview's server stops and its folder goes with the window.
+        preview_.reset();
         event->accept();
     } else {
         event->ignore();
@@ -299,12 +342,15 @@ void MainWindow::publishWebMovie() {
     publish_->run(movieSlots(), s, hotSpots_, project_);
     // The save folder and a rejected custom size come back changed.
     settings_->write(s);
-    if (closeAfterPublish_) {
-        closeAfterPublish_ = false;
-        exiting_ = true;
-        keepOptionsOnExit();
-        close();
-    }
+    closeIfAsked();
+}
+
+void MainWindow::closeIfAsked() {
+    if (!closeAfterPublish_) return;
+    closeAfterPublish_ = false;
+    exiting_ = true;
+    keepOptionsOnExit();
+    close();
 }
 
 bool MainWindow::publishing() const { return publish_ && publish_->running(); }
@@ -389,6 +435,10 @@ void MainWindow::loadProject() {
     std::error_code ec;
     std::filesystem::path project = std::filesystem::absolute(*chosen, ec);
     if (ec) project = *chosen;
+    openProject(project);
+}
+
+void MainWindow::openProject(const std::filesystem::path& project) {
     settings_->setLoadDir(project.parent_path().string());
 
     model::ViewerSettings s = settings_->read();
@@ -401,6 +451,7 @@ void MainWindow::loadProject() {
     }
     model::resolveMoviePaths(movies, project);
     project_ = project;
+    rememberProject(project);
     settings_->write(s);
     for (int slot = 1; slot <= 3; ++slot)
         setMoviePath(slot, ui::qs(movies[static_cast<std::size_t>(slot - 1)]));
@@ -430,6 +481,74 @@ void MainWindow::saveProject() {
     }
     std::error_code ec;
     project_ = std::filesystem::absolute(name, ec);
+    rememberProject(project_);
+}
+
+void MainWindow::showRecentProjects() {
+    recent_ = model::loadRecentProjects(model::recentProjectsPath(setup_.settingsPath));
+    for (int n = 1; n <= static_cast<int>(model::kRecentProjectsLimit); ++n) {
+        QAction* entry = menuAction(ids::recentProject(n));
+        const auto index = static_cast<std::size_t>(n - 1);
+        entry->setVisible(index < recent_.size());
+        if (index >= recent_.size()) continue;
+        QString path = ui::qpath(recent_[index]);
+        entry->setText(
+            QStringLiteral("&%1 %2").arg(n).arg(path.replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        // A project moved or deleted since is shown, greyed.
+        entry->setEnabled(platform::fileStatus(recent_[index]).kind == platform::FileKind::Regular);
+    }
+    recentMenu_->menuAction()->setEnabled(!recent_.empty());
+}
+
+void MainWindow::rememberProject(const std::filesystem::path& project) {
+    const std::filesystem::path file = model::recentProjectsPath(setup_.settingsPath);
+    // A list that cannot be written only costs the menu entry.
+    model::saveRecentProjects(file, model::withRecentProject(model::loadRecentProjects(file), project));
+    showRecentProjects();
+}
+
+void MainWindow::openRecentProject(int n) {
+    const auto index = static_cast<std::size_t>(n - 1);
+    if (index < recent_.size()) openProject(recent_[index]);
+}
+
+void MainWindow::clearRecentProjects() {
+    model::saveRecentProjects(model::recentProjectsPath(setup_.settingsPath), {});
+    showRecentProjects();
+}
+
+void MainWindow::previewInBrowser() {
+    const model::MovieSlots movies = movieSlots();
+    if (const auto refusal = publish::checkMainMovie(movies)) {
+        prompts_->show(*refusal);
+        return;
+    }
+    if (!preview_) preview_ = std::make_unique<BrowserPreview>(QDir::tempPath());
+    const auto page = preview_->newPage();
+    if (const auto* error = std::get_if<text::FileError>(&page)) {
+        reportError(*error);
+        return;
+    }
+    player_->pause();
+    // Published as Publish Web Movie would, but the save folder stays as it is.
+    model::ViewerSettings s = settings_->read();
+    const publish::PublishReport report =
+        publish_->publishTo(std::get<std::filesystem::path>(page), movies, s, hotSpots_, project_);
+    settings_->write(s);
+    if (report.outcome != publish::PublishOutcome::Succeeded) {
+        preview_->discard();
+        prompts_->show(report.message);
+        closeIfAsked();
+        return;
+    }
+    const auto address = preview_->serve();
+    if (const auto* error = std::get_if<text::FileError>(&address)) {
+        reportError(*error);
+    } else if (const QString url = ui::qs(std::get<std::string>(address)); !launcher_.openUrl(QUrl(url))) {
+        prompts_->show(Message{ui::utf8(ui::qs(texts::kNoBrowser).arg(url)),
+                               std::string(texts::kPreviewCaption), Icon::Warning});
+    }
+    closeIfAsked();
 }
 
 void MainWindow::removeAdditionalMovies() {
@@ -446,13 +565,48 @@ void MainWindow::loadMovie(int slot) {
     const std::optional<std::filesystem::path> chosen = prompts_->chooseFile(choice);
     if (!chosen) return;
     repaint();
-    const std::string path = chosen->string();
-    if (text::trimSpaces(path).empty()) return;
+    if (text::trimSpaces(chosen->string()).empty()) return;
+    openMovie(slot, *chosen);
+}
+
+void MainWindow::openMovie(int slot, const std::filesystem::path& movie) {
     // The next dialog starts where this one was confirmed.
-    settings_->setLoadDir(chosen->parent_path().string());
-    setMoviePath(slot, ui::qs(path));
-    player_->open(path);
+    settings_->setLoadDir(movie.parent_path().string());
+    setMoviePath(slot, ui::qpath(movie));
+    player_->open(movie.string());
     player_->play();
+}
+
+bool MainWindow::busy() const { return publishing() || QApplication::activeModalWidget() != nullptr; }
+
+void MainWindow::openFiles(const std::vector<std::filesystem::path>& files) {
+    if (files.empty()) return;
+    if (busy()) {
+        // The latest files win; they open once the dialog or publish is over.
+        waitingFiles_ = files;
+        if (waitingTimer_ == nullptr) {
+            waitingTimer_ = new QTimer(this);
+            waitingTimer_->setInterval(200);
+            connect(waitingTimer_, &QTimer::timeout, this, [this] {
+                if (busy()) return;
+                waitingTimer_->stop();
+                openFiles(std::exchange(waitingFiles_, {}));
+            });
+        }
+        waitingTimer_->start();
+        return;
+    }
+    const auto request = model::openRequest(files);
+    if (const Message* refusal = std::get_if<Message>(&request)) {
+        prompts_->show(*refusal);
+        return;
+    }
+    const auto& open = std::get<model::OpenRequest>(request);
+    if (open.kind == model::WorkKind::Project) {
+        openProject(open.file);
+    } else {
+        openMovie(1, open.file);
+    }
 }
 
 }  // namespace tessaly::app

@@ -9,13 +9,18 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/CommandDispatcher.h"
 #include "app/Controls.h"
 #include "core/hotspots/HotSpot.h"
 #include "core/model/ProjectFile.h"
+#include "core/model/RecentProjects.h"
 #include "core/model/ViewerSettings.h"
 #include "core/text/Files.h"
+
+class QMenu;
+class QTimer;
 
 namespace tessaly::hotspots {
 class HotSpotEditor;
@@ -27,6 +32,8 @@ class TickSound;
 
 namespace tessaly::app {
 
+class BrowserPreview;
+class FileDrops;
 class HotSpotPanel;
 class Launcher;
 class PublishCommand;
@@ -68,12 +75,19 @@ public:
     hotspots::HotSpotEditor& editor() { return *editor_; }
     SettingsBinding& settings() { return *settings_; }
     QtPreviewPlayer& player() { return *player_; }
+    // What Preview in Browser serves now; null before the first preview.
+    const BrowserPreview* browserPreview() const { return preview_.get(); }
     // True while Publish Web Movie runs; the window then takes no commands.
     bool publishing() const;
     ToolTips& toolTips() { return *toolTips_; }
     // Movie slot 1..3: the text of its path label.
     QString moviePath(int slot) const;
     void setMoviePath(int slot, const QString& path);
+    // Files from outside the window's dialogs (its command line, a second
+    // start): one project opens as Load Project does, one movie loads into
+    // slot 1; anything else is refused with a message. While a dialog is open
+    // or a publish runs, they wait for the window to be free.
+    void openFiles(const std::vector<std::filesystem::path>& files);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,6 +104,12 @@ private:
     void applySettingsFile();
     model::MovieSlots movieSlots() const;
     void reportError(const text::FileError& error);
+    // A dialog or a publish has the window's attention.
+    bool busy() const;
+    void openProject(const std::filesystem::path& project);
+    void openMovie(int slot, const std::filesystem::path& movie);
+    // The movie row (load button and path label) under a point of the window, 1..3, or 0.
+    int movieRowAt(const QPoint& windowPoint) const;
 
     // CommandOperations
     void publishWebMovie() override;
@@ -111,6 +131,15 @@ private:
     void saveProject() override;
     void removeAdditionalMovies() override;
     void loadMovie(int slot) override;
+    void openRecentProject(int n) override;
+    void clearRecentProjects() override;
+    void previewInBrowser() override;
+
+    // A publish cancelled by closing the window closes it once the publish has stopped.
+    void closeIfAsked();
+    // The projects last opened or saved, from their file.
+    void showRecentProjects();
+    void rememberProject(const std::filesystem::path& project);
 
     WindowSetup setup_;
     Launcher& launcher_;
@@ -126,7 +155,13 @@ private:
     ToolTips* toolTips_ = nullptr;  // owned by the client area
     std::unique_ptr<PublishCommand> publish_;
     std::unique_ptr<CommandDispatcher> dispatcher_;
-    std::filesystem::path project_;  // the project last loaded or saved
+    std::filesystem::path project_;                    // the project last loaded or saved
+    std::vector<std::filesystem::path> waitingFiles_;  // handed over while busy
+    QTimer* waitingTimer_ = nullptr;
+    FileDrops* drops_ = nullptr;  // owned by the window
+    QMenu* recentMenu_ = nullptr;
+    model::RecentProjects recent_;             // as the menu shows them
+    std::unique_ptr<BrowserPreview> preview_;  // the page Preview in Browser serves
     bool colourBusy_[2] = {false, false};
     bool exiting_ = false;
     bool closeAfterPublish_ = false;  // closing waits for the cancelled publish

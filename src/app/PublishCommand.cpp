@@ -173,14 +173,21 @@ void PublishCommand::run(const model::MovieSlots& movies, model::ViewerSettings&
     const fs::path page = fs::absolute(pagePath, ec).lexically_normal();
     settings.saveDir = page.parent_path().string();
 
+    const publish::PublishReport report = publishTo(page, movies, settings, hotSpots, project);
+    if (report.outcome == publish::PublishOutcome::Succeeded) tick_.play();
+    prompts_.show(report.message);
+}
+
+publish::PublishReport PublishCommand::publishTo(const fs::path& page, const model::MovieSlots& movies,
+                                                 model::ViewerSettings& settings,
+                                                 const hotspots::HotSpotList& hotSpots,
+                                                 const fs::path& project) {
+    if (running_) return {publish::PublishOutcome::Refused, {}};
     std::optional<Message> notice;
     publish::PublishJob job = publish::publishJob(movies, page, settings, hotSpots, notice);
     job.project = project;
     if (notice) prompts_.show(*notice);
-
-    const publish::PublishReport report = publishInBackground(job);
-    if (report.outcome == publish::PublishOutcome::Succeeded) tick_.play();
-    prompts_.show(report.message);
+    return publishInBackground(job);
 }
 
 publish::PublishReport PublishCommand::publishInBackground(const publish::PublishJob& job) {

@@ -39,6 +39,13 @@ public:
     void run(const model::MovieSlots& movies, model::ViewerSettings& settings,
              const hotspots::HotSpotList& hotSpots, const std::filesystem::path& project);
 
+    // The same publish to `page`, with no dialog and no change to the save
+    // folder: checks, the custom size notice, the worker with its progress.
+    // Says how it went; the caller tells the person.
+    publish::PublishReport publishTo(const std::filesystem::path& page, const model::MovieSlots& movies,
+                                     model::ViewerSettings& settings, const hotspots::HotSpotList& hotSpots,
+                                     const std::filesystem::path& project);
+
     bool running() const { return running_; }
     // Asks a running publish to stop; run() returns within a second.
     void cancel() { stop_.store(true); }

@@ -15,9 +15,9 @@
 #include <system_error>
 #include <thread>
 
-#include "cli/PreviewServer.h"
 #include "cli/Verbs.h"
 #include "core/text/Files.h"
+#include "serve/PreviewServer.h"
 
 extern char** environ;
 
@@ -93,7 +93,7 @@ int runPreview(const Arguments& args, std::ostream& out, std::ostream& err) {
     // The folder of the file itself: a page reached through a symlink finds its
     // movie and scripts beside its target.
     const fs::path target = fs::canonical(page);
-    PreviewServer server(target.parent_path());
+    serve::PreviewServer server(target.parent_path());
     const int port = server.bind();
     if (port == 0) {
         err << "tessaly: " << text::FileError{server.folder(), "serve", std::string(kNoPort)}.message()
@@ -120,7 +120,7 @@ int runPreview(const Arguments& args, std::ostream& out, std::ostream& err) {
         finished = true;
     });
 
-    const std::string address = previewAddress(port, target.filename().string());
+    const std::string address = serve::previewAddress(port, target.filename().string());
     out << address << '\n' << std::flush;
     err << "tessaly: " << fill(kServing, server.folder().string()) << '\n' << std::flush;
     pid_t launcher = -1;

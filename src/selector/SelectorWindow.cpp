@@ -11,6 +11,7 @@
 #include "selector/SelectorTexts.h"
 #include "ui/Fonts.h"
 #include "ui/GradientButton.h"
+#include "ui/SingleInstance.h"
 #include "ui/Strings.h"
 
 // The resources live in a static library: nothing else would pull them in.
@@ -120,11 +121,6 @@ void SelectorWindow::build() {
 
 QWidget* SelectorWindow::control(int id) const { return findControl(this, id); }
 
-void SelectorWindow::bringForward() {
-    if (isMinimized()) showNormal();
-    show();
-    raise();
-    activateWindow();
-}
+void SelectorWindow::bringForward() { ui::bringForward(this); }
 
 }  // namespace tessaly::selector

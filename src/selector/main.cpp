@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
 
     tessaly::selector::SelectorWindow window;
     const tessaly::ui::SingleInstanceServer server(tessaly::ui::selectorChannel(),
-                                                   [&window] { window.bringForward(); });
+                                                   [&window](const QByteArray&) { window.bringForward(); });
     window.show();
     return QApplication::exec();
 }

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "cli/HttpRequest.h"
+#include "serve/HttpRequest.h"
 
-using namespace tessaly::cli;
+using namespace tessaly::serve;
 
 namespace {
 

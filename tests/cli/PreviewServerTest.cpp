@@ -23,10 +23,10 @@
 #include <thread>
 #include <vector>
 
-#include "cli/PreviewAnswer.h"
-#include "cli/PreviewServer.h"
 #include "cli/Verbs.h"
 #include "core/text/Files.h"
+#include "serve/PreviewAnswer.h"
+#include "serve/PreviewServer.h"
 
 using namespace tessaly;
 namespace fs = std::filesystem;
@@ -67,7 +67,7 @@ protected:
 // Serves `folder` in a thread for the length of a test.
 class Running {
 public:
-    explicit Running(const fs::path& folder, cli::ServerLimits limits = {})
+    explicit Running(const fs::path& folder, serve::ServerLimits limits = {})
         : server_(folder, limits), port_(server_.bind()) {
         serving_ = std::async(std::launch::async, [this] { return server_.serve(); });
     }
@@ -82,7 +82,7 @@ public:
     }
 
 private:
-    cli::PreviewServer server_;
+    serve::PreviewServer server_;
     int port_;
     std::future<bool> serving_;
 };
@@ -418,7 +418,7 @@ TEST_F(PreviewServerTest, StopsAtOnceWhateverTheClientsDo) {
 
 TEST(PreviewServer, QueuesAsManyConnectionsAsTheSystemAllows) {
     // Not serving yet, so every connection waits in the listen queue.
-    cli::PreviewServer server(fs::temp_directory_path());
+    serve::PreviewServer server(fs::temp_directory_path());
     const int port = server.bind();
     ASSERT_GT(port, 0);
     constexpr int kClients = 200;
@@ -453,7 +453,7 @@ TEST(PreviewServer, QueuesAsManyConnectionsAsTheSystemAllows) {
 TEST(PreviewServer, StopsWhetherOrNotItHasStartedServing) {
     const fs::path folder = fs::temp_directory_path();
     {
-        cli::PreviewServer server(folder);
+        serve::PreviewServer server(folder);
         ASSERT_GT(server.bind(), 0);
         server.stop();
         EXPECT_TRUE(server.serve());  // returns at once
@@ -476,10 +476,10 @@ TEST(PreviewServer, NamesContentTypesAndAddresses) {
           Case{"m.webm", "video/webm"}, Case{"m.ogg", "video/ogg"}, Case{"m.ogv", "video/ogg"},
           Case{"m.MOV", "video/quicktime"}, Case{"m.qt", "video/quicktime"},
           Case{"notes.txt.bak", "application/octet-stream"}, Case{"Makefile", "application/octet-stream"}}) {
-        EXPECT_EQ(cli::contentTypeFor(c.file), c.type) << c.file;
+        EXPECT_EQ(serve::contentTypeFor(c.file), c.type) << c.file;
     }
-    EXPECT_EQ(cli::previewAddress(8123, "index.html"), "http://127.0.0.1:8123/index.html");
-    EXPECT_EQ(cli::previewAddress(80, "my tour #1 é.html"),
+    EXPECT_EQ(serve::previewAddress(8123, "index.html"), "http://127.0.0.1:8123/index.html");
+    EXPECT_EQ(serve::previewAddress(80, "my tour #1 é.html"),
               "http://127.0.0.1:80/my%20tour%20%231%20%C3%A9.html");
 }
 

@@ -67,6 +67,8 @@ TEST_F(CommandEffects, EveryMenuItemReachesItsOperation) {
         {kShortHelp, "window Help"},
         {kUserGuide, "open publisher.pdf"},
         {kAbout, "window About"},
+        {kPreviewInBrowser, "message Movie file does not selected !\nFirts movie file must be selected !"},
+        {kClearRecentProjects, "nothing"},
     };
     for (const auto& [id, expected] : table) {
         QAction* action = window().menuAction(id);
@@ -115,6 +117,8 @@ TEST_F(CommandEffects, EveryAcceleratorReachesItsOperation) {
         {Qt::Key_P, Qt::ControlModifier,
          "message Movie file does not selected !\nFirts movie file must be selected !"},
         {Qt::Key_F1, Qt::ControlModifier, "open publisher.pdf"},
+        {Qt::Key_B, Qt::ControlModifier,
+         "message Movie file does not selected !\nFirts movie file must be selected !"},
     };
     for (const auto& k : table) {
         // A closed modal window may leave no window active.

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/ColorChooser.h"
+#include "core/text/Files.h"
 #include "ui/FileDialog.h"
 #include "ui/QtPrompts.h"
 
@@ -40,6 +41,12 @@ app::MainWindow& WindowTest::openWindow() {
 std::filesystem::path WindowTest::folder() const { return std::filesystem::path(dir_.path().toStdString()); }
 
 std::vector<Message> WindowTest::messages() { return ui::QtPrompts::takeLog(); }
+
+std::filesystem::path WindowTest::writeFile(const std::string& name, const std::string& bytes) {
+    const std::filesystem::path file = folder() / name;
+    EXPECT_FALSE(text::writeFileAtomic(file, bytes));
+    return file;
+}
 
 QString WindowTest::closeModal(const std::function<void()>& action) {
     // The timer fires inside the modal window's own loop; when the action opens

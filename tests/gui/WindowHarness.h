@@ -26,6 +26,7 @@ namespace tessaly::gui_test {
 class RecordingLauncher : public app::Launcher {
 public:
     bool selectorRunning = false;
+    bool browserStarts = true;
     int activations = 0;
     std::vector<QString> started;
     std::vector<QUrl> opened;
@@ -40,7 +41,7 @@ public:
     }
     bool openUrl(const QUrl& url) override {
         opened.push_back(url);
-        return true;
+        return browserStarts;
     }
 };
 
@@ -58,6 +59,8 @@ protected:
     std::vector<Message> messages();
     // Runs `action`, closing the modal window it opens; returns that window's title.
     QString closeModal(const std::function<void()>& action);
+    // A file of `bytes` at `name` in the test's folder.
+    std::filesystem::path writeFile(const std::string& name, const std::string& bytes = "x");
 
     QTemporaryDir dir_;
     RecordingLauncher launcher_;

@@ -13,7 +13,7 @@ render() {  # svg size png
     fi
 }
 
-for name in tessaly tessaly-selector; do
+for name in tessaly tessaly-selector application-x-tessaly-project; do
     for size in 16 22 24 32 48 64 128 256; do
         mkdir -p "${size}x${size}"
         render "$name.svg" "$size" "${size}x${size}/$name.png"

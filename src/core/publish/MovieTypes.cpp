@@ -30,6 +30,15 @@ const MovieType* movieTypeOf(std::string_view fileName) {
     return nullptr;
 }
 
+std::string movieExtensions(std::string_view separator) {
+    std::string list;
+    for (const MovieType& type : kMovieTypes) {
+        if (!list.empty()) list += separator;
+        list += type.extension;
+    }
+    return list;
+}
+
 std::string movieDialogFilter() {
     std::string all, each;
     for (const MovieType& type : kMovieTypes) {

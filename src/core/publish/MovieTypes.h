@@ -21,6 +21,9 @@ std::span<const MovieType> movieTypes();
 // The type of a file by its last extension, in any letter case; null when it is no movie.
 const MovieType* movieTypeOf(std::string_view fileName);
 
+// The extensions in the dialog's order, each after `separator`'s first use: ".mov, .webm, ...".
+std::string movieExtensions(std::string_view separator);
+
 // The open dialog's filter: all movie types, then each one alone
 // ("All video files|*.mov;*.webm;...|MOV video files (*.MOV)|*.mov|...").
 std::string movieDialogFilter();

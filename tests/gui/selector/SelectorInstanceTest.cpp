@@ -40,7 +40,7 @@ TEST(SelectorInstance, KnockBringsTheRunningWindowForward) {
     window.showMinimized();
     ASSERT_TRUE(waitFor([&] { return window.isMinimized(); }));
     const QString name = uniqueName("forward");
-    const ui::SingleInstanceServer server(name, [&window] { window.bringForward(); });
+    const ui::SingleInstanceServer server(name, [&window](const QByteArray&) { window.bringForward(); });
     ASSERT_TRUE(server.listening());
 
     EXPECT_TRUE(ui::activateRunning(name));

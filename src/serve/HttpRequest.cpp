@@ -1,8 +1,8 @@
-#include "cli/HttpRequest.h"
+#include "serve/HttpRequest.h"
 
 #include <algorithm>
 
-namespace tessaly::cli {
+namespace tessaly::serve {
 namespace {
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -160,4 +160,4 @@ ParsedHead parseRequestHead(std::string_view buffer) {
     return parsed;
 }
 
-}  // namespace tessaly::cli
+}  // namespace tessaly::serve

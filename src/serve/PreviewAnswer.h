@@ -9,10 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "cli/HttpRequest.h"
 #include "core/platform/FileSystem.h"
+#include "serve/HttpRequest.h"
 
-namespace tessaly::cli {
+namespace tessaly::serve {
 
 struct Answer {
     std::string head;  // status line and headers, and the whole body of a short message
@@ -31,4 +31,4 @@ Answer answerUnreadable(HeadStatus status);
 // The Content-Type a file is served with, from its extension.
 std::string_view contentTypeFor(const std::filesystem::path& file);
 
-}  // namespace tessaly::cli
+}  // namespace tessaly::serve

@@ -16,7 +16,7 @@
 
 #include "core/platform/FileSystem.h"
 
-namespace tessaly::cli {
+namespace tessaly::serve {
 
 struct ServerLimits {
     // From a new connection, or the first byte of a request, to its whole head.
@@ -57,4 +57,4 @@ private:
 // "http://127.0.0.1:PORT/NAME" with NAME percent-encoded.
 std::string previewAddress(int port, std::string_view fileName);
 
-}  // namespace tessaly::cli
+}  // namespace tessaly::serve

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace tessaly::cli {
+namespace tessaly::serve {
 
 inline constexpr std::size_t kMaxRequestHead = 16 * 1024;
 
@@ -35,4 +35,4 @@ struct ParsedHead {
 // Looks for one whole request head at the start of `buffer`.
 ParsedHead parseRequestHead(std::string_view buffer);
 
-}  // namespace tessaly::cli
+}  // namespace tessaly::serve

@@ -1,4 +1,4 @@
-#include "cli/PreviewServer.h"
+#include "serve/PreviewServer.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -20,10 +20,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "cli/HttpRequest.h"
-#include "cli/PreviewAnswer.h"
+#include "serve/HttpRequest.h"
+#include "serve/PreviewAnswer.h"
 
-namespace tessaly::cli {
+namespace tessaly::serve {
 namespace fs = std::filesystem;
 
 namespace {
@@ -343,4 +343,4 @@ void PreviewServer::stop() {
     [[maybe_unused]] const ssize_t written = ::write(wake_.get(), &one, sizeof one);
 }
 
-}  // namespace tessaly::cli
+}  // namespace tessaly::serve

@@ -1,4 +1,4 @@
-#include "cli/PreviewAnswer.h"
+#include "serve/PreviewAnswer.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,7 +12,7 @@
 
 #include "core/publish/MovieTypes.h"
 
-namespace tessaly::cli {
+namespace tessaly::serve {
 namespace fs = std::filesystem;
 
 namespace {
@@ -245,4 +245,4 @@ Answer answerRequest(const fs::path& folder, int port, const HttpRequest& reques
     return answer;
 }
 
-}  // namespace tessaly::cli
+}  // namespace tessaly::serve

@@ -1,0 +1,145 @@
+// Files dragged onto the window through Qt's own event path: the drag enters
+// the widget under the pointer and travels up to the one that takes drops.
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QUrl>
+
+#include "WindowHarness.h"
+#include "app/ControlIds.h"
+#include "app/SettingsBinding.h"
+#include "core/model/ProjectFile.h"
+#include "core/text/Files.h"
+#include "ui/Strings.h"
+
+namespace tessaly::gui_test {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace app::ids;
+
+struct Dragged {
+    bool entered = false;  // the window took the drag as it came in
+    bool allowed = false;  // the pointer shows it may be dropped here
+    bool dropped = false;
+    Qt::DropAction action = Qt::IgnoreAction;
+};
+
+class DropTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        window().show();
+    }
+
+    // Drags `mime` from outside to `clientPoint` of the window and lets go there.
+    Dragged drag(const QMimeData& mime, const QPoint& clientPoint) {
+        QWidget* client = window().centralWidget();
+        QWidget* under = client->childAt(clientPoint);
+        if (under == nullptr) under = client;
+        const QPointF at = under->mapFrom(client, clientPoint);
+        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+        Dragged result;
+        QDragEnterEvent enter(at.toPoint(), offered, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(under, &enter);
+        result.entered = enter.isAccepted();
+        if (!result.entered) return result;
+        QDragMoveEvent move(at.toPoint(), offered, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(under, &move);
+        result.allowed = move.isAccepted();
+        if (!result.allowed) {
+            QDragLeaveEvent leave;
+            QApplication::sendEvent(under, &leave);
+            return result;
+        }
+        QDropEvent drop(at, offered, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(under, &drop);
+        result.dropped = drop.isAccepted();
+        result.action = drop.dropAction();
+        return result;
+    }
+
+    static std::unique_ptr<QMimeData> files(const std::vector<fs::path>& paths) {
+        auto mime = std::make_unique<QMimeData>();
+        QList<QUrl> urls;
+        QStringList names;
+        for (const fs::path& path : paths) {
+            urls << QUrl::fromLocalFile(ui::qpath(path));
+            names << ui::qpath(path);
+        }
+        mime->setUrls(urls);
+        // File managers offer the names as plain text too, which a text box would take.
+        mime->setText(names.join(QLatin1Char('\n')));
+        return mime;
+    }
+
+    QPoint centreOf(int id) { return window().control(id)->geometry().center(); }
+};
+
+TEST_F(DropTest, AMovieDroppedOnARowLoadsIntoThatSlot) {
+    const fs::path movie = writeFile("second.webm");
+    const Dragged onLabel = drag(*files({movie}), centreOf(kMoviePath2));
+    EXPECT_TRUE(onLabel.dropped);
+    EXPECT_EQ(onLabel.action, Qt::CopyAction) << "never a move: the file stays where it is";
+    EXPECT_EQ(window().moviePath(2), ui::qpath(movie));
+    EXPECT_TRUE(window().moviePath(1).isEmpty());
+
+    const fs::path third = writeFile("third.mp4");
+    EXPECT_TRUE(drag(*files({third}), centreOf(kLoadMovie3)).dropped) << "the row's button is part of it";
+    EXPECT_EQ(window().moviePath(3), ui::qpath(third));
+    EXPECT_TRUE(fs::exists(movie) && fs::exists(third));
+}
+
+TEST_F(DropTest, AMovieAwayFromTheRowsIsRefused) {
+    const fs::path movie = writeFile("stray.mp4");
+    const Dragged dragged = drag(*files({movie}), centreOf(kPreview));
+    EXPECT_TRUE(dragged.entered) << "it may still reach a row";
+    EXPECT_FALSE(dragged.allowed);
+    EXPECT_FALSE(dragged.dropped);
+    for (int slot = 1; slot <= 3; ++slot) EXPECT_TRUE(window().moviePath(slot).isEmpty());
+}
+
+TEST_F(DropTest, AProjectDroppedAnywhereOpensEvenOverATextBox) {
+    model::ViewerSettings s;
+    s.htmlTitle = "Dropped";
+    const fs::path project = folder() / "dropped.hs5";
+    ASSERT_FALSE(model::saveProject(project, s, {"/m/dropped.mp4", "", ""}, {}));
+
+    const Dragged dragged = drag(*files({project}), centreOf(kLink));
+    EXPECT_TRUE(dragged.dropped);
+    EXPECT_EQ(dragged.action, Qt::CopyAction);
+    EXPECT_EQ(window().moviePath(1), QStringLiteral("/m/dropped.mp4"));
+    EXPECT_EQ(window().control<QLineEdit>(kHtmlTitle)->text(), QStringLiteral("Dropped"));
+    EXPECT_TRUE(window().control<QLineEdit>(kLink)->text().isEmpty()) << "not pasted as text";
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(DropTest, ATextFileSeveralFilesOrAMissingOneAreRefusedAsTheyComeIn) {
+    const fs::path text = writeFile("notes.txt", "words");
+    const fs::path a = writeFile("a.mp4"), b = writeFile("b.mp4");
+    const std::vector<std::vector<fs::path>> refused = {{text}, {a, b}, {folder() / "gone.mp4"}};
+    for (const auto& paths : refused) {
+        for (const int where : {kMoviePath1, kLink, kPreview}) {
+            SCOPED_TRACE(paths.front().string() + " at " + std::to_string(where));
+            const Dragged dragged = drag(*files(paths), centreOf(where));
+            EXPECT_FALSE(dragged.entered);
+            EXPECT_FALSE(dragged.dropped);
+        }
+    }
+    for (int slot = 1; slot <= 3; ++slot) EXPECT_TRUE(window().moviePath(slot).isEmpty());
+    EXPECT_TRUE(window().control<QLineEdit>(kLink)->text().isEmpty());
+    EXPECT_TRUE(messages().empty()) << "refused while dragged, never with a message";
+}
+
+TEST_F(DropTest, PlainTextStillDropsIntoATextBox) {
+    QMimeData words;
+    words.setText(QStringLiteral("page2.html"));
+    EXPECT_TRUE(drag(words, centreOf(kLink)).dropped);
+    EXPECT_EQ(window().control<QLineEdit>(kLink)->text(), QStringLiteral("page2.html"));
+}
+
+}  // namespace
+}  // namespace tessaly::gui_test
