@@ -58,13 +58,16 @@ QString WindowTest::closeModal(const std::function<void()>& action) {
     return *seen;
 }
 
-std::filesystem::path makeClip(const std::filesystem::path& folder, double seconds) {
-    const std::filesystem::path clip = folder / "clip.mp4";
-    const std::string command = "ffmpeg -loglevel error -y -f lavfi -i testsrc=size=320x160:rate=25 -t " +
-                                std::to_string(seconds) + " -pix_fmt yuv420p '" + clip.string() +
-                                "' 2>/dev/null";
-    if (std::system(command.c_str()) != 0 || !std::filesystem::exists(clip)) return {};
-    return clip;
+std::filesystem::path makeClip(const std::filesystem::path& folder, const Clip& clip) {
+    const std::filesystem::path path = folder / clip.name;
+    std::string picture = "color=c=" + clip.background + ":size=" + clip.size + ":rate=30";
+    if (clip.square) picture += ",drawbox=x=mod(t*iw/2\\,iw):y=ih/3:w=iw/10:h=ih/5:c=red:t=fill";
+    std::string command = "ffmpeg -loglevel error -y -f lavfi -i \"" + picture + "\"";
+    if (clip.sound) command += " -f lavfi -i sine=frequency=440 -c:a aac";
+    command +=
+        " -t " + std::to_string(clip.seconds) + " " + clip.video + " '" + path.string() + "' 2>/dev/null";
+    if (std::system(command.c_str()) != 0 || !std::filesystem::exists(path)) return {};
+    return path;
 }
 
 bool waitFor(const std::function<bool()>& done, int ms) {
