@@ -1,8 +1,6 @@
 #include "app/FrameWorker.h"
 
 #include <utility>
-#include <cstdio>
-int g_offered=0,g_replaced=0,g_finished=0,g_overwritten=0;
 
 #include "app/FrameScaler.h"
 
@@ -12,7 +10,6 @@ FrameWorker::FrameWorker(std::function<void()> ready)
     : ready_(std::move(ready)), thread_([this](const std::stop_token& stop) { run(stop); }) {}
 
 FrameWorker::~FrameWorker() {
-    std::fprintf(stderr, "offered %d replaced %d finished %d overwritten %d\n", g_offered, g_replaced, g_finished, g_overwritten);
     thread_.request_stop();
     if (thread_.joinable()) thread_.join();
 }
@@ -20,7 +17,6 @@ FrameWorker::~FrameWorker() {
 void FrameWorker::offer(const QVideoFrame& frame, QSize target, std::uint64_t movie) {
     {
         const std::lock_guard lock(mutex_);
-        ++g_offered; if (waiting_) ++g_replaced;
         waiting_ = Job{frame, target, movie};
     }
     wake_.notify_one();
@@ -46,7 +42,6 @@ void FrameWorker::run(const std::stop_token& stop) {
         }
         job.frame = QVideoFrame();  // the decoder's buffer goes back before the picture is shown
         lock.lock();
-        ++g_finished; if (finished_) ++g_overwritten;
         finished_ = std::move(picture);
         if (!std::exchange(announced_, true)) {
             lock.unlock();

@@ -9,7 +9,6 @@
 #include <QVideoFrame>
 #include <QVideoSink>
 #include <cmath>
-#include <cstdio>
 
 #include "app/FrameScaler.h"
 #include "app/FrameWorker.h"
@@ -73,7 +72,6 @@ void PreviewPicture::takePicture() {
         emit frameUnreadable();
         return;
     }
-    if (fresh_) std::fprintf(stderr, "unpainted\n");
     image_ = std::move(taken->image);
     image_.setDevicePixelRatio(devicePixelRatioF());
     fresh_ = !image_.isNull();

@@ -65,10 +65,10 @@ protected:
     std::unique_ptr<app::MainWindow> window_;
 };
 
-// A test movie for ffmpeg to make: a red square crossing a plain background,
-// H.264 in MP4 by default, a key frame every few frames so that a decoder that
-// falls behind catches up at once. Little changes from frame to frame, so even
-// 4K decodes quickly on a busy machine.
+// A test movie for ffmpeg to make: a red square crossing a plain background
+// (half the width a second), H.264 in MP4 by default, a key frame every few
+// frames so that a decoder that falls behind catches up at once. Little changes
+// from frame to frame, so even 4K decodes quickly on a busy machine.
 struct Clip {
     std::string name = "clip.mp4";
     std::string size = "320x160";
