@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 
 #include "WindowHarness.h"
@@ -24,6 +25,19 @@ namespace {
 
 using namespace app::ids;
 
+// Where the test clip's moving square begins, as a share of the picture's
+// width: the clip's time in seconds, halved, less whole turns. Negative when
+// no square shows.
+double squareAt(const QImage& picture) {
+    const int y = picture.height() * 55 / 128;  // the square's middle row
+    for (int x = 0; x < picture.width(); ++x) {
+        const QColor c = picture.pixelColor(x, y);
+        if (c.red() > 160 && c.green() < 100 && c.blue() < 100)
+            return static_cast<double>(x) / picture.width();
+    }
+    return -1;
+}
+
 class HotSpotFlow : public WindowTest {
 protected:
     QLineEdit* edit(int id) { return window().control<QLineEdit>(id); }
@@ -36,15 +50,21 @@ protected:
 };
 
 // The movies 360 cameras make, short: 1K with a sound track (the machine may
-// have no sound device: the picture plays silently), 2K and 4K.
+// have no sound device: the picture plays silently), 2K and 4K; and VP9 with
+// its Opus sound in WebM, the web's other format.
 struct Movie {
     const char* name;
     Clip clip;
 };
 const Movie kMovies[] = {
-    {"Sound1K", {.name = "sound1k.mp4", .size = "1024x512", .sound = true}},
+    {"Sound1K", {.name = "sound1k.mp4", .size = "1024x512", .sound = "-c:a aac"}},
     {"Picture2K", {.name = "picture2k.mp4", .size = "2048x1024"}},
     {"Picture4K", {.name = "picture4k.mp4", .size = "3840x1920"}},
+    {"Vp9Sound2K",
+     {.name = "vp9sound2k.webm",
+      .size = "2048x1024",
+      .sound = "-c:a libopus",
+      .video = "-c:v libvpx-vp9 -deadline realtime -cpu-used 8 -g 10 -b:v 1M -pix_fmt yuv420p"}},
 };
 
 void PrintTo(const Movie& movie, std::ostream* out) { *out << movie.name; }
@@ -125,6 +145,11 @@ TEST_P(HotSpotFlowOnMovie, AddWithTheRealPreviewThenSelectingSeeksBack) {
     ASSERT_TRUE(
         waitFor([&] { return player.mediaPlayer()->playbackState() == QMediaPlayer::PausedState; }, 5000));
     EXPECT_NEAR(player.position(), stored.pos, 0.3);
+    // and it shows the movie at that moment (within three frames).
+    EXPECT_TRUE(waitFor(
+        [&] { return std::abs(squareAt(picture.picture()) - std::fmod(player.position() / 2, 1.0)) < 0.05; },
+        5000))
+        << "the square at " << squareAt(picture.picture()) << " for " << player.position() << " s";
     // The marker lies over the movie's picture.
     const QImage drawn = marker->parentWidget()->grab(marker->geometry().adjusted(0, 100, 0, -100)).toImage();
     EXPECT_EQ(drawn.pixelColor(0, drawn.height() / 2), QColor(0, 255, 0));

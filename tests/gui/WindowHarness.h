@@ -75,7 +75,7 @@ struct Clip {
     double seconds = 2;
     std::string background = "0x808080";  // an ffmpeg colour
     bool square = true;                   // the moving square
-    bool sound = false;                   // an AAC sound track
+    std::string sound = "";                    // ffmpeg's options for a sine tone; none when empty
     std::string video =
         "-c:v libx264 -preset ultrafast -crf 30 -g 10 -pix_fmt yuv420p";  // ffmpeg's video options
 };
