@@ -5,7 +5,7 @@
 # (H.264, 30 fps, AAC sound). RUNS runs of each, the two players alternating;
 # prints medians and the goals (frames >= 90% of the movie's rate up to 4K,
 # preview CPU <= 1.2 x the reference's at each size).
-#   bench/preview/run.sh [WORK_FOLDER]   # RUNS=3 SECONDS=8 by default
+#   bench/preview/run.sh [WORK_FOLDER]   # RUNS=3 SECONDS_PLAYED=8 by default
 # The movies are made once in WORK_FOLDER (default /var/tmp/tessaly-preview-bench)
 # and kept there for the next run.
 set -euo pipefail
@@ -42,8 +42,10 @@ fi
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
 echo "platform: ${QT_QPA_PLATFORM:-xcb (Xvfb)}; $runs runs of $seconds s each, medians; movie rate $rate fps"
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 printf '%-10s %12s %9s %9s %12s %9s %9s %8s\n' movie "preview cpu" fps played "reference" fps played "cpu x"
 verdict=met
+failed=0
 for size in "${sizes[@]}"; do
   declare -A cpu=() fps=() played=()
   for run in $(seq "$runs"); do
@@ -51,7 +53,14 @@ for size in "${sizes[@]}"; do
     order=(publisher reference)
     [ $((run % 2)) -eq 0 ] && order=(reference publisher)
     for who in "${order[@]}"; do
-      read -r c f p < <("$bench" "$who" "$work/$size.mp4" "$seconds" 2>/dev/null || echo "nan 0 0")
+      log="$work/$size-$who-$run.log"
+      if ! read -r c f p _ < <("$bench" "$who" "$work/$size.mp4" "$seconds" 2>"$log"); then
+        # A run that printed nothing is left out of the medians and counted.
+        echo "  $size $who run $run: FAILED, see $log" >&2
+        failed=$((failed + 1))
+        continue
+      fi
+      rm -f "$log"
       echo "  $size $who run $run: cpu $c fps $f played $p" >&2
       cpu[$who]+="$c "
       fps[$who]+="$f "
@@ -67,4 +76,6 @@ for size in "${sizes[@]}"; do
   if [ "$size" != 7680x3840 ] && awk -v f="$pf" -v g="$rate" 'BEGIN { exit !(f < 0.9 * g) }'; then verdict=MISSED; fi
   unset cpu fps played
 done
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
+[ "$failed" -eq 0 ] || verdict="$verdict ($failed runs failed)"
 echo "goals (frames >= $((rate * 9 / 10)) fps up to 4K, preview cpu <= 1.2 x reference): $verdict"
