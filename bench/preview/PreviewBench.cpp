@@ -24,11 +24,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/Launcher.h"
-#include "app/MainWindow.h"
+#include "../common/PublisherWindow.h"
 #include "app/QtPreviewPlayer.h"
-#include "app/ToolTips.h"
-#include "core/model/AppState.h"
 
 namespace {
 
@@ -73,13 +70,7 @@ int main(int argc, char** argv) {
     std::atomic<long> referenceFrames{0};
     QMediaPlayer* referencePlayer = nullptr;
     if (publisher) {
-        tessaly::app::ToolTips::installStyle(app);
-        const auto state = tessaly::model::startState(
-            tessaly::app::currentFolder(), (home.path() + QStringLiteral("/publisher.ini")).toStdString());
-        tessaly::app::WindowSetup setup;
-        setup.start = state.settings;
-        setup.settingsPath = state.settingsPath;
-        auto main = std::make_unique<tessaly::app::MainWindow>(setup, launcher);
+        auto main = publisherWindow(app, home.path(), launcher);
         tessaly::app::QtPreviewPlayer* player = &main->player();
         subject.frames = [player] { return static_cast<long>(player->picture()->framesShown()); };
         QObject::connect(
