@@ -4,7 +4,8 @@
 # QVideoWidget of the same size, for 1K, 2K, 4K and 8K equirectangular movies
 # (H.264, 30 fps, AAC sound). RUNS runs of each, the two players alternating;
 # prints medians and the goals (frames >= 90% of the movie's rate up to 4K,
-# preview CPU <= 1.2 x the reference's at each size).
+# preview CPU <= 1.2 x the reference's at each size). First, what one frame
+# costs to become the preview's picture, three ways (scaler_bench).
 #   bench/preview/run.sh [WORK_FOLDER]   # RUNS=3 SECONDS_PLAYED=8 by default
 # The movies are made once in WORK_FOLDER (default /var/tmp/tessaly-preview-bench)
 # and kept there for the next run.
@@ -20,7 +21,7 @@ rate=30
 if [ "${2:-}" != "--measure" ]; then
   cd "$root"
   cmake --preset release -DTESSALY_BUILD_BENCH=ON >/dev/null
-  cmake --build --preset release --target preview_bench -j2 >/dev/null
+  cmake --build --preset release --target preview_bench scaler_bench -j2 >/dev/null
   mkdir -p "$work"
   for size in "${sizes[@]}"; do
     movie="$work/$size.mp4"
@@ -41,8 +42,11 @@ fi
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
-echo "platform: ${QT_QPA_PLATFORM:-xcb (Xvfb)}; $runs runs of $seconds s each, medians; movie rate $rate fps"
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "One frame to the preview's picture, three ways:"
+"$root/build/release/bin/scaler_bench" 2>/dev/null
+echo
+echo "platform: ${QT_QPA_PLATFORM:-xcb (Xvfb)}; $runs runs of $seconds s each, medians; movie rate $rate fps"
 printf '%-10s %12s %9s %9s %12s %9s %9s %8s\n' movie "preview cpu" fps played "reference" fps played "cpu x"
 verdict=met
 failed=0
