@@ -30,8 +30,10 @@ QVideoSink* PreviewPicture::sink() {
         worker_ = std::make_unique<FrameWorker>(
             [this] { QMetaObject::invokeMethod(this, &PreviewPicture::takePicture, Qt::QueuedConnection); });
         sink_ = new QVideoSink(this);
-        // Taken where the back end delivers: frames queued for this thread would
-        // hold the decoder's buffers until it caught up, and stall it.
+        // The GStreamer back end hands each frame over on this thread and waits
+        // until it is taken, so here it is only passed to the worker. Direct,
+        // so that a back end delivering on a thread of its own is not queued
+        // behind the window's work either.
         connect(sink_, &QVideoSink::videoFrameChanged, this, &PreviewPicture::offerFrame,
                 Qt::DirectConnection);
     }
