@@ -15,10 +15,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Launcher.h"
-#include "app/MainWindow.h"
-#include "app/ToolTips.h"
-#include "core/model/AppState.h"
+#include "../common/PublisherWindow.h"
 
 namespace {
 
@@ -50,13 +47,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<QMainWindow> window;
     tessaly::app::DesktopLauncher launcher;
     if (publisher) {
-        tessaly::app::ToolTips::installStyle(app);
-        const auto state = tessaly::model::startState(
-            tessaly::app::currentFolder(), (home.path() + QStringLiteral("/publisher.ini")).toStdString());
-        tessaly::app::WindowSetup setup;
-        setup.start = state.settings;
-        setup.settingsPath = state.settingsPath;
-        window = std::make_unique<tessaly::app::MainWindow>(setup, launcher);
+        window = publisherWindow(app, home.path(), launcher);
     } else {
         // The same frame without the controls: title, menu bar, client area.
         window = std::make_unique<QMainWindow>();

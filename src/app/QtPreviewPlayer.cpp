@@ -3,40 +3,101 @@
 #include <QAudioOutput>
 #include <QMediaPlayer>
 #include <QPainter>
+#include <QTextOption>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QVideoFrame>
 #include <QVideoSink>
 #include <cmath>
 
+#include "app/FrameScaler.h"
+#include "app/FrameWorker.h"
+#include "app/WindowTexts.h"
+#include "core/text/Files.h"
 #include "ui/Strings.h"
 
 namespace tessaly::app {
 
 PreviewPicture::PreviewPicture(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
+PreviewPicture::~PreviewPicture() {
+    // No frame may reach a worker that is going.
+    if (sink_ != nullptr) disconnect(sink_, nullptr, this, nullptr);
+}
+
 QVideoSink* PreviewPicture::sink() {
     if (sink_ == nullptr) {
+        worker_ = std::make_unique<FrameWorker>(
+            [this] { QMetaObject::invokeMethod(this, &PreviewPicture::takePicture, Qt::QueuedConnection); });
         sink_ = new QVideoSink(this);
-        connect(sink_, &QVideoSink::videoFrameChanged, this, &PreviewPicture::showFrame);
+        // The GStreamer back end hands each frame over on this thread and waits
+        // until it is taken, so here it is only passed to the worker. Direct,
+        // so that a back end delivering on a thread of its own is not queued
+        // behind the window's work either.
+        connect(sink_, &QVideoSink::videoFrameChanged, this, &PreviewPicture::offerFrame,
+                Qt::DirectConnection);
     }
     return sink_;
 }
 
-void PreviewPicture::showFrame(const QVideoFrame& frame) {
-    image_ = frame.isValid() ? frame.toImage() : QImage();
-    ++framesShown_;
+void PreviewPicture::startMovie() {
+    ++movie_;
+    image_ = QImage();
+    fresh_ = false;
+    message_.clear();
     update();
+}
+
+void PreviewPicture::showMessage(const QString& text) {
+    message_ = text;
+    image_ = QImage();
+    fresh_ = false;
+    update();
+}
+
+void PreviewPicture::resizeEvent(QResizeEvent*) {
+    const QSize pixels = size() * devicePixelRatioF();
+    targetWidth_ = pixels.width();
+    targetHeight_ = pixels.height();
+}
+
+void PreviewPicture::offerFrame(const QVideoFrame& frame) {
+    const QSize target = fittedSize(frame.size(), QSize(targetWidth_, targetHeight_));
+    if (frame.isValid() && target.isEmpty()) return;
+    worker_->offer(frame, target, movie_);
+}
+
+void PreviewPicture::takePicture() {
+    std::optional<FrameWorker::Picture> taken = worker_->take();
+    if (!taken || taken->movie != movie_ || !message_.isEmpty()) return;
+    if (taken->unreadable) {
+        emit frameUnreadable();
+        return;
+    }
+    image_ = std::move(taken->image);
+    image_.setDevicePixelRatio(devicePixelRatioF());
+    fresh_ = !image_.isNull();
+    emit pictureChanged();
+    repaint();
 }
 
 void PreviewPicture::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
+    if (!message_.isEmpty()) {
+        p.setPen(Qt::white);
+        QTextOption wrap(Qt::AlignCenter);
+        wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        p.drawText(QRectF(rect().adjusted(12, 12, -12, -12)), message_, wrap);
+        return;
+    }
     if (image_.isNull()) return;
+    // The picture was made at this size; after a resize it is drawn scaled
+    // until the next frame.
     const QSize size = image_.size().scaled(this->size(), Qt::KeepAspectRatio);
     const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(target, image_);
+    if (std::exchange(fresh_, false)) ++framesShown_;
 }
 
 QtPreviewPlayer::QtPreviewPlayer(QWidget* host) : QObject(host), picture_(new PreviewPicture(host)) {
@@ -50,12 +111,27 @@ QMediaPlayer* QtPreviewPlayer::mediaPlayer() {
         player_ = new QMediaPlayer(this);
         player_->setAudioOutput(new QAudioOutput(player_));
         player_->setVideoSink(picture_->sink());
+        connect(player_, &QMediaPlayer::errorOccurred, this,
+                [this](QMediaPlayer::Error error, const QString& reason) {
+                    if (error != QMediaPlayer::NoError) cannotPlay(reason);
+                });
+        connect(picture_, &PreviewPicture::frameUnreadable, this,
+                [this] { cannotPlay(ui::qs(texts::kPreviewUnreadableFrames)); });
     }
     return player_;
 }
 
+void QtPreviewPlayer::cannotPlay(const QString& reason) {
+    // The first reason is the telling one; the framework adds general ones after it.
+    if (!picture_->message().isEmpty() || path_.isEmpty()) return;
+    const std::string why = reason.isEmpty() ? std::string(texts::kPreviewNoReason) : reason.toStdString();
+    picture_->showMessage(ui::qs(text::FileError{path_.toStdString(), "play", why}.message()));
+}
+
 void QtPreviewPlayer::open(const std::string& path) {
-    mediaPlayer()->setSource(path.empty() ? QUrl() : QUrl::fromLocalFile(ui::qs(path)));
+    path_ = ui::qs(path);
+    picture_->startMovie();
+    mediaPlayer()->setSource(path.empty() ? QUrl() : QUrl::fromLocalFile(path_));
 }
 
 void QtPreviewPlayer::play() {

@@ -1,11 +1,16 @@
 #pragma once
 
 // The preview: Qt Multimedia behind the six operations the hot-spot editor and
-// the publisher ask of it. Nothing it does is reported to the person.
+// the publisher ask of it. A movie it cannot play is said in the picture's
+// place, naming the file and the media framework's reason; nothing else it does
+// is reported to the person.
 
 #include <QImage>
 #include <QObject>
 #include <QWidget>
+#include <atomic>
+#include <cstdint>
+#include <memory>
 
 #include "core/hotspots/PreviewPlayer.h"
 
@@ -15,24 +20,53 @@ class QVideoSink;
 
 namespace tessaly::app {
 
+class FrameWorker;
+
 // The picture of the preview, painted like any other control so that the yaw
-// marker can lie over it (a video widget's own window would cover it).
+// marker can lie over it (a video widget's own window would cover it). Frames
+// are scaled to its size on a worker thread; it only draws the result.
 class PreviewPicture : public QWidget {
     Q_OBJECT
 public:
     explicit PreviewPicture(QWidget* parent);
+    ~PreviewPicture() override;
     // Made when first asked for: it starts the media back end.
     QVideoSink* sink();
-    // Frames shown so far; tests wait on it.
+    // A new movie: the old one's picture and any message go, and frames of the
+    // old one still on their way are never shown.
+    void startMovie();
+    // Shown instead of a picture until the next movie starts.
+    void showMessage(const QString& text);
+    QString message() const { return message_; }
+    // The picture last handed to the screen (the movie frame at the picture's
+    // size, without the black bands); null when there is none.
+    QImage picture() const { return image_; }
+    // Pictures painted so far; tests and the benchmark read it.
     int framesShown() const { return framesShown_; }
+
+signals:
+    // A new picture (or none) is about to be painted.
+    void pictureChanged();
+    // A frame came in a pixel format the preview cannot read.
+    void frameUnreadable();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void showFrame(const QVideoFrame& frame);
+    void offerFrame(const QVideoFrame& frame);
+    void takePicture();
+
     QVideoSink* sink_ = nullptr;
+    std::unique_ptr<FrameWorker> worker_;
+    // Read where frames arrive, which need not be this widget's thread.
+    std::atomic<std::uint64_t> movie_{0};
+    std::atomic<int> targetWidth_{0};
+    std::atomic<int> targetHeight_{0};
     QImage image_;
+    bool fresh_ = false;  // image_ not painted yet
+    QString message_;
     int framesShown_ = 0;
 };
 
@@ -55,8 +89,11 @@ public:
     PreviewPicture* picture() const { return picture_; }
 
 private:
+    void cannotPlay(const QString& reason);
+
     QMediaPlayer* player_ = nullptr;
     PreviewPicture* picture_;
+    QString path_;  // the movie opened last, for messages
 };
 
 }  // namespace tessaly::app

@@ -100,4 +100,9 @@ inline constexpr std::string_view kErrorCaption = "Error";
 inline constexpr std::string_view kMovieDialogTitle = "Load a Web Movie";
 // The movie filter comes from publish::movieDialogFilter().
 
+// The preview's reasons of its own, after "Cannot play PATH: ".
+inline constexpr std::string_view kPreviewNoReason = "the media framework gave no reason";
+inline constexpr std::string_view kPreviewUnreadableFrames =
+    "its pictures come in a pixel format the preview cannot read";
+
 }  // namespace tessaly::app::texts

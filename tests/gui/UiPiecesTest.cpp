@@ -1,14 +1,19 @@
-// The shared Qt pieces on their own: gradient faces, the filter conversion and
-// the test hooks that keep dialogs from blocking.
+// The shared Qt pieces on their own: gradient faces, the filter conversion,
+// the test hooks that keep dialogs from blocking and the click tick.
 
 #include <gtest/gtest.h>
 
+#include <QAudioDevice>
 #include <QImage>
+#include <QMediaDevices>
 #include <QTest>
+#include <filesystem>
+#include <iterator>
 
 #include "ui/FileDialog.h"
 #include "ui/GradientButton.h"
 #include "ui/QtPrompts.h"
+#include "ui/TickSound.h"
 
 namespace tessaly::ui {
 namespace {
@@ -100,6 +105,25 @@ TEST(QtPrompts, ScriptedConfirmAnswersAndLogsEveryMessage) {
     EXPECT_EQ(log[2].text, "Done");
     EXPECT_TRUE(QtPrompts::takeLog().empty());
     QtPrompts::setScripted(false);
+}
+
+long threadsRunning() {
+    const std::filesystem::directory_iterator tasks("/proc/self/task");
+    return std::distance(std::filesystem::begin(tasks), std::filesystem::end(tasks));
+}
+
+// A tick still loading its wave on a thread of its own when the program ended
+// once crashed or hung the process at exit; the tick now leaves nothing behind.
+TEST(TickSound, ReadsItsWaveAndLeavesNoThreadRunningWhenItGoes) {
+    QMediaDevices::defaultAudioOutput();  // the sound system's own threads, started once
+    const long before = threadsRunning();
+    {
+        TickSound tick;
+        for (int i = 0; i < 5; ++i) tick.play();
+        EXPECT_EQ(tick.playCount(), 5);
+        EXPECT_TRUE(tick.hasWave()) << "the wave compiled into the program";
+    }
+    EXPECT_LE(threadsRunning(), before);
 }
 
 }  // namespace

@@ -65,13 +65,19 @@ QString WindowTest::closeModal(const std::function<void()>& action) {
     return *seen;
 }
 
-std::filesystem::path makeClip(const std::filesystem::path& folder, double seconds) {
-    const std::filesystem::path clip = folder / "clip.mp4";
-    const std::string command = "ffmpeg -loglevel error -y -f lavfi -i testsrc=size=320x160:rate=25 -t " +
-                                std::to_string(seconds) + " -pix_fmt yuv420p '" + clip.string() +
-                                "' 2>/dev/null";
-    if (std::system(command.c_str()) != 0 || !std::filesystem::exists(clip)) return {};
-    return clip;
+std::filesystem::path makeClip(const std::filesystem::path& folder, const Clip& clip) {
+    const std::filesystem::path path = folder / clip.name;
+    // Drawn small and enlarged without smoothing: a 4K clip is made in a second.
+    std::string picture = "color=c=" + clip.background + ":size=256x128:rate=30";
+    if (clip.square)
+        picture += "[bg];color=c=red:size=26x26:rate=30[sq];[bg][sq]overlay=x=mod(t*W/2\\,W):y=H/3";
+    picture += ",scale=" + clip.size + ":flags=neighbor";
+    std::string command = "ffmpeg -loglevel error -y -f lavfi -i \"" + picture + "\"";
+    if (!clip.sound.empty()) command += " -f lavfi -i sine=frequency=440 " + clip.sound;
+    command +=
+        " -t " + std::to_string(clip.seconds) + " " + clip.video + " '" + path.string() + "' 2>/dev/null";
+    if (std::system(command.c_str()) != 0 || !std::filesystem::exists(path)) return {};
+    return path;
 }
 
 bool waitFor(const std::function<bool()>& done, int ms) {

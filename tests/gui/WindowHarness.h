@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/Launcher.h"
@@ -67,8 +68,23 @@ protected:
     std::unique_ptr<app::MainWindow> window_;
 };
 
-// Makes a short test movie with ffmpeg; empty when ffmpeg is missing.
-std::filesystem::path makeClip(const std::filesystem::path& folder, double seconds);
+// A test movie for ffmpeg to make: a red square crossing a plain background
+// (half the width a second), H.264 in MP4 by default, a key frame every few
+// frames so that a decoder that falls behind catches up at once. Little changes
+// from frame to frame, so even 4K decodes quickly on a busy machine.
+struct Clip {
+    std::string name = "clip.mp4";
+    std::string size = "320x160";
+    double seconds = 2;
+    std::string background = "0x808080";  // an ffmpeg colour
+    bool square = true;                   // the moving square
+    std::string sound = "";                    // ffmpeg's options for a sine tone; none when empty
+    std::string video =
+        "-c:v libx264 -preset ultrafast -crf 30 -g 10 -pix_fmt yuv420p";  // ffmpeg's video options
+};
+
+// Makes the movie in `folder`; empty when ffmpeg could not.
+std::filesystem::path makeClip(const std::filesystem::path& folder, const Clip& clip = {});
 
 // Waits until `done` or `ms` have passed, letting the window work meanwhile.
 bool waitFor(const std::function<bool()>& done, int ms);

@@ -1,0 +1,25 @@
+#pragma once
+
+// The publisher's window as the program starts it, for the benchmarks that
+// compare it with a bare Qt counterpart. Its settings file lies in `folder`,
+// which the caller keeps empty: the window shows its start values.
+
+#include <QApplication>
+#include <QString>
+#include <memory>
+
+#include "app/Launcher.h"
+#include "app/MainWindow.h"
+#include "app/ToolTips.h"
+#include "core/model/AppState.h"
+
+inline std::unique_ptr<tessaly::app::MainWindow> publisherWindow(QApplication& app, const QString& folder,
+                                                                 tessaly::app::Launcher& launcher) {
+    tessaly::app::ToolTips::installStyle(app);
+    const auto state = tessaly::model::startState(tessaly::app::currentFolder(),
+                                                  (folder + QStringLiteral("/publisher.ini")).toStdString());
+    tessaly::app::WindowSetup setup;
+    setup.start = state.settings;
+    setup.settingsPath = state.settingsPath;
+    return std::make_unique<tessaly::app::MainWindow>(setup, launcher);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+// Turns a decoded movie frame into a picture of the preview's size with
+// FFmpeg's scaler, reading the frame's planes in place: a 360 movie frame is
+// up to 8K, and converting it whole before scaling costs more than decoding it.
+
+#include <QImage>
+#include <QSize>
+
+class QVideoFrame;
+struct SwsContext;
+
+namespace tessaly::app {
+
+class FrameScaler {
+public:
+    FrameScaler() = default;
+    ~FrameScaler();
+    FrameScaler(const FrameScaler&) = delete;
+    FrameScaler& operator=(const FrameScaler&) = delete;
+
+    // The frame scaled to `target` (an opaque picture of exactly that size);
+    // a null image when the frame cannot be read or its pixel format is not
+    // one a decoder gives.
+    QImage scale(const QVideoFrame& frame, QSize target);
+
+private:
+    // What the scaler context was made for; frames of one movie keep it.
+    struct Shape {
+        int format = -1;
+        QSize frame;
+        QSize target;
+        int matrix = 0;
+        bool fullRange = false;
+        bool operator==(const Shape&) const = default;
+    };
+    SwsContext* context_ = nullptr;
+    Shape shape_;
+};
+
+// The largest size of the frame's shape that fits in `area`.
+QSize fittedSize(QSize frame, QSize area);
+
+}  // namespace tessaly::app

@@ -1,0 +1,59 @@
+#pragma once
+
+// Scales the preview's frames on a thread of its own, so the window's thread
+// never touches a full-size frame. One frame waits at a time: a newer one takes
+// the place of an older one not yet begun, so a machine too slow for a movie
+// skips frames instead of falling behind, and holds at most two of the
+// decoder's buffers. Finished pictures are handed over the same way.
+
+#include <QImage>
+#include <QSize>
+#include <QVideoFrame>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+namespace tessaly::app {
+
+class FrameWorker {
+public:
+    struct Picture {
+        QImage image;  // null for an empty frame (nothing to show)
+        std::uint64_t movie = 0;
+        bool unreadable = false;  // a frame the scaler could not read
+    };
+
+    // `ready` runs on the worker's thread when a picture waits to be taken; it
+    // is not called again until that picture has been taken.
+    explicit FrameWorker(std::function<void()> ready);
+    ~FrameWorker();  // finishes the frame in hand, drops the waiting one
+    FrameWorker(const FrameWorker&) = delete;
+    FrameWorker& operator=(const FrameWorker&) = delete;
+
+    // Any thread. `movie` comes back with the picture, so pictures of a movie
+    // no longer shown can be told apart.
+    void offer(const QVideoFrame& frame, QSize target, std::uint64_t movie);
+    // The newest finished picture, if one waits.
+    std::optional<Picture> take();
+
+private:
+    struct Job {
+        QVideoFrame frame;
+        QSize target;
+        std::uint64_t movie = 0;
+    };
+    void run(const std::stop_token& stop);
+
+    std::function<void()> ready_;
+    std::mutex mutex_;
+    std::condition_variable_any wake_;
+    std::optional<Job> waiting_;
+    std::optional<Picture> finished_;
+    bool announced_ = false;  // `ready` called for the finished picture
+    std::jthread thread_;     // last: started after the members it uses
+};
+
+}  // namespace tessaly::app
