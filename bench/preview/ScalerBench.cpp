@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
             return static_cast<double>(clock.nsecsElapsed()) / 1e6 / count;
         };
         tessaly::app::FrameScaler scaler;
+        scaler.scale(frames.front(), target);  // its scaler made, as the other's is, before the clock
         const double preview = perFrame([&](const QVideoFrame& f) { return scaler.scale(f, target); });
         SwsContext* context =
             sws_getContext(size.width(), size.height(), AV_PIX_FMT_YUV420P, target.width(), target.height(),

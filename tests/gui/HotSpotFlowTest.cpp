@@ -59,7 +59,10 @@ struct Movie {
 const Movie kMovies[] = {
     {"Sound1K", {.name = "sound1k.mp4", .size = "1024x512", .sound = "-c:a aac"}},
     {"Picture2K", {.name = "picture2k.mp4", .size = "2048x1024"}},
-    {"Picture4K", {.name = "picture4k.mp4", .size = "3840x1920"}},
+    // On a busy machine the test build starts decoding 4K a second or two
+    // late, and GStreamer drops every frame that comes after its time: a
+    // longer clip of fewer frames gives the decoder time to catch up.
+    {"Picture4K", {.name = "picture4k.mp4", .size = "3840x1920", .seconds = 4, .rate = 10}},
     {"Vp9Sound2K",
      {.name = "vp9sound2k.webm",
       .size = "2048x1024",
@@ -146,9 +149,11 @@ TEST_P(HotSpotFlowOnMovie, AddWithTheRealPreviewThenSelectingSeeksBack) {
     ASSERT_TRUE(
         waitFor([&] { return player.mediaPlayer()->playbackState() == QMediaPlayer::PausedState; }, 5000));
     EXPECT_NEAR(player.position(), stored.pos, 0.3);
-    // and it shows the movie at that moment (within three frames).
+    // and it shows the movie at that moment (within a tenth of a second and a
+    // frame; the square crosses half the width a second).
+    const double near = 0.05 + 0.5 / GetParam().clip.rate;
     EXPECT_TRUE(waitFor(
-        [&] { return std::abs(squareAt(picture.picture()) - std::fmod(player.position() / 2, 1.0)) < 0.05; },
+        [&] { return std::abs(squareAt(picture.picture()) - std::fmod(player.position() / 2, 1.0)) < near; },
         5000))
         << "the square at " << squareAt(picture.picture()) << " for " << player.position() << " s";
     const QImage still = picture.picture();

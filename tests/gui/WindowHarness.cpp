@@ -68,9 +68,10 @@ QString WindowTest::closeModal(const std::function<void()>& action) {
 std::filesystem::path makeClip(const std::filesystem::path& folder, const Clip& clip) {
     const std::filesystem::path path = folder / clip.name;
     // Drawn small and enlarged without smoothing: a 4K clip is made in a second.
-    std::string picture = "color=c=" + clip.background + ":size=256x128:rate=30";
+    const std::string rate = ":rate=" + std::to_string(clip.rate);
+    std::string picture = "color=c=" + clip.background + ":size=256x128" + rate;
     if (clip.square)
-        picture += "[bg];color=c=red:size=26x26:rate=30[sq];[bg][sq]overlay=x=mod(t*W/2\\,W):y=H/3";
+        picture += "[bg];color=c=red:size=26x26" + rate + "[sq];[bg][sq]overlay=x=mod(t*W/2\\,W):y=H/3";
     picture += ",scale=" + clip.size + ":flags=neighbor";
     std::string command = "ffmpeg -loglevel error -y -f lavfi -i \"" + picture + "\"";
     if (!clip.sound.empty()) command += " -f lavfi -i sine=frequency=440 " + clip.sound;

@@ -76,9 +76,10 @@ struct Clip {
     std::string name = "clip.mp4";
     std::string size = "320x160";
     double seconds = 2;
+    int rate = 30;                        // frames a second
     std::string background = "0x808080";  // an ffmpeg colour
     bool square = true;                   // the moving square
-    std::string sound = "";                    // ffmpeg's options for a sine tone; none when empty
+    std::string sound = "";               // ffmpeg's options for a sine tone; none when empty
     std::string video =
         "-c:v libx264 -preset ultrafast -crf 30 -g 10 -pix_fmt yuv420p";  // ffmpeg's video options
 };
