@@ -25,10 +25,12 @@
 #include "core/hotspots/HotSpotEditor.h"
 #include "core/install/BesideProgram.h"
 #include "core/model/SettingsFile.h"
+#include "core/movies/MovieInfo.h"
 #include "core/publish/MovieTypes.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/Publisher.h"
 #include "core/text/Text.h"
+#include "media/LibavMovieTools.h"
 #include "ui/Fonts.h"
 #include "ui/QtPrompts.h"
 #include "ui/Strings.h"
@@ -59,7 +61,8 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, QWidget* pa
       client_(new QWidget(this)),
       tick_(std::make_unique<ui::TickSound>()),
       prompts_(std::make_unique<ui::QtPrompts>(this)),
-      scheduler_(std::make_unique<QtScheduler>(this)) {
+      scheduler_(std::make_unique<QtScheduler>(this)),
+      movieTools_(std::make_unique<media::LibavMovieTools>()) {
     initAppResources();
     // Controls send commands (text changes among them) from the moment they exist.
     dispatcher_ = std::make_unique<CommandDispatcher>(static_cast<CommandOperations&>(*this), *tick_);
@@ -84,7 +87,7 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, QWidget* pa
     panel_ =
         std::make_unique<HotSpotPanel>(client_, sink, [this](int value) { editor_->yawSliderMoved(value); });
     editor_ = std::make_unique<hotspots::HotSpotEditor>(hotSpots_, *panel_, *player_, *prompts_, *scheduler_);
-    publish_ = std::make_unique<PublishCommand>(this, *prompts_, *player_, *tick_);
+    publish_ = std::make_unique<PublishCommand>(this, *prompts_, *player_, *tick_, *movieTools_);
     settings_ =
         std::make_unique<SettingsBinding>(client_, setup_.start, [this](bool on) { showToolTipHelp(on); });
     panel_->setSelectedSlot(editor_->currentSlot());
@@ -227,7 +230,14 @@ PathLabel* MainWindow::pathLabel(int slot) const { return control<PathLabel>(pat
 
 QString MainWindow::moviePath(int slot) const { return pathLabel(slot)->path(); }
 
-void MainWindow::setMoviePath(int slot, const QString& path) { pathLabel(slot)->setPath(path); }
+void MainWindow::setMoviePath(int slot, const QString& path) {
+    PathLabel* label = pathLabel(slot);
+    label->setPath(path);
+    // What the movie holds, where the person looks at it: the row's tooltip.
+    if (!path.trimmed().isEmpty())
+        label->setToolTip(path + QLatin1Char('\n') +
+                          ui::qs(movies::movieSummary(movieTools_->inspect(ui::utf8(path)))));
+}
 
 void MainWindow::showToolTipHelp(bool on) {
     if (QAction* item = menuAction(ids::kToolTipToggle)) item->setChecked(on);

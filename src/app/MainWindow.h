@@ -20,6 +20,9 @@
 namespace tessaly::hotspots {
 class HotSpotEditor;
 }
+namespace tessaly::movies {
+class MovieTools;
+}
 namespace tessaly::ui {
 class QtPrompts;
 class TickSound;
@@ -71,7 +74,7 @@ public:
     // True while Publish Web Movie runs; the window then takes no commands.
     bool publishing() const;
     ToolTips& toolTips() { return *toolTips_; }
-    // Movie slot 1..3: the text of its path label.
+    // Movie slot 1..3: the text of its path label; its tooltip says what the movie holds.
     QString moviePath(int slot) const;
     void setMoviePath(int slot, const QString& path);
 
@@ -119,6 +122,7 @@ private:
     std::unique_ptr<ui::TickSound> tick_;
     std::unique_ptr<ui::QtPrompts> prompts_;
     std::unique_ptr<QtScheduler> scheduler_;
+    std::unique_ptr<movies::MovieTools> movieTools_;
     QtPreviewPlayer* player_ = nullptr;  // owned by its host control
     std::unique_ptr<HotSpotPanel> panel_;
     std::unique_ptr<hotspots::HotSpotEditor> editor_;

@@ -15,6 +15,8 @@
 #include "app/WindowTexts.h"
 #include "core/Prompts.h"
 #include "core/hotspots/PreviewPlayer.h"
+#include "core/movies/MovieFindings.h"
+#include "core/movies/MovieTexts.h"
 #include "core/publish/Page.h"
 #include "core/publish/PublishMessages.h"
 #include "ui/Strings.h"
@@ -177,6 +179,12 @@ void PublishCommand::run(const model::MovieSlots& movies, model::ViewerSettings&
     publish::PublishJob job = publish::publishJob(movies, page, settings, hotSpots, notice);
     job.project = project;
     if (notice) prompts_.show(*notice);
+    // A refusal is said by the publish itself, with no question before it.
+    const std::vector<movies::MovieFinding> findings = publish::checkJob(job)
+                                                           ? std::vector<movies::MovieFinding>{}
+                                                           : movies::checkMovies(job.movies, movieTools_);
+    if (!findings.empty() && !prompts_.ask(movies::findingsMessage(findings), movies::texts::kContinue))
+        return;
 
     const publish::PublishReport report = publishInBackground(job);
     if (report.outcome == publish::PublishOutcome::Succeeded) tick_.play();
@@ -192,6 +200,7 @@ publish::PublishReport PublishCommand::publishInBackground(const publish::Publis
 
     publish::PublishControl control;
     control.stop = &stop_;
+    control.movieTools = &movieTools_;
     control.progress = [&progress](const fs::path& movie, std::uint64_t done, std::uint64_t total) {
         const std::lock_guard lock(progress.mutex);
         progress.movie = movie;

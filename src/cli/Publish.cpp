@@ -1,6 +1,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <charconv>
@@ -17,9 +18,12 @@
 #include "cli/Verbs.h"
 #include "core/model/AppState.h"
 #include "core/model/ProjectFile.h"
+#include "core/movies/MovieFindings.h"
+#include "core/movies/MovieTexts.h"
 #include "core/publish/Page.h"
 #include "core/publish/Publisher.h"
 #include "core/text/Text.h"
+#include "media/LibavMovieTools.h"
 
 namespace tessaly::cli {
 namespace {
@@ -27,7 +31,10 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kUsage =
-    "Usage: tessaly publish PROJECT.hs5 PAGE.html [--manual-tilt DEGREES] [--custom-size WIDTHxHEIGHT]\n";
+    "Usage: tessaly publish PROJECT.hs5 PAGE.html [--manual-tilt DEGREES] [--custom-size WIDTHxHEIGHT] "
+    "[--strict]\n";
+
+constexpr std::string_view kStrictRefusal = "nothing published (--strict)";
 
 // Larger than any screen or texture a browser draws.
 constexpr unsigned kMaxCustomSize = 16384;
@@ -126,6 +133,7 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
     std::vector<std::string> positional;
     std::optional<std::string> manualTilt;
     std::optional<std::pair<unsigned, unsigned>> customSize;
+    bool strict = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if ((arg == "--manual-tilt" || arg == "--custom-size") && i + 1 >= args.size())
@@ -142,6 +150,8 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
                 return usage("--custom-size takes at most " + std::to_string(kMaxCustomSize) + "x" +
                              std::to_string(kMaxCustomSize));
             customSize.emplace(*width, *height);
+        } else if (arg == "--strict") {
+            strict = true;
         } else if (arg.starts_with("--")) {
             return usage("unknown option " + arg);
         } else {
@@ -182,10 +192,31 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
     job.project = project;
     if (notice) printMessage(err, *notice);
 
-    ProgressLine progressLine(err);
+    if (const auto refusal = publish::checkJob(job)) {
+        printMessage(err, *refusal);
+        return 1;
+    }
+    // From here on a signal cancels: the movies are being read.
     const StopOnSignals signals;
+    // What will not play well is said first; --strict makes it stop there.
+    media::LibavMovieTools tools;
+    const std::vector<movies::MovieFinding> findings = movies::checkMovies(job.movies, tools);
+    if (!findings.empty()) {
+        err << kPrefix << movies::texts::kFindingsHeading << '\n';
+        for (const movies::MovieFinding& finding : findings)
+            err << kPrefix << movies::findingLine(finding) << '\n';
+    }
+    if (strict && std::any_of(findings.begin(), findings.end(), [](const movies::MovieFinding& finding) {
+            return !finding.fixedByPublishing;
+        })) {
+        err << kPrefix << kStrictRefusal << '\n';
+        return 1;
+    }
+
+    ProgressLine progressLine(err);
     publish::PublishControl control;
     control.stop = signals.flag();
+    control.movieTools = &tools;
     if (&err == &std::cerr && ::isatty(STDERR_FILENO)) {
         control.progress = [&progressLine](const fs::path& movie, std::uint64_t done, std::uint64_t total) {
             progressLine(movie, done, total);

@@ -12,14 +12,18 @@ constexpr std::string_view kHelp =
     "\n"
     "Verbs:\n"
     "  resave IN.hs5 OUT.hs5   read a project as Load Project does and write it as Save Project does\n"
-    "  publish PROJECT.hs5 PAGE.html [--manual-tilt DEGREES] [--custom-size WIDTHxHEIGHT]\n"
+    "  publish PROJECT.hs5 PAGE.html [--manual-tilt DEGREES] [--custom-size WIDTHxHEIGHT] [--strict]\n"
     "                          publish the project's movies as a web page, as Publish Web Movie does;\n"
     "                          --manual-tilt selects the manual vertical limit, --custom-size the\n"
-    "                          Html custom size\n"
+    "                          Html custom size; what in the movies will not play well on the web is\n"
+    "                          listed first, and --strict stops there without writing anything\n"
     "  redirect HTML5_PATH FLASH_PATH PAGE.html\n"
     "                          write the page that sends WebGL browsers to HTML5_PATH, others to FLASH_PATH\n"
     "  preview PAGE.html       serve the page's folder on 127.0.0.1, print the page's address and open\n"
     "                          it in the web browser; serves until interrupted (Ctrl+C)\n"
+    "  inspect MOVIE... [--json]\n"
+    "                          show what each movie holds: container, codecs, size, frame rate,\n"
+    "                          duration, bit rate, where its index is, its 360 marks\n"
     "  --help                  show this text\n";
 
 struct Verb {
@@ -28,10 +32,9 @@ struct Verb {
 };
 
 constexpr Verb kVerbs[] = {
-    {"resave", tessaly::cli::runResave},
-    {"publish", tessaly::cli::runPublish},
-    {"redirect", tessaly::cli::runRedirect},
-    {"preview", tessaly::cli::runPreview},
+    {"resave", tessaly::cli::runResave},     {"publish", tessaly::cli::runPublish},
+    {"redirect", tessaly::cli::runRedirect}, {"preview", tessaly::cli::runPreview},
+    {"inspect", tessaly::cli::runInspect},
 };
 
 }  // namespace

@@ -60,9 +60,9 @@ QString WindowTest::closeModal(const std::function<void()>& action) {
 
 std::filesystem::path makeClip(const std::filesystem::path& folder, double seconds) {
     const std::filesystem::path clip = folder / "clip.mp4";
-    const std::string command = "ffmpeg -loglevel error -y -f lavfi -i testsrc=size=320x160:rate=25 -t " +
-                                std::to_string(seconds) + " -pix_fmt yuv420p '" + clip.string() +
-                                "' 2>/dev/null";
+    const std::string command =
+        "ffmpeg -nostdin -loglevel error -y -f lavfi -i testsrc=size=320x160:rate=25 -t " +
+        std::to_string(seconds) + " -pix_fmt yuv420p '" + clip.string() + "' 2>/dev/null";
     if (std::system(command.c_str()) != 0 || !std::filesystem::exists(clip)) return {};
     return clip;
 }
