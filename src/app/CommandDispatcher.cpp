@@ -46,6 +46,7 @@ CommandDispatcher::CommandDispatcher(CommandOperations& ops, ui::TickSound& tick
         {kLoadMovie1, [this] { ops_.loadMovie(1); }},
         {kLoadMovie2, [this] { ops_.loadMovie(2); }},
         {kLoadMovie3, [this] { ops_.loadMovie(3); }},
+        {kMakeWebVersions, [this] { ops_.makeWebVersions(); }},
     };
     for (int n = 1; n <= hotspots::kSlotCount; ++n) {
         table_.emplace(slotSelector(n), [this, n] { ops_.selectSlot(n); });

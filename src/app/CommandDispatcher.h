@@ -36,6 +36,7 @@ public:
     virtual void saveProject() = 0;
     virtual void removeAdditionalMovies() = 0;
     virtual void loadMovie(int slot) = 0;
+    virtual void makeWebVersions() = 0;
 };
 
 class CommandDispatcher {

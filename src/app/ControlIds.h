@@ -19,6 +19,7 @@ inline constexpr int kSelector = 195;
 inline constexpr int kLoadProject = 463;
 inline constexpr int kSaveProject = 464;
 inline constexpr int kRemoveAdditional = 465;
+inline constexpr int kMakeWebVersions = 466;
 inline constexpr int kLoadMovie1 = 1100;
 inline constexpr int kLoadMovie2 = 1200;
 inline constexpr int kLoadMovie3 = 1300;

@@ -12,6 +12,7 @@
 #include "app/AboutBox.h"
 #include "app/ColorChooser.h"
 #include "app/ControlIds.h"
+#include "app/EncodeCommand.h"
 #include "app/HelpWindow.h"
 #include "app/HotSpotPanel.h"
 #include "app/Launcher.h"
@@ -30,6 +31,7 @@
 #include "core/publish/PublishMessages.h"
 #include "core/publish/Publisher.h"
 #include "core/text/Text.h"
+#include "media/FfmpegEncoder.h"
 #include "media/LibavMovieTools.h"
 #include "ui/Fonts.h"
 #include "ui/QtPrompts.h"
@@ -88,6 +90,8 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, QWidget* pa
         std::make_unique<HotSpotPanel>(client_, sink, [this](int value) { editor_->yawSliderMoved(value); });
     editor_ = std::make_unique<hotspots::HotSpotEditor>(hotSpots_, *panel_, *player_, *prompts_, *scheduler_);
     publish_ = std::make_unique<PublishCommand>(this, *prompts_, *player_, *tick_, *movieTools_);
+    encoder_ = std::make_unique<media::FfmpegEncoder>();
+    encode_ = std::make_unique<EncodeCommand>(this, *prompts_, *movieTools_, *encoder_);
     settings_ =
         std::make_unique<SettingsBinding>(client_, setup_.start, [this](bool on) { showToolTipHelp(on); });
     panel_->setSelectedSlot(editor_->currentSlot());
@@ -136,6 +140,8 @@ void MainWindow::buildMenus() {
     // The tick follows the switch, not Qt's own toggling of the item.
     connect(tips, &QAction::triggered, this,
             [this, tips] { tips->setChecked(settings_->toolTipHelp() == 1); });
+    option->addSeparator();
+    item(option, t::kMenuMakeWebVersions, ids::kMakeWebVersions);
     QMenu* help = bar->addMenu(ui::qs(t::kMenuHelp));
     item(help, t::kMenuShortHelp, ids::kShortHelp);
     item(help, t::kMenuUserGuide, ids::kUserGuide);
@@ -221,8 +227,8 @@ QAction* MainWindow::menuAction(int id) const {
 }
 
 void MainWindow::command(int id, int code) {
-    // A publish under way has the last word until it ends.
-    if (publishing()) return;
+    // A publish or an encoding under way has the last word until it ends.
+    if (publishing() || encoding()) return;
     dispatcher_->dispatch(id, code);
 }
 
@@ -294,6 +300,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (encoding()) {
+        const Message question{std::string(texts::kStopEncodingQuestion), std::string(texts::kExitCaption),
+                               Icon::Warning};
+        if (prompts_->confirm(question)) {
+            closeAfterEncode_ = true;
+            encode_->cancel();
+        }
+        event->ignore();
+        return;
+    }
     if (exiting_ || confirmExit()) {
         exiting_ = true;
         event->accept();
@@ -318,6 +334,27 @@ void MainWindow::publishWebMovie() {
 }
 
 bool MainWindow::publishing() const { return publish_ && publish_->running(); }
+
+bool MainWindow::encoding() const { return encode_ && encode_->running(); }
+
+void MainWindow::makeWebVersions() {
+    // Beside the project; a movie not yet in a project gets them beside itself.
+    const std::filesystem::path movie = text::trimSpaces(ui::utf8(moviePath(1)));
+    const std::filesystem::path folder = project_.empty() ? movie.parent_path() : project_.parent_path();
+    const std::vector<std::filesystem::path> versions = encode_->run(movieSlots(), folder);
+    if (!versions.empty()) {
+        // Largest first: a browser takes the first source it can play, and the
+        // viewer moves on from one too large for the device.
+        setMoviePath(2, ui::qpath(versions[0]));
+        setMoviePath(3, versions.size() > 1 ? ui::qpath(versions[1]) : QString());
+    }
+    if (closeAfterEncode_) {
+        closeAfterEncode_ = false;
+        exiting_ = true;
+        keepOptionsOnExit();
+        close();
+    }
+}
 
 void MainWindow::about() {
     AboutBox box(this, launcher_);

@@ -21,8 +21,9 @@ namespace tessaly::hotspots {
 class HotSpotEditor;
 }
 namespace tessaly::movies {
+class MovieEncoder;
 class MovieTools;
-}
+}  // namespace tessaly::movies
 namespace tessaly::ui {
 class QtPrompts;
 class TickSound;
@@ -32,6 +33,7 @@ namespace tessaly::app {
 
 class HotSpotPanel;
 class Launcher;
+class EncodeCommand;
 class PublishCommand;
 class PathLabel;
 class QtPreviewPlayer;
@@ -73,6 +75,8 @@ public:
     QtPreviewPlayer& player() { return *player_; }
     // True while Publish Web Movie runs; the window then takes no commands.
     bool publishing() const;
+    // True while Make Web Versions runs; the same holds.
+    bool encoding() const;
     ToolTips& toolTips() { return *toolTips_; }
     // Movie slot 1..3: the text of its path label; its tooltip says what the movie holds.
     QString moviePath(int slot) const;
@@ -114,6 +118,7 @@ private:
     void saveProject() override;
     void removeAdditionalMovies() override;
     void loadMovie(int slot) override;
+    void makeWebVersions() override;
 
     WindowSetup setup_;
     Launcher& launcher_;
@@ -129,11 +134,14 @@ private:
     std::unique_ptr<SettingsBinding> settings_;
     ToolTips* toolTips_ = nullptr;  // owned by the client area
     std::unique_ptr<PublishCommand> publish_;
+    std::unique_ptr<movies::MovieEncoder> encoder_;
+    std::unique_ptr<EncodeCommand> encode_;
     std::unique_ptr<CommandDispatcher> dispatcher_;
     std::filesystem::path project_;  // the project last loaded or saved
     bool colourBusy_[2] = {false, false};
     bool exiting_ = false;
     bool closeAfterPublish_ = false;  // closing waits for the cancelled publish
+    bool closeAfterEncode_ = false;   // and for the cancelled encoding
 };
 
 }  // namespace tessaly::app

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "cli/Console.h"
+#include "cli/StopOnSignals.h"
 #include "cli/Verbs.h"
 #include "core/model/AppState.h"
 #include "core/model/ProjectFile.h"
@@ -76,41 +77,6 @@ public:
 private:
     std::ostream& err_;
     int shown_ = -1;
-};
-
-std::atomic<bool> stopRequested{false};
-volatile std::sig_atomic_t stopSignal = 0;
-static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
-
-extern "C" void requestStop(int signal) {
-    stopSignal = signal;
-    stopRequested.store(true);
-}
-
-// While it lives, Ctrl+C and SIGTERM cancel the publish (which then leaves the
-// page folder as it was) instead of killing the process half way.
-class StopOnSignals {
-public:
-    StopOnSignals() {
-        stopRequested.store(false);
-        stopSignal = 0;
-        struct sigaction action {};
-        action.sa_handler = requestStop;
-        sigemptyset(&action.sa_mask);
-        for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &action, &previous_[i]);
-    }
-    ~StopOnSignals() {
-        for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &previous_[i], nullptr);
-    }
-    StopOnSignals(const StopOnSignals&) = delete;
-    StopOnSignals& operator=(const StopOnSignals&) = delete;
-
-    const std::atomic<bool>* flag() const { return &stopRequested; }
-    int signal() const { return stopSignal; }
-
-private:
-    static constexpr std::array<int, 2> kSignals{SIGINT, SIGTERM};
-    std::array<struct sigaction, 2> previous_{};
 };
 
 // The page path as given, or the reason it names no page.
@@ -229,8 +195,7 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
         case publish::PublishOutcome::Succeeded:
             return 0;
         case publish::PublishOutcome::Cancelled:
-            // As a shell reports a process the signal ended.
-            return 128 + (signals.signal() != 0 ? signals.signal() : SIGINT);
+            return signals.exitStatus();
         case publish::PublishOutcome::Refused:
         case publish::PublishOutcome::Failed:
             break;

@@ -24,6 +24,10 @@ constexpr std::string_view kHelp =
     "  inspect MOVIE... [--json]\n"
     "                          show what each movie holds: container, codecs, size, frame rate,\n"
     "                          duration, bit rate, where its index is, its 360 marks\n"
+    "  encode PROJECT.hs5 [--sizes 4096,2048]\n"
+    "                          make H.264 versions of the project's movie at these widths (never\n"
+    "                          larger than the movie) beside the project and put them in its slots 2\n"
+    "                          and 3, as Make Web Versions does\n"
     "  --help                  show this text\n";
 
 struct Verb {
@@ -34,7 +38,7 @@ struct Verb {
 constexpr Verb kVerbs[] = {
     {"resave", tessaly::cli::runResave},     {"publish", tessaly::cli::runPublish},
     {"redirect", tessaly::cli::runRedirect}, {"preview", tessaly::cli::runPreview},
-    {"inspect", tessaly::cli::runInspect},
+    {"inspect", tessaly::cli::runInspect},   {"encode", tessaly::cli::runEncode},
 };
 
 }  // namespace

@@ -27,7 +27,7 @@ TEST_F(WindowTest, AMovieRowsTooltipSaysWhatTheMovieHolds) {
         << tip.toStdString();
     EXPECT_TRUE(tip.contains(QStringLiteral("MP4, H.264 High 320x160, 25 fps, 0:01"))) << tip.toStdString();
 
-    window().command(kRemoveAdditional);
+    window().setMoviePath(2, {});
     EXPECT_EQ(window().control<QLabel>(kMoviePath2)->toolTip(), QString());
 }
 
@@ -56,6 +56,24 @@ TEST_F(WindowTest, PublishingAsksFirstAboutMoviesThatWillNotPlayWell) {
     EXPECT_EQ(shown[1].text, "Publishing succeeded");
     EXPECT_EQ(media::inspectMovie(site / "clip.mp4").indexAtFront, true);
     EXPECT_EQ(text::readFile(clip).bytes, before);
+}
+
+TEST_F(WindowTest, MakeWebVersionsPutsThemInSlotsTwoAndThree) {
+    const fs::path clip = makeClip(folder(), 1);
+    if (clip.empty()) GTEST_SKIP() << "ffmpeg is needed to make the test movie";
+    window().setMoviePath(1, QString::fromStdString(clip.string()));
+    window().setMoviePath(3, QStringLiteral("/m/old.webm"));
+
+    window().menuAction(kMakeWebVersions)->trigger();
+    // The clip is 320 pixels wide: one version, never larger than the movie.
+    const fs::path version = folder() / "clip-320x160.mp4";
+    const std::vector<Message> shown = messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "Web versions made:\n" + version.string());
+    EXPECT_EQ(window().moviePath(2).toStdString(), version.string());
+    EXPECT_EQ(window().moviePath(3), QString());
+    EXPECT_EQ(media::inspectMovie(version).videoCodec, "h264");
+    EXPECT_FALSE(window().encoding());
 }
 
 }  // namespace tessaly::gui_test

@@ -39,6 +39,8 @@ std::string rounded(double value, int decimals) {
 
 std::string leadingZero(std::string number) { return number.starts_with('.') ? "0" + number : number; }
 
+}  // namespace
+
 std::string durationText(double seconds) {
     const auto whole = static_cast<long long>(std::nearbyint(seconds));
     const long long h = whole / 3600, m = whole / 60 % 60, s = whole % 60;
@@ -46,8 +48,6 @@ std::string durationText(double seconds) {
     if (h > 0) return text::formatInteger(h) + ":" + two(m) + ":" + two(s);
     return text::formatInteger(m) + ":" + two(s);
 }
-
-}  // namespace
 
 std::string bitRateText(std::int64_t bitsPerSecond) {
     if (bitsPerSecond >= 1000000)

@@ -35,6 +35,9 @@ struct MovieInfo {
 std::string codecDisplayName(std::string_view codec);
 bool browsersPlay(std::string_view videoCodec);
 
+// "0:20", "1:02:05"
+std::string durationText(double seconds);
+
 // "25.3 Mbit/s", "850 kbit/s"
 std::string bitRateText(std::int64_t bitsPerSecond);
 

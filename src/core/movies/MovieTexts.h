@@ -32,4 +32,19 @@ inline constexpr std::string_view kIndexAtEnd =
 inline constexpr std::string_view kNotPanoramaPrefix = "is ";
 inline constexpr std::string_view kNotPanoramaSuffix = ", narrower than 2:1: not a full panorama";
 
+// Make Web Versions.
+inline constexpr std::string_view kEncodeCaption = "Make Web Versions";
+// Followed by the versions' paths, one a line.
+inline constexpr std::string_view kEncodeSucceeded = "Web versions made:";
+// Followed by the file and the reason.
+inline constexpr std::string_view kEncodeFailed = "Making the web versions failed:";
+// The command line, after the project's path.
+inline constexpr std::string_view kSlotsUpdated = "slots 2 and 3 now hold them in ";
+inline constexpr std::string_view kEncodeCancelled = "Making the web versions cancelled";
+inline constexpr std::string_view kIsTheMovie = "It is the movie being encoded";
+inline constexpr std::string_view kNothingToEncode = "It has no video stream";
+// The progress window.
+inline constexpr std::string_view kEncodeProgress = "Encoding %1\n%2 of %3 done, %4 left";  // name, times
+inline constexpr std::string_view kEncodeWaiting = "Encoding %1";
+
 }  // namespace tessaly::movies::texts
