@@ -1,14 +1,11 @@
 #include "app/EncodeCommand.h"
 
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QProgressDialog>
-#include <QTimer>
 #include <mutex>
-#include <thread>
 
-#include "app/InputBlock.h"
+#include "app/BackgroundWork.h"
 #include "app/WindowTexts.h"
 #include "core/Prompts.h"
 #include "core/movies/MovieTexts.h"
@@ -51,7 +48,6 @@ movies::EncodeReport EncodeCommand::encodeInBackground(const movies::EncodeJob& 
     running_ = true;
     stop_.store(false);
     Progress progress;
-    std::atomic<bool> finished{false};
     movies::EncodeReport report;
     movies::EncodeControl control;
     control.tools = &tools_;
@@ -62,58 +58,42 @@ movies::EncodeReport EncodeCommand::encodeInBackground(const movies::EncodeJob& 
         progress.done = done;
         progress.total = total;
     };
-    std::thread worker([&] {
-        report = movies::encodeWebVersions(job, control);
-        finished.store(true);
+    QProgressDialog dialog(window_);
+    dialog.setWindowTitle(ui::qs(movies::texts::kEncodeCaption));
+    dialog.setCancelButtonText(ui::qs(texts::kCopyCancel));
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setAutoClose(false);
+    dialog.setAutoReset(false);
+    dialog.setRange(0, kProgressSteps);
+    dialog.setMinimumDuration(0);
+    dialog.setMinimumWidth(360);
+    const QString name = ui::qpath(job.movie.filename());
+    dialog.setLabelText(ui::qs(movies::texts::kEncodeWaiting).arg(name));
+    QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [this, &dialog] {
+        cancel();
+        dialog.hide();
     });
-
-    {
-        const InputBlock block(window_);
-        QProgressDialog dialog(window_);
-        dialog.setWindowTitle(ui::qs(movies::texts::kEncodeCaption));
-        dialog.setCancelButtonText(ui::qs(texts::kCopyCancel));
-        dialog.setWindowModality(Qt::WindowModal);
-        dialog.setAutoClose(false);
-        dialog.setAutoReset(false);
-        dialog.setRange(0, kProgressSteps);
-        dialog.setMinimumDuration(0);
-        dialog.setMinimumWidth(360);
-        const QString name = ui::qpath(job.movie.filename());
-        dialog.setLabelText(ui::qs(movies::texts::kEncodeWaiting).arg(name));
-        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-        QEventLoop loop;
-        QObject::connect(&dialog, &QProgressDialog::canceled, &loop, [this, &dialog] {
-            cancel();
-            dialog.hide();
-        });
-        QElapsedTimer clock;
-        clock.start();
-        QTimer poll;
-        poll.setInterval(kPollMs);
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (finished.load()) {
-                loop.quit();
-                return;
-            }
-            if (stop_.load()) return;
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    QElapsedTimer clock;
+    clock.start();
+    runInBackground(
+        window_, [&] { report = movies::encodeWebVersions(job, control); },
+        [&] {
             double done = 0, total = 0;
             {
                 const std::lock_guard lock(progress.mutex);
                 done = progress.done;
                 total = progress.total;
             }
-            if (total <= 0 || done <= 0) return;
+            if (stop_.load() || total <= 0 || done <= 0) return;
             dialog.setLabelText(
                 ui::qs(movies::texts::kEncodeProgress)
                     .arg(name, ui::qs(movies::durationText(done)), ui::qs(movies::durationText(total)),
                          ui::qs(movies::timeLeftText(done, total, clock.elapsed() / 1000.0))));
             dialog.setValue(std::clamp(static_cast<int>(done / total * kProgressSteps), 1, kProgressSteps));
-        });
-        poll.start();
-        loop.exec();
-        QGuiApplication::restoreOverrideCursor();
-    }
-    worker.join();
+        },
+        kPollMs);
+    QGuiApplication::restoreOverrideCursor();
     running_ = false;
     return report;
 }

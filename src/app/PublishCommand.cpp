@@ -3,16 +3,13 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QProgressDialog>
-#include <QTimer>
 #include <memory>
 #include <mutex>
-#include <thread>
 
-#include "app/InputBlock.h"
+#include "app/BackgroundWork.h"
 #include "app/WindowTexts.h"
 #include "core/Prompts.h"
 #include "core/hotspots/PreviewPlayer.h"
@@ -156,7 +153,6 @@ publish::PublishReport PublishCommand::publishInBackground(const publish::Publis
     running_ = true;
     stop_.store(false);
     Progress progress;
-    std::atomic<bool> finished{false};
     publish::PublishReport report;
 
     publish::PublishControl control;
@@ -169,22 +165,10 @@ publish::PublishReport PublishCommand::publishInBackground(const publish::Publis
         progress.total = total;
         progress.copying = true;
     };
-    std::thread worker([&] {
-        report = publish::publish(job, control);
-        finished.store(true);
-    });
-
-    {
-        const InputBlock block(window_);
-        std::unique_ptr<CopyDialog> dialog;
-        QEventLoop loop;
-        QTimer poll;
-        poll.setInterval(kPollMs);
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (finished.load()) {
-                loop.quit();
-                return;
-            }
+    std::unique_ptr<CopyDialog> dialog;
+    runInBackground(
+        window_, [&] { report = publish::publish(job, control); },
+        [&] {
             fs::path movie;
             std::uint64_t done = 0, total = 0;
             {
@@ -201,11 +185,9 @@ publish::PublishReport PublishCommand::publishInBackground(const publish::Publis
                 });
             }
             dialog->update(movie, done, total);
-        });
-        poll.start();
-        loop.exec();
-    }
-    worker.join();
+        },
+        kPollMs);
+    dialog.reset();
     running_ = false;
     return report;
 }

@@ -1,9 +1,13 @@
 #pragma once
 
+// Long work from the window: it runs on a worker thread while the window takes
+// no input and the GUI thread looks in at a steady pace (progress, Cancel).
+
 #include <QApplication>
 #include <QEvent>
 #include <QObject>
 #include <QWidget>
+#include <functional>
 
 namespace tessaly::app {
 
@@ -46,5 +50,10 @@ private:
 
     QWidget* window_;
 };
+
+// Runs `work` on a worker thread while `window` takes no input, and calls
+// `look` on the GUI thread every `intervalMs` until the work has ended.
+void runInBackground(QWidget* window, const std::function<void()>& work, const std::function<void()>& look,
+                     int intervalMs);
 
 }  // namespace tessaly::app
