@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <mutex>
+#include <string_view>
 
 namespace tessaly::media {
 namespace {
 
 constexpr int kBufferSize = 1 << 18;
+constexpr std::int64_t kMovProbeBytes = 1 << 16;
 
 IoPtr makeIo(void* opaque, bool writing, int (*read)(void*, std::uint8_t*, int),
              int (*write)(void*, std::uint8_t*, int), std::int64_t (*seek)(void*, std::int64_t, int)) {
@@ -87,6 +89,29 @@ std::int64_t FileReader::seek(void* opaque, std::int64_t offset, int whence) {
     if (target < 0) return AVERROR(EINVAL);
     self.position_ = static_cast<std::uint64_t>(target);
     return target;
+}
+
+bool isMovFamily(const AVInputFormat* format) {
+    return format != nullptr && std::string_view(format->name).find("mp4") != std::string_view::npos;
+}
+
+InputPtr openMovie(FileReader& reader, const std::filesystem::path& movie, int& error,
+                   const std::function<void()>& headerRead) {
+    AVFormatContext* raw = avformat_alloc_context();
+    if (raw == nullptr) {
+        error = AVERROR(ENOMEM);
+        return nullptr;
+    }
+    raw->pb = reader.io();
+    // On failure the library frees the context it was given.
+    if ((error = avformat_open_input(&raw, movie.c_str(), nullptr, nullptr)) < 0) return nullptr;
+    InputPtr context(raw);
+    if (headerRead) headerRead();
+    // The index holds sizes, rates and timings; the first packets give the
+    // rest (the profile) without decoding a second's worth of frames.
+    if (isMovFamily(context->iformat)) context->probesize = kMovProbeBytes;
+    if ((error = avformat_find_stream_info(context.get(), nullptr)) < 0) return nullptr;
+    return context;
 }
 
 FileWriter::FileWriter(int fd)

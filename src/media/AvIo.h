@@ -77,6 +77,17 @@ private:
     IoPtr io_;
 };
 
+// Opens a movie read through `reader`; `error` gets the library's code when it
+// cannot. Little of an MP4 or QuickTime movie is decoded to fill in what its
+// index already says: a 4K movie is read in a moment.
+// `headerRead` is called once the container's header is read, before packets are.
+InputPtr openMovie(FileReader& reader, const std::filesystem::path& movie, int& error,
+                   const std::function<void()>& headerRead = {});
+
+// The container family that keeps an index of its frames (MP4, QuickTime),
+// by the libraries' name for the format.
+bool isMovFamily(const AVInputFormat* format);
+
 // Writes a descriptor that can be read and written anywhere, such as a movie
 // on its way into the published tree.
 class FileWriter {

@@ -93,10 +93,6 @@ double rate(AVRational r) { return r.num > 0 && r.den > 0 ? av_q2d(r) : 0.0; }
 
 }  // namespace
 
-bool isMovFamily(const AVInputFormat* format) {
-    return format != nullptr && std::string_view(format->name).find("mp4") != std::string_view::npos;
-}
-
 movies::MovieInfo inspectMovie(const fs::path& movie) {
     movies::MovieInfo info;
     platform::OpenedFile file = platform::openRegularFile(movie);
@@ -121,22 +117,13 @@ movies::MovieInfo inspectMovie(const fs::path& movie) {
         reads.ranges.emplace_back(offset, offset + bytes);
     };
 
-    AVFormatContext* raw = avformat_alloc_context();
-    if (raw == nullptr) {
-        info.error = std::strerror(ENOMEM);
-        return info;
-    }
-    raw->pb = reader.io();
-    // On failure the library frees the context it was given.
-    if (const int error = avformat_open_input(&raw, movie.c_str(), nullptr, nullptr); error < 0) {
-        info.error = avError(error);
-        return info;
-    }
-    const InputPtr context(raw);
-    reader.watch = nullptr;
-    reader.limitReads(0);
-    if (const int error = avformat_find_stream_info(context.get(), nullptr); error < 0) {
-        info.error = avError(error);
+    int error = 0;
+    const InputPtr context = openMovie(reader, movie, error, [&reader] {
+        reader.watch = nullptr;
+        reader.limitReads(0);
+    });
+    if (!context) {
+        info.error = reader.error() != 0 ? std::strerror(reader.error()) : avError(error);
         return info;
     }
 

@@ -86,14 +86,9 @@ movies::WriteOutcome remuxIndexFirst(const fs::path& movie, int out, const fs::p
     if (reader.io() == nullptr || writer.io() == nullptr)
         return fail(outName, "write", std::strerror(ENOMEM));
 
-    AVFormatContext* raw = avformat_alloc_context();
-    if (raw == nullptr) return fail(outName, "write", std::strerror(ENOMEM));
-    raw->pb = reader.io();
-    if (const int error = avformat_open_input(&raw, movie.c_str(), nullptr, nullptr); error < 0)
-        return readFailed(reader, error);
-    const InputPtr input(raw);
-    if (const int error = avformat_find_stream_info(input.get(), nullptr); error < 0)
-        return readFailed(reader, error);
+    int openError = 0;
+    const InputPtr input = openMovie(reader, movie, openError);
+    if (!input) return readFailed(reader, openError);
 
     const AVOutputFormat* format = av_guess_format(nullptr, outName.c_str(), nullptr);
     if (format == nullptr) format = av_guess_format("mp4", nullptr, nullptr);
