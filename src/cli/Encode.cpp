@@ -50,30 +50,21 @@ std::optional<std::vector<int>> widthList(std::string_view text) {
 // "tessaly: encoding tour.mp4: 42%, 1:20 left", rewritten in place.
 class EncodeLine {
 public:
-    EncodeLine(std::ostream& err, std::string name) : err_(err), name_(std::move(name)) {
-        start_ = std::chrono::steady_clock::now();
-    }
+    EncodeLine(std::ostream& err, std::string name)
+        : line_(err), text_("encoding " + std::move(name)), start_(std::chrono::steady_clock::now()) {}
     void operator()(double done, double total) {
         if (total <= 0) return;
-        const int percent = static_cast<int>(std::min(done / total, 1.0) * 100);
-        if (percent == shown_) return;
-        shown_ = percent;
         const double elapsed =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-        err_ << '\r' << kPrefix << "encoding " << name_ << ": " << percent << "%, "
-             << movies::timeLeftText(done, total, elapsed) << " left   ";
-        err_.flush();
+        line_.update(text_, static_cast<int>(std::min(done / total, 1.0) * 100),
+                     ", " + movies::timeLeftText(done, total, elapsed) + " left   ");
     }
-    void finish() {
-        if (shown_ >= 0) err_ << '\n';
-        shown_ = -1;
-    }
+    void finish() { line_.finish(); }
 
 private:
-    std::ostream& err_;
-    std::string name_;
+    PercentLine line_;
+    std::string text_;
     std::chrono::steady_clock::time_point start_;
-    int shown_ = -1;
 };
 
 }  // namespace

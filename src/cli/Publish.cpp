@@ -55,28 +55,17 @@ std::optional<unsigned> sizeValue(std::string_view text) {
 // A progress line, rewritten in place, for the movie copy under way.
 class ProgressLine {
 public:
-    explicit ProgressLine(std::ostream& err) : err_(err) {}
+    explicit ProgressLine(std::ostream& err) : line_(err) {}
     void operator()(const fs::path& movie, std::uint64_t done, std::uint64_t total) {
         if (total < kProgressFrom) return;
-        const int percent = static_cast<int>(done * 100 / total);
-        if (percent == shown_ && done < total) return;
-        shown_ = percent;
-        err_ << '\r' << kPrefix << "copying " << movie.filename().string() << ": " << percent << '%';
-        if (done >= total) {
-            err_ << '\n';
-            shown_ = -1;
-        }
-        err_.flush();
+        line_.update("copying " + movie.filename().string(), static_cast<int>(done * 100 / total));
+        if (done >= total) line_.finish();
     }
     // Ends a line cut short by a cancel.
-    void finish() {
-        if (shown_ >= 0) err_ << '\n';
-        shown_ = -1;
-    }
+    void finish() { line_.finish(); }
 
 private:
-    std::ostream& err_;
-    int shown_ = -1;
+    PercentLine line_;
 };
 
 // The page path as given, or the reason it names no page.
