@@ -20,9 +20,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the libraries load at run time, which dpkg-shlibdeps cannot see: the X11
 # platform plugin, the GStreamer elements the preview needs for mp4 (H.264/AAC)
-# and webm (VP8/VP9/Vorbis/Opus), and the fonts the windows are drawn with.
+# and webm (VP8/VP9/Vorbis/Opus), the fonts the windows are drawn with, and the
+# ffmpeg command that makes the web versions.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-libav, fonts-liberation")
+  "qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-libav, fonts-liberation, ffmpeg")
 # Wayland sessions, and the About links and the user's guide opened by the desktop.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils")
 

@@ -54,6 +54,7 @@ CommandDispatcher::CommandDispatcher(CommandOperations& ops, ui::TickSound& tick
              ops_.previewInBrowser();
              QGuiApplication::restoreOverrideCursor();
          }},
+        {kMakeWebVersions, [this] { ops_.makeWebVersions(); }},
     };
     for (int n = 1; n <= static_cast<int>(model::kRecentProjectsLimit); ++n) {
         table_.emplace(recentProject(n), [this, n] { ops_.openRecentProject(n); });

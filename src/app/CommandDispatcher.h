@@ -39,6 +39,7 @@ public:
     virtual void openRecentProject(int n) = 0;
     virtual void clearRecentProjects() = 0;
     virtual void previewInBrowser() = 0;
+    virtual void makeWebVersions() = 0;
 };
 
 class CommandDispatcher {

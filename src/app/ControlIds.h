@@ -24,6 +24,7 @@ inline constexpr int kRecentProjects = 467;  // the submenu
 inline constexpr int kClearRecentProjects = 468;
 // File > Recent Projects, entry n = 1..8, newest first.
 constexpr int recentProject(int n) { return 470 + n; }
+inline constexpr int kMakeWebVersions = 469;
 inline constexpr int kLoadMovie1 = 1100;
 inline constexpr int kLoadMovie2 = 1200;
 inline constexpr int kLoadMovie3 = 1300;

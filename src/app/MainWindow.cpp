@@ -15,6 +15,7 @@
 #include "app/ColorChooser.h"
 #include "app/ControlIds.h"
 #include "app/DesktopTexts.h"
+#include "app/EncodeCommand.h"
 #include "app/FileDrops.h"
 #include "app/HelpWindow.h"
 #include "app/HotSpotPanel.h"
@@ -30,11 +31,14 @@
 #include "core/install/BesideProgram.h"
 #include "core/model/SettingsFile.h"
 #include "core/model/WorkFiles.h"
+#include "core/movies/MovieInfo.h"
 #include "core/platform/FileSystem.h"
 #include "core/publish/MovieTypes.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/Publisher.h"
 #include "core/text/Text.h"
+#include "media/FfmpegEncoder.h"
+#include "media/LibavMovieTools.h"
 #include "ui/Fonts.h"
 #include "ui/QtPrompts.h"
 #include "ui/Strings.h"
@@ -69,7 +73,8 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, QWidget* pa
       client_(new QWidget(this)),
       tick_(std::make_unique<ui::TickSound>()),
       prompts_(std::make_unique<ui::QtPrompts>(this)),
-      scheduler_(std::make_unique<QtScheduler>(this)) {
+      scheduler_(std::make_unique<QtScheduler>(this)),
+      movieTools_(std::make_unique<media::LibavMovieTools>()) {
     initAppResources();
     // Controls send commands (text changes among them) from the moment they exist.
     dispatcher_ = std::make_unique<CommandDispatcher>(static_cast<CommandOperations&>(*this), *tick_);
@@ -94,7 +99,9 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, QWidget* pa
     panel_ =
         std::make_unique<HotSpotPanel>(client_, sink, [this](int value) { editor_->yawSliderMoved(value); });
     editor_ = std::make_unique<hotspots::HotSpotEditor>(hotSpots_, *panel_, *player_, *prompts_, *scheduler_);
-    publish_ = std::make_unique<PublishCommand>(this, *prompts_, *player_, *tick_);
+    publish_ = std::make_unique<PublishCommand>(this, *prompts_, *player_, *tick_, *movieTools_);
+    encoder_ = std::make_unique<media::FfmpegEncoder>();
+    encode_ = std::make_unique<EncodeCommand>(this, *prompts_, *movieTools_, *encoder_);
     settings_ =
         std::make_unique<SettingsBinding>(client_, setup_.start, [this](bool on) { showToolTipHelp(on); });
     panel_->setSelectedSlot(editor_->currentSlot());
@@ -164,6 +171,8 @@ void MainWindow::buildMenus() {
     // The tick follows the switch, not Qt's own toggling of the item.
     connect(tips, &QAction::triggered, this,
             [this, tips] { tips->setChecked(settings_->toolTipHelp() == 1); });
+    option->addSeparator();
+    item(option, t::kMenuMakeWebVersions, ids::kMakeWebVersions);
     QMenu* help = bar->addMenu(ui::qs(t::kMenuHelp));
     item(help, t::kMenuShortHelp, ids::kShortHelp);
     item(help, t::kMenuUserGuide, ids::kUserGuide);
@@ -250,8 +259,8 @@ QAction* MainWindow::menuAction(int id) const {
 }
 
 void MainWindow::command(int id, int code) {
-    // A publish under way has the last word until it ends.
-    if (publishing()) return;
+    // A publish or an encoding under way has the last word until it ends.
+    if (publishing() || encoding()) return;
     dispatcher_->dispatch(id, code);
 }
 
@@ -268,7 +277,14 @@ PathLabel* MainWindow::pathLabel(int slot) const { return control<PathLabel>(pat
 
 QString MainWindow::moviePath(int slot) const { return pathLabel(slot)->path(); }
 
-void MainWindow::setMoviePath(int slot, const QString& path) { pathLabel(slot)->setPath(path); }
+void MainWindow::setMoviePath(int slot, const QString& path) {
+    PathLabel* label = pathLabel(slot);
+    label->setPath(path);
+    // What the movie holds, where the person looks at it: the row's tooltip.
+    if (!path.trimmed().isEmpty())
+        label->setToolTip(path + QLatin1Char('\n') +
+                          ui::qs(movies::movieSummary(movieTools_->inspect(ui::utf8(path)))));
+}
 
 void MainWindow::showToolTipHelp(bool on) {
     if (QAction* item = menuAction(ids::kToolTipToggle)) item->setChecked(on);
@@ -325,6 +341,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (encoding()) {
+        const Message question{std::string(texts::kStopEncodingQuestion), std::string(texts::kExitCaption),
+                               Icon::Warning};
+        if (prompts_->confirm(question)) {
+            closeAfterEncode_ = true;
+            encode_->cancel();
+        }
+        event->ignore();
+        return;
+    }
     if (exiting_ || confirmExit()) {
         exiting_ = true;
         // The preview's server stops and its folder goes with the window.
@@ -354,6 +380,27 @@ void MainWindow::closeIfAsked() {
 }
 
 bool MainWindow::publishing() const { return publish_ && publish_->running(); }
+
+bool MainWindow::encoding() const { return encode_ && encode_->running(); }
+
+void MainWindow::makeWebVersions() {
+    // Beside the project; a movie not yet in a project gets them beside itself.
+    const std::filesystem::path movie = text::trimSpaces(ui::utf8(moviePath(1)));
+    const std::filesystem::path folder = project_.empty() ? movie.parent_path() : project_.parent_path();
+    const std::vector<std::filesystem::path> versions = encode_->run(movieSlots(), folder);
+    if (!versions.empty()) {
+        // Largest first: a browser takes the first source it can play, and the
+        // viewer moves on from one too large for the device.
+        setMoviePath(2, ui::qpath(versions[0]));
+        setMoviePath(3, versions.size() > 1 ? ui::qpath(versions[1]) : QString());
+    }
+    if (closeAfterEncode_) {
+        closeAfterEncode_ = false;
+        exiting_ = true;
+        keepOptionsOnExit();
+        close();
+    }
+}
 
 void MainWindow::about() {
     AboutBox box(this, launcher_);
@@ -537,7 +584,7 @@ void MainWindow::previewInBrowser() {
     settings_->write(s);
     if (report.outcome != publish::PublishOutcome::Succeeded) {
         preview_->discard();
-        prompts_->show(report.message);
+        if (!report.message.text.empty()) prompts_->show(report.message);
         closeIfAsked();
         return;
     }

@@ -25,6 +25,10 @@ class QTimer;
 namespace tessaly::hotspots {
 class HotSpotEditor;
 }
+namespace tessaly::movies {
+class MovieEncoder;
+class MovieTools;
+}  // namespace tessaly::movies
 namespace tessaly::ui {
 class QtPrompts;
 class TickSound;
@@ -36,6 +40,7 @@ class BrowserPreview;
 class FileDrops;
 class HotSpotPanel;
 class Launcher;
+class EncodeCommand;
 class PublishCommand;
 class PathLabel;
 class QtPreviewPlayer;
@@ -79,8 +84,10 @@ public:
     const BrowserPreview* browserPreview() const { return preview_.get(); }
     // True while Publish Web Movie runs; the window then takes no commands.
     bool publishing() const;
+    // True while Make Web Versions runs; the same holds.
+    bool encoding() const;
     ToolTips& toolTips() { return *toolTips_; }
-    // Movie slot 1..3: the text of its path label.
+    // Movie slot 1..3: the text of its path label; its tooltip says what the movie holds.
     QString moviePath(int slot) const;
     void setMoviePath(int slot, const QString& path);
     // Files from outside the window's dialogs (its command line, a second
@@ -140,6 +147,7 @@ private:
     // The projects last opened or saved, from their file.
     void showRecentProjects();
     void rememberProject(const std::filesystem::path& project);
+    void makeWebVersions() override;
 
     WindowSetup setup_;
     Launcher& launcher_;
@@ -148,12 +156,15 @@ private:
     std::unique_ptr<ui::TickSound> tick_;
     std::unique_ptr<ui::QtPrompts> prompts_;
     std::unique_ptr<QtScheduler> scheduler_;
+    std::unique_ptr<movies::MovieTools> movieTools_;
     QtPreviewPlayer* player_ = nullptr;  // owned by its host control
     std::unique_ptr<HotSpotPanel> panel_;
     std::unique_ptr<hotspots::HotSpotEditor> editor_;
     std::unique_ptr<SettingsBinding> settings_;
     ToolTips* toolTips_ = nullptr;  // owned by the client area
     std::unique_ptr<PublishCommand> publish_;
+    std::unique_ptr<movies::MovieEncoder> encoder_;
+    std::unique_ptr<EncodeCommand> encode_;
     std::unique_ptr<CommandDispatcher> dispatcher_;
     std::filesystem::path project_;                    // the project last loaded or saved
     std::vector<std::filesystem::path> waitingFiles_;  // handed over while busy
@@ -165,6 +176,7 @@ private:
     bool colourBusy_[2] = {false, false};
     bool exiting_ = false;
     bool closeAfterPublish_ = false;  // closing waits for the cancelled publish
+    bool closeAfterEncode_ = false;   // and for the cancelled encoding
 };
 
 }  // namespace tessaly::app

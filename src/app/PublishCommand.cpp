@@ -3,18 +3,18 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QProgressDialog>
-#include <QTimer>
 #include <memory>
 #include <mutex>
-#include <thread>
 
+#include "app/BackgroundWork.h"
 #include "app/WindowTexts.h"
 #include "core/Prompts.h"
 #include "core/hotspots/PreviewPlayer.h"
+#include "core/movies/MovieFindings.h"
+#include "core/movies/MovieTexts.h"
 #include "core/publish/Page.h"
 #include "core/publish/PublishMessages.h"
 #include "ui/Strings.h"
@@ -30,46 +30,6 @@ constexpr int kPollMs = 50;
 // A copy done sooner than this shows no dialog at all.
 constexpr int kProgressAfterMs = 500;
 constexpr int kProgressSteps = 1000;
-
-// Keeps mouse, keys and accelerators away from the window while the worker
-// publishes; other windows (the progress dialog) still take them.
-class InputBlock : public QObject {
-public:
-    explicit InputBlock(QWidget* window) : window_(window) { qApp->installEventFilter(this); }
-    ~InputBlock() override { qApp->removeEventFilter(this); }
-    InputBlock(const InputBlock&) = delete;
-    InputBlock& operator=(const InputBlock&) = delete;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-            case QEvent::Shortcut:
-            case QEvent::ShortcutOverride:
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonRelease:
-            case QEvent::MouseButtonDblClick:
-            case QEvent::Wheel:
-            case QEvent::KeyPress:
-            case QEvent::KeyRelease:
-            case QEvent::ContextMenu:
-            case QEvent::TouchBegin:
-                return inWindow(watched);
-            default:
-                return false;
-        }
-    }
-
-private:
-    // A widget of the window, or an accelerator or menu item it owns.
-    bool inWindow(QObject* object) const {
-        for (; object != nullptr; object = object->parent()) {
-            if (object->isWidgetType()) return static_cast<QWidget*>(object)->window() == window_;
-        }
-        return false;
-    }
-
-    QWidget* window_;
-};
 
 // What the worker last reported, read by the window.
 struct Progress {
@@ -175,7 +135,7 @@ void PublishCommand::run(const model::MovieSlots& movies, model::ViewerSettings&
 
     const publish::PublishReport report = publishTo(page, movies, settings, hotSpots, project);
     if (report.outcome == publish::PublishOutcome::Succeeded) tick_.play();
-    prompts_.show(report.message);
+    if (!report.message.text.empty()) prompts_.show(report.message);
 }
 
 publish::PublishReport PublishCommand::publishTo(const fs::path& page, const model::MovieSlots& movies,
@@ -187,6 +147,13 @@ publish::PublishReport PublishCommand::publishTo(const fs::path& page, const mod
     publish::PublishJob job = publish::publishJob(movies, page, settings, hotSpots, notice);
     job.project = project;
     if (notice) prompts_.show(*notice);
+    // A refusal is said by the publish itself, with no question before it.
+    const std::vector<movies::MovieFinding> findings = publish::checkJob(job)
+                                                           ? std::vector<movies::MovieFinding>{}
+                                                           : movies::checkMovies(job.movies, movieTools_);
+    // Declined: nothing written and nothing more to say.
+    if (!findings.empty() && !prompts_.ask(movies::findingsMessage(findings), movies::texts::kContinue))
+        return {publish::PublishOutcome::Cancelled, {}};
     return publishInBackground(job);
 }
 
@@ -194,11 +161,11 @@ publish::PublishReport PublishCommand::publishInBackground(const publish::Publis
     running_ = true;
     stop_.store(false);
     Progress progress;
-    std::atomic<bool> finished{false};
     publish::PublishReport report;
 
     publish::PublishControl control;
     control.stop = &stop_;
+    control.movieTools = &movieTools_;
     control.progress = [&progress](const fs::path& movie, std::uint64_t done, std::uint64_t total) {
         const std::lock_guard lock(progress.mutex);
         progress.movie = movie;
@@ -206,22 +173,10 @@ publish::PublishReport PublishCommand::publishInBackground(const publish::Publis
         progress.total = total;
         progress.copying = true;
     };
-    std::thread worker([&] {
-        report = publish::publish(job, control);
-        finished.store(true);
-    });
-
-    {
-        const InputBlock block(window_);
-        std::unique_ptr<CopyDialog> dialog;
-        QEventLoop loop;
-        QTimer poll;
-        poll.setInterval(kPollMs);
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (finished.load()) {
-                loop.quit();
-                return;
-            }
+    std::unique_ptr<CopyDialog> dialog;
+    runInBackground(
+        window_, [&] { report = publish::publish(job, control); },
+        [&] {
             fs::path movie;
             std::uint64_t done = 0, total = 0;
             {
@@ -238,11 +193,9 @@ publish::PublishReport PublishCommand::publishInBackground(const publish::Publis
                 });
             }
             dialog->update(movie, done, total);
-        });
-        poll.start();
-        loop.exec();
-    }
-    worker.join();
+        },
+        kPollMs);
+    dialog.reset();
     running_ = false;
     return report;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-// Publish Web Movie from the window. The checks' messages, the page dialog and
-// the stopped player come first; then core publishes on a worker thread while
+// Publish Web Movie from the window. The checks' messages, the page dialog,
+// the stopped player and the question about movies that will not play well
+// come first; then core publishes on a worker thread while
 // the window takes no input and, during the movie copy, shows its progress
 // with a Cancel button; the tick and the outcome come last.
 
@@ -22,6 +23,9 @@ class Prompts;
 namespace tessaly::hotspots {
 class PreviewPlayer;
 }
+namespace tessaly::movies {
+class MovieTools;
+}
 namespace tessaly::ui {
 class TickSound;
 }
@@ -30,8 +34,9 @@ namespace tessaly::app {
 
 class PublishCommand {
 public:
-    PublishCommand(QWidget* window, Prompts& prompts, hotspots::PreviewPlayer& player, ui::TickSound& tick)
-        : window_(window), prompts_(prompts), player_(player), tick_(tick) {}
+    PublishCommand(QWidget* window, Prompts& prompts, hotspots::PreviewPlayer& player, ui::TickSound& tick,
+                   movies::MovieTools& movieTools)
+        : window_(window), prompts_(prompts), player_(player), tick_(tick), movieTools_(movieTools) {}
 
     // Runs the command to its end. `settings` come back with the page's folder
     // as the save folder and, after a rejected custom size, the size reset.
@@ -57,6 +62,7 @@ private:
     Prompts& prompts_;
     hotspots::PreviewPlayer& player_;
     ui::TickSound& tick_;
+    movies::MovieTools& movieTools_;
     bool running_ = false;
     std::atomic<bool> stop_{false};
 };

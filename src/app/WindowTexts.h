@@ -23,6 +23,7 @@ inline constexpr std::string_view kMenuOptionsByDefault = "Options by default";
 inline constexpr std::string_view kMenuSaveOptions = "Save Options";
 inline constexpr std::string_view kMenuRemoveAdditional = "Remove the path of addition video";
 inline constexpr std::string_view kMenuToolTips = " Show/Hide ToolTip popup help";
+inline constexpr std::string_view kMenuMakeWebVersions = "Make Web Versions...";
 inline constexpr std::string_view kMenuHelp = "&Help";
 inline constexpr std::string_view kMenuShortHelp = "&Short Help\tF1";
 inline constexpr std::string_view kMenuUserGuide = "&User's guide\tCtrl+F1";
@@ -81,6 +82,8 @@ inline constexpr std::string_view kRowTime = "Time:";
 // Messages.
 inline constexpr std::string_view kExitQuestion = "Are you sure?";
 inline constexpr std::string_view kExitCaption = "Exit IDE";
+inline constexpr std::string_view kStopEncodingQuestion =
+    "Making the web versions is not finished.\nCancel it and close the program?";
 inline constexpr std::string_view kStopPublishingQuestion =
     "Publishing is not finished.\nCancel it and close the program?";
 

@@ -21,4 +21,26 @@ inline void printMessage(std::ostream& err, const Message& message) {
     }
 }
 
+// A percentage on one line of the error stream, rewritten in place as work goes
+// on: "tessaly: TEXT: 42%TAIL", each percent written once.
+class PercentLine {
+public:
+    explicit PercentLine(std::ostream& err) : err_(err) {}
+    void update(std::string_view text, int percent, std::string_view tail = {}) {
+        if (percent == shown_) return;
+        shown_ = percent;
+        err_ << '\r' << kPrefix << text << ": " << percent << '%' << tail;
+        err_.flush();
+    }
+    // Ends the line, when one is shown.
+    void finish() {
+        if (shown_ >= 0) err_ << '\n';
+        shown_ = -1;
+    }
+
+private:
+    std::ostream& err_;
+    int shown_ = -1;
+};
+
 }  // namespace tessaly::cli

@@ -1,6 +1,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <charconv>
@@ -14,12 +15,16 @@
 #include <vector>
 
 #include "cli/Console.h"
+#include "cli/StopOnSignals.h"
 #include "cli/Verbs.h"
 #include "core/model/AppState.h"
 #include "core/model/ProjectFile.h"
+#include "core/movies/MovieFindings.h"
+#include "core/movies/MovieTexts.h"
 #include "core/publish/Page.h"
 #include "core/publish/Publisher.h"
 #include "core/text/Text.h"
+#include "media/LibavMovieTools.h"
 
 namespace tessaly::cli {
 namespace {
@@ -27,7 +32,10 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kUsage =
-    "Usage: tessaly publish PROJECT.hs5 PAGE.html [--manual-tilt DEGREES] [--custom-size WIDTHxHEIGHT]\n";
+    "Usage: tessaly publish PROJECT.hs5 PAGE.html [--manual-tilt DEGREES] [--custom-size WIDTHxHEIGHT] "
+    "[--strict]\n";
+
+constexpr std::string_view kStrictRefusal = "nothing published (--strict)";
 
 // Larger than any screen or texture a browser draws.
 constexpr unsigned kMaxCustomSize = 16384;
@@ -47,63 +55,17 @@ std::optional<unsigned> sizeValue(std::string_view text) {
 // A progress line, rewritten in place, for the movie copy under way.
 class ProgressLine {
 public:
-    explicit ProgressLine(std::ostream& err) : err_(err) {}
+    explicit ProgressLine(std::ostream& err) : line_(err) {}
     void operator()(const fs::path& movie, std::uint64_t done, std::uint64_t total) {
         if (total < kProgressFrom) return;
-        const int percent = static_cast<int>(done * 100 / total);
-        if (percent == shown_ && done < total) return;
-        shown_ = percent;
-        err_ << '\r' << kPrefix << "copying " << movie.filename().string() << ": " << percent << '%';
-        if (done >= total) {
-            err_ << '\n';
-            shown_ = -1;
-        }
-        err_.flush();
+        line_.update("copying " + movie.filename().string(), static_cast<int>(done * 100 / total));
+        if (done >= total) line_.finish();
     }
     // Ends a line cut short by a cancel.
-    void finish() {
-        if (shown_ >= 0) err_ << '\n';
-        shown_ = -1;
-    }
+    void finish() { line_.finish(); }
 
 private:
-    std::ostream& err_;
-    int shown_ = -1;
-};
-
-std::atomic<bool> stopRequested{false};
-volatile std::sig_atomic_t stopSignal = 0;
-static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
-
-extern "C" void requestStop(int signal) {
-    stopSignal = signal;
-    stopRequested.store(true);
-}
-
-// While it lives, Ctrl+C and SIGTERM cancel the publish (which then leaves the
-// page folder as it was) instead of killing the process half way.
-class StopOnSignals {
-public:
-    StopOnSignals() {
-        stopRequested.store(false);
-        stopSignal = 0;
-        struct sigaction action {};
-        action.sa_handler = requestStop;
-        sigemptyset(&action.sa_mask);
-        for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &action, &previous_[i]);
-    }
-    ~StopOnSignals() {
-        for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &previous_[i], nullptr);
-    }
-    StopOnSignals(const StopOnSignals&) = delete;
-    StopOnSignals& operator=(const StopOnSignals&) = delete;
-
-    const std::atomic<bool>* flag() const { return &stopRequested; }
-    int signal() const { return stopSignal; }
-
-private:
-    static constexpr std::array<int, 2> kSignals{SIGINT, SIGTERM};
-    std::array<struct sigaction, 2> previous_{};
+    PercentLine line_;
 };
 
 // The page path as given, or the reason it names no page.
@@ -126,6 +88,7 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
     std::vector<std::string> positional;
     std::optional<std::string> manualTilt;
     std::optional<std::pair<unsigned, unsigned>> customSize;
+    bool strict = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if ((arg == "--manual-tilt" || arg == "--custom-size") && i + 1 >= args.size())
@@ -142,6 +105,8 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
                 return usage("--custom-size takes at most " + std::to_string(kMaxCustomSize) + "x" +
                              std::to_string(kMaxCustomSize));
             customSize.emplace(*width, *height);
+        } else if (arg == "--strict") {
+            strict = true;
         } else if (arg.starts_with("--")) {
             return usage("unknown option " + arg);
         } else {
@@ -182,10 +147,31 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
     job.project = project;
     if (notice) printMessage(err, *notice);
 
-    ProgressLine progressLine(err);
+    if (const auto refusal = publish::checkJob(job)) {
+        printMessage(err, *refusal);
+        return 1;
+    }
+    // From here on a signal cancels: the movies are being read.
     const StopOnSignals signals;
+    // What will not play well is said first; --strict makes it stop there.
+    media::LibavMovieTools tools;
+    const std::vector<movies::MovieFinding> findings = movies::checkMovies(job.movies, tools);
+    if (!findings.empty()) {
+        err << kPrefix << movies::texts::kFindingsHeading << '\n';
+        for (const movies::MovieFinding& finding : findings)
+            err << kPrefix << movies::findingLine(finding) << '\n';
+    }
+    if (strict && std::any_of(findings.begin(), findings.end(), [](const movies::MovieFinding& finding) {
+            return !finding.fixedByPublishing;
+        })) {
+        err << kPrefix << kStrictRefusal << '\n';
+        return 1;
+    }
+
+    ProgressLine progressLine(err);
     publish::PublishControl control;
     control.stop = signals.flag();
+    control.movieTools = &tools;
     if (&err == &std::cerr && ::isatty(STDERR_FILENO)) {
         control.progress = [&progressLine](const fs::path& movie, std::uint64_t done, std::uint64_t total) {
             progressLine(movie, done, total);
@@ -198,8 +184,7 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
         case publish::PublishOutcome::Succeeded:
             return 0;
         case publish::PublishOutcome::Cancelled:
-            // As a shell reports a process the signal ended.
-            return 128 + (signals.signal() != 0 ? signals.signal() : SIGINT);
+            return signals.exitStatus();
         case publish::PublishOutcome::Refused:
         case publish::PublishOutcome::Failed:
             break;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tessaly {
 
@@ -35,6 +36,8 @@ public:
     virtual void show(const Message& message) = 0;
     // OK and Cancel; true for OK.
     virtual bool confirm(const Message& message) = 0;
+    // The same question with the confirming button saying `okText` ("Continue").
+    virtual bool ask(const Message& message, std::string_view /*okText*/) { return confirm(message); }
     // The chosen file, or nothing when the person cancelled.
     virtual std::optional<std::filesystem::path> chooseFile(const FileChoice& choice) = 0;
 };

@@ -1,5 +1,6 @@
 #include "ui/QtPrompts.h"
 
+#include <QAbstractButton>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <deque>
@@ -55,10 +56,13 @@ private:
     bool busy_;
 };
 
-int run(QWidget* owner, const Message& message, QMessageBox::StandardButtons buttons) {
+int run(QWidget* owner, const Message& message, QMessageBox::StandardButtons buttons,
+        std::string_view okText = {}) {
     const ArrowWhileAsking arrow;
     QMessageBox box(toQt(message.icon), qs(message.caption), qs(message.text), buttons, owner);
     box.setTextFormat(Qt::PlainText);
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok); ok != nullptr && !okText.empty())
+        ok->setText(qs(okText));
     return box.exec();
 }
 
@@ -73,7 +77,9 @@ void QtPrompts::show(const Message& message) {
     run(owner_, message, QMessageBox::Ok);
 }
 
-bool QtPrompts::confirm(const Message& message) {
+bool QtPrompts::confirm(const Message& message) { return ask(message, {}); }
+
+bool QtPrompts::ask(const Message& message, std::string_view okText) {
     Script& s = script();
     if (s.scripted) {
         s.log.push_back(message);
@@ -83,7 +89,7 @@ bool QtPrompts::confirm(const Message& message) {
         s.answers.pop_front();
         return ok;
     }
-    return run(owner_, message, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    return run(owner_, message, QMessageBox::Ok | QMessageBox::Cancel, okText) == QMessageBox::Ok;
 }
 
 std::optional<std::filesystem::path> QtPrompts::chooseFile(const FileChoice& choice) {

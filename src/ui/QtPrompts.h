@@ -19,6 +19,7 @@ public:
 
     void show(const Message& message) override;
     bool confirm(const Message& message) override;
+    bool ask(const Message& message, std::string_view okText) override;
     std::optional<std::filesystem::path> chooseFile(const FileChoice& choice) override;
 
     // Test hooks. While scripted no box is shown: every message is logged and

@@ -120,13 +120,15 @@ TEST_F(WindowTest, NoDialogOfAPublishIsEverCoveredByAnotherWindow) {
     window().control<QCheckBox>(kCustomSize)->setChecked(true);
     window().control<QLineEdit>(kCustomWidth)->setText(QStringLiteral("100"));
     ui::FileDialog::setNextAnswer(QString::fromStdString((folder() / "site" / "index.html").string()));
-    window().command(kPublish);  // the page dialog, the custom size notice, the outcome
+    // The page dialog, the custom size notice, the question about the movie
+    // (no real one), the outcome.
+    window().command(kPublish);
     ui::QtPrompts::setOnAnswer(nullptr);
 
     const std::vector<Message> shown = messages();
-    ASSERT_EQ(shown.size(), 3u);
+    ASSERT_EQ(shown.size(), 4u);
     EXPECT_EQ(shown.back().text, "Publishing succeeded");
-    EXPECT_EQ(covering, std::vector<QString>(4)) << "a window was over the dialog";
+    EXPECT_EQ(covering, std::vector<QString>(5)) << "a window was over the dialog";
 }
 
 // Publishing a large movie: a sparse file costs no disk, and its copy takes
@@ -206,9 +208,11 @@ TEST_F(LargePublish, CancelStopsWithinASecondAndLeavesTheFolderAsItWas) {
         EXPECT_EQ(title, QStringLiteral("Publishing"));
         EXPECT_TRUE(label.contains(QStringLiteral("big.mp4"))) << label.toStdString();
         EXPECT_LT(stopping, 1000);
+        // The question about the movie (sparse zeros, no real one), then the outcome.
         const std::vector<Message> shown = messages();
-        ASSERT_EQ(shown.size(), 1u);
-        EXPECT_EQ(shown[0].text, "Publishing cancelled");
+        ASSERT_EQ(shown.size(), 2u);
+        EXPECT_EQ(shown[0].caption, "Movies for the web");
+        EXPECT_EQ(shown[1].text, "Publishing cancelled");
         EXPECT_EQ(window().tick().playCount(), ticks + 1) << "the command's tick only";
         EXPECT_EQ(test_support::snapshot(site), before);
         EXPECT_EQ(fs::exists(site), c.earlierTree);
@@ -238,11 +242,13 @@ TEST_F(LargePublish, CommandsAreRefusedWhilePublishingAndClosingAsksFirst) {
         window().close();
     });
     EXPECT_FALSE(closedEarly);
+    // After the question about the movie (sparse zeros, no real one):
     const std::vector<Message> shown = messages();
-    ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(shown[0].text, "Publishing is not finished.\nCancel it and close the program?");
-    EXPECT_EQ(shown[1], shown[0]);
-    EXPECT_EQ(shown[2].text, "Publishing cancelled");
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown[0].caption, "Movies for the web");
+    EXPECT_EQ(shown[1].text, "Publishing is not finished.\nCancel it and close the program?");
+    EXPECT_EQ(shown[2], shown[1]);
+    EXPECT_EQ(shown[3].text, "Publishing cancelled");
     EXPECT_FALSE(window().isVisible());
     EXPECT_EQ(test_support::snapshot(site), before);
 }

@@ -73,7 +73,7 @@ std::filesystem::path makeClip(const std::filesystem::path& folder, const Clip& 
     if (clip.square)
         picture += "[bg];color=c=red:size=26x26" + rate + "[sq];[bg][sq]overlay=x=mod(t*W/2\\,W):y=H/3";
     picture += ",scale=" + clip.size + ":flags=neighbor";
-    std::string command = "ffmpeg -loglevel error -y -f lavfi -i \"" + picture + "\"";
+    std::string command = "ffmpeg -nostdin -loglevel error -y -f lavfi -i \"" + picture + "\"";
     if (!clip.sound.empty()) command += " -f lavfi -i sine=frequency=440 " + clip.sound;
     command +=
         " -t " + std::to_string(clip.seconds) + " " + clip.video + " '" + path.string() + "' 2>/dev/null";

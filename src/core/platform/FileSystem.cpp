@@ -128,13 +128,13 @@ int TemporaryFile::create(const fs::path& target, unsigned mode) {
     discard();
     target_ = target;
     const fs::path folder = target.has_parent_path() ? target.parent_path() : ".";
-    fd_.reset(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
+    fd_.reset(::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, mode));
     if (!fd_.valid()) {
         // Older kernels and some file systems (FAT, network shares) have no unnamed files.
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return errno;
         for (int attempt = 0; attempt < kNameAttempts && !fd_.valid(); ++attempt) {
             const fs::path candidate = temporarySibling(target);
-            fd_.reset(::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
+            fd_.reset(::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode));
             if (fd_.valid()) {
                 named_ = candidate;
             } else if (errno != EEXIST) {

@@ -82,7 +82,8 @@ public:
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile();
 
-    // Creates the file in target's folder, with `mode` less the umask. errno or 0.
+    // Creates the file in target's folder, with `mode` less the umask, open for
+    // reading too (a movie written in two passes reads back its first). errno or 0.
     int create(const std::filesystem::path& target, unsigned mode = 0666);
     int fd() const { return fd_.get(); }
     const std::filesystem::path& target() const { return target_; }

@@ -194,6 +194,22 @@ Plan makePlan(const PublishJob& job, const fs::path& page, const std::string& co
     return plan;
 }
 
+enum class Rewrite { Done, Stopped, NotNeeded };
+
+// A movie whose index lies at its end makes a browser load it whole before the
+// first frame: its copy gets the index at the front, the same packets
+// otherwise. A movie the tools cannot rewrite is copied as it is.
+Rewrite moveIndexToFront(movies::MovieTools& tools, const MovieCopyPlan& movie, platform::TemporaryFile& copy,
+                         const CopyProgress& progress, const std::atomic<bool>* stop) {
+    const movies::MovieInfo info = tools.inspect(movie.source);
+    if (info.error || info.indexAtFront.value_or(true)) return Rewrite::NotNeeded;
+    if (copy.create(movie.target) != 0) return Rewrite::NotNeeded;
+    const movies::WriteOutcome outcome =
+        tools.moveIndexToFront(movie.source, copy.fd(), movie.target, progress, stop);
+    if (outcome.stopped) return Rewrite::Stopped;
+    return outcome.error ? Rewrite::NotNeeded : Rewrite::Done;
+}
+
 bool stopped(const PublishControl& control) {
     return control.stop != nullptr && control.stop->load(std::memory_order_relaxed);
 }
@@ -206,6 +222,11 @@ std::optional<Message> checkMainMovie(const model::MovieSlots& movies) {
     if (platform::fileStatus(mainMovie).kind != FileKind::Regular)
         return message(messages::kMovieNotFound, messages::kWarningCaption, Icon::Warning);
     return std::nullopt;
+}
+
+std::optional<Message> checkJob(const PublishJob& job) {
+    if (auto refusal = checkMainMovie(job.movies)) return refusal;
+    return buildSourceLines(job.movies).error;
 }
 
 PublishJob publishJob(const model::MovieSlots& movies, const fs::path& page, model::ViewerSettings& settings,
@@ -226,9 +247,8 @@ PublishJob publishJob(const model::MovieSlots& movies, const fs::path& page, mod
 namespace {
 
 PublishReport publishTree(const PublishJob& job, const PublishControl& control) {
-    if (auto refusal = checkMainMovie(job.movies)) return report(PublishOutcome::Refused, *refusal);
+    if (auto refusal = checkJob(job)) return report(PublishOutcome::Refused, *refusal);
     const SourceLines sources = buildSourceLines(job.movies);
-    if (sources.error) return report(PublishOutcome::Refused, *sources.error);
 
     std::error_code ec;
     const fs::path page = fs::absolute(job.page, ec).lexically_normal();
@@ -257,6 +277,18 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
             progress = [&](std::uint64_t done, std::uint64_t total) {
                 control.progress(movie.source, done, total);
             };
+        if (control.movieTools != nullptr && !movie.sameFile) {
+            platform::TemporaryFile copy;
+            switch (moveIndexToFront(*control.movieTools, movie, copy, progress, control.stop)) {
+                case Rewrite::Done:
+                    tree.addFile(std::move(copy));
+                    continue;
+                case Rewrite::Stopped:
+                    return cancelled();
+                case Rewrite::NotNeeded:
+                    break;
+            }
+        }
         MovieCopyOptions options;
         options.stop = control.stop;
         MovieCopyResult copy = copyMovie(movie.source, plan.root, progress, options);

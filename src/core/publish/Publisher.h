@@ -18,6 +18,7 @@
 #include "core/hotspots/HotSpot.h"
 #include "core/model/ProjectFile.h"
 #include "core/model/ViewerSettings.h"
+#include "core/movies/MovieTools.h"
 #include "core/publish/ConfigScript.h"
 
 namespace tessaly::publish {
@@ -52,11 +53,18 @@ using PublishProgress =
 struct PublishControl {
     PublishProgress progress;                 // called on the publishing thread
     const std::atomic<bool>* stop = nullptr;  // set from anywhere to cancel
+    // Reads each movie before it is copied; one with its index at the end is
+    // written with the index at the front instead. Without it movies are copied as they are.
+    movies::MovieTools* movieTools = nullptr;
 };
 
 // The message that stops a publish before anything else happens: slot 1 empty
 // or not naming a movie file. Nothing when slot 1 is fine.
 std::optional<Message> checkMainMovie(const model::MovieSlots& movies);
+
+// What stops this job before anything is written and before its movies are
+// looked at: slot 1, and movie types the page cannot offer. Nothing when it can go on.
+std::optional<Message> checkJob(const PublishJob& job);
 
 // The job for the current values. The custom size check may reset the size
 // boxes in `settings` and give its message in `notice`; publishing then goes

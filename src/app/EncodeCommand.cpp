@@ -1,0 +1,101 @@
+#include "app/EncodeCommand.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QProgressDialog>
+#include <mutex>
+
+#include "app/BackgroundWork.h"
+#include "app/WindowTexts.h"
+#include "core/Prompts.h"
+#include "core/movies/MovieTexts.h"
+#include "core/publish/Publisher.h"
+#include "core/text/Text.h"
+#include "ui/Strings.h"
+
+namespace tessaly::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kPollMs = 100;
+constexpr int kProgressSteps = 1000;
+
+// What the worker last reported, read by the window.
+struct Progress {
+    std::mutex mutex;
+    double done = 0;
+    double total = 0;
+};
+
+}  // namespace
+
+std::vector<fs::path> EncodeCommand::run(const model::MovieSlots& movies, const fs::path& folder) {
+    if (running_) return {};
+    if (const auto refusal = publish::checkMainMovie(movies)) {
+        prompts_.show(*refusal);
+        return {};
+    }
+    movies::EncodeJob job;
+    job.movie = text::trimSpaces(movies[0]);
+    job.folder = folder;
+    const movies::EncodeReport report = encodeInBackground(job);
+    prompts_.show(report.message);
+    return report.versions;
+}
+
+movies::EncodeReport EncodeCommand::encodeInBackground(const movies::EncodeJob& job) {
+    running_ = true;
+    stop_.store(false);
+    Progress progress;
+    movies::EncodeReport report;
+    movies::EncodeControl control;
+    control.tools = &tools_;
+    control.encoder = &encoder_;
+    control.stop = &stop_;
+    control.progress = [&progress](double done, double total) {
+        const std::lock_guard lock(progress.mutex);
+        progress.done = done;
+        progress.total = total;
+    };
+    QProgressDialog dialog(window_);
+    dialog.setWindowTitle(ui::qs(movies::texts::kEncodeCaption));
+    dialog.setCancelButtonText(ui::qs(texts::kCopyCancel));
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setAutoClose(false);
+    dialog.setAutoReset(false);
+    dialog.setRange(0, kProgressSteps);
+    dialog.setMinimumDuration(0);
+    dialog.setMinimumWidth(360);
+    const QString name = ui::qpath(job.movie.filename());
+    dialog.setLabelText(ui::qs(movies::texts::kEncodeWaiting).arg(name));
+    QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [this, &dialog] {
+        cancel();
+        dialog.hide();
+    });
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    QElapsedTimer clock;
+    clock.start();
+    runInBackground(
+        window_, [&] { report = movies::encodeWebVersions(job, control); },
+        [&] {
+            double done = 0, total = 0;
+            {
+                const std::lock_guard lock(progress.mutex);
+                done = progress.done;
+                total = progress.total;
+            }
+            if (stop_.load() || total <= 0 || done <= 0) return;
+            dialog.setLabelText(
+                ui::qs(movies::texts::kEncodeProgress)
+                    .arg(name, ui::qs(movies::durationText(done)), ui::qs(movies::durationText(total)),
+                         ui::qs(movies::timeLeftText(done, total, clock.elapsed() / 1000.0))));
+            dialog.setValue(std::clamp(static_cast<int>(done / total * kProgressSteps), 1, kProgressSteps));
+        },
+        kPollMs);
+    QGuiApplication::restoreOverrideCursor();
+    running_ = false;
+    return report;
+}
+
+}  // namespace tessaly::app

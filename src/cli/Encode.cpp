@@ -1,0 +1,142 @@
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <iostream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/Console.h"
+#include "cli/StopOnSignals.h"
+#include "cli/Verbs.h"
+#include "core/model/AppState.h"
+#include "core/model/ProjectFile.h"
+#include "core/movies/MovieTexts.h"
+#include "core/movies/WebVersions.h"
+#include "core/publish/Publisher.h"
+#include "core/text/Numbers.h"
+#include "core/text/Text.h"
+#include "media/FfmpegEncoder.h"
+#include "media/LibavMovieTools.h"
+
+namespace tessaly::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kUsage = "Usage: tessaly encode PROJECT.hs5 [--sizes 4096,2048]\n";
+constexpr int kMaxWidth = 16384;
+
+// "4096,2048": widths in pixels; nothing when the list is not one.
+std::optional<std::vector<int>> widthList(std::string_view text) {
+    std::vector<int> widths;
+    while (!text.empty()) {
+        const auto comma = text.find(',');
+        const std::string_view item = text.substr(0, comma);
+        if (item.empty() || item.size() > 5 || item.find_first_not_of("0123456789") != std::string_view::npos)
+            return std::nullopt;
+        const int width = static_cast<int>(text::leadingNumber(item));
+        if (width < 2 || width > kMaxWidth) return std::nullopt;
+        widths.push_back(width);
+        if (comma == std::string_view::npos) break;
+        text.remove_prefix(comma + 1);
+        if (text.empty()) return std::nullopt;
+    }
+    if (widths.empty()) return std::nullopt;
+    return widths;
+}
+
+// "tessaly: encoding tour.mp4: 42%, 1:20 left", rewritten in place.
+class EncodeLine {
+public:
+    EncodeLine(std::ostream& err, std::string name)
+        : line_(err), text_("encoding " + std::move(name)), start_(std::chrono::steady_clock::now()) {}
+    void operator()(double done, double total) {
+        if (total <= 0) return;
+        const double elapsed =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+        line_.update(text_, static_cast<int>(std::min(done / total, 1.0) * 100),
+                     ", " + movies::timeLeftText(done, total, elapsed) + " left   ");
+    }
+    void finish() { line_.finish(); }
+
+private:
+    PercentLine line_;
+    std::string text_;
+    std::chrono::steady_clock::time_point start_;
+};
+
+}  // namespace
+
+int runEncode(const Arguments& args, std::ostream&, std::ostream& err) {
+    const auto usage = [&](const std::string& problem) {
+        err << kPrefix << problem << '\n' << kUsage;
+        return 2;
+    };
+    std::vector<std::string> positional;
+    movies::EncodeJob job;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--sizes") {
+            if (i + 1 >= args.size()) return usage("--sizes needs a value");
+            const auto widths = widthList(args[++i]);
+            if (!widths)
+                return usage("--sizes takes widths from 2 to 16384 separated by commas, such as 4096,2048");
+            job.widths = *widths;
+        } else if (args[i].starts_with("--")) {
+            return usage("unknown option " + args[i]);
+        } else {
+            positional.push_back(args[i]);
+        }
+    }
+    if (positional.size() != 1) return usage("encode takes one project");
+
+    std::error_code ec;
+    const std::string currentFolder = fs::current_path(ec).string();
+    const fs::path project = fs::absolute(positional[0], ec);
+    model::AppState state = model::startState(currentFolder, {});
+    if (const auto error =
+            model::loadProject(project, state.settings, state.movies, state.hotSpots, currentFolder)) {
+        err << kPrefix << error->message() << '\n';
+        return 1;
+    }
+    // The project keeps its paths as written; the movie is found from its folder.
+    model::MovieSlots resolved = state.movies;
+    model::resolveMoviePaths(resolved, project);
+    if (const auto refusal = publish::checkMainMovie(resolved)) {
+        printMessage(err, *refusal);
+        return 1;
+    }
+    job.movie = text::trimSpaces(resolved[0]);
+    job.folder = project.parent_path();
+
+    const StopOnSignals signals;
+    media::LibavMovieTools tools;
+    media::FfmpegEncoder encoder;
+    EncodeLine line(err, job.movie.filename().string());
+    movies::EncodeControl control;
+    control.tools = &tools;
+    control.encoder = &encoder;
+    control.stop = signals.flag();
+    if (&err == &std::cerr && ::isatty(STDERR_FILENO))
+        control.progress = [&line](double done, double total) { line(done, total); };
+    const movies::EncodeReport report = movies::encodeWebVersions(job, control);
+    line.finish();
+    printMessage(err, report.message);
+    if (report.outcome == movies::EncodeOutcome::Cancelled) return signals.exitStatus();
+    if (report.outcome != movies::EncodeOutcome::Succeeded) return 1;
+
+    // The versions lie beside the project: slots 2 and 3 name them by file name.
+    for (std::size_t slot = 1; slot < state.movies.size(); ++slot) {
+        state.movies[slot] =
+            slot - 1 < report.versions.size() ? report.versions[slot - 1].filename().string() : std::string();
+    }
+    if (const auto error = model::saveProject(project, state.settings, state.movies, state.hotSpots)) {
+        err << kPrefix << error->message() << '\n';
+        return 1;
+    }
+    err << kPrefix << movies::texts::kSlotsUpdated << project.string() << '\n';
+    return 0;
+}
+
+}  // namespace tessaly::cli

@@ -1,0 +1,52 @@
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/Console.h"
+#include "cli/Verbs.h"
+#include "core/movies/MovieInfo.h"
+#include "core/text/Files.h"
+#include "media/LibavMovieTools.h"
+
+namespace tessaly::cli {
+
+// Prints what each movie holds: a line each, or JSON (one object, or an array
+// of them for several movies).
+int runInspect(const Arguments& args, std::ostream& out, std::ostream& err) {
+    bool json = false;
+    std::vector<std::string> movies;
+    for (const std::string& arg : args) {
+        if (arg == "--json") {
+            json = true;
+        } else if (arg.starts_with("--")) {
+            err << kPrefix << "unknown option " << arg << '\n'
+                << "Usage: tessaly inspect MOVIE... [--json]\n";
+            return 2;
+        } else {
+            movies.push_back(arg);
+        }
+    }
+    if (movies.empty()) {
+        err << "Usage: tessaly inspect MOVIE... [--json]\n";
+        return 2;
+    }
+    media::LibavMovieTools tools;
+    int status = 0;
+    if (json && movies.size() > 1) out << "[\n";
+    for (std::size_t i = 0; i < movies.size(); ++i) {
+        const movies::MovieInfo info = tools.inspect(movies[i]);
+        if (info.error) {
+            err << kPrefix << text::FileError{movies[i], "read", *info.error}.message() << '\n';
+            status = 1;
+        }
+        if (json) {
+            out << movies::movieJson(movies[i], info) << (i + 1 < movies.size() ? ",\n" : "\n");
+        } else if (!info.error) {
+            out << (movies.size() > 1 ? movies[i] + ": " : "") << movies::movieSummary(info) << '\n';
+        }
+    }
+    if (json && movies.size() > 1) out << "]\n";
+    return status;
+}
+
+}  // namespace tessaly::cli

@@ -1,0 +1,112 @@
+#include "core/movies/MovieFindings.h"
+
+#include <string_view>
+
+#include "core/movies/MovieTexts.h"
+#include "core/movies/MovieTools.h"
+#include "core/text/Numbers.h"
+#include "core/text/Text.h"
+
+namespace tessaly::movies {
+namespace {
+
+constexpr int kPhoneWidth = 4096;
+constexpr std::int64_t kMaxBitRate = 40000000;
+
+// The problem a rule finds in a readable movie with video, or nothing.
+struct Rule {
+    std::optional<std::string> (*find)(const MovieInfo&, const InspectedSlots&);
+    bool fixedByPublishing = false;
+};
+
+std::string size(const MovieInfo& info) {
+    return text::formatInteger(info.width) + "x" + text::formatInteger(info.height);
+}
+
+bool smallerVersionElsewhere(const MovieInfo& info, const InspectedSlots& inspected) {
+    for (const auto& other : inspected) {
+        if (other && &*other != &info && !other->error && other->hasVideo && other->width > 0 &&
+            other->width <= kPhoneWidth)
+            return true;
+    }
+    return false;
+}
+
+const std::vector<Rule>& rules() {
+    static const std::vector<Rule> table{
+        {[](const MovieInfo& info, const InspectedSlots&) -> std::optional<std::string> {
+            if (browsersPlay(info.videoCodec)) return std::nullopt;
+            return std::string(texts::kCodecPrefix) + codecDisplayName(info.videoCodec) +
+                   std::string(texts::kCodecSuffix);
+        }},
+        {[](const MovieInfo& info, const InspectedSlots& inspected) -> std::optional<std::string> {
+            if (info.width <= kPhoneWidth || smallerVersionElsewhere(info, inspected)) return std::nullopt;
+            return std::string(texts::kTooWidePrefix) + text::formatInteger(info.width) +
+                   std::string(texts::kTooWideSuffix);
+        }},
+        {[](const MovieInfo& info, const InspectedSlots&) -> std::optional<std::string> {
+            if (info.bitRate <= kMaxBitRate) return std::nullopt;
+            return std::string(texts::kBitRatePrefix) + bitRateText(info.bitRate) +
+                   std::string(texts::kBitRateSuffix);
+        }},
+        {[](const MovieInfo& info, const InspectedSlots&) -> std::optional<std::string> {
+             if (info.indexAtFront.value_or(true)) return std::nullopt;
+             return std::string(texts::kIndexAtEnd);
+         },
+         true},
+        {[](const MovieInfo& info, const InspectedSlots&) -> std::optional<std::string> {
+            if (info.height <= 0 || info.width >= 2 * info.height) return std::nullopt;
+            return std::string(texts::kNotPanoramaPrefix) + size(info) +
+                   std::string(texts::kNotPanoramaSuffix);
+        }},
+    };
+    return table;
+}
+
+}  // namespace
+
+std::vector<MovieFinding> movieFindings(const model::MovieSlots& movies, const InspectedSlots& inspected) {
+    std::vector<MovieFinding> found;
+    for (std::size_t i = 0; i < inspected.size(); ++i) {
+        if (!inspected[i]) continue;
+        const MovieInfo& info = *inspected[i];
+        const int slot = static_cast<int>(i) + 1;
+        const std::filesystem::path file = i == 0 ? text::trimSpaces(movies[i]) : movies[i];
+        if (info.error) {
+            found.push_back({slot, file, std::string(texts::kUnreadable) + *info.error});
+            continue;
+        }
+        if (!info.hasVideo) {
+            found.push_back({slot, file, std::string(texts::kNoVideo)});
+            continue;
+        }
+        for (const Rule& rule : rules()) {
+            if (auto problem = rule.find(info, inspected))
+                found.push_back({slot, file, std::move(*problem), rule.fixedByPublishing});
+        }
+    }
+    return found;
+}
+
+std::vector<MovieFinding> checkMovies(const model::MovieSlots& movies, MovieTools& tools) {
+    InspectedSlots inspected;
+    for (std::size_t i = 0; i < movies.size(); ++i) {
+        const std::string path = i == 0 ? text::trimSpaces(movies[i]) : movies[i];
+        if (!path.empty()) inspected[i] = tools.inspect(path);
+    }
+    return movieFindings(movies, inspected);
+}
+
+std::string findingLine(const MovieFinding& finding) {
+    return std::string(texts::kSlot) + text::formatInteger(finding.slot) + ", " +
+           finding.file.filename().string() + ": " + finding.problem;
+}
+
+Message findingsMessage(const std::vector<MovieFinding>& findings) {
+    std::string body(texts::kFindingsHeading);
+    for (const MovieFinding& finding : findings) body += "\n" + findingLine(finding);
+    body += "\n\n" + std::string(texts::kFindingsQuestion);
+    return Message{body, std::string(texts::kFindingsCaption), Icon::Warning};
+}
+
+}  // namespace tessaly::movies

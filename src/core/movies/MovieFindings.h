@@ -1,0 +1,45 @@
+#pragma once
+
+// The check before publishing: what in each slot's movie will not play well on
+// a web page. Core finds the problems and words them; the window asks whether
+// to go on, the command line prints them.
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/Prompts.h"
+#include "core/model/ProjectFile.h"
+#include "core/movies/MovieInfo.h"
+
+namespace tessaly::movies {
+
+class MovieTools;
+
+struct MovieFinding {
+    int slot = 1;  // 1 to 3
+    std::filesystem::path file;
+    std::string problem;             // the words after the slot and the file's name
+    bool fixedByPublishing = false;  // publishing mends it in the published copy
+};
+
+// Each slot's movie as inspected; nothing for an empty slot.
+using InspectedSlots = std::array<std::optional<MovieInfo>, 3>;
+
+// The problems of the inspected movies, slot by slot, in the order of the rules.
+std::vector<MovieFinding> movieFindings(const model::MovieSlots& movies, const InspectedSlots& inspected);
+
+// Inspects the filled slots (slot 1 trimmed, as publishing reads them) and
+// returns their problems.
+std::vector<MovieFinding> checkMovies(const model::MovieSlots& movies, MovieTools& tools);
+
+// "Slot 2, tour.mov: has no video stream"
+std::string findingLine(const MovieFinding& finding);
+
+// The question before publishing: every problem on a line of its own; asked
+// with texts::kContinue and Cancel.
+Message findingsMessage(const std::vector<MovieFinding>& findings);
+
+}  // namespace tessaly::movies

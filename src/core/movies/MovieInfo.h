@@ -1,0 +1,53 @@
+#pragma once
+
+// What a movie file holds, as the movie library reads it, and the ways the
+// window and the command line show it: one line for a tooltip or a terminal,
+// and JSON for scripts.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace tessaly::movies {
+
+struct MovieInfo {
+    std::optional<std::string> error;  // why the file could not be read; nothing else is then known
+    std::string container;             // "MP4", "QuickTime", "WebM", "Matroska", "Ogg" or the library's name
+    bool hasVideo = false;
+    std::string videoCodec;    // the library's short name: "h264", "hevc", "vp9", "av1", "prores" ...
+    std::string videoProfile;  // "High", "Main 10" ...; empty when unknown
+    int width = 0;
+    int height = 0;
+    double frameRate = 0;      // frames per second; 0 when unknown
+    double duration = 0;       // seconds; 0 when unknown
+    std::int64_t bitRate = 0;  // bits per second of the whole file; 0 when unknown
+    std::string audioCodec;    // short name; empty when the movie has no sound
+    // Where the container keeps the index of its frames. Known for MP4 and
+    // QuickTime, where an index at the end makes a browser fetch the whole
+    // file before the first frame.
+    std::optional<bool> indexAtFront;
+    std::string spherical;  // the projection the file is marked with ("equirectangular"); empty when none
+};
+
+// How a codec is named to a person ("H.264", "HEVC", "AAC"): one table, with
+// whether the common browsers play it.
+std::string codecDisplayName(std::string_view codec);
+bool browsersPlay(std::string_view videoCodec);
+
+// "0:20", "1:02:05"
+std::string durationText(double seconds);
+
+// "25.3 Mbit/s", "850 kbit/s"
+std::string bitRateText(std::int64_t bitsPerSecond);
+
+// One line: "MP4, H.264 High 3840x1920, 29.97 fps, 0:20, 25.3 Mbit/s, AAC,
+// index at the front, equirectangular". A movie that cannot be read gives the
+// reason.
+std::string movieSummary(const MovieInfo& info);
+
+// One JSON object with every field, numbers locale-independent, the file's path
+// and the summary line included.
+std::string movieJson(const std::filesystem::path& file, const MovieInfo& info);
+
+}  // namespace tessaly::movies

@@ -1,0 +1,50 @@
+#pragma once
+
+// Every text the movie checks and the web versions show to the person, in one
+// place.
+
+#include <string_view>
+
+namespace tessaly::movies::texts {
+
+// The warning before publishing: the heading, one line per problem
+// ("Slot 2, tour.mov: ..."), then the question.
+inline constexpr std::string_view kFindingsHeading = "These movies may not play on the published page:";
+inline constexpr std::string_view kFindingsQuestion = "Publish them all the same?";
+inline constexpr std::string_view kFindingsCaption = "Movies for the web";
+inline constexpr std::string_view kContinue = "Continue";
+inline constexpr std::string_view kSlot = "Slot ";
+
+// One problem each, after the slot and the file's name.
+inline constexpr std::string_view kUnreadable = "cannot be read: ";
+inline constexpr std::string_view kNoVideo = "has no video stream";
+inline constexpr std::string_view kCodecPrefix = "is ";
+inline constexpr std::string_view kCodecSuffix =
+    ", which most browsers cannot play (H.264, VP8, VP9 and AV1 play)";
+inline constexpr std::string_view kTooWidePrefix = "is ";
+inline constexpr std::string_view kTooWideSuffix =
+    " pixels wide; most phones draw at most 4096 and no other slot has a smaller version";
+inline constexpr std::string_view kBitRatePrefix = "streams at ";
+inline constexpr std::string_view kBitRateSuffix = ", more than most visitors can load (40 Mbit/s)";
+inline constexpr std::string_view kIndexAtEnd =
+    "has its index at the end, so browsers load the whole file before the first frame "
+    "(the published copy gets it at the front)";
+inline constexpr std::string_view kNotPanoramaPrefix = "is ";
+inline constexpr std::string_view kNotPanoramaSuffix = ", narrower than 2:1: not a full panorama";
+
+// Make Web Versions.
+inline constexpr std::string_view kEncodeCaption = "Make Web Versions";
+// Followed by the versions' paths, one a line.
+inline constexpr std::string_view kEncodeSucceeded = "Web versions made:";
+// Followed by the file and the reason.
+inline constexpr std::string_view kEncodeFailed = "Making the web versions failed:";
+// The command line, after the project's path.
+inline constexpr std::string_view kSlotsUpdated = "slots 2 and 3 now hold them in ";
+inline constexpr std::string_view kEncodeCancelled = "Making the web versions cancelled";
+inline constexpr std::string_view kIsTheMovie = "It is the movie being encoded";
+inline constexpr std::string_view kNothingToEncode = "It has no video stream";
+// The progress window.
+inline constexpr std::string_view kEncodeProgress = "Encoding %1\n%2 of %3 done, %4 left";  // name, times
+inline constexpr std::string_view kEncodeWaiting = "Encoding %1";
+
+}  // namespace tessaly::movies::texts

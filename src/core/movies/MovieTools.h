@@ -1,0 +1,40 @@
+#pragma once
+
+// What core asks of the movie library: read what a movie holds, and write a
+// movie with its index moved to the front. The movie library implements it;
+// tests fake it. Core itself never decodes or parses a movie.
+
+#include <atomic>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "core/movies/MovieInfo.h"
+#include "core/text/Files.h"
+
+namespace tessaly::movies {
+
+// Bytes of the source read so far and its size.
+using ByteProgress = std::function<void(std::uint64_t done, std::uint64_t total)>;
+
+struct WriteOutcome {
+    bool stopped = false;  // `stop` was set; what was written is to be dropped
+    std::optional<text::FileError> error;
+};
+
+class MovieTools {
+public:
+    virtual ~MovieTools() = default;
+
+    virtual MovieInfo inspect(const std::filesystem::path& movie) = 0;
+
+    // Writes `movie`'s packets unchanged, in a container of the same kind with
+    // the index at the front, to `out`: an open, empty, seekable file that
+    // `outName` names in messages. The movie itself is only read.
+    virtual WriteOutcome moveIndexToFront(const std::filesystem::path& movie, int out,
+                                          const std::filesystem::path& outName, const ByteProgress& progress,
+                                          const std::atomic<bool>* stop) = 0;
+};
+
+}  // namespace tessaly::movies

@@ -1,0 +1,112 @@
+#include "core/movies/WebVersions.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+
+#include "core/movies/MovieTexts.h"
+#include "core/platform/FileSystem.h"
+#include "core/publish/StagedTree.h"
+#include "core/text/Files.h"
+#include "core/text/Numbers.h"
+
+namespace tessaly::movies {
+namespace {
+
+namespace fs = std::filesystem;
+
+EncodeReport report(EncodeOutcome outcome, std::string_view heading, const std::string& detail, Icon icon) {
+    std::string text(heading);
+    if (!detail.empty()) text += "\n" + detail;
+    return {outcome, Message{text, std::string(texts::kEncodeCaption), icon}, {}};
+}
+
+EncodeReport failed(EncodeOutcome outcome, const text::FileError& error) {
+    return report(outcome, texts::kEncodeFailed, error.message(), Icon::Error);
+}
+
+bool sameFile(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    return fs::equivalent(a, b, ec) && !ec;
+}
+
+// A version may take the place of a regular file of its name, never of the movie itself.
+std::optional<text::FileError> checkTarget(const fs::path& target, const fs::path& movie) {
+    const platform::FileStatus status = platform::fileStatus(target);
+    if (status.error != 0) return text::errnoError(target, "write", status.error);
+    if (status.kind == platform::FileKind::Folder) return text::errnoError(target, "write", EISDIR);
+    if (status.kind == platform::FileKind::Other)
+        return text::FileError{target, "write", std::string(text::kNotRegularFile)};
+    if (status.kind == platform::FileKind::Regular && sameFile(target, movie))
+        return text::FileError{target, "write", std::string(texts::kIsTheMovie)};
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<VersionSize> versionSizes(int width, int height, const std::vector<int>& widths) {
+    std::vector<VersionSize> sizes;
+    if (width <= 0 || height <= 0) return sizes;
+    for (const int asked : widths) {
+        // Encoders take even sides only.
+        const int w = std::min(asked, width) / 2 * 2;
+        const int h = static_cast<int>(std::lround(static_cast<double>(w) * height / width / 2.0)) * 2;
+        if (w < 2 || h < 2) continue;
+        const VersionSize size{w, h};
+        if (std::find(sizes.begin(), sizes.end(), size) == sizes.end()) sizes.push_back(size);
+    }
+    std::sort(sizes.begin(), sizes.end(), [](VersionSize a, VersionSize b) { return a.width > b.width; });
+    return sizes;
+}
+
+fs::path versionPath(const fs::path& folder, const fs::path& movie, VersionSize size) {
+    return folder / (movie.stem().string() + "-" + text::formatInteger(size.width) + "x" +
+                     text::formatInteger(size.height) + ".mp4");
+}
+
+EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& control) {
+    const MovieInfo info = control.tools->inspect(job.movie);
+    if (info.error) return failed(EncodeOutcome::Refused, text::FileError{job.movie, "read", *info.error});
+    const std::vector<VersionSize> sizes = versionSizes(info.width, info.height, job.widths);
+    if (!info.hasVideo || sizes.empty())
+        return failed(EncodeOutcome::Refused,
+                      text::FileError{job.movie, "encode", std::string(texts::kNothingToEncode)});
+
+    std::vector<fs::path> paths;
+    for (const VersionSize size : sizes) {
+        paths.push_back(versionPath(job.folder, job.movie, size));
+        if (auto problem = checkTarget(paths.back(), job.movie))
+            return failed(EncodeOutcome::Refused, *problem);
+    }
+
+    // Each version is a file without a name until all are complete.
+    publish::StagedTree tree;
+    std::vector<platform::TemporaryFile> files(sizes.size());
+    std::vector<EncodeTarget> targets;
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        if (const int error = files[i].create(paths[i]))
+            return failed(EncodeOutcome::Failed, text::errnoError(paths[i], "write", error));
+        targets.push_back({files[i].fd(), paths[i], sizes[i]});
+    }
+    std::function<void(double)> progress;
+    if (control.progress) progress = [&](double seconds) { control.progress(seconds, info.duration); };
+    const WriteOutcome outcome = control.encoder->encode(job.movie, info, targets, progress, control.stop);
+    if (outcome.stopped)
+        return report(EncodeOutcome::Cancelled, texts::kEncodeCancelled, {}, Icon::Information);
+    if (outcome.error) return failed(EncodeOutcome::Failed, *outcome.error);
+
+    for (platform::TemporaryFile& file : files) tree.addFile(std::move(file));
+    if (auto error = tree.commit()) return failed(EncodeOutcome::Failed, *error);
+    std::string list;
+    for (const fs::path& path : paths) list += (list.empty() ? "" : "\n") + path.string();
+    EncodeReport done = report(EncodeOutcome::Succeeded, texts::kEncodeSucceeded, list, Icon::Information);
+    done.versions = paths;
+    return done;
+}
+
+std::string timeLeftText(double done, double total, double elapsedSeconds) {
+    if (done <= 0 || elapsedSeconds <= 0 || total <= done) return done > 0 && total <= done ? "0:00" : "...";
+    return durationText((total - done) / done * elapsedSeconds);
+}
+
+}  // namespace tessaly::movies

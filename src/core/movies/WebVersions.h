@@ -1,0 +1,88 @@
+#pragma once
+
+// Make Web Versions: from the movie in slot 1, H.264 versions a browser plays
+// at once, a large one and one for phones, into the project's folder, for
+// slots 2 and 3. Core plans the sizes and names, checks the targets and puts
+// the finished files in place; the encoder it is given does the encoding.
+// A failure or a Cancel leaves no file behind.
+
+#include <atomic>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/Prompts.h"
+#include "core/movies/MovieTools.h"
+
+namespace tessaly::movies {
+
+struct VersionSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const VersionSize&) const = default;
+};
+
+// The widths asked for when none are given: most phones draw 4096 pixels
+// across at most, small ones 2048.
+inline const std::vector<int> kDefaultVersionWidths{4096, 2048};
+
+// The sizes to make of a movie `width` x `height`: each asked width, never
+// above the movie's own, the movie's aspect kept, both sides even; largest
+// first, each size once.
+std::vector<VersionSize> versionSizes(int width, int height, const std::vector<int>& widths);
+
+// "tour-4096x2048.mp4" in `folder` for the movie tour.mov.
+std::filesystem::path versionPath(const std::filesystem::path& folder, const std::filesystem::path& movie,
+                                  VersionSize size);
+
+// One file the encoder writes: an open, empty descriptor it may read back,
+// to become `target`.
+struct EncodeTarget {
+    int fd = -1;
+    std::filesystem::path target;
+    VersionSize size;
+};
+
+// Encodes a movie; implemented with FFmpeg, faked by tests.
+class MovieEncoder {
+public:
+    virtual ~MovieEncoder() = default;
+    // H.264 High, yuv420p, index at the front, the sound kept as AAC, every
+    // target in one pass over `movie`. `progress` gets the seconds of the
+    // movie done so far.
+    virtual WriteOutcome encode(const std::filesystem::path& movie, const MovieInfo& info,
+                                const std::vector<EncodeTarget>& targets,
+                                const std::function<void(double seconds)>& progress,
+                                const std::atomic<bool>* stop) = 0;
+};
+
+struct EncodeJob {
+    std::filesystem::path movie;   // slot 1
+    std::filesystem::path folder;  // where the versions go: the project's folder
+    std::vector<int> widths = kDefaultVersionWidths;
+};
+
+enum class EncodeOutcome { Succeeded, Refused, Failed, Cancelled };
+
+struct EncodeReport {
+    EncodeOutcome outcome = EncodeOutcome::Refused;
+    Message message;
+    std::vector<std::filesystem::path> versions;  // largest first, for slots 2 and 3
+};
+
+struct EncodeControl {
+    MovieTools* tools = nullptr;
+    MovieEncoder* encoder = nullptr;
+    // Seconds of the movie encoded and its length; on the encoding thread.
+    std::function<void(double done, double total)> progress;
+    const std::atomic<bool>* stop = nullptr;
+};
+
+EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& control);
+
+// How long the rest takes at the pace so far ("1:20"); "..." before there is a pace.
+std::string timeLeftText(double done, double total, double elapsedSeconds);
+
+}  // namespace tessaly::movies

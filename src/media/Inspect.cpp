@@ -1,0 +1,154 @@
+#include "media/Inspect.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <string_view>
+#include <vector>
+
+#include "core/platform/FileSystem.h"
+#include "core/text/Files.h"
+#include "core/text/Text.h"
+#include "media/AvIo.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavutil/spherical.h>
+}
+
+namespace tessaly::media {
+namespace {
+
+namespace fs = std::filesystem;
+
+// While the header is read, each read gives at most this much, so the bytes
+// counted are the ones the demuxer asked for rather than a buffer's read-ahead.
+constexpr std::size_t kHeaderReadStep = 4096;
+
+// Where the header's bytes came from, relative to the movie's frames.
+struct HeaderReads {
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> ranges;  // offset, end
+
+    // Bytes read in [from, to).
+    std::uint64_t within(std::uint64_t from, std::uint64_t to) const {
+        std::uint64_t total = 0;
+        for (const auto& [start, end] : ranges) {
+            const std::uint64_t a = std::max(start, from), b = std::min(end, to);
+            if (a < b) total += b - a;
+        }
+        return total;
+    }
+};
+
+// An index at the front is read before the first frame's bytes; one at the end
+// after the last. Whichever side the demuxer read more of holds it.
+std::optional<bool> indexAtFront(AVFormatContext* context, const HeaderReads& reads) {
+    std::uint64_t first = std::numeric_limits<std::uint64_t>::max(), last = 0;
+    for (unsigned i = 0; i < context->nb_streams; ++i) {
+        AVStream* stream = context->streams[i];
+        const int count = avformat_index_get_entries_count(stream);
+        for (int n = 0; n < count; ++n) {
+            const AVIndexEntry* entry = avformat_index_get_entry(stream, n);
+            if (entry == nullptr || entry->pos < 0) continue;
+            const auto pos = static_cast<std::uint64_t>(entry->pos);
+            first = std::min(first, pos);
+            last = std::max(last, pos + static_cast<std::uint64_t>(std::max(entry->size, 0)));
+        }
+    }
+    if (last == 0) return std::nullopt;
+    return reads.within(0, first) >= reads.within(last, std::numeric_limits<std::uint64_t>::max());
+}
+
+std::string containerName(const AVFormatContext* context, const fs::path& movie) {
+    const std::string_view name = context->iformat->name;
+    const std::string extension = text::toLowerAscii(movie.extension().string());
+    if (isMovFamily(context->iformat)) {
+        const AVDictionaryEntry* brand = av_dict_get(context->metadata, "major_brand", nullptr, 0);
+        return brand != nullptr && std::string_view(brand->value).starts_with("qt") ? "QuickTime" : "MP4";
+    }
+    if (name.find("matroska") != std::string_view::npos) return extension == ".webm" ? "WebM" : "Matroska";
+    if (name == "ogg") return "Ogg";
+    return context->iformat->long_name != nullptr ? context->iformat->long_name : std::string(name);
+}
+
+std::string spherical(const AVStream* stream) {
+    std::size_t size = 0;
+    const std::uint8_t* data = av_stream_get_side_data(stream, AV_PKT_DATA_SPHERICAL, &size);
+    if (data == nullptr || size < sizeof(AVSphericalMapping)) return {};
+    const auto* mapping = reinterpret_cast<const AVSphericalMapping*>(data);
+    return av_spherical_projection_name(mapping->projection);
+}
+
+const AVStream* firstStream(const AVFormatContext* context, AVMediaType type) {
+    for (unsigned i = 0; i < context->nb_streams; ++i) {
+        const AVStream* stream = context->streams[i];
+        // A cover picture is a "video" stream of one frame.
+        if (stream->codecpar->codec_type == type && (stream->disposition & AV_DISPOSITION_ATTACHED_PIC) == 0)
+            return stream;
+    }
+    return nullptr;
+}
+
+double rate(AVRational r) { return r.num > 0 && r.den > 0 ? av_q2d(r) : 0.0; }
+
+}  // namespace
+
+movies::MovieInfo inspectMovie(const fs::path& movie) {
+    movies::MovieInfo info;
+    platform::OpenedFile file = platform::openRegularFile(movie);
+    if (file.status.error != 0) {
+        info.error = std::strerror(file.status.error);
+        return info;
+    }
+    if (file.status.kind != platform::FileKind::Regular) {
+        info.error = file.status.kind == platform::FileKind::Folder ? std::strerror(EISDIR)
+                                                                    : std::string(text::kNotRegularFile);
+        return info;
+    }
+
+    FileReader reader(file.fd.get(), file.status.size);
+    if (reader.io() == nullptr) {
+        info.error = std::strerror(ENOMEM);
+        return info;
+    }
+    HeaderReads reads;
+    reader.limitReads(kHeaderReadStep);
+    reader.watch = [&reads](std::uint64_t offset, std::size_t bytes) {
+        reads.ranges.emplace_back(offset, offset + bytes);
+    };
+
+    int error = 0;
+    const InputPtr context = openMovie(reader, movie, error, [&reader] {
+        reader.watch = nullptr;
+        reader.limitReads(0);
+    });
+    if (!context) {
+        info.error = reader.error() != 0 ? std::strerror(reader.error()) : avError(error);
+        return info;
+    }
+
+    info.container = containerName(context.get(), movie);
+    if (const AVStream* video = firstStream(context.get(), AVMEDIA_TYPE_VIDEO)) {
+        const AVCodecParameters* par = video->codecpar;
+        info.hasVideo = true;
+        info.videoCodec = avcodec_get_name(par->codec_id);
+        if (const char* profile = avcodec_profile_name(par->codec_id, par->profile))
+            info.videoProfile = profile;
+        info.width = par->width;
+        info.height = par->height;
+        info.frameRate =
+            rate(video->avg_frame_rate) > 0 ? rate(video->avg_frame_rate) : rate(video->r_frame_rate);
+        info.spherical = spherical(video);
+    }
+    if (const AVStream* audio = firstStream(context.get(), AVMEDIA_TYPE_AUDIO))
+        info.audioCodec = avcodec_get_name(audio->codecpar->codec_id);
+    if (context->duration != AV_NOPTS_VALUE && context->duration > 0)
+        info.duration = static_cast<double>(context->duration) / AV_TIME_BASE;
+    info.bitRate = context->bit_rate;
+    if (info.bitRate <= 0 && info.duration > 0)
+        info.bitRate = static_cast<std::int64_t>(static_cast<double>(file.status.size) * 8 / info.duration);
+    if (isMovFamily(context->iformat)) info.indexAtFront = indexAtFront(context.get(), reads);
+    return info;
+}
+
+}  // namespace tessaly::media

@@ -1,0 +1,15 @@
+#pragma once
+
+// What a movie file holds, read with FFmpeg's libraries.
+
+#include <filesystem>
+
+#include "core/movies/MovieInfo.h"
+
+namespace tessaly::media {
+
+// Only a regular file is opened. A file the libraries cannot read comes back
+// with the reason in `error`.
+movies::MovieInfo inspectMovie(const std::filesystem::path& movie);
+
+}  // namespace tessaly::media

@@ -1,0 +1,17 @@
+#include "media/LibavMovieTools.h"
+
+#include "media/Inspect.h"
+#include "media/Remux.h"
+
+namespace tessaly::media {
+
+movies::MovieInfo LibavMovieTools::inspect(const std::filesystem::path& movie) { return inspectMovie(movie); }
+
+movies::WriteOutcome LibavMovieTools::moveIndexToFront(const std::filesystem::path& movie, int out,
+                                                       const std::filesystem::path& outName,
+                                                       const movies::ByteProgress& progress,
+                                                       const std::atomic<bool>* stop) {
+    return remuxIndexFirst(movie, out, outName, progress, stop);
+}
+
+}  // namespace tessaly::media

@@ -1,0 +1,18 @@
+#pragma once
+
+// The movie tools core is given, made of FFmpeg's libraries.
+
+#include "core/movies/MovieTools.h"
+
+namespace tessaly::media {
+
+class LibavMovieTools : public movies::MovieTools {
+public:
+    movies::MovieInfo inspect(const std::filesystem::path& movie) override;
+    movies::WriteOutcome moveIndexToFront(const std::filesystem::path& movie, int out,
+                                          const std::filesystem::path& outName,
+                                          const movies::ByteProgress& progress,
+                                          const std::atomic<bool>* stop) override;
+};
+
+}  // namespace tessaly::media

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "../ScratchFolder.h"
+#include "core/movies/WebVersions.h"
+#include "core/text/Files.h"
+
+using namespace tessaly;
+using namespace tessaly::movies;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Sizes = std::vector<VersionSize>;
+
+// Writes each target's size as its bytes; can fail, or be stopped, half way.
+class FakeEncoder : public MovieEncoder {
+public:
+    bool fail = false;
+    std::atomic<bool>* stopHalfWay = nullptr;
+    std::vector<fs::path> targets;
+
+    WriteOutcome encode(const fs::path& movie, const MovieInfo&, const std::vector<EncodeTarget>& list,
+                        const std::function<void(double)>& progress, const std::atomic<bool>* stop) override {
+        for (const EncodeTarget& target : list) {
+            targets.push_back(target.target);
+            const std::string bytes =
+                std::to_string(target.size.width) + "x" + std::to_string(target.size.height);
+            if (::write(target.fd, bytes.data(), bytes.size()) < 0)
+                return {false, text::FileError{target.target, "write", "?"}};
+        }
+        if (progress) progress(5);
+        if (stopHalfWay != nullptr) stopHalfWay->store(true);
+        if (stop != nullptr && stop->load()) return {true, std::nullopt};
+        if (fail) return {false, text::FileError{movie, "encode", "Conversion failed!"}};
+        return {};
+    }
+};
+
+class FakeTools : public MovieTools {
+public:
+    MovieInfo info;
+    MovieInfo inspect(const fs::path&) override { return info; }
+    WriteOutcome moveIndexToFront(const fs::path&, int, const fs::path&, const ByteProgress&,
+                                  const std::atomic<bool>*) override {
+        return {};
+    }
+};
+
+class EncodeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = test_support::scratchFolder("encode",
+                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ASSERT_FALSE(text::writeFileAtomic(dir / "tour.mov", "camera movie"));
+        tools.info.hasVideo = true;
+        tools.info.width = 5760;
+        tools.info.height = 2880;
+        tools.info.duration = 10;
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    EncodeReport encode(const std::atomic<bool>* stop = nullptr) {
+        EncodeControl control;
+        control.tools = &tools;
+        control.encoder = &encoder;
+        control.stop = stop;
+        control.progress = [this](double done, double total) { progress.emplace_back(done, total); };
+        return encodeWebVersions({dir / "tour.mov", dir, kDefaultVersionWidths}, control);
+    }
+
+    fs::path dir;
+    FakeTools tools;
+    FakeEncoder encoder;
+    std::vector<std::pair<double, double>> progress;
+};
+
+}  // namespace
+
+TEST(VersionSizes, NeverLargerThanTheMovieWithItsAspectAndEvenSidesLargestFirst) {
+    EXPECT_EQ(versionSizes(5760, 2880, {2048, 4096}), (Sizes{{4096, 2048}, {2048, 1024}}));
+    EXPECT_EQ(versionSizes(3840, 1920, {4096, 2048}), (Sizes{{3840, 1920}, {2048, 1024}}));
+    EXPECT_EQ(versionSizes(1920, 960, {4096, 2048}), (Sizes{{1920, 960}}));
+    EXPECT_EQ(versionSizes(5001, 1667, {4096}), (Sizes{{4096, 1366}}));  // 1365.4 rounded to even
+    EXPECT_EQ(versionSizes(0, 0, {4096}), Sizes{});
+}
+
+TEST(VersionPath, NamesTheSizeBesideTheMoviesName) {
+    EXPECT_EQ(versionPath("/p", "/m/tour.final.mov", {4096, 2048}), fs::path("/p/tour.final-4096x2048.mp4"));
+}
+
+TEST_F(EncodeTest, BothVersionsLandBesideTheProjectLargestFirst) {
+    ASSERT_FALSE(text::writeFileAtomic(dir / "tour-2048x1024.mp4", "an older version"));
+    const EncodeReport report = encode();
+    ASSERT_EQ(report.outcome, EncodeOutcome::Succeeded) << report.message.text;
+    EXPECT_EQ(report.versions,
+              (std::vector<fs::path>{dir / "tour-4096x2048.mp4", dir / "tour-2048x1024.mp4"}));
+    EXPECT_EQ(text::readFile(dir / "tour-4096x2048.mp4").bytes, "4096x2048");
+    EXPECT_EQ(text::readFile(dir / "tour-2048x1024.mp4").bytes, "2048x1024");
+    EXPECT_EQ(text::readFile(dir / "tour.mov").bytes, "camera movie");
+    EXPECT_EQ(report.message.text, "Web versions made:\n" + (dir / "tour-4096x2048.mp4").string() + "\n" +
+                                       (dir / "tour-2048x1024.mp4").string());
+    EXPECT_EQ(progress, (std::vector<std::pair<double, double>>{{5, 10}}));
+}
+
+TEST_F(EncodeTest, CancelAndFailureLeaveNoFileBehind) {
+    ASSERT_FALSE(text::writeFileAtomic(dir / "tour-2048x1024.mp4", "an older version"));
+    const std::vector<std::string> before = test_support::entryNames(dir);
+    std::atomic<bool> stop{false};
+    encoder.stopHalfWay = &stop;
+    EXPECT_EQ(encode(&stop).outcome, EncodeOutcome::Cancelled);
+    EXPECT_EQ(test_support::entryNames(dir), before);
+
+    encoder.stopHalfWay = nullptr;
+    encoder.fail = true;
+    const EncodeReport failed = encode();
+    EXPECT_EQ(failed.outcome, EncodeOutcome::Failed);
+    EXPECT_EQ(failed.message.text, "Making the web versions failed:\nCannot encode " +
+                                       (dir / "tour.mov").string() + ": Conversion failed!");
+    EXPECT_EQ(test_support::entryNames(dir), before);
+    EXPECT_EQ(text::readFile(dir / "tour-2048x1024.mp4").bytes, "an older version");
+}
+
+TEST_F(EncodeTest, RefusesBeforeEncodingWhatCannotBeMade) {
+    // A version's name that is another link to the movie itself: the movie would be written over.
+    fs::create_hard_link(dir / "tour.mov", dir / "tour-4096x2048.mp4");
+    EncodeControl control{&tools, &encoder, {}, nullptr};
+    EncodeReport report = encodeWebVersions({dir / "tour.mov", dir, {4096}}, control);
+    EXPECT_EQ(report.outcome, EncodeOutcome::Refused);
+    EXPECT_EQ(report.message.text, "Making the web versions failed:\nCannot write " +
+                                       (dir / "tour-4096x2048.mp4").string() +
+                                       ": It is the movie being encoded");
+
+    tools.info = {};
+    tools.info.audioCodec = "aac";
+    report = encodeWebVersions({dir / "tour.mov", dir, {4096}}, control);
+    EXPECT_EQ(report.outcome, EncodeOutcome::Refused);
+    EXPECT_TRUE(report.message.text.ends_with(": It has no video stream")) << report.message.text;
+    EXPECT_TRUE(encoder.targets.empty());
+}
+
+TEST(TimeLeft, FollowsThePaceSoFar) {
+    EXPECT_EQ(timeLeftText(0, 100, 5), "...");
+    EXPECT_EQ(timeLeftText(25, 100, 20), "1:00");
+    EXPECT_EQ(timeLeftText(100, 100, 20), "0:00");
+}

@@ -1,0 +1,81 @@
+// What the window says about the movies: the summary in each row's tooltip,
+// and the question before publishing movies that will not play well.
+
+#include <QLabel>
+
+#include "WindowHarness.h"
+#include "app/ControlIds.h"
+#include "core/text/Files.h"
+#include "media/Inspect.h"
+#include "ui/FileDialog.h"
+#include "ui/QtPrompts.h"
+
+namespace tessaly::gui_test {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace app::ids;
+
+}  // namespace
+
+TEST_F(WindowTest, AMovieRowsTooltipSaysWhatTheMovieHolds) {
+    const fs::path clip = makeClip(folder(), {.seconds = 1, .rate = 25, .video = "-pix_fmt yuv420p"});
+    if (clip.empty()) GTEST_SKIP() << "ffmpeg is needed to make the test movie";
+    window().setMoviePath(2, QString::fromStdString(clip.string()));
+    const QString tip = window().control<QLabel>(kMoviePath2)->toolTip();
+    EXPECT_TRUE(tip.startsWith(QString::fromStdString(clip.string()) + QLatin1Char('\n')))
+        << tip.toStdString();
+    EXPECT_TRUE(tip.contains(QStringLiteral("MP4, H.264 High 320x160, 25 fps, 0:01"))) << tip.toStdString();
+
+    window().setMoviePath(2, {});
+    EXPECT_EQ(window().control<QLabel>(kMoviePath2)->toolTip(), QString());
+}
+
+TEST_F(WindowTest, PublishingAsksFirstAboutMoviesThatWillNotPlayWell) {
+    const fs::path clip = makeClip(
+        folder(),
+        {.seconds = 1, .rate = 25, .video = "-pix_fmt yuv420p"});  // ffmpeg leaves the index at the end
+    if (clip.empty()) GTEST_SKIP() << "ffmpeg is needed to make the test movie";
+    const std::string before = text::readFile(clip).bytes;
+    window().setMoviePath(1, QString::fromStdString(clip.string()));
+    const fs::path site = folder() / "site";
+
+    ui::QtPrompts::setNextAnswer(false);
+    ui::FileDialog::setNextAnswer(QString::fromStdString((site / "index.html").string()));
+    window().command(kPublish);
+    std::vector<Message> shown = messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].caption, "Movies for the web");
+    EXPECT_NE(shown[0].text.find("\nSlot 1, clip.mp4: has its index at the end"), std::string::npos)
+        << shown[0].text;
+    EXPECT_FALSE(fs::exists(site)) << "Cancel publishes nothing";
+
+    ui::QtPrompts::setNextAnswer(true);
+    ui::FileDialog::setNextAnswer(QString::fromStdString((site / "index.html").string()));
+    window().command(kPublish);
+    shown = messages();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1].text, "Publishing succeeded");
+    EXPECT_EQ(media::inspectMovie(site / "clip.mp4").indexAtFront, true);
+    EXPECT_EQ(text::readFile(clip).bytes, before);
+}
+
+TEST_F(WindowTest, MakeWebVersionsPutsThemInSlotsTwoAndThree) {
+    const fs::path clip = makeClip(folder(), {.seconds = 1, .rate = 25, .video = "-pix_fmt yuv420p"});
+    if (clip.empty()) GTEST_SKIP() << "ffmpeg is needed to make the test movie";
+    window().setMoviePath(1, QString::fromStdString(clip.string()));
+    window().setMoviePath(3, QStringLiteral("/m/old.webm"));
+
+    window().menuAction(kMakeWebVersions)->trigger();
+    // The clip is 320 pixels wide: one version, never larger than the movie.
+    const fs::path version = folder() / "clip-320x160.mp4";
+    const std::vector<Message> shown = messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "Web versions made:\n" + version.string());
+    EXPECT_EQ(window().moviePath(2).toStdString(), version.string());
+    EXPECT_EQ(window().moviePath(3), QString());
+    EXPECT_EQ(media::inspectMovie(version).videoCodec, "h264");
+    EXPECT_FALSE(window().encoding());
+}
+
+}  // namespace tessaly::gui_test

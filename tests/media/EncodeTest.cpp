@@ -1,0 +1,129 @@
+// Web versions made by the real encoder, from the library to the command line
+// and the published page.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "../core/ScratchFolder.h"
+#include "TestMovies.h"
+#include "cli/Verbs.h"
+#include "core/model/AppState.h"
+#include "core/model/ProjectFile.h"
+#include "core/text/Files.h"
+#include "media/FfmpegEncoder.h"
+#include "media/Inspect.h"
+#include "media/LibavMovieTools.h"
+
+using namespace tessaly;
+namespace fs = std::filesystem;
+
+namespace {
+
+class EncodeVersions : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = test_support::scratchFolder("encode-versions",
+                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // A copy of the test movie `name` beside a project that has it in slot 1.
+    fs::path projectWith(const std::string& name) {
+        const fs::path source = test_support::testMovie(name);
+        if (source.empty()) return {};
+        fs::copy_file(source, dir / name);
+        model::AppState state = model::startState(dir.string(), {});
+        state.movies = {name, "", ""};
+        EXPECT_FALSE(model::saveProject(dir / "tour.hs5", state.settings, state.movies, state.hotSpots));
+        return dir / "tour.hs5";
+    }
+
+    fs::path dir;
+};
+
+}  // namespace
+
+TEST_F(EncodeVersions, TwoPlayableH264VersionsThatThePageListsLargestFirst) {
+    const fs::path project = projectWith("wide.mp4");
+    if (project.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    const std::string before = text::readFile(dir / "wide.mp4").bytes;
+    std::ostringstream out, err;
+    ASSERT_EQ(cli::runEncode({project.string()}, out, err), 0) << err.str();
+
+    const struct {
+        const char* name;
+        int width, height;
+    } versions[] = {{"wide-4096x2048.mp4", 4096, 2048}, {"wide-2048x1024.mp4", 2048, 1024}};
+    for (const auto& v : versions) {
+        const movies::MovieInfo info = media::inspectMovie(dir / v.name);
+        ASSERT_FALSE(info.error) << v.name;
+        EXPECT_EQ(info.videoCodec, "h264");
+        EXPECT_EQ(info.videoProfile, "High");
+        EXPECT_EQ(info.width, v.width);
+        EXPECT_EQ(info.height, v.height);
+        EXPECT_EQ(info.indexAtFront, true);
+        EXPECT_EQ(test_support::packetsOf(dir / v.name).size(),
+                  test_support::packetsOf(dir / "wide.mp4").size())
+            << "every frame";
+    }
+    EXPECT_EQ(text::readFile(dir / "wide.mp4").bytes, before);
+
+    model::ViewerSettings settings;
+    model::MovieSlots slots;
+    hotspots::HotSpotList hotSpots;
+    ASSERT_FALSE(model::loadProject(project, settings, slots, hotSpots, dir.string()));
+    EXPECT_EQ(slots, (model::MovieSlots{"wide.mp4", "wide-4096x2048.mp4", "wide-2048x1024.mp4"}));
+
+    ASSERT_EQ(
+        cli::runPublish({project.string(), (dir / "site" / "index.html").string(), "--strict"}, out, err), 0)
+        << err.str();
+    const std::string page = text::readFile(dir / "site" / "index.html").bytes;
+    const auto large = page.find("<SOURCE src=\"wide-4096x2048.mp4\"");
+    const auto small = page.find("<SOURCE src=\"wide-2048x1024.mp4\"");
+    ASSERT_NE(large, std::string::npos);
+    ASSERT_NE(small, std::string::npos);
+    EXPECT_LT(page.find("<SOURCE src=\"wide.mp4\""), large);
+    EXPECT_LT(large, small);
+}
+
+TEST_F(EncodeVersions, TheSoundIsKeptAsAac) {
+    const fs::path project = projectWith("late.mp4");
+    if (project.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    std::ostringstream out, err;
+    ASSERT_EQ(cli::runEncode({project.string(), "--sizes", "512"}, out, err), 0) << err.str();
+    const movies::MovieInfo info = media::inspectMovie(dir / "late-512x256.mp4");
+    EXPECT_EQ(info.audioCodec, "aac");
+    EXPECT_NEAR(info.duration, 2.0, 0.1);
+}
+
+TEST_F(EncodeVersions, CancelLeavesNoFileBehind) {
+    const fs::path movie = test_support::testMovie("good.mp4");
+    if (movie.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    media::LibavMovieTools tools;
+    media::FfmpegEncoder encoder;
+    std::atomic<bool> stop{false};
+    movies::EncodeControl control{&tools, &encoder, [&stop](double, double) { stop.store(true); }, &stop};
+    const movies::EncodeReport report = movies::encodeWebVersions({movie, dir, {1024, 512}}, control);
+    EXPECT_EQ(report.outcome, movies::EncodeOutcome::Cancelled) << report.message.text;
+    EXPECT_TRUE(test_support::entryNames(dir).empty());
+}
+
+TEST_F(EncodeVersions, AFailureNamesTheMovieAndTheReason) {
+    const fs::path movie = test_support::testMovie("good.mp4");
+    if (movie.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    media::LibavMovieTools tools;
+    media::FfmpegEncoder missing("/nonexistent/ffmpeg");
+    movies::EncodeControl control{&tools, &missing, {}, nullptr};
+    const movies::EncodeReport report = movies::encodeWebVersions({movie, dir, {512}}, control);
+    EXPECT_EQ(report.outcome, movies::EncodeOutcome::Failed);
+    EXPECT_EQ(report.message.text,
+              "Making the web versions failed:\nCannot run /nonexistent/ffmpeg: No such file or directory");
+    EXPECT_TRUE(test_support::entryNames(dir).empty());
+}
+
+TEST(EncodeVerb, WrongSizesShowTheUsage) {
+    std::ostringstream out, err;
+    EXPECT_EQ(cli::runEncode({"tour.hs5", "--sizes", "4096,,2048"}, out, err), 2);
+    EXPECT_TRUE(err.str().starts_with("tessaly: --sizes takes widths")) << err.str();
+}

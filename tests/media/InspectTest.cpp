@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "../core/ScratchFolder.h"
+#include "TestMovies.h"
+#include "core/text/Files.h"
+#include "media/Inspect.h"
+
+using namespace tessaly;
+using test_support::testMovie;
+namespace fs = std::filesystem;
+
+#define MOVIE(variable, name)                  \
+    const fs::path variable = testMovie(name); \
+    if (variable.empty()) GTEST_SKIP() << "ffmpeg could not make " << (name)
+
+TEST(Inspect, ReadsWhatTheMovieHolds) {
+    MOVIE(movie, "good.mp4");
+    const movies::MovieInfo info = media::inspectMovie(movie);
+    ASSERT_FALSE(info.error) << *info.error;
+    EXPECT_EQ(info.container, "MP4");
+    EXPECT_TRUE(info.hasVideo);
+    EXPECT_EQ(info.videoCodec, "h264");
+    EXPECT_EQ(info.videoProfile, "High");
+    EXPECT_EQ(info.width, 1024);
+    EXPECT_EQ(info.height, 512);
+    EXPECT_DOUBLE_EQ(info.frameRate, 25.0);
+    EXPECT_NEAR(info.duration, 2.0, 0.05);
+    EXPECT_NEAR(static_cast<double>(info.bitRate),
+                static_cast<double>(fs::file_size(movie)) * 8 / info.duration,
+                static_cast<double>(info.bitRate) * 0.05);
+    EXPECT_EQ(info.audioCodec, "aac");
+    EXPECT_EQ(info.indexAtFront, true);
+    EXPECT_EQ(info.spherical, "");
+}
+
+TEST(Inspect, FindsTheIndexAtTheEnd) {
+    MOVIE(late, "late.mp4");
+    EXPECT_EQ(media::inspectMovie(late).indexAtFront, false);
+}
+
+TEST(Inspect, OnlyMp4AndQuickTimeHaveAnIndexToPlace) {
+    MOVIE(webm, "good.webm");
+    const movies::MovieInfo info = media::inspectMovie(webm);
+    EXPECT_EQ(info.container, "WebM");
+    EXPECT_EQ(info.videoCodec, "vp8");
+    EXPECT_FALSE(info.indexAtFront.has_value());
+}
+
+TEST(Inspect, ReadsTheSphericalMark) {
+    MOVIE(movie, "good.mp4");
+    const fs::path marked = test_support::scratchFolder("media", "marked") / "marked.mp4";
+    ASSERT_TRUE(test_support::markEquirectangular(movie, marked));
+    EXPECT_EQ(media::inspectMovie(marked).spherical, "equirectangular");
+    fs::remove_all(marked.parent_path());
+}
+
+TEST(Inspect, AFileThatIsNoMovieOrNoRegularFileGivesTheReason) {
+    const fs::path dir = test_support::scratchFolder("media", "no-movie");
+    ASSERT_FALSE(text::writeFileAtomic(dir / "notes.mp4", "not a movie at all"));
+    ASSERT_EQ(::mkfifo((dir / "pipe.mp4").c_str(), 0600), 0);
+    EXPECT_EQ(media::inspectMovie(dir / "notes.mp4").error, "Invalid data found when processing input");
+    EXPECT_EQ(media::inspectMovie(dir / "pipe.mp4").error, "Not a regular file");  // opening it would block
+    EXPECT_EQ(media::inspectMovie(dir / "gone.mp4").error, "No such file or directory");
+    fs::remove_all(dir);
+}

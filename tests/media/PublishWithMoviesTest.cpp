@@ -1,0 +1,104 @@
+// Publishing real movies, from core and from the command line.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "../core/ScratchFolder.h"
+#include "TestMovies.h"
+#include "cli/Verbs.h"
+#include "core/model/AppState.h"
+#include "core/model/ProjectFile.h"
+#include "core/publish/Publisher.h"
+#include "core/text/Files.h"
+#include "media/Inspect.h"
+#include "media/LibavMovieTools.h"
+
+using namespace tessaly;
+namespace fs = std::filesystem;
+
+namespace {
+
+class PublishWithMovies : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = test_support::scratchFolder("publish-movies",
+                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // A project in dir with this movie in slot 1.
+    fs::path project(const fs::path& movie) {
+        model::AppState state = model::startState(dir.string(), {});
+        state.movies = {movie.string(), "", ""};
+        const fs::path path = dir / "tour.hs5";
+        EXPECT_FALSE(model::saveProject(path, state.settings, state.movies, state.hotSpots));
+        return path;
+    }
+    int publish(const cli::Arguments& args) {
+        std::ostringstream out;
+        err.str("");
+        return cli::runPublish(args, out, err);
+    }
+
+    fs::path dir;
+    std::ostringstream err;
+};
+
+}  // namespace
+
+TEST_F(PublishWithMovies, ThePublishedCopyHasItsIndexInFrontAndTheMovieStaysAsItWas) {
+    const fs::path late = test_support::testMovie("late.mp4");
+    if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    const std::string before = text::readFile(late).bytes;
+    ASSERT_EQ(publish({project(late).string(), (dir / "site" / "index.html").string()}), 0) << err.str();
+    EXPECT_EQ(media::inspectMovie(dir / "site" / "late.mp4").indexAtFront, true);
+    EXPECT_EQ(test_support::packetsOf(dir / "site" / "late.mp4"), test_support::packetsOf(late));
+    EXPECT_EQ(text::readFile(late).bytes, before);
+    EXPECT_EQ(test_support::entryNames(dir / "site"),
+              (std::vector<std::string>{"images", "index.html", "js", "late.mp4"}));
+}
+
+TEST_F(PublishWithMovies, TheCommandLineWarnsAndGoesOn) {
+    const fs::path hevc = test_support::testMovie("hevc.mp4");
+    if (hevc.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    ASSERT_EQ(publish({project(hevc).string(), (dir / "site" / "index.html").string()}), 0);
+    EXPECT_EQ(
+        err.str(),
+        "tessaly: These movies may not play on the published page:\n"
+        "tessaly: Slot 1, hevc.mp4: is HEVC, which most browsers cannot play (H.264, VP8, VP9 and AV1 play)\n"
+        "tessaly: Publishing succeeded\n");
+}
+
+TEST_F(PublishWithMovies, StrictStopsBeforeAnythingIsWritten) {
+    const fs::path hevc = test_support::testMovie("hevc.mp4");
+    const fs::path late = test_support::testMovie("late.mp4");
+    if (hevc.empty() || late.empty()) GTEST_SKIP() << "ffmpeg could not make the movies";
+    EXPECT_EQ(publish({project(hevc).string(), (dir / "site" / "index.html").string(), "--strict"}), 1);
+    EXPECT_TRUE(err.str().ends_with("tessaly: nothing published (--strict)\n")) << err.str();
+    EXPECT_FALSE(fs::exists(dir / "site"));
+
+    // What publishing mends is no reason to stop.
+    EXPECT_EQ(publish({project(late).string(), (dir / "site" / "index.html").string(), "--strict"}), 0)
+        << err.str();
+}
+
+TEST(InspectVerb, PrintsTheSummaryOrJson) {
+    const fs::path good = test_support::testMovie("good.mp4");
+    if (good.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    std::ostringstream out, err;
+    ASSERT_EQ(cli::runInspect({good.string()}, out, err), 0);
+    EXPECT_EQ(out.str(), "MP4, H.264 High 1024x512, 25 fps, 0:02, " +
+                             movies::bitRateText(media::inspectMovie(good).bitRate) +
+                             ", AAC, index at the front\n");
+    out.str("");
+    ASSERT_EQ(cli::runInspect({good.string(), "--json"}, out, err), 0);
+    EXPECT_TRUE(out.str().starts_with("{\"file\":\"" + good.string() + "\",\"container\":\"MP4\""))
+        << out.str();
+    EXPECT_EQ(err.str(), "");
+
+    out.str("");
+    EXPECT_EQ(cli::runInspect({good.string(), "/no/such.mp4"}, out, err), 1);
+    EXPECT_EQ(err.str(), "tessaly: Cannot read /no/such.mp4: No such file or directory\n");
+    EXPECT_TRUE(out.str().starts_with(good.string() + ": MP4, ")) << out.str();
+}

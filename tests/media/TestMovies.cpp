@@ -1,0 +1,148 @@
+#include "TestMovies.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <string_view>
+
+#include "../core/ScratchFolder.h"
+
+extern "C" {
+#include <libavformat/avformat.h>
+#include <libavutil/spherical.h>
+}
+
+namespace tessaly::test_support {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kVideo = " -f lavfi -i testsrc=size=1024x512:rate=25";
+constexpr std::string_view kSound = " -f lavfi -i sine=frequency=440:sample_rate=48000";
+constexpr std::string_view kH264 = " -pix_fmt yuv420p -c:v libx264 -preset veryfast -profile:v high";
+constexpr std::string_view kFront = " -movflags +faststart";
+
+const std::map<std::string, std::string>& recipes() {
+    static const std::map<std::string, std::string> table{
+        {"good.mp4", std::string(kVideo) + std::string(kSound) + " -t 2" + std::string(kH264) + " -c:a aac" +
+                         std::string(kFront)},
+        {"late.mp4", std::string(kVideo) + std::string(kSound) + " -t 2" + std::string(kH264) + " -c:a aac"},
+        {"hevc.mp4", std::string(kVideo) +
+                         " -t 1 -pix_fmt yuv420p -c:v libx265 -preset ultrafast -tag:v hvc1"
+                         " -x265-params log-level=error" +
+                         std::string(kFront)},
+        {"wide.mp4",
+         " -f lavfi -i testsrc=size=5760x2880:rate=5 -t 0.4" + std::string(kH264) + std::string(kFront)},
+        {"heavy.mp4", std::string(kVideo) + " -t 1" + std::string(kH264) +
+                          " -b:v 55M -minrate 55M -maxrate 55M -bufsize 55M -x264-params nal-hrd=cbr" +
+                          std::string(kFront)},
+        {"square.mp4",
+         " -f lavfi -i testsrc=size=640x480:rate=25 -t 1" + std::string(kH264) + std::string(kFront)},
+        {"sound.m4a", std::string(kSound) + " -t 1 -c:a aac" + std::string(kFront)},
+        {"good.webm", " -f lavfi -i testsrc=size=320x160:rate=25 -t 1 -c:v libvpx -b:v 500k"},
+    };
+    return table;
+}
+
+const fs::path& movieFolder() {
+    static const fs::path folder = scratchFolder("media", "movies");
+    return folder;
+}
+
+}  // namespace
+
+bool runFfmpeg(const std::string& arguments) {
+    const std::string command = "ffmpeg -nostdin -y -loglevel error " + arguments + " </dev/null";
+    return std::system(command.c_str()) == 0;
+}
+
+fs::path testMovie(const std::string& name) {
+    static std::mutex mutex;
+    static std::map<std::string, fs::path> made;
+    const std::lock_guard lock(mutex);
+    if (const auto found = made.find(name); found != made.end()) return found->second;
+    const fs::path movie = movieFolder() / name;
+    if (!runFfmpeg(recipes().at(name) + " '" + movie.string() + "'") || !fs::exists(movie)) return {};
+    made[name] = movie;
+    return movie;
+}
+
+std::vector<PacketInfo> packetsOf(const fs::path& movie) {
+    std::vector<PacketInfo> packets;
+    AVFormatContext* context = nullptr;
+    if (avformat_open_input(&context, movie.c_str(), nullptr, nullptr) < 0) return packets;
+    avformat_find_stream_info(context, nullptr);
+    std::vector<std::vector<PacketInfo>> byStream(context->nb_streams);
+    AVPacket* packet = av_packet_alloc();
+    while (av_read_frame(context, packet) >= 0) {
+        const AVStream* stream = context->streams[packet->stream_index];
+        const AVMediaType type = stream->codecpar->codec_type;
+        if (type == AVMEDIA_TYPE_VIDEO || type == AVMEDIA_TYPE_AUDIO) {
+            const AVRational micro{1, 1000000};
+            PacketInfo info;
+            info.streamType = type;
+            info.size = static_cast<std::size_t>(packet->size);
+            info.hash = std::hash<std::string_view>{}(std::string_view(
+                reinterpret_cast<const char*>(packet->data), static_cast<std::size_t>(packet->size)));
+            info.ptsMinusDts = av_rescale_q(packet->pts - packet->dts, stream->time_base, micro);
+            info.duration = av_rescale_q(packet->duration, stream->time_base, micro);
+            info.flags = packet->flags & AV_PKT_FLAG_KEY;
+            byStream[static_cast<std::size_t>(packet->stream_index)].push_back(info);
+        }
+        av_packet_unref(packet);
+    }
+    av_packet_free(&packet);
+    std::stable_sort(byStream.begin(), byStream.end(), [](const auto& a, const auto& b) {
+        return (a.empty() ? 99 : a.front().streamType) < (b.empty() ? 99 : b.front().streamType);
+    });
+    avformat_close_input(&context);
+    for (const auto& stream : byStream) packets.insert(packets.end(), stream.begin(), stream.end());
+    return packets;
+}
+
+bool markEquirectangular(const fs::path& movie, const fs::path& marked) {
+    AVFormatContext* in = nullptr;
+    if (avformat_open_input(&in, movie.c_str(), nullptr, nullptr) < 0) return false;
+    avformat_find_stream_info(in, nullptr);
+    AVFormatContext* out = nullptr;
+    bool ok = avformat_alloc_output_context2(&out, nullptr, nullptr, marked.c_str()) >= 0;
+    for (unsigned i = 0; ok && i < in->nb_streams; ++i) {
+        AVStream* stream = avformat_new_stream(out, nullptr);
+        ok = stream != nullptr && avcodec_parameters_copy(stream->codecpar, in->streams[i]->codecpar) >= 0;
+        if (!ok) break;
+        stream->codecpar->codec_tag = 0;
+        stream->time_base = in->streams[i]->time_base;
+        if (stream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO) {
+            std::size_t size = 0;
+            AVSphericalMapping* mapping = av_spherical_alloc(&size);
+            mapping->projection = AV_SPHERICAL_EQUIRECTANGULAR;
+            ok = av_stream_add_side_data(stream, AV_PKT_DATA_SPHERICAL,
+                                         reinterpret_cast<std::uint8_t*>(mapping), size) >= 0;
+        }
+    }
+    ok = ok && avio_open(&out->pb, marked.c_str(), AVIO_FLAG_WRITE) >= 0;
+    // Spherical marks are written only outside the strict standard.
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "strict", "unofficial", 0);
+    ok = ok && avformat_write_header(out, &options) >= 0;
+    av_dict_free(&options);
+    AVPacket* packet = av_packet_alloc();
+    while (ok && av_read_frame(in, packet) >= 0) {
+        av_packet_rescale_ts(packet, in->streams[packet->stream_index]->time_base,
+                             out->streams[packet->stream_index]->time_base);
+        ok = av_interleaved_write_frame(out, packet) >= 0;
+        av_packet_unref(packet);
+    }
+    av_packet_free(&packet);
+    if (ok) ok = av_write_trailer(out) >= 0;
+    if (out != nullptr && out->pb != nullptr) avio_closep(&out->pb);
+    avformat_free_context(out);
+    avformat_close_input(&in);
+    return ok;
+}
+
+}  // namespace tessaly::test_support

@@ -1,0 +1,38 @@
+#pragma once
+
+// Short movies made by ffmpeg at test time, each once per test process, and a
+// look at their packets through FFmpeg's libraries.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tessaly::test_support {
+
+// The movie made by the recipe of this name ("good.mp4", "late.mp4", "hevc.mp4",
+// "wide.mp4", "heavy.mp4", "square.mp4", "sound.m4a", "good.webm"); empty when
+// ffmpeg cannot make it.
+std::filesystem::path testMovie(const std::string& name);
+
+// Runs ffmpeg with these arguments (after -y -loglevel error); true when it succeeded.
+bool runFfmpeg(const std::string& arguments);
+
+struct PacketInfo {
+    int streamType = 0;  // AVMediaType
+    std::size_t size = 0;
+    std::size_t hash = 0;  // of the bytes
+    std::int64_t ptsMinusDts = 0;
+    std::int64_t duration = 0;
+    int flags = 0;
+    bool operator==(const PacketInfo&) const = default;
+};
+
+// Every packet of every video and sound stream, in stream order (streams by
+// type, then file order), timings in microseconds.
+std::vector<PacketInfo> packetsOf(const std::filesystem::path& movie);
+
+// A copy of `movie` marked as an equirectangular panorama, made with the libraries.
+bool markEquirectangular(const std::filesystem::path& movie, const std::filesystem::path& marked);
+
+}  // namespace tessaly::test_support
