@@ -133,7 +133,7 @@ void PublishCommand::run(const model::MovieSlots& movies, model::ViewerSettings&
     const fs::path page = fs::absolute(pagePath, ec).lexically_normal();
     settings.saveDir = page.parent_path().string();
 
-    const publish::PublishReport report = publishTo(page, movies, settings, hotSpots, project);
+    const publish::PublishReport report = publishTo(page, movies, settings, hotSpots, project, true);
     if (report.outcome == publish::PublishOutcome::Succeeded) tick_.play();
     if (!report.message.text.empty()) prompts_.show(report.message);
 }
@@ -141,14 +141,14 @@ void PublishCommand::run(const model::MovieSlots& movies, model::ViewerSettings&
 publish::PublishReport PublishCommand::publishTo(const fs::path& page, const model::MovieSlots& movies,
                                                  model::ViewerSettings& settings,
                                                  const hotspots::HotSpotList& hotSpots,
-                                                 const fs::path& project) {
+                                                 const fs::path& project, bool askAboutMovies) {
     if (running_) return {publish::PublishOutcome::Refused, {}};
     std::optional<Message> notice;
     publish::PublishJob job = publish::publishJob(movies, page, settings, hotSpots, notice);
     job.project = project;
     if (notice) prompts_.show(*notice);
     // A refusal is said by the publish itself, with no question before it.
-    const std::vector<movies::MovieFinding> findings = publish::checkJob(job)
+    const std::vector<movies::MovieFinding> findings = !askAboutMovies || publish::checkJob(job)
                                                            ? std::vector<movies::MovieFinding>{}
                                                            : movies::checkMovies(job.movies, movieTools_);
     // Declined: nothing written and nothing more to say.

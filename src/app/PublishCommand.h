@@ -46,10 +46,12 @@ public:
 
     // The same publish to `page`, with no dialog and no change to the save
     // folder: checks, the custom size notice, the worker with its progress.
-    // Says how it went; the caller tells the person.
+    // Says how it went; the caller tells the person. With `askAboutMovies`,
+    // movies that will not play well on the web are listed first, to go on or not
+    // (a look at the page in one's own browser shows that without asking).
     publish::PublishReport publishTo(const std::filesystem::path& page, const model::MovieSlots& movies,
                                      model::ViewerSettings& settings, const hotspots::HotSpotList& hotSpots,
-                                     const std::filesystem::path& project);
+                                     const std::filesystem::path& project, bool askAboutMovies = false);
 
     bool running() const { return running_; }
     // Asks a running publish to stop; run() returns within a second.
