@@ -114,7 +114,7 @@ export function startViewer() {
     video.addEventListener("seeked", () => hotSpots.check(headset.active()), false);
     offerMotion(view, overlays);
     headset.offer();
-    playback.loopAtEnd(() => !movie.failed);
+    video.loop = true;
     video.setAttribute("playsinline", "");
     video.setAttribute("webkit-playsinline", "");
     sound.show();
