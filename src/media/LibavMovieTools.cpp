@@ -1,6 +1,6 @@
 #include "media/LibavMovieTools.h"
 
-#include "media/Inspect.h"
+#include "media/ReadMovieInfo.h"
 #include "media/Remux.h"
 
 namespace tessaly::media {

@@ -6,7 +6,7 @@
 #include "WindowHarness.h"
 #include "app/ControlIds.h"
 #include "core/text/Files.h"
-#include "media/Inspect.h"
+#include "media/ReadMovieInfo.h"
 #include "ui/FileDialog.h"
 #include "ui/QtPrompts.h"
 

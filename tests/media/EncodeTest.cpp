@@ -12,7 +12,7 @@
 #include "core/model/ProjectFile.h"
 #include "core/text/Files.h"
 #include "media/FfmpegEncoder.h"
-#include "media/Inspect.h"
+#include "media/ReadMovieInfo.h"
 #include "media/LibavMovieTools.h"
 
 using namespace tessaly;

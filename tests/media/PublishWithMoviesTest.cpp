@@ -11,7 +11,7 @@
 #include "core/model/ProjectFile.h"
 #include "core/publish/Publisher.h"
 #include "core/text/Files.h"
-#include "media/Inspect.h"
+#include "media/ReadMovieInfo.h"
 #include "media/LibavMovieTools.h"
 
 using namespace tessaly;

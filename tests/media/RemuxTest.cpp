@@ -6,7 +6,7 @@
 #include "TestMovies.h"
 #include "core/platform/FileSystem.h"
 #include "core/text/Files.h"
-#include "media/Inspect.h"
+#include "media/ReadMovieInfo.h"
 #include "media/Remux.h"
 
 using namespace tessaly;

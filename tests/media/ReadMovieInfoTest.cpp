@@ -4,7 +4,7 @@
 #include "../core/ScratchFolder.h"
 #include "TestMovies.h"
 #include "core/text/Files.h"
-#include "media/Inspect.h"
+#include "media/ReadMovieInfo.h"
 
 using namespace tessaly;
 using test_support::testMovie;

@@ -1,4 +1,4 @@
-#include "media/Inspect.h"
+#include "media/ReadMovieInfo.h"
 
 #include <algorithm>
 #include <cstring>
