@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <limits>
 #include <memory>
 #include <string>
 #include <system_error>
@@ -17,31 +18,78 @@ namespace {
 
 namespace fs = std::filesystem;
 
-enum class Step { Done, Fallback, Stopped };
-
 bool stopped(const MovieCopyOptions& options) {
     return options.stop != nullptr && options.stop->load(std::memory_order_relaxed);
 }
 
 // The kernel copies within the file system. Anything it cannot do is left to
 // the plain copy, which then starts where this one stopped.
-Step copyRange(int in, int out, std::uint64_t& done, std::uint64_t total, const CopyProgress& progress,
-               const MovieCopyOptions& options) {
-    while (true) {
-        if (stopped(options)) return Step::Stopped;
-        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, options.rangeChunk, 0);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return Step::Fallback;
+bool copyInKernel(int in, std::uint64_t inOffset, int out, std::uint64_t outOffset, std::uint64_t length,
+                  RangeCopy& result, const std::function<void(std::uint64_t)>& progress,
+                  const MovieCopyOptions& options) {
+    while (result.copied < length) {
+        if (stopped(options)) {
+            result.stopped = true;
+            return true;
         }
+        auto from = static_cast<off64_t>(inOffset + result.copied);
+        auto to = static_cast<off64_t>(outOffset + result.copied);
+        const std::uint64_t chunk = std::min<std::uint64_t>(length - result.copied, options.rangeChunk);
+        const ssize_t n = ::copy_file_range(in, &from, out, &to, static_cast<std::size_t>(chunk), 0);
+        if (n < 0 && errno == EINTR) continue;
         // Some file systems answer 0 before the end; the plain copy finds out.
-        if (n == 0) return done < total ? Step::Fallback : Step::Done;
-        done += static_cast<std::uint64_t>(n);
-        if (progress) progress(done, std::max(done, total));
+        if (n <= 0) return false;
+        result.copied += static_cast<std::uint64_t>(n);
+        if (progress) progress(result.copied);
     }
+    return true;
 }
 
 }  // namespace
+
+RangeCopy copyRange(int in, std::uint64_t inOffset, int out, std::uint64_t outOffset, std::uint64_t length,
+                    const std::function<void(std::uint64_t)>& progress, const MovieCopyOptions& options) {
+    RangeCopy result;
+    if (options.allowCopyRange && options.rangeChunk > 0 &&
+        copyInKernel(in, inOffset, out, outOffset, length, result, progress, options))
+        return result;
+    ::posix_fadvise(in, static_cast<off_t>(inOffset + result.copied), 0, POSIX_FADV_SEQUENTIAL);
+    const std::size_t size = std::max<std::size_t>(options.bufferSize, 1);
+    const auto buffer = std::make_unique<char[]>(size);
+    while (result.copied < length) {
+        if (stopped(options)) {
+            result.stopped = true;
+            return result;
+        }
+        const std::uint64_t wanted = std::min<std::uint64_t>(length - result.copied, size);
+        const ssize_t n = ::pread(in, buffer.get(), static_cast<std::size_t>(wanted),
+                                  static_cast<off_t>(inOffset + result.copied));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            result.readError = errno;
+            return result;
+        }
+        if (n == 0) break;
+        for (ssize_t written = 0; written < n;) {
+            const ssize_t w = ::pwrite(out, buffer.get() + written, static_cast<std::size_t>(n - written),
+                                       static_cast<off_t>(outOffset + result.copied) + written);
+            if (w < 0) {
+                if (errno == EINTR) continue;
+                result.writeError = errno;
+                return result;
+            }
+            written += w;
+        }
+        result.copied += static_cast<std::uint64_t>(n);
+        if (progress) progress(result.copied);
+    }
+    return result;
+}
+
+bool liesIn(const fs::path& movie, const fs::path& folder) {
+    std::error_code ec;
+    return movie.has_filename() && fs::equivalent(movie, folder / movie.filename(), ec) && !ec;
+}
 
 MovieCopyResult copyMovie(const fs::path& movie, const fs::path& folder, const CopyProgress& progress,
                           const MovieCopyOptions& options) {
@@ -62,8 +110,7 @@ MovieCopyResult copyMovie(const fs::path& movie, const fs::path& folder, const C
     }
     const std::uint64_t total = in.status.size;
 
-    std::error_code ec;
-    if (fs::equivalent(movie, result.target, ec) && !ec) {
+    if (liesIn(movie, folder)) {
         result.sameFile = true;
         if (progress) progress(total, total);
         return result;
@@ -74,46 +121,24 @@ MovieCopyResult copyMovie(const fs::path& movie, const fs::path& folder, const C
     const int out = temporary.fd();
 
     std::uint64_t done = 0;
-    bool copied = false;
     if (options.allowClone && ::ioctl(out, FICLONE, in.fd.get()) == 0) {
         done = total;
         if (progress) progress(done, total);
-        copied = true;
-    }
-    if (!copied && options.allowCopyRange) {
-        const Step step = copyRange(in.fd.get(), out, done, total, progress, options);
-        if (step == Step::Stopped) {
+    } else {
+        // To the end of the file, whatever its size by now.
+        const RangeCopy copied = copyRange(
+            in.fd.get(), 0, out, 0, std::numeric_limits<std::uint64_t>::max(),
+            [&](std::uint64_t bytes) {
+                if (progress) progress(bytes, std::max(bytes, total));
+            },
+            options);
+        done = copied.copied;
+        if (copied.stopped) {
             result.stopped = true;
             return result;
         }
-        copied = step == Step::Done;
-    }
-    if (!copied) {
-        ::posix_fadvise(in.fd.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
-        const std::size_t size = std::max<std::size_t>(options.bufferSize, 1);
-        const auto buffer = std::make_unique<char[]>(size);
-        while (true) {
-            if (stopped(options)) {
-                result.stopped = true;
-                return result;
-            }
-            const ssize_t n = ::read(in.fd.get(), buffer.get(), size);
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                return fail(movie, "read", errno);
-            }
-            if (n == 0) break;
-            for (ssize_t written = 0; written < n;) {
-                const ssize_t w = ::write(out, buffer.get() + written, static_cast<std::size_t>(n - written));
-                if (w < 0) {
-                    if (errno == EINTR) continue;
-                    return fail(result.target, "write", errno);
-                }
-                written += w;
-            }
-            done += static_cast<std::uint64_t>(n);
-            if (progress) progress(done, std::max(done, total));
-        }
+        if (copied.readError != 0) return fail(movie, "read", copied.readError);
+        if (copied.writeError != 0) return fail(result.target, "write", copied.writeError);
     }
     if (progress && done == 0) progress(0, 0);
     result.copy = std::move(temporary);

@@ -31,6 +31,22 @@ struct MovieCopyOptions {
     const std::atomic<bool>* stop = nullptr;
 };
 
+// How far a copy of part of a file went.
+struct RangeCopy {
+    std::uint64_t copied = 0;  // bytes written
+    bool stopped = false;      // `stop` was set
+    int readError = 0;         // errno of a failed read, else 0
+    int writeError = 0;        // errno of a failed write, else 0
+};
+
+// Copies up to `length` bytes of `in` from `inOffset` into `out` at
+// `outOffset`, inside the kernel where the file systems allow it, else through
+// options.bufferSize; ends early at the end of `in`. The descriptors' own
+// positions are neither used nor moved. `progress` gets the bytes copied so far.
+RangeCopy copyRange(int in, std::uint64_t inOffset, int out, std::uint64_t outOffset, std::uint64_t length,
+                    const std::function<void(std::uint64_t copied)>& progress,
+                    const MovieCopyOptions& options);
+
 struct MovieCopyResult {
     std::filesystem::path target;  // folder / the movie's own file name
     bool sameFile = false;         // the movie already lies there: nothing copied
@@ -39,6 +55,10 @@ struct MovieCopyResult {
     // The complete copy, still without its name; empty unless the copy was made.
     platform::TemporaryFile copy;
 };
+
+// Whether `movie` already is folder / its own file name: publishing there
+// leaves it as it is, with nothing copied.
+bool liesIn(const std::filesystem::path& movie, const std::filesystem::path& folder);
 
 // Copies `movie` into an unnamed file in `folder`, to become folder / its own
 // file name. A movie that already is that file is left untouched. Only a

@@ -143,7 +143,7 @@ void planMovies(Plan& plan, const model::MovieSlots& movies) {
         }
         plan.kept.push_back(source);
         const fs::path target = plan.root / source.filename();
-        plan.movies.push_back({source, target, sameFile(source, target)});
+        plan.movies.push_back({source, target, liesIn(source, plan.root)});
     }
 }
 
