@@ -10,6 +10,7 @@
 #include "core/platform/FileSystem.h"
 #include "core/text/Files.h"
 #include "media/AvIo.h"
+#include "media/IndexRelocation.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -64,10 +65,10 @@ unsigned codecTag(const AVOutputFormat* format, const AVCodecParameters* par) {
     return 0;
 }
 
-}  // namespace
-
-movies::WriteOutcome remuxIndexFirst(const fs::path& movie, int out, const fs::path& outName,
-                                     const movies::ByteProgress& progress, const std::atomic<bool>* stop) {
+// The libraries' remux, after the relocation when `relocate` and the layout allows.
+movies::WriteOutcome moveIndex(const fs::path& movie, int out, const fs::path& outName,
+                               const movies::ByteProgress& progress, const std::atomic<bool>* stop,
+                               bool relocate) {
     movies::WriteOutcome outcome;
     const auto fail = [&](const fs::path& path, const char* action, std::string reason) {
         outcome.error = text::FileError{path, action, std::move(reason)};
@@ -80,6 +81,11 @@ movies::WriteOutcome remuxIndexFirst(const fs::path& movie, int out, const fs::p
     if (file.status.error != 0) return fail(movie, "open", std::strerror(file.status.error));
     if (file.status.kind != platform::FileKind::Regular)
         return fail(movie, "read", std::string(text::kNotRegularFile));
+    if (relocate) {
+        if (auto relocated =
+                relocateIndexFirst(movie, file.fd.get(), file.status.size, out, outName, progress, stop))
+            return std::move(*relocated);
+    }
 
     FileReader reader(file.fd.get(), file.status.size);
     FileWriter writer(out);
@@ -167,6 +173,18 @@ movies::WriteOutcome remuxIndexFirst(const fs::path& movie, int out, const fs::p
     if (const int error = av_write_trailer(output.get()); error < 0) return writeFailed(error);
     if (progress) progress(reader.size(), reader.size());
     return outcome;
+}
+
+}  // namespace
+
+movies::WriteOutcome remuxIndexFirst(const fs::path& movie, int out, const fs::path& outName,
+                                     const movies::ByteProgress& progress, const std::atomic<bool>* stop) {
+    return moveIndex(movie, out, outName, progress, stop, true);
+}
+
+movies::WriteOutcome remuxWithLibraries(const fs::path& movie, int out, const fs::path& outName,
+                                        const movies::ByteProgress& progress, const std::atomic<bool>* stop) {
+    return moveIndex(movie, out, outName, progress, stop, true);
 }
 
 }  // namespace tessaly::media

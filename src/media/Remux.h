@@ -12,9 +12,18 @@ namespace tessaly::media {
 
 // Writes `movie` to `out` (open for reading and writing, empty) with the index
 // first; `outName` is the file `out` becomes, for messages and the container's
-// kind. Only the movie's video, sound and subtitle streams are kept.
+// kind. An MP4 or QuickTime movie whose boxes allow it has them relocated
+// (IndexRelocation.h): every track kept, at the speed of a copy; any other is
+// remuxed by the libraries.
 movies::WriteOutcome remuxIndexFirst(const std::filesystem::path& movie, int out,
                                      const std::filesystem::path& outName,
                                      const movies::ByteProgress& progress, const std::atomic<bool>* stop);
+
+// The libraries' remux alone: every packet read and written again, then the
+// file moved once more to put the index in front. Only the movie's video,
+// sound and subtitle streams are kept: the muxer cannot write data tracks back.
+movies::WriteOutcome remuxWithLibraries(const std::filesystem::path& movie, int out,
+                                        const std::filesystem::path& outName,
+                                        const movies::ByteProgress& progress, const std::atomic<bool>* stop);
 
 }  // namespace tessaly::media

@@ -2,12 +2,18 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "../core/ScratchFolder.h"
 #include "TestMovies.h"
 #include "core/platform/FileSystem.h"
 #include "core/text/Files.h"
 #include "media/ReadMovieInfo.h"
 #include "media/Remux.h"
+
+extern "C" {
+#include <libavutil/avutil.h>
+}
 
 using namespace tessaly;
 using test_support::testMovie;
@@ -56,7 +62,76 @@ TEST_F(RemuxTest, TheIndexMovesToTheFrontAndThePacketsStayTheSame) {
     EXPECT_EQ(test_support::packetsOf(copy), packets);
     EXPECT_EQ(text::readFile(late).bytes, before) << "the user's movie is only read";
     ASSERT_FALSE(progress.empty());
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
     EXPECT_EQ(progress.back(), std::make_pair(std::uint64_t{before.size()}, std::uint64_t{before.size()}));
+}
+
+// Cameras write telemetry and timecode beside the picture; both stay, with
+// every other packet, in MP4 and in QuickTime.
+TEST_F(RemuxTest, DataTracksSuchAsTelemetryAndTimecodeAreKept) {
+    const fs::path late = testMovie("late.mp4");
+    const fs::path timecode = testMovie("timecode.mov");
+    if (late.empty() || timecode.empty()) GTEST_SKIP() << "ffmpeg could not make the movies";
+    const fs::path telemetry = dir / "source" / "telemetry.mp4";
+    fs::create_directories(telemetry.parent_path());
+    ASSERT_TRUE(test_support::addTelemetry(late, telemetry));
+    for (const fs::path& movie : {telemetry, timecode}) {
+        SCOPED_TRACE(movie.filename());
+        ASSERT_EQ(media::inspectMovie(movie).indexAtFront, false);
+        ASSERT_FALSE(remux(movie).error);
+        const fs::path copy = dir / movie.filename();
+        EXPECT_EQ(media::inspectMovie(copy).indexAtFront, true);
+        const auto packets = test_support::packetsOf(movie);
+        EXPECT_TRUE(std::any_of(packets.begin(), packets.end(), [](const test_support::PacketInfo& packet) {
+            return packet.streamType == AVMEDIA_TYPE_DATA;
+        }));
+        EXPECT_EQ(test_support::packetsOf(copy), packets);
+    }
+}
+
+TEST_F(RemuxTest, AFragmentedMovieIsRemuxedByTheLibraries) {
+    const fs::path movie = testMovie("fragmented.mp4");
+    if (movie.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    ASSERT_FALSE(remux(movie).error);
+    const fs::path copy = dir / "fragmented.mp4";
+    EXPECT_EQ(media::inspectMovie(copy).indexAtFront, true);
+    EXPECT_EQ(test_support::packetsOf(copy), test_support::packetsOf(movie));
+}
+
+// A damaged or hostile movie is refused before anything is written: the
+// message names it, and no copy is left to be published.
+TEST_F(RemuxTest, AMovieWhoseBoxesDoNotFitTheFileIsRefused) {
+    const fs::path late = testMovie("late.mp4");
+    if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    const std::string bytes = text::readFile(late).bytes;
+    const auto patched = [&](std::string_view box, std::ptrdiff_t at, std::string_view with) {
+        std::string copy = bytes;
+        const std::size_t found = copy.rfind(box);
+        EXPECT_NE(found, std::string::npos);
+        copy.replace(static_cast<std::size_t>(static_cast<std::ptrdiff_t>(found) + at), with.size(), with);
+        return copy;
+    };
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::string reason;
+    } cases[] = {
+        {"cut.mp4", bytes.substr(0, bytes.size() - 100),
+         "it is cut short or damaged: a part of it reaches past its end"},
+        {"outside.mp4", patched("stco", 12, std::string("\xFF\xFF\xFF\x00", 4)),
+         "its index points outside the movie's data"},
+        {"overlong.mp4", patched("trak", -4, std::string("\x7F\xFF\xFF\xFF", 4)), "its index is damaged"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path movie = dir / "source" / c.name;
+        fs::create_directories(movie.parent_path());
+        ASSERT_FALSE(text::writeFileAtomic(movie, c.bytes));
+        const movies::WriteOutcome outcome = remux(movie);
+        ASSERT_TRUE(outcome.error);
+        EXPECT_EQ(outcome.error->message(), "Cannot read " + movie.string() + ": " + c.reason);
+        EXPECT_FALSE(fs::exists(dir / c.name));
+    }
 }
 
 TEST_F(RemuxTest, TheSphericalMarkTravelsWithTheMovie) {
@@ -76,6 +151,25 @@ TEST_F(RemuxTest, StopsWhenAsked) {
     const std::atomic<bool> stop{true};
     EXPECT_TRUE(remux(late, &stop).stopped);
     EXPECT_FALSE(fs::exists(dir / "late.mp4"));
+}
+
+TEST_F(RemuxTest, StopsPartWayWhenAskedWhileCopying) {
+    const fs::path late = testMovie("late.mp4");
+    if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    std::atomic<bool> stop{false};
+    platform::TemporaryFile out;
+    ASSERT_EQ(out.create(dir / "late.mp4"), 0);
+    std::uint64_t last = 0, total = 0;
+    const movies::WriteOutcome outcome = media::remuxIndexFirst(
+        late, out.fd(), dir / "late.mp4",
+        [&](std::uint64_t done, std::uint64_t size) {
+            last = done;
+            total = size;
+            stop = true;
+        },
+        &stop);
+    EXPECT_TRUE(outcome.stopped);
+    EXPECT_LT(last, total);
 }
 
 TEST_F(RemuxTest, AFullDiskNamesTheFileBeingWritten) {

@@ -44,6 +44,10 @@ const std::map<std::string, std::string>& recipes() {
          " -f lavfi -i testsrc=size=640x480:rate=25 -t 1" + std::string(kH264) + std::string(kFront)},
         {"sound.m4a", std::string(kSound) + " -t 1 -c:a aac" + std::string(kFront)},
         {"good.webm", " -f lavfi -i testsrc=size=320x160:rate=25 -t 1 -c:v libvpx -b:v 500k"},
+        // QuickTime, with a timecode track and its index at the end, as cameras write it.
+        {"timecode.mov", std::string(kVideo) + " -t 1" + std::string(kH264) + " -timecode 01:00:00:00"},
+        {"fragmented.mp4",
+         std::string(kVideo) + " -t 1" + std::string(kH264) + " -movflags frag_keyframe+empty_moov"},
     };
     return table;
 }
@@ -71,6 +75,11 @@ fs::path testMovie(const std::string& name) {
     return movie;
 }
 
+void PrintTo(const PacketInfo& packet, std::ostream* out) {
+    *out << "{type " << packet.streamType << ", " << packet.size << " bytes, hash " << packet.hash
+         << ", flags " << packet.flags << "}";
+}
+
 std::vector<PacketInfo> packetsOf(const fs::path& movie) {
     std::vector<PacketInfo> packets;
     AVFormatContext* context = nullptr;
@@ -81,7 +90,7 @@ std::vector<PacketInfo> packetsOf(const fs::path& movie) {
     while (av_read_frame(context, packet) >= 0) {
         const AVStream* stream = context->streams[packet->stream_index];
         const AVMediaType type = stream->codecpar->codec_type;
-        if (type == AVMEDIA_TYPE_VIDEO || type == AVMEDIA_TYPE_AUDIO) {
+        if (type == AVMEDIA_TYPE_VIDEO || type == AVMEDIA_TYPE_AUDIO || type == AVMEDIA_TYPE_DATA) {
             const AVRational micro{1, 1000000};
             PacketInfo info;
             info.streamType = type;
@@ -104,19 +113,24 @@ std::vector<PacketInfo> packetsOf(const fs::path& movie) {
     return packets;
 }
 
-bool markEquirectangular(const fs::path& movie, const fs::path& marked) {
+namespace {
+
+// A copy of `movie` written by the libraries, its video marked as an
+// equirectangular panorama and/or with a telemetry track (a packet of made-up
+// bytes every 200 ms, tagged as a camera's "gpmd") beside the other streams.
+bool rewrite(const fs::path& movie, const fs::path& copy, bool equirectangular, bool telemetry) {
     AVFormatContext* in = nullptr;
     if (avformat_open_input(&in, movie.c_str(), nullptr, nullptr) < 0) return false;
     avformat_find_stream_info(in, nullptr);
     AVFormatContext* out = nullptr;
-    bool ok = avformat_alloc_output_context2(&out, nullptr, nullptr, marked.c_str()) >= 0;
+    bool ok = avformat_alloc_output_context2(&out, nullptr, nullptr, copy.c_str()) >= 0;
     for (unsigned i = 0; ok && i < in->nb_streams; ++i) {
         AVStream* stream = avformat_new_stream(out, nullptr);
         ok = stream != nullptr && avcodec_parameters_copy(stream->codecpar, in->streams[i]->codecpar) >= 0;
         if (!ok) break;
         stream->codecpar->codec_tag = 0;
         stream->time_base = in->streams[i]->time_base;
-        if (stream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO) {
+        if (equirectangular && stream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO) {
             std::size_t size = 0;
             AVSphericalMapping* mapping = av_spherical_alloc(&size);
             mapping->projection = AV_SPHERICAL_EQUIRECTANGULAR;
@@ -124,18 +138,40 @@ bool markEquirectangular(const fs::path& movie, const fs::path& marked) {
                                          reinterpret_cast<std::uint8_t*>(mapping), size) >= 0;
         }
     }
-    ok = ok && avio_open(&out->pb, marked.c_str(), AVIO_FLAG_WRITE) >= 0;
+    const AVRational milliseconds{1, 1000};
+    AVStream* data = telemetry && ok ? avformat_new_stream(out, nullptr) : nullptr;
+    if (data != nullptr) {
+        data->codecpar->codec_type = AVMEDIA_TYPE_DATA;
+        data->codecpar->codec_id = AV_CODEC_ID_BIN_DATA;
+        data->codecpar->codec_tag = MKTAG('g', 'p', 'm', 'd');
+        data->time_base = milliseconds;
+    }
+    ok = ok && (!telemetry || data != nullptr) && avio_open(&out->pb, copy.c_str(), AVIO_FLAG_WRITE) >= 0;
     // Spherical marks are written only outside the strict standard.
     AVDictionary* options = nullptr;
     av_dict_set(&options, "strict", "unofficial", 0);
     ok = ok && avformat_write_header(out, &options) >= 0;
     av_dict_free(&options);
     AVPacket* packet = av_packet_alloc();
+    std::int64_t nextReading = 0;
     while (ok && av_read_frame(in, packet) >= 0) {
-        av_packet_rescale_ts(packet, in->streams[packet->stream_index]->time_base,
-                             out->streams[packet->stream_index]->time_base);
+        const AVStream* stream = out->streams[packet->stream_index];
+        av_packet_rescale_ts(packet, in->streams[packet->stream_index]->time_base, stream->time_base);
+        const std::int64_t at = av_rescale_q(packet->dts, stream->time_base, milliseconds);
         ok = av_interleaved_write_frame(out, packet) >= 0;
         av_packet_unref(packet);
+        if (ok && data != nullptr && at >= nextReading) {
+            ok = av_new_packet(packet, 64) >= 0;
+            if (!ok) break;
+            std::fill_n(packet->data, 64, static_cast<std::uint8_t>(nextReading / 200));
+            packet->pts = packet->dts = nextReading;
+            packet->duration = 200;
+            packet->stream_index = data->index;
+            packet->flags = AV_PKT_FLAG_KEY;
+            ok = av_interleaved_write_frame(out, packet) >= 0;
+            av_packet_unref(packet);
+            nextReading += 200;
+        }
     }
     av_packet_free(&packet);
     if (ok) ok = av_write_trailer(out) >= 0;
@@ -144,5 +180,13 @@ bool markEquirectangular(const fs::path& movie, const fs::path& marked) {
     avformat_close_input(&in);
     return ok;
 }
+
+}  // namespace
+
+bool markEquirectangular(const fs::path& movie, const fs::path& marked) {
+    return rewrite(movie, marked, true, false);
+}
+
+bool addTelemetry(const fs::path& movie, const fs::path& copy) { return rewrite(movie, copy, false, true); }
 
 }  // namespace tessaly::test_support

@@ -5,13 +5,15 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace tessaly::test_support {
 
 // The movie made by the recipe of this name ("good.mp4", "late.mp4", "hevc.mp4",
-// "wide.mp4", "heavy.mp4", "square.mp4", "sound.m4a", "good.webm"); empty when
+// "wide.mp4", "heavy.mp4", "square.mp4", "sound.m4a", "good.webm", "timecode.mov",
+// "fragmented.mp4"); empty when
 // ffmpeg cannot make it.
 std::filesystem::path testMovie(const std::string& name);
 
@@ -27,12 +29,18 @@ struct PacketInfo {
     int flags = 0;
     bool operator==(const PacketInfo&) const = default;
 };
+// How a failing comparison shows a packet.
+void PrintTo(const PacketInfo& packet, std::ostream* out);
 
-// Every packet of every video and sound stream, in stream order (streams by
-// type, then file order), timings in microseconds.
+// Every packet of every video, sound and data stream, in stream order (streams
+// by type, then file order), timings in microseconds.
 std::vector<PacketInfo> packetsOf(const std::filesystem::path& movie);
 
 // A copy of `movie` marked as an equirectangular panorama, made with the libraries.
 bool markEquirectangular(const std::filesystem::path& movie, const std::filesystem::path& marked);
+
+// A copy of `movie` with a camera's telemetry track added (a data track the
+// libraries' remux cannot keep), its index at the end, made with the libraries.
+bool addTelemetry(const std::filesystem::path& movie, const std::filesystem::path& copy);
 
 }  // namespace tessaly::test_support

@@ -1,0 +1,370 @@
+#include "media/IndexRelocation.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <iterator>
+#include <limits>
+#include <vector>
+
+#include "core/publish/MovieCopy.h"
+#include "core/text/Files.h"
+#include "media/AvIo.h"
+
+namespace tessaly::media {
+namespace {
+
+namespace fs = std::filesystem;
+using Result = RebuiltIndex::Result;
+
+// Why a movie is refused, after "Cannot read MOVIE: ".
+constexpr std::string_view kCutShort = "it is cut short or damaged: a part of it reaches past its end";
+constexpr std::string_view kIndexDamaged = "its index is damaged";
+constexpr std::string_view kOffsetOutside = "its index points outside the movie's data";
+constexpr std::string_view kChanged = "it changed while it was being copied";
+
+// Why a layout is left to the libraries (never shown: the remux then speaks).
+constexpr std::string_view kFragmented = "a fragmented movie";
+constexpr std::string_view kCompressed = "a compressed index";
+constexpr std::string_view kAuxiliaryOffsets = "offsets of auxiliary sample data";
+constexpr std::string_view kUnknownPadding = "bytes between boxes";
+constexpr std::string_view kTooLarge = "too large an index or too many boxes";
+
+constexpr std::uint64_t kMax32 = std::numeric_limits<std::uint32_t>::max();
+// An index for hours of movie is a few MiB; no reason to hold more in memory.
+constexpr std::uint64_t kMaxIndexBytes = 256u << 20;
+constexpr std::size_t kMaxTopBoxes = 4096;
+
+std::uint64_t bigEndian(std::string_view bytes, std::size_t at, std::size_t count) {
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < count; ++i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+void putBigEndian(std::string& out, std::uint64_t value, std::size_t count) {
+    for (std::size_t i = count; i-- > 0;) out.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
+}
+
+struct BoxHeader {
+    std::string type;
+    std::uint64_t size = 0;  // the whole box
+    std::size_t headerSize = 8;
+};
+
+// The header at the start of `head` for a box that must end within `room`
+// bytes; nothing when it does not. Size 0 ("to the end") only where `room` is
+// the rest of the file.
+std::optional<BoxHeader> parseHeader(std::string_view head, std::uint64_t room, bool zeroMeansRest) {
+    if (head.size() < 8 || room < 8) return std::nullopt;
+    BoxHeader header;
+    header.type = std::string(head.substr(4, 4));
+    header.size = bigEndian(head, 0, 4);
+    if (header.size == 1) {
+        if (head.size() < 16 || room < 16) return std::nullopt;
+        header.size = bigEndian(head, 8, 8);
+        header.headerSize = 16;
+    } else if (header.size == 0) {
+        if (!zeroMeansRest) return std::nullopt;
+        header.size = room;
+    }
+    if (header.size < header.headerSize || header.size > room) return std::nullopt;
+    return header;
+}
+
+std::uint64_t boxSize(std::uint64_t payload) { return payload + 8 <= kMax32 ? payload + 8 : payload + 16; }
+
+// A box of the index: the few on the way to the chunk tables are taken apart,
+// the chunk tables read, every other box kept as its bytes.
+struct Node {
+    std::string type;
+    std::string_view payload;  // what follows the header, for boxes kept as they are
+    std::vector<Node> children;
+    bool container = false;
+    bool chunkTable = false;
+    bool wide = false;  // 64-bit chunk offsets (co64)
+    std::uint64_t largestOffset = 0;
+    std::vector<std::uint64_t> offsets;
+
+    std::uint64_t payloadSize() const {
+        if (container) {
+            std::uint64_t total = 0;
+            for (const Node& child : children) total += boxSize(child.payloadSize());
+            return total;
+        }
+        if (chunkTable) return 8 + offsets.size() * (wide ? 8 : 4);
+        return payload.size();
+    }
+};
+
+// The box inside `parent` that leads to the chunk tables.
+std::string_view pathChild(std::string_view parent) {
+    if (parent == "moov") return "trak";
+    if (parent == "trak") return "mdia";
+    if (parent == "mdia") return "minf";
+    if (parent == "minf") return "stbl";
+    return {};
+}
+
+// What in an index this relocation cannot keep right.
+std::optional<std::string_view> unhandledBox(std::string_view parent, std::string_view type) {
+    if (parent == "moov" && type == "mvex") return kFragmented;
+    if (parent == "moov" && type == "cmov") return kCompressed;
+    // Offsets into the file that are not chunk offsets.
+    if (parent == "stbl" && type == "saio") return kAuxiliaryOffsets;
+    return std::nullopt;
+}
+
+class IndexReader {
+public:
+    explicit IndexReader(std::span<const ByteSpan> mediaData) : mediaData_(mediaData) {}
+
+    RebuiltIndex failure;
+
+    bool readChildren(std::string_view parent, std::string_view payload, std::vector<Node>& into) {
+        while (!payload.empty()) {
+            // Old QuickTime writers may end a list with a few zero bytes.
+            if (payload.size() < 8) return fail(Result::Unhandled, kUnknownPadding);
+            const std::optional<BoxHeader> header = parseHeader(payload, payload.size(), false);
+            if (!header) return fail(Result::Damaged, kIndexDamaged);
+            if (const auto why = unhandledBox(parent, header->type)) return fail(Result::Unhandled, *why);
+            Node node;
+            node.type = header->type;
+            const std::string_view body =
+                payload.substr(header->headerSize, header->size - header->headerSize);
+            payload.remove_prefix(header->size);
+            if (node.type == pathChild(parent)) {
+                node.container = true;
+                if (!readChildren(node.type, body, node.children)) return false;
+            } else if (parent == "stbl" && (node.type == "stco" || node.type == "co64")) {
+                if (!readChunkTable(node, body)) return false;
+            } else {
+                node.payload = body;
+            }
+            into.push_back(std::move(node));
+        }
+        return true;
+    }
+
+private:
+    bool fail(Result result, std::string_view problem) {
+        failure.result = result;
+        failure.problem = std::string(problem);
+        return false;
+    }
+
+    bool insideMediaData(std::uint64_t offset) const {
+        // The spans are in file order; the last one starting at or before the offset.
+        const auto after =
+            std::upper_bound(mediaData_.begin(), mediaData_.end(), offset,
+                             [](std::uint64_t at, const ByteSpan& span) { return at < span.begin; });
+        return after != mediaData_.begin() && offset <= std::prev(after)->end;
+    }
+
+    bool readChunkTable(Node& node, std::string_view body) {
+        node.chunkTable = true;
+        node.wide = node.type == "co64";
+        node.payload = body.substr(0, std::min<std::size_t>(body.size(), 4));  // version and flags
+        const std::uint64_t entry = node.wide ? 8 : 4;
+        if (body.size() < 8 || (body.size() - 8) / entry != bigEndian(body, 4, 4) ||
+            (body.size() - 8) % entry != 0)
+            return fail(Result::Damaged, kIndexDamaged);
+        const std::size_t count = (body.size() - 8) / entry;
+        node.offsets.reserve(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::uint64_t offset = bigEndian(body, 8 + i * entry, entry);
+            if (!insideMediaData(offset)) return fail(Result::Damaged, kOffsetOutside);
+            node.largestOffset = std::max(node.largestOffset, offset);
+            node.offsets.push_back(offset);
+        }
+        return true;
+    }
+
+    std::span<const ByteSpan> mediaData_;
+};
+
+void collectTables(Node& node, std::vector<Node*>& tables) {
+    if (node.chunkTable) tables.push_back(&node);
+    for (Node& child : node.children) collectTables(child, tables);
+}
+
+void writeBox(const Node& node, std::uint64_t shift, std::string& out) {
+    const std::uint64_t payload = node.payloadSize();
+    const std::uint64_t size = boxSize(payload);
+    if (size == payload + 8) {
+        putBigEndian(out, size, 4);
+        out += node.type;
+    } else {
+        putBigEndian(out, 1, 4);
+        out += node.type;
+        putBigEndian(out, size, 8);
+    }
+    if (node.container) {
+        for (const Node& child : node.children) writeBox(child, shift, out);
+    } else if (node.chunkTable) {
+        out += node.payload;  // version and flags
+        putBigEndian(out, node.offsets.size(), 4);
+        for (const std::uint64_t offset : node.offsets) putBigEndian(out, offset + shift, node.wide ? 8 : 4);
+    } else {
+        out += node.payload;
+    }
+}
+
+// Reads `count` bytes at `offset`; false on a read error (the reader has its errno) or a short read.
+bool readAt(FileReader& reader, std::uint64_t offset, std::size_t count, std::string& bytes) {
+    bytes.resize(count);
+    if (avio_seek(reader.io(), static_cast<std::int64_t>(offset), SEEK_SET) < 0) return false;
+    std::size_t done = 0;
+    while (done < count) {
+        const int chunk = static_cast<int>(std::min<std::size_t>(count - done, 1 << 30));
+        const int n = avio_read(reader.io(), reinterpret_cast<unsigned char*>(bytes.data() + done), chunk);
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+struct TopBox {
+    std::string type;
+    std::uint64_t offset = 0;
+    std::uint64_t size = 0;
+    std::size_t headerSize = 8;
+};
+
+}  // namespace
+
+RebuiltIndex rebuildIndex(std::string_view moov, std::span<const ByteSpan> mediaData) {
+    const std::optional<BoxHeader> header = parseHeader(moov, moov.size(), false);
+    if (!header || header->type != "moov" || header->size != moov.size())
+        return {Result::Damaged, {}, std::string(kIndexDamaged)};
+    IndexReader reader(mediaData);
+    Node root;
+    root.type = "moov";
+    root.container = true;
+    if (!reader.readChildren("moov", moov.substr(header->headerSize), root.children)) return reader.failure;
+
+    // The index grows when a table turns 64-bit, which moves the data further:
+    // repeat until no more tables have to.
+    std::vector<Node*> tables;
+    collectTables(root, tables);
+    std::uint64_t shift = boxSize(root.payloadSize());
+    for (bool widened = true; widened;) {
+        widened = false;
+        for (Node* table : tables) {
+            if (!table->wide && table->largestOffset + shift > kMax32) {
+                table->wide = true;
+                table->type = "co64";
+                widened = true;
+            }
+        }
+        shift = boxSize(root.payloadSize());
+    }
+    if (shift > kMaxIndexBytes) return {Result::Unhandled, {}, std::string(kTooLarge)};
+    RebuiltIndex rebuilt{Result::Rebuilt, {}, {}};
+    rebuilt.box.reserve(static_cast<std::size_t>(shift));
+    writeBox(root, shift, rebuilt.box);
+    return rebuilt;
+}
+
+std::optional<movies::WriteOutcome> relocateIndexFirst(const fs::path& movie, int in, std::uint64_t size,
+                                                       int out, const fs::path& outName,
+                                                       const movies::ByteProgress& progress,
+                                                       const std::atomic<bool>* stop) {
+    movies::WriteOutcome outcome;
+    const auto refuse = [&](const fs::path& path, const char* action, std::string_view reason) {
+        outcome.error = text::FileError{path, action, std::string(reason)};
+        return outcome;
+    };
+    FileReader reader(in, size);
+    if (reader.io() == nullptr) return refuse(movie, "read", std::strerror(ENOMEM));
+    const auto readFailed = [&](std::string_view otherwise) {
+        return reader.error() != 0 ? refuse(movie, "read", std::strerror(reader.error()))
+                                   : refuse(movie, "read", otherwise);
+    };
+
+    std::vector<TopBox> boxes;
+    std::string bytes;
+    for (std::uint64_t at = 0; at < size;) {
+        const std::uint64_t room = size - at;
+        if (room < 8) return std::nullopt;  // a few stray bytes at the end
+        if (boxes.size() == kMaxTopBoxes) return std::nullopt;
+        if (!readAt(reader, at, static_cast<std::size_t>(std::min<std::uint64_t>(room, 16)), bytes))
+            return readFailed(kCutShort);
+        const std::optional<BoxHeader> header = parseHeader(bytes, room, true);
+        if (!header) return refuse(movie, "read", kCutShort);
+        boxes.push_back({header->type, at, header->size, header->headerSize});
+        at += header->size;
+    }
+
+    const auto isType = [](std::string_view type) {
+        return [type](const TopBox& box) { return box.type == type; };
+    };
+    if (std::count_if(boxes.begin(), boxes.end(), isType("moov")) != 1 ||
+        std::any_of(boxes.begin(), boxes.end(), isType("moof")) ||
+        std::any_of(boxes.begin(), boxes.end(), isType("mfra")))
+        return std::nullopt;
+    const auto moov = std::find_if(boxes.begin(), boxes.end(), isType("moov"));
+    const auto firstData = std::find_if(boxes.begin(), boxes.end(), isType("mdat"));
+    // Data after the index would move by a different amount.
+    if (firstData > moov || std::any_of(moov, boxes.end(), isType("mdat"))) return std::nullopt;
+    if (moov->size > kMaxIndexBytes) return std::nullopt;
+
+    std::vector<ByteSpan> mediaData;
+    for (auto box = firstData; box != moov; ++box) {
+        if (box->type == "mdat")
+            mediaData.push_back({box->offset + box->headerSize, box->offset + box->size});
+    }
+    if (!readAt(reader, moov->offset, static_cast<std::size_t>(moov->size), bytes))
+        return readFailed(kCutShort);
+    const RebuiltIndex index = rebuildIndex(bytes, mediaData);
+    if (index.result == Result::Unhandled) return std::nullopt;
+    if (index.result == Result::Damaged) return refuse(movie, "read", index.problem);
+
+    // The boxes before the data, the index, the data, what followed the index.
+    const std::uint64_t dataStart = firstData->offset, dataEnd = moov->offset;
+    const std::uint64_t indexSize = index.box.size();
+    struct Piece {
+        std::uint64_t from, length, to;
+    };
+    const std::array<Piece, 3> pieces{
+        {{0, dataStart, 0},
+         {dataStart, dataEnd - dataStart, dataStart + indexSize},
+         {dataEnd + moov->size, size - dataEnd - moov->size, dataEnd + indexSize}}};
+    if (stop != nullptr && stop->load(std::memory_order_relaxed)) {
+        outcome.stopped = true;
+        return outcome;
+    }
+    std::uint64_t done = 0;
+    publish::MovieCopyOptions options;
+    options.stop = stop;
+    for (const Piece& piece : pieces) {
+        if (&piece == &pieces[1]) {
+            FileWriter writer(out);
+            if (writer.io() == nullptr) return refuse(outName, "write", std::strerror(ENOMEM));
+            avio_seek(writer.io(), static_cast<std::int64_t>(dataStart), SEEK_SET);
+            avio_write(writer.io(), reinterpret_cast<const unsigned char*>(index.box.data()),
+                       static_cast<int>(indexSize));
+            avio_flush(writer.io());
+            if (writer.error() != 0) return refuse(outName, "write", std::strerror(writer.error()));
+            done += moov->size;
+            if (progress) progress(done, size);
+        }
+        const publish::RangeCopy copied = publish::copyRange(
+            in, piece.from, out, piece.to, piece.length,
+            [&](std::uint64_t bytes) {
+                if (progress) progress(done + bytes, size);
+            },
+            options);
+        if (copied.stopped) {
+            outcome.stopped = true;
+            return outcome;
+        }
+        if (copied.readError != 0) return refuse(movie, "read", std::strerror(copied.readError));
+        if (copied.writeError != 0) return refuse(outName, "write", std::strerror(copied.writeError));
+        if (copied.copied != piece.length) return refuse(movie, "read", kChanged);
+        done += piece.length;
+    }
+    if (progress) progress(size, size);
+    return outcome;
+}
+
+}  // namespace tessaly::media

@@ -1,0 +1,60 @@
+#pragma once
+
+// Moves an MP4 or QuickTime movie's index (its moov box) in front of the media
+// data by relocating boxes: the boxes before the data, then the index with
+// every chunk offset moved by the index's size, then the data and whatever
+// followed it, copied as they are (inside the kernel where it can). That is a
+// copy plus a few reads and writes of the index, where a remux through the
+// libraries reads and writes every packet and then moves the whole file once
+// more; and it keeps every track, where the libraries' muxer drops the data
+// tracks cameras write (telemetry, timecode) because it cannot write them back.
+//
+// Only the layouts it knows are relocated; the rest is left to the libraries'
+// remux. Every size in the file is checked against the file before it is used.
+
+#include <atomic>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/movies/MovieTools.h"
+
+namespace tessaly::media {
+
+// Where chunks may lie: a media-data box's payload, [begin, end) in the file.
+struct ByteSpan {
+    std::uint64_t begin = 0;
+    std::uint64_t end = 0;
+};
+
+struct RebuiltIndex {
+    enum class Result {
+        Rebuilt,    // `box` holds the index to write in front of the data
+        Unhandled,  // a layout left to the libraries (`problem` says which)
+        Damaged,    // sizes or offsets that do not fit the file (`problem` says how)
+    };
+    Result result = Result::Unhandled;
+    std::string box;
+    std::string problem;
+};
+
+// The index box `moov` (whole, header included) rebuilt to lie in front of the
+// media data: every chunk offset moves by the rebuilt box's own size. Offsets
+// must point into `mediaData`; chunk tables with 32-bit offsets that would pass
+// 4 GiB become 64-bit tables.
+RebuiltIndex rebuildIndex(std::string_view moov, std::span<const ByteSpan> mediaData);
+
+// Writes `movie` (open as `in`, `size` bytes) to `out` (open for writing, empty)
+// with its index in front, by relocating boxes. Nothing when the layout is one
+// it leaves to the libraries (nothing is written then); an error naming the
+// movie when its boxes do not fit the file.
+std::optional<movies::WriteOutcome> relocateIndexFirst(const std::filesystem::path& movie, int in,
+                                                       std::uint64_t size, int out,
+                                                       const std::filesystem::path& outName,
+                                                       const movies::ByteProgress& progress,
+                                                       const std::atomic<bool>* stop);
+
+}  // namespace tessaly::media

@@ -1,0 +1,101 @@
+// The index rebuilt to lie in front of the media data, on indexes made up
+// here: what real movies rarely have (offsets near 4 GiB) and what a damaged
+// or hostile file may claim.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "media/IndexRelocation.h"
+
+using namespace tessaly;
+using media::ByteSpan;
+using media::rebuildIndex;
+using media::RebuiltIndex;
+
+namespace {
+
+std::string bigEndian(std::uint64_t value, int bytes) {
+    std::string out;
+    for (int i = bytes - 1; i >= 0; --i) out.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
+    return out;
+}
+
+std::string box(const std::string& type, const std::string& payload) {
+    return bigEndian(payload.size() + 8, 4) + type + payload;
+}
+
+std::string chunkTable(const std::string& type, const std::vector<std::uint64_t>& offsets) {
+    const int width = type == "co64" ? 8 : 4;
+    std::string payload = std::string(4, '\0') + bigEndian(offsets.size(), 4);
+    for (const std::uint64_t offset : offsets) payload += bigEndian(offset, width);
+    return box(type, payload);
+}
+
+std::string track(const std::string& table) {
+    const std::string stbl = box("stbl", box("stsd", std::string(16, 's')) + table);
+    return box("trak", box("tkhd", std::string(84, 't')) +
+                           box("mdia", box("mdhd", std::string(24, 'm')) + box("minf", stbl)));
+}
+
+const std::string kHeader = box("mvhd", std::string(100, 'h'));
+const std::vector<ByteSpan> kData{{0x20, 0x1000}, {0x2000, 0x1'0000'0000}};
+
+}  // namespace
+
+TEST(IndexRelocation, ChunkOffsetsMoveByTheIndexSizeAndTablesThatWouldPass4GiBBecome64Bit) {
+    const std::string moov =
+        box("moov", kHeader + track(chunkTable("stco", {0x20, 0xFFFFFF00})) +
+                        track(chunkTable("stco", {0x2000, 0x30})) + box("udta", std::string(12, 'u')));
+    const auto expected = [](std::uint64_t shift) {
+        return box("moov", kHeader + track(chunkTable("co64", {0x20 + shift, 0xFFFFFF00 + shift})) +
+                               track(chunkTable("stco", {0x2000 + shift, 0x30 + shift})) +
+                               box("udta", std::string(12, 'u')));
+    };
+    const RebuiltIndex rebuilt = rebuildIndex(moov, kData);
+    ASSERT_EQ(rebuilt.result, RebuiltIndex::Result::Rebuilt) << rebuilt.problem;
+    const std::uint64_t shift = expected(0).size();
+    EXPECT_EQ(rebuilt.box, expected(shift));
+    EXPECT_EQ(rebuilt.box.size(), moov.size() + 8);  // one table of two entries widened
+}
+
+TEST(IndexRelocation, DamagedIndexesAreRefusedAndLayoutsItDoesNotKnowAreLeftAlone) {
+    using Result = RebuiltIndex::Result;
+    std::string tooLong = box("moov", kHeader + track(chunkTable("stco", {0x20})));
+    tooLong.replace(8 + kHeader.size(), 4, bigEndian(0x7FFFFFFF, 4));  // the track's size
+    std::string countTooLarge = box("moov", kHeader + track(chunkTable("stco", {0x20, 0x21})));
+    countTooLarge.replace(countTooLarge.find("stco") + 8, 4, bigEndian(3, 4));
+    std::string tiny = box("moov", kHeader + track(chunkTable("stco", {0x20})));
+    tiny.replace(tiny.find("mvhd") - 4, 4, bigEndian(4, 4));  // smaller than its own header
+    const struct {
+        const char* name;
+        std::string moov;
+        Result result;
+        std::string problem;
+    } cases[] = {
+        {"a box reaching past the index", tooLong, Result::Damaged, "its index is damaged"},
+        {"more entries than the table holds", countTooLarge, Result::Damaged, "its index is damaged"},
+        {"a box smaller than its header", tiny, Result::Damaged, "its index is damaged"},
+        {"an offset before the data", box("moov", track(chunkTable("stco", {0x10}))), Result::Damaged,
+         "its index points outside the movie's data"},
+        {"an offset between media-data boxes", box("moov", track(chunkTable("co64", {0x1800}))),
+         Result::Damaged, "its index points outside the movie's data"},
+        {"not an index", box("free", track(chunkTable("stco", {0x20}))), Result::Damaged,
+         "its index is damaged"},
+        {"fragments", box("moov", kHeader + box("mvex", box("trex", std::string(24, 'x')))),
+         Result::Unhandled, "a fragmented movie"},
+        {"compressed", box("moov", box("cmov", std::string(40, 'c'))), Result::Unhandled,
+         "a compressed index"},
+        {"zero bytes closing a list", box("moov", kHeader + std::string(4, '\0')), Result::Unhandled,
+         "bytes between boxes"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const RebuiltIndex rebuilt = rebuildIndex(c.moov, kData);
+        EXPECT_EQ(rebuilt.result, c.result);
+        EXPECT_EQ(rebuilt.problem, c.problem);
+        EXPECT_TRUE(rebuilt.box.empty());
+    }
+}
