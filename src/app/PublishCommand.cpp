@@ -148,9 +148,9 @@ publish::PublishReport PublishCommand::publishTo(const fs::path& page, const mod
     job.project = project;
     if (notice) prompts_.show(*notice);
     // A refusal is said by the publish itself, with no question before it.
-    const std::vector<movies::MovieFinding> findings = !askAboutMovies || publish::checkJob(job)
-                                                           ? std::vector<movies::MovieFinding>{}
-                                                           : movies::checkMovies(job.movies, movieTools_);
+    const std::vector<movies::MovieFinding> findings =
+        !askAboutMovies || publish::checkJob(job) ? std::vector<movies::MovieFinding>{}
+                                                  : movies::checkMovies(job.movies, movieTools_, job.page);
     // Declined: nothing written and nothing more to say.
     if (!findings.empty() && !prompts_.ask(movies::findingsMessage(findings), movies::texts::kContinue))
         return {publish::PublishOutcome::Cancelled, {}};

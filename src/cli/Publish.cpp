@@ -155,7 +155,7 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
     const StopOnSignals signals;
     // What will not play well is said first; --strict makes it stop there.
     media::LibavMovieTools tools;
-    const std::vector<movies::MovieFinding> findings = movies::checkMovies(job.movies, tools);
+    const std::vector<movies::MovieFinding> findings = movies::checkMovies(job.movies, tools, job.page);
     if (!findings.empty()) {
         err << kPrefix << movies::texts::kFindingsHeading << '\n';
         for (const movies::MovieFinding& finding : findings)

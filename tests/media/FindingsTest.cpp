@@ -16,7 +16,8 @@ std::vector<std::string> problemsOf(const std::string& name) {
     if (movie.empty()) return {"ffmpeg could not make " + name};
     media::LibavMovieTools tools;
     std::vector<std::string> problems;
-    for (const movies::MovieFinding& finding : movies::checkMovies({movie.string(), "", ""}, tools))
+    for (const movies::MovieFinding& finding :
+         movies::checkMovies({movie.string(), "", ""}, tools, "/site/index.html"))
         problems.push_back(finding.problem);
     return problems;
 }

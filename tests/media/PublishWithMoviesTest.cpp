@@ -11,8 +11,8 @@
 #include "core/model/ProjectFile.h"
 #include "core/publish/Publisher.h"
 #include "core/text/Files.h"
-#include "media/ReadMovieInfo.h"
 #include "media/LibavMovieTools.h"
+#include "media/ReadMovieInfo.h"
 
 using namespace tessaly;
 namespace fs = std::filesystem;
@@ -57,6 +57,26 @@ TEST_F(PublishWithMovies, ThePublishedCopyHasItsIndexInFrontAndTheMovieStaysAsIt
     EXPECT_EQ(text::readFile(late).bytes, before);
     EXPECT_EQ(test_support::entryNames(dir / "site"),
               (std::vector<std::string>{"images", "index.html", "js", "late.mp4"}));
+}
+
+TEST_F(PublishWithMovies, AMovieAlreadyInThePageFolderIsLeftAsItIsAndTheWarningSaysSo) {
+    const fs::path late = test_support::testMovie("late.mp4");
+    if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    const fs::path inPlace = dir / "site" / "late.mp4";
+    fs::create_directories(inPlace.parent_path());
+    fs::copy_file(late, inPlace);
+    const std::string before = text::readFile(inPlace).bytes;
+    ASSERT_EQ(publish({project(inPlace).string(), (dir / "site" / "index.html").string()}), 0) << err.str();
+    EXPECT_EQ(
+        err.str(),
+        "tessaly: These movies may not play on the published page:\n"
+        "tessaly: Slot 1, late.mp4: has its index at the end, so browsers load the whole file before the "
+        "first frame (it already lies in the page folder, where publishing leaves it as it is)\n"
+        "tessaly: Publishing succeeded\n");
+    EXPECT_EQ(text::readFile(inPlace).bytes, before);
+    EXPECT_EQ(media::inspectMovie(inPlace).indexAtFront, false);
+    // Not mended, so not published under --strict.
+    EXPECT_EQ(publish({project(inPlace).string(), (dir / "site" / "index.html").string(), "--strict"}), 1);
 }
 
 TEST_F(PublishWithMovies, TheCommandLineWarnsAndGoesOn) {

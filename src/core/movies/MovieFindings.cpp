@@ -4,6 +4,7 @@
 
 #include "core/movies/MovieTexts.h"
 #include "core/movies/MovieTools.h"
+#include "core/publish/MovieCopy.h"
 #include "core/text/Numbers.h"
 #include "core/text/Text.h"
 
@@ -16,7 +17,7 @@ constexpr std::int64_t kMaxBitRate = 40000000;
 // The problem a rule finds in a readable movie with video, or nothing.
 struct Rule {
     std::optional<std::string> (*find)(const MovieInfo&, const InspectedSlots&);
-    bool fixedByPublishing = false;
+    bool fixedByPublishing = false;  // in the copy: the words then say what becomes of it
 };
 
 std::string size(const MovieInfo& info) {
@@ -65,7 +66,8 @@ const std::vector<Rule>& rules() {
 
 }  // namespace
 
-std::vector<MovieFinding> movieFindings(const model::MovieSlots& movies, const InspectedSlots& inspected) {
+std::vector<MovieFinding> movieFindings(const model::MovieSlots& movies, const InspectedSlots& inspected,
+                                        const InPlaceSlots& inPlace) {
     std::vector<MovieFinding> found;
     for (std::size_t i = 0; i < inspected.size(); ++i) {
         if (!inspected[i]) continue;
@@ -81,20 +83,29 @@ std::vector<MovieFinding> movieFindings(const model::MovieSlots& movies, const I
             continue;
         }
         for (const Rule& rule : rules()) {
-            if (auto problem = rule.find(info, inspected))
-                found.push_back({slot, file, std::move(*problem), rule.fixedByPublishing});
+            std::optional<std::string> problem = rule.find(info, inspected);
+            if (!problem) continue;
+            const bool mended = rule.fixedByPublishing && !inPlace[i];
+            if (rule.fixedByPublishing) *problem += mended ? texts::kMendedInCopy : texts::kLeftInPlace;
+            found.push_back({slot, file, std::move(*problem), mended});
         }
     }
     return found;
 }
 
-std::vector<MovieFinding> checkMovies(const model::MovieSlots& movies, MovieTools& tools) {
+std::vector<MovieFinding> checkMovies(const model::MovieSlots& movies, MovieTools& tools,
+                                      const std::filesystem::path& page) {
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::absolute(page, ec).lexically_normal().parent_path();
     InspectedSlots inspected;
+    InPlaceSlots inPlace{};
     for (std::size_t i = 0; i < movies.size(); ++i) {
         const std::string path = i == 0 ? text::trimSpaces(movies[i]) : movies[i];
-        if (!path.empty()) inspected[i] = tools.inspect(path);
+        if (path.empty()) continue;
+        inspected[i] = tools.inspect(path);
+        inPlace[i] = publish::liesIn(path, folder);
     }
-    return movieFindings(movies, inspected);
+    return movieFindings(movies, inspected, inPlace);
 }
 
 std::string findingLine(const MovieFinding& finding) {

@@ -22,18 +22,23 @@ struct MovieFinding {
     int slot = 1;  // 1 to 3
     std::filesystem::path file;
     std::string problem;             // the words after the slot and the file's name
-    bool fixedByPublishing = false;  // publishing mends it in the published copy
+    bool fixedByPublishing = false;  // publishing mends it in the published copy (there is one)
 };
 
 // Each slot's movie as inspected; nothing for an empty slot.
 using InspectedSlots = std::array<std::optional<MovieInfo>, 3>;
+// The slots whose movie already lies in the page folder: publishing makes no
+// copy of it, so it mends nothing in it.
+using InPlaceSlots = std::array<bool, 3>;
 
 // The problems of the inspected movies, slot by slot, in the order of the rules.
-std::vector<MovieFinding> movieFindings(const model::MovieSlots& movies, const InspectedSlots& inspected);
+std::vector<MovieFinding> movieFindings(const model::MovieSlots& movies, const InspectedSlots& inspected,
+                                        const InPlaceSlots& inPlace = {});
 
 // Inspects the filled slots (slot 1 trimmed, as publishing reads them) and
-// returns their problems.
-std::vector<MovieFinding> checkMovies(const model::MovieSlots& movies, MovieTools& tools);
+// returns their problems when they are published with `page`.
+std::vector<MovieFinding> checkMovies(const model::MovieSlots& movies, MovieTools& tools,
+                                      const std::filesystem::path& page);
 
 // "Slot 2, tour.mov: has no video stream"
 std::string findingLine(const MovieFinding& finding);

@@ -27,8 +27,11 @@ inline constexpr std::string_view kTooWideSuffix =
 inline constexpr std::string_view kBitRatePrefix = "streams at ";
 inline constexpr std::string_view kBitRateSuffix = ", more than most visitors can load (40 Mbit/s)";
 inline constexpr std::string_view kIndexAtEnd =
-    "has its index at the end, so browsers load the whole file before the first frame "
-    "(the published copy gets it at the front)";
+    "has its index at the end, so browsers load the whole file before the first frame";
+// After a problem publishing mends: what happens to it.
+inline constexpr std::string_view kMendedInCopy = " (the published copy gets it at the front)";
+inline constexpr std::string_view kLeftInPlace =
+    " (it already lies in the page folder, where publishing leaves it as it is)";
 inline constexpr std::string_view kNotPanoramaPrefix = "is ";
 inline constexpr std::string_view kNotPanoramaSuffix = ", narrower than 2:1: not a full panorama";
 

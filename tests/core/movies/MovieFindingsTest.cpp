@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "../ScratchFolder.h"
 #include "core/movies/MovieFindings.h"
 #include "core/movies/MovieTexts.h"
 #include "core/movies/MovieTools.h"
+#include "core/text/Files.h"
 
 using namespace tessaly;
 using namespace tessaly::movies;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -81,7 +84,7 @@ TEST(MovieFindings, OnlyTheIndexAtTheEndIsMendedByPublishing) {
     ASSERT_EQ(found.size(), 4u);  // codec, bit rate, index, shape: in the order of the rules
     EXPECT_NE(found[0].problem.find("ProRes"), std::string::npos);
     EXPECT_NE(found[1].problem.find("41 Mbit/s"), std::string::npos);
-    EXPECT_EQ(found[2].problem, texts::kIndexAtEnd);
+    EXPECT_EQ(found[2].problem, std::string(texts::kIndexAtEnd) + std::string(texts::kMendedInCopy));
     EXPECT_NE(found[3].problem.find("1000x1000"), std::string::npos);
     for (const MovieFinding& finding : found) EXPECT_EQ(finding.fixedByPublishing, &finding == &found[2]);
 }
@@ -90,11 +93,39 @@ TEST(MovieFindings, CheckInspectsTheFilledSlotsAsPublishingReadsThem) {
     FakeTools tools;
     tools.movies["/m/a.mp4"] = webMovie(4096, 2048);
     tools.movies[" /m/c.webm"] = webMovie(2048, 1536);
-    const std::vector<MovieFinding> found = checkMovies({" /m/a.mp4  ", "", " /m/c.webm"}, tools);
+    const std::vector<MovieFinding> found =
+        checkMovies({" /m/a.mp4  ", "", " /m/c.webm"}, tools, "/site/index.html");
     EXPECT_EQ(tools.asked, (std::vector<std::string>{"/m/a.mp4", " /m/c.webm"}));
     EXPECT_EQ(
         lines(found),
         (std::vector<std::string>{"Slot 3, c.webm: is 2048x1536, narrower than 2:1: not a full panorama"}));
+}
+
+// Publishing leaves a movie that already lies in the page folder as it is: its
+// index stays at the end, and the warning says so.
+TEST(MovieFindings, AMovieAlreadyInThePageFolderIsNotSaidToBeMended) {
+    const fs::path dir = test_support::scratchFolder("findings", "in-place");
+    ASSERT_FALSE(text::writeFileAtomic(dir / "tour.mp4", "movie"));
+    FakeTools tools;
+    MovieInfo late = webMovie(4096, 2048);
+    late.indexAtFront = false;
+    tools.movies[(dir / "tour.mp4").string()] = late;
+    const model::MovieSlots slots{(dir / "tour.mp4").string(), "", ""};
+
+    std::vector<MovieFinding> found = checkMovies(slots, tools, dir / "index.html");
+    EXPECT_EQ(lines(found),
+              (std::vector<std::string>{
+                  "Slot 1, tour.mp4: has its index at the end, so browsers load the whole file "
+                  "before the first frame (it already lies in the page folder, where publishing "
+                  "leaves it as it is)"}));
+    EXPECT_FALSE(found[0].fixedByPublishing);
+
+    found = checkMovies(slots, tools, dir / "site" / "index.html");
+    EXPECT_EQ(lines(found), (std::vector<std::string>{
+                                "Slot 1, tour.mp4: has its index at the end, so browsers load the whole file "
+                                "before the first frame (the published copy gets it at the front)"}));
+    EXPECT_TRUE(found[0].fixedByPublishing);
+    fs::remove_all(dir);
 }
 
 TEST(MovieFindings, TheQuestionListsEveryProblemOnALineOfItsOwn) {
