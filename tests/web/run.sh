@@ -23,4 +23,4 @@ fi
 export TESSALY_CHROMIUM="$chromium"
 exec node --test squeeze.test.mjs viewer.test.mjs hotspots.test.mjs projection.test.mjs controls.test.mjs \
   mobile.test.mjs fallback.test.mjs xr.test.mjs position.test.mjs \
-  published.test.mjs
+  published.test.mjs faststart.test.mjs

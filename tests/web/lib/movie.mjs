@@ -85,3 +85,19 @@ export function clockMovie() {
   renameSync(partial, file);
   return file;
 }
+
+// An H.264 MP4 with its index at the end of the file, as cameras and ffmpeg
+// write it: 6 s of 1024x512 at about 8 Mbit/s (some 6 MB), so a browser that
+// needs the index first has to fetch the end of a file too large to arrive at once.
+export function lateIndexMovie() {
+  const dir = join(tmpdir(), 'tessaly-web-tests');
+  const file = join(dir, 'late-index-v1.mp4');
+  if (existsSync(file)) return file;
+  mkdirSync(dir, { recursive: true });
+  const partial = `${file}.${process.pid}.mp4`;
+  execFileSync('ffmpeg', ['-v', 'error', '-y', '-f', 'lavfi', '-i', 'testsrc2=size=1024x512:rate=25', '-t', '6',
+    '-c:v', 'libx264', '-preset', 'ultrafast', '-b:v', '8M', '-minrate', '8M', '-maxrate', '8M', '-bufsize', '4M',
+    '-pix_fmt', 'yuv420p', '-f', 'mp4', partial]);
+  renameSync(partial, file);
+  return file;
+}

@@ -1,6 +1,7 @@
 // A static file server on 127.0.0.1 for a published tree, with byte ranges so
-// the browser can stream and seek the movie.
-import { createReadStream, statSync } from 'node:fs';
+// the browser can stream and seek the movie. Optionally it sends movies at a
+// set rate, as a visitor's connection would, and records what it sent of them.
+import { closeSync, createReadStream, openSync, readSync, statSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { extname, join, normalize, sep } from 'node:path';
 
@@ -12,7 +13,11 @@ const TYPES = {
   '.gif': 'image/gif',
   '.jpg': 'image/jpeg',
   '.webm': 'video/webm',
+  '.mp4': 'video/mp4',
 };
+const MOVIES = new Set(['.mp4', '.webm']);
+// Bytes a throttled answer sends at a time.
+const SLICE = 16384;
 
 function resolveInside(root, url) {
   const path = decodeURIComponent(new URL(url, 'http://x').pathname);
@@ -30,7 +35,33 @@ function parseRange(header, size) {
   return start <= end ? { start, end } : { invalid: true };
 }
 
-function serve(root, req, res) {
+// Sends bytes [start, end] of file at `rate` bytes a second, no faster than the
+// client reads; `record.sent` counts what has left. Stops at the end or when
+// the client goes away.
+function sendSlowly(file, { start, end }, res, rate, record) {
+  const fd = openSync(file, 'r');
+  let at = start;
+  const stop = () => {
+    clearInterval(timer);
+    closeSync(fd);
+  };
+  const timer = setInterval(() => {
+    if (res.writableNeedDrain) return;
+    const n = Math.min(SLICE, end + 1 - at);
+    const slice = Buffer.alloc(n);
+    readSync(fd, slice, 0, n, at);
+    at += n;
+    record.sent += n;
+    if (at > end) {
+      res.end(slice);
+    } else {
+      res.write(slice);
+    }
+  }, (SLICE / rate) * 1000);
+  res.once('close', stop);
+}
+
+function serve(root, req, res, options) {
   // No favicon answer: the page names its own icon, so a request for one shows up as a 404.
   const file = resolveInside(root, req.url);
   let stat;
@@ -65,18 +96,32 @@ function serve(root, req, res) {
     res.end();
     return;
   }
+  if (options.movieRate && MOVIES.has(extname(file).toLowerCase())) {
+    const span = range || { start: 0, end: stat.size - 1 };
+    const record = { path: req.url, size: stat.size, start: span.start, end: span.end, sent: 0 };
+    options.movieRequests.push(record);
+    if (stat.size > 0) {
+      sendSlowly(file, span, res, options.movieRate, record);
+      return;
+    }
+  }
   createReadStream(file, range || {}).pipe(res);
 }
 
-// Starts serving root; resolves to { url, close }.
-export function startServer(root) {
-  const server = createServer((req, res) => serve(normalize(root), req, res));
+// Starts serving root; resolves to { url, close, movieRequests }. With movieRate
+// (bytes a second) movies are sent at that rate, and each request for one is
+// recorded in movieRequests as { path, size, start, end, sent }, sent growing
+// as the bytes leave.
+export function startServer(root, { movieRate = 0 } = {}) {
+  const options = { movieRate, movieRequests: [] };
+  const server = createServer((req, res) => serve(normalize(root), req, res, options));
   return new Promise((resolve, reject) => {
     server.once('error', reject);
     server.listen(0, '127.0.0.1', () => {
       const { port } = server.address();
       resolve({
         url: `http://127.0.0.1:${port}/`,
+        movieRequests: options.movieRequests,
         close: () => new Promise((done) => {
           server.closeAllConnections();
           server.close(() => done());
