@@ -184,7 +184,7 @@ movies::WriteOutcome remuxIndexFirst(const fs::path& movie, int out, const fs::p
 
 movies::WriteOutcome remuxWithLibraries(const fs::path& movie, int out, const fs::path& outName,
                                         const movies::ByteProgress& progress, const std::atomic<bool>* stop) {
-    return moveIndex(movie, out, outName, progress, stop, true);
+    return moveIndex(movie, out, outName, progress, stop, false);
 }
 
 }  // namespace tessaly::media

@@ -89,6 +89,21 @@ TEST_F(RemuxTest, DataTracksSuchAsTelemetryAndTimecodeAreKept) {
     }
 }
 
+// What the relocation falls back to keeps what browsers play and drops the rest.
+TEST_F(RemuxTest, TheLibrariesRemuxKeepsPictureAndSoundOnly) {
+    const fs::path late = testMovie("late.mp4");
+    if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    const fs::path telemetry = dir / "source" / "telemetry.mp4";
+    fs::create_directories(telemetry.parent_path());
+    ASSERT_TRUE(test_support::addTelemetry(late, telemetry));
+    platform::TemporaryFile out;
+    ASSERT_EQ(out.create(dir / "telemetry.mp4"), 0);
+    ASSERT_FALSE(media::remuxWithLibraries(telemetry, out.fd(), dir / "telemetry.mp4", {}, nullptr).error);
+    ASSERT_EQ(out.replaceTarget(), 0);
+    EXPECT_EQ(media::inspectMovie(dir / "telemetry.mp4").indexAtFront, true);
+    EXPECT_EQ(test_support::packetsOf(dir / "telemetry.mp4"), test_support::packetsOf(late));
+}
+
 TEST_F(RemuxTest, AFragmentedMovieIsRemuxedByTheLibraries) {
     const fs::path movie = testMovie("fragmented.mp4");
     if (movie.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
