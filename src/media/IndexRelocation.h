@@ -2,12 +2,14 @@
 
 // Moves an MP4 or QuickTime movie's index (its moov box) in front of the media
 // data by relocating boxes: the boxes before the data, then the index with
-// every chunk offset moved by the index's size, then the data and whatever
+// every chunk offset moved by the index's size (padded so the data keeps its
+// place within the file system's blocks), then the data and whatever
 // followed it, copied as they are (inside the kernel where it can). That is a
 // copy plus a few reads and writes of the index, where a remux through the
 // libraries reads and writes every packet and then moves the whole file once
 // more; and it keeps every track, where the libraries' muxer drops the data
-// tracks cameras write (telemetry, timecode) because it cannot write them back.
+// tracks cameras write (telemetry: position, motion) because it cannot write
+// them back.
 //
 // Only the layouts it knows are relocated; the rest is left to the libraries'
 // remux. Every size in the file is checked against the file before it is used.
@@ -42,10 +44,12 @@ struct RebuiltIndex {
 };
 
 // The index box `moov` (whole, header included) rebuilt to lie in front of the
-// media data: every chunk offset moves by the rebuilt box's own size. Offsets
-// must point into `mediaData`; chunk tables with 32-bit offsets that would pass
-// 4 GiB become 64-bit tables.
-RebuiltIndex rebuildIndex(std::string_view moov, std::span<const ByteSpan> mediaData);
+// media data, followed by a free box up to a multiple of `alignment` bytes:
+// every chunk offset moves by the size of the two. Offsets must point into
+// `mediaData`; chunk tables with 32-bit offsets that would pass 4 GiB become
+// 64-bit tables.
+RebuiltIndex rebuildIndex(std::string_view moov, std::span<const ByteSpan> mediaData,
+                          std::uint64_t alignment);
 
 // Writes `movie` (open as `in`, `size` bytes) to `out` (open for writing, empty)
 // with its index in front, by relocating boxes. Nothing when the layout is one

@@ -54,11 +54,24 @@ TEST(IndexRelocation, ChunkOffsetsMoveByTheIndexSizeAndTablesThatWouldPass4GiBBe
                                track(chunkTable("stco", {0x2000 + shift, 0x30 + shift})) +
                                box("udta", std::string(12, 'u')));
     };
-    const RebuiltIndex rebuilt = rebuildIndex(moov, kData);
+    const RebuiltIndex rebuilt = rebuildIndex(moov, kData, 4096);
     ASSERT_EQ(rebuilt.result, RebuiltIndex::Result::Rebuilt) << rebuilt.problem;
-    const std::uint64_t shift = expected(0).size();
-    EXPECT_EQ(rebuilt.box, expected(shift));
-    EXPECT_EQ(rebuilt.box.size(), moov.size() + 8);  // one table of two entries widened
+    // The data moves by whole 4 KiB blocks: the index, then a free box to the boundary.
+    const std::size_t indexSize = expected(0).size();
+    EXPECT_EQ(indexSize, moov.size() + 8);  // one table of two entries widened
+    const std::uint64_t shift = 4096;
+    EXPECT_EQ(rebuilt.box, expected(shift) + box("free", std::string(shift - indexSize - 8, '\0')));
+}
+
+TEST(IndexRelocation, AnIndexFillingItsLastBlockGetsAWholeBlockOfPadding) {
+    // 4096 bytes: no room left for the free box in the same block.
+    const std::string trak = track(chunkTable("stco", {0x20}));
+    const std::string moov = box("moov", box("mvhd", std::string(4096 - 16 - trak.size(), 'h')) + trak);
+    ASSERT_EQ(moov.size(), 4096u);
+    const RebuiltIndex rebuilt = rebuildIndex(moov, kData, 4096);
+    ASSERT_EQ(rebuilt.result, RebuiltIndex::Result::Rebuilt) << rebuilt.problem;
+    EXPECT_EQ(rebuilt.box.size(), 8192u);
+    EXPECT_EQ(rebuilt.box.substr(4096, 8), bigEndian(4096, 4) + "free");
 }
 
 TEST(IndexRelocation, DamagedIndexesAreRefusedAndLayoutsItDoesNotKnowAreLeftAlone) {
@@ -93,7 +106,7 @@ TEST(IndexRelocation, DamagedIndexesAreRefusedAndLayoutsItDoesNotKnowAreLeftAlon
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const RebuiltIndex rebuilt = rebuildIndex(c.moov, kData);
+        const RebuiltIndex rebuilt = rebuildIndex(c.moov, kData, 4096);
         EXPECT_EQ(rebuilt.result, c.result);
         EXPECT_EQ(rebuilt.problem, c.problem);
         EXPECT_TRUE(rebuilt.box.empty());
