@@ -28,7 +28,7 @@ constexpr std::string_view kFragmented = "a fragmented movie";
 constexpr std::string_view kCompressed = "a compressed index";
 constexpr std::string_view kAuxiliaryOffsets = "offsets of auxiliary sample data";
 constexpr std::string_view kUnknownPadding = "bytes between boxes";
-constexpr std::string_view kTooLarge = "too large an index or too many boxes";
+constexpr std::string_view kTooLarge = "too large an index";
 
 constexpr std::uint64_t kMax32 = std::numeric_limits<std::uint32_t>::max();
 // An index for hours of movie is a few MiB; no reason to hold more in memory.
@@ -338,7 +338,7 @@ std::optional<movies::WriteOutcome> relocateIndexFirst(const fs::path& movie, in
     if (index.result == Result::Unhandled) return std::nullopt;
     if (index.result == Result::Damaged) return refuse(movie, "read", index.problem);
 
-    // The boxes before the data, the index, the data, what followed the index.
+    // The index, then around it the boxes before the data, the data, and what followed the index.
     const std::uint64_t dataStart = firstData->offset, dataEnd = moov->offset;
     const std::uint64_t indexSize = index.box.size();
     struct Piece {
@@ -352,21 +352,19 @@ std::optional<movies::WriteOutcome> relocateIndexFirst(const fs::path& movie, in
         outcome.stopped = true;
         return outcome;
     }
-    std::uint64_t done = 0;
+    FileWriter writer(out);
+    if (writer.io() == nullptr) return refuse(outName, "write", std::strerror(ENOMEM));
+    avio_seek(writer.io(), static_cast<std::int64_t>(dataStart), SEEK_SET);
+    avio_write(writer.io(), reinterpret_cast<const unsigned char*>(index.box.data()),
+               static_cast<int>(indexSize));
+    avio_flush(writer.io());
+    if (writer.error() != 0) return refuse(outName, "write", std::strerror(writer.error()));
+    std::uint64_t done = moov->size;
+    if (progress) progress(done, size);
+
     publish::MovieCopyOptions options;
     options.stop = stop;
     for (const Piece& piece : pieces) {
-        if (&piece == &pieces[1]) {
-            FileWriter writer(out);
-            if (writer.io() == nullptr) return refuse(outName, "write", std::strerror(ENOMEM));
-            avio_seek(writer.io(), static_cast<std::int64_t>(dataStart), SEEK_SET);
-            avio_write(writer.io(), reinterpret_cast<const unsigned char*>(index.box.data()),
-                       static_cast<int>(indexSize));
-            avio_flush(writer.io());
-            if (writer.error() != 0) return refuse(outName, "write", std::strerror(writer.error()));
-            done += moov->size;
-            if (progress) progress(done, size);
-        }
         const publish::RangeCopy copied = publish::copyRange(
             in, piece.from, out, piece.to, piece.length,
             [&](std::uint64_t bytes) {
