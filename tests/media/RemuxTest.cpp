@@ -89,6 +89,38 @@ TEST_F(RemuxTest, DataTracksSuchAsTelemetryAndTimecodeAreKept) {
     }
 }
 
+// Media data of more than 4 GiB has a 64-bit size; here the same data, its box
+// written that way in place of the free box ffmpeg leaves in front of it.
+TEST_F(RemuxTest, AMediaDataBoxWithA64BitSizeIsRelocated) {
+    const fs::path late = testMovie("late.mp4");
+    if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    std::string bytes = text::readFile(late).bytes;
+    ASSERT_EQ(bytes.substr(36, 4), "free");
+    ASSERT_EQ(bytes.substr(44, 4), "mdat");
+    const auto bigEndian = [](std::uint64_t value, int count) {
+        std::string out;
+        for (int i = count - 1; i >= 0; --i) out.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
+        return out;
+    };
+    std::uint64_t dataSize = 0;
+    for (int i = 0; i < 4; ++i) dataSize = dataSize << 8 | static_cast<unsigned char>(bytes[40 + i]);
+    bytes.replace(32, 16, bigEndian(1, 4) + "mdat" + bigEndian(dataSize + 8, 8));
+    const fs::path size64 = dir / "source" / "size64.mp4";
+    fs::create_directories(size64.parent_path());
+    ASSERT_FALSE(text::writeFileAtomic(size64, bytes));
+    ASSERT_EQ(test_support::packetsOf(size64), test_support::packetsOf(late));
+
+    const movies::WriteOutcome outcome = remux(size64);
+    ASSERT_FALSE(outcome.error) << outcome.error->message();
+    EXPECT_EQ(media::inspectMovie(dir / "size64.mp4").indexAtFront, true);
+    EXPECT_EQ(test_support::packetsOf(dir / "size64.mp4"), test_support::packetsOf(late));
+    // Relocated, not remuxed: the box is copied as it was.
+    const std::string copy = text::readFile(dir / "size64.mp4").bytes;
+    const std::size_t data = copy.find("mdat");
+    ASSERT_NE(data, std::string::npos);
+    EXPECT_EQ(copy.substr(data - 4, 4), bigEndian(1, 4));
+}
+
 // What the relocation falls back to keeps what browsers play and drops the rest.
 TEST_F(RemuxTest, TheLibrariesRemuxKeepsPictureAndSoundOnly) {
     const fs::path late = testMovie("late.mp4");
