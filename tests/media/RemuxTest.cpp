@@ -29,17 +29,27 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
+    using Remux = movies::WriteOutcome (*)(const fs::path&, int, const fs::path&, const movies::ByteProgress&,
+                                           const std::atomic<bool>*);
+
     // Remuxes `movie` to dir / its name and puts it in place; the outcome.
-    movies::WriteOutcome remux(const fs::path& movie, const std::atomic<bool>* stop = nullptr) {
+    movies::WriteOutcome remux(const fs::path& movie, const std::atomic<bool>* stop = nullptr,
+                               Remux how = media::remuxIndexFirst) {
         platform::TemporaryFile out;
         EXPECT_EQ(out.create(dir / movie.filename()), 0);
-        const movies::WriteOutcome outcome = media::remuxIndexFirst(
+        const movies::WriteOutcome outcome = how(
             movie, out.fd(), dir / movie.filename(),
             [this](std::uint64_t done, std::uint64_t total) { progress.emplace_back(done, total); }, stop);
         if (!outcome.error && !outcome.stopped) {
             EXPECT_EQ(out.replaceTarget(), 0);
         }
         return outcome;
+    }
+
+    // Where a test puts the movies it makes: dir / "source" / name.
+    fs::path source(const std::string& name) {
+        fs::create_directories(dir / "source");
+        return dir / "source" / name;
     }
 
     fs::path dir;
@@ -72,8 +82,7 @@ TEST_F(RemuxTest, DataTracksSuchAsTelemetryAndTimecodeAreKept) {
     const fs::path late = testMovie("late.mp4");
     const fs::path timecode = testMovie("timecode.mov");
     if (late.empty() || timecode.empty()) GTEST_SKIP() << "ffmpeg could not make the movies";
-    const fs::path telemetry = dir / "source" / "telemetry.mp4";
-    fs::create_directories(telemetry.parent_path());
+    const fs::path telemetry = source("telemetry.mp4");
     ASSERT_TRUE(test_support::addTelemetry(late, telemetry));
     for (const fs::path& movie : {telemetry, timecode}) {
         SCOPED_TRACE(movie.filename());
@@ -105,8 +114,7 @@ TEST_F(RemuxTest, AMediaDataBoxWithA64BitSizeIsRelocated) {
     std::uint64_t dataSize = 0;
     for (int i = 0; i < 4; ++i) dataSize = dataSize << 8 | static_cast<unsigned char>(bytes[40 + i]);
     bytes.replace(32, 16, bigEndian(1, 4) + "mdat" + bigEndian(dataSize + 8, 8));
-    const fs::path size64 = dir / "source" / "size64.mp4";
-    fs::create_directories(size64.parent_path());
+    const fs::path size64 = source("size64.mp4");
     ASSERT_FALSE(text::writeFileAtomic(size64, bytes));
     ASSERT_EQ(test_support::packetsOf(size64), test_support::packetsOf(late));
 
@@ -125,13 +133,9 @@ TEST_F(RemuxTest, AMediaDataBoxWithA64BitSizeIsRelocated) {
 TEST_F(RemuxTest, TheLibrariesRemuxKeepsPictureAndSoundOnly) {
     const fs::path late = testMovie("late.mp4");
     if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
-    const fs::path telemetry = dir / "source" / "telemetry.mp4";
-    fs::create_directories(telemetry.parent_path());
+    const fs::path telemetry = source("telemetry.mp4");
     ASSERT_TRUE(test_support::addTelemetry(late, telemetry));
-    platform::TemporaryFile out;
-    ASSERT_EQ(out.create(dir / "telemetry.mp4"), 0);
-    ASSERT_FALSE(media::remuxWithLibraries(telemetry, out.fd(), dir / "telemetry.mp4", {}, nullptr).error);
-    ASSERT_EQ(out.replaceTarget(), 0);
+    ASSERT_FALSE(remux(telemetry, nullptr, media::remuxWithLibraries).error);
     EXPECT_EQ(media::inspectMovie(dir / "telemetry.mp4").indexAtFront, true);
     EXPECT_EQ(test_support::packetsOf(dir / "telemetry.mp4"), test_support::packetsOf(late));
 }
@@ -171,8 +175,7 @@ TEST_F(RemuxTest, AMovieWhoseBoxesDoNotFitTheFileIsRefused) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const fs::path movie = dir / "source" / c.name;
-        fs::create_directories(movie.parent_path());
+        const fs::path movie = source(c.name);
         ASSERT_FALSE(text::writeFileAtomic(movie, c.bytes));
         const movies::WriteOutcome outcome = remux(movie);
         ASSERT_TRUE(outcome.error);
@@ -184,8 +187,7 @@ TEST_F(RemuxTest, AMovieWhoseBoxesDoNotFitTheFileIsRefused) {
 TEST_F(RemuxTest, TheSphericalMarkTravelsWithTheMovie) {
     const fs::path late = testMovie("late.mp4");
     if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
-    const fs::path marked = dir / "source" / "marked.mp4";
-    fs::create_directories(marked.parent_path());
+    const fs::path marked = source("marked.mp4");
     ASSERT_TRUE(test_support::markEquirectangular(late, marked));
     ASSERT_EQ(media::inspectMovie(marked).indexAtFront, false);
     ASSERT_FALSE(remux(marked).error);
