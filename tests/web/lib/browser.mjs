@@ -1,52 +1,48 @@
-// Headless Debian Chromium through playwright-core, with software WebGL, and a
-// page opener that records every page error and console error.
-import { mkdtempSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
-import { join } from 'node:path';
-import { chromium } from 'playwright-core';
+// The browser under test, whichever engine it is (TESSALY_ENGINE: chromium,
+// firefox or webkit; chromium by default), behind one small page interface: go
+// to an address, run a function in the page, mouse, keys, window size. One
+// browser per engine serves every test file of a run; each test closes the
+// pages it opened. Every page runs the test preamble (lib/preamble.mjs), which
+// reports script errors to the server.
+import { after, afterEach } from 'node:test';
+import { preamble } from './preamble.mjs';
 import { startServer } from './server.mjs';
 import { buildTree } from './tree.mjs';
 
-const ARGS = [
-  '--no-sandbox', '--disable-gpu', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
-  '--disable-background-networking', '--disable-component-update', '--disable-sync', '--no-first-run',
-];
+export const ENGINES = ['chromium', 'firefox', 'webkit'];
+export const ENGINE = process.env.TESSALY_ENGINE || 'chromium';
+if (!ENGINES.includes(ENGINE)) throw new Error(`TESSALY_ENGINE names no engine of ${ENGINES.join(', ')}: ${ENGINE}`);
 
-export const CHROMIUM = process.env.TESSALY_CHROMIUM || '/usr/bin/chromium';
+// A test's skip option for what an engine cannot do here; tests/web/README.md
+// lists each with the evidence. The reason shows in the test output.
+export function notIn(engines, reason) {
+  return engines.includes(ENGINE) ? `not in ${ENGINE}: ${reason}` : false;
+}
 
-// Resolves to { context, close }: one fresh profile per call. By default media may play
-// without a user gesture. contextOptions add to Playwright's (hasTouch, isMobile, ...).
-export async function launch({ autoplayPolicy = 'no-user-gesture-required', contextOptions = {} } = {}) {
-  const profile = mkdtempSync(join(tmpdir(), 'tessaly-chromium-'));
-  const context = await chromium.launchPersistentContext(profile, {
-    executablePath: CHROMIUM,
-    headless: true,
-    args: [...ARGS, `--autoplay-policy=${autoplayPolicy}`],
-    viewport: { width: 1000, height: 700 },
-    ...contextOptions,
-  });
-  return {
-    context,
-    close: async () => {
-      await context.close();
-      rmSync(profile, { recursive: true, force: true });
-    },
+// Starts a browser of this run's engine. options: { autoplay: 'allow' | 'muted' },
+// and for Chromium { contextOptions } (Playwright's: viewport, isMobile, hasTouch...).
+export async function launch(options = {}) {
+  const engine = await import(`./engines/${ENGINE}.mjs`);
+  const browser = await engine.launch(options);
+  const wrapped = {
+    ...browser,
+    newPage: async () => new TestPage(await browser.newPage(), wrapped),
+    popup: async (action) => new TestPage(await browser.popup(action), wrapped),
   };
+  return wrapped;
 }
 
-// Collects page errors and console errors of a page (and of popups it opens).
-export function watchErrors(page) {
-  const errors = [];
-  page.on('pageerror', (e) => errors.push(`page error: ${e.message}`));
-  page.on('requestfailed', (r) => errors.push(`request failed: ${r.url()}`));
-  page.on('response', (r) => {
-    if (r.status() >= 400) errors.push(`HTTP ${r.status()}: ${r.url()}`);
-  });
-  page.on('console', (m) => {
-    if (m.type() === 'error') errors.push(`console error: ${m.text()}`);
-  });
-  return errors;
+const shared = new Map();
+// The browser every test file of this process shares for this autoplay rule
+// ('allow': movies may play with sound unasked; 'muted': only without).
+export function sharedBrowser(autoplay = 'allow') {
+  if (!shared.has(autoplay)) shared.set(autoplay, launch({ autoplay }));
+  return shared.get(autoplay);
 }
+
+after(async () => {
+  for (const browser of shared.values()) await (await browser).close();
+});
 
 // Polls fn in the page until it returns a truthy value; fails with the last value after timeoutMs.
 export async function waitFor(page, fn, arg, { timeoutMs = 30000, what = 'condition' } = {}) {
@@ -60,6 +56,138 @@ export async function waitFor(page, fn, arg, { timeoutMs = 30000, what = 'condit
   throw new Error(`timed out waiting for ${what}; last value ${JSON.stringify(last)}`);
 }
 
+// A page in the browser under test, with Playwright's names for what the tests use.
+export class TestPage {
+  constructor(driver, browser) {
+    this.driver = driver;
+    this.browser = browser;
+    this.server = null;
+    this.mouse = { ...driver.mouse, click: (x, y) => this.mouseClick(x, y) };
+    this.keyboard = { press: (key) => driver.press(key) };
+  }
+
+  goto(url) {
+    return this.driver.goto(url);
+  }
+
+  url() {
+    return this.driver.url();
+  }
+
+  evaluate(fn, arg) {
+    return this.driver.evaluate(fn, arg);
+  }
+
+  close() {
+    return this.driver.close();
+  }
+
+  // Makes the page the one the visitor looks at again (a tab behind another draws no frames).
+  bringToFront() {
+    return this.driver.bringToFront();
+  }
+
+  // The window's picture as the visitor sees it: a PNG, base64.
+  screenshot() {
+    return this.driver.screenshot();
+  }
+
+  setViewportSize({ width, height }) {
+    return this.driver.setViewport(width, height);
+  }
+
+  // What went wrong so far: script errors the page reported, answers of 400 or
+  // more from its server, and what the engine itself reported where it can.
+  async errors() {
+    let kept = [];
+    try {
+      kept = (await this.evaluate(() => window.__tessalyErrors || [])) || [];
+    } catch {
+      // the page is gone
+    }
+    return [...this.driver.errors, ...(this.server ? this.server.errors : []), ...kept];
+  }
+
+  // The element's box in CSS pixels of the window, or null when it is not displayed.
+  box(selector) {
+    return this.evaluate((s) => {
+      const element = document.querySelector(s);
+      if (!element || !element.getClientRects().length) return null;
+      const r = element.getBoundingClientRect();
+      return { x: r.left, y: r.top, width: r.width, height: r.height };
+    }, selector);
+  }
+
+  async click(selector) {
+    const box = await this.box(selector);
+    if (!box) throw new Error(`nothing to click: ${selector} is not shown`);
+    await this.mouseClick(box.x + box.width / 2, box.y + box.height / 2);
+  }
+
+  async clickText(tag, text) {
+    const box = await this.evaluate(([t, x]) => {
+      const element = [...document.querySelectorAll(t)].find((e) => e.textContent === x && e.getClientRects().length);
+      const r = element && element.getBoundingClientRect();
+      return r ? { x: r.left, y: r.top, width: r.width, height: r.height } : null;
+    }, [tag, text]);
+    if (!box) throw new Error(`nothing to click: no ${tag} shows ${text}`);
+    await this.mouseClick(box.x + box.width / 2, box.y + box.height / 2);
+  }
+
+  async mouseClick(x, y) {
+    await this.mouse.move(x, y);
+    await this.mouse.down();
+    await this.mouse.up();
+  }
+
+  focus(selector) {
+    return this.evaluate((s) => document.querySelector(s).focus(), selector);
+  }
+
+  textContent(selector) {
+    return this.evaluate((s) => document.querySelector(s).textContent, selector);
+  }
+
+  getAttribute(selector, name) {
+    return this.evaluate(([s, n]) => document.querySelector(s).getAttribute(n), [selector, name]);
+  }
+
+  // Displayed, not hidden, with a size: what a visitor can see.
+  isVisible(selector) {
+    return this.evaluate((s) => {
+      const element = document.querySelector(s);
+      if (!element) return false;
+      const r = element.getBoundingClientRect();
+      return r.width > 0 && r.height > 0 && getComputedStyle(element).visibility !== 'hidden';
+    }, selector);
+  }
+
+  // Whether some element of this tag shows exactly this text.
+  hasText(tag, text) {
+    return this.evaluate(([t, x]) => [...document.querySelectorAll(t)].some((e) => e.textContent === x
+      && e.getClientRects().length > 0 && getComputedStyle(e).visibility !== 'hidden'), [tag, text]);
+  }
+
+  async waitForURL(url, { timeoutMs = 30000 } = {}) {
+    const deadline = Date.now() + timeoutMs;
+    let last;
+    while (Date.now() < deadline) {
+      last = await this.url();
+      if (last === url) {
+        await waitFor(this, () => document.readyState === 'complete', undefined, { what: `${url} loaded` });
+        return;
+      }
+      await new Promise((r) => setTimeout(r, 100));
+    }
+    throw new Error(`timed out waiting for ${url}; at ${last}`);
+  }
+
+  // Runs action and resolves to the window it opened.
+  popup(action) {
+    return this.browser.popup(action);
+  }
+}
+
 export function viewerState(page) {
   return page.evaluate(() => window.__tessaly.state());
 }
@@ -70,61 +198,73 @@ export async function waitFrames(page, count = 2) {
   await waitFor(page, (n) => window.__tessaly.state().frames >= n, start + count, { what: `${count} frames` });
 }
 
-// Opens the page, waits for the viewer and a movie frame on the sphere. before(page) runs
-// ahead of the page's scripts (init scripts, routes).
-export async function openViewer(context, url, { before } = {}) {
-  const page = await context.newPage();
-  const errors = watchErrors(page);
-  if (before) await before(page);
+// Opens the page, waits for the viewer and a movie frame on the sphere.
+export async function openViewer(browser, url) {
+  const page = await browser.newPage();
   await page.goto(url);
   await waitFor(page, () => !!window.__tessaly && window.__tessaly.state().ready, undefined,
     { timeoutMs: 60000, what: 'the viewer and its first movie frame' });
   await waitFrames(page, 2);
-  return { page, errors };
+  return page;
 }
 
 // Opens the page and waits only for the viewer to run (for pages whose movie does not show).
-export async function openPage(context, url, { before } = {}) {
-  const page = await context.newPage();
-  const errors = watchErrors(page);
-  if (before) await before(page);
+export async function openPage(browser, url) {
+  const page = await browser.newPage();
   await page.goto(url);
   await waitFor(page, () => !!window.__tessaly && window.__tessaly.state().frames > 1, undefined,
     { timeoutMs: 60000, what: 'the viewer' });
-  return { page, errors };
+  return page;
 }
 
-// Keeps the browser, servers and trees of a test file and opens published trees.
+// Keeps the trees and servers of a test file and opens published trees in the
+// shared browser (or another one). Pages and servers a test opened close when
+// it ends, so no movie plays on behind the next test.
 // movie: the default movie path, or a function that gives it once the file has made it.
 export function pageSession(movie, base = {}) {
-  const cleanups = [];
+  let cleanups = [];
+  const later = (clean) => cleanups.push(clean);
+  let own = null;
+  afterEach(async () => {
+    const now = cleanups.reverse();
+    cleanups = [];
+    for (const clean of now) await clean();
+  });
+  after(async () => {
+    if (own) await own.close();
+  });
   const session = {
     browser: null,
+    // The shared browser, or with options a browser of the file's own.
     async start(options) {
-      session.browser = await launch(options);
+      if (!options) {
+        session.browser = await sharedBrowser();
+        return;
+      }
+      own = await launch(options);
+      session.browser = own;
     },
-    async stop() {
-      for (const clean of cleanups.reverse()) await clean();
-      if (session.browser) await session.browser.close();
-    },
-    later(clean) {
-      cleanups.push(clean);
-    },
-    // Publishes a tree with these options and serves it; resolves to { url, dir }.
-    async serve(config = {}, { hotSpots = [], movies, extraFiles = {} } = {}) {
+    later,
+    // Publishes a tree with these options and serves it with the preamble; resolves to
+    // { url, root, dir, pageName, server }. init: what the page runs first (lib/preamble.mjs);
+    // change(dir) may alter the tree before it is served.
+    async serve(config = {}, { hotSpots = [], movies, extraFiles = {}, init = [], change } = {}) {
       const chosen = movies || (typeof movie === 'function' ? movie() : movie);
       const tree = buildTree({ movie: chosen, config: { ...base, ...config }, hotSpots, extraFiles });
-      const server = await startServer(tree.dir);
-      cleanups.push(tree.remove, server.close);
-      return { url: server.url + tree.pageName, root: server.url, dir: tree.dir, pageName: tree.pageName };
+      if (change) change(tree.dir);
+      const server = await startServer(tree.dir, { preamble: preamble(init) });
+      later(tree.remove);
+      later(server.close);
+      return { url: server.url + tree.pageName, root: server.url, dir: tree.dir, pageName: tree.pageName, server };
     },
     // Serves and opens a tree; waits for the movie unless waitMovie is false.
-    async open(config = {}, { hotSpots, movies, extraFiles, before, waitMovie = true, context } = {}) {
-      const served = await session.serve(config, { hotSpots, movies, extraFiles });
-      const opener = waitMovie ? openViewer : openPage;
-      const opened = await opener(context || session.browser.context, served.url, { before });
-      cleanups.push(() => opened.page.close());
-      return { ...opened, ...served };
+    // Resolves to { page, errors: () => [...], url, root, ... }.
+    async open(config = {}, { hotSpots, movies, extraFiles, init, change, waitMovie = true, browser } = {}) {
+      const served = await session.serve(config, { hotSpots, movies, extraFiles, init, change });
+      const page = await (waitMovie ? openViewer : openPage)(browser || session.browser, served.url);
+      page.server = served.server;
+      later(() => page.close());
+      return { page, errors: () => page.errors(), ...served };
     },
   };
   return session;

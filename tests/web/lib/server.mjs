@@ -1,8 +1,11 @@
 // A static file server on 127.0.0.1 for a published tree, with byte ranges so
-// the browser can stream and seek the movie.
-import { createReadStream, statSync } from 'node:fs';
+// the browser can stream and seek the movie (WebKit fails a movie whose range
+// request is answered with a 200). It keeps the errors it saw: every answer of
+// 400 or more, and what the pages' preamble reported.
+import { createReadStream, readFileSync, statSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { extname, join, normalize, sep } from 'node:path';
+import { ERROR_PATH, withPreamble } from './preamble.mjs';
 
 const TYPES = {
   '.html': 'text/html; charset=utf-8',
@@ -12,6 +15,7 @@ const TYPES = {
   '.gif': 'image/gif',
   '.jpg': 'image/jpeg',
   '.webm': 'video/webm',
+  '.mp4': 'video/mp4',
 };
 
 function resolveInside(root, url) {
@@ -30,7 +34,23 @@ function parseRange(header, size) {
   return start <= end ? { start, end } : { invalid: true };
 }
 
-function serve(root, req, res) {
+function takeReport(req, res, errors) {
+  let text = '';
+  req.setEncoding('utf8');
+  req.on('data', (d) => {
+    text += d;
+  });
+  req.on('end', () => {
+    errors.push(text);
+    res.writeHead(204).end();
+  });
+}
+
+function serve(root, req, res, { preamble, errors }) {
+  if (req.method === 'POST' && req.url === ERROR_PATH) {
+    takeReport(req, res, errors);
+    return;
+  }
   // No favicon answer: the page names its own icon, so a request for one shows up as a 404.
   const file = resolveInside(root, req.url);
   let stat;
@@ -40,16 +60,21 @@ function serve(root, req, res) {
     stat = null;
   }
   if (!stat || !stat.isFile()) {
+    errors.push(`HTTP 404: ${req.url}`);
     res.writeHead(404, { 'Content-Type': 'text/plain' }).end('not found');
     return;
   }
-  const headers = {
-    'Content-Type': TYPES[extname(file).toLowerCase()] || 'application/octet-stream',
-    'Accept-Ranges': 'bytes',
-    'Cache-Control': 'no-store',
-  };
+  const type = TYPES[extname(file).toLowerCase()] || 'application/octet-stream';
+  if (preamble !== undefined && type.startsWith('text/html')) {
+    const body = Buffer.from(withPreamble(readFileSync(file, 'utf8'), preamble));
+    res.writeHead(200, { 'Content-Type': type, 'Content-Length': body.length, 'Cache-Control': 'no-store' });
+    res.end(req.method === 'HEAD' ? undefined : body);
+    return;
+  }
+  const headers = { 'Content-Type': type, 'Accept-Ranges': 'bytes', 'Cache-Control': 'no-store' };
   const range = req.headers.range ? parseRange(req.headers.range, stat.size) : null;
   if (range && range.invalid) {
+    errors.push(`HTTP 416: ${req.url}`);
     res.writeHead(416, { 'Content-Range': `bytes */${stat.size}` }).end();
     return;
   }
@@ -68,15 +93,18 @@ function serve(root, req, res) {
   createReadStream(file, range || {}).pipe(res);
 }
 
-// Starts serving root; resolves to { url, close }.
-export function startServer(root) {
-  const server = createServer((req, res) => serve(normalize(root), req, res));
+// Starts serving root; resolves to { url, close, errors }. preamble: a script that
+// every HTML page served runs first.
+export function startServer(root, { preamble } = {}) {
+  const errors = [];
+  const server = createServer((req, res) => serve(normalize(root), req, res, { preamble, errors }));
   return new Promise((resolve, reject) => {
     server.once('error', reject);
     server.listen(0, '127.0.0.1', () => {
       const { port } = server.address();
       resolve({
         url: `http://127.0.0.1:${port}/`,
+        errors,
         close: () => new Promise((done) => {
           server.closeAllConnections();
           server.close(() => done());

@@ -1,0 +1,5 @@
+// Everything suite.mjs runs, and the tests only Chromium can run here: touch
+// screens and the orientation sensor are emulated through its DevTools protocol
+// (see README.md).
+import './suite.mjs';
+import './mobile.test.mjs';
