@@ -46,7 +46,10 @@ function takeReport(req, res, errors) {
   });
 }
 
-function serve(root, req, res, { preamble, errors }) {
+function serve(root, req, res, { preamble, errors, served }) {
+  res.on('finish', () => served.push({
+    path: decodeURIComponent(new URL(req.url, 'http://x').pathname), status: res.statusCode, at: Date.now(),
+  }));
   if (req.method === 'POST' && req.url === ERROR_PATH) {
     takeReport(req, res, errors);
     return;
@@ -93,11 +96,13 @@ function serve(root, req, res, { preamble, errors }) {
   createReadStream(file, range || {}).pipe(res);
 }
 
-// Starts serving root; resolves to { url, close, errors }. preamble: a script that
-// every HTML page served runs first.
+// Starts serving root; resolves to { url, close, errors, served }. preamble: a script
+// that every HTML page served runs first. served: { path, status, at } of every answer sent,
+// in the order they finished (at: Date.now()).
 export function startServer(root, { preamble } = {}) {
   const errors = [];
-  const server = createServer((req, res) => serve(normalize(root), req, res, { preamble, errors }));
+  const served = [];
+  const server = createServer((req, res) => serve(normalize(root), req, res, { preamble, errors, served }));
   return new Promise((resolve, reject) => {
     server.once('error', reject);
     server.listen(0, '127.0.0.1', () => {
@@ -105,6 +110,7 @@ export function startServer(root, { preamble } = {}) {
       resolve({
         url: `http://127.0.0.1:${port}/`,
         errors,
+        served,
         close: () => new Promise((done) => {
           server.closeAllConnections();
           server.close(() => done());
