@@ -9,12 +9,6 @@ import { preamble } from './preamble.mjs';
 import { startServer } from './server.mjs';
 import { buildTree } from './tree.mjs';
 
-// A test's skip option for what an engine cannot do here; tests/web/README.md
-// lists each with the evidence. The reason shows in the test output.
-export function notIn(engines, reason) {
-  return engines.includes(ENGINE) ? `not in ${ENGINE}: ${reason}` : false;
-}
-
 const shared = new Map();
 // The browser every test file of this process shares for this autoplay rule
 // ('allow': movies may play with sound unasked; 'muted': only without).

@@ -5,6 +5,7 @@ import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { chromium } from 'playwright-core';
+import { wrapPage } from './page.mjs';
 
 export const CHROMIUM = process.env.TESSALY_CHROMIUM || '/usr/bin/chromium';
 
@@ -22,24 +23,11 @@ function wrap(page) {
   page.on('console', (m) => {
     if (m.type() === 'error') errors.push(`console error: ${m.text()}`);
   });
-  return {
-    raw: page,
+  return wrapPage(page, {
     errors,
-    goto: (url) => page.goto(url),
-    url: async () => page.url(),
-    evaluate: (fn, arg) => page.evaluate(fn, arg),
-    mouse: {
-      move: (x, y, { steps = 1 } = {}) => page.mouse.move(x, y, { steps }),
-      down: () => page.mouse.down(),
-      up: () => page.mouse.up(),
-      wheel: (dx, dy) => page.mouse.wheel(dx, dy),
-    },
-    press: (key) => page.keyboard.press(key),
+    wheel: (dx, dy) => page.mouse.wheel(dx, dy),
     setViewport: (width, height) => page.setViewportSize({ width, height }),
-    screenshot: async () => (await page.screenshot()).toString('base64'),
-    bringToFront: () => page.bringToFront(),
-    close: () => page.close(),
-  };
+  });
 }
 
 // autoplay: 'allow' lets movies play with sound unasked, 'muted' only without.

@@ -3,6 +3,7 @@
 // driver options"); with one it draws through Mesa's software GL.
 import puppeteer from 'puppeteer-core';
 import { startDisplay } from '../display.mjs';
+import { wrapPage } from './page.mjs';
 
 export const FIREFOX = process.env.TESSALY_FIREFOX || '/usr/bin/firefox-esr';
 
@@ -12,24 +13,11 @@ const AUTOPLAY = { allow: 0, muted: 1 };
 function wrap(page) {
   const errors = [];
   page.on('pageerror', (e) => errors.push(`page error: ${e.message}`));
-  return {
-    raw: page,
+  return wrapPage(page, {
     errors,
-    goto: (url) => page.goto(url),
-    url: async () => page.url(),
-    evaluate: (fn, arg) => page.evaluate(fn, arg),
-    mouse: {
-      move: (x, y, { steps = 1 } = {}) => page.mouse.move(x, y, { steps }),
-      down: () => page.mouse.down(),
-      up: () => page.mouse.up(),
-      wheel: (dx, dy) => page.mouse.wheel({ deltaX: dx, deltaY: dy }),
-    },
-    press: (key) => page.keyboard.press(key),
+    wheel: (dx, dy) => page.mouse.wheel({ deltaX: dx, deltaY: dy }),
     setViewport: (width, height) => page.setViewport({ width, height }),
-    screenshot: () => page.screenshot({ encoding: 'base64' }),
-    bringToFront: () => page.bringToFront(),
-    close: () => page.close(),
-  };
+  });
 }
 
 export async function launch({ autoplay = 'allow' } = {}) {
