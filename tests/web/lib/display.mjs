@@ -12,7 +12,7 @@ export function startDisplay() {
       { stdio: ['ignore', 'ignore', 'pipe', 'pipe'] });
     let said = '';
     let stderr = '';
-    const timer = setTimeout(() => fail(new Error('Xvfb did not say its display within 20 s')), 20000);
+    const timer = setTimeout(() => fail(new Error('Xvfb did not say its display within 60 s')), 60000);
     const fail = (error) => {
       clearTimeout(timer);
       server.kill();

@@ -29,7 +29,7 @@ async function startDriver(display) {
   const driver = spawn(WEBKIT_DRIVER, [`--port=${port}`, '--host=127.0.0.1'],
     { stdio: 'ignore', env: { ...process.env, DISPLAY: display } });
   const url = `http://127.0.0.1:${port}`;
-  const deadline = Date.now() + 20000;
+  const deadline = Date.now() + 60000;
   while (Date.now() < deadline) {
     if (driver.exitCode !== null) throw new Error(`${WEBKIT_DRIVER} ended with status ${driver.exitCode}`);
     try {
@@ -40,7 +40,7 @@ async function startDriver(display) {
     await new Promise((r) => setTimeout(r, 100));
   }
   driver.kill();
-  throw new Error(`${WEBKIT_DRIVER} did not answer on ${url} within 20 s`);
+  throw new Error(`${WEBKIT_DRIVER} did not answer on ${url} within 60 s`);
 }
 
 // Commands of one WebDriver session go one at a time, each to its own window.
