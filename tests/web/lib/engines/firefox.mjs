@@ -38,7 +38,8 @@ export async function launch({ autoplay = 'allow' } = {}) {
         'full-screen-api.transition-duration.leave': '0 0',
         'dom.disable_open_during_load': false,
       },
-      protocolTimeout: 60000,
+      protocolTimeout: 120000,
+      timeout: 120000,
     });
   } catch (e) {
     await display.stop();
