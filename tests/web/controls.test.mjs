@@ -102,7 +102,7 @@ describe('buttons', () => {
 describe('about', () => {
   test("the About icon sits on the picture and opens the maker's page in a new window", async () => {
     // Chromium can stand in for the maker's site; elsewhere the window shows the engine's
-    // page for an address it cannot reach, and still tells where it went.
+    // page for an address it cannot reach, and the browser still tells where it went.
     const { context } = session.browser;
     if (context) {
       await context.route('https://tessaly.example/**', (route) => route.fulfill({
@@ -117,11 +117,10 @@ describe('about', () => {
     session.later(() => popup.close());
     if (context) {
       await popup.waitForURL('https://tessaly.example/');
-      assert.equal(await popup.evaluate(() => window.opener), null);
     } else {
-      await waitFor(popup, () => decodeURIComponent(location.href).includes('https://tessaly.example/'), undefined,
-        { what: "the maker's address" });
+      await popup.waitForURL((at) => decodeURIComponent(at).includes('https://tessaly.example/'));
     }
+    assert.equal(await popup.evaluate(() => window.opener), null);
     assert.deepEqual(await errors(), []);
   });
 });

@@ -72,8 +72,8 @@ describe('movie sources', () => {
 });
 
 describe('a page opened from disk', () => {
-  // Firefox lets a file: page draw a movie from its own folder; the others do not.
-  const drawsFromFile = ENGINE === 'firefox';
+  // Firefox and WebKit let a file: page draw a movie from its own folder; Chromium does not.
+  const drawsFromFile = ENGINE !== 'chromium';
 
   async function openFile() {
     const tree = buildTree({ movie, config: VIEW });

@@ -5,7 +5,7 @@ import { writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { before, describe, test } from 'node:test';
 import { pageSession, sample, sharedBrowser, viewerState, waitFor, waitFrames } from './lib/browser.mjs';
-import { patternMovie } from './lib/movie.mjs';
+import { patternMovie, soundMovie } from './lib/movie.mjs';
 
 const TOLERANCE = 6;
 const RED = [255, 0, 0];
@@ -271,7 +271,7 @@ describe('options', () => {
 describe('autoplay', () => {
   test('when sound is not allowed to autoplay the movie starts muted', async () => {
     const strict = await sharedBrowser('muted');
-    const { page, errors } = await open({}, { browser: strict });
+    const { page, errors } = await open({}, { browser: strict, movies: soundMovie() });
     await waitFor(page, () => !window.__tessaly.state().paused, undefined, { what: 'muted autoplay' });
     assert.equal((await viewerState(page)).muted, true);
     assert.deepEqual(await errors(), []);

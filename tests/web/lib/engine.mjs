@@ -144,11 +144,14 @@ export class TestPage {
       && e.getClientRects().length > 0 && getComputedStyle(e).visibility !== 'hidden'), [tag, text]);
   }
 
+  // Waits until the window is at url and loaded; or, with a function, until
+  // the function is true of the address (an engine's page for an address it cannot reach).
   async waitForURL(url, { timeoutMs = 30000 } = {}) {
     const deadline = Date.now() + timeoutMs;
     let last;
     while (Date.now() < deadline) {
       last = await this.url();
+      if (typeof url === 'function' && url(last)) return;
       if (last === url) {
         await waitFor(this, () => document.readyState === 'complete', undefined, { what: `${url} loaded` });
         return;

@@ -30,14 +30,16 @@ function filter(w, h) {
   return [...boxes, 'format=yuv420p'].join(',');
 }
 
-function makeMovie(width, height) {
+// sound: with a quiet tone as its sound track (Opus), else without sound.
+function makeMovie(width, height, { sound = false } = {}) {
   const dir = join(tmpdir(), 'tessaly-web-tests');
-  const file = join(dir, `pattern-${width}x${height}-v1.webm`);
+  const file = join(dir, `pattern-${width}x${height}${sound ? '-sound' : ''}-v1.webm`);
   if (existsSync(file)) return file;
   mkdirSync(dir, { recursive: true });
   const partial = `${file}.${process.pid}.webm`;
   const source = `color=c=0x0000ff:s=${width}x${height}:d=${PATTERN.seconds}:r=10`;
-  execFileSync('ffmpeg', ['-v', 'error', '-y', '-f', 'lavfi', '-i', source, '-vf', filter(width, height),
+  const tone = sound ? ['-f', 'lavfi', '-i', `sine=frequency=440:duration=${PATTERN.seconds}`, '-c:a', 'libopus'] : [];
+  execFileSync('ffmpeg', ['-v', 'error', '-y', '-f', 'lavfi', '-i', source, ...tone, '-vf', filter(width, height),
     '-c:v', 'libvpx', '-crf', '4', '-b:v', '4M', '-qmin', '0', '-qmax', '8', '-auto-alt-ref', '0', partial]);
   renameSync(partial, file);
   return file;
@@ -56,6 +58,12 @@ export function cylinderMovie() {
 // The 2:1 pattern at half the size.
 export function smallMovie() {
   return makeMovie(PATTERN.width / 2, PATTERN.height / 2);
+}
+
+// The small pattern with a sound track: an engine may play a movie without one
+// unmuted where sound may not start by itself, since it makes no sound.
+export function soundMovie() {
+  return makeMovie(PATTERN.width / 2, PATTERN.height / 2, { sound: true });
 }
 
 // A file named like a movie that no browser can decode.
