@@ -13,7 +13,7 @@ const shared = new Map();
 // The browser every test file of this process shares for this autoplay rule
 // ('allow': movies may play with sound unasked; 'muted': only without).
 export function sharedBrowser(autoplay = 'allow') {
-  if (!shared.has(autoplay)) shared.set(autoplay, launch({ autoplay }));
+  if (!shared.has(autoplay)) shared.set(autoplay, launch({ autoplay, reuse: true }));
   return shared.get(autoplay);
 }
 

@@ -2,19 +2,50 @@
 // firefox or webkit; chromium by default), behind one small page interface: go
 // to an address, run a function in the page, mouse, keys, window size, the
 // windows a page opens. lib/engines/*.mjs drive each engine.
+import { WINDOW_SIZE } from './engines/page.mjs';
+
 export const ENGINES = ['chromium', 'firefox', 'webkit'];
 export const ENGINE = process.env.TESSALY_ENGINE || 'chromium';
 if (!ENGINES.includes(ENGINE)) throw new Error(`TESSALY_ENGINE names no engine of ${ENGINES.join(', ')}: ${ENGINE}`);
 
 // Starts a browser of this run's engine (or of options.engine). options: { autoplay:
 // 'allow' | 'muted' }, and for Chromium { contextOptions } (Playwright's: viewport,
-// isMobile, hasTouch...).
-export async function launch({ engine = ENGINE, ...options } = {}) {
+// isMobile, hasTouch...). With reuse, a closed page is kept, emptied, for the next
+// new page: a new window costs WebKitGTK a second or two, the others a few tenths.
+export async function launch({ engine = ENGINE, reuse = false, ...options } = {}) {
   const driver = await import(`./engines/${engine}.mjs`);
   const browser = await driver.launch(options);
+  // The kept page, once it is empty.
+  let spare = null;
+  // Keeps the page unless one is kept already; says whether it did.
+  const keep = async (page) => {
+    if (!reuse || spare) return false;
+    spare = (async () => {
+      await page.driver.goto('about:blank');
+      await page.driver.setViewport(...WINDOW_SIZE);
+      return page;
+    })();
+    try {
+      await spare;
+      return true;
+    } catch {
+      spare = null;
+      return false;
+    }
+  };
   const wrapped = {
     ...browser,
-    newPage: async () => new TestPage(await browser.newPage(), wrapped),
+    newPage: async () => {
+      if (!spare) return new TestPage(await browser.newPage(), wrapped, keep);
+      const page = await spare;
+      spare = null;
+      // What the last page left behind (a movie request cut short) is not this page's.
+      page.driver.errors.length = 0;
+      page.server = null;
+      // A tab behind another draws no frames.
+      await page.bringToFront();
+      return page;
+    },
     popup: async (action) => new TestPage(await browser.popup(action), wrapped),
   };
   return wrapped;
@@ -34,9 +65,11 @@ export async function waitFor(page, fn, arg, { timeoutMs = 30000, what = 'condit
 
 // A page in the browser under test, with Playwright's names for what the tests use.
 export class TestPage {
-  constructor(driver, browser) {
+  // keep(page): whether the browser keeps the page for the next new page instead of closing it.
+  constructor(driver, browser, keep = async () => false) {
     this.driver = driver;
     this.browser = browser;
+    this.keep = keep;
     this.server = null;
     this.mouse = { ...driver.mouse, click: (x, y) => this.mouseClick(x, y) };
     this.keyboard = { press: (key) => driver.press(key) };
@@ -54,8 +87,8 @@ export class TestPage {
     return this.driver.evaluate(fn, arg);
   }
 
-  close() {
-    return this.driver.close();
+  async close() {
+    if (!(await this.keep(this))) await this.driver.close();
   }
 
   // Makes the page the one the visitor looks at again (a tab behind another draws no frames).

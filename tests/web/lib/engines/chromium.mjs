@@ -5,7 +5,7 @@ import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { chromium } from 'playwright-core';
-import { wrapPage } from './page.mjs';
+import { WINDOW_SIZE, wrapPage } from './page.mjs';
 
 export const CHROMIUM = process.env.TESSALY_CHROMIUM || '/usr/bin/chromium';
 
@@ -37,7 +37,7 @@ export async function launch({ autoplay = 'allow', contextOptions = {} } = {}) {
     executablePath: CHROMIUM,
     headless: true,
     args: [...ARGS, `--autoplay-policy=${POLICY[autoplay]}`],
-    viewport: { width: 1000, height: 700 },
+    viewport: { width: WINDOW_SIZE[0], height: WINDOW_SIZE[1] },
     ...contextOptions,
   });
   return {

@@ -3,7 +3,7 @@
 // driver options"); with one it draws through Mesa's software GL.
 import puppeteer from 'puppeteer-core';
 import { startDisplay } from '../display.mjs';
-import { wrapPage } from './page.mjs';
+import { WINDOW_SIZE, wrapPage } from './page.mjs';
 
 export const FIREFOX = process.env.TESSALY_FIREFOX || '/usr/bin/firefox-esr';
 
@@ -29,7 +29,7 @@ export async function launch({ autoplay = 'allow' } = {}) {
       executablePath: FIREFOX,
       headless: true,
       env: { ...process.env, DISPLAY: display.display, MOZ_HEADLESS_WIDTH: '1280', MOZ_HEADLESS_HEIGHT: '1024' },
-      defaultViewport: { width: 1000, height: 700 },
+      defaultViewport: { width: WINDOW_SIZE[0], height: WINDOW_SIZE[1] },
       extraPrefsFirefox: {
         'media.autoplay.default': AUTOPLAY[autoplay],
         'media.autoplay.blocking_policy': 0,

@@ -1,3 +1,6 @@
+// Every engine's pages start at this size, in CSS pixels.
+export const WINDOW_SIZE = [1000, 700];
+
 // The common page over a Playwright or a Puppeteer page: their pages agree on
 // everything the tests use but the wheel and the window size.
 export function wrapPage(page, { errors, wheel, setViewport }) {

@@ -6,6 +6,7 @@ import { spawn } from 'node:child_process';
 import { createServer } from 'node:net';
 import { Builder, Capabilities, Key, Origin } from 'selenium-webdriver';
 import { startDisplay } from '../display.mjs';
+import { WINDOW_SIZE } from './page.mjs';
 
 export const WEBKIT_DRIVER = process.env.TESSALY_WEBKIT_DRIVER || '/usr/bin/WebKitWebDriver';
 export const MINIBROWSER = process.env.TESSALY_MINIBROWSER || '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
@@ -133,7 +134,7 @@ export async function launch({ autoplay = 'allow' } = {}) {
   const send = session(driver, home);
   const open = async (handle) => {
     const page = wrap(send, handle);
-    await page.setViewport(1000, 700);
+    await page.setViewport(...WINDOW_SIZE);
     return page;
   };
   return {
