@@ -23,6 +23,11 @@ export async function launch({ engine = ENGINE, reuse = false, ...options } = {}
     spare = (async () => {
       await page.driver.goto('about:blank');
       await page.driver.setViewport(...WINDOW_SIZE);
+      // The pointer where a new window has it, off whatever the last page showed.
+      await page.driver.mouse.move(0, 0);
+      // A window that was full screen may not come back to its size (Firefox).
+      const size = await page.driver.evaluate(() => [innerWidth, innerHeight]);
+      if (size[0] !== WINDOW_SIZE[0] || size[1] !== WINDOW_SIZE[1]) throw new Error(`window of ${size}`);
       return page;
     })();
     try {
