@@ -7,7 +7,7 @@ import { before, describe, test } from 'node:test';
 import {
   ENGINE, iconCentre, openPage, pageSession, sample, seekTo, sharedBrowser, viewerState, waitFor,
 } from './lib/browser.mjs';
-import { brokenMovie, patternMovie, smallMovie } from './lib/movie.mjs';
+import { brokenMovie, PATTERN, patternMovie, smallMovie } from './lib/movie.mjs';
 import { preamble, withPreamble } from './lib/preamble.mjs';
 import { buildTree } from './lib/tree.mjs';
 
@@ -39,9 +39,11 @@ function waitCover(page, what) {
   }, undefined, { what });
 }
 
-const forceSmallDevice = () => {
-  window.__tessalyMaxTextureSize = 512;
-};
+// A device that draws no frame as large as the pattern movie, but the small one.
+const SMALL_DEVICE = PATTERN.width / 2;
+const forceSmallDevice = [(largest) => {
+  window.__tessalyMaxTextureSize = largest;
+}, SMALL_DEVICE];
 
 describe('movie sources', () => {
   test('a source the browser cannot decode gives way to the next one', async () => {
@@ -54,7 +56,7 @@ describe('movie sources', () => {
   test('a movie larger than the device can draw gives way to a smaller source', async () => {
     const { page, errors } = await session.open({}, { movies: [movie, small], init: [forceSmallDevice] });
     assert.equal(await page.evaluate(() => document.getElementById('video').currentSrc.split('/').pop()), basename(small));
-    assert.equal((await viewerState(page)).maxTextureSize, 512);
+    assert.equal((await viewerState(page)).maxTextureSize, SMALL_DEVICE);
     assert.deepEqual(await errors(), []);
   });
 
@@ -63,7 +65,8 @@ describe('movie sources', () => {
     const text = await waitCover(page, 'the message');
     assert.match(text, /This movie cannot be played here\./);
     assert.match(text, /broken\.webm cannot be played by this browser\./);
-    assert.match(text, new RegExp(`${basename(movie)}: 1024 x 512 pixels\\. This device draws at most 512 pixels\\.`));
+    assert.match(text, new RegExp(`${basename(movie)}: ${PATTERN.width} x ${PATTERN.height} pixels\\. ` +
+      `This device draws at most ${SMALL_DEVICE} pixels\\.`));
     assert.equal(await page.evaluate(() => getComputedStyle(document.querySelector('.tessaly-cover')).backgroundImage
       .includes('images/poster.jpg')), true);
     assert.equal((await viewerState(page)).ready, false);

@@ -4,9 +4,11 @@ import { existsSync, mkdirSync, renameSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
+// Small, so that a playing movie costs the browser little (decoding and uploading
+// a frame of twice the size doubled a run's time on a loaded machine).
 export const PATTERN = {
-  width: 1024,
-  height: 512,
+  width: 512,
+  height: 256,
   seconds: 4,
   // Solid regions by frame column u: blue wraps around u = 0, then red, green, yellow.
   regions: [
@@ -15,7 +17,7 @@ export const PATTERN = {
     { from: 0.625, to: 0.875, rgb: [255, 255, 0] },
   ],
   wrapRgb: [0, 0, 255],
-  // Marked columns, 16 pixels wide, centred on u.
+  // Marked columns, a 64th of the frame wide, centred on u.
   markers: [
     { u: 0.5, rgb: [255, 255, 255] },
     { u: 0.25, rgb: [255, 0, 255] },
@@ -26,7 +28,7 @@ function filter(w, h) {
   const hex = (rgb) => '0x' + rgb.map((c) => c.toString(16).padStart(2, '0')).join('');
   const box = (x, width, rgb) => `drawbox=x=${x}:y=0:w=${width}:h=${h}:color=${hex(rgb)}:t=fill`;
   const boxes = PATTERN.regions.map((r) => box(r.from * w, (r.to - r.from) * w, r.rgb));
-  for (const m of PATTERN.markers) boxes.push(box(m.u * w - 8, 16, m.rgb));
+  for (const m of PATTERN.markers) boxes.push(box(m.u * w - w / 128, w / 64, m.rgb));
   return [...boxes, 'format=yuv420p'].join(',');
 }
 
