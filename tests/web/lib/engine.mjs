@@ -56,15 +56,32 @@ export async function launch({ engine = ENGINE, reuse = false, ...options } = {}
   return wrapped;
 }
 
+// Runs in the page: calls the function every 20 ms until it returns a truthy
+// value or budget milliseconds have passed; resolves to its last value.
+function pollInPage([source, arg, budget]) {
+  const fn = (0, eval)(`(${source})`);
+  const until = performance.now() + budget;
+  return new Promise((resolve, reject) => {
+    const look = () => {
+      Promise.resolve(fn(arg)).then((value) => {
+        if (value || performance.now() >= until) resolve(value);
+        else setTimeout(look, 20);
+      }, reject);
+    };
+    look();
+  });
+}
+
 // Polls fn in the page until it returns a truthy value; fails with the last value after timeoutMs.
+// The polling runs in the page, a second at a time: it sees the change as soon as it comes,
+// without a round trip to the browser for every look.
 export async function waitFor(page, fn, arg, { timeoutMs = 30000, what = 'condition' } = {}) {
   const deadline = Date.now() + timeoutMs;
   let last;
-  while (Date.now() < deadline) {
-    last = await page.evaluate(fn, arg);
+  do {
+    last = await page.evaluate(pollInPage, [String(fn), arg, Math.max(0, Math.min(1000, deadline - Date.now()))]);
     if (last) return last;
-    await new Promise((r) => setTimeout(r, 100));
-  }
+  } while (Date.now() < deadline);
   throw new Error(`timed out waiting for ${what}; last value ${JSON.stringify(last)}`);
 }
 

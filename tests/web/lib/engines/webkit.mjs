@@ -3,7 +3,10 @@
 // browser has no headless mode). Each page is a browser window; the first
 // window stays open for the session's life, since closing the last one ends it.
 import { spawn } from 'node:child_process';
+import { closeSync, openSync, rmSync } from 'node:fs';
 import { createServer } from 'node:net';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { Builder, Capabilities, Key, Origin } from 'selenium-webdriver';
 import { startDisplay } from '../display.mjs';
 import { WINDOW_SIZE } from './page.mjs';
@@ -25,10 +28,15 @@ function freePort() {
   });
 }
 
+// The driver's and the browser's own messages, for when the browser goes away.
+export const BROWSER_LOG = join(tmpdir(), `tessaly-webkit-${process.pid}.log`);
+
 async function startDriver(display) {
   const port = await freePort();
+  const log = openSync(BROWSER_LOG, 'w');
   const driver = spawn(WEBKIT_DRIVER, [`--port=${port}`, '--host=127.0.0.1'],
-    { stdio: 'ignore', env: { ...process.env, DISPLAY: display } });
+    { stdio: ['ignore', log, log], env: { ...process.env, DISPLAY: display } });
+  closeSync(log);
   const url = `http://127.0.0.1:${port}`;
   const deadline = Date.now() + 60000;
   while (Date.now() < deadline) {
@@ -154,9 +162,17 @@ export async function launch({ autoplay = 'allow' } = {}) {
       }
       throw new Error('no new window within 30 s');
     },
+    // The browser's log stays behind only when the session had gone: it says why.
     close: async () => {
       try {
-        await driver.quit();
+        let timer;
+        const gone = new Promise((r) => {
+          timer = setTimeout(r, 30000, 'no answer in 30 s');
+        });
+        const said = await Promise.race([driver.quit().then(() => null, (e) => e.message || e.name), gone]);
+        clearTimeout(timer);
+        if (said) process.stderr.write(`WebKitGTK session ended badly (${said}); its log: ${BROWSER_LOG}\n`);
+        else rmSync(BROWSER_LOG, { force: true });
       } finally {
         server.process.kill();
         await display.stop();
