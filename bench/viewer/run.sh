@@ -6,7 +6,8 @@
 # published page against the minimal one in Chromium, Firefox ESR and WebKitGTK,
 # a column per engine (engines.mjs).
 #
-#   bench/viewer/run.sh [WORK_FOLDER]     RUNS=5 by default; TESSALY_BIN to use a built tessaly
+#   bench/viewer/run.sh [WORK_FOLDER]     RUNS=5 by default; TESSALY_BIN to use a built tessaly;
+#                                         TABLES="peers engines" by default (either one alone)
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
@@ -48,6 +49,6 @@ node_modules/.bin/esbuild pages/three-entry.js --bundle --minify --format=iife -
 node_modules/.bin/esbuild pages/psv-entry.js --bundle --minify --format=iife --target=es2020 \
   --legal-comments=none --log-level=warning --outfile="$work/psv.js"
 
-node bench.mjs "$work"
-echo
-node engines.mjs "$work"
+tables="${TABLES:-peers engines}"
+case " $tables " in *" peers "*) node bench.mjs "$work"; echo ;; esac
+case " $tables " in *" engines "*) node engines.mjs "$work" ;; esac
