@@ -32,8 +32,9 @@ export async function waitFrames(page, count = 2) {
 }
 
 // Opens the page, waits for the viewer and a movie frame on the sphere. WebKitGTK
-// uploads the first few frames of a movie as black; no test picture is black at
-// the centre of the view, so the wait goes on until the centre shows colour.
+// hands the first frame a movie presents over empty, and the next comes about half
+// a second later; no test picture is black at the centre of the view, so the wait
+// goes on until the centre shows colour.
 export async function openViewer(browser, url) {
   const page = await browser.newPage();
   await page.goto(url);
