@@ -151,4 +151,4 @@ export function iconCentre(page, id) {
   }, id);
 }
 
-export { ENGINE, ENGINES, launch, waitFor } from './engine.mjs';
+export { ENGINE, ENGINES, launch, waitFor, WINDOW_SIZE } from './engine.mjs';

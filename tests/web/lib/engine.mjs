@@ -4,6 +4,8 @@
 // windows a page opens. lib/engines/*.mjs drive each engine.
 import { WINDOW_SIZE } from './engines/page.mjs';
 
+export { WINDOW_SIZE };
+
 export const ENGINES = ['chromium', 'firefox', 'webkit'];
 export const ENGINE = process.env.TESSALY_ENGINE || 'chromium';
 if (!ENGINES.includes(ENGINE)) throw new Error(`TESSALY_ENGINE names no engine of ${ENGINES.join(', ')}: ${ENGINE}`);
