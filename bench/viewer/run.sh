@@ -2,9 +2,12 @@
 # Viewer benchmark: publishes the demo project with the built tessaly, then loads
 # the published page, a minimal three.js page, Photo Sphere Viewer and A-Frame
 # (pinned in package-lock.json, installed here by npm ci) in headless Chromium,
-# alternating, and prints a table with the goals met or missed.
+# alternating, and prints a table with the goals met or missed; then the
+# published page against the minimal one in Chromium, Firefox ESR and WebKitGTK,
+# a column per engine (engines.mjs).
 #
-#   bench/viewer/run.sh [WORK_FOLDER]     RUNS=5 by default; TESSALY_BIN to use a built tessaly
+#   bench/viewer/run.sh [WORK_FOLDER]     RUNS=5 by default; TESSALY_BIN to use a built tessaly;
+#                                         TABLES="peers engines" by default (either one alone)
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
@@ -17,12 +20,15 @@ if [ -z "$tessaly" ]; then
   tessaly="$root/build/release/bin/tessaly"
 fi
 
-cd "$here"
 # npm writes node_modules/.package-lock.json on every install; older than the
-# lock file means the installed tree is stale.
-if [ ! -f node_modules/.package-lock.json ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then
-  npm ci --no-audit --no-fund >/dev/null
-fi
+# lock file means the installed tree is stale. The engines table drives the
+# browsers through the browser tests' drivers, installed in tests/web.
+for dir in "$here" "$root/tests/web"; do
+  if [ ! -f "$dir/node_modules/.package-lock.json" ] || [ "$dir/package-lock.json" -nt "$dir/node_modules/.package-lock.json" ]; then
+    (cd "$dir" && npm ci --no-audit --no-fund >/dev/null)
+  fi
+done
+cd "$here"
 
 work="${1:-$(mktemp -d /var/tmp/tessaly-viewer-bench.XXXXXX)}"
 mkdir -p "$work"
@@ -43,4 +49,6 @@ node_modules/.bin/esbuild pages/three-entry.js --bundle --minify --format=iife -
 node_modules/.bin/esbuild pages/psv-entry.js --bundle --minify --format=iife --target=es2020 \
   --legal-comments=none --log-level=warning --outfile="$work/psv.js"
 
-node bench.mjs "$work"
+tables="${TABLES:-peers engines}"
+case " $tables " in *" peers "*) node bench.mjs "$work"; echo ;; esac
+case " $tables " in *" engines "*) node engines.mjs "$work" ;; esac

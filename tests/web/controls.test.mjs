@@ -1,8 +1,8 @@
 // Every control of the page: the eight buttons, mute, title banner, the control bar
 // (play, seek, time, volume, full screen), the keyboard and the compact layout.
 import assert from 'node:assert/strict';
-import { after, before, describe, test } from 'node:test';
-import { pageSession, seekTo, viewerState, waitFor, waitFrames } from './lib/browser.mjs';
+import { before, describe, test } from 'node:test';
+import { ENGINE, pageSession, seekTo, viewerState, waitFor, waitFrames, WINDOW_SIZE } from './lib/browser.mjs';
 import { patternMovie } from './lib/movie.mjs';
 
 const VIEW = { fov: 90, lon: 90, OS_FPS: 30, nSegmentsWidth: 64, nSegmentsHeight: 32 };
@@ -14,8 +14,6 @@ before(async () => {
   movie = patternMovie();
   await session.start();
 });
-
-after(() => session.stop());
 
 function state(page) {
   return viewerState(page);
@@ -58,7 +56,7 @@ describe('buttons', () => {
     await waitFor(page, (lat) => window.__tessaly.state().lat < lat - 5, upward.lat, { what: 'panning down' });
     await page.click('#stopBT');
     await settled(page);
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 
   test('zoom in and out step by ten degrees between 40 and 130', async () => {
@@ -72,7 +70,7 @@ describe('buttons', () => {
     assert.equal((await state(page)).fov, 40);
     for (let i = 0; i < 12; i += 1) await page.click('#zoomoutBT');
     assert.equal((await state(page)).fov, 130);
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 
   test('restart plays from the beginning; mute on and off swap their icons', async () => {
@@ -88,34 +86,42 @@ describe('buttons', () => {
     await page.click('#muteOFF');
     assert.equal((await state(page)).muted, false);
     assert.deepEqual([await display(page, 'muteON'), await display(page, 'muteOFF')], ['block', 'none']);
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 
   test('the title banner shows on the picture until the pointer passes over it', async () => {
     const { page, errors } = await session.open({});
-    const box = await page.locator('#titlePN').boundingBox();
+    const box = await page.box('#titlePN');
     assert.ok(box.x >= 0 && box.x + box.width <= 550 && box.y >= 0 && box.y < 100, `banner at ${JSON.stringify(box)}`);
     await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
     assert.equal(await display(page, 'titlePN'), 'none');
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 });
 
 describe('about', () => {
   test("the About icon sits on the picture and opens the maker's page in a new window", async () => {
-    const context = session.browser.context;
-    await context.route('https://tessaly.example/**', (route) => route.fulfill({
-      contentType: 'text/html', body: '<!DOCTYPE html><title>maker</title><link rel="icon" href="data:,">',
-    }));
-    session.later(() => context.unroute('https://tessaly.example/**'));
+    // Chromium can stand in for the maker's site; elsewhere the window shows the engine's
+    // page for an address it cannot reach, and the browser still tells where it went.
+    const { context } = session.browser;
+    if (context) {
+      await context.route('https://tessaly.example/**', (route) => route.fulfill({
+        contentType: 'text/html', body: '<!DOCTYPE html><title>maker</title><link rel="icon" href="data:,">',
+      }));
+      session.later(() => context.unroute('https://tessaly.example/**'));
+    }
     const { page, errors } = await session.open({});
-    const box = await page.locator('#ab').boundingBox();
+    const box = await page.box('#ab');
     assert.ok(box.x >= 0 && box.x + box.width <= 550 && box.y >= 0 && box.y + box.height <= 400, JSON.stringify(box));
-    const [popup] = await Promise.all([context.waitForEvent('page'), page.click('#ab')]);
+    const popup = await page.popup(() => page.click('#ab'));
     session.later(() => popup.close());
-    await popup.waitForURL('https://tessaly.example/');
+    if (context) {
+      await popup.waitForURL('https://tessaly.example/');
+    } else {
+      await popup.waitForURL((at) => decodeURIComponent(at).includes('https://tessaly.example/'));
+    }
     assert.equal(await popup.evaluate(() => window.opener), null);
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 });
 
@@ -123,7 +129,7 @@ describe('control bar', () => {
   test('a click on the progress bar seeks, a drag follows, the time reads mm:ss / mm:ss', async () => {
     const { page, errors } = await session.open({});
     await seekTo(page, 0.5);
-    const bar = await page.locator('#total').boundingBox();
+    const bar = await page.box('#total');
     const y = bar.y + bar.height / 2;
     await page.mouse.click(bar.x + bar.width * 0.8, y);
     await waitFor(page, () => Math.abs(window.__tessaly.state().time - 3.2) < 0.15, undefined, { what: 'seek to 3.2 s' });
@@ -136,7 +142,7 @@ describe('control bar', () => {
     await page.mouse.move(bar.x + bar.width * 0.5, y, { steps: 3 });
     await page.mouse.up();
     await waitFor(page, () => Math.abs(window.__tessaly.state().time - 2) < 0.15, undefined, { what: 'drag to 2 s' });
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 
   test('hot-spot windows are marked on the progress bar', async () => {
@@ -151,7 +157,7 @@ describe('control bar', () => {
     const [mark, bar] = await page.evaluate(() => [document.querySelector('#total .hs-mark'), document.getElementById('total')]
       .map((e) => e.getBoundingClientRect().height));
     assert.ok(mark > 0 && mark <= bar / 2, `mark ${mark} px high in a ${bar} px bar`);
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 
   test('volume in six steps; the steps light up to the volume and go dark when muted', async () => {
@@ -169,50 +175,55 @@ describe('control bar', () => {
     await page.click('#volume_display li:nth-child(4)');
     assert.equal((await state(page)).muted, false);
     assert.deepEqual(await lit(), [true, true, true, true, false, false]);
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 
   test('full screen on and off: the viewer fills the screen and comes back to its size', async () => {
     const { page, errors } = await session.open({});
     await page.click('#full_screen');
-    await waitFor(page, () => !!document.fullscreenElement && window.__tessaly.state().filled, undefined,
-      { what: 'full screen' });
-    const full = await page.evaluate(() => [window.__tessaly.state().width, window.__tessaly.state().height,
-      innerWidth, innerHeight]);
-    assert.deepEqual(full.slice(0, 2), full.slice(2));
+    // MiniBrowser hides its bars a moment after the page went full screen (up to a tenth
+    // of a second after the event): the page grows by their height and the button moves
+    // down with the bar, so a click aimed before that misses it.
+    const grows = ENGINE === 'webkit' ? WINDOW_SIZE[1] : 0;
+    await waitFor(page, (before) => {
+      const now = window.__tessaly.state();
+      return !!document.fullscreenElement && now.filled && now.width === innerWidth && now.height === innerHeight
+        && innerHeight > before;
+    }, grows, { what: 'the viewer filling the full screen' });
     await page.click('#full_screen');
     await waitFor(page, () => !document.fullscreenElement && window.__tessaly.state().width === 550, undefined,
       { what: 'back to 550 x 400' });
     assert.equal((await state(page)).height, 400);
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 
   test('without a full-screen API (iPhone) the viewer fills the window instead', async () => {
-    const noApi = (page) => page.addInitScript(() => {
+    const noApi = () => {
       delete Element.prototype.requestFullscreen;
       delete Element.prototype.webkitRequestFullscreen;
-    });
-    const { page, errors } = await session.open({}, { before: noApi });
+    };
+    const { page, errors } = await session.open({}, { init: [noApi] });
     await page.click('#full_screen');
     let now = await state(page);
     assert.deepEqual([now.filled, now.left, now.top, now.width, now.height], [true, 0, 0, 1000, 700]);
-    const bar = await page.locator('#controls').boundingBox();
+    const bar = await page.box('#controls');
     assert.ok(bar.y + bar.height <= 700, 'the bar stays on the screen');
     await page.click('#full_screen');
     now = await state(page);
     assert.deepEqual([now.filled, now.width, now.height], [false, 550, 400]);
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 
   test('below 550 pixels the layout is compact and the buttons fit the viewer', async () => {
     const { page, errors } = await session.open({ RENDER_X: 320, RENDER_Y: 240 });
     assert.equal(await page.getAttribute('#controls', 'class'), 'compact');
-    assert.equal((await page.locator('#controls').boundingBox()).height, 24);
+    assert.equal((await page.box('#controls')).height, 24);
     for (const id of ['leftBT', 'upBT', 'stopBT', 'downBT', 'rightBT', 'zoominBT', 'zoomoutBT', 'restartBT']) {
-      const b = await page.locator(`#${id}`).boundingBox();
+      const b = await page.box(`#${id}`);
       assert.ok(b.x >= 0 && b.x + b.width <= 320 && b.y >= 0 && b.y + b.height <= 240, `${id} at ${JSON.stringify(b)}`);
     }
-    assert.equal(await page.locator('text=Look by moving the device').count(), 0, 'no motion button without touch');
+    assert.equal(await page.evaluate(() => document.body.textContent.includes('Look by moving the device')), false,
+      'no motion button without touch');
     // A viewer that follows the window turns compact when the window narrows below 550.
     const following = await session.open({ OS_FULL_SCREEN: 1 });
     assert.equal(await following.page.evaluate(() => document.getElementById('controls').className), '');
@@ -225,7 +236,7 @@ describe('control bar', () => {
       { what: 'the full bar' });
     const hidden = await session.open({ control_bar: 0 });
     for (const id of ['controls', 'leftBT', 'restartBT']) assert.equal(await display(hidden.page, id), 'none', id);
-    assert.deepEqual([...errors, ...following.errors, ...hidden.errors], []);
+    assert.deepEqual([...await errors(), ...await following.errors(), ...await hidden.errors()], []);
   });
 });
 
@@ -261,6 +272,6 @@ describe('keyboard', () => {
     await waitFor(page, () => window.__tessaly.state().filled, undefined, { what: 'full screen by F' });
     await page.keyboard.press('f');
     await waitFor(page, () => !window.__tessaly.state().filled, undefined, { what: 'back by F' });
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 });

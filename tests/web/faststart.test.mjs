@@ -12,8 +12,9 @@ import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before, describe, test } from 'node:test';
-import { launch, watchErrors } from './lib/browser.mjs';
+import { sharedBrowser, waitFor } from './lib/browser.mjs';
 import { lateIndexMovie } from './lib/movie.mjs';
+import { preamble } from './lib/preamble.mjs';
 import { startServer } from './lib/server.mjs';
 
 const TESSALY = process.env.TESSALY_BIN;
@@ -36,19 +37,15 @@ function publish(work, movie, folder) {
   return run.stderr;
 }
 
-// Tells the page's `firstFrame` binding when WebGL first takes a picture from a
-// movie that has one.
+// Marks in the page when WebGL first takes a picture from a movie that has one;
+// the test waits for the mark, then looks at what the server had sent.
 function watchFirstFrame() {
-  let seen = false;
   for (const proto of [WebGLRenderingContext.prototype, WebGL2RenderingContext.prototype]) {
     for (const name of ['texImage2D', 'texSubImage2D']) {
       const original = proto[name];
       proto[name] = function (...args) {
         const video = args.find((a) => a instanceof HTMLVideoElement);
-        if (!seen && video && video.readyState >= 2) {
-          seen = true;
-          window.firstFrame();
-        }
+        if (!window.__firstFrame && video && video.readyState >= 2) window.__firstFrame = true;
         return original.apply(this, args);
       };
     }
@@ -73,39 +70,30 @@ describe('the movie a published page starts with', { skip }, () => {
     copyFileSync(movie, join(work, 'inplace', 'tour.mp4'));
     assert.match(publish(work, join(work, 'inplace', 'tour.mp4'), 'inplace'),
       /tour\.mp4: has its index at the end.*already lies in the page folder/);
-    server = await startServer(work, { movieRate: MOVIE_RATE });
-    browser = await launch();
+    server = await startServer(work, { preamble: preamble([watchFirstFrame]), movieRate: MOVIE_RATE });
+    browser = await sharedBrowser();
   });
 
   after(async () => {
-    if (browser) await browser.close();
     if (server) await server.close();
     if (work) rmSync(work, { recursive: true, force: true });
   });
 
   // Opens folder/index.html; resolves to the movie requests as they stood at the first frame.
   async function fetchedAtFirstFrame(folder) {
-    const page = await browser.context.newPage();
-    const errors = watchErrors(page);
-    let resolveFrame;
-    const drawn = new Promise((resolve) => {
-      resolveFrame = resolve;
-    });
-    await page.exposeFunction('firstFrame', () => {
-      resolveFrame(server.movieRequests.filter((r) => r.path === `/${folder}/tour.mp4`).map((r) => ({ ...r })));
-    });
-    await page.addInitScript(watchFirstFrame);
-    await page.goto(`${server.url}${folder}/index.html`);
-    let timer;
-    const timeout = new Promise((_, reject) => {
-      timer = setTimeout(() => reject(new Error(`no first frame from ${folder}/tour.mp4`)), 30000);
-    });
+    const page = await browser.newPage();
+    page.server = server;
+    server.errors.length = 0;
     try {
-      return await Promise.race([drawn, timeout]);
+      await page.goto(`${server.url}${folder}/index.html`);
+      await waitFor(page, () => window.__firstFrame === true, undefined,
+        { what: `a first frame from ${folder}/tour.mp4` });
+      const requests = server.movieRequests.filter((r) => r.path === `/${folder}/tour.mp4`).map((r) => ({ ...r }));
+      // A movie request cut short when the page closes is no error of the page's.
+      assert.deepEqual((await page.errors()).filter((e) => !e.startsWith('request failed')), []);
+      return requests;
     } finally {
-      clearTimeout(timer);
       await page.close();
-      assert.deepEqual(errors.filter((e) => !e.startsWith('request failed')), []);
     }
   }
 

@@ -1,41 +1,29 @@
 // Hot spots in a published page: where they show, when, and what a click does.
 import assert from 'node:assert/strict';
-import { after, before, describe, test } from 'node:test';
+import { before, describe, test } from 'node:test';
 import { writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import {
-  iconCentre, launch, openViewer, seekTo as seek, shown, viewerState, waitFor, waitFrames, watchErrors,
+  iconCentre, pageSession, seekTo as seek, shown, viewerState, waitFor, waitFrames,
 } from './lib/browser.mjs';
 import { patternMovie } from './lib/movie.mjs';
-import { startServer } from './lib/server.mjs';
-import { buildTree } from './lib/tree.mjs';
 
 // 550 x 400 at fov 90: the horizontal view reaches 54 degrees either side.
 const VIEW = { fov: 90, OS_FPS: 30, nSegmentsWidth: 64, nSegmentsHeight: 32, mousespeed: 0.05 };
 // Landing pages carry an icon too: the favicon 404 a page without one causes counts as an error.
 const LANDING = '<!DOCTYPE html><title>landing</title><link rel="icon" href="data:,"><p>landed</p>';
 
-let browser;
 let movie;
-const cleanups = [];
+const session = pageSession(() => movie, VIEW);
 
 before(async () => {
   movie = patternMovie();
-  browser = await launch();
-});
-
-after(async () => {
-  for (const clean of cleanups.reverse()) await clean();
-  if (browser) await browser.close();
+  await session.start();
 });
 
 async function open(hotSpots, config = {}) {
-  const tree = buildTree({ movie, config: { ...VIEW, ...config }, hotSpots, extraFiles: { 'door.html': LANDING } });
-  const server = await startServer(tree.dir);
-  cleanups.push(tree.remove, server.close);
-  const opened = await openViewer(browser.context, server.url + tree.pageName);
-  cleanups.push(() => opened.page.close());
-  return { ...opened, url: server.url };
+  const opened = await session.open(config, { hotSpots, extraFiles: { 'door.html': LANDING } });
+  return { ...opened, url: opened.root };
 }
 
 function assertNear(point, expected, where) {
@@ -74,7 +62,7 @@ describe('directions', () => {
     assert.equal(await iconCentre(page, 'hs1'), null, 'yaw 0 at lon 180');
     assert.equal(await iconCentre(page, 'hs2'), null, 'yaw 90 at lon 180');
     assert.equal(await shown(page, 'check_hs'), true, 'the marker says hot spots are on');
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 
   test('negative yaws and the start yaw agree: yaw -90 faces lon 270', async () => {
@@ -82,7 +70,7 @@ describe('directions', () => {
       { lon: 270 });
     await seek(page, 1);
     assertNear(await iconCentre(page, 'hs4'), [275, 200], 'yaw -90 at lon 270');
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 });
 
@@ -98,7 +86,7 @@ describe('timing', () => {
       assert.equal(await shown(page, 'check_hs'), on, `check_hs at ${t} s`);
     }
     for (let n = 1; n <= 10; n += 1) if (n !== 3) assert.equal(await shown(page, `hs${n}`), false, `hs${n}`);
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 
   test('while the movie plays, every drawn frame shows the icon exactly within its window', async () => {
@@ -118,7 +106,7 @@ describe('timing', () => {
     const wrong = drawn.filter(([t, icon, marker]) => icon !== (t >= 1 && t <= 2.5) || marker !== icon);
     assert.deepEqual(wrong, []);
     assert.ok(drawn.some((d) => d[1]) && drawn.some((d) => !d[1] && d[0] > 2.5), 'frames on both sides of the window');
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 
   test('a seek into and out of the window shows and hides the icon before the next frame', async () => {
@@ -136,7 +124,7 @@ describe('timing', () => {
       video.currentTime = 1.5;
     }));
     assert.deepEqual(seen, [true, false]);
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 
   test('the title is shown as text', async () => {
@@ -144,7 +132,7 @@ describe('timing', () => {
     const { page, errors } = await open([{ slot: 1, pos: 0.5, time: 3, yaw: 0, title, link: 'door.html' }]);
     assert.equal(await page.getAttribute('#hs1', 'title'), title);
     assert.equal(await page.evaluate(() => document.querySelectorAll('img[src="x"]').length + (window.__hit || 0)), 0);
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 });
 
@@ -159,8 +147,8 @@ describe('clicks', () => {
     }, undefined, { what: 'the title on focus' });
     assert.deepEqual(tip, ['Door <b>in</b>', 0]);
     await page.keyboard.press('Enter');
-    await page.waitForURL(url + 'door.html', { timeout: 30000 });
-    assert.deepEqual(errors, []);
+    await page.waitForURL(url + 'door.html');
+    assert.deepEqual(await errors(), []);
   });
 
 
@@ -168,31 +156,28 @@ describe('clicks', () => {
     const { page, errors, url } = await open([{ slot: 1, pos: 0.5, time: 3, yaw: 0, title: 'Door', link: 'door.html', self: true }]);
     await seek(page, 1);
     await page.click('#hs1');
-    await page.waitForURL(url + 'door.html', { timeout: 30000 });
+    await page.waitForURL(url + 'door.html');
     assert.equal(await page.textContent('p'), 'landed');
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 
   test('an icon with self false opens its link in a new window and the tour stays', async () => {
     const { page, errors, url } = await open([{ slot: 2, pos: 0.5, time: 3, yaw: 0, title: 'Door', link: 'door.html', self: false }]);
     await seek(page, 1);
-    const [popup] = await Promise.all([browser.context.waitForEvent('page', { timeout: 30000 }), page.click('#hs2')]);
-    cleanups.push(() => popup.close());
-    await popup.waitForURL(url + 'door.html', { timeout: 30000 });
+    const popup = await page.popup(() => page.click('#hs2'));
+    session.later(() => popup.close());
+    await popup.waitForURL(url + 'door.html');
     assert.equal(await popup.evaluate(() => window.opener), null, 'opened without an opener');
-    assert.equal(page.url(), url + 'tour.html');
-    assert.deepEqual(errors, []);
+    assert.equal(await page.url(), url + 'tour.html');
+    assert.deepEqual(await errors(), []);
   });
 
   test('every page handler exists before the viewer runs, and calling it then is harmless', async () => {
-    const tree = buildTree({ movie, config: VIEW });
-    writeFileSync(join(tree.dir, 'js/ctr/cn3.js'), '');
-    const server = await startServer(tree.dir);
-    cleanups.push(tree.remove, server.close);
-    const page = await browser.context.newPage();
-    cleanups.push(() => page.close());
-    const errors = watchErrors(page);
-    await page.goto(server.url + tree.pageName);
+    const served = await session.serve({}, { change: (dir) => writeFileSync(join(dir, 'js/ctr/cn3.js'), '') });
+    const page = await session.browser.newPage();
+    page.server = served.server;
+    session.later(() => page.close());
+    await page.goto(served.url);
     const names = ['cTitle', 'cLeft', 'cUp', 'cStop', 'cDown', 'cRight', 'cZoomIn', 'cZoomOut', 'cRestart',
       'cMuteON', 'cMuteOFF', 'locflash'];
     for (let n = 1; n <= 10; n += 1) names.push(`cHS${n}`);
@@ -201,7 +186,7 @@ describe('clicks', () => {
     await page.evaluate((list) => {
       for (const name of list) if (name !== 'locflash') window[name](document.getElementById('hs1'));
     }, names);
-    assert.equal(page.url(), server.url + tree.pageName);
-    assert.deepEqual(errors, []);
+    assert.equal(await page.url(), served.url);
+    assert.deepEqual(await page.errors(), []);
   });
 });

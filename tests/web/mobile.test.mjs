@@ -1,7 +1,9 @@
 // Phones and tablets, under Chromium's mobile emulation: touch drag, pinch zoom,
-// inline playback and looking around by moving the device.
+// inline playback and looking around by moving the device. Chromium only: the
+// touch screen and the orientation sensor are emulated through its DevTools
+// protocol (tests/web/README.md). Pages are the raw Playwright pages.
 import assert from 'node:assert/strict';
-import { after, before, describe, test } from 'node:test';
+import { before, describe, test } from 'node:test';
 import { pageSession, viewerState, waitFor, waitFrames } from './lib/browser.mjs';
 import { patternMovie } from './lib/movie.mjs';
 
@@ -16,7 +18,11 @@ before(async () => {
   await session.start({ contextOptions: { viewport: { width: 390, height: 700 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 } });
 });
 
-after(() => session.stop());
+// The page as Playwright has it, and its errors.
+async function open(config, options) {
+  const opened = await session.open(config, options);
+  return { page: opened.page.driver.raw, errors: opened.errors };
+}
 
 // Sends one touch event through the DevTools protocol; points are [x, y] pairs.
 function touch(cdp, type, points) {
@@ -40,7 +46,7 @@ async function gesture(page, from, to, steps = 6) {
 
 describe('touch', () => {
   test('one finger turns the view, two fingers pinch the zoom', async () => {
-    const { page, errors } = await session.open({});
+    const { page, errors } = await open({});
     assert.equal(await page.evaluate(() => navigator.maxTouchPoints > 0), true);
     await gesture(page, [[300, 150]], [[100, 190]]);
     let state = await viewerState(page);
@@ -53,17 +59,17 @@ describe('touch', () => {
     // Pinching in stops at the widest zoom.
     await gesture(page, [[80, 150], [280, 150]], [[170, 150], [190, 150]]);
     assert.equal((await viewerState(page)).fov, 130);
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 
   test('the movie plays inline', async () => {
-    const { page, errors } = await session.open({});
+    const { page, errors } = await open({});
     assert.deepEqual(await page.evaluate(() => {
       const video = document.getElementById('video');
       return [video.hasAttribute('playsinline'), video.hasAttribute('webkit-playsinline')];
     }), [true, true]);
     await waitFor(page, () => !window.__tessaly.state().paused, undefined, { what: 'playing' });
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 });
 
@@ -87,7 +93,7 @@ describe('device orientation', () => {
   }
 
   test('after its button the device turns the view, starting from where it looked', async () => {
-    const { page, errors } = await session.open({ lon: 90 });
+    const { page, errors } = await open({ lon: 90 });
     const orient = await sensor(page);
     await orient(0, 135, 0);
     assert.equal((await viewerState(page)).lat, 0, 'the device does nothing before the button');
@@ -106,18 +112,18 @@ describe('device orientation', () => {
     await page.click('text=Stop moving with the device');
     await orient(0, 135, 0);
     assert.equal((await viewerState(page)).lat, state.lat, 'the button turns it off again');
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 
   test('where the browser asks for permission, the button asks, and a refusal changes nothing', async () => {
-    const asking = (page) => page.addInitScript(() => {
+    const asking = () => {
       window.__asked = 0;
       DeviceOrientationEvent.requestPermission = () => {
         window.__asked += 1;
         return Promise.resolve(window.__answer || 'denied');
       };
-    });
-    const { page, errors } = await session.open({}, { before: asking });
+    };
+    const { page, errors } = await open({}, { init: [asking] });
     const orient = await sensor(page);
     await page.click('text=Look by moving the device');
     await waitFor(page, () => window.__asked === 1, undefined, { what: 'the permission request' });
@@ -132,6 +138,6 @@ describe('device orientation', () => {
     await orient(0, 90, 0);
     await orient(0, 135, 0);
     assert.ok(Math.abs((await viewerState(page)).lat - 45) < 0.01);
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 });

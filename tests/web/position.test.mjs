@@ -3,13 +3,16 @@
 // shows the frame of the sought time, and the hot spots follow the same time.
 // Each frame of the movie shows its own number as a colour (lib/movie.mjs).
 import assert from 'node:assert/strict';
-import { after, before, describe, test } from 'node:test';
+import { before, describe, test } from 'node:test';
 import { pageSession } from './lib/browser.mjs';
 import { CLOCK, clockMovie } from './lib/movie.mjs';
 
 // A seek left the old picture about twice in a hundred: this many find that almost surely.
 const PAUSED_SEEKS = 200;
 const PLAYING_SEEKS = 30;
+// The engine below hands over the frame from before a seek until this long after seeked.
+const LATE_SEEKS = 12;
+const LATE_MS = 60;
 // A seek that leaves the old picture leaves it until something else changes;
 // the sought frame comes in a fraction of this even on a loaded machine.
 const DEADLINE_MS = 3000;
@@ -20,7 +23,6 @@ const HOT_SPOT = { slot: 1, pos: 2, time: 1.5, yaw: 0, title: 'Ahead', link: 'do
 
 const session = pageSession(clockMovie, { OS_FPS: 30 });
 before(() => session.start());
-after(() => session.stop());
 
 // Frames to seek to, the same every run: every other one the first frame, as a
 // visitor scrubbing back to the start, where a stale picture showed most.
@@ -72,6 +74,20 @@ function seekAndWatch([frame, fps, deadline, at]) {
   });
 }
 
+// In the page: the seeks one after the other, in one round trip.
+function seekSeries([frames, fps, deadline, at, watch]) {
+  const one = (0, eval)(`(${watch})`);
+  const results = [];
+  return frames.reduce((done, frame) => done.then(() => one([frame, fps, deadline, at]).then((r) => {
+    results.push(r);
+  })), Promise.resolve()).then(() => results);
+}
+
+// Seeks to each frame in turn; resolves to what each showed.
+function seekAll(page, frames) {
+  return page.evaluate(seekSeries, [frames, CLOCK.fps, DEADLINE_MS, CENTRE, String(seekAndWatch)]);
+}
+
 function report(t, results) {
   const waits = results.map((r) => r.waited).sort((a, b) => a - b);
   t.diagnostic(`${results.length} seeks: median ${Math.round(waits[waits.length >> 1])} ms, ` +
@@ -82,11 +98,8 @@ function report(t, results) {
 async function pausedSeeks(count, options = {}) {
   const { page, errors } = await session.open({}, { hotSpots: [HOT_SPOT], ...options });
   await page.evaluate(() => document.getElementById('video').pause());
-  const results = [];
-  for (const frame of targets(count, CLOCK.frames)) {
-    results.push(await page.evaluate(seekAndWatch, [frame, CLOCK.fps, DEADLINE_MS, CENTRE]));
-  }
-  assert.deepEqual(errors, []);
+  const results = await seekAll(page, targets(count, CLOCK.frames));
+  assert.deepEqual(await errors(), []);
   return results;
 }
 
@@ -103,23 +116,53 @@ describe('the picture after a seek', () => {
   });
 
   test('paused, in an engine without frame callbacks: the same', async (t) => {
-    const withoutCallbacks = (page) => page.addInitScript(() => {
+    const withoutCallbacks = () => {
       delete HTMLVideoElement.prototype.requestVideoFrameCallback;
-    });
-    const results = await pausedSeeks(PAUSED_SEEKS / 2, { before: withoutCallbacks });
+    };
+    const results = await pausedSeeks(PAUSED_SEEKS / 2, { init: [withoutCallbacks] });
+    report(t, results);
+    assert.deepEqual(results.filter((r) => !r.right || !r.paused), [], 'seeks whose picture stayed wrong');
+  });
+
+  // Chromium without frame callbacks, about one paused seek in 400: the decoded-frame count moved on
+  // and the seek ended (even seeked came) before the element handed the sought frame over.
+  test('paused, in an engine that hands over the sought frame only after seeked: the same', async (t) => {
+    const handsOverLate = (lateMs) => {
+      delete HTMLVideoElement.prototype.requestVideoFrameCallback;
+      const before = document.createElement('canvas');
+      let heldUntil = 0;
+      document.addEventListener('seeking', () => {
+        heldUntil = Infinity;
+      }, true);
+      document.addEventListener('seeked', () => {
+        heldUntil = performance.now() + lateMs;
+      }, true);
+      for (const context of [WebGLRenderingContext, WebGL2RenderingContext]) {
+        const texImage2D = context.prototype.texImage2D;
+        context.prototype.texImage2D = function (...args) {
+          const source = args[args.length - 1];
+          if (source instanceof HTMLVideoElement && performance.now() < heldUntil) {
+            args[args.length - 1] = before;
+          } else if (source instanceof HTMLVideoElement) {
+            before.width = source.videoWidth;
+            before.height = source.videoHeight;
+            before.getContext('2d').drawImage(source, 0, 0);
+          }
+          return texImage2D.apply(this, args);
+        };
+      }
+    };
+    const results = await pausedSeeks(LATE_SEEKS, { init: [[handsOverLate, LATE_MS]] });
     report(t, results);
     assert.deepEqual(results.filter((r) => !r.right || !r.paused), [], 'seeks whose picture stayed wrong');
   });
 
   test('playing: the canvas shows the frame of the new time, not one from before the seek', async (t) => {
     const { page, errors } = await session.open({}, { hotSpots: [HOT_SPOT] });
-    const results = [];
     // Far enough from the end that the movie does not loop back while the picture comes.
-    for (const frame of targets(PLAYING_SEEKS, CLOCK.frames - 2 * CLOCK.fps)) {
-      results.push(await page.evaluate(seekAndWatch, [frame, CLOCK.fps, DEADLINE_MS, CENTRE]));
-    }
+    const results = await seekAll(page, targets(PLAYING_SEEKS, CLOCK.frames - 2 * CLOCK.fps));
     report(t, results);
     assert.deepEqual(results.filter((r) => !r.right || r.paused), [], 'seeks whose picture stayed wrong');
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 });

@@ -1,7 +1,7 @@
 // Classic and Black Areas mode on a spherical (2:1) and a cylindrical (4:1) movie:
 // what the view may reach and the colour beyond the picture, probed in the canvas.
 import assert from 'node:assert/strict';
-import { after, before, describe, test } from 'node:test';
+import { before, describe, test } from 'node:test';
 import { pageSession, sample, viewerState, waitFrames } from './lib/browser.mjs';
 import { cylinderMovie, patternMovie } from './lib/movie.mjs';
 
@@ -30,8 +30,6 @@ before(async () => {
   cylinder = cylinderMovie();
   await session.start();
 });
-
-after(() => session.stop());
 
 async function drag(page, from, dx, dy) {
   await page.mouse.move(from[0], from[1]);
@@ -66,7 +64,7 @@ describe('cylindrical movie', () => {
     assert.equal(state.fov, 40);
     assert.ok(Math.abs(state.lat - (REACH - 20)) < 0.01, `lat ${state.lat}`);
     assert.ok(Math.max(...(await sample(page, 275, 4)).slice(0, 3)) > 200, 'top edge still on the picture');
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 
   test('Black Areas mode shows the whole sphere and paints what the picture leaves OS_COLOR', async () => {
@@ -78,13 +76,13 @@ describe('cylindrical movie', () => {
     assert.equal((await viewerState(page)).lat, 0);
     assertColour(await sample(page, ...CENTRE), WHITE, 'the picture ahead');
     assertColour(await sample(page, 275, 10), ORANGE, 'above the picture at fov 90');
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 
   test('directions agree with the spherical movie: lon 90 faces u = 0.75', async () => {
     const { page, errors } = await session.open({ lon: 90, fov: 60 }, { movies: cylinder });
     assertColour(await sample(page, ...CENTRE), YELLOW, 'centre at lon 90');
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 });
 
@@ -99,7 +97,7 @@ describe('spherical movie', () => {
       const top = await sample(page, 275, 10);
       assert.ok(Math.max(...top.slice(0, 3)) > 200 && !top.slice(0, 3).every((c, i) => c === ORANGE[i]),
         `mode ${mode}: picture near the pole ${top}`);
-      assert.deepEqual(errors, []);
+      assert.deepEqual(await errors(), []);
     }
   });
 
@@ -112,6 +110,6 @@ describe('spherical movie', () => {
       return Array.from(gl.getParameter(gl.COLOR_CLEAR_VALUE)).map((c) => Math.round(c * 255));
     });
     assertColour(clear, BLACK, 'clear colour');
-    assert.deepEqual(errors, []);
+    assert.deepEqual(await errors(), []);
   });
 });

@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
-# Runs the browser tests of the published page. The checks of the player
-# scripts' build need only node; the browser tests need Chromium and ffmpeg and
-# are skipped without them.
+# Runs the browser tests of the published page in each engine named (chromium,
+# firefox, webkit; all three when none is named), one after the other, and says
+# which ran. An engine whose programs are missing is not run: the script says so
+# and exits 77, which ctest shows as skipped (scripts/setup installs them all).
 set -euo pipefail
 cd "$(dirname "$0")"
 
-chromium=${TESSALY_CHROMIUM:-/usr/bin/chromium}
-missing=()
-[ -x "$chromium" ] || missing+=("Chromium at $chromium")
-command -v ffmpeg >/dev/null 2>&1 || missing+=("ffmpeg")
-if [ "${#missing[@]}" -gt 0 ]; then
-  echo "web tests: browser tests skipped: no ${missing[*]} (scripts/setup installs them)"
-  exec node --test squeeze.test.mjs
-fi
+engines=("$@")
+[ "${#engines[@]}" -gt 0 ] || engines=(chromium firefox webkit)
+
+# What each engine needs on this machine.
+needs() {
+  case "$1" in
+    chromium) echo "${TESSALY_CHROMIUM:-/usr/bin/chromium}" ;;
+    firefox) echo "${TESSALY_FIREFOX:-/usr/bin/firefox-esr} $(command -v Xvfb || echo Xvfb)" ;;
+    webkit) echo "${TESSALY_WEBKIT_DRIVER:-/usr/bin/WebKitWebDriver}" \
+      "${TESSALY_MINIBROWSER:-/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser} $(command -v Xvfb || echo Xvfb)" ;;
+    *) echo "web tests: no engine called $1 (chromium, firefox, webkit)" >&2; exit 2 ;;
+  esac
+}
 
 # npm writes node_modules/.package-lock.json on every install; older than the
 # lock file means the installed tree is stale.
@@ -20,7 +26,26 @@ if [ ! -f node_modules/.package-lock.json ] || [ package-lock.json -nt node_modu
   npm ci --no-audit --no-fund
 fi
 
-export TESSALY_CHROMIUM="$chromium"
-exec node --test squeeze.test.mjs viewer.test.mjs hotspots.test.mjs projection.test.mjs controls.test.mjs \
-  mobile.test.mjs fallback.test.mjs xr.test.mjs position.test.mjs \
-  published.test.mjs faststart.test.mjs
+ran=()
+missed=()
+status=0
+for engine in "${engines[@]}"; do
+  missing=()
+  for program in $(needs "$engine") ffmpeg; do
+    [ -x "$program" ] || command -v "$program" >/dev/null 2>&1 || missing+=("$program")
+  done
+  if [ "${#missing[@]}" -gt 0 ]; then
+    echo "web tests: $engine not run: no ${missing[*]} (scripts/setup installs them)"
+    missed+=("$engine")
+    continue
+  fi
+  echo "web tests: $engine"
+  suite=suite.mjs
+  [ "$engine" != chromium ] || suite=suite-chromium.mjs
+  TESSALY_ENGINE=$engine node --test "$suite" || status=1
+  ran+=("$engine")
+done
+
+echo "web tests: engines run: ${ran[*]:-none}${missed:+; not run: ${missed[*]}}"
+[ "$status" -eq 0 ] || exit "$status"
+[ "${#missed[@]}" -eq 0 ] || exit 77

@@ -1,7 +1,7 @@
 // The viewer in a headset: a fake WebXR device stands in for one, delivering frames
 // with two views whose matrices are real, into the canvas as the headset's frame buffer.
 import assert from 'node:assert/strict';
-import { after, before, describe, test } from 'node:test';
+import { before, describe, test } from 'node:test';
 import { pageSession, seekTo, viewerState, waitFor, waitFrames } from './lib/browser.mjs';
 import { patternMovie } from './lib/movie.mjs';
 
@@ -18,8 +18,6 @@ before(async () => {
   movie = patternMovie();
   await session.start();
 });
-
-after(() => session.stop());
 
 // Runs in the page before its scripts. The headset looks along window.__xr.yaw (degrees,
 // positive to the right); each eye sits 32 mm off the head and sees half of the canvas.
@@ -171,7 +169,7 @@ function sampleEyes(page, dx, dy) {
 async function enterVr(page) {
   await waitFor(page, () => [...document.querySelectorAll('button')].some((b) => b.textContent === 'Enter VR'),
     undefined, { what: 'the Enter VR button' });
-  await page.click('text=Enter VR');
+  await page.clickText('button', 'Enter VR');
   await waitFor(page, () => window.__xr.session !== null && document.body.textContent.includes('Exit VR'),
     undefined, { what: 'the session' });
   await waitFrames(page, 3);
@@ -192,7 +190,7 @@ describe('in a headset', () => {
         { slot: 2, pos: 1, time: 2, yaw: 90, title: 'Right', link: 'door.html', self: true },
       ],
       extraFiles: { 'door.html': LANDING },
-      before: (p) => p.addInitScript(fakeHeadset),
+      init: [fakeHeadset],
     });
     const width = (await viewerState(page)).width;
     await seekTo(page, 0.2);
@@ -227,12 +225,10 @@ describe('in a headset', () => {
     await waitFrames(page, 2);
     assert.equal(await page.evaluate(() => window.__xr.ended), 0, 'select away from every hot spot');
     await look(page, 0);
-    const [popup] = await Promise.all([
-      session.browser.context.waitForEvent('page', { timeout: 30000 }),
-      page.evaluate(() => window.__xr.session.fire('select')),
-    ]);
+    const popup = await page.popup(() => page.evaluate(() => window.__xr.session.fire('select')));
     session.later(() => popup.close());
-    await popup.waitForURL(root + 'door.html', { timeout: 30000 });
+    await popup.waitForURL(root + 'door.html');
+    await page.bringToFront();
 
     // The session ends and the page view comes back as it was.
     await waitFor(page, () => document.body.textContent.includes('Enter VR'), undefined, { what: 'the page view' });
@@ -245,13 +241,13 @@ describe('in a headset', () => {
     await page.evaluate(() => document.getElementById('video').pause());
     await seekTo(page, 1.5);
     assertColour(await page.evaluate(() => window.__tessaly.sample(275, 200)), WHITE, 'page centre');
-    assert.equal(page.url(), root + 'tour.html');
+    assert.equal(await page.url(), root + 'tour.html');
 
     // Again, turned right to the hot spot that opens in the same window.
     await enterVr(page);
     await look(page, 90);
     await page.evaluate(() => window.__xr.session.fire('select'));
-    await page.waitForURL(root + 'door.html', { timeout: 30000 });
-    assert.deepEqual(errors, []);
+    await page.waitForURL(root + 'door.html');
+    assert.deepEqual(await errors(), []);
   });
 });

@@ -1,64 +1,25 @@
-// Headless Debian Chromium through playwright-core, with software WebGL, and a
-// page opener that records every page error and console error.
-import { mkdtempSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
-import { join } from 'node:path';
-import { chromium } from 'playwright-core';
+// What the browser tests share: one browser per engine (lib/engine.mjs) for
+// every test file of a run, published trees served and opened, and the
+// viewer's state read through its test hook. Each test closes the pages it
+// opened. Every page runs the test preamble (lib/preamble.mjs), which reports
+// script errors to the server.
+import { after, afterEach } from 'node:test';
+import { ENGINE, launch, waitFor } from './engine.mjs';
+import { preamble } from './preamble.mjs';
 import { startServer } from './server.mjs';
 import { buildTree } from './tree.mjs';
 
-const ARGS = [
-  '--no-sandbox', '--disable-gpu', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
-  '--disable-background-networking', '--disable-component-update', '--disable-sync', '--no-first-run',
-];
-
-export const CHROMIUM = process.env.TESSALY_CHROMIUM || '/usr/bin/chromium';
-
-// Resolves to { context, close }: one fresh profile per call. By default media may play
-// without a user gesture. contextOptions add to Playwright's (hasTouch, isMobile, ...).
-export async function launch({ autoplayPolicy = 'no-user-gesture-required', contextOptions = {} } = {}) {
-  const profile = mkdtempSync(join(tmpdir(), 'tessaly-chromium-'));
-  const context = await chromium.launchPersistentContext(profile, {
-    executablePath: CHROMIUM,
-    headless: true,
-    args: [...ARGS, `--autoplay-policy=${autoplayPolicy}`],
-    viewport: { width: 1000, height: 700 },
-    ...contextOptions,
-  });
-  return {
-    context,
-    close: async () => {
-      await context.close();
-      rmSync(profile, { recursive: true, force: true });
-    },
-  };
+const shared = new Map();
+// The browser every test file of this process shares for this autoplay rule
+// ('allow': movies may play with sound unasked; 'muted': only without).
+export function sharedBrowser(autoplay = 'allow') {
+  if (!shared.has(autoplay)) shared.set(autoplay, launch({ autoplay, reuse: true }));
+  return shared.get(autoplay);
 }
 
-// Collects page errors and console errors of a page (and of popups it opens).
-export function watchErrors(page) {
-  const errors = [];
-  page.on('pageerror', (e) => errors.push(`page error: ${e.message}`));
-  page.on('requestfailed', (r) => errors.push(`request failed: ${r.url()}`));
-  page.on('response', (r) => {
-    if (r.status() >= 400) errors.push(`HTTP ${r.status()}: ${r.url()}`);
-  });
-  page.on('console', (m) => {
-    if (m.type() === 'error') errors.push(`console error: ${m.text()}`);
-  });
-  return errors;
-}
-
-// Polls fn in the page until it returns a truthy value; fails with the last value after timeoutMs.
-export async function waitFor(page, fn, arg, { timeoutMs = 30000, what = 'condition' } = {}) {
-  const deadline = Date.now() + timeoutMs;
-  let last;
-  while (Date.now() < deadline) {
-    last = await page.evaluate(fn, arg);
-    if (last) return last;
-    await new Promise((r) => setTimeout(r, 100));
-  }
-  throw new Error(`timed out waiting for ${what}; last value ${JSON.stringify(last)}`);
-}
+after(async () => {
+  for (const browser of shared.values()) await (await browser).close();
+});
 
 export function viewerState(page) {
   return page.evaluate(() => window.__tessaly.state());
@@ -70,61 +31,80 @@ export async function waitFrames(page, count = 2) {
   await waitFor(page, (n) => window.__tessaly.state().frames >= n, start + count, { what: `${count} frames` });
 }
 
-// Opens the page, waits for the viewer and a movie frame on the sphere. before(page) runs
-// ahead of the page's scripts (init scripts, routes).
-export async function openViewer(context, url, { before } = {}) {
-  const page = await context.newPage();
-  const errors = watchErrors(page);
-  if (before) await before(page);
+// Opens the page, waits for the viewer and a movie frame on the sphere. WebKitGTK
+// hands the first frame a movie presents over empty, and the next comes about half
+// a second later; no test picture is black at the centre of the view, so the wait
+// goes on until the centre shows colour.
+export async function openViewer(browser, url) {
+  const page = await browser.newPage();
   await page.goto(url);
   await waitFor(page, () => !!window.__tessaly && window.__tessaly.state().ready, undefined,
     { timeoutMs: 60000, what: 'the viewer and its first movie frame' });
+  await waitFor(page, () => {
+    const { width, height } = window.__tessaly.state();
+    return window.__tessaly.sample(width / 2, height / 2).slice(0, 3).some((c) => c > 16);
+  }, undefined, { what: 'colour at the centre of the view' });
   await waitFrames(page, 2);
-  return { page, errors };
+  return page;
 }
 
 // Opens the page and waits only for the viewer to run (for pages whose movie does not show).
-export async function openPage(context, url, { before } = {}) {
-  const page = await context.newPage();
-  const errors = watchErrors(page);
-  if (before) await before(page);
+export async function openPage(browser, url) {
+  const page = await browser.newPage();
   await page.goto(url);
   await waitFor(page, () => !!window.__tessaly && window.__tessaly.state().frames > 1, undefined,
     { timeoutMs: 60000, what: 'the viewer' });
-  return { page, errors };
+  return page;
 }
 
-// Keeps the browser, servers and trees of a test file and opens published trees.
+// Keeps the trees and servers of a test file and opens published trees in the
+// shared browser (or another one). Pages and servers a test opened close when
+// it ends, so no movie plays on behind the next test.
 // movie: the default movie path, or a function that gives it once the file has made it.
 export function pageSession(movie, base = {}) {
-  const cleanups = [];
+  let cleanups = [];
+  const later = (clean) => cleanups.push(clean);
+  let own = null;
+  afterEach(async () => {
+    const now = cleanups.reverse();
+    cleanups = [];
+    for (const clean of now) await clean();
+  });
+  after(async () => {
+    if (own) await own.close();
+  });
   const session = {
     browser: null,
+    // The shared browser, or with options a browser of the file's own.
     async start(options) {
-      session.browser = await launch(options);
+      if (!options) {
+        session.browser = await sharedBrowser();
+        return;
+      }
+      own = await launch(options);
+      session.browser = own;
     },
-    async stop() {
-      for (const clean of cleanups.reverse()) await clean();
-      if (session.browser) await session.browser.close();
-    },
-    later(clean) {
-      cleanups.push(clean);
-    },
-    // Publishes a tree with these options and serves it; resolves to { url, dir }.
-    async serve(config = {}, { hotSpots = [], movies, extraFiles = {} } = {}) {
+    later,
+    // Publishes a tree with these options and serves it with the preamble; resolves to
+    // { url, root, dir, pageName, server }. init: what the page runs first (lib/preamble.mjs);
+    // change(dir) may alter the tree before it is served.
+    async serve(config = {}, { hotSpots = [], movies, extraFiles = {}, init = [], change } = {}) {
       const chosen = movies || (typeof movie === 'function' ? movie() : movie);
       const tree = buildTree({ movie: chosen, config: { ...base, ...config }, hotSpots, extraFiles });
-      const server = await startServer(tree.dir);
-      cleanups.push(tree.remove, server.close);
-      return { url: server.url + tree.pageName, root: server.url, dir: tree.dir, pageName: tree.pageName };
+      if (change) change(tree.dir);
+      const server = await startServer(tree.dir, { preamble: preamble(init) });
+      later(tree.remove);
+      later(server.close);
+      return { url: server.url + tree.pageName, root: server.url, dir: tree.dir, pageName: tree.pageName, server };
     },
     // Serves and opens a tree; waits for the movie unless waitMovie is false.
-    async open(config = {}, { hotSpots, movies, extraFiles, before, waitMovie = true, context } = {}) {
-      const served = await session.serve(config, { hotSpots, movies, extraFiles });
-      const opener = waitMovie ? openViewer : openPage;
-      const opened = await opener(context || session.browser.context, served.url, { before });
-      cleanups.push(() => opened.page.close());
-      return { ...opened, ...served };
+    // Resolves to { page, errors: () => [...], url, root, ... }.
+    async open(config = {}, { hotSpots, movies, extraFiles, init, change, waitMovie = true, browser } = {}) {
+      const served = await session.serve(config, { hotSpots, movies, extraFiles, init, change });
+      const page = await (waitMovie ? openViewer : openPage)(browser || session.browser, served.url);
+      page.server = served.server;
+      later(() => page.close());
+      return { page, errors: () => page.errors(), ...served };
     },
   };
   return session;
@@ -170,3 +150,5 @@ export function iconCentre(page, id) {
     return [r.left + r.width / 2 - c.left, r.top + r.height / 2 - c.top];
   }, id);
 }
+
+export { ENGINE, ENGINES, launch, waitFor, WINDOW_SIZE } from './engine.mjs';

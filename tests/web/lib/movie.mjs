@@ -4,9 +4,11 @@ import { existsSync, mkdirSync, renameSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
+// Small, so that a playing movie costs the browser little (decoding and uploading
+// a frame of twice the size doubled a run's time on a loaded machine).
 export const PATTERN = {
-  width: 1024,
-  height: 512,
+  width: 512,
+  height: 256,
   seconds: 4,
   // Solid regions by frame column u: blue wraps around u = 0, then red, green, yellow.
   regions: [
@@ -15,7 +17,7 @@ export const PATTERN = {
     { from: 0.625, to: 0.875, rgb: [255, 255, 0] },
   ],
   wrapRgb: [0, 0, 255],
-  // Marked columns, 16 pixels wide, centred on u.
+  // Marked columns, a 64th of the frame wide, centred on u.
   markers: [
     { u: 0.5, rgb: [255, 255, 255] },
     { u: 0.25, rgb: [255, 0, 255] },
@@ -26,18 +28,20 @@ function filter(w, h) {
   const hex = (rgb) => '0x' + rgb.map((c) => c.toString(16).padStart(2, '0')).join('');
   const box = (x, width, rgb) => `drawbox=x=${x}:y=0:w=${width}:h=${h}:color=${hex(rgb)}:t=fill`;
   const boxes = PATTERN.regions.map((r) => box(r.from * w, (r.to - r.from) * w, r.rgb));
-  for (const m of PATTERN.markers) boxes.push(box(m.u * w - 8, 16, m.rgb));
+  for (const m of PATTERN.markers) boxes.push(box(m.u * w - w / 128, w / 64, m.rgb));
   return [...boxes, 'format=yuv420p'].join(',');
 }
 
-function makeMovie(width, height) {
+// sound: with a quiet tone as its sound track (Opus), else without sound.
+function makeMovie(width, height, { sound = false } = {}) {
   const dir = join(tmpdir(), 'tessaly-web-tests');
-  const file = join(dir, `pattern-${width}x${height}-v1.webm`);
+  const file = join(dir, `pattern-${width}x${height}${sound ? '-sound' : ''}-v1.webm`);
   if (existsSync(file)) return file;
   mkdirSync(dir, { recursive: true });
   const partial = `${file}.${process.pid}.webm`;
   const source = `color=c=0x0000ff:s=${width}x${height}:d=${PATTERN.seconds}:r=10`;
-  execFileSync('ffmpeg', ['-v', 'error', '-y', '-f', 'lavfi', '-i', source, '-vf', filter(width, height),
+  const tone = sound ? ['-f', 'lavfi', '-i', `sine=frequency=440:duration=${PATTERN.seconds}`, '-c:a', 'libopus'] : [];
+  execFileSync('ffmpeg', ['-v', 'error', '-y', '-f', 'lavfi', '-i', source, ...tone, '-vf', filter(width, height),
     '-c:v', 'libvpx', '-crf', '4', '-b:v', '4M', '-qmin', '0', '-qmax', '8', '-auto-alt-ref', '0', partial]);
   renameSync(partial, file);
   return file;
@@ -56,6 +60,12 @@ export function cylinderMovie() {
 // The 2:1 pattern at half the size.
 export function smallMovie() {
   return makeMovie(PATTERN.width / 2, PATTERN.height / 2);
+}
+
+// The small pattern with a sound track: an engine may play a movie without one
+// unmuted where sound may not start by itself, since it makes no sound.
+export function soundMovie() {
+  return makeMovie(PATTERN.width / 2, PATTERN.height / 2, { sound: true });
 }
 
 // A file named like a movie that no browser can decode.

@@ -1,9 +1,13 @@
 // A static file server on 127.0.0.1 for a published tree, with byte ranges so
-// the browser can stream and seek the movie. Optionally it sends movies at a
-// set rate, as a visitor's connection would, and records what it sent of them.
-import { closeSync, createReadStream, openSync, readSync, statSync } from 'node:fs';
+// the browser can stream and seek the movie (WebKit fails a movie whose range
+// request is answered with a 200). It keeps the errors it saw: every answer of
+// 400 or more, and what the pages' preamble reported. Optionally it sends
+// movies at a set rate, as a visitor's connection would, and records what it
+// sent of them.
+import { closeSync, createReadStream, openSync, readFileSync, readSync, statSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { extname, join, normalize, sep } from 'node:path';
+import { ERROR_PATH, withPreamble } from './preamble.mjs';
 
 const TYPES = {
   '.html': 'text/html; charset=utf-8',
@@ -61,7 +65,27 @@ function sendSlowly(file, { start, end }, res, rate, record) {
   res.once('close', stop);
 }
 
+function takeReport(req, res, errors) {
+  let text = '';
+  req.setEncoding('utf8');
+  req.on('data', (d) => {
+    text += d;
+  });
+  req.on('end', () => {
+    errors.push(text);
+    res.writeHead(204).end();
+  });
+}
+
 function serve(root, req, res, options) {
+  const { preamble, errors, served } = options;
+  res.on('finish', () => served.push({
+    path: decodeURIComponent(new URL(req.url, 'http://x').pathname), status: res.statusCode, at: Date.now(),
+  }));
+  if (req.method === 'POST' && req.url === ERROR_PATH) {
+    takeReport(req, res, errors);
+    return;
+  }
   // No favicon answer: the page names its own icon, so a request for one shows up as a 404.
   const file = resolveInside(root, req.url);
   let stat;
@@ -71,16 +95,21 @@ function serve(root, req, res, options) {
     stat = null;
   }
   if (!stat || !stat.isFile()) {
+    errors.push(`HTTP 404: ${req.url}`);
     res.writeHead(404, { 'Content-Type': 'text/plain' }).end('not found');
     return;
   }
-  const headers = {
-    'Content-Type': TYPES[extname(file).toLowerCase()] || 'application/octet-stream',
-    'Accept-Ranges': 'bytes',
-    'Cache-Control': 'no-store',
-  };
+  const type = TYPES[extname(file).toLowerCase()] || 'application/octet-stream';
+  if (preamble !== undefined && type.startsWith('text/html')) {
+    const body = Buffer.from(withPreamble(readFileSync(file, 'utf8'), preamble));
+    res.writeHead(200, { 'Content-Type': type, 'Content-Length': body.length, 'Cache-Control': 'no-store' });
+    res.end(req.method === 'HEAD' ? undefined : body);
+    return;
+  }
+  const headers = { 'Content-Type': type, 'Accept-Ranges': 'bytes', 'Cache-Control': 'no-store' };
   const range = req.headers.range ? parseRange(req.headers.range, stat.size) : null;
   if (range && range.invalid) {
+    errors.push(`HTTP 416: ${req.url}`);
     res.writeHead(416, { 'Content-Range': `bytes */${stat.size}` }).end();
     return;
   }
@@ -108,12 +137,14 @@ function serve(root, req, res, options) {
   createReadStream(file, range || {}).pipe(res);
 }
 
-// Starts serving root; resolves to { url, close, movieRequests }. With movieRate
-// (bytes a second) movies are sent at that rate, and each request for one is
-// recorded in movieRequests as { path, size, start, end, sent }, sent growing
-// as the bytes leave.
-export function startServer(root, { movieRate = 0 } = {}) {
-  const options = { movieRate, movieRequests: [] };
+// Starts serving root; resolves to { url, close, errors, served, movieRequests }.
+// preamble: a script that every HTML page served runs first. served: { path,
+// status, at } of every answer sent, in the order they finished (at: Date.now()).
+// With movieRate (bytes a second) movies are sent at that rate, and each request
+// for one is recorded in movieRequests as { path, size, start, end, sent }, sent
+// growing as the bytes leave.
+export function startServer(root, { preamble, movieRate = 0 } = {}) {
+  const options = { preamble, errors: [], served: [], movieRate, movieRequests: [] };
   const server = createServer((req, res) => serve(normalize(root), req, res, options));
   return new Promise((resolve, reject) => {
     server.once('error', reject);
@@ -121,6 +152,8 @@ export function startServer(root, { movieRate = 0 } = {}) {
       const { port } = server.address();
       resolve({
         url: `http://127.0.0.1:${port}/`,
+        errors: options.errors,
+        served: options.served,
         movieRequests: options.movieRequests,
         close: () => new Promise((done) => {
           server.closeAllConnections();

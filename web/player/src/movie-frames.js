@@ -6,6 +6,20 @@
  * frame before the element can hand it over, so a new frame waits until the
  * element has one to give.
  */
+import { now } from "./numbers.js";
+
+/*
+ * Without frame callbacks nothing says when a sought frame is on show: the
+ * count of decoded frames moves on, and the element says it has seeked, before
+ * the engine has the frame where an upload reads it (Chromium, about one paused
+ * seek in 400 on a loaded machine); the old frame went up and the count never
+ * moved again. So after a seek lands every drawn frame goes up for a while: the
+ * frame came within 40 ms of seeked, and a visitor should see it within 200 ms.
+ * A page too busy to draw that often still uploads the next few frames it
+ * draws. Then the uploads stop, and a still movie costs nothing again.
+ */
+const SETTLE_MS = 500;
+const SETTLE_UPLOADS = 3;
 
 /*
  * Without frame callbacks, the count of decoded frames tells a new frame; the
@@ -37,22 +51,31 @@ export class MovieFrames {
         }
         /* Whether a frame went up since the element finished seeking; the seeked event may come after it. */
         this.landed = true;
+        this.settleUntil = -Infinity;
+        this.settleUploads = 0;
         video.addEventListener("seeking", () => {
             this.landed = false;
         }, false);
         video.addEventListener("seeked", () => {
+            if (!this.callbacks) {
+                this.settleUntil = now() + SETTLE_MS;
+                this.settleUploads = SETTLE_UPLOADS;
+            }
             if (!this.landed) {
                 this.expect();
             }
         }, false);
     }
 
-    /* A new frame the element can hand over now (during a seek it has none). */
+    /* A frame to upload now: a new one the element can hand over (during a seek it has none), or any while a seek settles. */
     hasNew() {
         if (this.video.readyState < 2) {
             return false;
         }
-        return this.callbacks ? this.fresh : frameStamp(this.video) !== this.stamp;
+        if (this.callbacks) {
+            return this.fresh;
+        }
+        return frameStamp(this.video) !== this.stamp || now() < this.settleUntil || this.settleUploads > 0;
     }
 
     /* The frame on show goes up next time, whether or not a new one follows. */
@@ -67,6 +90,7 @@ export class MovieFrames {
             return;
         }
         this.fresh = false;
+        this.settleUploads = Math.max(0, this.settleUploads - 1);
         this.stamp = frameStamp(this.video);
         this.landed = this.landed || !this.video.seeking;
         this.renderer.upload(this.renderer.movie, this.video);

@@ -57,6 +57,20 @@ export class Playback {
         }
     }
 
+    /*
+     * The movie loops by starting again when it ends: WebKitGTK, looping by
+     * itself, seeks back to the start and then stands still there. play() at
+     * the end starts from the beginning. wanted() says whether it still should.
+     */
+    loopAtEnd(wanted) {
+        this.video.loop = false;
+        this.video.addEventListener("ended", () => {
+            if (wanted()) {
+                settle(this.video.play());
+            }
+        }, false);
+    }
+
     restart() {
         this.video.currentTime = 0;
         this.start();

@@ -114,7 +114,7 @@ export function startViewer() {
     video.addEventListener("seeked", () => hotSpots.check(headset.active()), false);
     offerMotion(view, overlays);
     headset.offer();
-    video.loop = true;
+    playback.loopAtEnd(() => !movie.failed);
     video.setAttribute("playsinline", "");
     video.setAttribute("webkit-playsinline", "");
     sound.show();
