@@ -51,7 +51,8 @@ struct FileStatus {
     FileKind kind = FileKind::Missing;
     int error = 0;  // errno when the path could not be examined (kind is then Missing)
     std::uint64_t size = 0;
-    unsigned mode = 0;  // permission bits
+    unsigned mode = 0;          // permission bits
+    std::int64_t modified = 0;  // last change of the contents, in nanoseconds since 1970
 };
 FileStatus fileStatus(const std::filesystem::path& path);
 

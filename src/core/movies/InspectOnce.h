@@ -1,0 +1,41 @@
+#pragma once
+
+// Movie tools that read each movie's header once: the check before publishing
+// and the publish itself (which looks for an index at the end) ask about the
+// same movies. A movie whose size or time of change differs from when it was
+// read is read again (the question before publishing may wait for a long
+// time); one that could not be read is tried again, as its reason may pass.
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <mutex>
+
+#include "core/movies/MovieTools.h"
+
+namespace tessaly::movies {
+
+class InspectOnce : public MovieTools {
+public:
+    explicit InspectOnce(MovieTools& tools) : tools_(tools) {}
+
+    MovieInfo inspect(const std::filesystem::path& movie) override;
+    WriteOutcome moveIndexToFront(const std::filesystem::path& movie, int out,
+                                  const std::filesystem::path& outName, const ByteProgress& progress,
+                                  const std::atomic<bool>* stop) override {
+        return tools_.moveIndexToFront(movie, out, outName, progress, stop);
+    }
+
+private:
+    struct Read {
+        std::uint64_t size = 0;
+        std::int64_t modified = 0;
+        MovieInfo info;
+    };
+
+    MovieTools& tools_;
+    std::mutex mutex_;  // the window's tooltips and a publish in the background share one
+    std::map<std::filesystem::path, Read> read_;
+};
+
+}  // namespace tessaly::movies
