@@ -19,12 +19,13 @@
 #include "cli/Verbs.h"
 #include "core/model/AppState.h"
 #include "core/model/ProjectFile.h"
+#include "core/movies/InspectOnce.h"
 #include "core/movies/MovieFindings.h"
 #include "core/movies/MovieTexts.h"
 #include "core/publish/Page.h"
 #include "core/publish/Publisher.h"
 #include "core/text/Text.h"
-#include "media/LibavMovieTools.h"
+#include "media/ModuleMovieTools.h"
 
 namespace tessaly::cli {
 namespace {
@@ -154,7 +155,8 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
     // From here on a signal cancels: the movies are being read.
     const StopOnSignals signals;
     // What will not play well is said first; --strict makes it stop there.
-    media::LibavMovieTools tools;
+    // The publish reuses what this check read of each movie.
+    movies::InspectOnce tools(media::moduleMovieTools());
     const std::vector<movies::MovieFinding> findings = movies::checkMovies(job.movies, tools);
     if (!findings.empty()) {
         err << kPrefix << movies::texts::kFindingsHeading << '\n';
