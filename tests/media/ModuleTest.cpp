@@ -37,7 +37,8 @@ TEST_F(MediaModule, TheBuiltModuleReadsAsTheLibraryDoes) {
     if (movie.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
     media::ModuleMovieTools tools(media::moduleCandidates(install::programFolder()));
     media::LibavMovieTools linked;
-    EXPECT_EQ(movies::movieJson(movie, tools.inspect(movie)), movies::movieJson(movie, linked.inspect(movie)));
+    EXPECT_EQ(movies::movieJson(movie, tools.inspect(movie)),
+              movies::movieJson(movie, linked.inspect(movie)));
 }
 
 TEST_F(MediaModule, AMissingModuleIsNamedWithTheReason) {
@@ -46,7 +47,8 @@ TEST_F(MediaModule, AMissingModuleIsNamedWithTheReason) {
                                  ": No such file or directory (nor " +
                                  (dir / "lib" / "tessaly" / "libtessaly-media.so").string() + ")";
     EXPECT_EQ(tools.inspect(dir / "tour.mp4").error, expected);
-    const movies::WriteOutcome outcome = tools.moveIndexToFront(dir / "tour.mp4", -1, dir / "out.mp4", {}, nullptr);
+    const movies::WriteOutcome outcome =
+        tools.moveIndexToFront(dir / "tour.mp4", -1, dir / "out.mp4", {}, nullptr);
     ASSERT_TRUE(outcome.error);
     EXPECT_EQ(outcome.error->message(), expected);
 }
@@ -73,9 +75,9 @@ TEST_F(MediaModule, WithoutTheModuleAPublishSaysSoAndCopiesTheMovie) {
     const std::vector<movies::MovieFinding> findings = movies::checkMovies(slots, tools);
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_EQ(movies::findingLine(findings[0]),
-              "Slot 1, tour.mp4: cannot be read: Cannot load " + (dir / "bin" / "libtessaly-media.so").string() +
-                  ": No such file or directory (nor " + (dir / "lib" / "tessaly" / "libtessaly-media.so").string() +
-                  ")");
+              "Slot 1, tour.mp4: cannot be read: Cannot load " +
+                  (dir / "bin" / "libtessaly-media.so").string() + ": No such file or directory (nor " +
+                  (dir / "lib" / "tessaly" / "libtessaly-media.so").string() + ")");
 
     publish::PublishJob job;
     job.movies = slots;

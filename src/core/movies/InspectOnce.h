@@ -2,9 +2,9 @@
 
 // Movie tools that read each movie's header once: the check before publishing
 // and the publish itself (which looks for an index at the end) ask about the
-// same movies. A movie whose size or time of change differs from when it was
-// read is read again (the question before publishing may wait for a long
-// time); one that could not be read is tried again, as its reason may pass.
+// same movies. A movie whose size, contents or attributes changed since it was
+// read (the question before publishing may wait for a long time; permissions
+// may be mended meanwhile) is read again.
 
 #include <cstdint>
 #include <filesystem>
@@ -29,7 +29,7 @@ public:
 private:
     struct Read {
         std::uint64_t size = 0;
-        std::int64_t modified = 0;
+        std::int64_t changed = 0;
         MovieInfo info;
     };
 
