@@ -4,10 +4,13 @@
 // and the publish itself (which looks for an index at the end) ask about the
 // same movies. A movie whose size, contents or attributes changed since it was
 // read (the question before publishing may wait for a long time; permissions
-// may be mended meanwhile) is read again.
+// may be mended meanwhile) is read again. Safe to call from several threads:
+// a caller asking about a movie another is reading waits for that answer
+// instead of reading it a second time.
 
 #include <cstdint>
 #include <filesystem>
+#include <future>
 #include <map>
 #include <mutex>
 
@@ -30,12 +33,14 @@ private:
     struct Read {
         std::uint64_t size = 0;
         std::int64_t changed = 0;
-        MovieInfo info;
+        std::uint64_t ticket = 0;  // which read this is, to forget only a read that failed
+        std::shared_future<MovieInfo> info;
     };
 
     MovieTools& tools_;
     std::mutex mutex_;  // the window's tooltips and a publish in the background share one
     std::map<std::filesystem::path, Read> read_;
+    std::uint64_t tickets_ = 0;
 };
 
 }  // namespace tessaly::movies

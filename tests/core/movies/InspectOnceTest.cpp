@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <fstream>
+#include <mutex>
+#include <stdexcept>
+#include <thread>
 
 #include "../ScratchFolder.h"
 #include "core/movies/InspectOnce.h"
@@ -34,6 +38,43 @@ public:
 };
 
 void write(const fs::path& file, const std::string& text) { std::ofstream(file) << text << '\n'; }
+
+// Reads of "slow.mp4" wait at a gate until the test opens it, so the test
+// decides what else happens while a read is under way.
+class GatedTools : public CountingTools {
+public:
+    movies::MovieInfo inspect(const fs::path& movie) override {
+        std::unique_lock lock(mutex_);
+        ++started_;
+        changed_.notify_all();
+        // Bounded, so a test that went wrong fails instead of hanging.
+        if (movie.filename() == "slow.mp4" &&
+            !changed_.wait_for(lock, std::chrono::seconds(30), [&] { return open_; }))
+            timedOut_ = true;
+        return CountingTools::inspect(movie);
+    }
+    bool timedOut() {
+        const std::lock_guard lock(mutex_);
+        return timedOut_;
+    }
+    // Waits until `count` reads have started, for at most `patience`.
+    bool started(int count, std::chrono::milliseconds patience) {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, patience, [&] { return started_ >= count; });
+    }
+    void open() {
+        const std::lock_guard lock(mutex_);
+        open_ = true;
+        changed_.notify_all();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    int started_ = 0;
+    bool open_ = false;
+    bool timedOut_ = false;
+};
 
 }  // namespace
 
@@ -85,5 +126,63 @@ TEST(InspectOnce, AnUnreadableMovieIsNotReadAgainUnchanged) {
     EXPECT_TRUE(once.inspect(dir / "tour.mp4").error);
     EXPECT_TRUE(once.inspect(dir / "tour.mp4").error);
     EXPECT_EQ(tools.reads, 1);
+    fs::remove_all(dir);
+}
+
+TEST(InspectOnce, ASecondCallerWaitsForTheReadUnderWayInsteadOfReadingAgain) {
+    const fs::path dir = test_support::scratchFolder("InspectOnce", "TwoCallers");
+    write(dir / "slow.mp4", "h264");
+    GatedTools tools;
+    movies::InspectOnce once(tools);
+    std::string first, second;
+    std::thread a([&] { first = once.inspect(dir / "slow.mp4").videoCodec; });
+    ASSERT_TRUE(tools.started(1, std::chrono::seconds(30)));
+    std::thread b([&] { second = once.inspect(dir / "slow.mp4").videoCodec; });
+    // A second read would start within this time; waiting for the first starts none.
+    EXPECT_FALSE(tools.started(2, std::chrono::milliseconds(200)));
+    tools.open();
+    a.join();
+    b.join();
+    EXPECT_EQ(first, "h264");
+    EXPECT_EQ(second, "h264");
+    EXPECT_EQ(tools.reads, 1);
+    EXPECT_FALSE(tools.timedOut());
+    fs::remove_all(dir);
+}
+
+TEST(InspectOnce, AnotherMovieIsReadWhileOneIsBeingRead) {
+    const fs::path dir = test_support::scratchFolder("InspectOnce", "OtherMovie");
+    write(dir / "slow.mp4", "h264");
+    write(dir / "quick.mp4", "vp9");
+    GatedTools tools;
+    movies::InspectOnce once(tools);
+    std::thread a([&] { once.inspect(dir / "slow.mp4"); });
+    ASSERT_TRUE(tools.started(1, std::chrono::seconds(30)));
+    // The gate is still shut: this returns only if it does not wait for the slow read.
+    EXPECT_EQ(once.inspect(dir / "quick.mp4").videoCodec, "vp9");
+    tools.open();
+    a.join();
+    EXPECT_FALSE(tools.timedOut());
+    fs::remove_all(dir);
+}
+
+// Out of memory while reading, say: the caller sees it, and the next one reads again.
+TEST(InspectOnce, AReadThatThrowsIsNotRemembered) {
+    const fs::path dir = test_support::scratchFolder("InspectOnce", "Throws");
+    write(dir / "tour.mp4", "h264");
+    class ThrowingOnce : public CountingTools {
+    public:
+        movies::MovieInfo inspect(const fs::path& movie) override {
+            if (reads == 0) {
+                ++reads;
+                throw std::runtime_error("out of memory");
+            }
+            return CountingTools::inspect(movie);
+        }
+    } tools;
+    movies::InspectOnce once(tools);
+    EXPECT_THROW(once.inspect(dir / "tour.mp4"), std::runtime_error);
+    EXPECT_EQ(once.inspect(dir / "tour.mp4").videoCodec, "h264");
+    EXPECT_EQ(tools.reads, 2);
     fs::remove_all(dir);
 }
