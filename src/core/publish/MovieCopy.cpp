@@ -20,7 +20,10 @@ namespace fs = std::filesystem;
 enum class Step { Done, Fallback, Stopped };
 
 bool stopped(const MovieCopyOptions& options) {
-    return options.stop != nullptr && options.stop->load(std::memory_order_relaxed);
+    const auto set = [](const std::atomic<bool>* flag) {
+        return flag != nullptr && flag->load(std::memory_order_relaxed);
+    };
+    return set(options.stop) || set(options.alsoStop);
 }
 
 // The kernel copies within the file system. Anything it cannot do is left to
