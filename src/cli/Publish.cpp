@@ -154,20 +154,24 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
     }
     // From here on a signal cancels: the movies are being read.
     const StopOnSignals signals;
-    // What will not play well is said first; --strict makes it stop there.
-    // The publish reuses what this check read of each movie.
+    // What will not play well is said before the final message. --strict reads
+    // the movies first and stops there; otherwise the publish reads each movie
+    // while it copies it, and the check reuses what it read.
     movies::InspectOnce tools(media::moduleMovieTools());
-    const std::vector<movies::MovieFinding> findings = movies::checkMovies(job.movies, tools);
-    if (!findings.empty()) {
+    const auto printFindings = [&err](const std::vector<movies::MovieFinding>& findings) {
+        if (findings.empty()) return;
         err << kPrefix << movies::texts::kFindingsHeading << '\n';
         for (const movies::MovieFinding& finding : findings)
             err << kPrefix << movies::findingLine(finding) << '\n';
-    }
-    if (strict && std::any_of(findings.begin(), findings.end(), [](const movies::MovieFinding& finding) {
-            return !finding.fixedByPublishing;
-        })) {
-        err << kPrefix << kStrictRefusal << '\n';
-        return 1;
+    };
+    if (strict) {
+        const std::vector<movies::MovieFinding> findings = movies::checkMovies(job.movies, tools);
+        printFindings(findings);
+        if (std::any_of(findings.begin(), findings.end(),
+                        [](const movies::MovieFinding& finding) { return !finding.fixedByPublishing; })) {
+            err << kPrefix << kStrictRefusal << '\n';
+            return 1;
+        }
     }
 
     ProgressLine progressLine(err);
@@ -181,6 +185,9 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
     }
     const publish::PublishReport report = publish::publish(job, control);
     progressLine.finish();
+    // After a cancel nothing more is read: the person asked to stop.
+    if (!strict && report.outcome != publish::PublishOutcome::Cancelled)
+        printFindings(movies::checkMovies(job.movies, tools));
     printMessage(err, report.message);
     switch (report.outcome) {
         case publish::PublishOutcome::Succeeded:

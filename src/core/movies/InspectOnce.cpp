@@ -6,7 +6,10 @@
 
 namespace tessaly::movies {
 
-MovieInfo InspectOnce::inspect(const std::filesystem::path& movie) {
+MovieInfo InspectOnce::inspect(const std::filesystem::path& given) {
+    // The check names a movie as the slot does, the publish by its absolute path.
+    std::error_code ec;
+    const std::filesystem::path movie = std::filesystem::absolute(given, ec).lexically_normal();
     const platform::FileStatus before = platform::fileStatus(movie);
     // Only a regular file has a size and a time to tell a change by.
     if (before.kind != platform::FileKind::Regular) return tools_.inspect(movie);

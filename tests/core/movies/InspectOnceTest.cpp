@@ -89,6 +89,17 @@ TEST(InspectOnce, AnUnchangedMovieIsReadOnce) {
     fs::remove_all(dir);
 }
 
+TEST(InspectOnce, OneMovieNamedTwoWaysIsReadOnce) {
+    const fs::path dir = test_support::scratchFolder("InspectOnce", "TwoNames");
+    write(dir / "tour.mp4", "h264");
+    CountingTools tools;
+    movies::InspectOnce once(tools);
+    once.inspect(dir / "tour.mp4");
+    once.inspect(dir / "." / "tour.mp4");
+    EXPECT_EQ(tools.reads, 1);
+    fs::remove_all(dir);
+}
+
 TEST(InspectOnce, AMovieChangedInTheSameSizeIsReadAgain) {
     const fs::path dir = test_support::scratchFolder("InspectOnce", "Changed");
     const fs::path movie = dir / "tour.mp4";
