@@ -69,6 +69,20 @@ for _ in $(seq 20); do
   tiny_ms=$(min "$tiny_ms" "$(once "$tessaly" publish "$work/tiny.hs5" "$work/out/index.html")")
 done
 
+# CPU time (user + system): the publish reads the movie on a second core while
+# it copies, which hides the reading's time only when a core is free.
+cpu_ms() {  # cpu_ms COMMAND...: best of RUNS, in ms
+  local best="" t
+  for _ in $(seq "$runs"); do
+    rm -rf "$work/out" && mkdir -p "$work/out"
+    t=$(/usr/bin/time -f '%U %S' "$@" 2>&1 >/dev/null | tail -1 | awk '{printf "%d", ($1 + $2) * 1000}')
+    best=$(min "$best" "$t")
+  done
+  echo "$best"
+}
+cp_cpu_ms=$(cpu_ms cp "$work/movie.mp4" "$work/out/")
+publish_cpu_ms=$(cpu_ms "$tessaly" publish "$work/big.hs5" "$work/out/index.html")
+
 rm -rf "$work/out" && mkdir -p "$work/out"
 peak_kib=$(/usr/bin/time -v "$tessaly" publish "$work/big.hs5" "$work/out/index.html" 2>&1 >/dev/null |
   awk -F': ' '/Maximum resident set size/ {print $2}')
@@ -79,5 +93,6 @@ echo "cp + sync:            ${cp_sync_ms} ms"
 echo "publish:              ${publish_ms} ms"
 awk -v p="$publish_ms" -v c="$cp_ms" -v s="$cp_sync_ms" \
   'BEGIN {printf "publish / cp:         %.2f (goal <= 1.1)\npublish / cp + sync:  %.2f\n", p / c, p / s}'
+echo "cpu, cp / publish:    ${cp_cpu_ms} / ${publish_cpu_ms} ms"
 echo "publish, tiny movie:  ${tiny_ms} ms (goal < 50)"
 echo "peak memory:          $((peak_kib / 1024)) MiB (goal < 64)"
