@@ -12,6 +12,12 @@ foreach(program IN ITEMS tessaly publisher selector)
   endif()
 endforeach()
 
+# The movie library, which the programs load the first time they read a movie,
+# in their private library folder (media/ModuleMovieTools.cpp looks there).
+if(TARGET tessaly-media)
+  install(TARGETS tessaly-media LIBRARY DESTINATION "${TESSALY_MODULE_DIR}")
+endif()
+
 # The guide is built beside the programs once its sources exist.
 install(FILES "${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/publisher.pdf" DESTINATION "${TESSALY_DATADIR}" OPTIONAL)
 

@@ -24,7 +24,8 @@ wanted=(libc6 qt6-qpa-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-goo
         fonts-liberation)
 for program in "$@"; do
     case $program in
-        publisher) wanted+=(libqt6widgets6 libqt6multimedia6 libqt6network6) ;;
+        tessaly) wanted+=(libavformat59) ;;
+        publisher) wanted+=(libqt6widgets6 libqt6multimedia6 libqt6network6 libavformat59) ;;
         selector) wanted+=(libqt6widgets6 libqt6network6) ;;
     esac
 done

@@ -39,6 +39,27 @@ if has tessaly; then
     fi
 fi
 
+# The movie library is a module the programs load when they first read a
+# movie: FFmpeg's hundred-odd shared objects are no part of their start.
+if has tessaly || has publisher; then
+    module="$prefix/lib/tessaly/libtessaly-media.so"
+    [ -f "$module" ] || fault "missing the movie library lib/tessaly/libtessaly-media.so"
+    for program in tessaly publisher; do
+        has "$program" && ldd "$prefix/bin/$program" | grep -q 'libavformat\|libavcodec' &&
+            fault "bin/$program links FFmpeg's libraries itself instead of loading lib/tessaly/libtessaly-media.so"
+    done
+fi
+if has tessaly; then
+    # The installed command finds its module: a file that is no movie gets the
+    # library's own words, not a loading error.
+    notmovie=$(mktemp "${TMPDIR:-/tmp}/tessaly-notmovie.XXXXXX")
+    printf 'not a movie\n' >"$notmovie"
+    said=$("$prefix/bin/tessaly" inspect "$notmovie" 2>&1)
+    [[ $said == *"Invalid data found when processing input"* ]] ||
+        fault "bin/tessaly inspect did not read with the movie library: $said"
+    rm -f "$notmovie"
+fi
+
 if has publisher; then
     if ! page=$(gzip -dc "$prefix/share/man/man1/publisher.1.gz" 2>/dev/null); then
         fault "missing or broken manual page share/man/man1/publisher.1.gz"
@@ -145,7 +166,8 @@ fi
 # Nothing outside the places above: no headers, static libraries or test programs.
 unexpected=$(cd "$prefix" && find . -type f ! -path './bin/*' ! -path './share/applications/*' \
     ! -path './share/icons/hicolor/*' ! -path './share/metainfo/*' ! -path './share/man/man1/*' \
-    ! -path './share/tessaly/*' ! -path './share/doc/tessaly/*' ! -path './share/mime/packages/*')
+    ! -path './share/tessaly/*' ! -path './share/doc/tessaly/*' ! -path './share/mime/packages/*' \
+    ! -path './lib/tessaly/libtessaly-media.so')
 [ -z "$unexpected" ] || fault "unexpected files: $(echo $unexpected)"
 for file in "$prefix"/bin/*; do
     case "$(basename "$file")" in tessaly | publisher | selector) ;; *) fault "unexpected program $file" ;; esac

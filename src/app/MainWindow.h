@@ -156,6 +156,8 @@ private:
     std::unique_ptr<ui::TickSound> tick_;
     std::unique_ptr<ui::QtPrompts> prompts_;
     std::unique_ptr<QtScheduler> scheduler_;
+    // The media module's tools, each movie's header read once for the rows' tooltips,
+    // the check before publishing and the publish.
     std::unique_ptr<movies::MovieTools> movieTools_;
     QtPreviewPlayer* player_ = nullptr;  // owned by its host control
     std::unique_ptr<HotSpotPanel> panel_;

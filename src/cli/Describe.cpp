@@ -6,7 +6,7 @@
 #include "cli/Verbs.h"
 #include "core/movies/MovieInfo.h"
 #include "core/text/Files.h"
-#include "media/LibavMovieTools.h"
+#include "media/ModuleMovieTools.h"
 
 namespace tessaly::cli {
 
@@ -30,7 +30,7 @@ int runInspect(const Arguments& args, std::ostream& out, std::ostream& err) {
         err << "Usage: tessaly inspect MOVIE... [--json]\n";
         return 2;
     }
-    media::LibavMovieTools tools;
+    movies::MovieTools& tools = media::moduleMovieTools();
     int status = 0;
     if (json && movies.size() > 1) out << "[\n";
     for (std::size_t i = 0; i < movies.size(); ++i) {

@@ -18,7 +18,7 @@
 #include "core/text/Numbers.h"
 #include "core/text/Text.h"
 #include "media/FfmpegEncoder.h"
-#include "media/LibavMovieTools.h"
+#include "media/ModuleMovieTools.h"
 
 namespace tessaly::cli {
 namespace {
@@ -111,11 +111,10 @@ int runEncode(const Arguments& args, std::ostream&, std::ostream& err) {
     job.folder = project.parent_path();
 
     const StopOnSignals signals;
-    media::LibavMovieTools tools;
     media::FfmpegEncoder encoder;
     EncodeLine line(err, job.movie.filename().string());
     movies::EncodeControl control;
-    control.tools = &tools;
+    control.tools = &media::moduleMovieTools();
     control.encoder = &encoder;
     control.stop = signals.flag();
     if (&err == &std::cerr && ::isatty(STDERR_FILENO))

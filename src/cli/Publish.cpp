@@ -19,12 +19,13 @@
 #include "cli/Verbs.h"
 #include "core/model/AppState.h"
 #include "core/model/ProjectFile.h"
+#include "core/movies/InspectOnce.h"
 #include "core/movies/MovieFindings.h"
 #include "core/movies/MovieTexts.h"
 #include "core/publish/Page.h"
 #include "core/publish/Publisher.h"
 #include "core/text/Text.h"
-#include "media/LibavMovieTools.h"
+#include "media/ModuleMovieTools.h"
 
 namespace tessaly::cli {
 namespace {
@@ -153,19 +154,24 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
     }
     // From here on a signal cancels: the movies are being read.
     const StopOnSignals signals;
-    // What will not play well is said first; --strict makes it stop there.
-    media::LibavMovieTools tools;
-    const std::vector<movies::MovieFinding> findings = movies::checkMovies(job.movies, tools, job.page);
-    if (!findings.empty()) {
+    // What will not play well is said before the final message. --strict reads
+    // the movies first and stops there; otherwise the publish reads each movie
+    // while it copies it, and the check reuses what it read.
+    movies::InspectOnce tools(media::moduleMovieTools());
+    const auto printFindings = [&err](const std::vector<movies::MovieFinding>& findings) {
+        if (findings.empty()) return;
         err << kPrefix << movies::texts::kFindingsHeading << '\n';
         for (const movies::MovieFinding& finding : findings)
             err << kPrefix << movies::findingLine(finding) << '\n';
-    }
-    if (strict && std::any_of(findings.begin(), findings.end(), [](const movies::MovieFinding& finding) {
-            return !finding.fixedByPublishing;
-        })) {
-        err << kPrefix << kStrictRefusal << '\n';
-        return 1;
+    };
+    if (strict) {
+        const std::vector<movies::MovieFinding> findings = movies::checkMovies(job.movies, tools, job.page);
+        printFindings(findings);
+        if (std::any_of(findings.begin(), findings.end(),
+                        [](const movies::MovieFinding& finding) { return !finding.fixedByPublishing; })) {
+            err << kPrefix << kStrictRefusal << '\n';
+            return 1;
+        }
     }
 
     ProgressLine progressLine(err);
@@ -179,6 +185,9 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
     }
     const publish::PublishReport report = publish::publish(job, control);
     progressLine.finish();
+    // After a cancel nothing more is read: the person asked to stop.
+    if (!strict && report.outcome != publish::PublishOutcome::Cancelled)
+        printFindings(movies::checkMovies(job.movies, tools, job.page));
     printMessage(err, report.message);
     switch (report.outcome) {
         case publish::PublishOutcome::Succeeded:

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <mutex>
 #include <string_view>
+#include <vector>
 
 namespace tessaly::media {
 namespace {
@@ -96,7 +97,7 @@ bool isMovFamily(const AVInputFormat* format) {
 }
 
 InputPtr openMovie(FileReader& reader, const std::filesystem::path& movie, int& error,
-                   const std::function<void()>& headerRead) {
+                   const std::function<void()>& headerRead, FrameDecoding decoding) {
     AVFormatContext* raw = avformat_alloc_context();
     if (raw == nullptr) {
         error = AVERROR(ENOMEM);
@@ -110,7 +111,11 @@ InputPtr openMovie(FileReader& reader, const std::filesystem::path& movie, int& 
     // The index holds sizes, rates and timings; the first packets give the
     // rest (the profile) without decoding a second's worth of frames.
     if (isMovFamily(context->iformat)) context->probesize = kMovProbeBytes;
-    if ((error = avformat_find_stream_info(context.get(), nullptr)) < 0) return nullptr;
+    std::vector<AVDictionary*> options(decoding == FrameDecoding::None ? context->nb_streams : 0, nullptr);
+    for (AVDictionary*& streamOptions : options) av_dict_set(&streamOptions, "skip_frame", "all", 0);
+    error = avformat_find_stream_info(context.get(), options.empty() ? nullptr : options.data());
+    for (AVDictionary*& streamOptions : options) av_dict_free(&streamOptions);
+    if (error < 0) return nullptr;
     return context;
 }
 

@@ -81,8 +81,15 @@ private:
 // cannot. Little of an MP4 or QuickTime movie is decoded to fill in what its
 // index already says: a 4K movie is read in a moment.
 // `headerRead` is called once the container's header is read, before packets are.
+// With FrameDecoding::None no frame is decoded at all: what is known then is what
+// the container and the codec's headers say (sizes, rates, profile), which is
+// all a look at the movie needs; a high-rate 4K frame takes tens of
+// milliseconds to decode, and the library decodes several to guess H.264's
+// frame delay, which only writing a movie needs.
+enum class FrameDecoding { AsNeeded, None };
 InputPtr openMovie(FileReader& reader, const std::filesystem::path& movie, int& error,
-                   const std::function<void()>& headerRead = {});
+                   const std::function<void()>& headerRead = {},
+                   FrameDecoding decoding = FrameDecoding::AsNeeded);
 
 // The container family that keeps an index of its frames (MP4, QuickTime),
 // by the libraries' name for the format.

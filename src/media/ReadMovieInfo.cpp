@@ -118,10 +118,13 @@ movies::MovieInfo inspectMovie(const fs::path& movie) {
     };
 
     int error = 0;
-    const InputPtr context = openMovie(reader, movie, error, [&reader] {
-        reader.watch = nullptr;
-        reader.limitReads(0);
-    });
+    const InputPtr context = openMovie(
+        reader, movie, error,
+        [&reader] {
+            reader.watch = nullptr;
+            reader.limitReads(0);
+        },
+        FrameDecoding::None);
     if (!context) {
         info.error = reader.error() != 0 ? std::strerror(reader.error()) : avError(error);
         return info;

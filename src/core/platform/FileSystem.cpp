@@ -29,7 +29,8 @@ FileKind kindOf(mode_t mode) {
 
 FileStatus statusOf(const struct stat& info) {
     return FileStatus{kindOf(info.st_mode), 0, static_cast<std::uint64_t>(info.st_size),
-                      static_cast<unsigned>(info.st_mode & 07777)};
+                      static_cast<unsigned>(info.st_mode & 07777),
+                      static_cast<std::int64_t>(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec};
 }
 
 // ".NAME.tmp-xxxxxxxx", as temporarySibling makes them.

@@ -52,6 +52,9 @@ struct FileStatus {
     int error = 0;  // errno when the path could not be examined (kind is then Missing)
     std::uint64_t size = 0;
     unsigned mode = 0;  // permission bits
+    // Last change of the contents or the attributes (permissions, owner, name), in
+    // nanoseconds since 1970.
+    std::int64_t changed = 0;
 };
 FileStatus fileStatus(const std::filesystem::path& path);
 

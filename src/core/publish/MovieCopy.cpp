@@ -19,7 +19,10 @@ namespace {
 namespace fs = std::filesystem;
 
 bool stopped(const MovieCopyOptions& options) {
-    return options.stop != nullptr && options.stop->load(std::memory_order_relaxed);
+    const auto set = [](const std::atomic<bool>* flag) {
+        return flag != nullptr && flag->load(std::memory_order_relaxed);
+    };
+    return set(options.stop) || set(options.alsoStop);
 }
 
 // The kernel copies within the file system. Anything it cannot do is left to

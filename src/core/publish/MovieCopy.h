@@ -29,6 +29,9 @@ struct MovieCopyOptions {
     std::size_t bufferSize = std::size_t{1} << 20;  // read/write buffer when neither works
     // Set from anywhere (another thread, a signal handler) to stop between chunks.
     const std::atomic<bool>* stop = nullptr;
+    // A second flag that stops it the same way: the caller's own reason (the
+    // copy is no longer wanted), kept apart from the person's Cancel.
+    const std::atomic<bool>* alsoStop = nullptr;
 };
 
 // How far a copy of part of a file went.

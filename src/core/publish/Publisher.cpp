@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <exception>
+#include <future>
 #include <set>
 #include <string_view>
 #include <vector>
@@ -194,24 +195,72 @@ Plan makePlan(const PublishJob& job, const fs::path& page, const std::string& co
     return plan;
 }
 
-enum class Rewrite { Done, Stopped, NotNeeded };
+bool stopped(const PublishControl& control) {
+    return control.stop != nullptr && control.stop->load(std::memory_order_relaxed);
+}
 
 // A movie whose index lies at its end makes a browser load it whole before the
-// first frame: its copy gets the index at the front, the same packets
-// otherwise. A movie the tools cannot rewrite is copied as it is.
+// first frame: its copy gets the index at the front, the same packets otherwise.
+bool indexAtEnd(movies::MovieTools& tools, const fs::path& movie) {
+    const movies::MovieInfo info = tools.inspect(movie);
+    return !info.error && !info.indexAtFront.value_or(true);
+}
+
+enum class Rewrite { Done, Stopped, Failed };
+
 Rewrite moveIndexToFront(movies::MovieTools& tools, const MovieCopyPlan& movie, platform::TemporaryFile& copy,
                          const CopyProgress& progress, const std::atomic<bool>* stop) {
-    const movies::MovieInfo info = tools.inspect(movie.source);
-    if (info.error || info.indexAtFront.value_or(true)) return Rewrite::NotNeeded;
-    if (copy.create(movie.target) != 0) return Rewrite::NotNeeded;
+    if (copy.create(movie.target) != 0) return Rewrite::Failed;
     const movies::WriteOutcome outcome =
         tools.moveIndexToFront(movie.source, copy.fd(), movie.target, progress, stop);
     if (outcome.stopped) return Rewrite::Stopped;
-    return outcome.error ? Rewrite::NotNeeded : Rewrite::Done;
+    return outcome.error ? Rewrite::Failed : Rewrite::Done;
 }
 
-bool stopped(const PublishControl& control) {
-    return control.stop != nullptr && control.stop->load(std::memory_order_relaxed);
+// The movie's copy for the tree. Most movies need no rewrite, so the plain copy
+// starts at once while a second thread reads the movie (loading the movie
+// library the first time): a movie ready for the web costs the longer of the
+// two, not their sum. A movie with its index at the end stops that copy and is
+// rewritten instead; one the tools cannot rewrite is copied as it is.
+MovieCopyResult movieCopy(const MovieCopyPlan& movie, const fs::path& root, const PublishControl& control,
+                          const CopyProgress& progress) {
+    MovieCopyOptions options;
+    options.stop = control.stop;
+    if (control.movieTools == nullptr || movie.sameFile)
+        return copyMovie(movie.source, root, progress, options);
+
+    movies::MovieTools& tools = *control.movieTools;
+    std::atomic<bool> rewriteInstead{false};
+    // Declared after the flag: leaving early waits for the reading before the flag goes.
+    std::future<bool> reading = std::async(std::launch::async, [&tools, &movie, &rewriteInstead] {
+        const bool rewrite = indexAtEnd(tools, movie.source);
+        if (rewrite) rewriteInstead.store(true);
+        return rewrite;
+    });
+    options.alsoStop = &rewriteInstead;
+    MovieCopyResult copy = copyMovie(movie.source, root, progress, options);
+    const bool rewrite = reading.get();
+
+    MovieCopyResult result;
+    result.target = copy.target;
+    if (stopped(control)) {
+        result.stopped = true;
+        return result;
+    }
+    if (!rewrite) return copy;
+    switch (moveIndexToFront(tools, movie, result.copy, progress, control.stop)) {
+        case Rewrite::Done:
+            return result;
+        case Rewrite::Stopped:
+            result.stopped = true;
+            return result;
+        case Rewrite::Failed:
+            break;
+    }
+    // The copy as it is: the one already made, if the reading came too late to stop it.
+    if (!copy.stopped && !copy.error) return copy;
+    options.alsoStop = nullptr;
+    return copyMovie(movie.source, root, progress, options);
 }
 
 }  // namespace
@@ -277,21 +326,7 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
             progress = [&](std::uint64_t done, std::uint64_t total) {
                 control.progress(movie.source, done, total);
             };
-        if (control.movieTools != nullptr && !movie.sameFile) {
-            platform::TemporaryFile copy;
-            switch (moveIndexToFront(*control.movieTools, movie, copy, progress, control.stop)) {
-                case Rewrite::Done:
-                    tree.addFile(std::move(copy));
-                    continue;
-                case Rewrite::Stopped:
-                    return cancelled();
-                case Rewrite::NotNeeded:
-                    break;
-            }
-        }
-        MovieCopyOptions options;
-        options.stop = control.stop;
-        MovieCopyResult copy = copyMovie(movie.source, plan.root, progress, options);
+        MovieCopyResult copy = movieCopy(movie, plan.root, control, progress);
         if (copy.stopped) return cancelled();
         if (copy.error) return failed(*copy.error);
         if (!copy.sameFile) tree.addFile(std::move(copy.copy));

@@ -53,8 +53,9 @@ using PublishProgress =
 struct PublishControl {
     PublishProgress progress;                 // called on the publishing thread
     const std::atomic<bool>* stop = nullptr;  // set from anywhere to cancel
-    // Reads each movie before it is copied; one with its index at the end is
-    // written with the index at the front instead. Without it movies are copied as they are.
+    // Reads each movie (on a second thread, while the copy runs); one with its
+    // index at the end is written with the index at the front instead. Called
+    // from two threads at once. Without it movies are copied as they are.
     movies::MovieTools* movieTools = nullptr;
 };
 

@@ -5,7 +5,11 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <filesystem>
+#include <functional>
+#include <mutex>
 #include <set>
 #include <string>
 
@@ -28,8 +32,11 @@ public:
     bool failRewrite = false;
     std::atomic<bool>* stopWhileRewriting = nullptr;
     std::vector<std::string> rewritten;
+    // Called on the reading thread before the answer: a slow read.
+    std::function<void(const fs::path& movie)> beforeAnswer;
 
     movies::MovieInfo inspect(const fs::path& movie) override {
+        if (beforeAnswer) beforeAnswer(movie);
         movies::MovieInfo info;
         info.hasVideo = true;
         info.indexAtFront = indexAtEnd.count(movie.filename().string()) == 0;
@@ -48,6 +55,29 @@ public:
         if (failRewrite) return {false, text::FileError{outName, "write", "Invalid argument"}};
         return {};
     }
+};
+
+// What the publishing thread did, for the reading thread to wait for: the
+// copies (by file name) that reported progress, and those that reported their end.
+class Sightings {
+public:
+    void saw(const std::string& movie, bool finished) {
+        const std::lock_guard lock(mutex_);
+        begun_.insert(movie);
+        if (finished) finished_.insert(movie);
+        changed_.notify_all();
+    }
+    // Bounded, so a publish that never copies while reading fails instead of hanging.
+    bool waitFor(const std::string& movie, bool finished) {
+        std::unique_lock lock(mutex_);
+        const std::set<std::string>& seen = finished ? finished_ : begun_;
+        return changed_.wait_for(lock, std::chrono::seconds(30), [&] { return seen.count(movie) != 0; });
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::set<std::string> begun_, finished_;
 };
 
 class PublishMoviesTest : public ::testing::Test {
@@ -70,12 +100,18 @@ protected:
         PublishControl control;
         control.movieTools = &tools;
         control.stop = stop;
+        control.progress = [this](const fs::path& movie, std::uint64_t done, std::uint64_t total) {
+            if (onProgress) onProgress(movie);
+            sightings.saw(movie.filename().string(), done == total);
+        };
         return publish::publish(job, control);
     }
     std::string site(const std::string& name) const { return text::readFile(dir / "site" / name).bytes; }
 
     fs::path dir;
     FakeTools tools;
+    Sightings sightings;
+    std::function<void(const fs::path& movie)> onProgress;  // on the publishing thread
 };
 
 }  // namespace
@@ -102,5 +138,64 @@ TEST_F(PublishMoviesTest, CancelDuringTheRewriteLeavesTheFolderAsItWas) {
     std::atomic<bool> stop{false};
     tools.stopWhileRewriting = &stop;
     EXPECT_EQ(publish(&stop).outcome, PublishOutcome::Cancelled);
+    EXPECT_EQ(test_support::snapshot(dir / "site"), before);
+}
+
+// The copy does not wait for the reading: a read that answers only once the
+// copy is complete still turns a movie with its index at the end into the rewrite.
+TEST_F(PublishMoviesTest, AReadSlowerThanTheCopyStillChoosesTheRewriteOrKeepsTheCopy) {
+    std::atomic<bool> copiedFirst{true};
+    tools.beforeAnswer = [&](const fs::path& movie) {
+        if (!sightings.waitFor(movie.filename().string(), true)) copiedFirst = false;
+    };
+    ASSERT_EQ(publish().outcome, PublishOutcome::Succeeded);
+    EXPECT_TRUE(copiedFirst);
+    EXPECT_EQ(tools.rewritten, std::vector<std::string>{"late.mp4 -> late.mp4"});
+    EXPECT_EQ(site("late.mp4"), "front:late index");
+    EXPECT_EQ(site("early.mp4"), "early index");
+    EXPECT_EQ(test_support::entryNames(dir / "site"),
+              (std::vector<std::string>{"early.mp4", "images", "index.html", "js", "late.mp4"}));
+}
+
+// Large movies, so the copy is under way when the reading answers: the copy
+// stopped for the rewrite (or finished, if the answer came late) is dropped.
+TEST_F(PublishMoviesTest, AMovieFoundToNeedTheRewriteDuringItsCopyIsRewritten) {
+    const std::string late(40u << 20, 'l'), early(40u << 20, 'e');
+    ASSERT_FALSE(text::writeFileAtomic(dir / "late.mp4", late));
+    ASSERT_FALSE(text::writeFileAtomic(dir / "early.mp4", early));
+    tools.beforeAnswer = [&](const fs::path& movie) { sightings.waitFor(movie.filename().string(), false); };
+    ASSERT_EQ(publish().outcome, PublishOutcome::Succeeded);
+    EXPECT_EQ(tools.rewritten, std::vector<std::string>{"late.mp4 -> late.mp4"});
+    EXPECT_TRUE(site("late.mp4") == "front:" + late);
+    EXPECT_TRUE(site("early.mp4") == early);
+}
+
+TEST_F(PublishMoviesTest, AMovieTheToolsCannotRewriteAfterItsCopyStoppedIsCopiedAgain) {
+    const std::string late(40u << 20, 'l');
+    ASSERT_FALSE(text::writeFileAtomic(dir / "late.mp4", late));
+    tools.failRewrite = true;
+    tools.beforeAnswer = [&](const fs::path& movie) { sightings.waitFor(movie.filename().string(), false); };
+    ASSERT_EQ(publish().outcome, PublishOutcome::Succeeded);
+    EXPECT_TRUE(site("late.mp4") == late);
+}
+
+// Cancel while the copy runs and the movie is still being read: the publish
+// says so, rewrites nothing and leaves the folder as it was.
+TEST_F(PublishMoviesTest, CancelDuringTheCopyWhileTheMovieIsReadLeavesTheFolderAsItWas) {
+    ASSERT_FALSE(text::writeFileAtomic(dir / "late.mp4", std::string(40u << 20, 'l')));
+    ASSERT_FALSE(text::writeFileAtomic(dir / "site" / "late.mp4", "published before"));
+    const test_support::FolderSnapshot before = test_support::snapshot(dir / "site");
+    std::atomic<bool> stop{false};
+    std::atomic<bool> answeredAfterCancel{false};
+    onProgress = [&](const fs::path&) { stop.store(true); };
+    tools.beforeAnswer = [&](const fs::path& movie) {
+        sightings.waitFor(movie.filename().string(), false);
+        answeredAfterCancel = stop.load();
+    };
+    const PublishReport report = publish(&stop);
+    EXPECT_EQ(report.outcome, PublishOutcome::Cancelled);
+    EXPECT_EQ(report.message.text, "Publishing cancelled");
+    EXPECT_TRUE(answeredAfterCancel);
+    EXPECT_TRUE(tools.rewritten.empty());
     EXPECT_EQ(test_support::snapshot(dir / "site"), before);
 }

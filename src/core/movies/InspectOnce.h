@@ -1,0 +1,46 @@
+#pragma once
+
+// Movie tools that read each movie's header once: the check before publishing
+// and the publish itself (which looks for an index at the end) ask about the
+// same movies. A movie whose size, contents or attributes changed since it was
+// read (the question before publishing may wait for a long time; permissions
+// may be mended meanwhile) is read again. Safe to call from several threads:
+// a caller asking about a movie another is reading waits for that answer
+// instead of reading it a second time.
+
+#include <cstdint>
+#include <filesystem>
+#include <future>
+#include <map>
+#include <mutex>
+
+#include "core/movies/MovieTools.h"
+
+namespace tessaly::movies {
+
+class InspectOnce : public MovieTools {
+public:
+    explicit InspectOnce(MovieTools& tools) : tools_(tools) {}
+
+    MovieInfo inspect(const std::filesystem::path& movie) override;
+    WriteOutcome moveIndexToFront(const std::filesystem::path& movie, int out,
+                                  const std::filesystem::path& outName, const ByteProgress& progress,
+                                  const std::atomic<bool>* stop) override {
+        return tools_.moveIndexToFront(movie, out, outName, progress, stop);
+    }
+
+private:
+    struct Read {
+        std::uint64_t size = 0;
+        std::int64_t changed = 0;
+        std::uint64_t ticket = 0;  // which read this is, to forget only a read that failed
+        std::shared_future<MovieInfo> info;
+    };
+
+    MovieTools& tools_;
+    std::mutex mutex_;  // the window's tooltips and a publish in the background share one
+    std::map<std::filesystem::path, Read> read_;
+    std::uint64_t tickets_ = 0;
+};
+
+}  // namespace tessaly::movies

@@ -1,0 +1,17 @@
+#pragma once
+
+// What the media module (libtessaly-media.so) and the programs that load it
+// agree on: the one function it offers. Its name carries the version of the
+// MovieTools interface, so a module from another build is refused by name
+// instead of being called with the wrong layout.
+
+#include "core/movies/MovieTools.h"
+
+namespace tessaly::media {
+
+inline constexpr char kMovieToolsEntry[] = "tessaly_media_movie_tools_1";
+
+// The module's movie tools, alive until the process ends.
+using MovieToolsEntry = movies::MovieTools& (*)();
+
+}  // namespace tessaly::media

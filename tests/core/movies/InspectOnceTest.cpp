@@ -1,0 +1,199 @@
+// The check before publishing and the publish read a movie's header once, and
+// again only when the movie changed or could not be read.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <fstream>
+#include <mutex>
+#include <stdexcept>
+#include <thread>
+
+#include "../ScratchFolder.h"
+#include "core/movies/InspectOnce.h"
+#include "core/platform/FileSystem.h"
+
+using namespace tessaly;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Counts the reads; a movie's "codec" is its first line.
+class CountingTools : public movies::MovieTools {
+public:
+    movies::MovieInfo inspect(const fs::path& movie) override {
+        ++reads;
+        movies::MovieInfo info;
+        std::ifstream in(movie);
+        if (!std::getline(in, info.videoCodec)) info.error = "No such file or directory";
+        return info;
+    }
+    movies::WriteOutcome moveIndexToFront(const fs::path&, int, const fs::path&, const movies::ByteProgress&,
+                                          const std::atomic<bool>*) override {
+        return {};
+    }
+    int reads = 0;
+};
+
+void write(const fs::path& file, const std::string& text) { std::ofstream(file) << text << '\n'; }
+
+// Reads of "slow.mp4" wait at a gate until the test opens it, so the test
+// decides what else happens while a read is under way.
+class GatedTools : public CountingTools {
+public:
+    movies::MovieInfo inspect(const fs::path& movie) override {
+        std::unique_lock lock(mutex_);
+        ++started_;
+        changed_.notify_all();
+        // Bounded, so a test that went wrong fails instead of hanging.
+        if (movie.filename() == "slow.mp4" &&
+            !changed_.wait_for(lock, std::chrono::seconds(30), [&] { return open_; }))
+            timedOut_ = true;
+        return CountingTools::inspect(movie);
+    }
+    bool timedOut() {
+        const std::lock_guard lock(mutex_);
+        return timedOut_;
+    }
+    // Waits until `count` reads have started, for at most `patience`.
+    bool started(int count, std::chrono::milliseconds patience) {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, patience, [&] { return started_ >= count; });
+    }
+    void open() {
+        const std::lock_guard lock(mutex_);
+        open_ = true;
+        changed_.notify_all();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    int started_ = 0;
+    bool open_ = false;
+    bool timedOut_ = false;
+};
+
+}  // namespace
+
+TEST(InspectOnce, AnUnchangedMovieIsReadOnce) {
+    const fs::path dir = test_support::scratchFolder("InspectOnce", "Unchanged");
+    write(dir / "tour.mp4", "h264");
+    CountingTools tools;
+    movies::InspectOnce once(tools);
+    EXPECT_EQ(once.inspect(dir / "tour.mp4").videoCodec, "h264");
+    EXPECT_EQ(once.inspect(dir / "tour.mp4").videoCodec, "h264");
+    EXPECT_EQ(tools.reads, 1);
+    fs::remove_all(dir);
+}
+
+TEST(InspectOnce, OneMovieNamedTwoWaysIsReadOnce) {
+    const fs::path dir = test_support::scratchFolder("InspectOnce", "TwoNames");
+    write(dir / "tour.mp4", "h264");
+    CountingTools tools;
+    movies::InspectOnce once(tools);
+    once.inspect(dir / "tour.mp4");
+    once.inspect(dir / "." / "tour.mp4");
+    EXPECT_EQ(tools.reads, 1);
+    fs::remove_all(dir);
+}
+
+TEST(InspectOnce, AMovieChangedInTheSameSizeIsReadAgain) {
+    const fs::path dir = test_support::scratchFolder("InspectOnce", "Changed");
+    const fs::path movie = dir / "tour.mp4";
+    write(movie, "h264");
+    CountingTools tools;
+    movies::InspectOnce once(tools);
+    once.inspect(movie);
+    // Time stamps move with the kernel's clock tick: rewrite until this one has.
+    const std::int64_t first = platform::fileStatus(movie).changed;
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    do {
+        write(movie, "hevc");
+    } while (platform::fileStatus(movie).changed == first && std::chrono::steady_clock::now() < giveUp);
+    EXPECT_EQ(once.inspect(movie).videoCodec, "hevc");
+    EXPECT_EQ(tools.reads, 2);
+    fs::remove_all(dir);
+}
+
+TEST(InspectOnce, AMissingMovieIsLookedForAgain) {
+    const fs::path dir = test_support::scratchFolder("InspectOnce", "Missing");
+    CountingTools tools;
+    movies::InspectOnce once(tools);
+    EXPECT_TRUE(once.inspect(dir / "tour.mp4").error);
+    write(dir / "tour.mp4", "vp9");
+    EXPECT_EQ(once.inspect(dir / "tour.mp4").videoCodec, "vp9");
+    fs::remove_all(dir);
+}
+
+// A file that is no movie stays none until it changes.
+TEST(InspectOnce, AnUnreadableMovieIsNotReadAgainUnchanged) {
+    const fs::path dir = test_support::scratchFolder("InspectOnce", "Unreadable");
+    std::ofstream(dir / "tour.mp4").close();
+    CountingTools tools;
+    movies::InspectOnce once(tools);
+    EXPECT_TRUE(once.inspect(dir / "tour.mp4").error);
+    EXPECT_TRUE(once.inspect(dir / "tour.mp4").error);
+    EXPECT_EQ(tools.reads, 1);
+    fs::remove_all(dir);
+}
+
+TEST(InspectOnce, ASecondCallerWaitsForTheReadUnderWayInsteadOfReadingAgain) {
+    const fs::path dir = test_support::scratchFolder("InspectOnce", "TwoCallers");
+    write(dir / "slow.mp4", "h264");
+    GatedTools tools;
+    movies::InspectOnce once(tools);
+    std::string first, second;
+    std::thread a([&] { first = once.inspect(dir / "slow.mp4").videoCodec; });
+    ASSERT_TRUE(tools.started(1, std::chrono::seconds(30)));
+    std::thread b([&] { second = once.inspect(dir / "slow.mp4").videoCodec; });
+    // A second read would start within this time; waiting for the first starts none.
+    EXPECT_FALSE(tools.started(2, std::chrono::milliseconds(200)));
+    tools.open();
+    a.join();
+    b.join();
+    EXPECT_EQ(first, "h264");
+    EXPECT_EQ(second, "h264");
+    EXPECT_EQ(tools.reads, 1);
+    EXPECT_FALSE(tools.timedOut());
+    fs::remove_all(dir);
+}
+
+TEST(InspectOnce, AnotherMovieIsReadWhileOneIsBeingRead) {
+    const fs::path dir = test_support::scratchFolder("InspectOnce", "OtherMovie");
+    write(dir / "slow.mp4", "h264");
+    write(dir / "quick.mp4", "vp9");
+    GatedTools tools;
+    movies::InspectOnce once(tools);
+    std::thread a([&] { once.inspect(dir / "slow.mp4"); });
+    ASSERT_TRUE(tools.started(1, std::chrono::seconds(30)));
+    // The gate is still shut: this returns only if it does not wait for the slow read.
+    EXPECT_EQ(once.inspect(dir / "quick.mp4").videoCodec, "vp9");
+    tools.open();
+    a.join();
+    EXPECT_FALSE(tools.timedOut());
+    fs::remove_all(dir);
+}
+
+// Out of memory while reading, say: the caller sees it, and the next one reads again.
+TEST(InspectOnce, AReadThatThrowsIsNotRemembered) {
+    const fs::path dir = test_support::scratchFolder("InspectOnce", "Throws");
+    write(dir / "tour.mp4", "h264");
+    class ThrowingOnce : public CountingTools {
+    public:
+        movies::MovieInfo inspect(const fs::path& movie) override {
+            if (reads == 0) {
+                ++reads;
+                throw std::runtime_error("out of memory");
+            }
+            return CountingTools::inspect(movie);
+        }
+    } tools;
+    movies::InspectOnce once(tools);
+    EXPECT_THROW(once.inspect(dir / "tour.mp4"), std::runtime_error);
+    EXPECT_EQ(once.inspect(dir / "tour.mp4").videoCodec, "h264");
+    EXPECT_EQ(tools.reads, 2);
+    fs::remove_all(dir);
+}
