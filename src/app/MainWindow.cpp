@@ -31,7 +31,7 @@
 #include "core/install/BesideProgram.h"
 #include "core/model/SettingsFile.h"
 #include "core/model/WorkFiles.h"
-#include "core/movies/InspectOnce.h"
+#include "core/movies/MovieInfoCache.h"
 #include "core/movies/MovieInfo.h"
 #include "core/platform/FileSystem.h"
 #include "core/publish/MovieTypes.h"
@@ -75,7 +75,7 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, QWidget* pa
       tick_(std::make_unique<ui::TickSound>()),
       prompts_(std::make_unique<ui::QtPrompts>(this)),
       scheduler_(std::make_unique<QtScheduler>(this)),
-      movieTools_(std::make_unique<movies::InspectOnce>(media::moduleMovieTools())) {
+      movieTools_(std::make_unique<movies::MovieInfoCache>(media::moduleMovieTools())) {
     initAppResources();
     // Controls send commands (text changes among them) from the moment they exist.
     dispatcher_ = std::make_unique<CommandDispatcher>(static_cast<CommandOperations&>(*this), *tick_);

@@ -19,7 +19,7 @@
 #include "cli/Verbs.h"
 #include "core/model/AppState.h"
 #include "core/model/ProjectFile.h"
-#include "core/movies/InspectOnce.h"
+#include "core/movies/MovieInfoCache.h"
 #include "core/movies/MovieFindings.h"
 #include "core/movies/MovieTexts.h"
 #include "core/publish/Page.h"
@@ -157,7 +157,7 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
     // What will not play well is said before the final message. --strict reads
     // the movies first and stops there; otherwise the publish reads each movie
     // while it copies it, and the check reuses what it read.
-    movies::InspectOnce tools(media::moduleMovieTools());
+    movies::MovieInfoCache tools(media::moduleMovieTools());
     const auto printFindings = [&err](const std::vector<movies::MovieFinding>& findings) {
         if (findings.empty()) return;
         err << kPrefix << movies::texts::kFindingsHeading << '\n';

@@ -1,9 +1,11 @@
 #include "core/publish/Publisher.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <exception>
 #include <future>
+#include <memory>
 #include <set>
 #include <string_view>
 #include <vector>
@@ -217,29 +219,40 @@ Rewrite moveIndexToFront(movies::MovieTools& tools, const MovieCopyPlan& movie, 
     return outcome.error ? Rewrite::Failed : Rewrite::Done;
 }
 
-// The movie's copy for the tree. Most movies need no rewrite, so the plain copy
-// starts at once while a second thread reads the movie (loading the movie
-// library the first time): a movie ready for the web costs the longer of the
-// two, not their sum. A movie with its index at the end stops that copy and is
-// rewritten instead; one the tools cannot rewrite is copied as it is.
-MovieCopyResult movieCopy(const MovieCopyPlan& movie, const fs::path& root, const PublishControl& control,
-                          const CopyProgress& progress) {
-    MovieCopyOptions options;
-    options.stop = control.stop;
-    if (control.movieTools == nullptr || movie.sameFile)
-        return copyMovie(movie.source, root, progress, options);
-
-    movies::MovieTools& tools = *control.movieTools;
+// Whether a movie's copy is to be rewritten, found out by a second thread that
+// reads the movie (loading the movie library the first time). Every movie's
+// reading starts before the page's files are written, so it is under way, or
+// done, when its copy starts. Leaving early waits for the reading before the
+// flag goes (the future is declared after it).
+struct MovieReading {
     std::atomic<bool> rewriteInstead{false};
-    // Declared after the flag: leaving early waits for the reading before the flag goes.
-    std::future<bool> reading = std::async(std::launch::async, [&tools, &movie, &rewriteInstead] {
-        const bool rewrite = indexAtEnd(tools, movie.source);
-        if (rewrite) rewriteInstead.store(true);
+    std::future<bool> rewrite;
+};
+
+std::unique_ptr<MovieReading> startReading(movies::MovieTools& tools, const fs::path& movie) {
+    auto reading = std::make_unique<MovieReading>();
+    reading->rewrite = std::async(std::launch::async, [&tools, movie, flag = &reading->rewriteInstead] {
+        const bool rewrite = indexAtEnd(tools, movie);
+        if (rewrite) flag->store(true);
         return rewrite;
     });
-    options.alsoStop = &rewriteInstead;
+    return reading;
+}
+
+// The movie's copy for the tree. Most movies need no rewrite, so the plain copy
+// starts at once while the movie is read: a movie ready for the web costs the
+// longer of the two, not their sum. A movie with its index at the end stops that
+// copy and is rewritten instead; one the tools cannot rewrite is copied as it is.
+MovieCopyResult movieCopy(const MovieCopyPlan& movie, const fs::path& root, const PublishControl& control,
+                          MovieReading* reading, const CopyProgress& progress) {
+    MovieCopyOptions options;
+    options.stop = control.stop;
+    if (reading == nullptr) return copyMovie(movie.source, root, progress, options);
+
+    movies::MovieTools& tools = *control.movieTools;
+    options.alsoStop = &reading->rewriteInstead;
     MovieCopyResult copy = copyMovie(movie.source, root, progress, options);
-    const bool rewrite = reading.get();
+    const bool rewrite = reading->rewrite.get();
 
     MovieCopyResult result;
     result.target = copy.target;
@@ -313,6 +326,11 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
     };
     const auto cancelled = [] { return report(PublishOutcome::Cancelled, cancelledMessage()); };
 
+    std::vector<std::unique_ptr<MovieReading>> readings;
+    for (const MovieCopyPlan& movie : plan.movies) {
+        const bool read = control.movieTools != nullptr && !movie.sameFile;
+        readings.push_back(read ? startReading(*control.movieTools, movie.source) : nullptr);
+    }
     for (const fs::path& folder : plan.folders) {
         if (auto error = tree.makeFolder(folder)) return failed(*error);
     }
@@ -320,13 +338,14 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
         if (stopped(control)) return cancelled();
         if (auto error = tree.addFile(file.target, file.bytes)) return failed(*error);
     }
-    for (const MovieCopyPlan& movie : plan.movies) {
+    for (std::size_t i = 0; i < plan.movies.size(); ++i) {
+        const MovieCopyPlan& movie = plan.movies[i];
         CopyProgress progress;
         if (control.progress)
             progress = [&](std::uint64_t done, std::uint64_t total) {
                 control.progress(movie.source, done, total);
             };
-        MovieCopyResult copy = movieCopy(movie, plan.root, control, progress);
+        MovieCopyResult copy = movieCopy(movie, plan.root, control, readings[i].get(), progress);
         if (copy.stopped) return cancelled();
         if (copy.error) return failed(*copy.error);
         if (!copy.sameFile) tree.addFile(std::move(copy.copy));

@@ -11,7 +11,7 @@
 #include <thread>
 
 #include "../ScratchFolder.h"
-#include "core/movies/InspectOnce.h"
+#include "core/movies/MovieInfoCache.h"
 #include "core/platform/FileSystem.h"
 
 using namespace tessaly;
@@ -78,34 +78,34 @@ private:
 
 }  // namespace
 
-TEST(InspectOnce, AnUnchangedMovieIsReadOnce) {
-    const fs::path dir = test_support::scratchFolder("InspectOnce", "Unchanged");
+TEST(MovieInfoCache, AnUnchangedMovieIsReadOnce) {
+    const fs::path dir = test_support::scratchFolder("MovieInfoCache", "Unchanged");
     write(dir / "tour.mp4", "h264");
     CountingTools tools;
-    movies::InspectOnce once(tools);
+    movies::MovieInfoCache once(tools);
     EXPECT_EQ(once.inspect(dir / "tour.mp4").videoCodec, "h264");
     EXPECT_EQ(once.inspect(dir / "tour.mp4").videoCodec, "h264");
     EXPECT_EQ(tools.reads, 1);
     fs::remove_all(dir);
 }
 
-TEST(InspectOnce, OneMovieNamedTwoWaysIsReadOnce) {
-    const fs::path dir = test_support::scratchFolder("InspectOnce", "TwoNames");
+TEST(MovieInfoCache, OneMovieNamedTwoWaysIsReadOnce) {
+    const fs::path dir = test_support::scratchFolder("MovieInfoCache", "TwoNames");
     write(dir / "tour.mp4", "h264");
     CountingTools tools;
-    movies::InspectOnce once(tools);
+    movies::MovieInfoCache once(tools);
     once.inspect(dir / "tour.mp4");
     once.inspect(dir / "." / "tour.mp4");
     EXPECT_EQ(tools.reads, 1);
     fs::remove_all(dir);
 }
 
-TEST(InspectOnce, AMovieChangedInTheSameSizeIsReadAgain) {
-    const fs::path dir = test_support::scratchFolder("InspectOnce", "Changed");
+TEST(MovieInfoCache, AMovieChangedInTheSameSizeIsReadAgain) {
+    const fs::path dir = test_support::scratchFolder("MovieInfoCache", "Changed");
     const fs::path movie = dir / "tour.mp4";
     write(movie, "h264");
     CountingTools tools;
-    movies::InspectOnce once(tools);
+    movies::MovieInfoCache once(tools);
     once.inspect(movie);
     // Time stamps move with the kernel's clock tick: rewrite until this one has.
     const std::int64_t first = platform::fileStatus(movie).changed;
@@ -118,10 +118,10 @@ TEST(InspectOnce, AMovieChangedInTheSameSizeIsReadAgain) {
     fs::remove_all(dir);
 }
 
-TEST(InspectOnce, AMissingMovieIsLookedForAgain) {
-    const fs::path dir = test_support::scratchFolder("InspectOnce", "Missing");
+TEST(MovieInfoCache, AMissingMovieIsLookedForAgain) {
+    const fs::path dir = test_support::scratchFolder("MovieInfoCache", "Missing");
     CountingTools tools;
-    movies::InspectOnce once(tools);
+    movies::MovieInfoCache once(tools);
     EXPECT_TRUE(once.inspect(dir / "tour.mp4").error);
     write(dir / "tour.mp4", "vp9");
     EXPECT_EQ(once.inspect(dir / "tour.mp4").videoCodec, "vp9");
@@ -129,22 +129,22 @@ TEST(InspectOnce, AMissingMovieIsLookedForAgain) {
 }
 
 // A file that is no movie stays none until it changes.
-TEST(InspectOnce, AnUnreadableMovieIsNotReadAgainUnchanged) {
-    const fs::path dir = test_support::scratchFolder("InspectOnce", "Unreadable");
+TEST(MovieInfoCache, AnUnreadableMovieIsNotReadAgainUnchanged) {
+    const fs::path dir = test_support::scratchFolder("MovieInfoCache", "Unreadable");
     std::ofstream(dir / "tour.mp4").close();
     CountingTools tools;
-    movies::InspectOnce once(tools);
+    movies::MovieInfoCache once(tools);
     EXPECT_TRUE(once.inspect(dir / "tour.mp4").error);
     EXPECT_TRUE(once.inspect(dir / "tour.mp4").error);
     EXPECT_EQ(tools.reads, 1);
     fs::remove_all(dir);
 }
 
-TEST(InspectOnce, ASecondCallerWaitsForTheReadUnderWayInsteadOfReadingAgain) {
-    const fs::path dir = test_support::scratchFolder("InspectOnce", "TwoCallers");
+TEST(MovieInfoCache, ASecondCallerWaitsForTheReadUnderWayInsteadOfReadingAgain) {
+    const fs::path dir = test_support::scratchFolder("MovieInfoCache", "TwoCallers");
     write(dir / "slow.mp4", "h264");
     GatedTools tools;
-    movies::InspectOnce once(tools);
+    movies::MovieInfoCache once(tools);
     std::string first, second;
     std::thread a([&] { first = once.inspect(dir / "slow.mp4").videoCodec; });
     ASSERT_TRUE(tools.started(1, std::chrono::seconds(30)));
@@ -161,12 +161,12 @@ TEST(InspectOnce, ASecondCallerWaitsForTheReadUnderWayInsteadOfReadingAgain) {
     fs::remove_all(dir);
 }
 
-TEST(InspectOnce, AnotherMovieIsReadWhileOneIsBeingRead) {
-    const fs::path dir = test_support::scratchFolder("InspectOnce", "OtherMovie");
+TEST(MovieInfoCache, AnotherMovieIsReadWhileOneIsBeingRead) {
+    const fs::path dir = test_support::scratchFolder("MovieInfoCache", "OtherMovie");
     write(dir / "slow.mp4", "h264");
     write(dir / "quick.mp4", "vp9");
     GatedTools tools;
-    movies::InspectOnce once(tools);
+    movies::MovieInfoCache once(tools);
     std::thread a([&] { once.inspect(dir / "slow.mp4"); });
     ASSERT_TRUE(tools.started(1, std::chrono::seconds(30)));
     // The gate is still shut: this returns only if it does not wait for the slow read.
@@ -178,8 +178,8 @@ TEST(InspectOnce, AnotherMovieIsReadWhileOneIsBeingRead) {
 }
 
 // Out of memory while reading, say: the caller sees it, and the next one reads again.
-TEST(InspectOnce, AReadThatThrowsIsNotRemembered) {
-    const fs::path dir = test_support::scratchFolder("InspectOnce", "Throws");
+TEST(MovieInfoCache, AReadThatThrowsIsNotRemembered) {
+    const fs::path dir = test_support::scratchFolder("MovieInfoCache", "Throws");
     write(dir / "tour.mp4", "h264");
     class ThrowingOnce : public CountingTools {
     public:
@@ -191,7 +191,7 @@ TEST(InspectOnce, AReadThatThrowsIsNotRemembered) {
             return CountingTools::inspect(movie);
         }
     } tools;
-    movies::InspectOnce once(tools);
+    movies::MovieInfoCache once(tools);
     EXPECT_THROW(once.inspect(dir / "tour.mp4"), std::runtime_error);
     EXPECT_EQ(once.inspect(dir / "tour.mp4").videoCodec, "h264");
     EXPECT_EQ(tools.reads, 2);

@@ -1,4 +1,4 @@
-#include "core/movies/InspectOnce.h"
+#include "core/movies/MovieInfoCache.h"
 
 #include <exception>
 
@@ -6,7 +6,7 @@
 
 namespace tessaly::movies {
 
-MovieInfo InspectOnce::inspect(const std::filesystem::path& given) {
+MovieInfo MovieInfoCache::inspect(const std::filesystem::path& given) {
     // The check names a movie as the slot does, the publish by its absolute path.
     std::error_code ec;
     const std::filesystem::path movie = std::filesystem::absolute(given, ec).lexically_normal();

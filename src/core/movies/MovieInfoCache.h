@@ -18,9 +18,9 @@
 
 namespace tessaly::movies {
 
-class InspectOnce : public MovieTools {
+class MovieInfoCache : public MovieTools {
 public:
-    explicit InspectOnce(MovieTools& tools) : tools_(tools) {}
+    explicit MovieInfoCache(MovieTools& tools) : tools_(tools) {}
 
     MovieInfo inspect(const std::filesystem::path& movie) override;
     WriteOutcome moveIndexToFront(const std::filesystem::path& movie, int out,
