@@ -12,6 +12,6 @@ namespace tessaly::media {
 inline constexpr char kMovieToolsEntry[] = "tessaly_media_movie_tools_1";
 
 // The module's movie tools, alive until the process ends.
-using MovieToolsEntry = movies::MovieTools& (*)();
+using MovieToolsEntry = movies::MovieTools* (*)();
 
 }  // namespace tessaly::media

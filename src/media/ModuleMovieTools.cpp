@@ -29,7 +29,7 @@ movies::MovieTools* ModuleMovieTools::tools() {
                 error_ = text::FileError{candidate, "load", entry.error};
                 return;
             }
-            tools_ = &reinterpret_cast<MovieToolsEntry>(entry.address)();
+            tools_ = reinterpret_cast<MovieToolsEntry>(entry.address)();
             return;
         }
         std::string reason = std::strerror(ENOENT);

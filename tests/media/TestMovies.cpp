@@ -7,7 +7,9 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <numeric>
 #include <string_view>
+#include <utility>
 
 #include "../core/ScratchFolder.h"
 
@@ -105,11 +107,17 @@ std::vector<PacketInfo> packetsOf(const fs::path& movie) {
         av_packet_unref(packet);
     }
     av_packet_free(&packet);
-    std::stable_sort(byStream.begin(), byStream.end(), [](const auto& a, const auto& b) {
-        return (a.empty() ? 99 : a.front().streamType) < (b.empty() ? 99 : b.front().streamType);
+    // The streams by type, those of one type in the file's order.
+    const auto typeOf = [&](std::size_t i) {
+        return byStream[i].empty() ? 99 : byStream[i].front().streamType;
+    };
+    std::vector<std::size_t> order(byStream.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return std::pair(typeOf(a), a) < std::pair(typeOf(b), b);
     });
     avformat_close_input(&context);
-    for (const auto& stream : byStream) packets.insert(packets.end(), stream.begin(), stream.end());
+    for (const std::size_t i : order) packets.insert(packets.end(), byStream[i].begin(), byStream[i].end());
     return packets;
 }
 

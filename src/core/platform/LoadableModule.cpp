@@ -22,7 +22,7 @@ ModuleSymbol loadModuleSymbol(const std::filesystem::path& file, const char* nam
     ModuleSymbol found;
     // Every symbol bound now: a module that does not fit fails here, not in
     // the middle of some later call.
-    void* module = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* module = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (module == nullptr) {
         found.error = loaderError(file);
         return found;

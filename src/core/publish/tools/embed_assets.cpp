@@ -55,8 +55,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::vector<Entry> entries;
-    for (int i = 2; i < argc; i += 2) entries.push_back(entryFor(argv[i], argv[i + 1]));
-    std::stable_partition(entries.begin(), entries.end(), [](const Entry& e) { return !e.folder.empty(); });
+    // Files in folders first, each group in the order given.
+    for (const bool inFolder : {true, false})
+        for (int i = 2; i < argc; i += 2) {
+            Entry entry = entryFor(argv[i], argv[i + 1]);
+            if (!entry.folder.empty() == inFolder) entries.push_back(std::move(entry));
+        }
 
     std::ostringstream out;
     out << "// Generated at build time by embed_assets from the web folder. Do not edit.\n\n"
@@ -75,8 +79,8 @@ int main(int argc, char** argv) {
     }
     out << "\nconstexpr Asset kAssets[] = {\n";
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        out << "    {\"" << entries[i].folder << "\", \"" << entries[i].name << "\", std::string_view(asset" << i
-            << ", " << sizes[i] << ")},\n";
+        out << "    {\"" << entries[i].folder << "\", \"" << entries[i].name << "\", std::string_view(asset"
+            << i << ", " << sizes[i] << ")},\n";
     }
     out << "};\n\n}  // namespace\n\n"
            "std::span<const Asset> all() { return kAssets; }\n\n"
