@@ -11,6 +11,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -192,10 +194,20 @@ public:
     }
     // What arrives until the server closes or `quiet` passes without a byte.
     std::string receive(std::chrono::milliseconds quiet = 3s) {
+        return receiveUntil([](const std::string&) { return false; }, quiet);
+    }
+    // What arrives until `enough` holds for it, the server closes, or
+    // `deadline` passes.
+    std::string receiveUntil(const std::function<bool(const std::string&)>& enough,
+                             std::chrono::milliseconds deadline = 10s) {
         std::string got;
         char buffer[4096];
         pollfd watch{fd_, POLLIN, 0};
-        while (::poll(&watch, 1, static_cast<int>(quiet.count())) > 0) {
+        const auto end = std::chrono::steady_clock::now() + deadline;
+        while (!enough(got)) {
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+            if (left.count() <= 0 || ::poll(&watch, 1, static_cast<int>(left.count())) <= 0) break;
             const ssize_t n = ::recv(fd_, buffer, sizeof buffer, 0);
             if (n <= 0) {
                 closedByServer_ = true;
@@ -204,6 +216,11 @@ public:
             got.append(buffer, static_cast<std::size_t>(n));
         }
         return got;
+    }
+    // Whether bytes wait to be read within `deadline`; none are taken.
+    bool readable(std::chrono::milliseconds deadline = 10s) {
+        pollfd watch{fd_, POLLIN, 0};
+        return ::poll(&watch, 1, static_cast<int>(deadline.count())) > 0;
     }
     // Whether the server has closed the connection, looking without waiting.
     bool closedByServer() {
@@ -322,40 +339,48 @@ TEST_F(PreviewServerTest, KeptConnectionsAnswerWithoutDelayAndCloseWhenIdle) {
     httplib::Client client("127.0.0.1", server.port());
     client.set_keep_alive(true);
     // A fixed delay per answer (headers and body waiting on the client's
-    // delayed acknowledgement, 40 ms) would make these 100 take 4 s.
-    const auto start = std::chrono::steady_clock::now();
+    // delayed acknowledgement) holds every answer 40 ms; a busy machine holds
+    // only some of them, so the middle one tells.
+    std::vector<double> took;
     for (int i = 0; i < 100; ++i) {
+        const auto asked = std::chrono::steady_clock::now();
         auto res = client.Get("/movie.mp4", {{"Range", "bytes=0-1023"}});
+        took.push_back(secondsSince(asked));
         ASSERT_TRUE(res);
         ASSERT_EQ(res->status, 206);
     }
-    EXPECT_LT(secondsSince(start), 2.0);
+    std::nth_element(took.begin(), took.begin() + 50, took.end());
+    EXPECT_LT(took[50], 0.025);
 
     RawClient raw(server.port());
     const std::string request =
         "GET /js/cn1.js HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(server.port()) + "\r\n\r\n";
     ASSERT_TRUE(raw.send(request + request));  // two at once: both answered in order
-    const std::string both = raw.receive(300ms);
+    const std::string both = raw.receiveUntil([](const std::string& got) {
+        return got.find("HTTP/1.1 200 OK", 1) != std::string::npos && got.ends_with("\r\n\r\nvar a = 1;") &&
+               got.find("var a = 1;") != got.rfind("var a = 1;");
+    });
     const auto second = both.find("HTTP/1.1 200 OK", 1);
     ASSERT_NE(second, std::string::npos) << both;
     EXPECT_TRUE(both.starts_with("HTTP/1.1 200 OK"));
     EXPECT_TRUE(both.substr(0, second).ends_with("\r\n\r\nvar a = 1;"));
     EXPECT_TRUE(both.ends_with("\r\n\r\nvar a = 1;"));
     EXPECT_FALSE(raw.closedByServer());
+    // Closed by the server once idle (1 s), not at once after the answers.
     const auto idle = std::chrono::steady_clock::now();
-    raw.receive(3s);
+    raw.receive(10s);
     EXPECT_TRUE(raw.closedByServer());
-    EXPECT_LT(secondsSince(idle), 2.5);
+    EXPECT_GT(secondsSince(idle), 0.5);
 }
 
 TEST_F(PreviewServerTest, SlowClientsAreCutOffAndNeverHoldUpOthers) {
-    const auto headerLimit = 1s;
+    const auto headerLimit = 3s;
     Running server(site_, {.header = headerLimit, .idle = headerLimit, .stalledWrite = headerLimit});
     const std::string request =
         "GET /index.html HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(server.port()) +
         "\r\nUser-Agent: one byte at a time\r\n\r\n";
-    // 48 clients that send their request a byte every 100 ms, and 16 that send
-    // nothing; each gives up by itself after 5 s.
+    // 48 clients that send their request a byte every 100 ms (it would take
+    // them 8 s), and 16 that send nothing.
     constexpr int kDripping = 48, kSilent = 16;
     std::vector<std::unique_ptr<RawClient>> slow;
     for (int i = 0; i < kDripping + kSilent; ++i) {
@@ -364,8 +389,9 @@ TEST_F(PreviewServerTest, SlowClientsAreCutOffAndNeverHoldUpOthers) {
     }
     const auto start = std::chrono::steady_clock::now();
     std::vector<double> closedAfter(slow.size(), -1);
+    std::atomic<int> rounds{0};
     std::thread dripping([&] {
-        for (std::size_t round = 0; round < 50; ++round) {
+        for (std::size_t round = 0; secondsSince(start) < 30; ++round) {
             bool anyOpen = false;
             for (std::size_t i = 0; i < slow.size(); ++i) {
                 if (closedAfter[i] >= 0) continue;
@@ -376,25 +402,27 @@ TEST_F(PreviewServerTest, SlowClientsAreCutOffAndNeverHoldUpOthers) {
                 anyOpen = true;
                 if (i < kDripping && round < request.size()) slow[i]->send(request.substr(round, 1));
             }
+            ++rounds;
             if (!anyOpen) break;
             std::this_thread::sleep_for(100ms);
         }
     });
 
-    std::this_thread::sleep_for(300ms);
+    // Asked while every slow client is still sending, and answered before the
+    // first of them is cut off: they hold up nobody.
+    while (rounds < 3 && secondsSince(start) < 30) std::this_thread::sleep_for(10ms);
     httplib::Client client("127.0.0.1", server.port());
-    const auto asked = std::chrono::steady_clock::now();
     auto page = client.Get("/index.html");
-    const double answeredIn = secondsSince(asked);
+    const double answeredAt = secondsSince(start);
     dripping.join();
 
     ASSERT_TRUE(page);
     EXPECT_EQ(page->status, 200);
-    EXPECT_LT(answeredIn, 1.0);
+    const double limit = std::chrono::duration<double>(headerLimit).count();
     for (std::size_t i = 0; i < slow.size(); ++i) {
         SCOPED_TRACE(i);
-        EXPECT_GE(closedAfter[i], 0.9);  // not before its time
-        EXPECT_LT(closedAfter[i], 2.5);
+        EXPECT_GE(closedAfter[i], 0.9 * limit);  // cut off, and not before its time
+        EXPECT_GT(closedAfter[i], answeredAt);
     }
 }
 
@@ -409,11 +437,11 @@ TEST_F(PreviewServerTest, StopsAtOnceWhateverTheClientsDo) {
     RawClient notReading(server.port());
     ASSERT_TRUE(notReading.send("GET /big.mp4 HTTP/1.1\r\n" + host + "\r\n"));
     RawClient silent(server.port());
-    std::this_thread::sleep_for(200ms);
+    // The server has taken the clients in once the movie's answer arrives.
+    ASSERT_TRUE(notReading.readable());
 
-    const auto stopping = std::chrono::steady_clock::now();
-    EXPECT_TRUE(server.stop(1s));
-    EXPECT_LT(secondsSince(stopping), 1.0);
+    // Waiting on any of them would hold the stop for their deadlines (5 s and more).
+    EXPECT_TRUE(server.stop(3s));
 }
 
 TEST(PreviewServer, QueuesAsManyConnectionsAsTheSystemAllows) {
@@ -590,7 +618,7 @@ TEST_F(PreviewServerTest, VerbServesUntilInterruptedAndOpensTheBrowser) {
             std::this_thread::sleep_for(100ms);
         });
     EXPECT_GE(run.stopSeconds, 0);
-    EXPECT_LT(run.stopSeconds, 1.0);
+    EXPECT_LT(run.stopSeconds, 3.0);  // a stalled client would hold it for its deadline (5 s)
     EXPECT_TRUE(run.address.starts_with("http://127.0.0.1:")) << run.address;
     EXPECT_TRUE(run.address.ends_with("/index.html")) << run.address;
     EXPECT_EQ(run.exitStatus, 0);
