@@ -6,6 +6,7 @@ set(CMAKE_CXX_EXTENSIONS OFF)
 
 option(TESSALY_WERROR "Treat warnings as errors" OFF)
 option(TESSALY_SANITIZE "Build with address and undefined-behaviour sanitizers" OFF)
+option(TESSALY_FUZZ "Build the parsers for coverage-guided fuzzing, and their fuzz targets (clang)" OFF)
 
 target_compile_options(tessaly_common INTERFACE -Wall -Wextra -Wpedantic)
 if(TESSALY_WERROR)

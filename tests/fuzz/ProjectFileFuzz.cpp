@@ -1,0 +1,35 @@
+// A project file as a user might hand us one: any bytes, read as Load Project
+// reads them. What is read must save as a well-formed project that reads back
+// without error.
+
+#include <cstdlib>
+
+#include "FuzzInput.h"
+#include "core/model/ProjectFile.h"
+#include "core/text/Text.h"
+
+using namespace tessaly;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static fuzz::MemoryFile file("project.hs5");
+    file.hold(data, size);
+    model::ViewerSettings settings;
+    model::MovieSlots movies;
+    hotspots::HotSpotList hotSpots;
+    if (model::loadProject(file.path(), settings, movies, hotSpots, "/home/ana")) return 0;
+
+    const std::string saved = model::projectText(settings, movies, hotSpots);
+    if (!text::isValidUtf8(saved)) std::abort();
+    for (int n = 1; n <= hotspots::kSlotCount; ++n) {
+        const hotspots::HotSpot& spot = hotSpots.at(n);
+        if (text::characterCount(spot.trimmedLink()) > hotspots::kLinkWidth ||
+            text::characterCount(spot.trimmedTitle()) > hotspots::kTitleWidth)
+            std::abort();
+    }
+    file.hold(reinterpret_cast<const std::uint8_t*>(saved.data()), saved.size());
+    model::ViewerSettings again;
+    model::MovieSlots moviesAgain;
+    hotspots::HotSpotList hotSpotsAgain;
+    if (model::loadProject(file.path(), again, moviesAgain, hotSpotsAgain, "/home/ana")) std::abort();
+    return 0;
+}
