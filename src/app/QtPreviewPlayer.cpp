@@ -9,6 +9,7 @@
 #include <QVideoFrame>
 #include <QVideoSink>
 #include <cmath>
+#include <utility>
 
 #include "app/FrameScaler.h"
 #include "app/FrameWorker.h"
@@ -104,6 +105,16 @@ QtPreviewPlayer::QtPreviewPlayer(QWidget* host) : QObject(host), picture_(new Pr
     auto* layout = new QVBoxLayout(host);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->addWidget(picture_);
+}
+
+QtPreviewPlayer::~QtPreviewPlayer() {
+    // The media pipeline's threads hand frames to the picture: the pipeline
+    // goes down, its threads joined, before the picture and its worker go,
+    // whatever order the window's children are deleted in.
+    if (player_ != nullptr) {
+        player_->stop();
+        delete std::exchange(player_, nullptr);
+    }
 }
 
 QMediaPlayer* QtPreviewPlayer::mediaPlayer() {

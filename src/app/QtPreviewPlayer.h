@@ -75,6 +75,7 @@ class QtPreviewPlayer : public QObject, public hotspots::PreviewPlayer {
 public:
     // Shows the picture inside `host`, filling it.
     explicit QtPreviewPlayer(QWidget* host);
+    ~QtPreviewPlayer() override;
 
     void open(const std::string& path) override;
     void play() override;
