@@ -13,6 +13,10 @@ inline constexpr std::string_view kNoMovie =
 inline constexpr std::string_view kMovieNotFound = "Movie file does not found";
 inline constexpr std::string_view kWarningCaption = "Warning";
 inline constexpr std::string_view kPublishingSucceeded = "Publishing succeeded";
+// After it, a line per movie whose index could not be moved: "tour.mp4: " this, then the reason.
+inline constexpr std::string_view kIndexLeftAtEnd =
+    "its index stays at the end of the published copy, so browsers load the whole file before the first "
+    "frame";
 inline constexpr std::string_view kInformationCaption = "Information:";
 inline constexpr std::string_view kPublishDialogTitle = "Publish Html web page";
 inline constexpr std::string_view kPublishDialogFilter = "Html Web page (*.html)|*.html|";

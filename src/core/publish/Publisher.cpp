@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <exception>
 #include <future>
 #include <memory>
@@ -42,8 +43,18 @@ Message failureMessage(const std::vector<text::FileError>& errors) {
     return message(text, messages::kWarningCaption, Icon::Error);
 }
 
-Message succeededMessage() {
-    return message(messages::kPublishingSucceeded, messages::kInformationCaption, Icon::Information);
+// Says of every movie whose index could not be moved that its copy keeps it at the end, and why.
+struct IndexLeftAtEnd {
+    fs::path movie;
+    text::FileError reason;
+};
+
+Message succeededMessage(const std::vector<IndexLeftAtEnd>& indexLeftAtEnd) {
+    std::string text(messages::kPublishingSucceeded);
+    for (const IndexLeftAtEnd& left : indexLeftAtEnd)
+        text += "\n" + left.movie.filename().string() + ": " + std::string(messages::kIndexLeftAtEnd) + " (" +
+                left.reason.message() + ")";
+    return message(text, messages::kInformationCaption, Icon::Information);
 }
 
 Message cancelledMessage() {
@@ -208,15 +219,13 @@ bool indexAtEnd(movies::MovieTools& tools, const fs::path& movie) {
     return !info.error && !info.indexAtFront.value_or(true);
 }
 
-enum class Rewrite { Done, Stopped, Failed };
-
-Rewrite moveIndexToFront(movies::MovieTools& tools, const MovieCopyPlan& movie, platform::TemporaryFile& copy,
-                         const CopyProgress& progress, const std::atomic<bool>* stop) {
-    if (copy.create(movie.target) != 0) return Rewrite::Failed;
-    const movies::WriteOutcome outcome =
-        tools.moveIndexToFront(movie.source, copy.fd(), movie.target, progress, stop);
-    if (outcome.stopped) return Rewrite::Stopped;
-    return outcome.error ? Rewrite::Failed : Rewrite::Done;
+// The copy with its index in front, or why there is none.
+movies::WriteOutcome moveIndexToFront(movies::MovieTools& tools, const MovieCopyPlan& movie,
+                                      platform::TemporaryFile& copy, const CopyProgress& progress,
+                                      const std::atomic<bool>* stop) {
+    if (const int error = copy.create(movie.target))
+        return {false, text::errnoError(movie.target, "write", error)};
+    return tools.moveIndexToFront(movie.source, copy.fd(), movie.target, progress, stop);
 }
 
 // Whether a movie's copy is to be rewritten, found out by a second thread that
@@ -239,41 +248,54 @@ std::unique_ptr<MovieReading> startReading(movies::MovieTools& tools, const fs::
     return reading;
 }
 
+// A movie's copy for the tree, and why its index stays at the end when it does.
+struct PublishedMovie {
+    MovieCopyResult copy;
+    std::optional<text::FileError> indexLeftAtEnd;
+};
+
 // The movie's copy for the tree. Most movies need no rewrite, so the plain copy
 // starts at once while the movie is read: a movie ready for the web costs the
 // longer of the two, not their sum. A movie with its index at the end stops that
-// copy and is rewritten instead; one the tools cannot rewrite is copied as it is.
-MovieCopyResult movieCopy(const MovieCopyPlan& movie, const fs::path& root, const PublishControl& control,
-                          MovieReading* reading, const CopyProgress& progress) {
+// copy and is rewritten instead; one the tools cannot rewrite, or whose rewrite
+// is not the same movie, is copied as it is, and the report says so.
+PublishedMovie movieCopy(const MovieCopyPlan& movie, const fs::path& root, const PublishControl& control,
+                         MovieReading* reading, const CopyProgress& progress) {
     MovieCopyOptions options;
     options.stop = control.stop;
-    if (reading == nullptr) return copyMovie(movie.source, root, progress, options);
+    if (reading == nullptr) return {copyMovie(movie.source, root, progress, options), std::nullopt};
 
     movies::MovieTools& tools = *control.movieTools;
     options.alsoStop = &reading->rewriteInstead;
     MovieCopyResult copy = copyMovie(movie.source, root, progress, options);
     const bool rewrite = reading->rewrite.get();
 
-    MovieCopyResult result;
-    result.target = copy.target;
+    PublishedMovie result;
+    result.copy.target = copy.target;
     if (stopped(control)) {
-        result.stopped = true;
+        result.copy.stopped = true;
         return result;
     }
-    if (!rewrite) return copy;
-    switch (moveIndexToFront(tools, movie, result.copy, progress, control.stop)) {
-        case Rewrite::Done:
-            return result;
-        case Rewrite::Stopped:
-            result.stopped = true;
-            return result;
-        case Rewrite::Failed:
-            break;
+    if (!rewrite) return {std::move(copy), std::nullopt};
+    const movies::WriteOutcome outcome =
+        moveIndexToFront(tools, movie, result.copy.copy, progress, control.stop);
+    if (outcome.stopped) {
+        result.copy.stopped = true;
+        return result;
     }
-    // The copy as it is: the one already made, if the reading came too late to stop it.
-    if (!copy.stopped && !copy.error) return copy;
+    if (!outcome.error) return result;
+    // The copy as it is: the one already made, if the reading came too late to
+    // stop it. The rewrite's space goes back first: a nearly full disk may
+    // hold one copy but not two.
+    result.copy.copy = {};
+    result.indexLeftAtEnd = outcome.error;
+    if (!copy.stopped && !copy.error) {
+        result.copy = std::move(copy);
+        return result;
+    }
     options.alsoStop = nullptr;
-    return copyMovie(movie.source, root, progress, options);
+    result.copy = copyMovie(movie.source, root, progress, options);
+    return result;
 }
 
 }  // namespace
@@ -326,6 +348,7 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
     };
     const auto cancelled = [] { return report(PublishOutcome::Cancelled, cancelledMessage()); };
 
+    std::vector<IndexLeftAtEnd> indexLeftAtEnd;
     std::vector<std::unique_ptr<MovieReading>> readings;
     for (const MovieCopyPlan& movie : plan.movies) {
         const bool read = control.movieTools != nullptr && !movie.sameFile;
@@ -345,10 +368,12 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
             progress = [&](std::uint64_t done, std::uint64_t total) {
                 control.progress(movie.source, done, total);
             };
-        MovieCopyResult copy = movieCopy(movie, plan.root, control, readings[i].get(), progress);
+        PublishedMovie published = movieCopy(movie, plan.root, control, readings[i].get(), progress);
+        MovieCopyResult& copy = published.copy;
         if (copy.stopped) return cancelled();
         if (copy.error) return failed(*copy.error);
         if (!copy.sameFile) tree.addFile(std::move(copy.copy));
+        if (published.indexLeftAtEnd) indexLeftAtEnd.push_back({movie.source, *published.indexLeftAtEnd});
     }
     if (auto error = tree.addFile(plan.page.target, plan.page.bytes)) return failed(*error);
     if (stopped(control)) return cancelled();
@@ -356,7 +381,9 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
 
     // What killed publishes left in these folders would be uploaded with the site.
     for (const fs::path& folder : plan.folders) platform::removeStaleTemporaries(folder);
-    return report(PublishOutcome::Succeeded, succeededMessage());
+    PublishReport done = report(PublishOutcome::Succeeded, succeededMessage(indexLeftAtEnd));
+    for (const IndexLeftAtEnd& left : indexLeftAtEnd) done.indexLeftAtEnd.push_back(left.movie);
+    return done;
 }
 
 }  // namespace
