@@ -11,6 +11,11 @@ namespace tessaly::publish::messages {
 inline constexpr std::string_view kNoMovie =
     "Movie file does not selected !\nFirts movie file must be selected !";
 inline constexpr std::string_view kMovieNotFound = "Movie file does not found";
+// Its second line, after the movie's path and ": ".
+inline constexpr std::string_view kMovieMissing = "no such file";
+inline constexpr std::string_view kMovieIsFolder = "is a folder";
+inline constexpr std::string_view kMovieNotRegular = "not a regular file (a pipe, a device or a socket)";
+inline constexpr std::string_view kMovieLinkLoop = "loops through symbolic links";
 inline constexpr std::string_view kWarningCaption = "Warning";
 inline constexpr std::string_view kPublishingSucceeded = "Publishing succeeded";
 // After it, a line per movie whose index could not be moved: "tour.mp4: " this, then the reason.

@@ -300,11 +300,35 @@ PublishedMovie movieCopy(const MovieCopyPlan& movie, const fs::path& root, const
 
 }  // namespace
 
+namespace {
+
+// Why a path is no movie to publish, for the line after kMovieNotFound.
+std::string notAMovie(const platform::FileStatus& status) {
+    if (status.error == ELOOP) return std::string(messages::kMovieLinkLoop);
+    if (status.error != 0) return std::strerror(status.error);
+    switch (status.kind) {
+        case FileKind::Missing:
+            return std::string(messages::kMovieMissing);
+        case FileKind::Folder:
+            return std::string(messages::kMovieIsFolder);
+        case FileKind::Other:
+        case FileKind::Regular:
+            break;
+    }
+    return std::string(messages::kMovieNotRegular);
+}
+
+}  // namespace
+
 std::optional<Message> checkMainMovie(const model::MovieSlots& movies) {
     const std::string mainMovie = text::trimSpaces(movies[0]);
     if (mainMovie.empty()) return message(messages::kNoMovie, messages::kWarningCaption, Icon::Warning);
-    if (platform::fileStatus(mainMovie).kind != FileKind::Regular)
-        return message(messages::kMovieNotFound, messages::kWarningCaption, Icon::Warning);
+    const platform::FileStatus status = platform::fileStatus(mainMovie);
+    if (status.kind != FileKind::Regular || status.error != 0) {
+        Message refusal = message(messages::kMovieNotFound, messages::kWarningCaption, Icon::Warning);
+        refusal.text += "\n" + mainMovie + ": " + notAMovie(status);
+        return refusal;
+    }
     return std::nullopt;
 }
 
