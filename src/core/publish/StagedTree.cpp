@@ -37,7 +37,8 @@ std::optional<text::FileError> StagedTree::addFile(const fs::path& target, std::
 
 void StagedTree::addFile(platform::TemporaryFile file) { files_.push_back(std::move(file)); }
 
-std::optional<text::FileError> StagedTree::commit() {
+std::optional<text::FileError> StagedTree::commit(
+    const std::function<std::optional<text::FileError>()>& keep) {
     for (platform::TemporaryFile& file : files_) {
         const platform::FileStatus old = platform::fileStatus(file.target());
         int error = old.kind == platform::FileKind::Regular ? file.setMode(old.mode) : 0;
@@ -49,6 +50,12 @@ std::optional<text::FileError> StagedTree::commit() {
             return failure;
         }
         placed_.push_back(std::move(placed));
+    }
+    if (keep) {
+        if (auto failure = keep()) {
+            rollBack();
+            return failure;
+        }
     }
     committed_ = true;
     for (const platform::TemporaryFile::Placed& placed : placed_) platform::dropDisplaced(placed);

@@ -7,6 +7,7 @@
 // folders it made are removed.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -32,8 +33,9 @@ public:
     void addFile(platform::TemporaryFile file);
 
     // Puts every file in place, each replaced file keeping its permissions.
-    // When one cannot be placed, those already placed are taken back.
-    std::optional<text::FileError> commit();
+    // When one cannot be placed, or `keep` (called once all are in place)
+    // gives an error, those already placed are taken back.
+    std::optional<text::FileError> commit(const std::function<std::optional<text::FileError>()>& keep = {});
 
 private:
     void rollBack();
