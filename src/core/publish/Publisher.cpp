@@ -362,6 +362,9 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
     const fs::path page = fs::absolute(job.page, ec).lexically_normal();
     const std::string config = scrambleScriptText(configScript(job.config, job.hotSpots));
     const std::string pageBytes = pageText(pageTemplate(), sources.lines, job.htmlTitle, job.htmlBgColor);
+    // A publish killed here before: its page comes back first, then this one is planned.
+    if (auto error = recoverInterruptedTree(page.parent_path()))
+        return report(PublishOutcome::Failed, failureMessage({*error}));
     const Plan plan = makePlan(job, page, config, pageBytes);
     if (!plan.problems.empty()) return report(PublishOutcome::Refused, failureMessage(plan.problems));
 
@@ -380,6 +383,10 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
     }
     for (const fs::path& folder : plan.folders) {
         if (auto error = tree.makeFolder(folder)) return failed(*error);
+        // From the page folder on, what a killed publish did can be undone by the next.
+        if (folder == plan.root) {
+            if (auto error = tree.keepJournal(plan.root)) return failed(*error);
+        }
     }
     for (const TreeFile& file : plan.files) {
         if (stopped(control)) return cancelled();
