@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/publish/PublishMessages.h"
+
 namespace tessaly::publish {
 namespace {
 namespace fs = std::filesystem;
@@ -126,6 +128,9 @@ std::optional<text::FileError> StagedTree::keepJournal(const fs::path& folder) {
     if (!journalFd_.valid()) {
         const int error = errno;
         journal_.clear();
+        // Left there by a publish that is still running: recovery skips a locked journal.
+        if (error == EEXIST)
+            return text::FileError{journalPath(folder), "write", std::string(messages::kPublishUnderWay)};
         return text::errnoError(journalPath(folder), "write", error);
     }
     ::flock(journalFd_.get(), LOCK_EX | LOCK_NB);

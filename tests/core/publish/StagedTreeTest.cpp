@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "../ScratchFolder.h"
+#include "core/publish/PublishMessages.h"
 #include "core/publish/StagedTree.h"
 #include "core/text/Files.h"
 
@@ -109,5 +110,22 @@ TEST(StagedTree, AKilledCommitIsUndoneFromItsJournal) {
     EXPECT_FALSE(publish::recoverInterruptedTree(dir));
     EXPECT_EQ(tree(dir), before);
     EXPECT_EQ(text::readFile(dir / "page.html").bytes, "old page");
+    fs::remove_all(dir);
+}
+
+// A running publish's journal is neither undone nor shared.
+TEST(StagedTree, ARunningPublishKeepsItsJournal) {
+    const fs::path dir = scratchFolder("running");
+    StagedTree running;
+    ASSERT_FALSE(running.keepJournal(dir));
+    ASSERT_FALSE(running.makeFolder(dir / "images"));
+    EXPECT_FALSE(publish::recoverInterruptedTree(dir));
+    EXPECT_TRUE(fs::exists(dir / "images"));
+    StagedTree second;
+    const auto refused = second.keepJournal(dir);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->reason, publish::messages::kPublishUnderWay);
+    ASSERT_FALSE(running.commit());
+    EXPECT_EQ(tree(dir), std::vector<std::string>{"images"});
     fs::remove_all(dir);
 }
