@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <vector>
@@ -12,6 +13,7 @@ namespace tessaly::media {
 namespace {
 
 // Why a copy is not published, after "Cannot move the index of MOVIE: ".
+constexpr std::string_view kPacketOutside = "a packet reaches outside the movie's data";
 constexpr std::string_view kUnreadableCopy = "the rewritten copy cannot be read back";
 constexpr std::string_view kOtherStreams = "the rewritten copy has other streams than the movie";
 constexpr std::string_view kOtherPackets = "the rewritten copy's packets differ from the movie's";
@@ -85,7 +87,16 @@ bool sameTime(std::int64_t a, std::int64_t b) { return std::llabs(a - b) <= 1; }
 
 }  // namespace
 
-std::optional<std::string> relocatedCopyDiffers(int movie, int copy, std::uint64_t shift) {
+std::optional<std::string> relocatedCopyDiffers(int movie, int copy, std::uint64_t shift,
+                                                std::span<const ByteSpan> mediaData) {
+    const auto inside = [&](const AVIndexEntry& entry) {
+        if (entry.pos < 0 || entry.size < 0) return false;
+        const auto begin = static_cast<std::uint64_t>(entry.pos);
+        const auto size = static_cast<std::uint64_t>(entry.size);
+        return std::any_of(mediaData.begin(), mediaData.end(), [&](const ByteSpan& span) {
+            return begin >= span.begin && begin <= span.end && size <= span.end - begin;
+        });
+    };
     const Opened source = openHeader(movie);
     const Opened copied = openHeader(copy);
     if (!source.input || !copied.input) return std::string(kUnreadableCopy);
@@ -98,8 +109,9 @@ std::optional<std::string> relocatedCopyDiffers(int movie, int copy, std::uint64
         for (int i = 0; i < count; ++i) {
             const AVIndexEntry* x = avformat_index_get_entry(a, i);
             const AVIndexEntry* y = avformat_index_get_entry(b, i);
+            if (x != nullptr && !inside(*x)) return std::string(kPacketOutside);
             if (x == nullptr || y == nullptr || x->size != y->size || x->timestamp != y->timestamp ||
-                x->flags != y->flags || x->pos < 0 ||
+                x->flags != y->flags ||
                 static_cast<std::uint64_t>(y->pos) != static_cast<std::uint64_t>(x->pos) + shift)
                 return std::string(kOtherPackets);
         }

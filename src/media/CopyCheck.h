@@ -7,15 +7,21 @@
 #include <atomic>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+
+#include "media/IndexRelocation.h"
 
 namespace tessaly::media {
 
 // Why `copy` (an open descriptor) does not hold `movie`'s packets, or nothing
 // when it does. Compares what the two indexes say, packet by packet: the same
-// streams, the same sizes, timings and key frames, and every packet `shift`
-// bytes further into the copy. Nothing of the media data is read.
-std::optional<std::string> relocatedCopyDiffers(int movie, int copy, std::uint64_t shift);
+// streams, the same sizes, timings and key frames, every packet `shift` bytes
+// further into the copy, and every packet whole within `mediaData` of the
+// movie (what moved), as the demuxer itself reads the index. Nothing of the
+// media data is read.
+std::optional<std::string> relocatedCopyDiffers(int movie, int copy, std::uint64_t shift,
+                                                std::span<const ByteSpan> mediaData);
 
 // The same for a copy the libraries remuxed, where packets lie anywhere:
 // every packet of both is read and compared by stream, size, key frame and

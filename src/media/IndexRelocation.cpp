@@ -235,6 +235,12 @@ private:
         const std::uint64_t samples = bigEndian(stsz, 8, 4);
         if ((stsc.size() - 8) / 12 < runs || (fixedSize == 0 && (stsz.size() - 12) / 4 < samples))
             return fail(Result::Damaged, kIndexDamaged);
+        // Runs start at chunk 1 and go up: the demuxer reads others its own way.
+        for (std::uint64_t i = 0; i < runs; ++i) {
+            const std::uint64_t first = bigEndian(stsc, 8 + i * 12, 4);
+            if (first < (i == 0 ? 1 : bigEndian(stsc, 8 + (i - 1) * 12, 4) + 1) || (i == 0 && first != 1))
+                return fail(Result::Damaged, kIndexDamaged);
+        }
         std::uint64_t run = 0, sample = 0;
         for (std::uint64_t chunk = 1; chunk <= chunks.offsets.size(); ++chunk) {
             while (run + 1 < runs && bigEndian(stsc, 8 + (run + 1) * 12, 4) <= chunk) ++run;
@@ -466,7 +472,8 @@ std::optional<movies::WriteOutcome> relocateIndexFirst(const fs::path& movie, in
         if (copied.copied != piece.length) return refuse(movie, "read", kChanged);
         done += piece.length;
     }
-    if (auto differs = relocatedCopyDiffers(in, out, indexSize)) return refuse(movie, kMoveIndex, *differs);
+    if (auto differs = relocatedCopyDiffers(in, out, indexSize, mediaData))
+        return refuse(movie, kMoveIndex, *differs);
     if (progress) progress(size, size);
     return outcome;
 }

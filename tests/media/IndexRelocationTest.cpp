@@ -122,6 +122,14 @@ TEST(IndexRelocation, DamagedIndexesAreRefusedAndLayoutsItDoesNotKnowAreLeftAlon
         {"more samples in chunks than sizes",
          box("moov", track(chunkTable("stco", {0x20, 0x40, 0x60}), stsc + sizes)), Result::Damaged,
          "its index is damaged"},
+        {"runs of chunks out of order",
+         box("moov",
+             track(chunkTable("stco", {0x20, 0x40, 0x60}),
+                   box("stsc", bigEndian(0, 4) + bigEndian(3, 4) + bigEndian(1, 4) + bigEndian(1, 4) +
+                                   bigEndian(1, 4) + bigEndian(3, 4) + bigEndian(1, 4) + bigEndian(1, 4) +
+                                   bigEndian(2, 4) + bigEndian(1, 4) + bigEndian(1, 4)) +
+                       kSampleTables.substr(kSampleTables.find("stsz") - 4))),
+         Result::Damaged, "its index is damaged"},
         {"tables outside a sample-table box of size 8", emptyStbl, Result::Damaged,
          "a track's sample tables are missing or out of place (a box on the way has a wrong size)"},
         {"a track inside a track", box("moov", track(track(chunkTable("stco", {0x20})))), Result::Damaged,
