@@ -119,21 +119,19 @@ int runEncode(const Arguments& args, std::ostream&, std::ostream& err) {
     control.stop = signals.flag();
     if (&err == &std::cerr && ::isatty(STDERR_FILENO))
         control.progress = [&line](double done, double total) { line(done, total); };
+    // The versions lie beside the project: slots 2 and 3 name them by file name.
+    // A project that cannot be saved takes them back out.
+    control.nameVersions = [&](const std::vector<fs::path>& versions) {
+        for (std::size_t slot = 1; slot < state.movies.size(); ++slot)
+            state.movies[slot] =
+                slot - 1 < versions.size() ? versions[slot - 1].filename().string() : std::string();
+        return model::saveProject(project, state.settings, state.movies, state.hotSpots);
+    };
     const movies::EncodeReport report = movies::encodeWebVersions(job, control);
     line.finish();
     printMessage(err, report.message);
     if (report.outcome == movies::EncodeOutcome::Cancelled) return signals.exitStatus();
     if (report.outcome != movies::EncodeOutcome::Succeeded) return 1;
-
-    // The versions lie beside the project: slots 2 and 3 name them by file name.
-    for (std::size_t slot = 1; slot < state.movies.size(); ++slot) {
-        state.movies[slot] =
-            slot - 1 < report.versions.size() ? report.versions[slot - 1].filename().string() : std::string();
-    }
-    if (const auto error = model::saveProject(project, state.settings, state.movies, state.hotSpots)) {
-        err << kPrefix << error->message() << '\n';
-        return 1;
-    }
     err << kPrefix << movies::texts::kSlotsUpdated << project.string() << '\n';
     return 0;
 }

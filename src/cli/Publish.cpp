@@ -19,8 +19,8 @@
 #include "cli/Verbs.h"
 #include "core/model/AppState.h"
 #include "core/model/ProjectFile.h"
-#include "core/movies/MovieInfoCache.h"
 #include "core/movies/MovieFindings.h"
+#include "core/movies/MovieInfoCache.h"
 #include "core/movies/MovieTexts.h"
 #include "core/publish/Page.h"
 #include "core/publish/Publisher.h"
@@ -187,7 +187,7 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
     progressLine.finish();
     // After a cancel nothing more is read: the person asked to stop.
     if (!strict && report.outcome != publish::PublishOutcome::Cancelled)
-        printFindings(movies::checkMovies(job.movies, tools, job.page));
+        printFindings(movies::checkMovies(job.movies, tools, job.page, report.indexLeftAtEnd));
     printMessage(err, report.message);
     switch (report.outcome) {
         case publish::PublishOutcome::Succeeded:

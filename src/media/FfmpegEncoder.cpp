@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,10 +12,9 @@
 #include <string_view>
 #include <thread>
 
+#include "core/platform/ChildProcess.h"
 #include "core/platform/FileSystem.h"
 #include "core/text/Numbers.h"
-
-extern char** environ;
 
 namespace tessaly::media {
 namespace {
@@ -129,9 +127,6 @@ movies::WriteOutcome FfmpegEncoder::encode(const fs::path& movie, const movies::
     const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
     std::vector<std::string> args = encodeArguments(movie, info, targets, threads);
     args.insert(args.begin(), program_);
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
 
     Pipe out, err;
     int error = out.open();
@@ -144,17 +139,14 @@ movies::WriteOutcome FfmpegEncoder::encode(const fs::path& movie, const movies::
         moved.emplace_back(::fcntl(target.fd, F_DUPFD_CLOEXEC, kFirstTargetFd + 64));
         if (!moved.back().valid()) return failure(target.target, "write", std::strerror(errno));
     }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, out.write.get(), STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, err.write.get(), STDERR_FILENO);
+    std::vector<std::pair<int, int>> descriptors{{out.write.get(), STDOUT_FILENO},
+                                                 {err.write.get(), STDERR_FILENO}};
     for (std::size_t i = 0; i < moved.size(); ++i)
-        posix_spawn_file_actions_adddup2(&actions, moved[i].get(), kFirstTargetFd + static_cast<int>(i));
-    pid_t child = 0;
-    const int spawned = ::posix_spawnp(&child, program_.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return failure(program_, "run", std::strerror(spawned));
+        descriptors.emplace_back(moved[i].get(), kFirstTargetFd + static_cast<int>(i));
+    // Started so that it ends with this thread: a killed program leaves no encoder writing on.
+    const platform::StartedChild started = platform::startChild(args, descriptors);
+    if (started.error != 0) return failure(program_, "run", std::strerror(started.error));
+    const pid_t child = started.pid;
     out.write.reset();
     err.write.reset();
 

@@ -10,6 +10,7 @@
 #include "core/publish/MovieCopy.h"
 #include "core/text/Files.h"
 #include "media/AvIo.h"
+#include "media/CopyCheck.h"
 
 namespace tessaly::media {
 namespace {
@@ -22,6 +23,9 @@ constexpr std::string_view kCutShort = "it is cut short or damaged: a part of it
 constexpr std::string_view kIndexDamaged = "its index is damaged";
 constexpr std::string_view kOffsetOutside = "its index points outside the movie's data";
 constexpr std::string_view kChanged = "it changed while it was being copied";
+constexpr std::string_view kTablesMisplaced =
+    "a track's sample tables are missing or out of place (a box on the way has a wrong size)";
+constexpr std::string_view kChunkOutside = "a chunk of its samples reaches outside the movie's data";
 
 // Why a layout is left to the libraries (never shown: the remux then speaks).
 constexpr std::string_view kFragmented = "a fragmented movie";
@@ -29,6 +33,7 @@ constexpr std::string_view kCompressed = "a compressed index";
 constexpr std::string_view kAuxiliaryOffsets = "offsets of auxiliary sample data";
 constexpr std::string_view kUnknownPadding = "bytes between boxes";
 constexpr std::string_view kTooLarge = "too large an index";
+constexpr std::string_view kCompactSizes = "compact sample sizes";
 
 constexpr std::uint64_t kMax32 = std::numeric_limits<std::uint32_t>::max();
 // An index for hours of movie is a few MiB; no reason to hold more in memory.
@@ -115,6 +120,18 @@ std::string_view pathChild(std::string_view parent) {
     return {};
 }
 
+// The boxes whose place decides where a track's samples are read from.
+bool placed(std::string_view type) {
+    for (const std::string_view known :
+         {"trak", "mdia", "minf", "stbl", "stco", "co64", "stsc", "stsz", "stz2"})
+        if (type == known) return true;
+    return false;
+}
+
+bool sampleTable(std::string_view type) {
+    return type == "stco" || type == "co64" || type == "stsc" || type == "stsz" || type == "stz2";
+}
+
 // What in an index this relocation cannot keep right.
 std::optional<std::string_view> unhandledBox(std::string_view parent, std::string_view type) {
     if (parent == "moov" && type == "mvex") return kFragmented;
@@ -137,6 +154,13 @@ public:
             const std::optional<BoxHeader> header = parseHeader(payload, payload.size(), false);
             if (!header) return fail(Result::Damaged, kIndexDamaged);
             if (const auto why = unhandledBox(parent, header->type)) return fail(Result::Unhandled, *why);
+            // A box with a wrong size on the way hides a track's tables from
+            // the relocation while the demuxer still finds them.
+            const bool expected =
+                header->type == pathChild(parent) || (parent == "stbl" && sampleTable(header->type));
+            if (!pathChild(parent).empty() || parent == "stbl") {
+                if (placed(header->type) && !expected) return fail(Result::Damaged, kTablesMisplaced);
+            }
             Node node;
             node.type = header->type;
             const std::string_view body =
@@ -162,12 +186,77 @@ private:
         return false;
     }
 
-    bool insideMediaData(std::uint64_t offset) const {
+public:
+    // Whether `length` bytes from `offset` lie within one media-data box.
+    bool insideMediaData(std::uint64_t offset, std::uint64_t length) const {
         // The spans are in file order; the last one starting at or before the offset.
         const auto after =
             std::upper_bound(mediaData_.begin(), mediaData_.end(), offset,
                              [](std::uint64_t at, const ByteSpan& span) { return at < span.begin; });
-        return after != mediaData_.begin() && offset <= std::prev(after)->end;
+        return after != mediaData_.begin() && offset <= std::prev(after)->end &&
+               length <= std::prev(after)->end - offset;
+    }
+
+    // Every track has its tables where they belong, and every chunk's samples
+    // (their sizes from stsz, their number per chunk from stsc) lie in the data.
+    bool checkTracks(const Node& moov) {
+        for (const Node& trak : moov.children) {
+            if (trak.type != "trak") continue;
+            const Node* stbl = only(only(only(&trak, "mdia"), "minf"), "stbl");
+            if (stbl == nullptr) return fail(Result::Damaged, kTablesMisplaced);
+            if (count(*stbl, "stz2") != 0) return fail(Result::Unhandled, kCompactSizes);
+            const Node* chunks = only(stbl, "stco");
+            if (chunks == nullptr) chunks = only(stbl, "co64");
+            const Node* stsc = only(stbl, "stsc");
+            const Node* stsz = only(stbl, "stsz");
+            if (chunks == nullptr || stsc == nullptr || stsz == nullptr ||
+                count(*stbl, "stco") + count(*stbl, "co64") != 1)
+                return fail(Result::Damaged, kTablesMisplaced);
+            if (!checkChunks(*chunks, stsc->payload, stsz->payload)) return false;
+        }
+        return true;
+    }
+
+private:
+    static std::size_t count(const Node& parent, std::string_view type) {
+        return static_cast<std::size_t>(std::count_if(parent.children.begin(), parent.children.end(),
+                                                      [&](const Node& child) { return child.type == type; }));
+    }
+    static const Node* only(const Node* parent, std::string_view type) {
+        if (parent == nullptr || count(*parent, type) != 1) return nullptr;
+        return &*std::find_if(parent->children.begin(), parent->children.end(),
+                              [&](const Node& child) { return child.type == type; });
+    }
+
+    bool checkChunks(const Node& chunks, std::string_view stsc, std::string_view stsz) {
+        if (stsc.size() < 8 || stsz.size() < 12) return fail(Result::Damaged, kIndexDamaged);
+        const std::uint64_t runs = bigEndian(stsc, 4, 4);
+        const std::uint64_t fixedSize = bigEndian(stsz, 4, 4);
+        const std::uint64_t samples = bigEndian(stsz, 8, 4);
+        if ((stsc.size() - 8) / 12 < runs || (fixedSize == 0 && (stsz.size() - 12) / 4 < samples))
+            return fail(Result::Damaged, kIndexDamaged);
+        // Runs start at chunk 1 and go up: the demuxer reads others its own way.
+        for (std::uint64_t i = 0; i < runs; ++i) {
+            const std::uint64_t first = bigEndian(stsc, 8 + i * 12, 4);
+            if (first < (i == 0 ? 1 : bigEndian(stsc, 8 + (i - 1) * 12, 4) + 1) || (i == 0 && first != 1))
+                return fail(Result::Damaged, kIndexDamaged);
+        }
+        std::uint64_t run = 0, sample = 0;
+        for (std::uint64_t chunk = 1; chunk <= chunks.offsets.size(); ++chunk) {
+            while (run + 1 < runs && bigEndian(stsc, 8 + (run + 1) * 12, 4) <= chunk) ++run;
+            if (runs == 0 || bigEndian(stsc, 8 + run * 12, 4) > chunk)
+                return fail(Result::Damaged, kIndexDamaged);
+            const std::uint64_t perChunk = bigEndian(stsc, 8 + run * 12 + 4, 4);
+            std::uint64_t bytes = perChunk * fixedSize;
+            if (fixedSize == 0) {
+                if (perChunk > samples - sample) return fail(Result::Damaged, kIndexDamaged);
+                for (std::uint64_t i = 0; i < perChunk; ++i, ++sample)
+                    bytes += bigEndian(stsz, 12 + sample * 4, 4);
+            }
+            if (!insideMediaData(chunks.offsets[chunk - 1], bytes))
+                return fail(Result::Damaged, kChunkOutside);
+        }
+        return true;
     }
 
     bool readChunkTable(Node& node, std::string_view body) {
@@ -182,7 +271,7 @@ private:
         node.offsets.reserve(count);
         for (std::size_t i = 0; i < count; ++i) {
             const std::uint64_t offset = bigEndian(body, 8 + i * entry, entry);
-            if (!insideMediaData(offset)) return fail(Result::Damaged, kOffsetOutside);
+            if (!insideMediaData(offset, 0)) return fail(Result::Damaged, kOffsetOutside);
             node.largestOffset = std::max(node.largestOffset, offset);
             node.offsets.push_back(offset);
         }
@@ -244,14 +333,17 @@ struct TopBox {
 
 RebuiltIndex rebuildIndex(std::string_view moov, std::span<const ByteSpan> mediaData,
                           std::uint64_t alignment) {
-    const std::optional<BoxHeader> header = parseHeader(moov, moov.size(), false);
+    // Size 0: the index reaches to the end of the file, as the caller found it.
+    const std::optional<BoxHeader> header = parseHeader(moov, moov.size(), true);
     if (!header || header->type != "moov" || header->size != moov.size())
         return {Result::Damaged, {}, std::string(kIndexDamaged)};
     IndexReader reader(mediaData);
     Node root;
     root.type = "moov";
     root.container = true;
-    if (!reader.readChildren("moov", moov.substr(header->headerSize), root.children)) return reader.failure;
+    if (!reader.readChildren("moov", moov.substr(header->headerSize), root.children) ||
+        !reader.checkTracks(root))
+        return reader.failure;
 
     // The index grows when a table turns 64-bit, which moves the data further:
     // repeat until no more tables have to.
@@ -285,8 +377,8 @@ std::optional<movies::WriteOutcome> relocateIndexFirst(const fs::path& movie, in
                                                        const movies::ByteProgress& progress,
                                                        const std::atomic<bool>* stop) {
     movies::WriteOutcome outcome;
-    const auto refuse = [&](const fs::path& path, const char* action, std::string_view reason) {
-        outcome.error = text::FileError{path, action, std::string(reason)};
+    const auto refuse = [&](const fs::path& path, std::string_view action, std::string_view reason) {
+        outcome.error = text::FileError{path, std::string(action), std::string(reason)};
         return outcome;
     };
     FileReader reader(in, size);
@@ -380,6 +472,8 @@ std::optional<movies::WriteOutcome> relocateIndexFirst(const fs::path& movie, in
         if (copied.copied != piece.length) return refuse(movie, "read", kChanged);
         done += piece.length;
     }
+    if (auto differs = relocatedCopyDiffers(in, out, indexSize, mediaData))
+        return refuse(movie, kMoveIndex, *differs);
     if (progress) progress(size, size);
     return outcome;
 }

@@ -26,6 +26,10 @@
 
 namespace tessaly::media {
 
+// The action in the message when a rewritten copy is not the movie:
+// "Cannot move the index of MOVIE: REASON".
+inline constexpr std::string_view kMoveIndex = "move the index of";
+
 // Where chunks may lie: a media-data box's payload, [begin, end) in the file.
 struct ByteSpan {
     std::uint64_t begin = 0;
@@ -54,7 +58,8 @@ RebuiltIndex rebuildIndex(std::string_view moov, std::span<const ByteSpan> media
 // Writes `movie` (open as `in`, `size` bytes) to `out` (open for writing, empty)
 // with its index in front, by relocating boxes. Nothing when the layout is one
 // it leaves to the libraries (nothing is written then); an error naming the
-// movie when its boxes do not fit the file.
+// movie when its boxes do not fit the file, or when the copy, read back, does
+// not hold the same packets at the same places.
 std::optional<movies::WriteOutcome> relocateIndexFirst(const std::filesystem::path& movie, int in,
                                                        std::uint64_t size, int out,
                                                        const std::filesystem::path& outName,

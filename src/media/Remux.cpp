@@ -10,6 +10,7 @@
 #include "core/platform/FileSystem.h"
 #include "core/text/Files.h"
 #include "media/AvIo.h"
+#include "media/CopyCheck.h"
 #include "media/IndexRelocation.h"
 
 extern "C" {
@@ -20,6 +21,9 @@ namespace tessaly::media {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr std::string_view kStreamDropped =
+    "the libraries' remux would drop a stream it cannot write back (data, such as telemetry or timecode)";
 
 // The second pass of the index move reads back what the first wrote: the
 // muxer opens its output again by name, and here that name is the unnamed
@@ -70,8 +74,8 @@ movies::WriteOutcome moveIndex(const fs::path& movie, int out, const fs::path& o
                                const movies::ByteProgress& progress, const std::atomic<bool>* stop,
                                bool relocate) {
     movies::WriteOutcome outcome;
-    const auto fail = [&](const fs::path& path, const char* action, std::string reason) {
-        outcome.error = text::FileError{path, action, std::move(reason)};
+    const auto fail = [&](const fs::path& path, std::string_view action, std::string reason) {
+        outcome.error = text::FileError{path, std::string(action), std::move(reason)};
         return outcome;
     };
     const auto readFailed = [&](const FileReader& reader, int error) {
@@ -113,11 +117,13 @@ movies::WriteOutcome moveIndex(const fs::path& movie, int out, const fs::path& o
     // The spherical marks a 360 movie depends on are written only outside the strict standard.
     output->strict_std_compliance = FF_COMPLIANCE_UNOFFICIAL;
 
-    // Input stream index -> output stream index, -1 for streams left out.
+    // Every stream or none: a copy without the camera's telemetry is not the movie.
+    for (unsigned i = 0; i < input->nb_streams; ++i) {
+        if (!kept(input->streams[i])) return fail(movie, kMoveIndex, std::string(kStreamDropped));
+    }
     std::vector<int> streamMap(input->nb_streams, -1);
     for (unsigned i = 0; i < input->nb_streams; ++i) {
         const AVStream* in = input->streams[i];
-        if (!kept(in)) continue;
         AVStream* copy = avformat_new_stream(output.get(), nullptr);
         if (copy == nullptr) return fail(outName, "write", std::strerror(ENOMEM));
         if (const int error = avcodec_parameters_copy(copy->codecpar, in->codecpar); error < 0)
@@ -157,11 +163,10 @@ movies::WriteOutcome moveIndex(const fs::path& movie, int out, const fs::path& o
         const int error = av_read_frame(input.get(), packet.get());
         if (error == AVERROR_EOF) break;
         if (error < 0) return readFailed(reader, error);
+        // A stream found only now has no place in the copy.
+        if (static_cast<std::size_t>(packet->stream_index) >= streamMap.size())
+            return fail(movie, kMoveIndex, std::string(kStreamDropped));
         const int target = streamMap[static_cast<std::size_t>(packet->stream_index)];
-        if (target < 0) {
-            av_packet_unref(packet.get());
-            continue;
-        }
         av_packet_rescale_ts(packet.get(), input->streams[packet->stream_index]->time_base,
                              output->streams[target]->time_base);
         packet->stream_index = target;
@@ -171,6 +176,12 @@ movies::WriteOutcome moveIndex(const fs::path& movie, int out, const fs::path& o
         if (progress) progress(std::min(reader.bytesRead(), reader.size()), reader.size());
     }
     if (const int error = av_write_trailer(output.get()); error < 0) return writeFailed(error);
+    if (auto differs = remuxedCopyDiffers(file.fd.get(), out, stop))
+        return fail(movie, kMoveIndex, std::move(*differs));
+    if (stop != nullptr && stop->load(std::memory_order_relaxed)) {
+        outcome.stopped = true;
+        return outcome;
+    }
     if (progress) progress(reader.size(), reader.size());
     return outcome;
 }

@@ -20,8 +20,10 @@ movies::WriteOutcome remuxIndexFirst(const std::filesystem::path& movie, int out
                                      const movies::ByteProgress& progress, const std::atomic<bool>* stop);
 
 // The libraries' remux alone: every packet read and written again, then the
-// file moved once more to put the index in front. Only the movie's video,
-// sound and subtitle streams are kept: the muxer cannot write data tracks back.
+// file moved once more to put the index in front. Only a movie of video, sound
+// and subtitle streams is remuxed: the muxer cannot write data tracks back, and
+// a movie with one is refused. Either way the copy is read back and refused
+// unless it holds the same packets.
 movies::WriteOutcome remuxWithLibraries(const std::filesystem::path& movie, int out,
                                         const std::filesystem::path& outName,
                                         const movies::ByteProgress& progress, const std::atomic<bool>* stop);

@@ -97,7 +97,8 @@ TEST_F(WindowTest, PublishRefusesWithoutAMainMovieBeforeAnyDialog) {
     window().command(kPublish);
     const std::vector<Message> missing = messages();
     ASSERT_EQ(missing.size(), 1u);
-    EXPECT_EQ(missing[0].text, "Movie file does not found");
+    EXPECT_EQ(missing[0].text,
+              "Movie file does not found\n" + (folder() / "missing.mp4").string() + ": no such file");
 }
 
 // Waiting at each scripted answer past the time an early-built progress

@@ -2,18 +2,25 @@
 // and the published page.
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <sstream>
+#include <thread>
 
 #include "../core/ScratchFolder.h"
 #include "TestMovies.h"
 #include "cli/Verbs.h"
 #include "core/model/AppState.h"
 #include "core/model/ProjectFile.h"
+#include "core/platform/ChildProcess.h"
 #include "core/text/Files.h"
 #include "media/FfmpegEncoder.h"
-#include "media/ReadMovieInfo.h"
 #include "media/LibavMovieTools.h"
+#include "media/ReadMovieInfo.h"
 
 using namespace tessaly;
 namespace fs = std::filesystem;
@@ -103,7 +110,7 @@ TEST_F(EncodeVersions, CancelLeavesNoFileBehind) {
     media::LibavMovieTools tools;
     media::FfmpegEncoder encoder;
     std::atomic<bool> stop{false};
-    movies::EncodeControl control{&tools, &encoder, [&stop](double, double) { stop.store(true); }, &stop};
+    movies::EncodeControl control{&tools, &encoder, [&stop](double, double) { stop.store(true); }, &stop, {}};
     const movies::EncodeReport report = movies::encodeWebVersions({movie, dir, {1024, 512}}, control);
     EXPECT_EQ(report.outcome, movies::EncodeOutcome::Cancelled) << report.message.text;
     EXPECT_TRUE(test_support::entryNames(dir).empty());
@@ -114,12 +121,42 @@ TEST_F(EncodeVersions, AFailureNamesTheMovieAndTheReason) {
     if (movie.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
     media::LibavMovieTools tools;
     media::FfmpegEncoder missing("/nonexistent/ffmpeg");
-    movies::EncodeControl control{&tools, &missing, {}, nullptr};
+    movies::EncodeControl control{&tools, &missing, {}, nullptr, {}};
     const movies::EncodeReport report = movies::encodeWebVersions({movie, dir, {512}}, control);
     EXPECT_EQ(report.outcome, movies::EncodeOutcome::Failed);
     EXPECT_EQ(report.message.text,
               "Making the web versions failed:\nCannot run /nonexistent/ffmpeg: No such file or directory");
     EXPECT_TRUE(test_support::entryNames(dir).empty());
+}
+
+// The encoder ends with the thread that started it, however its program ends:
+// here a process killed while its child still runs.
+TEST(EncoderProcess, DiesWithTheProcessThatStartedIt) {
+    ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);  // orphans come back here, to be waited for
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    const pid_t parent = ::fork();
+    ASSERT_GE(parent, 0);
+    if (parent == 0) {
+        const platform::StartedChild child = platform::startChild({"sleep", "60"}, {});
+        [[maybe_unused]] const ssize_t n = ::write(fds[1], &child.pid, sizeof child.pid);
+        ::kill(::getpid(), SIGKILL);
+    }
+    ::close(fds[1]);
+    pid_t child = -1;
+    ASSERT_EQ(::read(fds[0], &child, sizeof child), static_cast<ssize_t>(sizeof child));
+    ::close(fds[0]);
+    ASSERT_GT(child, 0);
+    ASSERT_EQ(::waitpid(parent, nullptr, 0), parent);
+    // Well before the child's minute is up.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    int status = 0;
+    pid_t ended = 0;
+    while ((ended = ::waitpid(child, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (ended == 0) ::kill(child, SIGKILL);
+    ASSERT_EQ(ended, child) << "the child outlived its parent";
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
 }
 
 TEST(EncodeVerb, WrongSizesShowTheUsage) {

@@ -34,8 +34,13 @@ std::string chunkTable(const std::string& type, const std::vector<std::uint64_t>
     return box(type, payload);
 }
 
-std::string track(const std::string& table) {
-    const std::string stbl = box("stbl", box("stsd", std::string(16, 's')) + table);
+// One sample of 16 bytes a chunk.
+const std::string kSampleTables =
+    box("stsc", bigEndian(0, 4) + bigEndian(1, 4) + bigEndian(1, 4) + bigEndian(1, 4) + bigEndian(1, 4)) +
+    box("stsz", bigEndian(0, 4) + bigEndian(16, 4) + bigEndian(0, 4));
+
+std::string track(const std::string& table, const std::string& sampleTables = kSampleTables) {
+    const std::string stbl = box("stbl", box("stsd", std::string(16, 's')) + sampleTables + table);
     return box("trak", box("tkhd", std::string(84, 't')) +
                            box("mdia", box("mdhd", std::string(24, 'm')) + box("minf", stbl)));
 }
@@ -82,6 +87,12 @@ TEST(IndexRelocation, DamagedIndexesAreRefusedAndLayoutsItDoesNotKnowAreLeftAlon
     countTooLarge.replace(countTooLarge.find("stco") + 8, 4, bigEndian(3, 4));
     std::string tiny = box("moov", kHeader + track(chunkTable("stco", {0x20})));
     tiny.replace(tiny.find("mvhd") - 4, 4, bigEndian(4, 4));  // smaller than its own header
+    // The demuxer still finds tables that a box of the wrong size leaves outside it.
+    std::string emptyStbl = box("moov", kHeader + track(chunkTable("stco", {0x20})));
+    emptyStbl.replace(emptyStbl.find("stbl") - 4, 4, bigEndian(8, 4));
+    const std::string sizes = box(
+        "stsz", bigEndian(0, 4) + bigEndian(0, 4) + bigEndian(2, 4) + bigEndian(16, 4) + bigEndian(0x100, 4));
+    const std::string stsc = kSampleTables.substr(0, kSampleTables.find("stsz") - 4);
     const struct {
         const char* name;
         std::string moov;
@@ -103,6 +114,31 @@ TEST(IndexRelocation, DamagedIndexesAreRefusedAndLayoutsItDoesNotKnowAreLeftAlon
          "a compressed index"},
         {"zero bytes closing a list", box("moov", kHeader + std::string(4, '\0')), Result::Unhandled,
          "bytes between boxes"},
+        {"a last chunk reaching past the data", box("moov", track(chunkTable("stco", {0x20, 0x1000 - 8}))),
+         Result::Damaged, "a chunk of its samples reaches outside the movie's data"},
+        {"a chunk of sizes from stsz reaching past the data",
+         box("moov", track(chunkTable("stco", {0x20, 0x1000 - 0x80}), stsc + sizes)), Result::Damaged,
+         "a chunk of its samples reaches outside the movie's data"},
+        {"more samples in chunks than sizes",
+         box("moov", track(chunkTable("stco", {0x20, 0x40, 0x60}), stsc + sizes)), Result::Damaged,
+         "its index is damaged"},
+        {"runs of chunks out of order",
+         box("moov",
+             track(chunkTable("stco", {0x20, 0x40, 0x60}),
+                   box("stsc", bigEndian(0, 4) + bigEndian(3, 4) + bigEndian(1, 4) + bigEndian(1, 4) +
+                                   bigEndian(1, 4) + bigEndian(3, 4) + bigEndian(1, 4) + bigEndian(1, 4) +
+                                   bigEndian(2, 4) + bigEndian(1, 4) + bigEndian(1, 4)) +
+                       kSampleTables.substr(kSampleTables.find("stsz") - 4))),
+         Result::Damaged, "its index is damaged"},
+        {"tables outside a sample-table box of size 8", emptyStbl, Result::Damaged,
+         "a track's sample tables are missing or out of place (a box on the way has a wrong size)"},
+        {"a track inside a track", box("moov", track(track(chunkTable("stco", {0x20})))), Result::Damaged,
+         "a track's sample tables are missing or out of place (a box on the way has a wrong size)"},
+        {"no sample sizes", box("moov", track(chunkTable("stco", {0x20}), stsc)), Result::Damaged,
+         "a track's sample tables are missing or out of place (a box on the way has a wrong size)"},
+        {"compact sample sizes",
+         box("moov", track(chunkTable("stco", {0x20}), stsc + box("stz2", std::string(12, '\0')))),
+         Result::Unhandled, "compact sample sizes"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -111,4 +147,12 @@ TEST(IndexRelocation, DamagedIndexesAreRefusedAndLayoutsItDoesNotKnowAreLeftAlon
         EXPECT_EQ(rebuilt.problem, c.problem);
         EXPECT_TRUE(rebuilt.box.empty());
     }
+}
+
+TEST(IndexRelocation, AnIndexOfSizeZeroReachingToTheEndIsRebuiltWithItsSize) {
+    const std::string moov = box("moov", kHeader + track(chunkTable("stco", {0x20, 0x2000})));
+    const RebuiltIndex sized = rebuildIndex(moov, kData, 4096);
+    const RebuiltIndex unsized = rebuildIndex(bigEndian(0, 4) + moov.substr(4), kData, 4096);
+    ASSERT_EQ(unsized.result, RebuiltIndex::Result::Rebuilt) << unsized.problem;
+    EXPECT_EQ(unsized.box, sized.box);
 }

@@ -79,6 +79,38 @@ TEST_F(PublishWithMovies, AMovieAlreadyInThePageFolderIsLeftAsItIsAndTheWarningS
     EXPECT_EQ(publish({project(inPlace).string(), (dir / "site" / "index.html").string(), "--strict"}), 1);
 }
 
+// Telemetry, and a few zero bytes closing the index: a layout the relocation
+// leaves to the libraries, whose remux would drop the telemetry. The copy is
+// the movie as it is, and both the finding and the final message say so.
+TEST_F(PublishWithMovies, AnIndexThatCannotBeMovedWithEveryPacketStaysAtTheEndAndTheMessagesSaySo) {
+    const fs::path late = test_support::testMovie("late.mp4");
+    if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    const fs::path movie = dir / "telemetry.mp4";
+    ASSERT_TRUE(test_support::addTelemetry(late, movie));
+    std::string bytes = text::readFile(movie).bytes;
+    const std::size_t moov = bytes.rfind("moov") - 4;
+    const std::uint32_t size = static_cast<std::uint32_t>(bytes.size() - moov) + 4;
+    for (int i = 0; i < 4; ++i)
+        bytes[moov + static_cast<std::size_t>(i)] = static_cast<char>(size >> (24 - 8 * i));
+    bytes.append(4, '\0');
+    ASSERT_FALSE(text::writeFileAtomic(movie, bytes));
+
+    ASSERT_EQ(publish({project(movie).string(), (dir / "site" / "index.html").string()}), 0) << err.str();
+    EXPECT_EQ(
+        err.str(),
+        "tessaly: These movies may not play on the published page:\n"
+        "tessaly: Slot 1, telemetry.mp4: has its index at the end, so browsers load the whole file before "
+        "the first frame (moving it would not have kept every packet: the published copy keeps it at the "
+        "end)\n"
+        "tessaly: Publishing succeeded\n"
+        "tessaly: telemetry.mp4: its index stays at the end of the published copy, so browsers load the "
+        "whole file before the first frame (Cannot move the index of " +
+            movie.string() +
+            ": the libraries' remux would drop a stream it cannot write back (data, such as telemetry "
+            "or timecode))\n");
+    EXPECT_TRUE(text::readFile(dir / "site" / "telemetry.mp4").bytes == bytes);
+}
+
 TEST_F(PublishWithMovies, TheCommandLineWarnsAndGoesOn) {
     const fs::path hevc = test_support::testMovie("hevc.mp4");
     if (hevc.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";

@@ -129,15 +129,17 @@ TEST_F(RemuxTest, AMediaDataBoxWithA64BitSizeIsRelocated) {
     EXPECT_EQ(copy.substr(data - 4, 4), bigEndian(1, 4));
 }
 
-// What the relocation falls back to keeps what browsers play and drops the rest.
-TEST_F(RemuxTest, TheLibrariesRemuxKeepsPictureAndSoundOnly) {
+// What the relocation falls back to would drop a data track: it refuses instead.
+TEST_F(RemuxTest, TheLibrariesRemuxRefusesAMovieWithADataTrack) {
     const fs::path late = testMovie("late.mp4");
     if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
     const fs::path telemetry = source("telemetry.mp4");
     ASSERT_TRUE(test_support::addTelemetry(late, telemetry));
-    ASSERT_FALSE(remux(telemetry, nullptr, media::remuxWithLibraries).error);
-    EXPECT_EQ(media::inspectMovie(dir / "telemetry.mp4").indexAtFront, true);
-    EXPECT_EQ(test_support::packetsOf(dir / "telemetry.mp4"), test_support::packetsOf(late));
+    const movies::WriteOutcome outcome = remux(telemetry, nullptr, media::remuxWithLibraries);
+    ASSERT_TRUE(outcome.error);
+    EXPECT_TRUE(outcome.error->message().starts_with("Cannot move the index of " + telemetry.string() + ": "))
+        << outcome.error->message();
+    EXPECT_FALSE(fs::exists(dir / "telemetry.mp4"));
 }
 
 TEST_F(RemuxTest, AFragmentedMovieIsRemuxedByTheLibraries) {
@@ -149,12 +151,17 @@ TEST_F(RemuxTest, AFragmentedMovieIsRemuxedByTheLibraries) {
     EXPECT_EQ(test_support::packetsOf(copy), test_support::packetsOf(movie));
 }
 
-// A damaged or hostile movie is refused before anything is written: the
-// message names it, and no copy is left to be published.
-TEST_F(RemuxTest, AMovieWhoseBoxesDoNotFitTheFileIsRefused) {
+// A damaged or unusual movie is either rewritten with every packet it had, or
+// refused with its name; a refused movie leaves no copy to be published.
+TEST_F(RemuxTest, DamagedLayoutsAreRefusedByNameOrKeepEveryPacket) {
     const fs::path late = testMovie("late.mp4");
     if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
     const std::string bytes = text::readFile(late).bytes;
+    const auto bigEndian = [](std::uint64_t value) {
+        std::string out;
+        for (int i = 3; i >= 0; --i) out.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
+        return out;
+    };
     const auto patched = [&](std::string_view box, std::ptrdiff_t at, std::string_view with) {
         std::string copy = bytes;
         const std::size_t found = copy.rfind(box);
@@ -162,24 +169,52 @@ TEST_F(RemuxTest, AMovieWhoseBoxesDoNotFitTheFileIsRefused) {
         copy.replace(static_cast<std::size_t>(static_cast<std::ptrdiff_t>(found) + at), with.size(), with);
         return copy;
     };
+    // The last chunk offset 8 bytes before the media data ends: its samples run past it.
+    const std::size_t data = bytes.find("mdat") - 4;
+    std::uint64_t dataEnd = 0;
+    for (int i = 0; i < 4; ++i) dataEnd = dataEnd << 8 | static_cast<unsigned char>(bytes[data + i]);
+    dataEnd += data;
+    const std::size_t stco = bytes.rfind("stco");
+    std::uint64_t chunks = 0;
+    for (int i = 0; i < 4; ++i) chunks = chunks << 8 | static_cast<unsigned char>(bytes[stco + 8 + i]);
+    const std::string pastTheData =
+        patched("stco", static_cast<std::ptrdiff_t>(8 + chunks * 4), bigEndian(dataEnd - 8));
+
+    const std::string cutShort =
+        "Cannot read %: it is cut short or damaged: a part of it reaches past its end";
+    const std::string misplaced =
+        "Cannot read %: a track's sample tables are missing or out of place (a box on the way has a wrong "
+        "size)";
     const struct {
         const char* name;
         std::string bytes;
-        std::string reason;
+        std::string refusal;  // % for the movie; empty when rewritten
     } cases[] = {
-        {"cut.mp4", bytes.substr(0, bytes.size() - 100),
-         "it is cut short or damaged: a part of it reaches past its end"},
+        {"cut.mp4", bytes.substr(0, bytes.size() - 100), cutShort},
         {"outside.mp4", patched("stco", 12, std::string("\xFF\xFF\xFF\x00", 4)),
-         "its index points outside the movie's data"},
-        {"overlong.mp4", patched("trak", -4, std::string("\x7F\xFF\xFF\xFF", 4)), "its index is damaged"},
+         "Cannot read %: its index points outside the movie's data"},
+        {"overlong.mp4", patched("trak", -4, std::string("\x7F\xFF\xFF\xFF", 4)),
+         "Cannot read %: its index is damaged"},
+        {"past-the-data.mp4", pastTheData,
+         "Cannot read %: a chunk of its samples reaches outside the movie's data"},
+        {"stbl-of-8.mp4", patched("stbl", -4, bigEndian(8)), misplaced},
+        {"moov-of-0.mp4", patched("moov", -4, bigEndian(0)), ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const fs::path movie = source(c.name);
         ASSERT_FALSE(text::writeFileAtomic(movie, c.bytes));
         const movies::WriteOutcome outcome = remux(movie);
+        if (c.refusal.empty()) {
+            ASSERT_FALSE(outcome.error) << outcome.error->message();
+            EXPECT_EQ(test_support::packetsOf(dir / c.name), test_support::packetsOf(movie));
+            EXPECT_EQ(media::inspectMovie(dir / c.name).indexAtFront, true);
+            continue;
+        }
         ASSERT_TRUE(outcome.error);
-        EXPECT_EQ(outcome.error->message(), "Cannot read " + movie.string() + ": " + c.reason);
+        std::string expected = c.refusal;
+        expected.replace(expected.find('%'), 1, movie.string());
+        EXPECT_EQ(outcome.error->message(), expected);
         EXPECT_FALSE(fs::exists(dir / c.name));
     }
 }

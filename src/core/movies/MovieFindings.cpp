@@ -1,5 +1,6 @@
 #include "core/movies/MovieFindings.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "core/movies/MovieTexts.h"
@@ -67,7 +68,7 @@ const std::vector<Rule>& rules() {
 }  // namespace
 
 std::vector<MovieFinding> movieFindings(const model::MovieSlots& movies, const InspectedSlots& inspected,
-                                        const InPlaceSlots& inPlace) {
+                                        const InPlaceSlots& inPlace, const LeftAtEndSlots& leftAtEnd) {
     std::vector<MovieFinding> found;
     for (std::size_t i = 0; i < inspected.size(); ++i) {
         if (!inspected[i]) continue;
@@ -85,8 +86,11 @@ std::vector<MovieFinding> movieFindings(const model::MovieSlots& movies, const I
         for (const Rule& rule : rules()) {
             std::optional<std::string> problem = rule.find(info, inspected);
             if (!problem) continue;
-            const bool mended = rule.fixedByPublishing && !inPlace[i];
-            if (rule.fixedByPublishing) *problem += mended ? texts::kMendedInCopy : texts::kLeftInPlace;
+            const bool mended = rule.fixedByPublishing && !inPlace[i] && !leftAtEnd[i];
+            if (rule.fixedByPublishing)
+                *problem += mended       ? texts::kMendedInCopy
+                            : inPlace[i] ? texts::kLeftInPlace
+                                         : texts::kLeftAtEndInCopy;
             found.push_back({slot, file, std::move(*problem), mended});
         }
     }
@@ -94,18 +98,23 @@ std::vector<MovieFinding> movieFindings(const model::MovieSlots& movies, const I
 }
 
 std::vector<MovieFinding> checkMovies(const model::MovieSlots& movies, MovieTools& tools,
-                                      const std::filesystem::path& page) {
+                                      const std::filesystem::path& page,
+                                      const std::vector<std::filesystem::path>& indexLeftAtEnd) {
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::absolute(page, ec).lexically_normal().parent_path();
     InspectedSlots inspected;
     InPlaceSlots inPlace{};
+    LeftAtEndSlots leftAtEnd{};
     for (std::size_t i = 0; i < movies.size(); ++i) {
         const std::string path = i == 0 ? text::trimSpaces(movies[i]) : movies[i];
         if (path.empty()) continue;
         inspected[i] = tools.inspect(path);
         inPlace[i] = publish::liesIn(path, folder);
+        const std::filesystem::path published = std::filesystem::absolute(path, ec).lexically_normal();
+        leftAtEnd[i] =
+            std::find(indexLeftAtEnd.begin(), indexLeftAtEnd.end(), published) != indexLeftAtEnd.end();
     }
-    return movieFindings(movies, inspected, inPlace);
+    return movieFindings(movies, inspected, inPlace, leftAtEnd);
 }
 
 std::string findingLine(const MovieFinding& finding) {

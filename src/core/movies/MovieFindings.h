@@ -30,15 +30,20 @@ using InspectedSlots = std::array<std::optional<MovieInfo>, 3>;
 // The slots whose movie already lies in the page folder: publishing makes no
 // copy of it, so it mends nothing in it.
 using InPlaceSlots = std::array<bool, 3>;
+// The slots whose copy was published with its index left at the end.
+using LeftAtEndSlots = std::array<bool, 3>;
 
 // The problems of the inspected movies, slot by slot, in the order of the rules.
 std::vector<MovieFinding> movieFindings(const model::MovieSlots& movies, const InspectedSlots& inspected,
-                                        const InPlaceSlots& inPlace = {});
+                                        const InPlaceSlots& inPlace = {},
+                                        const LeftAtEndSlots& leftAtEnd = {});
 
 // Inspects the filled slots (slot 1 trimmed, as publishing reads them) and
-// returns their problems when they are published with `page`.
+// returns their problems when they are published with `page`. After a publish,
+// `indexLeftAtEnd` names the movies whose copy kept the index at the end.
 std::vector<MovieFinding> checkMovies(const model::MovieSlots& movies, MovieTools& tools,
-                                      const std::filesystem::path& page);
+                                      const std::filesystem::path& page,
+                                      const std::vector<std::filesystem::path>& indexLeftAtEnd = {});
 
 // "Slot 2, tour.mov: has no video stream"
 std::string findingLine(const MovieFinding& finding);

@@ -29,7 +29,13 @@ inline constexpr std::string_view kBitRateSuffix = ", more than most visitors ca
 inline constexpr std::string_view kIndexAtEnd =
     "has its index at the end, so browsers load the whole file before the first frame";
 // After a problem publishing mends: what happens to it.
-inline constexpr std::string_view kMendedInCopy = " (the published copy gets it at the front)";
+// Before publishing, and after it for a copy that got it: the rewrite is
+// published only when it holds the same packets.
+inline constexpr std::string_view kMendedInCopy =
+    " (the published copy gets it at the front, unless moving it would change a packet)";
+// After publishing, for a copy that could not get it.
+inline constexpr std::string_view kLeftAtEndInCopy =
+    " (moving it would not have kept every packet: the published copy keeps it at the end)";
 inline constexpr std::string_view kLeftInPlace =
     " (it already lies in the page folder, where publishing leaves it as it is)";
 inline constexpr std::string_view kNotPanoramaPrefix = "is ";

@@ -96,7 +96,9 @@ EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& contro
     if (outcome.error) return failed(EncodeOutcome::Failed, *outcome.error);
 
     for (platform::TemporaryFile& file : files) tree.addFile(std::move(file));
-    if (auto error = tree.commit()) return failed(EncodeOutcome::Failed, *error);
+    std::function<std::optional<text::FileError>()> name;
+    if (control.nameVersions) name = [&] { return control.nameVersions(paths); };
+    if (auto error = tree.commit(name)) return failed(EncodeOutcome::Failed, *error);
     std::string list;
     for (const fs::path& path : paths) list += (list.empty() ? "" : "\n") + path.string();
     EncodeReport done = report(EncodeOutcome::Succeeded, texts::kEncodeSucceeded, list, Icon::Information);

@@ -78,6 +78,11 @@ struct EncodeControl {
     // Seconds of the movie encoded and its length; on the encoding thread.
     std::function<void(double done, double total)> progress;
     const std::atomic<bool>* stop = nullptr;
+    // Names the finished versions (largest first) where they are kept, such as
+    // the project's slots, once they are in place; an error takes them back out,
+    // so no version is left that nothing names.
+    std::function<std::optional<text::FileError>(const std::vector<std::filesystem::path>& versions)>
+        nameVersions;
 };
 
 EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& control);

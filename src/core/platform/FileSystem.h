@@ -109,8 +109,12 @@ public:
     // (dropDisplaced) or puts it back (undoPlace). errno or 0.
     int place(Placed& placed);
 
+    // Gives an unnamed file its temporarySibling name now, so that a record of
+    // it can be kept before it is placed. errno or 0.
+    int nameHidden();
+    const std::filesystem::path& hiddenName() const { return named_; }
+
 private:
-    int nameHidden();  // gives an unnamed file a temporarySibling name
     void discard();
 
     std::filesystem::path target_;

@@ -11,8 +11,17 @@ namespace tessaly::publish::messages {
 inline constexpr std::string_view kNoMovie =
     "Movie file does not selected !\nFirts movie file must be selected !";
 inline constexpr std::string_view kMovieNotFound = "Movie file does not found";
+// Its second line, after the movie's path and ": ".
+inline constexpr std::string_view kMovieMissing = "no such file";
+inline constexpr std::string_view kMovieIsFolder = "is a folder";
+inline constexpr std::string_view kMovieNotRegular = "not a regular file (a pipe, a device or a socket)";
+inline constexpr std::string_view kMovieLinkLoop = "loops through symbolic links";
 inline constexpr std::string_view kWarningCaption = "Warning";
 inline constexpr std::string_view kPublishingSucceeded = "Publishing succeeded";
+// After it, a line per movie whose index could not be moved: "tour.mp4: " this, then the reason.
+inline constexpr std::string_view kIndexLeftAtEnd =
+    "its index stays at the end of the published copy, so browsers load the whole file before the first "
+    "frame";
 inline constexpr std::string_view kInformationCaption = "Information:";
 inline constexpr std::string_view kPublishDialogTitle = "Publish Html web page";
 inline constexpr std::string_view kPublishDialogFilter = "Html Web page (*.html)|*.html|";
@@ -26,6 +35,7 @@ inline constexpr std::string_view kPageHasNoName = "The page has no name";
 inline constexpr std::string_view kSameNameAsAnotherSlot = "Another movie slot has a file of the same name";
 inline constexpr std::string_view kIsTheProject = "It is the project file being published";
 inline constexpr std::string_view kIsAMovie = "It is a movie being published";
+inline constexpr std::string_view kPublishUnderWay = "Another publish into this folder is under way";
 
 // The custom page size check (shown with kInformationCaption).
 inline constexpr std::string_view kMinimalCustomSize =

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <exception>
 #include <future>
 #include <memory>
@@ -42,8 +43,18 @@ Message failureMessage(const std::vector<text::FileError>& errors) {
     return message(text, messages::kWarningCaption, Icon::Error);
 }
 
-Message succeededMessage() {
-    return message(messages::kPublishingSucceeded, messages::kInformationCaption, Icon::Information);
+// Says of every movie whose index could not be moved that its copy keeps it at the end, and why.
+struct IndexLeftAtEnd {
+    fs::path movie;
+    text::FileError reason;
+};
+
+Message succeededMessage(const std::vector<IndexLeftAtEnd>& indexLeftAtEnd) {
+    std::string text(messages::kPublishingSucceeded);
+    for (const IndexLeftAtEnd& left : indexLeftAtEnd)
+        text += "\n" + left.movie.filename().string() + ": " + std::string(messages::kIndexLeftAtEnd) + " (" +
+                left.reason.message() + ")";
+    return message(text, messages::kInformationCaption, Icon::Information);
 }
 
 Message cancelledMessage() {
@@ -208,15 +219,13 @@ bool indexAtEnd(movies::MovieTools& tools, const fs::path& movie) {
     return !info.error && !info.indexAtFront.value_or(true);
 }
 
-enum class Rewrite { Done, Stopped, Failed };
-
-Rewrite moveIndexToFront(movies::MovieTools& tools, const MovieCopyPlan& movie, platform::TemporaryFile& copy,
-                         const CopyProgress& progress, const std::atomic<bool>* stop) {
-    if (copy.create(movie.target) != 0) return Rewrite::Failed;
-    const movies::WriteOutcome outcome =
-        tools.moveIndexToFront(movie.source, copy.fd(), movie.target, progress, stop);
-    if (outcome.stopped) return Rewrite::Stopped;
-    return outcome.error ? Rewrite::Failed : Rewrite::Done;
+// The copy with its index in front, or why there is none.
+movies::WriteOutcome moveIndexToFront(movies::MovieTools& tools, const MovieCopyPlan& movie,
+                                      platform::TemporaryFile& copy, const CopyProgress& progress,
+                                      const std::atomic<bool>* stop) {
+    if (const int error = copy.create(movie.target))
+        return {false, text::errnoError(movie.target, "write", error)};
+    return tools.moveIndexToFront(movie.source, copy.fd(), movie.target, progress, stop);
 }
 
 // Whether a movie's copy is to be rewritten, found out by a second thread that
@@ -239,41 +248,74 @@ std::unique_ptr<MovieReading> startReading(movies::MovieTools& tools, const fs::
     return reading;
 }
 
+// A movie's copy for the tree, and why its index stays at the end when it does.
+struct PublishedMovie {
+    MovieCopyResult copy;
+    std::optional<text::FileError> indexLeftAtEnd;
+};
+
 // The movie's copy for the tree. Most movies need no rewrite, so the plain copy
 // starts at once while the movie is read: a movie ready for the web costs the
 // longer of the two, not their sum. A movie with its index at the end stops that
-// copy and is rewritten instead; one the tools cannot rewrite is copied as it is.
-MovieCopyResult movieCopy(const MovieCopyPlan& movie, const fs::path& root, const PublishControl& control,
-                          MovieReading* reading, const CopyProgress& progress) {
+// copy and is rewritten instead; one the tools cannot rewrite, or whose rewrite
+// is not the same movie, is copied as it is, and the report says so.
+PublishedMovie movieCopy(const MovieCopyPlan& movie, const fs::path& root, const PublishControl& control,
+                         MovieReading* reading, const CopyProgress& progress) {
     MovieCopyOptions options;
     options.stop = control.stop;
-    if (reading == nullptr) return copyMovie(movie.source, root, progress, options);
+    if (reading == nullptr) return {copyMovie(movie.source, root, progress, options), std::nullopt};
 
     movies::MovieTools& tools = *control.movieTools;
     options.alsoStop = &reading->rewriteInstead;
     MovieCopyResult copy = copyMovie(movie.source, root, progress, options);
     const bool rewrite = reading->rewrite.get();
 
-    MovieCopyResult result;
-    result.target = copy.target;
+    PublishedMovie result;
+    result.copy.target = copy.target;
     if (stopped(control)) {
-        result.stopped = true;
+        result.copy.stopped = true;
         return result;
     }
-    if (!rewrite) return copy;
-    switch (moveIndexToFront(tools, movie, result.copy, progress, control.stop)) {
-        case Rewrite::Done:
-            return result;
-        case Rewrite::Stopped:
-            result.stopped = true;
-            return result;
-        case Rewrite::Failed:
+    if (!rewrite) return {std::move(copy), std::nullopt};
+    const movies::WriteOutcome outcome =
+        moveIndexToFront(tools, movie, result.copy.copy, progress, control.stop);
+    if (outcome.stopped) {
+        result.copy.stopped = true;
+        return result;
+    }
+    if (!outcome.error) return result;
+    // The copy as it is: the one already made, if the reading came too late to
+    // stop it. The rewrite's space goes back first: a nearly full disk may
+    // hold one copy but not two.
+    result.copy.copy = {};
+    result.indexLeftAtEnd = outcome.error;
+    if (!copy.stopped && !copy.error) {
+        result.copy = std::move(copy);
+        return result;
+    }
+    options.alsoStop = nullptr;
+    result.copy = copyMovie(movie.source, root, progress, options);
+    return result;
+}
+
+}  // namespace
+
+namespace {
+
+// Why a path is no movie to publish, for the line after kMovieNotFound.
+std::string notAMovie(const platform::FileStatus& status) {
+    if (status.error == ELOOP) return std::string(messages::kMovieLinkLoop);
+    if (status.error != 0) return std::strerror(status.error);
+    switch (status.kind) {
+        case FileKind::Missing:
+            return std::string(messages::kMovieMissing);
+        case FileKind::Folder:
+            return std::string(messages::kMovieIsFolder);
+        case FileKind::Other:
+        case FileKind::Regular:
             break;
     }
-    // The copy as it is: the one already made, if the reading came too late to stop it.
-    if (!copy.stopped && !copy.error) return copy;
-    options.alsoStop = nullptr;
-    return copyMovie(movie.source, root, progress, options);
+    return std::string(messages::kMovieNotRegular);
 }
 
 }  // namespace
@@ -281,8 +323,12 @@ MovieCopyResult movieCopy(const MovieCopyPlan& movie, const fs::path& root, cons
 std::optional<Message> checkMainMovie(const model::MovieSlots& movies) {
     const std::string mainMovie = text::trimSpaces(movies[0]);
     if (mainMovie.empty()) return message(messages::kNoMovie, messages::kWarningCaption, Icon::Warning);
-    if (platform::fileStatus(mainMovie).kind != FileKind::Regular)
-        return message(messages::kMovieNotFound, messages::kWarningCaption, Icon::Warning);
+    const platform::FileStatus status = platform::fileStatus(mainMovie);
+    if (status.kind != FileKind::Regular || status.error != 0) {
+        Message refusal = message(messages::kMovieNotFound, messages::kWarningCaption, Icon::Warning);
+        refusal.text += "\n" + mainMovie + ": " + notAMovie(status);
+        return refusal;
+    }
     return std::nullopt;
 }
 
@@ -316,6 +362,9 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
     const fs::path page = fs::absolute(job.page, ec).lexically_normal();
     const std::string config = scrambleScriptText(configScript(job.config, job.hotSpots));
     const std::string pageBytes = pageText(pageTemplate(), sources.lines, job.htmlTitle, job.htmlBgColor);
+    // A publish killed here before: its page comes back first, then this one is planned.
+    if (auto error = recoverInterruptedTree(page.parent_path()))
+        return report(PublishOutcome::Failed, failureMessage({*error}));
     const Plan plan = makePlan(job, page, config, pageBytes);
     if (!plan.problems.empty()) return report(PublishOutcome::Refused, failureMessage(plan.problems));
 
@@ -326,6 +375,7 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
     };
     const auto cancelled = [] { return report(PublishOutcome::Cancelled, cancelledMessage()); };
 
+    std::vector<IndexLeftAtEnd> indexLeftAtEnd;
     std::vector<std::unique_ptr<MovieReading>> readings;
     for (const MovieCopyPlan& movie : plan.movies) {
         const bool read = control.movieTools != nullptr && !movie.sameFile;
@@ -333,6 +383,10 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
     }
     for (const fs::path& folder : plan.folders) {
         if (auto error = tree.makeFolder(folder)) return failed(*error);
+        // From the page folder on, what a killed publish did can be undone by the next.
+        if (folder == plan.root) {
+            if (auto error = tree.keepJournal(plan.root)) return failed(*error);
+        }
     }
     for (const TreeFile& file : plan.files) {
         if (stopped(control)) return cancelled();
@@ -345,10 +399,12 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
             progress = [&](std::uint64_t done, std::uint64_t total) {
                 control.progress(movie.source, done, total);
             };
-        MovieCopyResult copy = movieCopy(movie, plan.root, control, readings[i].get(), progress);
+        PublishedMovie published = movieCopy(movie, plan.root, control, readings[i].get(), progress);
+        MovieCopyResult& copy = published.copy;
         if (copy.stopped) return cancelled();
         if (copy.error) return failed(*copy.error);
         if (!copy.sameFile) tree.addFile(std::move(copy.copy));
+        if (published.indexLeftAtEnd) indexLeftAtEnd.push_back({movie.source, *published.indexLeftAtEnd});
     }
     if (auto error = tree.addFile(plan.page.target, plan.page.bytes)) return failed(*error);
     if (stopped(control)) return cancelled();
@@ -356,7 +412,9 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
 
     // What killed publishes left in these folders would be uploaded with the site.
     for (const fs::path& folder : plan.folders) platform::removeStaleTemporaries(folder);
-    return report(PublishOutcome::Succeeded, succeededMessage());
+    PublishReport done = report(PublishOutcome::Succeeded, succeededMessage(indexLeftAtEnd));
+    for (const IndexLeftAtEnd& left : indexLeftAtEnd) done.indexLeftAtEnd.push_back(left.movie);
+    return done;
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/Prompts.h"
 #include "core/hotspots/HotSpot.h"
@@ -31,8 +33,14 @@ enum class PublishOutcome {
 };
 
 struct PublishReport {
+    PublishReport() = default;
+    PublishReport(PublishOutcome outcome, Message message) : outcome(outcome), message(std::move(message)) {}
+
     PublishOutcome outcome = PublishOutcome::Refused;
     Message message;  // what to tell the person
+    // Movies whose index is at the end and stays there in the published copy
+    // (the message says why), as the publish named them.
+    std::vector<std::filesystem::path> indexLeftAtEnd;
 };
 
 struct PublishJob {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "../ScratchFolder.h"
 #include "core/movies/WebVersions.h"
 #include "core/text/Files.h"
@@ -62,6 +64,7 @@ protected:
 
     EncodeReport encode(const std::atomic<bool>* stop = nullptr) {
         EncodeControl control;
+        control.nameVersions = nameVersions;
         control.tools = &tools;
         control.encoder = &encoder;
         control.stop = stop;
@@ -73,6 +76,7 @@ protected:
     FakeTools tools;
     FakeEncoder encoder;
     std::vector<std::pair<double, double>> progress;
+    std::function<std::optional<text::FileError>(const std::vector<fs::path>&)> nameVersions;
 };
 
 }  // namespace
@@ -119,12 +123,29 @@ TEST_F(EncodeTest, CancelAndFailureLeaveNoFileBehind) {
                                        (dir / "tour.mov").string() + ": Conversion failed!");
     EXPECT_EQ(test_support::entryNames(dir), before);
     EXPECT_EQ(text::readFile(dir / "tour-2048x1024.mp4").bytes, "an older version");
+
+    // Finished versions that nothing can name are taken back out.
+    encoder.fail = false;
+    std::vector<std::string> seen;
+    nameVersions = [&](const std::vector<fs::path>&) -> std::optional<text::FileError> {
+        seen = test_support::entryNames(dir);
+        return text::FileError{dir / "tour.hs5", "write", "No space left on device"};
+    };
+    const EncodeReport unnamed = encode();
+    EXPECT_EQ(unnamed.outcome, EncodeOutcome::Failed);
+    EXPECT_TRUE(unnamed.message.text.ends_with("Cannot write " + (dir / "tour.hs5").string() +
+                                               ": No space left on device"))
+        << unnamed.message.text;
+    EXPECT_NE(std::find(seen.begin(), seen.end(), "tour-4096x2048.mp4"), seen.end())
+        << "named while in place";
+    EXPECT_EQ(test_support::entryNames(dir), before);
+    EXPECT_EQ(text::readFile(dir / "tour-2048x1024.mp4").bytes, "an older version");
 }
 
 TEST_F(EncodeTest, RefusesBeforeEncodingWhatCannotBeMade) {
     // A version's name that is another link to the movie itself: the movie would be written over.
     fs::create_hard_link(dir / "tour.mov", dir / "tour-4096x2048.mp4");
-    EncodeControl control{&tools, &encoder, {}, nullptr};
+    EncodeControl control{&tools, &encoder, {}, nullptr, {}};
     EncodeReport report = encodeWebVersions({dir / "tour.mov", dir, {4096}}, control);
     EXPECT_EQ(report.outcome, EncodeOutcome::Refused);
     EXPECT_EQ(report.message.text, "Making the web versions failed:\nCannot write " +

@@ -16,6 +16,7 @@
 #include "../ScratchFolder.h"
 #include "FolderSnapshot.h"
 #include "core/movies/MovieTools.h"
+#include "core/publish/PublishMessages.h"
 #include "core/publish/Publisher.h"
 #include "core/text/Files.h"
 
@@ -117,7 +118,10 @@ protected:
 }  // namespace
 
 TEST_F(PublishMoviesTest, OnlyTheMovieWithItsIndexAtTheEndIsRewrittenAndTheOriginalStaysAsItWas) {
-    ASSERT_EQ(publish().outcome, PublishOutcome::Succeeded);
+    const PublishReport report = publish();
+    ASSERT_EQ(report.outcome, PublishOutcome::Succeeded);
+    EXPECT_EQ(report.message.text, messages::kPublishingSucceeded);
+    EXPECT_TRUE(report.indexLeftAtEnd.empty());
     EXPECT_EQ(tools.rewritten, std::vector<std::string>{"late.mp4 -> late.mp4"});
     EXPECT_EQ(site("late.mp4"), "front:late index");
     EXPECT_EQ(site("early.mp4"), "early index");
@@ -126,7 +130,13 @@ TEST_F(PublishMoviesTest, OnlyTheMovieWithItsIndexAtTheEndIsRewrittenAndTheOrigi
 
 TEST_F(PublishMoviesTest, AMovieTheToolsCannotRewriteIsCopiedAsItIs) {
     tools.failRewrite = true;
-    ASSERT_EQ(publish().outcome, PublishOutcome::Succeeded);
+    const PublishReport report = publish();
+    ASSERT_EQ(report.outcome, PublishOutcome::Succeeded);
+    // The message says the index stayed where it was, and why.
+    EXPECT_EQ(report.message.text, std::string(messages::kPublishingSucceeded) + "\nlate.mp4: " +
+                                       std::string(messages::kIndexLeftAtEnd) + " (Cannot write " +
+                                       (dir / "site" / "late.mp4").string() + ": Invalid argument)");
+    EXPECT_EQ(report.indexLeftAtEnd, std::vector<fs::path>{dir / "late.mp4"});
     EXPECT_EQ(site("late.mp4"), "late index");
     EXPECT_EQ(test_support::entryNames(dir / "site"),
               (std::vector<std::string>{"early.mp4", "images", "index.html", "js", "late.mp4"}));

@@ -170,16 +170,29 @@ TEST_F(PublisherTest, PublishingAgainReplacesEverythingAndLeavesNoTemporaries) {
 TEST_F(PublisherTest, SlotOneChecksRefuseBeforeAnythingIsWritten) {
     const Message noMovie{"Movie file does not selected !\nFirts movie file must be selected !", "Warning",
                           Icon::Warning};
-    const Message notFound{"Movie file does not found", "Warning", Icon::Warning};
+    // The description's words, then the file and the reason.
+    const auto notFound = [](const std::string& path, std::string_view reason) {
+        return Message{"Movie file does not found\n" + path + ": " + std::string(reason), "Warning",
+                       Icon::Warning};
+    };
+    const fs::path movies = dir / "movies";
+    ASSERT_EQ(::mkfifo((movies / "pipe.mp4").c_str(), 0600), 0);
+    fs::create_directory(movies / "x.mp4");
+    fs::create_symlink("loop-b.mp4", movies / "loop-a.mp4");
+    fs::create_symlink("loop-a.mp4", movies / "loop-b.mp4");
     const struct {
         std::string slot1;
         Message expected;
     } cases[] = {
         {"", noMovie},
         {"    ", noMovie},
-        {(dir / "movies" / "gone.mp4").string(), notFound},
-        {(dir / "movies").string(), notFound},  // a folder is no movie
-        {"/dev/zero", notFound},
+        {(movies / "gone.mp4").string(), notFound((movies / "gone.mp4").string(), messages::kMovieMissing)},
+        {(movies / "x.mp4").string(), notFound((movies / "x.mp4").string(), messages::kMovieIsFolder)},
+        {"/dev/zero", notFound("/dev/zero", messages::kMovieNotRegular)},
+        {(movies / "pipe.mp4").string(),
+         notFound((movies / "pipe.mp4").string(), messages::kMovieNotRegular)},
+        {(movies / "loop-a.mp4").string(),
+         notFound((movies / "loop-a.mp4").string(), messages::kMovieLinkLoop)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.slot1);

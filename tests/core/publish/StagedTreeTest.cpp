@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -7,6 +9,7 @@
 #include <vector>
 
 #include "../ScratchFolder.h"
+#include "core/publish/PublishMessages.h"
 #include "core/publish/StagedTree.h"
 #include "core/text/Files.h"
 
@@ -75,5 +78,54 @@ TEST(StagedTree, FailedCommitPutsBackWhatItReplaced) {
     EXPECT_EQ(tree(dir), (std::vector<std::string>{"a.js", "c.js"}));
     EXPECT_EQ(text::readFile(dir / "a.js").bytes, "old a");
     EXPECT_EQ(fs::last_write_time(dir / "a.js"), oldTime);
+    fs::remove_all(dir);
+}
+
+// Killed with every file in place but before it could keep them: the next run
+// puts back what was there and removes the folders it made.
+TEST(StagedTree, AKilledCommitIsUndoneFromItsJournal) {
+    const fs::path dir = scratchFolder("journal");
+    ASSERT_FALSE(text::writeFileAtomic(dir / "page.html", "old page"));
+    const std::vector<std::string> before = tree(dir);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        StagedTree staged;
+        bool ready = !staged.makeFolder(dir) && !staged.keepJournal(dir) &&
+                     !staged.makeFolder(dir / "js" / "ctr") &&
+                     !staged.addFile(dir / "js" / "ctr" / "cn0.js", "script") &&
+                     !staged.addFile(dir / "page.html", "new page");
+        if (ready)
+            staged.commit([]() -> std::optional<text::FileError> {
+                ::raise(SIGKILL);
+                return std::nullopt;
+            });
+        ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the child could not stage its files";
+    EXPECT_EQ(text::readFile(dir / "page.html").bytes, "new page");
+
+    EXPECT_FALSE(publish::recoverInterruptedTree(dir));
+    EXPECT_EQ(tree(dir), before);
+    EXPECT_EQ(text::readFile(dir / "page.html").bytes, "old page");
+    fs::remove_all(dir);
+}
+
+// A running publish's journal is neither undone nor shared.
+TEST(StagedTree, ARunningPublishKeepsItsJournal) {
+    const fs::path dir = scratchFolder("running");
+    StagedTree running;
+    ASSERT_FALSE(running.keepJournal(dir));
+    ASSERT_FALSE(running.makeFolder(dir / "images"));
+    EXPECT_FALSE(publish::recoverInterruptedTree(dir));
+    EXPECT_TRUE(fs::exists(dir / "images"));
+    StagedTree second;
+    const auto refused = second.keepJournal(dir);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->reason, publish::messages::kPublishUnderWay);
+    ASSERT_FALSE(running.commit());
+    EXPECT_EQ(tree(dir), std::vector<std::string>{"images"});
     fs::remove_all(dir);
 }
