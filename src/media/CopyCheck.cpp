@@ -71,7 +71,7 @@ std::optional<std::vector<std::vector<Packet>>> packetTables(AVFormatContext& in
         if (error < 0) return std::nullopt;
         const auto index = static_cast<std::size_t>(packet->stream_index);
         const AVRational base = input.streams[index]->time_base;
-        const auto us = [&](std::int64_t value) { return av_rescale_q(value, base, AV_TIME_BASE_Q); };
+        const auto us = [&](std::int64_t value) { return av_rescale_q(value, base, AVRational{1, AV_TIME_BASE}); };
         const std::int64_t dts = packet->dts == AV_NOPTS_VALUE ? 0 : packet->dts;
         if (!firstDts[index]) firstDts[index] = dts;
         tables[index].push_back(
