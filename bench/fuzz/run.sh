@@ -2,7 +2,8 @@
 # Runs every fuzz target of the dev build for SECONDS, all at once, each
 # growing its own corpus in build/dev/fuzz-corpus/ (kept between runs, seeded
 # from tests/fuzz/corpus/), and prints what each did: executions, coverage
-# (edges reached), corpus size and findings (inputs in build/dev/fuzz-findings/).
+# (edges reached), corpus size and the findings of this run (their inputs are
+# in build/dev/fuzz-findings/).
 #   bench/fuzz/run.sh SECONDS
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -12,6 +13,7 @@ build=build/dev
 
 logs=$(mktemp -d)
 trap 'rm -rf "$logs"' EXIT
+touch "$logs/start"
 pids=()
 names=()
 for target in "$build"/fuzz/fuzz_*; do
@@ -31,7 +33,7 @@ for i in "${!pids[@]}"; do
   runs=$(grep -oE 'number_of_executed_units: [0-9]+' "$logs/$name" | grep -oE '[0-9]+' | tail -1)
   edges=$(grep -oE 'cov: [0-9]+' "$logs/$name" | grep -oE '[0-9]+' | tail -1)
   corpus=$(find "$build/fuzz-corpus/$name" -type f | wc -l)
-  findings=$(find "$build/fuzz-findings/$name" -type f 2>/dev/null | wc -l)
+  findings=$(find "$build/fuzz-findings/$name" -type f -newer "$logs/start" 2>/dev/null | wc -l)
   printf '%-14s %12s %8s %8s %9s\n' "$name" "${runs:-?}" "${edges:-?}" "$corpus" "$findings"
   grep -q 'a finding' "$logs/$name" && tail -40 "$logs/$name"
 done
