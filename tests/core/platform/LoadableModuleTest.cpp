@@ -34,19 +34,22 @@ TEST(LoadableModule, AProcessThatLoadedManyModulesWithThreadStorageEndsCleanly) 
         const int said = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (said < 0 || ::dup2(said, STDERR_FILENO) < 0) std::_Exit(2);
         // Copies of one module until three blocks lie 16 bytes past a page's
-        // start, where an old runtime looks for a header of its own.
-        // Loading a module takes the same allocations each time, so without
-        // a few small ones of varying number in between, the blocks could
-        // keep missing that place.
+        // start, where an old runtime looks for a header of its own. Blocks of
+        // one size are handed out one after the other, so allocations of the
+        // block's size until the next would start a page bring that about.
         int modules = 0, atPageStart = 0;
         std::vector<std::unique_ptr<int>> between;
+        between.reserve(1 << 16);
         for (; modules < 3000 && atPageStart < 3; ++modules) {
             const fs::path copy = dir / (std::to_string(modules) + ".so");
             fs::copy_file(TESSALY_THREAD_STORAGE_MODULE, copy);
             const platform::ModuleSymbol touch =
                 platform::loadModuleSymbol(copy, "tessaly_touch_thread_storage");
             if (touch.address == nullptr) std::_Exit(3);
-            for (int i = 0; i < modules % 5; ++i) between.push_back(std::make_unique<int>(i));
+            for (int k = 0; k < 512 && between.size() < between.capacity(); ++k) {
+                between.push_back(std::make_unique<int>(k));
+                if ((reinterpret_cast<std::uintptr_t>(between.back().get()) + 32) % 4096 == 16) break;
+            }
             const auto block =
                 reinterpret_cast<std::uintptr_t>(reinterpret_cast<int* (*)()>(touch.address)());
             if (block % 4096 == 16) ++atPageStart;
