@@ -69,8 +69,7 @@ void SettingsBinding::write(const model::ViewerSettings& s) {
     setCheck(root_, ids::kFullScreen, s.fullScreen);
     setCheck(root_, ids::kStat, s.stat);
     setCheck(root_, ids::kCustomSize, s.customSize);
-    setCheck(root_, ids::kIcon1, s.hsIcon == 1 ? 1 : 0);
-    setCheck(root_, ids::kIcon2, s.hsIcon == 1 ? 0 : 1);
+    setHotSpotIcon(s.hsIcon);
     control<QRadioButton>(root_, s.viewMode == 0 ? ids::kClassic : ids::kBlackAreas)->setChecked(true);
     setEditText(root_, ids::kHtmlTitle, s.htmlTitle);
     setEditText(root_, ids::kManualTilt, s.manualTilt);
@@ -88,6 +87,11 @@ void SettingsBinding::resetToDefaults() {
     model::ViewerSettings s = read();
     s.resetToDefaults();
     write(s);
+}
+
+void SettingsBinding::setHotSpotIcon(int icon) {
+    setCheck(root_, ids::kIcon1, icon == 1 ? 1 : 0);
+    setCheck(root_, ids::kIcon2, icon == 1 ? 0 : 1);
 }
 
 void SettingsBinding::setHtmlBgColor(std::uint32_t colour) {

@@ -26,6 +26,8 @@ public:
     // "Options by default" for the option fields.
     void resetToDefaults();
 
+    // Ticks "icon1" for 1, "icon2" for any other.
+    void setHotSpotIcon(int icon);
     void setHtmlBgColor(std::uint32_t colour);
     void setBlackAreaColor(std::uint32_t colour);
     int toolTipHelp() const { return vars_.toolTipHelp; }
