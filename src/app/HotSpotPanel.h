@@ -4,9 +4,11 @@
 // ten rows; what the core hot-spot editor reads and shows goes through here.
 
 #include <QSlider>
+#include <array>
 #include <functional>
 
 #include "app/Controls.h"
+#include "core/hotspots/HotSpot.h"
 #include "core/hotspots/HotSpotView.h"
 
 namespace tessaly::app {
@@ -31,9 +33,21 @@ public:
     void setMarkerX(int x) override;
 
 private:
-    QWidget* parent_;
+    struct Row {
+        QCheckBox* selector = nullptr;
+        ClickLabel* yaw = nullptr;
+        ClickLabel* pos = nullptr;
+        QLineEdit* time = nullptr;
+    };
+    Row& row(int n) { return rows_[static_cast<std::size_t>(n - 1)]; }
+    const Row& row(int n) const { return rows_[static_cast<std::size_t>(n - 1)]; }
+
     QSlider* slider_ = nullptr;
     QWidget* marker_ = nullptr;
+    QLineEdit* link_ = nullptr;
+    QLineEdit* title_ = nullptr;
+    QCheckBox* self_ = nullptr;
+    std::array<Row, hotspots::kSlotCount> rows_{};
 };
 
 // "-179", " 0" and "179" spread under the slider: tabs expanded to stops every 68 columns.

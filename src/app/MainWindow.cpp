@@ -97,7 +97,7 @@ void MainWindow::buildParts(MediaTools tools) {
     header_ = buildHeader(client_, sink);
     rows_ = std::make_unique<MovieRows>(client_, tools.movies, sink);
     buttons_ = buildCommandButtons(client_, sink);
-    buildOptionsArea(client_, setup_.start, sink);
+    const OptionControls options = buildOptionsArea(client_, setup_.start, sink);
     panel_ =
         std::make_unique<HotSpotPanel>(client_, sink, [this](int value) { editor_->yawSliderMoved(value); });
     editor_ = std::make_unique<hotspots::HotSpotEditor>(hotSpots_, *panel_, *header_.player, *prompts_,
@@ -108,7 +108,7 @@ void MainWindow::buildParts(MediaTools tools) {
         {[this] { return publishing(); }, [this] { publish_->cancel(); }, texts::kStopPublishingQuestion});
     gate_.add({[this] { return encoding(); }, [this] { encode_->cancel(); }, texts::kStopEncodingQuestion});
     settings_ =
-        std::make_unique<SettingsBinding>(client_, setup_.start, [this](bool on) { showToolTipHelp(on); });
+        std::make_unique<SettingsBinding>(options, setup_.start, [this](bool on) { showToolTipHelp(on); });
     panel_->setSelectedSlot(editor_->currentSlot());
 }
 

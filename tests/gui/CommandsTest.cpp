@@ -264,12 +264,12 @@ TEST_F(WindowTest, OptionsByDefaultResetsOptionsAndMoviesButKeepsTheRest) {
 TEST_F(WindowTest, AboutLinksOpenTheBrowserAndTheMailProgram) {
     app::AboutBox about(&window(), launcher_);
     about.show();
-    QTest::mouseClick(app::findControl(&about, 2004), Qt::LeftButton);
-    QTest::mouseClick(app::findControl(&about, 2002), Qt::LeftButton);
+    QTest::mouseClick(ui::findControl(&about, 2004), Qt::LeftButton);
+    QTest::mouseClick(ui::findControl(&about, 2002), Qt::LeftButton);
     ASSERT_EQ(launcher_.opened.size(), 2u);
     EXPECT_EQ(launcher_.opened[0].scheme(), QStringLiteral("https"));
     EXPECT_EQ(launcher_.opened[1].scheme(), QStringLiteral("mailto"));
-    EXPECT_EQ(qobject_cast<QLabel*>(app::findControl(&about, 101))->text(), QStringLiteral(" Build 010.01"));
+    EXPECT_EQ(qobject_cast<QLabel*>(ui::findControl(&about, 101))->text(), QStringLiteral(" Build 010.01"));
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About"));
     EXPECT_TRUE(about.isVisible()) << "the links leave the box open";
 }
@@ -281,11 +281,11 @@ TEST_F(WindowTest, ShortHelpClosesWithItsButtonAndATick) {
     // 710 by 528 at least: taller where this platform's font needs it.
     EXPECT_EQ(help.width(), 710);
     EXPECT_GE(help.height(), 528);
-    EXPECT_EQ(qobject_cast<QLabel*>(app::findControl(&help, 100))->text(), QStringLiteral("  Instruction:"));
-    const QRect exit = app::findControl(&help, 108)->geometry();
+    EXPECT_EQ(qobject_cast<QLabel*>(ui::findControl(&help, 100))->text(), QStringLiteral("  Instruction:"));
+    const QRect exit = ui::findControl(&help, 108)->geometry();
     EXPECT_EQ(exit.right(), 694);
-    EXPECT_TRUE(app::findControl(&help, 314)->geometry().contains(exit)) << "in the output files box";
-    QTest::mouseClick(app::findControl(&help, 108), Qt::LeftButton);
+    EXPECT_TRUE(ui::findControl(&help, 314)->geometry().contains(exit)) << "in the output files box";
+    QTest::mouseClick(ui::findControl(&help, 108), Qt::LeftButton);
     EXPECT_EQ(ticks, 1);
     EXPECT_FALSE(help.isVisible());
     help.show();

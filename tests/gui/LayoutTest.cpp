@@ -17,6 +17,7 @@
 #include "WindowHarness.h"
 #include "app/ControlIds.h"
 #include "app/HotSpotPanel.h"
+#include "app/ToolTipTexts.h"
 #include "app/ToolTips.h"
 #include "ui/GradientButton.h"
 
@@ -299,6 +300,23 @@ TEST_F(WindowTest, ToolTipsExplainTheOptionControlsOnly) {
     EXPECT_EQ(rich.count(QStringLiteral("<br>")), 2) << "one line per line break";
     const QString longTip = app::ToolTips::richText(tips.textOf(control(kClassic)));
     EXPECT_TRUE(longTip.contains(QStringLiteral("width=\"300\""))) << "long lines wrap at 300 pixels";
+}
+
+TEST(ToolTipTable, AControlOfTheTableMissingUnderTheRootIsAnError) {
+    QWidget root;
+    EXPECT_THROW(app::ToolTips{&root}, std::logic_error);
+    // Every control but the last of the table: still one missing.
+    const auto& last = std::end(app::texts::kToolTips)[-1];
+    for (const auto& entry : app::texts::kToolTips) {
+        for (const int id : entry.ids) {
+            if (id != 0 && &entry != &last) app::setControlId(new QWidget(&root), id);
+        }
+    }
+    EXPECT_THROW(app::ToolTips{&root}, std::logic_error);
+    for (const int id : last.ids) {
+        if (id != 0) app::setControlId(new QWidget(&root), id);
+    }
+    EXPECT_NO_THROW(app::ToolTips{&root});
 }
 
 TEST_F(WindowTest, HoveringShowsTheTipOnlyWhileTipsAreOn) {
