@@ -2,12 +2,15 @@
 
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include "app/ControlIds.h"
 #include "app/WindowTexts.h"
 #include "core/hotspots/HotSpot.h"
 #include "core/hotspots/HotSpotEditor.h"
 #include "core/hotspots/HotSpotTexts.h"
+#include "core/hotspots/PreviewPlayer.h"
+#include "core/text/Numbers.h"
 #include "ui/Strings.h"
 
 namespace tessaly::app {
@@ -58,7 +61,11 @@ protected:
 
 QString scaleText() { return expandTabs(QStringLiteral("-179\t 0\t179"), 68); }
 
-HotSpotPanel::HotSpotPanel(QWidget* p, const CommandSink& sink, std::function<void(int)> yawMoved) {
+int markerX(int yaw) { return 473 + text::roundHalfEven(224.0 * yaw / 185.0); }
+
+HotSpotPanel::HotSpotPanel(QWidget* p, hotspots::PreviewPlayer& player, const CommandSink& sink,
+                           std::function<void(int)> yawMoved)
+    : player_(player) {
     using namespace ids;
     namespace t = texts;
     auto* scale = new ScaleLabel(scaleText(), p);
@@ -78,7 +85,7 @@ HotSpotPanel::HotSpotPanel(QWidget* p, const CommandSink& sink, std::function<vo
     applyColours(slider_, {Qt::black, QColor(88, 88, 88)});
     QObject::connect(slider_, &QSlider::valueChanged, slider_, [yawMoved](int value) { yawMoved(value); });
 
-    marker_ = addLabel(p, kYawMarker, {}, {hotspots::kMarkerStartX, kMarkerY, 2, 294},
+    marker_ = addLabel(p, kYawMarker, {}, {kMarkerStartX, kMarkerY, 2, 294},
                        {QColor(0, 255, 0), QColor(0, 255, 0)}, Qt::AlignLeft, Edge::None, false, sink);
 
     addLabel(p, kLinkLabel, t::kLinkLabel, {250, 535, 90, 19}, {kCyan, kCaptionBlue},
@@ -151,9 +158,23 @@ void HotSpotPanel::setSliderPosition(int yaw) {
     slider_->setValue(yaw);
 }
 
-void HotSpotPanel::setMarkerX(int x) {
-    marker_->move(x, kMarkerY);
+void HotSpotPanel::showMarkerAt(int yaw) {
+    markerYaw_ = yaw;
+    marker_->move(markerX(yaw), kMarkerY);
     marker_->update();
+}
+
+void HotSpotPanel::holdStillFrame(double pos) {
+    // Playing briefly makes the player decode and show the frame at `pos`;
+    // the second half runs later so the window keeps responding meanwhile.
+    player_.setPosition(pos);
+    player_.play();
+    QTimer::singleShot(kStillFrameDelay, &stillFrames_, [this, pos] {
+        player_.setPosition(pos);
+        player_.pause();
+        // The frame just painted may cover the marker.
+        showMarkerAt(markerYaw_);
+    });
 }
 
 }  // namespace tessaly::app

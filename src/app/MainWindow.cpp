@@ -21,7 +21,6 @@
 #include "app/OptionsArea.h"
 #include "app/PublishCommand.h"
 #include "app/QtPreviewPlayer.h"
-#include "app/QtScheduler.h"
 #include "app/RecentProjectsMenu.h"
 #include "app/SettingsBinding.h"
 #include "app/ToolTips.h"
@@ -47,7 +46,6 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, MediaTools 
       client_(new QWidget(this)),
       tick_(std::make_unique<ui::TickSound>()),
       prompts_(std::make_unique<ui::QtPrompts>(this)),
-      scheduler_(std::make_unique<QtScheduler>(this)),
       // Controls send commands (text changes among them) from the moment they exist.
       dispatcher_(std::make_unique<CommandDispatcher>(static_cast<CommandOperations&>(*this), *tick_)),
       gate_(*prompts_, [this] { closeForGood(); }) {
@@ -98,10 +96,9 @@ void MainWindow::buildParts(MediaTools tools) {
     rows_ = std::make_unique<MovieRows>(client_, tools.movies, sink);
     buttons_ = buildCommandButtons(client_, sink);
     const OptionControls options = buildOptionsArea(client_, setup_.start, sink);
-    panel_ =
-        std::make_unique<HotSpotPanel>(client_, sink, [this](int value) { editor_->yawSliderMoved(value); });
-    editor_ = std::make_unique<hotspots::HotSpotEditor>(hotSpots_, *panel_, *header_.player, *prompts_,
-                                                        *scheduler_);
+    panel_ = std::make_unique<HotSpotPanel>(client_, *header_.player, sink,
+                                            [this](int value) { editor_->yawSliderMoved(value); });
+    editor_ = std::make_unique<hotspots::HotSpotEditor>(hotSpots_, *panel_, *header_.player, *prompts_);
     publish_ = std::make_unique<PublishCommand>(this, *prompts_, *header_.player, *tick_, tools.movies);
     encode_ = std::make_unique<EncodeCommand>(this, *prompts_, tools.movies, tools.encoder);
     gate_.add(

@@ -43,7 +43,6 @@ class Launcher;
 class MovieRows;
 class PublishCommand;
 class QtPreviewPlayer;
-class QtScheduler;
 class RecentProjectsMenu;
 class SettingsBinding;
 class ToolTips;
@@ -140,7 +139,6 @@ private:
     hotspots::HotSpotList hotSpots_;
     std::unique_ptr<ui::TickSound> tick_;
     std::unique_ptr<ui::QtPrompts> prompts_;
-    std::unique_ptr<QtScheduler> scheduler_;
     std::unique_ptr<CommandDispatcher> dispatcher_;
     WindowMenus menus_;
     WindowHeader header_;

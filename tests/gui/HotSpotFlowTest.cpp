@@ -14,8 +14,10 @@
 #include <cmath>
 #include <fstream>
 
+#include "../core/hotspots/Fakes.h"
 #include "WindowHarness.h"
 #include "app/ControlIds.h"
+#include "app/HotSpotPanel.h"
 #include "app/QtPreviewPlayer.h"
 #include "app/SettingsBinding.h"
 #include "ui/FileDialog.h"
@@ -307,7 +309,9 @@ TEST_F(HotSpotFlow, ClearOneSlotAndClearAll) {
 
 TEST_F(HotSpotFlow, YawMarkerFollowsTheSlider) {
     auto* slider = control<QSlider>(kYawSlider);
-    const std::pair<int, int> places[] = {{-179, 256}, {0, 473}, {180, 691}, {90, 582}};
+    // The slider's range spread over the preview, halves rounded to even.
+    const std::pair<int, int> places[] = {{-179, 256}, {-178, 257}, {-1, 472},  {0, 473},
+                                          {1, 474},    {179, 690},  {180, 691}, {90, 582}};
     for (const auto& [yaw, x] : places) {
         slider->setValue(yaw);
         EXPECT_EQ(window().editor().currentYaw(), yaw);
@@ -317,6 +321,30 @@ TEST_F(HotSpotFlow, YawMarkerFollowsTheSlider) {
     const int ticks = window().tick().playCount();
     slider->setValue(30);
     EXPECT_EQ(window().tick().playCount(), ticks);
+}
+
+TEST(HotSpotPanel, AStillFramePlaysThenHoldsTheFrameAndRedrawsTheMarker) {
+    QWidget parent;
+    hotspots::testing::FakePlayer player;
+    using Calls = std::vector<hotspots::testing::PlayerCall>;
+    const auto marker = [&] { return ui::findControl(&parent, kYawMarker); };
+    {
+        app::HotSpotPanel panel(&parent, player, [](int, int) {}, [](int) {});
+        EXPECT_EQ(marker()->x(), app::kMarkerStartX);
+        panel.showMarkerAt(-179);
+        panel.holdStillFrame(63.75);
+        EXPECT_EQ(player.calls, (Calls{{"setPosition", 63.75}, {"play"}})) << "the first half at once";
+        marker()->move(0, 0);  // as if the frame had covered it
+        ASSERT_TRUE(waitFor([&] { return player.calls.size() == 4; }, 5000));
+        EXPECT_EQ(player.calls, (Calls{{"setPosition", 63.75}, {"play"}, {"setPosition", 63.75}, {"pause"}}));
+        EXPECT_EQ(marker()->x(), 256);
+
+        player.calls.clear();
+        panel.holdStillFrame(4);
+    }
+    // The panel went before its second half: nothing more reaches the player.
+    QTest::qWait(2 * static_cast<int>(app::kStillFrameDelay.count()));
+    EXPECT_EQ(player.calls, (Calls{{"setPosition", 4}, {"play"}}));
 }
 
 }  // namespace
