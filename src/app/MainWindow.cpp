@@ -157,8 +157,9 @@ bool MainWindow::confirmExit() {
 }
 
 void MainWindow::keepOptionsOnExit() {
-    // Silently, and only once a main movie is chosen.
-    model::saveSettings(setup_.settingsPath, settings_->read(), ui::utf8(moviePath(1)));
+    // Silently, and only once a main movie is chosen: the window is going,
+    // and nothing the person could do about a failure is left.
+    static_cast<void>(model::saveSettings(setup_.settingsPath, settings_->read(), ui::utf8(moviePath(1))));
 }
 
 void MainWindow::closeForGood() {

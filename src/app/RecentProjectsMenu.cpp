@@ -31,12 +31,14 @@ void RecentProjectsMenu::refresh() {
 
 void RecentProjectsMenu::remember(const std::filesystem::path& project) {
     // A list that cannot be written only costs the menu entry.
-    model::saveRecentProjects(file_, model::withRecentProject(model::loadRecentProjects(file_), project));
+    static_cast<void>(model::saveRecentProjects(
+        file_, model::withRecentProject(model::loadRecentProjects(file_), project)));
     refresh();
 }
 
 void RecentProjectsMenu::clear() {
-    model::saveRecentProjects(file_, {});
+    // As above: the menu shows what the file holds.
+    static_cast<void>(model::saveRecentProjects(file_, {}));
     refresh();
 }
 

@@ -30,7 +30,7 @@ enum class PublishOutcome {
     Cancelled,  // stopped on request; the page folder is as it was
 };
 
-struct PublishReport {
+struct [[nodiscard]] PublishReport {
     PublishOutcome outcome = PublishOutcome::Refused;
     Message message;  // what to tell the person
 };

@@ -24,16 +24,17 @@ public:
     ~StagedTree();  // not committed: as if nothing had happened
 
     // Makes `folder` and any missing parents; only what it made is removed again.
-    std::optional<text::FileError> makeFolder(const std::filesystem::path& folder);
+    [[nodiscard]] std::optional<text::FileError> makeFolder(const std::filesystem::path& folder);
 
     // A new file with these bytes, to become `target`.
-    std::optional<text::FileError> addFile(const std::filesystem::path& target, std::string_view bytes);
+    [[nodiscard]] std::optional<text::FileError> addFile(const std::filesystem::path& target,
+                                                         std::string_view bytes);
     // A file written elsewhere (a movie copy), to become its own target.
     void addFile(platform::TemporaryFile file);
 
     // Puts every file in place, each replaced file keeping its permissions.
     // When one cannot be placed, those already placed are taken back.
-    std::optional<text::FileError> commit();
+    [[nodiscard]] std::optional<text::FileError> commit();
 
 private:
     void rollBack();
