@@ -29,16 +29,25 @@ std::filesystem::path ProjectSession::workFolder() const {
     return project_.empty() ? movie.parent_path() : project_.parent_path();
 }
 
-void ProjectSession::loadProject() {
+std::optional<std::filesystem::path> ProjectSession::choose(FileChoice::Mode mode, std::string_view title,
+                                                            std::string filter,
+                                                            std::string_view initialName) {
     FileChoice choice;
-    choice.mode = FileChoice::Mode::Open;
-    choice.title = std::string(texts::kProjectOpenTitle);
-    choice.filter = std::string(texts::kProjectOpenFilter);
+    choice.mode = mode;
+    choice.title = std::string(title);
+    choice.filter = std::move(filter);
+    choice.initialName = std::string(initialName);
+    // Every dialog starts where the last file was loaded from.
     choice.initialFolder = p_.settings.loadDir();
-    const std::optional<std::filesystem::path> chosen = p_.prompts.chooseFile(choice);
-    if (!chosen) return;
-    p_.window->repaint();
-    if (text::trimSpaces(chosen->string()).empty()) return;
+    std::optional<std::filesystem::path> chosen = p_.prompts.chooseFile(choice);
+    if (chosen) p_.window->repaint();
+    return chosen;
+}
+
+void ProjectSession::loadProject() {
+    const auto chosen =
+        choose(FileChoice::Mode::Open, texts::kProjectOpenTitle, std::string(texts::kProjectOpenFilter));
+    if (!chosen || text::trimSpaces(chosen->string()).empty()) return;
     std::error_code ec;
     std::filesystem::path project = std::filesystem::absolute(*chosen, ec);
     if (ec) project = *chosen;
@@ -68,15 +77,9 @@ void ProjectSession::openProject(const std::filesystem::path& project) {
 }
 
 void ProjectSession::saveProject() {
-    FileChoice choice;
-    choice.mode = FileChoice::Mode::Save;
-    choice.title = std::string(texts::kProjectSaveTitle);
-    choice.filter = std::string(texts::kProjectSaveFilter);
-    choice.initialName = std::string(texts::kProjectSaveName);
-    choice.initialFolder = p_.settings.loadDir();
-    const std::optional<std::filesystem::path> chosen = p_.prompts.chooseFile(choice);
+    const auto chosen = choose(FileChoice::Mode::Save, texts::kProjectSaveTitle,
+                               std::string(texts::kProjectSaveFilter), texts::kProjectSaveName);
     if (!chosen) return;
-    p_.window->repaint();
     const std::string name = model::projectSaveName(chosen->string());
     if (name.empty()) return;
     p_.settings.setSaveDir(chosen->parent_path().string());
@@ -90,15 +93,9 @@ void ProjectSession::saveProject() {
 }
 
 void ProjectSession::loadMovie(int slot) {
-    FileChoice choice;
-    choice.mode = FileChoice::Mode::Open;
-    choice.title = std::string(texts::kMovieDialogTitle);
-    choice.filter = publish::movieDialogFilter();
-    choice.initialFolder = p_.settings.loadDir();
-    const std::optional<std::filesystem::path> chosen = p_.prompts.chooseFile(choice);
-    if (!chosen) return;
-    p_.window->repaint();
-    if (text::trimSpaces(chosen->string()).empty()) return;
+    const auto chosen =
+        choose(FileChoice::Mode::Open, texts::kMovieDialogTitle, publish::movieDialogFilter());
+    if (!chosen || text::trimSpaces(chosen->string()).empty()) return;
     openMovie(slot, *chosen);
 }
 

@@ -8,18 +8,18 @@
 #include <QObject>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/Prompts.h"
 #include "core/hotspots/HotSpot.h"
 #include "core/text/Files.h"
 
 class QTimer;
 class QWidget;
 
-namespace tessaly {
-class Prompts;
-}
 namespace tessaly::hotspots {
 class HotSpotEditor;
 class PreviewPlayer;
@@ -69,6 +69,10 @@ public:
     void openFiles(const std::vector<std::filesystem::path>& files);
 
 private:
+    // The file dialog, in the load folder; the window is repainted under it.
+    std::optional<std::filesystem::path> choose(FileChoice::Mode mode, std::string_view title,
+                                                std::string filter, std::string_view initialName = {});
+
     Parts p_;
     std::filesystem::path project_;                    // the project last loaded or saved
     std::vector<std::filesystem::path> waitingFiles_;  // handed over while busy
