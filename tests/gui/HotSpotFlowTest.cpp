@@ -329,7 +329,8 @@ TEST(HotSpotPanel, AStillFramePlaysThenHoldsTheFrameAndRedrawsTheMarker) {
     using Calls = std::vector<hotspots::testing::PlayerCall>;
     const auto marker = [&] { return ui::findControl(&parent, kYawMarker); };
     {
-        app::HotSpotPanel panel(&parent, player, [](int, int) {}, [](int) {});
+        app::HotSpotPanel panel(
+            &parent, player, [](int, int) {}, [](int) {});
         EXPECT_EQ(marker()->x(), app::kMarkerStartX);
         panel.showMarkerAt(-179);
         panel.holdStillFrame(63.75);
