@@ -32,15 +32,18 @@ std::string projectText(const ViewerSettings& settings, const MovieSlots& movies
 void applyProject(const TagText& tags, ViewerSettings& settings, MovieSlots& movies,
                   hotspots::HotSpotList& hotSpots, const std::string& currentFolder);
 
-std::optional<text::FileError> saveProject(const std::filesystem::path& path, const ViewerSettings& settings,
-                                           const MovieSlots& movies, const hotspots::HotSpotList& hotSpots);
+[[nodiscard]] std::optional<text::FileError> saveProject(const std::filesystem::path& path,
+                                                         const ViewerSettings& settings,
+                                                         const MovieSlots& movies,
+                                                         const hotspots::HotSpotList& hotSpots);
 
 // Reads the project at `path` into the three values. A file that cannot be
 // opened or read, is over kMaxFileBytes, or holds none of a project's tags
 // changes nothing and is reported.
-std::optional<text::FileError> loadProject(const std::filesystem::path& path, ViewerSettings& settings,
-                                           MovieSlots& movies, hotspots::HotSpotList& hotSpots,
-                                           const std::string& currentFolder);
+[[nodiscard]] std::optional<text::FileError> loadProject(const std::filesystem::path& path,
+                                                         ViewerSettings& settings, MovieSlots& movies,
+                                                         hotspots::HotSpotList& hotSpots,
+                                                         const std::string& currentFolder);
 
 // Movie paths in a project may be relative to the project's own folder: each
 // such slot becomes that folder / the path. Empty and absolute slots stay.

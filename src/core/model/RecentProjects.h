@@ -33,7 +33,7 @@ std::string recentProjectsText(const RecentProjects& list);
 
 // An unreadable or missing list is an empty one.
 RecentProjects loadRecentProjects(const std::filesystem::path& file);
-std::optional<text::FileError> saveRecentProjects(const std::filesystem::path& file,
-                                                  const RecentProjects& list);
+[[nodiscard]] std::optional<text::FileError> saveRecentProjects(const std::filesystem::path& file,
+                                                                const RecentProjects& list);
 
 }  // namespace tessaly::model

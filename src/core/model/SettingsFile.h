@@ -51,7 +51,7 @@ enum class SaveStatus {
     Failed,   // see `error`
 };
 
-struct SaveResult {
+struct [[nodiscard]] SaveResult {
     SaveStatus status = SaveStatus::Saved;
     std::optional<text::FileError> error;
 };
@@ -63,7 +63,8 @@ SaveResult saveSettings(const std::filesystem::path& path, const ViewerSettings&
 
 // Applies the settings file at `path`. A missing file is no error and changes
 // nothing; a file that exists but cannot be read changes nothing and is reported.
-std::optional<text::FileError> loadSettings(const std::filesystem::path& path, ViewerSettings& settings,
-                                            const std::string& currentFolder);
+[[nodiscard]] std::optional<text::FileError> loadSettings(const std::filesystem::path& path,
+                                                          ViewerSettings& settings,
+                                                          const std::string& currentFolder);
 
 }  // namespace tessaly::model

@@ -11,7 +11,7 @@
 
 namespace tessaly::movies {
 
-struct MovieInfo {
+struct [[nodiscard]] MovieInfo {
     std::optional<std::string> error;  // why the file could not be read; nothing else is then known
     std::string container;             // "MP4", "QuickTime", "WebM", "Matroska", "Ogg" or the library's name
     bool hasVideo = false;

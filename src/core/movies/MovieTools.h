@@ -18,7 +18,7 @@ namespace tessaly::movies {
 // Bytes of the source read so far and its size.
 using ByteProgress = std::function<void(std::uint64_t done, std::uint64_t total)>;
 
-struct WriteOutcome {
+struct [[nodiscard]] WriteOutcome {
     bool stopped = false;  // `stop` was set; what was written is to be dropped
     std::optional<text::FileError> error;
 };

@@ -31,7 +31,7 @@ bool sameFile(const fs::path& a, const fs::path& b) {
 }
 
 // A version may take the place of a regular file of its name, never of the movie itself.
-std::optional<text::FileError> checkTarget(const fs::path& target, const fs::path& movie) {
+[[nodiscard]] std::optional<text::FileError> checkTarget(const fs::path& target, const fs::path& movie) {
     const platform::FileStatus status = platform::fileStatus(target);
     if (status.error != 0) return text::errnoError(target, "write", status.error);
     if (status.kind == platform::FileKind::Folder) return text::errnoError(target, "write", EISDIR);

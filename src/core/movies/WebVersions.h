@@ -66,7 +66,7 @@ struct EncodeJob {
 
 enum class EncodeOutcome { Succeeded, Refused, Failed, Cancelled };
 
-struct EncodeReport {
+struct [[nodiscard]] EncodeReport {
     EncodeOutcome outcome = EncodeOutcome::Refused;
     Message message;
     std::vector<std::filesystem::path> versions;  // largest first, for slots 2 and 3

@@ -47,7 +47,7 @@ enum class FileKind {
 };
 
 // What a path names, following symbolic links.
-struct FileStatus {
+struct [[nodiscard]] FileStatus {
     FileKind kind = FileKind::Missing;
     int error = 0;  // errno when the path could not be examined (kind is then Missing)
     std::uint64_t size = 0;

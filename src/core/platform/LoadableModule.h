@@ -9,7 +9,7 @@
 
 namespace tessaly::platform {
 
-struct ModuleSymbol {
+struct [[nodiscard]] ModuleSymbol {
     void* address = nullptr;  // null when the module or the symbol could not be had
     std::string error;        // the loader's reason, without the module's path in front
 };

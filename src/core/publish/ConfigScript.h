@@ -36,8 +36,8 @@ CollectedConfig collectConfig(model::ViewerSettings& settings);
 std::string configScript(const ConfigValues& values, const hotspots::HotSpotList& hotSpots);
 
 // Writes configScript() atomically to `path`.
-std::optional<text::FileError> writeConfigScript(const std::filesystem::path& path,
-                                                 const ConfigValues& values,
-                                                 const hotspots::HotSpotList& hotSpots);
+[[nodiscard]] std::optional<text::FileError> writeConfigScript(const std::filesystem::path& path,
+                                                               const ConfigValues& values,
+                                                               const hotspots::HotSpotList& hotSpots);
 
 }  // namespace tessaly::publish

@@ -35,7 +35,7 @@ struct MovieCopyOptions {
 };
 
 // How far a copy of part of a file went.
-struct RangeCopy {
+struct [[nodiscard]] RangeCopy {
     std::uint64_t copied = 0;  // bytes written
     bool stopped = false;      // `stop` was set
     int readError = 0;         // errno of a failed read, else 0
@@ -50,7 +50,7 @@ RangeCopy copyRange(int in, std::uint64_t inOffset, int out, std::uint64_t outOf
                     const std::function<void(std::uint64_t copied)>& progress,
                     const MovieCopyOptions& options);
 
-struct MovieCopyResult {
+struct [[nodiscard]] MovieCopyResult {
     std::filesystem::path target;  // folder / the movie's own file name
     bool sameFile = false;         // the movie already lies there: nothing copied
     bool stopped = false;          // `stop` was set: nothing kept

@@ -20,7 +20,7 @@ inline constexpr std::string_view kTitlePlaceholder = "SSSSSSSSSSSSSSSSSSSSSSSSS
 inline constexpr std::string_view kVideoPlaceholder = "XXXXXXXXXXXXXXXXXXXXXXXXXXXXXX";
 inline constexpr std::string_view kBgColorMarker = "bgcolor=#000000";
 
-struct SourceLines {
+struct [[nodiscard]] SourceLines {
     std::string lines;
     std::optional<tessaly::Message> error;  // an unsupported movie type: publishing stops
 };
@@ -50,8 +50,9 @@ std::string pageText(std::string_view pageTemplate, std::string_view sourceLines
                      std::uint32_t htmlBgColor);
 
 // Writes pageText() atomically to `path`.
-std::optional<text::FileError> generatePage(const std::filesystem::path& path, std::string_view pageTemplate,
-                                            std::string_view sourceLines, std::string_view title,
-                                            std::uint32_t htmlBgColor);
+[[nodiscard]] std::optional<text::FileError> generatePage(const std::filesystem::path& path,
+                                                          std::string_view pageTemplate,
+                                                          std::string_view sourceLines,
+                                                          std::string_view title, std::uint32_t htmlBgColor);
 
 }  // namespace tessaly::publish

@@ -32,7 +32,7 @@ enum class PublishOutcome {
     Cancelled,  // stopped on request; the page folder is as it was
 };
 
-struct PublishReport {
+struct [[nodiscard]] PublishReport {
     PublishReport() = default;
     PublishReport(PublishOutcome outcome, Message message) : outcome(outcome), message(std::move(message)) {}
 

@@ -214,7 +214,9 @@ std::optional<text::FileError> StagedTree::commit(
         }
     }
     committed_ = true;
-    if (journalFd_.valid()) record({kPlacedRecord});
+    // Only a kill before the journal is closed below would read this mark; if
+    // it cannot be written, such a kill takes the new page back: no worse.
+    if (journalFd_.valid()) static_cast<void>(record({kPlacedRecord}));
     for (const platform::TemporaryFile::Placed& placed : placed_) platform::dropDisplaced(placed);
     files_.clear();
     closeJournal();

@@ -39,10 +39,10 @@ enum class Flush { ToDisk, Skip };
 // gets the usual permissions (0666 less the umask); a replaced file keeps its
 // own. A target that is a device, a FIFO or a socket is refused; a symbolic
 // link is itself replaced, and what it pointed to stays as it was.
-std::optional<FileError> writeFileAtomic(const std::filesystem::path& target, std::string_view bytes,
-                                         Flush flush = Flush::ToDisk);
+[[nodiscard]] std::optional<FileError> writeFileAtomic(const std::filesystem::path& target,
+                                                       std::string_view bytes, Flush flush = Flush::ToDisk);
 
-struct ReadResult {
+struct [[nodiscard]] ReadResult {
     std::string bytes;
     std::optional<FileError> error;
 };

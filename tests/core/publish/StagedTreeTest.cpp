@@ -96,10 +96,10 @@ TEST(StagedTree, AKilledCommitIsUndoneFromItsJournal) {
                      !staged.addFile(dir / "js" / "ctr" / "cn0.js", "script") &&
                      !staged.addFile(dir / "page.html", "new page");
         if (ready)
-            staged.commit([]() -> std::optional<text::FileError> {
+            static_cast<void>(staged.commit([]() -> std::optional<text::FileError> {
                 ::raise(SIGKILL);
                 return std::nullopt;
-            });
+            }));
         ::_exit(1);
     }
     int status = 0;
