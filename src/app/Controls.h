@@ -30,9 +30,7 @@ inline constexpr int kChanged = 0x300;  // a text box's text changed
 
 using CommandSink = std::function<void(int id, int code)>;
 
-using ui::control;
 using ui::controlId;
-using ui::findControl;
 using ui::setControlId;
 
 enum class Edge { None, Border, Static, Sunken, Client };

@@ -2,12 +2,15 @@
 
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include "app/ControlIds.h"
 #include "app/WindowTexts.h"
 #include "core/hotspots/HotSpot.h"
 #include "core/hotspots/HotSpotEditor.h"
 #include "core/hotspots/HotSpotTexts.h"
+#include "core/hotspots/PreviewPlayer.h"
+#include "core/text/Numbers.h"
 #include "ui/Strings.h"
 
 namespace tessaly::app {
@@ -58,8 +61,11 @@ protected:
 
 QString scaleText() { return expandTabs(QStringLiteral("-179\t 0\t179"), 68); }
 
-HotSpotPanel::HotSpotPanel(QWidget* p, const CommandSink& sink, std::function<void(int)> yawMoved)
-    : parent_(p) {
+int markerX(int yaw) { return 473 + text::roundHalfEven(224.0 * yaw / 185.0); }
+
+HotSpotPanel::HotSpotPanel(QWidget* p, hotspots::PreviewPlayer& player, const CommandSink& sink,
+                           std::function<void(int)> yawMoved)
+    : player_(player) {
     using namespace ids;
     namespace t = texts;
     auto* scale = new ScaleLabel(scaleText(), p);
@@ -79,86 +85,72 @@ HotSpotPanel::HotSpotPanel(QWidget* p, const CommandSink& sink, std::function<vo
     applyColours(slider_, {Qt::black, QColor(88, 88, 88)});
     QObject::connect(slider_, &QSlider::valueChanged, slider_, [yawMoved](int value) { yawMoved(value); });
 
-    marker_ = addLabel(p, kYawMarker, {}, {hotspots::kMarkerStartX, kMarkerY, 2, 294},
+    marker_ = addLabel(p, kYawMarker, {}, {kMarkerStartX, kMarkerY, 2, 294},
                        {QColor(0, 255, 0), QColor(0, 255, 0)}, Qt::AlignLeft, Edge::None, false, sink);
 
     addLabel(p, kLinkLabel, t::kLinkLabel, {250, 535, 90, 19}, {kCyan, kCaptionBlue},
              Qt::AlignLeft | Qt::AlignVCenter, Edge::Sunken, true, sink);
-    addEdit(p, kLink, {342, 535, 355, 19}, {QColor(0, 0, 255), kValueGrey}, false, false, sink);
+    link_ = addEdit(p, kLink, {342, 535, 355, 19}, {QColor(0, 0, 255), kValueGrey}, false, false, sink);
     addLabel(p, kHsTitleLabel, t::kHsTitleLabel, {250, 555, 90, 19}, {kCyan, kCaptionBlue},
              Qt::AlignLeft | Qt::AlignVCenter, Edge::Sunken, true, sink);
-    addEdit(p, kHsTitle, {342, 555, 355, 19}, {QColor(0, 0, 255), kValueGrey}, false, false, sink);
+    title_ = addEdit(p, kHsTitle, {342, 555, 355, 19}, {QColor(0, 0, 255), kValueGrey}, false, false, sink);
     addGradient(p, kAddHotSpot, t::kAddHotSpot, {250, 576, 110, 22}, ui::GradientButton::Face::Blue, sink);
     addGradient(p, kClearHotSpot, t::kClearHotSpot, {361, 576, 110, 22}, ui::GradientButton::Face::Blue,
                 sink);
     addGradient(p, kClearAllHotSpots, t::kClearAllHotSpots, {472, 576, 110, 22},
                 ui::GradientButton::Face::Blue, sink);
-    addCheck(p, kSelfMode, t::kSelfMode, {586, 576, 110, 22}, {kCyan, kBoxBlue}, false, Edge::Static, sink)
-        ->setChecked(true);
+    self_ = addCheck(p, kSelfMode, t::kSelfMode, {586, 576, 110, 22}, {kCyan, kBoxBlue}, false, Edge::Static,
+                     sink);
+    self_->setChecked(true);
     addFrame(p, kHotSpotFrame, t::kHotSpotFrame, {710, 179, 192, 460});
 
     const auto caption = [&](int id, std::string_view text, const QRect& r) {
         addLabel(p, id, text, r, {kCyan, kCaptionBlue}, Qt::AlignCenter, Edge::None, true, sink);
     };
     const auto value = [&](int id, const QRect& r) {
-        addLabel(p, id, {}, r, {QColor(0, 0, 255), kValueGrey}, Qt::AlignCenter, Edge::Border, true, sink);
+        return addLabel(p, id, {}, r, {QColor(0, 0, 255), kValueGrey}, Qt::AlignCenter, Edge::Border, true,
+                        sink);
     };
     for (int n = 1; n <= hotspots::kSlotCount; ++n) {
         const int d = 44 * (n - 1);
-        QCheckBox* selector = addCheck(p, slotSelector(n), {}, {718, 200 + d, 83, 17}, {kCyan, kBoxBlue},
-                                       false, Edge::None, sink);
-        selector->setText(rowSelectorCaption(n));
+        Row& r = row(n);
+        r.selector = addCheck(p, slotSelector(n), {}, {718, 200 + d, 83, 17}, {kCyan, kBoxBlue}, false,
+                              Edge::None, sink);
+        r.selector->setText(rowSelectorCaption(n));
         caption(rowYawCaption(n), t::kRowYaw, {808, 200 + d, 40, 17});
-        value(rowYaw(n), {851, 200 + d, 40, 17});
+        r.yaw = value(rowYaw(n), {851, 200 + d, 40, 17});
         caption(rowPosCaption(n), t::kRowPos, {718, 219 + d, 20, 17});
-        value(rowPos(n), {741, 219 + d, 60, 17});
+        r.pos = value(rowPos(n), {741, 219 + d, 60, 17});
         caption(rowTimeCaption(n), t::kRowTime, {808, 219 + d, 40, 17});
-        QLineEdit* time =
-            addEdit(p, rowTime(n), {851, 219 + d, 40, 17}, {Qt::black, Qt::white}, true, true, sink);
-        time->setText(ui::qs(hotspots::texts::kDefaultTimeText));
+        r.time = addEdit(p, rowTime(n), {851, 219 + d, 40, 17}, {Qt::black, Qt::white}, true, true, sink);
+        r.time->setText(ui::qs(hotspots::texts::kDefaultTimeText));
     }
 }
 
-std::string HotSpotPanel::linkText() const {
-    return ui::utf8(control<QLineEdit>(parent_, ids::kLink)->text());
-}
+std::string HotSpotPanel::linkText() const { return ui::utf8(link_->text()); }
 
-std::string HotSpotPanel::titleText() const {
-    return ui::utf8(control<QLineEdit>(parent_, ids::kHsTitle)->text());
-}
+std::string HotSpotPanel::titleText() const { return ui::utf8(title_->text()); }
 
-std::string HotSpotPanel::timeText(int row) const {
-    return ui::utf8(control<QLineEdit>(parent_, ids::rowTime(row))->text());
-}
+std::string HotSpotPanel::timeText(int n) const { return ui::utf8(row(n).time->text()); }
 
-bool HotSpotPanel::selfTicked() const { return control<QCheckBox>(parent_, ids::kSelfMode)->isChecked(); }
+bool HotSpotPanel::selfTicked() const { return self_->isChecked(); }
 
-void HotSpotPanel::setLinkText(const std::string& text) {
-    control<QLineEdit>(parent_, ids::kLink)->setText(ui::qs(text));
-}
+void HotSpotPanel::setLinkText(const std::string& text) { link_->setText(ui::qs(text)); }
 
-void HotSpotPanel::setTitleText(const std::string& text) {
-    control<QLineEdit>(parent_, ids::kHsTitle)->setText(ui::qs(text));
-}
+void HotSpotPanel::setTitleText(const std::string& text) { title_->setText(ui::qs(text)); }
 
-void HotSpotPanel::setSelfTicked(bool ticked) {
-    control<QCheckBox>(parent_, ids::kSelfMode)->setChecked(ticked);
-}
+void HotSpotPanel::setSelfTicked(bool ticked) { self_->setChecked(ticked); }
 
 void HotSpotPanel::setSelectedSlot(int slot) {
-    for (int n = 1; n <= hotspots::kSlotCount; ++n) {
-        control<QCheckBox>(parent_, ids::slotSelector(n))->setChecked(n == slot);
-    }
+    for (int n = 1; n <= hotspots::kSlotCount; ++n) row(n).selector->setChecked(n == slot);
 }
 
-void HotSpotPanel::setRowValues(int row, const std::string& yaw, const std::string& pos) {
-    control<QLabel>(parent_, ids::rowYaw(row))->setText(ui::qs(yaw));
-    control<QLabel>(parent_, ids::rowPos(row))->setText(ui::qs(pos));
+void HotSpotPanel::setRowValues(int n, const std::string& yaw, const std::string& pos) {
+    row(n).yaw->setText(ui::qs(yaw));
+    row(n).pos->setText(ui::qs(pos));
 }
 
-void HotSpotPanel::setTimeText(int row, const std::string& text) {
-    control<QLineEdit>(parent_, ids::rowTime(row))->setText(ui::qs(text));
-}
+void HotSpotPanel::setTimeText(int n, const std::string& text) { row(n).time->setText(ui::qs(text)); }
 
 void HotSpotPanel::setSliderPosition(int yaw) {
     // The program moving the slider is not the person moving it.
@@ -166,9 +158,23 @@ void HotSpotPanel::setSliderPosition(int yaw) {
     slider_->setValue(yaw);
 }
 
-void HotSpotPanel::setMarkerX(int x) {
-    marker_->move(x, kMarkerY);
+void HotSpotPanel::showMarkerAt(int yaw) {
+    markerYaw_ = yaw;
+    marker_->move(markerX(yaw), kMarkerY);
     marker_->update();
+}
+
+void HotSpotPanel::holdStillFrame(double pos) {
+    // Playing briefly makes the player decode and show the frame at `pos`;
+    // the second half runs later so the window keeps responding meanwhile.
+    player_.setPosition(pos);
+    player_.play();
+    QTimer::singleShot(kStillFrameDelay, &stillFrames_, [this, pos] {
+        player_.setPosition(pos);
+        player_.pause();
+        // The frame just painted may cover the marker.
+        showMarkerAt(markerYaw_);
+    });
 }
 
 }  // namespace tessaly::app

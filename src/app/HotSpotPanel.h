@@ -1,20 +1,39 @@
 #pragma once
 
 // The hot-spot controls under the preview and the " Hot Spots " frame with its
-// ten rows; what the core hot-spot editor reads and shows goes through here.
+// ten rows; what the core hot-spot editor reads and shows goes through here,
+// the yaw marker's place and the still frame's timing included.
 
+#include <QObject>
 #include <QSlider>
+#include <array>
+#include <chrono>
 #include <functional>
 
 #include "app/Controls.h"
+#include "core/hotspots/HotSpot.h"
 #include "core/hotspots/HotSpotView.h"
 
+namespace tessaly::hotspots {
+class PreviewPlayer;
+}
+
 namespace tessaly::app {
+
+// Where the window creates the yaw marker, before any yaw is shown.
+inline constexpr int kMarkerStartX = 474;
+// How long the preview plays to decode the frame it then holds.
+inline constexpr std::chrono::milliseconds kStillFrameDelay{100};
+
+// Left edge of the yaw marker for `yaw`: the slider range spread over the
+// preview picture, rounded halves to even.
+int markerX(int yaw);
 
 class HotSpotPanel : public hotspots::HotSpotView {
 public:
     // `yawMoved` is the slider's own handler: it runs for every move the person makes.
-    HotSpotPanel(QWidget* parent, const CommandSink& sink, std::function<void(int)> yawMoved);
+    HotSpotPanel(QWidget* parent, hotspots::PreviewPlayer& player, const CommandSink& sink,
+                 std::function<void(int)> yawMoved);
 
     std::string linkText() const override;
     std::string titleText() const override;
@@ -28,12 +47,29 @@ public:
     void setRowValues(int row, const std::string& yaw, const std::string& pos) override;
     void setTimeText(int row, const std::string& text) override;
     void setSliderPosition(int yaw) override;
-    void setMarkerX(int x) override;
+    void showMarkerAt(int yaw) override;
+    void holdStillFrame(double pos) override;
 
 private:
-    QWidget* parent_;
+    struct Row {
+        QCheckBox* selector = nullptr;
+        ClickLabel* yaw = nullptr;
+        ClickLabel* pos = nullptr;
+        QLineEdit* time = nullptr;
+    };
+    Row& row(int n) { return rows_[static_cast<std::size_t>(n - 1)]; }
+    const Row& row(int n) const { return rows_[static_cast<std::size_t>(n - 1)]; }
+
+    hotspots::PreviewPlayer& player_;
     QSlider* slider_ = nullptr;
     QWidget* marker_ = nullptr;
+    QLineEdit* link_ = nullptr;
+    QLineEdit* title_ = nullptr;
+    QCheckBox* self_ = nullptr;
+    std::array<Row, hotspots::kSlotCount> rows_{};
+    int markerYaw_ = 0;
+    // Still-frame steps still pending are dropped with the panel.
+    QObject stillFrames_;
 };
 
 // "-179", " 0" and "179" spread under the slider: tabs expanded to stops every 68 columns.

@@ -4,6 +4,7 @@
 // values. The settings binding reads and writes them afterwards.
 
 #include <QColor>
+#include <array>
 #include <cstdint>
 
 #include "app/Controls.h"
@@ -18,6 +19,29 @@ int listControlId(model::ListField field);
 QColor fromColorRef(std::uint32_t value);
 std::uint32_t toColorRef(const QColor& colour);
 
-void buildOptionsArea(QWidget* parent, const model::ViewerSettings& start, const CommandSink& sink);
+inline constexpr int kListFieldCount = static_cast<int>(model::ListField::Quality) + 1;
+
+// The controls the settings binding reads and writes.
+struct OptionControls {
+    std::array<QComboBox*, kListFieldCount> lists{};  // by ListField
+    QCheckBox* fullScreen = nullptr;
+    QCheckBox* showControls = nullptr;
+    QCheckBox* stat = nullptr;
+    QCheckBox* customSize = nullptr;
+    QCheckBox* icon1 = nullptr;
+    QCheckBox* icon2 = nullptr;
+    QLineEdit* manualTilt = nullptr;
+    QLineEdit* customWidth = nullptr;
+    QLineEdit* customHeight = nullptr;
+    QLineEdit* htmlTitle = nullptr;
+    QRadioButton* classic = nullptr;
+    QRadioButton* blackAreas = nullptr;
+    ClickLabel* bgColorSwatch = nullptr;
+    ClickLabel* blackAreaSwatch = nullptr;
+
+    QComboBox* list(model::ListField field) const { return lists[static_cast<std::size_t>(field)]; }
+};
+
+OptionControls buildOptionsArea(QWidget* parent, const model::ViewerSettings& start, const CommandSink& sink);
 
 }  // namespace tessaly::app

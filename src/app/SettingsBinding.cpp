@@ -1,8 +1,5 @@
 #include "app/SettingsBinding.h"
 
-#include "app/ControlIds.h"
-#include "app/Controls.h"
-#include "app/OptionsArea.h"
 #include "ui/Strings.h"
 
 namespace tessaly::app {
@@ -16,20 +13,11 @@ constexpr ListField kLists[] = {
     ListField::WinPosY,    ListField::MouseSpeed, ListField::MaxFps,      ListField::Quality,
 };
 
-int checkValue(const QWidget* root, int id) { return control<QCheckBox>(root, id)->isChecked() ? 1 : 0; }
+int checkValue(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
 
-void setCheck(const QWidget* root, int id, int value) {
-    control<QCheckBox>(root, id)->setChecked(value != 0);
-}
+std::string editText(const QLineEdit* edit) { return ui::utf8(edit->text()); }
 
-std::string editText(const QWidget* root, int id) { return ui::utf8(control<QLineEdit>(root, id)->text()); }
-
-void setEditText(const QWidget* root, int id, const std::string& text) {
-    control<QLineEdit>(root, id)->setText(ui::qs(text));
-}
-
-void paintSwatch(const QWidget* root, int id, std::uint32_t colour) {
-    QWidget* swatch = findControl(root, id);
+void paintSwatch(QWidget* swatch, std::uint32_t colour) {
     const QColor c = fromColorRef(colour);
     applyColours(swatch, {c, c});
     swatch->update();
@@ -37,45 +25,44 @@ void paintSwatch(const QWidget* root, int id, std::uint32_t colour) {
 
 }  // namespace
 
-SettingsBinding::SettingsBinding(QWidget* root, const model::ViewerSettings& start,
+SettingsBinding::SettingsBinding(const OptionControls& controls, const model::ViewerSettings& start,
                                  std::function<void(bool)> showToolTipHelp)
-    : root_(root), vars_(start), showToolTipHelp_(std::move(showToolTipHelp)) {}
+    : c_(controls), vars_(start), showToolTipHelp_(std::move(showToolTipHelp)) {}
 
 model::ViewerSettings SettingsBinding::read() const {
     model::ViewerSettings s = vars_;
     for (const ListField field : kLists) {
-        s.setPosition(field, control<QComboBox>(root_, listControlId(field))->currentIndex() + 1);
+        s.setPosition(field, c_.list(field)->currentIndex() + 1);
     }
-    s.showControls = checkValue(root_, ids::kShowControls);
-    s.fullScreen = checkValue(root_, ids::kFullScreen);
-    s.stat = checkValue(root_, ids::kStat);
-    s.customSize = checkValue(root_, ids::kCustomSize);
-    s.hsIcon = checkValue(root_, ids::kIcon1) == 1 ? 1 : 2;
-    s.viewMode = control<QRadioButton>(root_, ids::kBlackAreas)->isChecked() ? 1 : 0;
-    s.htmlTitle = editText(root_, ids::kHtmlTitle);
-    s.manualTilt = editText(root_, ids::kManualTilt);
-    s.customWidth = editText(root_, ids::kCustomWidth);
-    s.customHeight = editText(root_, ids::kCustomHeight);
+    s.showControls = checkValue(c_.showControls);
+    s.fullScreen = checkValue(c_.fullScreen);
+    s.stat = checkValue(c_.stat);
+    s.customSize = checkValue(c_.customSize);
+    s.hsIcon = c_.icon1->isChecked() ? 1 : 2;
+    s.viewMode = c_.blackAreas->isChecked() ? 1 : 0;
+    s.htmlTitle = editText(c_.htmlTitle);
+    s.manualTilt = editText(c_.manualTilt);
+    s.customWidth = editText(c_.customWidth);
+    s.customHeight = editText(c_.customHeight);
     return s;
 }
 
 void SettingsBinding::write(const model::ViewerSettings& s) {
     for (const ListField field : kLists) {
-        QComboBox* box = control<QComboBox>(root_, listControlId(field));
+        QComboBox* box = c_.list(field);
         const int value = s.position(field);
         box->setCurrentIndex(value >= 1 && value <= box->count() ? value - 1 : -1);
     }
-    setCheck(root_, ids::kShowControls, s.showControls);
-    setCheck(root_, ids::kFullScreen, s.fullScreen);
-    setCheck(root_, ids::kStat, s.stat);
-    setCheck(root_, ids::kCustomSize, s.customSize);
-    setCheck(root_, ids::kIcon1, s.hsIcon == 1 ? 1 : 0);
-    setCheck(root_, ids::kIcon2, s.hsIcon == 1 ? 0 : 1);
-    control<QRadioButton>(root_, s.viewMode == 0 ? ids::kClassic : ids::kBlackAreas)->setChecked(true);
-    setEditText(root_, ids::kHtmlTitle, s.htmlTitle);
-    setEditText(root_, ids::kManualTilt, s.manualTilt);
-    setEditText(root_, ids::kCustomWidth, s.customWidth);
-    setEditText(root_, ids::kCustomHeight, s.customHeight);
+    c_.showControls->setChecked(s.showControls != 0);
+    c_.fullScreen->setChecked(s.fullScreen != 0);
+    c_.stat->setChecked(s.stat != 0);
+    c_.customSize->setChecked(s.customSize != 0);
+    setHotSpotIcon(s.hsIcon);
+    (s.viewMode == 0 ? c_.classic : c_.blackAreas)->setChecked(true);
+    c_.htmlTitle->setText(ui::qs(s.htmlTitle));
+    c_.manualTilt->setText(ui::qs(s.manualTilt));
+    c_.customWidth->setText(ui::qs(s.customWidth));
+    c_.customHeight->setText(ui::qs(s.customHeight));
     setHtmlBgColor(s.htmlBgColor);
     setBlackAreaColor(s.blackAreaColor);
     setToolTipHelp(s.toolTipHelp);
@@ -90,14 +77,19 @@ void SettingsBinding::resetToDefaults() {
     write(s);
 }
 
+void SettingsBinding::setHotSpotIcon(int icon) {
+    c_.icon1->setChecked(icon == 1);
+    c_.icon2->setChecked(icon != 1);
+}
+
 void SettingsBinding::setHtmlBgColor(std::uint32_t colour) {
     vars_.htmlBgColor = colour;
-    paintSwatch(root_, ids::kBgColorSwatch, colour);
+    paintSwatch(c_.bgColorSwatch, colour);
 }
 
 void SettingsBinding::setBlackAreaColor(std::uint32_t colour) {
     vars_.blackAreaColor = colour;
-    paintSwatch(root_, ids::kBlackAreaSwatch, colour);
+    paintSwatch(c_.blackAreaSwatch, colour);
 }
 
 void SettingsBinding::setToolTipHelp(int value) {

@@ -6,17 +6,15 @@
 
 #include <functional>
 
+#include "app/OptionsArea.h"
 #include "core/model/ViewerSettings.h"
-
-class QWidget;
 
 namespace tessaly::app {
 
 class SettingsBinding {
 public:
-    // `root` holds the option controls; `showToolTipHelp` shows the switch
-    // (menu tick and tooltips) whenever it changes.
-    SettingsBinding(QWidget* root, const model::ViewerSettings& start,
+    // `showToolTipHelp` shows the switch (menu tick and tooltips) whenever it changes.
+    SettingsBinding(const OptionControls& controls, const model::ViewerSettings& start,
                     std::function<void(bool)> showToolTipHelp);
 
     model::ViewerSettings read() const;
@@ -26,6 +24,8 @@ public:
     // "Options by default" for the option fields.
     void resetToDefaults();
 
+    // Ticks "icon1" for 1, "icon2" for any other.
+    void setHotSpotIcon(int icon);
     void setHtmlBgColor(std::uint32_t colour);
     void setBlackAreaColor(std::uint32_t colour);
     int toolTipHelp() const { return vars_.toolTipHelp; }
@@ -36,7 +36,7 @@ public:
     void setSaveDir(const std::string& folder) { vars_.saveDir = folder; }
 
 private:
-    QWidget* root_;
+    OptionControls c_;
     model::ViewerSettings vars_;
     std::function<void(bool)> showToolTipHelp_;
 };

@@ -5,6 +5,8 @@
 #include <QHelpEvent>
 #include <QProxyStyle>
 #include <QToolTip>
+#include <stdexcept>
+#include <string>
 
 #include "app/Controls.h"
 #include "app/ToolTipTexts.h"
@@ -39,11 +41,17 @@ QString informationIcon() {
 }  // namespace
 
 ToolTips::ToolTips(QWidget* root) : QObject(root) {
+    QHash<int, QWidget*> byId;
+    for (QWidget* child : root->findChildren<QWidget*>()) {
+        if (const int id = controlId(child)) byId.insert(id, child);
+    }
     for (const texts::ToolTipEntry& entry : texts::kToolTips) {
         for (const int id : entry.ids) {
             if (id == 0) continue;
-            QWidget* control = findControl(root, id);
-            if (control == nullptr) continue;
+            QWidget* control = byId.value(id);
+            // A text for a control the window lacks is a fault of the table.
+            if (control == nullptr)
+                throw std::logic_error("no control " + std::to_string(id) + " for its tooltip");
             texts_.insert(control, qstr(entry.text));
             control->installEventFilter(this);
         }

@@ -20,7 +20,8 @@ public:
     static constexpr int kShowDelayMs = 500;
     static constexpr int kHideDelayMs = 5000;
 
-    // Attaches the text of every option control found under `root`.
+    // Attaches the text of every option control under `root`; throws
+    // std::logic_error when a control of the table is not there.
     explicit ToolTips(QWidget* root);
 
     void setActive(bool active) { active_ = active; }

@@ -14,6 +14,9 @@
 #include "app/StartArguments.h"
 #include "app/ToolTips.h"
 #include "core/model/AppState.h"
+#include "core/movies/MovieInfoCache.h"
+#include "media/FfmpegEncoder.h"
+#include "media/ModuleMovieTools.h"
 #include "ui/SingleInstance.h"
 #include "ui/Strings.h"
 
@@ -51,7 +54,9 @@ int main(int argc, char** argv) {
     setup.programFolder = executable.parent_path();
 
     app::DesktopLauncher launcher;
-    app::MainWindow window(setup, launcher);
+    tessaly::movies::MovieInfoCache movieTools(tessaly::media::moduleMovieTools());
+    tessaly::media::FfmpegEncoder encoder;
+    app::MainWindow window(setup, launcher, {movieTools, encoder});
     const auto receiver = app::receiveFiles(app::publisherChannel(), window);
     window.show();
     if (!arguments.files.empty())

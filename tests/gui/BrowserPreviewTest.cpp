@@ -89,7 +89,7 @@ protected:
 
 TEST_F(BrowserPreviewTest, ServesThePagePublishedInAPrivateFolderWithTheMovieInRanges) {
     window().setMoviePath(1, ui::qpath(clip_));
-    window().control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Harbour at dusk"));
+    control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Harbour at dusk"));
     const std::string saveDir = window().settings().saveDir();
 
     const QUrl address = preview();
@@ -124,7 +124,7 @@ TEST_F(BrowserPreviewTest, ASecondPreviewReplacesTheFirstAndClosingTheWindowTake
     ASSERT_TRUE(first.isValid());
     const fs::path firstFolder = window().browserPreview()->servedFolder();
 
-    window().control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Second look"));
+    control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Second look"));
     const QUrl second = preview();
     ASSERT_TRUE(second.isValid());
     EXPECT_TRUE(fetch(second).body.contains("Second look"));

@@ -14,6 +14,7 @@
 #include "app/ColorChooser.h"
 #include "app/ControlIds.h"
 #include "app/HelpWindow.h"
+#include "app/JobGate.h"
 #include "app/SettingsBinding.h"
 #include "app/ToolTips.h"
 #include "ui/FileDialog.h"
@@ -36,7 +37,7 @@ protected:
         launcher_.activations = 0;
         messages();
         window().setMoviePath(2, QStringLiteral("/m/two.webm"));
-        window().control<QCheckBox>(kIcon1)->setChecked(true);
+        control<QCheckBox>(kIcon1)->setChecked(true);
         const QString modal = closeModal(send);
         if (!modal.isEmpty()) return "window " + modal.toStdString();
         if (const auto request = ui::FileDialog::lastRequest())
@@ -71,7 +72,7 @@ TEST_F(CommandEffects, EveryMenuItemReachesItsOperation) {
         {kClearRecentProjects, "nothing"},
     };
     for (const auto& [id, expected] : table) {
-        QAction* action = window().menuAction(id);
+        QAction* action = menuAction(id);
         ASSERT_NE(action, nullptr) << id;
         ui::QtPrompts::setNextAnswer(false);
         EXPECT_EQ(effect([action] { action->trigger(); }), expected)
@@ -95,7 +96,7 @@ TEST_F(CommandEffects, EveryButtonReachesItsOperation) {
         {kAddHotSpot, "message The link of Hot Spot is empty"},
     };
     for (const auto& [id, expected] : table) {
-        QWidget* button = window().control(id);
+        QWidget* button = control(id);
         ui::QtPrompts::setNextAnswer(false);
         EXPECT_EQ(effect([button] { QTest::mouseClick(button, Qt::LeftButton); }), expected)
             << "button " << id;
@@ -134,10 +135,10 @@ TEST_F(WindowTest, TickForEveryCommandButNotForTextChanges) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     ui::TickSound& tick = window().tick();
     int before = tick.playCount();
-    QTest::keyClicks(window().control(kHtmlTitle), QStringLiteral("abc"));
+    QTest::keyClicks(control(kHtmlTitle), QStringLiteral("abc"));
     EXPECT_EQ(tick.playCount(), before) << "typing is no command";
 
-    auto* list = window().control<QComboBox>(kZoom);
+    auto* list = control<QComboBox>(kZoom);
     emit list->activated(2);
     EXPECT_EQ(tick.playCount(), before + 1) << "a list choice ticks";
 
@@ -145,11 +146,11 @@ TEST_F(WindowTest, TickForEveryCommandButNotForTextChanges) {
     EXPECT_EQ(tick.playCount(), before + 2) << "Esc ticks";
     EXPECT_TRUE(window().isVisible()) << "and nothing else";
 
-    QTest::mouseClick(window().control(kWindowSizeLabel), Qt::LeftButton);
+    QTest::mouseClick(control(kWindowSizeLabel), Qt::LeftButton);
     EXPECT_EQ(tick.playCount(), before + 3) << "a notifying label ticks";
 
     // The title box never scrolls: typing stops when it is full.
-    auto* title = window().control<QLineEdit>(kHtmlTitle);
+    auto* title = control<QLineEdit>(kHtmlTitle);
     title->clear();
     QTest::keyClicks(title, QString(300, QLatin1Char('W')));
     EXPECT_GT(title->text().size(), 10);
@@ -163,8 +164,8 @@ TEST_F(WindowTest, TickForEveryCommandButNotForTextChanges) {
 }
 
 TEST_F(WindowTest, IconBoxesActAsOneChoice) {
-    auto* icon1 = window().control<QCheckBox>(kIcon1);
-    auto* icon2 = window().control<QCheckBox>(kIcon2);
+    auto* icon1 = control<QCheckBox>(kIcon1);
+    auto* icon2 = control<QCheckBox>(kIcon2);
     QTest::mouseClick(icon2, Qt::LeftButton);
     EXPECT_FALSE(icon1->isChecked());
     EXPECT_TRUE(icon2->isChecked());
@@ -180,7 +181,7 @@ TEST_F(WindowTest, ColourChoosersSetTheirColourAndCancelKeepsIt) {
     app::ColorChooser::setNextAnswer(QColor(255, 0, 0));
     window().command(kBgColorChoose);
     EXPECT_EQ(window().settings().read().htmlBgColor, 0x0000FFu) << "red in the low byte";
-    EXPECT_EQ(window().control(kBgColorSwatch)->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(control(kBgColorSwatch)->palette().color(QPalette::Window), QColor(255, 0, 0));
     app::ColorChooser::setNextAnswer(std::nullopt);
     window().command(kBgColorChoose);
     EXPECT_EQ(window().settings().read().htmlBgColor, 0x0000FFu) << "cancel keeps the colour";
@@ -188,8 +189,7 @@ TEST_F(WindowTest, ColourChoosersSetTheirColourAndCancelKeepsIt) {
     app::ColorChooser::setNextAnswer(QColor(0x12, 0x34, 0x56));
     window().command(kBlackAreaChoose);
     EXPECT_EQ(window().settings().read().blackAreaColor, 0x563412u);
-    EXPECT_EQ(window().control(kBlackAreaSwatch)->palette().color(QPalette::Window),
-              QColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(control(kBlackAreaSwatch)->palette().color(QPalette::Window), QColor(0x12, 0x34, 0x56));
     EXPECT_EQ(window().settings().read().htmlBgColor, 0x0000FFu);
 }
 
@@ -207,7 +207,7 @@ TEST_F(WindowTest, SelectorIsBroughtForwardOrStartedFromTheProgramFolder) {
 }
 
 TEST_F(WindowTest, ToolTipToggleSwitchesMenuTickAndTips) {
-    QAction* item = window().menuAction(kToolTipToggle);
+    QAction* item = menuAction(kToolTipToggle);
     item->trigger();
     EXPECT_FALSE(item->isChecked());
     EXPECT_FALSE(window().toolTips().active());
@@ -237,10 +237,10 @@ TEST_F(WindowTest, ExitAsksAndStaysOnCancel) {
 }
 
 TEST_F(WindowTest, OptionsByDefaultResetsOptionsAndMoviesButKeepsTheRest) {
-    window().control<QComboBox>(kWindowSize)->setCurrentIndex(0);
-    window().control<QCheckBox>(kStat)->setChecked(true);
-    window().control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Tour"));
-    window().control<QLineEdit>(kCustomWidth)->setText(QStringLiteral("640"));
+    control<QComboBox>(kWindowSize)->setCurrentIndex(0);
+    control<QCheckBox>(kStat)->setChecked(true);
+    control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Tour"));
+    control<QLineEdit>(kCustomWidth)->setText(QStringLiteral("640"));
     app::ColorChooser::setNextAnswer(QColor(1, 2, 3));
     window().command(kBgColorChoose);
     window().command(kToolTipToggle);
@@ -264,12 +264,12 @@ TEST_F(WindowTest, OptionsByDefaultResetsOptionsAndMoviesButKeepsTheRest) {
 TEST_F(WindowTest, AboutLinksOpenTheBrowserAndTheMailProgram) {
     app::AboutBox about(&window(), launcher_);
     about.show();
-    QTest::mouseClick(app::findControl(&about, 2004), Qt::LeftButton);
-    QTest::mouseClick(app::findControl(&about, 2002), Qt::LeftButton);
+    QTest::mouseClick(ui::findControl(&about, 2004), Qt::LeftButton);
+    QTest::mouseClick(ui::findControl(&about, 2002), Qt::LeftButton);
     ASSERT_EQ(launcher_.opened.size(), 2u);
     EXPECT_EQ(launcher_.opened[0].scheme(), QStringLiteral("https"));
     EXPECT_EQ(launcher_.opened[1].scheme(), QStringLiteral("mailto"));
-    EXPECT_EQ(qobject_cast<QLabel*>(app::findControl(&about, 101))->text(), QStringLiteral(" Build 010.01"));
+    EXPECT_EQ(qobject_cast<QLabel*>(ui::findControl(&about, 101))->text(), QStringLiteral(" Build 010.01"));
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About"));
     EXPECT_TRUE(about.isVisible()) << "the links leave the box open";
 }
@@ -281,16 +281,63 @@ TEST_F(WindowTest, ShortHelpClosesWithItsButtonAndATick) {
     // 710 by 528 at least: taller where this platform's font needs it.
     EXPECT_EQ(help.width(), 710);
     EXPECT_GE(help.height(), 528);
-    EXPECT_EQ(qobject_cast<QLabel*>(app::findControl(&help, 100))->text(), QStringLiteral("  Instruction:"));
-    const QRect exit = app::findControl(&help, 108)->geometry();
+    EXPECT_EQ(qobject_cast<QLabel*>(ui::findControl(&help, 100))->text(), QStringLiteral("  Instruction:"));
+    const QRect exit = ui::findControl(&help, 108)->geometry();
     EXPECT_EQ(exit.right(), 694);
-    EXPECT_TRUE(app::findControl(&help, 314)->geometry().contains(exit)) << "in the output files box";
-    QTest::mouseClick(app::findControl(&help, 108), Qt::LeftButton);
+    EXPECT_TRUE(ui::findControl(&help, 314)->geometry().contains(exit)) << "in the output files box";
+    QTest::mouseClick(ui::findControl(&help, 108), Qt::LeftButton);
     EXPECT_EQ(ticks, 1);
     EXPECT_FALSE(help.isVisible());
     help.show();
     help.close();
     EXPECT_EQ(ticks, 1) << "the title bar's close is silent";
+}
+
+// Answers questions in order and keeps what was asked.
+class AnsweringPrompts : public Prompts {
+public:
+    std::vector<bool> answers;
+    std::vector<std::string> asked;
+
+    void show(const Message&) override {}
+    bool confirm(const Message& message) override {
+        asked.push_back(message.text);
+        const bool answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
+    std::optional<std::filesystem::path> chooseFile(const FileChoice&) override { return std::nullopt; }
+};
+
+TEST(JobGate, EitherJobHoldsTheWindowAndAStoppedJobClosesItOnceItHasEnded) {
+    AnsweringPrompts prompts;
+    int closes = 0;
+    app::JobGate gate(prompts, [&closes] { ++closes; });
+    bool publishing = false;
+    bool encoding = false;
+    int publishCancels = 0;
+    int encodeCancels = 0;
+    gate.add({[&] { return publishing; }, [&] { ++publishCancels; }, "stop publishing?"});
+    gate.add({[&] { return encoding; }, [&] { ++encodeCancels; }, "stop encoding?"});
+    EXPECT_FALSE(gate.running());
+    EXPECT_FALSE(gate.holdClose()) << "nothing runs: the window closes as usual";
+
+    gate.run([&] {
+        encoding = true;
+        EXPECT_TRUE(gate.running()) << "an encoding holds the window as a publish does";
+        prompts.answers = {false, true};
+        EXPECT_TRUE(gate.holdClose());
+        EXPECT_EQ(encodeCancels, 0) << "kept on";
+        EXPECT_TRUE(gate.holdClose());
+        EXPECT_EQ(encodeCancels, 1);
+        EXPECT_EQ(closes, 0) << "the window waits for the job to end";
+        encoding = false;
+    });
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(prompts.asked, (std::vector<std::string>{"stop encoding?", "stop encoding?"}));
+    EXPECT_EQ(publishCancels, 0);
+    gate.run([] {});
+    EXPECT_EQ(closes, 1) << "one close asked, one close";
 }
 
 }  // namespace

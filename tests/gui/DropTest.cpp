@@ -76,7 +76,7 @@ protected:
         return mime;
     }
 
-    QPoint centreOf(int id) { return window().control(id)->geometry().center(); }
+    QPoint centreOf(int id) { return control(id)->geometry().center(); }
 };
 
 TEST_F(DropTest, AMovieDroppedOnARowLoadsIntoThatSlot) {
@@ -112,8 +112,8 @@ TEST_F(DropTest, AProjectDroppedAnywhereOpensEvenOverATextBox) {
     EXPECT_TRUE(dragged.dropped);
     EXPECT_EQ(dragged.action, Qt::CopyAction);
     EXPECT_EQ(window().moviePath(1), QStringLiteral("/m/dropped.mp4"));
-    EXPECT_EQ(window().control<QLineEdit>(kHtmlTitle)->text(), QStringLiteral("Dropped"));
-    EXPECT_TRUE(window().control<QLineEdit>(kLink)->text().isEmpty()) << "not pasted as text";
+    EXPECT_EQ(control<QLineEdit>(kHtmlTitle)->text(), QStringLiteral("Dropped"));
+    EXPECT_TRUE(control<QLineEdit>(kLink)->text().isEmpty()) << "not pasted as text";
     EXPECT_TRUE(messages().empty());
 }
 
@@ -130,7 +130,7 @@ TEST_F(DropTest, ATextFileSeveralFilesOrAMissingOneAreRefusedAsTheyComeIn) {
         }
     }
     for (int slot = 1; slot <= 3; ++slot) EXPECT_TRUE(window().moviePath(slot).isEmpty());
-    EXPECT_TRUE(window().control<QLineEdit>(kLink)->text().isEmpty());
+    EXPECT_TRUE(control<QLineEdit>(kLink)->text().isEmpty());
     EXPECT_TRUE(messages().empty()) << "refused while dragged, never with a message";
 }
 
@@ -138,7 +138,7 @@ TEST_F(DropTest, PlainTextStillDropsIntoATextBox) {
     QMimeData words;
     words.setText(QStringLiteral("page2.html"));
     EXPECT_TRUE(drag(words, centreOf(kLink)).dropped);
-    EXPECT_EQ(window().control<QLineEdit>(kLink)->text(), QStringLiteral("page2.html"));
+    EXPECT_EQ(control<QLineEdit>(kLink)->text(), QStringLiteral("page2.html"));
 }
 
 }  // namespace

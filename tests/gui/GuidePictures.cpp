@@ -15,6 +15,9 @@
 #include "app/MainWindow.h"
 #include "app/QtPreviewPlayer.h"
 #include "app/ToolTips.h"
+#include "core/movies/MovieInfoCache.h"
+#include "media/FfmpegEncoder.h"
+#include "media/ModuleMovieTools.h"
 #include "ui/FileDialog.h"
 #include "ui/QtPrompts.h"
 
@@ -55,7 +58,9 @@ int main(int argc, char** argv) {
     setup.start.saveDir = setup.start.loadDir;
     setup.settingsPath = (home.path() + QStringLiteral("/publisher.ini")).toStdString();
     NoLauncher launcher;
-    app::MainWindow window(setup, launcher);
+    movies::MovieInfoCache movieTools(media::moduleMovieTools());
+    media::FfmpegEncoder encoder;
+    app::MainWindow window(setup, launcher, {movieTools, encoder});
     window.show();
 
     ui::FileDialog::setNextAnswer(QString::fromLocal8Bit(argv[1]));

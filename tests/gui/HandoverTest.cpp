@@ -78,7 +78,7 @@ TEST_F(Handover, AWindowOpenedLaterLeavesTheFilesToTheFirst) {
     ASSERT_TRUE(first);
     app::WindowSetup setup;
     setup.settingsPath = folder() / "later.ini";
-    app::MainWindow second(setup, launcher_);
+    app::MainWindow second(setup, launcher_, tools());
     EXPECT_FALSE(app::receiveFiles(channel_, second));
 
     const fs::path movie = writeFile("first.mp4");

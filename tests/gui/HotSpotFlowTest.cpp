@@ -14,8 +14,10 @@
 #include <cmath>
 #include <fstream>
 
+#include "../core/hotspots/Fakes.h"
 #include "WindowHarness.h"
 #include "app/ControlIds.h"
+#include "app/HotSpotPanel.h"
 #include "app/QtPreviewPlayer.h"
 #include "app/SettingsBinding.h"
 #include "ui/FileDialog.h"
@@ -40,8 +42,8 @@ double squareAt(const QImage& picture) {
 
 class HotSpotFlow : public WindowTest {
 protected:
-    QLineEdit* edit(int id) { return window().control<QLineEdit>(id); }
-    QString label(int id) { return window().control<QLabel>(id)->text(); }
+    QLineEdit* edit(int id) { return control<QLineEdit>(id); }
+    QString label(int id) { return control<QLabel>(id)->text(); }
     std::vector<std::string> texts() {
         std::vector<std::string> out;
         for (const Message& m : messages()) out.push_back(m.text);
@@ -110,11 +112,11 @@ TEST_P(HotSpotFlowOnMovie, AddWithTheRealPreviewThenSelectingSeeksBack) {
     EXPECT_TRUE(picture.message().isEmpty());
 
     window().command(slotSelector(3));
-    EXPECT_FALSE(window().control<QCheckBox>(kSelfMode)->isChecked()) << "an empty slot unticks it";
-    window().control<QCheckBox>(kSelfMode)->setChecked(true);
+    EXPECT_FALSE(control<QCheckBox>(kSelfMode)->isChecked()) << "an empty slot unticks it";
+    control<QCheckBox>(kSelfMode)->setChecked(true);
     edit(kLink)->setText(QStringLiteral("  room.html"));
     edit(kHsTitle)->setText(QStringLiteral("Room"));
-    window().control<QSlider>(kYawSlider)->setValue(-90);
+    control<QSlider>(kYawSlider)->setValue(-90);
     window().command(kAddHotSpot);
     EXPECT_TRUE(texts().empty());
     EXPECT_EQ(player.mediaPlayer()->playbackState(), QMediaPlayer::PausedState);
@@ -138,12 +140,12 @@ TEST_P(HotSpotFlowOnMovie, AddWithTheRealPreviewThenSelectingSeeksBack) {
         10000));
     window().command(slotSelector(1));
     EXPECT_TRUE(edit(kLink)->text().isEmpty());
-    EXPECT_EQ(window().control<QSlider>(kYawSlider)->value(), 0);
+    EXPECT_EQ(control<QSlider>(kYawSlider)->value(), 0);
     window().command(slotSelector(3));
     EXPECT_EQ(edit(kLink)->text(), QStringLiteral("room.html"));
     EXPECT_EQ(edit(kHsTitle)->text(), QStringLiteral("Room"));
-    EXPECT_EQ(window().control<QSlider>(kYawSlider)->value(), -90);
-    QWidget* marker = window().control(kYawMarker);
+    EXPECT_EQ(control<QSlider>(kYawSlider)->value(), -90);
+    QWidget* marker = control(kYawMarker);
     EXPECT_EQ(marker->x(), 364);
     // The still frame: play briefly, then back to the position and pause.
     ASSERT_TRUE(
@@ -289,34 +291,60 @@ TEST_F(HotSpotFlow, ClearOneSlotAndClearAll) {
     }
     window().command(slotSelector(4));
     EXPECT_EQ(edit(rowTime(4))->text(), QStringLiteral("7.0"));
-    window().control<QCheckBox>(kSelfMode)->setChecked(true);
+    control<QCheckBox>(kSelfMode)->setChecked(true);
     window().command(kClearHotSpot);
     EXPECT_FALSE(window().hotSpots().at(4).inUse());
     EXPECT_TRUE(window().hotSpots().at(2).inUse());
     EXPECT_TRUE(label(rowPos(4)).isEmpty());
     EXPECT_EQ(edit(rowTime(4))->text(), QStringLiteral("5.0"));
-    EXPECT_TRUE(window().control<QCheckBox>(slotSelector(4))->isChecked()) << "slot 4 stays selected";
-    EXPECT_TRUE(window().control<QCheckBox>(kSelfMode)->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(slotSelector(4))->isChecked()) << "slot 4 stays selected";
+    EXPECT_TRUE(control<QCheckBox>(kSelfMode)->isChecked());
 
     window().command(kClearAllHotSpots);
     EXPECT_EQ(window().hotSpots(), hotspots::HotSpotList{});
-    EXPECT_TRUE(window().control<QCheckBox>(slotSelector(1))->isChecked());
-    EXPECT_FALSE(window().control<QCheckBox>(slotSelector(4))->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(slotSelector(1))->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(slotSelector(4))->isChecked());
     EXPECT_EQ(window().editor().currentSlot(), 1);
 }
 
 TEST_F(HotSpotFlow, YawMarkerFollowsTheSlider) {
-    auto* slider = window().control<QSlider>(kYawSlider);
-    const std::pair<int, int> places[] = {{-179, 256}, {0, 473}, {180, 691}, {90, 582}};
+    auto* slider = control<QSlider>(kYawSlider);
+    // The slider's range spread over the preview, halves rounded to even.
+    const std::pair<int, int> places[] = {{-179, 256}, {-178, 257}, {-1, 472},  {0, 473},
+                                          {1, 474},    {179, 690},  {180, 691}, {90, 582}};
     for (const auto& [yaw, x] : places) {
         slider->setValue(yaw);
         EXPECT_EQ(window().editor().currentYaw(), yaw);
-        EXPECT_EQ(window().control(kYawMarker)->geometry(), QRect(x, 198, 2, 294)) << yaw;
+        EXPECT_EQ(control(kYawMarker)->geometry(), QRect(x, 198, 2, 294)) << yaw;
     }
     // A slider move is no command: it does not tick.
     const int ticks = window().tick().playCount();
     slider->setValue(30);
     EXPECT_EQ(window().tick().playCount(), ticks);
+}
+
+TEST(HotSpotPanel, AStillFramePlaysThenHoldsTheFrameAndRedrawsTheMarker) {
+    QWidget parent;
+    hotspots::testing::FakePlayer player;
+    using Calls = std::vector<hotspots::testing::PlayerCall>;
+    const auto marker = [&] { return ui::findControl(&parent, kYawMarker); };
+    {
+        app::HotSpotPanel panel(&parent, player, [](int, int) {}, [](int) {});
+        EXPECT_EQ(marker()->x(), app::kMarkerStartX);
+        panel.showMarkerAt(-179);
+        panel.holdStillFrame(63.75);
+        EXPECT_EQ(player.calls, (Calls{{"setPosition", 63.75}, {"play"}})) << "the first half at once";
+        marker()->move(0, 0);  // as if the frame had covered it
+        ASSERT_TRUE(waitFor([&] { return player.calls.size() == 4; }, 5000));
+        EXPECT_EQ(player.calls, (Calls{{"setPosition", 63.75}, {"play"}, {"setPosition", 63.75}, {"pause"}}));
+        EXPECT_EQ(marker()->x(), 256);
+
+        player.calls.clear();
+        panel.holdStillFrame(4);
+    }
+    // The panel went before its second half: nothing more reaches the player.
+    QTest::qWait(2 * static_cast<int>(app::kStillFrameDelay.count()));
+    EXPECT_EQ(player.calls, (Calls{{"setPosition", 4}, {"play"}}));
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "WindowHarness.h"
 #include "app/ControlIds.h"
 #include "app/HotSpotPanel.h"
+#include "app/ToolTipTexts.h"
 #include "app/ToolTips.h"
 #include "ui/GradientButton.h"
 
@@ -109,7 +110,7 @@ TEST_F(WindowTest, EveryControlStandsAtItsPlaceWithItsCaption) {
         {slotSelector(10), {718, 596, 83, 17}, "Hot Spot 10"},
     };
     for (const Placed& p : table) {
-        const QWidget* w = window().control(p.id);
+        const QWidget* w = control(p.id);
         ASSERT_NE(w, nullptr) << "control " << p.id;
         EXPECT_EQ(w->geometry(), p.rect) << "control " << p.id;
         if (p.caption != nullptr) {
@@ -119,11 +120,11 @@ TEST_F(WindowTest, EveryControlStandsAtItsPlaceWithItsCaption) {
     // Lists: the closed box at the given x, y and width.
     for (const int id : {kWindowSize, kZoom, kControlBar, kStartYaw, kPitch, kTilt, kQuality, kMaxFps,
                          kMouseSpeed, kWinPosX, kWinPosY, kAudioVolume}) {
-        ASSERT_NE(window().control<QComboBox>(id), nullptr) << id;
+        ASSERT_NE(control<QComboBox>(id), nullptr) << id;
     }
-    EXPECT_EQ(window().control(kWindowSize)->geometry().topLeft(), QPoint(124, 199));
-    EXPECT_EQ(window().control(kWindowSize)->width(), 100);
-    EXPECT_EQ(window().control(kAudioVolume)->geometry().topLeft(), QPoint(124, 459));
+    EXPECT_EQ(control(kWindowSize)->geometry().topLeft(), QPoint(124, 199));
+    EXPECT_EQ(control(kWindowSize)->width(), 100);
+    EXPECT_EQ(control(kAudioVolume)->geometry().topLeft(), QPoint(124, 459));
 }
 
 TEST_F(WindowTest, WindowTitleSizeAndFixedFrame) {
@@ -136,8 +137,8 @@ TEST_F(WindowTest, WindowTitleSizeAndFixedFrame) {
 }
 
 TEST_F(WindowTest, ColoursOfTheStyledControls) {
-    const auto text = [&](int id) { return window().control(id)->palette().color(QPalette::WindowText); };
-    const auto back = [&](int id) { return window().control(id)->palette().color(QPalette::Window); };
+    const auto text = [&](int id) { return control(id)->palette().color(QPalette::WindowText); };
+    const auto back = [&](int id) { return control(id)->palette().color(QPalette::Window); };
     EXPECT_EQ(text(kTitle), QColor(255, 255, 255));
     EXPECT_EQ(text(kTitleShadow), QColor(0, 0, 0));
     EXPECT_EQ(text(kTitleHtml5), QColor(0, 191, 255));
@@ -151,8 +152,8 @@ TEST_F(WindowTest, ColoursOfTheStyledControls) {
     EXPECT_EQ(back(slotSelector(3)), QColor(68, 101, 199));
     EXPECT_EQ(back(rowYaw(3)), QColor(192, 192, 192));
     EXPECT_EQ(text(rowYaw(3)), QColor(0, 0, 255));
-    EXPECT_EQ(window().control(kLink)->palette().color(QPalette::Text), QColor(0, 0, 255));
-    const auto face = [&](int id) { return qobject_cast<ui::GradientButton*>(window().control(id))->face(); };
+    EXPECT_EQ(control(kLink)->palette().color(QPalette::Text), QColor(0, 0, 255));
+    const auto face = [&](int id) { return qobject_cast<ui::GradientButton*>(control(id))->face(); };
     using Face = ui::GradientButton::Face;
     EXPECT_EQ(face(kLoadMovie1), Face::Green);
     EXPECT_EQ(face(kLoadMovie2), Face::Grey);
@@ -214,14 +215,14 @@ TEST_F(WindowTest, MenusHaveTheirExactTextsOrderAndIds) {
                 continue;
             }
             EXPECT_EQ(action->text(), QString::fromUtf8(expected[i].text));
-            EXPECT_EQ(window().menuAction(expected[i].id), action);
+            EXPECT_EQ(menuAction(expected[i].id), action);
         }
     }
-    EXPECT_TRUE(window().menuAction(kToolTipToggle)->isChecked());
+    EXPECT_TRUE(menuAction(kToolTipToggle)->isChecked());
 }
 
 TEST_F(WindowTest, StartValuesOfEveryControl) {
-    const auto list = [&](int id) { return window().control<QComboBox>(id); };
+    const auto list = [&](int id) { return control<QComboBox>(id); };
     struct ListStart {
         int id;
         int count;
@@ -244,7 +245,7 @@ TEST_F(WindowTest, StartValuesOfEveryControl) {
     EXPECT_EQ(list(kStartYaw)->itemText(12), QStringLiteral(" 330 degree"));
     EXPECT_EQ(list(kMaxFps)->itemText(1), QStringLiteral("  7"));
 
-    const auto ticked = [&](int id) { return window().control<QAbstractButton>(id)->isChecked(); };
+    const auto ticked = [&](int id) { return control<QAbstractButton>(id)->isChecked(); };
     EXPECT_FALSE(ticked(kFullScreen));
     EXPECT_TRUE(ticked(kShowControls));
     EXPECT_FALSE(ticked(kStat));
@@ -257,60 +258,76 @@ TEST_F(WindowTest, StartValuesOfEveryControl) {
     EXPECT_TRUE(ticked(slotSelector(1)));
     for (int n = 2; n <= 10; ++n) EXPECT_FALSE(ticked(slotSelector(n))) << n;
     for (int n = 1; n <= 10; ++n) {
-        EXPECT_EQ(window().control<QLineEdit>(rowTime(n))->text(), QStringLiteral("5.0"));
-        EXPECT_EQ(window().control<QLabel>(rowYaw(n))->text(), QString());
-        EXPECT_EQ(window().control<QLabel>(rowPos(n))->text(), QString());
+        EXPECT_EQ(control<QLineEdit>(rowTime(n))->text(), QStringLiteral("5.0"));
+        EXPECT_EQ(control<QLabel>(rowYaw(n))->text(), QString());
+        EXPECT_EQ(control<QLabel>(rowPos(n))->text(), QString());
     }
     for (const int id : {kHtmlTitle, kManualTilt, kCustomWidth, kCustomHeight, kLink, kHsTitle}) {
-        EXPECT_TRUE(window().control<QLineEdit>(id)->text().isEmpty()) << id;
+        EXPECT_TRUE(control<QLineEdit>(id)->text().isEmpty()) << id;
     }
     for (int slot = 1; slot <= 3; ++slot) EXPECT_TRUE(window().moviePath(slot).isEmpty());
-    EXPECT_EQ(window().control(kBgColorSwatch)->palette().color(QPalette::Window), QColor(0, 0, 0));
-    EXPECT_EQ(window().control(kBlackAreaSwatch)->palette().color(QPalette::Window), QColor(0, 0, 0));
-    const auto* slider = window().control<QSlider>(kYawSlider);
+    EXPECT_EQ(control(kBgColorSwatch)->palette().color(QPalette::Window), QColor(0, 0, 0));
+    EXPECT_EQ(control(kBlackAreaSwatch)->palette().color(QPalette::Window), QColor(0, 0, 0));
+    const auto* slider = control<QSlider>(kYawSlider);
     EXPECT_EQ(slider->minimum(), -179);
     EXPECT_EQ(slider->maximum(), 180);
     EXPECT_EQ(slider->value(), 0);
     EXPECT_EQ(slider->tickInterval(), 30);
     EXPECT_EQ(slider->pageStep(), 1);
-    EXPECT_EQ(window().control<QLabel>(kScaleLabel)->text(),
-              QStringLiteral("-179") + QString(64, QLatin1Char(' ')) + QStringLiteral(" 0") +
-                  QString(66, QLatin1Char(' ')) + QStringLiteral("179"));
-    EXPECT_EQ(window().control(kYawMarker)->x(), 474);
+    EXPECT_EQ(control<QLabel>(kScaleLabel)->text(), QStringLiteral("-179") + QString(64, QLatin1Char(' ')) +
+                                                        QStringLiteral(" 0") + QString(66, QLatin1Char(' ')) +
+                                                        QStringLiteral("179"));
+    EXPECT_EQ(control(kYawMarker)->x(), 474);
     EXPECT_TRUE(window().toolTips().active());
 }
 
 TEST_F(WindowTest, ToolTipsExplainTheOptionControlsOnly) {
     const app::ToolTips& tips = window().toolTips();
-    EXPECT_EQ(tips.textOf(window().control(kWindowSize)),
-              QStringLiteral("Choose the size of Html5 viewer window"));
-    EXPECT_EQ(tips.textOf(window().control(kWindowSizeLabel)), tips.textOf(window().control(kWindowSize)));
-    EXPECT_EQ(tips.textOf(window().control(kShowControls)),
+    EXPECT_EQ(tips.textOf(control(kWindowSize)), QStringLiteral("Choose the size of Html5 viewer window"));
+    EXPECT_EQ(tips.textOf(control(kWindowSizeLabel)), tips.textOf(control(kWindowSize)));
+    EXPECT_EQ(tips.textOf(control(kShowControls)),
               QStringLiteral(
                   "Show / Hide controls:\nShow / Hide control panel, buttons, etc.\non the viewer window."));
-    EXPECT_EQ(tips.textOf(window().control(kBgColorChoose)),
+    EXPECT_EQ(tips.textOf(control(kBgColorChoose)),
               QStringLiteral("Choose any background color\nfor your Html web page."));
-    EXPECT_EQ(tips.textOf(window().control(kCustomHeight)),
+    EXPECT_EQ(tips.textOf(control(kCustomHeight)),
               QStringLiteral("Choose a custom size of the html window\nfor the html5 Player. "));
     for (const int id : {kPublish, kLoadMovie1, kYawSlider, kLink, slotSelector(1), kMoviePath1}) {
-        EXPECT_TRUE(tips.textOf(window().control(id)).isEmpty()) << id;
+        EXPECT_TRUE(tips.textOf(control(id)).isEmpty()) << id;
     }
-    const QString rich = app::ToolTips::richText(tips.textOf(window().control(kShowControls)));
+    const QString rich = app::ToolTips::richText(tips.textOf(control(kShowControls)));
     EXPECT_TRUE(rich.contains(QStringLiteral("<b>Information:</b>")));
     EXPECT_EQ(rich.count(QStringLiteral("<br>")), 2) << "one line per line break";
-    const QString longTip = app::ToolTips::richText(tips.textOf(window().control(kClassic)));
+    const QString longTip = app::ToolTips::richText(tips.textOf(control(kClassic)));
     EXPECT_TRUE(longTip.contains(QStringLiteral("width=\"300\""))) << "long lines wrap at 300 pixels";
+}
+
+TEST(ToolTipTable, AControlOfTheTableMissingUnderTheRootIsAnError) {
+    QWidget root;
+    EXPECT_THROW(app::ToolTips{&root}, std::logic_error);
+    // Every control but the last of the table: still one missing.
+    const auto& last = std::end(app::texts::kToolTips)[-1];
+    for (const auto& entry : app::texts::kToolTips) {
+        for (const int id : entry.ids) {
+            if (id != 0 && &entry != &last) app::setControlId(new QWidget(&root), id);
+        }
+    }
+    EXPECT_THROW(app::ToolTips{&root}, std::logic_error);
+    for (const int id : last.ids) {
+        if (id != 0) app::setControlId(new QWidget(&root), id);
+    }
+    EXPECT_NO_THROW(app::ToolTips{&root});
 }
 
 TEST_F(WindowTest, HoveringShowsTheTipOnlyWhileTipsAreOn) {
     window().show();
     QApplication::setActiveWindow(&window());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
-    QWidget* label = window().control(kZoomLabel);
+    QWidget* label = control(kZoomLabel);
     const auto hover = [&] {
         QToolTip::hideText();
         waitFor([] { return !QToolTip::isVisible(); }, 2000);
-        QTest::mouseMove(window().control(kOptionsFrame), QPoint(300, 300));
+        QTest::mouseMove(control(kOptionsFrame), QPoint(300, 300));
         QTest::mouseMove(label, QPoint(20, 8));
         return waitFor([] { return QToolTip::isVisible(); }, 2000);
     };

@@ -21,14 +21,24 @@ using namespace app::ids;
 TEST_F(WindowTest, AMovieRowsTooltipSaysWhatTheMovieHolds) {
     const fs::path clip = makeClip(folder(), {.seconds = 1, .rate = 25, .video = "-pix_fmt yuv420p"});
     if (clip.empty()) GTEST_SKIP() << "ffmpeg is needed to make the test movie";
+    const QLabel* row = control<QLabel>(kMoviePath2);
+    // The movie is read on a worker; the tip comes once it is.
     window().setMoviePath(2, QString::fromStdString(clip.string()));
-    const QString tip = window().control<QLabel>(kMoviePath2)->toolTip();
+    ASSERT_TRUE(waitFor([&] { return !row->toolTip().isEmpty(); }, 20000));
+    const QString tip = row->toolTip();
     EXPECT_TRUE(tip.startsWith(QString::fromStdString(clip.string()) + QLatin1Char('\n')))
         << tip.toStdString();
     EXPECT_TRUE(tip.contains(QStringLiteral("MP4, H.264 High 320x160, 25 fps, 0:01"))) << tip.toStdString();
 
     window().setMoviePath(2, {});
-    EXPECT_EQ(window().control<QLabel>(kMoviePath2)->toolTip(), QString());
+    EXPECT_EQ(row->toolTip(), QString());
+    // A read that ends after the row has changed leaves no tip of the old
+    // movie; the rows' tips come in the order they were asked for.
+    window().setMoviePath(2, QString::fromStdString(clip.string()));
+    window().setMoviePath(2, {});
+    window().setMoviePath(3, QString::fromStdString(clip.string()));
+    ASSERT_TRUE(waitFor([&] { return !control<QLabel>(kMoviePath3)->toolTip().isEmpty(); }, 20000));
+    EXPECT_EQ(row->toolTip(), QString());
 }
 
 TEST_F(WindowTest, PublishingAsksFirstAboutMoviesThatWillNotPlayWell) {
@@ -66,7 +76,7 @@ TEST_F(WindowTest, MakeWebVersionsPutsThemInSlotsTwoAndThree) {
     window().setMoviePath(1, QString::fromStdString(clip.string()));
     window().setMoviePath(3, QStringLiteral("/m/old.webm"));
 
-    window().menuAction(kMakeWebVersions)->trigger();
+    menuAction(kMakeWebVersions)->trigger();
     // The clip is 320 pixels wide: one version, never larger than the movie.
     const fs::path version = folder() / "clip-320x160.mp4";
     const std::vector<Message> shown = messages();

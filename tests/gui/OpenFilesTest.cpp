@@ -81,7 +81,7 @@ protected:
     void expectUnchanged() {
         EXPECT_EQ(window().moviePath(1), QStringLiteral("/m/keep.mp4"));
         EXPECT_EQ(window().hotSpots().at(2).trimmedLink(), "");
-        EXPECT_EQ(window().control<QLineEdit>(app::ids::kHtmlTitle)->text(), QString());
+        EXPECT_EQ(control<QLineEdit>(app::ids::kHtmlTitle)->text(), QString());
         EXPECT_EQ(window().settings().loadDir(), folder().string());
     }
 };
@@ -90,7 +90,7 @@ TEST_F(OpenFilesTest, AProjectOpensAsLoadProjectDoes) {
     const fs::path project = writeProject("harbour.hs5", "harbour.mp4");
     window().openFiles({project});
     EXPECT_TRUE(messages().empty());
-    EXPECT_EQ(window().control<QLineEdit>(app::ids::kHtmlTitle)->text(), QStringLiteral("From harbour.hs5"));
+    EXPECT_EQ(control<QLineEdit>(app::ids::kHtmlTitle)->text(), QStringLiteral("From harbour.hs5"));
     // The movie beside the project, as Load Project resolves it.
     EXPECT_EQ(window().moviePath(1), ui::qpath(project.parent_path() / "harbour.mp4"));
     EXPECT_EQ(window().hotSpots().at(2).trimmedLink(), "two.html");

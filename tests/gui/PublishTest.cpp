@@ -117,8 +117,8 @@ TEST_F(WindowTest, NoDialogOfAPublishIsEverCoveredByAnotherWindow) {
     window().command(kPublish);  // the "no movie" warning
 
     window().setMoviePath(1, QString::fromStdString(movie.string()));
-    window().control<QCheckBox>(kCustomSize)->setChecked(true);
-    window().control<QLineEdit>(kCustomWidth)->setText(QStringLiteral("100"));
+    control<QCheckBox>(kCustomSize)->setChecked(true);
+    control<QLineEdit>(kCustomWidth)->setText(QStringLiteral("100"));
     ui::FileDialog::setNextAnswer(QString::fromStdString((folder() / "site" / "index.html").string()));
     // The page dialog, the custom size notice, the question about the movie
     // (no real one), the outcome.

@@ -34,7 +34,7 @@ protected:
         emit window().menuBar()->actions().front()->menu()->aboutToShow();
         std::vector<std::string> entries;
         for (int n = 1; n <= 8; ++n) {
-            const QAction* entry = window().menuAction(recentProject(n));
+            const QAction* entry = menuAction(recentProject(n));
             if (!entry->isVisible()) continue;
             entries.push_back(ui::utf8(entry->text()) + (entry->isEnabled() ? "" : " (grey)"));
         }
@@ -45,12 +45,12 @@ protected:
         return "&" + std::to_string(n) + " " + project.string();
     }
 
-    QString title() { return window().control<QLineEdit>(kHtmlTitle)->text(); }
+    QString title() { return control<QLineEdit>(kHtmlTitle)->text(); }
 };
 
 TEST_F(RecentProjectsMenu, ProjectsOpenedOrSavedComeFirstEachOnce) {
     EXPECT_TRUE(shown().empty());
-    EXPECT_FALSE(window().menuAction(kRecentProjects)->isEnabled()) << "nothing to choose yet";
+    EXPECT_FALSE(menuAction(kRecentProjects)->isEnabled()) << "nothing to choose yet";
 
     const fs::path a = writeProject("a.hs5"), b = writeProject("b.hs5");
     window().openFiles({a});
@@ -63,7 +63,7 @@ TEST_F(RecentProjectsMenu, ProjectsOpenedOrSavedComeFirstEachOnce) {
 
     window().openFiles({a});
     EXPECT_EQ(shown(), (std::vector<std::string>{entry(1, a), entry(2, saved), entry(3, b)}));
-    EXPECT_TRUE(window().menuAction(kRecentProjects)->isEnabled());
+    EXPECT_TRUE(menuAction(kRecentProjects)->isEnabled());
 }
 
 TEST_F(RecentProjectsMenu, KeepsTheLastEightAcrossRunsBesideTheSettingsFile) {
@@ -97,12 +97,12 @@ TEST_F(RecentProjectsMenu, AMissingProjectIsGreyedAndAnEntryOpensItsProject) {
     window().openFiles({writeProject("other.hs5")});
     ASSERT_EQ(title(), QStringLiteral("other.hs5"));
     shown();
-    window().menuAction(recentProject(3))->trigger();
+    menuAction(recentProject(3))->trigger();
     EXPECT_EQ(title(), QStringLiteral("kept.hs5"));
     EXPECT_EQ(shown().front(), entry(1, kept));
     EXPECT_TRUE(messages().empty());
 
-    window().menuAction(kClearRecentProjects)->trigger();
+    menuAction(kClearRecentProjects)->trigger();
     EXPECT_TRUE(shown().empty());
 }
 

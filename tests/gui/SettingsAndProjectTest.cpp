@@ -43,28 +43,28 @@ TEST_F(WindowTest, SettingsFileIsAppliedAtStart) {
     ASSERT_EQ(model::saveSettings(settingsPath(), stored, "/m/a.mp4").status, model::SaveStatus::Saved);
 
     openWindow();
-    EXPECT_EQ(window().control<QComboBox>(kWindowSize)->currentText(), QStringLiteral("05.640x480"));
-    EXPECT_EQ(window().control<QComboBox>(kAudioVolume)->currentText(), QStringLiteral("100%"));
-    EXPECT_TRUE(window().control<QCheckBox>(kFullScreen)->isChecked());
-    EXPECT_TRUE(window().control<QCheckBox>(kIcon2)->isChecked());
-    EXPECT_FALSE(window().control<QCheckBox>(kIcon1)->isChecked());
-    EXPECT_TRUE(window().control<QAbstractButton>(kBlackAreas)->isChecked());
-    EXPECT_EQ(window().control(kBgColorSwatch)->palette().color(QPalette::Window), QColor(255, 0, 0));
-    EXPECT_EQ(window().control<QLineEdit>(kHtmlTitle)->text(), QStringLiteral("My tour"));
-    EXPECT_FALSE(window().menuAction(kToolTipToggle)->isChecked());
+    EXPECT_EQ(control<QComboBox>(kWindowSize)->currentText(), QStringLiteral("05.640x480"));
+    EXPECT_EQ(control<QComboBox>(kAudioVolume)->currentText(), QStringLiteral("100%"));
+    EXPECT_TRUE(control<QCheckBox>(kFullScreen)->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(kIcon2)->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(kIcon1)->isChecked());
+    EXPECT_TRUE(control<QAbstractButton>(kBlackAreas)->isChecked());
+    EXPECT_EQ(control(kBgColorSwatch)->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(control<QLineEdit>(kHtmlTitle)->text(), QStringLiteral("My tour"));
+    EXPECT_FALSE(menuAction(kToolTipToggle)->isChecked());
     EXPECT_FALSE(window().toolTips().active());
     EXPECT_EQ(window().settings().loadDir(), "/videos/in");
     EXPECT_EQ(window().settings().saveDir(), "/videos/out");
 }
 
 TEST_F(WindowTest, ConfirmedExitWritesTheSettingsOnlyWithAMainMovie) {
-    window().control<QComboBox>(kZoom)->setCurrentIndex(2);
+    control<QComboBox>(kZoom)->setCurrentIndex(2);
     window().close();  // OK: no movie in slot 1, nothing written, nothing said
     EXPECT_FALSE(std::filesystem::exists(settingsPath()));
     ASSERT_EQ(messages().size(), 1u);
 
     openWindow();
-    window().control<QComboBox>(kZoom)->setCurrentIndex(2);
+    control<QComboBox>(kZoom)->setCurrentIndex(2);
     window().setMoviePath(1, QStringLiteral("/m/a.mp4"));
     ui::QtPrompts::setNextAnswer(false);
     window().close();
@@ -85,7 +85,7 @@ TEST_F(WindowTest, SaveOptionsNeedsAMainMovie) {
     EXPECT_FALSE(std::filesystem::exists(settingsPath()));
 
     window().setMoviePath(1, QStringLiteral("  /m/a.mp4 "));
-    window().control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral(" spaced "));
+    control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral(" spaced "));
     window().command(kSaveOptions);
     EXPECT_TRUE(messages().empty());
     const auto bytes = text::readFile(settingsPath()).bytes;
@@ -122,8 +122,8 @@ protected:
 };
 
 TEST_F(ProjectTest, SaveAndLoadThroughTheDialogs) {
-    window().control<QComboBox>(kStartYaw)->setCurrentIndex(4);
-    window().control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Harbour"));
+    control<QComboBox>(kStartYaw)->setCurrentIndex(4);
+    control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Harbour"));
     window().setMoviePath(1, QStringLiteral("/m/harbour.mp4"));
     window().setMoviePath(2, QStringLiteral("/m/harbour.webm"));
     putHotSpot(1, "page2.html", -45, 12.5);
@@ -157,30 +157,29 @@ TEST_F(ProjectTest, SaveAndLoadThroughTheDialogs) {
     // The project's own LOADDIR is read after the dialog's folder.
     EXPECT_EQ(window().settings().loadDir(), folder().string());
 
-    EXPECT_EQ(window().control<QComboBox>(kStartYaw)->currentIndex(), 4);
-    EXPECT_EQ(window().control<QLineEdit>(kHtmlTitle)->text(), QStringLiteral("Harbour"));
+    EXPECT_EQ(control<QComboBox>(kStartYaw)->currentIndex(), 4);
+    EXPECT_EQ(control<QLineEdit>(kHtmlTitle)->text(), QStringLiteral("Harbour"));
     EXPECT_EQ(window().moviePath(1), QStringLiteral("/m/harbour.mp4"));
     EXPECT_EQ(window().moviePath(2), QStringLiteral("/m/harbour.webm"));
     EXPECT_EQ(window().moviePath(3), QString());
     expectSameSpots(window().hotSpots(), saved);
-    EXPECT_EQ(window().control<QLabel>(rowYaw(1))->text(), QStringLiteral("-45"));
-    EXPECT_EQ(window().control<QLabel>(rowPos(1))->text(), QStringLiteral("12.5"));
-    EXPECT_EQ(window().control<QLabel>(rowPos(7))->text(), QStringLiteral("3.7"));
-    EXPECT_EQ(window().control<QLineEdit>(rowTime(7))->text(), QStringLiteral("5.0"));
-    for (int n = 1; n <= 10; ++n)
-        EXPECT_FALSE(window().control<QCheckBox>(slotSelector(n))->isChecked()) << n;
+    EXPECT_EQ(control<QLabel>(rowYaw(1))->text(), QStringLiteral("-45"));
+    EXPECT_EQ(control<QLabel>(rowPos(1))->text(), QStringLiteral("12.5"));
+    EXPECT_EQ(control<QLabel>(rowPos(7))->text(), QStringLiteral("3.7"));
+    EXPECT_EQ(control<QLineEdit>(rowTime(7))->text(), QStringLiteral("5.0"));
+    for (int n = 1; n <= 10; ++n) EXPECT_FALSE(control<QCheckBox>(slotSelector(n))->isChecked()) << n;
     EXPECT_EQ(window().editor().currentSlot(), 0);
-    EXPECT_FALSE(window().control<QCheckBox>(kSelfMode)->isChecked());
-    EXPECT_TRUE(window().control<QLineEdit>(kLink)->text().isEmpty());
+    EXPECT_FALSE(control<QCheckBox>(kSelfMode)->isChecked());
+    EXPECT_TRUE(control<QLineEdit>(kLink)->text().isEmpty());
 
     // With no slot selected "Add Hot Spot" does nothing, "Clear Hot Spot" clears every slot.
-    window().control<QLineEdit>(kLink)->setText(QStringLiteral("x.html"));
+    control<QLineEdit>(kLink)->setText(QStringLiteral("x.html"));
     window().command(kAddHotSpot);
     EXPECT_TRUE(messages().empty());
     expectSameSpots(window().hotSpots(), saved);
     window().command(kClearHotSpot);
     EXPECT_EQ(window().hotSpots(), hotspots::HotSpotList{});
-    EXPECT_TRUE(window().control<QCheckBox>(slotSelector(1))->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(slotSelector(1))->isChecked());
 }
 
 TEST_F(ProjectTest, AnUnreadableProjectChangesNothingAndSaysWhy) {
@@ -200,7 +199,7 @@ TEST_F(ProjectTest, AnUnreadableProjectChangesNothingAndSaysWhy) {
 }
 
 TEST_F(ProjectTest, AFileThatIsNoProjectChangesNothingAndSaysWhy) {
-    window().control<QComboBox>(kStartYaw)->setCurrentIndex(4);
+    control<QComboBox>(kStartYaw)->setCurrentIndex(4);
     window().setMoviePath(1, QStringLiteral("/m/keep.mp4"));
     window().setMoviePath(3, QStringLiteral("/m/keep.ogv"));
     putHotSpot(3, "keep.html", 10, 2);

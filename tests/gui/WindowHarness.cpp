@@ -1,6 +1,8 @@
 #include "WindowHarness.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
@@ -34,8 +36,16 @@ app::MainWindow& WindowTest::openWindow() {
     setup.start.saveDir = folder().string();
     setup.settingsPath = settingsPath();
     setup.programFolder = folder() / "bin";
-    window_ = std::make_unique<app::MainWindow>(setup, launcher_);
+    window_ = std::make_unique<app::MainWindow>(setup, launcher_, tools());
     return *window_;
+}
+
+QAction* WindowTest::menuAction(int id) const {
+    const auto actions = window_->menuBar()->findChildren<QAction*>();
+    for (QAction* action : actions) {
+        if (ui::controlId(action) == id) return action;
+    }
+    return nullptr;
 }
 
 std::filesystem::path WindowTest::folder() const { return std::filesystem::path(dir_.path().toStdString()); }

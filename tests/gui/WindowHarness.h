@@ -19,6 +19,10 @@
 #include "app/MainWindow.h"
 #include "core/Prompts.h"
 #include "core/hotspots/HotSpotEditor.h"
+#include "core/movies/MovieInfoCache.h"
+#include "media/FfmpegEncoder.h"
+#include "media/ModuleMovieTools.h"
+#include "ui/ControlId.h"
 #include "ui/QtPrompts.h"
 #include "ui/TickSound.h"
 
@@ -54,6 +58,15 @@ protected:
     // A new window over the same folder and settings file (the old one is dropped).
     app::MainWindow& openWindow();
     app::MainWindow& window() { return *window_; }
+    // The tools every window of the test works with.
+    app::MediaTools tools() { return {movieTools_, encoder_}; }
+    // A control or menu item of the window, by its id.
+    QWidget* control(int id) const { return ui::findControl(window_->centralWidget(), id); }
+    template <class T>
+    T* control(int id) const {
+        return qobject_cast<T*>(control(id));
+    }
+    QAction* menuAction(int id) const;
     std::filesystem::path folder() const;
     std::filesystem::path settingsPath() const { return folder() / "publisher.ini"; }
     // Messages that would have been shown since the last call.
@@ -65,6 +78,8 @@ protected:
 
     QTemporaryDir dir_;
     RecordingLauncher launcher_;
+    movies::MovieInfoCache movieTools_{media::moduleMovieTools()};
+    media::FfmpegEncoder encoder_;
     std::unique_ptr<app::MainWindow> window_;
 };
 

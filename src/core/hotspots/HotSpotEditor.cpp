@@ -11,11 +11,8 @@
 
 namespace tessaly::hotspots {
 
-int markerX(int yaw) { return 473 + text::roundHalfEven(224.0 * yaw / 185.0); }
-
-HotSpotEditor::HotSpotEditor(HotSpotList& list, HotSpotView& view, PreviewPlayer& player, Prompts& prompts,
-                             Scheduler& scheduler)
-    : list_(list), view_(view), player_(player), prompts_(prompts), scheduler_(scheduler) {}
+HotSpotEditor::HotSpotEditor(HotSpotList& list, HotSpotView& view, PreviewPlayer& player, Prompts& prompts)
+    : list_(list), view_(view), player_(player), prompts_(prompts) {}
 
 void HotSpotEditor::selectSlot(int n) {
     if (n < 1 || n > kSlotCount) throw std::out_of_range("hot spot slot " + std::to_string(n));
@@ -39,27 +36,13 @@ void HotSpotEditor::showSlot(int n) {
     view_.setTitleText(spot.trimmedTitle());
     view_.setSelfTicked(spot.self == 1);
     view_.setSliderPosition(currentYaw_);
-    view_.setMarkerX(markerX(currentYaw_));
+    view_.showMarkerAt(currentYaw_);
     if (spot.pos == 0) return;
     if (n >= 1) {
         showRow(n, spot);
         view_.setTimeText(n, text::formatMask(spot.time, texts::kTimeMask));
     }
-    seekStillFrame(spot.pos);
-}
-
-void HotSpotEditor::seekStillFrame(double pos) {
-    // Playing briefly makes the player decode and show the frame at `pos`;
-    // the second half runs later so the window keeps responding meanwhile.
-    player_.setPosition(pos);
-    player_.play();
-    scheduler_.runLater(kStillFrameDelay, [this, pos, alive = std::weak_ptr<const bool>(alive_)] {
-        if (alive.expired()) return;
-        player_.setPosition(pos);
-        player_.pause();
-        // The frame just painted may cover the marker.
-        view_.setMarkerX(markerX(currentYaw_));
-    });
+    view_.holdStillFrame(spot.pos);
 }
 
 void HotSpotEditor::addHotSpot() {
@@ -121,12 +104,12 @@ void HotSpotEditor::resetEditor() {
     view_.setTitleText({});
     view_.setSliderPosition(0);
     currentYaw_ = 0;
-    view_.setMarkerX(markerX(0));
+    view_.showMarkerAt(0);
 }
 
 void HotSpotEditor::yawSliderMoved(int position) {
     currentYaw_ = static_cast<std::int16_t>(position & 0xFFFF);
-    view_.setMarkerX(markerX(currentYaw_));
+    view_.showMarkerAt(currentYaw_);
 }
 
 void HotSpotEditor::showLoadedList() {

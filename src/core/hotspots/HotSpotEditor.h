@@ -3,36 +3,25 @@
 // The rules of the Hot Spot editor: choosing a slot, filling it from the link
 // and title boxes, the yaw slider and the preview position, clearing slots, and
 // showing a slot in the editor and its row. Everything runs on the caller's
-// thread; the only deferred step (the still frame after a seek) goes through
-// the Scheduler.
+// thread.
 
-#include <chrono>
 #include <cstdint>
-#include <memory>
 #include <string_view>
 
 #include "core/Prompts.h"
 #include "core/hotspots/HotSpot.h"
 #include "core/hotspots/HotSpotView.h"
 #include "core/hotspots/PreviewPlayer.h"
-#include "core/hotspots/Scheduler.h"
 
 namespace tessaly::hotspots {
 
 inline constexpr int kYawMin = -179;
 inline constexpr int kYawMax = 180;
-inline constexpr int kMarkerStartX = 474;  // where the window creates the marker
-inline constexpr std::chrono::milliseconds kStillFrameDelay{100};
-
-// Left edge of the yaw marker for `yaw`: the slider range spread over the
-// preview picture, rounded halves to even.
-int markerX(int yaw);
 
 class HotSpotEditor {
 public:
     // Every reference must outlive the editor.
-    HotSpotEditor(HotSpotList& list, HotSpotView& view, PreviewPlayer& player, Prompts& prompts,
-                  Scheduler& scheduler);
+    HotSpotEditor(HotSpotList& list, HotSpotView& view, PreviewPlayer& player, Prompts& prompts);
 
     int currentSlot() const { return currentSlot_; }
     std::int16_t currentYaw() const { return currentYaw_; }
@@ -61,18 +50,14 @@ private:
     void clearSlot(int n);
     void blankRow(int n);
     void showRow(int n, const HotSpot& spot);
-    void seekStillFrame(double pos);
     void warn(std::string_view text);
 
     HotSpotList& list_;
     HotSpotView& view_;
     PreviewPlayer& player_;
     Prompts& prompts_;
-    Scheduler& scheduler_;
     int currentSlot_ = 1;
     std::int16_t currentYaw_ = 0;
-    // Lets a still-frame step scheduled before the editor was destroyed do nothing.
-    std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
 };
 
 }  // namespace tessaly::hotspots

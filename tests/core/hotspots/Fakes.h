@@ -15,7 +15,6 @@
 #include "core/hotspots/HotSpot.h"
 #include "core/hotspots/HotSpotView.h"
 #include "core/hotspots/PreviewPlayer.h"
-#include "core/hotspots/Scheduler.h"
 
 namespace tessaly::hotspots::testing {
 
@@ -35,7 +34,8 @@ public:
     int selected = 1;
     std::array<Row, kSlotCount + 1> rows{};  // index 0 unused
     int slider = 0;
-    int marker = 474;
+    int markerYaw = 0;
+    std::vector<double> stillFrames;  // the positions held, in order
 
     std::string linkText() const override { return link; }
     std::string titleText() const override { return title; }
@@ -55,7 +55,8 @@ public:
         rows.at(static_cast<std::size_t>(row)).time = text;
     }
     void setSliderPosition(int yaw) override { slider = yaw; }
-    void setMarkerX(int x) override { marker = x; }
+    void showMarkerAt(int yaw) override { markerYaw = yaw; }
+    void holdStillFrame(double pos) override { stillFrames.push_back(pos); }
 };
 
 struct PlayerCall {
@@ -90,21 +91,6 @@ public:
         return true;
     }
     std::optional<std::filesystem::path> chooseFile(const FileChoice&) override { return std::nullopt; }
-};
-
-// Keeps scheduled work until the test runs it.
-class ManualScheduler : public Scheduler {
-public:
-    std::vector<std::pair<std::chrono::milliseconds, std::function<void()>>> queued;
-
-    void runLater(std::chrono::milliseconds delay, std::function<void()> callback) override {
-        queued.emplace_back(delay, std::move(callback));
-    }
-    void runAll() {
-        auto pending = std::move(queued);
-        queued.clear();
-        for (auto& [delay, callback] : pending) callback();
-    }
 };
 
 }  // namespace tessaly::hotspots::testing

@@ -14,7 +14,6 @@ namespace {
 using testing::FakePlayer;
 using testing::FakePrompts;
 using testing::FakeView;
-using testing::ManualScheduler;
 using testing::PlayerCall;
 using testing::Row;
 
@@ -31,8 +30,7 @@ protected:
     FakeView view;
     FakePlayer player;
     FakePrompts prompts;
-    ManualScheduler scheduler;
-    HotSpotEditor editor{list, view, player, prompts, scheduler};
+    HotSpotEditor editor{list, view, player, prompts};
 
     // The person has the movie paused at `at` seconds and fills the editor.
     void typeSpot(const std::string& link, const std::string& title, double at) {
@@ -139,9 +137,9 @@ TEST_F(HotSpotEditorTest, SelectingAnEmptySlotBlanksTheEditorAndLeavesPreviewAnd
     EXPECT_FALSE(view.self);
     EXPECT_EQ(editor.currentYaw(), 0);
     EXPECT_EQ(view.slider, 0);
-    EXPECT_EQ(view.marker, 473);
+    EXPECT_EQ(view.markerYaw, 0);
     EXPECT_TRUE(player.calls.empty());
-    EXPECT_TRUE(scheduler.queued.empty());
+    EXPECT_TRUE(view.stillFrames.empty());
     EXPECT_EQ(view.rows[6], (Row{"33", "4.0", "8.0"}));
 }
 
@@ -157,35 +155,13 @@ TEST_F(HotSpotEditorTest, SelectingAUsedSlotFillsEditorAndRowAndShowsAStillFrame
     EXPECT_TRUE(view.self);
     EXPECT_EQ(editor.currentYaw(), -179);
     EXPECT_EQ(view.slider, -179);
-    EXPECT_EQ(view.marker, 256);
+    EXPECT_EQ(view.markerYaw, -179);
     EXPECT_EQ(view.rows[8], (Row{"-179", "63.8", "7.2"}));
-    // The first half now, the second once the frame has had 100 ms to decode.
-    EXPECT_EQ(player.calls, (std::vector<PlayerCall>{{"setPosition", 63.75}, {"play"}}));
-    ASSERT_EQ(scheduler.queued.size(), 1u);
-    EXPECT_EQ(scheduler.queued[0].first, std::chrono::milliseconds(100));
-
-    scheduler.runAll();
-    EXPECT_EQ(player.calls,
-              (std::vector<PlayerCall>{{"setPosition", 63.75}, {"play"}, {"setPosition", 63.75}, {"pause"}}));
-    EXPECT_EQ(view.marker, 256);
+    EXPECT_EQ(view.stillFrames, std::vector<double>{63.75});
 
     // Clicking the selected slot again seeks again.
-    player.calls.clear();
     editor.selectSlot(8);
-    scheduler.runAll();
-    EXPECT_EQ(player.calls,
-              (std::vector<PlayerCall>{{"setPosition", 63.75}, {"play"}, {"setPosition", 63.75}, {"pause"}}));
-}
-
-TEST_F(HotSpotEditorTest, StillFrameStepAfterTheEditorIsGoneDoesNothing) {
-    list.at(2) = makeSpot("a", "", 0, 4, 5, 0);
-    {
-        HotSpotEditor shortLived(list, view, player, prompts, scheduler);
-        shortLived.selectSlot(2);
-    }
-    player.calls.clear();
-    scheduler.runAll();
-    EXPECT_TRUE(player.calls.empty());
+    EXPECT_EQ(view.stillFrames, (std::vector<double>{63.75, 63.75}));
 }
 
 TEST_F(HotSpotEditorTest, ShowingARecordWithAYawBeyondTheSliderKeepsTheSliderRange) {
@@ -193,7 +169,7 @@ TEST_F(HotSpotEditorTest, ShowingARecordWithAYawBeyondTheSliderKeepsTheSliderRan
     editor.selectSlot(4);
     EXPECT_EQ(editor.currentYaw(), 180);
     EXPECT_EQ(view.slider, 180);
-    EXPECT_EQ(view.marker, 691);
+    EXPECT_EQ(view.markerYaw, 180);
     EXPECT_EQ(view.rows[4].yaw, "1000");  // the row shows what the record holds
 }
 
@@ -217,7 +193,7 @@ TEST_F(HotSpotEditorTest, ClearHotSpotEmptiesOnlyTheSelectedSlot) {
     EXPECT_EQ(view.title, "");
     EXPECT_EQ(editor.currentYaw(), 0);
     EXPECT_EQ(view.slider, 0);
-    EXPECT_EQ(view.marker, 473);
+    EXPECT_EQ(view.markerYaw, 0);
 }
 
 TEST_F(HotSpotEditorTest, ClearAllEmptiesEverySlotAndSelectsSlotOne) {
@@ -235,7 +211,7 @@ TEST_F(HotSpotEditorTest, ClearAllEmptiesEverySlotAndSelectsSlotOne) {
     EXPECT_EQ(editor.currentSlot(), 1);
     EXPECT_EQ(view.selected, 1);
     EXPECT_FALSE(view.self);
-    EXPECT_EQ(view.marker, 473);
+    EXPECT_EQ(view.markerYaw, 0);
 }
 
 TEST_F(HotSpotEditorTest, ProjectLoadShowsEverySlotThenSelectsNone) {
@@ -252,13 +228,9 @@ TEST_F(HotSpotEditorTest, ProjectLoadShowsEverySlotThenSelectsNone) {
     EXPECT_EQ(view.selected, 0);
     EXPECT_EQ(view.link, "");
     EXPECT_FALSE(view.self);
-    EXPECT_EQ(view.marker, 473);
-    // One seek for each slot in use.
-    EXPECT_EQ(player.calls,
-              (std::vector<PlayerCall>{{"setPosition", 10}, {"play"}, {"setPosition", 0.5}, {"play"}}));
-    EXPECT_EQ(scheduler.queued.size(), 2u);
-    scheduler.runAll();
-    player.calls.clear();
+    EXPECT_EQ(view.markerYaw, 0);
+    // One still frame for each slot in use.
+    EXPECT_EQ(view.stillFrames, (std::vector<double>{10, 0.5}));
 
     // Nothing is selected: Add does nothing at all.
     typeSpot("new.html", "New", 30);
@@ -278,23 +250,13 @@ TEST_F(HotSpotEditorTest, ProjectLoadShowsEverySlotThenSelectsNone) {
 TEST_F(HotSpotEditorTest, SliderTakesTheLowSixteenBitsAndTheMarkerFollows) {
     editor.yawSliderMoved(180);
     EXPECT_EQ(editor.currentYaw(), 180);
-    EXPECT_EQ(view.marker, 691);
+    EXPECT_EQ(view.markerYaw, 180);
     editor.yawSliderMoved(0xFFFF);
     EXPECT_EQ(editor.currentYaw(), -1);
-    EXPECT_EQ(view.marker, 472);
+    EXPECT_EQ(view.markerYaw, -1);
     editor.yawSliderMoved(0x10000 + 45);
     EXPECT_EQ(editor.currentYaw(), 45);
     EXPECT_EQ(view.slider, 0);  // the slider moved itself; the editor does not set it back
-}
-
-TEST(YawMarker, SpreadsTheSliderRangeOverThePreview) {
-    EXPECT_EQ(markerX(-179), 256);
-    EXPECT_EQ(markerX(-178), 257);
-    EXPECT_EQ(markerX(-1), 472);
-    EXPECT_EQ(markerX(0), 473);
-    EXPECT_EQ(markerX(1), 474);
-    EXPECT_EQ(markerX(179), 690);
-    EXPECT_EQ(markerX(180), 691);
 }
 
 }  // namespace

@@ -1,0 +1,77 @@
+#include "app/MovieRows.h"
+
+#include "app/ControlIds.h"
+#include "app/WindowTexts.h"
+#include "core/movies/MovieInfo.h"
+#include "core/movies/MovieTools.h"
+#include "ui/Strings.h"
+
+namespace tessaly::app {
+namespace {
+
+using Face = ui::GradientButton::Face;
+
+struct RowLayout {
+    int loadId;
+    int pathId;
+    std::string_view caption;
+    Face face;
+};
+
+constexpr RowLayout kRows[MovieRows::kCount] = {
+    {ids::kLoadMovie1, ids::kMoviePath1, texts::kLoadMovie1, Face::Green},
+    {ids::kLoadMovie2, ids::kMoviePath2, texts::kLoadMovie2, Face::Grey},
+    {ids::kLoadMovie3, ids::kMoviePath3, texts::kLoadMovie3, Face::Grey},
+};
+
+}  // namespace
+
+MovieRows::MovieRows(QWidget* p, movies::MovieTools& tools, const CommandSink& sink) : tools_(tools) {
+    reader_.setMaxThreadCount(1);
+    for (int i = 0; i < kCount; ++i) {
+        const RowLayout& layout = kRows[i];
+        Row& r = rows_[static_cast<std::size_t>(i)];
+        r.load = addGradient(p, layout.loadId, layout.caption, {5, 77 + 22 * i, 99, 22}, layout.face, sink);
+    }
+    for (int i = 0; i < kCount; ++i) {
+        Row& r = rows_[static_cast<std::size_t>(i)];
+        r.label = new PathLabel(p);
+        setControlId(r.label, kRows[i].pathId);
+        r.label->setGeometry(105, 77 + 22 * i, 799, 20);
+        applyColours(r.label, {Qt::black, QColor(199, 199, 199)});
+        applyEdge(r.label, Edge::Client);
+    }
+}
+
+QString MovieRows::path(int slot) const { return row(slot).label->path(); }
+
+void MovieRows::setPath(int slot, const QString& path) {
+    Row& r = row(slot);
+    r.label->setPath(path);
+    const int reading = ++r.reading;
+    if (path.trimmed().isEmpty()) return;
+    // What the movie holds, where the person looks at it: the row's tooltip,
+    // once the movie is read; a later path makes this read's answer stale.
+    // The label outlives every read: the destructor waits for them.
+    reader_.start([this, slot, reading, path, label = r.label] {
+        const std::string summary = movies::movieSummary(tools_.inspect(ui::utf8(path)));
+        QMetaObject::invokeMethod(
+            label, [this, slot, reading, label, tip = path + QLatin1Char('\n') + ui::qs(summary)] {
+                if (row(slot).reading == reading) label->setToolTip(tip);
+            });
+    });
+}
+
+model::MovieSlots MovieRows::movieSlots() const {
+    return {ui::utf8(path(1)), ui::utf8(path(2)), ui::utf8(path(3))};
+}
+
+int MovieRows::rowAt(const QPoint& point) const {
+    for (int slot = 1; slot <= kCount; ++slot) {
+        const Row& r = row(slot);
+        if (r.load->geometry().united(r.label->geometry()).contains(point)) return slot;
+    }
+    return 0;
+}
+
+}  // namespace tessaly::app

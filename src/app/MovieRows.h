@@ -1,0 +1,52 @@
+#pragma once
+
+// The three movie rows under the title: a load button and the path label of
+// each slot. A row's tooltip says what its movie holds; the movie is read on
+// a worker thread, so a slow disk never holds up the window.
+
+#include <QPoint>
+#include <QString>
+#include <QThreadPool>
+#include <array>
+
+#include "app/Controls.h"
+#include "core/model/ProjectFile.h"
+
+namespace tessaly::movies {
+class MovieTools;
+}
+
+namespace tessaly::app {
+
+class MovieRows {
+public:
+    static constexpr int kCount = 3;
+
+    MovieRows(QWidget* parent, movies::MovieTools& tools, const CommandSink& sink);
+    // Waits for the tooltips still being read.
+    ~MovieRows() { reader_.waitForDone(); }
+    MovieRows(const MovieRows&) = delete;
+    MovieRows& operator=(const MovieRows&) = delete;
+
+    // Slot 1..3: the text of its path label.
+    QString path(int slot) const;
+    void setPath(int slot, const QString& path);
+    model::MovieSlots movieSlots() const;
+    // The row (load button and path label) under a point of the parent, 1..3, or 0.
+    int rowAt(const QPoint& point) const;
+
+private:
+    struct Row {
+        ui::GradientButton* load = nullptr;
+        PathLabel* label = nullptr;
+        int reading = 0;  // which read the tooltip waits for
+    };
+    Row& row(int slot) { return rows_[static_cast<std::size_t>(slot - 1)]; }
+    const Row& row(int slot) const { return rows_[static_cast<std::size_t>(slot - 1)]; }
+
+    movies::MovieTools& tools_;
+    std::array<Row, kCount> rows_;
+    QThreadPool reader_;  // one thread: the tips come in the order they were asked for
+};
+
+}  // namespace tessaly::app

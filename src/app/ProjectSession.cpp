@@ -1,0 +1,143 @@
+#include "app/ProjectSession.h"
+
+#include <QDir>
+#include <QTimer>
+#include <QWidget>
+
+#include "app/MovieRows.h"
+#include "app/RecentProjectsMenu.h"
+#include "app/SettingsBinding.h"
+#include "app/WindowTexts.h"
+#include "core/Prompts.h"
+#include "core/hotspots/HotSpotEditor.h"
+#include "core/hotspots/PreviewPlayer.h"
+#include "core/model/WorkFiles.h"
+#include "core/publish/MovieTypes.h"
+#include "core/text/Text.h"
+#include "ui/Strings.h"
+
+namespace tessaly::app {
+
+std::string currentFolder() { return QDir::currentPath().toStdString(); }
+
+void reportError(Prompts& prompts, const text::FileError& error) {
+    prompts.show(Message{error.message(), std::string(texts::kErrorCaption), Icon::Error});
+}
+
+std::filesystem::path ProjectSession::workFolder() const {
+    const std::filesystem::path movie = text::trimSpaces(ui::utf8(p_.rows.path(1)));
+    return project_.empty() ? movie.parent_path() : project_.parent_path();
+}
+
+void ProjectSession::loadProject() {
+    FileChoice choice;
+    choice.mode = FileChoice::Mode::Open;
+    choice.title = std::string(texts::kProjectOpenTitle);
+    choice.filter = std::string(texts::kProjectOpenFilter);
+    choice.initialFolder = p_.settings.loadDir();
+    const std::optional<std::filesystem::path> chosen = p_.prompts.chooseFile(choice);
+    if (!chosen) return;
+    p_.window->repaint();
+    if (text::trimSpaces(chosen->string()).empty()) return;
+    std::error_code ec;
+    std::filesystem::path project = std::filesystem::absolute(*chosen, ec);
+    if (ec) project = *chosen;
+    openProject(project);
+}
+
+void ProjectSession::openProject(const std::filesystem::path& project) {
+    p_.settings.setLoadDir(project.parent_path().string());
+    model::ViewerSettings s = p_.settings.read();
+    model::MovieSlots movies;
+    hotspots::HotSpotList list;
+    if (const auto error = model::loadProject(project, s, movies, list, currentFolder())) {
+        reportError(p_.prompts, *error);
+        return;
+    }
+    model::resolveMoviePaths(movies, project);
+    project_ = project;
+    p_.recent.remember(project);
+    p_.settings.write(s);
+    for (int slot = 1; slot <= MovieRows::kCount; ++slot)
+        p_.rows.setPath(slot, ui::qs(movies[static_cast<std::size_t>(slot - 1)]));
+    p_.hotSpots = list;
+    p_.editor.showLoadedList();
+    p_.window->repaint();
+    p_.player.open(movies[0]);
+    p_.player.play();
+}
+
+void ProjectSession::saveProject() {
+    FileChoice choice;
+    choice.mode = FileChoice::Mode::Save;
+    choice.title = std::string(texts::kProjectSaveTitle);
+    choice.filter = std::string(texts::kProjectSaveFilter);
+    choice.initialName = std::string(texts::kProjectSaveName);
+    choice.initialFolder = p_.settings.loadDir();
+    const std::optional<std::filesystem::path> chosen = p_.prompts.chooseFile(choice);
+    if (!chosen) return;
+    p_.window->repaint();
+    const std::string name = model::projectSaveName(chosen->string());
+    if (name.empty()) return;
+    p_.settings.setSaveDir(chosen->parent_path().string());
+    if (const auto error = model::saveProject(name, p_.settings.read(), p_.rows.movieSlots(), p_.hotSpots)) {
+        reportError(p_.prompts, *error);
+        return;
+    }
+    std::error_code ec;
+    project_ = std::filesystem::absolute(name, ec);
+    p_.recent.remember(project_);
+}
+
+void ProjectSession::loadMovie(int slot) {
+    FileChoice choice;
+    choice.mode = FileChoice::Mode::Open;
+    choice.title = std::string(texts::kMovieDialogTitle);
+    choice.filter = publish::movieDialogFilter();
+    choice.initialFolder = p_.settings.loadDir();
+    const std::optional<std::filesystem::path> chosen = p_.prompts.chooseFile(choice);
+    if (!chosen) return;
+    p_.window->repaint();
+    if (text::trimSpaces(chosen->string()).empty()) return;
+    openMovie(slot, *chosen);
+}
+
+void ProjectSession::openMovie(int slot, const std::filesystem::path& movie) {
+    // The next dialog starts where this one was confirmed.
+    p_.settings.setLoadDir(movie.parent_path().string());
+    p_.rows.setPath(slot, ui::qpath(movie));
+    p_.player.open(movie.string());
+    p_.player.play();
+}
+
+void ProjectSession::openFiles(const std::vector<std::filesystem::path>& files) {
+    if (files.empty()) return;
+    if (p_.busy()) {
+        // The latest files win; they open once the dialog or job is over.
+        waitingFiles_ = files;
+        if (waitingTimer_ == nullptr) {
+            waitingTimer_ = new QTimer(p_.window);
+            waitingTimer_->setInterval(200);
+            QObject::connect(waitingTimer_, &QTimer::timeout, p_.window, [this] {
+                if (p_.busy()) return;
+                waitingTimer_->stop();
+                openFiles(std::exchange(waitingFiles_, {}));
+            });
+        }
+        waitingTimer_->start();
+        return;
+    }
+    const auto request = model::openRequest(files);
+    if (const Message* refusal = std::get_if<Message>(&request)) {
+        p_.prompts.show(*refusal);
+        return;
+    }
+    const auto& open = std::get<model::OpenRequest>(request);
+    if (open.kind == model::WorkKind::Project) {
+        openProject(open.file);
+    } else {
+        openMovie(1, open.file);
+    }
+}
+
+}  // namespace tessaly::app
