@@ -118,6 +118,8 @@ void MainWindow::command(int id, int code) {
     // A publish or an encoding under way has the last word until it ends.
     if (gate_.running()) return;
     dispatcher_->dispatch(id, code);
+    // Controls send commands while the window is still being built.
+    if (session_) session_->showChanged();
 }
 
 QString MainWindow::moviePath(int slot) const { return rows_->path(slot); }
@@ -149,9 +151,14 @@ void MainWindow::applySettingsFile() {
 }
 
 bool MainWindow::confirmExit() {
-    const Message question{std::string(texts::kExitQuestion), std::string(texts::kExitCaption),
-                           Icon::Warning};
-    if (!prompts_->confirm(question)) return false;
+    // Changed work asks whether to save it instead of whether to exit.
+    if (session_->changed()) {
+        if (!session_->settleChanges()) return false;
+    } else {
+        const Message question{std::string(texts::kExitQuestion), std::string(texts::kExitCaption),
+                               Icon::Warning};
+        if (!prompts_->confirm(question)) return false;
+    }
     keepOptionsOnExit();
     return true;
 }
@@ -162,6 +169,8 @@ void MainWindow::keepOptionsOnExit() {
 }
 
 void MainWindow::closeForGood() {
+    // The stopped job has put its files back; changed work is still asked about.
+    if (!session_->settleChanges()) return;
     exiting_ = true;
     keepOptionsOnExit();
     close();
@@ -258,6 +267,7 @@ void MainWindow::shortHelp() {
 }
 
 void MainWindow::optionsByDefault() {
+    if (!session_->settleChanges()) return;
     settings_->resetToDefaults();
     for (int slot = 1; slot <= MovieRows::kCount; ++slot) setMoviePath(slot, {});
 }
