@@ -19,6 +19,7 @@
 #include "app/Launcher.h"
 #include "app/MovieRows.h"
 #include "app/OptionsArea.h"
+#include "app/PreviewAddressNote.h"
 #include "app/PublishCommand.h"
 #include "app/QtPreviewPlayer.h"
 #include "app/RecentProjectsMenu.h"
@@ -248,8 +249,14 @@ void MainWindow::previewInBrowser() {
         const auto address = preview_->serve();
         if (const auto* error = std::get_if<text::FileError>(&address)) {
             reportError(*prompts_, *error);
-        } else if (const QString url = ui::qs(std::get<std::string>(address));
-                   !launcher_.openUrl(QUrl(url))) {
+            return;
+        }
+        const QString url = ui::qs(std::get<std::string>(address));
+        const bool opened = launcher_.openUrl(QUrl(url));
+        // The address stays at hand for another browser, or for when none started.
+        if (addressNote_ == nullptr) addressNote_ = new PreviewAddressNote(this);
+        addressNote_->showAddress(url);
+        if (!opened) {
             prompts_->show(Message{ui::utf8(ui::qs(texts::kNoBrowser).arg(url)),
                                    std::string(texts::kPreviewCaption), Icon::Warning});
         }

@@ -41,6 +41,7 @@ class FileDrops;
 class HotSpotPanel;
 class Launcher;
 class MovieRows;
+class PreviewAddressNote;
 class PublishCommand;
 class QtPreviewPlayer;
 class RecentProjectsMenu;
@@ -80,6 +81,8 @@ public:
     QtPreviewPlayer& player() { return *header_.player; }
     // What Preview in Browser serves now; null before the first preview.
     const BrowserPreview* browserPreview() const { return preview_.get(); }
+    // The note with the served page's address; null before the first preview.
+    PreviewAddressNote* previewAddressNote() { return addressNote_; }
     // True while Publish Web Movie runs; the window then takes no commands.
     bool publishing() const;
     // True while Make Web Versions runs; the same holds.
@@ -153,8 +156,9 @@ private:
     JobGate gate_;
     std::unique_ptr<RecentProjectsMenu> recent_;
     std::unique_ptr<ProjectSession> session_;
-    FileDrops* drops_ = nullptr;               // owned by the window
-    std::unique_ptr<BrowserPreview> preview_;  // the page Preview in Browser serves
+    FileDrops* drops_ = nullptr;                 // owned by the window
+    std::unique_ptr<BrowserPreview> preview_;    // the page Preview in Browser serves
+    PreviewAddressNote* addressNote_ = nullptr;  // owned by the window
     bool colourBusy_[2] = {false, false};
     bool exiting_ = false;
 };
