@@ -73,7 +73,7 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, MediaTools 
     ColorChooser::resetCustomColours();
     recent_ = std::make_unique<RecentProjectsMenu>(menus_, setup_.settingsPath);
     session_ = std::make_unique<ProjectSession>(
-        ProjectSession::Parts{this, *prompts_, *settings_, *rows_, *recent_, hotSpots_, *editor_,
+        ProjectSession::Parts{this, *prompts_, *settings_, *rows_, *recent_, hotSpots_, *editor_, *panel_,
                               *header_.player, [this] { return busy(); }});
     drops_ = new FileDrops(
         this, [this](const QPoint& point) { return rows_->rowAt(client_->mapFrom(this, point)); },
@@ -202,11 +202,16 @@ bool MainWindow::encoding() const { return encode_ && encode_->running(); }
 bool MainWindow::busy() const { return gate_.running() || QApplication::activeModalWidget() != nullptr; }
 
 void MainWindow::publishWebMovie() {
-    gate_.run([this] {
+    QtPreviewPlayer& player = *header_.player;
+    const double at = player.position();
+    gate_.run([this, &player, at] {
         model::ViewerSettings s = settings_->read();
         publish_->run(rows_->movieSlots(), s, hotSpots_, session_->project());
         // The save folder and a rejected custom size come back changed.
         settings_->write(s);
+        // The publish stopped the player; the preview shows where it was, ready to play.
+        player.pause();
+        player.setPosition(at);
     });
 }
 
@@ -277,6 +282,8 @@ void MainWindow::optionsByDefault() {
     if (!session_->settleChanges()) return;
     settings_->resetToDefaults();
     for (int slot = 1; slot <= MovieRows::kCount; ++slot) setMoviePath(slot, {});
+    // No movie is left to show.
+    header_.player->open({});
 }
 
 void MainWindow::toggleToolTips() { settings_->setToolTipHelp(settings_->toolTipHelp() == 0 ? 1 : 0); }

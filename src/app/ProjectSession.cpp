@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "app/HotSpotPanel.h"
 #include "app/MovieRows.h"
 #include "app/RecentProjectsMenu.h"
 #include "app/SettingsBinding.h"
@@ -69,6 +70,8 @@ void ProjectSession::openProject(const std::filesystem::path& project) {
         p_.rows.setPath(slot, ui::qs(movies[static_cast<std::size_t>(slot - 1)]));
     p_.hotSpots = list;
     p_.editor.showLoadedList();
+    // Showing the slots began still frames; the main movie plays instead.
+    p_.panel.dropStillFrame();
     markUnchanged();
     p_.window->repaint();
     p_.player.open(movies[0]);

@@ -29,6 +29,7 @@ class PreviewPlayer;
 
 namespace tessaly::app {
 
+class HotSpotPanel;
 class MovieRows;
 class RecentProjectsMenu;
 class SettingsBinding;
@@ -49,6 +50,7 @@ public:
         RecentProjectsMenu& recent;
         hotspots::HotSpotList& hotSpots;
         hotspots::HotSpotEditor& editor;
+        HotSpotPanel& panel;
         hotspots::PreviewPlayer& player;
         std::function<bool()> busy;  // a dialog or a long job has the window
     };

@@ -20,6 +20,7 @@
 #include "app/HotSpotPanel.h"
 #include "app/QtPreviewPlayer.h"
 #include "app/SettingsBinding.h"
+#include "core/model/ProjectFile.h"
 #include "ui/FileDialog.h"
 
 namespace tessaly::gui_test {
@@ -172,6 +173,44 @@ TEST_P(HotSpotFlowOnMovie, AddWithTheRealPreviewThenSelectingSeeksBack) {
 
 INSTANTIATE_TEST_SUITE_P(Movies, HotSpotFlowOnMovie, ::testing::ValuesIn(kMovies),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A project with a Hot Spot plays its main movie; a publish leaves the frame
+// where the movie was, paused; Options by default leaves no picture.
+TEST_F(HotSpotFlow, TheProjectPlaysPublishingHoldsItsFrameAndDefaultsEmptyIt) {
+    const std::filesystem::path clip = makeClip(folder(), {.seconds = 4});
+    ASSERT_FALSE(clip.empty()) << "ffmpeg made no movie";
+    hotspots::HotSpotList spots;
+    spots.at(2).setLink("room.html");
+    spots.at(2).pos = 0.5;
+    spots.at(2).time = 5;
+    const std::filesystem::path project = folder() / "tour.hs5";
+    ASSERT_FALSE(model::saveProject(project, {}, {clip.string(), "", ""}, spots));
+    window().show();
+    app::QtPreviewPlayer& player = window().player();
+    app::PreviewPicture& picture = *player.picture();
+
+    window().openFiles({project});
+    ASSERT_TRUE(waitFor([&] { return player.position() > 1.0; }, 20000)) << "still at " << player.position();
+    EXPECT_EQ(player.mediaPlayer()->playbackState(), QMediaPlayer::PlayingState);
+
+    ui::FileDialog::setNextAnswer(QString::fromStdString((folder() / "site" / "tour.html").string()));
+    const double at = player.position();
+    window().command(kPublish);
+    ASSERT_EQ(texts().back(), "Publishing succeeded");
+    ASSERT_TRUE(
+        waitFor([&] { return player.mediaPlayer()->playbackState() == QMediaPlayer::PausedState; }, 5000));
+    EXPECT_NEAR(player.position(), at, 0.3);
+    const double near = 0.05 + 0.5 / Clip{}.rate;
+    EXPECT_TRUE(waitFor(
+        [&] { return std::abs(squareAt(picture.picture()) - std::fmod(player.position() / 2, 1.0)) < near; },
+        5000))
+        << "the square at " << squareAt(picture.picture()) << " for " << player.position() << " s";
+
+    window().command(kOptionsByDefault);
+    EXPECT_TRUE(texts().empty()) << "nothing changed, nothing asked";
+    EXPECT_TRUE(picture.picture().isNull());
+    EXPECT_NE(player.mediaPlayer()->playbackState(), QMediaPlayer::PlayingState);
+}
 
 // Files the preview cannot play: its area says so, naming the file and the
 // media framework's reason, and the path stays in its slot.
@@ -329,7 +368,8 @@ TEST(HotSpotPanel, AStillFramePlaysThenHoldsTheFrameAndRedrawsTheMarker) {
     using Calls = std::vector<hotspots::testing::PlayerCall>;
     const auto marker = [&] { return ui::findControl(&parent, kYawMarker); };
     {
-        app::HotSpotPanel panel(&parent, player, [](int, int) {}, [](int) {});
+        app::HotSpotPanel panel(
+            &parent, player, [](int, int) {}, [](int) {});
         EXPECT_EQ(marker()->x(), app::kMarkerStartX);
         panel.showMarkerAt(-179);
         panel.holdStillFrame(63.75);
