@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLayout>
 #include <QScreen>
+#include <cmath>
 
 #include "app/AboutBox.h"
 #include "app/BrowserPreview.h"
@@ -25,6 +26,7 @@
 #include "app/RecentProjectsMenu.h"
 #include "app/SettingsBinding.h"
 #include "app/ToolTips.h"
+#include "app/TransportStrip.h"
 #include "app/WindowTexts.h"
 #include "core/hotspots/HotSpotEditor.h"
 #include "core/install/BesideProgram.h"
@@ -108,6 +110,10 @@ void MainWindow::buildParts(MediaTools tools) {
     settings_ =
         std::make_unique<SettingsBinding>(options, setup_.start, [this](bool on) { showToolTipHelp(on); });
     panel_->setSelectedSlot(editor_->currentSlot());
+    // A tick does what its slot's selector does; a loaded project brings its ticks.
+    connect(header_.strip->slider(), &SeekSlider::tickClicked, this,
+            [this](int slot) { command(ids::slotSelector(slot)); });
+    connect(header_.player, &QtPreviewPlayer::opened, this, [this] { showSlotTicks(); });
 }
 
 MainWindow::~MainWindow() {
@@ -121,6 +127,16 @@ void MainWindow::command(int id, int code) {
     dispatcher_->dispatch(id, code);
     // Controls send commands while the window is still being built.
     if (session_) session_->showChanged();
+    if (editor_) showSlotTicks();
+}
+
+void MainWindow::showSlotTicks() {
+    std::vector<SlotTick> ticks;
+    for (int n = 1; n <= hotspots::kSlotCount; ++n) {
+        const double pos = hotSpots_.at(n).pos;
+        if (pos > 0) ticks.push_back({n, std::llround(pos * 1000.0)});
+    }
+    header_.strip->slider()->setTicks(std::move(ticks), editor_->currentSlot());
 }
 
 QString MainWindow::moviePath(int slot) const { return rows_->path(slot); }

@@ -47,6 +47,7 @@ class QtPreviewPlayer;
 class RecentProjectsMenu;
 class SettingsBinding;
 class ToolTips;
+class TransportStrip;
 
 struct WindowSetup {
     model::ViewerSettings start;          // start values, folders included
@@ -79,6 +80,7 @@ public:
     hotspots::HotSpotEditor& editor() { return *editor_; }
     SettingsBinding& settings() { return *settings_; }
     QtPreviewPlayer& player() { return *header_.player; }
+    TransportStrip& transportStrip() { return *header_.strip; }
     // What Preview in Browser serves now; null before the first preview.
     const BrowserPreview* browserPreview() const { return preview_.get(); }
     // The note with the served page's address; null before the first preview.
@@ -108,6 +110,8 @@ private:
     void keepOptionsOnExit();
     void closeForGood();
     void applySettingsFile();
+    // The used slots' ticks on the preview's slider, the current one marked.
+    void showSlotTicks();
     // A dialog or a long job has the window's attention.
     bool busy() const;
 

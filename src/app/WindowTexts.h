@@ -79,6 +79,11 @@ inline constexpr std::string_view kRowYaw = "Yaw:";
 inline constexpr std::string_view kRowPos = "Pos:";
 inline constexpr std::string_view kRowTime = "Time:";
 
+// The preview's transport strip.
+inline constexpr std::string_view kStripPlay = "Play";
+inline constexpr std::string_view kStripPause = "Pause";
+inline constexpr std::string_view kStripLoop = "Loop";
+
 // Messages.
 inline constexpr std::string_view kExitQuestion = "Are you sure?";
 inline constexpr std::string_view kExitCaption = "Exit IDE";
