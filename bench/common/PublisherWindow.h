@@ -12,6 +12,9 @@
 #include "app/MainWindow.h"
 #include "app/ToolTips.h"
 #include "core/model/AppState.h"
+#include "core/movies/MovieInfoCache.h"
+#include "media/FfmpegEncoder.h"
+#include "media/ModuleMovieTools.h"
 
 inline std::unique_ptr<tessaly::app::MainWindow> publisherWindow(QApplication& app, const QString& folder,
                                                                  tessaly::app::Launcher& launcher) {
@@ -21,5 +24,9 @@ inline std::unique_ptr<tessaly::app::MainWindow> publisherWindow(QApplication& a
     tessaly::app::WindowSetup setup;
     setup.start = state.settings;
     setup.settingsPath = state.settingsPath;
-    return std::make_unique<tessaly::app::MainWindow>(setup, launcher);
+    // One set of media tools for every window the benchmark makes, as the program has.
+    static tessaly::movies::MovieInfoCache movieTools(tessaly::media::moduleMovieTools());
+    static tessaly::media::FfmpegEncoder encoder;
+    return std::make_unique<tessaly::app::MainWindow>(setup, launcher,
+                                                      tessaly::app::MediaTools{movieTools, encoder});
 }

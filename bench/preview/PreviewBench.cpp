@@ -87,11 +87,12 @@ int main(int argc, char** argv) {
         player->open(movie.toStdString());
         player->play();
     } else {
-        // The preview picture's size: the 448 x 300 host less its frame and margin.
+        // The preview picture's size: the 448 x 300 host less its frame, its
+        // margin and the transport strip under the picture.
         window = std::make_unique<QWidget>();
-        window->resize(444, 296);
+        window->resize(444, 222);
         auto* video = new QVideoWidget(window.get());
-        video->setGeometry(0, 0, 444, 296);
+        video->setGeometry(0, 0, 444, 222);
         referencePlayer = new QMediaPlayer(window.get());
         referencePlayer->setAudioOutput(new QAudioOutput(referencePlayer));
         referencePlayer->setVideoOutput(video);

@@ -26,5 +26,7 @@ inline constexpr std::string_view kMenuPreviewInBrowser = "Preview in Browser\tC
 // Preview in Browser; %1 is the page's address.
 inline constexpr std::string_view kNoBrowser = "No web browser could be started.\nThe page is served at %1";
 inline constexpr std::string_view kPreviewCaption = "Preview in Browser";
+inline constexpr std::string_view kPreviewServedAt = "The preview is served at:";
+inline constexpr std::string_view kCopyAddress = "Copy";
 
 }  // namespace tessaly::app::texts

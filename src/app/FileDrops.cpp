@@ -3,6 +3,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLineEdit>
+#include <QMetaObject>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
@@ -77,7 +78,12 @@ bool FileDrops::eventFilter(QObject* watched, QEvent* event) {
     }
     drop->setDropAction(Qt::CopyAction);
     drop->accept();
-    if (type == QEvent::Drop) open_(*target);
+    // Opened once the drop is over: a question asked meanwhile would hold the
+    // file manager's drag until it is answered.
+    if (type == QEvent::Drop) {
+        QMetaObject::invokeMethod(
+            window_, [open = open_, opened = *target] { open(opened); }, Qt::QueuedConnection);
+    }
     return true;
 }
 

@@ -68,6 +68,14 @@ HotSpotPanel::HotSpotPanel(QWidget* p, hotspots::PreviewPlayer& player, const Co
     : player_(player) {
     using namespace ids;
     namespace t = texts;
+    stillFrame_.setSingleShot(true);
+    stillFrame_.setInterval(kStillFrameDelay);
+    QObject::connect(&stillFrame_, &QTimer::timeout, &stillFrame_, [this] {
+        player_.setPosition(stillPos_);
+        player_.pause();
+        // The frame just painted may cover the marker.
+        showMarkerAt(markerYaw_);
+    });
     auto* scale = new ScaleLabel(scaleText(), p);
     setControlId(scale, kScaleLabel);
     scale->setGeometry(250, 497, 448, 22);
@@ -169,12 +177,8 @@ void HotSpotPanel::holdStillFrame(double pos) {
     // the second half runs later so the window keeps responding meanwhile.
     player_.setPosition(pos);
     player_.play();
-    QTimer::singleShot(kStillFrameDelay, &stillFrames_, [this, pos] {
-        player_.setPosition(pos);
-        player_.pause();
-        // The frame just painted may cover the marker.
-        showMarkerAt(markerYaw_);
-    });
+    stillPos_ = pos;
+    stillFrame_.start();
 }
 
 }  // namespace tessaly::app

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QSlider>
+#include <QTimer>
 #include <array>
 #include <chrono>
 #include <functional>
@@ -49,6 +50,9 @@ public:
     void setSliderPosition(int yaw) override;
     void showMarkerAt(int yaw) override;
     void holdStillFrame(double pos) override;
+    // A still frame not yet held is let go: the player goes on as it was told
+    // since (a project's movie plays).
+    void dropStillFrame() { stillFrame_.stop(); }
 
 private:
     struct Row {
@@ -68,8 +72,9 @@ private:
     QCheckBox* self_ = nullptr;
     std::array<Row, hotspots::kSlotCount> rows_{};
     int markerYaw_ = 0;
-    // Still-frame steps still pending are dropped with the panel.
-    QObject stillFrames_;
+    // Ends the still frame begun last; stopped with the panel.
+    QTimer stillFrame_;
+    double stillPos_ = 0;
 };
 
 // "-179", " 0" and "179" spread under the slider: tabs expanded to stops every 68 columns.

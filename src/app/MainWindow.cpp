@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLayout>
 #include <QScreen>
+#include <cmath>
 
 #include "app/AboutBox.h"
 #include "app/BrowserPreview.h"
@@ -19,11 +20,13 @@
 #include "app/Launcher.h"
 #include "app/MovieRows.h"
 #include "app/OptionsArea.h"
+#include "app/PreviewAddressNote.h"
 #include "app/PublishCommand.h"
 #include "app/QtPreviewPlayer.h"
 #include "app/RecentProjectsMenu.h"
 #include "app/SettingsBinding.h"
 #include "app/ToolTips.h"
+#include "app/TransportStrip.h"
 #include "app/WindowTexts.h"
 #include "core/hotspots/HotSpotEditor.h"
 #include "core/install/BesideProgram.h"
@@ -72,7 +75,7 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, MediaTools 
     ColorChooser::resetCustomColours();
     recent_ = std::make_unique<RecentProjectsMenu>(menus_, setup_.settingsPath);
     session_ = std::make_unique<ProjectSession>(
-        ProjectSession::Parts{this, *prompts_, *settings_, *rows_, *recent_, hotSpots_, *editor_,
+        ProjectSession::Parts{this, *prompts_, *settings_, *rows_, *recent_, hotSpots_, *editor_, *panel_,
                               *header_.player, [this] { return busy(); }});
     drops_ = new FileDrops(
         this, [this](const QPoint& point) { return rows_->rowAt(client_->mapFrom(this, point)); },
@@ -107,6 +110,10 @@ void MainWindow::buildParts(MediaTools tools) {
     settings_ =
         std::make_unique<SettingsBinding>(options, setup_.start, [this](bool on) { showToolTipHelp(on); });
     panel_->setSelectedSlot(editor_->currentSlot());
+    // A tick does what its slot's selector does; a loaded project brings its ticks.
+    connect(header_.strip->slider(), &SeekSlider::tickClicked, this,
+            [this](int slot) { command(ids::slotSelector(slot)); });
+    connect(header_.player, &QtPreviewPlayer::opened, this, [this] { showSlotTicks(); });
 }
 
 MainWindow::~MainWindow() {
@@ -118,6 +125,18 @@ void MainWindow::command(int id, int code) {
     // A publish or an encoding under way has the last word until it ends.
     if (gate_.running()) return;
     dispatcher_->dispatch(id, code);
+    // Controls send commands while the window is still being built.
+    if (session_) session_->showChanged();
+    if (editor_) showSlotTicks();
+}
+
+void MainWindow::showSlotTicks() {
+    std::vector<SlotTick> ticks;
+    for (int n = 1; n <= hotspots::kSlotCount; ++n) {
+        const double pos = hotSpots_.at(n).pos;
+        if (pos > 0) ticks.push_back({n, std::llround(pos * 1000.0)});
+    }
+    header_.strip->slider()->setTicks(std::move(ticks), editor_->currentSlot());
 }
 
 QString MainWindow::moviePath(int slot) const { return rows_->path(slot); }
@@ -149,9 +168,14 @@ void MainWindow::applySettingsFile() {
 }
 
 bool MainWindow::confirmExit() {
-    const Message question{std::string(texts::kExitQuestion), std::string(texts::kExitCaption),
-                           Icon::Warning};
-    if (!prompts_->confirm(question)) return false;
+    // Changed work asks whether to save it instead of whether to exit.
+    if (session_->changed()) {
+        if (!session_->settleChanges()) return false;
+    } else {
+        const Message question{std::string(texts::kExitQuestion), std::string(texts::kExitCaption),
+                               Icon::Warning};
+        if (!prompts_->confirm(question)) return false;
+    }
     keepOptionsOnExit();
     return true;
 }
@@ -163,6 +187,8 @@ void MainWindow::keepOptionsOnExit() {
 }
 
 void MainWindow::closeForGood() {
+    // The stopped job has put its files back; changed work is still asked about.
+    if (!session_->settleChanges()) return;
     exiting_ = true;
     keepOptionsOnExit();
     close();
@@ -193,11 +219,16 @@ bool MainWindow::encoding() const { return encode_ && encode_->running(); }
 bool MainWindow::busy() const { return gate_.running() || QApplication::activeModalWidget() != nullptr; }
 
 void MainWindow::publishWebMovie() {
-    gate_.run([this] {
+    QtPreviewPlayer& player = *header_.player;
+    const double at = player.position();
+    gate_.run([this, &player, at] {
         model::ViewerSettings s = settings_->read();
         publish_->run(rows_->movieSlots(), s, hotSpots_, session_->project());
         // The save folder and a rejected custom size come back changed.
         settings_->write(s);
+        // The publish stopped the player; the preview shows where it was, ready to play.
+        player.pause();
+        player.setPosition(at);
     });
 }
 
@@ -240,8 +271,14 @@ void MainWindow::previewInBrowser() {
         const auto address = preview_->serve();
         if (const auto* error = std::get_if<text::FileError>(&address)) {
             reportError(*prompts_, *error);
-        } else if (const QString url = ui::qs(std::get<std::string>(address));
-                   !launcher_.openUrl(QUrl(url))) {
+            return;
+        }
+        const QString url = ui::qs(std::get<std::string>(address));
+        const bool opened = launcher_.openUrl(QUrl(url));
+        // The address stays at hand for another browser, or for when none started.
+        if (addressNote_ == nullptr) addressNote_ = new PreviewAddressNote(this);
+        addressNote_->showAddress(url);
+        if (!opened) {
             prompts_->show(Message{ui::utf8(ui::qs(texts::kNoBrowser).arg(url)),
                                    std::string(texts::kPreviewCaption), Icon::Warning});
         }
@@ -259,8 +296,11 @@ void MainWindow::shortHelp() {
 }
 
 void MainWindow::optionsByDefault() {
+    if (!session_->settleChanges()) return;
     settings_->resetToDefaults();
     for (int slot = 1; slot <= MovieRows::kCount; ++slot) setMoviePath(slot, {});
+    // No movie is left to show.
+    header_.player->open({});
 }
 
 void MainWindow::toggleToolTips() { settings_->setToolTipHelp(settings_->toolTipHelp() == 0 ? 1 : 0); }

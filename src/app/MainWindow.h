@@ -41,11 +41,13 @@ class FileDrops;
 class HotSpotPanel;
 class Launcher;
 class MovieRows;
+class PreviewAddressNote;
 class PublishCommand;
 class QtPreviewPlayer;
 class RecentProjectsMenu;
 class SettingsBinding;
 class ToolTips;
+class TransportStrip;
 
 struct WindowSetup {
     model::ViewerSettings start;          // start values, folders included
@@ -78,8 +80,11 @@ public:
     hotspots::HotSpotEditor& editor() { return *editor_; }
     SettingsBinding& settings() { return *settings_; }
     QtPreviewPlayer& player() { return *header_.player; }
+    TransportStrip& transportStrip() { return *header_.strip; }
     // What Preview in Browser serves now; null before the first preview.
     const BrowserPreview* browserPreview() const { return preview_.get(); }
+    // The note with the served page's address; null before the first preview.
+    PreviewAddressNote* previewAddressNote() { return addressNote_; }
     // True while Publish Web Movie runs; the window then takes no commands.
     bool publishing() const;
     // True while Make Web Versions runs; the same holds.
@@ -105,6 +110,8 @@ private:
     void keepOptionsOnExit();
     void closeForGood();
     void applySettingsFile();
+    // The used slots' ticks on the preview's slider, the current one marked.
+    void showSlotTicks();
     // A dialog or a long job has the window's attention.
     bool busy() const;
 
@@ -153,8 +160,9 @@ private:
     JobGate gate_;
     std::unique_ptr<RecentProjectsMenu> recent_;
     std::unique_ptr<ProjectSession> session_;
-    FileDrops* drops_ = nullptr;               // owned by the window
-    std::unique_ptr<BrowserPreview> preview_;  // the page Preview in Browser serves
+    FileDrops* drops_ = nullptr;                 // owned by the window
+    std::unique_ptr<BrowserPreview> preview_;    // the page Preview in Browser serves
+    PreviewAddressNote* addressNote_ = nullptr;  // owned by the window
     bool colourBusy_[2] = {false, false};
     bool exiting_ = false;
 };

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "app/HotSpotPanel.h"
 #include "app/MovieRows.h"
 #include "app/RecentProjectsMenu.h"
 #include "app/SettingsBinding.h"
@@ -11,6 +12,7 @@
 #include "core/Prompts.h"
 #include "core/hotspots/HotSpotEditor.h"
 #include "core/hotspots/PreviewPlayer.h"
+#include "core/model/ProjectFile.h"
 #include "core/model/WorkFiles.h"
 #include "core/publish/MovieTypes.h"
 #include "core/text/Text.h"
@@ -23,6 +25,8 @@ std::string currentFolder() { return QDir::currentPath().toStdString(); }
 void reportError(Prompts& prompts, const text::FileError& error) {
     prompts.show(Message{error.message(), std::string(texts::kErrorCaption), Icon::Error});
 }
+
+ProjectSession::ProjectSession(Parts parts) : p_(std::move(parts)) { markUnchanged(); }
 
 std::filesystem::path ProjectSession::workFolder() const {
     const std::filesystem::path movie = text::trimSpaces(ui::utf8(p_.rows.path(1)));
@@ -55,14 +59,18 @@ void ProjectSession::loadProject() {
 }
 
 void ProjectSession::openProject(const std::filesystem::path& project) {
-    p_.settings.setLoadDir(project.parent_path().string());
     model::ViewerSettings s = p_.settings.read();
+    // The project's own LOADDIR, if any, is read after the dialog's folder.
+    s.loadDir = project.parent_path().string();
     model::MovieSlots movies;
     hotspots::HotSpotList list;
     if (const auto error = model::loadProject(project, s, movies, list, currentFolder())) {
+        p_.settings.setLoadDir(project.parent_path().string());
         reportError(p_.prompts, *error);
         return;
     }
+    // Read first: a project that cannot be read asks nothing.
+    if (!settleChanges()) return;
     model::resolveMoviePaths(movies, project);
     project_ = project;
     p_.recent.remember(project);
@@ -71,25 +79,30 @@ void ProjectSession::openProject(const std::filesystem::path& project) {
         p_.rows.setPath(slot, ui::qs(movies[static_cast<std::size_t>(slot - 1)]));
     p_.hotSpots = list;
     p_.editor.showLoadedList();
+    // Showing the slots began still frames; the main movie plays instead.
+    p_.panel.dropStillFrame();
+    markUnchanged();
     p_.window->repaint();
     p_.player.open(movies[0]);
     p_.player.play();
 }
 
-void ProjectSession::saveProject() {
+bool ProjectSession::saveProject() {
     const auto chosen = choose(FileChoice::Mode::Save, texts::kProjectSaveTitle,
                                std::string(texts::kProjectSaveFilter), texts::kProjectSaveName);
-    if (!chosen) return;
+    if (!chosen) return false;
     const std::string name = model::projectSaveName(chosen->string());
-    if (name.empty()) return;
+    if (name.empty()) return false;
     p_.settings.setSaveDir(chosen->parent_path().string());
     if (const auto error = model::saveProject(name, p_.settings.read(), p_.rows.movieSlots(), p_.hotSpots)) {
         reportError(p_.prompts, *error);
-        return;
+        return false;
     }
     std::error_code ec;
     project_ = std::filesystem::absolute(name, ec);
     p_.recent.remember(project_);
+    markUnchanged();
+    return true;
 }
 
 void ProjectSession::loadMovie(int slot) {
@@ -103,6 +116,7 @@ void ProjectSession::openMovie(int slot, const std::filesystem::path& movie) {
     // The next dialog starts where this one was confirmed.
     p_.settings.setLoadDir(movie.parent_path().string());
     p_.rows.setPath(slot, ui::qpath(movie));
+    showChanged();
     p_.player.open(movie.string());
     p_.player.play();
 }
@@ -135,6 +149,44 @@ void ProjectSession::openFiles(const std::vector<std::filesystem::path>& files) 
     } else {
         openMovie(1, open.file);
     }
+}
+
+std::string ProjectSession::workText() const {
+    model::ViewerSettings s = p_.settings.read();
+    s.loadDir.clear();
+    s.saveDir.clear();
+    s.toolTipHelp = 1;
+    return model::projectText(s, p_.rows.movieSlots(), p_.hotSpots);
+}
+
+bool ProjectSession::changed() const { return workText() != savedWork_; }
+
+void ProjectSession::markUnchanged() {
+    savedWork_ = workText();
+    showChanged();
+}
+
+bool ProjectSession::settleChanges() {
+    if (!changed()) return true;
+    const Message question{std::string(texts::kSaveChangesQuestion), std::string(texts::kWindowTitle),
+                           Icon::Warning};
+    switch (p_.prompts.askToSave(question)) {
+        case SaveChoice::Save:
+            return saveProject();
+        case SaveChoice::Discard:
+            return true;
+        case SaveChoice::Cancel:
+            break;
+    }
+    return false;
+}
+
+void ProjectSession::showChanged() {
+    const QString mark = changed() ? ui::qs(texts::kChangedMark) : QString();
+    const QString program = ui::qs(texts::kWindowTitle);
+    p_.window->setWindowTitle(project_.empty()
+                                  ? program + mark
+                                  : ui::qpath(project_.filename()) + mark + QStringLiteral(" - ") + program);
 }
 
 }  // namespace tessaly::app

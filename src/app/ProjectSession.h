@@ -3,7 +3,9 @@
 // The work the window holds: the project last loaded or saved and the movies
 // in its rows. Loading, saving and opening go through here, the file dialogs'
 // choices and files handed over from outside alike; handed-over files wait
-// while a dialog or a long job has the window.
+// while a dialog or a long job has the window. It knows whether the work has
+// changed since it was last loaded, saved or started, says so in the window's
+// title, and asks before changed work is replaced.
 
 #include <QObject>
 #include <filesystem>
@@ -27,6 +29,7 @@ class PreviewPlayer;
 
 namespace tessaly::app {
 
+class HotSpotPanel;
 class MovieRows;
 class RecentProjectsMenu;
 class SettingsBinding;
@@ -47,11 +50,13 @@ public:
         RecentProjectsMenu& recent;
         hotspots::HotSpotList& hotSpots;
         hotspots::HotSpotEditor& editor;
+        HotSpotPanel& panel;
         hotspots::PreviewPlayer& player;
         std::function<bool()> busy;  // a dialog or a long job has the window
     };
 
-    explicit ProjectSession(Parts parts) : p_(std::move(parts)) {}
+    // The work as it is now counts as unchanged.
+    explicit ProjectSession(Parts parts);
 
     const std::filesystem::path& project() const { return project_; }
     // Beside the project; a movie not yet in a project has them beside itself.
@@ -59,7 +64,8 @@ public:
 
     // The dialogs, then opening or saving what was chosen.
     void loadProject();
-    void saveProject();
+    // True once the project is written; false when the person cancelled or it failed.
+    bool saveProject();
     void loadMovie(int slot);
     // A project that cannot be read changes nothing.
     void openProject(const std::filesystem::path& project);
@@ -68,12 +74,25 @@ public:
     // with a message. While the window is busy, the latest files wait.
     void openFiles(const std::vector<std::filesystem::path>& files);
 
+    // An option, a movie slot or a Hot Spot differs from the project last
+    // loaded or saved (from the start, before either).
+    bool changed() const;
+    // Before changed work is replaced: Save (through Save Project) or Discard
+    // go on, Cancel (here or in the save dialog) stops. Unchanged work goes on.
+    bool settleChanges();
+    // The window's title, marked while the work is changed.
+    void showChanged();
+
 private:
     // The file dialog, in the load folder; the window is repainted under it.
     std::optional<std::filesystem::path> choose(FileChoice::Mode mode, std::string_view title,
                                                 std::string filter, std::string_view initialName = {});
+    // What a project file would hold, without the working folders and the tooltip switch.
+    std::string workText() const;
+    void markUnchanged();
 
     Parts p_;
+    std::string savedWork_;                            // workText() when last loaded, saved or started
     std::filesystem::path project_;                    // the project last loaded or saved
     std::vector<std::filesystem::path> waitingFiles_;  // handed over while busy
     QTimer* waitingTimer_ = nullptr;

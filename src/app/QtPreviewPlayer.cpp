@@ -1,6 +1,7 @@
 #include "app/QtPreviewPlayer.h"
 
 #include <QAudioOutput>
+#include <QFrame>
 #include <QMediaPlayer>
 #include <QPainter>
 #include <QTextOption>
@@ -19,7 +20,27 @@
 
 namespace tessaly::app {
 
-PreviewPicture::PreviewPicture(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+PreviewPicture::PreviewPicture(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // A click gives the preview its keys; Tab reaches it too.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PreviewPicture::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    showFocusMark(true);
+}
+
+void PreviewPicture::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    showFocusMark(false);
+}
+
+void PreviewPicture::showFocusMark(bool on) {
+    // On the frame around the picture (its line colour), never over the movie.
+    if (auto* frame = qobject_cast<QFrame*>(parentWidget()))
+        frame->setFrameShadow(on ? QFrame::Plain : QFrame::Sunken);
+}
 
 PreviewPicture::~PreviewPicture() {
     // No frame may reach a worker that is going.
@@ -143,6 +164,7 @@ void QtPreviewPlayer::open(const std::string& path) {
     path_ = ui::qs(path);
     picture_->startMovie();
     mediaPlayer()->setSource(path.empty() ? QUrl() : QUrl::fromLocalFile(path_));
+    emit opened();
 }
 
 void QtPreviewPlayer::play() {

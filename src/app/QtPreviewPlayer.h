@@ -53,8 +53,11 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void showFocusMark(bool on);
     void offerFrame(const QVideoFrame& frame);
     void takePicture();
 
@@ -88,6 +91,10 @@ public:
     // window should not wait for it.
     QMediaPlayer* mediaPlayer();
     PreviewPicture* picture() const { return picture_; }
+
+signals:
+    // A movie (or none) was opened: mediaPlayer() exists from here on.
+    void opened();
 
 private:
     void cannotPlay(const QString& reason);

@@ -1,9 +1,11 @@
 #include "app/WindowHeader.h"
 
 #include <QFrame>
+#include <QLayout>
 
 #include "app/ControlIds.h"
 #include "app/QtPreviewPlayer.h"
+#include "app/TransportStrip.h"
 #include "app/WindowTexts.h"
 #include "ui/Fonts.h"
 #include "ui/Strings.h"
@@ -21,6 +23,8 @@ QFrame* previewHost(QWidget* p) {
     host->setLineWidth(1);
     QPalette black = host->palette();
     black.setColor(QPalette::Window, Qt::black);
+    // The frame's line while the preview has the keys.
+    black.setColor(QPalette::WindowText, QColor(255, 215, 0));
     host->setPalette(black);
     host->setAutoFillBackground(true);
     return host;
@@ -52,6 +56,12 @@ WindowHeader buildHeader(QWidget* p, const CommandSink& sink) {
 
     h.previewHost = previewHost(p);
     h.player = new QtPreviewPlayer(h.previewHost);
+    // The picture keeps its 2:1 area; the strip takes the rest of the frame.
+    h.strip = new TransportStrip(h.previewHost, *h.player);
+    const QRect inside = h.previewHost->contentsRect();
+    h.strip->setFixedHeight(inside.height() - 2 - (inside.width() - 2) / 2);
+    h.previewHost->layout()->setSpacing(0);
+    h.previewHost->layout()->addWidget(h.strip);
     return h;
 }
 

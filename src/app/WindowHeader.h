@@ -11,6 +11,7 @@ class QFrame;
 namespace tessaly::app {
 
 class QtPreviewPlayer;
+class TransportStrip;
 
 struct WindowHeader {
     ClickLabel* titleShadow = nullptr;
@@ -19,6 +20,7 @@ struct WindowHeader {
     ClickLabel* build = nullptr;
     QFrame* previewHost = nullptr;
     QtPreviewPlayer* player = nullptr;  // owned by its host
+    TransportStrip* strip = nullptr;    // under the picture, in the host
 };
 
 // Under the movie rows.

@@ -67,6 +67,9 @@ void addAccelerators(QWidget* window, const CommandSink& sink) {
         {QKeySequence(Qt::CTRL | Qt::Key_P), ids::kPublish},
         {QKeySequence(Qt::CTRL | Qt::Key_F1), ids::kUserGuide},
         {QKeySequence(Qt::CTRL | Qt::Key_B), ids::kPreviewInBrowser},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), ids::kLoadProject},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), ids::kSaveProject},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), ids::kExit},
     };
     for (const auto& [key, id] : keys) {
         auto* shortcut = new QShortcut(key, window);

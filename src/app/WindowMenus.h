@@ -22,7 +22,7 @@ struct WindowMenus {
 };
 
 WindowMenus buildMenus(QMainWindow* window, bool toolTipsOn, const CommandSink& sink);
-// F1, Ctrl+L, Ctrl+P, Ctrl+F1, Ctrl+B, and Esc as the dialog's cancel.
+// F1, Ctrl+L, Ctrl+P, Ctrl+F1, Ctrl+B, Ctrl+O, Ctrl+S, Ctrl+Q, and Esc as the dialog's cancel.
 void addAccelerators(QWidget* window, const CommandSink& sink);
 
 }  // namespace tessaly::app

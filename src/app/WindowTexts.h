@@ -79,9 +79,17 @@ inline constexpr std::string_view kRowYaw = "Yaw:";
 inline constexpr std::string_view kRowPos = "Pos:";
 inline constexpr std::string_view kRowTime = "Time:";
 
+// The preview's transport strip.
+inline constexpr std::string_view kStripPlay = "Play";
+inline constexpr std::string_view kStripPause = "Pause";
+inline constexpr std::string_view kStripLoop = "Loop";
+
 // Messages.
 inline constexpr std::string_view kExitQuestion = "Are you sure?";
 inline constexpr std::string_view kExitCaption = "Exit IDE";
+inline constexpr std::string_view kSaveChangesQuestion = "Save the changes to the project?";
+// After the project's name, or the program's while the work has none.
+inline constexpr std::string_view kChangedMark = "*";
 inline constexpr std::string_view kStopEncodingQuestion =
     "Making the web versions is not finished.\nCancel it and close the program?";
 inline constexpr std::string_view kStopPublishingQuestion =

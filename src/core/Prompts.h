@@ -12,6 +12,9 @@ namespace tessaly {
 
 enum class Icon { Information, Warning, Error };
 
+// The answers to the question before unsaved work is replaced.
+enum class SaveChoice { Save, Discard, Cancel };
+
 struct Message {
     std::string text;  // lines separated by "\n"
     std::string caption;
@@ -38,6 +41,8 @@ public:
     virtual bool confirm(const Message& message) = 0;
     // The same question with the confirming button saying `okText` ("Continue").
     virtual bool ask(const Message& message, std::string_view /*okText*/) { return confirm(message); }
+    // Save, Discard and Cancel, asked before unsaved work is replaced.
+    virtual SaveChoice askToSave(const Message& message) = 0;
     // The chosen file, or nothing when the person cancelled.
     virtual std::optional<std::filesystem::path> chooseFile(const FileChoice& choice) = 0;
 };

@@ -91,6 +91,11 @@ void GradientButton::paintEvent(QPaintEvent*) {
         p.setPen(QColor(0, 0, 255));
         p.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, processText());
     }
+    if (hasFocus()) {
+        // The keyboard's place, dotted inside the edge.
+        p.setPen(QPen(captionColor_, 1, Qt::DotLine));
+        p.drawRect(area.adjusted(2, 2, -3, -3));
+    }
 }
 
 }  // namespace tessaly::ui

@@ -14,6 +14,7 @@ namespace {
 struct Script {
     bool scripted = false;
     std::deque<bool> answers;
+    std::deque<SaveChoice> saveChoices;
     std::vector<Message> log;
     std::function<void()> onAnswer;
 
@@ -57,10 +58,11 @@ private:
 };
 
 int run(QWidget* owner, const Message& message, QMessageBox::StandardButtons buttons,
-        std::string_view okText = {}) {
+        std::string_view okText = {}, QMessageBox::StandardButton preferred = QMessageBox::NoButton) {
     const ArrowWhileAsking arrow;
     QMessageBox box(toQt(message.icon), qs(message.caption), qs(message.text), buttons, owner);
     box.setTextFormat(Qt::PlainText);
+    if (preferred != QMessageBox::NoButton) box.setDefaultButton(preferred);
     if (QAbstractButton* ok = box.button(QMessageBox::Ok); ok != nullptr && !okText.empty())
         ok->setText(qs(okText));
     return box.exec();
@@ -92,6 +94,22 @@ bool QtPrompts::ask(const Message& message, std::string_view okText) {
     return run(owner_, message, QMessageBox::Ok | QMessageBox::Cancel, okText) == QMessageBox::Ok;
 }
 
+SaveChoice QtPrompts::askToSave(const Message& message) {
+    Script& s = script();
+    if (s.scripted) {
+        s.log.push_back(message);
+        s.answering();
+        if (s.saveChoices.empty()) return SaveChoice::Discard;
+        const SaveChoice choice = s.saveChoices.front();
+        s.saveChoices.pop_front();
+        return choice;
+    }
+    const int button = run(owner_, message, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                           {}, QMessageBox::Save);
+    if (button == QMessageBox::Save) return SaveChoice::Save;
+    return button == QMessageBox::Discard ? SaveChoice::Discard : SaveChoice::Cancel;
+}
+
 std::optional<std::filesystem::path> QtPrompts::chooseFile(const FileChoice& choice) {
     FileDialogRequest request;
     request.mode =
@@ -110,11 +128,14 @@ std::optional<std::filesystem::path> QtPrompts::chooseFile(const FileChoice& cho
 void QtPrompts::setScripted(bool scripted) {
     script().scripted = scripted;
     script().answers.clear();
+    script().saveChoices.clear();
     script().log.clear();
     script().onAnswer = nullptr;
 }
 
 void QtPrompts::setNextAnswer(bool ok) { script().answers.push_back(ok); }
+
+void QtPrompts::setNextSaveChoice(SaveChoice choice) { script().saveChoices.push_back(choice); }
 
 void QtPrompts::setOnAnswer(std::function<void()> onAnswer) { script().onAnswer = std::move(onAnswer); }
 

@@ -5,18 +5,23 @@
 
 #include <sys/stat.h>
 
+#include <QClipboard>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "../core/ScratchFolder.h"
 #include "WindowHarness.h"
 #include "app/BrowserPreview.h"
 #include "app/ControlIds.h"
+#include "app/PreviewAddressNote.h"
 #include "app/SettingsBinding.h"
 #include "core/text/Files.h"
 #include "ui/Strings.h"
@@ -162,6 +167,25 @@ TEST_F(BrowserPreviewTest, ABrowserThatCannotStartIsReportedWithTheAddress) {
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_NE(shown[0].text.find(address.toString().toStdString()), std::string::npos) << shown[0].text;
     EXPECT_EQ(fetch(address).status, 200) << "the page is served all the same";
+}
+
+TEST_F(BrowserPreviewTest, TheNoteKeepsTheAddressOfTheLatestPreviewAtHand) {
+    EXPECT_EQ(window().previewAddressNote(), nullptr);
+    window().setMoviePath(1, ui::qpath(clip_));
+    preview();
+    const QUrl address = preview();
+    app::PreviewAddressNote* note = window().previewAddressNote();
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_FALSE(note->isModal()) << "the window stays usable";
+    EXPECT_EQ(note->address(), address.toString()) << "the second preview's address";
+    QGuiApplication::clipboard()->clear();
+    const auto buttons = note->findChildren<QPushButton*>();
+    const auto copy = std::find_if(buttons.begin(), buttons.end(),
+                                   [](const QPushButton* b) { return b->text() == QStringLiteral("Copy"); });
+    ASSERT_NE(copy, buttons.end());
+    QTest::mouseClick(*copy, Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), address.toString());
 }
 
 }  // namespace

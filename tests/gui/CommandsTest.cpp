@@ -31,13 +31,16 @@ class CommandEffects : public WindowTest {
 protected:
     // The observable effect of the command just sent.
     std::string effect(const std::function<void()>& send) {
-        ui::FileDialog::setScripted(true);  // forget earlier requests
         launcher_.started.clear();
         launcher_.opened.clear();
         launcher_.activations = 0;
-        messages();
         window().setMoviePath(2, QStringLiteral("/m/two.webm"));
         control<QCheckBox>(kIcon1)->setChecked(true);
+        // Saved, so that no command asks about these changes first.
+        ui::FileDialog::setNextAnswer(QString::fromStdString((folder() / "effects.hs5").string()));
+        window().command(kSaveProject);
+        ui::FileDialog::setScripted(true);  // forget earlier requests
+        messages();
         const QString modal = closeModal(send);
         if (!modal.isEmpty()) return "window " + modal.toStdString();
         if (const auto request = ui::FileDialog::lastRequest())
@@ -120,12 +123,17 @@ TEST_F(CommandEffects, EveryAcceleratorReachesItsOperation) {
         {Qt::Key_F1, Qt::ControlModifier, "open publisher.pdf"},
         {Qt::Key_B, Qt::ControlModifier,
          "message Movie file does not selected !\nFirts movie file must be selected !"},
+        {Qt::Key_O, Qt::ControlModifier, "dialog Load a Project"},
+        {Qt::Key_S, Qt::ControlModifier, "dialog Save the Project"},
+        {Qt::Key_Q, Qt::ControlModifier, "message Are you sure?"},
     };
     for (const auto& k : table) {
         // A closed modal window may leave no window active.
         QApplication::setActiveWindow(&window());
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+        ui::QtPrompts::setNextAnswer(false);  // the window stays
         EXPECT_EQ(effect([&] { QTest::keyClick(&window(), k.key, k.modifiers); }), k.expected) << k.expected;
+        ui::QtPrompts::setScripted(true);
     }
 }
 
@@ -306,6 +314,7 @@ public:
         answers.erase(answers.begin());
         return answer;
     }
+    SaveChoice askToSave(const Message&) override { return SaveChoice::Cancel; }
     std::optional<std::filesystem::path> chooseFile(const FileChoice&) override { return std::nullopt; }
 };
 

@@ -13,6 +13,7 @@
 #include "app/SettingsBinding.h"
 #include "core/model/ProjectFile.h"
 #include "core/text/Files.h"
+#include "ui/QtPrompts.h"
 #include "ui/Strings.h"
 
 namespace tessaly::gui_test {
@@ -26,6 +27,7 @@ struct Dragged {
     bool allowed = false;  // the pointer shows it may be dropped here
     bool dropped = false;
     Qt::DropAction action = Qt::IgnoreAction;
+    bool askedDuringDrop = false;  // a message or question while the drop was under way
 };
 
 class DropTest : public WindowTest {
@@ -56,9 +58,13 @@ protected:
             return result;
         }
         QDropEvent drop(at, offered, &mime, Qt::LeftButton, Qt::NoModifier);
+        ui::QtPrompts::setOnAnswer([&result] { result.askedDuringDrop = true; });
         QApplication::sendEvent(under, &drop);
+        ui::QtPrompts::setOnAnswer(nullptr);
         result.dropped = drop.isAccepted();
         result.action = drop.dropAction();
+        // The file opens after the drop.
+        QCoreApplication::sendPostedEvents();
         return result;
     }
 
@@ -115,6 +121,15 @@ TEST_F(DropTest, AProjectDroppedAnywhereOpensEvenOverATextBox) {
     EXPECT_EQ(control<QLineEdit>(kHtmlTitle)->text(), QStringLiteral("Dropped"));
     EXPECT_TRUE(control<QLineEdit>(kLink)->text().isEmpty()) << "not pasted as text";
     EXPECT_TRUE(messages().empty());
+
+    // Changed work is asked about once the drop is over, and Cancel keeps it.
+    control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Mine"));
+    ui::QtPrompts::setNextSaveChoice(SaveChoice::Cancel);
+    const Dragged again = drag(*files({project}), centreOf(kLink));
+    EXPECT_TRUE(again.dropped);
+    EXPECT_FALSE(again.askedDuringDrop);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(control<QLineEdit>(kHtmlTitle)->text(), QStringLiteral("Mine"));
 }
 
 TEST_F(DropTest, ATextFileSeveralFilesOrAMissingOneAreRefusedAsTheyComeIn) {

@@ -4,12 +4,15 @@
 // and loading one movie over another. Also the refusals, clearing and the yaw
 // marker.
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMediaPlayer>
 #include <QSlider>
 #include <QTest>
+#include <QToolButton>
 #include <algorithm>
 #include <cmath>
 #include <fstream>
@@ -20,6 +23,8 @@
 #include "app/HotSpotPanel.h"
 #include "app/QtPreviewPlayer.h"
 #include "app/SettingsBinding.h"
+#include "app/TransportStrip.h"
+#include "core/model/ProjectFile.h"
 #include "ui/FileDialog.h"
 
 namespace tessaly::gui_test {
@@ -172,6 +177,138 @@ TEST_P(HotSpotFlowOnMovie, AddWithTheRealPreviewThenSelectingSeeksBack) {
 
 INSTANTIATE_TEST_SUITE_P(Movies, HotSpotFlowOnMovie, ::testing::ValuesIn(kMovies),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The strip and the preview's keys, on the clip whose square tells its time.
+TEST_F(HotSpotFlow, TheStripAndKeysPauseSeekAndStopOnTheLastFrame) {
+    const Clip made{.seconds = 3};
+    const std::filesystem::path clip = makeClip(folder(), made);
+    ASSERT_FALSE(clip.empty()) << "ffmpeg made no movie";
+    window().show();
+    app::QtPreviewPlayer& player = window().player();
+    app::PreviewPicture& picture = *player.picture();
+    app::TransportStrip& strip = window().transportStrip();
+    ui::FileDialog::setNextAnswer(QString::fromStdString(clip.string()));
+    window().command(kLoadMovie1);
+    QMediaPlayer* media = player.mediaPlayer();
+    ASSERT_TRUE(waitFor([&] { return player.position() > 0.3; }, 20000));
+    const auto state = [&](QMediaPlayer::PlaybackState s) {
+        return waitFor([&] { return media->playbackState() == s; }, 5000);
+    };
+    // Within a frame of `seconds`, in the position and in the picture.
+    const double frame = 1.0 / made.rate;
+    const auto shows = [&](double seconds) {
+        return waitFor(
+            [&] {
+                return std::abs(player.position() - seconds) <= frame + 0.001 &&
+                       std::abs(squareAt(picture.picture()) - std::fmod(seconds / 2, 1.0)) <=
+                           0.5 * frame + 2.0 / picture.width();
+            },
+            5000);
+    };
+
+    QTest::mouseClick(&picture, Qt::LeftButton);
+    ASSERT_TRUE(picture.hasFocus()) << "a click gives the preview the keys";
+    QTest::keyClick(&picture, Qt::Key_Space);
+    ASSERT_TRUE(state(QMediaPlayer::PausedState));
+    const double held = player.position();
+    EXPECT_FALSE(waitFor([&] { return player.position() != held; }, 300)) << "the paused movie moved";
+    QTest::keyClick(&picture, Qt::Key_Space);
+    EXPECT_TRUE(waitFor([&] { return player.position() > held + 0.2; }, 5000)) << "Play does not move it";
+    QTest::keyClick(&picture, Qt::Key_Space);
+    ASSERT_TRUE(state(QMediaPlayer::PausedState));
+
+    const double last = static_cast<double>(media->duration()) / 1000.0 - frame;
+    QTest::keyClick(&picture, Qt::Key_Home);
+    EXPECT_TRUE(shows(0)) << player.position();
+    QTest::keyClick(&picture, Qt::Key_Period);
+    EXPECT_TRUE(shows(frame)) << player.position();
+    QTest::keyClick(&picture, Qt::Key_Right);  // 5 s on: no further than the last frame
+    EXPECT_TRUE(shows(last)) << player.position();
+    QTest::keyClick(&picture, Qt::Key_Comma);
+    EXPECT_TRUE(shows(last - frame)) << player.position();
+    QTest::keyClick(&picture, Qt::Key_Left);
+    EXPECT_TRUE(shows(0)) << player.position();
+
+    // Tab goes on into the strip, whose controls take the same keys; the mark follows the focus.
+    const auto* host = qobject_cast<QFrame*>(picture.parentWidget());
+    EXPECT_EQ(host->frameShadow(), QFrame::Plain) << "no focus mark on the preview";
+    QTest::keyClick(&picture, Qt::Key_Tab);
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_TRUE(focused != nullptr && strip.isAncestorOf(focused));
+    EXPECT_EQ(host->frameShadow(), QFrame::Sunken);
+    QTest::keyClick(focused, Qt::Key_Period);
+    EXPECT_TRUE(shows(frame)) << player.position();
+
+    app::SeekSlider* slider = strip.slider();
+    const int x = slider->xOf(1500);
+    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(x, slider->height() / 2));
+    EXPECT_TRUE(shows(static_cast<double>(slider->valueAt(x)) / 1000.0)) << player.position();
+    EXPECT_EQ(media->playbackState(), QMediaPlayer::PausedState) << "paused as it was";
+
+    // Slot 4's tick does what its selector does.
+    hotspots::HotSpot& spot = window().hotSpots().at(4);
+    spot.setLink("room.html");
+    spot.pos = 2.0;
+    window().command(slotSelector(1));
+    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->xOf(2000), slider->height() / 2));
+    EXPECT_EQ(window().editor().currentSlot(), 4);
+    EXPECT_EQ(edit(kLink)->text(), QStringLiteral("room.html"));
+    // The slot's still frame: played briefly, then paused there.
+    ASSERT_TRUE(state(QMediaPlayer::PausedState));
+    EXPECT_TRUE(shows(2.0)) << player.position();
+
+    // The end stops on the last frame; Play starts again from the start.
+    QTest::keyClick(&picture, Qt::Key_Home);
+    QTest::mouseClick(strip.playButton(), Qt::LeftButton);
+    ASSERT_TRUE(waitFor(
+        [&] { return media->playbackState() == QMediaPlayer::PausedState && player.position() > 2.0; },
+        10000))
+        << media->playbackState() << " " << media->mediaStatus() << " " << player.position();
+    EXPECT_TRUE(shows(last)) << player.position();
+    QTest::mouseClick(strip.playButton(), Qt::LeftButton);
+    EXPECT_TRUE(waitFor(
+        [&] { return media->playbackState() == QMediaPlayer::PlayingState && player.position() < 1.5; },
+        5000));
+    EXPECT_TRUE(strip.timeText().endsWith(QStringLiteral(" / 0:03"))) << strip.timeText().toStdString();
+}
+
+// A project with a Hot Spot plays its main movie; a publish leaves the frame
+// where the movie was, paused; Options by default leaves no picture.
+TEST_F(HotSpotFlow, TheProjectPlaysPublishingHoldsItsFrameAndDefaultsEmptyIt) {
+    const std::filesystem::path clip = makeClip(folder(), {.seconds = 4});
+    ASSERT_FALSE(clip.empty()) << "ffmpeg made no movie";
+    hotspots::HotSpotList spots;
+    spots.at(2).setLink("room.html");
+    spots.at(2).pos = 0.5;
+    spots.at(2).time = 5;
+    const std::filesystem::path project = folder() / "tour.hs5";
+    ASSERT_FALSE(model::saveProject(project, {}, {clip.string(), "", ""}, spots));
+    window().show();
+    app::QtPreviewPlayer& player = window().player();
+    app::PreviewPicture& picture = *player.picture();
+
+    window().openFiles({project});
+    ASSERT_TRUE(waitFor([&] { return player.position() > 1.0; }, 20000)) << "still at " << player.position();
+    EXPECT_EQ(player.mediaPlayer()->playbackState(), QMediaPlayer::PlayingState);
+
+    ui::FileDialog::setNextAnswer(QString::fromStdString((folder() / "site" / "tour.html").string()));
+    const double at = player.position();
+    window().command(kPublish);
+    ASSERT_EQ(texts().back(), "Publishing succeeded");
+    ASSERT_TRUE(
+        waitFor([&] { return player.mediaPlayer()->playbackState() == QMediaPlayer::PausedState; }, 5000));
+    EXPECT_NEAR(player.position(), at, 0.3);
+    const double near = 0.05 + 0.5 / Clip{}.rate;
+    EXPECT_TRUE(waitFor(
+        [&] { return std::abs(squareAt(picture.picture()) - std::fmod(player.position() / 2, 1.0)) < near; },
+        5000))
+        << "the square at " << squareAt(picture.picture()) << " for " << player.position() << " s";
+
+    window().command(kOptionsByDefault);
+    EXPECT_TRUE(texts().empty()) << "nothing changed, nothing asked";
+    EXPECT_TRUE(picture.picture().isNull());
+    EXPECT_NE(player.mediaPlayer()->playbackState(), QMediaPlayer::PlayingState);
+}
 
 // Files the preview cannot play: its area says so, naming the file and the
 // media framework's reason, and the path stays in its slot.

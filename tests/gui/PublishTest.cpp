@@ -245,11 +245,13 @@ TEST_F(LargePublish, CommandsAreRefusedWhilePublishingAndClosingAsksFirst) {
     EXPECT_FALSE(closedEarly);
     // After the question about the movie (sparse zeros, no real one):
     const std::vector<Message> shown = messages();
-    ASSERT_EQ(shown.size(), 4u);
+    ASSERT_EQ(shown.size(), 5u);
     EXPECT_EQ(shown[0].caption, "Movies for the web");
     EXPECT_EQ(shown[1].text, "Publishing is not finished.\nCancel it and close the program?");
     EXPECT_EQ(shown[2], shown[1]);
     EXPECT_EQ(shown[3].text, "Publishing cancelled");
+    // The movies loaded for the test are unsaved work: asked about (and discarded) before closing.
+    EXPECT_EQ(shown[4].text, "Save the changes to the project?");
     EXPECT_FALSE(window().isVisible());
     EXPECT_EQ(test_support::snapshot(site), before);
 }

@@ -59,14 +59,14 @@ TEST_F(WindowTest, SettingsFileIsAppliedAtStart) {
 
 TEST_F(WindowTest, ConfirmedExitWritesTheSettingsOnlyWithAMainMovie) {
     control<QComboBox>(kZoom)->setCurrentIndex(2);
-    window().close();  // OK: no movie in slot 1, nothing written, nothing said
+    window().close();  // Discard: no movie in slot 1, nothing written, nothing said
     EXPECT_FALSE(std::filesystem::exists(settingsPath()));
     ASSERT_EQ(messages().size(), 1u);
 
     openWindow();
     control<QComboBox>(kZoom)->setCurrentIndex(2);
     window().setMoviePath(1, QStringLiteral("/m/a.mp4"));
-    ui::QtPrompts::setNextAnswer(false);
+    ui::QtPrompts::setNextSaveChoice(SaveChoice::Cancel);
     window().close();
     EXPECT_FALSE(std::filesystem::exists(settingsPath())) << "Cancel writes nothing";
     window().close();
@@ -229,6 +229,72 @@ TEST_F(ProjectTest, AFileThatIsNoProjectChangesNothingAndSaysWhy) {
         EXPECT_EQ(window().hotSpots(), before);
         EXPECT_TRUE(window().toolTips().active());
     }
+}
+
+TEST_F(ProjectTest, ChangedWorkIsAskedAboutBeforeItIsReplaced) {
+    const std::filesystem::path other = folder() / "other.hs5";
+    model::ViewerSettings otherSettings;
+    otherSettings.htmlTitle = "Other";
+    ASSERT_FALSE(model::saveProject(other, otherSettings, {"/m/other.mp4", "", ""}, {}));
+    const auto title = [this] { return control<QLineEdit>(kHtmlTitle)->text(); };
+
+    window().command(kOptionsByDefault);
+    window().openFiles({other});
+    EXPECT_TRUE(messages().empty()) << "nothing changed, nothing asked";
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("other.hs5 - Tessaly"));
+    ui::QtPrompts::setNextAnswer(false);
+    window().close();
+    ASSERT_EQ(messages().size(), 1u);  // the exit's own question
+
+    control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Mine"));
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("other.hs5* - Tessaly"));
+    const auto cancelled = [&](const std::function<void()>& command, SaveChoice choice = SaveChoice::Cancel) {
+        ui::QtPrompts::setNextSaveChoice(choice);
+        command();
+        const std::vector<Message> asked = messages();
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_EQ(asked[0].text, "Save the changes to the project?");
+        EXPECT_EQ(title(), QStringLiteral("Mine")) << "Cancel leaves the work as it was";
+        EXPECT_EQ(window().moviePath(1), QStringLiteral("/m/other.mp4"));
+    };
+    cancelled([&] { window().command(kOptionsByDefault); });
+    cancelled([&] {
+        ui::FileDialog::setNextAnswer(QString::fromStdString(other.string()));
+        window().command(kLoadProject);
+    });
+    cancelled([&] { window().openFiles({other}); });
+    cancelled([&] { window().close(); });
+    // Cancel in the save dialog cancels the whole command.
+    cancelled(
+        [&] {
+            ui::FileDialog::setNextAnswer(std::nullopt);
+            window().command(kOptionsByDefault);
+        },
+        SaveChoice::Save);
+
+    // Save writes the project, then the command goes on.
+    const std::filesystem::path mine = folder() / "mine.hs5";
+    ui::QtPrompts::setNextSaveChoice(SaveChoice::Save);
+    ui::FileDialog::setNextAnswer(QString::fromStdString(mine.string()));
+    window().openFiles({other});
+    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_EQ(title(), QStringLiteral("Other"));
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("other.hs5 - Tessaly"));
+    model::ViewerSettings written;
+    model::MovieSlots movies;
+    hotspots::HotSpotList spots;
+    ASSERT_FALSE(model::loadProject(mine, written, movies, spots, "/nowhere"));
+    EXPECT_EQ(written.htmlTitle, "Mine");
+    EXPECT_EQ(movies[0], "/m/other.mp4");
+
+    // Discard goes on without writing; the new state is changed from the project.
+    control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Lost"));
+    window().command(kOptionsByDefault);
+    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_EQ(window().moviePath(1), QString());
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("other.hs5* - Tessaly"));
+    ASSERT_FALSE(model::loadProject(mine, written, movies, spots, "/nowhere"));
+    EXPECT_EQ(written.htmlTitle, "Mine");
 }
 
 TEST_F(ProjectTest, CancelledOrBlankChoicesDoNothing) {

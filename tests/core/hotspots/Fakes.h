@@ -90,6 +90,10 @@ public:
         shown.push_back(message);
         return true;
     }
+    SaveChoice askToSave(const Message& message) override {
+        shown.push_back(message);
+        return SaveChoice::Cancel;
+    }
     std::optional<std::filesystem::path> chooseFile(const FileChoice&) override { return std::nullopt; }
 };
 
