@@ -70,6 +70,11 @@ void PreviewPicture::startMovie() {
     update();
 }
 
+void PreviewPicture::clearMessage() {
+    message_.clear();
+    update();
+}
+
 void PreviewPicture::showMessage(const QString& text) {
     message_ = text;
     image_ = QImage();
@@ -123,6 +128,14 @@ void PreviewPicture::paintEvent(QPaintEvent*) {
 }
 
 QtPreviewPlayer::QtPreviewPlayer(QWidget* host) : QObject(host), picture_(new PreviewPicture(host)) {
+    // GStreamer now and then never finishes opening a movie it cannot read
+    // (a truncated one): no picture and no error. That is said, not left black.
+    opening_.setSingleShot(true);
+    opening_.setInterval(kOpenLimit);
+    connect(&opening_, &QTimer::timeout, this, [this] {
+        cannotPlay(ui::qs(texts::kPreviewNotOpened));
+        notOpened_ = picture_->message();
+    });
     auto* layout = new QVBoxLayout(host);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->addWidget(picture_);
@@ -149,13 +162,34 @@ QMediaPlayer* QtPreviewPlayer::mediaPlayer() {
                 });
         connect(picture_, &PreviewPicture::frameUnreadable, this,
                 [this] { cannotPlay(ui::qs(texts::kPreviewUnreadableFrames)); });
+        connect(player_, &QMediaPlayer::playbackStateChanged, this, [this] { checkLanding(); });
+        connect(player_, &QMediaPlayer::mediaStatusChanged, this, &QtPreviewPlayer::mediaStatusChanged);
+        connect(player_, &QMediaPlayer::positionChanged, this, [this] { checkLanding(); });
     }
     return player_;
 }
 
+void QtPreviewPlayer::checkLanding() {
+    // GStreamer now and then loses a seek made while the pipeline changes
+    // state (a pause just after a seek while playing) and pauses wherever it
+    // got to; a paused seek is reliable, so it is made again.
+    if (!landing_ || player_->playbackState() != QMediaPlayer::PausedState) return;
+    if (std::abs(player_->position() - *landing_) <= kLandingSlackMs) {
+        landing_.reset();
+        return;
+    }
+    if (landingTries_-- <= 0) {
+        landing_.reset();
+        return;
+    }
+    player_->setPosition(*landing_);
+}
+
 void QtPreviewPlayer::cannotPlay(const QString& reason) {
     // The first reason is the telling one; the framework adds general ones after it.
-    if (!picture_->message().isEmpty() || path_.isEmpty()) return;
+    // (A reason after "did not open" is better than it.)
+    const QString shown = picture_->message();
+    if ((!shown.isEmpty() && shown != notOpened_) || path_.isEmpty()) return;
     const std::string why = reason.isEmpty() ? std::string(texts::kPreviewNoReason) : reason.toStdString();
     picture_->showMessage(ui::qs(text::FileError{path_.toStdString(), "play", why}.message()));
 }
@@ -163,11 +197,15 @@ void QtPreviewPlayer::cannotPlay(const QString& reason) {
 void QtPreviewPlayer::open(const std::string& path) {
     path_ = ui::qs(path);
     picture_->startMovie();
+    notOpened_.clear();
+    opening_.stop();
+    if (!path.empty()) opening_.start();
     mediaPlayer()->setSource(path.empty() ? QUrl() : QUrl::fromLocalFile(path_));
     emit opened();
 }
 
 void QtPreviewPlayer::play() {
+    landing_.reset();
     if (player_ != nullptr) player_->play();
 }
 
@@ -179,6 +217,15 @@ void QtPreviewPlayer::stop() {
     if (player_ != nullptr) player_->stop();
 }
 
+void QtPreviewPlayer::mediaStatusChanged(QMediaPlayer::MediaStatus status) {
+    if (status != QMediaPlayer::LoadingMedia) {
+        opening_.stop();
+        // Opened after all, after being said not to.
+        if (picture_->message() == notOpened_ && status != QMediaPlayer::InvalidMedia)
+            picture_->clearMessage();
+    }
+}
+
 double QtPreviewPlayer::position() const {
     if (player_ == nullptr || player_->source().isEmpty()) return 0.0;
     return static_cast<double>(player_->position()) / 1000.0;
@@ -186,7 +233,15 @@ double QtPreviewPlayer::position() const {
 
 void QtPreviewPlayer::setPosition(double seconds) {
     if (player_ == nullptr || !std::isfinite(seconds) || seconds < 0) return;
-    player_->setPosition(static_cast<qint64>(std::llround(seconds * 1000.0)));
+    seek(static_cast<qint64>(std::llround(seconds * 1000.0)));
+}
+
+void QtPreviewPlayer::seek(qint64 ms) {
+    if (player_ == nullptr) return;
+    landing_ = ms;
+    landingTries_ = kLandingTries;
+    player_->setPosition(ms);
+    checkLanding();
 }
 
 }  // namespace tessaly::app

@@ -6,15 +6,18 @@
 // is reported to the person.
 
 #include <QImage>
+#include <QMediaPlayer>
 #include <QObject>
+#include <QTimer>
 #include <QWidget>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "core/hotspots/PreviewPlayer.h"
 
-class QMediaPlayer;
 class QVideoFrame;
 class QVideoSink;
 
@@ -37,6 +40,7 @@ public:
     void startMovie();
     // Shown instead of a picture until the next movie starts.
     void showMessage(const QString& text);
+    void clearMessage();
     QString message() const { return message_; }
     // The picture last handed to the screen (the movie frame at the picture's
     // size, without the black bands); null when there is none.
@@ -91,17 +95,29 @@ public:
     // window should not wait for it.
     QMediaPlayer* mediaPlayer();
     PreviewPicture* picture() const { return picture_; }
+    // Goes to `ms`; a paused player is made to arrive there.
+    void seek(qint64 ms);
 
 signals:
     // A movie (or none) was opened: mediaPlayer() exists from here on.
     void opened();
 
 private:
+    static constexpr qint64 kLandingSlackMs = 20;
+    static constexpr int kLandingTries = 3;
+    static constexpr std::chrono::seconds kOpenLimit{10};
+
     void cannotPlay(const QString& reason);
+    void checkLanding();
+    void mediaStatusChanged(QMediaPlayer::MediaStatus status);
 
     QMediaPlayer* player_ = nullptr;
     PreviewPicture* picture_;
-    QString path_;  // the movie opened last, for messages
+    QString path_;                   // the movie opened last, for messages
+    std::optional<qint64> landing_;  // where the last seek goes, until it is there or play moves on
+    int landingTries_ = 0;
+    QTimer opening_;     // runs while the movie opens
+    QString notOpened_;  // the message shown when it did not
 };
 
 }  // namespace tessaly::app

@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "app/QtPreviewPlayer.h"
 #include "app/WindowTexts.h"
@@ -146,11 +147,11 @@ TransportStrip::TransportStrip(QWidget* parent, QtPreviewPlayer& player)
     connect(slider_, &QSlider::sliderPressed, this, [this] {
         if (media_ == nullptr) return;
         resumeAfterDrag_ = media_->playbackState() == QMediaPlayer::PlayingState;
-        media_->pause();
+        player_.pause();
     });
     connect(slider_, &QSlider::sliderMoved, this, [this](int ms) { seekTo(ms); });
     connect(slider_, &QSlider::sliderReleased, this, [this] {
-        if (media_ != nullptr && resumeAfterDrag_) media_->play();
+        if (media_ != nullptr && resumeAfterDrag_) player_.play();
     });
     connect(&player, &QtPreviewPlayer::opened, this, [this] {
         ended_ = false;
@@ -179,14 +180,23 @@ void TransportStrip::attach(QMediaPlayer* player) {
 
 void TransportStrip::ended() {
     if (loop_->isChecked()) {
-        media_->setPosition(0);
-        media_->play();
+        player_.seek(0);
+        player_.play();
         return;
     }
     // Stopped on the last frame rather than on nothing.
     ended_ = true;
-    media_->pause();
-    media_->setPosition(lastFrameMs());
+    player_.pause();
+    player_.seek(lastFrameMs());
+}
+
+void TransportStrip::showTicks(const hotspots::HotSpotList& hotSpots, int currentSlot) {
+    std::vector<SlotTick> ticks;
+    for (int n = 1; n <= hotspots::kSlotCount; ++n) {
+        if (const hotspots::HotSpot& h = hotSpots.at(n); h.inUse())
+            ticks.push_back({n, std::llround(h.pos * 1000.0)});
+    }
+    slider_->setTicks(std::move(ticks), currentSlot);
 }
 
 QString TransportStrip::timeText() const { return time_->text(); }
@@ -213,23 +223,23 @@ qint64 TransportStrip::lastFrameMs() const {
 void TransportStrip::togglePlay() {
     if (media_ == nullptr) return;
     if (media_->playbackState() == QMediaPlayer::PlayingState) {
-        media_->pause();
+        player_.pause();
         return;
     }
-    if (ended_ || media_->position() >= lastFrameMs()) media_->setPosition(0);
+    if (ended_ || media_->position() >= lastFrameMs()) player_.seek(0);
     ended_ = false;
-    media_->play();
+    player_.play();
 }
 
 void TransportStrip::seekTo(qint64 ms) {
     if (media_ == nullptr) return;
     ended_ = false;
-    media_->setPosition(std::clamp<qint64>(ms, 0, lastFrameMs()));
+    player_.seek(std::clamp<qint64>(ms, 0, lastFrameMs()));
 }
 
 void TransportStrip::step(int frames) {
     if (media_ == nullptr) return;
-    media_->pause();
+    player_.pause();
     seekTo(media_->position() + frames * frameMs());
 }
 
@@ -255,7 +265,7 @@ bool TransportStrip::handleKey(int key) {
             seekTo(0);
             return true;
         case Qt::Key_End:
-            media_->pause();
+            player_.pause();
             seekTo(lastFrameMs());
             return true;
         default:

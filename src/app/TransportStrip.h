@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "core/hotspots/HotSpot.h"
+
 class QLabel;
 class QMediaPlayer;
 class QToolButton;
@@ -62,6 +64,8 @@ public:
     TransportStrip(QWidget* parent, QtPreviewPlayer& player);
 
     SeekSlider* slider() const { return slider_; }
+    // A tick for each slot in use, at its time; `currentSlot`'s stands out.
+    void showTicks(const hotspots::HotSpotList& hotSpots, int currentSlot);
     QToolButton* playButton() const { return play_; }
     QToolButton* loopButton() const { return loop_; }
     QString timeText() const;

@@ -113,6 +113,7 @@ inline constexpr std::string_view kMovieDialogTitle = "Load a Web Movie";
 
 // The preview's reasons of its own, after "Cannot play PATH: ".
 inline constexpr std::string_view kPreviewNoReason = "the media framework gave no reason";
+inline constexpr std::string_view kPreviewNotOpened = "the movie did not open within 10 seconds";
 inline constexpr std::string_view kPreviewUnreadableFrames =
     "its pictures come in a pixel format the preview cannot read";
 

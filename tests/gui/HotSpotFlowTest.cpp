@@ -155,7 +155,9 @@ TEST_P(HotSpotFlowOnMovie, AddWithTheRealPreviewThenSelectingSeeksBack) {
     // The still frame: play briefly, then back to the position and pause.
     ASSERT_TRUE(
         waitFor([&] { return player.mediaPlayer()->playbackState() == QMediaPlayer::PausedState; }, 5000));
-    EXPECT_NEAR(player.position(), stored.pos, 0.3);
+    // A seek lands a little after the pause.
+    EXPECT_TRUE(waitFor([&] { return std::abs(player.position() - stored.pos) < 0.3; }, 5000))
+        << "paused at " << player.position() << " s";
     // and it shows the movie at that moment (within a tenth of a second and a
     // frame; the square crosses half the width a second).
     const double near = 0.05 + 0.5 / GetParam().clip.rate;
@@ -452,7 +454,7 @@ TEST_F(HotSpotFlow, YawMarkerFollowsTheSlider) {
     for (const auto& [yaw, x] : places) {
         slider->setValue(yaw);
         EXPECT_EQ(window().editor().currentYaw(), yaw);
-        EXPECT_EQ(control(kYawMarker)->geometry(), QRect(x, 198, 2, 294)) << yaw;
+        EXPECT_EQ(control(kYawMarker)->geometry(), QRect(x, 198, 2, 220)) << yaw;
     }
     // A slider move is no command: it does not tick.
     const int ticks = window().tick().playCount();
