@@ -172,6 +172,8 @@ void HotSpotPanel::showMarkerAt(int yaw) {
     marker_->update();
 }
 
+void HotSpotPanel::setMarkerBottom(int y) { marker_->resize(marker_->width(), y - 1 - kMarkerY); }
+
 void HotSpotPanel::holdStillFrame(double pos) {
     // Playing briefly makes the player decode and show the frame at `pos`;
     // the second half runs later so the window keeps responding meanwhile.

@@ -50,6 +50,8 @@ public:
     void setSliderPosition(int yaw) override;
     void showMarkerAt(int yaw) override;
     void holdStillFrame(double pos) override;
+    // The marker spans the picture, never the strip under it.
+    void setMarkerBottom(int y);
     // A still frame not yet held is let go: the player goes on as it was told
     // since (a project's movie plays).
     void dropStillFrame() { stillFrame_.stop(); }

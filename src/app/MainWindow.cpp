@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QLayout>
 #include <QScreen>
-#include <cmath>
 
 #include "app/AboutBox.h"
 #include "app/BrowserPreview.h"
@@ -101,6 +100,7 @@ void MainWindow::buildParts(MediaTools tools) {
     const OptionControls options = buildOptionsArea(client_, setup_.start, sink);
     panel_ = std::make_unique<HotSpotPanel>(client_, *header_.player, sink,
                                             [this](int value) { editor_->yawSliderMoved(value); });
+    panel_->setMarkerBottom(header_.pictureBottom);
     editor_ = std::make_unique<hotspots::HotSpotEditor>(hotSpots_, *panel_, *header_.player, *prompts_);
     publish_ = std::make_unique<PublishCommand>(this, *prompts_, *header_.player, *tick_, tools.movies);
     encode_ = std::make_unique<EncodeCommand>(this, *prompts_, tools.movies, tools.encoder);
@@ -130,14 +130,7 @@ void MainWindow::command(int id, int code) {
     if (editor_) showSlotTicks();
 }
 
-void MainWindow::showSlotTicks() {
-    std::vector<SlotTick> ticks;
-    for (int n = 1; n <= hotspots::kSlotCount; ++n) {
-        const double pos = hotSpots_.at(n).pos;
-        if (pos > 0) ticks.push_back({n, std::llround(pos * 1000.0)});
-    }
-    header_.strip->slider()->setTicks(std::move(ticks), editor_->currentSlot());
-}
+void MainWindow::showSlotTicks() { header_.strip->showTicks(hotSpots_, editor_->currentSlot()); }
 
 QString MainWindow::moviePath(int slot) const { return rows_->path(slot); }
 
@@ -219,16 +212,11 @@ bool MainWindow::encoding() const { return encode_ && encode_->running(); }
 bool MainWindow::busy() const { return gate_.running() || QApplication::activeModalWidget() != nullptr; }
 
 void MainWindow::publishWebMovie() {
-    QtPreviewPlayer& player = *header_.player;
-    const double at = player.position();
-    gate_.run([this, &player, at] {
+    gate_.run([this] {
         model::ViewerSettings s = settings_->read();
         publish_->run(rows_->movieSlots(), s, hotSpots_, session_->project());
         // The save folder and a rejected custom size come back changed.
         settings_->write(s);
-        // The publish stopped the player; the preview shows where it was, ready to play.
-        player.pause();
-        player.setPosition(at);
     });
 }
 

@@ -115,9 +115,19 @@ void PublishCommand::run(const model::MovieSlots& movies, model::ViewerSettings&
         prompts_.show(*refusal);
         return;
     }
-    // The player lets go of the movie before it is copied.
+    // The player lets go of the movie before it is copied; afterwards the
+    // preview shows where it was, paused, ready to play.
+    const double at = player_.position();
     player_.stop();
+    publishWithPlayerStopped(movies, settings, hotSpots, project);
+    player_.pause();
+    player_.setPosition(at);
+}
 
+void PublishCommand::publishWithPlayerStopped(const model::MovieSlots& movies,
+                                              model::ViewerSettings& settings,
+                                              const hotspots::HotSpotList& hotSpots,
+                                              const fs::path& project) {
     FileChoice choice;
     choice.mode = FileChoice::Mode::Save;
     choice.title = publish::messages::kPublishDialogTitle;

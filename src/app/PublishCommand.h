@@ -58,6 +58,9 @@ public:
     void cancel() { stop_.store(true); }
 
 private:
+    void publishWithPlayerStopped(const model::MovieSlots& movies, model::ViewerSettings& settings,
+                                  const hotspots::HotSpotList& hotSpots,
+                                  const std::filesystem::path& project);
     publish::PublishReport publishInBackground(const publish::PublishJob& job);
 
     QPointer<QWidget> window_;

@@ -59,7 +59,9 @@ WindowHeader buildHeader(QWidget* p, const CommandSink& sink) {
     // The picture keeps its 2:1 area; the strip takes the rest of the frame.
     h.strip = new TransportStrip(h.previewHost, *h.player);
     const QRect inside = h.previewHost->contentsRect();
-    h.strip->setFixedHeight(inside.height() - 2 - (inside.width() - 2) / 2);
+    const int pictureHeight = (inside.width() - 2) / 2;
+    h.strip->setFixedHeight(inside.height() - 2 - pictureHeight);
+    h.pictureBottom = h.previewHost->y() + inside.y() + 1 + pictureHeight;
     h.previewHost->layout()->setSpacing(0);
     h.previewHost->layout()->addWidget(h.strip);
     return h;

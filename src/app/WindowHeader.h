@@ -21,6 +21,7 @@ struct WindowHeader {
     QFrame* previewHost = nullptr;
     QtPreviewPlayer* player = nullptr;  // owned by its host
     TransportStrip* strip = nullptr;    // under the picture, in the host
+    int pictureBottom = 0;              // in the parent, where the strip begins
 };
 
 // Under the movie rows.

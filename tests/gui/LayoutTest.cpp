@@ -90,7 +90,7 @@ TEST_F(WindowTest, EveryControlStandsAtItsPlaceWithItsCaption) {
         {kIcon1, {133, 587, 50, 16}, "icon1"},
         {kIcon2, {188, 587, 50, 16}, "icon2"},
         {kYawSlider, {250, 510, 448, 22}, nullptr},
-        {kYawMarker, {474, 198, 2, 294}, ""},
+        {kYawMarker, {474, 198, 2, 220}, ""},  // over the picture, not the strip
         {kLinkLabel, {250, 535, 90, 19}, "  Hot Spot Link:"},
         {kLink, {342, 535, 355, 19}, nullptr},
         {kHsTitleLabel, {250, 555, 90, 19}, "  Hot Spot Title:"},
