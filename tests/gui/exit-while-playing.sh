@@ -39,12 +39,19 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     question=$(window "^Exit IDE$" 30) && break
   done
   [ -n "$question" ] || { echo "no question after Ctrl+Q"; kill $pid; exit 1; }
+  # The answer goes to the question only: pressed again only when the
+  # question is still there 10 s later and has the keys, so a late Return
+  # never lands on a button of the window behind it.
   for _ in $(seq 10); do
-    xdotool windowfocus --sync "$question" key Return 2>/dev/null || break
-    window "^Exit IDE$" 30 >/dev/null || break
+    xdotool windowfocus --sync "$question" 2>/dev/null || break
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$question" ] && xdotool key Return
+    for _ in $(seq 100); do
+      xdotool search --name "^Exit IDE$" >/dev/null 2>&1 || break 2
+      sleep 0.1
+    done
   done
-  for _ in $(seq 300); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-  if kill -0 $pid 2>/dev/null; then echo "still running 30 s after Exit"; kill -9 $pid; fi
+  for _ in $(seq 600); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+  if kill -0 $pid 2>/dev/null; then echo "still running 60 s after Exit"; kill -9 $pid; fi
   wait $pid
   status=$?
   if [ $status -ne 0 ] || grep -qE "Sanitizer|runtime error" err.txt; then
