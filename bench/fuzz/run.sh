@@ -33,7 +33,10 @@ for i in "${!pids[@]}"; do
   runs=$(grep -oE 'number_of_executed_units: [0-9]+' "$logs/$name" | grep -oE '[0-9]+' | tail -1)
   edges=$(grep -oE 'cov: [0-9]+' "$logs/$name" | grep -oE '[0-9]+' | tail -1)
   corpus=$(find "$build/fuzz-corpus/$name" -type f | wc -l)
-  findings=$(find "$build/fuzz-findings/$name" -type f -newer "$logs/start" 2>/dev/null | wc -l)
+  # Crashes, leaks, time-outs and running out of memory; a slow input is
+  # kept beside them but is no finding.
+  findings=$(find "$build/fuzz-findings/$name" -type f -newer "$logs/start" \
+    \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' -o -name 'oom-*' \) 2>/dev/null | wc -l)
   printf '%-14s %12s %8s %8s %9s\n' "$name" "${runs:-?}" "${edges:-?}" "$corpus" "$findings"
   grep -q 'a finding' "$logs/$name" && tail -40 "$logs/$name"
 done
