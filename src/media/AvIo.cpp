@@ -23,6 +23,8 @@ IoPtr makeIo(void* opaque, bool writing, int (*read)(void*, std::uint8_t*, int),
     return IoPtr(io);
 }
 
+int interrupted(void* reader) { return static_cast<const FileReader*>(reader)->stopRequested() ? 1 : 0; }
+
 // The new position for a seek, or -1 when it leaves the file's start.
 std::int64_t seekTarget(std::int64_t offset, int whence, std::uint64_t position, std::uint64_t size) {
     switch (whence & ~AVSEEK_FORCE) {
@@ -66,6 +68,7 @@ FileReader::FileReader(int fd, std::uint64_t size)
 
 int FileReader::read(void* opaque, std::uint8_t* buffer, int size) {
     auto& self = *static_cast<FileReader*>(opaque);
+    if (self.stopRequested()) return AVERROR_EXIT;
     std::size_t wanted = static_cast<std::size_t>(std::max(size, 0));
     if (self.limit_ != 0) wanted = std::min(wanted, self.limit_);
     while (true) {
@@ -104,6 +107,7 @@ InputPtr openMovie(FileReader& reader, const std::filesystem::path& movie, int& 
         return nullptr;
     }
     raw->pb = reader.io();
+    raw->interrupt_callback = AVIOInterruptCB{&interrupted, &reader};
     // On failure the library frees the context it was given.
     if ((error = avformat_open_input(&raw, movie.c_str(), nullptr, nullptr)) < 0) return nullptr;
     InputPtr context(raw);

@@ -42,7 +42,7 @@ public:
 class FakeTools : public MovieTools {
 public:
     MovieInfo info;
-    MovieInfo inspect(const fs::path&) override { return info; }
+    MovieInfo inspect(const fs::path&, const std::atomic<bool>*) override { return info; }
     WriteOutcome moveIndexToFront(const fs::path&, int, const fs::path&, const ByteProgress&,
                                   const std::atomic<bool>*) override {
         return {};
