@@ -367,7 +367,7 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
     const std::string config = scrambleScriptText(configScript(job.config, job.hotSpots));
     const std::string pageBytes = pageText(pageTemplate(), sources.lines, job.htmlTitle, job.htmlBgColor);
     // A publish killed here before: its page comes back first, then this one is planned.
-    if (auto error = recoverInterruptedTree(page.parent_path()))
+    if (auto error = finishInterruptedPublish(page.parent_path()))
         return report(PublishOutcome::Failed, failureMessage({*error}));
     const Plan plan = makePlan(job, page, config, pageBytes);
     if (!plan.problems.empty()) return report(PublishOutcome::Refused, failureMessage(plan.problems));
@@ -422,6 +422,10 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
 }
 
 }  // namespace
+
+std::optional<text::FileError> finishInterruptedPublish(const fs::path& folder) {
+    return recoverInterruptedTree(folder);
+}
 
 PublishReport publish(const PublishJob& job, const PublishControl& control) {
     // Out of memory or a path the library cannot take: the staged tree has
