@@ -72,6 +72,9 @@ EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& contro
         return failed(EncodeOutcome::Refused,
                       text::FileError{job.movie, "encode", std::string(texts::kNothingToEncode)});
 
+    // An encode (or a publish) killed here while its files took their names is undone first.
+    if (auto error = publish::recoverInterruptedTree(job.folder))
+        return failed(EncodeOutcome::Failed, *error);
     std::vector<fs::path> paths;
     for (const VersionSize size : sizes) {
         paths.push_back(versionPath(job.folder, job.movie, size));
@@ -96,6 +99,8 @@ EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& contro
     if (outcome.error) return failed(EncodeOutcome::Failed, *outcome.error);
 
     for (platform::TemporaryFile& file : files) tree.addFile(std::move(file));
+    // Killed before the project names them all, the versions go again with the next encode.
+    if (auto error = tree.keepJournal(job.folder)) return failed(EncodeOutcome::Failed, *error);
     std::function<std::optional<text::FileError>()> name;
     if (control.nameVersions) name = [&] { return control.nameVersions(paths); };
     if (auto error = tree.commit(name)) return failed(EncodeOutcome::Failed, *error);
