@@ -95,6 +95,16 @@ std::int64_t FileReader::seek(void* opaque, std::int64_t offset, int whence) {
     return target;
 }
 
+const AVStream* firstStream(const AVFormatContext* context, AVMediaType type) {
+    for (unsigned i = 0; i < context->nb_streams; ++i) {
+        const AVStream* stream = context->streams[i];
+        // A cover picture is a "video" stream of one frame.
+        if (stream->codecpar->codec_type == type && (stream->disposition & AV_DISPOSITION_ATTACHED_PIC) == 0)
+            return stream;
+    }
+    return nullptr;
+}
+
 bool isMovFamily(const AVInputFormat* format) {
     return format != nullptr && std::string_view(format->name).find("mp4") != std::string_view::npos;
 }
@@ -116,7 +126,15 @@ InputPtr openMovie(FileReader& reader, const std::filesystem::path& movie, int& 
     // rest (the profile) without decoding a second's worth of frames.
     if (isMovFamily(context->iformat)) context->probesize = kMovProbeBytes;
     std::vector<AVDictionary*> options(decoding == FrameDecoding::None ? context->nb_streams : 0, nullptr);
-    for (AVDictionary*& streamOptions : options) av_dict_set(&streamOptions, "skip_frame", "all", 0);
+    const AVStream* described[] = {firstStream(context.get(), AVMEDIA_TYPE_VIDEO),
+                                   firstStream(context.get(), AVMEDIA_TYPE_AUDIO)};
+    for (unsigned i = 0; i < options.size(); ++i) {
+        av_dict_set(&options[i], "skip_frame", "all", 0);
+        // A stream of no known codec gets no decoder (a decoder list to choose
+        // from does not keep the library from setting up each one).
+        if (std::find(std::begin(described), std::end(described), context->streams[i]) == std::end(described))
+            context->streams[i]->codecpar->codec_id = AV_CODEC_ID_NONE;
+    }
     error = avformat_find_stream_info(context.get(), options.empty() ? nullptr : options.data());
     for (AVDictionary*& streamOptions : options) av_dict_free(&streamOptions);
     if (error < 0) return nullptr;

@@ -93,11 +93,18 @@ private:
 // the container and the codec's headers say (sizes, rates, profile), which is
 // all a look at the movie needs; a high-rate 4K frame takes tens of
 // milliseconds to decode, and the library decodes several to guess H.264's
-// frame delay, which only writing a movie needs.
+// frame delay, which only writing a movie needs. Only the streams a look at a
+// movie describes (firstStream's) are looked at then, the others left with no
+// codec: a movie of a thousand tracks would have a decoder set up for each,
+// for seconds, with nothing read in between to stop at.
 enum class FrameDecoding { AsNeeded, None };
 InputPtr openMovie(FileReader& reader, const std::filesystem::path& movie, int& error,
                    const std::function<void()>& headerRead = {},
                    FrameDecoding decoding = FrameDecoding::AsNeeded);
+
+// The first stream of this type, leaving out a video stream that is a cover
+// picture; null when there is none.
+const AVStream* firstStream(const AVFormatContext* context, AVMediaType type);
 
 // The container family that keeps an index of its frames (MP4, QuickTime),
 // by the libraries' name for the format.

@@ -81,16 +81,6 @@ std::string spherical(const AVStream* stream) {
     return av_spherical_projection_name(mapping->projection);
 }
 
-const AVStream* firstStream(const AVFormatContext* context, AVMediaType type) {
-    for (unsigned i = 0; i < context->nb_streams; ++i) {
-        const AVStream* stream = context->streams[i];
-        // A cover picture is a "video" stream of one frame.
-        if (stream->codecpar->codec_type == type && (stream->disposition & AV_DISPOSITION_ATTACHED_PIC) == 0)
-            return stream;
-    }
-    return nullptr;
-}
-
 double rate(AVRational r) { return r.num > 0 && r.den > 0 ? av_q2d(r) : 0.0; }
 
 }  // namespace
