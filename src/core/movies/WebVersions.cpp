@@ -82,8 +82,11 @@ EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& contro
             return failed(EncodeOutcome::Refused, *problem);
     }
 
-    // Each version is a file without a name until all are complete.
+    // Each version is a file without a name until all are complete. Killed
+    // before the project names them all, they go again with the next encode;
+    // another run into this folder is found before the encoding, not after.
     publish::StagedTree tree;
+    if (auto error = tree.keepJournal(job.folder)) return failed(EncodeOutcome::Failed, *error);
     std::vector<platform::TemporaryFile> files(sizes.size());
     std::vector<EncodeTarget> targets;
     for (std::size_t i = 0; i < sizes.size(); ++i) {
@@ -99,8 +102,6 @@ EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& contro
     if (outcome.error) return failed(EncodeOutcome::Failed, *outcome.error);
 
     for (platform::TemporaryFile& file : files) tree.addFile(std::move(file));
-    // Killed before the project names them all, the versions go again with the next encode.
-    if (auto error = tree.keepJournal(job.folder)) return failed(EncodeOutcome::Failed, *error);
     std::function<std::optional<text::FileError>()> name;
     if (control.nameVersions) name = [&] { return control.nameVersions(paths); };
     if (auto error = tree.commit(name)) return failed(EncodeOutcome::Failed, *error);
