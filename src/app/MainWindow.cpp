@@ -68,6 +68,10 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, MediaTools 
 
     buildParts(tools);
     applySettingsFile();
+    // A publish killed in the folder last published to is finished or undone
+    // before anything else, as the next publish there would.
+    if (const auto error = publish::finishInterruptedPublish(settings_->saveDir()))
+        reportError(*prompts_, *error);
     toolTips_ = new ToolTips(client_);
     showToolTipHelp(settings_->toolTipHelp() == 1);
     addAccelerators(this, [this](int id, int code) { command(id, code); });

@@ -165,7 +165,8 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
             err << kPrefix << movies::findingLine(finding) << '\n';
     };
     if (strict) {
-        const std::vector<movies::MovieFinding> findings = movies::checkMovies(job.movies, tools, job.page);
+        const std::vector<movies::MovieFinding> findings =
+            movies::checkMovies(job.movies, tools, job.page, {}, signals.flag());
         printFindings(findings);
         if (std::any_of(findings.begin(), findings.end(),
                         [](const movies::MovieFinding& finding) { return !finding.fixedByPublishing; })) {

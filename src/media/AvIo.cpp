@@ -23,6 +23,8 @@ IoPtr makeIo(void* opaque, bool writing, int (*read)(void*, std::uint8_t*, int),
     return IoPtr(io);
 }
 
+int interrupted(void* reader) { return static_cast<const FileReader*>(reader)->stopRequested() ? 1 : 0; }
+
 // The new position for a seek, or -1 when it leaves the file's start.
 std::int64_t seekTarget(std::int64_t offset, int whence, std::uint64_t position, std::uint64_t size) {
     switch (whence & ~AVSEEK_FORCE) {
@@ -66,6 +68,7 @@ FileReader::FileReader(int fd, std::uint64_t size)
 
 int FileReader::read(void* opaque, std::uint8_t* buffer, int size) {
     auto& self = *static_cast<FileReader*>(opaque);
+    if (self.stopRequested()) return AVERROR_EXIT;
     std::size_t wanted = static_cast<std::size_t>(std::max(size, 0));
     if (self.limit_ != 0) wanted = std::min(wanted, self.limit_);
     while (true) {
@@ -92,6 +95,16 @@ std::int64_t FileReader::seek(void* opaque, std::int64_t offset, int whence) {
     return target;
 }
 
+const AVStream* firstStream(const AVFormatContext* context, AVMediaType type) {
+    for (unsigned i = 0; i < context->nb_streams; ++i) {
+        const AVStream* stream = context->streams[i];
+        // A cover picture is a "video" stream of one frame.
+        if (stream->codecpar->codec_type == type && (stream->disposition & AV_DISPOSITION_ATTACHED_PIC) == 0)
+            return stream;
+    }
+    return nullptr;
+}
+
 bool isMovFamily(const AVInputFormat* format) {
     return format != nullptr && std::string_view(format->name).find("mp4") != std::string_view::npos;
 }
@@ -104,6 +117,7 @@ InputPtr openMovie(FileReader& reader, const std::filesystem::path& movie, int& 
         return nullptr;
     }
     raw->pb = reader.io();
+    raw->interrupt_callback = AVIOInterruptCB{&interrupted, &reader};
     // On failure the library frees the context it was given.
     if ((error = avformat_open_input(&raw, movie.c_str(), nullptr, nullptr)) < 0) return nullptr;
     InputPtr context(raw);
@@ -112,7 +126,15 @@ InputPtr openMovie(FileReader& reader, const std::filesystem::path& movie, int& 
     // rest (the profile) without decoding a second's worth of frames.
     if (isMovFamily(context->iformat)) context->probesize = kMovProbeBytes;
     std::vector<AVDictionary*> options(decoding == FrameDecoding::None ? context->nb_streams : 0, nullptr);
-    for (AVDictionary*& streamOptions : options) av_dict_set(&streamOptions, "skip_frame", "all", 0);
+    const AVStream* described[] = {firstStream(context.get(), AVMEDIA_TYPE_VIDEO),
+                                   firstStream(context.get(), AVMEDIA_TYPE_AUDIO)};
+    for (unsigned i = 0; i < options.size(); ++i) {
+        av_dict_set(&options[i], "skip_frame", "all", 0);
+        // A stream of no known codec gets no decoder (a decoder list to choose
+        // from does not keep the library from setting up each one).
+        if (std::find(std::begin(described), std::end(described), context->streams[i]) == std::end(described))
+            context->streams[i]->codecpar->codec_id = AV_CODEC_ID_NONE;
+    }
     error = avformat_find_stream_info(context.get(), options.empty() ? nullptr : options.data());
     for (AVDictionary*& streamOptions : options) av_dict_free(&streamOptions);
     if (error < 0) return nullptr;

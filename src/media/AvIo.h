@@ -4,6 +4,7 @@
 // opened itself: only regular files are read, and movies are written into the
 // unnamed files a published tree is made of. Owners for the library's objects.
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -64,6 +65,12 @@ public:
     // Told of each read: where it started and how many bytes it gave.
     std::function<void(std::uint64_t offset, std::size_t bytes)> watch;
 
+    // Once `stop` is set, reads fail with AVERROR_EXIT and stopRequested()
+    // is true, which the library's interrupt callback of a context
+    // openMovie made also asks between reads: a slow header ends at once.
+    void stopWhen(const std::atomic<bool>* stop) { stop_ = stop; }
+    bool stopRequested() const { return stop_ != nullptr && stop_->load(std::memory_order_relaxed); }
+
 private:
     static int read(void* opaque, std::uint8_t* buffer, int size);
     static std::int64_t seek(void* opaque, std::int64_t offset, int whence);
@@ -74,6 +81,7 @@ private:
     std::uint64_t bytesRead_ = 0;
     std::size_t limit_ = 0;
     int error_ = 0;
+    const std::atomic<bool>* stop_ = nullptr;
     IoPtr io_;
 };
 
@@ -85,11 +93,18 @@ private:
 // the container and the codec's headers say (sizes, rates, profile), which is
 // all a look at the movie needs; a high-rate 4K frame takes tens of
 // milliseconds to decode, and the library decodes several to guess H.264's
-// frame delay, which only writing a movie needs.
+// frame delay, which only writing a movie needs. Only the streams a look at a
+// movie describes (firstStream's) are looked at then, the others left with no
+// codec: a movie of a thousand tracks would have a decoder set up for each,
+// for seconds, with nothing read in between to stop at.
 enum class FrameDecoding { AsNeeded, None };
 InputPtr openMovie(FileReader& reader, const std::filesystem::path& movie, int& error,
                    const std::function<void()>& headerRead = {},
                    FrameDecoding decoding = FrameDecoding::AsNeeded);
+
+// The first stream of this type, leaving out a video stream that is a cover
+// picture; null when there is none.
+const AVStream* firstStream(const AVFormatContext* context, AVMediaType type);
 
 // The container family that keeps an index of its frames (MP4, QuickTime),
 // by the libraries' name for the format.

@@ -24,12 +24,14 @@ struct Opened {
 };
 
 // The container's header only: for MP4 and QuickTime that is the whole index.
-Opened openHeader(int fd) {
+// Its reading ends early once `stop` is set.
+Opened openHeader(int fd, const std::atomic<bool>* stop = nullptr) {
     Opened opened;
     struct stat info {};
     if (::fstat(fd, &info) != 0) return opened;
     opened.reader = std::make_unique<FileReader>(fd, static_cast<std::uint64_t>(info.st_size));
     if (opened.reader->io() == nullptr) return opened;
+    opened.reader->stopWhen(stop);
     quietLibraries();
     AVFormatContext* raw = avformat_alloc_context();
     if (raw == nullptr) return opened;
@@ -71,7 +73,9 @@ std::optional<std::vector<std::vector<Packet>>> packetTables(AVFormatContext& in
         if (error < 0) return std::nullopt;
         const auto index = static_cast<std::size_t>(packet->stream_index);
         const AVRational base = input.streams[index]->time_base;
-        const auto us = [&](std::int64_t value) { return av_rescale_q(value, base, AVRational{1, AV_TIME_BASE}); };
+        const auto us = [&](std::int64_t value) {
+            return av_rescale_q(value, base, AVRational{1, AV_TIME_BASE});
+        };
         const std::int64_t dts = packet->dts == AV_NOPTS_VALUE ? 0 : packet->dts;
         if (!firstDts[index]) firstDts[index] = dts;
         tables[index].push_back(
@@ -120,8 +124,9 @@ std::optional<std::string> relocatedCopyDiffers(int movie, int copy, std::uint64
 }
 
 std::optional<std::string> remuxedCopyDiffers(int movie, int copy, const std::atomic<bool>* stop) {
-    const Opened source = openHeader(movie);
-    const Opened copied = openHeader(copy);
+    const Opened source = openHeader(movie, stop);
+    const Opened copied = openHeader(copy, stop);
+    if (stop != nullptr && stop->load(std::memory_order_relaxed)) return std::nullopt;
     if (!source.input || !copied.input) return std::string(kUnreadableCopy);
     if (!sameStreams(*source.input, *copied.input)) return std::string(kOtherStreams);
     const auto a = packetTables(*source.input, stop);

@@ -372,6 +372,26 @@ RebuiltIndex rebuildIndex(std::string_view moov, std::span<const ByteSpan> media
     return rebuilt;
 }
 
+bool fragmentedMovie(int in, std::uint64_t size) {
+    // The first fragment follows the index and the first samples' data, if any.
+    constexpr std::size_t kFirstBoxes = 16;
+    FileReader reader(in, size);
+    if (reader.io() == nullptr) return false;
+    bool index = false;
+    std::string bytes;
+    for (std::uint64_t at = 0, boxes = 0; at < size && boxes < kFirstBoxes; ++boxes) {
+        const std::uint64_t room = size - at;
+        if (!readAt(reader, at, static_cast<std::size_t>(std::min<std::uint64_t>(room, 16)), bytes))
+            return false;
+        const std::optional<BoxHeader> header = parseHeader(bytes, room, true);
+        if (!header) return false;
+        if (header->type == "moov") index = true;
+        if (header->type == "moof") return index;
+        at += header->size;
+    }
+    return false;
+}
+
 std::optional<movies::WriteOutcome> relocateIndexFirst(const fs::path& movie, int in, std::uint64_t size,
                                                        int out, const fs::path& outName,
                                                        const movies::ByteProgress& progress,

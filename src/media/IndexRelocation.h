@@ -55,6 +55,12 @@ struct RebuiltIndex {
 RebuiltIndex rebuildIndex(std::string_view moov, std::span<const ByteSpan> mediaData,
                           std::uint64_t alignment);
 
+// Whether the movie open as `in` (`size` bytes) is fragmented: its index
+// (moov) followed, among its first boxes, by movie fragments (moof), each with
+// the index of its own samples. Such a movie needs no index moved: a browser
+// plays its fragments as they load.
+bool fragmentedMovie(int in, std::uint64_t size);
+
 // Writes `movie` (open as `in`, `size` bytes) to `out` (open for writing, empty)
 // with its index in front, by relocating boxes. Nothing when the layout is one
 // it leaves to the libraries (nothing is written then); an error naming the

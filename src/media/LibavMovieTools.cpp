@@ -5,7 +5,10 @@
 
 namespace tessaly::media {
 
-movies::MovieInfo LibavMovieTools::inspect(const std::filesystem::path& movie) { return inspectMovie(movie); }
+movies::MovieInfo LibavMovieTools::inspect(const std::filesystem::path& movie,
+                                           const std::atomic<bool>* stop) {
+    return inspectMovie(movie, stop);
+}
 
 movies::WriteOutcome LibavMovieTools::moveIndexToFront(const std::filesystem::path& movie, int out,
                                                        const std::filesystem::path& outName,

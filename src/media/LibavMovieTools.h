@@ -8,7 +8,8 @@ namespace tessaly::media {
 
 class LibavMovieTools : public movies::MovieTools {
 public:
-    movies::MovieInfo inspect(const std::filesystem::path& movie) override;
+    using MovieTools::inspect;
+    movies::MovieInfo inspect(const std::filesystem::path& movie, const std::atomic<bool>* stop) override;
     movies::WriteOutcome moveIndexToFront(const std::filesystem::path& movie, int out,
                                           const std::filesystem::path& outName,
                                           const movies::ByteProgress& progress,

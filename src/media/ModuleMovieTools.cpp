@@ -41,8 +41,8 @@ movies::MovieTools* ModuleMovieTools::tools() {
     return tools_;
 }
 
-movies::MovieInfo ModuleMovieTools::inspect(const fs::path& movie) {
-    if (movies::MovieTools* loaded = tools()) return loaded->inspect(movie);
+movies::MovieInfo ModuleMovieTools::inspect(const fs::path& movie, const std::atomic<bool>* stop) {
+    if (movies::MovieTools* loaded = tools()) return loaded->inspect(movie, stop);
     movies::MovieInfo info;
     info.error = error_->message();
     return info;

@@ -27,7 +27,8 @@ public:
     // Without the module, inspect() gives the reason it could not be loaded
     // (naming the module's file) as the movie's error, and moveIndexToFront()
     // as its error: the caller reports it like any unreadable movie.
-    movies::MovieInfo inspect(const std::filesystem::path& movie) override;
+    using MovieTools::inspect;
+    movies::MovieInfo inspect(const std::filesystem::path& movie, const std::atomic<bool>* stop) override;
     movies::WriteOutcome moveIndexToFront(const std::filesystem::path& movie, int out,
                                           const std::filesystem::path& outName,
                                           const movies::ByteProgress& progress,

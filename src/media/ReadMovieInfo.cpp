@@ -6,10 +6,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/movies/MovieTexts.h"
 #include "core/platform/FileSystem.h"
 #include "core/text/Files.h"
 #include "core/text/Text.h"
 #include "media/AvIo.h"
+#include "media/IndexRelocation.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -79,21 +81,11 @@ std::string spherical(const AVStream* stream) {
     return av_spherical_projection_name(mapping->projection);
 }
 
-const AVStream* firstStream(const AVFormatContext* context, AVMediaType type) {
-    for (unsigned i = 0; i < context->nb_streams; ++i) {
-        const AVStream* stream = context->streams[i];
-        // A cover picture is a "video" stream of one frame.
-        if (stream->codecpar->codec_type == type && (stream->disposition & AV_DISPOSITION_ATTACHED_PIC) == 0)
-            return stream;
-    }
-    return nullptr;
-}
-
 double rate(AVRational r) { return r.num > 0 && r.den > 0 ? av_q2d(r) : 0.0; }
 
 }  // namespace
 
-movies::MovieInfo inspectMovie(const fs::path& movie) {
+movies::MovieInfo inspectMovie(const fs::path& movie, const std::atomic<bool>* stop) {
     movies::MovieInfo info;
     platform::OpenedFile file = platform::openRegularFile(movie);
     if (file.status.error != 0) {
@@ -112,6 +104,7 @@ movies::MovieInfo inspectMovie(const fs::path& movie) {
         return info;
     }
     HeaderReads reads;
+    reader.stopWhen(stop);
     reader.limitReads(kHeaderReadStep);
     reader.watch = [&reads](std::uint64_t offset, std::size_t bytes) {
         reads.ranges.emplace_back(offset, offset + bytes);
@@ -125,6 +118,11 @@ movies::MovieInfo inspectMovie(const fs::path& movie) {
             reader.limitReads(0);
         },
         FrameDecoding::None);
+    if (reader.stopRequested()) {
+        info.stopped = true;
+        info.error = std::string(movies::texts::kReadStopped);
+        return info;
+    }
     if (!context) {
         info.error = reader.error() != 0 ? std::strerror(reader.error()) : avError(error);
         return info;
@@ -150,7 +148,12 @@ movies::MovieInfo inspectMovie(const fs::path& movie) {
     info.bitRate = context->bit_rate;
     if (info.bitRate <= 0 && info.duration > 0)
         info.bitRate = static_cast<std::int64_t>(static_cast<double>(file.status.size) * 8 / info.duration);
-    if (isMovFamily(context->iformat)) info.indexAtFront = indexAtFront(context.get(), reads);
+    // The header's reads of a fragmented movie run through its fragments and
+    // would look like an index at the end.
+    if (isMovFamily(context->iformat))
+        info.indexAtFront = fragmentedMovie(file.fd.get(), file.status.size)
+                                ? std::optional(true)
+                                : indexAtFront(context.get(), reads);
     return info;
 }
 

@@ -79,6 +79,10 @@ movies::WriteOutcome moveIndex(const fs::path& movie, int out, const fs::path& o
         return outcome;
     };
     const auto readFailed = [&](const FileReader& reader, int error) {
+        if (reader.stopRequested()) {
+            outcome.stopped = true;
+            return outcome;
+        }
         return fail(movie, "read", reader.error() != 0 ? std::strerror(reader.error()) : avError(error));
     };
     platform::OpenedFile file = platform::openRegularFile(movie);
@@ -92,6 +96,7 @@ movies::WriteOutcome moveIndex(const fs::path& movie, int out, const fs::path& o
     }
 
     FileReader reader(file.fd.get(), file.status.size);
+    reader.stopWhen(stop);
     FileWriter writer(out);
     if (reader.io() == nullptr || writer.io() == nullptr)
         return fail(outName, "write", std::strerror(ENOMEM));

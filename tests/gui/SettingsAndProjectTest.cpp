@@ -14,6 +14,7 @@
 #include "core/hotspots/HotSpotEditor.h"
 #include "core/model/ProjectFile.h"
 #include "core/model/SettingsFile.h"
+#include "core/publish/StagedTree.h"
 #include "core/text/Files.h"
 #include "ui/FileDialog.h"
 
@@ -55,6 +56,33 @@ TEST_F(WindowTest, SettingsFileIsAppliedAtStart) {
     EXPECT_FALSE(window().toolTips().active());
     EXPECT_EQ(window().settings().loadDir(), "/videos/in");
     EXPECT_EQ(window().settings().saveDir(), "/videos/out");
+}
+
+// A publish killed in the folder the window last published to left its journal
+// and a folder it made; the window puts the folder back at start.
+TEST_F(WindowTest, APublishKilledInTheLastPageFolderIsUndoneAtStart) {
+    namespace fs = std::filesystem;
+    const fs::path site = folder() / "site", journal = publish::journalPath(site);
+    fs::create_directories(site);
+    writeFile("site/index.html", "old page");
+    {
+        publish::StagedTree killed;
+        ASSERT_FALSE(killed.keepJournal(site));
+        ASSERT_FALSE(killed.makeFolder(site / "js" / "ctr"));
+        // Kept as it is before the tree, dropped, takes it back.
+        fs::create_hard_link(journal, folder() / "journal");
+    }
+    fs::create_directories(site / "js" / "ctr");
+    fs::rename(folder() / "journal", journal);
+    model::ViewerSettings stored;
+    stored.saveDir = site.string();
+    ASSERT_EQ(model::saveSettings(settingsPath(), stored, "/m/a.mp4").status, model::SaveStatus::Saved);
+
+    openWindow();
+    EXPECT_FALSE(fs::exists(journal));
+    EXPECT_FALSE(fs::exists(site / "js"));
+    EXPECT_EQ(text::readFile(site / "index.html").bytes, "old page");
+    EXPECT_TRUE(messages().empty());
 }
 
 TEST_F(WindowTest, ConfirmedExitWritesTheSettingsOnlyWithAMainMovie) {

@@ -1,8 +1,15 @@
 // Publishing real movies, from core and from the command line.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
 
+#include <chrono>
+#include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "../core/ScratchFolder.h"
 #include "TestMovies.h"
@@ -14,8 +21,11 @@
 #include "media/LibavMovieTools.h"
 #include "media/ReadMovieInfo.h"
 
+extern char** environ;
+
 using namespace tessaly;
 namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
 
 namespace {
 
@@ -153,4 +163,48 @@ TEST(InspectVerb, PrintsTheSummaryOrJson) {
     EXPECT_EQ(cli::runInspect({good.string(), "/no/such.mp4"}, out, err), 1);
     EXPECT_EQ(err.str(), "tessaly: Cannot read /no/such.mp4: No such file or directory\n");
     EXPECT_TRUE(out.str().starts_with(good.string() + ": MP4, ")) << out.str();
+}
+
+// Ctrl+C while the libraries read a header that takes them seconds: the
+// reading ends at once, and the publish with it, leaving nothing behind.
+TEST_F(PublishWithMovies, CtrlCEndsASlowHeaderReadAtOnce) {
+    const fs::path fragmented = test_support::testMovie("fragmented.mp4");
+    if (fragmented.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    const fs::path slow = dir / "slow.mp4", site = dir / "site";
+    ASSERT_TRUE(test_support::manyFragments(fragmented, 300000, slow));
+    std::string program = TESSALY_CLI, verb = "publish", tour = project(slow).string(),
+                page = (site / "index.html").string();
+    char* argv[] = {program.data(), verb.data(), tour.data(), page.data(), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, (dir / "stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    pid_t child = 0;
+    ASSERT_EQ(::posix_spawn(&child, program.c_str(), &actions, nullptr, argv, environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+
+    // Under way once the movie library is loaded and holds the movie open.
+    const fs::path proc = "/proc/" + std::to_string(child);
+    const auto reading = [&] {
+        std::ostringstream maps;
+        maps << std::ifstream(proc / "maps").rdbuf();
+        std::error_code ec;
+        if (maps.str().find("libtessaly-media.so") == std::string::npos) return false;
+        for (const auto& fd : fs::directory_iterator(proc / "fd", ec))
+            if (fs::read_symlink(fd.path(), ec) == slow) return true;
+        return false;
+    };
+    const auto deadline = Clock::now() + std::chrono::seconds(60);
+    while (!reading() && Clock::now() < deadline) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    const auto signalled = Clock::now();
+    ASSERT_EQ(::kill(child, SIGINT), 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    // Half a second on an idle machine; the reading alone takes several.
+    EXPECT_LT(Clock::now() - signalled, std::chrono::milliseconds(1500));
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 130);
+    EXPECT_NE(text::readFile(dir / "stderr").bytes.find("tessaly: Publishing cancelled\n"),
+              std::string::npos);
+    EXPECT_FALSE(fs::exists(site));
 }

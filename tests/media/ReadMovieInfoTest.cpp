@@ -39,6 +39,15 @@ TEST(Inspect, FindsTheIndexAtTheEnd) {
     EXPECT_EQ(media::inspectMovie(late).indexAtFront, false);
 }
 
+// Its header's reads run through every fragment, far past the first packets.
+TEST(Inspect, AFragmentedMovieHasItsIndexInFront) {
+    MOVIE(movie, "fragmented.mp4");
+    const fs::path dir = test_support::scratchFolder("media", "fragments");
+    ASSERT_TRUE(test_support::manyFragments(movie, 1000, dir / "long.mp4"));
+    EXPECT_EQ(media::inspectMovie(dir / "long.mp4").indexAtFront, true);
+    fs::remove_all(dir);
+}
+
 TEST(Inspect, OnlyMp4AndQuickTimeHaveAnIndexToPlace) {
     MOVIE(webm, "good.webm");
     const movies::MovieInfo info = media::inspectMovie(webm);

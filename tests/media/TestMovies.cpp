@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "../core/ScratchFolder.h"
+#include "core/text/Files.h"
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -75,6 +76,25 @@ fs::path testMovie(const std::string& name) {
     if (!runFfmpeg(recipes().at(name) + " '" + movie.string() + "'") || !fs::exists(movie)) return {};
     made[name] = movie;
     return movie;
+}
+
+bool manyFragments(const fs::path& movie, std::size_t fragments, const fs::path& copy) {
+    const std::string bytes = text::readFile(movie).bytes;
+    std::string head, fragment;
+    // A short movie's top-level boxes have 32-bit sizes.
+    for (std::size_t at = 0, size = 0; at + 8 <= bytes.size(); at += size) {
+        size = 0;
+        for (std::size_t i = 0; i < 4; ++i) size = size << 8 | static_cast<unsigned char>(bytes[at + i]);
+        if (size < 8 || size > bytes.size() - at) return false;
+        const std::string_view type(bytes.data() + at + 4, 4);
+        if (type == "ftyp" || type == "moov") head.append(bytes, at, size);
+        if (type == "moof" && fragment.empty()) fragment.assign(bytes, at, size).append("\0\0\0\x08mdat", 8);
+    }
+    if (head.empty() || fragment.empty()) return false;
+    std::string all = head;
+    all.reserve(head.size() + fragment.size() * fragments);
+    for (std::size_t i = 0; i < fragments; ++i) all += fragment;
+    return !text::writeFileAtomic(copy, all);
 }
 
 void PrintTo(const PacketInfo& packet, std::ostream* out) {

@@ -43,4 +43,10 @@ bool markEquirectangular(const std::filesystem::path& movie, const std::filesyst
 // libraries' remux cannot keep), its index at the end, made with the libraries.
 bool addTelemetry(const std::filesystem::path& movie, const std::filesystem::path& copy);
 
+// A copy of `movie` (ffmpeg's fragmented.mp4) with its first fragment's index
+// repeated `fragments` times, each with no data: a header that takes the
+// libraries seconds to read.
+bool manyFragments(const std::filesystem::path& movie, std::size_t fragments,
+                   const std::filesystem::path& copy);
+
 }  // namespace tessaly::test_support

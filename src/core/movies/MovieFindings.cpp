@@ -99,7 +99,8 @@ std::vector<MovieFinding> movieFindings(const model::MovieSlots& movies, const I
 
 std::vector<MovieFinding> checkMovies(const model::MovieSlots& movies, MovieTools& tools,
                                       const std::filesystem::path& page,
-                                      const std::vector<std::filesystem::path>& indexLeftAtEnd) {
+                                      const std::vector<std::filesystem::path>& indexLeftAtEnd,
+                                      const std::atomic<bool>* stop) {
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::absolute(page, ec).lexically_normal().parent_path();
     InspectedSlots inspected;
@@ -108,7 +109,8 @@ std::vector<MovieFinding> checkMovies(const model::MovieSlots& movies, MovieTool
     for (std::size_t i = 0; i < movies.size(); ++i) {
         const std::string path = i == 0 ? text::trimSpaces(movies[i]) : movies[i];
         if (path.empty()) continue;
-        inspected[i] = tools.inspect(path);
+        inspected[i] = tools.inspect(path, stop);
+        if (inspected[i]->stopped) return {};
         inPlace[i] = publish::liesIn(path, folder);
         const std::filesystem::path published = std::filesystem::absolute(path, ec).lexically_normal();
         leftAtEnd[i] =

@@ -5,6 +5,7 @@
 // to go on, the command line prints them.
 
 #include <array>
+#include <atomic>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -41,9 +42,11 @@ std::vector<MovieFinding> movieFindings(const model::MovieSlots& movies, const I
 // Inspects the filled slots (slot 1 trimmed, as publishing reads them) and
 // returns their problems when they are published with `page`. After a publish,
 // `indexLeftAtEnd` names the movies whose copy kept the index at the end.
+// Setting `stop` ends the reading, and the check finds nothing.
 std::vector<MovieFinding> checkMovies(const model::MovieSlots& movies, MovieTools& tools,
                                       const std::filesystem::path& page,
-                                      const std::vector<std::filesystem::path>& indexLeftAtEnd = {});
+                                      const std::vector<std::filesystem::path>& indexLeftAtEnd = {},
+                                      const std::atomic<bool>* stop = nullptr);
 
 // "Slot 2, tour.mov: has no video stream"
 std::string findingLine(const MovieFinding& finding);

@@ -13,6 +13,7 @@ namespace tessaly::movies {
 
 struct [[nodiscard]] MovieInfo {
     std::optional<std::string> error;  // why the file could not be read; nothing else is then known
+    bool stopped = false;              // the read was stopped on request (`error` says so)
     std::string container;             // "MP4", "QuickTime", "WebM", "Matroska", "Ogg" or the library's name
     bool hasVideo = false;
     std::string videoCodec;    // the library's short name: "h264", "hevc", "vp9", "av1", "prores" ...

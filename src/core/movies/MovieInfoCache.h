@@ -6,7 +6,8 @@
 // read (the question before publishing may wait for a long time; permissions
 // may be mended meanwhile) is read again. Safe to call from several threads:
 // a caller asking about a movie another is reading waits for that answer
-// instead of reading it a second time.
+// instead of reading it a second time. A read stopped on request is not
+// remembered; one who waited for it without being asked to stop reads itself.
 
 #include <cstdint>
 #include <filesystem>
@@ -22,7 +23,8 @@ class MovieInfoCache : public MovieTools {
 public:
     explicit MovieInfoCache(MovieTools& tools) : tools_(tools) {}
 
-    MovieInfo inspect(const std::filesystem::path& movie) override;
+    using MovieTools::inspect;
+    MovieInfo inspect(const std::filesystem::path& movie, const std::atomic<bool>* stop) override;
     WriteOutcome moveIndexToFront(const std::filesystem::path& movie, int out,
                                   const std::filesystem::path& outName, const ByteProgress& progress,
                                   const std::atomic<bool>* stop) override {
@@ -36,6 +38,9 @@ private:
         std::uint64_t ticket = 0;  // which read this is, to forget only a read that failed
         std::shared_future<MovieInfo> info;
     };
+
+    // Drops the read `ticket` made, unless a newer one took its place.
+    void forget(const std::filesystem::path& movie, std::uint64_t ticket);
 
     MovieTools& tools_;
     std::mutex mutex_;  // the window's tooltips and a publish in the background share one

@@ -17,6 +17,8 @@ inline constexpr std::string_view kSlot = "Slot ";
 
 // One problem each, after the slot and the file's name.
 inline constexpr std::string_view kUnreadable = "cannot be read: ";
+// Why a movie's reading ended early: the person asked to stop.
+inline constexpr std::string_view kReadStopped = "reading stopped";
 inline constexpr std::string_view kNoVideo = "has no video stream";
 inline constexpr std::string_view kCodecPrefix = "is ";
 inline constexpr std::string_view kCodecSuffix =

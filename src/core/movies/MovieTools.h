@@ -27,7 +27,10 @@ class MovieTools {
 public:
     virtual ~MovieTools() = default;
 
-    virtual MovieInfo inspect(const std::filesystem::path& movie) = 0;
+    // What `movie` holds. A read that `stop` ends (set from anywhere; the
+    // movie library looks at it between its reads) comes back `stopped`.
+    virtual MovieInfo inspect(const std::filesystem::path& movie, const std::atomic<bool>* stop) = 0;
+    MovieInfo inspect(const std::filesystem::path& movie) { return inspect(movie, nullptr); }
 
     // Writes `movie`'s packets unchanged, in a container of the same kind with
     // the index at the front, to `out`: an open, empty, seekable file that

@@ -72,6 +72,9 @@ EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& contro
         return failed(EncodeOutcome::Refused,
                       text::FileError{job.movie, "encode", std::string(texts::kNothingToEncode)});
 
+    // An encode (or a publish) killed here while its files took their names is undone first.
+    if (auto error = publish::recoverInterruptedTree(job.folder))
+        return failed(EncodeOutcome::Failed, *error);
     std::vector<fs::path> paths;
     for (const VersionSize size : sizes) {
         paths.push_back(versionPath(job.folder, job.movie, size));
@@ -79,8 +82,11 @@ EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& contro
             return failed(EncodeOutcome::Refused, *problem);
     }
 
-    // Each version is a file without a name until all are complete.
+    // Each version is a file without a name until all are complete. Killed
+    // before the project names them all, they go again with the next encode;
+    // another run into this folder is found before the encoding, not after.
     publish::StagedTree tree;
+    if (auto error = tree.keepJournal(job.folder)) return failed(EncodeOutcome::Failed, *error);
     std::vector<platform::TemporaryFile> files(sizes.size());
     std::vector<EncodeTarget> targets;
     for (std::size_t i = 0; i < sizes.size(); ++i) {

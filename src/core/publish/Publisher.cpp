@@ -214,8 +214,8 @@ bool stopped(const PublishControl& control) {
 
 // A movie whose index lies at its end makes a browser load it whole before the
 // first frame: its copy gets the index at the front, the same packets otherwise.
-bool indexAtEnd(movies::MovieTools& tools, const fs::path& movie) {
-    const movies::MovieInfo info = tools.inspect(movie);
+bool indexAtEnd(movies::MovieTools& tools, const fs::path& movie, const std::atomic<bool>* stop) {
+    const movies::MovieInfo info = tools.inspect(movie, stop);
     return !info.error && !info.indexAtFront.value_or(true);
 }
 
@@ -238,10 +238,12 @@ struct MovieReading {
     std::future<bool> rewrite;
 };
 
-std::unique_ptr<MovieReading> startReading(movies::MovieTools& tools, const fs::path& movie) {
+// A cancel ends a slow reading too.
+std::unique_ptr<MovieReading> startReading(movies::MovieTools& tools, const fs::path& movie,
+                                           const std::atomic<bool>* stop) {
     auto reading = std::make_unique<MovieReading>();
-    reading->rewrite = std::async(std::launch::async, [&tools, movie, flag = &reading->rewriteInstead] {
-        const bool rewrite = indexAtEnd(tools, movie);
+    reading->rewrite = std::async(std::launch::async, [&tools, movie, stop, flag = &reading->rewriteInstead] {
+        const bool rewrite = indexAtEnd(tools, movie, stop);
         if (rewrite) flag->store(true);
         return rewrite;
     });
@@ -356,6 +358,8 @@ namespace {
 
 PublishReport publishTree(const PublishJob& job, const PublishControl& control) {
     if (auto refusal = checkJob(job)) return report(PublishOutcome::Refused, *refusal);
+    // Stopped while the movies were read before it.
+    if (stopped(control)) return report(PublishOutcome::Cancelled, cancelledMessage());
     const SourceLines sources = buildSourceLines(job.movies);
 
     std::error_code ec;
@@ -363,7 +367,7 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
     const std::string config = scrambleScriptText(configScript(job.config, job.hotSpots));
     const std::string pageBytes = pageText(pageTemplate(), sources.lines, job.htmlTitle, job.htmlBgColor);
     // A publish killed here before: its page comes back first, then this one is planned.
-    if (auto error = recoverInterruptedTree(page.parent_path()))
+    if (auto error = finishInterruptedPublish(page.parent_path()))
         return report(PublishOutcome::Failed, failureMessage({*error}));
     const Plan plan = makePlan(job, page, config, pageBytes);
     if (!plan.problems.empty()) return report(PublishOutcome::Refused, failureMessage(plan.problems));
@@ -379,7 +383,7 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
     std::vector<std::unique_ptr<MovieReading>> readings;
     for (const MovieCopyPlan& movie : plan.movies) {
         const bool read = control.movieTools != nullptr && !movie.sameFile;
-        readings.push_back(read ? startReading(*control.movieTools, movie.source) : nullptr);
+        readings.push_back(read ? startReading(*control.movieTools, movie.source, control.stop) : nullptr);
     }
     for (const fs::path& folder : plan.folders) {
         if (auto error = tree.makeFolder(folder)) return failed(*error);
@@ -418,6 +422,10 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
 }
 
 }  // namespace
+
+std::optional<text::FileError> finishInterruptedPublish(const fs::path& folder) {
+    return recoverInterruptedTree(folder);
+}
 
 PublishReport publish(const PublishJob& job, const PublishControl& control) {
     // Out of memory or a path the library cannot take: the staged tree has

@@ -22,6 +22,7 @@
 #include "core/model/ViewerSettings.h"
 #include "core/movies/MovieTools.h"
 #include "core/publish/ConfigScript.h"
+#include "core/text/Files.h"
 
 namespace tessaly::publish {
 
@@ -84,5 +85,13 @@ PublishJob publishJob(const model::MovieSlots& movies, const std::filesystem::pa
 
 // Publishes the job and says how it went.
 PublishReport publish(const PublishJob& job, const PublishControl& control = {});
+
+// Finishes what a publish killed in `folder` (SIGKILL, a crash, a power cut)
+// left there: the page that was there comes back, or stays replaced when the
+// killed run had put every file in place; its temporaries and the folders it
+// made go. Nothing when no publish was killed there or one is running. Each
+// publish runs it first; the window at start, for the folder it last
+// published to. An error names what could not be put back.
+[[nodiscard]] std::optional<text::FileError> finishInterruptedPublish(const std::filesystem::path& folder);
 
 }  // namespace tessaly::publish

@@ -35,7 +35,7 @@ class FakeTools : public MovieTools {
 public:
     std::map<std::string, MovieInfo> movies;
     std::vector<std::string> asked;
-    MovieInfo inspect(const std::filesystem::path& movie) override {
+    MovieInfo inspect(const std::filesystem::path& movie, const std::atomic<bool>*) override {
         asked.push_back(movie.string());
         return movies.at(movie.string());
     }

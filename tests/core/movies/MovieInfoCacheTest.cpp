@@ -23,9 +23,11 @@ namespace fs = std::filesystem;
 // Counts the reads; a movie's "codec" is its first line.
 class CountingTools : public movies::MovieTools {
 public:
-    movies::MovieInfo inspect(const fs::path& movie) override {
+    movies::MovieInfo inspect(const fs::path& movie, const std::atomic<bool>* stop) override {
         ++reads;
         movies::MovieInfo info;
+        info.stopped = stop != nullptr && stop->load();
+        if (info.stopped) return info;
         std::ifstream in(movie);
         if (!std::getline(in, info.videoCodec)) info.error = "No such file or directory";
         return info;
@@ -43,7 +45,7 @@ void write(const fs::path& file, const std::string& text) { std::ofstream(file) 
 // decides what else happens while a read is under way.
 class GatedTools : public CountingTools {
 public:
-    movies::MovieInfo inspect(const fs::path& movie) override {
+    movies::MovieInfo inspect(const fs::path& movie, const std::atomic<bool>* stop) override {
         std::unique_lock lock(mutex_);
         ++started_;
         changed_.notify_all();
@@ -51,7 +53,7 @@ public:
         if (movie.filename() == "slow.mp4" &&
             !changed_.wait_for(lock, std::chrono::seconds(30), [&] { return open_; }))
             timedOut_ = true;
-        return CountingTools::inspect(movie);
+        return CountingTools::inspect(movie, stop);
     }
     bool timedOut() {
         const std::lock_guard lock(mutex_);
@@ -183,16 +185,29 @@ TEST(MovieInfoCache, AReadThatThrowsIsNotRemembered) {
     write(dir / "tour.mp4", "h264");
     class ThrowingOnce : public CountingTools {
     public:
-        movies::MovieInfo inspect(const fs::path& movie) override {
+        movies::MovieInfo inspect(const fs::path& movie, const std::atomic<bool>* stop) override {
             if (reads == 0) {
                 ++reads;
                 throw std::runtime_error("out of memory");
             }
-            return CountingTools::inspect(movie);
+            return CountingTools::inspect(movie, stop);
         }
     } tools;
     movies::MovieInfoCache once(tools);
     EXPECT_THROW(static_cast<void>(once.inspect(dir / "tour.mp4")), std::runtime_error);
+    EXPECT_EQ(once.inspect(dir / "tour.mp4").videoCodec, "h264");
+    EXPECT_EQ(tools.reads, 2);
+    fs::remove_all(dir);
+}
+
+// A read stopped on request says nothing of the movie: the next caller reads it.
+TEST(MovieInfoCache, AStoppedReadIsNotRemembered) {
+    const fs::path dir = test_support::scratchFolder("MovieInfoCache", "Stopped");
+    write(dir / "tour.mp4", "h264");
+    CountingTools tools;
+    movies::MovieInfoCache once(tools);
+    const std::atomic<bool> stop{true};
+    EXPECT_TRUE(once.inspect(dir / "tour.mp4", &stop).stopped);
     EXPECT_EQ(once.inspect(dir / "tour.mp4").videoCodec, "h264");
     EXPECT_EQ(tools.reads, 2);
     fs::remove_all(dir);

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 
 #include "../ScratchFolder.h"
 #include "core/movies/WebVersions.h"
@@ -42,7 +44,7 @@ public:
 class FakeTools : public MovieTools {
 public:
     MovieInfo info;
-    MovieInfo inspect(const fs::path&) override { return info; }
+    MovieInfo inspect(const fs::path&, const std::atomic<bool>*) override { return info; }
     WriteOutcome moveIndexToFront(const fs::path&, int, const fs::path&, const ByteProgress&,
                                   const std::atomic<bool>*) override {
         return {};
@@ -164,4 +166,26 @@ TEST(TimeLeft, FollowsThePaceSoFar) {
     EXPECT_EQ(timeLeftText(0, 100, 5), "...");
     EXPECT_EQ(timeLeftText(25, 100, 20), "1:00");
     EXPECT_EQ(timeLeftText(100, 100, 20), "0:00");
+}
+
+// Killed while the project takes the versions' names: the next encode takes them back first.
+TEST_F(EncodeTest, AKillBeforeTheProjectNamesTheVersionsIsUndoneByTheNext) {
+    const std::vector<std::string> before = test_support::entryNames(dir);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        nameVersions = [](const std::vector<fs::path>&) -> std::optional<text::FileError> {
+            ::raise(SIGKILL);
+            return std::nullopt;
+        };
+        static_cast<void>(encode());
+        ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_NE(test_support::entryNames(dir), before);
+    encoder.fail = true;
+    EXPECT_EQ(encode().outcome, EncodeOutcome::Failed);
+    EXPECT_EQ(test_support::entryNames(dir), before);
 }

@@ -36,7 +36,7 @@ public:
     // Called on the reading thread before the answer: a slow read.
     std::function<void(const fs::path& movie)> beforeAnswer;
 
-    movies::MovieInfo inspect(const fs::path& movie) override {
+    movies::MovieInfo inspect(const fs::path& movie, const std::atomic<bool>*) override {
         if (beforeAnswer) beforeAnswer(movie);
         movies::MovieInfo info;
         info.hasVideo = true;
