@@ -12,7 +12,7 @@
 #include "core/hotspots/HotSpotEditor.h"
 #include "core/hotspots/PreviewPlayer.h"
 #include "core/model/WorkFiles.h"
-#include "core/publish/MovieTypes.h"
+#include "core/movies/MovieTypes.h"
 #include "core/text/Text.h"
 #include "ui/Strings.h"
 
@@ -20,7 +20,7 @@ namespace tessaly::app {
 
 std::string currentFolder() { return QDir::currentPath().toStdString(); }
 
-void reportError(Prompts& prompts, const text::FileError& error) {
+void reportError(Prompts& prompts, const platform::FileError& error) {
     prompts.show(Message{error.message(), std::string(texts::kErrorCaption), Icon::Error});
 }
 
@@ -93,8 +93,7 @@ void ProjectSession::saveProject() {
 }
 
 void ProjectSession::loadMovie(int slot) {
-    const auto chosen =
-        choose(FileChoice::Mode::Open, texts::kMovieDialogTitle, publish::movieDialogFilter());
+    const auto chosen = choose(FileChoice::Mode::Open, texts::kMovieDialogTitle, movies::movieDialogFilter());
     if (!chosen || text::trimSpaces(chosen->string()).empty()) return;
     openMovie(slot, *chosen);
 }

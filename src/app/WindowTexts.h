@@ -101,7 +101,7 @@ inline constexpr std::string_view kProjectSaveFilter = "Project file (*.hs5)|*.h
 inline constexpr std::string_view kProjectSaveName = "*.hs5";
 inline constexpr std::string_view kErrorCaption = "Error";
 inline constexpr std::string_view kMovieDialogTitle = "Load a Web Movie";
-// The movie filter comes from publish::movieDialogFilter().
+// The movie filter comes from movies::movieDialogFilter().
 
 // The preview's reasons of its own, after "Cannot play PATH: ".
 inline constexpr std::string_view kPreviewNoReason = "the media framework gave no reason";

@@ -5,7 +5,7 @@
 #include "cli/Console.h"
 #include "cli/Verbs.h"
 #include "core/movies/MovieInfo.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 #include "media/ModuleMovieTools.h"
 
 namespace tessaly::cli {
@@ -36,7 +36,7 @@ int runInspect(const Arguments& args, std::ostream& out, std::ostream& err) {
     for (std::size_t i = 0; i < movies.size(); ++i) {
         const movies::MovieInfo info = tools.inspect(movies[i]);
         if (info.error) {
-            err << kPrefix << text::FileError{movies[i], "read", *info.error}.message() << '\n';
+            err << kPrefix << platform::FileError{movies[i], "read", *info.error}.message() << '\n';
             status = 1;
         }
         if (json) {

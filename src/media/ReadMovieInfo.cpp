@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/platform/FileSystem.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 #include "core/text/Text.h"
 #include "media/AvIo.h"
 
@@ -102,7 +102,7 @@ movies::MovieInfo inspectMovie(const fs::path& movie) {
     }
     if (file.status.kind != platform::FileKind::Regular) {
         info.error = file.status.kind == platform::FileKind::Folder ? std::strerror(EISDIR)
-                                                                    : std::string(text::kNotRegularFile);
+                                                                    : std::string(platform::kNotRegularFile);
         return info;
     }
 

@@ -10,7 +10,7 @@
 #include <optional>
 #include <variant>
 
-#include "core/publish/MovieTypes.h"
+#include "core/movies/MovieTypes.h"
 
 namespace tessaly::serve {
 namespace fs = std::filesystem;
@@ -22,7 +22,7 @@ struct TypeByExtension {
     std::string_view type;
 };
 
-// What a published page is made of; movies go by publish::movieTypes().
+// What a published page is made of; movies go by movies::movieTypes().
 constexpr TypeByExtension kTypes[] = {
     {".html", "text/html; charset=utf-8"},
     {".htm", "text/html; charset=utf-8"},
@@ -182,7 +182,7 @@ std::string_view contentTypeFor(const fs::path& file) {
     for (const TypeByExtension& entry : kTypes) {
         if (entry.extension == extension) return entry.type;
     }
-    if (const publish::MovieType* movie = publish::movieTypeOf(extension)) return movie->mimeType;
+    if (const movies::MovieType* movie = movies::movieTypeOf(extension)) return movie->mimeType;
     return kUnknownType;
 }
 

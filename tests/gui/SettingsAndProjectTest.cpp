@@ -14,7 +14,7 @@
 #include "core/hotspots/HotSpotEditor.h"
 #include "core/model/ProjectFile.h"
 #include "core/model/SettingsFile.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 #include "ui/FileDialog.h"
 
 namespace tessaly::gui_test {
@@ -88,7 +88,7 @@ TEST_F(WindowTest, SaveOptionsNeedsAMainMovie) {
     control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral(" spaced "));
     window().command(kSaveOptions);
     EXPECT_TRUE(messages().empty());
-    const auto bytes = text::readFile(settingsPath()).bytes;
+    const auto bytes = platform::readFile(settingsPath()).bytes;
     EXPECT_NE(bytes.find("<HTMLTITLE> spaced </HTMLTITLE>\r\n"), std::string::npos);
 }
 
@@ -213,7 +213,7 @@ TEST_F(ProjectTest, AFileThatIsNoProjectChangesNothingAndSaysWhy) {
          {std::pair<const char*, std::string>{"noise.hs5", noise}, {"empty.hs5", ""}}) {
         SCOPED_TRACE(name);
         const std::filesystem::path file = folder() / name;
-        ASSERT_FALSE(text::writeFileAtomic(file, bytes));
+        ASSERT_FALSE(platform::writeFileAtomic(file, bytes));
         ui::FileDialog::setNextAnswer(QString::fromStdString(file.string()));
         window().command(kLoadProject);
         const std::vector<Message> shown = messages();

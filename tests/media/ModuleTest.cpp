@@ -6,10 +6,10 @@
 
 #include "../core/ScratchFolder.h"
 #include "TestMovies.h"
-#include "core/install/BesideProgram.h"
 #include "core/movies/MovieFindings.h"
+#include "core/platform/BesideProgram.h"
+#include "core/platform/Files.h"
 #include "core/publish/Publisher.h"
-#include "core/text/Files.h"
 #include "media/LibavMovieTools.h"
 #include "media/ModuleMovieTools.h"
 
@@ -35,7 +35,7 @@ protected:
 TEST_F(MediaModule, TheBuiltModuleReadsAsTheLibraryDoes) {
     const fs::path movie = test_support::testMovie("late.mp4");
     if (movie.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
-    media::ModuleMovieTools tools(media::moduleCandidates(install::programFolder()));
+    media::ModuleMovieTools tools(media::moduleCandidates(platform::programFolder()));
     media::LibavMovieTools linked;
     EXPECT_EQ(movies::movieJson(movie, tools.inspect(movie)),
               movies::movieJson(movie, linked.inspect(movie)));
@@ -55,7 +55,7 @@ TEST_F(MediaModule, AMissingModuleIsNamedWithTheReason) {
 
 TEST_F(MediaModule, AFileThatIsNoModuleOrLacksTheEntryIsRefused) {
     fs::create_directories(dir / "bin");
-    ASSERT_FALSE(text::writeFileAtomic(dir / "bin" / "libtessaly-media.so", std::string(200, 'x')));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "bin" / "libtessaly-media.so", std::string(200, 'x')));
     media::ModuleMovieTools notModule(media::moduleCandidates(dir / "bin"));
     EXPECT_EQ(notModule.inspect(dir / "tour.mp4").error,
               "Cannot load " + (dir / "bin" / "libtessaly-media.so").string() + ": invalid ELF header");
@@ -69,10 +69,11 @@ TEST_F(MediaModule, AFileThatIsNoModuleOrLacksTheEntryIsRefused) {
 }
 
 TEST_F(MediaModule, WithoutTheModuleAPublishSaysSoAndCopiesTheMovie) {
-    ASSERT_FALSE(text::writeFileAtomic(dir / "tour.mp4", "a movie"));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "tour.mp4", "a movie"));
     media::ModuleMovieTools tools(media::moduleCandidates(dir / "bin"));
     const model::MovieSlots slots = {(dir / "tour.mp4").string(), "", ""};
-    const std::vector<movies::MovieFinding> findings = movies::checkMovies(slots, tools, dir / "site" / "index.html");
+    const std::vector<movies::MovieFinding> findings =
+        movies::checkMovies(slots, tools, dir / "site" / "index.html");
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_EQ(movies::findingLine(findings[0]),
               "Slot 1, tour.mp4: cannot be read: Cannot load " +
@@ -85,5 +86,5 @@ TEST_F(MediaModule, WithoutTheModuleAPublishSaysSoAndCopiesTheMovie) {
     publish::PublishControl control;
     control.movieTools = &tools;
     EXPECT_EQ(publish::publish(job, control).outcome, publish::PublishOutcome::Succeeded);
-    EXPECT_EQ(text::readFile(dir / "site" / "tour.mp4").bytes, "a movie");
+    EXPECT_EQ(platform::readFile(dir / "site" / "tour.mp4").bytes, "a movie");
 }

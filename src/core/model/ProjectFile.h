@@ -12,12 +12,13 @@
 #include "core/hotspots/HotSpot.h"
 #include "core/model/TagText.h"
 #include "core/model/ViewerSettings.h"
-#include "core/text/Files.h"
+#include "core/movies/MovieSlots.h"
+#include "core/platform/Files.h"
 
 namespace tessaly::model {
 
 // The texts of the three movie slots; slot 1 is the main movie.
-using MovieSlots = std::array<std::string, 3>;
+using MovieSlots = movies::MovieSlots;
 
 inline constexpr std::string_view kProjectExtension = ".hs5";
 // Why a file with none of a project's tags is not loaded.
@@ -32,18 +33,18 @@ std::string projectText(const ViewerSettings& settings, const MovieSlots& movies
 void applyProject(const TagText& tags, ViewerSettings& settings, MovieSlots& movies,
                   hotspots::HotSpotList& hotSpots, const std::string& currentFolder);
 
-[[nodiscard]] std::optional<text::FileError> saveProject(const std::filesystem::path& path,
-                                                         const ViewerSettings& settings,
-                                                         const MovieSlots& movies,
-                                                         const hotspots::HotSpotList& hotSpots);
+[[nodiscard]] std::optional<platform::FileError> saveProject(const std::filesystem::path& path,
+                                                             const ViewerSettings& settings,
+                                                             const MovieSlots& movies,
+                                                             const hotspots::HotSpotList& hotSpots);
 
 // Reads the project at `path` into the three values. A file that cannot be
 // opened or read, is over kMaxFileBytes, or holds none of a project's tags
 // changes nothing and is reported.
-[[nodiscard]] std::optional<text::FileError> loadProject(const std::filesystem::path& path,
-                                                         ViewerSettings& settings, MovieSlots& movies,
-                                                         hotspots::HotSpotList& hotSpots,
-                                                         const std::string& currentFolder);
+[[nodiscard]] std::optional<platform::FileError> loadProject(const std::filesystem::path& path,
+                                                             ViewerSettings& settings, MovieSlots& movies,
+                                                             hotspots::HotSpotList& hotSpots,
+                                                             const std::string& currentFolder);
 
 // Movie paths in a project may be relative to the project's own folder: each
 // such slot becomes that folder / the path. Empty and absolute slots stay.

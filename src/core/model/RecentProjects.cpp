@@ -51,13 +51,13 @@ std::string recentProjectsText(const RecentProjects& list) {
 }
 
 RecentProjects loadRecentProjects(const fs::path& file) {
-    const text::ReadResult read = text::readFile(file, kMaxFileBytes);
+    const platform::ReadResult read = platform::readFile(file, kMaxFileBytes);
     if (read.error) return {};
     return parseRecentProjects(read.bytes);
 }
 
-std::optional<text::FileError> saveRecentProjects(const fs::path& file, const RecentProjects& list) {
-    return text::writeFileAtomic(file, recentProjectsText(list));
+std::optional<platform::FileError> saveRecentProjects(const fs::path& file, const RecentProjects& list) {
+    return platform::writeFileAtomic(file, recentProjectsText(list));
 }
 
 }  // namespace tessaly::model

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "core/Prompts.h"
-#include "core/model/ProjectFile.h"
 #include "core/movies/MovieInfo.h"
+#include "core/movies/MovieSlots.h"
 
 namespace tessaly::movies {
 
@@ -34,14 +34,14 @@ using InPlaceSlots = std::array<bool, 3>;
 using LeftAtEndSlots = std::array<bool, 3>;
 
 // The problems of the inspected movies, slot by slot, in the order of the rules.
-std::vector<MovieFinding> movieFindings(const model::MovieSlots& movies, const InspectedSlots& inspected,
+std::vector<MovieFinding> movieFindings(const MovieSlots& movies, const InspectedSlots& inspected,
                                         const InPlaceSlots& inPlace = {},
                                         const LeftAtEndSlots& leftAtEnd = {});
 
 // Inspects the filled slots (slot 1 trimmed, as publishing reads them) and
 // returns their problems when they are published with `page`. After a publish,
 // `indexLeftAtEnd` names the movies whose copy kept the index at the end.
-std::vector<MovieFinding> checkMovies(const model::MovieSlots& movies, MovieTools& tools,
+std::vector<MovieFinding> checkMovies(const MovieSlots& movies, MovieTools& tools,
                                       const std::filesystem::path& page,
                                       const std::vector<std::filesystem::path>& indexLeftAtEnd = {});
 

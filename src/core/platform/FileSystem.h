@@ -3,7 +3,7 @@
 // The Linux file-system calls the writers and readers rely on, in one place:
 // what kind of file a path names, opening a file for reading only when it is
 // a regular one, and new files that take their final name only when complete.
-// Errors come back as errno values; callers word them (text::errnoError).
+// Errors come back as errno values; callers word them (platform::errnoError).
 
 #include <cstdint>
 #include <filesystem>

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/publish/MovieTypes.h"
+#include "core/movies/MovieTypes.h"
 #include "core/publish/PublishMessages.h"
 #include "core/text/Numbers.h"
 #include "core/text/Text.h"
@@ -39,7 +39,7 @@ SourceLines buildSourceLines(const std::array<std::string, 3>& slots) {
         if (!slot.empty()) {
             // The movie is copied beside the page under this same name.
             const std::string name = std::filesystem::path(slot).filename().string();
-            const MovieType* type = movieTypeOf(name);
+            const movies::MovieType* type = movies::movieTypeOf(name);
             if (type == nullptr) {
                 result.lines.clear();
                 result.error = tessaly::Message{
@@ -87,10 +87,10 @@ std::string pageText(std::string_view pageTemplate, std::string_view sourceLines
     return text::replaceAll(page, kBgColorMarker, "bgcolor='#" + text::formatColorRgb(htmlBgColor) + "' ");
 }
 
-std::optional<text::FileError> generatePage(const std::filesystem::path& path, std::string_view pageTemplate,
-                                            std::string_view sourceLines, std::string_view title,
-                                            std::uint32_t htmlBgColor) {
-    return text::writeFileAtomic(path, pageText(pageTemplate, sourceLines, title, htmlBgColor));
+std::optional<platform::FileError> generatePage(const std::filesystem::path& path,
+                                                std::string_view pageTemplate, std::string_view sourceLines,
+                                                std::string_view title, std::uint32_t htmlBgColor) {
+    return platform::writeFileAtomic(path, pageText(pageTemplate, sourceLines, title, htmlBgColor));
 }
 
 }  // namespace tessaly::publish

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "core/Prompts.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 namespace tessaly::publish {
 
@@ -50,9 +50,10 @@ std::string pageText(std::string_view pageTemplate, std::string_view sourceLines
                      std::uint32_t htmlBgColor);
 
 // Writes pageText() atomically to `path`.
-[[nodiscard]] std::optional<text::FileError> generatePage(const std::filesystem::path& path,
-                                                          std::string_view pageTemplate,
-                                                          std::string_view sourceLines,
-                                                          std::string_view title, std::uint32_t htmlBgColor);
+[[nodiscard]] std::optional<platform::FileError> generatePage(const std::filesystem::path& path,
+                                                              std::string_view pageTemplate,
+                                                              std::string_view sourceLines,
+                                                              std::string_view title,
+                                                              std::uint32_t htmlBgColor);
 
 }  // namespace tessaly::publish

@@ -35,7 +35,6 @@ inline constexpr std::string_view kPageHasNoName = "The page has no name";
 inline constexpr std::string_view kSameNameAsAnotherSlot = "Another movie slot has a file of the same name";
 inline constexpr std::string_view kIsTheProject = "It is the project file being published";
 inline constexpr std::string_view kIsAMovie = "It is a movie being published";
-inline constexpr std::string_view kPublishUnderWay = "Another publish into this folder is under way";
 
 // The custom page size check (shown with kInformationCaption).
 inline constexpr std::string_view kMinimalCustomSize =

@@ -249,10 +249,10 @@ std::string scrambleScriptText(std::string_view script) {
     return out;
 }
 
-std::optional<text::FileError> scrambleScript(const std::filesystem::path& file) {
-    const text::ReadResult read = text::readFile(file);
+std::optional<platform::FileError> scrambleScript(const std::filesystem::path& file) {
+    const platform::ReadResult read = platform::readFile(file);
     if (read.error) return read.error;
-    return text::writeFileAtomic(file, scrambleScriptText(read.bytes));
+    return platform::writeFileAtomic(file, scrambleScriptText(read.bytes));
 }
 
 }  // namespace tessaly::publish

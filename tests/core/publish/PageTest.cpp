@@ -88,8 +88,8 @@ TEST(Page, TitleIsHtmlText) {
 
 TEST(Page, GeneratePageReplacesWholeFile) {
     const auto path = std::filesystem::temp_directory_path() / ("tessaly-page-" + std::to_string(::getpid()));
-    ASSERT_FALSE(text::writeFileAtomic(path, std::string(100000, 'z')));
+    ASSERT_FALSE(platform::writeFileAtomic(path, std::string(100000, 'z')));
     ASSERT_FALSE(generatePage(path, kTemplate, "", "t", 0));
-    EXPECT_EQ(text::readFile(path).bytes, pageText(kTemplate, "", "t", 0));
+    EXPECT_EQ(platform::readFile(path).bytes, pageText(kTemplate, "", "t", 0));
     std::filesystem::remove(path);
 }

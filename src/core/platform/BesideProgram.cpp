@@ -1,8 +1,8 @@
-#include "core/install/BesideProgram.h"
+#include "core/platform/BesideProgram.h"
 
 #include <system_error>
 
-namespace tessaly::install {
+namespace tessaly::platform {
 
 std::filesystem::path programFolder() {
     std::error_code ec;
@@ -29,4 +29,4 @@ std::optional<std::filesystem::path> findBesideProgram(std::string_view name) {
     return findBesideProgram(programFolder(), name);
 }
 
-}  // namespace tessaly::install
+}  // namespace tessaly::platform

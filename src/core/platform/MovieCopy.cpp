@@ -1,4 +1,4 @@
-#include "core/publish/MovieCopy.h"
+#include "core/platform/MovieCopy.h"
 
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -13,7 +13,7 @@
 #include <system_error>
 #include <utility>
 
-namespace tessaly::publish {
+namespace tessaly::platform {
 namespace {
 
 namespace fs = std::filesystem;
@@ -99,16 +99,16 @@ MovieCopyResult copyMovie(const fs::path& movie, const fs::path& folder, const C
     MovieCopyResult result;
     result.target = folder / movie.filename();
     const auto fail = [&](const fs::path& path, const char* action, int errorNumber) {
-        result.error = text::errnoError(path, action, errorNumber);
+        result.error = errnoError(path, action, errorNumber);
         return std::move(result);
     };
     if (!movie.has_filename()) return fail(movie, "read", EISDIR);
 
-    platform::OpenedFile in = platform::openRegularFile(movie);
+    OpenedFile in = openRegularFile(movie);
     if (in.status.error != 0) return fail(movie, "open", in.status.error);
-    if (in.status.kind == platform::FileKind::Folder) return fail(movie, "read", EISDIR);
-    if (in.status.kind != platform::FileKind::Regular) {
-        result.error = text::FileError{movie, "copy", std::string(text::kNotRegularFile)};
+    if (in.status.kind == FileKind::Folder) return fail(movie, "read", EISDIR);
+    if (in.status.kind != FileKind::Regular) {
+        result.error = FileError{movie, "copy", std::string(kNotRegularFile)};
         return result;
     }
     const std::uint64_t total = in.status.size;
@@ -119,7 +119,7 @@ MovieCopyResult copyMovie(const fs::path& movie, const fs::path& folder, const C
         return result;
     }
 
-    platform::TemporaryFile temporary;
+    TemporaryFile temporary;
     if (const int error = temporary.create(result.target)) return fail(result.target, "write", error);
     const int out = temporary.fd();
 
@@ -148,4 +148,4 @@ MovieCopyResult copyMovie(const fs::path& movie, const fs::path& folder, const C
     return result;
 }
 
-}  // namespace tessaly::publish
+}  // namespace tessaly::platform

@@ -1,4 +1,4 @@
-#include "core/publish/StagedTree.h"
+#include "core/platform/StagedTree.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -10,9 +10,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/publish/PublishMessages.h"
-
-namespace tessaly::publish {
+namespace tessaly::platform {
 namespace {
 namespace fs = std::filesystem;
 
@@ -68,38 +66,36 @@ Journal parseJournal(std::string_view bytes) {
 
 fs::path journalPath(const fs::path& folder) { return folder / kJournalName; }
 
-std::optional<text::FileError> recoverInterruptedTree(const fs::path& folder) {
+std::optional<FileError> recoverInterruptedTree(const fs::path& folder) {
     const fs::path path = journalPath(folder);
-    const platform::FileDescriptor fd(::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
-    if (!fd.valid())
-        return errno == ENOENT ? std::nullopt : std::optional(text::errnoError(path, "open", errno));
+    const FileDescriptor fd(::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
+    if (!fd.valid()) return errno == ENOENT ? std::nullopt : std::optional(errnoError(path, "open", errno));
     // Its publish holds the lock while it runs.
     if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) return std::nullopt;
-    const text::ReadResult read = text::readFile(path, 64u << 20);
+    const ReadResult read = readFile(path, 64u << 20);
     if (read.error) return read.error;
     const Journal journal = parseJournal(read.bytes);
 
-    std::optional<text::FileError> failure;
+    std::optional<FileError> failure;
     const auto check = [&](const fs::path& file, int error) {
-        if (error != 0 && error != ENOENT && !failure) failure = text::errnoError(file, "restore", error);
+        if (error != 0 && error != ENOENT && !failure) failure = errnoError(file, "restore", error);
     };
     for (const JournalFile& file : journal.files) {
         const bool inPlace = journal.placing && file.inode != 0 && inodeOf(file.target) == file.inode;
         if (journal.placed) {
             // Every file in place: only what they replaced is left to remove.
-            if (file.replaced) check(file.hidden, platform::dropDisplaced({file.target, file.hidden}));
+            if (file.replaced) check(file.hidden, dropDisplaced({file.target, file.hidden}));
         } else if (inPlace) {
             // Its predecessor, if any, lies under the hidden name.
-            check(file.target, platform::undoPlace({file.target, file.replaced ? file.hidden : fs::path()}));
+            check(file.target, undoPlace({file.target, file.replaced ? file.hidden : fs::path()}));
         } else if (inodeOf(file.hidden) == file.inode && file.inode != 0) {
-            check(file.hidden, platform::dropDisplaced({file.target, file.hidden}));
+            check(file.hidden, dropDisplaced({file.target, file.hidden}));
         }
     }
     if (failure) return failure;
     ::unlink(path.c_str());
-    for (auto it = journal.folders.rbegin(); it != journal.folders.rend(); ++it)
-        platform::removeStaleTemporaries(*it);
-    platform::removeStaleTemporaries(folder);
+    for (auto it = journal.folders.rbegin(); it != journal.folders.rend(); ++it) removeStaleTemporaries(*it);
+    removeStaleTemporaries(folder);
     for (auto it = journal.folders.rbegin(); it != journal.folders.rend(); ++it) ::rmdir(it->c_str());
     return std::nullopt;
 }
@@ -108,30 +104,29 @@ StagedTree::~StagedTree() {
     if (!committed_) rollBack();
 }
 
-std::optional<text::FileError> StagedTree::makeFolder(const fs::path& folder) {
-    const platform::FileStatus status = platform::fileStatus(folder);
-    if (status.error != 0) return text::errnoError(folder, "create folder", status.error);
-    if (status.kind == platform::FileKind::Folder) return std::nullopt;
-    if (status.kind != platform::FileKind::Missing) return text::errnoError(folder, "create folder", ENOTDIR);
+std::optional<FileError> StagedTree::makeFolder(const fs::path& folder) {
+    const FileStatus status = fileStatus(folder);
+    if (status.error != 0) return errnoError(folder, "create folder", status.error);
+    if (status.kind == FileKind::Folder) return std::nullopt;
+    if (status.kind != FileKind::Missing) return errnoError(folder, "create folder", ENOTDIR);
     if (folder.has_parent_path() && folder.parent_path() != folder) {
         if (auto error = makeFolder(folder.parent_path())) return error;
     }
-    if (::mkdir(folder.c_str(), 0777) != 0) return text::errnoError(folder, "create folder", errno);
+    if (::mkdir(folder.c_str(), 0777) != 0) return errnoError(folder, "create folder", errno);
     madeFolders_.push_back(folder);
     if (journalFd_.valid()) return record({kFolderRecord, folder.native()});
     return std::nullopt;
 }
 
-std::optional<text::FileError> StagedTree::keepJournal(const fs::path& folder) {
+std::optional<FileError> StagedTree::keepJournal(const fs::path& folder) {
     journal_ = journalPath(folder);
     journalFd_.reset(::open(journal_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0600));
     if (!journalFd_.valid()) {
         const int error = errno;
         journal_.clear();
         // Left there by a publish that is still running: recovery skips a locked journal.
-        if (error == EEXIST)
-            return text::FileError{journalPath(folder), "write", std::string(messages::kPublishUnderWay)};
-        return text::errnoError(journalPath(folder), "write", error);
+        if (error == EEXIST) return FileError{journalPath(folder), "write", std::string(kPublishUnderWay)};
+        return errnoError(journalPath(folder), "write", error);
     }
     ::flock(journalFd_.get(), LOCK_EX | LOCK_NB);
     for (const fs::path& made : madeFolders_) {
@@ -140,13 +135,13 @@ std::optional<text::FileError> StagedTree::keepJournal(const fs::path& folder) {
     return std::nullopt;
 }
 
-std::optional<text::FileError> StagedTree::record(std::initializer_list<std::string_view> fields) {
+std::optional<FileError> StagedTree::record(std::initializer_list<std::string_view> fields) {
     std::string bytes;
     for (const std::string_view field : fields) (bytes += field) += '\0';
     for (std::string_view rest = bytes; !rest.empty();) {
         const ssize_t n = ::write(journalFd_.get(), rest.data(), rest.size());
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return text::errnoError(journal_, "write", errno);
+        if (n < 0) return errnoError(journal_, "write", errno);
         rest.remove_prefix(static_cast<std::size_t>(n));
     }
     return std::nullopt;
@@ -159,24 +154,23 @@ void StagedTree::closeJournal() {
     journal_.clear();
 }
 
-std::optional<text::FileError> StagedTree::addFile(const fs::path& target, std::string_view bytes) {
-    platform::TemporaryFile file;
-    if (const int error = file.create(target)) return text::errnoError(target, "write", error);
-    if (const int error = file.write(bytes)) return text::errnoError(target, "write", error);
+std::optional<FileError> StagedTree::addFile(const fs::path& target, std::string_view bytes) {
+    TemporaryFile file;
+    if (const int error = file.create(target)) return errnoError(target, "write", error);
+    if (const int error = file.write(bytes)) return errnoError(target, "write", error);
     files_.push_back(std::move(file));
     return std::nullopt;
 }
 
-void StagedTree::addFile(platform::TemporaryFile file) { files_.push_back(std::move(file)); }
+void StagedTree::addFile(TemporaryFile file) { files_.push_back(std::move(file)); }
 
-std::optional<text::FileError> StagedTree::commit(
-    const std::function<std::optional<text::FileError>()>& keep) {
+std::optional<FileError> StagedTree::commit(const std::function<std::optional<FileError>()>& keep) {
     if (journalFd_.valid()) {
         // Every rename to come, before the first: each new file under its hidden name.
-        for (platform::TemporaryFile& file : files_) {
-            const bool replaces = platform::fileStatus(file.target()).kind == platform::FileKind::Regular;
-            std::optional<text::FileError> error;
-            if (const int named = file.nameHidden()) error = text::errnoError(file.target(), "write", named);
+        for (TemporaryFile& file : files_) {
+            const bool replaces = fileStatus(file.target()).kind == FileKind::Regular;
+            std::optional<FileError> error;
+            if (const int named = file.nameHidden()) error = errnoError(file.target(), "write", named);
             if (!error) {
                 char inode[24];
                 const auto written =
@@ -195,13 +189,13 @@ std::optional<text::FileError> StagedTree::commit(
             return error;
         }
     }
-    for (platform::TemporaryFile& file : files_) {
-        const platform::FileStatus old = platform::fileStatus(file.target());
-        int error = old.kind == platform::FileKind::Regular ? file.setMode(old.mode) : 0;
-        platform::TemporaryFile::Placed placed;
+    for (TemporaryFile& file : files_) {
+        const FileStatus old = fileStatus(file.target());
+        int error = old.kind == FileKind::Regular ? file.setMode(old.mode) : 0;
+        TemporaryFile::Placed placed;
         if (error == 0) error = file.place(placed);
         if (error != 0) {
-            text::FileError failure = text::errnoError(file.target(), "write", error);
+            FileError failure = errnoError(file.target(), "write", error);
             rollBack();
             return failure;
         }
@@ -217,14 +211,14 @@ std::optional<text::FileError> StagedTree::commit(
     // Only a kill before the journal is closed below would read this mark; if
     // it cannot be written, such a kill takes the new page back: no worse.
     if (journalFd_.valid()) static_cast<void>(record({kPlacedRecord}));
-    for (const platform::TemporaryFile::Placed& placed : placed_) platform::dropDisplaced(placed);
+    for (const TemporaryFile::Placed& placed : placed_) dropDisplaced(placed);
     files_.clear();
     closeJournal();
     return std::nullopt;
 }
 
 void StagedTree::rollBack() {
-    for (auto it = placed_.rbegin(); it != placed_.rend(); ++it) platform::undoPlace(*it);
+    for (auto it = placed_.rbegin(); it != placed_.rend(); ++it) undoPlace(*it);
     placed_.clear();
     files_.clear();
     closeJournal();
@@ -232,4 +226,4 @@ void StagedTree::rollBack() {
     madeFolders_.clear();
 }
 
-}  // namespace tessaly::publish
+}  // namespace tessaly::platform

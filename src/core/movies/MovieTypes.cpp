@@ -1,8 +1,8 @@
-#include "core/publish/MovieTypes.h"
+#include "core/movies/MovieTypes.h"
 
 #include "core/text/Text.h"
 
-namespace tessaly::publish {
+namespace tessaly::movies {
 namespace {
 
 constexpr MovieType kMovieTypes[] = {
@@ -49,4 +49,4 @@ std::string movieDialogFilter() {
     return "All video files|" + all + "|" + each;
 }
 
-}  // namespace tessaly::publish
+}  // namespace tessaly::movies
