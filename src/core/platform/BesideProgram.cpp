@@ -4,12 +4,6 @@
 
 namespace tessaly::platform {
 
-std::filesystem::path programFolder() {
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::path() : exe.parent_path();
-}
-
 std::optional<std::filesystem::path> findBesideProgram(const std::filesystem::path& programFolder,
                                                        std::string_view name) {
     if (programFolder.empty() || name.empty()) return std::nullopt;

@@ -50,6 +50,10 @@ RangeCopy copyRange(int in, std::uint64_t inOffset, int out, std::uint64_t outOf
                     const std::function<void(std::uint64_t copied)>& progress,
                     const MovieCopyOptions& options);
 
+// Makes `to` share the blocks of `from` (FICLONE on btrfs, XFS) in one step;
+// false where the file system cannot.
+bool cloneFile(int from, int to);
+
 struct [[nodiscard]] MovieCopyResult {
     std::filesystem::path target;  // folder / the movie's own file name
     bool sameFile = false;         // the movie already lies there: nothing copied

@@ -1,14 +1,10 @@
 #include "core/platform/StagedTree.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace tessaly::platform {
 namespace {
@@ -21,11 +17,6 @@ constexpr std::string_view kFolderRecord = "folder";  // a folder it made
 constexpr std::string_view kFileRecord = "file";  // target, hidden name, new inode, "1" if it replaced a file
 constexpr std::string_view kPlacingRecord = "placing";
 constexpr std::string_view kPlacedRecord = "placed";
-
-std::uint64_t inodeOf(const fs::path& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0 ? static_cast<std::uint64_t>(info.st_ino) : 0;
-}
 
 struct JournalFile {
     fs::path target, hidden;
@@ -47,9 +38,10 @@ Journal parseJournal(std::string_view bytes) {
     Journal journal;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (fields[i] == kFolderRecord && i + 1 < fields.size()) {
-            journal.folders.emplace_back(std::string(fields[++i]));
+            journal.folders.push_back(pathFromUtf8(fields[++i]));
         } else if (fields[i] == kFileRecord && i + 4 < fields.size()) {
-            JournalFile file{std::string(fields[i + 1]), std::string(fields[i + 2]), 0, fields[i + 4] == "1"};
+            JournalFile file{pathFromUtf8(fields[i + 1]), pathFromUtf8(fields[i + 2]), 0,
+                             fields[i + 4] == "1"};
             std::from_chars(fields[i + 3].data(), fields[i + 3].data() + fields[i + 3].size(), file.inode);
             journal.files.push_back(std::move(file));
             i += 4;
@@ -68,10 +60,12 @@ fs::path journalPath(const fs::path& folder) { return folder / kJournalName; }
 
 std::optional<FileError> recoverInterruptedTree(const fs::path& folder) {
     const fs::path path = journalPath(folder);
-    const FileDescriptor fd(::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
-    if (!fd.valid()) return errno == ENOENT ? std::nullopt : std::optional(errnoError(path, "open", errno));
+    const LockedFile journalFile = openLocked(path);
+    if (!journalFile.fd.valid())
+        return journalFile.error == ENOENT ? std::nullopt
+                                           : std::optional(errnoError(path, "open", journalFile.error));
     // Its publish holds the lock while it runs.
-    if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) return std::nullopt;
+    if (!journalFile.locked) return std::nullopt;
     const ReadResult read = readFile(path, 64u << 20);
     if (read.error) return read.error;
     const Journal journal = parseJournal(read.bytes);
@@ -81,22 +75,22 @@ std::optional<FileError> recoverInterruptedTree(const fs::path& folder) {
         if (error != 0 && error != ENOENT && !failure) failure = errnoError(file, "restore", error);
     };
     for (const JournalFile& file : journal.files) {
-        const bool inPlace = journal.placing && file.inode != 0 && inodeOf(file.target) == file.inode;
+        const bool inPlace = journal.placing && file.inode != 0 && fileNumber(file.target) == file.inode;
         if (journal.placed) {
             // Every file in place: only what they replaced is left to remove.
             if (file.replaced) check(file.hidden, dropDisplaced({file.target, file.hidden}));
         } else if (inPlace) {
             // Its predecessor, if any, lies under the hidden name.
             check(file.target, undoPlace({file.target, file.replaced ? file.hidden : fs::path()}));
-        } else if (inodeOf(file.hidden) == file.inode && file.inode != 0) {
+        } else if (fileNumber(file.hidden) == file.inode && file.inode != 0) {
             check(file.hidden, dropDisplaced({file.target, file.hidden}));
         }
     }
     if (failure) return failure;
-    ::unlink(path.c_str());
+    removeFile(path);
     for (auto it = journal.folders.rbegin(); it != journal.folders.rend(); ++it) removeStaleTemporaries(*it);
     removeStaleTemporaries(folder);
-    for (auto it = journal.folders.rbegin(); it != journal.folders.rend(); ++it) ::rmdir(it->c_str());
+    for (auto it = journal.folders.rbegin(); it != journal.folders.rend(); ++it) removeFolder(*it);
     return std::nullopt;
 }
 
@@ -112,25 +106,25 @@ std::optional<FileError> StagedTree::makeFolder(const fs::path& folder) {
     if (folder.has_parent_path() && folder.parent_path() != folder) {
         if (auto error = makeFolder(folder.parent_path())) return error;
     }
-    if (::mkdir(folder.c_str(), 0777) != 0) return errnoError(folder, "create folder", errno);
+    if (const int error = createFolder(folder)) return errnoError(folder, "create folder", error);
     madeFolders_.push_back(folder);
-    if (journalFd_.valid()) return record({kFolderRecord, folder.native()});
+    if (journalFd_.valid()) return record({kFolderRecord, utf8Path(folder)});
     return std::nullopt;
 }
 
 std::optional<FileError> StagedTree::keepJournal(const fs::path& folder) {
     journal_ = journalPath(folder);
-    journalFd_.reset(::open(journal_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0600));
+    LockedFile created = createLocked(journal_);
+    journalFd_ = std::move(created.fd);
     if (!journalFd_.valid()) {
-        const int error = errno;
+        const int error = created.error;
         journal_.clear();
         // Left there by a publish that is still running: recovery skips a locked journal.
         if (error == EEXIST) return FileError{journalPath(folder), "write", std::string(kPublishUnderWay)};
         return errnoError(journalPath(folder), "write", error);
     }
-    ::flock(journalFd_.get(), LOCK_EX | LOCK_NB);
     for (const fs::path& made : madeFolders_) {
-        if (auto error = record({kFolderRecord, made.native()})) return error;
+        if (auto error = record({kFolderRecord, utf8Path(made)})) return error;
     }
     return std::nullopt;
 }
@@ -138,18 +132,13 @@ std::optional<FileError> StagedTree::keepJournal(const fs::path& folder) {
 std::optional<FileError> StagedTree::record(std::initializer_list<std::string_view> fields) {
     std::string bytes;
     for (const std::string_view field : fields) (bytes += field) += '\0';
-    for (std::string_view rest = bytes; !rest.empty();) {
-        const ssize_t n = ::write(journalFd_.get(), rest.data(), rest.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return errnoError(journal_, "write", errno);
-        rest.remove_prefix(static_cast<std::size_t>(n));
-    }
+    if (const int error = appendAll(journalFd_, bytes)) return errnoError(journal_, "write", error);
     return std::nullopt;
 }
 
 void StagedTree::closeJournal() {
     if (journal_.empty()) return;
-    ::unlink(journal_.c_str());
+    removeFile(journal_);
     journalFd_.reset();
     journal_.clear();
 }
@@ -174,8 +163,8 @@ std::optional<FileError> StagedTree::commit(const std::function<std::optional<Fi
             if (!error) {
                 char inode[24];
                 const auto written =
-                    std::to_chars(inode, inode + sizeof inode, inodeOf(file.hiddenName())).ptr;
-                error = record({kFileRecord, file.target().native(), file.hiddenName().native(),
+                    std::to_chars(inode, inode + sizeof inode, fileNumber(file.hiddenName())).ptr;
+                error = record({kFileRecord, utf8Path(file.target()), utf8Path(file.hiddenName()),
                                 std::string_view(inode, static_cast<std::size_t>(written - inode)),
                                 replaces ? "1" : "0"});
             }
@@ -222,7 +211,7 @@ void StagedTree::rollBack() {
     placed_.clear();
     files_.clear();
     closeJournal();
-    for (auto it = madeFolders_.rbegin(); it != madeFolders_.rend(); ++it) ::rmdir(it->c_str());
+    for (auto it = madeFolders_.rbegin(); it != madeFolders_.rend(); ++it) removeFolder(*it);
     madeFolders_.clear();
 }
 
