@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "core/movies/MovieTypes.h"
+#include "core/text/Text.h"
 
 namespace tessaly::serve {
 namespace fs = std::filesystem;
@@ -51,8 +52,6 @@ constexpr Status kStatuses[] = {
     {431, "Request Header Fields Too Large"},
 };
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 std::string_view reasonFor(int code) {
     for (const Status& status : kStatuses) {
         if (status.code == code) return status.reason;
@@ -91,7 +90,7 @@ bool hostIsOurs(const std::optional<std::string>& host, int port) {
     const std::string suffix = ":" + std::to_string(port);
     if (!host->ends_with(suffix)) return false;
     std::string name = host->substr(0, host->size() - suffix.size());
-    std::transform(name.begin(), name.end(), name.begin(), lower);
+    std::transform(name.begin(), name.end(), name.begin(), text::lowerAscii);
     return name == "127.0.0.1" || name == "localhost";
 }
 
@@ -178,7 +177,7 @@ std::string entityTag(const struct stat& info) {
 
 std::string_view contentTypeFor(const fs::path& file) {
     std::string extension = file.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(), lower);
+    std::transform(extension.begin(), extension.end(), extension.begin(), text::lowerAscii);
     for (const TypeByExtension& entry : kTypes) {
         if (entry.extension == extension) return entry.type;
     }

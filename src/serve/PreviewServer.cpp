@@ -19,6 +19,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/text/Text.h"
 #include "serve/HttpRequest.h"
 #include "serve/PreviewAnswer.h"
 #include "serve/SocketPoll.h"
@@ -274,22 +275,8 @@ private:
 }  // namespace
 
 std::string previewAddress(int port, std::string_view fileName) {
-    constexpr char kHex[] = "0123456789ABCDEF";
-    std::string address = "http://" + std::string(kLoopback) + ":" + std::to_string(port) + "/";
-    for (const char c : fileName) {
-        const auto byte = static_cast<unsigned char>(c);
-        const bool plain = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
-                           (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' ||
-                           byte == '~';
-        if (plain) {
-            address += c;
-        } else {
-            address += '%';
-            address += kHex[byte >> 4];
-            address += kHex[byte & 0xF];
-        }
-    }
-    return address;
+    return "http://" + std::string(kLoopback) + ":" + std::to_string(port) + "/" +
+           text::percentEncoded(fileName);
 }
 
 PreviewServer::PreviewServer(const fs::path& folder, ServerLimits limits)

@@ -14,24 +14,6 @@ constexpr std::string_view kPageExtension = ".html";
 
 std::string pagePathFor(std::string_view chosen) { return text::withExtension(chosen, kPageExtension); }
 
-std::string encodeFileNameForUrl(std::string_view name) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    static constexpr std::string_view kReserved = " #%?\"':\\<>&";
-    std::string out;
-    out.reserve(name.size());
-    for (char c : name) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b >= 0x7F || kReserved.find(c) != std::string_view::npos) {
-            out += '%';
-            out += kHex[b >> 4];
-            out += kHex[b & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
 SourceLines buildSourceLines(const std::array<std::string, 3>& slots) {
     SourceLines result;
     for (std::size_t i = 0; i < slots.size(); ++i) {
@@ -47,7 +29,7 @@ SourceLines buildSourceLines(const std::array<std::string, 3>& slots) {
                     std::string(messages::kAttentionCaption), tessaly::Icon::Information};
                 return result;
             }
-            result.lines += "<SOURCE src=\"" + encodeFileNameForUrl(name) + "\" type='" +
+            result.lines += "<SOURCE src=\"" + text::percentEncoded(name) + "\" type='" +
                             std::string(type->pageType) + "'/>";
         }
         result.lines += "\r\n";

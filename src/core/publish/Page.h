@@ -35,11 +35,6 @@ std::string pagePathFor(std::string_view chosen);
 // name is percent-encoded where a URL needs it.
 SourceLines buildSourceLines(const std::array<std::string, 3>& slots);
 
-// A file name as a relative URL: bytes a URL cannot carry as they are (space,
-// "#", "%", "?", quotes, ":", "\", "<", ">", "&", control and non-ASCII bytes)
-// become "%XX"; ordinary names are unchanged.
-std::string encodeFileNameForUrl(std::string_view name);
-
 // The page title as HTML text (& < > " escaped).
 std::string escapeHtml(std::string_view text);
 
