@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cli/Console.h"
+#include "cli/Usage.h"
 #include "cli/Verbs.h"
 #include "core/movies/MovieInfo.h"
 #include "core/platform/Files.h"
@@ -19,15 +20,14 @@ int runInspect(const Arguments& args, std::ostream& out, std::ostream& err) {
         if (arg == "--json") {
             json = true;
         } else if (arg.starts_with("--")) {
-            err << kPrefix << "unknown option " << arg << '\n'
-                << "Usage: tessaly inspect MOVIE... [--json]\n";
+            err << kPrefix << "unknown option " << arg << '\n' << usage("inspect");
             return 2;
         } else {
             movies.push_back(arg);
         }
     }
     if (movies.empty()) {
-        err << "Usage: tessaly inspect MOVIE... [--json]\n";
+        err << usage("inspect");
         return 2;
     }
     movies::MovieTools& tools = media::moduleMovieTools();

@@ -15,6 +15,7 @@
 #include <system_error>
 #include <thread>
 
+#include "cli/Usage.h"
 #include "cli/Verbs.h"
 #include "core/platform/Files.h"
 #include "serve/PreviewServer.h"
@@ -26,7 +27,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kUsage = "Usage: tessaly preview PAGE.html\n";
 constexpr std::string_view kHiddenPage = "Hidden files are not served";
 constexpr std::string_view kNoPort = "No free port on 127.0.0.1";
 constexpr std::string_view kServing = "serving {} until interrupted (Ctrl+C)";
@@ -82,7 +82,7 @@ std::optional<platform::FileError> checkPage(const fs::path& page) {
 
 int runPreview(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1 || args[0].empty() || args[0].starts_with('-')) {
-        err << kUsage;
+        err << usage("preview");
         return 2;
     }
     const fs::path page = args[0];
