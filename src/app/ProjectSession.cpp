@@ -45,8 +45,7 @@ std::optional<std::filesystem::path> ProjectSession::choose(FileChoice::Mode mod
 }
 
 void ProjectSession::loadProject() {
-    const auto chosen =
-        choose(FileChoice::Mode::Open, texts::kProjectOpenTitle, std::string(texts::kProjectOpenFilter));
+    const auto chosen = choose(FileChoice::Mode::Open, texts::kProjectOpenTitle, model::projectOpenFilter());
     if (!chosen || text::trimSpaces(chosen->string()).empty()) return;
     std::error_code ec;
     std::filesystem::path project = std::filesystem::absolute(*chosen, ec);
@@ -77,8 +76,8 @@ void ProjectSession::openProject(const std::filesystem::path& project) {
 }
 
 void ProjectSession::saveProject() {
-    const auto chosen = choose(FileChoice::Mode::Save, texts::kProjectSaveTitle,
-                               std::string(texts::kProjectSaveFilter), texts::kProjectSaveName);
+    const auto chosen = choose(FileChoice::Mode::Save, texts::kProjectSaveTitle, model::projectSaveFilter(),
+                               namePattern(model::kProjectExtension));
     if (!chosen) return;
     const std::string name = model::projectSaveName(chosen->string());
     if (name.empty()) return;

@@ -102,6 +102,13 @@ void resolveMoviePaths(MovieSlots& movies, const std::filesystem::path& project)
     }
 }
 
+std::string projectOpenFilter() { return "Project files|" + namePattern(kProjectExtension) + "|"; }
+
+std::string projectSaveFilter() {
+    const std::string pattern = namePattern(kProjectExtension);
+    return "Project file (" + pattern + ")|" + pattern + "|";
+}
+
 std::string projectSaveName(std::string_view chosenName) {
     return text::withExtension(chosenName, kProjectExtension);
 }

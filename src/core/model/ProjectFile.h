@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/Prompts.h"
 #include "core/hotspots/HotSpot.h"
 #include "core/model/TagText.h"
 #include "core/model/ViewerSettings.h"
@@ -21,6 +22,9 @@ namespace tessaly::model {
 using MovieSlots = movies::MovieSlots;
 
 inline constexpr std::string_view kProjectExtension = ".hs5";
+// The Load and Save Project dialogs' filters: "Project files|*.hs5|", "Project file (*.hs5)|*.hs5|".
+std::string projectOpenFilter();
+std::string projectSaveFilter();
 // Why a file with none of a project's tags is not loaded.
 inline constexpr std::string_view kNotAProject = "Not a project file (none of its tags is in it)";
 

@@ -1,5 +1,6 @@
 #include "core/movies/MovieTypes.h"
 
+#include "core/Prompts.h"
 #include "core/text/Text.h"
 
 namespace tessaly::movies {
@@ -43,8 +44,8 @@ std::string movieDialogFilter() {
     std::string all, each;
     for (const MovieType& type : kMovieTypes) {
         const std::string upper = text::toUpperAscii(type.extension.substr(1));
-        all += (all.empty() ? "*" : ";*") + std::string(type.extension);
-        each += upper + " video files (*." + upper + ")|*" + std::string(type.extension) + "|";
+        all += (all.empty() ? "" : ";") + namePattern(type.extension);
+        each += upper + " video files (*." + upper + ")|" + namePattern(type.extension) + "|";
     }
     return "All video files|" + all + "|" + each;
 }

@@ -8,9 +8,10 @@
 #include "core/text/Text.h"
 
 namespace tessaly::publish {
-namespace {
-constexpr std::string_view kPageExtension = ".html";
-}  // namespace
+std::string pageDialogFilter() {
+    const std::string pattern = namePattern(kPageExtension);
+    return "Html Web page (" + pattern + ")|" + pattern + "|";
+}
 
 std::string pagePathFor(std::string_view chosen) { return text::withExtension(chosen, kPageExtension); }
 

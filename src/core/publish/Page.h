@@ -15,6 +15,10 @@
 
 namespace tessaly::publish {
 
+inline constexpr std::string_view kPageExtension = ".html";
+// The page dialogs' filter: "Html Web page (*.html)|*.html|".
+std::string pageDialogFilter();
+
 // The title placeholder (30 letters S) and the video placeholder (30 letters X).
 inline constexpr std::string_view kTitlePlaceholder = "SSSSSSSSSSSSSSSSSSSSSSSSSSSSSS";
 inline constexpr std::string_view kVideoPlaceholder = "XXXXXXXXXXXXXXXXXXXXXXXXXXXXXX";

@@ -24,8 +24,6 @@ inline constexpr std::string_view kIndexLeftAtEnd =
     "frame";
 inline constexpr std::string_view kInformationCaption = "Information:";
 inline constexpr std::string_view kPublishDialogTitle = "Publish Html web page";
-inline constexpr std::string_view kPublishDialogFilter = "Html Web page (*.html)|*.html|";
-inline constexpr std::string_view kPublishDialogName = "*.html";
 // Followed by one line per file that could not be written, with the reason.
 inline constexpr std::string_view kPublishingFailed = "Publishing failed:";
 inline constexpr std::string_view kPublishingCancelled = "Publishing cancelled";

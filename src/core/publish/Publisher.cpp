@@ -27,7 +27,6 @@ namespace {
 namespace fs = std::filesystem;
 using platform::FileKind;
 
-constexpr std::string_view kPageExtension = ".html";
 constexpr std::string_view kConfigFolder = "js/ctr";
 constexpr std::string_view kConfigName = "cn0.js";
 
