@@ -1,6 +1,6 @@
 # Where an install puts each piece. The programs share bin; the user's guide
 # goes to share/tessaly, which the publisher searches after its own folder
-# (core/install/BesideProgram.h), so a /usr install and the build tree both work.
+# (core/platform/BesideProgram.h), so a /usr install and the build tree both work.
 include(GNUInstallDirs)
 
 set(TESSALY_LINUX_DIR "${PROJECT_SOURCE_DIR}/packaging/linux")

@@ -17,7 +17,7 @@
 #include <string>
 
 #include "core/platform/FileSystem.h"
-#include "core/publish/MovieCopy.h"
+#include "core/platform/MovieCopy.h"
 #include "media/Remux.h"
 
 using namespace tessaly;
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     const fs::path target = folder / movie.filename();
 
     const auto copy = [&] {
-        publish::MovieCopyResult result = publish::copyMovie(movie, folder);
+        platform::MovieCopyResult result = platform::copyMovie(movie, folder);
         return !result.error && result.copy.replaceTarget() == 0;
     };
     const auto moveWith = [&](auto move) {

@@ -32,24 +32,24 @@ BrowserPreview::BrowserPreview(QString parent) : parent_(std::move(parent)) {}
 
 BrowserPreview::~BrowserPreview() = default;
 
-std::variant<fs::path, text::FileError> BrowserPreview::newPage() {
+std::variant<fs::path, platform::FileError> BrowserPreview::newPage() {
     // QTemporaryDir makes the folder for this user alone (mode 0700).
     auto folder =
         std::make_unique<QTemporaryDir>(QDir(parent_).filePath(QString::fromLatin1(kFolderPattern)));
     if (!folder->isValid())
-        return text::FileError{ui::toPath(parent_), "create folder in", ui::utf8(folder->errorString())};
+        return platform::FileError{ui::toPath(parent_), "create folder in", ui::utf8(folder->errorString())};
     next_ = std::move(folder);
     return ui::toPath(next_->path()) / kPageName;
 }
 
-std::variant<std::string, text::FileError> BrowserPreview::serve() {
-    if (!next_) return text::FileError{ui::toPath(parent_), "serve", "Nothing was published"};
+std::variant<std::string, platform::FileError> BrowserPreview::serve() {
+    if (!next_) return platform::FileError{ui::toPath(parent_), "serve", "Nothing was published"};
     auto served = std::make_unique<Served>();
     served->folder = std::move(next_);
     const fs::path folder = ui::toPath(served->folder->path());
     served->server = std::make_unique<serve::PreviewServer>(folder);
     const int port = served->server->bind();
-    if (port == 0) return text::FileError{folder, "serve", std::string(kNoPort)};
+    if (port == 0) return platform::FileError{folder, "serve", std::string(kNoPort)};
     served->thread = std::thread([server = served->server.get()] { server->serve(); });
     served_ = std::move(served);
     return serve::previewAddress(port, kPageName);

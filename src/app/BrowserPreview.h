@@ -14,7 +14,7 @@
 #include <thread>
 #include <variant>
 
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 namespace tessaly::serve {
 class PreviewServer;
@@ -32,11 +32,11 @@ public:
 
     // The page file in a new, empty private folder, for the next preview; the
     // page served so far stays until serve() takes its place.
-    std::variant<std::filesystem::path, text::FileError> newPage();
+    std::variant<std::filesystem::path, platform::FileError> newPage();
     // Serves the page newPage() gave, once it is published, in place of the
     // last one, which goes with its folder. The page's address, or why not
     // (the new folder is then removed and the last page stays).
-    std::variant<std::string, text::FileError> serve();
+    std::variant<std::string, platform::FileError> serve();
     // Removes the folder newPage() gave, when its page could not be published.
     void discard();
 

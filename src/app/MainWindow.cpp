@@ -28,8 +28,8 @@
 #include "app/TransportStrip.h"
 #include "app/WindowTexts.h"
 #include "core/hotspots/HotSpotEditor.h"
-#include "core/install/BesideProgram.h"
 #include "core/model/SettingsFile.h"
+#include "core/platform/BesideProgram.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/Publisher.h"
 #include "ui/Fonts.h"
@@ -244,7 +244,7 @@ void MainWindow::previewInBrowser() {
     }
     if (!preview_) preview_ = std::make_unique<BrowserPreview>(QDir::tempPath());
     const auto page = preview_->newPage();
-    if (const auto* error = std::get_if<text::FileError>(&page)) {
+    if (const auto* error = std::get_if<platform::FileError>(&page)) {
         reportError(*prompts_, *error);
         return;
     }
@@ -261,7 +261,7 @@ void MainWindow::previewInBrowser() {
             return;
         }
         const auto address = preview_->serve();
-        if (const auto* error = std::get_if<text::FileError>(&address)) {
+        if (const auto* error = std::get_if<platform::FileError>(&address)) {
             reportError(*prompts_, *error);
             return;
         }
@@ -309,7 +309,7 @@ void MainWindow::saveOptions() {
 
 void MainWindow::userGuide() {
     // Beside the program in the build tree; under share/ in a /usr install.
-    const auto guide = install::findBesideProgram(setup_.programFolder, "publisher.pdf");
+    const auto guide = platform::findBesideProgram(setup_.programFolder, "publisher.pdf");
     launcher_.openUrl(QUrl::fromLocalFile(ui::qpath(guide.value_or(setup_.programFolder / "publisher.pdf"))));
 }
 

@@ -14,7 +14,7 @@
 #include "core/hotspots/PreviewPlayer.h"
 #include "core/model/ProjectFile.h"
 #include "core/model/WorkFiles.h"
-#include "core/publish/MovieTypes.h"
+#include "core/movies/MovieTypes.h"
 #include "core/text/Text.h"
 #include "ui/Strings.h"
 
@@ -22,7 +22,7 @@ namespace tessaly::app {
 
 std::string currentFolder() { return QDir::currentPath().toStdString(); }
 
-void reportError(Prompts& prompts, const text::FileError& error) {
+void reportError(Prompts& prompts, const platform::FileError& error) {
     prompts.show(Message{error.message(), std::string(texts::kErrorCaption), Icon::Error});
 }
 
@@ -49,8 +49,7 @@ std::optional<std::filesystem::path> ProjectSession::choose(FileChoice::Mode mod
 }
 
 void ProjectSession::loadProject() {
-    const auto chosen =
-        choose(FileChoice::Mode::Open, texts::kProjectOpenTitle, std::string(texts::kProjectOpenFilter));
+    const auto chosen = choose(FileChoice::Mode::Open, texts::kProjectOpenTitle, model::projectOpenFilter());
     if (!chosen || text::trimSpaces(chosen->string()).empty()) return;
     std::error_code ec;
     std::filesystem::path project = std::filesystem::absolute(*chosen, ec);
@@ -88,8 +87,8 @@ void ProjectSession::openProject(const std::filesystem::path& project) {
 }
 
 bool ProjectSession::saveProject() {
-    const auto chosen = choose(FileChoice::Mode::Save, texts::kProjectSaveTitle,
-                               std::string(texts::kProjectSaveFilter), texts::kProjectSaveName);
+    const auto chosen = choose(FileChoice::Mode::Save, texts::kProjectSaveTitle, model::projectSaveFilter(),
+                               namePattern(model::kProjectExtension));
     if (!chosen) return false;
     const std::string name = model::projectSaveName(chosen->string());
     if (name.empty()) return false;
@@ -106,8 +105,7 @@ bool ProjectSession::saveProject() {
 }
 
 void ProjectSession::loadMovie(int slot) {
-    const auto chosen =
-        choose(FileChoice::Mode::Open, texts::kMovieDialogTitle, publish::movieDialogFilter());
+    const auto chosen = choose(FileChoice::Mode::Open, texts::kMovieDialogTitle, movies::movieDialogFilter());
     if (!chosen || text::trimSpaces(chosen->string()).empty()) return;
     openMovie(slot, *chosen);
 }

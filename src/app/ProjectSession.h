@@ -17,7 +17,7 @@
 
 #include "core/Prompts.h"
 #include "core/hotspots/HotSpot.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 class QTimer;
 class QWidget;
@@ -38,7 +38,7 @@ class SettingsBinding;
 std::string currentFolder();
 
 // A file error in the window's error box.
-void reportError(Prompts& prompts, const text::FileError& error);
+void reportError(Prompts& prompts, const platform::FileError& error);
 
 class ProjectSession {
 public:

@@ -131,8 +131,8 @@ void PublishCommand::publishWithPlayerStopped(const model::MovieSlots& movies,
     FileChoice choice;
     choice.mode = FileChoice::Mode::Save;
     choice.title = publish::messages::kPublishDialogTitle;
-    choice.filter = publish::messages::kPublishDialogFilter;
-    choice.initialName = publish::messages::kPublishDialogName;
+    choice.filter = publish::pageDialogFilter();
+    choice.initialName = namePattern(publish::kPageExtension);
     choice.initialFolder = settings.saveDir;
     const auto chosen = prompts_.chooseFile(choice);
     if (!chosen) return;

@@ -15,7 +15,7 @@
 #include "app/FrameScaler.h"
 #include "app/FrameWorker.h"
 #include "app/WindowTexts.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 #include "ui/Strings.h"
 
 namespace tessaly::app {
@@ -191,7 +191,7 @@ void QtPreviewPlayer::cannotPlay(const QString& reason) {
     const QString shown = picture_->message();
     if ((!shown.isEmpty() && shown != notOpened_) || path_.isEmpty()) return;
     const std::string why = reason.isEmpty() ? std::string(texts::kPreviewNoReason) : reason.toStdString();
-    picture_->showMessage(ui::qs(text::FileError{path_.toStdString(), "play", why}.message()));
+    picture_->showMessage(ui::qs(platform::FileError{path_.toStdString(), "play", why}.message()));
 }
 
 void QtPreviewPlayer::open(const std::string& path) {

@@ -3,16 +3,14 @@
 #include <QUrl>
 
 #include "app/DesktopTexts.h"
-#include "core/publish/MovieTypes.h"
+#include "core/movies/MovieTypes.h"
 #include "ui/Strings.h"
 
 namespace tessaly::app {
 
 namespace fs = std::filesystem;
 
-std::string startUsage() {
-    return ui::utf8(ui::qs(texts::kUsage).arg(ui::qs(publish::movieExtensions(" "))));
-}
+std::string startUsage() { return ui::utf8(ui::qs(texts::kUsage).arg(ui::qs(movies::movieExtensions(" ")))); }
 
 StartArguments parseStartArguments(const QStringList& arguments, const fs::path& currentFolder) {
     StartArguments result;

@@ -103,13 +103,10 @@ inline constexpr std::string_view kCopyProgress = "Copying %1\n%2 of %3, %4 left
 
 // File dialogs.
 inline constexpr std::string_view kProjectOpenTitle = "Load a Project";
-inline constexpr std::string_view kProjectOpenFilter = "Project files|*.hs5|";
 inline constexpr std::string_view kProjectSaveTitle = "Save the Project";
-inline constexpr std::string_view kProjectSaveFilter = "Project file (*.hs5)|*.hs5|";
-inline constexpr std::string_view kProjectSaveName = "*.hs5";
 inline constexpr std::string_view kErrorCaption = "Error";
 inline constexpr std::string_view kMovieDialogTitle = "Load a Web Movie";
-// The movie filter comes from publish::movieDialogFilter().
+// The movie filter comes from movies::movieDialogFilter().
 
 // The preview's reasons of its own, after "Cannot play PATH: ".
 inline constexpr std::string_view kPreviewNoReason = "the media framework gave no reason";

@@ -3,9 +3,10 @@
 #include <vector>
 
 #include "cli/Console.h"
+#include "cli/Usage.h"
 #include "cli/Verbs.h"
 #include "core/movies/MovieInfo.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 #include "media/ModuleMovieTools.h"
 
 namespace tessaly::cli {
@@ -19,15 +20,14 @@ int runInspect(const Arguments& args, std::ostream& out, std::ostream& err) {
         if (arg == "--json") {
             json = true;
         } else if (arg.starts_with("--")) {
-            err << kPrefix << "unknown option " << arg << '\n'
-                << "Usage: tessaly inspect MOVIE... [--json]\n";
+            err << kPrefix << "unknown option " << arg << '\n' << usage("inspect");
             return 2;
         } else {
             movies.push_back(arg);
         }
     }
     if (movies.empty()) {
-        err << "Usage: tessaly inspect MOVIE... [--json]\n";
+        err << usage("inspect");
         return 2;
     }
     movies::MovieTools& tools = media::moduleMovieTools();
@@ -36,7 +36,7 @@ int runInspect(const Arguments& args, std::ostream& out, std::ostream& err) {
     for (std::size_t i = 0; i < movies.size(); ++i) {
         const movies::MovieInfo info = tools.inspect(movies[i]);
         if (info.error) {
-            err << kPrefix << text::FileError{movies[i], "read", *info.error}.message() << '\n';
+            err << kPrefix << platform::FileError{movies[i], "read", *info.error}.message() << '\n';
             status = 1;
         }
         if (json) {

@@ -9,6 +9,7 @@
 
 #include "cli/Console.h"
 #include "cli/StopOnSignals.h"
+#include "cli/Usage.h"
 #include "cli/Verbs.h"
 #include "core/model/AppState.h"
 #include "core/model/ProjectFile.h"
@@ -25,7 +26,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kUsage = "Usage: tessaly encode PROJECT.hs5 [--sizes 4096,2048]\n";
 constexpr int kMaxWidth = 16384;
 
 // "4096,2048": widths in pixels; nothing when the list is not one.
@@ -70,26 +70,26 @@ private:
 }  // namespace
 
 int runEncode(const Arguments& args, std::ostream&, std::ostream& err) {
-    const auto usage = [&](const std::string& problem) {
-        err << kPrefix << problem << '\n' << kUsage;
+    const auto refuse = [&](const std::string& problem) {
+        err << kPrefix << problem << '\n' << usage("encode");
         return 2;
     };
     std::vector<std::string> positional;
     movies::EncodeJob job;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--sizes") {
-            if (i + 1 >= args.size()) return usage("--sizes needs a value");
+            if (i + 1 >= args.size()) return refuse("--sizes needs a value");
             const auto widths = widthList(args[++i]);
             if (!widths)
-                return usage("--sizes takes widths from 2 to 16384 separated by commas, such as 4096,2048");
+                return refuse("--sizes takes widths from 2 to 16384 separated by commas, such as 4096,2048");
             job.widths = *widths;
         } else if (args[i].starts_with("--")) {
-            return usage("unknown option " + args[i]);
+            return refuse("unknown option " + args[i]);
         } else {
             positional.push_back(args[i]);
         }
     }
-    if (positional.size() != 1) return usage("encode takes one project");
+    if (positional.size() != 1) return refuse("encode takes one project");
 
     std::error_code ec;
     const std::string currentFolder = fs::current_path(ec).string();

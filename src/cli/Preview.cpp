@@ -15,8 +15,9 @@
 #include <system_error>
 #include <thread>
 
+#include "cli/Usage.h"
 #include "cli/Verbs.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 #include "serve/PreviewServer.h"
 
 extern char** environ;
@@ -26,7 +27,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kUsage = "Usage: tessaly preview PAGE.html\n";
 constexpr std::string_view kHiddenPage = "Hidden files are not served";
 constexpr std::string_view kNoPort = "No free port on 127.0.0.1";
 constexpr std::string_view kServing = "serving {} until interrupted (Ctrl+C)";
@@ -66,15 +66,15 @@ std::optional<std::string> openBrowser(const std::string& address, pid_t& launch
 }
 
 // Why `page` cannot be previewed, if it cannot.
-std::optional<text::FileError> checkPage(const fs::path& page) {
+std::optional<platform::FileError> checkPage(const fs::path& page) {
     std::error_code error;
     const fs::file_status status = fs::status(page, error);
-    if (error) return text::FileError{page, "open", error.message()};
-    if (fs::is_directory(status)) return text::errnoError(page, "open", EISDIR);
+    if (error) return platform::FileError{page, "open", error.message()};
+    if (fs::is_directory(status)) return platform::errnoError(page, "open", EISDIR);
     if (!fs::is_regular_file(status))
-        return text::FileError{page, "open", std::string(text::kNotRegularFile)};
+        return platform::FileError{page, "open", std::string(platform::kNotRegularFile)};
     if (fs::canonical(page, error).filename().native().starts_with('.'))
-        return text::FileError{page, "serve", std::string(kHiddenPage)};
+        return platform::FileError{page, "serve", std::string(kHiddenPage)};
     return std::nullopt;
 }
 
@@ -82,7 +82,7 @@ std::optional<text::FileError> checkPage(const fs::path& page) {
 
 int runPreview(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1 || args[0].empty() || args[0].starts_with('-')) {
-        err << kUsage;
+        err << usage("preview");
         return 2;
     }
     const fs::path page = args[0];
@@ -96,7 +96,7 @@ int runPreview(const Arguments& args, std::ostream& out, std::ostream& err) {
     serve::PreviewServer server(target.parent_path());
     const int port = server.bind();
     if (port == 0) {
-        err << "tessaly: " << text::FileError{server.folder(), "serve", std::string(kNoPort)}.message()
+        err << "tessaly: " << platform::FileError{server.folder(), "serve", std::string(kNoPort)}.message()
             << '\n';
         return 1;
     }
@@ -138,7 +138,7 @@ int runPreview(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (launcher > 0) ::waitpid(launcher, nullptr, WNOHANG);
 
     if (!served) {
-        err << "tessaly: " << text::FileError{server.folder(), "serve", ""}.message() << '\n';
+        err << "tessaly: " << platform::FileError{server.folder(), "serve", ""}.message() << '\n';
         return 1;
     }
     return 0;

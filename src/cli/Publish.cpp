@@ -16,6 +16,7 @@
 
 #include "cli/Console.h"
 #include "cli/StopOnSignals.h"
+#include "cli/Usage.h"
 #include "cli/Verbs.h"
 #include "core/model/AppState.h"
 #include "core/model/ProjectFile.h"
@@ -31,10 +32,6 @@ namespace tessaly::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr std::string_view kUsage =
-    "Usage: tessaly publish PROJECT.hs5 PAGE.html [--manual-tilt DEGREES] [--custom-size WIDTHxHEIGHT] "
-    "[--strict]\n";
 
 constexpr std::string_view kStrictRefusal = "nothing published (--strict)";
 
@@ -82,8 +79,8 @@ std::optional<std::string> pageProblem(std::string_view given) {
 }  // namespace
 
 int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
-    const auto usage = [&](const std::string& problem) {
-        err << kPrefix << problem << '\n' << kUsage;
+    const auto refuse = [&](const std::string& problem) {
+        err << kPrefix << problem << '\n' << usage("publish");
         return 2;
     };
     std::vector<std::string> positional;
@@ -93,7 +90,7 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if ((arg == "--manual-tilt" || arg == "--custom-size") && i + 1 >= args.size())
-            return usage(arg + " needs a value");
+            return refuse(arg + " needs a value");
         if (arg == "--manual-tilt") {
             manualTilt = args[++i];
         } else if (arg == "--custom-size") {
@@ -101,21 +98,21 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
             const auto x = size.find_first_of("xX");
             const auto width = sizeValue(std::string_view(size).substr(0, x));
             const auto height = x == std::string::npos ? std::nullopt : sizeValue(size.substr(x + 1));
-            if (!width || !height) return usage("--custom-size takes WIDTHxHEIGHT, such as 1280x640");
+            if (!width || !height) return refuse("--custom-size takes WIDTHxHEIGHT, such as 1280x640");
             if (*width > kMaxCustomSize || *height > kMaxCustomSize)
-                return usage("--custom-size takes at most " + std::to_string(kMaxCustomSize) + "x" +
-                             std::to_string(kMaxCustomSize));
+                return refuse("--custom-size takes at most " + std::to_string(kMaxCustomSize) + "x" +
+                              std::to_string(kMaxCustomSize));
             customSize.emplace(*width, *height);
         } else if (arg == "--strict") {
             strict = true;
         } else if (arg.starts_with("--")) {
-            return usage("unknown option " + arg);
+            return refuse("unknown option " + arg);
         } else {
             positional.push_back(arg);
         }
     }
-    if (positional.size() != 2) return usage("publish takes a project and a page");
-    if (const auto problem = pageProblem(positional[1])) return usage(*problem);
+    if (positional.size() != 2) return refuse("publish takes a project and a page");
+    if (const auto problem = pageProblem(positional[1])) return refuse(*problem);
 
     std::error_code ec;
     const std::string currentFolder = fs::current_path(ec).string();

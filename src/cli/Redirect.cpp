@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "cli/Console.h"
+#include "cli/Usage.h"
 #include "cli/Verbs.h"
 #include "core/publish/Page.h"
 #include "core/publish/RedirectPage.h"
@@ -11,7 +12,7 @@ namespace tessaly::cli {
 // given instead of chosen.
 int runRedirect(const Arguments& args, std::ostream&, std::ostream& err) {
     if (args.size() != 3) {
-        err << "Usage: tessaly redirect HTML5_PATH FLASH_PATH PAGE.html\n";
+        err << usage("redirect");
         return 2;
     }
     if (const auto warning = publish::checkRedirectPaths(args[0], args[1])) {
@@ -20,7 +21,7 @@ int runRedirect(const Arguments& args, std::ostream&, std::ostream& err) {
     }
     const std::string page = publish::pagePathFor(args[2]);
     if (page.empty()) {
-        err << "Usage: tessaly redirect HTML5_PATH FLASH_PATH PAGE.html\n";
+        err << usage("redirect");
         return 2;
     }
     if (const auto error = publish::writeRedirectPage(page, args[0], args[1])) {

@@ -2,6 +2,7 @@
 #include <ostream>
 #include <system_error>
 
+#include "cli/Usage.h"
 #include "cli/Verbs.h"
 #include "core/model/AppState.h"
 #include "core/model/ProjectFile.h"
@@ -13,7 +14,7 @@ namespace tessaly::cli {
 // the form this program writes.
 int runResave(const Arguments& args, std::ostream&, std::ostream& err) {
     if (args.size() != 2) {
-        err << "Usage: tessaly resave IN.hs5 OUT.hs5\n";
+        err << usage("resave");
         return 2;
     }
     std::error_code ec;

@@ -2,12 +2,11 @@
 
 // Ctrl+C and SIGTERM during a long verb: while a StopOnSignals lives they set
 // a flag the work watches, so it stops cleanly (and leaves the files as they
-// were) instead of the process being killed half way.
+// were) instead of the process being killed half way. The Linux implementation
+// is StopOnSignalsLinux.cpp.
 
-#include <signal.h>
-
-#include <array>
 #include <atomic>
+#include <memory>
 
 namespace tessaly::cli {
 
@@ -21,11 +20,11 @@ public:
     const std::atomic<bool>* flag() const;
     int signal() const;  // the signal received, 0 while none
     // The exit status a shell reports for a process the signal ended (SIGINT's when none came).
-    int exitStatus() const { return 128 + (signal() != 0 ? signal() : SIGINT); }
+    int exitStatus() const;
 
 private:
-    static constexpr std::array<int, 2> kSignals{SIGINT, SIGTERM};
-    std::array<struct sigaction, 2> previous_{};
+    struct Previous;  // the handlers to put back, as the system keeps them
+    std::unique_ptr<Previous> previous_;
 };
 
 }  // namespace tessaly::cli

@@ -32,6 +32,9 @@ struct FileChoice {
     std::filesystem::path initialFolder;
 };
 
+// "*.html": the files with `extension`, in a filter or as a save dialog's first name.
+inline std::string namePattern(std::string_view extension) { return "*" + std::string(extension); }
+
 class Prompts {
 public:
     virtual ~Prompts() = default;

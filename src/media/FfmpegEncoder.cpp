@@ -74,7 +74,7 @@ private:
 };
 
 movies::WriteOutcome failure(const fs::path& path, std::string action, std::string reason) {
-    return {false, text::FileError{path, std::move(action), std::move(reason)}};
+    return {false, platform::FileError{path, std::move(action), std::move(reason)}};
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include <limits>
 #include <vector>
 
-#include "core/publish/MovieCopy.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
+#include "core/platform/MovieCopy.h"
 #include "media/AvIo.h"
 #include "media/CopyCheck.h"
 
@@ -398,7 +398,7 @@ std::optional<movies::WriteOutcome> relocateIndexFirst(const fs::path& movie, in
                                                        const std::atomic<bool>* stop) {
     movies::WriteOutcome outcome;
     const auto refuse = [&](const fs::path& path, std::string_view action, std::string_view reason) {
-        outcome.error = text::FileError{path, std::string(action), std::string(reason)};
+        outcome.error = platform::FileError{path, std::string(action), std::string(reason)};
         return outcome;
     };
     FileReader reader(in, size);
@@ -474,10 +474,10 @@ std::optional<movies::WriteOutcome> relocateIndexFirst(const fs::path& movie, in
     std::uint64_t done = moov->size;
     if (progress) progress(done, size);
 
-    publish::MovieCopyOptions options;
+    platform::MovieCopyOptions options;
     options.stop = stop;
     for (const Piece& piece : pieces) {
-        const publish::RangeCopy copied = publish::copyRange(
+        const platform::RangeCopy copied = platform::copyRange(
             in, piece.from, out, piece.to, piece.length,
             [&](std::uint64_t bytes) {
                 if (progress) progress(done + bytes, size);

@@ -3,10 +3,10 @@
 #include <cerrno>
 #include <cstring>
 
-#include "core/install/BesideProgram.h"
+#include "core/platform/BesideProgram.h"
 #include "core/platform/FileSystem.h"
+#include "core/platform/Files.h"
 #include "core/platform/LoadableModule.h"
-#include "core/text/Files.h"
 #include "media/MediaModule.h"
 
 namespace tessaly::media {
@@ -26,7 +26,7 @@ movies::MovieTools* ModuleMovieTools::tools() {
             if (platform::fileStatus(candidate).kind == platform::FileKind::Missing) continue;
             const platform::ModuleSymbol entry = platform::loadModuleSymbol(candidate, kMovieToolsEntry);
             if (entry.address == nullptr) {
-                error_ = text::FileError{candidate, "load", entry.error};
+                error_ = platform::FileError{candidate, "load", entry.error};
                 return;
             }
             tools_ = reinterpret_cast<MovieToolsEntry>(entry.address)();
@@ -35,8 +35,8 @@ movies::MovieTools* ModuleMovieTools::tools() {
         std::string reason = std::strerror(ENOENT);
         for (std::size_t i = 1; i < candidates_.size(); ++i)
             reason += " (nor " + candidates_[i].string() + ")";
-        error_ = text::FileError{candidates_.empty() ? fs::path(TESSALY_MEDIA_MODULE) : candidates_.front(),
-                                 "load", reason};
+        error_ = platform::FileError{
+            candidates_.empty() ? fs::path(TESSALY_MEDIA_MODULE) : candidates_.front(), "load", reason};
     });
     return tools_;
 }
@@ -60,7 +60,7 @@ movies::WriteOutcome ModuleMovieTools::moveIndexToFront(const fs::path& movie, i
 }
 
 movies::MovieTools& moduleMovieTools() {
-    static ModuleMovieTools tools(moduleCandidates(install::programFolder()));
+    static ModuleMovieTools tools(moduleCandidates(platform::programFolder()));
     return tools;
 }
 

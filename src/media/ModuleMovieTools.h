@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/movies/MovieTools.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 namespace tessaly::media {
 
@@ -41,7 +41,7 @@ private:
     std::vector<std::filesystem::path> candidates_;
     std::once_flag loaded_;
     movies::MovieTools* tools_ = nullptr;
-    std::optional<text::FileError> error_;  // why it could not be, naming the module's file
+    std::optional<platform::FileError> error_;  // why it could not be, naming the module's file
 };
 
 // The tools of the running program's own module, shared by everything in it.

@@ -8,7 +8,7 @@
 
 #include "core/movies/MovieTexts.h"
 #include "core/platform/FileSystem.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 #include "core/text/Text.h"
 #include "media/AvIo.h"
 #include "media/IndexRelocation.h"
@@ -94,7 +94,7 @@ movies::MovieInfo inspectMovie(const fs::path& movie, const std::atomic<bool>* s
     }
     if (file.status.kind != platform::FileKind::Regular) {
         info.error = file.status.kind == platform::FileKind::Folder ? std::strerror(EISDIR)
-                                                                    : std::string(text::kNotRegularFile);
+                                                                    : std::string(platform::kNotRegularFile);
         return info;
     }
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/platform/FileSystem.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 #include "media/AvIo.h"
 #include "media/CopyCheck.h"
 #include "media/IndexRelocation.h"
@@ -75,7 +75,7 @@ movies::WriteOutcome moveIndex(const fs::path& movie, int out, const fs::path& o
                                bool relocate) {
     movies::WriteOutcome outcome;
     const auto fail = [&](const fs::path& path, std::string_view action, std::string reason) {
-        outcome.error = text::FileError{path, std::string(action), std::move(reason)};
+        outcome.error = platform::FileError{path, std::string(action), std::move(reason)};
         return outcome;
     };
     const auto readFailed = [&](const FileReader& reader, int error) {
@@ -88,7 +88,7 @@ movies::WriteOutcome moveIndex(const fs::path& movie, int out, const fs::path& o
     platform::OpenedFile file = platform::openRegularFile(movie);
     if (file.status.error != 0) return fail(movie, "open", std::strerror(file.status.error));
     if (file.status.kind != platform::FileKind::Regular)
-        return fail(movie, "read", std::string(text::kNotRegularFile));
+        return fail(movie, "read", std::string(platform::kNotRegularFile));
     if (relocate) {
         if (auto relocated =
                 relocateIndexFirst(movie, file.fd.get(), file.status.size, out, outName, progress, stop))

@@ -14,8 +14,8 @@ void RedirectCommand::create(std::string_view html5Path, std::string_view flashP
     FileChoice choice;
     choice.mode = FileChoice::Mode::Save;
     choice.title = publish::messages::kPublishDialogTitle;
-    choice.filter = publish::messages::kPublishDialogFilter;
-    choice.initialName = publish::messages::kPublishDialogName;
+    choice.filter = publish::pageDialogFilter();
+    choice.initialName = namePattern(publish::kPageExtension);
     choice.initialFolder = saveFolder_;
     const auto chosen = prompts_.chooseFile(choice);
     if (!chosen) return;

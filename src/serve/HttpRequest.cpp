@@ -2,27 +2,16 @@
 
 #include <algorithm>
 
+#include "core/text/Numbers.h"
+#include "core/text/Text.h"
+
 namespace tessaly::serve {
 namespace {
-
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool sameLetters(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
-}
 
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
     return text;
-}
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    c = lower(c);
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
 }
 
 // The path of an origin-form target, percent-decoded; nullopt when malformed.
@@ -37,8 +26,8 @@ std::optional<std::string> decodedPath(std::string_view target) {
             continue;
         }
         if (i + 2 >= target.size()) return std::nullopt;
-        const int high = hexValue(target[i + 1]);
-        const int low = hexValue(target[i + 2]);
+        const int high = text::hexValue(target[i + 1]);
+        const int low = text::hexValue(target[i + 2]);
         if (high < 0 || low < 0) return std::nullopt;
         path += static_cast<char>(high * 16 + low);
         i += 2;
@@ -50,7 +39,7 @@ std::optional<std::string> decodedPath(std::string_view target) {
 bool listHolds(std::string_view value, std::string_view token) {
     while (!value.empty()) {
         const auto comma = value.find(',');
-        if (sameLetters(trimmed(value.substr(0, comma)), token)) return true;
+        if (text::equalsNoCase(trimmed(value.substr(0, comma)), token)) return true;
         value = comma == std::string_view::npos ? std::string_view() : value.substr(comma + 1);
     }
     return false;
@@ -92,14 +81,14 @@ bool readHeader(std::string_view line, HttpRequest& request, std::optional<bool>
         field = std::string(text);
         return true;
     };
-    if (sameLetters(name, "Host")) return once(request.host, value);
-    if (sameLetters(name, "Range")) return once(request.range, value);
-    if (sameLetters(name, "If-Range")) return once(request.ifRange, value);
-    if (sameLetters(name, "Content-Length")) {
+    if (text::equalsNoCase(name, "Host")) return once(request.host, value);
+    if (text::equalsNoCase(name, "Range")) return once(request.range, value);
+    if (text::equalsNoCase(name, "If-Range")) return once(request.ifRange, value);
+    if (text::equalsNoCase(name, "Content-Length")) {
         if (value != "0") request.hasBody = true;
-    } else if (sameLetters(name, "Transfer-Encoding")) {
+    } else if (text::equalsNoCase(name, "Transfer-Encoding")) {
         request.hasBody = true;
-    } else if (sameLetters(name, "Connection")) {
+    } else if (text::equalsNoCase(name, "Connection")) {
         if (listHolds(value, "close"))
             connectionKeepAlive = false;
         else if (listHolds(value, "keep-alive") && !connectionKeepAlive)

@@ -10,7 +10,8 @@
 #include <optional>
 #include <variant>
 
-#include "core/publish/MovieTypes.h"
+#include "core/movies/MovieTypes.h"
+#include "core/text/Text.h"
 
 namespace tessaly::serve {
 namespace fs = std::filesystem;
@@ -22,7 +23,7 @@ struct TypeByExtension {
     std::string_view type;
 };
 
-// What a published page is made of; movies go by publish::movieTypes().
+// What a published page is made of; movies go by movies::movieTypes().
 constexpr TypeByExtension kTypes[] = {
     {".html", "text/html; charset=utf-8"},
     {".htm", "text/html; charset=utf-8"},
@@ -50,8 +51,6 @@ constexpr Status kStatuses[] = {
     {416, "Range Not Satisfiable"},
     {431, "Request Header Fields Too Large"},
 };
-
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 std::string_view reasonFor(int code) {
     for (const Status& status : kStatuses) {
@@ -91,7 +90,7 @@ bool hostIsOurs(const std::optional<std::string>& host, int port) {
     const std::string suffix = ":" + std::to_string(port);
     if (!host->ends_with(suffix)) return false;
     std::string name = host->substr(0, host->size() - suffix.size());
-    std::transform(name.begin(), name.end(), name.begin(), lower);
+    std::transform(name.begin(), name.end(), name.begin(), text::lowerAscii);
     return name == "127.0.0.1" || name == "localhost";
 }
 
@@ -178,11 +177,11 @@ std::string entityTag(const struct stat& info) {
 
 std::string_view contentTypeFor(const fs::path& file) {
     std::string extension = file.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(), lower);
+    std::transform(extension.begin(), extension.end(), extension.begin(), text::lowerAscii);
     for (const TypeByExtension& entry : kTypes) {
         if (entry.extension == extension) return entry.type;
     }
-    if (const publish::MovieType* movie = publish::movieTypeOf(extension)) return movie->mimeType;
+    if (const movies::MovieType* movie = movies::movieTypeOf(extension)) return movie->mimeType;
     return kUnknownType;
 }
 

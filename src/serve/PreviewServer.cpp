@@ -4,7 +4,6 @@
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <signal.h>
-#include <sys/epoll.h>
 #include <sys/eventfd.h>
 #include <sys/resource.h>
 #include <sys/sendfile.h>
@@ -20,8 +19,10 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/text/Text.h"
 #include "serve/HttpRequest.h"
 #include "serve/PreviewAnswer.h"
+#include "serve/SocketPoll.h"
 
 namespace tessaly::serve {
 namespace fs = std::filesystem;
@@ -66,7 +67,7 @@ struct Connection {
     Answer answer;         // being sent when `sending`
     std::size_t headSent = 0;
     bool sending = false;
-    std::uint32_t interest = EPOLLIN;
+    SocketPoll::Interest interest = SocketPoll::Interest::Read;
     Clock::time_point deadline;
 };
 
@@ -90,17 +91,16 @@ public:
           maxConnections_(connectionLimit()) {}
 
     bool run() {
-        poll_.reset(::epoll_create1(EPOLL_CLOEXEC));
-        if (!poll_.valid() || !watch(wake_, EPOLLIN) || !watch(listener_, EPOLLIN)) return false;
-        std::array<epoll_event, 256> events;
+        if (!poll_.valid() || !poll_.add(wake_, SocketPoll::Interest::Read) ||
+            !poll_.add(listener_, SocketPoll::Interest::Read))
+            return false;
+        std::vector<SocketPoll::Event> events;
         Clock::time_point nextSweep = Clock::now() + kSweep;
         while (true) {
-            const int count = ::epoll_wait(poll_.get(), events.data(), static_cast<int>(events.size()),
-                                           static_cast<int>(kSweep.count()));
-            if (count < 0 && errno != EINTR) return false;
+            if (!poll_.wait(kSweep, events)) return false;
             now_ = Clock::now();
-            for (int i = 0; i < count; ++i) {
-                const int fd = events[i].data.fd;
+            for (const SocketPoll::Event& event : events) {
+                const int fd = event.socket;
                 if (fd == wake_) return true;
                 if (fd == listener_) {
                     acceptAll();
@@ -109,7 +109,7 @@ public:
                 const auto found = connections_.find(fd);
                 if (found == connections_.end()) continue;
                 Connection& connection = *found->second;
-                if (events[i].events & EPOLLERR) {
+                if (event.failed) {
                     drop(connection);
                 } else if (connection.sending) {
                     if (send(connection)) handleRequests(connection);
@@ -125,30 +125,17 @@ public:
     }
 
 private:
-    bool watch(int fd, std::uint32_t events) {
-        epoll_event event{};
-        event.events = events;
-        event.data.fd = fd;
-        return ::epoll_ctl(poll_.get(), EPOLL_CTL_ADD, fd, &event) == 0;
-    }
-
-    void setInterest(Connection& connection, std::uint32_t events) {
-        if (connection.interest == events) return;
-        epoll_event event{};
-        event.events = events;
-        event.data.fd = connection.socket.get();
-        ::epoll_ctl(poll_.get(), EPOLL_CTL_MOD, connection.socket.get(), &event);
-        connection.interest = events;
+    void setInterest(Connection& connection, SocketPoll::Interest interest) {
+        if (connection.interest == interest) return;
+        poll_.change(connection.socket.get(), interest);
+        connection.interest = interest;
     }
 
     // Stops taking connections while the table is full or the process is out of
     // files; the waiting ones stay queued in the kernel until a slot frees.
     void setAccepting(bool accepting) {
         if (accepting_ == accepting) return;
-        epoll_event event{};
-        event.events = accepting ? static_cast<std::uint32_t>(EPOLLIN) : 0U;
-        event.data.fd = listener_;
-        ::epoll_ctl(poll_.get(), EPOLL_CTL_MOD, listener_, &event);
+        poll_.change(listener_, accepting ? SocketPoll::Interest::Read : SocketPoll::Interest::None);
         accepting_ = accepting;
     }
 
@@ -170,7 +157,7 @@ private:
             const int on = 1;
             ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
             connection->deadline = now_ + limits_.header;
-            if (!watch(fd, EPOLLIN)) continue;
+            if (!poll_.add(fd, SocketPoll::Interest::Read)) continue;
             connections_.emplace(fd, std::move(connection));
         }
         setAccepting(false);
@@ -178,7 +165,7 @@ private:
 
     void drop(Connection& connection) {
         const int fd = connection.socket.get();
-        ::epoll_ctl(poll_.get(), EPOLL_CTL_DEL, fd, nullptr);
+        poll_.remove(fd);
         connections_.erase(fd);
         if (now_ >= acceptAgainAt_) setAccepting(true);
     }
@@ -262,13 +249,13 @@ private:
         }
         answer = Answer();
         connection.sending = false;
-        setInterest(connection, EPOLLIN);
+        setInterest(connection, SocketPoll::Interest::Read);
         connection.deadline = now_ + (connection.received.empty() ? limits_.idle : limits_.header);
         return true;
     }
 
     bool waitToSend(Connection& connection) {
-        setInterest(connection, EPOLLOUT);
+        setInterest(connection, SocketPoll::Interest::Write);
         return false;
     }
 
@@ -278,7 +265,7 @@ private:
     const int listener_;
     const int wake_;
     const std::size_t maxConnections_;
-    platform::FileDescriptor poll_;
+    SocketPoll poll_;
     std::unordered_map<int, std::unique_ptr<Connection>> connections_;
     Clock::time_point now_ = Clock::now();
     Clock::time_point acceptAgainAt_{};
@@ -288,22 +275,8 @@ private:
 }  // namespace
 
 std::string previewAddress(int port, std::string_view fileName) {
-    constexpr char kHex[] = "0123456789ABCDEF";
-    std::string address = "http://" + std::string(kLoopback) + ":" + std::to_string(port) + "/";
-    for (const char c : fileName) {
-        const auto byte = static_cast<unsigned char>(c);
-        const bool plain = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
-                           (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' ||
-                           byte == '~';
-        if (plain) {
-            address += c;
-        } else {
-            address += '%';
-            address += kHex[byte >> 4];
-            address += kHex[byte & 0xF];
-        }
-    }
-    return address;
+    return "http://" + std::string(kLoopback) + ":" + std::to_string(port) + "/" +
+           text::percentEncoded(fileName);
 }
 
 PreviewServer::PreviewServer(const fs::path& folder, ServerLimits limits)

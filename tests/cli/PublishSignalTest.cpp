@@ -20,8 +20,8 @@
 #include "cli/Verbs.h"
 #include "core/model/AppState.h"
 #include "core/model/ProjectFile.h"
-#include "core/publish/StagedTree.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
+#include "core/platform/StagedTree.h"
 
 extern char** environ;
 
@@ -43,7 +43,7 @@ protected:
               ("tessaly-publish-process-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
         fs::remove_all(dir);
         fs::create_directories(dir / "movies");
-        ASSERT_FALSE(text::writeFileAtomic(dir / "movies" / "small.mp4", "small movie"));
+        ASSERT_FALSE(platform::writeFileAtomic(dir / "movies" / "small.mp4", "small movie"));
         {
             const int fd = ::open((dir / "movies" / "big.mp4").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
             ASSERT_GE(fd, 0);
@@ -147,7 +147,7 @@ TEST_F(PublishProcess, InterruptAndTerminateCancelAndLeaveTheFolderAsItWas) {
         ASSERT_NE(status, -1) << "still running after the signal";
         ASSERT_TRUE(WIFEXITED(status));
         EXPECT_EQ(WEXITSTATUS(status), 128 + c.signal);
-        EXPECT_NE(text::readFile(dir / "stderr").bytes.find("tessaly: Publishing cancelled\n"),
+        EXPECT_NE(platform::readFile(dir / "stderr").bytes.find("tessaly: Publishing cancelled\n"),
                   std::string::npos);
         EXPECT_EQ(test_support::snapshot(site), before);
         EXPECT_EQ(fs::exists(site), c.earlierTree);
@@ -168,7 +168,7 @@ TEST_F(PublishProcess, KillIsUndoneByTheNextRun) {
         ASSERT_EQ(::kill(child, SIGKILL), 0);
         const int status = finish(20);
         ASSERT_TRUE(WIFSIGNALED(status));
-        EXPECT_FALSE(publish::recoverInterruptedTree(page));
+        EXPECT_FALSE(platform::recoverInterruptedTree(page));
     }
     EXPECT_EQ(test_support::snapshot(site), before);
     EXPECT_FALSE(fs::exists(dir / "new"));

@@ -8,7 +8,7 @@
 #include "cli/Verbs.h"
 #include "core/model/AppState.h"
 #include "core/model/ProjectFile.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 using namespace tessaly;
 namespace fs = std::filesystem;
@@ -67,8 +67,8 @@ protected:
               ("tessaly-publish-verb-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
         fs::remove_all(dir);
         fs::create_directories(dir / "project" / "movies");
-        ASSERT_FALSE(text::writeFileAtomic(dir / "project" / "movies" / "tour.mp4", "mp4 movie"));
-        ASSERT_FALSE(text::writeFileAtomic(dir / "project" / "tour.webm", "webm movie"));
+        ASSERT_FALSE(platform::writeFileAtomic(dir / "project" / "movies" / "tour.mp4", "mp4 movie"));
+        ASSERT_FALSE(platform::writeFileAtomic(dir / "project" / "tour.webm", "webm movie"));
         state = model::startState(dir.string(), {});
         state.movies = {"movies/tour.mp4", "tour.webm", ""};  // relative to the project's folder
         state.hotSpots.at(1).pos = 3;
@@ -91,7 +91,7 @@ protected:
         return status;
     }
     std::string configScript() const {
-        return unscramble(text::readFile(dir / "site" / "js" / "ctr" / "cn0.js").bytes);
+        return unscramble(platform::readFile(dir / "site" / "js" / "ctr" / "cn0.js").bytes);
     }
 
     fs::path dir;
@@ -105,8 +105,8 @@ TEST_F(PublishVerb, PublishesTheProjectWithMoviesFromItsFolder) {
     ASSERT_EQ(run({project().string(), (dir / "site" / "tour").string()}), 0);
     EXPECT_EQ(err.str(), kUnreadableMovies + "tessaly: Publishing succeeded\n");
     EXPECT_TRUE(fs::is_regular_file(dir / "site" / "tour.html"));
-    EXPECT_EQ(text::readFile(dir / "site" / "tour.mp4").bytes, "mp4 movie");
-    EXPECT_EQ(text::readFile(dir / "site" / "tour.webm").bytes, "webm movie");
+    EXPECT_EQ(platform::readFile(dir / "site" / "tour.mp4").bytes, "mp4 movie");
+    EXPECT_EQ(platform::readFile(dir / "site" / "tour.webm").bytes, "webm movie");
     EXPECT_TRUE(fs::is_regular_file(dir / "site" / "images" / "hs10.gif"));
     const std::string script = configScript();
     EXPECT_NE(script.find("var vertmax=90;"), std::string::npos) << script;
@@ -140,7 +140,7 @@ TEST_F(PublishVerb, FailuresExitWithOneAndSayWhy) {
               "tessaly: Cannot open " + (dir / "none.hs5").string() + ": No such file or directory\n");
 
     fs::create_directories(dir / "site");
-    ASSERT_FALSE(text::writeFileAtomic(dir / "site" / "images", "a file, not a folder"));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "site" / "images", "a file, not a folder"));
     EXPECT_EQ(run({project().string(), (dir / "site" / "index.html").string()}), 1);
     EXPECT_EQ(err.str(), kUnreadableMovies + "tessaly: Publishing failed:\ntessaly: Cannot create folder " +
                              (dir / "site" / "images").string() + ": Not a directory\n");
@@ -158,7 +158,7 @@ TEST_F(PublishVerb, FailuresExitWithOneAndSayWhy) {
               "tessaly: Movie file does not selected !\ntessaly: Firts movie file must be selected !\n");
 
     state.movies = {"movies/tour.mp4", "clip.avi", ""};
-    ASSERT_FALSE(text::writeFileAtomic(dir / "project" / "clip.avi", "avi"));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "project" / "clip.avi", "avi"));
     saveProject();
     EXPECT_EQ(run({project().string(), (dir / "other" / "index.html").string()}), 1);
     EXPECT_EQ(err.str(), "tessaly: Curren format does not support\n");

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "cli/Verbs.h"
+#include "core/platform/Files.h"
 #include "core/publish/RedirectPage.h"
-#include "core/text/Files.h"
 
 using namespace tessaly;
 namespace fs = std::filesystem;
@@ -35,7 +35,7 @@ TEST(RedirectVerb, WritesThePageAndReportsEachOutcome) {
     Outcome run = redirect({html5, flash, (dir / "go").string()});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "tessaly: Redirect web page created!\n");
-    EXPECT_EQ(text::readFile(dir / "go.html").bytes, publish::redirectPageText(html5, flash));
+    EXPECT_EQ(platform::readFile(dir / "go.html").bytes, publish::redirectPageText(html5, flash));
 
     run = redirect({"  short  ", flash, (dir / "x.html").string()});
     EXPECT_EQ(run.status, 1);

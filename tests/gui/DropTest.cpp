@@ -12,7 +12,7 @@
 #include "app/ControlIds.h"
 #include "app/SettingsBinding.h"
 #include "core/model/ProjectFile.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 #include "ui/QtPrompts.h"
 #include "ui/Strings.h"
 

@@ -12,7 +12,7 @@
 #include "app/FileHandover.h"
 #include "core/model/ProjectFile.h"
 #include "core/model/RecentProjects.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 #include "ui/SingleInstance.h"
 #include "ui/Strings.h"
 

@@ -5,7 +5,7 @@
 
 #include "WindowHarness.h"
 #include "app/ControlIds.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 #include "media/ReadMovieInfo.h"
 #include "ui/FileDialog.h"
 #include "ui/QtPrompts.h"
@@ -46,7 +46,7 @@ TEST_F(WindowTest, PublishingAsksFirstAboutMoviesThatWillNotPlayWell) {
         folder(),
         {.seconds = 1, .rate = 25, .video = "-pix_fmt yuv420p"});  // ffmpeg leaves the index at the end
     if (clip.empty()) GTEST_SKIP() << "ffmpeg is needed to make the test movie";
-    const std::string before = text::readFile(clip).bytes;
+    const std::string before = platform::readFile(clip).bytes;
     window().setMoviePath(1, QString::fromStdString(clip.string()));
     const fs::path site = folder() / "site";
 
@@ -67,7 +67,7 @@ TEST_F(WindowTest, PublishingAsksFirstAboutMoviesThatWillNotPlayWell) {
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[1].text, "Publishing succeeded");
     EXPECT_EQ(media::inspectMovie(site / "clip.mp4").indexAtFront, true);
-    EXPECT_EQ(text::readFile(clip).bytes, before);
+    EXPECT_EQ(platform::readFile(clip).bytes, before);
 }
 
 TEST_F(WindowTest, MakeWebVersionsPutsThemInSlotsTwoAndThree) {

@@ -11,7 +11,7 @@
 #include "app/SettingsBinding.h"
 #include "app/StartArguments.h"
 #include "core/model/ProjectFile.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 #include "ui/Strings.h"
 
 namespace tessaly::gui_test {

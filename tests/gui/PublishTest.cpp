@@ -19,7 +19,7 @@
 #include "WindowHarness.h"
 #include "app/ControlIds.h"
 #include "app/SettingsBinding.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 #include "ui/FileDialog.h"
 #include "ui/QtPrompts.h"
 #include "ui/TickSound.h"
@@ -34,7 +34,7 @@ std::map<std::string, std::string> treeOf(const fs::path& root) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
         if (entry.is_regular_file()) {
-            files[fs::relative(entry.path(), root).string()] = text::readFile(entry.path()).bytes;
+            files[fs::relative(entry.path(), root).string()] = platform::readFile(entry.path()).bytes;
         }
     }
     return files;
@@ -105,7 +105,7 @@ TEST_F(WindowTest, PublishRefusesWithoutAMainMovieBeforeAnyDialog) {
 // dialog would show itself: the answer's dialog is never covered.
 TEST_F(WindowTest, NoDialogOfAPublishIsEverCoveredByAnotherWindow) {
     const fs::path movie = folder() / "tour.mp4";
-    ASSERT_FALSE(text::writeFileAtomic(movie, std::string(100000, 'm')));
+    ASSERT_FALSE(platform::writeFileAtomic(movie, std::string(100000, 'm')));
     std::vector<QString> covering;
     ui::QtPrompts::setOnAnswer([&covering] {
         QTest::qWait(4200);
@@ -143,7 +143,7 @@ protected:
         ASSERT_GE(fd, 0);
         ASSERT_EQ(::ftruncate(fd, off_t{4} << 30), 0);
         ::close(fd);
-        ASSERT_FALSE(text::writeFileAtomic(folder() / "small.mp4", "small movie"));
+        ASSERT_FALSE(platform::writeFileAtomic(folder() / "small.mp4", "small movie"));
         window().show();
     }
 

@@ -9,7 +9,7 @@
 #include "WindowHarness.h"
 #include "app/ControlIds.h"
 #include "core/model/ProjectFile.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 #include "ui/FileDialog.h"
 #include "ui/Strings.h"
 
@@ -79,10 +79,10 @@ TEST_F(RecentProjectsMenu, KeepsTheLastEightAcrossRunsBesideTheSettingsFile) {
     ASSERT_EQ(entries.size(), 8u);
     EXPECT_EQ(entries.front(), entry(1, projects[9]));
     EXPECT_EQ(entries.back(), entry(8, projects[2]));
-    const auto list = text::readFile(folder() / "publisher-recent.txt");
+    const auto list = platform::readFile(folder() / "publisher-recent.txt");
     ASSERT_FALSE(list.error);
     EXPECT_NE(list.bytes.find(projects[9].string() + "\n"), std::string::npos);
-    const auto settings = text::readFile(settingsPath());
+    const auto settings = platform::readFile(settingsPath());
     ASSERT_FALSE(settings.error);
     EXPECT_EQ(settings.bytes.find(projects[9].string()), std::string::npos) << "not in the settings file";
 }

@@ -14,8 +14,8 @@
 #include "core/hotspots/HotSpotEditor.h"
 #include "core/model/ProjectFile.h"
 #include "core/model/SettingsFile.h"
-#include "core/publish/StagedTree.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
+#include "core/platform/StagedTree.h"
 #include "ui/FileDialog.h"
 
 namespace tessaly::gui_test {
@@ -66,7 +66,7 @@ TEST_F(WindowTest, APublishKilledInTheLastPageFolderIsUndoneAtStart) {
     fs::create_directories(site);
     writeFile("site/index.html", "old page");
     {
-        publish::StagedTree killed;
+        platform::StagedTree killed;
         ASSERT_FALSE(killed.keepJournal(site));
         ASSERT_FALSE(killed.makeFolder(site / "js" / "ctr"));
         // Kept as it is before the tree, dropped, takes it back.
@@ -81,7 +81,7 @@ TEST_F(WindowTest, APublishKilledInTheLastPageFolderIsUndoneAtStart) {
     openWindow();
     EXPECT_FALSE(fs::exists(journal));
     EXPECT_FALSE(fs::exists(site / "js"));
-    EXPECT_EQ(text::readFile(site / "index.html").bytes, "old page");
+    EXPECT_EQ(platform::readFile(site / "index.html").bytes, "old page");
     EXPECT_TRUE(messages().empty());
 }
 
@@ -116,7 +116,7 @@ TEST_F(WindowTest, SaveOptionsNeedsAMainMovie) {
     control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral(" spaced "));
     window().command(kSaveOptions);
     EXPECT_TRUE(messages().empty());
-    const auto bytes = text::readFile(settingsPath()).bytes;
+    const auto bytes = platform::readFile(settingsPath()).bytes;
     EXPECT_NE(bytes.find("<HTMLTITLE> spaced </HTMLTITLE>\r\n"), std::string::npos);
 }
 
@@ -241,7 +241,7 @@ TEST_F(ProjectTest, AFileThatIsNoProjectChangesNothingAndSaysWhy) {
          {std::pair<const char*, std::string>{"noise.hs5", noise}, {"empty.hs5", ""}}) {
         SCOPED_TRACE(name);
         const std::filesystem::path file = folder() / name;
-        ASSERT_FALSE(text::writeFileAtomic(file, bytes));
+        ASSERT_FALSE(platform::writeFileAtomic(file, bytes));
         ui::FileDialog::setNextAnswer(QString::fromStdString(file.string()));
         window().command(kLoadProject);
         const std::vector<Message> shown = messages();

@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "app/ColorChooser.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 #include "ui/FileDialog.h"
 #include "ui/QtPrompts.h"
 
@@ -54,7 +54,7 @@ std::vector<Message> WindowTest::messages() { return ui::QtPrompts::takeLog(); }
 
 std::filesystem::path WindowTest::writeFile(const std::string& name, const std::string& bytes) {
     const std::filesystem::path file = folder() / name;
-    EXPECT_FALSE(text::writeFileAtomic(file, bytes));
+    EXPECT_FALSE(platform::writeFileAtomic(file, bytes));
     return file;
 }
 

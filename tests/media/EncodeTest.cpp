@@ -17,7 +17,7 @@
 #include "core/model/AppState.h"
 #include "core/model/ProjectFile.h"
 #include "core/platform/ChildProcess.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 #include "media/FfmpegEncoder.h"
 #include "media/LibavMovieTools.h"
 #include "media/ReadMovieInfo.h"
@@ -54,7 +54,7 @@ protected:
 TEST_F(EncodeVersions, TwoPlayableH264VersionsThatThePageListsLargestFirst) {
     const fs::path project = projectWith("wide.mp4");
     if (project.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
-    const std::string before = text::readFile(dir / "wide.mp4").bytes;
+    const std::string before = platform::readFile(dir / "wide.mp4").bytes;
     std::ostringstream out, err;
     ASSERT_EQ(cli::runEncode({project.string()}, out, err), 0) << err.str();
 
@@ -74,7 +74,7 @@ TEST_F(EncodeVersions, TwoPlayableH264VersionsThatThePageListsLargestFirst) {
                   test_support::packetsOf(dir / "wide.mp4").size())
             << "every frame";
     }
-    EXPECT_EQ(text::readFile(dir / "wide.mp4").bytes, before);
+    EXPECT_EQ(platform::readFile(dir / "wide.mp4").bytes, before);
 
     model::ViewerSettings settings;
     model::MovieSlots slots;
@@ -85,7 +85,7 @@ TEST_F(EncodeVersions, TwoPlayableH264VersionsThatThePageListsLargestFirst) {
     ASSERT_EQ(
         cli::runPublish({project.string(), (dir / "site" / "index.html").string(), "--strict"}, out, err), 0)
         << err.str();
-    const std::string page = text::readFile(dir / "site" / "index.html").bytes;
+    const std::string page = platform::readFile(dir / "site" / "index.html").bytes;
     const auto large = page.find("<SOURCE src=\"wide-4096x2048.mp4\"");
     const auto small = page.find("<SOURCE src=\"wide-2048x1024.mp4\"");
     ASSERT_NE(large, std::string::npos);

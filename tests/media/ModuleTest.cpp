@@ -6,10 +6,10 @@
 
 #include "../core/ScratchFolder.h"
 #include "TestMovies.h"
-#include "core/install/BesideProgram.h"
 #include "core/movies/MovieFindings.h"
+#include "core/platform/BesideProgram.h"
+#include "core/platform/Files.h"
 #include "core/publish/Publisher.h"
-#include "core/text/Files.h"
 #include "media/LibavMovieTools.h"
 #include "media/MediaModule.h"
 #include "media/ModuleMovieTools.h"
@@ -36,7 +36,7 @@ protected:
 TEST_F(MediaModule, TheBuiltModuleReadsAsTheLibraryDoes) {
     const fs::path movie = test_support::testMovie("late.mp4");
     if (movie.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
-    media::ModuleMovieTools tools(media::moduleCandidates(install::programFolder()));
+    media::ModuleMovieTools tools(media::moduleCandidates(platform::programFolder()));
     media::LibavMovieTools linked;
     EXPECT_EQ(movies::movieJson(movie, tools.inspect(movie)),
               movies::movieJson(movie, linked.inspect(movie)));
@@ -56,7 +56,7 @@ TEST_F(MediaModule, AMissingModuleIsNamedWithTheReason) {
 
 TEST_F(MediaModule, AFileThatIsNoModuleOrLacksTheEntryIsRefused) {
     fs::create_directories(dir / "bin");
-    ASSERT_FALSE(text::writeFileAtomic(dir / "bin" / "libtessaly-media.so", std::string(200, 'x')));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "bin" / "libtessaly-media.so", std::string(200, 'x')));
     media::ModuleMovieTools notModule(media::moduleCandidates(dir / "bin"));
     EXPECT_EQ(notModule.inspect(dir / "tour.mp4").error,
               "Cannot load " + (dir / "bin" / "libtessaly-media.so").string() + ": invalid ELF header");
@@ -71,7 +71,7 @@ TEST_F(MediaModule, AFileThatIsNoModuleOrLacksTheEntryIsRefused) {
 }
 
 TEST_F(MediaModule, WithoutTheModuleAPublishSaysSoAndCopiesTheMovie) {
-    ASSERT_FALSE(text::writeFileAtomic(dir / "tour.mp4", "a movie"));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "tour.mp4", "a movie"));
     media::ModuleMovieTools tools(media::moduleCandidates(dir / "bin"));
     const model::MovieSlots slots = {(dir / "tour.mp4").string(), "", ""};
     const std::vector<movies::MovieFinding> findings =
@@ -88,5 +88,5 @@ TEST_F(MediaModule, WithoutTheModuleAPublishSaysSoAndCopiesTheMovie) {
     publish::PublishControl control;
     control.movieTools = &tools;
     EXPECT_EQ(publish::publish(job, control).outcome, publish::PublishOutcome::Succeeded);
-    EXPECT_EQ(text::readFile(dir / "site" / "tour.mp4").bytes, "a movie");
+    EXPECT_EQ(platform::readFile(dir / "site" / "tour.mp4").bytes, "a movie");
 }

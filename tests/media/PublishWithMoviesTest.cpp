@@ -16,8 +16,8 @@
 #include "cli/Verbs.h"
 #include "core/model/AppState.h"
 #include "core/model/ProjectFile.h"
+#include "core/platform/Files.h"
 #include "core/publish/Publisher.h"
-#include "core/text/Files.h"
 #include "media/LibavMovieTools.h"
 #include "media/ReadMovieInfo.h"
 
@@ -60,11 +60,11 @@ protected:
 TEST_F(PublishWithMovies, ThePublishedCopyHasItsIndexInFrontAndTheMovieStaysAsItWas) {
     const fs::path late = test_support::testMovie("late.mp4");
     if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
-    const std::string before = text::readFile(late).bytes;
+    const std::string before = platform::readFile(late).bytes;
     ASSERT_EQ(publish({project(late).string(), (dir / "site" / "index.html").string()}), 0) << err.str();
     EXPECT_EQ(media::inspectMovie(dir / "site" / "late.mp4").indexAtFront, true);
     EXPECT_EQ(test_support::packetsOf(dir / "site" / "late.mp4"), test_support::packetsOf(late));
-    EXPECT_EQ(text::readFile(late).bytes, before);
+    EXPECT_EQ(platform::readFile(late).bytes, before);
     EXPECT_EQ(test_support::entryNames(dir / "site"),
               (std::vector<std::string>{"images", "index.html", "js", "late.mp4"}));
 }
@@ -75,7 +75,7 @@ TEST_F(PublishWithMovies, AMovieAlreadyInThePageFolderIsLeftAsItIsAndTheWarningS
     const fs::path inPlace = dir / "site" / "late.mp4";
     fs::create_directories(inPlace.parent_path());
     fs::copy_file(late, inPlace);
-    const std::string before = text::readFile(inPlace).bytes;
+    const std::string before = platform::readFile(inPlace).bytes;
     ASSERT_EQ(publish({project(inPlace).string(), (dir / "site" / "index.html").string()}), 0) << err.str();
     EXPECT_EQ(
         err.str(),
@@ -83,7 +83,7 @@ TEST_F(PublishWithMovies, AMovieAlreadyInThePageFolderIsLeftAsItIsAndTheWarningS
         "tessaly: Slot 1, late.mp4: has its index at the end, so browsers load the whole file before the "
         "first frame (it already lies in the page folder, where publishing leaves it as it is)\n"
         "tessaly: Publishing succeeded\n");
-    EXPECT_EQ(text::readFile(inPlace).bytes, before);
+    EXPECT_EQ(platform::readFile(inPlace).bytes, before);
     EXPECT_EQ(media::inspectMovie(inPlace).indexAtFront, false);
     // Not mended, so not published under --strict.
     EXPECT_EQ(publish({project(inPlace).string(), (dir / "site" / "index.html").string(), "--strict"}), 1);
@@ -97,13 +97,13 @@ TEST_F(PublishWithMovies, AnIndexThatCannotBeMovedWithEveryPacketStaysAtTheEndAn
     if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
     const fs::path movie = dir / "telemetry.mp4";
     ASSERT_TRUE(test_support::addTelemetry(late, movie));
-    std::string bytes = text::readFile(movie).bytes;
+    std::string bytes = platform::readFile(movie).bytes;
     const std::size_t moov = bytes.rfind("moov") - 4;
     const std::uint32_t size = static_cast<std::uint32_t>(bytes.size() - moov) + 4;
     for (int i = 0; i < 4; ++i)
         bytes[moov + static_cast<std::size_t>(i)] = static_cast<char>(size >> (24 - 8 * i));
     bytes.append(4, '\0');
-    ASSERT_FALSE(text::writeFileAtomic(movie, bytes));
+    ASSERT_FALSE(platform::writeFileAtomic(movie, bytes));
 
     ASSERT_EQ(publish({project(movie).string(), (dir / "site" / "index.html").string()}), 0) << err.str();
     EXPECT_EQ(
@@ -118,7 +118,7 @@ TEST_F(PublishWithMovies, AnIndexThatCannotBeMovedWithEveryPacketStaysAtTheEndAn
             movie.string() +
             ": the libraries' remux would drop a stream it cannot write back (data, such as telemetry "
             "or timecode))\n");
-    EXPECT_TRUE(text::readFile(dir / "site" / "telemetry.mp4").bytes == bytes);
+    EXPECT_TRUE(platform::readFile(dir / "site" / "telemetry.mp4").bytes == bytes);
 }
 
 TEST_F(PublishWithMovies, TheCommandLineWarnsAndGoesOn) {
@@ -204,7 +204,7 @@ TEST_F(PublishWithMovies, CtrlCEndsASlowHeaderReadAtOnce) {
     EXPECT_LT(Clock::now() - signalled, std::chrono::milliseconds(1500));
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 130);
-    EXPECT_NE(text::readFile(dir / "stderr").bytes.find("tessaly: Publishing cancelled\n"),
+    EXPECT_NE(platform::readFile(dir / "stderr").bytes.find("tessaly: Publishing cancelled\n"),
               std::string::npos);
     EXPECT_FALSE(fs::exists(site));
 }

@@ -3,7 +3,7 @@
 
 #include "../core/ScratchFolder.h"
 #include "TestMovies.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 #include "media/ReadMovieInfo.h"
 
 using namespace tessaly;
@@ -66,7 +66,7 @@ TEST(Inspect, ReadsTheSphericalMark) {
 
 TEST(Inspect, AFileThatIsNoMovieOrNoRegularFileGivesTheReason) {
     const fs::path dir = test_support::scratchFolder("media", "no-movie");
-    ASSERT_FALSE(text::writeFileAtomic(dir / "notes.mp4", "not a movie at all"));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "notes.mp4", "not a movie at all"));
     ASSERT_EQ(::mkfifo((dir / "pipe.mp4").c_str(), 0600), 0);
     EXPECT_EQ(media::inspectMovie(dir / "notes.mp4").error, "Invalid data found when processing input");
     EXPECT_EQ(media::inspectMovie(dir / "pipe.mp4").error, "Not a regular file");  // opening it would block

@@ -7,7 +7,7 @@
 #include "../core/ScratchFolder.h"
 #include "TestMovies.h"
 #include "core/platform/FileSystem.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 #include "media/ReadMovieInfo.h"
 #include "media/Remux.h"
 
@@ -61,7 +61,7 @@ protected:
 TEST_F(RemuxTest, TheIndexMovesToTheFrontAndThePacketsStayTheSame) {
     const fs::path late = testMovie("late.mp4");
     if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
-    const std::string before = text::readFile(late).bytes;
+    const std::string before = platform::readFile(late).bytes;
 
     const movies::WriteOutcome outcome = remux(late);
     ASSERT_FALSE(outcome.error) << outcome.error->message();
@@ -70,7 +70,7 @@ TEST_F(RemuxTest, TheIndexMovesToTheFrontAndThePacketsStayTheSame) {
     const auto packets = test_support::packetsOf(late);
     EXPECT_GT(packets.size(), 100u);  // 50 frames and 94 sound packets
     EXPECT_EQ(test_support::packetsOf(copy), packets);
-    EXPECT_EQ(text::readFile(late).bytes, before) << "the user's movie is only read";
+    EXPECT_EQ(platform::readFile(late).bytes, before) << "the user's movie is only read";
     ASSERT_FALSE(progress.empty());
     EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
     EXPECT_EQ(progress.back(), std::make_pair(std::uint64_t{before.size()}, std::uint64_t{before.size()}));
@@ -103,7 +103,7 @@ TEST_F(RemuxTest, DataTracksSuchAsTelemetryAndTimecodeAreKept) {
 TEST_F(RemuxTest, AMediaDataBoxWithA64BitSizeIsRelocated) {
     const fs::path late = testMovie("late.mp4");
     if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
-    std::string bytes = text::readFile(late).bytes;
+    std::string bytes = platform::readFile(late).bytes;
     ASSERT_EQ(bytes.substr(36, 4), "free");
     ASSERT_EQ(bytes.substr(44, 4), "mdat");
     const auto bigEndian = [](std::uint64_t value, int count) {
@@ -115,7 +115,7 @@ TEST_F(RemuxTest, AMediaDataBoxWithA64BitSizeIsRelocated) {
     for (int i = 0; i < 4; ++i) dataSize = dataSize << 8 | static_cast<unsigned char>(bytes[40 + i]);
     bytes.replace(32, 16, bigEndian(1, 4) + "mdat" + bigEndian(dataSize + 8, 8));
     const fs::path size64 = source("size64.mp4");
-    ASSERT_FALSE(text::writeFileAtomic(size64, bytes));
+    ASSERT_FALSE(platform::writeFileAtomic(size64, bytes));
     ASSERT_EQ(test_support::packetsOf(size64), test_support::packetsOf(late));
 
     const movies::WriteOutcome outcome = remux(size64);
@@ -123,7 +123,7 @@ TEST_F(RemuxTest, AMediaDataBoxWithA64BitSizeIsRelocated) {
     EXPECT_EQ(media::inspectMovie(dir / "size64.mp4").indexAtFront, true);
     EXPECT_EQ(test_support::packetsOf(dir / "size64.mp4"), test_support::packetsOf(late));
     // Relocated, not remuxed: the box is copied as it was.
-    const std::string copy = text::readFile(dir / "size64.mp4").bytes;
+    const std::string copy = platform::readFile(dir / "size64.mp4").bytes;
     const std::size_t data = copy.find("mdat");
     ASSERT_NE(data, std::string::npos);
     EXPECT_EQ(copy.substr(data - 4, 4), bigEndian(1, 4));
@@ -156,7 +156,7 @@ TEST_F(RemuxTest, AFragmentedMovieIsRemuxedByTheLibraries) {
 TEST_F(RemuxTest, DamagedLayoutsAreRefusedByNameOrKeepEveryPacket) {
     const fs::path late = testMovie("late.mp4");
     if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
-    const std::string bytes = text::readFile(late).bytes;
+    const std::string bytes = platform::readFile(late).bytes;
     const auto bigEndian = [](std::uint64_t value) {
         std::string out;
         for (int i = 3; i >= 0; --i) out.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
@@ -203,7 +203,7 @@ TEST_F(RemuxTest, DamagedLayoutsAreRefusedByNameOrKeepEveryPacket) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const fs::path movie = source(c.name);
-        ASSERT_FALSE(text::writeFileAtomic(movie, c.bytes));
+        ASSERT_FALSE(platform::writeFileAtomic(movie, c.bytes));
         const movies::WriteOutcome outcome = remux(movie);
         if (c.refusal.empty()) {
             ASSERT_FALSE(outcome.error) << outcome.error->message();

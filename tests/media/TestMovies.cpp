@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "../core/ScratchFolder.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -79,7 +79,7 @@ fs::path testMovie(const std::string& name) {
 }
 
 bool manyFragments(const fs::path& movie, std::size_t fragments, const fs::path& copy) {
-    const std::string bytes = text::readFile(movie).bytes;
+    const std::string bytes = platform::readFile(movie).bytes;
     std::string head, fragment;
     // A short movie's top-level boxes have 32-bit sizes.
     for (std::size_t at = 0, size = 0; at + 8 <= bytes.size(); at += size) {
@@ -94,7 +94,7 @@ bool manyFragments(const fs::path& movie, std::size_t fragments, const fs::path&
     std::string all = head;
     all.reserve(head.size() + fragment.size() * fragments);
     for (std::size_t i = 0; i < fragments; ++i) all += fragment;
-    return !text::writeFileAtomic(copy, all);
+    return !platform::writeFileAtomic(copy, all);
 }
 
 void PrintTo(const PacketInfo& packet, std::ostream* out) {

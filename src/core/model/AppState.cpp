@@ -1,8 +1,8 @@
 #include "core/model/AppState.h"
 
-#include <unistd.h>
-
 #include <system_error>
+
+#include "core/platform/FileSystem.h"
 
 namespace tessaly::model {
 
@@ -31,12 +31,7 @@ std::filesystem::path settingsFilePath(const std::filesystem::path& executable,
     // settings belong in the user's configuration folder, not among the programs.
     std::error_code ec;
     const bool prefixInstall = std::filesystem::is_directory(folder / ".." / "share" / "tessaly", ec);
-    return settingsFilePath(executable, fallbackFolder, !prefixInstall && isWritableFolder(folder));
-}
-
-bool isWritableFolder(const std::filesystem::path& folder) {
-    // Creating a file takes write and search permission on the folder.
-    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+    return settingsFilePath(executable, fallbackFolder, !prefixInstall && platform::isWritableFolder(folder));
 }
 
 }  // namespace tessaly::model

@@ -37,7 +37,4 @@ std::filesystem::path settingsFilePath(const std::filesystem::path& executable,
 std::filesystem::path settingsFilePath(const std::filesystem::path& executable,
                                        const std::filesystem::path& fallbackFolder);
 
-// True when files can be created in `folder` by this process.
-bool isWritableFolder(const std::filesystem::path& folder);
-
 }  // namespace tessaly::model

@@ -76,18 +76,19 @@ void applyProject(const TagText& tags, ViewerSettings& settings, MovieSlots& mov
     }
 }
 
-std::optional<text::FileError> saveProject(const std::filesystem::path& path, const ViewerSettings& settings,
-                                           const MovieSlots& movies, const hotspots::HotSpotList& hotSpots) {
-    return text::writeFileAtomic(path, projectText(settings, movies, hotSpots));
+std::optional<platform::FileError> saveProject(const std::filesystem::path& path,
+                                               const ViewerSettings& settings, const MovieSlots& movies,
+                                               const hotspots::HotSpotList& hotSpots) {
+    return platform::writeFileAtomic(path, projectText(settings, movies, hotSpots));
 }
 
-std::optional<text::FileError> loadProject(const std::filesystem::path& path, ViewerSettings& settings,
-                                           MovieSlots& movies, hotspots::HotSpotList& hotSpots,
-                                           const std::string& currentFolder) {
-    const text::ReadResult file = text::readFile(path, kMaxFileBytes);
+std::optional<platform::FileError> loadProject(const std::filesystem::path& path, ViewerSettings& settings,
+                                               MovieSlots& movies, hotspots::HotSpotList& hotSpots,
+                                               const std::string& currentFolder) {
+    const platform::ReadResult file = platform::readFile(path, kMaxFileBytes);
     if (file.error) return file.error;
     const TagText tags(text::decodeText(file.bytes));
-    if (!holdsProjectTag(tags)) return text::FileError{path, "read", std::string(kNotAProject)};
+    if (!holdsProjectTag(tags)) return platform::FileError{path, "read", std::string(kNotAProject)};
     applyProject(tags, settings, movies, hotSpots, currentFolder);
     return std::nullopt;
 }
@@ -99,6 +100,13 @@ void resolveMoviePaths(MovieSlots& movies, const std::filesystem::path& project)
         if (!movie.empty() && std::filesystem::path(movie).is_relative())
             movie = (folder / movie).lexically_normal().string();
     }
+}
+
+std::string projectOpenFilter() { return "Project files|" + namePattern(kProjectExtension) + "|"; }
+
+std::string projectSaveFilter() {
+    const std::string pattern = namePattern(kProjectExtension);
+    return "Project file (" + pattern + ")|" + pattern + "|";
 }
 
 std::string projectSaveName(std::string_view chosenName) {

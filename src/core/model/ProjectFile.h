@@ -9,17 +9,22 @@
 #include <string>
 #include <string_view>
 
+#include "core/Prompts.h"
 #include "core/hotspots/HotSpot.h"
 #include "core/model/TagText.h"
 #include "core/model/ViewerSettings.h"
-#include "core/text/Files.h"
+#include "core/movies/MovieSlots.h"
+#include "core/platform/Files.h"
 
 namespace tessaly::model {
 
 // The texts of the three movie slots; slot 1 is the main movie.
-using MovieSlots = std::array<std::string, 3>;
+using MovieSlots = movies::MovieSlots;
 
 inline constexpr std::string_view kProjectExtension = ".hs5";
+// The Load and Save Project dialogs' filters: "Project files|*.hs5|", "Project file (*.hs5)|*.hs5|".
+std::string projectOpenFilter();
+std::string projectSaveFilter();
 // Why a file with none of a project's tags is not loaded.
 inline constexpr std::string_view kNotAProject = "Not a project file (none of its tags is in it)";
 
@@ -32,18 +37,18 @@ std::string projectText(const ViewerSettings& settings, const MovieSlots& movies
 void applyProject(const TagText& tags, ViewerSettings& settings, MovieSlots& movies,
                   hotspots::HotSpotList& hotSpots, const std::string& currentFolder);
 
-[[nodiscard]] std::optional<text::FileError> saveProject(const std::filesystem::path& path,
-                                                         const ViewerSettings& settings,
-                                                         const MovieSlots& movies,
-                                                         const hotspots::HotSpotList& hotSpots);
+[[nodiscard]] std::optional<platform::FileError> saveProject(const std::filesystem::path& path,
+                                                             const ViewerSettings& settings,
+                                                             const MovieSlots& movies,
+                                                             const hotspots::HotSpotList& hotSpots);
 
 // Reads the project at `path` into the three values. A file that cannot be
 // opened or read, is over kMaxFileBytes, or holds none of a project's tags
 // changes nothing and is reported.
-[[nodiscard]] std::optional<text::FileError> loadProject(const std::filesystem::path& path,
-                                                         ViewerSettings& settings, MovieSlots& movies,
-                                                         hotspots::HotSpotList& hotSpots,
-                                                         const std::string& currentFolder);
+[[nodiscard]] std::optional<platform::FileError> loadProject(const std::filesystem::path& path,
+                                                             ViewerSettings& settings, MovieSlots& movies,
+                                                             hotspots::HotSpotList& hotSpots,
+                                                             const std::string& currentFolder);
 
 // Movie paths in a project may be relative to the project's own folder: each
 // such slot becomes that folder / the path. Empty and absolute slots stay.

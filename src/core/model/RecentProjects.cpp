@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/model/SettingsFile.h"
+#include "core/platform/FileSystem.h"
 
 namespace tessaly::model {
 namespace {
@@ -10,7 +11,7 @@ namespace {
 namespace fs = std::filesystem;
 
 bool keepable(const fs::path& path) {
-    const std::string& text = path.native();
+    const std::string text = platform::utf8Path(path);
     return path.is_absolute() && text.find_first_of("\r\n") == std::string::npos;
 }
 
@@ -35,7 +36,7 @@ RecentProjects parseRecentProjects(std::string_view text) {
         std::string_view line = text.substr(0, end);
         text.remove_prefix(std::min(end + 1, text.size()));
         if (line.ends_with('\r')) line.remove_suffix(1);
-        const fs::path path = fs::path(std::string(line)).lexically_normal();
+        const fs::path path = platform::pathFromUtf8(line).lexically_normal();
         if (line.empty() || !keepable(path)) continue;
         if (std::find(list.begin(), list.end(), path) == list.end()) list.push_back(path);
     }
@@ -45,19 +46,19 @@ RecentProjects parseRecentProjects(std::string_view text) {
 std::string recentProjectsText(const RecentProjects& list) {
     std::string text;
     for (const fs::path& path : list) {
-        if (keepable(path)) text += path.native() + "\n";
+        if (keepable(path)) text += platform::utf8Path(path) + "\n";
     }
     return text;
 }
 
 RecentProjects loadRecentProjects(const fs::path& file) {
-    const text::ReadResult read = text::readFile(file, kMaxFileBytes);
+    const platform::ReadResult read = platform::readFile(file, kMaxFileBytes);
     if (read.error) return {};
     return parseRecentProjects(read.bytes);
 }
 
-std::optional<text::FileError> saveRecentProjects(const fs::path& file, const RecentProjects& list) {
-    return text::writeFileAtomic(file, recentProjectsText(list));
+std::optional<platform::FileError> saveRecentProjects(const fs::path& file, const RecentProjects& list) {
+    return platform::writeFileAtomic(file, recentProjectsText(list));
 }
 
 }  // namespace tessaly::model

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 namespace tessaly::model {
 
@@ -33,7 +33,7 @@ std::string recentProjectsText(const RecentProjects& list);
 
 // An unreadable or missing list is an empty one.
 RecentProjects loadRecentProjects(const std::filesystem::path& file);
-[[nodiscard]] std::optional<text::FileError> saveRecentProjects(const std::filesystem::path& file,
-                                                                const RecentProjects& list);
+[[nodiscard]] std::optional<platform::FileError> saveRecentProjects(const std::filesystem::path& file,
+                                                                    const RecentProjects& list);
 
 }  // namespace tessaly::model

@@ -105,20 +105,20 @@ SaveResult saveSettings(const std::filesystem::path& path, const ViewerSettings&
         std::filesystem::create_directories(path.parent_path(), ec);
         if (ec) {
             return SaveResult{SaveStatus::Failed,
-                              text::FileError{path.parent_path(), "create folder", ec.message()}};
+                              platform::FileError{path.parent_path(), "create folder", ec.message()}};
         }
     }
-    if (auto error = text::writeFileAtomic(path, settingsText(settings))) {
+    if (auto error = platform::writeFileAtomic(path, settingsText(settings))) {
         return SaveResult{SaveStatus::Failed, std::move(error)};
     }
     return SaveResult{};
 }
 
-std::optional<text::FileError> loadSettings(const std::filesystem::path& path, ViewerSettings& settings,
-                                            const std::string& currentFolder) {
+std::optional<platform::FileError> loadSettings(const std::filesystem::path& path, ViewerSettings& settings,
+                                                const std::string& currentFolder) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec) && !ec) return std::nullopt;
-    const text::ReadResult file = text::readFile(path, kMaxFileBytes);
+    const platform::ReadResult file = platform::readFile(path, kMaxFileBytes);
     if (file.error) return file.error;
     applySettings(TagText(text::decodeText(file.bytes)), settings, currentFolder);
     return std::nullopt;

@@ -13,7 +13,7 @@
 #include "core/Prompts.h"
 #include "core/model/TagText.h"
 #include "core/model/ViewerSettings.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 namespace tessaly::model {
 
@@ -53,7 +53,7 @@ enum class SaveStatus {
 
 struct [[nodiscard]] SaveResult {
     SaveStatus status = SaveStatus::Saved;
-    std::optional<text::FileError> error;
+    std::optional<platform::FileError> error;
 };
 
 // Save Options and the silent save on exit. Writes nothing when the movie-1
@@ -63,8 +63,8 @@ SaveResult saveSettings(const std::filesystem::path& path, const ViewerSettings&
 
 // Applies the settings file at `path`. A missing file is no error and changes
 // nothing; a file that exists but cannot be read changes nothing and is reported.
-[[nodiscard]] std::optional<text::FileError> loadSettings(const std::filesystem::path& path,
-                                                          ViewerSettings& settings,
-                                                          const std::string& currentFolder);
+[[nodiscard]] std::optional<platform::FileError> loadSettings(const std::filesystem::path& path,
+                                                              ViewerSettings& settings,
+                                                              const std::string& currentFolder);
 
 }  // namespace tessaly::model

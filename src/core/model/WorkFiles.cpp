@@ -4,9 +4,9 @@
 
 #include "core/model/ProjectFile.h"
 #include "core/model/SettingsFile.h"
+#include "core/movies/MovieTypes.h"
 #include "core/platform/FileSystem.h"
-#include "core/publish/MovieTypes.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 #include "core/text/Text.h"
 
 namespace tessaly::model {
@@ -22,7 +22,7 @@ constexpr std::string_view kProjectOnlyTag = "<VIDEO1>";
 constexpr std::size_t kNamesShown = 10;
 
 bool beginsAsProject(const fs::path& file) {
-    const text::ReadResult read = text::readFile(file, kMaxFileBytes);
+    const platform::ReadResult read = platform::readFile(file, kMaxFileBytes);
     if (read.error) return false;
     const std::string_view bytes = read.bytes;
     return bytes.starts_with(kFileHeader) && bytes.find(kProjectOnlyTag) != std::string_view::npos;
@@ -35,7 +35,7 @@ Message refusal(std::string text) { return Message{std::move(text), std::string(
 WorkKind workKindOf(const fs::path& file) {
     const std::string name = file.filename().string();
     if (text::toLowerAscii(file.extension().string()) == kProjectExtension) return WorkKind::Project;
-    if (publish::movieTypeOf(name) != nullptr) return WorkKind::Movie;
+    if (movies::movieTypeOf(name) != nullptr) return WorkKind::Movie;
     return beginsAsProject(file) ? WorkKind::Project : WorkKind::Other;
 }
 
@@ -51,18 +51,19 @@ std::variant<OpenRequest, Message> openRequest(const std::vector<fs::path>& file
     switch (status.kind) {
         case platform::FileKind::Missing:
             return refusal(
-                text::errnoError(file, "open", status.error != 0 ? status.error : ENOENT).message());
+                platform::errnoError(file, "open", status.error != 0 ? status.error : ENOENT).message());
         case platform::FileKind::Folder:
-            return refusal(text::errnoError(file, "open", EISDIR).message());
+            return refusal(platform::errnoError(file, "open", EISDIR).message());
         case platform::FileKind::Other:
-            return refusal(text::FileError{file, "open", std::string(text::kNotRegularFile)}.message());
+            return refusal(
+                platform::FileError{file, "open", std::string(platform::kNotRegularFile)}.message());
         case platform::FileKind::Regular:
             break;
     }
     const WorkKind kind = workKindOf(file);
     if (kind == WorkKind::Other)
         return refusal(
-            text::FileError{file, "open", std::string(kOtherKind) + publish::movieExtensions(", ") + ")"}
+            platform::FileError{file, "open", std::string(kOtherKind) + movies::movieExtensions(", ") + ")"}
                 .message());
     return OpenRequest{kind, file};
 }

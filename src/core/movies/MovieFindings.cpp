@@ -5,7 +5,7 @@
 
 #include "core/movies/MovieTexts.h"
 #include "core/movies/MovieTools.h"
-#include "core/publish/MovieCopy.h"
+#include "core/platform/MovieCopy.h"
 #include "core/text/Numbers.h"
 #include "core/text/Text.h"
 
@@ -67,7 +67,7 @@ const std::vector<Rule>& rules() {
 
 }  // namespace
 
-std::vector<MovieFinding> movieFindings(const model::MovieSlots& movies, const InspectedSlots& inspected,
+std::vector<MovieFinding> movieFindings(const MovieSlots& movies, const InspectedSlots& inspected,
                                         const InPlaceSlots& inPlace, const LeftAtEndSlots& leftAtEnd) {
     std::vector<MovieFinding> found;
     for (std::size_t i = 0; i < inspected.size(); ++i) {
@@ -97,7 +97,7 @@ std::vector<MovieFinding> movieFindings(const model::MovieSlots& movies, const I
     return found;
 }
 
-std::vector<MovieFinding> checkMovies(const model::MovieSlots& movies, MovieTools& tools,
+std::vector<MovieFinding> checkMovies(const MovieSlots& movies, MovieTools& tools,
                                       const std::filesystem::path& page,
                                       const std::vector<std::filesystem::path>& indexLeftAtEnd,
                                       const std::atomic<bool>* stop) {
@@ -111,7 +111,7 @@ std::vector<MovieFinding> checkMovies(const model::MovieSlots& movies, MovieTool
         if (path.empty()) continue;
         inspected[i] = tools.inspect(path, stop);
         if (inspected[i]->stopped) return {};
-        inPlace[i] = publish::liesIn(path, folder);
+        inPlace[i] = platform::liesIn(path, folder);
         const std::filesystem::path published = std::filesystem::absolute(path, ec).lexically_normal();
         leftAtEnd[i] =
             std::find(indexLeftAtEnd.begin(), indexLeftAtEnd.end(), published) != indexLeftAtEnd.end();

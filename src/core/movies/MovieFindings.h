@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "core/Prompts.h"
-#include "core/model/ProjectFile.h"
 #include "core/movies/MovieInfo.h"
+#include "core/movies/MovieSlots.h"
 
 namespace tessaly::movies {
 
@@ -35,7 +35,7 @@ using InPlaceSlots = std::array<bool, 3>;
 using LeftAtEndSlots = std::array<bool, 3>;
 
 // The problems of the inspected movies, slot by slot, in the order of the rules.
-std::vector<MovieFinding> movieFindings(const model::MovieSlots& movies, const InspectedSlots& inspected,
+std::vector<MovieFinding> movieFindings(const MovieSlots& movies, const InspectedSlots& inspected,
                                         const InPlaceSlots& inPlace = {},
                                         const LeftAtEndSlots& leftAtEnd = {});
 
@@ -43,7 +43,7 @@ std::vector<MovieFinding> movieFindings(const model::MovieSlots& movies, const I
 // returns their problems when they are published with `page`. After a publish,
 // `indexLeftAtEnd` names the movies whose copy kept the index at the end.
 // Setting `stop` ends the reading, and the check finds nothing.
-std::vector<MovieFinding> checkMovies(const model::MovieSlots& movies, MovieTools& tools,
+std::vector<MovieFinding> checkMovies(const MovieSlots& movies, MovieTools& tools,
                                       const std::filesystem::path& page,
                                       const std::vector<std::filesystem::path>& indexLeftAtEnd = {},
                                       const std::atomic<bool>* stop = nullptr);

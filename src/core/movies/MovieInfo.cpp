@@ -65,10 +65,9 @@ std::string jsonString(std::string_view value) {
             out += '\\';
             out += c;
         } else if (byte < 0x20) {
-            constexpr char kHex[] = "0123456789abcdef";
             out += "\\u00";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 15];
+            out += text::lowerAscii(text::hexDigit(byte >> 4));
+            out += text::lowerAscii(text::hexDigit(byte));
         } else {
             out += c;
         }

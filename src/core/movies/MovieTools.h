@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "core/movies/MovieInfo.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 namespace tessaly::movies {
 
@@ -20,7 +20,7 @@ using ByteProgress = std::function<void(std::uint64_t done, std::uint64_t total)
 
 struct [[nodiscard]] WriteOutcome {
     bool stopped = false;  // `stop` was set; what was written is to be dropped
-    std::optional<text::FileError> error;
+    std::optional<platform::FileError> error;
 };
 
 class MovieTools {

@@ -6,8 +6,8 @@
 
 #include "core/movies/MovieTexts.h"
 #include "core/platform/FileSystem.h"
-#include "core/publish/StagedTree.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
+#include "core/platform/StagedTree.h"
 #include "core/text/Numbers.h"
 
 namespace tessaly::movies {
@@ -21,7 +21,7 @@ EncodeReport report(EncodeOutcome outcome, std::string_view heading, const std::
     return {outcome, Message{text, std::string(texts::kEncodeCaption), icon}, {}};
 }
 
-EncodeReport failed(EncodeOutcome outcome, const text::FileError& error) {
+EncodeReport failed(EncodeOutcome outcome, const platform::FileError& error) {
     return report(outcome, texts::kEncodeFailed, error.message(), Icon::Error);
 }
 
@@ -31,14 +31,14 @@ bool sameFile(const fs::path& a, const fs::path& b) {
 }
 
 // A version may take the place of a regular file of its name, never of the movie itself.
-[[nodiscard]] std::optional<text::FileError> checkTarget(const fs::path& target, const fs::path& movie) {
+[[nodiscard]] std::optional<platform::FileError> checkTarget(const fs::path& target, const fs::path& movie) {
     const platform::FileStatus status = platform::fileStatus(target);
-    if (status.error != 0) return text::errnoError(target, "write", status.error);
-    if (status.kind == platform::FileKind::Folder) return text::errnoError(target, "write", EISDIR);
+    if (status.error != 0) return platform::errnoError(target, "write", status.error);
+    if (status.kind == platform::FileKind::Folder) return platform::errnoError(target, "write", EISDIR);
     if (status.kind == platform::FileKind::Other)
-        return text::FileError{target, "write", std::string(text::kNotRegularFile)};
+        return platform::FileError{target, "write", std::string(platform::kNotRegularFile)};
     if (status.kind == platform::FileKind::Regular && sameFile(target, movie))
-        return text::FileError{target, "write", std::string(texts::kIsTheMovie)};
+        return platform::FileError{target, "write", std::string(texts::kIsTheMovie)};
     return std::nullopt;
 }
 
@@ -66,14 +66,15 @@ fs::path versionPath(const fs::path& folder, const fs::path& movie, VersionSize 
 
 EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& control) {
     const MovieInfo info = control.tools->inspect(job.movie);
-    if (info.error) return failed(EncodeOutcome::Refused, text::FileError{job.movie, "read", *info.error});
+    if (info.error)
+        return failed(EncodeOutcome::Refused, platform::FileError{job.movie, "read", *info.error});
     const std::vector<VersionSize> sizes = versionSizes(info.width, info.height, job.widths);
     if (!info.hasVideo || sizes.empty())
         return failed(EncodeOutcome::Refused,
-                      text::FileError{job.movie, "encode", std::string(texts::kNothingToEncode)});
+                      platform::FileError{job.movie, "encode", std::string(texts::kNothingToEncode)});
 
     // An encode (or a publish) killed here while its files took their names is undone first.
-    if (auto error = publish::recoverInterruptedTree(job.folder))
+    if (auto error = platform::recoverInterruptedTree(job.folder))
         return failed(EncodeOutcome::Failed, *error);
     std::vector<fs::path> paths;
     for (const VersionSize size : sizes) {
@@ -85,13 +86,13 @@ EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& contro
     // Each version is a file without a name until all are complete. Killed
     // before the project names them all, they go again with the next encode;
     // another run into this folder is found before the encoding, not after.
-    publish::StagedTree tree;
+    platform::StagedTree tree;
     if (auto error = tree.keepJournal(job.folder)) return failed(EncodeOutcome::Failed, *error);
     std::vector<platform::TemporaryFile> files(sizes.size());
     std::vector<EncodeTarget> targets;
     for (std::size_t i = 0; i < sizes.size(); ++i) {
         if (const int error = files[i].create(paths[i]))
-            return failed(EncodeOutcome::Failed, text::errnoError(paths[i], "write", error));
+            return failed(EncodeOutcome::Failed, platform::errnoError(paths[i], "write", error));
         targets.push_back({files[i].fd(), paths[i], sizes[i]});
     }
     std::function<void(double)> progress;
@@ -102,7 +103,7 @@ EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& contro
     if (outcome.error) return failed(EncodeOutcome::Failed, *outcome.error);
 
     for (platform::TemporaryFile& file : files) tree.addFile(std::move(file));
-    std::function<std::optional<text::FileError>()> name;
+    std::function<std::optional<platform::FileError>()> name;
     if (control.nameVersions) name = [&] { return control.nameVersions(paths); };
     if (auto error = tree.commit(name)) return failed(EncodeOutcome::Failed, *error);
     std::string list;

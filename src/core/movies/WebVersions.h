@@ -81,7 +81,7 @@ struct EncodeControl {
     // Names the finished versions (largest first) where they are kept, such as
     // the project's slots, once they are in place; an error takes them back out,
     // so no version is left that nothing names.
-    std::function<std::optional<text::FileError>(const std::vector<std::filesystem::path>& versions)>
+    std::function<std::optional<platform::FileError>(const std::vector<std::filesystem::path>& versions)>
         nameVersions;
 };
 

@@ -3,7 +3,7 @@
 // The Linux file-system calls the writers and readers rely on, in one place:
 // what kind of file a path names, opening a file for reading only when it is
 // a regular one, and new files that take their final name only when complete.
-// Errors come back as errno values; callers word them (text::errnoError).
+// Errors come back as errno values; callers word them (platform::errnoError).
 
 #include <cstdint>
 #include <filesystem>
@@ -130,5 +130,43 @@ int dropDisplaced(const TemporaryFile::Placed& placed);
 // Removes the temporarySibling files in `folder` that no live TemporaryFile
 // holds: what a killed process left. Returns how many it removed.
 int removeStaleTemporaries(const std::filesystem::path& folder);
+
+// The number of the file a path names on its file system, the path itself when
+// it is a link; 0 when there is none.
+std::uint64_t fileNumber(const std::filesystem::path& path);
+
+// Whether this process may create files in `folder`.
+bool isWritableFolder(const std::filesystem::path& folder);
+
+// Each errno or 0. A folder is made in an existing one; only an empty one is removed.
+int createFolder(const std::filesystem::path& folder);
+int removeFolder(const std::filesystem::path& folder);
+int removeFile(const std::filesystem::path& path);
+
+// A file kept open to record in, locked against other processes while it is:
+// the lock tells them its writer still runs.
+struct [[nodiscard]] LockedFile {
+    FileDescriptor fd;    // valid when it could be opened
+    int error = 0;        // errno when it could not
+    bool locked = false;  // false while another process holds the lock
+};
+// Opens an existing regular file (not through a link) to read and write, and
+// tries to lock it.
+LockedFile openLocked(const std::filesystem::path& path);
+// Creates `path`, which must not exist yet (EEXIST), for its owner only, to
+// append to, and locks it.
+LockedFile createLocked(const std::filesystem::path& path);
+// Writes all of `bytes` at the file's end. errno or 0.
+int appendAll(const FileDescriptor& file, std::string_view bytes);
+
+// A path as UTF-8 text and back: how paths are written into files, the same on
+// every system (a Windows path is UTF-16 inside).
+inline std::string utf8Path(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+inline std::filesystem::path pathFromUtf8(std::string_view text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
 
 }  // namespace tessaly::platform

@@ -199,10 +199,10 @@ std::string configScript(const ConfigValues& v, const hotspots::HotSpotList& hot
     return s;
 }
 
-std::optional<text::FileError> writeConfigScript(const std::filesystem::path& path,
-                                                 const ConfigValues& values,
-                                                 const hotspots::HotSpotList& hotSpots) {
-    return text::writeFileAtomic(path, configScript(values, hotSpots));
+std::optional<platform::FileError> writeConfigScript(const std::filesystem::path& path,
+                                                     const ConfigValues& values,
+                                                     const hotspots::HotSpotList& hotSpots) {
+    return platform::writeFileAtomic(path, configScript(values, hotSpots));
 }
 
 }  // namespace tessaly::publish

@@ -10,7 +10,7 @@
 #include "core/Prompts.h"
 #include "core/hotspots/HotSpot.h"
 #include "core/model/ViewerSettings.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 namespace tessaly::publish {
 
@@ -36,8 +36,8 @@ CollectedConfig collectConfig(model::ViewerSettings& settings);
 std::string configScript(const ConfigValues& values, const hotspots::HotSpotList& hotSpots);
 
 // Writes configScript() atomically to `path`.
-[[nodiscard]] std::optional<text::FileError> writeConfigScript(const std::filesystem::path& path,
-                                                               const ConfigValues& values,
-                                                               const hotspots::HotSpotList& hotSpots);
+[[nodiscard]] std::optional<platform::FileError> writeConfigScript(const std::filesystem::path& path,
+                                                                   const ConfigValues& values,
+                                                                   const hotspots::HotSpotList& hotSpots);
 
 }  // namespace tessaly::publish

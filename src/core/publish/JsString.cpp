@@ -1,9 +1,10 @@
 #include "core/publish/JsString.h"
 
+#include "core/text/Numbers.h"
+
 namespace tessaly::publish {
 
 std::string escapeJsString(std::string_view text, char quote) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -20,8 +21,8 @@ std::string escapeJsString(std::string_view text, char quote) {
             out += "\\t";
         } else if (byte < 0x20 || byte == 0x7F) {
             out += "\\u00";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
+            out += text::hexDigit(byte >> 4);
+            out += text::hexDigit(byte);
         } else if (c == '<' && i + 1 < text.size() && text[i + 1] == '/') {
             out += "<\\";
         } else if (text.substr(i, 3) == "\xE2\x80\xA8" || text.substr(i, 3) == "\xE2\x80\xA9") {

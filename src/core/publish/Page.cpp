@@ -2,35 +2,18 @@
 
 #include <array>
 
-#include "core/publish/MovieTypes.h"
+#include "core/movies/MovieTypes.h"
 #include "core/publish/PublishMessages.h"
 #include "core/text/Numbers.h"
 #include "core/text/Text.h"
 
 namespace tessaly::publish {
-namespace {
-constexpr std::string_view kPageExtension = ".html";
-}  // namespace
+std::string pageDialogFilter() {
+    const std::string pattern = namePattern(kPageExtension);
+    return "Html Web page (" + pattern + ")|" + pattern + "|";
+}
 
 std::string pagePathFor(std::string_view chosen) { return text::withExtension(chosen, kPageExtension); }
-
-std::string encodeFileNameForUrl(std::string_view name) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    static constexpr std::string_view kReserved = " #%?\"':\\<>&";
-    std::string out;
-    out.reserve(name.size());
-    for (char c : name) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b >= 0x7F || kReserved.find(c) != std::string_view::npos) {
-            out += '%';
-            out += kHex[b >> 4];
-            out += kHex[b & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
 
 SourceLines buildSourceLines(const std::array<std::string, 3>& slots) {
     SourceLines result;
@@ -39,7 +22,7 @@ SourceLines buildSourceLines(const std::array<std::string, 3>& slots) {
         if (!slot.empty()) {
             // The movie is copied beside the page under this same name.
             const std::string name = std::filesystem::path(slot).filename().string();
-            const MovieType* type = movieTypeOf(name);
+            const movies::MovieType* type = movies::movieTypeOf(name);
             if (type == nullptr) {
                 result.lines.clear();
                 result.error = tessaly::Message{
@@ -47,7 +30,7 @@ SourceLines buildSourceLines(const std::array<std::string, 3>& slots) {
                     std::string(messages::kAttentionCaption), tessaly::Icon::Information};
                 return result;
             }
-            result.lines += "<SOURCE src=\"" + encodeFileNameForUrl(name) + "\" type='" +
+            result.lines += "<SOURCE src=\"" + text::percentEncoded(name) + "\" type='" +
                             std::string(type->pageType) + "'/>";
         }
         result.lines += "\r\n";
@@ -87,10 +70,10 @@ std::string pageText(std::string_view pageTemplate, std::string_view sourceLines
     return text::replaceAll(page, kBgColorMarker, "bgcolor='#" + text::formatColorRgb(htmlBgColor) + "' ");
 }
 
-std::optional<text::FileError> generatePage(const std::filesystem::path& path, std::string_view pageTemplate,
-                                            std::string_view sourceLines, std::string_view title,
-                                            std::uint32_t htmlBgColor) {
-    return text::writeFileAtomic(path, pageText(pageTemplate, sourceLines, title, htmlBgColor));
+std::optional<platform::FileError> generatePage(const std::filesystem::path& path,
+                                                std::string_view pageTemplate, std::string_view sourceLines,
+                                                std::string_view title, std::uint32_t htmlBgColor) {
+    return platform::writeFileAtomic(path, pageText(pageTemplate, sourceLines, title, htmlBgColor));
 }
 
 }  // namespace tessaly::publish

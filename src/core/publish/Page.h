@@ -11,9 +11,13 @@
 #include <string_view>
 
 #include "core/Prompts.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 namespace tessaly::publish {
+
+inline constexpr std::string_view kPageExtension = ".html";
+// The page dialogs' filter: "Html Web page (*.html)|*.html|".
+std::string pageDialogFilter();
 
 // The title placeholder (30 letters S) and the video placeholder (30 letters X).
 inline constexpr std::string_view kTitlePlaceholder = "SSSSSSSSSSSSSSSSSSSSSSSSSSSSSS";
@@ -35,11 +39,6 @@ std::string pagePathFor(std::string_view chosen);
 // name is percent-encoded where a URL needs it.
 SourceLines buildSourceLines(const std::array<std::string, 3>& slots);
 
-// A file name as a relative URL: bytes a URL cannot carry as they are (space,
-// "#", "%", "?", quotes, ":", "\", "<", ">", "&", control and non-ASCII bytes)
-// become "%XX"; ordinary names are unchanged.
-std::string encodeFileNameForUrl(std::string_view name);
-
 // The page title as HTML text (& < > " escaped).
 std::string escapeHtml(std::string_view text);
 
@@ -50,9 +49,10 @@ std::string pageText(std::string_view pageTemplate, std::string_view sourceLines
                      std::uint32_t htmlBgColor);
 
 // Writes pageText() atomically to `path`.
-[[nodiscard]] std::optional<text::FileError> generatePage(const std::filesystem::path& path,
-                                                          std::string_view pageTemplate,
-                                                          std::string_view sourceLines,
-                                                          std::string_view title, std::uint32_t htmlBgColor);
+[[nodiscard]] std::optional<platform::FileError> generatePage(const std::filesystem::path& path,
+                                                              std::string_view pageTemplate,
+                                                              std::string_view sourceLines,
+                                                              std::string_view title,
+                                                              std::uint32_t htmlBgColor);
 
 }  // namespace tessaly::publish

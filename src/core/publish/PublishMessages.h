@@ -24,8 +24,6 @@ inline constexpr std::string_view kIndexLeftAtEnd =
     "frame";
 inline constexpr std::string_view kInformationCaption = "Information:";
 inline constexpr std::string_view kPublishDialogTitle = "Publish Html web page";
-inline constexpr std::string_view kPublishDialogFilter = "Html Web page (*.html)|*.html|";
-inline constexpr std::string_view kPublishDialogName = "*.html";
 // Followed by one line per file that could not be written, with the reason.
 inline constexpr std::string_view kPublishingFailed = "Publishing failed:";
 inline constexpr std::string_view kPublishingCancelled = "Publishing cancelled";
@@ -35,7 +33,6 @@ inline constexpr std::string_view kPageHasNoName = "The page has no name";
 inline constexpr std::string_view kSameNameAsAnotherSlot = "Another movie slot has a file of the same name";
 inline constexpr std::string_view kIsTheProject = "It is the project file being published";
 inline constexpr std::string_view kIsAMovie = "It is a movie being published";
-inline constexpr std::string_view kPublishUnderWay = "Another publish into this folder is under way";
 
 // The custom page size check (shown with kInformationCaption).
 inline constexpr std::string_view kMinimalCustomSize =

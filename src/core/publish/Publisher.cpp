@@ -12,13 +12,13 @@
 #include <vector>
 
 #include "core/platform/FileSystem.h"
+#include "core/platform/Files.h"
+#include "core/platform/MovieCopy.h"
+#include "core/platform/StagedTree.h"
 #include "core/publish/Assets.h"
-#include "core/publish/MovieCopy.h"
 #include "core/publish/Page.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/Scrambler.h"
-#include "core/publish/StagedTree.h"
-#include "core/text/Files.h"
 #include "core/text/Text.h"
 
 namespace tessaly::publish {
@@ -27,7 +27,6 @@ namespace {
 namespace fs = std::filesystem;
 using platform::FileKind;
 
-constexpr std::string_view kPageExtension = ".html";
 constexpr std::string_view kConfigFolder = "js/ctr";
 constexpr std::string_view kConfigName = "cn0.js";
 
@@ -37,16 +36,16 @@ Message message(std::string_view text, std::string_view caption, Icon icon) {
 
 PublishReport report(PublishOutcome outcome, Message message) { return {outcome, std::move(message)}; }
 
-Message failureMessage(const std::vector<text::FileError>& errors) {
+Message failureMessage(const std::vector<platform::FileError>& errors) {
     std::string text(messages::kPublishingFailed);
-    for (const text::FileError& error : errors) text += "\n" + error.message();
+    for (const platform::FileError& error : errors) text += "\n" + error.message();
     return message(text, messages::kWarningCaption, Icon::Error);
 }
 
 // Says of every movie whose index could not be moved that its copy keeps it at the end, and why.
 struct IndexLeftAtEnd {
     fs::path movie;
-    text::FileError reason;
+    platform::FileError reason;
 };
 
 Message succeededMessage(const std::vector<IndexLeftAtEnd>& indexLeftAtEnd) {
@@ -81,14 +80,14 @@ struct Plan {
     std::vector<TreeFile> files;    // the fixed assets and the icons, then cn0.js
     TreeFile page;                  // put in place last, when everything it loads is there
     std::vector<MovieCopyPlan> movies;
-    std::vector<text::FileError> problems;
+    std::vector<platform::FileError> problems;
 
     // Files that must survive the publish: the project and the movies themselves.
     std::vector<fs::path> kept;
 };
 
-text::FileError problem(const fs::path& path, std::string action, std::string_view reason) {
-    return text::FileError{path, std::move(action), std::string(reason)};
+platform::FileError problem(const fs::path& path, std::string action, std::string_view reason) {
+    return platform::FileError{path, std::move(action), std::string(reason)};
 }
 
 bool sameFile(const fs::path& a, const fs::path& b) {
@@ -101,11 +100,11 @@ bool sameFile(const fs::path& a, const fs::path& b) {
 void checkTarget(Plan& plan, const fs::path& target, const fs::path& project) {
     const platform::FileStatus status = platform::fileStatus(target);
     if (status.error != 0) {
-        plan.problems.push_back(text::errnoError(target, "write", status.error));
+        plan.problems.push_back(platform::errnoError(target, "write", status.error));
     } else if (status.kind == FileKind::Folder) {
-        plan.problems.push_back(text::errnoError(target, "write", EISDIR));
+        plan.problems.push_back(platform::errnoError(target, "write", EISDIR));
     } else if (status.kind == FileKind::Other) {
-        plan.problems.push_back(problem(target, "write", text::kNotRegularFile));
+        plan.problems.push_back(problem(target, "write", platform::kNotRegularFile));
     } else if (status.kind == FileKind::Regular) {
         if (!project.empty() && sameFile(target, project)) {
             plan.problems.push_back(problem(target, "write", messages::kIsTheProject));
@@ -123,9 +122,9 @@ void checkTarget(Plan& plan, const fs::path& target, const fs::path& project) {
 void checkFolder(Plan& plan, const fs::path& folder) {
     const platform::FileStatus status = platform::fileStatus(folder);
     if (status.error != 0) {
-        plan.problems.push_back(text::errnoError(folder, "create folder", status.error));
+        plan.problems.push_back(platform::errnoError(folder, "create folder", status.error));
     } else if (status.kind == FileKind::Regular || status.kind == FileKind::Other) {
-        plan.problems.push_back(text::errnoError(folder, "create folder", ENOTDIR));
+        plan.problems.push_back(platform::errnoError(folder, "create folder", ENOTDIR));
     }
 }
 
@@ -140,15 +139,15 @@ void planMovies(Plan& plan, const model::MovieSlots& movies) {
         const platform::FileStatus status = platform::fileStatus(source);
         if (status.error != 0 || status.kind == FileKind::Missing) {
             plan.problems.push_back(
-                text::errnoError(source, "open", status.error != 0 ? status.error : ENOENT));
+                platform::errnoError(source, "open", status.error != 0 ? status.error : ENOENT));
             continue;
         }
         if (status.kind == FileKind::Folder) {
-            plan.problems.push_back(text::errnoError(source, "read", EISDIR));
+            plan.problems.push_back(platform::errnoError(source, "read", EISDIR));
             continue;
         }
         if (status.kind != FileKind::Regular) {
-            plan.problems.push_back(problem(source, "copy", text::kNotRegularFile));
+            plan.problems.push_back(problem(source, "copy", platform::kNotRegularFile));
             continue;
         }
         if (!names.insert(source.filename().string()).second) {
@@ -157,7 +156,7 @@ void planMovies(Plan& plan, const model::MovieSlots& movies) {
         }
         plan.kept.push_back(source);
         const fs::path target = plan.root / source.filename();
-        plan.movies.push_back({source, target, liesIn(source, plan.root)});
+        plan.movies.push_back({source, target, platform::liesIn(source, plan.root)});
     }
 }
 
@@ -221,10 +220,10 @@ bool indexAtEnd(movies::MovieTools& tools, const fs::path& movie, const std::ato
 
 // The copy with its index in front, or why there is none.
 movies::WriteOutcome moveIndexToFront(movies::MovieTools& tools, const MovieCopyPlan& movie,
-                                      platform::TemporaryFile& copy, const CopyProgress& progress,
+                                      platform::TemporaryFile& copy, const platform::CopyProgress& progress,
                                       const std::atomic<bool>* stop) {
     if (const int error = copy.create(movie.target))
-        return {false, text::errnoError(movie.target, "write", error)};
+        return {false, platform::errnoError(movie.target, "write", error)};
     return tools.moveIndexToFront(movie.source, copy.fd(), movie.target, progress, stop);
 }
 
@@ -252,8 +251,8 @@ std::unique_ptr<MovieReading> startReading(movies::MovieTools& tools, const fs::
 
 // A movie's copy for the tree, and why its index stays at the end when it does.
 struct PublishedMovie {
-    MovieCopyResult copy;
-    std::optional<text::FileError> indexLeftAtEnd;
+    platform::MovieCopyResult copy;
+    std::optional<platform::FileError> indexLeftAtEnd;
 };
 
 // The movie's copy for the tree. Most movies need no rewrite, so the plain copy
@@ -262,14 +261,14 @@ struct PublishedMovie {
 // copy and is rewritten instead; one the tools cannot rewrite, or whose rewrite
 // is not the same movie, is copied as it is, and the report says so.
 PublishedMovie movieCopy(const MovieCopyPlan& movie, const fs::path& root, const PublishControl& control,
-                         MovieReading* reading, const CopyProgress& progress) {
-    MovieCopyOptions options;
+                         MovieReading* reading, const platform::CopyProgress& progress) {
+    platform::MovieCopyOptions options;
     options.stop = control.stop;
-    if (reading == nullptr) return {copyMovie(movie.source, root, progress, options), std::nullopt};
+    if (reading == nullptr) return {platform::copyMovie(movie.source, root, progress, options), std::nullopt};
 
     movies::MovieTools& tools = *control.movieTools;
     options.alsoStop = &reading->rewriteInstead;
-    MovieCopyResult copy = copyMovie(movie.source, root, progress, options);
+    platform::MovieCopyResult copy = platform::copyMovie(movie.source, root, progress, options);
     const bool rewrite = reading->rewrite.get();
 
     PublishedMovie result;
@@ -296,7 +295,7 @@ PublishedMovie movieCopy(const MovieCopyPlan& movie, const fs::path& root, const
         return result;
     }
     options.alsoStop = nullptr;
-    result.copy = copyMovie(movie.source, root, progress, options);
+    result.copy = platform::copyMovie(movie.source, root, progress, options);
     return result;
 }
 
@@ -373,8 +372,8 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
     if (!plan.problems.empty()) return report(PublishOutcome::Refused, failureMessage(plan.problems));
 
     // Dropped on any return before commit(): the folder goes back to what it was.
-    StagedTree tree;
-    const auto failed = [](const text::FileError& error) {
+    platform::StagedTree tree;
+    const auto failed = [](const platform::FileError& error) {
         return report(PublishOutcome::Failed, failureMessage({error}));
     };
     const auto cancelled = [] { return report(PublishOutcome::Cancelled, cancelledMessage()); };
@@ -398,13 +397,13 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
     }
     for (std::size_t i = 0; i < plan.movies.size(); ++i) {
         const MovieCopyPlan& movie = plan.movies[i];
-        CopyProgress progress;
+        platform::CopyProgress progress;
         if (control.progress)
             progress = [&](std::uint64_t done, std::uint64_t total) {
                 control.progress(movie.source, done, total);
             };
         PublishedMovie published = movieCopy(movie, plan.root, control, readings[i].get(), progress);
-        MovieCopyResult& copy = published.copy;
+        platform::MovieCopyResult& copy = published.copy;
         if (copy.stopped) return cancelled();
         if (copy.error) return failed(*copy.error);
         if (!copy.sameFile) tree.addFile(std::move(copy.copy));
@@ -423,8 +422,8 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
 
 }  // namespace
 
-std::optional<text::FileError> finishInterruptedPublish(const fs::path& folder) {
-    return recoverInterruptedTree(folder);
+std::optional<platform::FileError> finishInterruptedPublish(const fs::path& folder) {
+    return platform::recoverInterruptedTree(folder);
 }
 
 PublishReport publish(const PublishJob& job, const PublishControl& control) {

@@ -74,9 +74,9 @@ std::string redirectPageText(std::string_view html5Path, std::string_view flashP
     return page;
 }
 
-std::optional<text::FileError> writeRedirectPage(const std::filesystem::path& path,
-                                                 std::string_view html5Path, std::string_view flashPath) {
-    return text::writeFileAtomic(path, redirectPageText(html5Path, flashPath));
+std::optional<platform::FileError> writeRedirectPage(const std::filesystem::path& path,
+                                                     std::string_view html5Path, std::string_view flashPath) {
+    return platform::writeFileAtomic(path, redirectPageText(html5Path, flashPath));
 }
 
 tessaly::Message redirectCreatedMessage() {

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "core/Prompts.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 namespace tessaly::publish {
 
@@ -22,9 +22,9 @@ std::optional<tessaly::Message> checkRedirectPaths(std::string_view html5Path, s
 std::string redirectPageText(std::string_view html5Path, std::string_view flashPath);
 
 // Writes redirectPageText() atomically to `path`.
-[[nodiscard]] std::optional<text::FileError> writeRedirectPage(const std::filesystem::path& path,
-                                                               std::string_view html5Path,
-                                                               std::string_view flashPath);
+[[nodiscard]] std::optional<platform::FileError> writeRedirectPage(const std::filesystem::path& path,
+                                                                   std::string_view html5Path,
+                                                                   std::string_view flashPath);
 
 // "Redirect web page created!", caption "Success", information icon.
 tessaly::Message redirectCreatedMessage();

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/text/Numbers.h"
 #include "core/text/Text.h"
 
 namespace tessaly::publish {
@@ -76,11 +77,10 @@ void dropSpaces(std::vector<Unit>& units, char first, char second) {
 }
 
 void appendCodePoint(std::string& out, std::uint32_t cp) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
     if (cp < 0x80) {
         out += '%';
         // Hide the prefix of "%2X".."%7X" behind its marker byte.
-        const char high = kHex[cp >> 4];
+        const char high = text::hexDigit(cp >> 4);
         for (const Marker& m : kMarkers) {
             if (m.digit == high) {
                 out.back() = m.byte;
@@ -88,12 +88,12 @@ void appendCodePoint(std::string& out, std::uint32_t cp) {
             }
         }
         if (out.back() == '%') out += high;
-        out += kHex[cp & 0xF];
+        out += text::hexDigit(cp);
         return;
     }
     const auto unit = [&out](std::uint32_t u) {
         out += "%u";
-        for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(u >> shift) & 0xF];
+        for (int shift = 12; shift >= 0; shift -= 4) out += text::hexDigit(u >> shift);
     };
     if (cp <= 0xFFFF) {
         unit(cp);
@@ -249,10 +249,10 @@ std::string scrambleScriptText(std::string_view script) {
     return out;
 }
 
-std::optional<text::FileError> scrambleScript(const std::filesystem::path& file) {
-    const text::ReadResult read = text::readFile(file);
+std::optional<platform::FileError> scrambleScript(const std::filesystem::path& file) {
+    const platform::ReadResult read = platform::readFile(file);
     if (read.error) return read.error;
-    return text::writeFileAtomic(file, scrambleScriptText(read.bytes));
+    return platform::writeFileAtomic(file, scrambleScriptText(read.bytes));
 }
 
 }  // namespace tessaly::publish

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 namespace tessaly::publish {
 
@@ -35,6 +35,6 @@ std::string scrambleScriptText(std::string_view script);
 
 // Rewrites `file` in place, atomically. A file that cannot be read is left
 // as it is and the error returned.
-[[nodiscard]] std::optional<text::FileError> scrambleScript(const std::filesystem::path& file);
+[[nodiscard]] std::optional<platform::FileError> scrambleScript(const std::filesystem::path& file);
 
 }  // namespace tessaly::publish

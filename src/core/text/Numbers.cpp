@@ -11,14 +11,16 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+}  // namespace
+
+char hexDigit(unsigned value) { return "0123456789ABCDEF"[value & 0xFu]; }
+
 int hexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
-
-}  // namespace
 
 double leadingNumber(std::string_view raw) {
     std::size_t i = 0;
@@ -133,10 +135,9 @@ std::string formatMask(double value, std::string_view mask) {
 }
 
 std::string formatColorBgr(std::uint32_t color) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out(6, '0');
     const std::uint32_t v = color & 0xFFFFFFu;
-    for (int i = 0; i < 6; ++i) out[5 - i] = kHex[(v >> (4 * i)) & 0xFu];
+    for (int i = 0; i < 6; ++i) out[5 - i] = hexDigit(v >> (4 * i));
     return out;
 }
 

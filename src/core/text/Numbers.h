@@ -36,6 +36,11 @@ std::string formatPlain(double value);
 // mask of "#" shows "0" for zero, so the number never vanishes.
 std::string formatMask(double value, std::string_view mask);
 
+// The upper-case hex digit of the low four bits of `value`.
+char hexDigit(unsigned value);
+// The value of a hex digit in either case; -1 for any other character.
+int hexValue(char c);
+
 // Colours are 32-bit values 0x00BBGGRR (red in the low byte).
 // Six upper-case hex digits of the value: blue, green, red ("0000FF" is red).
 std::string formatColorBgr(std::uint32_t color);

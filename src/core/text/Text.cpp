@@ -1,7 +1,10 @@
 #include "core/text/Text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+
+#include "core/text/Numbers.h"
 
 namespace tessaly::text {
 namespace {
@@ -13,9 +16,6 @@ std::string_view trimWith(std::string_view s, bool (*strip)(char)) {
     while (end > begin && strip(s[end - 1])) --end;
     return s.substr(begin, end - begin);
 }
-
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Length of the valid UTF-8 sequence starting at s[i], or 0 when the byte there
 // does not start one (overlong forms, surrogates and values past U+10FFFF are invalid).
@@ -82,13 +82,41 @@ std::string trimSpacesAndNul(std::string_view s) {
 
 std::string toUpperAscii(std::string_view s) {
     std::string out(s);
-    for (char& c : out) c = upper(c);
+    for (char& c : out) c = upperAscii(c);
+    return out;
+}
+
+char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool equalsNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+}
+
+std::string percentEncoded(std::string_view name) {
+    static constexpr std::string_view kKept = "-._~!$()*+,;=@";
+    std::string out;
+    out.reserve(name.size());
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool kept = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+                          (byte >= '0' && byte <= '9') || kKept.find(c) != std::string_view::npos;
+        if (kept) {
+            out += c;
+        } else {
+            out += '%';
+            out += hexDigit(byte >> 4);
+            out += hexDigit(byte);
+        }
+    }
     return out;
 }
 
 std::string toLowerAscii(std::string_view s) {
     std::string out(s);
-    for (char& c : out) c = lower(c);
+    for (char& c : out) c = lowerAscii(c);
     return out;
 }
 
@@ -96,7 +124,7 @@ bool endsWithNoCase(std::string_view s, std::string_view suffix) {
     if (suffix.size() > s.size()) return false;
     const std::string_view tail = s.substr(s.size() - suffix.size());
     for (std::size_t i = 0; i < suffix.size(); ++i) {
-        if (lower(tail[i]) != lower(suffix[i])) return false;
+        if (lowerAscii(tail[i]) != lowerAscii(suffix[i])) return false;
     }
     return true;
 }

@@ -17,8 +17,18 @@ std::string trimSpaces(std::string_view s);
 std::string trimSpacesAndNul(std::string_view s);
 
 // ASCII case folding; other bytes are left alone.
+char upperAscii(char c);
+char lowerAscii(char c);
 std::string toUpperAscii(std::string_view s);
 std::string toLowerAscii(std::string_view s);
+// True when `a` and `b` differ at most in the case of ASCII letters.
+bool equalsNoCase(std::string_view a, std::string_view b);
+
+// A file name as a relative URL, for a page's links and the browser's address
+// bar alike: letters, digits and "-._~!$()*+,;=@" stay; every other byte
+// (space, "#", "%", "?", quotes, "&", ":", "\", control and non-ASCII bytes,
+// and what URLs never carry raw) becomes "%XX".
+std::string percentEncoded(std::string_view name);
 
 // True when `s` ends with `suffix`, comparing ASCII letters without regard to case.
 bool endsWithNoCase(std::string_view s, std::string_view suffix);

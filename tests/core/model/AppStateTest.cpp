@@ -4,6 +4,7 @@
 
 #include "Fixtures.h"
 #include "core/model/AppState.h"
+#include "core/platform/FileSystem.h"
 
 using namespace tessaly::model;
 using namespace tessaly::model::testing;
@@ -37,9 +38,9 @@ TEST(AppState, SettingsFileIsNamedAfterTheProgram) {
 
 TEST(AppState, SettingsFileGoesBesideAWritableProgramFolderOnly) {
     const fs::path dir = scratchFolder("settingspath");
-    EXPECT_TRUE(isWritableFolder(dir));
+    EXPECT_TRUE(tessaly::platform::isWritableFolder(dir));
     EXPECT_EQ(settingsFilePath(dir / "publisher", "/cfg"), dir / "publisher.ini");
-    EXPECT_FALSE(isWritableFolder(dir / "missing"));
+    EXPECT_FALSE(tessaly::platform::isWritableFolder(dir / "missing"));
     EXPECT_EQ(settingsFilePath(dir / "missing" / "publisher", "/cfg"), fs::path("/cfg/publisher.ini"));
     if (::geteuid() != 0) {  // root writes into read-only folders
         ::chmod(dir.c_str(), 0555);

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 namespace tessaly::model::testing {
 
@@ -17,7 +17,7 @@ inline std::filesystem::path fixturePath(const std::string& name) {
 }
 
 inline std::string fixture(const std::string& name) {
-    const auto file = text::readFile(fixturePath(name));
+    const auto file = platform::readFile(fixturePath(name));
     EXPECT_FALSE(file.error) << file.error->message();
     return file.bytes;
 }
@@ -28,7 +28,7 @@ inline void expectGolden(const std::string& actual, const std::string& goldenNam
     const std::string golden = fixture(goldenName);
     if (actual == golden) return;
     const auto out = std::filesystem::current_path() / (goldenName + ".actual");
-    (void)text::writeFileAtomic(out, actual);
+    (void)platform::writeFileAtomic(out, actual);
     ADD_FAILURE() << "differs from " << goldenName << "; actual output written to " << out.string();
 }
 

@@ -4,7 +4,7 @@
 #include "Fixtures.h"
 #include "core/model/ProjectFile.h"
 #include "core/model/SettingsFile.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 #include "core/text/Text.h"
 
 using namespace tessaly::model;
@@ -165,7 +165,7 @@ TEST(ProjectFile, LongLinkIsCutTo512Characters) {
 TEST(ProjectFile, ProjectReadsWindows1252Titles) {
     const fs::path dir = scratchFolder("cp1252");
     const fs::path file = dir / "old.hs5";
-    ASSERT_FALSE(tessaly::text::writeFileAtomic(
+    ASSERT_FALSE(tessaly::platform::writeFileAtomic(
         file, "<HSTITLE1>Caf\xE9</HSTITLE1>\r\n<VIDEO1>C:\\V\\a.mp4</VIDEO1>"));
     Project p;
     ASSERT_FALSE(loadProject(file, p.settings, p.movies, p.hotSpots, kCwd));
@@ -194,7 +194,7 @@ TEST(ProjectFile, AFileWithNoneOfTheTagsIsNoProjectAndChangesNothing) {
     std::string noise;
     for (int i = 0; i < 3000; ++i) noise += static_cast<char>((i * 131 + 7) % 256);
     for (const std::string& bytes : {noise, std::string(), std::string("<html><title>x</title></html>")}) {
-        ASSERT_FALSE(tessaly::text::writeFileAtomic(dir / "x.hs5", bytes));
+        ASSERT_FALSE(tessaly::platform::writeFileAtomic(dir / "x.hs5", bytes));
         Project p = busy();
         const auto error = loadProject(dir / "x.hs5", p.settings, p.movies, p.hotSpots, kCwd);
         ASSERT_TRUE(error);
@@ -207,7 +207,7 @@ TEST(ProjectFile, AFileWithNoneOfTheTagsIsNoProjectAndChangesNothing) {
     for (const std::string tag :
          {"<HSTITLE10>Ten</HSTITLE10>", "<VIDEO2>b.webm</VIDEO2>", "<BALANCE>0</BALANCE>"}) {
         SCOPED_TRACE(tag);
-        ASSERT_FALSE(tessaly::text::writeFileAtomic(dir / "x.hs5", "garbage " + tag));
+        ASSERT_FALSE(tessaly::platform::writeFileAtomic(dir / "x.hs5", "garbage " + tag));
         Project p = busy();
         ASSERT_FALSE(loadProject(dir / "x.hs5", p.settings, p.movies, p.hotSpots, kCwd));
         EXPECT_EQ(p.movies[0], "");
@@ -218,15 +218,16 @@ TEST(ProjectFile, AFileWithNoneOfTheTagsIsNoProjectAndChangesNothing) {
 TEST(ProjectFile, AProjectOverOneMebibyteIsRefusedUnread) {
     const fs::path dir = scratchFolder("huge-project");
     const std::string text = example().text();
-    ASSERT_FALSE(tessaly::text::writeFileAtomic(dir / "huge.hs5", text + std::string(kMaxFileBytes, ' ')));
+    ASSERT_FALSE(
+        tessaly::platform::writeFileAtomic(dir / "huge.hs5", text + std::string(kMaxFileBytes, ' ')));
     Project p = busy();
     const auto error = loadProject(dir / "huge.hs5", p.settings, p.movies, p.hotSpots, kCwd);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->message(),
               "Cannot read " + (dir / "huge.hs5").string() + ": File too large (over 1 MiB)");
     EXPECT_EQ(p.text(), busy().text());
-    ASSERT_FALSE(tessaly::text::writeFileAtomic(dir / "padded.hs5",
-                                                text + std::string(kMaxFileBytes - text.size(), ' ')));
+    ASSERT_FALSE(tessaly::platform::writeFileAtomic(dir / "padded.hs5",
+                                                    text + std::string(kMaxFileBytes - text.size(), ' ')));
     EXPECT_FALSE(loadProject(dir / "padded.hs5", p.settings, p.movies, p.hotSpots, kCwd));
     fs::remove_all(dir);
 }
@@ -236,16 +237,16 @@ TEST(ProjectFile, FailedSaveKeepsTheOldFile) {
     const fs::path file = dir / "trip.hs5";
     const Project p = busy();
     ASSERT_FALSE(saveProject(file, p.settings, p.movies, p.hotSpots));
-    const std::string old = tessaly::text::readFile(file).bytes;
+    const std::string old = tessaly::platform::readFile(file).bytes;
     EXPECT_EQ(old, p.text());
-    std::optional<tessaly::text::FileError> error;
+    std::optional<tessaly::platform::FileError> error;
     {
         const FileSizeLimit limit(1000);
         error = saveProject(file, example().settings, example().movies, example().hotSpots);
     }
     ASSERT_TRUE(error);
     EXPECT_EQ(error->message(), "Cannot write " + file.string() + ": File too large");
-    EXPECT_EQ(tessaly::text::readFile(file).bytes, old);
+    EXPECT_EQ(tessaly::platform::readFile(file).bytes, old);
     fs::remove_all(dir);
 }
 

@@ -2,7 +2,7 @@
 
 #include "../ScratchFolder.h"
 #include "core/model/RecentProjects.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 using namespace tessaly;
 using namespace tessaly::model;
@@ -36,7 +36,7 @@ TEST(RecentProjects, SavedListReadsBackAndLeavesOutWhatALineCannotHold) {
 
     const RecentProjects list = {"/home/ana/Élan tour.hs5", "/home/ana/bad\nname.hs5", "/tmp/x.hs5"};
     ASSERT_FALSE(saveRecentProjects(file, list));
-    EXPECT_EQ(text::readFile(file).bytes, "/home/ana/Élan tour.hs5\n/tmp/x.hs5\n");
+    EXPECT_EQ(platform::readFile(file).bytes, "/home/ana/Élan tour.hs5\n/tmp/x.hs5\n");
     const RecentProjects expected = {"/home/ana/Élan tour.hs5", "/tmp/x.hs5"};
     EXPECT_EQ(loadRecentProjects(file), expected);
     fs::remove_all(dir);

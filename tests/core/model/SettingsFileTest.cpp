@@ -8,7 +8,7 @@
 #include "FileSizeLimit.h"
 #include "Fixtures.h"
 #include "core/model/SettingsFile.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 using namespace tessaly::model;
 using namespace tessaly::model::testing;
@@ -196,9 +196,9 @@ TEST(SettingsFile, SaveWithoutAMovieWritesNothing) {
     EXPECT_FALSE(none.error);
     EXPECT_FALSE(fs::exists(file));
 
-    ASSERT_FALSE(tessaly::text::writeFileAtomic(file, "old"));
+    ASSERT_FALSE(tessaly::platform::writeFileAtomic(file, "old"));
     EXPECT_EQ(saveSettings(file, startValues(), "").status, SaveStatus::NoMovie);
-    EXPECT_EQ(tessaly::text::readFile(file).bytes, "old");
+    EXPECT_EQ(tessaly::platform::readFile(file).bytes, "old");
 
     const tessaly::Message message = noMovieMessage();
     EXPECT_EQ(message.text, "You need to choose any video file, then you can save a parameters");
@@ -206,7 +206,7 @@ TEST(SettingsFile, SaveWithoutAMovieWritesNothing) {
     EXPECT_EQ(message.icon, tessaly::Icon::Information);
 
     EXPECT_EQ(saveSettings(file, startValues(), " /v/tour.mp4 ").status, SaveStatus::Saved);
-    EXPECT_EQ(tessaly::text::readFile(file).bytes, fixture("settings-start.ini"));
+    EXPECT_EQ(tessaly::platform::readFile(file).bytes, fixture("settings-start.ini"));
     fs::remove_all(dir);
 }
 
@@ -214,11 +214,11 @@ TEST(SettingsFile, FirstSaveCreatesTheConfigurationFolder) {
     const fs::path dir = scratchFolder("newfolder");
     const fs::path file = dir / "config" / "Tessaly" / "publisher.ini";
     EXPECT_EQ(saveSettings(file, startValues(), "/v/tour.mp4").status, SaveStatus::Saved);
-    EXPECT_EQ(tessaly::text::readFile(file).bytes, fixture("settings-start.ini"));
+    EXPECT_EQ(tessaly::platform::readFile(file).bytes, fixture("settings-start.ini"));
 
     // A file standing where the folder should be: reported, nothing written.
     const fs::path blocked = dir / "blocked" / "publisher.ini";
-    ASSERT_FALSE(tessaly::text::writeFileAtomic(dir / "blocked", "a file"));
+    ASSERT_FALSE(tessaly::platform::writeFileAtomic(dir / "blocked", "a file"));
     const SaveResult failed = saveSettings(blocked, startValues(), "/v/tour.mp4");
     EXPECT_EQ(failed.status, SaveStatus::Failed);
     ASSERT_TRUE(failed.error);
@@ -229,7 +229,7 @@ TEST(SettingsFile, FirstSaveCreatesTheConfigurationFolder) {
 TEST(SettingsFile, FailedSaveKeepsTheOldFileAndSaysWhy) {
     const fs::path dir = scratchFolder("failsave");
     const fs::path file = dir / "publisher.ini";
-    ASSERT_FALSE(tessaly::text::writeFileAtomic(file, "old"));
+    ASSERT_FALSE(tessaly::platform::writeFileAtomic(file, "old"));
     SaveResult result;
     {
         const FileSizeLimit limit(100);
@@ -238,7 +238,7 @@ TEST(SettingsFile, FailedSaveKeepsTheOldFileAndSaysWhy) {
     EXPECT_EQ(result.status, SaveStatus::Failed);
     ASSERT_TRUE(result.error);
     EXPECT_EQ(result.error->message(), "Cannot write " + file.string() + ": File too large");
-    EXPECT_EQ(tessaly::text::readFile(file).bytes, "old");
+    EXPECT_EQ(tessaly::platform::readFile(file).bytes, "old");
     fs::remove_all(dir);
 }
 
@@ -267,7 +267,7 @@ TEST(SettingsFile, TheTagTableIsWhatTheFileHolds) {
 TEST(SettingsFile, FifosDevicesAndHugeFilesAreRefusedUnread) {
     const fs::path dir = scratchFolder("settings-kinds");
     ASSERT_EQ(::mkfifo((dir / "fifo.ini").c_str(), 0644), 0);
-    ASSERT_FALSE(tessaly::text::writeFileAtomic(dir / "huge.ini", std::string(kMaxFileBytes + 1, ' ')));
+    ASSERT_FALSE(tessaly::platform::writeFileAtomic(dir / "huge.ini", std::string(kMaxFileBytes + 1, ' ')));
     const std::pair<fs::path, std::string> cases[] = {
         {dir / "fifo.ini", "Not a regular file"},
         {"/dev/zero", "Not a regular file"},
@@ -289,10 +289,10 @@ TEST(SettingsFile, LoadingReadsWindows1252AndUtf8Titles) {
     const fs::path dir = scratchFolder("encoding");
     const fs::path file = dir / "publisher.ini";
     ViewerSettings s;
-    ASSERT_FALSE(tessaly::text::writeFileAtomic(file, "<HTMLTITLE>Caf\xE9</HTMLTITLE>\r\n"));
+    ASSERT_FALSE(tessaly::platform::writeFileAtomic(file, "<HTMLTITLE>Caf\xE9</HTMLTITLE>\r\n"));
     ASSERT_FALSE(loadSettings(file, s, kCwd));
     EXPECT_EQ(s.htmlTitle, "Caf\xC3\xA9");
-    ASSERT_FALSE(tessaly::text::writeFileAtomic(file, "<HTMLTITLE>Caf\xC3\xA9</HTMLTITLE>\r\n"));
+    ASSERT_FALSE(tessaly::platform::writeFileAtomic(file, "<HTMLTITLE>Caf\xC3\xA9</HTMLTITLE>\r\n"));
     ASSERT_FALSE(loadSettings(file, s, kCwd));
     EXPECT_EQ(s.htmlTitle, "Caf\xC3\xA9");
     fs::remove_all(dir);

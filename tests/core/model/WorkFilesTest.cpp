@@ -4,7 +4,7 @@
 #include "../ScratchFolder.h"
 #include "Fixtures.h"
 #include "core/model/WorkFiles.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 using namespace tessaly;
 using namespace tessaly::model;
@@ -20,7 +20,7 @@ protected:
 
     fs::path file(const std::string& name, const std::string& bytes = "x") {
         const fs::path path = dir_ / name;
-        EXPECT_FALSE(text::writeFileAtomic(path, bytes));
+        EXPECT_FALSE(platform::writeFileAtomic(path, bytes));
         return path;
     }
 };

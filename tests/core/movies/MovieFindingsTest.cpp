@@ -4,7 +4,7 @@
 #include "core/movies/MovieFindings.h"
 #include "core/movies/MovieTexts.h"
 #include "core/movies/MovieTools.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 using namespace tessaly;
 using namespace tessaly::movies;
@@ -48,7 +48,7 @@ public:
 }  // namespace
 
 TEST(MovieFindings, AWideMovieIsFineWhenAnotherSlotHoldsASmallerVersion) {
-    const model::MovieSlots slots{"/m/tour-8k.mp4", "/m/tour-4k.mp4", ""};
+    const movies::MovieSlots slots{"/m/tour-8k.mp4", "/m/tour-4k.mp4", ""};
     InspectedSlots inspected{webMovie(8192, 4096), webMovie(4096, 2048), std::nullopt};
     EXPECT_TRUE(movieFindings(slots, inspected).empty());
 
@@ -105,12 +105,12 @@ TEST(MovieFindings, CheckInspectsTheFilledSlotsAsPublishingReadsThem) {
 // index stays at the end, and the warning says so.
 TEST(MovieFindings, AMovieAlreadyInThePageFolderIsNotSaidToBeMended) {
     const fs::path dir = test_support::scratchFolder("findings", "in-place");
-    ASSERT_FALSE(text::writeFileAtomic(dir / "tour.mp4", "movie"));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "tour.mp4", "movie"));
     FakeTools tools;
     MovieInfo late = webMovie(4096, 2048);
     late.indexAtFront = false;
     tools.movies[(dir / "tour.mp4").string()] = late;
-    const model::MovieSlots slots{(dir / "tour.mp4").string(), "", ""};
+    const movies::MovieSlots slots{(dir / "tour.mp4").string(), "", ""};
 
     std::vector<MovieFinding> found = checkMovies(slots, tools, dir / "index.html");
     EXPECT_EQ(lines(found),

@@ -7,7 +7,7 @@
 
 #include "../ScratchFolder.h"
 #include "core/movies/WebVersions.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 using namespace tessaly;
 using namespace tessaly::movies;
@@ -31,12 +31,12 @@ public:
             const std::string bytes =
                 std::to_string(target.size.width) + "x" + std::to_string(target.size.height);
             if (::write(target.fd, bytes.data(), bytes.size()) < 0)
-                return {false, text::FileError{target.target, "write", "?"}};
+                return {false, platform::FileError{target.target, "write", "?"}};
         }
         if (progress) progress(5);
         if (stopHalfWay != nullptr) stopHalfWay->store(true);
         if (stop != nullptr && stop->load()) return {true, std::nullopt};
-        if (fail) return {false, text::FileError{movie, "encode", "Conversion failed!"}};
+        if (fail) return {false, platform::FileError{movie, "encode", "Conversion failed!"}};
         return {};
     }
 };
@@ -56,7 +56,7 @@ protected:
     void SetUp() override {
         dir = test_support::scratchFolder("encode",
                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        ASSERT_FALSE(text::writeFileAtomic(dir / "tour.mov", "camera movie"));
+        ASSERT_FALSE(platform::writeFileAtomic(dir / "tour.mov", "camera movie"));
         tools.info.hasVideo = true;
         tools.info.width = 5760;
         tools.info.height = 2880;
@@ -78,7 +78,7 @@ protected:
     FakeTools tools;
     FakeEncoder encoder;
     std::vector<std::pair<double, double>> progress;
-    std::function<std::optional<text::FileError>(const std::vector<fs::path>&)> nameVersions;
+    std::function<std::optional<platform::FileError>(const std::vector<fs::path>&)> nameVersions;
 };
 
 }  // namespace
@@ -96,21 +96,21 @@ TEST(VersionPath, NamesTheSizeBesideTheMoviesName) {
 }
 
 TEST_F(EncodeTest, BothVersionsLandBesideTheProjectLargestFirst) {
-    ASSERT_FALSE(text::writeFileAtomic(dir / "tour-2048x1024.mp4", "an older version"));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "tour-2048x1024.mp4", "an older version"));
     const EncodeReport report = encode();
     ASSERT_EQ(report.outcome, EncodeOutcome::Succeeded) << report.message.text;
     EXPECT_EQ(report.versions,
               (std::vector<fs::path>{dir / "tour-4096x2048.mp4", dir / "tour-2048x1024.mp4"}));
-    EXPECT_EQ(text::readFile(dir / "tour-4096x2048.mp4").bytes, "4096x2048");
-    EXPECT_EQ(text::readFile(dir / "tour-2048x1024.mp4").bytes, "2048x1024");
-    EXPECT_EQ(text::readFile(dir / "tour.mov").bytes, "camera movie");
+    EXPECT_EQ(platform::readFile(dir / "tour-4096x2048.mp4").bytes, "4096x2048");
+    EXPECT_EQ(platform::readFile(dir / "tour-2048x1024.mp4").bytes, "2048x1024");
+    EXPECT_EQ(platform::readFile(dir / "tour.mov").bytes, "camera movie");
     EXPECT_EQ(report.message.text, "Web versions made:\n" + (dir / "tour-4096x2048.mp4").string() + "\n" +
                                        (dir / "tour-2048x1024.mp4").string());
     EXPECT_EQ(progress, (std::vector<std::pair<double, double>>{{5, 10}}));
 }
 
 TEST_F(EncodeTest, CancelAndFailureLeaveNoFileBehind) {
-    ASSERT_FALSE(text::writeFileAtomic(dir / "tour-2048x1024.mp4", "an older version"));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "tour-2048x1024.mp4", "an older version"));
     const std::vector<std::string> before = test_support::entryNames(dir);
     std::atomic<bool> stop{false};
     encoder.stopHalfWay = &stop;
@@ -124,14 +124,14 @@ TEST_F(EncodeTest, CancelAndFailureLeaveNoFileBehind) {
     EXPECT_EQ(failed.message.text, "Making the web versions failed:\nCannot encode " +
                                        (dir / "tour.mov").string() + ": Conversion failed!");
     EXPECT_EQ(test_support::entryNames(dir), before);
-    EXPECT_EQ(text::readFile(dir / "tour-2048x1024.mp4").bytes, "an older version");
+    EXPECT_EQ(platform::readFile(dir / "tour-2048x1024.mp4").bytes, "an older version");
 
     // Finished versions that nothing can name are taken back out.
     encoder.fail = false;
     std::vector<std::string> seen;
-    nameVersions = [&](const std::vector<fs::path>&) -> std::optional<text::FileError> {
+    nameVersions = [&](const std::vector<fs::path>&) -> std::optional<platform::FileError> {
         seen = test_support::entryNames(dir);
-        return text::FileError{dir / "tour.hs5", "write", "No space left on device"};
+        return platform::FileError{dir / "tour.hs5", "write", "No space left on device"};
     };
     const EncodeReport unnamed = encode();
     EXPECT_EQ(unnamed.outcome, EncodeOutcome::Failed);
@@ -141,7 +141,7 @@ TEST_F(EncodeTest, CancelAndFailureLeaveNoFileBehind) {
     EXPECT_NE(std::find(seen.begin(), seen.end(), "tour-4096x2048.mp4"), seen.end())
         << "named while in place";
     EXPECT_EQ(test_support::entryNames(dir), before);
-    EXPECT_EQ(text::readFile(dir / "tour-2048x1024.mp4").bytes, "an older version");
+    EXPECT_EQ(platform::readFile(dir / "tour-2048x1024.mp4").bytes, "an older version");
 }
 
 TEST_F(EncodeTest, RefusesBeforeEncodingWhatCannotBeMade) {
@@ -174,7 +174,7 @@ TEST_F(EncodeTest, AKillBeforeTheProjectNamesTheVersionsIsUndoneByTheNext) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        nameVersions = [](const std::vector<fs::path>&) -> std::optional<text::FileError> {
+        nameVersions = [](const std::vector<fs::path>&) -> std::optional<platform::FileError> {
             ::raise(SIGKILL);
             return std::nullopt;
         };

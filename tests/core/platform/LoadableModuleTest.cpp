@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "../ScratchFolder.h"
+#include "core/platform/Files.h"
 #include "core/platform/LoadableModule.h"
-#include "core/text/Files.h"
 
 using namespace tessaly;
 namespace fs = std::filesystem;
@@ -54,15 +54,15 @@ TEST(LoadableModule, AProcessThatLoadedManyModulesWithThreadStorageEndsCleanly) 
                 reinterpret_cast<std::uintptr_t>(reinterpret_cast<int* (*)()>(touch.address)());
             if (block % 4096 == 16) ++atPageStart;
         }
-        if (text::writeFileAtomic(seen, std::to_string(atPageStart) + " of " + std::to_string(modules)))
+        if (platform::writeFileAtomic(seen, std::to_string(atPageStart) + " of " + std::to_string(modules)))
             std::_Exit(4);
         std::exit(0);  // exit, not _Exit: the leak check runs
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
-    const std::string said = text::readFile(err).bytes;
+    const std::string said = platform::readFile(err).bytes;
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status << "\n" << said;
     EXPECT_EQ(said, "");
-    EXPECT_TRUE(text::readFile(seen).bytes.starts_with("3 of ")) << text::readFile(seen).bytes;
+    EXPECT_TRUE(platform::readFile(seen).bytes.starts_with("3 of ")) << platform::readFile(seen).bytes;
     fs::remove_all(dir);
 }

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "core/platform/Files.h"
 #include "core/publish/Assets.h"
 #include "core/publish/Scrambler.h"
-#include "core/text/Files.h"
 
 using namespace tessaly;
 using publish::Asset;
@@ -15,12 +15,14 @@ using publish::Asset;
 namespace {
 
 std::string readOrFail(const std::string& path) {
-    const auto read = text::readFile(path);
+    const auto read = platform::readFile(path);
     EXPECT_FALSE(read.error) << read.error->message();
     return read.bytes;
 }
 
-std::string webFile(const std::string& relative) { return readOrFail(std::string(TESSALY_WEB) + "/" + relative); }
+std::string webFile(const std::string& relative) {
+    return readOrFail(std::string(TESSALY_WEB) + "/" + relative);
+}
 
 struct ManifestLine {
     std::string published, source;
@@ -70,8 +72,8 @@ TEST(Assets, BytesAreTheWebFilesAndPlayersAreScrambledBuilds) {
             // Built from their source, then scrambled as the configuration script is.
             EXPECT_TRUE(asset.bytes.starts_with("function unknown(){\r\n"));
             EXPECT_EQ(asset.bytes,
-                      publish::scrambleScriptText(readOrFail(std::string(TESSALY_WEB_BUILD) + "/js/ctr/built/" +
-                                                             std::string(asset.name))));
+                      publish::scrambleScriptText(readOrFail(std::string(TESSALY_WEB_BUILD) +
+                                                             "/js/ctr/built/" + std::string(asset.name))));
             continue;
         }
         EXPECT_EQ(asset.bytes, webFile(sourceOf(published)));

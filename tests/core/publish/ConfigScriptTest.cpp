@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/platform/Files.h"
 #include "core/publish/ConfigScript.h"
-#include "core/text/Files.h"
 
 using namespace tessaly;
 using namespace tessaly::publish;
@@ -37,7 +37,7 @@ hotspots::HotSpot spot(double pos, double time, int yaw, std::string_view title,
 
 TEST(ConfigScript, DefaultOptionsMatchGoldenFile) {
     const std::string actual = scriptOf(model::ViewerSettings{});
-    const auto golden = text::readFile(TESSALY_FIXTURES "/publish/cn0-default.js");
+    const auto golden = platform::readFile(TESSALY_FIXTURES "/publish/cn0-default.js");
     ASSERT_FALSE(golden.error) << golden.error->message();
     if (actual != golden.bytes) {
         std::ofstream(TESSALY_FIXTURES "/publish/cn0-default.actual.js", std::ios::binary) << actual;
@@ -215,7 +215,7 @@ TEST(ConfigScript, WriteConfigScriptWritesTheScript) {
     model::ViewerSettings settings;
     const ConfigValues values = collectConfig(settings).values;
     ASSERT_FALSE(writeConfigScript(path, values, {}));
-    EXPECT_EQ(text::readFile(path).bytes, configScript(values, {}));
+    EXPECT_EQ(platform::readFile(path).bytes, configScript(values, {}));
     std::filesystem::remove(path);
     EXPECT_TRUE(writeConfigScript("/nonexistent-folder/cn0.js", values, {}));
 }

@@ -10,7 +10,7 @@
 #include <map>
 #include <string>
 
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 namespace tessaly::test_support {
 
@@ -38,7 +38,7 @@ inline FolderSnapshot snapshot(const std::filesystem::path& root) {
         entry.modified = info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec;
         entry.mode = info.st_mode;
         if (S_ISREG(info.st_mode) && info.st_size <= (1 << 20))
-            entry.bytes = text::readFile(item.path()).bytes;
+            entry.bytes = platform::readFile(item.path()).bytes;
         result[std::filesystem::relative(item.path(), root).string()] = entry;
     }
     return result;

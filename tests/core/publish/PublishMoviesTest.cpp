@@ -16,9 +16,9 @@
 #include "../ScratchFolder.h"
 #include "FolderSnapshot.h"
 #include "core/movies/MovieTools.h"
+#include "core/platform/Files.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/Publisher.h"
-#include "core/text/Files.h"
 
 using namespace tessaly;
 using namespace tessaly::publish;
@@ -47,13 +47,13 @@ public:
                                           const movies::ByteProgress& progress,
                                           const std::atomic<bool>* stop) override {
         rewritten.push_back(movie.filename().string() + " -> " + outName.filename().string());
-        const std::string bytes = "front:" + text::readFile(movie).bytes;
+        const std::string bytes = "front:" + platform::readFile(movie).bytes;
         if (::write(out, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
-            return {false, text::FileError{outName, "write", "short write"}};
+            return {false, platform::FileError{outName, "write", "short write"}};
         if (progress) progress(bytes.size(), bytes.size());
         if (stopWhileRewriting != nullptr) stopWhileRewriting->store(true);
         if (stop != nullptr && stop->load()) return {true, std::nullopt};
-        if (failRewrite) return {false, text::FileError{outName, "write", "Invalid argument"}};
+        if (failRewrite) return {false, platform::FileError{outName, "write", "Invalid argument"}};
         return {};
     }
 };
@@ -87,8 +87,8 @@ protected:
         dir = test_support::scratchFolder("publish-movies",
                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir / "site");
-        ASSERT_FALSE(text::writeFileAtomic(dir / "late.mp4", "late index"));
-        ASSERT_FALSE(text::writeFileAtomic(dir / "early.mp4", "early index"));
+        ASSERT_FALSE(platform::writeFileAtomic(dir / "late.mp4", "late index"));
+        ASSERT_FALSE(platform::writeFileAtomic(dir / "early.mp4", "early index"));
         tools.indexAtEnd = {"late.mp4"};
     }
     void TearDown() override { fs::remove_all(dir); }
@@ -107,7 +107,7 @@ protected:
         };
         return publish::publish(job, control);
     }
-    std::string site(const std::string& name) const { return text::readFile(dir / "site" / name).bytes; }
+    std::string site(const std::string& name) const { return platform::readFile(dir / "site" / name).bytes; }
 
     fs::path dir;
     FakeTools tools;
@@ -125,7 +125,7 @@ TEST_F(PublishMoviesTest, OnlyTheMovieWithItsIndexAtTheEndIsRewrittenAndTheOrigi
     EXPECT_EQ(tools.rewritten, std::vector<std::string>{"late.mp4 -> late.mp4"});
     EXPECT_EQ(site("late.mp4"), "front:late index");
     EXPECT_EQ(site("early.mp4"), "early index");
-    EXPECT_EQ(text::readFile(dir / "late.mp4").bytes, "late index");
+    EXPECT_EQ(platform::readFile(dir / "late.mp4").bytes, "late index");
 }
 
 TEST_F(PublishMoviesTest, AMovieTheToolsCannotRewriteIsCopiedAsItIs) {
@@ -143,7 +143,7 @@ TEST_F(PublishMoviesTest, AMovieTheToolsCannotRewriteIsCopiedAsItIs) {
 }
 
 TEST_F(PublishMoviesTest, CancelDuringTheRewriteLeavesTheFolderAsItWas) {
-    ASSERT_FALSE(text::writeFileAtomic(dir / "site" / "late.mp4", "published before"));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "site" / "late.mp4", "published before"));
     const test_support::FolderSnapshot before = test_support::snapshot(dir / "site");
     std::atomic<bool> stop{false};
     tools.stopWhileRewriting = &stop;
@@ -171,8 +171,8 @@ TEST_F(PublishMoviesTest, AReadSlowerThanTheCopyStillChoosesTheRewriteOrKeepsThe
 // stopped for the rewrite (or finished, if the answer came late) is dropped.
 TEST_F(PublishMoviesTest, AMovieFoundToNeedTheRewriteDuringItsCopyIsRewritten) {
     const std::string late(40u << 20, 'l'), early(40u << 20, 'e');
-    ASSERT_FALSE(text::writeFileAtomic(dir / "late.mp4", late));
-    ASSERT_FALSE(text::writeFileAtomic(dir / "early.mp4", early));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "late.mp4", late));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "early.mp4", early));
     tools.beforeAnswer = [&](const fs::path& movie) { sightings.waitFor(movie.filename().string(), false); };
     ASSERT_EQ(publish().outcome, PublishOutcome::Succeeded);
     EXPECT_EQ(tools.rewritten, std::vector<std::string>{"late.mp4 -> late.mp4"});
@@ -182,7 +182,7 @@ TEST_F(PublishMoviesTest, AMovieFoundToNeedTheRewriteDuringItsCopyIsRewritten) {
 
 TEST_F(PublishMoviesTest, AMovieTheToolsCannotRewriteAfterItsCopyStoppedIsCopiedAgain) {
     const std::string late(40u << 20, 'l');
-    ASSERT_FALSE(text::writeFileAtomic(dir / "late.mp4", late));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "late.mp4", late));
     tools.failRewrite = true;
     tools.beforeAnswer = [&](const fs::path& movie) { sightings.waitFor(movie.filename().string(), false); };
     ASSERT_EQ(publish().outcome, PublishOutcome::Succeeded);
@@ -192,8 +192,8 @@ TEST_F(PublishMoviesTest, AMovieTheToolsCannotRewriteAfterItsCopyStoppedIsCopied
 // Cancel while the copy runs and the movie is still being read: the publish
 // says so, rewrites nothing and leaves the folder as it was.
 TEST_F(PublishMoviesTest, CancelDuringTheCopyWhileTheMovieIsReadLeavesTheFolderAsItWas) {
-    ASSERT_FALSE(text::writeFileAtomic(dir / "late.mp4", std::string(40u << 20, 'l')));
-    ASSERT_FALSE(text::writeFileAtomic(dir / "site" / "late.mp4", "published before"));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "late.mp4", std::string(40u << 20, 'l')));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "site" / "late.mp4", "published before"));
     const test_support::FolderSnapshot before = test_support::snapshot(dir / "site");
     std::atomic<bool> stop{false};
     std::atomic<bool> answeredAfterCancel{false};

@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <string>
 
+#include "core/platform/Files.h"
 #include "core/publish/ConfigScript.h"
 #include "core/publish/Scrambler.h"
-#include "core/text/Files.h"
 
 using namespace tessaly;
 using namespace tessaly::publish;
@@ -65,7 +65,7 @@ TEST(ScrambledScriptInNode, VariablesComeBackAsPublished) {
     const fs::path result = dir / "out.txt";
     ASSERT_FALSE(writeConfigScript(script, collectConfig(settings).values, list));
     ASSERT_FALSE(scrambleScript(script));
-    ASSERT_FALSE(text::writeFileAtomic(checker, kChecker));
+    ASSERT_FALSE(platform::writeFileAtomic(checker, kChecker));
     const std::string command =
         "node '" + checker.string() + "' '" + script.string() + "' '" + result.string() + "'";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
@@ -84,7 +84,7 @@ TEST(ScrambledScriptInNode, VariablesComeBackAsPublished) {
         "HotSpotItem_link=[\"door.html\",\"tour - room 2.html\",\"\",\"\",\"x.html?a=1&b=(2)\","
         "\"\",\"\",\"\",\"\",\"\"]\n"
         "HotSpotItem_self=[false,true,false,false,false,false,false,false,false,false]\n";
-    const auto actual = text::readFile(result);
+    const auto actual = platform::readFile(result);
     ASSERT_FALSE(actual.error) << actual.error->message();
     EXPECT_EQ(actual.bytes, expected);
     fs::remove_all(dir);

@@ -112,9 +112,9 @@ TEST(Scrambler, FileShape) {
 TEST(Scrambler, RewritesFileInPlace) {
     const auto path =
         std::filesystem::temp_directory_path() / ("tessaly-scramble-" + std::to_string(::getpid()));
-    ASSERT_FALSE(text::writeFileAtomic(path, "var a = 1;\r\n"));
+    ASSERT_FALSE(platform::writeFileAtomic(path, "var a = 1;\r\n"));
     ASSERT_FALSE(scrambleScript(path));
-    EXPECT_EQ(text::readFile(path).bytes, scrambleScriptText("var a = 1;\r\n"));
+    EXPECT_EQ(platform::readFile(path).bytes, scrambleScriptText("var a = 1;\r\n"));
     std::filesystem::remove(path);
 
     // A file that cannot be read is not replaced by an empty script.

@@ -1,6 +1,6 @@
-#include "core/text/Text.h"
-
 #include <gtest/gtest.h>
+
+#include "core/text/Text.h"
 
 using namespace tessaly::text;
 
@@ -18,6 +18,17 @@ TEST(Text, SuffixTestIgnoresCase) {
     EXPECT_TRUE(endsWithNoCase("trip.hs5", ".HS5"));
     EXPECT_FALSE(endsWithNoCase("tour.htm", ".html"));
     EXPECT_FALSE(endsWithNoCase("ml", ".html"));
+    EXPECT_TRUE(equalsNoCase("Content-Length", "content-LENGTH"));
+    EXPECT_FALSE(equalsNoCase("Range", "Ranges"));
+    EXPECT_FALSE(equalsNoCase("\xC9t\xE9", "\xE9t\xC9"));  // only ASCII letters fold
+}
+
+TEST(Text, PercentEncodesWhatAUrlCannotCarry) {
+    EXPECT_EQ(percentEncoded("a%b?c\"d'e:f\\g<h>i&j\x01.mp4"),
+              "a%25b%3Fc%22d%27e%3Af%5Cg%3Ch%3Ei%26j%01.mp4");
+    EXPECT_EQ(percentEncoded("caf\xC3\xA9 #1.mp4"), "caf%C3%A9%20%231.mp4");
+    EXPECT_EQ(percentEncoded("Tour_(2)-v1.5~x.MP4"), "Tour_(2)-v1.5~x.MP4");
+    EXPECT_EQ(percentEncoded("[a]{b}|^`"), "%5Ba%5D%7Bb%7D%7C%5E%60");
 }
 
 TEST(Text, ReplaceAllIsOnePassLeftToRight) {
@@ -43,6 +54,6 @@ TEST(Text, DecodesUtf8AndFallsBackToWindows1252) {
     EXPECT_EQ(decodeText("\xEF\xBB\xBFtext"), "text");
     // A stray byte among valid UTF-8 is decoded alone; the rest is kept.
     EXPECT_EQ(decodeText("\xC3\xA9 \xE9"), "\xC3\xA9 \xC3\xA9");
-    EXPECT_FALSE(isValidUtf8("\xC0\xAF"));  // overlong
+    EXPECT_FALSE(isValidUtf8("\xC0\xAF"));      // overlong
     EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));  // surrogate
 }

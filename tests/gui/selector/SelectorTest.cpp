@@ -11,8 +11,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/platform/Files.h"
 #include "core/publish/RedirectPage.h"
-#include "core/text/Files.h"
 #include "selector/AboutBox.h"
 #include "selector/SelectorWindow.h"
 #include "ui/FileDialog.h"
@@ -31,7 +31,7 @@ namespace {
 const std::string kHtml5 = "https://tessaly.example/tour/html5/index.html";
 const std::string kFlash = "https://tessaly.example/tour/flash/index.html";
 
-std::string readAll(const fs::path& path) { return text::readFile(path).bytes; }
+std::string readAll(const fs::path& path) { return platform::readFile(path).bytes; }
 
 class SelectorWindowTest : public ::testing::Test {
 protected:

@@ -1,4 +1,4 @@
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
 #include <unistd.h>
 
@@ -8,7 +8,7 @@
 
 #include "core/platform/FileSystem.h"
 
-namespace tessaly::text {
+namespace tessaly::platform {
 namespace {
 
 // "1 MiB", "64 KiB" or "1000 bytes": the limits read as people write them.
@@ -36,15 +36,15 @@ std::optional<FileError> writeFileAtomic(const std::filesystem::path& target, st
     // Only a link's own kind matters: replacing it never touches what it names.
     std::error_code ec;
     const bool link = std::filesystem::is_symlink(std::filesystem::symlink_status(target, ec));
-    const platform::FileStatus existing = platform::fileStatus(target);
-    if (!link && existing.kind == platform::FileKind::Folder) return errnoError(target, "write", EISDIR);
-    if (!link && existing.kind == platform::FileKind::Other)
+    const FileStatus existing = fileStatus(target);
+    if (!link && existing.kind == FileKind::Folder) return errnoError(target, "write", EISDIR);
+    if (!link && existing.kind == FileKind::Other)
         return FileError{target, "write", std::string(kNotRegularFile)};
 
-    platform::TemporaryFile file;
+    TemporaryFile file;
     const auto fail = [&](int errorNumber) { return errnoError(target, "write", errorNumber); };
     if (const int error = file.create(target)) return fail(error);
-    if (existing.kind == platform::FileKind::Regular) {
+    if (existing.kind == FileKind::Regular) {
         if (const int error = file.setMode(existing.mode)) return fail(error);
     }
     if (const int error = file.write(bytes)) return fail(error);
@@ -57,17 +57,17 @@ std::optional<FileError> writeFileAtomic(const std::filesystem::path& target, st
 
 ReadResult readFile(const std::filesystem::path& path, std::uint64_t maxBytes) {
     ReadResult result;
-    platform::OpenedFile opened = platform::openRegularFile(path);
-    const platform::FileStatus& status = opened.status;
-    if (status.error != 0 || status.kind == platform::FileKind::Missing) {
+    OpenedFile opened = openRegularFile(path);
+    const FileStatus& status = opened.status;
+    if (status.error != 0 || status.kind == FileKind::Missing) {
         result.error = errnoError(path, "open", status.error != 0 ? status.error : ENOENT);
         return result;
     }
-    if (status.kind == platform::FileKind::Folder) {
+    if (status.kind == FileKind::Folder) {
         result.error = errnoError(path, "read", EISDIR);
         return result;
     }
-    if (status.kind == platform::FileKind::Other) {
+    if (status.kind == FileKind::Other) {
         result.error = FileError{path, "read", std::string(kNotRegularFile)};
         return result;
     }
@@ -95,4 +95,4 @@ ReadResult readFile(const std::filesystem::path& path, std::uint64_t maxBytes) {
     return result;
 }
 
-}  // namespace tessaly::text
+}  // namespace tessaly::platform

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace tessaly::text {
+namespace tessaly::platform {
 
 // The reason given for a path that names a device, a FIFO or a socket where a
 // regular file is needed.
@@ -57,4 +57,4 @@ ReadResult readFile(const std::filesystem::path& path, std::uint64_t maxBytes = 
 // FileError for the current errno.
 FileError errnoError(const std::filesystem::path& path, std::string action, int errorNumber);
 
-}  // namespace tessaly::text
+}  // namespace tessaly::platform

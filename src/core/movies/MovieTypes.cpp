@@ -1,8 +1,9 @@
-#include "core/publish/MovieTypes.h"
+#include "core/movies/MovieTypes.h"
 
+#include "core/Prompts.h"
 #include "core/text/Text.h"
 
-namespace tessaly::publish {
+namespace tessaly::movies {
 namespace {
 
 constexpr MovieType kMovieTypes[] = {
@@ -43,10 +44,10 @@ std::string movieDialogFilter() {
     std::string all, each;
     for (const MovieType& type : kMovieTypes) {
         const std::string upper = text::toUpperAscii(type.extension.substr(1));
-        all += (all.empty() ? "*" : ";*") + std::string(type.extension);
-        each += upper + " video files (*." + upper + ")|*" + std::string(type.extension) + "|";
+        all += (all.empty() ? "" : ";") + namePattern(type.extension);
+        each += upper + " video files (*." + upper + ")|" + namePattern(type.extension) + "|";
     }
     return "All video files|" + all + "|" + each;
 }
 
-}  // namespace tessaly::publish
+}  // namespace tessaly::movies

@@ -17,9 +17,9 @@
 #include <thread>
 #include <vector>
 
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
-using namespace tessaly::text;
+using namespace tessaly::platform;
 namespace fs = std::filesystem;
 
 namespace {

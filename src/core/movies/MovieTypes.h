@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace tessaly::publish {
+namespace tessaly::movies {
 
 struct MovieType {
     std::string_view extension;  // lower case, with its dot
@@ -28,4 +28,4 @@ std::string movieExtensions(std::string_view separator);
 // ("All video files|*.mov;*.webm;...|MOV video files (*.MOV)|*.mov|...").
 std::string movieDialogFilter();
 
-}  // namespace tessaly::publish
+}  // namespace tessaly::movies

@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "../ScratchFolder.h"
+#include "core/platform/Files.h"
+#include "core/platform/StagedTree.h"
 #include "core/publish/PublishMessages.h"
-#include "core/publish/StagedTree.h"
-#include "core/text/Files.h"
 
 using namespace tessaly;
-using publish::StagedTree;
+using platform::StagedTree;
 namespace fs = std::filesystem;
 
 namespace {
@@ -33,18 +33,18 @@ std::vector<std::string> tree(const fs::path& dir) {
 
 TEST(StagedTree, NothingShowsUntilCommitThenEverythingDoes) {
     const fs::path dir = scratchFolder("commit");
-    ASSERT_FALSE(text::writeFileAtomic(dir / "page.html", "old page"));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "page.html", "old page"));
     StagedTree staged;
     ASSERT_FALSE(staged.makeFolder(dir / "js" / "ctr"));
     ASSERT_FALSE(staged.addFile(dir / "js" / "ctr" / "cn0.js", "script"));
     ASSERT_FALSE(staged.addFile(dir / "page.html", "new page"));
     EXPECT_EQ(tree(dir), (std::vector<std::string>{"js", "js/ctr", "page.html"}));
-    EXPECT_EQ(text::readFile(dir / "page.html").bytes, "old page");
+    EXPECT_EQ(platform::readFile(dir / "page.html").bytes, "old page");
 
     ASSERT_FALSE(staged.commit());
     EXPECT_EQ(tree(dir), (std::vector<std::string>{"js", "js/ctr", "js/ctr/cn0.js", "page.html"}));
-    EXPECT_EQ(text::readFile(dir / "page.html").bytes, "new page");
-    EXPECT_EQ(text::readFile(dir / "js" / "ctr" / "cn0.js").bytes, "script");
+    EXPECT_EQ(platform::readFile(dir / "page.html").bytes, "new page");
+    EXPECT_EQ(platform::readFile(dir / "js" / "ctr" / "cn0.js").bytes, "script");
     fs::remove_all(dir);
 }
 
@@ -64,7 +64,7 @@ TEST(StagedTree, DroppedTreeRemovesOnlyTheFoldersItMade) {
 // When one file cannot take its place, the files placed before it go back.
 TEST(StagedTree, FailedCommitPutsBackWhatItReplaced) {
     const fs::path dir = scratchFolder("rollback");
-    ASSERT_FALSE(text::writeFileAtomic(dir / "a.js", "old a"));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "a.js", "old a"));
     const auto oldTime = fs::last_write_time(dir / "a.js");
     StagedTree staged;
     ASSERT_FALSE(staged.addFile(dir / "a.js", "new a"));
@@ -76,7 +76,7 @@ TEST(StagedTree, FailedCommitPutsBackWhatItReplaced) {
     ASSERT_TRUE(error);
     EXPECT_EQ(error->message(), "Cannot write " + (dir / "c.js").string() + ": Is a directory");
     EXPECT_EQ(tree(dir), (std::vector<std::string>{"a.js", "c.js"}));
-    EXPECT_EQ(text::readFile(dir / "a.js").bytes, "old a");
+    EXPECT_EQ(platform::readFile(dir / "a.js").bytes, "old a");
     EXPECT_EQ(fs::last_write_time(dir / "a.js"), oldTime);
     fs::remove_all(dir);
 }
@@ -85,7 +85,7 @@ TEST(StagedTree, FailedCommitPutsBackWhatItReplaced) {
 // puts back what was there and removes the folders it made.
 TEST(StagedTree, AKilledCommitIsUndoneFromItsJournal) {
     const fs::path dir = scratchFolder("journal");
-    ASSERT_FALSE(text::writeFileAtomic(dir / "page.html", "old page"));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "page.html", "old page"));
     const std::vector<std::string> before = tree(dir);
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
@@ -96,7 +96,7 @@ TEST(StagedTree, AKilledCommitIsUndoneFromItsJournal) {
                      !staged.addFile(dir / "js" / "ctr" / "cn0.js", "script") &&
                      !staged.addFile(dir / "page.html", "new page");
         if (ready)
-            static_cast<void>(staged.commit([]() -> std::optional<text::FileError> {
+            static_cast<void>(staged.commit([]() -> std::optional<platform::FileError> {
                 ::raise(SIGKILL);
                 return std::nullopt;
             }));
@@ -105,11 +105,11 @@ TEST(StagedTree, AKilledCommitIsUndoneFromItsJournal) {
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status)) << "the child could not stage its files";
-    EXPECT_EQ(text::readFile(dir / "page.html").bytes, "new page");
+    EXPECT_EQ(platform::readFile(dir / "page.html").bytes, "new page");
 
-    EXPECT_FALSE(publish::recoverInterruptedTree(dir));
+    EXPECT_FALSE(platform::recoverInterruptedTree(dir));
     EXPECT_EQ(tree(dir), before);
-    EXPECT_EQ(text::readFile(dir / "page.html").bytes, "old page");
+    EXPECT_EQ(platform::readFile(dir / "page.html").bytes, "old page");
     fs::remove_all(dir);
 }
 
@@ -119,12 +119,12 @@ TEST(StagedTree, ARunningPublishKeepsItsJournal) {
     StagedTree running;
     ASSERT_FALSE(running.keepJournal(dir));
     ASSERT_FALSE(running.makeFolder(dir / "images"));
-    EXPECT_FALSE(publish::recoverInterruptedTree(dir));
+    EXPECT_FALSE(platform::recoverInterruptedTree(dir));
     EXPECT_TRUE(fs::exists(dir / "images"));
     StagedTree second;
     const auto refused = second.keepJournal(dir);
     ASSERT_TRUE(refused);
-    EXPECT_EQ(refused->reason, publish::messages::kPublishUnderWay);
+    EXPECT_EQ(refused->reason, platform::kPublishUnderWay);
     ASSERT_FALSE(running.commit());
     EXPECT_EQ(tree(dir), std::vector<std::string>{"images"});
     fs::remove_all(dir);

@@ -1,14 +1,8 @@
-#include "core/install/BesideProgram.h"
+#include "core/platform/BesideProgram.h"
 
 #include <system_error>
 
-namespace tessaly::install {
-
-std::filesystem::path programFolder() {
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::path() : exe.parent_path();
-}
+namespace tessaly::platform {
 
 std::optional<std::filesystem::path> findBesideProgram(const std::filesystem::path& programFolder,
                                                        std::string_view name) {
@@ -29,4 +23,4 @@ std::optional<std::filesystem::path> findBesideProgram(std::string_view name) {
     return findBesideProgram(programFolder(), name);
 }
 
-}  // namespace tessaly::install
+}  // namespace tessaly::platform

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string_view>
 
-namespace tessaly::install {
+namespace tessaly::platform {
 
 // The folder of the running executable; empty when the system does not tell.
 std::filesystem::path programFolder();
@@ -22,4 +22,4 @@ std::optional<std::filesystem::path> findBesideProgram(const std::filesystem::pa
 // The same, beside the running executable.
 std::optional<std::filesystem::path> findBesideProgram(std::string_view name);
 
-}  // namespace tessaly::install
+}  // namespace tessaly::platform

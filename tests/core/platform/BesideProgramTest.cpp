@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/install/BesideProgram.h"
+#include "core/platform/BesideProgram.h"
 
-using namespace tessaly::install;
+using namespace tessaly::platform;
 namespace fs = std::filesystem;
 
 namespace {

@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "../ScratchFolder.h"
-#include "core/publish/MovieCopy.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
+#include "core/platform/MovieCopy.h"
 
 using namespace tessaly;
-using publish::copyMovie;
-using publish::MovieCopyOptions;
+using platform::copyMovie;
+using platform::MovieCopyOptions;
 namespace fs = std::filesystem;
 
 namespace {
@@ -36,7 +36,7 @@ using test_support::entryNames;
 
 struct Recorder {
     std::vector<std::pair<std::uint64_t, std::uint64_t>> calls;
-    publish::CopyProgress callback() {
+    platform::CopyProgress callback() {
         return [this](std::uint64_t done, std::uint64_t total) { calls.emplace_back(done, total); };
     }
 };
@@ -59,17 +59,17 @@ TEST(MovieCopy, EachCopyMethodStreamsTheWholeMovieWithProgress) {
         SCOPED_TRACE(c.name);
         const fs::path dir = scratchFolder(c.name);
         const std::string bytes = movieBytes(100 * 1024 + 123);  // many buffers and a partial one
-        ASSERT_FALSE(text::writeFileAtomic(dir / "src" / "tour.mp4", bytes));
-        ASSERT_FALSE(text::writeFileAtomic(dir / "page" / "tour.mp4", "an older, shorter movie"));
+        ASSERT_FALSE(platform::writeFileAtomic(dir / "src" / "tour.mp4", bytes));
+        ASSERT_FALSE(platform::writeFileAtomic(dir / "page" / "tour.mp4", "an older, shorter movie"));
 
         Recorder progress;
         auto result = copyMovie(dir / "src" / "tour.mp4", dir / "page", progress.callback(), c.options);
         ASSERT_FALSE(result.error) << result.error->message();
         EXPECT_FALSE(result.sameFile);
         EXPECT_EQ(result.target, dir / "page" / "tour.mp4");
-        EXPECT_EQ(text::readFile(result.target).bytes, "an older, shorter movie");  // until it is placed
+        EXPECT_EQ(platform::readFile(result.target).bytes, "an older, shorter movie");  // until it is placed
         ASSERT_EQ(result.copy.replaceTarget(), 0);
-        EXPECT_EQ(text::readFile(result.target).bytes, bytes);
+        EXPECT_EQ(platform::readFile(result.target).bytes, bytes);
         EXPECT_EQ(entryNames(dir / "page"), std::vector<std::string>{"tour.mp4"});
 
         ASSERT_FALSE(progress.calls.empty());
@@ -87,7 +87,7 @@ TEST(MovieCopy, EachCopyMethodStreamsTheWholeMovieWithProgress) {
 
 TEST(MovieCopy, EmptyMovieReportsCompletion) {
     const fs::path dir = scratchFolder("empty");
-    ASSERT_FALSE(text::writeFileAtomic(dir / "src" / "e.webm", ""));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "src" / "e.webm", ""));
     Recorder progress;
     auto result = copyMovie(dir / "src" / "e.webm", dir / "page", progress.callback(),
                             {.allowClone = false, .allowCopyRange = false});
@@ -102,14 +102,14 @@ TEST(MovieCopy, EmptyMovieReportsCompletion) {
 TEST(MovieCopy, MovieAlreadyInTheFolderIsLeftUntouched) {
     const fs::path dir = scratchFolder("same");
     const fs::path movie = dir / "page" / "tour.mp4";
-    ASSERT_FALSE(text::writeFileAtomic(movie, "movie"));
+    ASSERT_FALSE(platform::writeFileAtomic(movie, "movie"));
     const auto written = fs::last_write_time(movie);
 
     // Reached through another spelling of the same folder.
     const auto result = copyMovie(dir / "src" / ".." / "page" / "tour.mp4", dir / "page");
     ASSERT_FALSE(result.error);
     EXPECT_TRUE(result.sameFile);
-    EXPECT_EQ(text::readFile(movie).bytes, "movie");
+    EXPECT_EQ(platform::readFile(movie).bytes, "movie");
     EXPECT_EQ(fs::last_write_time(movie), written);
     EXPECT_EQ(entryNames(dir / "page"), std::vector<std::string>{"tour.mp4"});
     fs::remove_all(dir);
@@ -117,7 +117,7 @@ TEST(MovieCopy, MovieAlreadyInTheFolderIsLeftUntouched) {
 
 TEST(MovieCopy, FailuresNameTheFileAndReasonAndLeaveNoTemporary) {
     const fs::path dir = scratchFolder("fail");
-    ASSERT_FALSE(text::writeFileAtomic(dir / "src" / "tour.mp4", movieBytes(5000)));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "src" / "tour.mp4", movieBytes(5000)));
 
     const auto missing = copyMovie(dir / "src" / "gone.mp4", dir / "page");
     ASSERT_TRUE(missing.error);
@@ -125,7 +125,7 @@ TEST(MovieCopy, FailuresNameTheFileAndReasonAndLeaveNoTemporary) {
               "Cannot open " + (dir / "src" / "gone.mp4").string() + ": No such file or directory");
 
     // A regular file stands where the page folder should be.
-    ASSERT_FALSE(text::writeFileAtomic(dir / "notafolder", "x"));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "notafolder", "x"));
     const auto notFolder = copyMovie(dir / "src" / "tour.mp4", dir / "notafolder");
     ASSERT_TRUE(notFolder.error);
     EXPECT_EQ(notFolder.error->message(),
@@ -157,11 +157,11 @@ TEST(MovieCopy, OnlyRegularFilesAreCopied) {
 
 TEST(MovieCopy, StopEndsTheCopyAndKeepsNothing) {
     const fs::path dir = scratchFolder("stop");
-    ASSERT_FALSE(text::writeFileAtomic(dir / "src" / "tour.mp4", movieBytes(64 * 1024)));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "src" / "tour.mp4", movieBytes(64 * 1024)));
     for (const bool range : {false, true}) {
         std::atomic<bool> stop{false};
         int calls = 0;
-        const publish::CopyProgress progress = [&](std::uint64_t, std::uint64_t) {
+        const platform::CopyProgress progress = [&](std::uint64_t, std::uint64_t) {
             ++calls;
             stop = true;
         };

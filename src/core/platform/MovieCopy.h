@@ -14,9 +14,9 @@
 #include <optional>
 
 #include "core/platform/FileSystem.h"
-#include "core/text/Files.h"
+#include "core/platform/Files.h"
 
-namespace tessaly::publish {
+namespace tessaly::platform {
 
 // Bytes copied so far and the movie's size; called after every chunk and once
 // with done == total at the end.
@@ -50,13 +50,17 @@ RangeCopy copyRange(int in, std::uint64_t inOffset, int out, std::uint64_t outOf
                     const std::function<void(std::uint64_t copied)>& progress,
                     const MovieCopyOptions& options);
 
+// Makes `to` share the blocks of `from` (FICLONE on btrfs, XFS) in one step;
+// false where the file system cannot.
+bool cloneFile(int from, int to);
+
 struct [[nodiscard]] MovieCopyResult {
     std::filesystem::path target;  // folder / the movie's own file name
     bool sameFile = false;         // the movie already lies there: nothing copied
     bool stopped = false;          // `stop` was set: nothing kept
-    std::optional<text::FileError> error;
+    std::optional<FileError> error;
     // The complete copy, still without its name; empty unless the copy was made.
-    platform::TemporaryFile copy;
+    TemporaryFile copy;
 };
 
 // Whether `movie` already is folder / its own file name: publishing there
@@ -69,4 +73,4 @@ bool liesIn(const std::filesystem::path& movie, const std::filesystem::path& fol
 MovieCopyResult copyMovie(const std::filesystem::path& movie, const std::filesystem::path& folder,
                           const CopyProgress& progress = {}, const MovieCopyOptions& options = {});
 
-}  // namespace tessaly::publish
+}  // namespace tessaly::platform

@@ -1,8 +1,8 @@
-#include "core/platform/LoadableModule.h"
-
 #include <dlfcn.h>
 
 #include <string_view>
+
+#include "core/platform/LoadableModule.h"
 
 namespace tessaly::platform {
 namespace {

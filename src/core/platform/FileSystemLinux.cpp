@@ -1,5 +1,3 @@
-#include "core/platform/FileSystem.h"
-
 #include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
@@ -10,6 +8,8 @@
 #include <cerrno>
 #include <memory>
 #include <random>
+
+#include "core/platform/FileSystem.h"
 
 namespace tessaly::platform {
 namespace {
@@ -40,6 +40,29 @@ bool isTemporaryName(std::string_view name) {
     const std::string_view mark = name.substr(name.size() - tail, kTemporaryMark.size());
     const std::string_view random = name.substr(name.size() - kTemporaryRandomChars);
     return mark == kTemporaryMark && random.find_first_not_of(kTemporaryChars) == std::string_view::npos;
+}
+
+int writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return 0;
+}
+
+LockedFile lockedFile(int fd) {
+    LockedFile file;
+    file.fd.reset(fd);
+    if (!file.fd.valid()) {
+        file.error = errno;
+        return file;
+    }
+    file.locked = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    return file;
 }
 
 // A rename the file system cannot do atomically in the asked way.
@@ -149,17 +172,7 @@ int TemporaryFile::create(const fs::path& target, unsigned mode) {
     return 0;
 }
 
-int TemporaryFile::write(std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd_.get(), bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return 0;
-}
+int TemporaryFile::write(std::string_view bytes) { return writeAll(fd_.get(), bytes); }
 
 int TemporaryFile::setMode(unsigned mode) { return ::fchmod(fd_.get(), mode) == 0 ? 0 : errno; }
 
@@ -271,5 +284,31 @@ int removeStaleTemporaries(const fs::path& folder) {
     }
     return removed;
 }
+
+std::uint64_t fileNumber(const fs::path& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 ? static_cast<std::uint64_t>(info.st_ino) : 0;
+}
+
+bool isWritableFolder(const fs::path& folder) {
+    // Creating a file takes write and search permission on the folder.
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+int createFolder(const fs::path& folder) { return ::mkdir(folder.c_str(), 0777) == 0 ? 0 : errno; }
+
+int removeFolder(const fs::path& folder) { return ::rmdir(folder.c_str()) == 0 ? 0 : errno; }
+
+int removeFile(const fs::path& path) { return ::unlink(path.c_str()) == 0 ? 0 : errno; }
+
+LockedFile openLocked(const fs::path& path) {
+    return lockedFile(::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
+}
+
+LockedFile createLocked(const fs::path& path) {
+    return lockedFile(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0600));
+}
+
+int appendAll(const FileDescriptor& file, std::string_view bytes) { return writeAll(file.get(), bytes); }
 
 }  // namespace tessaly::platform

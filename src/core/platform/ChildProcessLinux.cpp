@@ -1,5 +1,3 @@
-#include "core/platform/ChildProcess.h"
-
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
@@ -11,6 +9,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "core/platform/ChildProcess.h"
 #include "core/platform/FileSystem.h"
 
 extern char** environ;

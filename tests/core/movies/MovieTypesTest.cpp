@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/publish/MovieTypes.h"
+#include "core/movies/MovieTypes.h"
 
-using namespace tessaly::publish;
+using namespace tessaly::movies;
 
 // The open dialog's filter is the program's own text, unchanged.
 TEST(MovieTypes, DialogFilterListsAllTypesThenEachOne) {
