@@ -62,7 +62,7 @@ TEST_F(WindowTest, SettingsFileIsAppliedAtStart) {
 // and a folder it made; the window puts the folder back at start.
 TEST_F(WindowTest, APublishKilledInTheLastPageFolderIsUndoneAtStart) {
     namespace fs = std::filesystem;
-    const fs::path site = folder() / "site", journal = publish::journalPath(site);
+    const fs::path site = folder() / "site", journal = platform::journalPath(site);
     fs::create_directories(site);
     writeFile("site/index.html", "old page");
     {
