@@ -64,15 +64,17 @@ struct Movie {
     Clip clip;
 };
 const Movie kMovies[] = {
-    {"Sound1K", {.name = "sound1k.mp4", .size = "1024x512", .sound = "-c:a aac"}},
-    {"Picture2K", {.name = "picture2k.mp4", .size = "2048x1024"}},
+    // Long enough that a busy machine adds the hot spot well before the end.
+    {"Sound1K", {.name = "sound1k.mp4", .size = "1024x512", .seconds = 6, .sound = "-c:a aac"}},
+    {"Picture2K", {.name = "picture2k.mp4", .size = "2048x1024", .seconds = 6}},
     // On a busy machine the test build starts decoding 4K a second or two
     // late, and GStreamer drops every frame that comes after its time: a
     // longer clip of fewer frames gives the decoder time to catch up.
-    {"Picture4K", {.name = "picture4k.mp4", .size = "3840x1920", .seconds = 4, .rate = 10}},
+    {"Picture4K", {.name = "picture4k.mp4", .size = "3840x1920", .seconds = 6, .rate = 10}},
     {"Vp9Sound2K",
      {.name = "vp9sound2k.webm",
       .size = "2048x1024",
+      .seconds = 6,
       .sound = "-c:a libopus",
       .video = "-c:v libvpx-vp9 -deadline realtime -cpu-used 8 -g 10 -b:v 1M -pix_fmt yuv420p"}},
 };
