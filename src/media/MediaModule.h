@@ -9,7 +9,7 @@
 
 namespace tessaly::media {
 
-inline constexpr char kMovieToolsEntry[] = "tessaly_media_movie_tools_1";
+inline constexpr char kMovieToolsEntry[] = "tessaly_media_movie_tools_2";
 
 // The module's movie tools, alive until the process ends.
 using MovieToolsEntry = movies::MovieTools* (*)();

@@ -10,6 +10,7 @@
 #include "core/text/Files.h"
 #include "core/text/Text.h"
 #include "media/AvIo.h"
+#include "media/CodecString.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -141,6 +142,7 @@ movies::MovieInfo inspectMovie(const fs::path& movie) {
         info.height = par->height;
         info.frameRate =
             rate(video->avg_frame_rate) > 0 ? rate(video->avg_frame_rate) : rate(video->r_frame_rate);
+        info.codecString = codecString(*par, info.frameRate);
         info.spherical = spherical(video);
     }
     if (const AVStream* audio = firstStream(context.get(), AVMEDIA_TYPE_AUDIO))

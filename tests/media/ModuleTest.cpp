@@ -11,6 +11,7 @@
 #include "core/publish/Publisher.h"
 #include "core/text/Files.h"
 #include "media/LibavMovieTools.h"
+#include "media/MediaModule.h"
 #include "media/ModuleMovieTools.h"
 
 using namespace tessaly;
@@ -64,15 +65,17 @@ TEST_F(MediaModule, AFileThatIsNoModuleOrLacksTheEntryIsRefused) {
     const fs::path other = "/lib/x86_64-linux-gnu/libz.so.1";
     if (!fs::exists(other)) GTEST_SKIP() << "no " << other;
     media::ModuleMovieTools notOurs({other});
-    EXPECT_EQ(notOurs.inspect(dir / "tour.mp4").error,
-              "Cannot load " + other.string() + ": undefined symbol: tessaly_media_movie_tools_1");
+    EXPECT_EQ(
+        notOurs.inspect(dir / "tour.mp4").error,
+        "Cannot load " + other.string() + ": undefined symbol: " + std::string(media::kMovieToolsEntry));
 }
 
 TEST_F(MediaModule, WithoutTheModuleAPublishSaysSoAndCopiesTheMovie) {
     ASSERT_FALSE(text::writeFileAtomic(dir / "tour.mp4", "a movie"));
     media::ModuleMovieTools tools(media::moduleCandidates(dir / "bin"));
     const model::MovieSlots slots = {(dir / "tour.mp4").string(), "", ""};
-    const std::vector<movies::MovieFinding> findings = movies::checkMovies(slots, tools, dir / "site" / "index.html");
+    const std::vector<movies::MovieFinding> findings =
+        movies::checkMovies(slots, tools, dir / "site" / "index.html");
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_EQ(movies::findingLine(findings[0]),
               "Slot 1, tour.mp4: cannot be read: Cannot load " +

@@ -32,7 +32,10 @@ std::string encodeFileNameForUrl(std::string_view name) {
     return out;
 }
 
-SourceLines buildSourceLines(const std::array<std::string, 3>& slots) {
+SourceLines buildSourceLines(const std::array<std::string, 3>& slots) { return buildSourceLines(slots, {}); }
+
+SourceLines buildSourceLines(const std::array<std::string, 3>& slots,
+                             const std::array<std::string, 3>& extra) {
     SourceLines result;
     for (std::size_t i = 0; i < slots.size(); ++i) {
         const std::string slot = i == 0 ? text::trimSpaces(slots[i]) : slots[i];
@@ -48,7 +51,7 @@ SourceLines buildSourceLines(const std::array<std::string, 3>& slots) {
                 return result;
             }
             result.lines += "<SOURCE src=\"" + encodeFileNameForUrl(name) + "\" type='" +
-                            std::string(type->pageType) + "'/>";
+                            std::string(type->pageType) + "'" + extra[i] + "/>";
         }
         result.lines += "\r\n";
     }

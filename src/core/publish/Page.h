@@ -35,6 +35,11 @@ std::string pagePathFor(std::string_view chosen);
 // name is percent-encoded where a URL needs it.
 SourceLines buildSourceLines(const std::array<std::string, 3>& slots);
 
+// The same lines with `extra[i]` (attributes, each after a space) inside slot
+// i's element, before its end.
+SourceLines buildSourceLines(const std::array<std::string, 3>& slots,
+                             const std::array<std::string, 3>& extra);
+
 // A file name as a relative URL: bytes a URL cannot carry as they are (space,
 // "#", "%", "?", quotes, ":", "\", "<", ">", "&", control and non-ASCII bytes)
 // become "%XX"; ordinary names are unchanged.
