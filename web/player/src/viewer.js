@@ -61,7 +61,7 @@ function chooseVersions(viewer, controls) {
     const layout = viewer.layout;
     const playable = playableVersions(video, readVersions(video), viewer.renderer.maxTextureSize());
     let item = null;
-    if (playable.length < 2) {
+    if (playable.length === 0) {
         return;
     }
     const quality = viewer.quality = new Quality(video, playable, {
@@ -75,7 +75,7 @@ function chooseVersions(viewer, controls) {
         if (!viewer.movie.failed) {
             quality.use(quality.wanted());
         }
-        if (controls.element) {
+        if (controls.element && smooth.length > 1) {
             item = new QualityItem(controls.element, quality);
         }
     });
