@@ -23,8 +23,5 @@ export const TEXT = {
     vertexShader: "to compile the vertex shader",
     fragmentShader: "to compile the fragment shader",
     linking: "to link the shader program",
-    driverSaid: "The driver said: ",
-    quality: "Quality",
-    auto: "Auto",
-    lines: "p"
+    driverSaid: "The driver said: "
 };
