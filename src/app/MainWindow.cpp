@@ -8,7 +8,6 @@
 #include <QScreen>
 
 #include "app/AboutBox.h"
-#include "app/BrowserPreview.h"
 #include "app/ColorChooser.h"
 #include "app/ControlIds.h"
 #include "app/DesktopTexts.h"
@@ -19,7 +18,7 @@
 #include "app/Launcher.h"
 #include "app/MovieRows.h"
 #include "app/OptionsArea.h"
-#include "app/PreviewAddressNote.h"
+#include "app/PreviewInBrowser.h"
 #include "app/PublishCommand.h"
 #include "app/QtPreviewPlayer.h"
 #include "app/RecentProjectsMenu.h"
@@ -107,6 +106,7 @@ void MainWindow::buildParts(MediaTools tools) {
     panel_->setMarkerBottom(header_.pictureBottom);
     editor_ = std::make_unique<hotspots::HotSpotEditor>(hotSpots_, *panel_, *header_.player, *prompts_);
     publish_ = std::make_unique<PublishCommand>(this, *prompts_, *header_.player, *tick_, tools.movies);
+    browser_ = std::make_unique<PreviewInBrowser>(this, *prompts_, launcher_);
     encode_ = std::make_unique<EncodeCommand>(this, *prompts_, tools.movies, tools.encoder);
     gate_.add(
         {[this] { return publishing(); }, [this] { publish_->cancel(); }, texts::kStopPublishingQuestion});
@@ -200,7 +200,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (exiting_ || confirmExit()) {
         exiting_ = true;
         // The preview's server stops and its folder goes with the window.
-        preview_.reset();
+        browser_->stop();
         event->accept();
     } else {
         event->ignore();
@@ -242,38 +242,16 @@ void MainWindow::previewInBrowser() {
         prompts_->show(*refusal);
         return;
     }
-    if (!preview_) preview_ = std::make_unique<BrowserPreview>(QDir::tempPath());
-    const auto page = preview_->newPage();
-    if (const auto* error = std::get_if<platform::FileError>(&page)) {
-        reportError(*prompts_, *error);
-        return;
-    }
+    const std::optional<std::filesystem::path> page = browser_->newPage();
+    if (!page) return;
     header_.player->pause();
     gate_.run([this, &movies, &page] {
         // Published as Publish Web Movie would, but the save folder stays as it is.
         model::ViewerSettings s = settings_->read();
-        const publish::PublishReport report = publish_->publishTo(std::get<std::filesystem::path>(page),
-                                                                  movies, s, hotSpots_, session_->project());
+        const publish::PublishReport report =
+            publish_->publishTo(*page, movies, s, hotSpots_, session_->project());
         settings_->write(s);
-        if (report.outcome != publish::PublishOutcome::Succeeded) {
-            preview_->discard();
-            if (!report.message.text.empty()) prompts_->show(report.message);
-            return;
-        }
-        const auto address = preview_->serve();
-        if (const auto* error = std::get_if<platform::FileError>(&address)) {
-            reportError(*prompts_, *error);
-            return;
-        }
-        const QString url = ui::qs(std::get<std::string>(address));
-        const bool opened = launcher_.openUrl(QUrl(url));
-        // The address stays at hand for another browser, or for when none started.
-        if (addressNote_ == nullptr) addressNote_ = new PreviewAddressNote(this);
-        addressNote_->showAddress(url);
-        if (!opened) {
-            prompts_->show(Message{ui::utf8(ui::qs(texts::kNoBrowser).arg(url)),
-                                   std::string(texts::kPreviewCaption), Icon::Warning});
-        }
+        browser_->show(report);
     });
 }
 

@@ -14,6 +14,7 @@
 #include "app/CommandDispatcher.h"
 #include "app/Controls.h"
 #include "app/JobGate.h"
+#include "app/PreviewInBrowser.h"
 #include "app/ProjectSession.h"
 #include "app/WindowHeader.h"
 #include "app/WindowMenus.h"
@@ -82,9 +83,9 @@ public:
     QtPreviewPlayer& player() { return *header_.player; }
     TransportStrip& transportStrip() { return *header_.strip; }
     // What Preview in Browser serves now; null before the first preview.
-    const BrowserPreview* browserPreview() const { return preview_.get(); }
+    const BrowserPreview* browserPreview() const { return browser_->preview(); }
     // The note with the served page's address; null before the first preview.
-    PreviewAddressNote* previewAddressNote() { return addressNote_; }
+    PreviewAddressNote* previewAddressNote() { return browser_->note(); }
     // True while Publish Web Movie runs; the window then takes no commands.
     bool publishing() const;
     // True while Make Web Versions runs; the same holds.
@@ -160,9 +161,8 @@ private:
     JobGate gate_;
     std::unique_ptr<RecentProjectsMenu> recent_;
     std::unique_ptr<ProjectSession> session_;
-    FileDrops* drops_ = nullptr;                 // owned by the window
-    std::unique_ptr<BrowserPreview> preview_;    // the page Preview in Browser serves
-    PreviewAddressNote* addressNote_ = nullptr;  // owned by the window
+    FileDrops* drops_ = nullptr;  // owned by the window
+    std::unique_ptr<PreviewInBrowser> browser_;
     bool colourBusy_[2] = {false, false};
     bool exiting_ = false;
 };
