@@ -4,10 +4,11 @@
 # (pinned in package-lock.json, installed here by npm ci) in headless Chromium,
 # alternating, and prints a table with the goals met or missed; then the
 # published page against the minimal one in Chromium, Firefox ESR and WebKitGTK,
-# a column per engine (engines.mjs).
+# a column per engine (engines.mjs); then a page with 4K, 2K and 1K versions on
+# a 4 Mbit/s link with and without choosing among them (versions.mjs).
 #
 #   bench/viewer/run.sh [WORK_FOLDER]     RUNS=5 by default; TESSALY_BIN to use a built tessaly;
-#                                         TABLES="peers engines" by default (either one alone)
+#                                         TABLES="peers engines versions" by default (any of them)
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
@@ -49,6 +50,7 @@ node_modules/.bin/esbuild pages/three-entry.js --bundle --minify --format=iife -
 node_modules/.bin/esbuild pages/psv-entry.js --bundle --minify --format=iife --target=es2020 \
   --legal-comments=none --log-level=warning --outfile="$work/psv.js"
 
-tables="${TABLES:-peers engines}"
+tables="${TABLES:-peers engines versions}"
 case " $tables " in *" peers "*) node bench.mjs "$work"; echo ;; esac
-case " $tables " in *" engines "*) node engines.mjs "$work" ;; esac
+case " $tables " in *" engines "*) node engines.mjs "$work"; echo ;; esac
+case " $tables " in *" versions "*) TESSALY_BIN="$tessaly" node versions.mjs "$work/versions" ;; esac

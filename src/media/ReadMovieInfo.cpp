@@ -11,6 +11,7 @@
 #include "core/platform/Files.h"
 #include "core/text/Text.h"
 #include "media/AvIo.h"
+#include "media/CodecString.h"
 #include "media/IndexRelocation.h"
 
 extern "C" {
@@ -139,6 +140,7 @@ movies::MovieInfo inspectMovie(const fs::path& movie, const std::atomic<bool>* s
         info.height = par->height;
         info.frameRate =
             rate(video->avg_frame_rate) > 0 ? rate(video->avg_frame_rate) : rate(video->r_frame_rate);
+        info.codecString = codecString(*par, info.frameRate);
         info.spherical = spherical(video);
     }
     if (const AVStream* audio = firstStream(context.get(), AVMEDIA_TYPE_AUDIO))

@@ -208,3 +208,28 @@ TEST_F(PublishWithMovies, CtrlCEndsASlowHeaderReadAtOnce) {
               std::string::npos);
     EXPECT_FALSE(fs::exists(site));
 }
+
+// The page tells its viewer what each version is; a page with one movie stays as it was.
+TEST_F(PublishWithMovies, ThePageDescribesEachVersionWhenThereIsAChoice) {
+    const fs::path good = test_support::testMovie("good.mp4");
+    const fs::path vp9 = dir / "small.webm";
+    if (good.empty() ||
+        !test_support::runFfmpeg("-f lavfi -i testsrc=size=512x256:rate=25 -t 0.4 -c:v libvpx-vp9 " +
+                                 vp9.string()))
+        GTEST_SKIP() << "ffmpeg could not make the movies";
+    model::AppState state = model::startState(dir.string(), {});
+    state.movies = {good.string(), vp9.string(), ""};
+    ASSERT_FALSE(model::saveProject(dir / "two.hs5", state.settings, state.movies, state.hotSpots));
+    ASSERT_EQ(publish({(dir / "two.hs5").string(), (dir / "site" / "index.html").string()}), 0) << err.str();
+    const std::string page = platform::readFile(dir / "site" / "index.html").bytes;
+    const movies::MovieInfo main = media::inspectMovie(good);
+    EXPECT_NE(page.find("<SOURCE src=\"good.mp4\" type='video/mp4' data-width=\"1024\" data-height=\"512\" "
+                        "data-fps=\"25\" data-bitrate=\"" +
+                        std::to_string(main.bitRate) + "\" data-codecs=\"" + main.codecString + "\"/>"),
+              std::string::npos)
+        << page;
+    EXPECT_NE(page.find("data-width=\"512\" data-height=\"256\" data-fps=\"25\""), std::string::npos);
+
+    ASSERT_EQ(publish({project(good).string(), (dir / "one" / "index.html").string()}), 0) << err.str();
+    EXPECT_EQ(platform::readFile(dir / "one" / "index.html").bytes.find("data-"), std::string::npos);
+}

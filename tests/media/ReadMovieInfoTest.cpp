@@ -73,3 +73,36 @@ TEST(Inspect, AFileThatIsNoMovieOrNoRegularFileGivesTheReason) {
     EXPECT_EQ(media::inspectMovie(dir / "gone.mp4").error, "No such file or directory");
     fs::remove_all(dir);
 }
+
+// Codec strings as browsers take them, for movies whose profile, level and bit
+// depth the encoder is told; an encoder this ffmpeg lacks skips its row.
+TEST(Inspect, NamesTheCodecAsBrowsersAreAskedAboutIt) {
+    struct Case {
+        const char* file;
+        const char* encoding;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"high.mp4", "-pix_fmt yuv420p -c:v libx264 -profile:v high -level 4.0", "avc1.640028"},
+        {"baseline.mp4", "-pix_fmt yuv420p -c:v libx264 -profile:v baseline -level 3.0", "avc1.42c01e"},
+        {"main.mp4",
+         "-pix_fmt yuv420p -c:v libx265 -preset ultrafast -tag:v hvc1 -x265-params log-level=error",
+         "hvc1.1.6.L60.90"},
+        {"vp9.webm", "-pix_fmt yuv420p -c:v libvpx-vp9", "vp09.00.10.08"},
+        {"vp9.mp4", "-pix_fmt yuv420p -c:v libvpx-vp9", "vp09.00.10.08"},
+        {"vp9-10bit.webm", "-pix_fmt yuv420p10le -c:v libvpx-vp9", "vp09.02.10.10"},
+        {"av1-10bit.mp4", "-pix_fmt yuv420p10le -c:v libaom-av1 -cpu-used 8", "av01.0.00M.10"},
+    };
+    const fs::path dir = test_support::scratchFolder("media", "codec-strings");
+    int made = 0;
+    for (const Case& c : cases) {
+        const fs::path movie = dir / c.file;
+        if (!test_support::runFfmpeg("-f lavfi -i testsrc=size=256x128:rate=25 -t 0.2 " +
+                                     std::string(c.encoding) + " " + movie.string()))
+            continue;
+        ++made;
+        EXPECT_EQ(media::inspectMovie(movie).codecString, c.expected) << c.file;
+    }
+    fs::remove_all(dir);
+    if (made == 0) GTEST_SKIP() << "ffmpeg could not make the movies";
+}

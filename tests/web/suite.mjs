@@ -8,3 +8,4 @@ import './fallback.test.mjs';
 import './xr.test.mjs';
 import './position.test.mjs';
 import './published.test.mjs';
+import './versions.test.mjs';

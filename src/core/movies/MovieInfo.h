@@ -18,6 +18,9 @@ struct [[nodiscard]] MovieInfo {
     bool hasVideo = false;
     std::string videoCodec;    // the library's short name: "h264", "hevc", "vp9", "av1", "prores" ...
     std::string videoProfile;  // "High", "Main 10" ...; empty when unknown
+    // As a browser is asked whether it decodes the movie: "avc1.640028",
+    // "hvc1.1.6.L93.B0", "vp09.00.40.08"; empty for codecs browsers never play.
+    std::string codecString;
     int width = 0;
     int height = 0;
     double frameRate = 0;      // frames per second; 0 when unknown

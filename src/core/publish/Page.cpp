@@ -15,7 +15,10 @@ std::string pageDialogFilter() {
 
 std::string pagePathFor(std::string_view chosen) { return text::withExtension(chosen, kPageExtension); }
 
-SourceLines buildSourceLines(const std::array<std::string, 3>& slots) {
+SourceLines buildSourceLines(const std::array<std::string, 3>& slots) { return buildSourceLines(slots, {}); }
+
+SourceLines buildSourceLines(const std::array<std::string, 3>& slots,
+                             const std::array<std::string, 3>& extra) {
     SourceLines result;
     for (std::size_t i = 0; i < slots.size(); ++i) {
         const std::string slot = i == 0 ? text::trimSpaces(slots[i]) : slots[i];
@@ -31,7 +34,7 @@ SourceLines buildSourceLines(const std::array<std::string, 3>& slots) {
                 return result;
             }
             result.lines += "<SOURCE src=\"" + text::percentEncoded(name) + "\" type='" +
-                            std::string(type->pageType) + "'/>";
+                            std::string(type->pageType) + "'" + extra[i] + "/>";
         }
         result.lines += "\r\n";
     }

@@ -39,6 +39,11 @@ std::string pagePathFor(std::string_view chosen);
 // name is percent-encoded where a URL needs it.
 SourceLines buildSourceLines(const std::array<std::string, 3>& slots);
 
+// The same lines with `extra[i]` (attributes, each after a space) inside slot
+// i's element, before its end.
+SourceLines buildSourceLines(const std::array<std::string, 3>& slots,
+                             const std::array<std::string, 3>& extra);
+
 // The page title as HTML text (& < > " escaped).
 std::string escapeHtml(std::string_view text);
 

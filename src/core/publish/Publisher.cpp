@@ -19,6 +19,7 @@
 #include "core/publish/Page.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/Scrambler.h"
+#include "core/publish/VersionFacts.h"
 #include "core/text/Text.h"
 
 namespace tessaly::publish {
@@ -68,6 +69,7 @@ struct TreeFile {
 
 // A movie slot to copy beside the page.
 struct MovieCopyPlan {
+    std::size_t slot = 0;
     fs::path source;
     fs::path target;
     bool sameFile = false;  // it already lies there
@@ -156,7 +158,7 @@ void planMovies(Plan& plan, const model::MovieSlots& movies) {
         }
         plan.kept.push_back(source);
         const fs::path target = plan.root / source.filename();
-        plan.movies.push_back({source, target, platform::liesIn(source, plan.root)});
+        plan.movies.push_back({slot, source, target, platform::liesIn(source, plan.root)});
     }
 }
 
@@ -213,10 +215,7 @@ bool stopped(const PublishControl& control) {
 
 // A movie whose index lies at its end makes a browser load it whole before the
 // first frame: its copy gets the index at the front, the same packets otherwise.
-bool indexAtEnd(movies::MovieTools& tools, const fs::path& movie, const std::atomic<bool>* stop) {
-    const movies::MovieInfo info = tools.inspect(movie, stop);
-    return !info.error && !info.indexAtFront.value_or(true);
-}
+bool indexAtEnd(const movies::MovieInfo& info) { return !info.error && !info.indexAtFront.value_or(true); }
 
 // The copy with its index in front, or why there is none.
 movies::WriteOutcome moveIndexToFront(movies::MovieTools& tools, const MovieCopyPlan& movie,
@@ -227,24 +226,25 @@ movies::WriteOutcome moveIndexToFront(movies::MovieTools& tools, const MovieCopy
     return tools.moveIndexToFront(movie.source, copy.fd(), movie.target, progress, stop);
 }
 
-// Whether a movie's copy is to be rewritten, found out by a second thread that
-// reads the movie (loading the movie library the first time). Every movie's
-// reading starts before the page's files are written, so it is under way, or
-// done, when its copy starts. Leaving early waits for the reading before the
-// flag goes (the future is declared after it).
+// What a movie holds, and so whether its copy is to be rewritten, found out
+// by a second thread that reads the movie (loading the movie library the first
+// time). Every movie's reading starts before the page's files are written, so
+// it is under way, or done, when its copy starts; the page is written last and
+// tells the viewer what each movie is. Leaving early waits for the reading
+// before the flag goes (the future is declared after it).
 struct MovieReading {
     std::atomic<bool> rewriteInstead{false};
-    std::future<bool> rewrite;
+    std::shared_future<movies::MovieInfo> info;
 };
 
 // A cancel ends a slow reading too.
 std::unique_ptr<MovieReading> startReading(movies::MovieTools& tools, const fs::path& movie,
                                            const std::atomic<bool>* stop) {
     auto reading = std::make_unique<MovieReading>();
-    reading->rewrite = std::async(std::launch::async, [&tools, movie, stop, flag = &reading->rewriteInstead] {
-        const bool rewrite = indexAtEnd(tools, movie, stop);
-        if (rewrite) flag->store(true);
-        return rewrite;
+    reading->info = std::async(std::launch::async, [&tools, movie, stop, flag = &reading->rewriteInstead] {
+        movies::MovieInfo info = tools.inspect(movie, stop);
+        if (indexAtEnd(info)) flag->store(true);
+        return info;
     });
     return reading;
 }
@@ -269,7 +269,7 @@ PublishedMovie movieCopy(const MovieCopyPlan& movie, const fs::path& root, const
     movies::MovieTools& tools = *control.movieTools;
     options.alsoStop = &reading->rewriteInstead;
     platform::MovieCopyResult copy = platform::copyMovie(movie.source, root, progress, options);
-    const bool rewrite = reading->rewrite.get();
+    const bool rewrite = indexAtEnd(reading->info.get());
 
     PublishedMovie result;
     result.copy.target = copy.target;
@@ -381,7 +381,7 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
     std::vector<IndexLeftAtEnd> indexLeftAtEnd;
     std::vector<std::unique_ptr<MovieReading>> readings;
     for (const MovieCopyPlan& movie : plan.movies) {
-        const bool read = control.movieTools != nullptr && !movie.sameFile;
+        const bool read = control.movieTools != nullptr;
         readings.push_back(read ? startReading(*control.movieTools, movie.source, control.stop) : nullptr);
     }
     for (const fs::path& folder : plan.folders) {
@@ -402,14 +402,22 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
             progress = [&](std::uint64_t done, std::uint64_t total) {
                 control.progress(movie.source, done, total);
             };
-        PublishedMovie published = movieCopy(movie, plan.root, control, readings[i].get(), progress);
+        PublishedMovie published =
+            movieCopy(movie, plan.root, control, movie.sameFile ? nullptr : readings[i].get(), progress);
         platform::MovieCopyResult& copy = published.copy;
         if (copy.stopped) return cancelled();
         if (copy.error) return failed(*copy.error);
         if (!copy.sameFile) tree.addFile(std::move(copy.copy));
         if (published.indexLeftAtEnd) indexLeftAtEnd.push_back({movie.source, *published.indexLeftAtEnd});
     }
-    if (auto error = tree.addFile(plan.page.target, plan.page.bytes)) return failed(*error);
+    SlotInfos infos;
+    for (std::size_t i = 0; i < plan.movies.size(); ++i) {
+        if (readings[i]) infos[plan.movies[i].slot] = readings[i]->info.get();
+    }
+    const std::string pageWithFacts =
+        pageText(pageTemplate(), buildSourceLines(job.movies, versionAttributes(infos)).lines, job.htmlTitle,
+                 job.htmlBgColor);
+    if (auto error = tree.addFile(plan.page.target, pageWithFacts)) return failed(*error);
     if (stopped(control)) return cancelled();
     if (auto error = tree.commit()) return failed(*error);
 

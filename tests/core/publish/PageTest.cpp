@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/publish/Page.h"
+#include "core/publish/VersionFacts.h"
 
 using namespace tessaly;
 using namespace tessaly::publish;
@@ -16,6 +17,17 @@ const std::string kX30(30, 'X');
 const std::string kTemplate = "<title>" + kS30 +
                               "</title>\n<body bgcolor=#000000 style=\"overflow:hidden\">\n" +
                               "<video id=\"video\">\n    " + kX30 + "\n</video>\n";
+
+movies::MovieInfo version(int width, int height, std::int64_t bitRate, std::string codec) {
+    movies::MovieInfo info;
+    info.hasVideo = true;
+    info.width = width;
+    info.height = height;
+    info.frameRate = 30000.0 / 1001;
+    info.bitRate = bitRate;
+    info.codecString = std::move(codec);
+    return info;
+}
 
 Message attention(std::string text) { return {std::move(text), "Attention", Icon::Information}; }
 
@@ -88,4 +100,27 @@ TEST(Page, GeneratePageReplacesWholeFile) {
     ASSERT_FALSE(generatePage(path, kTemplate, "", "t", 0));
     EXPECT_EQ(platform::readFile(path).bytes, pageText(kTemplate, "", "t", 0));
     std::filesystem::remove(path);
+}
+
+TEST(SourceLines, VersionFactsOnlyWhenThereIsAChoiceAndEveryVersionIsKnown) {
+    const std::array<std::string, 3> slots{"/v/tour.mp4", "", "/v/tour-2k.mp4"};
+    SlotInfos infos{version(3840, 1920, 20000000, "avc1.640033"), std::nullopt,
+                    version(2048, 1024, 6500000, "avc1.64002a")};
+    EXPECT_EQ(buildSourceLines(slots, versionAttributes(infos)).lines,
+              "<SOURCE src=\"tour.mp4\" type='video/mp4' data-width=\"3840\" data-height=\"1920\" "
+              "data-fps=\"29.97\" data-bitrate=\"20000000\" data-codecs=\"avc1.640033\"/>\r\n"
+              "\r\n"
+              "<SOURCE src=\"tour-2k.mp4\" type='video/mp4' data-width=\"2048\" data-height=\"1024\" "
+              "data-fps=\"29.97\" data-bitrate=\"6500000\" data-codecs=\"avc1.64002a\"/>\r\n");
+
+    // Nothing to choose from, or a version that could not be weighed: the lines as always.
+    const std::array<std::string, 3> none{};
+    EXPECT_EQ(versionAttributes({infos[0], std::nullopt, std::nullopt}), none);
+    SlotInfos unreadable = infos;
+    unreadable[2]->error = "Invalid data found when processing input";
+    EXPECT_EQ(versionAttributes(unreadable), none);
+    SlotInfos prores = infos;
+    prores[0]->codecString.clear();
+    EXPECT_EQ(versionAttributes(prores), none);
+    EXPECT_EQ(buildSourceLines(slots, none).lines, buildSourceLines(slots).lines);
 }

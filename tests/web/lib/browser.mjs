@@ -87,20 +87,20 @@ export function pageSession(movie, base = {}) {
     later,
     // Publishes a tree with these options and serves it with the preamble; resolves to
     // { url, root, dir, pageName, server }. init: what the page runs first (lib/preamble.mjs);
-    // change(dir) may alter the tree before it is served.
-    async serve(config = {}, { hotSpots = [], movies, extraFiles = {}, init = [], change } = {}) {
+    // change(dir) may alter the tree before it is served; rate: bytes a second movies are sent at.
+    async serve(config = {}, { hotSpots = [], movies, extraFiles = {}, init = [], change, rate = 0 } = {}) {
       const chosen = movies || (typeof movie === 'function' ? movie() : movie);
       const tree = buildTree({ movie: chosen, config: { ...base, ...config }, hotSpots, extraFiles });
       if (change) change(tree.dir);
-      const server = await startServer(tree.dir, { preamble: preamble(init) });
+      const server = await startServer(tree.dir, { preamble: preamble(init), movieRate: rate });
       later(tree.remove);
       later(server.close);
       return { url: server.url + tree.pageName, root: server.url, dir: tree.dir, pageName: tree.pageName, server };
     },
     // Serves and opens a tree; waits for the movie unless waitMovie is false.
     // Resolves to { page, errors: () => [...], url, root, ... }.
-    async open(config = {}, { hotSpots, movies, extraFiles, init, change, waitMovie = true, browser } = {}) {
-      const served = await session.serve(config, { hotSpots, movies, extraFiles, init, change });
+    async open(config = {}, { hotSpots, movies, extraFiles, init, change, rate, waitMovie = true, browser } = {}) {
+      const served = await session.serve(config, { hotSpots, movies, extraFiles, init, change, rate });
       const page = await (waitMovie ? openViewer : openPage)(browser || session.browser, served.url);
       page.server = served.server;
       later(() => page.close());

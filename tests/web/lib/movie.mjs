@@ -111,3 +111,29 @@ export function lateIndexMovie() {
   renameSync(partial, file);
   return file;
 }
+
+// Three versions of one movie for a page to choose from, smallest first: VERSIONS.seconds
+// of noise (so each keeps to its bit rate) at each width, 2:1, VP8 at VERSIONS.fps, the
+// index in front as published movies have it (without, Firefox reads a version it
+// changes to from its start instead of from the time it changes at).
+export const VERSIONS = {
+  fps: 10,
+  seconds: 20,
+  sizes: [{ width: 128, bitrate: 100000 }, { width: 256, bitrate: 200000 }, { width: 512, bitrate: 400000 }],
+};
+
+export function versionMovies() {
+  const dir = join(tmpdir(), 'tessaly-web-tests');
+  mkdirSync(dir, { recursive: true });
+  return VERSIONS.sizes.map(({ width, bitrate }) => {
+    const file = join(dir, `version-${width}-v2.webm`);
+    if (existsSync(file)) return file;
+    const partial = `${file}.${process.pid}.webm`;
+    const source = `testsrc=s=${width}x${width / 2}:r=${VERSIONS.fps}:d=${VERSIONS.seconds}`;
+    execFileSync('ffmpeg', ['-v', 'error', '-y', '-f', 'lavfi', '-i', source, '-vf', 'noise=alls=60:allf=t,format=yuv420p',
+      '-c:v', 'libvpx', '-deadline', 'realtime', '-cpu-used', '8', '-b:v', String(bitrate), '-minrate', String(bitrate),
+      '-maxrate', String(bitrate), '-g', String(VERSIONS.fps * 2), '-auto-alt-ref', '0', '-cues_to_front', '1', partial]);
+    renameSync(partial, file);
+    return file;
+  });
+}

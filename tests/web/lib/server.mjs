@@ -20,8 +20,9 @@ const TYPES = {
   '.mp4': 'video/mp4',
 };
 const MOVIES = new Set(['.mp4', '.webm']);
-// Bytes a throttled answer sends at a time.
-const SLICE = 16384;
+// The link carries every TICK_MS what the rate allows, at most SLICE bytes.
+const TICK_MS = 20;
+const SLICE = 65536;
 
 function resolveInside(root, url) {
   const path = decodeURIComponent(new URL(url, 'http://x').pathname);
@@ -39,10 +40,11 @@ function parseRange(header, size) {
   return start <= end ? { start, end } : { invalid: true };
 }
 
-// Sends bytes [start, end] of file at `rate` bytes a second, no faster than the
+// Sends bytes [start, end] of file as the link allows, no faster than the
 // client reads; `record.sent` counts what has left. Stops at the end or when
-// the client goes away.
-function sendSlowly(file, { start, end }, res, rate, record) {
+// the client goes away. Every movie answer shares the one link, as a
+// visitor's connections do.
+function sendSlowly(file, { start, end }, res, link, record) {
   const fd = openSync(file, 'r');
   let at = start;
   const stop = () => {
@@ -51,7 +53,9 @@ function sendSlowly(file, { start, end }, res, rate, record) {
   };
   const timer = setInterval(() => {
     if (res.writableNeedDrain) return;
-    const n = Math.min(SLICE, end + 1 - at);
+    const n = Math.min(Math.floor(link.allowance), end + 1 - at);
+    if (n <= 0) return;
+    link.allowance -= n;
     const slice = Buffer.alloc(n);
     readSync(fd, slice, 0, n, at);
     at += n;
@@ -61,7 +65,7 @@ function sendSlowly(file, { start, end }, res, rate, record) {
     } else {
       res.write(slice);
     }
-  }, (SLICE / rate) * 1000);
+  }, TICK_MS);
   res.once('close', stop);
 }
 
@@ -130,7 +134,7 @@ function serve(root, req, res, options) {
     const record = { path: req.url, size: stat.size, start: span.start, end: span.end, sent: 0 };
     options.movieRequests.push(record);
     if (stat.size > 0) {
-      sendSlowly(file, span, res, options.movieRate, record);
+      sendSlowly(file, span, res, options.link, record);
       return;
     }
   }
@@ -142,9 +146,14 @@ function serve(root, req, res, options) {
 // status, at } of every answer sent, in the order they finished (at: Date.now()).
 // With movieRate (bytes a second) movies are sent at that rate, and each request
 // for one is recorded in movieRequests as { path, size, start, end, sent }, sent
-// growing as the bytes leave.
+// growing as the bytes leave; setMovieRate(rate) changes the rate of every
+// movie answer, those under way too.
 export function startServer(root, { preamble, movieRate = 0 } = {}) {
-  const options = { preamble, errors: [], served: [], movieRate, movieRequests: [] };
+  const options = { preamble, errors: [], served: [], movieRate, movieRequests: [], link: { allowance: 0 } };
+  // The link: every tick it may carry what the rate allows, at most SLICE bytes.
+  const link = setInterval(() => {
+    options.link.allowance = Math.min(options.link.allowance + (options.movieRate * TICK_MS) / 1000, SLICE);
+  }, TICK_MS);
   const server = createServer((req, res) => serve(normalize(root), req, res, options));
   return new Promise((resolve, reject) => {
     server.once('error', reject);
@@ -155,7 +164,11 @@ export function startServer(root, { preamble, movieRate = 0 } = {}) {
         errors: options.errors,
         served: options.served,
         movieRequests: options.movieRequests,
+        setMovieRate: (rate) => {
+          options.movieRate = rate;
+        },
         close: () => new Promise((done) => {
+          clearInterval(link);
           server.closeAllConnections();
           server.close(() => done());
         }),

@@ -4,7 +4,7 @@
  *
  *   state()       the view, the layout, the movie and frame counts: frames the
  *                 cap let through (hot spots and bar checked), renders those
- *                 drawn on the canvas
+ *                 drawn on the canvas; the version playing and the rate measured
  *   sample(x, y)  draws now and reads the canvas pixel at (x, y) in CSS pixels
  *                 from its top left
  *   afterDraw(f)  calls f after every frame the cap lets through
@@ -76,7 +76,11 @@ function expose(viewer) {
             left: layout.box.left, top: layout.box.top, width: layout.box.width, height: layout.box.height,
             time: video.currentTime, paused: video.paused, muted: video.muted, volume: video.volume,
             readyState: video.readyState, ready: movie.ready, cylinder: view.shape.cylinder, reach: view.shape.reach,
-            filled: layout.filled, maxTextureSize: movie.largest
+            filled: layout.filled, maxTextureSize: movie.largest,
+            quality: viewer.quality ? {
+                width: viewer.quality.current && viewer.quality.current.width, rate: viewer.quality.rate,
+                manual: viewer.quality.manual, upAfter: viewer.quality.upAfter
+            } : null
         }),
         sample: (x, y) => {
             loop.invalidate();

@@ -23,5 +23,8 @@ export const TEXT = {
     vertexShader: "to compile the vertex shader",
     fragmentShader: "to compile the fragment shader",
     linking: "to link the shader program",
-    driverSaid: "The driver said: "
+    driverSaid: "The driver said: ",
+    quality: "Quality",
+    auto: "Auto",
+    lines: "p"
 };

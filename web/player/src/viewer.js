@@ -20,10 +20,13 @@ import { MovieFrames } from "./movie-frames.js";
 import { Overlays } from "./overlays.js";
 import { answerPageHandlers } from "./page-handlers.js";
 import { Playback } from "./playback.js";
+import { Quality } from "./quality.js";
+import { QualityItem } from "./quality-item.js";
 import { createRenderer } from "./renderer.js";
 import { Sound } from "./sound.js";
 import { Statistics } from "./statistics.js";
 import { View } from "./view.js";
+import { playableVersions, readVersions, smoothVersions, wantedWidth } from "./versions.js";
 import { Headset } from "./xr.js";
 
 /* Without WebGL, or with shaders the driver refuses, nothing can be drawn: the poster says why, and the movie stays silent. */
@@ -44,6 +47,38 @@ function fitPicture(config, video, renderer, view) {
         renderer.usePictureMesh(pictureMesh(config, shape));
         view.useShape(shape);
     }
+}
+
+/*
+ * A page that describes its versions plays the one that suits this visitor,
+ * follows the link while playing, and offers the choice in the control bar.
+ * The choice is made at once, before the browser's own first pick can show a
+ * frame (loading another source drops everything the first had queued); the
+ * browser's word on smooth decoding may change it a moment later.
+ */
+function chooseVersions(viewer, controls) {
+    const video = viewer.video;
+    const layout = viewer.layout;
+    const playable = playableVersions(video, readVersions(video), viewer.renderer.maxTextureSize());
+    let item = null;
+    if (playable.length === 0) {
+        return;
+    }
+    const quality = viewer.quality = new Quality(video, playable, {
+        start: () => viewer.playback.start(),
+        wanted: () => wantedWidth(layout.box.width, layout.aspect(), viewer.view.fov),
+        changed: () => item && item.update()
+    });
+    quality.use(quality.wanted());
+    smoothVersions(playable).then((smooth) => {
+        quality.usable = smooth;
+        if (!viewer.movie.failed) {
+            quality.use(quality.wanted());
+        }
+        if (controls.element && smooth.length > 1) {
+            item = new QualityItem(controls.element, quality);
+        }
+    });
 }
 
 /* Starts the viewer on the page; returns its parts, or null when it cannot draw. */
@@ -119,6 +154,7 @@ export function startViewer() {
     video.setAttribute("webkit-playsinline", "");
     sound.show();
     playback.start();
+    chooseVersions(viewer, controls);
     movie.check();
     viewer.loop.run();
     return viewer;
