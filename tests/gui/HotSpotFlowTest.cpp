@@ -214,8 +214,12 @@ TEST_F(HotSpotFlow, TheStripAndKeysPauseSeekAndStopOnTheLastFrame) {
     ASSERT_TRUE(state(QMediaPlayer::PausedState));
     const double held = player.position();
     EXPECT_FALSE(waitFor([&] { return player.position() != held; }, 300)) << "the paused movie moved";
+    // From the start: a loaded machine may have paused it on its last frame, and
+    // Play there starts over.
+    QTest::keyClick(&picture, Qt::Key_Home);
+    ASSERT_TRUE(shows(0)) << player.position();
     QTest::keyClick(&picture, Qt::Key_Space);
-    EXPECT_TRUE(waitFor([&] { return player.position() > held + 0.2; }, 5000)) << "Play does not move it";
+    EXPECT_TRUE(waitFor([&] { return player.position() > 0.2; }, 5000)) << "Play does not move it";
     QTest::keyClick(&picture, Qt::Key_Space);
     ASSERT_TRUE(state(QMediaPlayer::PausedState));
 
