@@ -130,7 +130,7 @@ Plan makePlan(const PublishJob& job, const fs::path& page, const std::string& co
     plan.page = {page, pageBytes};
 
     planMovies(plan, job.movies);
-    if (!page.has_filename() || text::toLowerAscii(page.filename().string()) == kPageExtension) {
+    if (pageName(page.string()) != PageName::Page) {
         plan.problems.push_back(problem(page, "write", messages::kPageHasNoName));
     }
     for (const fs::path& path : plan.folders) checkFolder(plan, path);
