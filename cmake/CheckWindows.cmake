@@ -1,8 +1,8 @@
-# Compiles, for syntax only, every file of the core that a Windows build would
-# take as it is, with Debian's mingw-w64: all of src/core but the platform's
-# Linux implementations (*Linux.cpp), and the interfaces the command line and
-# the server keep their Linux calls behind. Lists every file that fails, then
-# fails. Run with -DCOMPILER=x86_64-w64-mingw32-g++-posix -DSOURCES=<repo>/src.
+# Compiles, for syntax only, every file of the core, the command line and the
+# server that a Windows build would take as it is, with Debian's mingw-w64: all
+# of src/core, src/cli and src/serve but the Linux implementations (*Linux.cpp)
+# of the interfaces they keep their system calls behind. Lists every file that
+# fails, then fails. Run with -DCOMPILER=x86_64-w64-mingw32-g++-posix -DSOURCES=<repo>/src.
 cmake_minimum_required(VERSION 3.25)
 
 find_program(compiler_path "${COMPILER}")
@@ -14,11 +14,11 @@ if(NOT compiler_path)
   return()
 endif()
 
-file(GLOB_RECURSE files RELATIVE "${SOURCES}" "${SOURCES}/core/*.cpp" "${SOURCES}/core/*.h")
+file(GLOB_RECURSE files RELATIVE "${SOURCES}" "${SOURCES}/core/*.cpp" "${SOURCES}/core/*.h" "${SOURCES}/cli/*.cpp"
+     "${SOURCES}/cli/*.h" "${SOURCES}/serve/*.cpp" "${SOURCES}/serve/*.h")
 list(FILTER files EXCLUDE REGEX "Linux\\.cpp$")
 # Build tools, run only on the build machine.
 list(FILTER files EXCLUDE REGEX "^core/publish/tools/")
-list(APPEND files cli/StopOnSignals.h serve/SocketPoll.h)
 list(SORT files)
 
 set(failed "")
