@@ -22,7 +22,7 @@ public:
     StopSignalsHeld& operator=(const StopSignalsHeld&) = delete;
 
     // Waits up to `timeout`; true when Ctrl+C or kill came.
-    bool stopWithin(std::chrono::milliseconds timeout);
+    [[nodiscard]] bool stopWithin(std::chrono::milliseconds timeout);
 
 private:
     struct Masks;
@@ -40,7 +40,7 @@ public:
     BrowserStart& operator=(const BrowserStart&) = delete;
 
     // Why it could not be started, if it could not.
-    std::optional<std::string> open(const std::string& address);
+    [[nodiscard]] std::optional<std::string> open(const std::string& address);
 
 private:
     int launcher_ = -1;

@@ -20,6 +20,6 @@ struct ServedFile {
     std::string tag;  // an HTTP entity tag that changes whenever the file is replaced or rewritten
 };
 
-ServedFile openServedFile(const std::filesystem::path& file);
+[[nodiscard]] ServedFile openServedFile(const std::filesystem::path& file);
 
 }  // namespace tessaly::serve

@@ -20,7 +20,7 @@ struct Listener {
     platform::FileDescriptor socket;
     int port = 0;
 };
-Listener listenOn(std::string_view address);
+[[nodiscard]] Listener listenOn(std::string_view address);
 
 // A new connection, non-blocking, its writes sent at once (no waiting for the
 // client's delayed ACK); -1 when none is waiting, `outOfFiles` when the
@@ -29,7 +29,7 @@ struct Accepted {
     int socket = -1;
     bool outOfFiles = false;
 };
-Accepted acceptConnection(int listener);
+[[nodiscard]] Accepted acceptConnection(int listener);
 
 // What one call moved. Again: nothing now, the poll says when; Closed: the
 // connection is over (the client went, or the file was cut short).
@@ -38,10 +38,10 @@ struct Moved {
     Result result = Result::Closed;
     std::size_t bytes = 0;
 };
-Moved receiveSome(int socket, char* buffer, std::size_t size);
+[[nodiscard]] Moved receiveSome(int socket, char* buffer, std::size_t size);
 // `more`: a body follows, so the head waits to leave with its start.
-Moved sendSome(int socket, std::string_view bytes, bool more);
-Moved sendFileSpan(int socket, int file, std::uint64_t offset, std::size_t count);
+[[nodiscard]] Moved sendSome(int socket, std::string_view bytes, bool more);
+[[nodiscard]] Moved sendFileSpan(int socket, int file, std::uint64_t offset, std::size_t count);
 
 // How many files the process may hold open.
 std::uint64_t openFileLimit();

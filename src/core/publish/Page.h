@@ -42,7 +42,7 @@ enum class PageName {
 };
 // What a page path names, as chosen, as given on the command line or as a
 // job holds it: the one check of a page's name.
-PageName pageName(std::string_view path);
+[[nodiscard]] PageName pageName(std::string_view path);
 
 // Three lines, one per movie slot, each ended by CR LF; an empty slot gives an
 // empty line. Slot 1 is trimmed, slots 2 and 3 are used as they are. The file
