@@ -9,7 +9,7 @@
 #include "app/WindowTexts.h"
 #include "core/Prompts.h"
 #include "core/movies/MovieTexts.h"
-#include "core/publish/Publisher.h"
+#include "core/publish/WorkSteps.h"
 #include "core/text/Text.h"
 #include "ui/Strings.h"
 
@@ -32,14 +32,8 @@ struct Progress {
 
 std::vector<fs::path> EncodeCommand::run(const model::MovieSlots& movies, const fs::path& folder) {
     if (running_) return {};
-    if (const auto refusal = publish::checkMainMovie(movies)) {
-        prompts_.show(*refusal);
-        return {};
-    }
-    movies::EncodeJob job;
-    job.movie = text::trimSpaces(movies[0]);
-    job.folder = folder;
-    const movies::EncodeReport report = encodeInBackground(job);
+    const movies::EncodeReport report = publish::encodeWork(
+        movies, folder, [this](const movies::EncodeJob& job) { return encodeInBackground(job); });
     prompts_.show(report.message);
     return report.versions;
 }

@@ -61,28 +61,26 @@ void ProjectSession::openProject(const std::filesystem::path& project) {
     model::ViewerSettings s = p_.settings.read();
     // The project's own LOADDIR, if any, is read after the dialog's folder.
     s.loadDir = project.parent_path().string();
-    model::MovieSlots movies;
-    hotspots::HotSpotList list;
-    if (const auto error = model::loadProject(project, s, movies, list, currentFolder())) {
+    const model::OpenedProject opened = model::openProject(project, s, currentFolder());
+    if (opened.error) {
         p_.settings.setLoadDir(project.parent_path().string());
-        reportError(p_.prompts, *error);
+        reportError(p_.prompts, *opened.error);
         return;
     }
     // Read first: a project that cannot be read asks nothing.
     if (!settleChanges()) return;
-    model::resolveMoviePaths(movies, project);
-    project_ = project;
-    p_.recent.remember(project);
-    p_.settings.write(s);
+    project_ = opened.file;
+    p_.recent.remember(project_);
+    p_.settings.write(opened.settings);
     for (int slot = 1; slot <= MovieRows::kCount; ++slot)
-        p_.rows.setPath(slot, ui::qs(movies[static_cast<std::size_t>(slot - 1)]));
-    p_.hotSpots = list;
+        p_.rows.setPath(slot, ui::qs(opened.movies[static_cast<std::size_t>(slot - 1)]));
+    p_.hotSpots = opened.hotSpots;
     p_.editor.showLoadedList();
     // Showing the slots began still frames; the main movie plays instead.
     p_.panel.dropStillFrame();
     markUnchanged();
     p_.window->repaint();
-    p_.player.open(movies[0]);
+    p_.player.open(opened.movies[0]);
     p_.player.play();
 }
 

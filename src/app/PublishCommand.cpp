@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QProgressDialog>
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -17,6 +18,7 @@
 #include "core/movies/MovieTexts.h"
 #include "core/publish/Page.h"
 #include "core/publish/PublishMessages.h"
+#include "core/publish/WorkSteps.h"
 #include "ui/Strings.h"
 #include "ui/TickSound.h"
 
@@ -106,6 +108,23 @@ private:
     bool cancelling_ = false;
 };
 
+// The publish's talk in the window's dialogs; the publish runs on a worker.
+class WindowTalk : public publish::PublishTalk {
+public:
+    WindowTalk(Prompts& prompts, std::function<publish::PublishReport(const publish::PublishJob&)> run)
+        : prompts_(prompts), run_(std::move(run)) {}
+
+    void tell(const Message& notice) override { prompts_.show(notice); }
+    bool goOnDespite(const std::vector<movies::MovieFinding>& findings) override {
+        return prompts_.ask(movies::findingsMessage(findings), movies::texts::kContinue);
+    }
+    publish::PublishReport run(const publish::PublishJob& job) override { return run_(job); }
+
+private:
+    Prompts& prompts_;
+    std::function<publish::PublishReport(const publish::PublishJob&)> run_;
+};
+
 }  // namespace
 
 void PublishCommand::run(const model::MovieSlots& movies, model::ViewerSettings& settings,
@@ -137,8 +156,8 @@ void PublishCommand::publishWithPlayerStopped(const model::MovieSlots& movies,
     const auto chosen = prompts_.chooseFile(choice);
     if (!chosen) return;
     if (window_) window_->repaint();
+    if (publish::pageName(chosen->string()) == publish::PageName::Empty) return;
     const std::string pagePath = publish::pagePathFor(chosen->string());
-    if (pagePath.empty()) return;
     std::error_code ec;
     const fs::path page = fs::absolute(pagePath, ec).lexically_normal();
     settings.saveDir = page.parent_path().string();
@@ -153,18 +172,9 @@ publish::PublishReport PublishCommand::publishTo(const fs::path& page, const mod
                                                  const hotspots::HotSpotList& hotSpots,
                                                  const fs::path& project, bool askAboutMovies) {
     if (running_) return {publish::PublishOutcome::Refused, {}};
-    std::optional<Message> notice;
-    publish::PublishJob job = publish::publishJob(movies, page, settings, hotSpots, notice);
-    job.project = project;
-    if (notice) prompts_.show(*notice);
-    // A refusal is said by the publish itself, with no question before it.
-    const std::vector<movies::MovieFinding> findings =
-        !askAboutMovies || publish::checkJob(job) ? std::vector<movies::MovieFinding>{}
-                                                  : movies::checkMovies(job.movies, movieTools_, job.page);
-    // Declined: nothing written and nothing more to say.
-    if (!findings.empty() && !prompts_.ask(movies::findingsMessage(findings), movies::texts::kContinue))
-        return {publish::PublishOutcome::Cancelled, {}};
-    return publishInBackground(job);
+    WindowTalk talk(prompts_, [this](const publish::PublishJob& job) { return publishInBackground(job); });
+    const publish::PublishWork work{movies, page, hotSpots, project, askAboutMovies, nullptr};
+    return publish::publishWork(work, settings, movieTools_, talk);
 }
 
 publish::PublishReport PublishCommand::publishInBackground(const publish::PublishJob& job) {

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -15,7 +16,7 @@
 #include "core/model/ProjectFile.h"
 #include "core/movies/MovieTexts.h"
 #include "core/movies/WebVersions.h"
-#include "core/publish/Publisher.h"
+#include "core/publish/WorkSteps.h"
 #include "core/text/Numbers.h"
 #include "core/text/Text.h"
 #include "media/FfmpegEncoder.h"
@@ -75,14 +76,14 @@ int runEncode(const Arguments& args, std::ostream&, std::ostream& err) {
         return 2;
     };
     std::vector<std::string> positional;
-    movies::EncodeJob job;
+    std::vector<int> widths = movies::kDefaultVersionWidths;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--sizes") {
             if (i + 1 >= args.size()) return refuse("--sizes needs a value");
-            const auto widths = widthList(args[++i]);
-            if (!widths)
+            const auto parsed = widthList(args[++i]);
+            if (!parsed)
                 return refuse("--sizes takes widths from 2 to 16384 separated by commas, such as 4096,2048");
-            job.widths = *widths;
+            widths = *parsed;
         } else if (args[i].starts_with("--")) {
             return refuse("unknown option " + args[i]);
         } else {
@@ -93,46 +94,44 @@ int runEncode(const Arguments& args, std::ostream&, std::ostream& err) {
 
     std::error_code ec;
     const std::string currentFolder = fs::current_path(ec).string();
-    const fs::path project = fs::absolute(positional[0], ec);
-    model::AppState state = model::startState(currentFolder, {});
-    if (const auto error =
-            model::loadProject(project, state.settings, state.movies, state.hotSpots, currentFolder)) {
-        err << kPrefix << error->message() << '\n';
+    model::OpenedProject project =
+        model::openProject(positional[0], model::startState(currentFolder, {}).settings, currentFolder);
+    if (project.error) {
+        err << kPrefix << project.error->message() << '\n';
         return 1;
     }
-    // The project keeps its paths as written; the movie is found from its folder.
-    model::MovieSlots resolved = state.movies;
-    model::resolveMoviePaths(resolved, project);
-    if (const auto refusal = publish::checkMainMovie(resolved)) {
-        printMessage(err, *refusal);
-        return 1;
-    }
-    job.movie = text::trimSpaces(resolved[0]);
-    job.folder = project.parent_path();
 
     const StopOnSignals signals;
     media::FfmpegEncoder encoder;
-    EncodeLine line(err, job.movie.filename().string());
-    movies::EncodeControl control;
-    control.tools = &media::moduleMovieTools();
-    control.encoder = &encoder;
-    control.stop = signals.flag();
-    if (&err == &std::cerr && ::isatty(STDERR_FILENO))
-        control.progress = [&line](double done, double total) { line(done, total); };
-    // The versions lie beside the project: slots 2 and 3 name them by file name.
-    // A project that cannot be saved takes them back out.
-    control.nameVersions = [&](const std::vector<fs::path>& versions) {
-        for (std::size_t slot = 1; slot < state.movies.size(); ++slot)
-            state.movies[slot] =
-                slot - 1 < versions.size() ? versions[slot - 1].filename().string() : std::string();
-        return model::saveProject(project, state.settings, state.movies, state.hotSpots);
+    std::optional<EncodeLine> line;
+    const auto encode = [&](movies::EncodeJob job) {
+        job.widths = widths;
+        line.emplace(err, job.movie.filename().string());
+        movies::EncodeControl control;
+        control.tools = &media::moduleMovieTools();
+        control.encoder = &encoder;
+        control.stop = signals.flag();
+        if (&err == &std::cerr && ::isatty(STDERR_FILENO))
+            control.progress = [&line](double done, double total) { (*line)(done, total); };
+        // The versions lie beside the project: slots 2 and 3 name them by file name;
+        // the project keeps its paths as written. A project that cannot be saved
+        // takes them back out.
+        control.nameVersions = [&](const std::vector<fs::path>& versions) {
+            model::MovieSlots movies = project.written;
+            for (std::size_t slot = 1; slot < movies.size(); ++slot)
+                movies[slot] =
+                    slot - 1 < versions.size() ? versions[slot - 1].filename().string() : std::string();
+            return model::saveProject(project.file, project.settings, movies, project.hotSpots);
+        };
+        return movies::encodeWebVersions(job, control);
     };
-    const movies::EncodeReport report = movies::encodeWebVersions(job, control);
-    line.finish();
+    const movies::EncodeReport report =
+        publish::encodeWork(project.movies, project.file.parent_path(), encode);
+    if (line) line->finish();
     printMessage(err, report.message);
     if (report.outcome == movies::EncodeOutcome::Cancelled) return signals.exitStatus();
     if (report.outcome != movies::EncodeOutcome::Succeeded) return 1;
-    err << kPrefix << movies::texts::kSlotsUpdated << project.string() << '\n';
+    err << kPrefix << movies::texts::kSlotsUpdated << project.file.string() << '\n';
     return 0;
 }
 

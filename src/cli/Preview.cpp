@@ -1,13 +1,6 @@
-#include <fcntl.h>
-#include <pthread.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <atomic>
 #include <cerrno>
-#include <cstring>
-#include <ctime>
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -15,12 +8,11 @@
 #include <system_error>
 #include <thread>
 
+#include "cli/PreviewHost.h"
 #include "cli/Usage.h"
 #include "cli/Verbs.h"
 #include "core/platform/Files.h"
 #include "serve/PreviewServer.h"
-
-extern char** environ;
 
 namespace tessaly::cli {
 namespace fs = std::filesystem;
@@ -31,38 +23,13 @@ constexpr std::string_view kHiddenPage = "Hidden files are not served";
 constexpr std::string_view kNoPort = "No free port on 127.0.0.1";
 constexpr std::string_view kServing = "serving {} until interrupted (Ctrl+C)";
 constexpr std::string_view kNoBrowser = "No web browser could be started ({}); open the address above in one";
-constexpr char kBrowserLauncher[] = "xdg-open";
+// How often the wait for Ctrl+C looks whether the server ended by itself.
+constexpr std::chrono::milliseconds kTick{200};
 
 std::string fill(std::string_view pattern, const std::string& value) {
     std::string text(pattern);
     text.replace(text.find("{}"), 2, value);
     return text;
-}
-
-// Starts the desktop's browser on `address` and does not wait for it. It runs
-// in a process group of its own, so the Ctrl+C that ends the server does not
-// close the browser, and without the signal mask the server runs under.
-std::optional<std::string> openBrowser(const std::string& address, pid_t& launcher) {
-    posix_spawn_file_actions_t actions;
-    posix_spawnattr_t attributes;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawnattr_init(&attributes);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    sigset_t none;
-    sigemptyset(&none);
-    posix_spawnattr_setsigmask(&attributes, &none);
-    posix_spawnattr_setpgroup(&attributes, 0);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETPGROUP);
-
-    std::string program = kBrowserLauncher;
-    std::string argument = address;
-    char* argv[] = {program.data(), argument.data(), nullptr};
-    const int error = posix_spawnp(&launcher, kBrowserLauncher, &actions, &attributes, argv, environ);
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
-    if (error == 0) return std::nullopt;
-    launcher = -1;
-    return std::string(kBrowserLauncher) + ": " + std::generic_category().message(error);
 }
 
 // Why `page` cannot be previewed, if it cannot.
@@ -73,7 +40,7 @@ std::optional<platform::FileError> checkPage(const fs::path& page) {
     if (fs::is_directory(status)) return platform::errnoError(page, "open", EISDIR);
     if (!fs::is_regular_file(status))
         return platform::FileError{page, "open", std::string(platform::kNotRegularFile)};
-    if (fs::canonical(page, error).filename().native().starts_with('.'))
+    if (fs::canonical(page, error).filename().string().starts_with('.'))
         return platform::FileError{page, "serve", std::string(kHiddenPage)};
     return std::nullopt;
 }
@@ -101,18 +68,8 @@ int runPreview(const Arguments& args, std::ostream& out, std::ostream& err) {
         return 1;
     }
 
-    // Ctrl+C and kill are taken by this thread alone, so they end the server
-    // in order; the server's threads inherit the mask. A client that hangs up
-    // mid-movie must not end the program either.
-    sigset_t stopSignals;
-    sigemptyset(&stopSignals);
-    sigaddset(&stopSignals, SIGINT);
-    sigaddset(&stopSignals, SIGTERM);
-    sigset_t blocked = stopSignals;
-    sigaddset(&blocked, SIGPIPE);
-    sigset_t previous;
-    pthread_sigmask(SIG_BLOCK, &blocked, &previous);
-
+    BrowserStart browser;
+    StopSignalsHeld stopSignals;
     std::atomic<bool> finished{false};
     bool served = true;
     std::thread serving([&] {
@@ -123,19 +80,14 @@ int runPreview(const Arguments& args, std::ostream& out, std::ostream& err) {
     const std::string address = serve::previewAddress(port, target.filename().string());
     out << address << '\n' << std::flush;
     err << "tessaly: " << fill(kServing, server.folder().string()) << '\n' << std::flush;
-    pid_t launcher = -1;
-    if (const auto failure = openBrowser(address, launcher))
+    if (const auto failure = browser.open(address))
         err << "tessaly: " << fill(kNoBrowser, *failure) << '\n' << std::flush;
 
     while (!finished) {
-        const timespec tick{0, 200'000'000};
-        const int caught = sigtimedwait(&stopSignals, nullptr, &tick);
-        if (caught == SIGINT || caught == SIGTERM) break;
+        if (stopSignals.stopWithin(kTick)) break;
     }
     server.stop();
     serving.join();
-    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-    if (launcher > 0) ::waitpid(launcher, nullptr, WNOHANG);
 
     if (!served) {
         err << "tessaly: " << platform::FileError{server.folder(), "serve", ""}.message() << '\n';

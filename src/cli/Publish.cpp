@@ -12,6 +12,8 @@
 #include <ostream>
 #include <string>
 #include <system_error>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "cli/Console.h"
@@ -25,6 +27,7 @@
 #include "core/movies/MovieTexts.h"
 #include "core/publish/Page.h"
 #include "core/publish/Publisher.h"
+#include "core/publish/WorkSteps.h"
 #include "core/text/Text.h"
 #include "media/ModuleMovieTools.h"
 
@@ -66,126 +69,164 @@ private:
     PercentLine line_;
 };
 
-// The page path as given, or the reason it names no page.
-std::optional<std::string> pageProblem(std::string_view given) {
-    const std::string trimmed = text::trimSpaces(given);
-    if (trimmed.empty()) return "the page path is empty";
-    const std::string name = fs::path(trimmed).filename().string();
-    if (trimmed.back() == '/' || name.empty() || name == "." || name == "..")
-        return "the page path names a folder, not a page: " + trimmed;
-    return std::nullopt;
-}
-
-}  // namespace
-
-int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
-    const auto refuse = [&](const std::string& problem) {
-        err << kPrefix << problem << '\n' << usage("publish");
-        return 2;
-    };
-    std::vector<std::string> positional;
+struct PublishOptions {
+    std::string project;
+    std::string page;
     std::optional<std::string> manualTilt;
     std::optional<std::pair<unsigned, unsigned>> customSize;
     bool strict = false;
+};
+
+// --custom-size's WIDTHxHEIGHT, or the problem with it.
+std::variant<std::pair<unsigned, unsigned>, std::string> customSize(const std::string& size) {
+    const auto x = size.find_first_of("xX");
+    const auto width = sizeValue(std::string_view(size).substr(0, x));
+    const auto height = x == std::string::npos ? std::nullopt : sizeValue(size.substr(x + 1));
+    if (!width || !height) return std::string("--custom-size takes WIDTHxHEIGHT, such as 1280x640");
+    if (*width > kMaxCustomSize || *height > kMaxCustomSize)
+        return "--custom-size takes at most " + std::to_string(kMaxCustomSize) + "x" +
+               std::to_string(kMaxCustomSize);
+    return std::pair{*width, *height};
+}
+
+// The options given, or the problem that earns the usage text.
+std::variant<PublishOptions, std::string> publishOptions(const Arguments& args) {
+    PublishOptions options;
+    std::vector<std::string> positional;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if ((arg == "--manual-tilt" || arg == "--custom-size") && i + 1 >= args.size())
-            return refuse(arg + " needs a value");
+            return arg + " needs a value";
         if (arg == "--manual-tilt") {
-            manualTilt = args[++i];
+            options.manualTilt = args[++i];
         } else if (arg == "--custom-size") {
-            const std::string& size = args[++i];
-            const auto x = size.find_first_of("xX");
-            const auto width = sizeValue(std::string_view(size).substr(0, x));
-            const auto height = x == std::string::npos ? std::nullopt : sizeValue(size.substr(x + 1));
-            if (!width || !height) return refuse("--custom-size takes WIDTHxHEIGHT, such as 1280x640");
-            if (*width > kMaxCustomSize || *height > kMaxCustomSize)
-                return refuse("--custom-size takes at most " + std::to_string(kMaxCustomSize) + "x" +
-                              std::to_string(kMaxCustomSize));
-            customSize.emplace(*width, *height);
+            auto size = customSize(args[++i]);
+            if (const std::string* problem = std::get_if<std::string>(&size)) return *problem;
+            options.customSize = std::get<std::pair<unsigned, unsigned>>(size);
         } else if (arg == "--strict") {
-            strict = true;
+            options.strict = true;
         } else if (arg.starts_with("--")) {
-            return refuse("unknown option " + arg);
+            return "unknown option " + arg;
         } else {
             positional.push_back(arg);
         }
     }
-    if (positional.size() != 2) return refuse("publish takes a project and a page");
-    if (const auto problem = pageProblem(positional[1])) return refuse(*problem);
+    if (positional.size() != 2) return std::string("publish takes a project and a page");
+    switch (publish::pageName(positional[1])) {
+        case publish::PageName::Empty:
+            return std::string("the page path is empty");
+        case publish::PageName::Folder:
+            return "the page path names a folder, not a page: " + text::trimSpaces(positional[1]);
+        case publish::PageName::ExtensionOnly:  // refused by the publish, which names it
+        case publish::PageName::Page:
+            break;
+    }
+    options.project = positional[0];
+    options.page = positional[1];
+    return options;
+}
 
+// The options given over the project's own.
+void applyOptions(const PublishOptions& options, model::ViewerSettings& settings) {
+    if (options.manualTilt) {
+        settings.manualTilt = *options.manualTilt;
+        settings.setPosition(model::ListField::Tilt,
+                             static_cast<int>(settings.items(model::ListField::Tilt).size()));
+    }
+    if (options.customSize) {
+        settings.customSize = 1;
+        settings.customWidth = std::to_string(options.customSize->first);
+        settings.customHeight = std::to_string(options.customSize->second);
+    }
+}
+
+void printFindings(std::ostream& err, const std::vector<movies::MovieFinding>& findings) {
+    if (findings.empty()) return;
+    err << kPrefix << movies::texts::kFindingsHeading << '\n';
+    for (const movies::MovieFinding& finding : findings)
+        err << kPrefix << movies::findingLine(finding) << '\n';
+}
+
+// The publish's talk on the error stream. With --strict the movies are read
+// first and what will not play well stops it; otherwise the publish reads each
+// movie while it copies it, and the findings come after, from what it read.
+class ConsoleTalk : public publish::PublishTalk {
+public:
+    ConsoleTalk(std::ostream& err, movies::MovieTools& tools, const std::atomic<bool>* stop)
+        : err_(err), tools_(tools), stop_(stop) {}
+
+    void tell(const Message& notice) override { printMessage(err_, notice); }
+
+    bool goOnDespite(const std::vector<movies::MovieFinding>& findings) override {
+        printFindings(err_, findings);
+        declined_ = std::any_of(findings.begin(), findings.end(), [](const movies::MovieFinding& finding) {
+            return !finding.fixedByPublishing;
+        });
+        if (declined_) err_ << kPrefix << kStrictRefusal << '\n';
+        return !declined_;
+    }
+
+    publish::PublishReport run(const publish::PublishJob& job) override {
+        ran_ = true;
+        ProgressLine progressLine(err_);
+        publish::PublishControl control;
+        control.stop = stop_;
+        control.movieTools = &tools_;
+        if (&err_ == &std::cerr && ::isatty(STDERR_FILENO)) {
+            control.progress = [&progressLine](const fs::path& movie, std::uint64_t done,
+                                               std::uint64_t total) { progressLine(movie, done, total); };
+        }
+        publish::PublishReport report = publish::publish(job, control);
+        progressLine.finish();
+        return report;
+    }
+
+    bool declined() const { return declined_; }
+    bool ran() const { return ran_; }
+
+private:
+    std::ostream& err_;
+    movies::MovieTools& tools_;
+    const std::atomic<bool>* stop_;
+    bool declined_ = false;
+    bool ran_ = false;
+};
+
+}  // namespace
+
+int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
+    const auto parsed = publishOptions(args);
+    if (const std::string* problem = std::get_if<std::string>(&parsed)) {
+        err << kPrefix << *problem << '\n' << usage("publish");
+        return 2;
+    }
+    const PublishOptions& options = std::get<PublishOptions>(parsed);
     std::error_code ec;
     const std::string currentFolder = fs::current_path(ec).string();
-    model::AppState state = model::startState(currentFolder, {});
-    const fs::path project = fs::absolute(positional[0], ec);
-    if (const auto error =
-            model::loadProject(project, state.settings, state.movies, state.hotSpots, currentFolder)) {
-        err << kPrefix << error->message() << '\n';
+    model::OpenedProject project =
+        model::openProject(options.project, model::startState(currentFolder, {}).settings, currentFolder);
+    if (project.error) {
+        err << kPrefix << project.error->message() << '\n';
         return 1;
     }
-    model::resolveMoviePaths(state.movies, project);
-    if (manualTilt) {
-        state.settings.manualTilt = *manualTilt;
-        state.settings.setPosition(model::ListField::Tilt,
-                                   static_cast<int>(state.settings.items(model::ListField::Tilt).size()));
-    }
-    if (customSize) {
-        state.settings.customSize = 1;
-        state.settings.customWidth = std::to_string(customSize->first);
-        state.settings.customHeight = std::to_string(customSize->second);
-    }
-
-    if (const auto refusal = publish::checkMainMovie(state.movies)) {
+    applyOptions(options, project.settings);
+    if (const auto refusal = publish::checkMainMovie(project.movies)) {
         printMessage(err, *refusal);
         return 1;
     }
-    std::optional<Message> notice;
-    publish::PublishJob job = publish::publishJob(state.movies, publish::pagePathFor(positional[1]),
-                                                  state.settings, state.hotSpots, notice);
-    job.project = project;
-    if (notice) printMessage(err, *notice);
 
-    if (const auto refusal = publish::checkJob(job)) {
-        printMessage(err, *refusal);
-        return 1;
-    }
     // From here on a signal cancels: the movies are being read.
     const StopOnSignals signals;
-    // What will not play well is said before the final message. --strict reads
-    // the movies first and stops there; otherwise the publish reads each movie
-    // while it copies it, and the check reuses what it read.
     movies::MovieInfoCache tools(media::moduleMovieTools());
-    const auto printFindings = [&err](const std::vector<movies::MovieFinding>& findings) {
-        if (findings.empty()) return;
-        err << kPrefix << movies::texts::kFindingsHeading << '\n';
-        for (const movies::MovieFinding& finding : findings)
-            err << kPrefix << movies::findingLine(finding) << '\n';
-    };
-    if (strict) {
-        const std::vector<movies::MovieFinding> findings =
-            movies::checkMovies(job.movies, tools, job.page, {}, signals.flag());
-        printFindings(findings);
-        if (std::any_of(findings.begin(), findings.end(),
-                        [](const movies::MovieFinding& finding) { return !finding.fixedByPublishing; })) {
-            err << kPrefix << kStrictRefusal << '\n';
-            return 1;
-        }
-    }
-
-    ProgressLine progressLine(err);
-    publish::PublishControl control;
-    control.stop = signals.flag();
-    control.movieTools = &tools;
-    if (&err == &std::cerr && ::isatty(STDERR_FILENO)) {
-        control.progress = [&progressLine](const fs::path& movie, std::uint64_t done, std::uint64_t total) {
-            progressLine(movie, done, total);
-        };
-    }
-    const publish::PublishReport report = publish::publish(job, control);
-    progressLine.finish();
+    ConsoleTalk talk(err, tools, signals.flag());
+    const publish::PublishWork work{project.movies,   publish::pagePathFor(options.page),
+                                    project.hotSpots, project.file,
+                                    options.strict,   signals.flag()};
+    const publish::PublishReport report = publish::publishWork(work, project.settings, tools, talk);
+    if (talk.declined()) return 1;
     // After a cancel nothing more is read: the person asked to stop.
-    if (!strict && report.outcome != publish::PublishOutcome::Cancelled)
-        printFindings(movies::checkMovies(job.movies, tools, job.page, report.indexLeftAtEnd));
+    if (!options.strict && talk.ran() && report.outcome != publish::PublishOutcome::Cancelled)
+        printFindings(err, movies::checkMovies(work.movies, tools, work.page, report.indexLeftAtEnd));
     printMessage(err, report.message);
     switch (report.outcome) {
         case publish::PublishOutcome::Succeeded:

@@ -19,11 +19,11 @@ int runRedirect(const Arguments& args, std::ostream&, std::ostream& err) {
         printMessage(err, *warning);
         return 1;
     }
-    const std::string page = publish::pagePathFor(args[2]);
-    if (page.empty()) {
+    if (publish::pageName(args[2]) != publish::PageName::Page) {
         err << usage("redirect");
         return 2;
     }
+    const std::string page = publish::pagePathFor(args[2]);
     if (const auto error = publish::writeRedirectPage(page, args[0], args[1])) {
         err << kPrefix << error->message() << '\n';
         return 1;

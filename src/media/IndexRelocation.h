@@ -52,8 +52,8 @@ struct RebuiltIndex {
 // every chunk offset moves by the size of the two. Offsets must point into
 // `mediaData`; chunk tables with 32-bit offsets that would pass 4 GiB become
 // 64-bit tables.
-RebuiltIndex rebuildIndex(std::string_view moov, std::span<const ByteSpan> mediaData,
-                          std::uint64_t alignment);
+[[nodiscard]] RebuiltIndex rebuildIndex(std::string_view moov, std::span<const ByteSpan> mediaData,
+                                        std::uint64_t alignment);
 
 // Whether the movie open as `in` (`size` bytes) is fragmented: its index
 // (moov) followed, among its first boxes, by movie fragments (moof), each with
@@ -66,10 +66,10 @@ bool fragmentedMovie(int in, std::uint64_t size);
 // it leaves to the libraries (nothing is written then); an error naming the
 // movie when its boxes do not fit the file, or when the copy, read back, does
 // not hold the same packets at the same places.
-std::optional<movies::WriteOutcome> relocateIndexFirst(const std::filesystem::path& movie, int in,
-                                                       std::uint64_t size, int out,
-                                                       const std::filesystem::path& outName,
-                                                       const movies::ByteProgress& progress,
-                                                       const std::atomic<bool>* stop);
+[[nodiscard]] std::optional<movies::WriteOutcome> relocateIndexFirst(const std::filesystem::path& movie,
+                                                                     int in, std::uint64_t size, int out,
+                                                                     const std::filesystem::path& outName,
+                                                                     const movies::ByteProgress& progress,
+                                                                     const std::atomic<bool>* stop);
 
 }  // namespace tessaly::media

@@ -69,126 +69,171 @@ unsigned codecTag(const AVOutputFormat* format, const AVCodecParameters* par) {
     return 0;
 }
 
+// The libraries' remux of `movie` (open as `in`, `size` bytes) into `out`.
+class LibraryRemux {
+public:
+    LibraryRemux(const fs::path& movie, int in, std::uint64_t size, int out, const fs::path& outName,
+                 const movies::ByteProgress& progress, const std::atomic<bool>* stop)
+        : movie_(movie),
+          in_(in),
+          out_(out),
+          outName_(outName),
+          progress_(progress),
+          stop_(stop),
+          reader_(in, size),
+          writer_(out) {
+        reader_.stopWhen(stop);
+    }
+
+    movies::WriteOutcome run() {
+        if (reader_.io() == nullptr || writer_.io() == nullptr)
+            return fail(outName_, "write", std::strerror(ENOMEM));
+        int openError = 0;
+        input_ = openMovie(reader_, movie_, openError);
+        if (!input_) return readFailed(openError);
+        if (auto failed = openOutput()) return std::move(*failed);
+        if (auto failed = addStreams()) return std::move(*failed);
+
+        AVDictionary* options = nullptr;
+        av_dict_set(&options, "movflags", "+faststart", 0);
+        const int headerError = avformat_write_header(output_.get(), &options);
+        av_dict_free(&options);
+        if (headerError < 0) return writeFailed(headerError);
+        if (auto failed = copyPackets()) return std::move(*failed);
+        if (const int error = av_write_trailer(output_.get()); error < 0) return writeFailed(error);
+        if (auto differs = remuxedCopyDiffers(in_, out_, stop_))
+            return fail(movie_, kMoveIndex, std::move(*differs));
+        if (stopRequested()) return stopped();
+        if (progress_) progress_(reader_.size(), reader_.size());
+        return outcome_;
+    }
+
+private:
+    movies::WriteOutcome fail(const fs::path& path, std::string_view action, std::string reason) {
+        outcome_.error = platform::FileError{path, std::string(action), std::move(reason)};
+        return outcome_;
+    }
+    movies::WriteOutcome readFailed(int error) {
+        if (reader_.stopRequested()) return stopped();
+        return fail(movie_, "read", reader_.error() != 0 ? std::strerror(reader_.error()) : avError(error));
+    }
+    movies::WriteOutcome writeFailed(int error) {
+        return fail(outName_, "write",
+                    writer_.error() != 0 ? std::strerror(writer_.error()) : avError(error));
+    }
+    movies::WriteOutcome stopped() {
+        outcome_.stopped = true;
+        return outcome_;
+    }
+    bool stopRequested() const { return stop_ != nullptr && stop_->load(std::memory_order_relaxed); }
+
+    std::optional<movies::WriteOutcome> openOutput() {
+        format_ = av_guess_format(nullptr, outName_.c_str(), nullptr);
+        if (format_ == nullptr) format_ = av_guess_format("mp4", nullptr, nullptr);
+        AVFormatContext* rawOutput = nullptr;
+        if (const int error = avformat_alloc_output_context2(&rawOutput, format_, nullptr, outName_.c_str());
+            error < 0)
+            return fail(outName_, "write", avError(error));
+        output_.reset(rawOutput);
+        secondPass_.fd = out_;
+        output_->pb = writer_.io();
+        output_->opaque = &secondPass_;
+        output_->io_open = openForSecondPass;
+        output_->io_close2 = closeSecondPass;
+        output_->flags |= AVFMT_FLAG_CUSTOM_IO;
+        av_dict_copy(&output_->metadata, input_->metadata, 0);
+        // The spherical marks a 360 movie depends on are written only outside the strict standard.
+        output_->strict_std_compliance = FF_COMPLIANCE_UNOFFICIAL;
+        return std::nullopt;
+    }
+
+    // Every stream or none: a copy without the camera's telemetry is not the movie.
+    std::optional<movies::WriteOutcome> addStreams() {
+        for (unsigned i = 0; i < input_->nb_streams; ++i) {
+            if (!kept(input_->streams[i])) return fail(movie_, kMoveIndex, std::string(kStreamDropped));
+        }
+        streamMap_.assign(input_->nb_streams, -1);
+        for (unsigned i = 0; i < input_->nb_streams; ++i) {
+            const AVStream* in = input_->streams[i];
+            AVStream* copy = avformat_new_stream(output_.get(), nullptr);
+            if (copy == nullptr) return fail(outName_, "write", std::strerror(ENOMEM));
+            if (const int error = avcodec_parameters_copy(copy->codecpar, in->codecpar); error < 0)
+                return fail(outName_, "write", avError(error));
+            copy->codecpar->codec_tag = codecTag(format_, in->codecpar);
+            copy->time_base = in->time_base;
+            copy->disposition = in->disposition;
+            copy->avg_frame_rate = in->avg_frame_rate;
+            copy->r_frame_rate = in->r_frame_rate;
+            av_dict_copy(&copy->metadata, in->metadata, 0);
+            // Spherical marks, rotation and the like travel with the stream.
+            for (int s = 0; s < in->nb_side_data; ++s) {
+                const AVPacketSideData& side = in->side_data[s];
+                std::uint8_t* data = av_stream_new_side_data(copy, side.type, side.size);
+                if (data == nullptr) return fail(outName_, "write", std::strerror(ENOMEM));
+                std::memcpy(data, side.data, side.size);
+            }
+            streamMap_[i] = copy->index;
+        }
+        return std::nullopt;
+    }
+
+    std::optional<movies::WriteOutcome> copyPackets() {
+        const PacketPtr packet(av_packet_alloc());
+        if (!packet) return fail(outName_, "write", std::strerror(ENOMEM));
+        while (true) {
+            if (stopRequested()) return stopped();
+            const int error = av_read_frame(input_.get(), packet.get());
+            if (error == AVERROR_EOF) return std::nullopt;
+            if (error < 0) return readFailed(error);
+            // A stream found only now has no place in the copy.
+            if (static_cast<std::size_t>(packet->stream_index) >= streamMap_.size())
+                return fail(movie_, kMoveIndex, std::string(kStreamDropped));
+            const int target = streamMap_[static_cast<std::size_t>(packet->stream_index)];
+            av_packet_rescale_ts(packet.get(), input_->streams[packet->stream_index]->time_base,
+                                 output_->streams[target]->time_base);
+            packet->stream_index = target;
+            packet->pos = -1;
+            if (const int written = av_interleaved_write_frame(output_.get(), packet.get()); written < 0)
+                return writeFailed(written);
+            if (progress_) progress_(std::min(reader_.bytesRead(), reader_.size()), reader_.size());
+        }
+    }
+
+    const fs::path& movie_;
+    int in_;
+    int out_;
+    const fs::path& outName_;
+    const movies::ByteProgress& progress_;
+    const std::atomic<bool>* stop_;
+    FileReader reader_;
+    FileWriter writer_;
+    InputPtr input_;
+    const AVOutputFormat* format_ = nullptr;
+    SecondPass secondPass_;
+    OutputPtr output_;
+    std::vector<int> streamMap_;
+    movies::WriteOutcome outcome_;
+};
+
 // The libraries' remux, after the relocation when `relocate` and the layout allows.
 movies::WriteOutcome moveIndex(const fs::path& movie, int out, const fs::path& outName,
                                const movies::ByteProgress& progress, const std::atomic<bool>* stop,
                                bool relocate) {
-    movies::WriteOutcome outcome;
-    const auto fail = [&](const fs::path& path, std::string_view action, std::string reason) {
-        outcome.error = platform::FileError{path, std::string(action), std::move(reason)};
+    const auto fail = [&](std::string_view action, std::string reason) {
+        movies::WriteOutcome outcome;
+        outcome.error = platform::FileError{movie, std::string(action), std::move(reason)};
         return outcome;
     };
-    const auto readFailed = [&](const FileReader& reader, int error) {
-        if (reader.stopRequested()) {
-            outcome.stopped = true;
-            return outcome;
-        }
-        return fail(movie, "read", reader.error() != 0 ? std::strerror(reader.error()) : avError(error));
-    };
     platform::OpenedFile file = platform::openRegularFile(movie);
-    if (file.status.error != 0) return fail(movie, "open", std::strerror(file.status.error));
+    if (file.status.error != 0) return fail("open", std::strerror(file.status.error));
     if (file.status.kind != platform::FileKind::Regular)
-        return fail(movie, "read", std::string(platform::kNotRegularFile));
+        return fail("read", std::string(platform::kNotRegularFile));
     if (relocate) {
         if (auto relocated =
                 relocateIndexFirst(movie, file.fd.get(), file.status.size, out, outName, progress, stop))
             return std::move(*relocated);
     }
-
-    FileReader reader(file.fd.get(), file.status.size);
-    reader.stopWhen(stop);
-    FileWriter writer(out);
-    if (reader.io() == nullptr || writer.io() == nullptr)
-        return fail(outName, "write", std::strerror(ENOMEM));
-
-    int openError = 0;
-    const InputPtr input = openMovie(reader, movie, openError);
-    if (!input) return readFailed(reader, openError);
-
-    const AVOutputFormat* format = av_guess_format(nullptr, outName.c_str(), nullptr);
-    if (format == nullptr) format = av_guess_format("mp4", nullptr, nullptr);
-    AVFormatContext* rawOutput = nullptr;
-    if (const int error = avformat_alloc_output_context2(&rawOutput, format, nullptr, outName.c_str());
-        error < 0)
-        return fail(outName, "write", avError(error));
-    const OutputPtr output(rawOutput);
-    SecondPass secondPass{out, {}};
-    output->pb = writer.io();
-    output->opaque = &secondPass;
-    output->io_open = openForSecondPass;
-    output->io_close2 = closeSecondPass;
-    output->flags |= AVFMT_FLAG_CUSTOM_IO;
-    av_dict_copy(&output->metadata, input->metadata, 0);
-    // The spherical marks a 360 movie depends on are written only outside the strict standard.
-    output->strict_std_compliance = FF_COMPLIANCE_UNOFFICIAL;
-
-    // Every stream or none: a copy without the camera's telemetry is not the movie.
-    for (unsigned i = 0; i < input->nb_streams; ++i) {
-        if (!kept(input->streams[i])) return fail(movie, kMoveIndex, std::string(kStreamDropped));
-    }
-    std::vector<int> streamMap(input->nb_streams, -1);
-    for (unsigned i = 0; i < input->nb_streams; ++i) {
-        const AVStream* in = input->streams[i];
-        AVStream* copy = avformat_new_stream(output.get(), nullptr);
-        if (copy == nullptr) return fail(outName, "write", std::strerror(ENOMEM));
-        if (const int error = avcodec_parameters_copy(copy->codecpar, in->codecpar); error < 0)
-            return fail(outName, "write", avError(error));
-        copy->codecpar->codec_tag = codecTag(format, in->codecpar);
-        copy->time_base = in->time_base;
-        copy->disposition = in->disposition;
-        copy->avg_frame_rate = in->avg_frame_rate;
-        copy->r_frame_rate = in->r_frame_rate;
-        av_dict_copy(&copy->metadata, in->metadata, 0);
-        // Spherical marks, rotation and the like travel with the stream.
-        for (int s = 0; s < in->nb_side_data; ++s) {
-            const AVPacketSideData& side = in->side_data[s];
-            std::uint8_t* data = av_stream_new_side_data(copy, side.type, side.size);
-            if (data == nullptr) return fail(outName, "write", std::strerror(ENOMEM));
-            std::memcpy(data, side.data, side.size);
-        }
-        streamMap[i] = copy->index;
-    }
-
-    AVDictionary* options = nullptr;
-    av_dict_set(&options, "movflags", "+faststart", 0);
-    const int headerError = avformat_write_header(output.get(), &options);
-    av_dict_free(&options);
-    const auto writeFailed = [&](int error) {
-        return fail(outName, "write", writer.error() != 0 ? std::strerror(writer.error()) : avError(error));
-    };
-    if (headerError < 0) return writeFailed(headerError);
-
-    const PacketPtr packet(av_packet_alloc());
-    if (!packet) return fail(outName, "write", std::strerror(ENOMEM));
-    while (true) {
-        if (stop != nullptr && stop->load(std::memory_order_relaxed)) {
-            outcome.stopped = true;
-            return outcome;
-        }
-        const int error = av_read_frame(input.get(), packet.get());
-        if (error == AVERROR_EOF) break;
-        if (error < 0) return readFailed(reader, error);
-        // A stream found only now has no place in the copy.
-        if (static_cast<std::size_t>(packet->stream_index) >= streamMap.size())
-            return fail(movie, kMoveIndex, std::string(kStreamDropped));
-        const int target = streamMap[static_cast<std::size_t>(packet->stream_index)];
-        av_packet_rescale_ts(packet.get(), input->streams[packet->stream_index]->time_base,
-                             output->streams[target]->time_base);
-        packet->stream_index = target;
-        packet->pos = -1;
-        if (const int written = av_interleaved_write_frame(output.get(), packet.get()); written < 0)
-            return writeFailed(written);
-        if (progress) progress(std::min(reader.bytesRead(), reader.size()), reader.size());
-    }
-    if (const int error = av_write_trailer(output.get()); error < 0) return writeFailed(error);
-    if (auto differs = remuxedCopyDiffers(file.fd.get(), out, stop))
-        return fail(movie, kMoveIndex, std::move(*differs));
-    if (stop != nullptr && stop->load(std::memory_order_relaxed)) {
-        outcome.stopped = true;
-        return outcome;
-    }
-    if (progress) progress(reader.size(), reader.size());
-    return outcome;
+    return LibraryRemux(movie, file.fd.get(), file.status.size, out, outName, progress, stop).run();
 }
 
 }  // namespace

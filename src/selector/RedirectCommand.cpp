@@ -19,8 +19,8 @@ void RedirectCommand::create(std::string_view html5Path, std::string_view flashP
     choice.initialFolder = saveFolder_;
     const auto chosen = prompts_.chooseFile(choice);
     if (!chosen) return;
+    if (publish::pageName(chosen->string()) != publish::PageName::Page) return;
     const std::string page = publish::pagePathFor(chosen->string());
-    if (page.empty()) return;
     saveFolder_ = std::filesystem::path(page).parent_path();
 
     // Reported instead of the success message: nothing was written.

@@ -1,17 +1,14 @@
 #include "serve/PreviewAnswer.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
-#include <cstdio>
 #include <optional>
 #include <variant>
 
 #include "core/movies/MovieTypes.h"
 #include "core/text/Text.h"
+#include "serve/ServedFile.h"
 
 namespace tessaly::serve {
 namespace fs = std::filesystem;
@@ -162,17 +159,6 @@ std::variant<std::nullopt_t, Span, int> chooseRange(std::string_view header, std
     return Span{*first, std::min(*last, size - 1)};
 }
 
-// A strong validator that changes whenever the file is replaced or rewritten.
-std::string entityTag(const struct stat& info) {
-    char text[80];
-    const int n =
-        std::snprintf(text, sizeof text, "\"%llx-%llx-%llx\"", static_cast<unsigned long long>(info.st_ino),
-                      static_cast<unsigned long long>(info.st_size),
-                      static_cast<unsigned long long>(info.st_mtim.tv_sec) * 1000000000ULL +
-                          static_cast<unsigned long long>(info.st_mtim.tv_nsec));
-    return std::string(text, static_cast<std::size_t>(n));
-}
-
 }  // namespace
 
 std::string_view contentTypeFor(const fs::path& file) {
@@ -202,13 +188,11 @@ Answer answerRequest(const fs::path& folder, int port, const HttpRequest& reques
     if (const int* status = std::get_if<int>(&resolved)) return message(*status, request, close);
     const fs::path& file = std::get<fs::path>(resolved);
 
-    // Not blocking: a FIFO put in the folder must not hold the server.
-    platform::FileDescriptor body(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    if (!body.valid()) return message(errno == EACCES ? 403 : 404, request, close);
-    struct stat info {};
-    if (::fstat(body.get(), &info) != 0 || !S_ISREG(info.st_mode)) return message(404, request, close);
-    const auto size = static_cast<std::uint64_t>(info.st_size);
-    const std::string tag = entityTag(info);
+    ServedFile served = openServedFile(file);
+    if (served.result != ServedFile::Result::Opened)
+        return message(served.result == ServedFile::Result::Forbidden ? 403 : 404, request, close);
+    const std::uint64_t size = served.size;
+    const std::string& tag = served.tag;
 
     // A range asked for "if the file is still this one" is the whole file otherwise.
     auto range = request.range && (!request.ifRange || *request.ifRange == tag)
@@ -239,7 +223,7 @@ Answer answerRequest(const fs::path& folder, int port, const HttpRequest& reques
     if (request.method == "HEAD" || answer.length == 0) {
         answer.length = 0;
     } else {
-        answer.body = std::move(body);
+        answer.body = std::move(served.fd);
     }
     return answer;
 }

@@ -1,19 +1,6 @@
 #include "serve/PreviewServer.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <signal.h>
-#include <sys/eventfd.h>
-#include <sys/resource.h>
-#include <sys/sendfile.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <array>
-#include <cerrno>
-#include <climits>
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
@@ -23,6 +10,7 @@
 #include "serve/HttpRequest.h"
 #include "serve/PreviewAnswer.h"
 #include "serve/SocketPoll.h"
+#include "serve/Sockets.h"
 
 namespace tessaly::serve {
 namespace fs = std::filesystem;
@@ -37,30 +25,6 @@ constexpr std::chrono::milliseconds kSweep{100};
 // The most one sendfile call moves, so one large answer cannot hold the loop.
 constexpr std::size_t kSendSlice = 1 << 20;
 
-// A socket's writes raise SIGPIPE when the client has gone; send() is told not
-// to, sendfile() cannot be. The loop's thread holds SIGPIPE blocked and, when
-// it ends, drops any that came before the caller's mask is back.
-class SigpipeHeld {
-public:
-    SigpipeHeld() {
-        sigemptyset(&pipe_);
-        sigaddset(&pipe_, SIGPIPE);
-        pthread_sigmask(SIG_BLOCK, &pipe_, &previous_);
-    }
-    ~SigpipeHeld() {
-        const timespec now{0, 0};
-        while (sigtimedwait(&pipe_, nullptr, &now) == SIGPIPE) {
-        }
-        pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
-    }
-    SigpipeHeld(const SigpipeHeld&) = delete;
-    SigpipeHeld& operator=(const SigpipeHeld&) = delete;
-
-private:
-    sigset_t pipe_;
-    sigset_t previous_;
-};
-
 struct Connection {
     platform::FileDescriptor socket;
     std::string received;  // bytes of requests not yet answered
@@ -74,10 +38,9 @@ struct Connection {
 // As many connections as the process may hold open files for, two a connection
 // (the socket and the file being sent), keeping some for everything else.
 std::size_t connectionLimit() {
-    rlimit files{};
-    const rlim_t open = ::getrlimit(RLIMIT_NOFILE, &files) == 0 ? files.rlim_cur : 1024;
-    const rlim_t usable = open > 128 ? (open - 64) / 2 : 32;
-    return static_cast<std::size_t>(std::min<rlim_t>(usable, 8192));
+    const std::uint64_t open = openFileLimit();
+    const std::uint64_t usable = open > 128 ? (open - 64) / 2 : 32;
+    return static_cast<std::size_t>(std::min<std::uint64_t>(usable, 8192));
 }
 
 class EventLoop {
@@ -141,21 +104,17 @@ private:
 
     void acceptAll() {
         while (connections_.size() < maxConnections_) {
-            const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-            if (fd < 0) {
-                if (errno == EINTR || errno == ECONNABORTED) continue;
-                if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
+            const Accepted accepted = acceptConnection(listener_);
+            if (accepted.socket < 0) {
+                if (accepted.outOfFiles) {
                     setAccepting(false);
                     acceptAgainAt_ = now_ + kSweep;
                 }
                 return;
             }
+            const int fd = accepted.socket;
             auto connection = std::make_unique<Connection>();
             connection->socket.reset(fd);
-            // Headers and body leave at once; without this every answer after the
-            // first on a kept connection waits for the client's delayed ACK.
-            const int on = 1;
-            ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
             connection->deadline = now_ + limits_.header;
             if (!poll_.add(fd, SocketPoll::Interest::Read)) continue;
             connections_.emplace(fd, std::move(connection));
@@ -182,13 +141,13 @@ private:
 
     void receive(Connection& connection) {
         char buffer[16 * 1024];
-        const ssize_t got = ::recv(connection.socket.get(), buffer, sizeof buffer, 0);
-        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) return;
-        if (got <= 0) return drop(connection);
+        const Moved got = receiveSome(connection.socket.get(), buffer, sizeof buffer);
+        if (got.result == Moved::Result::Again) return;
+        if (got.result == Moved::Result::Closed) return drop(connection);
         // The header time runs from a request's first byte, not from the end of
         // the idle wait before it.
         if (connection.received.empty()) connection.deadline = now_ + limits_.header;
-        connection.received.append(buffer, static_cast<std::size_t>(got));
+        connection.received.append(buffer, got.bytes);
         handleRequests(connection);
     }
 
@@ -216,32 +175,18 @@ private:
         Answer& answer = connection.answer;
         const int fd = connection.socket.get();
         while (connection.headSent < answer.head.size()) {
-            const int more = answer.length > 0 ? MSG_MORE : 0;
-            const ssize_t sent = ::send(fd, answer.head.data() + connection.headSent,
-                                        answer.head.size() - connection.headSent, MSG_NOSIGNAL | more);
-            if (sent < 0 && errno == EINTR) continue;
-            if (sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return waitToSend(connection);
-            if (sent <= 0) {
-                drop(connection);
-                return false;
-            }
-            connection.headSent += static_cast<std::size_t>(sent);
-            connection.deadline = now_ + limits_.stalledWrite;
+            const Moved sent =
+                sendSome(fd, std::string_view(answer.head).substr(connection.headSent), answer.length > 0);
+            if (!sentSome(connection, sent)) return false;
+            connection.headSent += sent.bytes;
         }
         while (answer.length > 0) {
-            auto offset = static_cast<off_t>(answer.offset);
             const auto slice = static_cast<std::size_t>(std::min<std::uint64_t>(answer.length, kSendSlice));
-            const ssize_t sent = ::sendfile(fd, answer.body.get(), &offset, slice);
-            if (sent < 0 && errno == EINTR) continue;
-            if (sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return waitToSend(connection);
             // A file cut short while it is sent ends the connection: its length is promised.
-            if (sent <= 0) {
-                drop(connection);
-                return false;
-            }
-            answer.offset += static_cast<std::uint64_t>(sent);
-            answer.length -= static_cast<std::uint64_t>(sent);
-            connection.deadline = now_ + limits_.stalledWrite;
+            const Moved sent = sendFileSpan(fd, answer.body.get(), answer.offset, slice);
+            if (!sentSome(connection, sent)) return false;
+            answer.offset += sent.bytes;
+            answer.length -= sent.bytes;
         }
         if (answer.close) {
             drop(connection);
@@ -254,9 +199,18 @@ private:
         return true;
     }
 
-    bool waitToSend(Connection& connection) {
-        setInterest(connection, SocketPoll::Interest::Write);
-        return false;
+    // Whether `sent` moved bytes; otherwise the connection waits for room, or is dropped.
+    bool sentSome(Connection& connection, const Moved& sent) {
+        if (sent.result == Moved::Result::Again) {
+            setInterest(connection, SocketPoll::Interest::Write);
+            return false;
+        }
+        if (sent.result == Moved::Result::Closed) {
+            drop(connection);
+            return false;
+        }
+        connection.deadline = now_ + limits_.stalledWrite;
+        return true;
     }
 
     const fs::path& folder_;
@@ -280,40 +234,25 @@ std::string previewAddress(int port, std::string_view fileName) {
 }
 
 PreviewServer::PreviewServer(const fs::path& folder, ServerLimits limits)
-    : folder_(fs::canonical(folder)), limits_(limits), wake_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
+    : folder_(fs::canonical(folder)), limits_(limits), wake_(makeWakeUp()) {}
 
 PreviewServer::~PreviewServer() = default;
 
 int PreviewServer::bind() {
-    platform::FileDescriptor socket(::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
-    if (!socket.valid()) return 0;
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = 0;
-    ::inet_pton(AF_INET, std::string(kLoopback).c_str(), &address.sin_addr);
-    socklen_t length = sizeof address;
-    // The kernel cuts the queue to its own maximum; a short one drops the
-    // connections of a page that opens many at once.
-    if (::bind(socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(socket.get(), INT_MAX) != 0 ||
-        ::getsockname(socket.get(), reinterpret_cast<sockaddr*>(&address), &length) != 0)
-        return 0;
-    listener_ = std::move(socket);
-    port_ = ntohs(address.sin_port);
+    Listener listener = listenOn(kLoopback);
+    if (listener.port == 0) return 0;
+    listener_ = std::move(listener.socket);
+    port_ = listener.port;
     return port_;
 }
 
 bool PreviewServer::serve() {
     if (!listener_.valid() || !wake_.valid()) return false;
-    SigpipeHeld quietPipes;
+    const BrokenPipesHeld quietPipes;
     EventLoop loop(folder_, port_, limits_, listener_.get(), wake_.get());
     return loop.run();
 }
 
-void PreviewServer::stop() {
-    const std::uint64_t one = 1;
-    // Only a full counter fails, and then a wake-up is already pending.
-    [[maybe_unused]] const ssize_t written = ::write(wake_.get(), &one, sizeof one);
-}
+void PreviewServer::stop() { wakeUp(wake_.get()); }
 
 }  // namespace tessaly::serve

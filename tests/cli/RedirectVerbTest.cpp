@@ -53,5 +53,9 @@ TEST(RedirectVerb, WritesThePageAndReportsEachOutcome) {
 
     EXPECT_EQ(redirect({html5, flash}).status, 2);
     EXPECT_EQ(redirect({html5, flash, "   "}).status, 2);
+    // A folder is no page: nothing named ".html" is written into it.
+    EXPECT_EQ(redirect({html5, flash, dir.string() + "/"}).status, 2);
+    EXPECT_EQ(redirect({html5, flash, (dir / ".HTML").string()}).status, 2);
+    EXPECT_FALSE(fs::exists(dir / ".html"));
     fs::remove_all(dir);
 }

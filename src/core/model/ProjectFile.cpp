@@ -102,6 +102,19 @@ void resolveMoviePaths(MovieSlots& movies, const std::filesystem::path& project)
     }
 }
 
+OpenedProject openProject(const std::filesystem::path& file, const ViewerSettings& settings,
+                          const std::string& currentFolder) {
+    OpenedProject opened;
+    std::error_code ec;
+    opened.file = std::filesystem::absolute(file, ec);
+    if (ec) opened.file = file;
+    opened.settings = settings;
+    opened.error = loadProject(opened.file, opened.settings, opened.written, opened.hotSpots, currentFolder);
+    opened.movies = opened.written;
+    if (!opened.error) resolveMoviePaths(opened.movies, opened.file);
+    return opened;
+}
+
 std::string projectOpenFilter() { return "Project files|" + namePattern(kProjectExtension) + "|"; }
 
 std::string projectSaveFilter() {

@@ -54,6 +54,21 @@ void applyProject(const TagText& tags, ViewerSettings& settings, MovieSlots& mov
 // such slot becomes that folder / the path. Empty and absolute slots stay.
 void resolveMoviePaths(MovieSlots& movies, const std::filesystem::path& project);
 
+// A project opened for work.
+struct [[nodiscard]] OpenedProject {
+    std::filesystem::path file;  // absolute
+    ViewerSettings settings;
+    MovieSlots written;  // the movie slots as the file has them, to be saved back so
+    MovieSlots movies;   // the same, found from the project's folder
+    hotspots::HotSpotList hotSpots;
+    std::optional<platform::FileError> error;  // it could not be read: nothing above holds it
+};
+
+// Loads the project at `file` over `settings` and finds its movies: the one way
+// the window and the command line open a project.
+OpenedProject openProject(const std::filesystem::path& file, const ViewerSettings& settings,
+                          const std::string& currentFolder);
+
 // The name Save Project writes to: the chosen name trimmed of spaces, with
 // ".hs5" appended unless it already ends so (in any case). Empty when the
 // trimmed name is empty: nothing is to be saved.

@@ -15,6 +15,15 @@ std::string pageDialogFilter() {
 
 std::string pagePathFor(std::string_view chosen) { return text::withExtension(chosen, kPageExtension); }
 
+PageName pageName(std::string_view path) {
+    const std::string trimmed = text::trimSpaces(path);
+    if (trimmed.empty()) return PageName::Empty;
+    const std::string name = std::filesystem::path(trimmed).filename().string();
+    if (trimmed.back() == '/' || name.empty() || name == "." || name == "..") return PageName::Folder;
+    if (text::toLowerAscii(name) == kPageExtension) return PageName::ExtensionOnly;
+    return PageName::Page;
+}
+
 SourceLines buildSourceLines(const std::array<std::string, 3>& slots) { return buildSourceLines(slots, {}); }
 
 SourceLines buildSourceLines(const std::array<std::string, 3>& slots,

@@ -34,6 +34,16 @@ struct [[nodiscard]] SourceLines {
 // any letter case. Empty when nothing but spaces was chosen.
 std::string pagePathFor(std::string_view chosen);
 
+enum class PageName {
+    Page,
+    Empty,          // nothing but spaces
+    Folder,         // "", "." or ".." as the file name, or a trailing slash
+    ExtensionOnly,  // ".html" and nothing before it
+};
+// What a page path names, as chosen, as given on the command line or as a
+// job holds it: the one check of a page's name.
+[[nodiscard]] PageName pageName(std::string_view path);
+
 // Three lines, one per movie slot, each ended by CR LF; an empty slot gives an
 // empty line. Slot 1 is trimmed, slots 2 and 3 are used as they are. The file
 // name is percent-encoded where a URL needs it.

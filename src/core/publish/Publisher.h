@@ -21,8 +21,8 @@
 #include "core/model/ProjectFile.h"
 #include "core/model/ViewerSettings.h"
 #include "core/movies/MovieTools.h"
-#include "core/publish/ConfigScript.h"
 #include "core/platform/Files.h"
+#include "core/publish/ConfigScript.h"
 
 namespace tessaly::publish {
 
@@ -92,6 +92,7 @@ PublishReport publish(const PublishJob& job, const PublishControl& control = {})
 // made go. Nothing when no publish was killed there or one is running. Each
 // publish runs it first; the window at start, for the folder it last
 // published to. An error names what could not be put back.
-[[nodiscard]] std::optional<platform::FileError> finishInterruptedPublish(const std::filesystem::path& folder);
+[[nodiscard]] std::optional<platform::FileError> finishInterruptedPublish(
+    const std::filesystem::path& folder);
 
 }  // namespace tessaly::publish

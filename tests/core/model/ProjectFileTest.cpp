@@ -274,3 +274,22 @@ TEST(ProjectFile, RelativeMoviePathsCountFromTheProjectsFolder) {
     resolveMoviePaths(fromHere, "trip.hs5");
     EXPECT_EQ(fromHere[0], (fs::current_path() / "tour.mp4").string());
 }
+
+// Opening keeps the slots as written, to be saved back so, beside the movies found.
+TEST(ProjectFile, OpenedProjectHoldsItsMoviesAsWrittenAndAsFound) {
+    const fs::path dir = scratchFolder("openproject");
+    Project p = example();
+    p.movies = {"movies/tour.mp4", "", ""};
+    ASSERT_FALSE(saveProject(dir / "trip.hs5", p.settings, p.movies, p.hotSpots));
+    const OpenedProject opened = openProject(dir / "trip.hs5", ViewerSettings{}, kCwd);
+    ASSERT_FALSE(opened.error);
+    EXPECT_EQ(opened.file, dir / "trip.hs5");
+    EXPECT_EQ(opened.written, p.movies);
+    EXPECT_EQ(opened.movies, (MovieSlots{(dir / "movies" / "tour.mp4").string(), "", ""}));
+    EXPECT_EQ(projectText(opened.settings, opened.written, opened.hotSpots), p.text());
+
+    const OpenedProject missing = openProject(dir / "none.hs5", ViewerSettings{}, kCwd);
+    ASSERT_TRUE(missing.error);
+    EXPECT_EQ(missing.error->path, dir / "none.hs5");
+    fs::remove_all(dir);
+}

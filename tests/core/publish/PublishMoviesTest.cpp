@@ -19,6 +19,7 @@
 #include "core/platform/Files.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/Publisher.h"
+#include "core/publish/WorkSteps.h"
 
 using namespace tessaly;
 using namespace tessaly::publish;
@@ -208,4 +209,69 @@ TEST_F(PublishMoviesTest, CancelDuringTheCopyWhileTheMovieIsReadLeavesTheFolderA
     EXPECT_TRUE(answeredAfterCancel);
     EXPECT_TRUE(tools.rewritten.empty());
     EXPECT_EQ(test_support::snapshot(dir / "site"), before);
+}
+
+namespace {
+
+// Answers as the window or the command line would, and notes what it was asked.
+class FakeTalk : public PublishTalk {
+public:
+    bool goOn = false;
+    std::vector<Message> told;
+    int asked = 0, ran = 0;
+    movies::MovieTools* tools = nullptr;
+
+    void tell(const Message& notice) override { told.push_back(notice); }
+    bool goOnDespite(const std::vector<movies::MovieFinding>&) override {
+        ++asked;
+        return goOn;
+    }
+    PublishReport run(const PublishJob& job) override {
+        ++ran;
+        PublishControl control;
+        control.movieTools = tools;
+        return publish::publish(job, control);
+    }
+};
+
+}  // namespace
+
+// The steps the window and the command line share: a refused job is never run,
+// movies that will not play well are asked about first, and only a yes publishes.
+TEST_F(PublishMoviesTest, SharedStepsAskBeforeRunningAndRunOnlyWhatMayBePublished) {
+    PublishWork work{
+        {(dir / "late.mp4").string(), "", ""}, dir / "site" / "index.html", {}, {}, true, nullptr};
+    model::ViewerSettings settings;
+    settings.customSize = 1;
+    settings.customWidth = "200";
+    settings.customHeight = "480";
+    FakeTalk talk;
+    talk.tools = &tools;
+    const PublishReport declined = publishWork(work, settings, tools, talk);
+    EXPECT_EQ(declined.outcome, PublishOutcome::Cancelled);
+    EXPECT_TRUE(declined.message.text.empty());
+    EXPECT_EQ(talk.told.size(), 1u);  // the custom size's notice
+    EXPECT_EQ((std::pair{talk.asked, talk.ran}), (std::pair{1, 0}));
+    EXPECT_TRUE(test_support::entryNames(dir / "site").empty());
+
+    talk.goOn = true;
+    EXPECT_EQ(publishWork(work, settings, tools, talk).outcome, PublishOutcome::Succeeded);
+    EXPECT_EQ((std::pair{talk.asked, talk.ran}), (std::pair{2, 1}));
+    EXPECT_EQ(site("late.mp4"), "front:late index");
+
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "tour.avi", "avi"));
+    work.movies[0] = (dir / "tour.avi").string();
+    const PublishReport refused = publishWork(work, settings, tools, talk);
+    EXPECT_EQ(refused.outcome, PublishOutcome::Refused);
+    PublishJob avi;
+    avi.movies = work.movies;
+    EXPECT_EQ(refused.message, checkJob(avi).value());
+    EXPECT_EQ((std::pair{talk.asked, talk.ran}), (std::pair{2, 1}));
+
+    const movies::EncodeReport noMovie = encodeWork({" ", "", ""}, dir, [](const movies::EncodeJob&) {
+        ADD_FAILURE() << "an encode without a movie was run";
+        return movies::EncodeReport{};
+    });
+    EXPECT_EQ(noMovie.outcome, movies::EncodeOutcome::Refused);
+    EXPECT_EQ(noMovie.message, checkMainMovie({" ", "", ""}).value());
 }

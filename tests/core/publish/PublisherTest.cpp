@@ -214,6 +214,25 @@ TEST(PagePath, HtmlIsAppendedUnlessTheNameEndsSoInAnyCase) {
     EXPECT_EQ(pagePathFor("   "), "");
 }
 
+TEST(PagePath, OneCheckSaysWhatAPathNames) {
+    const struct {
+        std::string_view path;
+        PageName expected;
+    } cases[] = {
+        {"tour", PageName::Page},
+        {" /a b/tour.html ", PageName::Page},
+        {"..html", PageName::Page},
+        {"  ", PageName::Empty},
+        {"site/", PageName::Folder},
+        {".", PageName::Folder},
+        {"site/..", PageName::Folder},
+        {"/", PageName::Folder},
+        {"site/.HTML", PageName::ExtensionOnly},
+        {".html", PageName::ExtensionOnly},
+    };
+    for (const auto& c : cases) EXPECT_EQ(pageName(c.path), c.expected) << c.path;
+}
+
 // The movie types are checked before anything is written: the page folder
 // stays as it was, earlier tree and all.
 TEST_F(PublisherTest, UnsupportedTypeIsRefusedBeforeAnythingIsWritten) {

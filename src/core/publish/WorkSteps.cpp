@@ -1,0 +1,38 @@
+#include "core/publish/WorkSteps.h"
+
+#include <optional>
+
+#include "core/text/Text.h"
+
+namespace tessaly::publish {
+
+PublishReport publishWork(const PublishWork& work, model::ViewerSettings& settings, movies::MovieTools& tools,
+                          PublishTalk& talk) {
+    std::optional<Message> notice;
+    PublishJob job = publishJob(work.movies, work.page, settings, work.hotSpots, notice);
+    job.project = work.project;
+    if (notice) talk.tell(*notice);
+    if (auto refusal = checkJob(job)) return {PublishOutcome::Refused, std::move(*refusal)};
+    if (work.checkMoviesFirst) {
+        const std::vector<movies::MovieFinding> findings =
+            movies::checkMovies(job.movies, tools, job.page, {}, work.stop);
+        if (!findings.empty() && !talk.goOnDespite(findings)) return {PublishOutcome::Cancelled, {}};
+    }
+    return talk.run(job);
+}
+
+movies::EncodeReport encodeWork(const model::MovieSlots& movies, const std::filesystem::path& folder,
+                                const EncodeRun& run) {
+    if (auto refusal = checkMainMovie(movies)) {
+        movies::EncodeReport refused;
+        refused.outcome = movies::EncodeOutcome::Refused;
+        refused.message = std::move(*refusal);
+        return refused;
+    }
+    movies::EncodeJob job;
+    job.movie = text::trimSpaces(movies[0]);
+    job.folder = folder;
+    return run(job);
+}
+
+}  // namespace tessaly::publish

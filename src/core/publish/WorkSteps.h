@@ -1,0 +1,64 @@
+#pragma once
+
+// The steps the window and the command line share, so that the two cannot
+// drift: "open a project, check its movies, publish" and "open a project,
+// encode". Core asks nothing itself: what tells or asks the person, and what
+// runs the long work (on a worker with a progress dialog, or in place with a
+// progress line), the caller passes in.
+
+#include <atomic>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include "core/Prompts.h"
+#include "core/hotspots/HotSpot.h"
+#include "core/model/ProjectFile.h"
+#include "core/model/ViewerSettings.h"
+#include "core/movies/MovieFindings.h"
+#include "core/movies/WebVersions.h"
+#include "core/publish/Publisher.h"
+
+namespace tessaly::publish {
+
+// What a publish asks of the window or the command line.
+class PublishTalk {
+public:
+    virtual ~PublishTalk() = default;
+    // A notice on the way (a rejected custom size).
+    virtual void tell(const Message& notice) = 0;
+    // Movies that will not play well on the web, found before anything is
+    // written: whether to publish all the same.
+    [[nodiscard]] virtual bool goOnDespite(const std::vector<movies::MovieFinding>& findings) = 0;
+    // The publish itself, with the caller's progress and cancel.
+    [[nodiscard]] virtual PublishReport run(const PublishJob& job) = 0;
+};
+
+struct PublishWork {
+    model::MovieSlots movies;  // as found (model::OpenedProject::movies)
+    std::filesystem::path page;
+    hotspots::HotSpotList hotSpots;
+    std::filesystem::path project;  // the project file, never replaced; may be empty
+    // Read the movies first and ask about what will not play well; `stop` ends that reading.
+    bool checkMoviesFirst = false;
+    const std::atomic<bool>* stop = nullptr;
+};
+
+// After the main movie's check (checkMainMovie, before any dialog): the job
+// with its custom size notice (`settings` come back with a rejected size
+// reset), its checks, the movies that will not play well, the publish. A job
+// refused is reported Refused with its message and never run; a publish
+// declined over its movies, Cancelled with no message.
+PublishReport publishWork(const PublishWork& work, model::ViewerSettings& settings, movies::MovieTools& tools,
+                          PublishTalk& talk);
+
+// What an encode asks of the window or the command line: the encode itself,
+// with the caller's tools, progress and cancel.
+using EncodeRun = std::function<movies::EncodeReport(const movies::EncodeJob& job)>;
+
+// Make Web Versions of slot 1 in `folder`: the main movie's check (its refusal
+// reported Refused with the message), then the encode.
+movies::EncodeReport encodeWork(const model::MovieSlots& movies, const std::filesystem::path& folder,
+                                const EncodeRun& run);
+
+}  // namespace tessaly::publish
