@@ -1,9 +1,10 @@
-// Classic and Black Areas mode on a spherical (2:1) and a cylindrical (4:1) movie:
-// what the view may reach and the colour beyond the picture, probed in the canvas.
+// Classic and Black Areas mode on a spherical (2:1) and a cylindrical (4:1) movie, and
+// stereo and 180-degree movies: what the view may reach and the colour beyond the
+// picture, probed in the canvas.
 import assert from 'node:assert/strict';
 import { before, describe, test } from 'node:test';
 import { pageSession, sample, viewerState, waitFrames } from './lib/browser.mjs';
-import { cylinderMovie, patternMovie } from './lib/movie.mjs';
+import { STEREO_OTHER, cylinderMovie, patternMovie, smallMovie, stereoMovie } from './lib/movie.mjs';
 
 const TOLERANCE = 6;
 const GREEN = [0, 255, 0];
@@ -112,4 +113,29 @@ describe('spherical movie', () => {
     assertColour(clear, BLACK, 'clear colour');
     assert.deepEqual(await errors(), []);
   });
+});
+
+describe('stereo movies', () => {
+  test('a flat screen shows the left eye of a stereo frame (top or left half), as it shows that picture in mono', async () => {
+    // Off the view's centre, above and below the horizon: a wrong half or scale shows STEREO_OTHER or other columns.
+    const points = [[60, 60], [275, 60], [490, 60], [140, 200], [275, 200], [410, 200], [60, 340], [275, 340], [490, 340]];
+    const seen = [];
+    for (const stereo of [undefined, 'top-bottom', 'side-by-side']) {
+      const { page, errors } = await session.open({ fov: 90, lon: 30, stereo }, { movies: stereo ? stereoMovie(stereo) : smallMovie() });
+      assert.equal((await viewerState(page)).cylinder, false, `${stereo}: one eye's 2:1 picture is a sphere`);
+      const pixels = [];
+      for (const point of points) pixels.push(await sample(page, ...point));
+      seen.push(pixels);
+      await page.evaluate(() => document.getElementById('video').pause());
+      assert.deepEqual(await errors(), []);
+    }
+    for (const [n, pixels] of seen.slice(1).entries()) {
+      for (const [i, pixel] of pixels.entries()) {
+        const off = Math.max(...pixel.slice(0, 3).map((c, k) => Math.abs(c - seen[0][i][k])));
+        assert.ok(off <= 24, `stereo page ${n} at ${points[i]}: ${pixel.slice(0, 3)}, mono ${seen[0][i].slice(0, 3)}`);
+        assert.notDeepEqual(pixel.slice(0, 3), STEREO_OTHER, `stereo page ${n} at ${points[i]}: the right eye's picture`);
+      }
+    }
+  });
+
 });

@@ -38,7 +38,8 @@ export class FrameLoop {
         this.parts.renderer.clearPage();
         if (this.parts.movie.ready) {
             /* The world turns only in the headset: here projection and view are the whole matrix. */
-            this.parts.renderer.drawPicture(matrix);
+            /* A flat screen shows the left eye's picture. */
+            this.parts.renderer.drawPicture(matrix, this.parts.config.eyes[0]);
         }
     }
 
