@@ -84,7 +84,6 @@ function readHotSpots() {
 
 export function readConfig() {
     const mode = numberSetting("OS_MODE", 0) === 1 ? 1 : 0;
-    /* A half-sphere movie leaves the back of the sphere to the black-area colour, in either mode. */
     const field = numberSetting("field", 360) === 180 ? 180 : 360;
     const eyes = eyeAreas(textSetting("stereo", ""));
     const segments = (name) => Math.round(clamp(numberSetting(name, 128), 8, 512));
@@ -105,6 +104,7 @@ export function readConfig() {
         field: field,
         /* The frame's width taken by one eye's picture of the whole turn: half of a side-by-side frame, twice a 180-degree one. */
         turnShare: eyes[0][0] * 360 / field,
+        /* A half-sphere movie leaves the back of the sphere to the black-area colour, in either mode. */
         clearColour: mode === 1 || field === 180 ? colourSetting("OS_COLOR", "#000000") : "#000000",
         mouseSpeed: Math.max(0, numberSetting("mousespeed", 0.02)),
         controlBar: numberSetting("control_bar", 1) !== 0,
