@@ -1,9 +1,10 @@
-// Classic and Black Areas mode on a spherical (2:1) and a cylindrical (4:1) movie:
-// what the view may reach and the colour beyond the picture, probed in the canvas.
+// Classic and Black Areas mode on a spherical (2:1) and a cylindrical (4:1) movie, and
+// stereo and 180-degree movies: what the view may reach and the colour beyond the
+// picture, probed in the canvas.
 import assert from 'node:assert/strict';
 import { before, describe, test } from 'node:test';
 import { pageSession, sample, viewerState, waitFrames } from './lib/browser.mjs';
-import { cylinderMovie, patternMovie } from './lib/movie.mjs';
+import { STEREO_OTHER, cylinderMovie, halfSphereMovie, patternMovie, smallMovie, stereoMovie } from './lib/movie.mjs';
 
 const TOLERANCE = 6;
 const GREEN = [0, 255, 0];
@@ -11,6 +12,7 @@ const YELLOW = [255, 255, 0];
 const WHITE = [255, 255, 255];
 const ORANGE = [255, 128, 0];
 const BLACK = [0, 0, 0];
+const BLUE = [0, 0, 255];
 const VIEW = { OS_FPS: 30, nSegmentsWidth: 64, nSegmentsHeight: 32, mousespeed: 0.05, OS_COLOR: 'FF8000' };
 const CENTRE = [275, 200];
 // Half the vertical angle a 4:1 cylinder covers: atan(pi / 4).
@@ -110,6 +112,58 @@ describe('spherical movie', () => {
       return Array.from(gl.getParameter(gl.COLOR_CLEAR_VALUE)).map((c) => Math.round(c * 255));
     });
     assertColour(clear, BLACK, 'clear colour');
+    assert.deepEqual(await errors(), []);
+  });
+});
+
+describe('stereo and 180-degree movies', () => {
+  test('a flat screen shows the left eye of a stereo frame (top or left half), as it shows that picture in mono', async () => {
+    // Off the view's centre, above and below the horizon: a wrong half or scale shows STEREO_OTHER or other columns.
+    const points = [[60, 60], [275, 60], [490, 60], [140, 200], [275, 200], [410, 200], [60, 340], [275, 340], [490, 340]];
+    const seen = [];
+    for (const stereo of [undefined, 'top-bottom', 'side-by-side']) {
+      const { page, errors } = await session.open({ fov: 90, lon: 30, stereo }, { movies: stereo ? stereoMovie(stereo) : smallMovie() });
+      assert.equal((await viewerState(page)).cylinder, false, `${stereo}: one eye's 2:1 picture is a sphere`);
+      const pixels = [];
+      for (const point of points) pixels.push(await sample(page, ...point));
+      seen.push(pixels);
+      await page.evaluate(() => document.getElementById('video').pause());
+      assert.deepEqual(await errors(), []);
+    }
+    for (const [n, pixels] of seen.slice(1).entries()) {
+      for (const [i, pixel] of pixels.entries()) {
+        const off = Math.max(...pixel.slice(0, 3).map((c, k) => Math.abs(c - seen[0][i][k])));
+        assert.ok(off <= 24, `stereo page ${n} at ${points[i]}: ${pixel.slice(0, 3)}, mono ${seen[0][i].slice(0, 3)}`);
+        assert.notDeepEqual(pixel.slice(0, 3), STEREO_OTHER, `stereo page ${n} at ${points[i]}: the right eye's picture`);
+      }
+    }
+  });
+
+  test('a 180-degree movie turns until its edge meets the side of the view, zoomed out less far; behind it is OS_COLOR', async () => {
+    const { page, errors } = await session.open({ fov: 90, stereo: 'top-bottom', field: 180 }, { movies: halfSphereMovie() });
+    let state = await viewerState(page);
+    assert.equal(state.cylinder, false);
+    assertColour(await sample(page, ...CENTRE), WHITE, 'the centre of the movie ahead');
+    const limit = (fov) => 90 - (Math.atan((state.width / state.height) * Math.tan((fov * Math.PI) / 360)) * 180) / Math.PI;
+    // Turned right as far as it goes: the right side of the view at the movie's edge (blue up to yaw 90).
+    await drag(page, [500, 200], -480, 0);
+    state = await viewerState(page);
+    assert.ok(Math.abs(state.lon - limit(90)) < 0.01, `lon ${state.lon} at the right edge, ${limit(90)}`);
+    assertColour(await sample(page, 546, 200), BLUE, 'picture at the right side of the view');
+    await page.mouse.wheel(0, 2000);
+    await waitFrames(page, 2);
+    state = await viewerState(page);
+    assert.equal(state.fov, 130);
+    assert.ok(Math.abs(state.lon - limit(130)) < 0.01, `zoomed out, lon ${state.lon} back to ${limit(130)}`);
+    assertColour(await sample(page, 546, 200), BLUE, 'picture at the right side of the wider view');
+    await drag(page, [50, 200], 480, 0);
+    state = await viewerState(page);
+    assert.ok(Math.abs(state.lon - (360 - limit(130))) < 0.01, `lon ${state.lon} at the left edge`);
+    assertColour(await sample(page, 4, 200), BLUE, 'picture at the left side of the view');
+    // Looking up, the top of the view passes the pole to the back half, left to OS_COLOR in Classic mode too.
+    await drag(page, [275, 50], 0, 320);
+    assert.equal((await viewerState(page)).lat, 80);
+    assertColour(await sample(page, 275, 4), ORANGE, 'behind, over the pole');
     assert.deepEqual(await errors(), []);
   });
 });

@@ -3,13 +3,14 @@
 import assert from 'node:assert/strict';
 import { before, describe, test } from 'node:test';
 import { pageSession, seekTo, viewerState, waitFor, waitFrames } from './lib/browser.mjs';
-import { patternMovie } from './lib/movie.mjs';
+import { STEREO_OTHER, halfSphereMovie, patternMovie } from './lib/movie.mjs';
 
 const VIEW = { fov: 90, OS_FPS: 30, nSegmentsWidth: 64, nSegmentsHeight: 32 };
 const LANDING = '<!DOCTYPE html><title>landing</title><link rel="icon" href="data:,"><p>landed</p>';
 const TOLERANCE = 6;
 const WHITE = [255, 255, 255];
 const GREEN = [0, 255, 0];
+const ORANGE = [255, 128, 0];
 
 const session = pageSession(() => movie, VIEW);
 let movie;
@@ -248,6 +249,29 @@ describe('in a headset', () => {
     await look(page, 90);
     await page.evaluate(() => window.__xr.session.fire('select'));
     await page.waitForURL(root + 'door.html');
+    assert.deepEqual(await errors(), []);
+  });
+});
+
+describe('a stereo 180-degree movie in a headset', () => {
+  test('the top half to the left eye, the bottom half to the right, OS_COLOR behind, a hot spot alike in both', async () => {
+    const { page, errors } = await session.open({ stereo: 'top-bottom', field: 180, OS_COLOR: 'FF8000' }, {
+      movies: halfSphereMovie(),
+      hotSpots: [{ slot: 1, pos: 1, time: 2, yaw: 45, title: 'Right', link: 'door.html' }],
+      init: [fakeHeadset],
+    });
+    await seekTo(page, 0.2);
+    await enterVr(page);
+    const [left, right] = await sampleEyes(page, 0, 0);
+    assertColour(left, WHITE, 'left eye ahead: the centre of the top half');
+    assertColour(right, STEREO_OTHER, 'right eye ahead: the bottom half');
+    await look(page, 180);
+    for (const [i, pixel] of (await sampleEyes(page, 0, 0)).entries()) assertColour(pixel, ORANGE, `eye ${i} behind`);
+    await seekTo(page, 1.5);
+    await look(page, 45);
+    const icons = await sampleEyes(page, 0, 0);
+    assertColour(icons[1], icons[0], 'the icon at the gaze in both eyes');
+    assert.ok(Math.max(...STEREO_OTHER.map((c, k) => Math.abs(c - icons[1][k]))) > 40, `right eye: icon, got ${icons[1]}`);
     assert.deepEqual(await errors(), []);
   });
 });

@@ -24,24 +24,30 @@ export const PATTERN = {
   ],
 };
 
+const hex = (rgb) => '0x' + rgb.map((c) => c.toString(16).padStart(2, '0')).join('');
+
 function filter(w, h) {
-  const hex = (rgb) => '0x' + rgb.map((c) => c.toString(16).padStart(2, '0')).join('');
   const box = (x, width, rgb) => `drawbox=x=${x}:y=0:w=${width}:h=${h}:color=${hex(rgb)}:t=fill`;
   const boxes = PATTERN.regions.map((r) => box(r.from * w, (r.to - r.from) * w, r.rgb));
   for (const m of PATTERN.markers) boxes.push(box(m.u * w - w / 128, w / 64, m.rgb));
   return [...boxes, 'format=yuv420p'].join(',');
 }
 
-// sound: with a quiet tone as its sound track (Opus), else without sound.
-function makeMovie(width, height, { sound = false } = {}) {
+// sound: with a quiet tone as its sound track (Opus), else without sound. eye: the
+// pattern only in this much of the frame's top left corner (the left eye's picture
+// of a stereo frame), the rest STEREO_OTHER.
+function makeMovie(width, height, { sound = false, eye = null } = {}) {
   const dir = join(tmpdir(), 'tessaly-web-tests');
-  const file = join(dir, `pattern-${width}x${height}${sound ? '-sound' : ''}-v1.webm`);
+  const stereo = eye ? `-eye${eye.width}x${eye.height}` : '';
+  const file = join(dir, `pattern-${width}x${height}${stereo}${sound ? '-sound' : ''}-v1.webm`);
   if (existsSync(file)) return file;
   mkdirSync(dir, { recursive: true });
   const partial = `${file}.${process.pid}.webm`;
-  const source = `color=c=0x0000ff:s=${width}x${height}:d=${PATTERN.seconds}:r=10`;
+  const source = `color=c=${hex(eye ? STEREO_OTHER : PATTERN.wrapRgb)}:s=${width}x${height}:d=${PATTERN.seconds}:r=10`;
   const tone = sound ? ['-f', 'lavfi', '-i', `sine=frequency=440:duration=${PATTERN.seconds}`, '-c:a', 'libopus'] : [];
-  execFileSync('ffmpeg', ['-v', 'error', '-y', '-f', 'lavfi', '-i', source, ...tone, '-vf', filter(width, height),
+  const pattern = eye ? `drawbox=x=0:y=0:w=${eye.width}:h=${eye.height}:color=${hex(PATTERN.wrapRgb)}:t=fill,` +
+    filter(eye.width, eye.height) : filter(width, height);
+  execFileSync('ffmpeg', ['-v', 'error', '-y', '-f', 'lavfi', '-i', source, ...tone, '-vf', pattern,
     '-c:v', 'libvpx', '-crf', '4', '-b:v', '4M', '-qmin', '0', '-qmax', '8', '-auto-alt-ref', '0', partial]);
   renameSync(partial, file);
   return file;
@@ -60,6 +66,23 @@ export function cylinderMovie() {
 // The 2:1 pattern at half the size.
 export function smallMovie() {
   return makeMovie(PATTERN.width / 2, PATTERN.height / 2);
+}
+
+// The right eye's picture of the stereo movies: one colour the pattern has nowhere.
+export const STEREO_OTHER = [0, 255, 255];
+
+// Stereo frames whose left eye's picture is the small pattern (the top half of a
+// 256x256 frame, the left half of a 512x128 one) and the right eye's STEREO_OTHER.
+export function stereoMovie(layout) {
+  const eye = { width: PATTERN.width / 2, height: PATTERN.height / 2 };
+  return layout === 'top-bottom' ? makeMovie(eye.width, 2 * eye.height, { eye }) : makeMovie(2 * eye.width, eye.height, { eye });
+}
+
+// A top-bottom 180-degree movie: the pattern on the 128x128 top half covers the front
+// half of the sphere (column u at yaw 180 (u - 0.5)), the bottom half is STEREO_OTHER.
+export function halfSphereMovie() {
+  const eye = { width: PATTERN.width / 4, height: PATTERN.width / 4 };
+  return makeMovie(eye.width, 2 * eye.height, { eye });
 }
 
 // The small pattern with a sound track: an engine may play a movie without one

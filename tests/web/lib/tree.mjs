@@ -58,7 +58,8 @@ export function storedYaw(sliderYaw) {
   return sliderYaw >= 0 ? sliderYaw - 180 : sliderYaw + 180;
 }
 
-// The 88 lines of cn0.js in plain form. hotSpots: [{ slot: 1..10, pos, time, yaw, title, link, self }].
+// The 88 lines of cn0.js in plain form, and stereo and field when the options give them
+// (the publisher writes them only for a stereo or a 180-degree movie). hotSpots: [{ slot: 1..10, pos, time, yaw, title, link, self }].
 export function configScript(options = {}, hotSpots = []) {
   const c = { ...DEFAULT_CONFIG, ...options };
   const lines = [
@@ -81,6 +82,8 @@ export function configScript(options = {}, hotSpots = []) {
     `   var OS_WIN_POS_W = "${c.OS_WIN_POS_W}";`,
     `   var OS_WIN_POS_H = "${c.OS_WIN_POS_H}";`,
     `   var OS_FULL_SCREEN = ${c.OS_FULL_SCREEN}; `,
+    ...(c.stereo ? [`   var stereo = "${c.stereo}";`] : []),
+    ...(c.field ? [`   var field = ${c.field};`] : []),
     '   if (OS_FULL_SCREEN == 1){',
     '       RENDER_X = window.innerWidth;',
     '       RENDER_Y = window.innerHeight;',

@@ -4,6 +4,7 @@
  * the default the publisher would have written.
  */
 import { clamp } from "./numbers.js";
+import { eyeAreas } from "./stereo.js";
 
 export const MIN_FOV = 40;
 export const MAX_FOV = 130;
@@ -83,6 +84,8 @@ function readHotSpots() {
 
 export function readConfig() {
     const mode = numberSetting("OS_MODE", 0) === 1 ? 1 : 0;
+    const field = numberSetting("field", 360) === 180 ? 180 : 360;
+    const eyes = eyeAreas(textSetting("stereo", ""));
     const segments = (name) => Math.round(clamp(numberSetting(name, 128), 8, 512));
     return {
         fov: clamp(numberSetting("fov", 120), MIN_FOV, MAX_FOV),
@@ -97,7 +100,12 @@ export function readConfig() {
         volume: clamp(numberSetting("OS_VOLUME", 1), 0, 1),
         stats: numberSetting("OS_STAT", 0) === 1,
         mode: mode,
-        clearColour: mode === 1 ? colourSetting("OS_COLOR", "#000000") : "#000000",
+        eyes: eyes,
+        field: field,
+        /* The frame's width taken by one eye's picture of the whole turn: half of a side-by-side frame, twice a 180-degree one. */
+        turnShare: eyes[0][0] * 360 / field,
+        /* A half-sphere movie leaves the back of the sphere to the black-area colour, in either mode. */
+        clearColour: mode === 1 || field === 180 ? colourSetting("OS_COLOR", "#000000") : "#000000",
         mouseSpeed: Math.max(0, numberSetting("mousespeed", 0.02)),
         controlBar: numberSetting("control_bar", 1) !== 0,
         compact: numberSetting("OS_CONTROL", 0) === 1,

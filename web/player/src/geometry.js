@@ -40,14 +40,19 @@ export function shapeOf(width, height) {
     };
 }
 
-/* ring(v) gives the radius, height and texture shift of the row at v (0 top, 1 bottom). */
-function gridMesh(columns, rows, ring) {
+/*
+ * ring(v) gives the radius, height and texture shift of the row at v (0 top, 1 bottom).
+ * The columns go round the whole circle, or for a half-sphere movie its front half.
+ */
+function gridMesh(columns, rows, field, ring) {
+    const span = field / 360;
+    const first = columns * (1 - span) / 2;
     const points = [];
     const indices = [];
     for (let iy = 0; iy <= rows; iy += 1) {
         const at = ring(iy / rows);
         for (let ix = 0; ix <= columns; ix += 1) {
-            const phi = 2 * Math.PI * ix / columns;
+            const phi = 2 * Math.PI * (first + ix * span) / columns;
             points.push(at.radius * Math.cos(phi), at.y, at.radius * Math.sin(phi), ix / columns + at.shift, iy / rows);
         }
     }
@@ -74,12 +79,12 @@ function gridMesh(columns, rows, ring) {
 export function pictureMesh(config, shape) {
     if (shape.cylinder) {
         const height = 2 * Math.PI * SPHERE_RADIUS / shape.aspect;
-        return gridMesh(config.segmentsWidth, 1, (v) => ({ radius: SPHERE_RADIUS, y: height / 2 - v * height, shift: 0, pole: false }));
+        return gridMesh(config.segmentsWidth, 1, config.field, (v) => ({ radius: SPHERE_RADIUS, y: height / 2 - v * height, shift: 0, pole: false }));
     }
     const bandRad = THREE.MathUtils.degToRad(config.mode === 1 ? config.vertmax : 90);
     const thetaStart = Math.PI / 2 - bandRad;
     const thetaEnd = Math.min(thetaStart + 2 * bandRad, Math.PI);
-    return gridMesh(config.segmentsWidth, config.segmentsHeight, (v) => {
+    return gridMesh(config.segmentsWidth, config.segmentsHeight, config.field, (v) => {
         const theta = thetaStart + v * 2 * bandRad;
         const top = v === 0 && thetaStart === 0;
         const bottom = v === 1 && thetaEnd === Math.PI;

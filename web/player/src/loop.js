@@ -37,8 +37,8 @@ export class FrameLoop {
         }
         this.parts.renderer.clearPage();
         if (this.parts.movie.ready) {
-            /* The world turns only in the headset: here projection and view are the whole matrix. */
-            this.parts.renderer.drawPicture(matrix);
+            /* The world turns only in the headset: here projection and view are the whole matrix, and the left eye is shown. */
+            this.parts.renderer.drawPicture(matrix, this.parts.config.eyes[0]);
         }
     }
 

@@ -5,13 +5,15 @@
  */
 import { put } from "./dom.js";
 import { TEXT } from "./messages.js";
+import { WHOLE } from "./stereo.js";
 
 const VERTEX_SOURCE = "attribute vec3 position;" +
     "attribute vec2 place;" +
     "uniform mat4 matrix;" +
+    "uniform vec4 area;" +
     "varying vec2 texel;" +
     "void main(){" +
-    "texel=place;" +
+    "texel=place*area.xy+area.zw;" +
     "gl_Position=matrix*vec4(position,1.0);" +
     "}";
 
@@ -92,7 +94,7 @@ class Renderer {
         this.wideIndices = typeof WebGL2RenderingContext !== "undefined" && gl instanceof WebGL2RenderingContext ||
             !!gl.getExtension("OES_element_index_uint");
         this.elements = new Float32Array(16);
-        this.bound = { texture: null, mesh: null, viewport: [0, 0, 0, 0], matrix: false };
+        this.bound = { texture: null, mesh: null, viewport: [0, 0, 0, 0], matrix: false, area: null };
         this.mesh = null;
         const program = linkProgram(gl, [
             compileShader(gl, gl.VERTEX_SHADER, VERTEX_SOURCE, TEXT.vertexShader),
@@ -100,6 +102,7 @@ class Renderer {
         ]);
         gl.useProgram(program);
         this.matrix = gl.getUniformLocation(program, "matrix");
+        this.area = gl.getUniformLocation(program, "area");
         gl.uniform1i(gl.getUniformLocation(program, "picture"), 0);
         gl.enableVertexAttribArray(0);
         gl.enableVertexAttribArray(1);
@@ -198,9 +201,18 @@ class Renderer {
         }
     }
 
-    drawMesh(mesh, texture, matrix) {
+    /* The part of the texture a mesh shows: one eye's picture of a stereo frame, else all of it. */
+    useArea(area) {
+        if (this.bound.area !== area) {
+            this.bound.area = area;
+            this.gl.uniform4fv(this.area, area);
+        }
+    }
+
+    drawMesh(mesh, texture, matrix, area) {
         const gl = this.gl;
         this.useMatrix(matrix);
+        this.useArea(area || WHOLE);
         this.bindTexture(texture);
         if (this.bound.mesh !== mesh) {
             this.bound.mesh = mesh;
@@ -218,8 +230,8 @@ class Renderer {
         }
     }
 
-    drawPicture(matrix) {
-        this.drawMesh(this.mesh, this.movie, matrix);
+    drawPicture(matrix, area) {
+        this.drawMesh(this.mesh, this.movie, matrix, area);
     }
 
     /* The whole canvas, cleared to the background colour. */

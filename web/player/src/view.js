@@ -26,6 +26,7 @@ export class View {
         this.lon = 0;
         this.lat = 0;
         this.fov = config.fov;
+        this.aspect = config.width / config.height;
         this.pan = { lon: 0, lat: 0, last: now() };
         this.camera = {
             lon: NaN, lat: NaN, fov: 0, aspect: 0, projection: new THREE.Matrix4(), view: new THREE.Matrix4(),
@@ -57,9 +58,19 @@ export class View {
         return limit;
     }
 
+    /* A half-sphere movie keeps its edges off the screen: the view turns until its side meets one. */
+    lonLimit(fov) {
+        const half = Math.atan(this.aspect * Math.tan(THREE.MathUtils.degToRad(fov) / 2));
+        return 90 - THREE.MathUtils.radToDeg(half);
+    }
+
     set(lon, lat, fov) {
         this.fov = clamp(fov, MIN_FOV, this.fovLimit());
         const limit = this.latLimit(this.fov);
+        if (this.config.field === 180) {
+            const side = this.lonLimit(this.fov);
+            lon = clamp(normalisedLon(lon + 180) - 180, 0 - side, side);
+        }
         this.lon = normalisedLon(lon);
         this.lat = clamp(lat, -limit, limit);
         this.changed();
@@ -99,6 +110,11 @@ export class View {
         const camera = this.camera;
         const near = 1;
         const far = 2 * SPHERE_RADIUS;
+        if (this.aspect !== aspect && this.config.field === 180) {
+            /* A wider view turns less far. */
+            this.aspect = aspect;
+            this.set(this.lon, this.lat, this.fov);
+        }
         if (camera.lon === this.lon && camera.lat === this.lat && camera.fov === this.fov && camera.aspect === aspect) {
             return camera.both;
         }

@@ -39,9 +39,9 @@ function cannotDraw(config, container, video, reason) {
     overlays.showCover("failed", reason);
 }
 
-/* The picture takes the shape of the movie's frame when that changes. */
+/* The picture takes the shape of one eye's picture, stretched to the whole turn, when that changes. */
 function fitPicture(config, video, renderer, view) {
-    const shape = shapeOf(video.videoWidth, video.videoHeight);
+    const shape = shapeOf(video.videoWidth * config.turnShare, video.videoHeight * config.eyes[0][1]);
     const old = view.shape;
     if (shape.cylinder !== old.cylinder || (shape.cylinder && shape.aspect !== old.aspect)) {
         renderer.usePictureMesh(pictureMesh(config, shape));
@@ -66,7 +66,7 @@ function chooseVersions(viewer, controls) {
     }
     const quality = viewer.quality = new Quality(video, playable, {
         start: () => viewer.playback.start(),
-        wanted: () => wantedWidth(layout.box.width, layout.aspect(), viewer.view.fov),
+        wanted: () => wantedWidth(layout.box.width, layout.aspect(), viewer.view.fov) / viewer.config.turnShare,
         changed: () => item && item.update()
     });
     quality.use(quality.wanted());
@@ -130,7 +130,8 @@ export function startViewer() {
     });
     movie.limitFrameSize(renderer.maxTextureSize());
     const headset = viewer.headset = new Headset({
-        renderer: renderer, view: view, layout: layout, hotSpots: hotSpots, movie: movie, frames: frames, overlays: overlays
+        renderer: renderer, view: view, layout: layout, hotSpots: hotSpots, movie: movie, frames: frames, overlays: overlays,
+        eyes: config.eyes
     }, () => viewer.loop.draw());
     viewer.loop = new FrameLoop({
         config: config, renderer: renderer, view: view, layout: layout, movie: movie, frames: frames,

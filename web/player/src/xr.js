@@ -24,7 +24,7 @@ function iconTexture(renderer, icon) {
 
 export class Headset {
     /*
-     * parts: renderer, view, layout, hotSpots, movie, frames and overlays.
+     * parts: renderer, view, layout, hotSpots, movie, frames, overlays and the eyes' areas of the frame.
      * drawFrame() draws one frame of the viewer; in the headset it calls render().
      */
     constructor(parts, drawFrame) {
@@ -166,7 +166,7 @@ export class Headset {
             this.matrix.eye.fromArray(view.transform.inverse.matrix);
             this.matrix.product.multiplyMatrices(this.matrix.projection, this.matrix.eye).multiply(this.matrix.world);
             if (movie.ready) {
-                renderer.drawPicture(this.matrix.product);
+                renderer.drawPicture(this.matrix.product, this.parts.eyes[view.eye === "right" ? 1 : 0]);
             }
             gl.enable(gl.BLEND);
             for (const spot of this.parts.hotSpots.spots) {
