@@ -21,8 +21,8 @@
 #include "core/model/ProjectFile.h"
 #include "core/model/ViewerSettings.h"
 #include "core/movies/MovieTools.h"
-#include "core/publish/ConfigScript.h"
 #include "core/platform/Files.h"
+#include "core/publish/ConfigScript.h"
 
 namespace tessaly::publish {
 
@@ -53,6 +53,7 @@ struct PublishJob {
     std::string htmlTitle;
     std::uint32_t htmlBgColor = 0;
     std::filesystem::path project;  // the project being published, never to be replaced; may be empty
+    movies::MovieFormat format;     // a half field keeps every Hot Spot within 90 degrees
 };
 
 // Progress of the movie copy under way.
@@ -73,7 +74,8 @@ struct PublishControl {
 std::optional<Message> checkMainMovie(const model::MovieSlots& movies);
 
 // What stops this job before anything is written and before its movies are
-// looked at: slot 1, and movie types the page cannot offer. Nothing when it can go on.
+// looked at: slot 1, movie types the page cannot offer, and a Hot Spot off the
+// picture of a 180-degree movie. Nothing when it can go on.
 std::optional<Message> checkJob(const PublishJob& job);
 
 // The job for the current values. The custom size check may reset the size
@@ -92,6 +94,7 @@ PublishReport publish(const PublishJob& job, const PublishControl& control = {})
 // made go. Nothing when no publish was killed there or one is running. Each
 // publish runs it first; the window at start, for the folder it last
 // published to. An error names what could not be put back.
-[[nodiscard]] std::optional<platform::FileError> finishInterruptedPublish(const std::filesystem::path& folder);
+[[nodiscard]] std::optional<platform::FileError> finishInterruptedPublish(
+    const std::filesystem::path& folder);
 
 }  // namespace tessaly::publish

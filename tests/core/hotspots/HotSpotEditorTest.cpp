@@ -77,6 +77,24 @@ TEST_F(HotSpotEditorTest, AddRefusesInOrderAndChangesNothing) {
     }
 }
 
+// A movie of the front half only takes yaws from -90 to 90, and says why.
+TEST_F(HotSpotEditorTest, AHalfFieldRefusesAYawOffThePicture) {
+    editor.setYawReach(90);
+    editor.selectSlot(1);
+    for (const int yaw : {91, -91, 180, 90, -90}) {
+        prompts.shown.clear();
+        editor.yawSliderMoved(yaw);
+        typeSpot("a.html", "A", 4);
+        editor.addHotSpot();
+        const bool fits = yaw >= -90 && yaw <= 90;
+        EXPECT_EQ(prompts.shown.empty(), fits) << yaw;
+        if (!fits) EXPECT_EQ(prompts.shown, std::vector<Message>{warning(texts::kYawOffPicture)});
+        EXPECT_EQ(list.at(1).inUse(), fits) << yaw;
+        EXPECT_EQ(list.at(1).yaw, fits ? yaw : 0);
+        list.clearAll();
+    }
+}
+
 TEST_F(HotSpotEditorTest, AddStoresEditorAndPreviewIntoTheSelectedSlot) {
     editor.selectSlot(3);
     editor.yawSliderMoved(-90);
