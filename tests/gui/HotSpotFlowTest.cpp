@@ -393,7 +393,7 @@ TEST_F(HotSpotFlow, NoPictureOfTheOldMovieAfterTheNewOnesFirst) {
 
 // A top-bottom movie (red over blue, marked so by ffmpeg) fills the choice;
 // the preview shows its top eye. Choosing 180 moves the marker onto the
-// square eye and refuses a yaw off it; the project keeps the choice.
+// square eye and refuses a yaw off it; the settings (and so the project) get it.
 TEST_F(HotSpotFlow, AStereoMovieFillsTheChoiceAndThePreviewShowsItsTopEye) {
     const std::filesystem::path movie = makeClip(
         folder(), {.name = "stereo.webm",
@@ -434,17 +434,8 @@ TEST_F(HotSpotFlow, AStereoMovieFillsTheChoiceAndThePreviewShowsItsTopEye) {
     edit(kLink)->setText(QStringLiteral("a.html"));
     window().command(kAddHotSpot);
     EXPECT_EQ(texts(), std::vector<std::string>{std::string(hotspots::texts::kYawOffPicture)});
-
-    const std::filesystem::path project = folder() / "stereo.hs5";
-    ui::FileDialog::setNextAnswer(QString::fromStdString(project.string()));
-    window().command(kSaveProject);
-    std::ifstream in(project, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-    EXPECT_NE(bytes.find("<STEREO>top-bottom</STEREO>\r\n<FIELD>180</FIELD>\r\n"), std::string::npos);
-    openWindow();
-    window().openFiles({project});
-    EXPECT_EQ(control<QComboBox>(kStereoLayout)->currentText(), QStringLiteral("Top-bottom"));
-    EXPECT_EQ(control<QComboBox>(kField)->currentText(), QStringLiteral("180"));
+    EXPECT_EQ(window().settings().read().movieFormat,
+              (movies::MovieFormat{movies::StereoLayout::TopBottom, movies::kHalfField}));
 }
 
 TEST_F(HotSpotFlow, TheThreeRefusalsInTheirOrder) {

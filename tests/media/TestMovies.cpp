@@ -147,26 +147,19 @@ namespace {
 bool addMarks(AVStream* stream, const SphereMarks& marks) {
     std::size_t size = 0;
     AVSphericalMapping* mapping = av_spherical_alloc(&size);
-    if (mapping == nullptr) return false;
     mapping->projection = marks.boundLeft != 0 || marks.boundRight != 0 ? AV_SPHERICAL_EQUIRECTANGULAR_TILE
                                                                         : AV_SPHERICAL_EQUIRECTANGULAR;
     mapping->bound_left = marks.boundLeft;
     mapping->bound_right = marks.boundRight;
-    if (av_stream_add_side_data(stream, AV_PKT_DATA_SPHERICAL, reinterpret_cast<std::uint8_t*>(mapping),
-                                size) < 0) {
-        av_free(mapping);
-        return false;
+    bool ok = av_stream_add_side_data(stream, AV_PKT_DATA_SPHERICAL, reinterpret_cast<std::uint8_t*>(mapping),
+                                      size) >= 0;
+    if (ok && marks.stereoType >= 0) {
+        AVStereo3D* stereo = av_stereo3d_alloc();
+        stereo->type = static_cast<AVStereo3DType>(marks.stereoType);
+        ok = av_stream_add_side_data(stream, AV_PKT_DATA_STEREO3D, reinterpret_cast<std::uint8_t*>(stereo),
+                                     sizeof(AVStereo3D)) >= 0;
     }
-    if (marks.stereoType < 0) return true;
-    AVStereo3D* stereo = av_stereo3d_alloc();
-    if (stereo == nullptr) return false;
-    stereo->type = static_cast<AVStereo3DType>(marks.stereoType);
-    if (av_stream_add_side_data(stream, AV_PKT_DATA_STEREO3D, reinterpret_cast<std::uint8_t*>(stereo),
-                                sizeof(AVStereo3D)) < 0) {
-        av_free(stereo);
-        return false;
-    }
-    return true;
+    return ok;
 }
 
 // A copy of `movie` written by the libraries, its video marked as a panorama
@@ -231,11 +224,6 @@ bool rewrite(const fs::path& movie, const fs::path& copy, const SphereMarks* mar
 }
 
 }  // namespace
-
-bool markEquirectangular(const fs::path& movie, const fs::path& marked) {
-    const SphereMarks plain;
-    return rewrite(movie, marked, &plain, false);
-}
 
 bool markSphere(const fs::path& movie, const fs::path& marked, const SphereMarks& marks) {
     return rewrite(movie, marked, &marks, false);

@@ -36,9 +36,6 @@ void PrintTo(const PacketInfo& packet, std::ostream* out);
 // by type, then file order), timings in microseconds.
 std::vector<PacketInfo> packetsOf(const std::filesystem::path& movie);
 
-// A copy of `movie` marked as an equirectangular panorama, made with the libraries.
-bool markEquirectangular(const std::filesystem::path& movie, const std::filesystem::path& marked);
-
 // The marks a camera writes: stereo (an AVStereo3DType, or -1 for none) and the
 // equirectangular picture's crop from either side (0.32 fixed point).
 struct SphereMarks {

@@ -81,18 +81,13 @@ TEST_F(HotSpotEditorTest, AddRefusesInOrderAndChangesNothing) {
 TEST_F(HotSpotEditorTest, AHalfFieldRefusesAYawOffThePicture) {
     editor.setYawReach(90);
     editor.selectSlot(1);
-    for (const int yaw : {91, -91, 180, 90, -90}) {
-        prompts.shown.clear();
+    for (const int yaw : {-91, 91, -90, 90}) {
         editor.yawSliderMoved(yaw);
         typeSpot("a.html", "A", 4);
         editor.addHotSpot();
-        const bool fits = yaw >= -90 && yaw <= 90;
-        EXPECT_EQ(prompts.shown.empty(), fits) << yaw;
-        if (!fits) EXPECT_EQ(prompts.shown, std::vector<Message>{warning(texts::kYawOffPicture)});
-        EXPECT_EQ(list.at(1).inUse(), fits) << yaw;
-        EXPECT_EQ(list.at(1).yaw, fits ? yaw : 0);
-        list.clearAll();
+        EXPECT_EQ(list.at(1).yaw, std::abs(yaw) == 90 ? yaw : 0) << yaw;
     }
+    EXPECT_EQ(prompts.shown, (std::vector<Message>(2, warning(texts::kYawOffPicture))));
 }
 
 TEST_F(HotSpotEditorTest, AddStoresEditorAndPreviewIntoTheSelectedSlot) {

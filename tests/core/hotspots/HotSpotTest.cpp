@@ -87,13 +87,3 @@ TEST(HotSpotList, ClearsOneSlotOrAllAndCountsSlotsInUse) {
     EXPECT_EQ(list, HotSpotList{});
     EXPECT_EQ(list.countInUse(), 0);
 }
-
-TEST(HotSpotList, FindsTheFirstSlotInUseBeyondAYawReach) {
-    HotSpotList list;
-    list.at(2) = HotSpot::make("a", "A", -90, 1, 5, 0);
-    list.at(5) = HotSpot::make("b", "B", 120, 0, 5, 0);  // not in use
-    list.at(7) = HotSpot::make("c", "C", -91, 1, 5, 0);
-    list.at(9) = HotSpot::make("d", "D", 180, 1, 5, 0);
-    EXPECT_EQ(slotBeyondReach(list, 90), 7);
-    EXPECT_EQ(slotBeyondReach(list, 180), 0);
-}

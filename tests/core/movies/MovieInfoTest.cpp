@@ -56,8 +56,6 @@ TEST(MovieSummary, NamesTheStereoLayoutAndAHalfField) {
     EXPECT_TRUE(movieSummary(stereo).ends_with(", equirectangular, side-by-side stereo, 180 degrees"));
     EXPECT_NE(movieJson("s.mp4", stereo).find("\"stereo\":\"side-by-side\",\"field\":180,"),
               std::string::npos);
-    stereo.format = {StereoLayout::TopBottom, kFullField};
-    EXPECT_TRUE(movieSummary(stereo).ends_with(", equirectangular, top-bottom stereo"));
 }
 
 TEST(MovieSummary, AnUnreadableMovieGivesTheReason) {

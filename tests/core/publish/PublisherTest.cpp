@@ -245,6 +245,7 @@ TEST_F(PublisherTest, AHotSpotOffTheHalfFieldIsRefusedByName) {
     ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
     const Snapshot before = snapshot(dir / "site");
     settings.movieFormat.field = 180;
+    hotSpots.at(1) = hotspots::HotSpot::make("a.html", "Unused", 150, 0, 5, 0);
     hotSpots.at(2) = hotspots::HotSpot::make("a.html", "Gate", 90, 2, 5, 0);
     hotSpots.at(4) = hotspots::HotSpot::make("b.html", "Door", -120, 3, 5, 0);
     const PublishReport report = publish({movie, "", ""});
