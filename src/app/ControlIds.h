@@ -87,6 +87,10 @@ inline constexpr int kIconBluePicture = 460;
 inline constexpr int kIconRedPicture = 459;
 inline constexpr int kIcon1 = 461;
 inline constexpr int kIcon2 = 462;
+// Stereo and field, under the options.
+inline constexpr int kStereoLabel = 481;
+inline constexpr int kStereoLayout = 482;
+inline constexpr int kField = 483;
 
 // Preview, yaw slider and hot-spot editor.
 inline constexpr int kScaleLabel = 447;

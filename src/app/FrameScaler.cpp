@@ -88,20 +88,26 @@ QSize fittedSize(QSize frame, QSize area) {
 
 FrameScaler::~FrameScaler() { sws_freeContext(context_); }
 
-QImage FrameScaler::scale(const QVideoFrame& frame, QSize target) {
+QImage FrameScaler::scale(const QVideoFrame& frame, QSize target, movies::StereoLayout layout) {
     const std::optional<FormatMatch> format = ffmpegFormat(frame.pixelFormat());
     if (!format || target.isEmpty() || frame.size().isEmpty()) return {};
-    QVideoFrame mapped = frame;
-    if (!mapped.map(QVideoFrame::ReadOnly)) return {};
-
     // Of a frame many times the picture's height only every `step`-th line is
     // read, leaving two to four lines to average into each line of the picture:
     // it makes an 8K frame cost about what a 2K one does, and the picture looks
     // the same. Planes are stepped through their line lengths, so chroma lines
     // stay with their luma lines.
-    const int step = std::max(1, frame.height() / (2 * target.height()));
-    int height = frame.height() / step;
-    if (step > 1) height &= ~1;  // whole chroma lines of 4:2:0 planes
+    // The first eye lies at the start of every plane: the top lines, or the
+    // left of each line; the scaler reads only that much.
+    const movies::EyeSize eye = movies::eyeSize(layout, frame.width(), frame.height());
+    const int step = std::max(1, eye.height / (2 * target.height()));
+    int height = eye.height / step;
+    if (step > 1 || layout == movies::StereoLayout::TopBottom)
+        height &= ~1;  // whole chroma lines of 4:2:0 planes
+    const int width = layout == movies::StereoLayout::SideBySide ? eye.width & ~1 : eye.width;
+    if (width <= 0 || height <= 0) return {};
+    QVideoFrame mapped = frame;
+    if (!mapped.map(QVideoFrame::ReadOnly)) return {};
+
     std::array<const std::uint8_t*, 4> planes{};
     std::array<int, 4> strides{};
     for (int i = 0; i < mapped.planeCount() && i < 4; ++i) {
@@ -114,7 +120,7 @@ QImage FrameScaler::scale(const QVideoFrame& frame, QSize target) {
     }
 
     const QVideoFrameFormat& surface = frame.surfaceFormat();
-    const Shape shape{format->ffmpeg, QSize(frame.width(), height), target, colourMatrix(surface),
+    const Shape shape{format->ffmpeg, QSize(width, height), target, colourMatrix(surface),
                       surface.colorRange() == QVideoFrameFormat::ColorRange_Full};
     if (context_ == nullptr || !(shape == shape_)) {
         sws_freeContext(context_);

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QSize>
 
+#include "core/movies/MovieFormat.h"
+
 class QVideoFrame;
 struct SwsContext;
 
@@ -19,10 +21,12 @@ public:
     FrameScaler(const FrameScaler&) = delete;
     FrameScaler& operator=(const FrameScaler&) = delete;
 
-    // The frame scaled to `target` (an opaque picture of exactly that size);
-    // a null image when the frame cannot be read or its pixel format is not
-    // one a decoder gives.
-    QImage scale(const QVideoFrame& frame, QSize target);
+    // The frame, or the first eye's picture of a stereo frame (the top, or the
+    // left), scaled to `target` (an opaque picture of exactly that size); a null
+    // image when the frame cannot be read or its pixel format is not one a
+    // decoder gives.
+    QImage scale(const QVideoFrame& frame, QSize target,
+                 movies::StereoLayout layout = movies::StereoLayout::Mono);
 
 private:
     // What the scaler context was made for; frames of one movie keep it.

@@ -14,10 +14,11 @@ FrameWorker::~FrameWorker() {
     if (thread_.joinable()) thread_.join();
 }
 
-void FrameWorker::offer(const QVideoFrame& frame, QSize target, std::uint64_t movie) {
+void FrameWorker::offer(const QVideoFrame& frame, QSize target, std::uint64_t movie,
+                        movies::StereoLayout layout) {
     {
         const std::lock_guard lock(mutex_);
-        waiting_ = Job{frame, target, movie};
+        waiting_ = Job{frame, target, movie, layout};
     }
     wake_.notify_one();
 }
@@ -37,7 +38,7 @@ void FrameWorker::run(const std::stop_token& stop) {
         lock.unlock();
         Picture picture{{}, job.movie, false};
         if (job.frame.isValid()) {
-            picture.image = scaler.scale(job.frame, job.target);
+            picture.image = scaler.scale(job.frame, job.target, job.layout);
             picture.unreadable = picture.image.isNull();
         }
         job.frame = QVideoFrame();  // the decoder's buffer goes back before the picture is shown

@@ -16,6 +16,8 @@
 #include <optional>
 #include <thread>
 
+#include "core/movies/MovieFormat.h"
+
 namespace tessaly::app {
 
 class FrameWorker {
@@ -35,7 +37,9 @@ public:
 
     // Any thread. `movie` comes back with the picture, so pictures of a movie
     // no longer shown can be told apart.
-    void offer(const QVideoFrame& frame, QSize target, std::uint64_t movie);
+    // Of a stereo frame only the first eye is shown.
+    void offer(const QVideoFrame& frame, QSize target, std::uint64_t movie,
+               movies::StereoLayout layout = movies::StereoLayout::Mono);
     // The newest finished picture, if one waits.
     std::optional<Picture> take();
 
@@ -44,6 +48,7 @@ private:
         QVideoFrame frame;
         QSize target;
         std::uint64_t movie = 0;
+        movies::StereoLayout layout = movies::StereoLayout::Mono;
     };
     void run(const std::stop_token& stop);
 

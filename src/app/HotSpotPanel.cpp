@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <utility>
 
 #include "app/ControlIds.h"
 #include "app/WindowTexts.h"
@@ -61,7 +62,11 @@ protected:
 
 QString scaleText() { return expandTabs(QStringLiteral("-179\t 0\t179"), 68); }
 
-int markerX(int yaw) { return 473 + text::roundHalfEven(224.0 * yaw / 185.0); }
+int markerX(int yaw, int field) {
+    // The preview is 448 x 300: a 2:1 picture fills its width, a 1:1 one its height.
+    if (field == 180) return 473 + text::roundHalfEven(150.0 * yaw / 92.5);
+    return 473 + text::roundHalfEven(224.0 * yaw / 185.0);
+}
 
 HotSpotPanel::HotSpotPanel(QWidget* p, hotspots::PreviewPlayer& player, const CommandSink& sink,
                            std::function<void(int)> yawMoved)
@@ -168,8 +173,12 @@ void HotSpotPanel::setSliderPosition(int yaw) {
 
 void HotSpotPanel::showMarkerAt(int yaw) {
     markerYaw_ = yaw;
-    marker_->move(markerX(yaw), kMarkerY);
+    marker_->move(markerX(yaw, field_), kMarkerY);
     marker_->update();
+}
+
+void HotSpotPanel::setField(int field) {
+    if (std::exchange(field_, field) != field) showMarkerAt(markerYaw_);
 }
 
 void HotSpotPanel::setMarkerBottom(int y) { marker_->resize(marker_->width(), y - 1 - kMarkerY); }

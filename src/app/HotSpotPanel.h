@@ -27,8 +27,9 @@ inline constexpr int kMarkerStartX = 474;
 inline constexpr std::chrono::milliseconds kStillFrameDelay{100};
 
 // Left edge of the yaw marker for `yaw`: the slider range spread over the
-// preview picture, rounded halves to even.
-int markerX(int yaw);
+// preview picture, rounded halves to even. A 180-degree movie's eye is a
+// square picture in the middle of the preview, spanning -90 to 90.
+int markerX(int yaw, int field = 360);
 
 class HotSpotPanel : public hotspots::HotSpotView {
 public:
@@ -52,6 +53,8 @@ public:
     void holdStillFrame(double pos) override;
     // The marker spans the picture, never the strip under it.
     void setMarkerBottom(int y);
+    // The movie's field in degrees: where the marker stands for a yaw.
+    void setField(int field);
     // A still frame not yet held is let go: the player goes on as it was told
     // since (a project's movie plays).
     void dropStillFrame() { stillFrame_.stop(); }
@@ -74,6 +77,7 @@ private:
     QCheckBox* self_ = nullptr;
     std::array<Row, hotspots::kSlotCount> rows_{};
     int markerYaw_ = 0;
+    int field_ = 360;
     // Ends the still frame begun last; stopped with the panel.
     QTimer stillFrame_;
     double stillPos_ = 0;

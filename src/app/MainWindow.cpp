@@ -23,6 +23,7 @@
 #include "app/QtPreviewPlayer.h"
 #include "app/RecentProjectsMenu.h"
 #include "app/SettingsBinding.h"
+#include "app/StereoChoice.h"
 #include "app/ToolTips.h"
 #include "app/TransportStrip.h"
 #include "app/WindowTexts.h"
@@ -100,7 +101,9 @@ void MainWindow::buildParts(MediaTools tools) {
     header_ = buildHeader(client_, sink);
     rows_ = std::make_unique<MovieRows>(client_, tools.movies, sink);
     buttons_ = buildCommandButtons(client_, sink);
-    const OptionControls options = buildOptionsArea(client_, setup_.start, sink);
+    OptionControls options = buildOptionsArea(client_, setup_.start, sink);
+    stereo_ = std::make_unique<StereoChoice>(client_, sink);
+    options.stereo = stereo_.get();
     panel_ = std::make_unique<HotSpotPanel>(client_, *header_.player, sink,
                                             [this](int value) { editor_->yawSliderMoved(value); });
     panel_->setMarkerBottom(header_.pictureBottom);
@@ -114,6 +117,11 @@ void MainWindow::buildParts(MediaTools tools) {
     settings_ =
         std::make_unique<SettingsBinding>(options, setup_.start, [this](bool on) { showToolTipHelp(on); });
     panel_->setSelectedSlot(editor_->currentSlot());
+    stereo_->setFollower([this](const movies::MovieFormat& format) {
+        header_.player->picture()->setStereoLayout(format.layout);
+        panel_->setField(format.field);
+        editor_->setYawReach(movies::yawReach(format.field));
+    });
     // A tick does what its slot's selector does; a loaded project brings its ticks.
     connect(header_.strip->slider(), &SeekSlider::tickClicked, this,
             [this](int slot) { command(ids::slotSelector(slot)); });

@@ -47,6 +47,7 @@ class PublishCommand;
 class QtPreviewPlayer;
 class RecentProjectsMenu;
 class SettingsBinding;
+class StereoChoice;
 class ToolTips;
 class TransportStrip;
 
@@ -154,6 +155,7 @@ private:
     CommandButtons buttons_;
     std::unique_ptr<HotSpotPanel> panel_;
     std::unique_ptr<hotspots::HotSpotEditor> editor_;
+    std::unique_ptr<StereoChoice> stereo_;
     std::unique_ptr<SettingsBinding> settings_;
     ToolTips* toolTips_ = nullptr;  // owned by the client area
     std::unique_ptr<PublishCommand> publish_;

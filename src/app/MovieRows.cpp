@@ -45,7 +45,7 @@ MovieRows::MovieRows(QWidget* p, movies::MovieTools& tools, const CommandSink& s
 
 QString MovieRows::path(int slot) const { return row(slot).label->path(); }
 
-void MovieRows::setPath(int slot, const QString& path) {
+void MovieRows::setPath(int slot, const QString& path, std::function<void(const movies::MovieInfo&)> read) {
     Row& r = row(slot);
     r.label->setPath(path);
     const int reading = ++r.reading;
@@ -53,12 +53,14 @@ void MovieRows::setPath(int slot, const QString& path) {
     // What the movie holds, where the person looks at it: the row's tooltip,
     // once the movie is read; a later path makes this read's answer stale.
     // The label outlives every read: the destructor waits for them.
-    reader_.start([this, slot, reading, path, label = r.label] {
-        const std::string summary = movies::movieSummary(tools_.inspect(ui::utf8(path)));
-        QMetaObject::invokeMethod(
-            label, [this, slot, reading, label, tip = path + QLatin1Char('\n') + ui::qs(summary)] {
-                if (row(slot).reading == reading) label->setToolTip(tip);
-            });
+    reader_.start([this, slot, reading, path, label = r.label, read = std::move(read)] {
+        movies::MovieInfo info = tools_.inspect(ui::utf8(path));
+        const QString tip = path + QLatin1Char('\n') + ui::qs(movies::movieSummary(info));
+        QMetaObject::invokeMethod(label, [this, slot, reading, label, tip, read, info = std::move(info)] {
+            if (row(slot).reading != reading) return;
+            label->setToolTip(tip);
+            if (read) read(info);
+        });
     });
 }
 

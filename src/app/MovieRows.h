@@ -8,9 +8,11 @@
 #include <QString>
 #include <QThreadPool>
 #include <array>
+#include <functional>
 
 #include "app/Controls.h"
 #include "core/model/ProjectFile.h"
+#include "core/movies/MovieInfo.h"
 
 namespace tessaly::movies {
 class MovieTools;
@@ -30,7 +32,9 @@ public:
 
     // Slot 1..3: the text of its path label.
     QString path(int slot) const;
-    void setPath(int slot, const QString& path);
+    // `read` gets what the movie holds once it is read, unless another path
+    // has taken its place by then.
+    void setPath(int slot, const QString& path, std::function<void(const movies::MovieInfo&)> read = {});
     model::MovieSlots movieSlots() const;
     // The row (load button and path label) under a point of the parent, 1..3, or 0.
     int rowAt(const QPoint& point) const;

@@ -12,6 +12,8 @@
 
 namespace tessaly::app {
 
+class StereoChoice;
+
 // The list control that edits each list field.
 int listControlId(model::ListField field);
 
@@ -38,6 +40,7 @@ struct OptionControls {
     QRadioButton* blackAreas = nullptr;
     ClickLabel* bgColorSwatch = nullptr;
     ClickLabel* blackAreaSwatch = nullptr;
+    StereoChoice* stereo = nullptr;  // a part of its own, which the window builds
 
     QComboBox* list(model::ListField field) const { return lists[static_cast<std::size_t>(field)]; }
 };

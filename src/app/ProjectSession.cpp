@@ -111,7 +111,16 @@ void ProjectSession::loadMovie(int slot) {
 void ProjectSession::openMovie(int slot, const std::filesystem::path& movie) {
     // The next dialog starts where this one was confirmed.
     p_.settings.setLoadDir(movie.parent_path().string());
-    p_.rows.setPath(slot, ui::qpath(movie));
+    // The main movie's marks say how its picture lies on the sphere.
+    std::function<void(const movies::MovieInfo&)> adoptFormat;
+    if (slot == 1) {
+        adoptFormat = [this](const movies::MovieInfo& info) {
+            if (info.error) return;
+            p_.settings.setMovieFormat(info.format);
+            showChanged();
+        };
+    }
+    p_.rows.setPath(slot, ui::qpath(movie), std::move(adoptFormat));
     showChanged();
     p_.player.open(movie.string());
     p_.player.play();

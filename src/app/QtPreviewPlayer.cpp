@@ -89,9 +89,11 @@ void PreviewPicture::resizeEvent(QResizeEvent*) {
 }
 
 void PreviewPicture::offerFrame(const QVideoFrame& frame) {
-    const QSize target = fittedSize(frame.size(), QSize(targetWidth_, targetHeight_));
+    const movies::StereoLayout layout = layout_;
+    const movies::EyeSize eye = movies::eyeSize(layout, frame.width(), frame.height());
+    const QSize target = fittedSize(QSize(eye.width, eye.height), QSize(targetWidth_, targetHeight_));
     if (frame.isValid() && target.isEmpty()) return;
-    worker_->offer(frame, target, movie_);
+    worker_->offer(frame, target, movie_, layout);
 }
 
 void PreviewPicture::takePicture() {

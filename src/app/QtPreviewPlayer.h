@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "core/hotspots/PreviewPlayer.h"
+#include "core/movies/MovieFormat.h"
 
 class QVideoFrame;
 class QVideoSink;
@@ -45,6 +46,9 @@ public:
     // The picture last handed to the screen (the movie frame at the picture's
     // size, without the black bands); null when there is none.
     QImage picture() const { return image_; }
+    // Which eye of a stereo movie is shown: the first (top, or left); from the
+    // next frame on.
+    void setStereoLayout(movies::StereoLayout layout) { layout_ = layout; }
     // Pictures painted so far; tests and the benchmark read it.
     int framesShown() const { return framesShown_; }
 
@@ -71,6 +75,7 @@ private:
     std::atomic<std::uint64_t> movie_{0};
     std::atomic<int> targetWidth_{0};
     std::atomic<int> targetHeight_{0};
+    std::atomic<movies::StereoLayout> layout_{movies::StereoLayout::Mono};
     QImage image_;
     bool fresh_ = false;  // image_ not painted yet
     QString message_;

@@ -1,5 +1,6 @@
 #include "app/SettingsBinding.h"
 
+#include "app/StereoChoice.h"
 #include "ui/Strings.h"
 
 namespace tessaly::app {
@@ -44,6 +45,7 @@ model::ViewerSettings SettingsBinding::read() const {
     s.manualTilt = editText(c_.manualTilt);
     s.customWidth = editText(c_.customWidth);
     s.customHeight = editText(c_.customHeight);
+    if (c_.stereo != nullptr) s.movieFormat = c_.stereo->format();
     return s;
 }
 
@@ -66,6 +68,7 @@ void SettingsBinding::write(const model::ViewerSettings& s) {
     setHtmlBgColor(s.htmlBgColor);
     setBlackAreaColor(s.blackAreaColor);
     setToolTipHelp(s.toolTipHelp);
+    if (c_.stereo != nullptr) c_.stereo->setFormat(s.movieFormat);
     vars_.zoomMax = s.zoomMax;
     vars_.loadDir = s.loadDir;
     vars_.saveDir = s.saveDir;
@@ -90,6 +93,10 @@ void SettingsBinding::setHtmlBgColor(std::uint32_t colour) {
 void SettingsBinding::setBlackAreaColor(std::uint32_t colour) {
     vars_.blackAreaColor = colour;
     paintSwatch(c_.blackAreaSwatch, colour);
+}
+
+void SettingsBinding::setMovieFormat(const movies::MovieFormat& format) {
+    if (c_.stereo != nullptr) c_.stereo->setFormat(format);
 }
 
 void SettingsBinding::setToolTipHelp(int value) {

@@ -28,6 +28,8 @@ public:
     void setHotSpotIcon(int icon);
     void setHtmlBgColor(std::uint32_t colour);
     void setBlackAreaColor(std::uint32_t colour);
+    // The movie's stereo layout and field, as its marks say.
+    void setMovieFormat(const movies::MovieFormat& format);
     int toolTipHelp() const { return vars_.toolTipHelp; }
     void setToolTipHelp(int value);
     const std::string& loadDir() const { return vars_.loadDir; }

@@ -67,6 +67,12 @@ inline constexpr std::string_view kViewModeFrame = "  Viewing mode:";
 inline constexpr std::string_view kClassic = "\"Classic\"";
 inline constexpr std::string_view kBlackAreas = "\"Black Areas\"";
 inline constexpr std::string_view kIconFrame = "  Hot Spot icon:";
+inline constexpr std::string_view kStereoLabel = "Stereo and field";
+inline constexpr std::string_view kMono = "Mono";
+inline constexpr std::string_view kTopBottom = "Top-bottom";
+inline constexpr std::string_view kSideBySide = "Side-by-side";
+inline constexpr std::string_view kField360 = "360";
+inline constexpr std::string_view kField180 = "180";
 inline constexpr std::string_view kIcon1 = "icon1";
 inline constexpr std::string_view kIcon2 = "icon2";
 

@@ -17,6 +17,7 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavutil/spherical.h>
+#include <libavutil/stereo3d.h>
 }
 
 namespace tessaly::media {
@@ -74,12 +75,32 @@ std::string containerName(const AVFormatContext* context, const fs::path& movie)
     return context->iformat->long_name != nullptr ? context->iformat->long_name : std::string(name);
 }
 
-std::string spherical(const AVStream* stream) {
+template <typename Mark>
+const Mark* sideData(const AVStream* stream, AVPacketSideDataType type) {
     std::size_t size = 0;
-    const std::uint8_t* data = av_stream_get_side_data(stream, AV_PKT_DATA_SPHERICAL, &size);
-    if (data == nullptr || size < sizeof(AVSphericalMapping)) return {};
-    const auto* mapping = reinterpret_cast<const AVSphericalMapping*>(data);
-    return av_spherical_projection_name(mapping->projection);
+    const std::uint8_t* data = av_stream_get_side_data(stream, type, &size);
+    return data != nullptr && size >= sizeof(Mark) ? reinterpret_cast<const Mark*>(data) : nullptr;
+}
+
+// The stereo mark (MP4 st3d, Matroska StereoMode) and the projection's bounds
+// (MP4 sv3d, Matroska Projection): a picture cropped to half the way round is
+// a 180-degree movie. Layouts a browser cannot split into two eyes read as mono.
+movies::MovieFormat movieFormat(const AVStream* stream) {
+    movies::MovieFormat format;
+    if (const auto* stereo = sideData<AVStereo3D>(stream, AV_PKT_DATA_STEREO3D)) {
+        if (stereo->type == AV_STEREO3D_TOPBOTTOM) format.layout = movies::StereoLayout::TopBottom;
+        if (stereo->type == AV_STEREO3D_SIDEBYSIDE) format.layout = movies::StereoLayout::SideBySide;
+    }
+    const auto* mapping = sideData<AVSphericalMapping>(stream, AV_PKT_DATA_SPHERICAL);
+    if (mapping != nullptr && mapping->projection == AV_SPHERICAL_EQUIRECTANGULAR_TILE) {
+        // Bounds are 0.32 fixed-point fractions of the whole picture.
+        const double cropped =
+            (static_cast<double>(mapping->bound_left) + static_cast<double>(mapping->bound_right)) /
+            4294967296.0;
+        const double degrees = 360.0 * (1.0 - cropped);
+        if (degrees > 170.0 && degrees < 190.0) format.field = movies::kHalfField;
+    }
+    return format;
 }
 
 double rate(AVRational r) { return r.num > 0 && r.den > 0 ? av_q2d(r) : 0.0; }
@@ -141,7 +162,9 @@ movies::MovieInfo inspectMovie(const fs::path& movie, const std::atomic<bool>* s
         info.frameRate =
             rate(video->avg_frame_rate) > 0 ? rate(video->avg_frame_rate) : rate(video->r_frame_rate);
         info.codecString = codecString(*par, info.frameRate);
-        info.spherical = spherical(video);
+        if (const auto* mapping = sideData<AVSphericalMapping>(video, AV_PKT_DATA_SPHERICAL))
+            info.spherical = av_spherical_projection_name(mapping->projection);
+        info.format = movieFormat(video);
     }
     if (const AVStream* audio = firstStream(context.get(), AVMEDIA_TYPE_AUDIO))
         info.audioCodec = avcodec_get_name(audio->codecpar->codec_id);

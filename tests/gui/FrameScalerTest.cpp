@@ -103,6 +103,18 @@ TEST(FrameScaler, An8KFrameKeepsItsShapeReadingEveryFewLines) {
     expectColour(picture, {5, 222}, Qt::black);
 }
 
+// Of a stereo frame the preview shows the first eye, here the left half,
+// reading within the planes (the sanitizer build would say); the GUI flow
+// shows a top-bottom movie's top half.
+TEST(FrameScaler, AStereoFrameShowsItsFirstEyeOnly) {
+    const QVideoFrame frame = twoColourFrame(QSize(7680, 7680), Pf::Format_YUV420P, kRed, kBlue, 3840);
+    app::FrameScaler scaler;
+    const QImage left = scaler.scale(frame, QSize(149, 298), movies::StereoLayout::SideBySide);
+    ASSERT_EQ(left.size(), QSize(149, 298));
+    expectColour(left, {70, 60}, Qt::red);
+    expectColour(left, {70, 250}, Qt::blue);
+}
+
 TEST(FrameScaler, AFormatItCannotReadGivesNoPicture) {
     app::FrameScaler scaler;
     EXPECT_TRUE(

@@ -24,6 +24,7 @@
 #include "app/QtPreviewPlayer.h"
 #include "app/SettingsBinding.h"
 #include "app/TransportStrip.h"
+#include "core/hotspots/HotSpotTexts.h"
 #include "core/model/ProjectFile.h"
 #include "ui/FileDialog.h"
 
@@ -392,6 +393,53 @@ TEST_F(HotSpotFlow, NoPictureOfTheOldMovieAfterTheNewOnesFirst) {
         EXPECT_EQ(std::find(firstBlue, shown.end(), false), shown.end())
             << (seeking ? "during a seek" : "while playing");
     }
+}
+
+// A top-bottom movie (red over blue, marked so by ffmpeg) fills the choice;
+// the preview shows its top eye. Choosing 180 moves the marker onto the
+// square eye and refuses a yaw off it; the settings (and so the project) get it.
+TEST_F(HotSpotFlow, AStereoMovieFillsTheChoiceAndThePreviewShowsItsTopEye) {
+    const std::filesystem::path movie = makeClip(
+        folder(), {.name = "stereo.webm",
+                   .size = "512x512",
+                   .background = "blue",
+                   .square = false,
+                   .video = "-vf drawbox=x=0:y=0:w=iw:h=ih/2:color=red:t=fill -c:v libvpx -deadline realtime "
+                            "-b:v 1M -metadata:s:v stereo_mode=top_bottom"});
+    ASSERT_FALSE(movie.empty()) << "ffmpeg made no movie";
+    window().show();
+    window().openFiles({movie});
+    auto* layout = control<QComboBox>(kStereoLayout);
+    auto* field = control<QComboBox>(kField);
+    ASSERT_TRUE(waitFor([&] { return layout->currentText() == QStringLiteral("Top-bottom"); }, 20000));
+    EXPECT_EQ(field->currentText(), QStringLiteral("360"));
+    const app::PreviewPicture& picture = *window().player().picture();
+    const auto topEyeOnly = [&] {
+        const QImage image = picture.picture();
+        if (image.isNull() || image.width() != 2 * image.height()) return false;
+        for (const QPoint at : {QPoint(4, 4), QPoint(image.width() / 2, image.height() - 4)}) {
+            const QColor c = image.pixelColor(at);
+            if (c.red() < 180 || c.blue() > 80) return false;
+        }
+        return true;
+    };
+    EXPECT_TRUE(waitFor(topEyeOnly, 20000)) << "a red 2:1 picture, no blue";
+
+    field->setCurrentIndex(1);
+    emit field->activated(1);
+    EXPECT_TRUE(window().windowTitle().contains(QLatin1Char('*')));
+    auto* slider = control<QSlider>(kYawSlider);
+    slider->setValue(90);
+    const QWidget* marker = control(kYawMarker);
+    const QRect preview = control(kPreview)->geometry();
+    EXPECT_NEAR(marker->x(), preview.center().x() + preview.height() / 2, 6)
+        << "90 is the square's right edge";
+    slider->setValue(120);
+    edit(kLink)->setText(QStringLiteral("a.html"));
+    window().command(kAddHotSpot);
+    EXPECT_EQ(texts(), std::vector<std::string>{std::string(hotspots::texts::kYawOffPicture)});
+    EXPECT_EQ(window().settings().read().movieFormat,
+              (movies::MovieFormat{movies::StereoLayout::TopBottom, movies::kHalfField}));
 }
 
 TEST_F(HotSpotFlow, TheThreeRefusalsInTheirOrder) {

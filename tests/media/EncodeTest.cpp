@@ -16,11 +16,16 @@
 #include "cli/Verbs.h"
 #include "core/model/AppState.h"
 #include "core/model/ProjectFile.h"
+#include "core/movies/WebVersions.h"
 #include "core/platform/ChildProcess.h"
 #include "core/platform/Files.h"
 #include "media/FfmpegEncoder.h"
 #include "media/LibavMovieTools.h"
 #include "media/ReadMovieInfo.h"
+
+extern "C" {
+#include <libavutil/stereo3d.h>
+}
 
 using namespace tessaly;
 namespace fs = std::filesystem;
@@ -92,6 +97,24 @@ TEST_F(EncodeVersions, TwoPlayableH264VersionsThatThePageListsLargestFirst) {
     ASSERT_NE(small, std::string::npos);
     EXPECT_LT(page.find("<SOURCE src=\"wide.mp4\""), large);
     EXPECT_LT(large, small);
+}
+
+// The stereo and projection marks go on into every version.
+TEST_F(EncodeVersions, TheStereoAndFieldMarksAreKept) {
+    const fs::path source = test_support::testMovie("good.mp4");
+    if (source.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    const fs::path movie = dir / "stereo.mp4";
+    ASSERT_TRUE(test_support::markSphere(source, movie, {AV_STEREO3D_TOPBOTTOM, 0x40000000, 0x40000000}));
+    media::LibavMovieTools tools;
+    media::FfmpegEncoder encoder;
+    const movies::EncodeReport report =
+        movies::encodeWebVersions({movie, dir, {512, 256}}, {&tools, &encoder, {}, nullptr, {}});
+    ASSERT_EQ(report.outcome, movies::EncodeOutcome::Succeeded) << report.message.text;
+    ASSERT_EQ(report.versions.size(), 2u);
+    for (const fs::path& version : report.versions)
+        EXPECT_EQ(media::inspectMovie(version).format,
+                  (movies::MovieFormat{movies::StereoLayout::TopBottom, movies::kHalfField}))
+            << version;
 }
 
 TEST_F(EncodeVersions, TheSoundIsKeptAsAac) {

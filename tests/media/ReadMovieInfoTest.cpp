@@ -6,6 +6,10 @@
 #include "core/platform/Files.h"
 #include "media/ReadMovieInfo.h"
 
+extern "C" {
+#include <libavutil/stereo3d.h>
+}
+
 using namespace tessaly;
 using test_support::testMovie;
 namespace fs = std::filesystem;
@@ -56,12 +60,43 @@ TEST(Inspect, OnlyMp4AndQuickTimeHaveAnIndexToPlace) {
     EXPECT_FALSE(info.indexAtFront.has_value());
 }
 
-TEST(Inspect, ReadsTheSphericalMark) {
+// Stereo and field as cameras mark them: MP4 st3d/sv3d and Matroska
+// StereoMode/Projection written by the libraries, and a WebM that ffmpeg marks
+// from the command line. Half the width cropped away is a 180-degree movie.
+TEST(Inspect, ReadsTheStereoLayoutAndTheField) {
     MOVIE(movie, "good.mp4");
-    const fs::path marked = test_support::scratchFolder("media", "marked") / "marked.mp4";
-    ASSERT_TRUE(test_support::markEquirectangular(movie, marked));
-    EXPECT_EQ(media::inspectMovie(marked).spherical, "equirectangular");
-    fs::remove_all(marked.parent_path());
+    constexpr std::uint32_t kQuarter = 0x40000000;
+    struct Case {
+        const char* file;
+        test_support::SphereMarks marks;
+        movies::MovieFormat expected;
+    };
+    using movies::StereoLayout;
+    const Case cases[] = {
+        {"plain.mp4", {}, {}},
+        {"top-bottom.mp4", {AV_STEREO3D_TOPBOTTOM, 0, 0}, {StereoLayout::TopBottom, 360}},
+        {"side-180.mp4", {AV_STEREO3D_SIDEBYSIDE, kQuarter, kQuarter}, {StereoLayout::SideBySide, 180}},
+        {"mono-180.mp4", {AV_STEREO3D_2D, kQuarter, kQuarter}, {StereoLayout::Mono, 180}},
+        {"lines.mp4", {AV_STEREO3D_LINES, 0, 0}, {}},
+        {"crop-60.mp4", {-1, kQuarter / 3, kQuarter / 3}, {}},
+        {"side.mkv", {AV_STEREO3D_SIDEBYSIDE, 0, 0}, {StereoLayout::SideBySide, 360}},
+        {"top-180.mkv", {AV_STEREO3D_TOPBOTTOM, kQuarter, kQuarter}, {StereoLayout::TopBottom, 180}},
+    };
+    const fs::path dir = test_support::scratchFolder("media", "stereo");
+    for (const Case& c : cases) {
+        ASSERT_TRUE(test_support::markSphere(movie, dir / c.file, c.marks)) << c.file;
+        const movies::MovieInfo info = media::inspectMovie(dir / c.file);
+        EXPECT_NE(info.spherical, "") << c.file;
+        EXPECT_EQ(info.format.layout, c.expected.layout) << c.file;
+        EXPECT_EQ(info.format.field, c.expected.field) << c.file;
+    }
+    const fs::path webm = dir / "top-bottom.webm";
+    ASSERT_TRUE(
+        test_support::runFfmpeg("-f lavfi -i testsrc=size=320x320:rate=25 -t 0.2 -c:v libvpx "
+                                "-metadata:s:v stereo_mode=top_bottom " +
+                                webm.string()));
+    EXPECT_EQ(media::inspectMovie(webm).format, (movies::MovieFormat{StereoLayout::TopBottom, 360}));
+    fs::remove_all(dir);
 }
 
 TEST(Inspect, AFileThatIsNoMovieOrNoRegularFileGivesTheReason) {

@@ -223,7 +223,7 @@ TEST_F(RemuxTest, TheSphericalMarkTravelsWithTheMovie) {
     const fs::path late = testMovie("late.mp4");
     if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
     const fs::path marked = source("marked.mp4");
-    ASSERT_TRUE(test_support::markEquirectangular(late, marked));
+    ASSERT_TRUE(test_support::markSphere(late, marked, {}));
     ASSERT_EQ(media::inspectMovie(marked).indexAtFront, false);
     ASSERT_FALSE(remux(marked).error);
     EXPECT_EQ(media::inspectMovie(dir / "marked.mp4").spherical, "equirectangular");

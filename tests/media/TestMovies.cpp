@@ -17,6 +17,7 @@
 extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/spherical.h>
+#include <libavutil/stereo3d.h>
 }
 
 namespace tessaly::test_support {
@@ -143,10 +144,28 @@ std::vector<PacketInfo> packetsOf(const fs::path& movie) {
 
 namespace {
 
-// A copy of `movie` written by the libraries, its video marked as an
-// equirectangular panorama and/or with a telemetry track (a packet of made-up
-// bytes every 200 ms, tagged as a camera's "gpmd") beside the other streams.
-bool rewrite(const fs::path& movie, const fs::path& copy, bool equirectangular, bool telemetry) {
+bool addMarks(AVStream* stream, const SphereMarks& marks) {
+    std::size_t size = 0;
+    AVSphericalMapping* mapping = av_spherical_alloc(&size);
+    mapping->projection = marks.boundLeft != 0 || marks.boundRight != 0 ? AV_SPHERICAL_EQUIRECTANGULAR_TILE
+                                                                        : AV_SPHERICAL_EQUIRECTANGULAR;
+    mapping->bound_left = marks.boundLeft;
+    mapping->bound_right = marks.boundRight;
+    bool ok = av_stream_add_side_data(stream, AV_PKT_DATA_SPHERICAL, reinterpret_cast<std::uint8_t*>(mapping),
+                                      size) >= 0;
+    if (ok && marks.stereoType >= 0) {
+        AVStereo3D* stereo = av_stereo3d_alloc();
+        stereo->type = static_cast<AVStereo3DType>(marks.stereoType);
+        ok = av_stream_add_side_data(stream, AV_PKT_DATA_STEREO3D, reinterpret_cast<std::uint8_t*>(stereo),
+                                     sizeof(AVStereo3D)) >= 0;
+    }
+    return ok;
+}
+
+// A copy of `movie` written by the libraries, its video marked as a panorama
+// and/or with a telemetry track (a packet of made-up bytes every 200 ms, tagged
+// as a camera's "gpmd") beside the other streams.
+bool rewrite(const fs::path& movie, const fs::path& copy, const SphereMarks* marks, bool telemetry) {
     AVFormatContext* in = nullptr;
     if (avformat_open_input(&in, movie.c_str(), nullptr, nullptr) < 0) return false;
     avformat_find_stream_info(in, nullptr);
@@ -158,13 +177,8 @@ bool rewrite(const fs::path& movie, const fs::path& copy, bool equirectangular, 
         if (!ok) break;
         stream->codecpar->codec_tag = 0;
         stream->time_base = in->streams[i]->time_base;
-        if (equirectangular && stream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO) {
-            std::size_t size = 0;
-            AVSphericalMapping* mapping = av_spherical_alloc(&size);
-            mapping->projection = AV_SPHERICAL_EQUIRECTANGULAR;
-            ok = av_stream_add_side_data(stream, AV_PKT_DATA_SPHERICAL,
-                                         reinterpret_cast<std::uint8_t*>(mapping), size) >= 0;
-        }
+        if (marks != nullptr && stream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO)
+            ok = addMarks(stream, *marks);
     }
     const AVRational milliseconds{1, 1000};
     AVStream* data = telemetry && ok ? avformat_new_stream(out, nullptr) : nullptr;
@@ -211,10 +225,10 @@ bool rewrite(const fs::path& movie, const fs::path& copy, bool equirectangular, 
 
 }  // namespace
 
-bool markEquirectangular(const fs::path& movie, const fs::path& marked) {
-    return rewrite(movie, marked, true, false);
+bool markSphere(const fs::path& movie, const fs::path& marked, const SphereMarks& marks) {
+    return rewrite(movie, marked, &marks, false);
 }
 
-bool addTelemetry(const fs::path& movie, const fs::path& copy) { return rewrite(movie, copy, false, true); }
+bool addTelemetry(const fs::path& movie, const fs::path& copy) { return rewrite(movie, copy, nullptr, true); }
 
 }  // namespace tessaly::test_support

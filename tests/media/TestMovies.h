@@ -36,8 +36,17 @@ void PrintTo(const PacketInfo& packet, std::ostream* out);
 // by type, then file order), timings in microseconds.
 std::vector<PacketInfo> packetsOf(const std::filesystem::path& movie);
 
-// A copy of `movie` marked as an equirectangular panorama, made with the libraries.
-bool markEquirectangular(const std::filesystem::path& movie, const std::filesystem::path& marked);
+// The marks a camera writes: stereo (an AVStereo3DType, or -1 for none) and the
+// equirectangular picture's crop from either side (0.32 fixed point).
+struct SphereMarks {
+    int stereoType = -1;
+    std::uint32_t boundLeft = 0;
+    std::uint32_t boundRight = 0;
+};
+// A copy of `movie` (MP4 or Matroska by the copy's name) with these marks,
+// made with the libraries.
+bool markSphere(const std::filesystem::path& movie, const std::filesystem::path& marked,
+                const SphereMarks& marks);
 
 // A copy of `movie` with a camera's telemetry track added (a data track the
 // libraries' remux cannot keep), its index at the end, made with the libraries.

@@ -39,4 +39,11 @@ int HotSpotList::countInUse() const {
     return count;
 }
 
+int slotBeyondReach(const HotSpotList& list, int reach) {
+    for (int n = 1; n <= kSlotCount; ++n) {
+        if (list.at(n).inUse() && !yawWithin(list.at(n).yaw, reach)) return n;
+    }
+    return 0;
+}
+
 }  // namespace tessaly::hotspots

@@ -55,4 +55,11 @@ private:
     std::array<HotSpot, kSlotCount + 1> records_{};
 };
 
+// Whether a yaw lies on the movie's picture, which reaches `reach` degrees
+// either way (180 for the whole sphere, 90 for the front half).
+inline bool yawWithin(int yaw, int reach) { return yaw >= -reach && yaw <= reach; }
+
+// The first slot in use whose yaw lies beyond `reach`; 0 when none does.
+int slotBeyondReach(const HotSpotList& list, int reach);
+
 }  // namespace tessaly::hotspots

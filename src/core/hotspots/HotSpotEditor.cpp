@@ -59,6 +59,10 @@ void HotSpotEditor::storeSlot(int n) {
         warn(texts::kLinkEmpty);
         return;
     }
+    if (!yawWithin(currentYaw_, yawReach_)) {
+        warn(texts::kYawOffPicture);
+        return;
+    }
     player_.pause();
     const double pos = player_.position();
     if (!(pos > 0) || !std::isfinite(pos)) {

@@ -44,6 +44,9 @@ public:
     void yawSliderMoved(int position);
     // After a project has filled the list: show every slot, then select none.
     void showLoadedList();
+    // How far either way a new Hot Spot's yaw may lie: 180, or 90 for a movie
+    // of the front half only.
+    void setYawReach(int reach) { yawReach_ = reach; }
 
 private:
     void storeSlot(int n);
@@ -58,6 +61,7 @@ private:
     Prompts& prompts_;
     int currentSlot_ = 1;
     std::int16_t currentYaw_ = 0;
+    int yawReach_ = kYawMax;
 };
 
 }  // namespace tessaly::hotspots

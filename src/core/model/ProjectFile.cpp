@@ -13,6 +13,10 @@ namespace {
 constexpr int kDashCount = 47;
 constexpr std::string_view kAngleMask = "#####.000";
 constexpr std::array<std::string_view, 3> kMovieTags = {"VIDEO1", "VIDEO2", "VIDEO3"};
+// Written only when the movie is not mono 360, so a mono project stays as it
+// always was and older readers skip them.
+constexpr std::string_view kStereoTag = "STEREO";
+constexpr std::string_view kFieldTag = "FIELD";
 constexpr std::array<std::string_view, 6> kSlotTags = {"HSLINK", "HSTITLE", "HSPOS",
                                                        "HSYAW",  "HSTIME",  "HSSELF"};
 
@@ -48,6 +52,11 @@ std::string projectText(const ViewerSettings& settings, const MovieSlots& movies
     for (std::size_t i = 0; i < movies.size(); ++i) {
         tagLine(out, std::string(kMovieTags[i]), text::trimSpaces(movies[i]));
     }
+    const movies::MovieFormat& format = settings.movieFormat;
+    if (format.layout != movies::StereoLayout::Mono)
+        tagLine(out, std::string(kStereoTag), movies::layoutName(format.layout));
+    if (format.field != movies::kFullField)
+        tagLine(out, std::string(kFieldTag), text::formatInteger(format.field));
     dashes(out);
     for (int n = 1; n <= hotspots::kSlotCount; ++n) {
         const hotspots::HotSpot& spot = hotSpots.at(n);
@@ -65,6 +74,9 @@ void applyProject(const TagText& tags, ViewerSettings& settings, MovieSlots& mov
                   hotspots::HotSpotList& hotSpots, const std::string& currentFolder) {
     applySettings(tags, settings, currentFolder);
     for (std::size_t i = 0; i < movies.size(); ++i) movies[i] = text::trimSpaces(tags.raw(kMovieTags[i]));
+    settings.movieFormat.layout =
+        movies::layoutFromName(tags.raw(kStereoTag)).value_or(movies::StereoLayout::Mono);
+    settings.movieFormat.field = movies::fieldFromDegrees(tags.number(kFieldTag));
     for (int n = 1; n <= hotspots::kSlotCount; ++n) {
         hotspots::HotSpot& spot = hotSpots.at(n);
         spot.setLink(text::trimSpaces(tags.raw(slotTag("HSLINK", n))));

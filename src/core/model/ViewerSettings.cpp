@@ -136,6 +136,7 @@ void ViewerSettings::resetToDefaults() {
     htmlBgColor = 0;
     blackAreaColor = 0;
     viewMode = 0;
+    movieFormat = start.movieFormat;
     // A zoom list built from an odd zoomMax may hold fewer than 9 items.
     setPosition(ListField::Zoom, zoom);
 }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/movies/MovieFormat.h"
+
 namespace tessaly::model {
 
 // The drop-down list fields. Their value is the 1-based position of the
@@ -67,6 +69,9 @@ struct ViewerSettings {
     int customSize = 0;
     std::string customWidth;
     std::string customHeight;
+    // Stereo layout and field of the movie, as the project keeps them; the
+    // settings file does not.
+    movies::MovieFormat movieFormat;
 
     // Built once, like the window's list, from the zoomMax in force at creation;
     // a zoomMax read later from a file is stored but does not rebuild it.
@@ -93,7 +98,8 @@ struct ViewerSettings {
 
     // "Options by default": the option fields back to their start values. The
     // tooltip switch, zoomMax, the folders, the manual tilt and the custom size
-    // keep their values. (The caller also empties the three movie slots.)
+    // keep their values. (The caller also empties the three movie slots, and
+    // the movie format goes with them.)
     void resetToDefaults();
 
     bool operator==(const ViewerSettings&) const = default;

@@ -21,10 +21,6 @@ struct Rule {
     bool fixedByPublishing = false;  // in the copy: the words then say what becomes of it
 };
 
-std::string size(const MovieInfo& info) {
-    return text::formatInteger(info.width) + "x" + text::formatInteger(info.height);
-}
-
 bool smallerVersionElsewhere(const MovieInfo& info, const InspectedSlots& inspected) {
     for (const auto& other : inspected) {
         if (other && &*other != &info && !other->error && other->hasVideo && other->width > 0 &&
@@ -57,9 +53,15 @@ const std::vector<Rule>& rules() {
          },
          true},
         {[](const MovieInfo& info, const InspectedSlots&) -> std::optional<std::string> {
-            if (info.height <= 0 || info.width >= 2 * info.height) return std::nullopt;
-            return std::string(texts::kNotPanoramaPrefix) + size(info) +
-                   std::string(texts::kNotPanoramaSuffix);
+            // One eye's picture spans the field across and 180 degrees up and down.
+            const EyeSize eye = eyeSize(info.format.layout, info.width, info.height);
+            if (eye.height <= 0 || eye.width * kHalfField >= info.format.field * eye.height)
+                return std::nullopt;
+            std::string shape = text::formatInteger(eye.width) + "x" + text::formatInteger(eye.height);
+            if (info.format.layout != StereoLayout::Mono) shape += texts::kPerEye;
+            return std::string(texts::kNotPanoramaPrefix) + shape +
+                   std::string(info.format.field == kHalfField ? texts::kNotHalfSphereSuffix
+                                                               : texts::kNotPanoramaSuffix);
         }},
     };
     return table;

@@ -109,6 +109,9 @@ std::string movieSummary(const MovieInfo& info) {
     parts.push_back(info.audioCodec.empty() ? "no sound" : codecDisplayName(info.audioCodec));
     if (info.indexAtFront) parts.emplace_back(*info.indexAtFront ? "index at the front" : "index at the end");
     if (!info.spherical.empty()) parts.push_back(info.spherical);
+    if (info.format.layout != StereoLayout::Mono)
+        parts.push_back(std::string(layoutName(info.format.layout)) + " stereo");
+    if (info.format.field != kFullField) parts.push_back(text::formatInteger(info.format.field) + " degrees");
 
     std::string line;
     for (const std::string& part : parts) line += (line.empty() ? "" : ", ") + part;
@@ -134,6 +137,8 @@ std::string movieJson(const std::filesystem::path& file, const MovieInfo& info) 
     json += ",\"indexAtFront\":";
     json += info.indexAtFront ? (*info.indexAtFront ? "true" : "false") : "null";
     json += ",\"spherical\":" + jsonOptional(info.spherical);
+    json += ",\"stereo\":" + jsonString(layoutName(info.format.layout));
+    json += ",\"field\":" + text::formatInteger(info.format.field);
     json += ",\"summary\":" + jsonString(movieSummary(info));
     return json + "}";
 }

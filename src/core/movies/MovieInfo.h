@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "core/movies/MovieFormat.h"
+
 namespace tessaly::movies {
 
 struct [[nodiscard]] MovieInfo {
@@ -32,6 +34,7 @@ struct [[nodiscard]] MovieInfo {
     // file before the first frame.
     std::optional<bool> indexAtFront;
     std::string spherical;  // the projection the file is marked with ("equirectangular"); empty when none
+    MovieFormat format;     // from the stereo and projection marks; mono 360 when unmarked
 };
 
 // How a codec is named to a person ("H.264", "HEVC", "AAC"): one table, with
@@ -46,8 +49,9 @@ std::string durationText(double seconds);
 std::string bitRateText(std::int64_t bitsPerSecond);
 
 // One line: "MP4, H.264 High 3840x1920, 29.97 fps, 0:20, 25.3 Mbit/s, AAC,
-// index at the front, equirectangular". A movie that cannot be read gives the
-// reason.
+// index at the front, equirectangular", then the format when it is not mono
+// 360 ("top-bottom stereo, 180 degrees"). A movie that cannot be read gives
+// the reason.
 std::string movieSummary(const MovieInfo& info);
 
 // One JSON object with every field, numbers locale-independent, the file's path

@@ -42,6 +42,9 @@ inline constexpr std::string_view kLeftInPlace =
     " (it already lies in the page folder, where publishing leaves it as it is)";
 inline constexpr std::string_view kNotPanoramaPrefix = "is ";
 inline constexpr std::string_view kNotPanoramaSuffix = ", narrower than 2:1: not a full panorama";
+inline constexpr std::string_view kNotHalfSphereSuffix = ", narrower than 1:1: not a full half sphere";
+// After a stereo movie's size: the shape rule looks at one eye's picture.
+inline constexpr std::string_view kPerEye = " per eye";
 
 // Make Web Versions.
 inline constexpr std::string_view kEncodeCaption = "Make Web Versions";

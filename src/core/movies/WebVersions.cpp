@@ -42,15 +42,29 @@ bool sameFile(const fs::path& a, const fs::path& b) {
     return std::nullopt;
 }
 
+// The largest frame of H.264 level 5.1, which phones decode in hardware: a
+// stereo 360 movie stacked top and bottom is at most about 3072x3072.
+constexpr long kMaxMacroblocks = 36864;
+
+bool phonesDecode(int width, int height) {
+    const long across = (width + 15) / 16, down = (height + 15) / 16;
+    const long longest = static_cast<long>(std::sqrt(8.0 * kMaxMacroblocks));
+    return across * down <= kMaxMacroblocks && across <= longest && down <= longest;
+}
+
 }  // namespace
 
 std::vector<VersionSize> versionSizes(int width, int height, const std::vector<int>& widths) {
     std::vector<VersionSize> sizes;
     if (width <= 0 || height <= 0) return sizes;
+    // Encoders take even sides only.
+    const auto heightFor = [&](int w) {
+        return static_cast<int>(std::lround(static_cast<double>(w) * height / width / 2.0)) * 2;
+    };
     for (const int asked : widths) {
-        // Encoders take even sides only.
-        const int w = std::min(asked, width) / 2 * 2;
-        const int h = static_cast<int>(std::lround(static_cast<double>(w) * height / width / 2.0)) * 2;
+        int w = std::min(asked, width) / 2 * 2;
+        while (w >= 2 && !phonesDecode(w, heightFor(w))) w -= 2;
+        const int h = heightFor(w);
         if (w < 2 || h < 2) continue;
         const VersionSize size{w, h};
         if (std::find(sizes.begin(), sizes.end(), size) == sizes.end()) sizes.push_back(size);

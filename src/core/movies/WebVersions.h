@@ -29,8 +29,8 @@ struct VersionSize {
 inline const std::vector<int> kDefaultVersionWidths{4096, 2048};
 
 // The sizes to make of a movie `width` x `height`: each asked width, never
-// above the movie's own, the movie's aspect kept, both sides even; largest
-// first, each size once.
+// above the movie's own nor above the frame H.264 level 5.1 allows, the
+// movie's aspect kept, both sides even; largest first, each size once.
 std::vector<VersionSize> versionSizes(int width, int height, const std::vector<int>& widths);
 
 // "tour-4096x2048.mp4" in `folder` for the movie tour.mov.

@@ -135,6 +135,9 @@ CollectedConfig collectConfig(model::ViewerSettings& settings) {
     v.winPosW = windowPosition(settings, ListField::WinPosX, "left");
     v.winPosH = windowPosition(settings, ListField::WinPosY, "top");
     v.fullScreen = settings.fullScreen != 0 ? "1" : "0";
+    const movies::MovieFormat& format = settings.movieFormat;
+    if (format.layout != movies::StereoLayout::Mono) v.stereo = movies::layoutName(format.layout);
+    if (format.field != movies::kFullField) v.field = text::formatInteger(format.field);
     return result;
 }
 
@@ -196,6 +199,8 @@ std::string configScript(const ConfigValues& v, const hotspots::HotSpotList& hot
             s += hotSpotLine("HotSpotItem_self", k, "  ", "false");
         }
     }
+    if (!v.stereo.empty()) line("   var stereo = " + jsQuoted(v.stereo) + ";");
+    if (!v.field.empty()) line("   var field = " + v.field + ";");
     return s;
 }
 

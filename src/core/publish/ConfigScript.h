@@ -18,6 +18,8 @@ namespace tessaly::publish {
 struct ConfigValues {
     std::string fov, fps, segments, vertmax, lon, lat, renderX, renderY, volume, stat, mode, color,
         mouseSpeed, controlBar, winPosW, winPosH, fullScreen;
+    // Empty for a mono 360 movie, whose script stays as it always was.
+    std::string stereo, field;
 
     bool operator==(const ConfigValues&) const = default;
 };
@@ -32,7 +34,8 @@ struct CollectedConfig {
 // returns the message to show; publishing goes on with the window-size pair.
 CollectedConfig collectConfig(model::ViewerSettings& settings);
 
-// The 88 lines of the script, each ended by CR LF.
+// The 88 lines of the script, each ended by CR LF; then, for a movie that is
+// not mono 360, its stereo layout and its field.
 std::string configScript(const ConfigValues& values, const hotspots::HotSpotList& hotSpots);
 
 // Writes configScript() atomically to `path`.

@@ -34,6 +34,12 @@ inline constexpr std::string_view kSameNameAsAnotherSlot = "Another movie slot h
 inline constexpr std::string_view kIsTheProject = "It is the project file being published";
 inline constexpr std::string_view kIsAMovie = "It is a movie being published";
 
+// A Hot Spot of a 180-degree movie beyond 90 degrees: "Hot Spot 3 (Door)", this, its yaw.
+inline constexpr std::string_view kHotSpot = "Hot Spot ";
+inline constexpr std::string_view kHotSpotOffPicture =
+    " lies off the picture: this movie covers only the front half of the sphere, so a Hot Spot's yaw must "
+    "lie between -90 and 90, not ";
+
 // The custom page size check (shown with kInformationCaption).
 inline constexpr std::string_view kMinimalCustomSize =
     "The minimal custom width = 320\nThe minimal custom height = 100";

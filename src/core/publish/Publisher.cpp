@@ -19,6 +19,7 @@
 #include "core/publish/PublishedMovie.h"
 #include "core/publish/Scrambler.h"
 #include "core/publish/VersionFacts.h"
+#include "core/text/Numbers.h"
 #include "core/text/Text.h"
 
 namespace tessaly::publish {
@@ -73,6 +74,14 @@ std::string notAMovie(const platform::FileStatus& status) {
     return std::string(messages::kMovieNotRegular);
 }
 
+// "Hot Spot 3 (Door) lies off the picture: ..., not 120".
+Message hotSpotOffPicture(int n, const hotspots::HotSpot& spot) {
+    std::string name = std::string(messages::kHotSpot) + text::formatInteger(n);
+    if (!spot.trimmedTitle().empty()) name += " (" + spot.trimmedTitle() + ")";
+    return Message{name + std::string(messages::kHotSpotOffPicture) + text::formatInteger(spot.yaw),
+                   std::string(messages::kWarningCaption), Icon::Warning};
+}
+
 }  // namespace
 
 std::optional<Message> checkMainMovie(const model::MovieSlots& movies) {
@@ -89,6 +98,8 @@ std::optional<Message> checkMainMovie(const model::MovieSlots& movies) {
 
 std::optional<Message> checkJob(const PublishJob& job) {
     if (auto refusal = checkMainMovie(job.movies)) return refusal;
+    if (const int n = hotspots::slotBeyondReach(job.hotSpots, movies::yawReach(job.format.field)))
+        return hotSpotOffPicture(n, job.hotSpots.at(n));
     return buildSourceLines(job.movies).error;
 }
 
@@ -104,6 +115,7 @@ PublishJob publishJob(const model::MovieSlots& movies, const fs::path& page, mod
     job.hsIcon = settings.hsIcon;
     job.htmlTitle = settings.htmlTitle;
     job.htmlBgColor = settings.htmlBgColor;
+    job.format = settings.movieFormat;
     return job;
 }
 

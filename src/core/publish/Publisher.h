@@ -53,6 +53,7 @@ struct PublishJob {
     std::string htmlTitle;
     std::uint32_t htmlBgColor = 0;
     std::filesystem::path project;  // the project being published, never to be replaced; may be empty
+    movies::MovieFormat format;     // a half field keeps every Hot Spot within 90 degrees
 };
 
 // Progress of the movie copy under way.
@@ -73,7 +74,8 @@ struct PublishControl {
 std::optional<Message> checkMainMovie(const model::MovieSlots& movies);
 
 // What stops this job before anything is written and before its movies are
-// looked at: slot 1, and movie types the page cannot offer. Nothing when it can go on.
+// looked at: slot 1, movie types the page cannot offer, and a Hot Spot off the
+// picture of a 180-degree movie. Nothing when it can go on.
 std::optional<Message> checkJob(const PublishJob& job);
 
 // The job for the current values. The custom size check may reset the size

@@ -77,6 +77,19 @@ TEST_F(HotSpotEditorTest, AddRefusesInOrderAndChangesNothing) {
     }
 }
 
+// A movie of the front half only takes yaws from -90 to 90, and says why.
+TEST_F(HotSpotEditorTest, AHalfFieldRefusesAYawOffThePicture) {
+    editor.setYawReach(90);
+    editor.selectSlot(1);
+    for (const int yaw : {-91, 91, -90, 90}) {
+        editor.yawSliderMoved(yaw);
+        typeSpot("a.html", "A", 4);
+        editor.addHotSpot();
+        EXPECT_EQ(list.at(1).yaw, std::abs(yaw) == 90 ? yaw : 0) << yaw;
+    }
+    EXPECT_EQ(prompts.shown, (std::vector<Message>(2, warning(texts::kYawOffPicture))));
+}
+
 TEST_F(HotSpotEditorTest, AddStoresEditorAndPreviewIntoTheSelectedSlot) {
     editor.selectSlot(3);
     editor.yawSliderMoved(-90);

@@ -101,11 +101,37 @@ TEST(ProjectFile, ReadingTheExampleFillsEverySlot) {
 TEST(ProjectFile, WriteReadWriteGivesTheSameBytes) {
     Project empty;  // no movie, no Hot Spots
     empty.settings.loadDir = empty.settings.saveDir = "/home/ana";
-    for (const Project& original : {example(), busy(), empty}) {
+    Project stereo = busy();
+    stereo.settings.movieFormat = {tessaly::movies::StereoLayout::TopBottom, 180};
+    for (const Project& original : {example(), busy(), empty, stereo}) {
         const std::string first = original.text();
         Project back;
         back.apply(first);
         EXPECT_EQ(back.text(), first);
+    }
+}
+
+// The format's lines follow the movie paths, each only when it is not the
+// mono 360 default; they are read loosely, and a project without them is mono 360.
+TEST(ProjectFile, StereoAndFieldLinesAreWrittenOnlyWhenNotMono360) {
+    using tessaly::movies::MovieFormat;
+    using tessaly::movies::StereoLayout;
+    Project p = example();
+    p.settings.movieFormat = {StereoLayout::SideBySide, 180};
+    EXPECT_TRUE(contains(p.text(),
+                         "<VIDEO3></VIDEO3>\r\n<STEREO>side-by-side</STEREO>\r\n<FIELD>180</FIELD>\r\n---"));
+    p.settings.movieFormat = {StereoLayout::TopBottom, 360};
+    EXPECT_TRUE(contains(p.text(), "<VIDEO3></VIDEO3>\r\n<STEREO>top-bottom</STEREO>\r\n---"));
+    EXPECT_FALSE(contains(p.text(), "FIELD"));
+
+    const std::pair<const char*, MovieFormat> cases[] = {
+        {"<STEREO> Top-Bottom </STEREO><FIELD>180.000</FIELD>", {StereoLayout::TopBottom, 180}},
+        {"<STEREO>left-right</STEREO><FIELD>270</FIELD>", {}},
+        {"<VIDEO1>/v/a.mp4</VIDEO1>", {}},
+    };
+    for (const auto& [text, expected] : cases) {
+        p.apply(text);
+        EXPECT_EQ(p.settings.movieFormat, expected) << text;
     }
 }
 

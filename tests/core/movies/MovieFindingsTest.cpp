@@ -89,6 +89,32 @@ TEST(MovieFindings, OnlyTheIndexAtTheEndIsMendedByPublishing) {
     for (const MovieFinding& finding : found) EXPECT_EQ(finding.fixedByPublishing, &finding == &found[2]);
 }
 
+// The shape rule looks at one eye's picture, across the movie's field.
+TEST(MovieFindings, AStereoOrHalfFieldMovieIsMeasuredByOneEye) {
+    struct Case {
+        int width, height;
+        MovieFormat format;
+        const char* expected;  // the shape problem, or nothing
+    };
+    const Case cases[] = {
+        {2048, 2048, {StereoLayout::TopBottom, 360}, nullptr},
+        {4096, 2048, {StereoLayout::SideBySide, 180}, nullptr},
+        {2048, 2048, {}, "is 2048x2048, narrower than 2:1: not a full panorama"},
+        {4096,
+         2048,
+         {StereoLayout::SideBySide, 360},
+         "is 2048x2048 per eye, narrower than 2:1: not a full panorama"},
+        {2048, 3000, {StereoLayout::Mono, 180}, "is 2048x3000, narrower than 1:1: not a full half sphere"},
+    };
+    for (const Case& c : cases) {
+        MovieInfo info = webMovie(c.width, c.height);
+        info.format = c.format;
+        const std::vector<MovieFinding> found = movieFindings({"/m/a.mp4", "", ""}, {info, {}, {}});
+        EXPECT_EQ(found.empty() ? std::string() : found.front().problem, c.expected ? c.expected : "")
+            << c.width << "x" << c.height;
+    }
+}
+
 TEST(MovieFindings, CheckInspectsTheFilledSlotsAsPublishingReadsThem) {
     FakeTools tools;
     tools.movies["/m/a.mp4"] = webMovie(4096, 2048);

@@ -50,6 +50,14 @@ TEST(MovieSummary, SaysWhatIsMissingAndLeavesOutWhatIsUnknown) {
     EXPECT_EQ(movieSummary(silent), "MP4, DNXHD 5760x2880, 29.97 fps, 1:02:05, 120.4 Mbit/s, no sound");
 }
 
+TEST(MovieSummary, NamesTheStereoLayoutAndAHalfField) {
+    MovieInfo stereo = camera();
+    stereo.format = {StereoLayout::SideBySide, kHalfField};
+    EXPECT_TRUE(movieSummary(stereo).ends_with(", equirectangular, side-by-side stereo, 180 degrees"));
+    EXPECT_NE(movieJson("s.mp4", stereo).find("\"stereo\":\"side-by-side\",\"field\":180,"),
+              std::string::npos);
+}
+
 TEST(MovieSummary, AnUnreadableMovieGivesTheReason) {
     MovieInfo broken;
     broken.error = "Invalid data found when processing input";
@@ -70,7 +78,8 @@ TEST(MovieJson, HoldsEveryFieldAndEscapesThePath) {
               "{\"file\":\"a \\\"b\\\"\\\\c.mp4\",\"container\":\"MP4\",\"video\":{\"codec\":\"hevc\","
               "\"profile\":\"Main\",\"width\":5760,\"height\":2880,\"frameRate\":29.97002997003},"
               "\"duration\":3725.4,\"bitRate\":120400000,\"audio\":\"aac\",\"indexAtFront\":false,"
-              "\"spherical\":\"equirectangular\",\"summary\":\"MP4, HEVC Main 5760x2880, 29.97 fps, 1:02:05, "
+              "\"spherical\":\"equirectangular\",\"stereo\":\"mono\",\"field\":360,\"summary\":\"MP4, HEVC "
+              "Main 5760x2880, 29.97 fps, 1:02:05, "
               "120.4 Mbit/s, AAC, index at the end, equirectangular\"}");
 }
 

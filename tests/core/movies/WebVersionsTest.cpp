@@ -89,6 +89,10 @@ TEST(VersionSizes, NeverLargerThanTheMovieWithItsAspectAndEvenSidesLargestFirst)
     EXPECT_EQ(versionSizes(1920, 960, {4096, 2048}), (Sizes{{1920, 960}}));
     EXPECT_EQ(versionSizes(5001, 1667, {4096}), (Sizes{{4096, 1366}}));  // 1365.4 rounded to even
     EXPECT_EQ(versionSizes(0, 0, {4096}), Sizes{});
+    // Stereo frames stay within H.264 level 5.1's 36864 macroblocks.
+    EXPECT_EQ(versionSizes(5760, 5760, {4096, 2048}), (Sizes{{3072, 3072}, {2048, 2048}}));
+    EXPECT_EQ(versionSizes(4096, 8192, {4096}), (Sizes{{2168, 4336}}));
+    EXPECT_EQ(versionSizes(8192, 2048, {4096}), (Sizes{{4096, 1024}}));
 }
 
 TEST(VersionPath, NamesTheSizeBesideTheMoviesName) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -192,6 +193,31 @@ TEST(ConfigScript, HotSpotValueForms) {
     for (const auto& [yaw, expected] : yaws) {
         list.at(3).yaw = yaw;
         EXPECT_EQ(scriptLines(scriptOf({}, list))[42], "HotSpotItem_yaw[2]   = " + expected + ";") << yaw;
+    }
+}
+
+// A mono 360 movie keeps the 88 lines; any other adds a line per part that
+// differs, after them.
+TEST(ConfigScript, StereoAndFieldLinesFollowOnlyForOtherFormats) {
+    using movies::StereoLayout;
+    struct Case {
+        movies::MovieFormat format;
+        std::vector<std::string> extra;
+    };
+    const Case cases[] = {
+        {{}, {}},
+        {{StereoLayout::TopBottom, 360}, {"   var stereo = \"top-bottom\";"}},
+        {{StereoLayout::Mono, 180}, {"   var field = 180;"}},
+        {{StereoLayout::SideBySide, 180}, {"   var stereo = \"side-by-side\";", "   var field = 180;"}},
+    };
+    const std::vector<std::string> mono = scriptLines(scriptOf({}));
+    for (const Case& c : cases) {
+        model::ViewerSettings s;
+        s.movieFormat = c.format;
+        const std::vector<std::string> lines = scriptLines(scriptOf(s));
+        ASSERT_EQ(lines.size(), 88 + c.extra.size());
+        EXPECT_TRUE(std::equal(mono.begin(), mono.end(), lines.begin()));
+        EXPECT_EQ(std::vector<std::string>(lines.begin() + 88, lines.end()), c.extra);
     }
 }
 

@@ -258,6 +258,27 @@ TEST_F(PublisherTest, UnsupportedTypeIsRefusedBeforeAnythingIsWritten) {
     }
 }
 
+// A 180-degree movie publishes only Hot Spots on its picture; the refusal
+// names the first one off it.
+TEST_F(PublisherTest, AHotSpotOffTheHalfFieldIsRefusedByName) {
+    ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
+    const Snapshot before = snapshot(dir / "site");
+    settings.movieFormat.field = 180;
+    hotSpots.at(1) = hotspots::HotSpot::make("a.html", "Unused", 150, 0, 5, 0);
+    hotSpots.at(2) = hotspots::HotSpot::make("a.html", "Gate", 90, 2, 5, 0);
+    hotSpots.at(4) = hotspots::HotSpot::make("b.html", "Door", -120, 3, 5, 0);
+    const PublishReport report = publish({movie, "", ""});
+    EXPECT_EQ(report.outcome, PublishOutcome::Refused);
+    EXPECT_EQ(report.message.text, "Hot Spot 4 (Door)" + std::string(messages::kHotSpotOffPicture) + "-120");
+    EXPECT_EQ(snapshot(dir / "site"), before);
+
+    hotSpots.at(4).yaw = -90;
+    EXPECT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
+    const ConfigValues values = collectConfig(settings).values;
+    EXPECT_EQ(values.field, "180");
+    EXPECT_EQ(site("js/ctr/cn0.js"), scrambleScriptText(configScript(values, hotSpots)));
+}
+
 TEST_F(PublisherTest, MovieAlreadyInThePageFolderIsLeftUntouched) {
     const fs::path inPlace = dir / "site" / "tour.mp4";
     ASSERT_FALSE(platform::writeFileAtomic(inPlace, "the movie itself"));
