@@ -1,6 +1,6 @@
 // A page whose sources say what each version of the movie is: the version it
-// starts with, how it follows a link whose rate the server changes (rates scaled
-// down with the movies'), and the quality item. Without the facts, the browser's choice.
+// starts with, the quality item, and how it follows a link whose rate the server
+// changes (rates scaled down with the movies'). Without the facts, the browser's choice.
 import assert from 'node:assert/strict';
 import { readFileSync, statSync, writeFileSync } from 'node:fs';
 import { basename, join } from 'node:path';
@@ -38,23 +38,45 @@ const describeSources = (claimed = facts) => (dir) => {
   writeFileSync(join(dir, 'tour.html'), html);
 };
 
-// In the page: each version loaded, each wait, each change with the movie time before it.
+// In the page: each version loaded, each start and wait, each change with the movie time before it.
 function recordVersions() {
-  const log = window.__versions = { loaded: [], waits: [], changes: [], times: [] };
+  const log = window.__versions = { loaded: [], playing: [], waits: [], changes: [], times: [], trace: [] };
   const name = (video) => video.currentSrc.split('/').pop();
   let last = 0;
   const on = (type, listener) => document.addEventListener(type, (e) => e.target.id === 'video' && listener(e.target), true);
   on('loadeddata', (video) => log.loaded.push(name(video)));
+  on('playing', () => log.playing.push(performance.now()));
   on('waiting', () => log.waits.push(performance.now()));
   on('loadstart', (video) => log.changes.push({ at: performance.now(), to: name(video), from: last }));
+  // Twice a second: the movie time, the seconds held, and the version and rate the page goes by.
+  window.setInterval(() => {
+    const video = document.getElementById('video');
+    if (!video) return;
+    const quality = window.__tessaly && window.__tessaly.state().quality;
+    const held = video.buffered.length ? video.buffered.end(video.buffered.length - 1) : 0;
+    log.trace.push([Math.round(performance.now()), +video.currentTime.toFixed(1), +held.toFixed(1),
+      quality && quality.width, quality && Math.round(quality.rate)]);
+  }, 500);
   on('timeupdate', (video) => {
     if (video.readyState >= 2 && !video.seeking) log.times.push({ at: performance.now(), time: (last = video.currentTime) });
   });
 }
 
+// Chromium's own word on the link and on smooth decoding comes from what earlier tests loaded and
+// played on a busy machine. Here the device decodes every version smoothly and the page knows the
+// link only by measuring it, as in the other engines.
+function ableDevice() {
+  Object.defineProperty(navigator, 'connection', { value: undefined, configurable: true });
+  const capabilities = navigator.mediaCapabilities;
+  if (capabilities) {
+    const ask = capabilities.decodingInfo.bind(capabilities);
+    capabilities.decodingInfo = (config) => ask(config).then((info) => ({ ...info, smooth: info.supported }));
+  }
+}
+
 const playing = (page) => page.evaluate(() => document.getElementById('video').currentSrc.split('/').pop());
 const label = (page) => page.evaluate(() => document.getElementById('quality')?.firstChild.textContent ?? null);
-const open = (config, options) => session.open(config, { movies, init: [recordVersions], change: describeSources(), ...options });
+const open = (config, options) => session.open(config, { movies, init: [recordVersions, ableDevice], change: describeSources(), ...options });
 
 // Waits until `name` plays with its time past `seconds` (any version when name is null).
 function waitPlaying(page, name, seconds = 0, timeoutMs = 30000) {
@@ -65,13 +87,26 @@ function waitPlaying(page, name, seconds = 0, timeoutMs = 30000) {
 }
 
 describe('the version a page starts with', () => {
-  test('a fast link plays the largest version the view can use, named in the quality item', async () => {
-    const { page, errors } = await open({});
-    assert.equal(await playing(page), names[0]);
-    await waitFor(page, () => !!document.getElementById('quality'), undefined, { what: 'the quality item' });
-    assert.equal(await label(page), `Auto ${facts[0].height}p`);
-    assert.deepEqual(await errors(), []);
-  });
+  test('a fast link plays the largest version the view can use; one chosen in the quality item holds until Auto',
+    async () => {
+      const { page, errors } = await open({}, { rate: FAST });
+      assert.equal(await playing(page), names[0]);
+      await waitFor(page, () => !!document.getElementById('quality'), undefined, { what: 'the quality item' });
+      assert.equal(await label(page), `Auto ${facts[0].height}p`);
+      await page.click('#quality');
+      await page.clickText('li', `${facts[2].height}p`);
+      await waitPlaying(page, names[2]);
+      assert.equal(await label(page), `${facts[2].height}p`);
+      // Four seconds of movie: past the wait after a change, so Auto would have stepped up on this link.
+      const chosenAt = await page.evaluate(() => document.getElementById('video').currentTime);
+      await waitPlaying(page, names[2], chosenAt + 4);
+      assert.equal(await label(page), `${facts[2].height}p`);
+      await page.click('#quality');
+      await page.clickText('li', 'Auto');
+      await waitFor(page, (n) => document.getElementById('video').currentSrc.endsWith('/' + n), names[1],
+        { what: 'a step up under Auto' });
+      assert.deepEqual((await errors()).filter((e) => !/^request failed: .*\.webm$/.test(e)), []);
+    });
 
   test('a device whose largest texture is 4096 never loads a wider version', async () => {
     // Small files claimed as 8K, 4K and 2K, in a view that wants more than 4096 pixels.
@@ -80,7 +115,7 @@ describe('the version a page starts with', () => {
       window.__tessalyMaxTextureSize = largest;
     }, 4096];
     const { page } = await open({ RENDER_X: 1000, RENDER_Y: 400, fov: 40 },
-      { init: [recordVersions, cap], change: describeSources(claimed) });
+      { init: [recordVersions, ableDevice, cap], change: describeSources(claimed) });
     assert.equal(await playing(page), names[1]);
     assert.ok(!(await page.evaluate(() => window.__versions.loaded)).includes(names[0]));
   });
@@ -92,50 +127,48 @@ describe('the version a page starts with', () => {
   });
 });
 
-// WebKitGTK held the whole short movie at once and never stalled (README.md).
-const skipStalls = ENGINE === 'webkit' ? 'WebKitGTK does not stall on these short movies' : false;
+// Waits for a step (+1 down to a smaller version, -1 up) after `since`; a timeout tells what the page saw.
+async function waitStep(page, since, by, what) {
+  try {
+    return await waitFor(page, ([at, order, step]) => window.__versions.changes.find((c, i, all) => i > 0 && c.at > at &&
+      Math.sign(order.indexOf(c.to) - order.indexOf(all[i - 1].to)) === step), [since, names, by],
+    { timeoutMs: 45000, what });
+  } catch (e) {
+    const log = await page.evaluate(() => window.__versions);
+    e.message += `\nwaits ${JSON.stringify(log.waits.map(Math.round))}\nchanges ${JSON.stringify(log.changes)}` +
+      `\n[ms, time, held, width, rate] ${JSON.stringify(log.trace)}`;
+    throw e;
+  }
+}
+
+// WebKitGTK's buffered ranges grow as fast as it reads the file, not as the file arrives (all of it
+// came within 2 s, while the buffer grew 1.4 s a second), so there a faster link shows in nothing the
+// page measures; its step up is on a link fast from the start (the quality item's Auto).
+const unseenRise = ENGINE === 'webkit' ? 'WebKitGTK buffers at its own pace, whatever the link' : false;
 
 describe('changing version while playing', () => {
-  test('a slower link steps down soon after its first stall, a faster one steps up, and the time goes on',
-    { skip: skipStalls }, async () => {
-      // The link slows as soon as the large version starts loading, before the browser holds much of it.
-      const { page, server, errors } = await open({}, { rate: FAST, waitMovie: false });
-      await waitFor(page, (n) => document.getElementById('video').currentSrc.endsWith('/' + n), names[0],
-        { what: 'the large version loading' });
-      server.setMovieRate(SLOW);
-      await waitPlaying(page, names[0]);
-      const playingAt = await page.evaluate(() => performance.now());
-      const down = await waitFor(page, ([at, from]) => window.__versions.changes.find((c) => c.at > at && c.to !== from),
-        [playingAt, names[0]], { timeoutMs: 45000, what: 'a step down' });
-      const firstStall = (await page.evaluate(() => window.__versions.waits)).find((at) => at > playingAt);
-      assert.ok(down.at - firstStall <= 15000, `stepped down ${Math.round(down.at - firstStall)} ms after the first stall`);
-      assert.equal(down.to, names[1]);
-      // The smaller version plays on from where the large one was, not from the start.
-      await waitPlaying(page, null, down.from + 0.5, 45000);
-      const resumed = (await page.evaluate(() => window.__versions.times)).find((t) => t.at > down.at);
-      assert.ok(Math.abs(resumed.time - down.from) < 0.5, `went on at ${resumed.time} s after ${down.from} s`);
-
-      const riseAt = await page.evaluate(() => performance.now());
-      server.setMovieRate(FAST);
-      await waitFor(page, ([at, order]) => window.__versions.changes.find((c, i, all) => c.at > at &&
-        order.indexOf(c.to) < order.indexOf(all[i - 1].to)), [riseAt, names], { timeoutMs: 45000, what: 'a step up' });
-      // A change drops what was still coming of the version before.
-      assert.deepEqual((await errors()).filter((e) => !/^request failed: .*\.webm$/.test(e)), []);
+  test('a slower link steps down soon after its first stall and the time goes on', async (t) => {
+    // Too slow for the large version from the start, so that every engine stalls on it early in the movie.
+    const { page, server, errors } = await open({}, { rate: SLOW, waitMovie: false });
+    const down = await waitStep(page, 0, 1, 'a step down');
+    const { playing, waits } = await page.evaluate(() => window.__versions);
+    const firstStall = waits.find((at) => at > playing[0]);
+    assert.ok(down.from > 0, 'the large version played before it stepped down');
+    assert.ok(down.at - firstStall <= 15000, `stepped down ${Math.round(down.at - firstStall)} ms after the first stall`);
+    assert.equal(down.to, names[1]);
+    // The link rises as the smaller version begins to load, so the page measures the rise on its download.
+    const riseAt = await page.evaluate(() => performance.now());
+    server.setMovieRate(FAST);
+    // The smaller version plays on from where the large one was, not from the start.
+    await waitPlaying(page, null, down.from + 0.5, 45000);
+    const resumed = (await page.evaluate(() => window.__versions.times)).find((time) => time.at > down.at);
+    assert.ok(Math.abs(resumed.time - down.from) < 0.5, `went on at ${resumed.time} s after ${down.from} s`);
+    // A change drops what was still coming of the version before.
+    const noErrors = async () => assert.deepEqual((await errors()).filter((e) => !/^request failed: .*\.webm$/.test(e)), []);
+    await noErrors();
+    await t.test('a faster link then steps up', { skip: unseenRise }, async () => {
+      await waitStep(page, riseAt, -1, 'a step up');
+      await noErrors();
     });
-
-  test('a version chosen in the quality item holds until Auto', async () => {
-    const { page } = await open({}, { rate: FAST });
-    await waitFor(page, () => !!document.getElementById('quality'), undefined, { what: 'the quality item' });
-    await page.click('#quality');
-    await page.clickText('li', `${facts[2].height}p`);
-    await waitPlaying(page, names[2]);
-    assert.equal(await label(page), `${facts[2].height}p`);
-    // Six seconds of movie: long enough for Auto to step up on this link, as it then does.
-    const chosenAt = await page.evaluate(() => document.getElementById('video').currentTime);
-    await waitPlaying(page, names[2], chosenAt + 6);
-    await page.click('#quality');
-    await page.clickText('li', 'Auto');
-    await waitFor(page, (n) => document.getElementById('video').currentSrc.endsWith('/' + n), names[1],
-      { what: 'a step up under Auto' });
   });
 });

@@ -98,6 +98,7 @@ std::string movieSummary(const MovieInfo& info) {
     if (info.hasVideo) {
         std::string video = codecDisplayName(info.videoCodec);
         if (!info.videoProfile.empty()) video += " " + info.videoProfile;
+        if (!info.codecString.empty()) video += " (" + info.codecString + ")";
         video += " " + text::formatInteger(info.width) + "x" + text::formatInteger(info.height);
         parts.push_back(video);
         if (info.frameRate > 0) parts.push_back(rounded(info.frameRate, 2) + " fps");
@@ -125,6 +126,7 @@ std::string movieJson(const std::filesystem::path& file, const MovieInfo& info) 
     if (info.hasVideo) {
         json += ",\"video\":{\"codec\":" + jsonString(info.videoCodec) +
                 ",\"profile\":" + jsonOptional(info.videoProfile) +
+                ",\"codecs\":" + jsonOptional(info.codecString) +
                 ",\"width\":" + text::formatInteger(info.width) +
                 ",\"height\":" + text::formatInteger(info.height) +
                 ",\"frameRate\":" + jsonNumber(info.frameRate) + "}";

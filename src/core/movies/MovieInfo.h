@@ -48,9 +48,9 @@ std::string durationText(double seconds);
 // "25.3 Mbit/s", "850 kbit/s"
 std::string bitRateText(std::int64_t bitsPerSecond);
 
-// One line: "MP4, H.264 High 3840x1920, 29.97 fps, 0:20, 25.3 Mbit/s, AAC,
-// index at the front, equirectangular", then the format when it is not mono
-// 360 ("top-bottom stereo, 180 degrees"). A movie that cannot be read gives
+// One line: "MP4, H.264 High (avc1.640033) 3840x1920, 29.97 fps, 0:20, 25.3 Mbit/s,
+// AAC, index at the front, equirectangular", then the format when it is not
+// mono 360 ("top-bottom stereo, 180 degrees"). A movie that cannot be read gives
 // the reason.
 std::string movieSummary(const MovieInfo& info);
 

@@ -14,6 +14,7 @@ MovieInfo camera() {
     info.hasVideo = true;
     info.videoCodec = "hevc";
     info.videoProfile = "Main";
+    info.codecString = "hvc1.1.6.L153.B0";
     info.width = 5760;
     info.height = 2880;
     info.frameRate = 30000.0 / 1001.0;
@@ -28,9 +29,10 @@ MovieInfo camera() {
 }  // namespace
 
 TEST(MovieSummary, NamesEveryFieldInOneLine) {
-    EXPECT_EQ(
-        movieSummary(camera()),
-        "MP4, HEVC Main 5760x2880, 29.97 fps, 1:02:05, 120.4 Mbit/s, AAC, index at the end, equirectangular");
+    EXPECT_EQ(movieSummary(camera()),
+              "MP4, HEVC Main (hvc1.1.6.L153.B0) 5760x2880, 29.97 fps, 1:02:05, 120.4 Mbit/s, AAC, index at "
+              "the end, "
+              "equirectangular");
 }
 
 TEST(MovieSummary, SaysWhatIsMissingAndLeavesOutWhatIsUnknown) {
@@ -47,6 +49,7 @@ TEST(MovieSummary, SaysWhatIsMissingAndLeavesOutWhatIsUnknown) {
     silent.spherical.clear();
     silent.videoCodec = "dnxhd";
     silent.videoProfile.clear();
+    silent.codecString.clear();
     EXPECT_EQ(movieSummary(silent), "MP4, DNXHD 5760x2880, 29.97 fps, 1:02:05, 120.4 Mbit/s, no sound");
 }
 
@@ -76,10 +79,11 @@ TEST(MovieSummary, NumbersIgnoreTheUsersLocale) {
 TEST(MovieJson, HoldsEveryFieldAndEscapesThePath) {
     EXPECT_EQ(movieJson("a \"b\"\\c.mp4", camera()),
               "{\"file\":\"a \\\"b\\\"\\\\c.mp4\",\"container\":\"MP4\",\"video\":{\"codec\":\"hevc\","
-              "\"profile\":\"Main\",\"width\":5760,\"height\":2880,\"frameRate\":29.97002997003},"
+              "\"profile\":\"Main\",\"codecs\":\"hvc1.1.6.L153.B0\",\"width\":5760,\"height\":2880,"
+              "\"frameRate\":29.97002997003},"
               "\"duration\":3725.4,\"bitRate\":120400000,\"audio\":\"aac\",\"indexAtFront\":false,"
               "\"spherical\":\"equirectangular\",\"stereo\":\"mono\",\"field\":360,\"summary\":\"MP4, HEVC "
-              "Main 5760x2880, 29.97 fps, 1:02:05, "
+              "Main (hvc1.1.6.L153.B0) 5760x2880, 29.97 fps, 1:02:05, "
               "120.4 Mbit/s, AAC, index at the end, equirectangular\"}");
 }
 
@@ -88,6 +92,9 @@ TEST(MovieJson, AMovieWithoutVideoOrThatCannotBeReadSaysSo) {
     sound.audioCodec = "aac";
     EXPECT_NE(movieJson("s.m4a", sound).find("\"video\":null"), std::string::npos);
     EXPECT_NE(movieJson("s.m4a", sound).find("\"indexAtFront\":null"), std::string::npos);
+    MovieInfo prores = camera();
+    prores.codecString.clear();
+    EXPECT_NE(movieJson("p.mov", prores).find("\"codecs\":null"), std::string::npos);
     MovieInfo broken;
     broken.error = "bad\ndata";
     EXPECT_EQ(movieJson("x.mp4", broken), "{\"file\":\"x.mp4\",\"error\":\"bad\\u000adata\"}");
