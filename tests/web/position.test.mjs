@@ -52,6 +52,10 @@ function seekAndWatch([frame, fps, deadline, at]) {
   const sought = (frame + 0.5) / fps;
   const begun = performance.now();
   const { frames: framesBefore, renders: rendersBefore } = window.__tessaly.state();
+  let seeked = NaN;
+  video.addEventListener('seeked', () => {
+    seeked = performance.now() - begun;
+  }, { once: true });
   window.__tessaly.watch(at[0], at[1]);
   video.currentTime = sought;
   return new Promise((resolve) => {
@@ -69,7 +73,8 @@ function seekAndWatch([frame, fps, deadline, at]) {
         const { frames, renders, readyState } = window.__tessaly.state();
         resolve({ frame, drawn, time, waited, right, paused: video.paused,
           icon: getComputedStyle(icon).display !== 'none', iconTime: video.currentTime,
-          loopFrames: frames - framesBefore, renders: renders - rendersBefore, readyState, seeking: video.seeking });
+          loopFrames: frames - framesBefore, renders: renders - rendersBefore, readyState, seeking: video.seeking, seeked,
+          pixel: shown ? shown.pixel : null });
       } else {
         requestAnimationFrame(look);
       }
@@ -102,10 +107,14 @@ async function seekAll(page, frames) {
   return results;
 }
 
+// How long the seeks took, and how much of it was the page's: from seeked to the frame on the canvas.
 function report(t, results) {
   const waits = results.map((r) => r.waited).sort((a, b) => a - b);
+  const slowest = results.find((r) => r.waited === waits[waits.length - 1]);
+  const pages = results.map((r) => r.waited - r.seeked).filter((ms) => !Number.isNaN(ms));
   t.diagnostic(`${results.length} seeks: median ${Math.round(waits[waits.length >> 1])} ms, ` +
-    `slowest ${Math.round(waits[waits.length - 1])} ms`);
+    `slowest ${Math.round(slowest.waited)} ms (seeked at ${Math.round(slowest.seeked)} ms); ` +
+    `seeked to picture at most ${Math.round(Math.max(...pages))} ms`);
 }
 
 // Paused seeks on a page opened with these options; resolves to what each showed.
