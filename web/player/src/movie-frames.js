@@ -14,11 +14,11 @@ import { now } from "./numbers.js";
  * seeked, before the engine has the frame where an upload reads it (Chromium,
  * about one paused seek in 400 on a loaded machine); the old frame went up and
  * the count never moved again. WebKitGTK calls the frame callback and says it
- * has seeked before an upload reads the frame (about one paused seek to the
- * start in 600 on a loaded machine), and a paused movie calls back no more. So
- * after a seek lands every drawn frame goes up for a while: the frame came
- * within 40 ms of seeked, and a visitor should see it within 200 ms. A page too
- * busy to draw that often still uploads the next few frames it draws. Then the
+ * has seeked before an upload reads the frame (about one paused seek in 400
+ * on a loaded machine), and a paused movie calls back no more. So after a
+ * seek lands every drawn frame goes up for a while: the frame came within
+ * 40 ms of seeked, and a visitor should see it within 200 ms. A page too busy
+ * to draw that often still uploads the next few frames it draws. Then the
  * uploads stop, and a still movie costs nothing again.
  */
 const SETTLE_MS = 500;
