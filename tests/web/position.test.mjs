@@ -51,6 +51,11 @@ function seekAndWatch([frame, fps, deadline, at]) {
   // The element keeps its time to the microsecond.
   const sought = (frame + 0.5) / fps;
   const begun = performance.now();
+  const { frames: framesBefore, renders: rendersBefore } = window.__tessaly.state();
+  let seeked = NaN;
+  video.addEventListener('seeked', () => {
+    seeked = performance.now() - begun;
+  }, { once: true });
   window.__tessaly.watch(at[0], at[1]);
   video.currentTime = sought;
   return new Promise((resolve) => {
@@ -64,8 +69,12 @@ function seekAndWatch([frame, fps, deadline, at]) {
       const right = !video.seeking && (video.paused ? Math.abs(time - sought) < 1e-3 && drawn === frame
         : time > sought - 1e-3 && drawn >= Math.floor(time * fps + 1e-3) && drawn <= Math.floor(time * fps + 1e-3) + 1);
       if (right || waited > deadline) {
+        // What the page did meanwhile tells a page that drew nothing from one that had no time to.
+        const { frames, renders, readyState } = window.__tessaly.state();
         resolve({ frame, drawn, time, waited, right, paused: video.paused,
-          icon: getComputedStyle(icon).display !== 'none', iconTime: video.currentTime });
+          icon: getComputedStyle(icon).display !== 'none', iconTime: video.currentTime,
+          loopFrames: frames - framesBefore, renders: renders - rendersBefore, readyState, seeking: video.seeking, seeked,
+          pixel: shown ? shown.pixel : null });
       } else {
         requestAnimationFrame(look);
       }
@@ -83,15 +92,29 @@ function seekSeries([frames, fps, deadline, at, watch]) {
   })), Promise.resolve()).then(() => results);
 }
 
+// Seeks per round trip: a driver gives one script a minute, and on a loaded
+// machine a seek takes a third of a second; ten seeks that all miss the
+// deadline still end within the minute, so the failure is theirs to tell.
+const SEEKS_PER_TRIP = 10;
+
 // Seeks to each frame in turn; resolves to what each showed.
-function seekAll(page, frames) {
-  return page.evaluate(seekSeries, [frames, CLOCK.fps, DEADLINE_MS, CENTRE, String(seekAndWatch)]);
+async function seekAll(page, frames) {
+  const results = [];
+  for (let first = 0; first < frames.length; first += SEEKS_PER_TRIP) {
+    const some = frames.slice(first, first + SEEKS_PER_TRIP);
+    results.push(...await page.evaluate(seekSeries, [some, CLOCK.fps, DEADLINE_MS, CENTRE, String(seekAndWatch)]));
+  }
+  return results;
 }
 
+// How long the seeks took, and how much of it was the page's: from seeked to the frame on the canvas.
 function report(t, results) {
   const waits = results.map((r) => r.waited).sort((a, b) => a - b);
+  const slowest = results.find((r) => r.waited === waits[waits.length - 1]);
+  const pages = results.map((r) => r.waited - r.seeked).filter((ms) => !Number.isNaN(ms));
   t.diagnostic(`${results.length} seeks: median ${Math.round(waits[waits.length >> 1])} ms, ` +
-    `slowest ${Math.round(waits[waits.length - 1])} ms`);
+    `slowest ${Math.round(slowest.waited)} ms (seeked at ${Math.round(slowest.seeked)} ms); ` +
+    `seeked to picture at most ${Math.round(Math.max(...pages))} ms`);
 }
 
 // Paused seeks on a page opened with these options; resolves to what each showed.
@@ -125,37 +148,41 @@ describe('the picture after a seek', () => {
   });
 
   // Chromium without frame callbacks, about one paused seek in 400: the decoded-frame count moved on
-  // and the seek ended (even seeked came) before the element handed the sought frame over.
-  test('paused, in an engine that hands over the sought frame only after seeked: the same', async (t) => {
-    const handsOverLate = (lateMs) => {
-      delete HTMLVideoElement.prototype.requestVideoFrameCallback;
-      const before = document.createElement('canvas');
-      let heldUntil = 0;
-      document.addEventListener('seeking', () => {
-        heldUntil = Infinity;
-      }, true);
-      document.addEventListener('seeked', () => {
-        heldUntil = performance.now() + lateMs;
-      }, true);
-      for (const context of [WebGLRenderingContext, WebGL2RenderingContext]) {
-        const texImage2D = context.prototype.texImage2D;
-        context.prototype.texImage2D = function (...args) {
-          const source = args[args.length - 1];
-          if (source instanceof HTMLVideoElement && performance.now() < heldUntil) {
-            args[args.length - 1] = before;
-          } else if (source instanceof HTMLVideoElement) {
-            before.width = source.videoWidth;
-            before.height = source.videoHeight;
-            before.getContext('2d').drawImage(source, 0, 0);
-          }
-          return texImage2D.apply(this, args);
-        };
-      }
-    };
-    const results = await pausedSeeks(LATE_SEEKS, { init: [[handsOverLate, LATE_MS]] });
-    report(t, results);
-    assert.deepEqual(results.filter((r) => !r.right || !r.paused), [], 'seeks whose picture stayed wrong');
-  });
+  // and the seek ended (even seeked came) before the element handed the sought frame over. WebKitGTK
+  // does the same with frame callbacks, and a paused movie calls back no more.
+  for (const callbacks of [false, true]) {
+    const engine = `an engine that hands over the sought frame only after seeked${callbacks ? ', with frame callbacks' : ''}`;
+    test(`paused, in ${engine}: the same`, async (t) => {
+      const handsOverLate = ({ lateMs, callbacks: keep }) => {
+        if (!keep) delete HTMLVideoElement.prototype.requestVideoFrameCallback;
+        const before = document.createElement('canvas');
+        let heldUntil = 0;
+        document.addEventListener('seeking', () => {
+          heldUntil = Infinity;
+        }, true);
+        document.addEventListener('seeked', () => {
+          heldUntil = performance.now() + lateMs;
+        }, true);
+        for (const context of [WebGLRenderingContext, WebGL2RenderingContext]) {
+          const texImage2D = context.prototype.texImage2D;
+          context.prototype.texImage2D = function (...args) {
+            const source = args[args.length - 1];
+            if (source instanceof HTMLVideoElement && performance.now() < heldUntil) {
+              args[args.length - 1] = before;
+            } else if (source instanceof HTMLVideoElement) {
+              before.width = source.videoWidth;
+              before.height = source.videoHeight;
+              before.getContext('2d').drawImage(source, 0, 0);
+            }
+            return texImage2D.apply(this, args);
+          };
+        }
+      };
+      const results = await pausedSeeks(LATE_SEEKS, { init: [[handsOverLate, { lateMs: LATE_MS, callbacks }]] });
+      report(t, results);
+      assert.deepEqual(results.filter((r) => !r.right || !r.paused), [], 'seeks whose picture stayed wrong');
+    });
+  }
 
   test('playing: the canvas shows the frame of the new time, not one from before the seek', async (t) => {
     const { page, errors } = await session.open({}, { hotSpots: [HOT_SPOT] });

@@ -9,14 +9,17 @@
 import { now } from "./numbers.js";
 
 /*
- * Without frame callbacks nothing says when a sought frame is on show: the
- * count of decoded frames moves on, and the element says it has seeked, before
- * the engine has the frame where an upload reads it (Chromium, about one paused
- * seek in 400 on a loaded machine); the old frame went up and the count never
- * moved again. So after a seek lands every drawn frame goes up for a while: the
- * frame came within 40 ms of seeked, and a visitor should see it within 200 ms.
- * A page too busy to draw that often still uploads the next few frames it
- * draws. Then the uploads stop, and a still movie costs nothing again.
+ * Nothing says for sure when a sought frame can be handed over. Without frame
+ * callbacks the count of decoded frames moves on, and the element says it has
+ * seeked, before the engine has the frame where an upload reads it (Chromium,
+ * about one paused seek in 400 on a loaded machine); the old frame went up and
+ * the count never moved again. WebKitGTK calls the frame callback and says it
+ * has seeked before an upload reads the frame (about one paused seek in 400
+ * on a loaded machine), and a paused movie calls back no more. So after a
+ * seek lands every drawn frame goes up for a while: the frame came within
+ * 40 ms of seeked, and a visitor should see it within 200 ms. A page too busy
+ * to draw that often still uploads the next few frames it draws. Then the
+ * uploads stop, and a still movie costs nothing again.
  */
 const SETTLE_MS = 500;
 const SETTLE_UPLOADS = 3;
@@ -57,10 +60,8 @@ export class MovieFrames {
             this.landed = false;
         }, false);
         video.addEventListener("seeked", () => {
-            if (!this.callbacks) {
-                this.settleUntil = now() + SETTLE_MS;
-                this.settleUploads = SETTLE_UPLOADS;
-            }
+            this.settleUntil = now() + SETTLE_MS;
+            this.settleUploads = SETTLE_UPLOADS;
             if (!this.landed) {
                 this.expect();
             }
@@ -72,10 +73,10 @@ export class MovieFrames {
         if (this.video.readyState < 2) {
             return false;
         }
-        if (this.callbacks) {
-            return this.fresh;
+        if (now() < this.settleUntil || this.settleUploads > 0) {
+            return true;
         }
-        return frameStamp(this.video) !== this.stamp || now() < this.settleUntil || this.settleUploads > 0;
+        return this.callbacks ? this.fresh : frameStamp(this.video) !== this.stamp;
     }
 
     /* The frame on show goes up next time, whether or not a new one follows. */

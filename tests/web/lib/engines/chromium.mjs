@@ -14,12 +14,20 @@ const ARGS = [
   '--disable-background-networking', '--disable-component-update', '--disable-sync', '--no-first-run',
 ];
 
+const ABORTED = 'net::ERR_ABORTED';
+
 const POLICY = { allow: 'no-user-gesture-required', muted: 'document-user-activation-required' };
 
 function wrap(page) {
   const errors = [];
   page.on('pageerror', (e) => errors.push(`page error: ${e.message}`));
-  page.on('requestfailed', (r) => errors.push(`request failed: ${r.url()}`));
+  page.on('requestfailed', (r) => {
+    const reason = r.failure() ? r.failure().errorText : 'no reason given';
+    // ERR_ABORTED is the page dropping a request it no longer wants (a hover image
+    // whose pointer moved on, a movie range cut short); a file the page lacks is an
+    // answer of 404, which the test server counts.
+    if (reason !== ABORTED) errors.push(`request failed: ${r.url()} (${reason})`);
+  });
   page.on('console', (m) => {
     if (m.type() === 'error') errors.push(`console error: ${m.text()}`);
   });
