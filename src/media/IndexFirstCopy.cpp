@@ -115,20 +115,11 @@ std::optional<Layout> relocatable(const std::vector<TopBox>& boxes) {
 // One relocation of `movie` (open as `in`) into `out`.
 class Relocation {
 public:
-    Relocation(const fs::path& movie, int in, std::uint64_t size, int out, const fs::path& outName,
-               const movies::ByteProgress& progress, const std::atomic<bool>* stop)
-        : movie_(movie),
-          in_(in),
-          size_(size),
-          out_(out),
-          outName_(outName),
-          progress_(progress),
-          stop_(stop),
-          reader_(in, size) {}
+    explicit Relocation(const CopyJob& job) : job_(job), reader_(job.in, job.size) {}
 
     std::optional<movies::WriteOutcome> run() {
-        if (reader_.io() == nullptr) return refuse(movie_, "read", std::strerror(ENOMEM));
-        const TopBoxes top = readTopBoxes(reader_, size_);
+        if (reader_.io() == nullptr) return refuse(job_.movie, "read", std::strerror(ENOMEM));
+        const TopBoxes top = readTopBoxes(reader_, job_.size);
         if (top.cutShort) return readFailed(kCutShort);
         if (top.leftAlone) return std::nullopt;
         const std::optional<Layout> layout = relocatable(top.boxes);
@@ -139,9 +130,9 @@ public:
         // The padding costs a visitor's browser bytes before the first frame: the
         // wider alignment only where it is at most a thousandth of the movie.
         const RebuiltIndex index =
-            rebuildIndex(bytes, layout->mediaData, size_ >= 1000 * kCopySpan ? kCopySpan : kBlock);
+            rebuildIndex(bytes, layout->mediaData, job_.size >= 1000 * kCopySpan ? kCopySpan : kBlock);
         if (index.result == Result::Unhandled) return std::nullopt;
-        if (index.result == Result::Damaged) return refuse(movie_, "read", index.problem);
+        if (index.result == Result::Damaged) return refuse(job_.movie, "read", index.problem);
         return writeAround(*layout, index.box);
     }
 
@@ -151,8 +142,8 @@ private:
         return outcome_;
     }
     movies::WriteOutcome readFailed(std::string_view otherwise) {
-        return reader_.error() != 0 ? refuse(movie_, "read", std::strerror(reader_.error()))
-                                    : refuse(movie_, "read", otherwise);
+        return reader_.error() != 0 ? refuse(job_.movie, "read", std::strerror(reader_.error()))
+                                    : refuse(job_.movie, "read", otherwise);
     }
     movies::WriteOutcome stopped() {
         outcome_.stopped = true;
@@ -169,46 +160,41 @@ private:
         const std::array<Piece, 3> pieces{
             {{0, dataStart, 0},
              {dataStart, dataEnd - dataStart, dataStart + indexSize},
-             {dataEnd + oldIndexSize, size_ - dataEnd - oldIndexSize, dataEnd + indexSize}}};
-        if (stop_ != nullptr && stop_->load(std::memory_order_relaxed)) return stopped();
-        FileWriter writer(out_);
-        if (writer.io() == nullptr) return refuse(outName_, "write", std::strerror(ENOMEM));
+             {dataEnd + oldIndexSize, job_.size - dataEnd - oldIndexSize, dataEnd + indexSize}}};
+        if (job_.stop != nullptr && job_.stop->load(std::memory_order_relaxed)) return stopped();
+        FileWriter writer(job_.out);
+        if (writer.io() == nullptr) return refuse(job_.outName, "write", std::strerror(ENOMEM));
         avio_seek(writer.io(), static_cast<std::int64_t>(dataStart), SEEK_SET);
         avio_write(writer.io(), reinterpret_cast<const unsigned char*>(index.data()),
                    static_cast<int>(indexSize));
         avio_flush(writer.io());
-        if (writer.error() != 0) return refuse(outName_, "write", std::strerror(writer.error()));
+        if (writer.error() != 0) return refuse(job_.outName, "write", std::strerror(writer.error()));
         std::uint64_t done = oldIndexSize;
-        if (progress_) progress_(done, size_);
+        if (job_.progress) job_.progress(done, job_.size);
 
         platform::MovieCopyOptions options;
-        options.stop = stop_;
+        options.stop = job_.stop;
         for (const Piece& piece : pieces) {
             const platform::RangeCopy copied = platform::copyRange(
-                in_, piece.from, out_, piece.to, piece.length,
+                job_.in, piece.from, job_.out, piece.to, piece.length,
                 [&](std::uint64_t bytes) {
-                    if (progress_) progress_(done + bytes, size_);
+                    if (job_.progress) job_.progress(done + bytes, job_.size);
                 },
                 options);
             if (copied.stopped) return stopped();
-            if (copied.readError != 0) return refuse(movie_, "read", std::strerror(copied.readError));
-            if (copied.writeError != 0) return refuse(outName_, "write", std::strerror(copied.writeError));
-            if (copied.copied != piece.length) return refuse(movie_, "read", kChanged);
+            if (copied.readError != 0) return refuse(job_.movie, "read", std::strerror(copied.readError));
+            if (copied.writeError != 0)
+                return refuse(job_.outName, "write", std::strerror(copied.writeError));
+            if (copied.copied != piece.length) return refuse(job_.movie, "read", kChanged);
             done += piece.length;
         }
-        if (auto differs = relocatedCopyDiffers(in_, out_, indexSize, layout.mediaData))
-            return refuse(movie_, kMoveIndex, *differs);
-        if (progress_) progress_(size_, size_);
+        if (auto differs = relocatedCopyDiffers(job_.in, job_.out, indexSize, layout.mediaData))
+            return refuse(job_.movie, kMoveIndex, *differs);
+        if (job_.progress) job_.progress(job_.size, job_.size);
         return outcome_;
     }
 
-    const fs::path& movie_;
-    int in_;
-    std::uint64_t size_;
-    int out_;
-    const fs::path& outName_;
-    const movies::ByteProgress& progress_;
-    const std::atomic<bool>* stop_;
+    const CopyJob job_;
     FileReader reader_;
     movies::WriteOutcome outcome_;
 };
@@ -235,11 +221,6 @@ bool fragmentedMovie(int in, std::uint64_t size) {
     return false;
 }
 
-std::optional<movies::WriteOutcome> relocateIndexFirst(const fs::path& movie, int in, std::uint64_t size,
-                                                       int out, const fs::path& outName,
-                                                       const movies::ByteProgress& progress,
-                                                       const std::atomic<bool>* stop) {
-    return Relocation(movie, in, size, out, outName, progress, stop).run();
-}
+std::optional<movies::WriteOutcome> relocateIndexFirst(const CopyJob& job) { return Relocation(job).run(); }
 
 }  // namespace tessaly::media

@@ -61,15 +61,23 @@ struct RebuiltIndex {
 // plays its fragments as they load.
 bool fragmentedMovie(int in, std::uint64_t size);
 
-// Writes `movie` (open as `in`, `size` bytes) to `out` (open for writing, empty)
-// with its index in front, by relocating boxes. Nothing when the layout is one
-// it leaves to the libraries (nothing is written then); an error naming the
-// movie when its boxes do not fit the file, or when the copy, read back, does
-// not hold the same packets at the same places.
-[[nodiscard]] std::optional<movies::WriteOutcome> relocateIndexFirst(const std::filesystem::path& movie,
-                                                                     int in, std::uint64_t size, int out,
-                                                                     const std::filesystem::path& outName,
-                                                                     const movies::ByteProgress& progress,
-                                                                     const std::atomic<bool>* stop);
+// One copy of a movie: `movie` open as `in` (`size` bytes) written to `out`
+// (open for writing, empty, named `outName` in messages), reporting progress
+// and ending early once `stop` is set. The caller keeps what it refers to alive.
+struct CopyJob {
+    const std::filesystem::path& movie;
+    int in;
+    std::uint64_t size;
+    int out;
+    const std::filesystem::path& outName;
+    const movies::ByteProgress& progress;
+    const std::atomic<bool>* stop;
+};
+
+// Writes the job's movie with its index in front, by relocating boxes. Nothing
+// when the layout is one it leaves to the libraries (nothing is written then);
+// an error naming the movie when its boxes do not fit the file, or when the
+// copy, read back, does not hold the same packets at the same places.
+[[nodiscard]] std::optional<movies::WriteOutcome> relocateIndexFirst(const CopyJob& job);
 
 }  // namespace tessaly::media

@@ -72,24 +72,15 @@ unsigned codecTag(const AVOutputFormat* format, const AVCodecParameters* par) {
 // The libraries' remux of `movie` (open as `in`, `size` bytes) into `out`.
 class LibraryRemux {
 public:
-    LibraryRemux(const fs::path& movie, int in, std::uint64_t size, int out, const fs::path& outName,
-                 const movies::ByteProgress& progress, const std::atomic<bool>* stop)
-        : movie_(movie),
-          in_(in),
-          out_(out),
-          outName_(outName),
-          progress_(progress),
-          stop_(stop),
-          reader_(in, size),
-          writer_(out) {
-        reader_.stopWhen(stop);
+    explicit LibraryRemux(const CopyJob& job) : job_(job), reader_(job.in, job.size), writer_(job.out) {
+        reader_.stopWhen(job.stop);
     }
 
     movies::WriteOutcome run() {
         if (reader_.io() == nullptr || writer_.io() == nullptr)
-            return fail(outName_, "write", std::strerror(ENOMEM));
+            return fail(job_.outName, "write", std::strerror(ENOMEM));
         int openError = 0;
-        input_ = openMovie(reader_, movie_, openError);
+        input_ = openMovie(reader_, job_.movie, openError);
         if (!input_) return readFailed(openError);
         if (auto failed = openOutput()) return std::move(*failed);
         if (auto failed = addStreams()) return std::move(*failed);
@@ -101,10 +92,10 @@ public:
         if (headerError < 0) return writeFailed(headerError);
         if (auto failed = copyPackets()) return std::move(*failed);
         if (const int error = av_write_trailer(output_.get()); error < 0) return writeFailed(error);
-        if (auto differs = remuxedCopyDiffers(in_, out_, stop_))
-            return fail(movie_, kMoveIndex, std::move(*differs));
+        if (auto differs = remuxedCopyDiffers(job_.in, job_.out, job_.stop))
+            return fail(job_.movie, kMoveIndex, std::move(*differs));
         if (stopRequested()) return stopped();
-        if (progress_) progress_(reader_.size(), reader_.size());
+        if (job_.progress) job_.progress(reader_.size(), reader_.size());
         return outcome_;
     }
 
@@ -115,27 +106,29 @@ private:
     }
     movies::WriteOutcome readFailed(int error) {
         if (reader_.stopRequested()) return stopped();
-        return fail(movie_, "read", reader_.error() != 0 ? std::strerror(reader_.error()) : avError(error));
+        return fail(job_.movie, "read",
+                    reader_.error() != 0 ? std::strerror(reader_.error()) : avError(error));
     }
     movies::WriteOutcome writeFailed(int error) {
-        return fail(outName_, "write",
+        return fail(job_.outName, "write",
                     writer_.error() != 0 ? std::strerror(writer_.error()) : avError(error));
     }
     movies::WriteOutcome stopped() {
         outcome_.stopped = true;
         return outcome_;
     }
-    bool stopRequested() const { return stop_ != nullptr && stop_->load(std::memory_order_relaxed); }
+    bool stopRequested() const { return job_.stop != nullptr && job_.stop->load(std::memory_order_relaxed); }
 
     std::optional<movies::WriteOutcome> openOutput() {
-        format_ = av_guess_format(nullptr, outName_.c_str(), nullptr);
+        format_ = av_guess_format(nullptr, job_.outName.c_str(), nullptr);
         if (format_ == nullptr) format_ = av_guess_format("mp4", nullptr, nullptr);
         AVFormatContext* rawOutput = nullptr;
-        if (const int error = avformat_alloc_output_context2(&rawOutput, format_, nullptr, outName_.c_str());
+        if (const int error =
+                avformat_alloc_output_context2(&rawOutput, format_, nullptr, job_.outName.c_str());
             error < 0)
-            return fail(outName_, "write", avError(error));
+            return fail(job_.outName, "write", avError(error));
         output_.reset(rawOutput);
-        secondPass_.fd = out_;
+        secondPass_.fd = job_.out;
         output_->pb = writer_.io();
         output_->opaque = &secondPass_;
         output_->io_open = openForSecondPass;
@@ -150,15 +143,15 @@ private:
     // Every stream or none: a copy without the camera's telemetry is not the movie.
     std::optional<movies::WriteOutcome> addStreams() {
         for (unsigned i = 0; i < input_->nb_streams; ++i) {
-            if (!kept(input_->streams[i])) return fail(movie_, kMoveIndex, std::string(kStreamDropped));
+            if (!kept(input_->streams[i])) return fail(job_.movie, kMoveIndex, std::string(kStreamDropped));
         }
         streamMap_.assign(input_->nb_streams, -1);
         for (unsigned i = 0; i < input_->nb_streams; ++i) {
             const AVStream* in = input_->streams[i];
             AVStream* copy = avformat_new_stream(output_.get(), nullptr);
-            if (copy == nullptr) return fail(outName_, "write", std::strerror(ENOMEM));
+            if (copy == nullptr) return fail(job_.outName, "write", std::strerror(ENOMEM));
             if (const int error = avcodec_parameters_copy(copy->codecpar, in->codecpar); error < 0)
-                return fail(outName_, "write", avError(error));
+                return fail(job_.outName, "write", avError(error));
             copy->codecpar->codec_tag = codecTag(format_, in->codecpar);
             copy->time_base = in->time_base;
             copy->disposition = in->disposition;
@@ -169,7 +162,7 @@ private:
             for (int s = 0; s < in->nb_side_data; ++s) {
                 const AVPacketSideData& side = in->side_data[s];
                 std::uint8_t* data = av_stream_new_side_data(copy, side.type, side.size);
-                if (data == nullptr) return fail(outName_, "write", std::strerror(ENOMEM));
+                if (data == nullptr) return fail(job_.outName, "write", std::strerror(ENOMEM));
                 std::memcpy(data, side.data, side.size);
             }
             streamMap_[i] = copy->index;
@@ -179,7 +172,7 @@ private:
 
     std::optional<movies::WriteOutcome> copyPackets() {
         const PacketPtr packet(av_packet_alloc());
-        if (!packet) return fail(outName_, "write", std::strerror(ENOMEM));
+        if (!packet) return fail(job_.outName, "write", std::strerror(ENOMEM));
         while (true) {
             if (stopRequested()) return stopped();
             const int error = av_read_frame(input_.get(), packet.get());
@@ -187,7 +180,7 @@ private:
             if (error < 0) return readFailed(error);
             // A stream found only now has no place in the copy.
             if (static_cast<std::size_t>(packet->stream_index) >= streamMap_.size())
-                return fail(movie_, kMoveIndex, std::string(kStreamDropped));
+                return fail(job_.movie, kMoveIndex, std::string(kStreamDropped));
             const int target = streamMap_[static_cast<std::size_t>(packet->stream_index)];
             av_packet_rescale_ts(packet.get(), input_->streams[packet->stream_index]->time_base,
                                  output_->streams[target]->time_base);
@@ -195,16 +188,11 @@ private:
             packet->pos = -1;
             if (const int written = av_interleaved_write_frame(output_.get(), packet.get()); written < 0)
                 return writeFailed(written);
-            if (progress_) progress_(std::min(reader_.bytesRead(), reader_.size()), reader_.size());
+            if (job_.progress) job_.progress(std::min(reader_.bytesRead(), reader_.size()), reader_.size());
         }
     }
 
-    const fs::path& movie_;
-    int in_;
-    int out_;
-    const fs::path& outName_;
-    const movies::ByteProgress& progress_;
-    const std::atomic<bool>* stop_;
+    const CopyJob job_;
     FileReader reader_;
     FileWriter writer_;
     InputPtr input_;
@@ -228,12 +216,11 @@ movies::WriteOutcome moveIndex(const fs::path& movie, int out, const fs::path& o
     if (file.status.error != 0) return fail("open", std::strerror(file.status.error));
     if (file.status.kind != platform::FileKind::Regular)
         return fail("read", std::string(platform::kNotRegularFile));
+    const CopyJob job{movie, file.fd.get(), file.status.size, out, outName, progress, stop};
     if (relocate) {
-        if (auto relocated =
-                relocateIndexFirst(movie, file.fd.get(), file.status.size, out, outName, progress, stop))
-            return std::move(*relocated);
+        if (auto relocated = relocateIndexFirst(job)) return std::move(*relocated);
     }
-    return LibraryRemux(movie, file.fd.get(), file.status.size, out, outName, progress, stop).run();
+    return LibraryRemux(job).run();
 }
 
 }  // namespace

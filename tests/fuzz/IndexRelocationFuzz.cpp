@@ -77,12 +77,14 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     return 0;
 }
 
+const movies::ByteProgress kNoProgress;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static fuzz::MemoryFile in("movie.mp4"), out("copy.mp4");
     in.hold(data, size);
     out.clear();
     const std::optional<movies::WriteOutcome> outcome =
-        media::relocateIndexFirst(in.path(), in.fd(), size, out.fd(), out.path(), {}, nullptr);
+        media::relocateIndexFirst({in.path(), in.fd(), size, out.fd(), out.path(), kNoProgress, nullptr});
     if (!outcome || outcome->error || outcome->stopped) return 0;  // left to the libraries, or refused
 
     const auto before = packetsOf(in.path());

@@ -70,6 +70,8 @@ export class Quality {
         this.stalls = [];
         this.waitingSince = null;
         this.stallCounted = 0;
+        this.lastTime = -1;
+        this.stoodStill = false;
         this.upWait = FIRST_UP_WAIT_MS;
         this.upAfter = 0;
         this.rate = 0;
@@ -83,6 +85,7 @@ export class Quality {
         const flowing = () => {
             this.countStall(now());
             this.waitingSince = null;
+            this.stoodStill = false;
         };
         video.addEventListener("playing", flowing, false);
         video.addEventListener("seeking", flowing, false);
@@ -119,6 +122,7 @@ export class Quality {
         this.measured = false;
         this.samples = [];
         this.waitingSince = null;
+        this.stoodStill = false;
         /* The element plays the first source it can: a failing version falls back to the others. */
         source.parentNode.insertBefore(source, first);
         /* From now on the play state is kept here, not by the attribute. */
@@ -195,7 +199,29 @@ export class Quality {
         }
     }
 
+    /*
+     * Some engines let the time stand still without firing `waiting`, even with
+     * seconds of movie held: while playing, that is a stall all the same, from
+     * the tick before the one that saw it until the time moves again.
+     */
+    watchStill(at) {
+        const video = this.video;
+        const time = video.currentTime;
+        const moved = time !== this.lastTime;
+        this.lastTime = time;
+        if (moved && this.stoodStill) {
+            this.countStall(at);
+            this.waitingSince = null;
+            this.stoodStill = false;
+        } else if (!moved && this.waitingSince === null && !video.paused && !video.seeking && !this.changing) {
+            this.waitingSince = at - TICK_MS;
+            this.stallCounted = 0;
+            this.stoodStill = true;
+        }
+    }
+
     stalled(at) {
+        this.watchStill(at);
         this.countStall(at);
         this.stalls = this.stalls.filter((time) => at - time < STALL_SPAN_MS);
         return this.stalls.length >= 2;

@@ -76,13 +76,31 @@ function session(driver, home) {
   return send;
 }
 
+// Goes to `url` and waits until the new document is parsed. A mark on the document
+// before tells the new one from it; a script sent while the page changes may fail.
+async function arrive(driver, url) {
+  await driver.executeScript('document.__left = true;');
+  await driver.get(url);
+  const deadline = Date.now() + 60000;
+  for (;;) {
+    let failure = null;
+    try {
+      if (await driver.executeScript('return !document.__left && document.readyState !== "loading";')) return;
+    } catch (e) {
+      failure = e;
+    }
+    if (Date.now() > deadline) throw failure || new Error(`${url} was not parsed within 60 s`);
+    await new Promise((r) => setTimeout(r, 50));
+  }
+}
+
 function wrap(send, handle) {
   const at = [0, 0];
   const actions = (build) => send(handle, (d) => build(d.actions({ async: true })).perform());
   const page = {
     errors: [],
     handle,
-    goto: (url) => send(handle, (d) => d.get(url)),
+    goto: (url) => send(handle, (d) => arrive(d, url)),
     url: () => send(handle, (d) => d.getCurrentUrl()),
     evaluate: (fn, arg) => send(handle, (d) => d.executeScript(`return (${fn}).apply(null, arguments);`, ...(arg === undefined ? [] : [arg]))),
     mouse: {
@@ -127,8 +145,11 @@ export async function launch({ autoplay = 'allow' } = {}) {
     // Windows opened by script: the tests fire a headset's select from script, where a
     // real select is the visitor's own gesture, which lets a page open a window.
     const args = ['--automation', '--javascript-can-open-windows-automatically=true', `--autoplay-policy=${AUTOPLAY[autoplay]}`];
+    // The driver does not wait for a page's load event (see goto): WebKitGTK holds it
+    // until it has read the whole movie, which on a slow test link is most of the test.
     const capabilities = new Capabilities({
       browserName: 'MiniBrowser',
+      pageLoadStrategy: 'none',
       'webkitgtk:browserOptions': { binary: MINIBROWSER, args },
     });
     driver = await new Builder().usingServer(server.url).withCapabilities(capabilities).build();
