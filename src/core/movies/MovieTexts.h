@@ -56,6 +56,9 @@ inline constexpr std::string_view kEncodeFailed = "Making the web versions faile
 inline constexpr std::string_view kSlotsUpdated = "slots 2 and 3 now hold them in ";
 inline constexpr std::string_view kEncodeCancelled = "Making the web versions cancelled";
 inline constexpr std::string_view kIsTheMovie = "It is the movie being encoded";
+// After a hidden journal's path, on a line of its own below the outcome.
+inline constexpr std::string_view kJournalNotOurs =
+    " was not written by Make Web Versions into this folder; nothing was undone";
 inline constexpr std::string_view kNothingToEncode = "It has no video stream";
 // The progress window.
 inline constexpr std::string_view kEncodeProgress = "Encoding %1\n%2 of %3 done, %4 left";  // name, times

@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 EncodeReport report(EncodeOutcome outcome, std::string_view heading, const std::string& detail, Icon icon) {
     std::string text(heading);
     if (!detail.empty()) text += "\n" + detail;
-    return {outcome, Message{text, std::string(texts::kEncodeCaption), icon}, {}};
+    return {outcome, Message{text, std::string(texts::kEncodeCaption), icon}, {}, {}};
 }
 
 EncodeReport failed(EncodeOutcome outcome, const platform::FileError& error) {
@@ -78,7 +78,9 @@ fs::path versionPath(const fs::path& folder, const fs::path& movie, VersionSize 
                      text::formatInteger(size.height) + ".mp4");
 }
 
-EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& control) {
+namespace {
+
+EncodeReport encodeVersions(const EncodeJob& job, const EncodeControl& control, bool journal) {
     const MovieInfo info = control.tools->inspect(job.movie);
     if (info.error)
         return failed(EncodeOutcome::Refused, platform::FileError{job.movie, "read", *info.error});
@@ -87,9 +89,6 @@ EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& contro
         return failed(EncodeOutcome::Refused,
                       platform::FileError{job.movie, "encode", std::string(texts::kNothingToEncode)});
 
-    // An encode (or a publish) killed here while its files took their names is undone first.
-    if (auto error = platform::recoverInterruptedTree(job.folder))
-        return failed(EncodeOutcome::Failed, *error);
     std::vector<fs::path> paths;
     for (const VersionSize size : sizes) {
         paths.push_back(versionPath(job.folder, job.movie, size));
@@ -101,7 +100,10 @@ EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& contro
     // before the project names them all, they go again with the next encode;
     // another run into this folder is found before the encoding, not after.
     platform::StagedTree tree;
-    if (auto error = tree.keepJournal(job.folder)) return failed(EncodeOutcome::Failed, *error);
+    if (journal) {
+        if (auto error = tree.keepJournal(job.folder, platform::JournalKind::Encode))
+            return failed(EncodeOutcome::Failed, *error);
+    }
     std::vector<platform::TemporaryFile> files(sizes.size());
     std::vector<EncodeTarget> targets;
     for (std::size_t i = 0; i < sizes.size(); ++i) {
@@ -124,6 +126,23 @@ EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& contro
     for (const fs::path& path : paths) list += (list.empty() ? "" : "\n") + path.string();
     EncodeReport done = report(EncodeOutcome::Succeeded, texts::kEncodeSucceeded, list, Icon::Information);
     done.versions = paths;
+    return done;
+}
+
+}  // namespace
+
+EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& control) {
+    // An encode killed here while its files took their names is undone first;
+    // the movies the project names stay whatever its journal says.
+    const platform::TreeRecovery recovery = platform::recoverInterruptedTree(
+        job.folder, platform::JournalKind::Encode, platform::keptFiles(job.kept));
+    if (recovery.error) return failed(EncodeOutcome::Failed, *recovery.error);
+    // Its own journal cannot take the name of one it does not trust.
+    EncodeReport done = encodeVersions(job, control, recovery.foreignJournal.empty());
+    if (!recovery.foreignJournal.empty()) {
+        done.message.text += "\n" + recovery.foreignJournal.string() + std::string(texts::kJournalNotOurs);
+        done.foreignJournal = recovery.foreignJournal;
+    }
     return done;
 }
 

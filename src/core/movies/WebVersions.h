@@ -62,6 +62,8 @@ struct EncodeJob {
     std::filesystem::path movie;   // slot 1
     std::filesystem::path folder;  // where the versions go: the project's folder
     std::vector<int> widths = kDefaultVersionWidths;
+    // Files that putting back a killed encode must leave as they are: the movies the project names.
+    std::vector<std::filesystem::path> kept = {};
 };
 
 enum class EncodeOutcome { Succeeded, Refused, Failed, Cancelled };
@@ -70,6 +72,9 @@ struct [[nodiscard]] EncodeReport {
     EncodeOutcome outcome = EncodeOutcome::Refused;
     Message message;
     std::vector<std::filesystem::path> versions;  // largest first, for slots 2 and 3
+    // A journal in the folder that this encode left alone, as not written by an
+    // encode there (its message says so too).
+    std::filesystem::path foreignJournal;
 };
 
 struct EncodeControl {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -71,6 +72,18 @@ OpenedFile openRegularFile(const std::filesystem::path& path);
 // file system.
 std::filesystem::path temporarySibling(const std::filesystem::path& target);
 
+// Whether `name` is a temporarySibling name of `target`'s.
+bool isTemporarySibling(const std::filesystem::path& name, const std::filesystem::path& target);
+
+// Which file a name stands for: the same file system, file number and size.
+struct FileIdentity {
+    std::uint64_t device = 0, inode = 0, size = 0;
+    bool operator==(const FileIdentity&) const = default;
+    bool sameFile(const FileIdentity& other) const { return device == other.device && inode == other.inode; }
+};
+// What `path` names, the link itself when it is one; nothing when there is none.
+std::optional<FileIdentity> fileIdentity(const std::filesystem::path& path);
+
 // A new file on its way to `target`. Where the file system offers it, the file
 // has no name until it is placed, so a killed process leaves nothing behind;
 // elsewhere it is a hidden temporarySibling. Either way it is locked while it
@@ -113,6 +126,8 @@ public:
     // it can be kept before it is placed. errno or 0.
     int nameHidden();
     const std::filesystem::path& hiddenName() const { return named_; }
+    // The file's identity as it is now; nothing once it is placed.
+    std::optional<FileIdentity> identity() const;
 
 private:
     void discard();
@@ -134,6 +149,37 @@ int removeStaleTemporaries(const std::filesystem::path& folder);
 // The number of the file a path names on its file system, the path itself when
 // it is a link; 0 when there is none.
 std::uint64_t fileNumber(const std::filesystem::path& path);
+
+// A folder held open so that what lies inside it is reached one folder at a
+// time, never through a symbolic link: a name read from a file cannot lead
+// out of it. Each relative path must be plain (see isPlainRelative).
+class FolderInside {
+public:
+    explicit FolderInside(const std::filesystem::path& folder);
+    int error() const { return error_; }  // errno when the folder could not be opened
+
+    // What lies at `relative`: kind Missing when nothing does; error ELOOP or
+    // ENOTDIR when a folder on the way is a link or no folder.
+    struct Entry {
+        FileKind kind = FileKind::Missing;
+        int error = 0;
+        FileIdentity identity;
+    };
+    Entry look(const std::filesystem::path& relative) const;
+    // Each errno or 0.
+    int removeFile(const std::filesystem::path& relative) const;
+    int removeFolder(const std::filesystem::path& relative) const;  // only an empty one
+    int rename(const std::filesystem::path& from, const std::filesystem::path& to) const;
+
+private:
+    // The folder holding `relative`'s last name, opened without following links.
+    FileDescriptor parentOf(const std::filesystem::path& relative, int& error) const;
+
+    FileDescriptor folder_;
+    int error_ = 0;
+};
+// A path of names below a folder: not absolute, no "." or "..", nothing empty.
+bool isPlainRelative(const std::filesystem::path& path);
 
 // Whether this process may create files in `folder`.
 bool isWritableFolder(const std::filesystem::path& folder);

@@ -124,6 +124,103 @@ fs::path temporarySibling(const fs::path& target) {
     return folder / name;
 }
 
+bool isTemporarySibling(const fs::path& name, const fs::path& target) {
+    const std::string file = name.filename().string();
+    const std::string prefix = "." + target.filename().string() + std::string(kTemporaryMark);
+    return name.parent_path() == target.parent_path() && isTemporaryName(file) &&
+           file.size() == prefix.size() + kTemporaryRandomChars && file.starts_with(prefix);
+}
+
+namespace {
+FileIdentity identityOf(const struct stat& info) {
+    return FileIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+                        static_cast<std::uint64_t>(info.st_size)};
+}
+}  // namespace
+
+std::optional<FileIdentity> fileIdentity(const fs::path& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) return std::nullopt;
+    return identityOf(info);
+}
+
+std::optional<FileIdentity> TemporaryFile::identity() const {
+    struct stat info {};
+    if (!fd_.valid() || ::fstat(fd_.get(), &info) != 0) return std::nullopt;
+    return identityOf(info);
+}
+
+bool isPlainRelative(const fs::path& path) {
+    if (path.empty() || path.has_root_path()) return false;
+    for (const fs::path& name : path) {
+        if (name.empty() || name == "." || name == "..") return false;
+    }
+    return true;
+}
+
+FolderInside::FolderInside(const fs::path& folder)
+    : folder_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    if (!folder_.valid()) error_ = errno;
+}
+
+FileDescriptor FolderInside::parentOf(const fs::path& relative, int& error) const {
+    error = 0;
+    if (!folder_.valid() || !isPlainRelative(relative)) {
+        error = EINVAL;
+        return FileDescriptor();
+    }
+    FileDescriptor parent(::dup(folder_.get()));
+    if (!parent.valid()) error = errno;
+    for (const fs::path& name : relative.parent_path()) {
+        if (!parent.valid()) break;
+        parent.reset(::openat(parent.get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!parent.valid()) error = errno;
+    }
+    return parent;
+}
+
+FolderInside::Entry FolderInside::look(const fs::path& relative) const {
+    Entry entry;
+    const FileDescriptor parent = parentOf(relative, entry.error);
+    if (!parent.valid()) {
+        if (entry.error == ENOENT) entry.error = 0;
+        return entry;
+    }
+    struct stat info {};
+    if (::fstatat(parent.get(), relative.filename().c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno != ENOENT) entry.error = errno;
+        return entry;
+    }
+    entry.kind = S_ISLNK(info.st_mode) ? FileKind::Other : kindOf(info.st_mode);
+    entry.identity = identityOf(info);
+    return entry;
+}
+
+int FolderInside::removeFile(const fs::path& relative) const {
+    int error = 0;
+    const FileDescriptor parent = parentOf(relative, error);
+    if (!parent.valid()) return error;
+    return ::unlinkat(parent.get(), relative.filename().c_str(), 0) == 0 ? 0 : errno;
+}
+
+int FolderInside::removeFolder(const fs::path& relative) const {
+    int error = 0;
+    const FileDescriptor parent = parentOf(relative, error);
+    if (!parent.valid()) return error;
+    return ::unlinkat(parent.get(), relative.filename().c_str(), AT_REMOVEDIR) == 0 ? 0 : errno;
+}
+
+int FolderInside::rename(const fs::path& from, const fs::path& to) const {
+    int error = 0;
+    const FileDescriptor fromParent = parentOf(from, error);
+    if (!fromParent.valid()) return error;
+    const FileDescriptor toParent = parentOf(to, error);
+    if (!toParent.valid()) return error;
+    return ::renameat(fromParent.get(), from.filename().c_str(), toParent.get(), to.filename().c_str()) == 0
+               ? 0
+               : errno;
+}
+
 TemporaryFile::TemporaryFile(TemporaryFile&& other) noexcept
     : target_(std::move(other.target_)), named_(std::move(other.named_)), fd_(std::move(other.fd_)) {
     other.named_.clear();

@@ -20,6 +20,10 @@ namespace tessaly::platform {
 
 // Why a tree is refused while another one is landing in the same folder.
 inline constexpr std::string_view kPublishUnderWay = "Another publish into this folder is under way";
+inline constexpr std::string_view kEncodeUnderWay = "Web versions are being made in this folder already";
+
+// Whose journal: each kind of run keeps its own and undoes only its own.
+enum class JournalKind { Publish, Encode };
 
 class StagedTree {
 public:
@@ -34,7 +38,9 @@ public:
     // From now on keeps a journal in `folder` (which exists) of the folders it
     // made and, before the files take their names, of every rename to come:
     // what a killed publish leaves for recoverInterruptedTree.
-    [[nodiscard]] std::optional<FileError> keepJournal(const std::filesystem::path& folder);
+    // Every path it records lies inside `folder` and is written relative to it.
+    [[nodiscard]] std::optional<FileError> keepJournal(const std::filesystem::path& folder,
+                                                       JournalKind kind = JournalKind::Publish);
 
     // A new file with these bytes, to become `target`.
     [[nodiscard]] std::optional<FileError> addFile(const std::filesystem::path& target,
@@ -47,8 +53,14 @@ public:
     // gives an error, those already placed are taken back.
     [[nodiscard]] std::optional<FileError> commit(const std::function<std::optional<FileError>()>& keep = {});
 
+    // Called before the first file is put in place and after each, with how
+    // many are: where a test stops a run between two files.
+    void watchPlacing(std::function<void(std::size_t placed)> watch) { watchPlacing_ = std::move(watch); }
+
 private:
     void rollBack();
+    [[nodiscard]] std::optional<FileError> recordFile(const TemporaryFile& file);
+    [[nodiscard]] std::optional<FileError> recordFolder(const std::filesystem::path& folder);
     [[nodiscard]] std::optional<FileError> record(std::initializer_list<std::string_view> fields);
     void closeJournal();
 
@@ -57,17 +69,36 @@ private:
     std::vector<platform::TemporaryFile::Placed> placed_;
     bool committed_ = false;
     std::filesystem::path journal_;
+    std::filesystem::path journalFolder_;
     platform::FileDescriptor journalFd_;
+    std::function<void(std::size_t)> watchPlacing_;
 };
 
-// The journal a publish into `folder` keeps while it runs.
-std::filesystem::path journalPath(const std::filesystem::path& folder);
+// The journal a run of this kind into `folder` keeps while it runs.
+std::filesystem::path journalPath(const std::filesystem::path& folder,
+                                  JournalKind kind = JournalKind::Publish);
 
-// Puts `folder` back as it was before a publish that was killed there: files
-// it had put in place go, those it replaced come back, or, when every rename
-// was done, only what it replaced goes; its temporaries and the folders it made
-// that are still empty are removed. Nothing when no journal is there or its
-// publish is still running. An error names what could not be put back.
-[[nodiscard]] std::optional<FileError> recoverInterruptedTree(const std::filesystem::path& folder);
+// Files a recovery must neither remove nor replace (the project and the
+// movies it names): each path's file, and the link itself where it is one.
+std::vector<FileIdentity> keptFiles(const std::vector<std::filesystem::path>& paths);
+
+struct [[nodiscard]] TreeRecovery {
+    std::optional<FileError> error;  // what could not be put back
+    // A journal left where it is, untouched: it names something that run did
+    // not make in this folder (or a file in `kept`), so nothing was undone.
+    std::filesystem::path foreignJournal;
+};
+
+// Puts `folder` back as it was before a run of `kind` that was killed there:
+// files it had put in place go, those it replaced come back, or, when every
+// rename was done (or a file in `kept` is one it placed: it had been kept),
+// only what it replaced goes; its temporaries and the empty folders it made
+// inside `folder` are removed. The journal is untrusted: a file is removed or
+// moved back only when it lies inside `folder`, under one of the run's
+// temporary names or where it was put, with the identity recorded for it.
+// Nothing when no journal is there or its run is still going.
+TreeRecovery recoverInterruptedTree(const std::filesystem::path& folder,
+                                    JournalKind kind = JournalKind::Publish,
+                                    const std::vector<FileIdentity>& kept = {});
 
 }  // namespace tessaly::platform

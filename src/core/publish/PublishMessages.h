@@ -33,6 +33,9 @@ inline constexpr std::string_view kPageHasNoName = "The page has no name";
 inline constexpr std::string_view kSameNameAsAnotherSlot = "Another movie slot has a file of the same name";
 inline constexpr std::string_view kIsTheProject = "It is the project file being published";
 inline constexpr std::string_view kIsAMovie = "It is a movie being published";
+// After a hidden journal's path, on a line of its own below the outcome.
+inline constexpr std::string_view kJournalNotOurs =
+    " was not written by a publish into this folder; nothing was undone";
 
 // A Hot Spot of a 180-degree movie beyond 90 degrees: "Hot Spot 3 (Door)", this, its yaw.
 inline constexpr std::string_view kHotSpot = "Hot Spot ";

@@ -121,7 +121,7 @@ PublishJob publishJob(const model::MovieSlots& movies, const fs::path& page, mod
 
 namespace {
 
-PublishReport publishTree(const PublishJob& job, const PublishControl& control) {
+PublishReport publishTree(const PublishJob& job, const PublishControl& control, fs::path& foreignJournal) {
     if (auto refusal = checkJob(job)) return report(PublishOutcome::Refused, *refusal);
     // Stopped while the movies were read before it.
     if (stopped(control)) return report(PublishOutcome::Cancelled, cancelledMessage());
@@ -131,9 +131,14 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
     const fs::path page = fs::absolute(job.page, ec).lexically_normal();
     const std::string config = scrambleScriptText(configScript(job.config, job.hotSpots));
     const std::string pageBytes = pageText(pageTemplate(), sources.lines, job.htmlTitle, job.htmlBgColor);
-    // A publish killed here before: its page comes back first, then this one is planned.
-    if (auto error = finishInterruptedPublish(page.parent_path()))
-        return report(PublishOutcome::Failed, failureMessage({*error}));
+    // A publish killed here before: its page comes back first, then this one is
+    // planned. Whatever a journal says, the project and its movies stay.
+    std::vector<fs::path> kept{job.project};
+    for (const std::string& movie : job.movies) kept.push_back(text::trimSpaces(movie));
+    const platform::TreeRecovery recovery = platform::recoverInterruptedTree(
+        page.parent_path(), platform::JournalKind::Publish, platform::keptFiles(kept));
+    if (recovery.error) return report(PublishOutcome::Failed, failureMessage({*recovery.error}));
+    foreignJournal = recovery.foreignJournal;
     const Plan plan = makePlan(job, page, config, pageBytes);
     if (!plan.problems.empty()) return report(PublishOutcome::Refused, failureMessage(plan.problems));
 
@@ -152,8 +157,9 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
     }
     for (const fs::path& folder : plan.folders) {
         if (auto error = tree.makeFolder(folder)) return failed(*error);
-        // From the page folder on, what a killed publish did can be undone by the next.
-        if (folder == plan.root) {
+        // From the page folder on, what a killed publish did can be undone by
+        // the next; not while a journal it cannot trust holds the name.
+        if (folder == plan.root && foreignJournal.empty()) {
             if (auto error = tree.keepJournal(plan.root)) return failed(*error);
         }
     }
@@ -197,14 +203,20 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
 }  // namespace
 
 std::optional<platform::FileError> finishInterruptedPublish(const fs::path& folder) {
-    return platform::recoverInterruptedTree(folder);
+    return platform::recoverInterruptedTree(folder).error;
 }
 
 PublishReport publish(const PublishJob& job, const PublishControl& control) {
     // Out of memory or a path the library cannot take: the staged tree has
     // already been taken back by the time this is reported.
     try {
-        return publishTree(job, control);
+        fs::path foreignJournal;
+        PublishReport done = publishTree(job, control, foreignJournal);
+        if (!foreignJournal.empty()) {
+            done.message.text += "\n" + foreignJournal.string() + std::string(messages::kJournalNotOurs);
+            done.foreignJournal = foreignJournal;
+        }
+        return done;
     } catch (const std::exception& error) {
         Message failure = message(messages::kPublishingFailed, messages::kWarningCaption, Icon::Error);
         failure.text += "\n" + std::string(error.what());

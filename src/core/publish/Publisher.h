@@ -42,6 +42,9 @@ struct [[nodiscard]] PublishReport {
     // Movies whose index is at the end and stays there in the published copy
     // (the message says why), as the publish named them.
     std::vector<std::filesystem::path> indexLeftAtEnd;
+    // A journal found in the page's folder that this publish left alone, as
+    // not written by a publish there (its message says so too).
+    std::filesystem::path foreignJournal;
 };
 
 struct PublishJob {

@@ -32,6 +32,7 @@ movies::EncodeReport encodeWork(const model::MovieSlots& movies, const std::file
     movies::EncodeJob job;
     job.movie = text::trimSpaces(movies[0]);
     job.folder = folder;
+    for (const std::string& movie : movies) job.kept.push_back(text::trimSpaces(movie));
     return run(job);
 }
 

@@ -6,8 +6,13 @@
 #include <csignal>
 
 #include "../ScratchFolder.h"
+#include "core/model/ProjectFile.h"
+#include "core/movies/MovieTexts.h"
 #include "core/movies/WebVersions.h"
 #include "core/platform/Files.h"
+#include "core/platform/StagedTree.h"
+#include "core/publish/PublishMessages.h"
+#include "core/publish/Publisher.h"
 
 using namespace tessaly;
 using namespace tessaly::movies;
@@ -64,14 +69,26 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    EncodeReport encode(const std::atomic<bool>* stop = nullptr) {
+    EncodeReport encode(const std::atomic<bool>* stop = nullptr, const fs::path& folder = {},
+                        const std::vector<fs::path>& kept = {}) {
         EncodeControl control;
         control.nameVersions = nameVersions;
         control.tools = &tools;
         control.encoder = &encoder;
         control.stop = stop;
         control.progress = [this](double done, double total) { progress.emplace_back(done, total); };
-        return encodeWebVersions({dir / "tour.mov", dir, kDefaultVersionWidths}, control);
+        return encodeWebVersions(
+            {dir / "tour.mov", folder.empty() ? dir : folder, kDefaultVersionWidths, kept}, control);
+    }
+
+    // Publishes slot 1 (and the others given) to `page`, as the project `project`.
+    publish::PublishReport publishTo(const fs::path& page, const model::MovieSlots& slots,
+                                     const fs::path& project = {}) {
+        model::ViewerSettings settings;
+        std::optional<Message> notice;
+        publish::PublishJob job = publish::publishJob(slots, page, settings, {}, notice);
+        job.project = project;
+        return publish::publish(job);
     }
 
     fs::path dir;
@@ -192,4 +209,172 @@ TEST_F(EncodeTest, AKillBeforeTheProjectNamesTheVersionsIsUndoneByTheNext) {
     encoder.fail = true;
     EXPECT_EQ(encode().outcome, EncodeOutcome::Failed);
     EXPECT_EQ(test_support::entryNames(dir), before);
+}
+
+namespace {
+
+// Every entry below `root`: a folder, a link's target or a file's bytes.
+std::map<std::string, std::string> contents(const fs::path& root) {
+    std::map<std::string, std::string> result;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        const std::string name = fs::relative(entry.path(), root).string();
+        if (entry.is_symlink()) {
+            result[name] = "-> " + fs::read_symlink(entry.path()).string();
+        } else if (entry.is_directory()) {
+            result[name] = "folder";
+        } else {
+            result[name] = platform::readFile(entry.path()).bytes;
+        }
+    }
+    return result;
+}
+
+std::string journalOf(const std::vector<std::string>& fields) {
+    std::string bytes;
+    for (const std::string& field : fields) (bytes += field) += '\0';
+    return bytes;
+}
+
+}  // namespace
+
+// Journals someone else left in a page folder, each naming files or folders
+// outside it, or a file it never made: a publish and an encode into that
+// folder undo nothing, leave the journal, say so, and do their own work.
+TEST_F(EncodeTest, AJournalSomeoneElseWroteChangesNothing) {
+    const auto identity = [](const fs::path& path) {
+        const platform::FileIdentity id = platform::fileIdentity(path).value_or(platform::FileIdentity{});
+        return std::vector<std::string>{std::to_string(id.device), std::to_string(id.inode),
+                                        std::to_string(id.size)};
+    };
+    // A record as the run writes it: the new file's identity is `made`'s, the replaced one's `old`'s.
+    const auto file = [&](const std::string& target, const std::string& hidden, const fs::path& made,
+                          const fs::path& old) {
+        std::vector<std::string> fields{"file", target, hidden};
+        for (const std::string& n : identity(made)) fields.push_back(n);
+        fields.push_back(old.empty() ? "0" : "1");
+        for (const std::string& n : old.empty() ? std::vector<std::string>{"0", "0", "0"} : identity(old))
+            fields.push_back(n);
+        return fields;
+    };
+    const auto join = [](std::vector<std::string> a, const std::vector<std::string>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    const fs::path out = dir / "elsewhere", important = out / "important.txt",
+                   outTemporary = out / ".important.txt.tmp-abcdefgh";
+    const struct {
+        const char* what;
+        std::function<std::vector<std::string>(const fs::path& site)> fields;
+    } journals[] = {
+        {"an absolute hidden name, replaced and placed",
+         [&](const fs::path& site) {
+             return std::vector<std::string>{
+                 "file", (site / "index.html").string(), important.string(), "12345", "1", "placed"};
+         }},
+        {"absolute paths outside, placed with the outside file's identity",
+         [&](const fs::path&) {
+             return join(file(important.string(), outTemporary.string(), important, outTemporary),
+                         {"placing", "placed"});
+         }},
+        {"a target outside with its own identity",
+         [&](const fs::path&) {
+             return join(file("../elsewhere/important.txt", "../elsewhere/.important.txt.tmp-abcdefgh",
+                              important, {}),
+                         {"placing"});
+         }},
+        {"a hidden name outside",
+         [&](const fs::path&) {
+             return file("../elsewhere/important.txt", "../elsewhere/.important.txt.tmp-abcdefgh",
+                         outTemporary, {});
+         }},
+        {"a link in the folder that leads out",
+         [&](const fs::path&) {
+             return join(file("out/important.txt", "out/.important.txt.tmp-abcdefgh", important, {}),
+                         {"placing"});
+         }},
+        {"folders outside",
+         [&](const fs::path&) {
+             return std::vector<std::string>{
+                 "folder", "../elsewhere/empty", "folder", (out / "empty").string(), "folder", "out/empty"};
+         }},
+        {"a hidden file it did not make, to put back in the page's place",
+         [&](const fs::path& site) {
+             return join(file("index.html", ".index.html.tmp-abcdefgh", site / "index.html", important),
+                         {"placing"});
+         }},
+    };
+    fs::create_directories(out / "empty");
+    ASSERT_FALSE(platform::writeFileAtomic(important, "important"));
+    ASSERT_FALSE(platform::writeFileAtomic(outTemporary, "also important"));
+    const auto outside = contents(out);
+    const model::MovieSlots slots{(dir / "tour.mov").string(), "", ""};
+    for (const auto& journal : journals) {
+        for (const platform::JournalKind kind :
+             {platform::JournalKind::Encode, platform::JournalKind::Publish}) {
+            const bool encoding = kind == platform::JournalKind::Encode;
+            SCOPED_TRACE(std::string(journal.what) + (encoding ? ", encode" : ", publish"));
+            const fs::path site = dir / "site";
+            fs::remove_all(site);
+            fs::create_directories(site);
+            fs::create_directory_symlink("../elsewhere", site / "out");
+            ASSERT_FALSE(platform::writeFileAtomic(site / "index.html", "old page"));
+            ASSERT_FALSE(platform::writeFileAtomic(site / ".index.html.tmp-abcdefgh", "not its own"));
+            const fs::path path = platform::journalPath(site, kind);
+            const std::string written = journalOf(journal.fields(site));
+            ASSERT_FALSE(platform::writeFileAtomic(path, written));
+            const auto before = contents(site);
+
+            Message message;
+            if (encoding) {
+                const EncodeReport report = encode(nullptr, site);
+                ASSERT_EQ(report.outcome, EncodeOutcome::Succeeded) << report.message.text;
+                for (const fs::path& version : report.versions) fs::remove(version);
+                EXPECT_EQ(contents(site), before);
+                message = report.message;
+            } else {
+                const publish::PublishReport report = publishTo(site / "index.html", slots);
+                ASSERT_EQ(report.outcome, publish::PublishOutcome::Succeeded) << report.message.text;
+                EXPECT_NE(platform::readFile(site / "index.html").bytes, "old page");
+                message = report.message;
+            }
+            EXPECT_TRUE(message.text.ends_with(
+                "\n" + path.string() +
+                std::string(encoding ? texts::kJournalNotOurs : publish::messages::kJournalNotOurs)))
+                << message.text;
+            EXPECT_EQ(platform::readFile(path).bytes, written);
+            EXPECT_EQ(contents(out), outside);
+        }
+    }
+}
+
+// Killed once the project names the new versions: they stay, through a
+// publish into the project's folder and the next encode there.
+TEST_F(EncodeTest, AKillOnceTheProjectNamesTheVersionsKeepsThem) {
+    const fs::path project = dir / "tour.hs5";
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        nameVersions = [&](const std::vector<fs::path>& versions) -> std::optional<platform::FileError> {
+            const model::MovieSlots slots{(dir / "tour.mov").string(), versions[0].string(),
+                                          versions[1].string()};
+            if (!model::saveProject(project, {}, slots, {})) ::raise(SIGKILL);
+            return std::nullopt;
+        };
+        static_cast<void>(encode());
+        ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the child could not save the project";
+    model::ViewerSettings settings;
+    model::MovieSlots slots;
+    hotspots::HotSpotList hotSpots;
+    ASSERT_FALSE(model::loadProject(project, settings, slots, hotSpots, dir.string()));
+
+    const publish::PublishReport published = publishTo(dir / "index.html", slots, project);
+    EXPECT_EQ(published.outcome, publish::PublishOutcome::Succeeded) << published.message.text;
+    encoder.fail = true;
+    EXPECT_EQ(encode(nullptr, dir, {slots.begin(), slots.end()}).outcome, EncodeOutcome::Failed);
+    for (const std::string& movie : slots) EXPECT_TRUE(fs::exists(movie)) << movie;
+    EXPECT_FALSE(fs::exists(platform::journalPath(dir, platform::JournalKind::Encode)));
 }

@@ -29,6 +29,12 @@ std::vector<std::string> tree(const fs::path& dir) {
     return result;
 }
 
+// What a publish into `dir` that finds nothing to undo does with the journal there.
+bool nothingForeign(const fs::path& dir) {
+    const platform::TreeRecovery recovery = platform::recoverInterruptedTree(dir);
+    return !recovery.error && recovery.foreignJournal.empty();
+}
+
 }  // namespace
 
 TEST(StagedTree, NothingShowsUntilCommitThenEverythingDoes) {
@@ -107,7 +113,7 @@ TEST(StagedTree, AKilledCommitIsUndoneFromItsJournal) {
     ASSERT_TRUE(WIFSIGNALED(status)) << "the child could not stage its files";
     EXPECT_EQ(platform::readFile(dir / "page.html").bytes, "new page");
 
-    EXPECT_FALSE(platform::recoverInterruptedTree(dir));
+    EXPECT_TRUE(nothingForeign(dir));
     EXPECT_EQ(tree(dir), before);
     EXPECT_EQ(platform::readFile(dir / "page.html").bytes, "old page");
     fs::remove_all(dir);
@@ -119,7 +125,7 @@ TEST(StagedTree, ARunningPublishKeepsItsJournal) {
     StagedTree running;
     ASSERT_FALSE(running.keepJournal(dir));
     ASSERT_FALSE(running.makeFolder(dir / "images"));
-    EXPECT_FALSE(platform::recoverInterruptedTree(dir));
+    EXPECT_TRUE(nothingForeign(dir));
     EXPECT_TRUE(fs::exists(dir / "images"));
     StagedTree second;
     const auto refused = second.keepJournal(dir);
@@ -127,5 +133,46 @@ TEST(StagedTree, ARunningPublishKeepsItsJournal) {
     EXPECT_EQ(refused->reason, platform::kPublishUnderWay);
     ASSERT_FALSE(running.commit());
     EXPECT_EQ(tree(dir), std::vector<std::string>{"images"});
+    fs::remove_all(dir);
+}
+
+// Killed before the first file takes its place, between any two, or after the
+// last: the next run finds the old page, never some files of each. An encode's
+// recovery leaves a publish's journal alone.
+TEST(StagedTree, AKillAtEachPlacingStepLeavesTheOldPage) {
+    const fs::path dir = scratchFolder("each-step");
+    fs::create_directories(dir / "js");
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "page.html", "old page"));
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "js" / "a.js", "old a"));
+    const std::vector<std::string> before = tree(dir);
+    const std::vector<fs::path> files{dir / "js" / "a.js", dir / "js" / "b.js", dir / "images" / "c.png",
+                                      dir / "page.html"};
+    for (std::size_t step = 0; step <= files.size(); ++step) {
+        SCOPED_TRACE("killed with " + std::to_string(step) + " placed");
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            StagedTree staged;
+            bool ready = !staged.keepJournal(dir) && !staged.makeFolder(dir / "js") &&
+                         !staged.makeFolder(dir / "images");
+            for (const fs::path& file : files) ready = ready && !staged.addFile(file, "new");
+            staged.watchPlacing([step](std::size_t placed) {
+                if (placed == step) ::raise(SIGKILL);
+            });
+            if (ready) static_cast<void>(staged.commit());
+            ::_exit(1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the child could not stage its files";
+        const std::vector<std::string> killed = tree(dir);
+        EXPECT_FALSE(platform::recoverInterruptedTree(dir, platform::JournalKind::Encode).error);
+        EXPECT_EQ(tree(dir), killed);
+
+        EXPECT_TRUE(nothingForeign(dir));
+        EXPECT_EQ(tree(dir), before);
+        EXPECT_EQ(platform::readFile(dir / "page.html").bytes, "old page");
+        EXPECT_EQ(platform::readFile(dir / "js" / "a.js").bytes, "old a");
+    }
     fs::remove_all(dir);
 }
