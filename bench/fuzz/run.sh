@@ -3,11 +3,13 @@
 # growing its own corpus in build/dev/fuzz-corpus/ (kept between runs, seeded
 # from tests/fuzz/corpus/), and prints what each did: executions, coverage
 # (edges reached), corpus size and the findings of this run (their inputs are
-# in build/dev/fuzz-findings/).
-#   bench/fuzz/run.sh SECONDS
+# in build/dev/fuzz-findings/). Given TARGETs (fuzz_journal ...), only those.
+#   bench/fuzz/run.sh SECONDS [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-seconds=${1:?usage: bench/fuzz/run.sh SECONDS}
+seconds=${1:?usage: bench/fuzz/run.sh SECONDS [TARGET...]}
+shift
+only=" $* "
 build=build/dev
 [ -d "$build/fuzz" ] || { echo "no fuzz targets in $build: cmake --preset dev && cmake --build --preset dev" >&2; exit 2; }
 
@@ -18,6 +20,7 @@ pids=()
 names=()
 for target in "$build"/fuzz/fuzz_*; do
   name=$(basename "$target")
+  [ "$only" = "  " ] || [[ "$only" == *" $name "* ]] || continue
   seeds=tests/fuzz/corpus/${name#fuzz_}
   mkdir -p "$build/fuzz-corpus/$name"
   bash tests/fuzz/fuzz-once.sh "$target" "$seeds" "$seconds" "$build/fuzz-corpus/$name" >"$logs/$name" 2>&1 &

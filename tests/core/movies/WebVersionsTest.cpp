@@ -217,7 +217,7 @@ namespace {
 std::map<std::string, std::string> contents(const fs::path& root) {
     std::map<std::string, std::string> result;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        const std::string name = fs::relative(entry.path(), root).string();
+        const std::string name = entry.path().lexically_relative(root).string();
         if (entry.is_symlink()) {
             result[name] = "-> " + fs::read_symlink(entry.path()).string();
         } else if (entry.is_directory()) {
