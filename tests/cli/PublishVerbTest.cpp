@@ -113,6 +113,14 @@ TEST_F(PublishVerb, PublishesTheProjectWithMoviesFromItsFolder) {
     EXPECT_NE(script.find("var RENDER_X=550;"), std::string::npos);
     EXPECT_NE(script.find("var OS_HOTSPOTS=1;"), std::string::npos);
     EXPECT_NE(script.find("HotSpotItem_link[0] =\"next.html\";"), std::string::npos);
+
+    // A journal no publish there wrote is left and named.
+    const fs::path journal = dir / "site" / ".tessaly-publish-journal";
+    ASSERT_FALSE(platform::writeFileAtomic(journal, std::string("placed\0", 7)));
+    ASSERT_EQ(run({project().string(), (dir / "site" / "tour").string()}), 0);
+    EXPECT_EQ(err.str(), kUnreadableMovies + "tessaly: Publishing succeeded\ntessaly: " + journal.string() +
+                             " was not written by a publish into this folder; nothing was undone\n");
+    EXPECT_TRUE(fs::exists(journal));
 }
 
 TEST_F(PublishVerb, OptionsSetTheManualTiltAndTheCustomSize) {

@@ -435,6 +435,17 @@ TEST_F(PublisherTest, FailedWriteLeavesTheFolderAsItWas) {
     EXPECT_EQ(report.message,
               failed("Cannot write " + (dir / "site" / "tour.mp4").string() + ": File too large"));
     EXPECT_EQ(snapshot(dir / "site"), before);
+
+    // Nothing can be written, the journal first: the page's folder is named, not the journal.
+    page = dir / "new" / "index.html";
+    small.rlim_cur = 0;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    ::signal(SIGXFSZ, SIG_IGN);
+    const PublishReport nothing = publish({movie, "", ""});
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    ::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(nothing.message, failed("Cannot write in " + (dir / "new").string() + ": File too large"));
+    EXPECT_FALSE(fs::exists(dir / "new"));
 }
 
 // Temporaries a killed publish left behind would be uploaded with the site.
