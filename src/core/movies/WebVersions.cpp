@@ -141,6 +141,7 @@ EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& contro
     EncodeReport done = encodeVersions(job, control, recovery.foreignJournal.empty());
     if (!recovery.foreignJournal.empty()) {
         done.message.text += "\n" + recovery.foreignJournal.string() + std::string(texts::kJournalNotOurs);
+        if (done.outcome == EncodeOutcome::Succeeded) done.message.icon = Icon::Warning;
         done.foreignJournal = recovery.foreignJournal;
     }
     return done;

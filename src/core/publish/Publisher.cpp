@@ -214,6 +214,10 @@ PublishReport publish(const PublishJob& job, const PublishControl& control) {
         PublishReport done = publishTree(job, control, foreignJournal);
         if (!foreignJournal.empty()) {
             done.message.text += "\n" + foreignJournal.string() + std::string(messages::kJournalNotOurs);
+            if (done.outcome == PublishOutcome::Succeeded) {
+                done.message.caption = messages::kWarningCaption;
+                done.message.icon = Icon::Warning;
+            }
             done.foreignJournal = foreignJournal;
         }
         return done;

@@ -6,6 +6,7 @@
 #include <csignal>
 
 #include "../ScratchFolder.h"
+#include "../publish/FolderSnapshot.h"
 #include "core/model/ProjectFile.h"
 #include "core/movies/MovieTexts.h"
 #include "core/movies/WebVersions.h"
@@ -211,128 +212,67 @@ TEST_F(EncodeTest, AKillBeforeTheProjectNamesTheVersionsIsUndoneByTheNext) {
     EXPECT_EQ(test_support::entryNames(dir), before);
 }
 
-namespace {
-
-// Every entry below `root`: a folder, a link's target or a file's bytes.
-std::map<std::string, std::string> contents(const fs::path& root) {
-    std::map<std::string, std::string> result;
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        const std::string name = entry.path().lexically_relative(root).string();
-        if (entry.is_symlink()) {
-            result[name] = "-> " + fs::read_symlink(entry.path()).string();
-        } else if (entry.is_directory()) {
-            result[name] = "folder";
-        } else {
-            result[name] = platform::readFile(entry.path()).bytes;
-        }
-    }
-    return result;
-}
-
-std::string journalOf(const std::vector<std::string>& fields) {
-    std::string bytes;
-    for (const std::string& field : fields) (bytes += field) += '\0';
-    return bytes;
-}
-
-}  // namespace
-
 // Journals someone else left in a page folder, each naming files or folders
 // outside it, or a file it never made: a publish and an encode into that
 // folder undo nothing, leave the journal, say so, and do their own work.
 TEST_F(EncodeTest, AJournalSomeoneElseWroteChangesNothing) {
-    const auto identity = [](const fs::path& path) {
-        const platform::FileIdentity id = platform::fileIdentity(path).value_or(platform::FileIdentity{});
-        return std::vector<std::string>{std::to_string(id.device), std::to_string(id.inode),
-                                        std::to_string(id.size)};
-    };
-    // A record as the run writes it: the new file's identity is `made`'s, the replaced one's `old`'s.
-    const auto file = [&](const std::string& target, const std::string& hidden, const fs::path& made,
-                          const fs::path& old) {
-        std::vector<std::string> fields{"file", target, hidden};
-        for (const std::string& n : identity(made)) fields.push_back(n);
-        fields.push_back(old.empty() ? "0" : "1");
-        for (const std::string& n : old.empty() ? std::vector<std::string>{"0", "0", "0"} : identity(old))
-            fields.push_back(n);
-        return fields;
-    };
-    const auto join = [](std::vector<std::string> a, const std::vector<std::string>& b) {
-        a.insert(a.end(), b.begin(), b.end());
-        return a;
-    };
-    const fs::path out = dir / "elsewhere", important = out / "important.txt",
-                   outTemporary = out / ".important.txt.tmp-abcdefgh";
-    const struct {
-        const char* what;
-        std::function<std::vector<std::string>(const fs::path& site)> fields;
-    } journals[] = {
-        {"an absolute hidden name, replaced and placed",
-         [&](const fs::path& site) {
-             return std::vector<std::string>{
-                 "file", (site / "index.html").string(), important.string(), "12345", "1", "placed"};
-         }},
-        {"absolute paths outside, placed with the outside file's identity",
-         [&](const fs::path&) {
-             return join(file(important.string(), outTemporary.string(), important, outTemporary),
-                         {"placing", "placed"});
-         }},
-        {"a target outside with its own identity",
-         [&](const fs::path&) {
-             return join(file("../elsewhere/important.txt", "../elsewhere/.important.txt.tmp-abcdefgh",
-                              important, {}),
-                         {"placing"});
-         }},
-        {"a hidden name outside",
-         [&](const fs::path&) {
-             return file("../elsewhere/important.txt", "../elsewhere/.important.txt.tmp-abcdefgh",
-                         outTemporary, {});
-         }},
-        {"a link in the folder that leads out",
-         [&](const fs::path&) {
-             return join(file("out/important.txt", "out/.important.txt.tmp-abcdefgh", important, {}),
-                         {"placing"});
-         }},
-        {"folders outside",
-         [&](const fs::path&) {
-             return std::vector<std::string>{
-                 "folder", "../elsewhere/empty", "folder", (out / "empty").string(), "folder", "out/empty"};
-         }},
-        {"a hidden file it did not make, to put back in the page's place",
-         [&](const fs::path& site) {
-             return join(file("index.html", ".index.html.tmp-abcdefgh", site / "index.html", important),
-                         {"placing"});
-         }},
+    const fs::path site = dir / "site", out = dir / "elsewhere";
+    // "@NAME": the device, inode and size of NAME in the site or else beside it; "/": a path from `dir`.
+    const std::vector<std::vector<std::string>> journals{
+        {"file", "/site/index.html", "/elsewhere/important.txt", "12345", "1", "placed"},
+        {"file", "/elsewhere/important.txt", "/elsewhere/.important.txt.tmp-abcdefgh", "@important.txt", "1",
+         "@.important.txt.tmp-abcdefgh", "placing", "placed"},
+        {"file", "../elsewhere/important.txt", "../elsewhere/.important.txt.tmp-abcdefgh", "@important.txt",
+         "0", "0", "0", "0", "placing"},
+        {"file", "../elsewhere/important.txt", "../elsewhere/.important.txt.tmp-abcdefgh",
+         "@.important.txt.tmp-abcdefgh", "0", "0", "0", "0"},
+        {"file", "out/important.txt", "out/.important.txt.tmp-abcdefgh", "@important.txt", "0", "0", "0", "0",
+         "placing"},
+        {"folder", "../elsewhere/empty", "folder", "/elsewhere/empty", "folder", "out/empty"},
+        // Its hidden file is not the page it would put back.
+        {"file", "index.html", ".index.html.tmp-abcdefgh", "@index.html", "1", "@important.txt", "placing"},
     };
     fs::create_directories(out / "empty");
-    ASSERT_FALSE(platform::writeFileAtomic(important, "important"));
-    ASSERT_FALSE(platform::writeFileAtomic(outTemporary, "also important"));
-    const auto outside = contents(out);
-    const model::MovieSlots slots{(dir / "tour.mov").string(), "", ""};
+    ASSERT_FALSE(platform::writeFileAtomic(out / "important.txt", "important"));
+    ASSERT_FALSE(platform::writeFileAtomic(out / ".important.txt.tmp-abcdefgh", "also important"));
+    const auto outside = test_support::snapshot(out);
     for (const auto& journal : journals) {
         for (const platform::JournalKind kind :
              {platform::JournalKind::Encode, platform::JournalKind::Publish}) {
             const bool encoding = kind == platform::JournalKind::Encode;
-            SCOPED_TRACE(std::string(journal.what) + (encoding ? ", encode" : ", publish"));
-            const fs::path site = dir / "site";
+            SCOPED_TRACE(journal[1] + (encoding ? ", encode" : ", publish"));
             fs::remove_all(site);
             fs::create_directories(site);
             fs::create_directory_symlink("../elsewhere", site / "out");
             ASSERT_FALSE(platform::writeFileAtomic(site / "index.html", "old page"));
             ASSERT_FALSE(platform::writeFileAtomic(site / ".index.html.tmp-abcdefgh", "not its own"));
+            std::string written;
+            for (const std::string& field : journal) {
+                const fs::path named =
+                    fs::exists(site / field.substr(1)) ? site / field.substr(1) : out / field.substr(1);
+                const platform::FileIdentity id =
+                    platform::fileIdentity(named).value_or(platform::FileIdentity{});
+                written += field.starts_with('@')
+                               ? std::to_string(id.device) + '\0' + std::to_string(id.inode) + '\0' +
+                                     std::to_string(id.size)
+                           : field.starts_with('/') ? dir.string() + field
+                                                    : field;
+                written += '\0';
+            }
             const fs::path path = platform::journalPath(site, kind);
-            const std::string written = journalOf(journal.fields(site));
             ASSERT_FALSE(platform::writeFileAtomic(path, written));
-            const auto before = contents(site);
+            const auto before = test_support::snapshot(site);
 
             Message message;
             if (encoding) {
                 const EncodeReport report = encode(nullptr, site);
                 ASSERT_EQ(report.outcome, EncodeOutcome::Succeeded) << report.message.text;
                 for (const fs::path& version : report.versions) fs::remove(version);
-                EXPECT_EQ(contents(site), before);
+                EXPECT_EQ(test_support::snapshot(site), before);
                 message = report.message;
             } else {
-                const publish::PublishReport report = publishTo(site / "index.html", slots);
+                const publish::PublishReport report =
+                    publishTo(site / "index.html", {(dir / "tour.mov").string()});
                 ASSERT_EQ(report.outcome, publish::PublishOutcome::Succeeded) << report.message.text;
                 EXPECT_NE(platform::readFile(site / "index.html").bytes, "old page");
                 message = report.message;
@@ -342,7 +282,7 @@ TEST_F(EncodeTest, AJournalSomeoneElseWroteChangesNothing) {
                 std::string(encoding ? texts::kJournalNotOurs : publish::messages::kJournalNotOurs)))
                 << message.text;
             EXPECT_EQ(platform::readFile(path).bytes, written);
-            EXPECT_EQ(contents(out), outside);
+            EXPECT_EQ(test_support::snapshot(out), outside);
         }
     }
 }

@@ -39,7 +39,7 @@ inline FolderSnapshot snapshot(const std::filesystem::path& root) {
         entry.mode = info.st_mode;
         if (S_ISREG(info.st_mode) && info.st_size <= (1 << 20))
             entry.bytes = platform::readFile(item.path()).bytes;
-        result[std::filesystem::relative(item.path(), root).string()] = entry;
+        result[item.path().lexically_relative(root).string()] = entry;
     }
     return result;
 }
