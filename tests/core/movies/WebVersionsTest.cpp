@@ -82,14 +82,10 @@ protected:
             {dir / "tour.mov", folder.empty() ? dir : folder, kDefaultVersionWidths, kept}, control);
     }
 
-    // Publishes slot 1 (and the others given) to `page`, as the project `project`.
-    publish::PublishReport publishTo(const fs::path& page, const model::MovieSlots& slots,
-                                     const fs::path& project = {}) {
+    publish::PublishReport publishTo(const fs::path& page, const model::MovieSlots& slots) {
         model::ViewerSettings settings;
         std::optional<Message> notice;
-        publish::PublishJob job = publish::publishJob(slots, page, settings, {}, notice);
-        job.project = project;
-        return publish::publish(job);
+        return publish::publish(publish::publishJob(slots, page, settings, {}, notice));
     }
 
     fs::path dir;
@@ -190,26 +186,40 @@ TEST(TimeLeft, FollowsThePaceSoFar) {
     EXPECT_EQ(timeLeftText(100, 100, 20), "0:00");
 }
 
-// Killed while the project takes the versions' names: the next encode takes them back first.
-TEST_F(EncodeTest, AKillBeforeTheProjectNamesTheVersionsIsUndoneByTheNext) {
+// Killed while the project takes the versions' names: the next encode takes
+// them back first. Killed once it has saved them: they stay, through a publish
+// into the project's folder and the next encode there.
+TEST_F(EncodeTest, AKilledEncodeIsUndoneUnlessTheProjectNamesTheVersions) {
     const std::vector<std::string> before = test_support::entryNames(dir);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        nameVersions = [](const std::vector<fs::path>&) -> std::optional<platform::FileError> {
-            ::raise(SIGKILL);
-            return std::nullopt;
-        };
-        static_cast<void>(encode());
-        ::_exit(1);
+    for (const bool saved : {false, true}) {
+        const model::MovieSlots slots{(dir / "tour.mov").string(), (dir / "tour-4096x2048.mp4").string(),
+                                      (dir / "tour-2048x1024.mp4").string()};
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            nameVersions = [&](const std::vector<fs::path>&) -> std::optional<platform::FileError> {
+                if (saved && model::saveProject(dir / "tour.hs5", {}, slots, {})) ::_exit(1);
+                ::raise(SIGKILL);
+                return std::nullopt;
+            };
+            static_cast<void>(encode());
+            ::_exit(1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status));
+        EXPECT_NE(test_support::entryNames(dir), before);
+        if (saved)
+            EXPECT_EQ(publishTo(dir / "index.html", slots).outcome, publish::PublishOutcome::Succeeded);
+        encoder.fail = true;
+        const std::vector<fs::path> kept(slots.begin(), slots.end());
+        const EncodeReport again = encode(nullptr, dir, saved ? kept : std::vector<fs::path>{});
+        EXPECT_EQ(again.outcome, EncodeOutcome::Failed);
+        EXPECT_TRUE(again.foreignJournal.empty()) << again.message.text;
+        encoder.fail = false;
+        if (!saved) EXPECT_EQ(test_support::entryNames(dir), before);
+        EXPECT_EQ(fs::exists(slots[1]) && fs::exists(slots[2]), saved);
     }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFSIGNALED(status));
-    EXPECT_NE(test_support::entryNames(dir), before);
-    encoder.fail = true;
-    EXPECT_EQ(encode().outcome, EncodeOutcome::Failed);
-    EXPECT_EQ(test_support::entryNames(dir), before);
 }
 
 // Journals someone else left in a page folder, each naming files or folders
@@ -285,36 +295,4 @@ TEST_F(EncodeTest, AJournalSomeoneElseWroteChangesNothing) {
             EXPECT_EQ(test_support::snapshot(out), outside);
         }
     }
-}
-
-// Killed once the project names the new versions: they stay, through a
-// publish into the project's folder and the next encode there.
-TEST_F(EncodeTest, AKillOnceTheProjectNamesTheVersionsKeepsThem) {
-    const fs::path project = dir / "tour.hs5";
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        nameVersions = [&](const std::vector<fs::path>& versions) -> std::optional<platform::FileError> {
-            const model::MovieSlots slots{(dir / "tour.mov").string(), versions[0].string(),
-                                          versions[1].string()};
-            if (!model::saveProject(project, {}, slots, {})) ::raise(SIGKILL);
-            return std::nullopt;
-        };
-        static_cast<void>(encode());
-        ::_exit(1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFSIGNALED(status)) << "the child could not save the project";
-    model::ViewerSettings settings;
-    model::MovieSlots slots;
-    hotspots::HotSpotList hotSpots;
-    ASSERT_FALSE(model::loadProject(project, settings, slots, hotSpots, dir.string()));
-
-    const publish::PublishReport published = publishTo(dir / "index.html", slots, project);
-    EXPECT_EQ(published.outcome, publish::PublishOutcome::Succeeded) << published.message.text;
-    encoder.fail = true;
-    EXPECT_EQ(encode(nullptr, dir, {slots.begin(), slots.end()}).outcome, EncodeOutcome::Failed);
-    for (const std::string& movie : slots) EXPECT_TRUE(fs::exists(movie)) << movie;
-    EXPECT_FALSE(fs::exists(platform::journalPath(dir, platform::JournalKind::Encode)));
 }

@@ -29,12 +29,6 @@ std::vector<std::string> tree(const fs::path& dir) {
     return result;
 }
 
-// What a publish into `dir` that finds nothing to undo does with the journal there.
-bool nothingForeign(const fs::path& dir) {
-    const platform::TreeRecovery recovery = platform::recoverInterruptedTree(dir);
-    return !recovery.error && recovery.foreignJournal.empty();
-}
-
 }  // namespace
 
 TEST(StagedTree, NothingShowsUntilCommitThenEverythingDoes) {
@@ -113,7 +107,7 @@ TEST(StagedTree, AKilledCommitIsUndoneFromItsJournal) {
     ASSERT_TRUE(WIFSIGNALED(status)) << "the child could not stage its files";
     EXPECT_EQ(platform::readFile(dir / "page.html").bytes, "new page");
 
-    EXPECT_TRUE(nothingForeign(dir));
+    EXPECT_FALSE(platform::recoverInterruptedTree(dir).error);
     EXPECT_EQ(tree(dir), before);
     EXPECT_EQ(platform::readFile(dir / "page.html").bytes, "old page");
     fs::remove_all(dir);
@@ -125,7 +119,7 @@ TEST(StagedTree, ARunningPublishKeepsItsJournal) {
     StagedTree running;
     ASSERT_FALSE(running.keepJournal(dir));
     ASSERT_FALSE(running.makeFolder(dir / "images"));
-    EXPECT_TRUE(nothingForeign(dir));
+    EXPECT_FALSE(platform::recoverInterruptedTree(dir).error);
     EXPECT_TRUE(fs::exists(dir / "images"));
     StagedTree second;
     const auto refused = second.keepJournal(dir);
@@ -169,7 +163,7 @@ TEST(StagedTree, AKillAtEachPlacingStepLeavesTheOldPage) {
         EXPECT_FALSE(platform::recoverInterruptedTree(dir, platform::JournalKind::Encode).error);
         EXPECT_EQ(tree(dir), killed);
 
-        EXPECT_TRUE(nothingForeign(dir));
+        EXPECT_TRUE(platform::recoverInterruptedTree(dir).foreignJournal.empty());
         EXPECT_EQ(tree(dir), before);
         EXPECT_EQ(platform::readFile(dir / "page.html").bytes, "old page");
         EXPECT_EQ(platform::readFile(dir / "js" / "a.js").bytes, "old a");
