@@ -5,6 +5,8 @@
 # fixed and then added to the seeds.
 #   fuzz-once.sh TARGET SEEDS SECONDS [CORPUS]
 # CORPUS, when given, is the folder the target grows (kept between runs).
+# TESSALY_FUZZ_TIMEOUT (seconds, 10 unless set) is how long one input may take:
+# a long run niced on a loaded machine waits for the processor far longer.
 set -euo pipefail
 target=$1 seeds=$2 seconds=$3
 name=$(basename "$target")
@@ -15,7 +17,7 @@ findings="$(dirname "$(dirname "$target")")/fuzz-findings/$name"
 mkdir -p "$corpus" "$findings"
 
 status=0
-"$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 -max_len=65536 \
+"$target" -max_total_time="$seconds" -timeout="${TESSALY_FUZZ_TIMEOUT:-10}" -rss_limit_mb=4096 -max_len=65536 \
   -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" "$seeds" >"$scratch/log" 2>&1 || status=$?
 grep -E '^stat::number_of_executed_units|cov: [0-9]+' "$scratch/log" | tail -2 || true
 if [ "$status" -ne 0 ]; then
