@@ -52,25 +52,30 @@ std::optional<bool> indexAtFront(const AVFormatContext* context, int fd, std::ui
 }
 
 // Seconds into the movie where its data ends, when its index places packets
-// past the file's end (an interrupted download or copy): for MP4 and QuickTime
-// every sample; for Matroska and WebM the cue points, where they lie before
-// the data.
+// past the file's end (an interrupted download or copy): the time of the last
+// entry before the first one past it, in each stream, the earliest of those.
+// For MP4 and QuickTime that is every sample; for Matroska and WebM the cue
+// points, where they lie before the data, so it is the last cue the data reaches.
 std::optional<double> dataEnds(const AVFormatContext* context, std::uint64_t size) {
     std::optional<double> ends;
     for (unsigned i = 0; i < context->nb_streams; ++i) {
         AVStream* stream = context->streams[i];
         const int count = avformat_index_get_entries_count(stream);
-        std::optional<std::int64_t> start;
+        std::optional<std::int64_t> start, reached;
         if (stream->start_time != AV_NOPTS_VALUE) start = stream->start_time;
         for (int n = 0; n < count; ++n) {
             const AVIndexEntry* entry = avformat_index_get_entry(stream, n);
             if (entry == nullptr || entry->pos < 0) continue;
             if (!start) start = entry->timestamp;
             const auto pos = static_cast<std::uint64_t>(entry->pos);
-            if (pos < size && static_cast<std::uint64_t>(std::max(entry->size, 1)) <= size - pos) continue;
-            const double at =
-                std::max(0.0, static_cast<double>(entry->timestamp - *start) * av_q2d(stream->time_base));
+            if (pos < size && static_cast<std::uint64_t>(std::max(entry->size, 1)) <= size - pos) {
+                reached = entry->timestamp;
+                continue;
+            }
+            const double at = std::max(
+                0.0, static_cast<double>(reached.value_or(*start) - *start) * av_q2d(stream->time_base));
             if (!ends || at < *ends) ends = at;
+            break;
         }
     }
     return ends;
