@@ -70,7 +70,6 @@ int FileReader::read(void* opaque, std::uint8_t* buffer, int size) {
     auto& self = *static_cast<FileReader*>(opaque);
     if (self.stopRequested()) return AVERROR_EXIT;
     std::size_t wanted = static_cast<std::size_t>(std::max(size, 0));
-    if (self.limit_ != 0) wanted = std::min(wanted, self.limit_);
     while (true) {
         const ssize_t n = ::pread(self.fd_, buffer, wanted, static_cast<off_t>(self.position_));
         if (n < 0 && errno == EINTR) continue;
@@ -79,7 +78,6 @@ int FileReader::read(void* opaque, std::uint8_t* buffer, int size) {
             return AVERROR(errno);
         }
         if (n == 0) return AVERROR_EOF;
-        if (self.watch) self.watch(self.position_, static_cast<std::size_t>(n));
         self.position_ += static_cast<std::uint64_t>(n);
         self.bytesRead_ += static_cast<std::uint64_t>(n);
         return static_cast<int>(n);
@@ -110,7 +108,7 @@ bool isMovFamily(const AVInputFormat* format) {
 }
 
 InputPtr openMovie(FileReader& reader, const std::filesystem::path& movie, int& error,
-                   const std::function<void()>& headerRead, FrameDecoding decoding) {
+                   FrameDecoding decoding) {
     AVFormatContext* raw = avformat_alloc_context();
     if (raw == nullptr) {
         error = AVERROR(ENOMEM);
@@ -121,7 +119,6 @@ InputPtr openMovie(FileReader& reader, const std::filesystem::path& movie, int& 
     // On failure the library frees the context it was given.
     if ((error = avformat_open_input(&raw, movie.c_str(), nullptr, nullptr)) < 0) return nullptr;
     InputPtr context(raw);
-    if (headerRead) headerRead();
     // The index holds sizes, rates and timings; the first packets give the
     // rest (the profile) without decoding a second's worth of frames.
     if (isMovFamily(context->iformat)) context->probesize = kMovProbeBytes;

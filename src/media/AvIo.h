@@ -7,7 +7,6 @@
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -59,12 +58,6 @@ public:
     std::uint64_t bytesRead() const { return bytesRead_; }
     int error() const { return error_; }  // errno of a failed read, else 0
 
-    // Answers each read with at most `bytes` (0: as many as asked), so that
-    // what the library looks at is what it reads, not what a buffer fetched.
-    void limitReads(std::size_t bytes) { limit_ = bytes; }
-    // Told of each read: where it started and how many bytes it gave.
-    std::function<void(std::uint64_t offset, std::size_t bytes)> watch;
-
     // Once `stop` is set, reads fail with AVERROR_EXIT and stopRequested()
     // is true, which the library's interrupt callback of a context
     // openMovie made also asks between reads: a slow header ends at once.
@@ -79,7 +72,6 @@ private:
     std::uint64_t size_;
     std::uint64_t position_ = 0;
     std::uint64_t bytesRead_ = 0;
-    std::size_t limit_ = 0;
     int error_ = 0;
     const std::atomic<bool>* stop_ = nullptr;
     IoPtr io_;
@@ -88,7 +80,6 @@ private:
 // Opens a movie read through `reader`; `error` gets the library's code when it
 // cannot. Little of an MP4 or QuickTime movie is decoded to fill in what its
 // index already says: a 4K movie is read in a moment.
-// `headerRead` is called once the container's header is read, before packets are.
 // With FrameDecoding::None no frame is decoded at all: what is known then is what
 // the container and the codec's headers say (sizes, rates, profile), which is
 // all a look at the movie needs; a high-rate 4K frame takes tens of
@@ -99,7 +90,6 @@ private:
 // for seconds, with nothing read in between to stop at.
 enum class FrameDecoding { AsNeeded, None };
 InputPtr openMovie(FileReader& reader, const std::filesystem::path& movie, int& error,
-                   const std::function<void()>& headerRead = {},
                    FrameDecoding decoding = FrameDecoding::AsNeeded);
 
 // The first stream of this type, leaving out a video stream that is a cover

@@ -37,6 +37,9 @@ Opened openHeader(int fd, const std::atomic<bool>* stop = nullptr) {
     if (raw == nullptr) return opened;
     raw->pb = opened.reader->io();
     if (avformat_open_input(&raw, nullptr, nullptr, nullptr) < 0) return opened;
+    // Packets as the index gives them: a parser would mark key frames by their
+    // pictures instead, and a copy whose index marks others would pass.
+    if (isMovFamily(raw->iformat)) raw->flags |= AVFMT_FLAG_NOPARSE | AVFMT_FLAG_NOFILLIN;
     opened.input.reset(raw);
     return opened;
 }

@@ -221,6 +221,28 @@ bool fragmentedMovie(int in, std::uint64_t size) {
     return false;
 }
 
+std::optional<IndexPlace> indexPlace(int in, std::uint64_t size) {
+    FileReader reader(in, size);
+    if (reader.io() == nullptr) return std::nullopt;
+    std::string bytes;
+    for (std::uint64_t at = 0, boxes = 0; at < size && boxes < kMaxTopBoxes; ++boxes) {
+        const std::uint64_t room = size - at;
+        if (!readAt(reader, at, static_cast<std::size_t>(std::min<std::uint64_t>(room, 16)), bytes))
+            return std::nullopt;
+        const std::optional<BoxHeader> header = parseHeader(bytes, room, true);
+        if (!header) return std::nullopt;
+        if (header->type == "moov") {
+            IndexPlace place{at + header->size, std::nullopt};
+            if (header->size <= kMaxIndexBytes &&
+                readAt(reader, at, static_cast<std::size_t>(header->size), bytes))
+                place.firstChunk = lowestChunkOffset(bytes);
+            return place;
+        }
+        at += header->size;
+    }
+    return std::nullopt;
+}
+
 std::optional<movies::WriteOutcome> relocateIndexFirst(const CopyJob& job) { return Relocation(job).run(); }
 
 }  // namespace tessaly::media

@@ -61,6 +61,16 @@ struct RebuiltIndex {
 // plays its fragments as they load.
 bool fragmentedMovie(int in, std::uint64_t size);
 
+// Where the index of the movie open as `in` (`size` bytes) lies: the end of
+// the first index box (moov) among the boxes at the top of the file, and the
+// lowest chunk offset of any track in it (lowestChunkOffset). Nothing when the
+// boxes before the index do not fit the file or there is no index.
+struct IndexPlace {
+    std::uint64_t end = 0;
+    std::optional<std::uint64_t> firstChunk;
+};
+std::optional<IndexPlace> indexPlace(int in, std::uint64_t size);
+
 // One copy of a movie: `movie` open as `in` (`size` bytes) written to `out`
 // (open for writing, empty, named `outName` in messages), reporting progress
 // and ending early once `stop` is set. The caller keeps what it refers to alive.

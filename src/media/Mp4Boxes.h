@@ -1,7 +1,8 @@
 #pragma once
 
 // The boxes an MP4 or QuickTime file is made of: their headers and the
-// big-endian numbers in them, for the index relocation.
+// big-endian numbers in them, for the index relocation and for finding where
+// the index lies.
 
 #include <cstddef>
 #include <cstdint>
@@ -27,5 +28,11 @@ struct BoxHeader {
 // bytes; nothing when it does not. Size 0 ("to the end") only where `room` is
 // the rest of the file.
 std::optional<BoxHeader> parseHeader(std::string_view head, std::uint64_t room, bool zeroMeansRest);
+
+// The lowest chunk offset (stco, co64) of any track in the index box `moov`
+// (whole, header included; size 0 reaching to its end): the largest number
+// when it has no chunks, nothing when a box on the way to the tables does not
+// fit its parent or a table does not fit its box.
+std::optional<std::uint64_t> lowestChunkOffset(std::string_view moov);
 
 }  // namespace tessaly::media

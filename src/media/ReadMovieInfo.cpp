@@ -4,7 +4,6 @@
 #include <cstring>
 #include <limits>
 #include <string_view>
-#include <vector>
 
 #include "core/movies/MovieTexts.h"
 #include "core/platform/FileSystem.h"
@@ -25,42 +24,61 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// While the header is read, each read gives at most this much, so the bytes
-// counted are the ones the demuxer asked for rather than a buffer's read-ahead.
-constexpr std::size_t kHeaderReadStep = 4096;
-
-// Where the header's bytes came from, relative to the movie's frames.
-struct HeaderReads {
-    std::vector<std::pair<std::uint64_t, std::uint64_t>> ranges;  // offset, end
-
-    // Bytes read in [from, to).
-    std::uint64_t within(std::uint64_t from, std::uint64_t to) const {
-        std::uint64_t total = 0;
-        for (const auto& [start, end] : ranges) {
-            const std::uint64_t a = std::max(start, from), b = std::min(end, to);
-            if (a < b) total += b - a;
-        }
-        return total;
-    }
-};
-
-// An index at the front is read before the first frame's bytes; one at the end
-// after the last. Whichever side the demuxer read more of holds it.
-std::optional<bool> indexAtFront(AVFormatContext* context, const HeaderReads& reads) {
-    std::uint64_t first = std::numeric_limits<std::uint64_t>::max(), last = 0;
+// The lowest place in the file any packet starts at, as the libraries read the index.
+std::uint64_t firstPacket(const AVFormatContext* context) {
+    std::uint64_t first = std::numeric_limits<std::uint64_t>::max();
     for (unsigned i = 0; i < context->nb_streams; ++i) {
         AVStream* stream = context->streams[i];
         const int count = avformat_index_get_entries_count(stream);
         for (int n = 0; n < count; ++n) {
             const AVIndexEntry* entry = avformat_index_get_entry(stream, n);
-            if (entry == nullptr || entry->pos < 0) continue;
-            const auto pos = static_cast<std::uint64_t>(entry->pos);
-            first = std::min(first, pos);
-            last = std::max(last, pos + static_cast<std::uint64_t>(std::max(entry->size, 0)));
+            if (entry != nullptr && entry->pos >= 0)
+                first = std::min(first, static_cast<std::uint64_t>(entry->pos));
         }
     }
-    if (last == 0) return std::nullopt;
-    return reads.within(0, first) >= reads.within(last, std::numeric_limits<std::uint64_t>::max());
+    return first;
+}
+
+// The index is at the front only when it lies before every chunk of every
+// track: a browser then has it before any data. Data in front of it, however
+// little, makes a browser load all that lies before it first.
+std::optional<bool> indexAtFront(const AVFormatContext* context, int fd, std::uint64_t size) {
+    // Its index holds no samples: each fragment carries its own.
+    if (fragmentedMovie(fd, size)) return true;
+    const std::optional<IndexPlace> place = indexPlace(fd, size);
+    if (!place) return std::nullopt;
+    // Tables our reader cannot take apart: the packets the libraries found.
+    return place->firstChunk.value_or(firstPacket(context)) >= place->end;
+}
+
+// Seconds into the movie where its data ends, when its index places packets
+// past the file's end (an interrupted download or copy): the time of the last
+// entry before the first one past it, in each stream, the earliest of those.
+// For MP4 and QuickTime that is every sample; for Matroska and WebM the cue
+// points, where they lie before the data, so it is the last cue the data reaches.
+std::optional<double> dataEnds(const AVFormatContext* context, std::uint64_t size) {
+    std::optional<double> ends;
+    for (unsigned i = 0; i < context->nb_streams; ++i) {
+        AVStream* stream = context->streams[i];
+        const int count = avformat_index_get_entries_count(stream);
+        std::optional<std::int64_t> start, reached;
+        if (stream->start_time != AV_NOPTS_VALUE) start = stream->start_time;
+        for (int n = 0; n < count; ++n) {
+            const AVIndexEntry* entry = avformat_index_get_entry(stream, n);
+            if (entry == nullptr || entry->pos < 0) continue;
+            if (!start) start = entry->timestamp;
+            const auto pos = static_cast<std::uint64_t>(entry->pos);
+            if (pos < size && static_cast<std::uint64_t>(std::max(entry->size, 1)) <= size - pos) {
+                reached = entry->timestamp;
+                continue;
+            }
+            const double at = std::max(
+                0.0, static_cast<double>(reached.value_or(*start) - *start) * av_q2d(stream->time_base));
+            if (!ends || at < *ends) ends = at;
+            break;
+        }
+    }
+    return ends;
 }
 
 std::string containerName(const AVFormatContext* context, const fs::path& movie) {
@@ -125,21 +143,10 @@ movies::MovieInfo inspectMovie(const fs::path& movie, const std::atomic<bool>* s
         info.error = std::strerror(ENOMEM);
         return info;
     }
-    HeaderReads reads;
     reader.stopWhen(stop);
-    reader.limitReads(kHeaderReadStep);
-    reader.watch = [&reads](std::uint64_t offset, std::size_t bytes) {
-        reads.ranges.emplace_back(offset, offset + bytes);
-    };
 
     int error = 0;
-    const InputPtr context = openMovie(
-        reader, movie, error,
-        [&reader] {
-            reader.watch = nullptr;
-            reader.limitReads(0);
-        },
-        FrameDecoding::None);
+    const InputPtr context = openMovie(reader, movie, error, FrameDecoding::None);
     if (reader.stopRequested()) {
         info.stopped = true;
         info.error = std::string(movies::texts::kReadStopped);
@@ -173,12 +180,9 @@ movies::MovieInfo inspectMovie(const fs::path& movie, const std::atomic<bool>* s
     info.bitRate = context->bit_rate;
     if (info.bitRate <= 0 && info.duration > 0)
         info.bitRate = static_cast<std::int64_t>(static_cast<double>(file.status.size) * 8 / info.duration);
-    // The header's reads of a fragmented movie run through its fragments and
-    // would look like an index at the end.
     if (isMovFamily(context->iformat))
-        info.indexAtFront = fragmentedMovie(file.fd.get(), file.status.size)
-                                ? std::optional(true)
-                                : indexAtFront(context.get(), reads);
+        info.indexAtFront = indexAtFront(context.get(), file.fd.get(), file.status.size);
+    info.dataEnds = dataEnds(context.get(), file.status.size);
     return info;
 }
 

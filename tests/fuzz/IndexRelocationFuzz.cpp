@@ -1,7 +1,8 @@
 // A movie as a camera or a damaged download might hand it over: any bytes,
-// given to the relocation that moves the index in front of the media data.
-// Whatever it relocates must hold the movie's own packets, as the libraries
-// read them from the movie itself: the copy a page publishes is the movie.
+// given to the look at where its index lies and to the relocation that moves
+// the index in front of the media data. Whatever it relocates must hold the
+// movie's own packets, as the libraries read them from the movie itself (the
+// copy a page publishes is the movie), with the index before every chunk.
 
 #include <algorithm>
 #include <cstdio>
@@ -83,6 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static fuzz::MemoryFile in("movie.mp4"), out("copy.mp4");
     in.hold(data, size);
     out.clear();
+    (void)media::indexPlace(in.fd(), size);
     const std::optional<movies::WriteOutcome> outcome =
         media::relocateIndexFirst({in.path(), in.fd(), size, out.fd(), out.path(), kNoProgress, nullptr});
     if (!outcome || outcome->error || outcome->stopped) return 0;  // left to the libraries, or refused
@@ -91,6 +93,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto after = packetsOf(out.path());
     if (before != after) {
         tellDifference(before, after);
+        std::abort();
+    }
+    const auto place = media::indexPlace(out.fd(), out.size());
+    if (!place || (place->firstChunk && *place->firstChunk < place->end)) {
+        std::fprintf(stderr, "the relocated copy's index does not lie before its data\n");
         std::abort();
     }
     return 0;

@@ -121,6 +121,69 @@ TEST_F(PublishWithMovies, AnIndexThatCannotBeMovedWithEveryPacketStaysAtTheEndAn
     EXPECT_TRUE(platform::readFile(dir / "site" / "telemetry.mp4").bytes == bytes);
 }
 
+// Where the index lies, from the layout: at the front only when it comes
+// before every chunk of every track. However little data comes before it, the
+// copy a page gets has its index first and the same packets.
+TEST_F(PublishWithMovies, TheIndexIsAtTheFrontOnlyBeforeEveryChunkAndThePublishedCopyHasItFirst) {
+    const fs::path good = test_support::testMovie("good.mp4");
+    const fs::path late = test_support::testMovie("late.mp4");
+    if (good.empty() || late.empty()) GTEST_SKIP() << "ffmpeg could not make the movies";
+    const struct {
+        const char* name;
+        fs::path movie;
+        double shareBefore;  // of the chunks, in front of the index
+        bool front;
+    } cases[] = {
+        {"front.mp4", good, 0, true},
+        {"end.mp4", late, 0, false},
+        {"half-before.mp4", {}, 0.5, false},
+        {"all-but-last-before.mp4", {}, 1, false},
+        {"stray-chunk-before.mp4", {}, 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path movie = dir / c.name;
+        if (c.movie.empty()) {
+            ASSERT_TRUE(test_support::splitData(good, c.shareBefore, movie));
+        } else {
+            fs::copy_file(c.movie, movie);
+        }
+        const movies::MovieInfo info = media::inspectMovie(movie);
+        EXPECT_EQ(info.indexAtFront, c.front);
+        EXPECT_FALSE(info.dataEnds);
+        const fs::path site = dir / ("site-" + movie.stem().string());
+        ASSERT_EQ(publish({project(movie).string(), (site / "index.html").string()}), 0) << err.str();
+        EXPECT_EQ(err.str().find("has its index at the end") == std::string::npos, c.front) << err.str();
+        EXPECT_EQ(media::inspectMovie(site / c.name).indexAtFront, true);
+        EXPECT_EQ(test_support::packetsOf(site / c.name), test_support::packetsOf(good));
+    }
+}
+
+// An interrupted download: the index in front, the last 40% of the data gone.
+// The page would stop where the data ends, for every visitor.
+TEST_F(PublishWithMovies, AMovieCutShortIsNamedWithWhereItsDataEndsAndStrictRefusesIt) {
+    const fs::path good = test_support::testMovie("good.mp4");
+    if (good.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    const std::string bytes = platform::readFile(good).bytes;
+    const fs::path movie = dir / "cut.mp4";
+    ASSERT_FALSE(platform::writeFileAtomic(movie, bytes.substr(0, bytes.size() * 6 / 10)));
+    const movies::MovieInfo info = media::inspectMovie(movie);
+    ASSERT_FALSE(info.error) << *info.error;
+    ASSERT_TRUE(info.dataEnds);
+    EXPECT_GT(*info.dataEnds, 0.4 * info.duration);
+    EXPECT_LT(*info.dataEnds, 0.7 * info.duration);
+    EXPECT_NE(movies::movieSummary(info).find(", cut short: data ends at " +
+                                              movies::durationText(*info.dataEnds) + " of 0:02"),
+              std::string::npos);
+
+    const std::string finding = "tessaly: Slot 1, cut.mp4: is cut short: its data ends at ";
+    EXPECT_EQ(publish({project(movie).string(), (dir / "site" / "index.html").string(), "--strict"}), 1);
+    EXPECT_NE(err.str().find(finding), std::string::npos) << err.str();
+    EXPECT_FALSE(fs::exists(dir / "site"));
+    ASSERT_EQ(publish({project(movie).string(), (dir / "site" / "index.html").string()}), 0) << err.str();
+    EXPECT_NE(err.str().find(finding), std::string::npos) << err.str();
+}
+
 TEST_F(PublishWithMovies, TheCommandLineWarnsAndGoesOn) {
     const fs::path hevc = test_support::testMovie("hevc.mp4");
     if (hevc.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";

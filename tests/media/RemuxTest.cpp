@@ -3,11 +3,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "../core/ScratchFolder.h"
 #include "TestMovies.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/Files.h"
+#include "media/CopyCheck.h"
+#include "media/Mp4Boxes.h"
 #include "media/ReadMovieInfo.h"
 #include "media/Remux.h"
 
@@ -216,6 +219,73 @@ TEST_F(RemuxTest, DamagedLayoutsAreRefusedByNameOrKeepEveryPacket) {
         expected.replace(expected.find('%'), 1, movie.string());
         EXPECT_EQ(outcome.error->message(), expected);
         EXPECT_FALSE(fs::exists(dir / c.name));
+    }
+}
+
+// The checks that turn a rewritten copy away, handed a movie and a copy that
+// differ in one thing their indexes say (each way round: either may have the
+// packet more). Both turn it away, the relocated copy's and the remuxed one's;
+// the first looks at places and the second reads packets, so a packet's place
+// and its composition time are each looked at by one of them.
+TEST_F(RemuxTest, TheCopyChecksTurnAwayACopyThatDiffersInAnyOneThing) {
+    const fs::path keys = testMovie("keys.mp4");
+    if (keys.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    const std::string bytes = platform::readFile(keys).bytes;
+    // The `nth` box of this type in the file; the video track comes first.
+    const auto boxAt = [&](std::string_view type, int nth = 0) {
+        std::size_t at = bytes.find(type, bytes.find("moov"));
+        while (nth-- > 0) at = bytes.find(type, at + 4);
+        return at;
+    };
+    const auto add = [](std::string& movie, std::size_t at, std::int64_t delta) {
+        std::string number;
+        media::putBigEndian(
+            number,
+            static_cast<std::uint64_t>(static_cast<std::int64_t>(media::bigEndian(movie, at, 4)) + delta), 4);
+        movie.replace(at, 4, number);
+    };
+    const std::size_t sizes = boxAt("stsz");
+    const std::size_t frames = media::bigEndian(bytes, sizes + 12, 4);
+    enum Checks { Both, RelocatedOnly, RemuxedOnly };
+    const struct {
+        const char* name;
+        std::function<void(std::string&)> change;
+        Checks checks;
+    } cases[] = {
+        {"a frame more", [&](std::string& m) { add(m, sizes + 12, -1); }, Both},
+        {"a frame's size", [&](std::string& m) { add(m, sizes + 16 + (frames - 1) * 4, -1); }, Both},
+        {"the frames' times", [&](std::string& m) { add(m, boxAt("stts") + 16, 1); }, Both},
+        {"which frames are key frames", [&](std::string& m) { add(m, boxAt("stss") + 16, 1); }, Both},
+        {"the video codec", [&](std::string& m) { m.replace(boxAt("avc1"), 4, "hvc1"); }, Both},
+        {"a stream's kind", [&](std::string& m) { m.replace(boxAt("soun"), 4, "vide"); }, Both},
+        {"a stream more", [&](std::string& m) { m.replace(boxAt("trak", 1), 4, "free"); }, Both},
+        {"a chunk's place", [&](std::string& m) { add(m, boxAt("stco") + 12, 1); }, RelocatedOnly},
+        {"a frame's composition time", [&](std::string& m) { add(m, boxAt("ctts") + 16, 1); }, RemuxedOnly},
+    };
+    const std::size_t data = bytes.find("mdat") + 4;
+    const media::ByteSpan mediaData[] = {{data, bytes.size()}};
+    const auto open = [](const fs::path& file) {
+        return platform::FileDescriptor(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    };
+    const platform::FileDescriptor movie = open(keys);
+    EXPECT_EQ(media::relocatedCopyDiffers(movie.get(), movie.get(), 0, mediaData), std::nullopt);
+    EXPECT_EQ(media::remuxedCopyDiffers(movie.get(), movie.get(), nullptr), std::nullopt);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string changed = bytes;
+        c.change(changed);
+        ASSERT_EQ(changed.size(), bytes.size());
+        ASSERT_FALSE(platform::writeFileAtomic(source("changed.mp4"), changed));
+        const platform::FileDescriptor other = open(source("changed.mp4"));
+        for (const auto& [a, b] :
+             {std::pair(movie.get(), other.get()), std::pair(other.get(), movie.get())}) {
+            if (c.checks != RemuxedOnly)
+                EXPECT_TRUE(media::relocatedCopyDiffers(a, b, 0, mediaData))
+                    << (a == movie.get() ? "as the copy" : "as the movie");
+            if (c.checks != RelocatedOnly)
+                EXPECT_TRUE(media::remuxedCopyDiffers(a, b, nullptr))
+                    << (a == movie.get() ? "as the copy" : "as the movie");
+        }
     }
 }
 

@@ -13,6 +13,7 @@
 
 #include "../core/ScratchFolder.h"
 #include "core/platform/Files.h"
+#include "media/Mp4Boxes.h"
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -52,6 +53,9 @@ const std::map<std::string, std::string>& recipes() {
         {"timecode.mov", std::string(kVideo) + " -t 1" + std::string(kH264) + " -timecode 01:00:00:00"},
         {"fragmented.mp4",
          std::string(kVideo) + " -t 1" + std::string(kH264) + " -movflags frag_keyframe+empty_moov"},
+        // No edit list: an index a frame shorter is otherwise the same.
+        {"keys.mp4", " -f lavfi -i testsrc=size=320x160:rate=25" + std::string(kSound) + " -t 1" +
+                         std::string(kH264) + " -g 10 -c:a aac -use_editlist 0" + std::string(kFront)},
     };
     return table;
 }
@@ -96,6 +100,51 @@ bool manyFragments(const fs::path& movie, std::size_t fragments, const fs::path&
     all.reserve(head.size() + fragment.size() * fragments);
     for (std::size_t i = 0; i < fragments; ++i) all += fragment;
     return !platform::writeFileAtomic(copy, all);
+}
+
+bool splitData(const fs::path& movie, double share, const fs::path& copy) {
+    using media::bigEndian;
+    const std::string bytes = platform::readFile(movie).bytes;
+    std::size_t moov = 0, data = 0;  // where each box starts
+    for (std::size_t at = 0, size = 0; at + 8 <= bytes.size(); at += size) {
+        size = bigEndian(bytes, at, 4);
+        if (size < 8 || size > bytes.size() - at) return false;
+        if (bytes.compare(at + 4, 4, "moov") == 0) moov = at;
+        if (bytes.compare(at + 4, 4, "mdat") == 0) data = at + 8;
+    }
+    if (moov == 0 || data < moov) return false;
+    std::string index = bytes.substr(moov, bigEndian(bytes, moov, 4));
+    std::vector<std::size_t> entries;  // where each chunk offset lies in the index
+    for (std::size_t table = index.find("stco"); table != std::string::npos;
+         table = index.find("stco", table + 4)) {
+        for (std::size_t i = 0; i < bigEndian(index, table + 8, 4); ++i)
+            entries.push_back(table + 12 + i * 4);
+    }
+    std::vector<std::uint64_t> offsets;
+    for (const std::size_t entry : entries) offsets.push_back(bigEndian(index, entry, 4));
+    std::sort(offsets.begin(), offsets.end());
+    if (offsets.size() < 2) return false;
+    const auto before = std::clamp<std::size_t>(
+        static_cast<std::size_t>(share * static_cast<double>(offsets.size())), 1, offsets.size() - 1);
+    const std::uint64_t split = offsets[before];
+    const std::string head = bytes.substr(0, moov);
+    const auto box = [](std::string_view type, std::string_view payload) {
+        std::string out;
+        media::putBigEndian(out, payload.size() + 8, 4);
+        return out.append(type).append(payload);
+    };
+    for (const std::size_t entry : entries) {
+        const std::uint64_t offset = bigEndian(index, entry, 4);
+        const std::uint64_t moved =
+            offset < split ? head.size() + 8 + (offset - data)
+                           : head.size() + 8 + (split - data) + index.size() + 8 + (offset - split);
+        std::string number;
+        media::putBigEndian(number, moved, 4);
+        index.replace(entry, 4, number);
+    }
+    const std::string_view all(bytes);
+    return !platform::writeFileAtomic(
+        copy, head + box("mdat", all.substr(data, split - data)) + index + box("mdat", all.substr(split)));
 }
 
 void PrintTo(const PacketInfo& packet, std::ostream* out) {

@@ -13,7 +13,7 @@ namespace tessaly::test_support {
 
 // The movie made by the recipe of this name ("good.mp4", "late.mp4", "hevc.mp4",
 // "wide.mp4", "heavy.mp4", "square.mp4", "sound.m4a", "good.webm", "timecode.mov",
-// "fragmented.mp4"); empty when
+// "fragmented.mp4", "keys.mp4" with a key frame every 10 frames); empty when
 // ffmpeg cannot make it.
 std::filesystem::path testMovie(const std::string& name);
 
@@ -57,5 +57,11 @@ bool addTelemetry(const std::filesystem::path& movie, const std::filesystem::pat
 // libraries seconds to read.
 bool manyFragments(const std::filesystem::path& movie, std::size_t fragments,
                    const std::filesystem::path& copy);
+
+// A copy of `movie` (its index in front: ftyp, moov, free, mdat) laid out as
+// ftyp, mdat, moov, mdat, which ffmpeg never writes: `share` of its chunks
+// (in file order, at least one on either side) before the index, the rest
+// after it, every chunk offset moved to match.
+bool splitData(const std::filesystem::path& movie, double share, const std::filesystem::path& copy);
 
 }  // namespace tessaly::test_support

@@ -53,6 +53,11 @@ const std::vector<Rule>& rules() {
          },
          true},
         {[](const MovieInfo& info, const InspectedSlots&) -> std::optional<std::string> {
+            if (!info.dataEnds) return std::nullopt;
+            return std::string(texts::kCutShortPrefix) + dataEndsText(info) +
+                   std::string(texts::kCutShortSuffix);
+        }},
+        {[](const MovieInfo& info, const InspectedSlots&) -> std::optional<std::string> {
             // One eye's picture spans the field across and 180 degrees up and down.
             const EyeSize eye = eyeSize(info.format.layout, info.width, info.height);
             if (eye.height <= 0 || eye.width * kHalfField >= info.format.field * eye.height)

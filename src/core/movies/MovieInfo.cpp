@@ -91,6 +91,11 @@ bool browsersPlay(std::string_view videoCodec) {
     return known != nullptr && known->browsersPlay;
 }
 
+std::string dataEndsText(const MovieInfo& info) {
+    const std::string ends = durationText(info.dataEnds.value_or(0));
+    return info.duration > 0 ? ends + " of " + durationText(info.duration) : ends;
+}
+
 std::string movieSummary(const MovieInfo& info) {
     if (info.error) return *info.error;
     std::vector<std::string> parts;
@@ -109,6 +114,7 @@ std::string movieSummary(const MovieInfo& info) {
     if (info.bitRate > 0) parts.push_back(bitRateText(info.bitRate));
     parts.push_back(info.audioCodec.empty() ? "no sound" : codecDisplayName(info.audioCodec));
     if (info.indexAtFront) parts.emplace_back(*info.indexAtFront ? "index at the front" : "index at the end");
+    if (info.dataEnds) parts.push_back("cut short: data ends at " + dataEndsText(info));
     if (!info.spherical.empty()) parts.push_back(info.spherical);
     if (info.format.layout != StereoLayout::Mono)
         parts.push_back(std::string(layoutName(info.format.layout)) + " stereo");
@@ -138,6 +144,7 @@ std::string movieJson(const std::filesystem::path& file, const MovieInfo& info) 
     json += ",\"audio\":" + jsonOptional(info.audioCodec);
     json += ",\"indexAtFront\":";
     json += info.indexAtFront ? (*info.indexAtFront ? "true" : "false") : "null";
+    json += ",\"dataEnds\":" + (info.dataEnds ? jsonNumber(*info.dataEnds) : std::string("null"));
     json += ",\"spherical\":" + jsonOptional(info.spherical);
     json += ",\"stereo\":" + jsonString(layoutName(info.format.layout));
     json += ",\"field\":" + text::formatInteger(info.format.field);

@@ -33,6 +33,10 @@ struct [[nodiscard]] MovieInfo {
     // QuickTime, where an index at the end makes a browser fetch the whole
     // file before the first frame.
     std::optional<bool> indexAtFront;
+    // Seconds into the movie where its data ends, for a file cut short (an
+    // interrupted download or copy) whose index places packets past its end;
+    // nothing when the data is all there or the container cannot tell.
+    std::optional<double> dataEnds;
     std::string spherical;  // the projection the file is marked with ("equirectangular"); empty when none
     MovieFormat format;     // from the stereo and projection marks; mono 360 when unmarked
 };
@@ -48,10 +52,14 @@ std::string durationText(double seconds);
 // "25.3 Mbit/s", "850 kbit/s"
 std::string bitRateText(std::int64_t bitsPerSecond);
 
+// "0:06 of 0:10" for a movie cut short: where its data ends, and of how long.
+std::string dataEndsText(const MovieInfo& info);
+
 // One line: "MP4, H.264 High (avc1.640033) 3840x1920, 29.97 fps, 0:20, 25.3 Mbit/s,
 // AAC, index at the front, equirectangular", then the format when it is not
-// mono 360 ("top-bottom stereo, 180 degrees"). A movie that cannot be read gives
-// the reason.
+// mono 360 ("top-bottom stereo, 180 degrees"); after the index, "cut short:
+// data ends at 0:06 of 0:10" for a movie that is. A movie that cannot be read
+// gives the reason.
 std::string movieSummary(const MovieInfo& info);
 
 // One JSON object with every field, numbers locale-independent, the file's path

@@ -30,6 +30,9 @@ inline constexpr std::string_view kBitRatePrefix = "streams at ";
 inline constexpr std::string_view kBitRateSuffix = ", more than most visitors can load (40 Mbit/s)";
 inline constexpr std::string_view kIndexAtEnd =
     "has its index at the end, so browsers load the whole file before the first frame";
+// Followed by dataEndsText ("0:06 of 0:10").
+inline constexpr std::string_view kCutShortPrefix = "is cut short: its data ends at ";
+inline constexpr std::string_view kCutShortSuffix = ", where the page's movie stops for every visitor";
 // After a problem publishing mends: what happens to it.
 // Before publishing, and after it for a copy that got it: the rewrite is
 // published only when it holds the same packets.

@@ -82,7 +82,8 @@ TEST(MovieJson, HoldsEveryFieldAndEscapesThePath) {
               "\"profile\":\"Main\",\"codecs\":\"hvc1.1.6.L153.B0\",\"width\":5760,\"height\":2880,"
               "\"frameRate\":29.97002997003},"
               "\"duration\":3725.4,\"bitRate\":120400000,\"audio\":\"aac\",\"indexAtFront\":false,"
-              "\"spherical\":\"equirectangular\",\"stereo\":\"mono\",\"field\":360,\"summary\":\"MP4, HEVC "
+              "\"dataEnds\":null,\"spherical\":\"equirectangular\",\"stereo\":\"mono\",\"field\":360,"
+              "\"summary\":\"MP4, HEVC "
               "Main (hvc1.1.6.L153.B0) 5760x2880, 29.97 fps, 1:02:05, "
               "120.4 Mbit/s, AAC, index at the end, equirectangular\"}");
 }
