@@ -157,6 +157,11 @@ void PublishCommand::publishWithPlayerStopped(const model::MovieSlots& movies,
     if (!chosen) return;
     if (window_) window_->repaint();
     if (publish::pageName(chosen->string()) == publish::PageName::Empty) return;
+    // A dialog that lets an existing folder through would otherwise publish beside it, as FOLDER.html.
+    if (const auto folder = publish::pageNameIsFolder(chosen->string())) {
+        prompts_.show(publish::pageIsFolderMessage(*folder));
+        return;
+    }
     const std::string pagePath = publish::pagePathFor(chosen->string());
     std::error_code ec;
     const fs::path page = fs::absolute(pagePath, ec).lexically_normal();

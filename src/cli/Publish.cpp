@@ -26,6 +26,7 @@
 #include "core/movies/MovieInfoCache.h"
 #include "core/movies/MovieTexts.h"
 #include "core/publish/Page.h"
+#include "core/publish/PublishMessages.h"
 #include "core/publish/Publisher.h"
 #include "core/publish/WorkSteps.h"
 #include "core/text/Text.h"
@@ -37,6 +38,9 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kStrictRefusal = "nothing published (--strict)";
+// After the folder's path; then the folder again with a page's name.
+constexpr std::string_view kPageIsFolder = "the page path names an existing folder: ";
+constexpr std::string_view kNameThePage = "; name the page file, such as ";
 
 // Larger than any screen or texture a browser draws.
 constexpr unsigned kMaxCustomSize = 16384;
@@ -121,6 +125,10 @@ std::variant<PublishOptions, std::string> publishOptions(const Arguments& args) 
         case publish::PageName::Page:
             break;
     }
+    // Publishing would put the page beside the folder, as FOLDER.html.
+    if (const auto folder = publish::pageNameIsFolder(positional[1]))
+        return std::string(kPageIsFolder) + folder->string() + std::string(kNameThePage) +
+               (*folder / publish::messages::kIndexPage).string();
     options.project = positional[0];
     options.page = positional[1];
     return options;

@@ -48,6 +48,16 @@ inline constexpr std::string_view kMinimalCustomSize =
 inline constexpr std::string_view kFormatSlot1 = "Current format does not support";
 inline constexpr std::string_view kFormatOtherSlot = "Curren format does not support";
 inline constexpr std::string_view kAttentionCaption = "Attention";
+// Their second line: "Slot 2, /v/tour.avi: " and the reason, then the types the page offers.
+inline constexpr std::string_view kSlot = "Slot ";
+inline constexpr std::string_view kNoExtension = "has no extension, so the page cannot name its movie type (";
+inline constexpr std::string_view kUnknownExtensionPrefix = "ends in ";
+inline constexpr std::string_view kUnknownExtensionSuffix = ", which is no movie type the page can offer (";
+inline constexpr std::string_view kTypesEnd = " are)";
+
+// A page name chosen that is an existing folder: "/home/ana/site" and this, then the folder again.
+inline constexpr std::string_view kPageIsFolder = " is a folder: name the page file inside it, such as ";
+inline constexpr std::string_view kIndexPage = "index.html";
 
 // The redirect page.
 inline constexpr std::string_view kHtml5PathMissing =

@@ -100,7 +100,9 @@ std::optional<Message> checkJob(const PublishJob& job) {
     if (auto refusal = checkMainMovie(job.movies)) return refusal;
     if (const int n = hotspots::slotBeyondReach(job.hotSpots, movies::yawReach(job.format.field)))
         return hotSpotOffPicture(n, job.hotSpots.at(n));
-    return buildSourceLines(job.movies).error;
+    if (const auto unsupported = buildSourceLines(job.movies).unsupported)
+        return unsupportedMovieMessage(*unsupported);
+    return std::nullopt;
 }
 
 PublishJob publishJob(const model::MovieSlots& movies, const fs::path& page, model::ViewerSettings& settings,
@@ -206,9 +208,9 @@ PublishReport publish(const PublishJob& job, const PublishControl& control) {
     try {
         return publishTree(job, control);
     } catch (const std::exception& error) {
-        Message failure = message(messages::kPublishingFailed, messages::kWarningCaption, Icon::Error);
-        failure.text += "\n" + std::string(error.what());
-        return report(PublishOutcome::Failed, failure);
+        // Named by the page: the library's words may name none, or a temporary.
+        return report(PublishOutcome::Failed,
+                      failureMessage({platform::FileError{job.page, "write", error.what()}}));
     }
 }
 
