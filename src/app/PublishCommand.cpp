@@ -115,8 +115,9 @@ public:
         : prompts_(prompts), run_(std::move(run)) {}
 
     void tell(const Message& notice) override { prompts_.show(notice); }
-    bool goOnDespite(const std::vector<movies::MovieFinding>& findings) override {
-        return prompts_.ask(movies::findingsMessage(findings), movies::texts::kContinue);
+    bool goOnDespite(const std::vector<movies::MovieFinding>& findings,
+                     const std::vector<publish::Mismatch>& mismatches) override {
+        return prompts_.ask(publish::publishQuestion(findings, mismatches), movies::texts::kContinue);
     }
     publish::PublishReport run(const publish::PublishJob& job) override { return run_(job); }
 

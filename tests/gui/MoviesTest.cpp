@@ -5,6 +5,7 @@
 
 #include "WindowHarness.h"
 #include "app/ControlIds.h"
+#include "app/MismatchNote.h"
 #include "core/platform/Files.h"
 #include "media/ReadMovieInfo.h"
 #include "ui/FileDialog.h"
@@ -15,6 +16,14 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace app::ids;
+
+// A clip ready for the web, so that only what disagrees with the page is asked about.
+Clip webClip(std::string name, double seconds) {
+    return {.name = std::move(name),
+            .seconds = seconds,
+            .rate = 25,
+            .video = "-c:v libx264 -preset ultrafast -pix_fmt yuv420p -movflags +faststart"};
+}
 
 }  // namespace
 
@@ -69,6 +78,52 @@ TEST_F(WindowTest, PublishingAsksFirstAboutMoviesThatWillNotPlayWell) {
     EXPECT_EQ(shown[1].text, "Publishing succeeded");
     EXPECT_EQ(media::inspectMovie(site / "clip.mp4").indexAtFront, true);
     EXPECT_EQ(platform::readFile(clip).bytes, before);
+}
+
+TEST_F(WindowTest, PublishingAsksAboutAHotSpotPastTheEndBeforeWritingAnything) {
+    const fs::path clip = makeClip(folder(), webClip("short.mp4", 1));
+    if (clip.empty()) GTEST_SKIP() << "ffmpeg is needed to make the test movie";
+    window().setMoviePath(1, QString::fromStdString(clip.string()));
+    window().hotSpots().at(3).pos = 5;
+    const fs::path site = folder() / "site";
+
+    ui::QtPrompts::setNextAnswer(false);
+    ui::FileDialog::setNextAnswer(QString::fromStdString((site / "index.html").string()));
+    window().command(kPublish);
+    std::vector<Message> shown = messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(shown[0].text.starts_with("The page and its movies do not match:\nHot Spot 3 at 5.0 s"))
+        << shown[0].text;
+    EXPECT_TRUE(shown[0].text.ends_with("\n\nPublish anyway?")) << shown[0].text;
+    EXPECT_FALSE(fs::exists(site)) << "Cancel publishes nothing";
+
+    ui::QtPrompts::setNextAnswer(true);
+    ui::FileDialog::setNextAnswer(QString::fromStdString((site / "index.html").string()));
+    window().command(kPublish);
+    shown = messages();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1].text, "Publishing succeeded");
+}
+
+// Slot 1 replaced: a note, asking nothing, on what now disagrees; gone once nothing does.
+TEST_F(WindowTest, ReplacingSlotOneNotesWhatNoLongerMatches) {
+    const fs::path longer = makeClip(folder(), webClip("long.mp4", 2));
+    const fs::path shorter = makeClip(folder(), webClip("short.mp4", 1));
+    if (longer.empty() || shorter.empty()) GTEST_SKIP() << "ffmpeg is needed to make the test movies";
+    window().setMoviePath(2, QString::fromStdString(longer.string()));
+    ASSERT_TRUE(waitFor([&] { return !control<QLabel>(kMoviePath2)->toolTip().isEmpty(); }, 20000));
+    window().hotSpots().at(3).pos = 1.5;
+
+    const auto note = [this] { return window().findChild<app::MismatchNote*>(); };
+    window().openFiles({shorter});
+    ASSERT_TRUE(waitFor([&] { return note() != nullptr && note()->isVisible(); }, 20000));
+    const std::string text = note()->text().toStdString();
+    EXPECT_NE(text.find("\nHot Spot 3 at 1.5 s lies past the end"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nSlot 2, long.mp4: lasts 2.0 s"), std::string::npos) << text;
+    EXPECT_TRUE(messages().empty()) << "the note asks nothing";
+
+    window().openFiles({longer});
+    EXPECT_TRUE(waitFor([&] { return !note()->isVisible(); }, 20000));
 }
 
 TEST_F(WindowTest, MakeWebVersionsPutsThemInSlotsTwoAndThree) {

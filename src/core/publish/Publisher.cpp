@@ -13,6 +13,7 @@
 #include "core/platform/MovieCopy.h"
 #include "core/platform/StagedTree.h"
 #include "core/publish/Assets.h"
+#include "core/publish/Mismatches.h"
 #include "core/publish/Page.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/PublishPlan.h"
@@ -76,10 +77,9 @@ std::string notAMovie(const platform::FileStatus& status) {
 
 // "Hot Spot 3 (Door) lies off the picture: ..., not 120".
 Message hotSpotOffPicture(int n, const hotspots::HotSpot& spot) {
-    std::string name = std::string(messages::kHotSpot) + text::formatInteger(n);
-    if (!spot.trimmedTitle().empty()) name += " (" + spot.trimmedTitle() + ")";
-    return Message{name + std::string(messages::kHotSpotOffPicture) + text::formatInteger(spot.yaw),
-                   std::string(messages::kWarningCaption), Icon::Warning};
+    return Message{
+        hotSpotName(n, spot) + std::string(messages::kHotSpotOffPicture) + text::formatInteger(spot.yaw),
+        std::string(messages::kWarningCaption), Icon::Warning};
 }
 
 }  // namespace
