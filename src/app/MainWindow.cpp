@@ -16,6 +16,7 @@
 #include "app/HelpWindow.h"
 #include "app/HotSpotPanel.h"
 #include "app/Launcher.h"
+#include "app/MismatchNote.h"
 #include "app/MovieRows.h"
 #include "app/OptionsArea.h"
 #include "app/PreviewInBrowser.h"
@@ -30,6 +31,7 @@
 #include "core/hotspots/HotSpotEditor.h"
 #include "core/model/SettingsFile.h"
 #include "core/platform/BesideProgram.h"
+#include "core/publish/Mismatches.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/Publisher.h"
 #include "ui/Fonts.h"
@@ -77,9 +79,9 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, MediaTools 
     addAccelerators(this, [this](int id, int code) { command(id, code); });
     ColorChooser::resetCustomColours();
     recent_ = std::make_unique<RecentProjectsMenu>(menus_, setup_.settingsPath);
-    session_ = std::make_unique<ProjectSession>(
-        ProjectSession::Parts{this, *prompts_, *settings_, *rows_, *recent_, hotSpots_, *editor_, *panel_,
-                              *header_.player, [this] { return busy(); }});
+    session_ = std::make_unique<ProjectSession>(ProjectSession::Parts{
+        this, *prompts_, *settings_, *rows_, *recent_, hotSpots_, *editor_, *panel_, *header_.player,
+        [this] { return busy(); }, [this](const movies::MovieInfo& main) { noteMismatches(main); }});
     drops_ = new FileDrops(
         this, [this](const QPoint& point) { return rows_->rowAt(client_->mapFrom(this, point)); },
         [this] { return !busy(); },
@@ -140,6 +142,16 @@ void MainWindow::command(int id, int code) {
     // Controls send commands while the window is still being built.
     if (session_) session_->showChanged();
     if (editor_) showSlotTicks();
+}
+
+void MainWindow::noteMismatches(const movies::MovieInfo& main) {
+    // Slots 2 and 3 were read before slot 1's new movie: the rows read in turn.
+    const movies::InspectedSlots inspected{main, rows_->info(2), rows_->info(3)};
+    const std::string note =
+        publish::replacedMovieNote(publish::findMismatches(rows_->movieSlots(), inspected, hotSpots_));
+    if (note.empty() && mismatchNote_ == nullptr) return;
+    if (mismatchNote_ == nullptr) mismatchNote_ = new MismatchNote(this);
+    mismatchNote_->showNote(ui::qs(note));
 }
 
 void MainWindow::showSlotTicks() { header_.strip->showTicks(hotSpots_, editor_->currentSlot()); }

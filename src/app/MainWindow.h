@@ -28,6 +28,7 @@ class HotSpotEditor;
 namespace tessaly::movies {
 class MovieEncoder;
 class MovieTools;
+struct MovieInfo;
 }  // namespace tessaly::movies
 namespace tessaly::ui {
 class QtPrompts;
@@ -41,6 +42,7 @@ class EncodeCommand;
 class FileDrops;
 class HotSpotPanel;
 class Launcher;
+class MismatchNote;
 class MovieRows;
 class PreviewAddressNote;
 class PublishCommand;
@@ -116,6 +118,8 @@ private:
     void showSlotTicks();
     // A dialog or a long job has the window's attention.
     bool busy() const;
+    // After slot 1's movie was replaced: the note on what now disagrees with it.
+    void noteMismatches(const movies::MovieInfo& main);
 
     // CommandOperations
     void publishWebMovie() override;
@@ -163,7 +167,8 @@ private:
     JobGate gate_;
     std::unique_ptr<RecentProjectsMenu> recent_;
     std::unique_ptr<ProjectSession> session_;
-    FileDrops* drops_ = nullptr;  // owned by the window
+    FileDrops* drops_ = nullptr;            // owned by the window
+    MismatchNote* mismatchNote_ = nullptr;  // owned by the window, made when first needed
     std::unique_ptr<PreviewInBrowser> browser_;
     bool colourBusy_[2] = {false, false};
     bool exiting_ = false;

@@ -48,6 +48,7 @@ QString MovieRows::path(int slot) const { return row(slot).label->path(); }
 void MovieRows::setPath(int slot, const QString& path, std::function<void(const movies::MovieInfo&)> read) {
     Row& r = row(slot);
     r.label->setPath(path);
+    r.info.reset();
     const int reading = ++r.reading;
     if (path.trimmed().isEmpty()) return;
     // What the movie holds, where the person looks at it: the row's tooltip,
@@ -58,6 +59,7 @@ void MovieRows::setPath(int slot, const QString& path, std::function<void(const 
         const QString tip = path + QLatin1Char('\n') + ui::qs(movies::movieSummary(info));
         QMetaObject::invokeMethod(label, [this, slot, reading, label, tip, read, info = std::move(info)] {
             if (row(slot).reading != reading) return;
+            row(slot).info = info;
             label->setToolTip(tip);
             if (read) read(info);
         });

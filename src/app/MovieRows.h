@@ -9,6 +9,7 @@
 #include <QThreadPool>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "app/Controls.h"
 #include "core/model/ProjectFile.h"
@@ -36,6 +37,8 @@ public:
     // has taken its place by then.
     void setPath(int slot, const QString& path, std::function<void(const movies::MovieInfo&)> read = {});
     model::MovieSlots movieSlots() const;
+    // What slot 1..3's movie holds, once read; nothing before or for an empty slot.
+    const std::optional<movies::MovieInfo>& info(int slot) const { return row(slot).info; }
     // The row (load button and path label) under a point of the parent, 1..3, or 0.
     int rowAt(const QPoint& point) const;
 
@@ -44,6 +47,7 @@ private:
         ui::GradientButton* load = nullptr;
         PathLabel* label = nullptr;
         int reading = 0;  // which read the tooltip waits for
+        std::optional<movies::MovieInfo> info;
     };
     Row& row(int slot) { return rows_[static_cast<std::size_t>(slot - 1)]; }
     const Row& row(int slot) const { return rows_[static_cast<std::size_t>(slot - 1)]; }

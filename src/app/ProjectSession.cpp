@@ -118,6 +118,7 @@ void ProjectSession::openMovie(int slot, const std::filesystem::path& movie) {
             if (info.error) return;
             p_.settings.setMovieFormat(info.format);
             showChanged();
+            if (p_.mainMovieReplaced) p_.mainMovieReplaced(info);
         };
     }
     p_.rows.setPath(slot, ui::qpath(movie), std::move(adoptFormat));

@@ -26,6 +26,9 @@ namespace tessaly::hotspots {
 class HotSpotEditor;
 class PreviewPlayer;
 }  // namespace tessaly::hotspots
+namespace tessaly::movies {
+struct MovieInfo;
+}
 
 namespace tessaly::app {
 
@@ -53,6 +56,8 @@ public:
         HotSpotPanel& panel;
         hotspots::PreviewPlayer& player;
         std::function<bool()> busy;  // a dialog or a long job has the window
+        // Slot 1's movie was replaced and has been read.
+        std::function<void(const movies::MovieInfo&)> mainMovieReplaced;
     };
 
     // The work as it is now counts as unchanged.

@@ -115,8 +115,9 @@ public:
         : prompts_(prompts), run_(std::move(run)) {}
 
     void tell(const Message& notice) override { prompts_.show(notice); }
-    bool goOnDespite(const std::vector<movies::MovieFinding>& findings) override {
-        return prompts_.ask(movies::findingsMessage(findings), movies::texts::kContinue);
+    bool goOnDespite(const std::vector<movies::MovieFinding>& findings,
+                     const std::vector<publish::Mismatch>& mismatches) override {
+        return prompts_.ask(publish::publishQuestion(findings, mismatches), movies::texts::kContinue);
     }
     publish::PublishReport run(const publish::PublishJob& job) override { return run_(job); }
 
@@ -157,6 +158,11 @@ void PublishCommand::publishWithPlayerStopped(const model::MovieSlots& movies,
     if (!chosen) return;
     if (window_) window_->repaint();
     if (publish::pageName(chosen->string()) == publish::PageName::Empty) return;
+    // A dialog that lets an existing folder through would otherwise publish beside it, as FOLDER.html.
+    if (const auto folder = publish::pageNameIsFolder(chosen->string())) {
+        prompts_.show(publish::pageIsFolderMessage(*folder));
+        return;
+    }
     const std::string pagePath = publish::pagePathFor(chosen->string());
     std::error_code ec;
     const fs::path page = fs::absolute(pagePath, ec).lexically_normal();

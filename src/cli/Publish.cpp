@@ -26,6 +26,7 @@
 #include "core/movies/MovieInfoCache.h"
 #include "core/movies/MovieTexts.h"
 #include "core/publish/Page.h"
+#include "core/publish/PublishMessages.h"
 #include "core/publish/Publisher.h"
 #include "core/publish/WorkSteps.h"
 #include "core/text/Text.h"
@@ -37,6 +38,9 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kStrictRefusal = "nothing published (--strict)";
+// After the folder's path; then the folder again with a page's name.
+constexpr std::string_view kPageIsFolder = "the page path names an existing folder: ";
+constexpr std::string_view kNameThePage = "; name the page file, such as ";
 
 // Larger than any screen or texture a browser draws.
 constexpr unsigned kMaxCustomSize = 16384;
@@ -121,6 +125,10 @@ std::variant<PublishOptions, std::string> publishOptions(const Arguments& args) 
         case publish::PageName::Page:
             break;
     }
+    // Publishing would put the page beside the folder, as FOLDER.html.
+    if (const auto folder = publish::pageNameIsFolder(positional[1]))
+        return std::string(kPageIsFolder) + folder->string() + std::string(kNameThePage) +
+               (*folder / publish::messages::kIndexPage).string();
     options.project = positional[0];
     options.page = positional[1];
     return options;
@@ -147,9 +155,17 @@ void printFindings(std::ostream& err, const std::vector<movies::MovieFinding>& f
         err << kPrefix << movies::findingLine(finding) << '\n';
 }
 
+void printMismatches(std::ostream& err, const std::vector<publish::Mismatch>& mismatches) {
+    if (mismatches.empty()) return;
+    err << kPrefix << publish::messages::kMismatchHeading << '\n';
+    for (const publish::Mismatch& mismatch : mismatches)
+        err << kPrefix << publish::mismatchLine(mismatch) << '\n';
+}
+
 // The publish's talk on the error stream. With --strict the movies are read
-// first and what will not play well stops it; otherwise the publish reads each
-// movie while it copies it, and the findings come after, from what it read.
+// first and what will not play well, or disagrees with the page, stops it;
+// otherwise the publish reads each movie while it copies it, and the findings
+// and the mismatches come after, from what it read.
 class ConsoleTalk : public publish::PublishTalk {
 public:
     ConsoleTalk(std::ostream& err, movies::MovieTools& tools, const std::atomic<bool>* stop)
@@ -157,11 +173,14 @@ public:
 
     void tell(const Message& notice) override { printMessage(err_, notice); }
 
-    bool goOnDespite(const std::vector<movies::MovieFinding>& findings) override {
+    bool goOnDespite(const std::vector<movies::MovieFinding>& findings,
+                     const std::vector<publish::Mismatch>& mismatches) override {
         printFindings(err_, findings);
-        declined_ = std::any_of(findings.begin(), findings.end(), [](const movies::MovieFinding& finding) {
-            return !finding.fixedByPublishing;
-        });
+        printMismatches(err_, mismatches);
+        declined_ = !mismatches.empty() ||
+                    std::any_of(findings.begin(), findings.end(), [](const movies::MovieFinding& finding) {
+                        return !finding.fixedByPublishing;
+                    });
         if (declined_) err_ << kPrefix << kStrictRefusal << '\n';
         return !declined_;
     }
@@ -225,8 +244,10 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
     const publish::PublishReport report = publish::publishWork(work, project.settings, tools, talk);
     if (talk.declined()) return 1;
     // After a cancel nothing more is read: the person asked to stop.
-    if (!options.strict && talk.ran() && report.outcome != publish::PublishOutcome::Cancelled)
+    if (!options.strict && talk.ran() && report.outcome != publish::PublishOutcome::Cancelled) {
         printFindings(err, movies::checkMovies(work.movies, tools, work.page, report.indexLeftAtEnd));
+        printMismatches(err, publish::checkMismatches(work.movies, tools, work.hotSpots));
+    }
     printMessage(err, report.message);
     switch (report.outcome) {
         case publish::PublishOutcome::Succeeded:

@@ -169,7 +169,9 @@ TEST_F(PublishVerb, FailuresExitWithOneAndSayWhy) {
     ASSERT_FALSE(platform::writeFileAtomic(dir / "project" / "clip.avi", "avi"));
     saveProject();
     EXPECT_EQ(run({project().string(), (dir / "other" / "index.html").string()}), 1);
-    EXPECT_EQ(err.str(), "tessaly: Curren format does not support\n");
+    EXPECT_TRUE(err.str().starts_with("tessaly: Curren format does not support\ntessaly: Slot 2, " +
+                                      (dir / "project" / "clip.avi").string() + ": ends in .avi, "))
+        << err.str();
     EXPECT_FALSE(fs::exists(dir / "other"));  // refused before anything was written
 }
 
@@ -185,6 +187,13 @@ TEST_F(PublishVerb, PagePathAndCustomSizeProblemsAreNamed) {
          "tessaly: the page path names a folder, not a page: " + (dir / "out").string() + "/"},
         {{project().string(), (dir / "out" / ".").string()},
          "tessaly: the page path names a folder, not a page: " + (dir / "out" / ".").string()},
+        // Publishing would write out.html, js/ and images/ beside the folder.
+        {{project().string(), (dir / "out").string()},
+         "tessaly: the page path names an existing folder: " + (dir / "out").string() +
+             "; name the page file, such as " + (dir / "out" / "index.html").string()},
+        {{project().string(), (dir / "site").string()},
+         "tessaly: the page path names an existing folder: " + (dir / "site.html").string() +
+             "; name the page file, such as " + (dir / "site.html" / "index.html").string()},
         {{project().string(), "a.html", "--custom-size", "16385x640"},
          "tessaly: --custom-size takes at most 16384x16384"},
         {{project().string(), "a.html", "--custom-size", "640x100000000000"},
@@ -192,12 +201,17 @@ TEST_F(PublishVerb, PagePathAndCustomSizeProblemsAreNamed) {
         {{project().string(), "a.html", "--custom-size", "x640"},
          "tessaly: --custom-size takes WIDTHxHEIGHT, such as 1280x640"},
     };
+    fs::create_directories(dir / "out");
+    fs::create_directories(dir / "site.html");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
         EXPECT_EQ(run(c.args), 2);
         EXPECT_TRUE(err.str().starts_with(c.message + "\nUsage: tessaly publish ")) << err.str();
     }
-    EXPECT_FALSE(fs::exists(dir / "out"));
+    EXPECT_TRUE(fs::is_empty(dir / "out"));
+    EXPECT_TRUE(fs::is_empty(dir / "site.html"));
+    EXPECT_FALSE(fs::exists(dir / "out.html"));
+    fs::remove(dir / "out");
 
     // The largest size is taken; a page named only ".html" is refused by the publish itself.
     EXPECT_EQ(run({project().string(), (dir / "site" / "big.html").string(), "--custom-size", "16384x16384"}),

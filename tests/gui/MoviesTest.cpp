@@ -1,10 +1,12 @@
 // What the window says about the movies: the summary in each row's tooltip,
-// and the question before publishing movies that will not play well.
+// the question before publishing movies that will not play well or do not
+// match the page, and the note after slot 1 is replaced.
 
 #include <QLabel>
 
 #include "WindowHarness.h"
 #include "app/ControlIds.h"
+#include "app/MismatchNote.h"
 #include "core/platform/Files.h"
 #include "media/ReadMovieInfo.h"
 #include "ui/FileDialog.h"
@@ -15,6 +17,14 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace app::ids;
+
+// A clip ready for the web, so that only what disagrees with the page is asked about.
+Clip webClip(std::string name, double seconds) {
+    return {.name = std::move(name),
+            .seconds = seconds,
+            .rate = 25,
+            .video = "-c:v libx264 -preset ultrafast -pix_fmt yuv420p -movflags +faststart"};
+}
 
 }  // namespace
 
@@ -42,6 +52,7 @@ TEST_F(WindowTest, AMovieRowsTooltipSaysWhatTheMovieHolds) {
     EXPECT_EQ(row->toolTip(), QString());
 }
 
+// Movies that will not play well and what does not match the page: one question, before anything is written.
 TEST_F(WindowTest, PublishingAsksFirstAboutMoviesThatWillNotPlayWell) {
     const fs::path clip = makeClip(
         folder(),
@@ -49,6 +60,7 @@ TEST_F(WindowTest, PublishingAsksFirstAboutMoviesThatWillNotPlayWell) {
     if (clip.empty()) GTEST_SKIP() << "ffmpeg is needed to make the test movie";
     const std::string before = platform::readFile(clip).bytes;
     window().setMoviePath(1, QString::fromStdString(clip.string()));
+    window().hotSpots().at(3).pos = 5;  // past the clip's end
     const fs::path site = folder() / "site";
 
     ui::QtPrompts::setNextAnswer(false);
@@ -59,6 +71,10 @@ TEST_F(WindowTest, PublishingAsksFirstAboutMoviesThatWillNotPlayWell) {
     EXPECT_EQ(shown[0].caption, "Movies for the web");
     EXPECT_NE(shown[0].text.find("\nSlot 1, clip.mp4: has its index at the end"), std::string::npos)
         << shown[0].text;
+    EXPECT_NE(shown[0].text.find("\n\nThe page and its movies do not match:\nHot Spot 3 at 5.0 s lies past"),
+              std::string::npos)
+        << shown[0].text;
+    EXPECT_TRUE(shown[0].text.ends_with("\n\nPublish anyway?")) << shown[0].text;
     EXPECT_FALSE(fs::exists(site)) << "Cancel publishes nothing";
 
     ui::QtPrompts::setNextAnswer(true);
@@ -69,6 +85,27 @@ TEST_F(WindowTest, PublishingAsksFirstAboutMoviesThatWillNotPlayWell) {
     EXPECT_EQ(shown[1].text, "Publishing succeeded");
     EXPECT_EQ(media::inspectMovie(site / "clip.mp4").indexAtFront, true);
     EXPECT_EQ(platform::readFile(clip).bytes, before);
+}
+
+// Slot 1 replaced: a note, asking nothing, on what now disagrees; gone once nothing does.
+TEST_F(WindowTest, ReplacingSlotOneNotesWhatNoLongerMatches) {
+    const fs::path longer = makeClip(folder(), webClip("long.mp4", 2));
+    const fs::path shorter = makeClip(folder(), webClip("short.mp4", 1));
+    if (longer.empty() || shorter.empty()) GTEST_SKIP() << "ffmpeg is needed to make the test movies";
+    window().setMoviePath(2, QString::fromStdString(longer.string()));
+    ASSERT_TRUE(waitFor([&] { return !control<QLabel>(kMoviePath2)->toolTip().isEmpty(); }, 20000));
+    window().hotSpots().at(3).pos = 1.5;
+
+    const auto note = [this] { return window().findChild<app::MismatchNote*>(); };
+    window().openFiles({shorter});
+    ASSERT_TRUE(waitFor([&] { return note() != nullptr && note()->isVisible(); }, 20000));
+    const std::string text = note()->text().toStdString();
+    EXPECT_NE(text.find("\nHot Spot 3 at 1.5 s lies past the end"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nSlot 2, long.mp4: lasts 2.0 s"), std::string::npos) << text;
+    EXPECT_TRUE(messages().empty()) << "the note asks nothing";
+
+    window().openFiles({longer});
+    EXPECT_TRUE(waitFor([&] { return !note()->isVisible(); }, 20000));
 }
 
 TEST_F(WindowTest, MakeWebVersionsPutsThemInSlotsTwoAndThree) {

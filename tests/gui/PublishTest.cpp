@@ -101,6 +101,22 @@ TEST_F(WindowTest, PublishRefusesWithoutAMainMovieBeforeAnyDialog) {
               "Movie file does not found\n" + (folder() / "missing.mp4").string() + ": no such file");
 }
 
+// A dialog that lets an existing folder through: nothing is published beside it.
+TEST_F(WindowTest, PublishRefusesAnExistingFolderChosenAsThePage) {
+    const fs::path movie = folder() / "tour.mp4";
+    ASSERT_FALSE(platform::writeFileAtomic(movie, "mp4 movie"));
+    fs::create_directories(folder() / "site");
+    window().setMoviePath(1, QString::fromStdString(movie.string()));
+    ui::FileDialog::setNextAnswer(QString::fromStdString((folder() / "site").string()));
+    window().command(kPublish);
+    const std::vector<Message> shown = messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(shown[0].text.starts_with((folder() / "site").string() + " is a folder")) << shown[0].text;
+    EXPECT_NE(shown[0].text.find((folder() / "site" / "index.html").string()), std::string::npos);
+    EXPECT_FALSE(fs::exists(folder() / "site.html"));
+    EXPECT_TRUE(fs::is_empty(folder() / "site"));
+}
+
 // Waiting at each scripted answer past the time an early-built progress
 // dialog would show itself: the answer's dialog is never covered.
 TEST_F(WindowTest, NoDialogOfAPublishIsEverCoveredByAnotherWindow) {

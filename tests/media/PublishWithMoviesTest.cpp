@@ -89,6 +89,29 @@ TEST_F(PublishWithMovies, AMovieAlreadyInThePageFolderIsLeftAsItIsAndTheWarningS
     EXPECT_EQ(publish({project(inPlace).string(), (dir / "site" / "index.html").string(), "--strict"}), 1);
 }
 
+// A Hot Spot timed past the movie's end: named before anything is written,
+// refused by --strict, published with the warning without it.
+TEST_F(PublishWithMovies, AHotSpotPastTheEndIsNamedAndStopsStrict) {
+    const fs::path good = test_support::testMovie("good.mp4");
+    if (good.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    model::AppState state = model::startState(dir.string(), {});
+    state.movies = {good.string(), "", ""};
+    state.hotSpots.at(3) = hotspots::HotSpot::make("next.html", "Door", 0, 13.6, 2, 0);
+    ASSERT_FALSE(model::saveProject(dir / "tour.hs5", state.settings, state.movies, state.hotSpots));
+    const std::string warning =
+        "tessaly: The page and its movies do not match:\n"
+        "tessaly: Hot Spot 3 (Door) at 13.6 s lies past the end of slot 1's movie (";
+
+    EXPECT_EQ(publish({(dir / "tour.hs5").string(), (dir / "site" / "index.html").string(), "--strict"}), 1);
+    EXPECT_TRUE(err.str().starts_with(warning)) << err.str();
+    EXPECT_TRUE(err.str().ends_with("tessaly: nothing published (--strict)\n")) << err.str();
+    EXPECT_FALSE(fs::exists(dir / "site"));
+
+    EXPECT_EQ(publish({(dir / "tour.hs5").string(), (dir / "site" / "index.html").string()}), 0);
+    EXPECT_TRUE(err.str().starts_with(warning)) << err.str();
+    EXPECT_TRUE(err.str().ends_with("tessaly: Publishing succeeded\n")) << err.str();
+}
+
 // Telemetry, and a few zero bytes closing the index: a layout the relocation
 // leaves to the libraries, whose remux would drop the telemetry. The copy is
 // the movie as it is, and both the finding and the final message say so.

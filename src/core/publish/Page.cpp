@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/movies/MovieTypes.h"
+#include "core/platform/FileSystem.h"
 #include "core/publish/PublishMessages.h"
 #include "core/text/Numbers.h"
 #include "core/text/Text.h"
@@ -24,6 +25,35 @@ PageName pageName(std::string_view path) {
     return PageName::Page;
 }
 
+std::optional<std::filesystem::path> pageNameIsFolder(std::string_view chosen) {
+    const std::string trimmed = text::trimSpaces(chosen);
+    if (trimmed.empty()) return std::nullopt;
+    for (const std::string& path : {trimmed, pagePathFor(trimmed)}) {
+        if (platform::fileStatus(path).kind == platform::FileKind::Folder) return std::filesystem::path(path);
+    }
+    return std::nullopt;
+}
+
+Message pageIsFolderMessage(const std::filesystem::path& folder) {
+    return Message{
+        folder.string() + std::string(messages::kPageIsFolder) + (folder / messages::kIndexPage).string(),
+        std::string(messages::kWarningCaption), Icon::Warning};
+}
+
+Message unsupportedMovieMessage(const UnsupportedMovie& movie) {
+    std::string text(movie.slot == 0 ? messages::kFormatSlot1 : messages::kFormatOtherSlot);
+    text += "\n" + std::string(messages::kSlot) +
+            text::formatInteger(static_cast<long long>(movie.slot) + 1) + ", " + movie.file + ": ";
+    if (movie.reason == UnsupportedReason::NoExtension) {
+        text += messages::kNoExtension;
+    } else {
+        text += std::string(messages::kUnknownExtensionPrefix) + movie.extension +
+                std::string(messages::kUnknownExtensionSuffix);
+    }
+    text += movies::movieExtensions(", ") + std::string(messages::kTypesEnd);
+    return Message{std::move(text), std::string(messages::kAttentionCaption), Icon::Information};
+}
+
 SourceLines buildSourceLines(const std::array<std::string, 3>& slots) { return buildSourceLines(slots, {}); }
 
 SourceLines buildSourceLines(const std::array<std::string, 3>& slots,
@@ -37,9 +67,13 @@ SourceLines buildSourceLines(const std::array<std::string, 3>& slots,
             const movies::MovieType* type = movies::movieTypeOf(name);
             if (type == nullptr) {
                 result.lines.clear();
-                result.error = tessaly::Message{
-                    std::string(i == 0 ? messages::kFormatSlot1 : messages::kFormatOtherSlot),
-                    std::string(messages::kAttentionCaption), tessaly::Icon::Information};
+                // The last dot on, as the type is looked up.
+                const std::size_t dot = name.rfind('.');
+                const std::string extension = dot == std::string::npos ? std::string() : name.substr(dot);
+                result.unsupported = UnsupportedMovie{
+                    i, slot,
+                    extension.empty() ? UnsupportedReason::NoExtension : UnsupportedReason::UnknownExtension,
+                    extension};
                 return result;
             }
             result.lines += "<SOURCE src=\"" + text::percentEncoded(name) + "\" type='" +

@@ -24,10 +24,30 @@ inline constexpr std::string_view kTitlePlaceholder = "SSSSSSSSSSSSSSSSSSSSSSSSS
 inline constexpr std::string_view kVideoPlaceholder = "XXXXXXXXXXXXXXXXXXXXXXXXXXXXXX";
 inline constexpr std::string_view kBgColorMarker = "bgcolor=#000000";
 
+// Why a slot's file is no movie the page can offer.
+enum class UnsupportedReason {
+    NoExtension,
+    UnknownExtension,
+};
+
+// A slot whose file the page cannot name a type for: publishing stops.
+struct UnsupportedMovie {
+    std::size_t slot = 0;  // 0 to 2
+    std::string file;      // as the slot holds it (slot 1 trimmed)
+    UnsupportedReason reason = UnsupportedReason::NoExtension;
+    std::string extension;  // the file's last extension, for UnknownExtension
+
+    bool operator==(const UnsupportedMovie&) const = default;
+};
+
 struct [[nodiscard]] SourceLines {
     std::string lines;
-    std::optional<tessaly::Message> error;  // an unsupported movie type: publishing stops
+    std::optional<UnsupportedMovie> unsupported;
 };
+
+// The refusal for an unsupported movie: the slot's fixed line, then the slot,
+// the file and the reason.
+tessaly::Message unsupportedMovieMessage(const UnsupportedMovie& movie);
 
 // The page path for the name chosen in a save dialog or given on the command
 // line: trimmed of spaces, with ".html" appended unless it already ends so in
@@ -43,6 +63,14 @@ enum class PageName {
 // What a page path names, as chosen, as given on the command line or as a
 // job holds it: the one check of a page's name.
 [[nodiscard]] PageName pageName(std::string_view path);
+
+// The existing folder that a name chosen for the page names, itself or with
+// ".html" appended: the person meant the page's folder, not its file. Nothing
+// when neither is a folder.
+std::optional<std::filesystem::path> pageNameIsFolder(std::string_view chosen);
+
+// The refusal of such a name, suggesting the page file inside the folder.
+tessaly::Message pageIsFolderMessage(const std::filesystem::path& folder);
 
 // Three lines, one per movie slot, each ended by CR LF; an empty slot gives an
 // empty line. Slot 1 is trimmed, slots 2 and 3 are used as they are. The file

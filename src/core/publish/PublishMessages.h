@@ -43,6 +43,26 @@ inline constexpr std::string_view kHotSpotOffPicture =
     " lies off the picture: this movie covers only the front half of the sphere, so a Hot Spot's yaw must "
     "lie between -90 and 90, not ";
 
+// What disagrees between the page and its movies, asked about before publishing
+// after the movies that will not play well, one line each.
+inline constexpr std::string_view kMismatchHeading = "The page and its movies do not match:";
+inline constexpr std::string_view kPublishAnyway = "Publish anyway?";
+// "Hot Spot 3 (Door)" " at " "13.6 s" this "10.0 s" then the end.
+inline constexpr std::string_view kAt = " at ";
+inline constexpr std::string_view kPastEnd = " lies past the end of slot 1's movie (";
+inline constexpr std::string_view kPastEndEnd = "): visitors never see it";
+// "Slot 2, tour-1920x960.mp4: " "lasts " "20.0 s" ", slot 1's movie " "10.0 s" then kOtherMovie.
+inline constexpr std::string_view kLasts = "lasts ";
+inline constexpr std::string_view kMainLasts = ", slot 1's movie ";
+// "Slot 2, tour.mp4: " "its picture is " "1024x512 mono" ", slot 1's is " "1024x1024 top-bottom".
+inline constexpr std::string_view kPictureIs = "its picture is ";
+inline constexpr std::string_view kMainPictureIs = ", slot 1's is ";
+inline constexpr std::string_view kOtherMovie = ": some visitors would get a different movie";
+inline constexpr std::string_view kSeconds = " s";
+// The note after slot 1's movie was replaced in the window, before the lines.
+inline constexpr std::string_view kReplacedHeading = "The new movie in slot 1 and the page do not match:";
+inline constexpr std::string_view kReplacedCaption = "Slot 1 replaced";
+
 // The custom page size check (shown with kInformationCaption).
 inline constexpr std::string_view kMinimalCustomSize =
     "The minimal custom width = 320\nThe minimal custom height = 100";
@@ -51,6 +71,16 @@ inline constexpr std::string_view kMinimalCustomSize =
 inline constexpr std::string_view kFormatSlot1 = "Current format does not support";
 inline constexpr std::string_view kFormatOtherSlot = "Curren format does not support";
 inline constexpr std::string_view kAttentionCaption = "Attention";
+// Their second line: "Slot 2, /v/tour.avi: " and the reason, then the types the page offers.
+inline constexpr std::string_view kSlot = "Slot ";
+inline constexpr std::string_view kNoExtension = "has no extension, so the page cannot name its movie type (";
+inline constexpr std::string_view kUnknownExtensionPrefix = "ends in ";
+inline constexpr std::string_view kUnknownExtensionSuffix = ", which is no movie type the page can offer (";
+inline constexpr std::string_view kTypesEnd = " are)";
+
+// A page name chosen that is an existing folder: "/home/ana/site" and this, then the folder again.
+inline constexpr std::string_view kPageIsFolder = " is a folder: name the page file inside it, such as ";
+inline constexpr std::string_view kIndexPage = "index.html";
 
 // The redirect page.
 inline constexpr std::string_view kHtml5PathMissing =

@@ -13,6 +13,7 @@
 #include "core/platform/MovieCopy.h"
 #include "core/platform/StagedTree.h"
 #include "core/publish/Assets.h"
+#include "core/publish/Mismatches.h"
 #include "core/publish/Page.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/PublishPlan.h"
@@ -76,10 +77,9 @@ std::string notAMovie(const platform::FileStatus& status) {
 
 // "Hot Spot 3 (Door) lies off the picture: ..., not 120".
 Message hotSpotOffPicture(int n, const hotspots::HotSpot& spot) {
-    std::string name = std::string(messages::kHotSpot) + text::formatInteger(n);
-    if (!spot.trimmedTitle().empty()) name += " (" + spot.trimmedTitle() + ")";
-    return Message{name + std::string(messages::kHotSpotOffPicture) + text::formatInteger(spot.yaw),
-                   std::string(messages::kWarningCaption), Icon::Warning};
+    return Message{
+        hotSpotName(n, spot) + std::string(messages::kHotSpotOffPicture) + text::formatInteger(spot.yaw),
+        std::string(messages::kWarningCaption), Icon::Warning};
 }
 
 }  // namespace
@@ -100,7 +100,9 @@ std::optional<Message> checkJob(const PublishJob& job) {
     if (auto refusal = checkMainMovie(job.movies)) return refusal;
     if (const int n = hotspots::slotBeyondReach(job.hotSpots, movies::yawReach(job.format.field)))
         return hotSpotOffPicture(n, job.hotSpots.at(n));
-    return buildSourceLines(job.movies).error;
+    if (const auto unsupported = buildSourceLines(job.movies).unsupported)
+        return unsupportedMovieMessage(*unsupported);
+    return std::nullopt;
 }
 
 PublishJob publishJob(const model::MovieSlots& movies, const fs::path& page, model::ViewerSettings& settings,
@@ -222,9 +224,9 @@ PublishReport publish(const PublishJob& job, const PublishControl& control) {
         }
         return done;
     } catch (const std::exception& error) {
-        Message failure = message(messages::kPublishingFailed, messages::kWarningCaption, Icon::Error);
-        failure.text += "\n" + std::string(error.what());
-        return report(PublishOutcome::Failed, failure);
+        // Named by the page: the library's words may name none, or a temporary.
+        return report(PublishOutcome::Failed,
+                      failureMessage({platform::FileError{job.page, "write", error.what()}}));
     }
 }
 

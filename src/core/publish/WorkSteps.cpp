@@ -16,7 +16,9 @@ PublishReport publishWork(const PublishWork& work, model::ViewerSettings& settin
     if (work.checkMoviesFirst) {
         const std::vector<movies::MovieFinding> findings =
             movies::checkMovies(job.movies, tools, job.page, {}, work.stop);
-        if (!findings.empty() && !talk.goOnDespite(findings)) return {PublishOutcome::Cancelled, {}};
+        const std::vector<Mismatch> mismatches = checkMismatches(job.movies, tools, job.hotSpots, work.stop);
+        if ((!findings.empty() || !mismatches.empty()) && !talk.goOnDespite(findings, mismatches))
+            return {PublishOutcome::Cancelled, {}};
     }
     return talk.run(job);
 }

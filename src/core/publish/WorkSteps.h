@@ -17,6 +17,7 @@
 #include "core/model/ViewerSettings.h"
 #include "core/movies/MovieFindings.h"
 #include "core/movies/WebVersions.h"
+#include "core/publish/Mismatches.h"
 #include "core/publish/Publisher.h"
 
 namespace tessaly::publish {
@@ -27,9 +28,11 @@ public:
     virtual ~PublishTalk() = default;
     // A notice on the way (a rejected custom size).
     virtual void tell(const Message& notice) = 0;
-    // Movies that will not play well on the web, found before anything is
-    // written: whether to publish all the same.
-    [[nodiscard]] virtual bool goOnDespite(const std::vector<movies::MovieFinding>& findings) = 0;
+    // Movies that will not play well on the web, and what in the page and its
+    // movies disagrees, found before anything is written: whether to publish
+    // all the same. At least one of them is not empty.
+    [[nodiscard]] virtual bool goOnDespite(const std::vector<movies::MovieFinding>& findings,
+                                           const std::vector<Mismatch>& mismatches) = 0;
     // The publish itself, with the caller's progress and cancel.
     [[nodiscard]] virtual PublishReport run(const PublishJob& job) = 0;
 };
@@ -39,14 +42,16 @@ struct PublishWork {
     std::filesystem::path page;
     hotspots::HotSpotList hotSpots;
     std::filesystem::path project;  // the project file, never replaced; may be empty
-    // Read the movies first and ask about what will not play well; `stop` ends that reading.
+    // Read the movies first and ask about what will not play well and what
+    // disagrees; `stop` ends that reading.
     bool checkMoviesFirst = false;
     const std::atomic<bool>* stop = nullptr;
 };
 
 // After the main movie's check (checkMainMovie, before any dialog): the job
 // with its custom size notice (`settings` come back with a rejected size
-// reset), its checks, the movies that will not play well, the publish. A job
+// reset), its checks, the movies that will not play well and the mismatches,
+// the publish. A job
 // refused is reported Refused with its message and never run; a publish
 // declined over its movies, Cancelled with no message.
 PublishReport publishWork(const PublishWork& work, model::ViewerSettings& settings, movies::MovieTools& tools,

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <array>
 #include <string>
 
 #include "core/publish/Page.h"
@@ -29,13 +30,11 @@ movies::MovieInfo version(int width, int height, std::int64_t bitRate, std::stri
     return info;
 }
 
-Message attention(std::string text) { return {std::move(text), "Attention", Icon::Information}; }
-
 }  // namespace
 
 TEST(SourceLines, OneLinePerSlot) {
     SourceLines s = buildSourceLines({"  /home/ana/v/tour.MP4 ", "/home/ana/v/tour.webm", ""});
-    EXPECT_FALSE(s.error);
+    EXPECT_FALSE(s.unsupported);
     EXPECT_EQ(s.lines,
               "<SOURCE src=\"tour.MP4\" type='video/mp4'/>\r\n"
               "<SOURCE src=\"tour.webm\" type='video/webm'/>\r\n"
@@ -56,16 +55,33 @@ TEST(SourceLines, OneLinePerSlot) {
 }
 
 TEST(SourceLines, UnsupportedTypesStopPublishing) {
-    SourceLines s = buildSourceLines({"/v/tour", "", ""});
-    EXPECT_EQ(s.error, attention("Current format does not support"));
-    EXPECT_EQ(buildSourceLines({"/v/tour.mp4.avi", "", ""}).error,
-              attention("Current format does not support"));
-    EXPECT_EQ(buildSourceLines({"/v/tour.mp4", "/v/tour.avi", ""}).error,
-              attention("Curren format does not support"));
-    EXPECT_EQ(buildSourceLines({"/v/tour.mp4", "", "/v.mp4/tour"}).error,
-              attention("Curren format does not support"));
-    // Slots 2 and 3 are not trimmed: a slot of spaces is a name without a type.
-    EXPECT_EQ(buildSourceLines({"/v/tour.mp4", " ", ""}).error, attention("Curren format does not support"));
+    using enum UnsupportedReason;
+    const struct {
+        std::array<std::string, 3> slots;
+        UnsupportedMovie unsupported;
+    } cases[] = {
+        {{" /v/tour ", "", ""}, {0, "/v/tour", NoExtension, ""}},
+        {{"/v/tour.mp4.avi", "", ""}, {0, "/v/tour.mp4.avi", UnknownExtension, ".avi"}},
+        {{"/v/tour.mp4", "/v/tour.avi", ""}, {1, "/v/tour.avi", UnknownExtension, ".avi"}},
+        {{"/v/tour.mp4", "", "/v.mp4/tour"}, {2, "/v.mp4/tour", NoExtension, ""}},
+        // Slots 2 and 3 are not trimmed: a slot of spaces is a name without a type.
+        {{"/v/tour.mp4", " ", ""}, {1, " ", NoExtension, ""}},
+    };
+    for (const auto& c : cases) {
+        const SourceLines s = buildSourceLines(c.slots);
+        EXPECT_EQ(s.unsupported, c.unsupported) << c.slots[0] << c.slots[1] << c.slots[2];
+        EXPECT_EQ(s.lines, "");
+    }
+
+    // The slot's own line stays as it is; the second names the slot, the file and the reason.
+    const Message first = unsupportedMovieMessage({0, "/v/tour", NoExtension, ""});
+    EXPECT_EQ(first.caption, "Attention");
+    EXPECT_TRUE(first.text.starts_with("Current format does not support\nSlot 1, /v/tour: ")) << first.text;
+    const Message other = unsupportedMovieMessage({2, "/v/tour.avi", UnknownExtension, ".avi"});
+    EXPECT_TRUE(other.text.starts_with("Curren format does not support\nSlot 3, /v/tour.avi: "))
+        << other.text;
+    const std::string reason = other.text.substr(other.text.find("tour.avi: ") + 10);
+    EXPECT_NE(reason.find(".avi"), std::string::npos) << "the extension is named: " << reason;
 }
 
 TEST(SourceLines, FileNamesAreEncodedForUrls) {

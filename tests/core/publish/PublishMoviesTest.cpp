@@ -222,7 +222,7 @@ public:
     movies::MovieTools* tools = nullptr;
 
     void tell(const Message& notice) override { told.push_back(notice); }
-    bool goOnDespite(const std::vector<movies::MovieFinding>&) override {
+    bool goOnDespite(const std::vector<movies::MovieFinding>&, const std::vector<Mismatch>&) override {
         ++asked;
         return goOn;
     }
