@@ -128,7 +128,10 @@ void HotSpotEditor::setDirection(int yaw, double pitch) {
     showPitch(pitch);
 }
 
-void HotSpotEditor::showPitch(double pitch) { currentPitch_ = clampPitch(pitch); }
+void HotSpotEditor::showPitch(double pitch) {
+    currentPitch_ = clampPitch(pitch);
+    view_.setPitchText(text::formatMask(currentPitch_, texts::kPitchMask));
+}
 
 void HotSpotEditor::showLoadedList() {
     for (int n = 1; n <= kSlotCount; ++n) {

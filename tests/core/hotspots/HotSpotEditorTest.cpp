@@ -105,14 +105,17 @@ TEST_F(HotSpotEditorTest, ADirectionIsClampedAndStored) {
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_EQ(list.at(1).pitch, 90.0);
 
-    editor.setDirection(-30, -12.34);
+    editor.pitchEntered(" -12.34abc");
     EXPECT_EQ(editor.currentPitch(), -12.3);
+    EXPECT_EQ(view.pitch, "-12.3");
+    editor.setDirection(-30, editor.currentPitch());
     editor.addHotSpot();
     EXPECT_EQ(list.at(1).pitch, -12.3);
     EXPECT_EQ(list.at(1).yaw, -30);
 
     editor.clearHotSpot();
     EXPECT_EQ(editor.currentPitch(), 0.0);
+    EXPECT_EQ(view.pitch, "0.0");
 }
 
 TEST_F(HotSpotEditorTest, AddStoresEditorAndPreviewIntoTheSelectedSlot) {
