@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int n = 1; n <= hotspots::kSlotCount; ++n) {
         const hotspots::HotSpot& spot = hotSpots.at(n);
         if (text::characterCount(spot.trimmedLink()) > hotspots::kLinkWidth ||
-            text::characterCount(spot.trimmedTitle()) > hotspots::kTitleWidth)
+            text::characterCount(spot.trimmedTitle()) > hotspots::kTitleWidth ||
+            !(spot.pitch >= hotspots::kPitchMin && spot.pitch <= hotspots::kPitchMax))
             std::abort();
     }
     file.hold(reinterpret_cast<const std::uint8_t*>(saved.data()), saved.size());
@@ -31,5 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     model::MovieSlots moviesAgain;
     hotspots::HotSpotList hotSpotsAgain;
     if (model::loadProject(file.path(), again, moviesAgain, hotSpotsAgain, "/home/ana")) std::abort();
+    for (int n = 1; n <= hotspots::kSlotCount; ++n) {
+        if (hotSpotsAgain.at(n).pitch != hotSpots.at(n).pitch) std::abort();
+    }
     return 0;
 }
