@@ -32,8 +32,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     model::MovieSlots moviesAgain;
     hotspots::HotSpotList hotSpotsAgain;
     if (model::loadProject(file.path(), again, moviesAgain, hotSpotsAgain, "/home/ana")) std::abort();
-    for (int n = 1; n <= hotspots::kSlotCount; ++n) {
-        if (hotSpotsAgain.at(n).pitch != hotSpots.at(n).pitch) std::abort();
-    }
     return 0;
 }
