@@ -208,6 +208,11 @@ TEST_F(ProjectTest, SaveAndLoadThroughTheDialogs) {
     window().command(kClearHotSpot);
     EXPECT_EQ(window().hotSpots(), hotspots::HotSpotList{});
     EXPECT_TRUE(control<QCheckBox>(slotSelector(1))->isChecked());
+    auto* pitch = control<QLineEdit>(kHotSpotPitch);
+    pitch->setText(QStringLiteral("-95"));
+    emit pitch->editingFinished();
+    EXPECT_EQ(window().editor().currentPitch(), -90.0);
+    EXPECT_EQ(pitch->text(), QStringLiteral("-90.0"));
 }
 
 TEST_F(ProjectTest, AnUnreadableProjectChangesNothingAndSaysWhy) {

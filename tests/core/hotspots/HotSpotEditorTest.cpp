@@ -87,6 +87,9 @@ TEST_F(HotSpotEditorTest, AHalfFieldRefusesAYawOffThePicture) {
         editor.addHotSpot();
         EXPECT_EQ(list.at(1).yaw, std::abs(yaw) == 90 ? yaw : 0) << yaw;
     }
+    editor.setDirection(400, 123.45);  // straight up, clamped: on the picture whatever the yaw
+    editor.addHotSpot();
+    EXPECT_EQ(list.at(1).pitch, 90.0);
     EXPECT_EQ(prompts.shown, (std::vector<Message>(2, warning(texts::kYawOffPicture))));
 }
 

@@ -221,6 +221,15 @@ TEST(ConfigScript, StereoAndFieldLinesFollowOnlyForOtherFormats) {
     }
 }
 
+TEST(ConfigScript, PitchArrayFollowsOnlyWhenSomeSlotInUseHasOne) {
+    hotspots::HotSpotList list;
+    list.at(4).pitch = 30;  // not in use
+    EXPECT_EQ(scriptOf({}, list), scriptOf({}));
+    list.at(2) = hotspots::HotSpot::make("b.html", "Sign", 0, 2, 1, 0, -12.5);
+    EXPECT_EQ(scriptLines(scriptOf({}, list)).back(),
+              "   var HotSpotItem_pitch = [0,-12.5,0,0,0,0,0,0,0,0];");
+}
+
 TEST(ConfigScript, TitlesAndLinksAreSafeStringLiterals) {
     hotspots::HotSpotList list;
     list.at(1) = spot(1, 1, 0, "Say \"hi\" \\ back", "a.html?x=</script>");

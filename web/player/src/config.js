@@ -61,6 +61,8 @@ function readHotSpot(index) {
         start: pos,
         end: pos + (time > 0 ? time : 0),
         column: columnOfYaw(isFinite(yaw) ? yaw : 0),
+        /* Degrees above the horizon; the table is written only when some icon sits off it. */
+        pitch: clamp(Number(tableValue("HotSpotItem_pitch", index)) || 0, -90, 90),
         title: textOf(tableValue("HotSpotItem_title", index)),
         link: textOf(tableValue("HotSpotItem_link", index)),
         self: self === true || self === "true" || self === 1
