@@ -30,9 +30,12 @@ std::unique_ptr<QLockFile> lockOf(const std::filesystem::path& file) {
 WorkRecovery::WorkRecovery(std::filesystem::path folder, Parts parts, QObject* parent)
     : QObject(parent), folder_(std::move(folder)), parts_(std::move(parts)) {
     if (!folder_.empty()) {
-        const QString name = QStringLiteral("%1-%2")
+        // Unique among windows, those of one process included.
+        static int windows = 0;
+        const QString name = QStringLiteral("%1-%2-%3")
                                  .arg(QCoreApplication::applicationPid())
-                                 .arg(QDateTime::currentMSecsSinceEpoch());
+                                 .arg(QDateTime::currentMSecsSinceEpoch())
+                                 .arg(++windows);
         file_ = folder_ / ui::toPath(name + ui::qs(model::kRecoveryExtension));
     }
     timer_.setSingleShot(true);
