@@ -34,6 +34,8 @@ public:
 
     // `read` takes the work from the window; `apply` puts a step's work back.
     EditHistory(Read read, Apply apply, QObject* parent = nullptr);
+    // The stack empties as it goes; nobody is told, the window is going too.
+    ~EditHistory() override { stack_.disconnect(this); }
 
     // One step for whatever changed since the last one; nothing when nothing did.
     void record();

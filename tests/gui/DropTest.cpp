@@ -132,12 +132,12 @@ TEST_F(DropTest, EveryKindOfChangeMarksTheWorkAsOneStep) {
         SCOPED_TRACE(change.kind);
         window().openFiles({project});
         ASSERT_EQ(window().windowTitle(), QStringLiteral("tour.hs5 - Tessaly"));
-        const QString slots = window().moviePath(1) + window().moviePath(2) + window().moviePath(3);
+        const QString before = window().moviePath(1) + window().moviePath(2) + window().moviePath(3);
         change.make();
         EXPECT_EQ(window().windowTitle(), QStringLiteral("tour.hs5* - Tessaly"));
         window().command(kUndo);
         EXPECT_EQ(window().windowTitle(), QStringLiteral("tour.hs5 - Tessaly"));
-        EXPECT_EQ(window().moviePath(1) + window().moviePath(2) + window().moviePath(3), slots);
+        EXPECT_EQ(window().moviePath(1) + window().moviePath(2) + window().moviePath(3), before);
         messages();
     }
 }

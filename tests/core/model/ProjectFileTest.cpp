@@ -331,10 +331,11 @@ TEST(RecoveryFile, NamesItsProjectOnlyWhenThatIsASavedProject) {
     const fs::path trip = dir / "trip" / "trip.hs5";
     fs::create_directories(dir / "trip" / "folder.hs5");
     ASSERT_FALSE(saveProject(trip, p.settings, p.movies, p.hotSpots));
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "trip" / "notes.txt", "x"));
+    ASSERT_FALSE(tessaly::platform::writeFileAtomic(dir / "trip" / "notes.txt", "x"));
     const fs::path kept = dir / "kept.hs5";
     const auto recover = [&](const fs::path& named) {
-        EXPECT_FALSE(platform::writeFileAtomic(kept, recoveryText(p.settings, p.movies, p.hotSpots, named)));
+        EXPECT_FALSE(
+            tessaly::platform::writeFileAtomic(kept, recoveryText(p.settings, p.movies, p.hotSpots, named)));
         return readRecovery(kept, ViewerSettings{}, kCwd);
     };
     const RecoveredWork named = recover(trip);
@@ -349,7 +350,7 @@ TEST(RecoveryFile, NamesItsProjectOnlyWhenThatIsASavedProject) {
         EXPECT_FALSE(work.work.error) << refused;
         EXPECT_EQ(work.project, fs::path()) << refused;
     }
-    ASSERT_FALSE(platform::writeFileAtomic(kept, "no tags at all"));
+    ASSERT_FALSE(tessaly::platform::writeFileAtomic(kept, "no tags at all"));
     EXPECT_TRUE(readRecovery(kept, ViewerSettings{}, kCwd).work.error);
     fs::remove_all(dir);
 }
