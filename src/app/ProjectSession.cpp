@@ -67,14 +67,24 @@ void ProjectSession::openProject(const std::filesystem::path& project) {
     model::ViewerSettings s = p_.settings.read();
     // The project's own LOADDIR, if any, is read after the dialog's folder.
     s.loadDir = project.parent_path().string();
-    const model::OpenedProject opened = model::openProject(project, s, currentFolder());
+    model::OpenedProject opened = model::openProject(project, s, currentFolder());
     if (opened.error) {
         p_.settings.setLoadDir(project.parent_path().string());
         reportError(p_.prompts, *opened.error);
         return;
     }
     // Read first: a project that cannot be read asks nothing.
+    const bool wasChanged = changed();
     if (!settleChanges()) return;
+    // Saving the changes may have written this very file: it opens as it is now.
+    std::error_code ec;
+    if (wasChanged && !history_.changed() && std::filesystem::equivalent(project_, opened.file, ec)) {
+        opened = model::openProject(project, s, currentFolder());
+        if (opened.error) {
+            reportError(p_.prompts, *opened.error);
+            return;
+        }
+    }
     project_ = opened.file;
     p_.recent.remember(project_);
     showOpened(opened);
