@@ -138,6 +138,15 @@ void expectSameSpots(const hotspots::HotSpotList& actual, const hotspots::HotSpo
     }
 }
 
+// The page title a saved project holds.
+std::string savedTitle(const std::filesystem::path& project) {
+    model::ViewerSettings written;
+    model::MovieSlots movies;
+    hotspots::HotSpotList spots;
+    EXPECT_FALSE(model::loadProject(project, written, movies, spots, "/nowhere"));
+    return written.htmlTitle;
+}
+
 class ProjectTest : public WindowTest {
 protected:
     // Fills slot `n` through the editor's own rules, with a position as if read from the preview.
@@ -311,11 +320,7 @@ TEST_F(ProjectTest, ChangedWorkIsAskedAboutBeforeItIsReplaced) {
     EXPECT_EQ(messages().size(), 1u);
     EXPECT_EQ(window().moviePath(1), QString());
     EXPECT_EQ(window().windowTitle(), QStringLiteral("other.hs5* - Tessaly"));
-    model::ViewerSettings written;
-    model::MovieSlots movies;
-    hotspots::HotSpotList spots;
-    ASSERT_FALSE(model::loadProject(other, written, movies, spots, "/nowhere"));
-    EXPECT_EQ(written.htmlTitle, "Mine");
+    EXPECT_EQ(savedTitle(other), "Mine");
 
     // Work never saved asks for a file; Cancel there cancels the whole command.
     openWindow();
@@ -345,11 +350,7 @@ TEST_F(ProjectTest, SaveWritesItsOwnFileAndSaveAsAsksBeforeReplacingAnother) {
     EXPECT_FALSE(ui::FileDialog::lastRequest());
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(window().windowTitle(), QStringLiteral("tour.hs5 - Tessaly"));
-    model::ViewerSettings written;
-    model::MovieSlots movies;
-    hotspots::HotSpotList spots;
-    ASSERT_FALSE(model::loadProject(tour, written, movies, spots, "/nowhere"));
-    EXPECT_EQ(written.htmlTitle, "Harbour");
+    EXPECT_EQ(savedTitle(tour), "Harbour");
 
     ui::FileDialog::setNextAnswer(QString::fromStdString((folder() / "other").string()));
     ui::QtPrompts::setNextAnswer(false);
@@ -367,8 +368,7 @@ TEST_F(ProjectTest, SaveWritesItsOwnFileAndSaveAsAsksBeforeReplacingAnother) {
     ui::FileDialog::setNextAnswer(QString::fromStdString(other.string()));
     window().command(kSaveProjectAs);  // answered yes
     EXPECT_EQ(messages().size(), 1u);
-    ASSERT_FALSE(model::loadProject(other, written, movies, spots, "/nowhere"));
-    EXPECT_EQ(written.htmlTitle, "Harbour");
+    EXPECT_EQ(savedTitle(other), "Harbour");
     EXPECT_EQ(window().windowTitle(), QStringLiteral("other.hs5 - Tessaly"));
     // Its own file is no other file.
     ui::FileDialog::setNextAnswer(QString::fromStdString(other.string()));
@@ -463,11 +463,7 @@ TEST_F(ProjectTest, UnsavedWorkKeptAgainstACrashIsOfferedAtTheNextStart) {
     window().command(kSaveProject);
     EXPECT_FALSE(ui::FileDialog::lastRequest());
     EXPECT_FALSE(fs::exists(window().recovery().file()));
-    model::ViewerSettings written;
-    model::MovieSlots movies;
-    hotspots::HotSpotList spots;
-    ASSERT_FALSE(model::loadProject(tour, written, movies, spots, "/nowhere"));
-    EXPECT_EQ(written.htmlTitle, "Harbour");
+    EXPECT_EQ(savedTitle(tour), "Harbour");
 
     writeFile("recovery/2-2.hs5", "<HTMLTITLE>Lost</HTMLTITLE>\r\n");
     ui::QtPrompts::setNextAnswer(false);

@@ -20,16 +20,7 @@ export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   set -u
   cd "$1"
-  # Waits up to $2 tenths of a second until `xdotool search` finds a window
-  # named $1; prints its id.
-  window() {
-    for _ in $(seq "$2"); do
-      id=$(xdotool search --name "$1" 2>/dev/null | head -1)
-      [ -n "$id" ] && { echo "$id"; return 0; }
-      sleep 0.1
-    done
-    return 1
-  }
+  source "$3/x-windows.sh"
   kept() { find data -name "*.hs5" 2>/dev/null | grep -q .; }
   "$2" tour.hs5 >out1.txt 2>err1.txt &
   pid=$!
@@ -46,15 +37,8 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   pid=$!
   question=$(window "^Recover Unsaved Changes$" 600) ||
     { echo "no recovery question at the next start"; cat err2.txt; kill $pid; exit 1; }
-  # Answered until the question goes; pressed again only when it still has the keys.
-  for _ in $(seq 10); do
-    xdotool windowfocus --sync "$question" 2>/dev/null || break
-    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$question" ] && xdotool key Return
-    for _ in $(seq 100); do
-      xdotool search --name "^Recover Unsaved Changes$" >/dev/null 2>&1 || break 2
-      sleep 0.1
-    done
-  done
+  # Return takes the default answer, Recover.
+  answer "$question" "^Recover Unsaved Changes$"
   if ! window "^tour.hs5\* - Tessaly$" 100 >/dev/null; then
     echo "the recovered work is not in the window"; kill -9 $pid; exit 1
   fi
@@ -62,4 +46,4 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   kill -9 $pid
   wait $pid 2>/dev/null || true
   echo "killed with unsaved work: the next start offered it and Recover brought it back"
-' _ "$work" "$publisher"
+' _ "$work" "$publisher" "$here"
