@@ -43,6 +43,9 @@ CommandDispatcher::CommandDispatcher(CommandOperations& ops, ui::TickSound& tick
              tick_.play();
              ops_.saveProject();
          }},
+        {kSaveProjectAs, [this] { ops_.saveProjectAs(); }},
+        {kUndo, [this] { ops_.undo(); }},
+        {kRedo, [this] { ops_.redo(); }},
         {kRemoveAdditional, [this] { ops_.removeAdditionalMovies(); }},
         {kLoadMovie1, [this] { ops_.loadMovie(1); }},
         {kLoadMovie2, [this] { ops_.loadMovie(2); }},

@@ -34,6 +34,9 @@ public:
     virtual void chooseColour(int buttonId) = 0;
     virtual void loadProject() = 0;
     virtual void saveProject() = 0;
+    virtual void saveProjectAs() = 0;
+    virtual void undo() = 0;
+    virtual void redo() = 0;
     virtual void removeAdditionalMovies() = 0;
     virtual void loadMovie(int slot) = 0;
     virtual void openRecentProject(int n) = 0;

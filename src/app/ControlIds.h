@@ -25,6 +25,10 @@ inline constexpr int kClearRecentProjects = 468;
 // File > Recent Projects, entry n = 1..8, newest first.
 constexpr int recentProject(int n) { return 470 + n; }
 inline constexpr int kMakeWebVersions = 469;
+// Additions beside the first menus: Save Project As and the Edit menu.
+inline constexpr int kSaveProjectAs = 491;
+inline constexpr int kUndo = 492;
+inline constexpr int kRedo = 493;
 inline constexpr int kLoadMovie1 = 1100;
 inline constexpr int kLoadMovie2 = 1200;
 inline constexpr int kLoadMovie3 = 1300;

@@ -29,4 +29,23 @@ inline constexpr std::string_view kPreviewCaption = "Preview in Browser";
 inline constexpr std::string_view kPreviewServedAt = "The preview is served at:";
 inline constexpr std::string_view kCopyAddress = "Copy";
 
+// Save Project As, beside Save Project; the Edit menu between File and Option.
+inline constexpr std::string_view kMenuSaveProjectAs = "Save Project As...\tCtrl+Shift+S";
+inline constexpr std::string_view kMenuEdit = "&Edit";
+inline constexpr std::string_view kMenuUndo = "&Undo\tCtrl+Z";
+inline constexpr std::string_view kMenuRedo = "&Redo\tCtrl+Shift+Z";
+
+// Saving over a file that is not the project's own; %1 is its path.
+inline constexpr std::string_view kReplaceQuestion = "%1 already exists.\nReplace it?";
+inline constexpr std::string_view kReplace = "Replace";
+
+// Work a window that did not close properly left behind; %1 the project, %2 when it was kept.
+inline constexpr std::string_view kRecoverCaption = "Recover Unsaved Changes";
+inline constexpr std::string_view kRecoverQuestion =
+    "The publisher did not close properly, and the changes to %1 were not saved.\n"
+    "They were last kept at %2.\n\nRecover them?";
+inline constexpr std::string_view kRecoverUnnamed = "a project never saved";
+inline constexpr std::string_view kRecover = "Recover";
+inline constexpr std::string_view kDiscard = "Discard";
+
 }  // namespace tessaly::app::texts

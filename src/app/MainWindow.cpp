@@ -5,7 +5,10 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLayout>
+#include <QLineEdit>
 #include <QScreen>
+#include <QUndoStack>
+#include <algorithm>
 
 #include "app/AboutBox.h"
 #include "app/ColorChooser.h"
@@ -28,7 +31,9 @@
 #include "app/ToolTips.h"
 #include "app/TransportStrip.h"
 #include "app/WindowTexts.h"
+#include "app/WorkRecovery.h"
 #include "core/hotspots/HotSpotEditor.h"
+#include "core/model/RecoveryFile.h"
 #include "core/model/SettingsFile.h"
 #include "core/platform/BesideProgram.h"
 #include "core/publish/Mismatches.h"
@@ -42,6 +47,12 @@
 static void initAppResources() { Q_INIT_RESOURCE(app); }
 
 namespace tessaly::app {
+namespace {
+
+// The option fields typed into; the others change the work with a click or a choice.
+constexpr int kTypedOptions[] = {ids::kHtmlTitle, ids::kManualTilt, ids::kCustomWidth, ids::kCustomHeight};
+
+}  // namespace
 
 MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, MediaTools tools, QWidget* parent)
     : QMainWindow(parent),
@@ -82,6 +93,7 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, MediaTools 
     session_ = std::make_unique<ProjectSession>(ProjectSession::Parts{
         this, *prompts_, *settings_, *rows_, *recent_, hotSpots_, *editor_, *panel_, *header_.player,
         [this] { return busy(); }, [this](const movies::MovieInfo& main) { noteMismatches(main); }});
+    watchEdits();
     drops_ = new FileDrops(
         this, [this](const QPoint& point) { return rows_->rowAt(client_->mapFrom(this, point)); },
         [this] { return !busy(); },
@@ -136,13 +148,45 @@ MainWindow::~MainWindow() {
     editor_.reset();
 }
 
+void MainWindow::watchEdits() {
+    EditHistory& history = session_->history();
+    recovery_ = std::make_unique<WorkRecovery>(
+        setup_.recoveryFolder,
+        WorkRecovery::Parts{*prompts_, [this] { return session_->recoveryText(); },
+                            [this] { return settings_->read(); },
+                            [this](const model::RecoveredWork& work) { session_->openRecovered(work); }});
+    connect(&history, &EditHistory::workChanged, this,
+            [this](bool changed) { recovery_->workChanged(changed); });
+    connect(&history.stack(), &QUndoStack::canUndoChanged, menus_.undo, &QAction::setEnabled);
+    connect(&history.stack(), &QUndoStack::canRedoChanged, menus_.redo, &QAction::setEnabled);
+    menus_.undo->setEnabled(false);
+    menus_.redo->setEnabled(false);
+    // A typed field is one step once it is left.
+    for (const int id : kTypedOptions) {
+        auto* field = qobject_cast<QLineEdit*>(ui::findControl(client_, id));
+        connect(field, &QLineEdit::editingFinished, this, [this] { session_->history().record(); });
+    }
+}
+
 void MainWindow::command(int id, int code) {
     // A publish or an encoding under way has the last word until it ends.
     if (gate_.running()) return;
-    dispatcher_->dispatch(id, code);
     // Controls send commands while the window is still being built.
-    if (session_) session_->showChanged();
-    if (editor_) showSlotTicks();
+    if (!session_) {
+        dispatcher_->dispatch(id, code);
+        return;
+    }
+    EditHistory& history = session_->history();
+    if (code == codes::kChanged) {
+        if (std::find(std::begin(kTypedOptions), std::end(kTypedOptions), id) != std::end(kTypedOptions))
+            history.typed();
+        return;
+    }
+    // Typing not yet recorded is a step of its own, before the command's.
+    history.record();
+    dispatcher_->dispatch(id, code);
+    history.record();
+    showSlotTicks();
 }
 
 void MainWindow::noteMismatches(const movies::MovieInfo& main) {
@@ -154,6 +198,8 @@ void MainWindow::noteMismatches(const movies::MovieInfo& main) {
     if (mismatchNote_ == nullptr) mismatchNote_ = new MismatchNote(this);
     mismatchNote_->showNote(ui::qs(note));
 }
+
+void MainWindow::offerRecovery() { recovery_->offer(); }
 
 void MainWindow::showSlotTicks() { header_.strip->showTicks(hotSpots_, editor_->currentSlot()); }
 
@@ -237,6 +283,7 @@ bool MainWindow::encoding() const { return encode_ && encode_->running(); }
 bool MainWindow::busy() const { return gate_.running() || QApplication::activeModalWidget() != nullptr; }
 
 void MainWindow::publishWebMovie() {
+    recovery_->keepNow();
     gate_.run([this] {
         model::ViewerSettings s = settings_->read();
         publish_->run(rows_->movieSlots(), s, hotSpots_, session_->project());
@@ -246,6 +293,7 @@ void MainWindow::publishWebMovie() {
 }
 
 void MainWindow::makeWebVersions() {
+    recovery_->keepNow();
     gate_.run([this] {
         const std::vector<std::filesystem::path> versions =
             encode_->run(rows_->movieSlots(), session_->workFolder());
@@ -266,6 +314,7 @@ void MainWindow::previewInBrowser() {
     const std::optional<std::filesystem::path> page = browser_->newPage();
     if (!page) return;
     header_.player->pause();
+    recovery_->keepNow();
     gate_.run([this, &movies, &page] {
         // Published as Publish Web Movie would, but the save folder stays as it is.
         model::ViewerSettings s = settings_->read();
@@ -346,6 +395,12 @@ void MainWindow::chooseColour(int buttonId) {
 void MainWindow::loadProject() { session_->loadProject(); }
 
 void MainWindow::saveProject() { session_->saveProject(); }
+
+void MainWindow::saveProjectAs() { session_->saveProjectAs(); }
+
+void MainWindow::undo() { session_->history().undo(); }
+
+void MainWindow::redo() { session_->history().redo(); }
 
 void MainWindow::removeAdditionalMovies() {
     setMoviePath(2, {});

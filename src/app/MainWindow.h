@@ -52,11 +52,14 @@ class SettingsBinding;
 class StereoChoice;
 class ToolTips;
 class TransportStrip;
+class WorkRecovery;
 
 struct WindowSetup {
     model::ViewerSettings start;          // start values, folders included
     std::filesystem::path settingsPath;   // the settings file, read at creation
     std::filesystem::path programFolder;  // where selector and publisher.pdf lie
+    // Where unsaved work is kept against a crash; empty: nowhere.
+    std::filesystem::path recoveryFolder;
 };
 
 // The media module's tools the window works with, made by its creator.
@@ -102,6 +105,9 @@ public:
     // slot 1; anything else is refused with a message. While a dialog is open
     // or a long job runs, they wait for the window to be free.
     void openFiles(const std::vector<std::filesystem::path>& files);
+    // At start: offers back the unsaved work of a window that ended badly.
+    void offerRecovery();
+    WorkRecovery& recovery() { return *recovery_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -109,6 +115,8 @@ protected:
 
 private:
     void buildParts(MediaTools tools);
+    // Every change to the work becomes a step of the edit history and is kept against a crash.
+    void watchEdits();
     void showToolTipHelp(bool on);
     bool confirmExit();
     void keepOptionsOnExit();
@@ -139,6 +147,9 @@ private:
     void chooseColour(int buttonId) override;
     void loadProject() override;
     void saveProject() override;
+    void saveProjectAs() override;
+    void undo() override;
+    void redo() override;
     void removeAdditionalMovies() override;
     void loadMovie(int slot) override;
     void openRecentProject(int n) override;
@@ -167,6 +178,7 @@ private:
     JobGate gate_;
     std::unique_ptr<RecentProjectsMenu> recent_;
     std::unique_ptr<ProjectSession> session_;
+    std::unique_ptr<WorkRecovery> recovery_;
     FileDrops* drops_ = nullptr;            // owned by the window
     MismatchNote* mismatchNote_ = nullptr;  // owned by the window, made when first needed
     std::unique_ptr<PreviewInBrowser> browser_;

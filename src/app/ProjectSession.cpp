@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "app/DesktopTexts.h"
 #include "app/HotSpotPanel.h"
 #include "app/MovieRows.h"
 #include "app/RecentProjectsMenu.h"
@@ -13,6 +14,7 @@
 #include "core/hotspots/HotSpotEditor.h"
 #include "core/hotspots/PreviewPlayer.h"
 #include "core/model/ProjectFile.h"
+#include "core/model/RecoveryFile.h"
 #include "core/model/WorkFiles.h"
 #include "core/movies/MovieTypes.h"
 #include "core/text/Text.h"
@@ -26,7 +28,11 @@ void reportError(Prompts& prompts, const platform::FileError& error) {
     prompts.show(Message{error.message(), std::string(texts::kErrorCaption), Icon::Error});
 }
 
-ProjectSession::ProjectSession(Parts parts) : p_(std::move(parts)) { markUnchanged(); }
+ProjectSession::ProjectSession(Parts parts)
+    : p_(std::move(parts)), history_([this] { return work(); }, [this](const Work& w) { showWork(w); }) {
+    QObject::connect(&history_, &EditHistory::workChanged, p_.window, [this] { showChanged(); });
+    showChanged();
+}
 
 std::filesystem::path ProjectSession::workFolder() const {
     const std::filesystem::path movie = text::trimSpaces(ui::utf8(p_.rows.path(1)));
@@ -61,16 +67,37 @@ void ProjectSession::openProject(const std::filesystem::path& project) {
     model::ViewerSettings s = p_.settings.read();
     // The project's own LOADDIR, if any, is read after the dialog's folder.
     s.loadDir = project.parent_path().string();
-    const model::OpenedProject opened = model::openProject(project, s, currentFolder());
+    model::OpenedProject opened = model::openProject(project, s, currentFolder());
     if (opened.error) {
         p_.settings.setLoadDir(project.parent_path().string());
         reportError(p_.prompts, *opened.error);
         return;
     }
     // Read first: a project that cannot be read asks nothing.
+    const bool wasChanged = changed();
     if (!settleChanges()) return;
+    // Saving the changes may have written this very file: it opens as it is now.
+    std::error_code ec;
+    if (wasChanged && !history_.changed() && std::filesystem::equivalent(project_, opened.file, ec)) {
+        opened = model::openProject(project, s, currentFolder());
+        if (opened.error) {
+            reportError(p_.prompts, *opened.error);
+            return;
+        }
+    }
     project_ = opened.file;
     p_.recent.remember(project_);
+    showOpened(opened);
+    history_.restart();
+}
+
+void ProjectSession::openRecovered(const model::RecoveredWork& recovered) {
+    project_ = recovered.project;
+    showOpened(recovered.work);
+    history_.restart(false);
+}
+
+void ProjectSession::showOpened(const model::OpenedProject& opened) {
     p_.settings.write(opened.settings);
     for (int slot = 1; slot <= MovieRows::kCount; ++slot)
         p_.rows.setPath(slot, ui::qs(opened.movies[static_cast<std::size_t>(slot - 1)]));
@@ -78,27 +105,46 @@ void ProjectSession::openProject(const std::filesystem::path& project) {
     p_.editor.showLoadedList();
     // Showing the slots began still frames; the main movie plays instead.
     p_.panel.dropStillFrame();
-    markUnchanged();
     p_.window->repaint();
     p_.player.open(opened.movies[0]);
     p_.player.play();
 }
 
 bool ProjectSession::saveProject() {
+    if (project_.empty()) return saveProjectAs();
+    return writeProject(project_);
+}
+
+bool ProjectSession::saveProjectAs() {
     const auto chosen = choose(FileChoice::Mode::Save, texts::kProjectSaveTitle, model::projectSaveFilter(),
                                namePattern(model::kProjectExtension));
     if (!chosen) return false;
     const std::string name = model::projectSaveName(chosen->string());
     if (name.empty()) return false;
     p_.settings.setSaveDir(chosen->parent_path().string());
-    if (const auto error = model::saveProject(name, p_.settings.read(), p_.rows.movieSlots(), p_.hotSpots)) {
+    std::error_code ec;
+    std::filesystem::path file = std::filesystem::absolute(name, ec);
+    if (ec) file = name;
+    // The save dialog itself never asks; the project's own file is no other file.
+    const bool own = !project_.empty() && std::filesystem::equivalent(file, project_, ec);
+    if (!own && std::filesystem::exists(std::filesystem::symlink_status(file, ec))) {
+        const Message question{ui::utf8(ui::qs(texts::kReplaceQuestion).arg(ui::qpath(file))),
+                               std::string(texts::kProjectSaveTitle), Icon::Warning};
+        if (!p_.prompts.ask(question, texts::kReplace)) return false;
+    }
+    return writeProject(file);
+}
+
+bool ProjectSession::writeProject(const std::filesystem::path& file) {
+    // A field still being typed in is part of what is saved.
+    history_.record();
+    if (const auto error = model::saveProject(file, p_.settings.read(), p_.rows.movieSlots(), p_.hotSpots)) {
         reportError(p_.prompts, *error);
         return false;
     }
-    std::error_code ec;
-    project_ = std::filesystem::absolute(name, ec);
+    project_ = file;
     p_.recent.remember(project_);
-    markUnchanged();
+    history_.markSaved();
     return true;
 }
 
@@ -117,12 +163,12 @@ void ProjectSession::openMovie(int slot, const std::filesystem::path& movie) {
         adoptFormat = [this](const movies::MovieInfo& info) {
             if (info.error) return;
             p_.settings.setMovieFormat(info.format);
-            showChanged();
+            history_.recordIntoLast();
             if (p_.mainMovieReplaced) p_.mainMovieReplaced(info);
         };
     }
     p_.rows.setPath(slot, ui::qpath(movie), std::move(adoptFormat));
-    showChanged();
+    history_.record();
     p_.player.open(movie.string());
     p_.player.play();
 }
@@ -157,19 +203,32 @@ void ProjectSession::openFiles(const std::vector<std::filesystem::path>& files) 
     }
 }
 
-std::string ProjectSession::workText() const {
-    model::ViewerSettings s = p_.settings.read();
-    s.loadDir.clear();
-    s.saveDir.clear();
-    s.toolTipHelp = 1;
-    return model::projectText(s, p_.rows.movieSlots(), p_.hotSpots);
+Work ProjectSession::work() const {
+    Work w{p_.settings.read(), p_.rows.movieSlots(), p_.hotSpots};
+    w.settings.loadDir.clear();
+    w.settings.saveDir.clear();
+    w.settings.toolTipHelp = 1;
+    return w;
 }
 
-bool ProjectSession::changed() const { return workText() != savedWork_; }
+void ProjectSession::showWork(const Work& w) {
+    model::ViewerSettings s = w.settings;
+    s.loadDir = p_.settings.loadDir();
+    s.saveDir = p_.settings.saveDir();
+    s.toolTipHelp = p_.settings.toolTipHelp();
+    p_.settings.write(s);
+    const model::MovieSlots shown = p_.rows.movieSlots();
+    for (int slot = 1; slot <= MovieRows::kCount; ++slot) {
+        const std::string& movie = w.movies[static_cast<std::size_t>(slot - 1)];
+        if (movie != shown[static_cast<std::size_t>(slot - 1)]) p_.rows.setPath(slot, ui::qs(movie));
+    }
+    p_.hotSpots = w.hotSpots;
+    p_.editor.showRestoredList();
+    if (w.movies[0] != shown[0]) p_.player.open(w.movies[0]);
+}
 
-void ProjectSession::markUnchanged() {
-    savedWork_ = workText();
-    showChanged();
+std::string ProjectSession::recoveryText() const {
+    return model::recoveryText(p_.settings.read(), p_.rows.movieSlots(), p_.hotSpots, project_);
 }
 
 bool ProjectSession::settleChanges() {
@@ -188,7 +247,7 @@ bool ProjectSession::settleChanges() {
 }
 
 void ProjectSession::showChanged() {
-    const QString mark = changed() ? ui::qs(texts::kChangedMark) : QString();
+    const QString mark = history_.changed() ? ui::qs(texts::kChangedMark) : QString();
     const QString program = ui::qs(texts::kWindowTitle);
     p_.window->setWindowTitle(project_.empty()
                                   ? program + mark

@@ -3,9 +3,9 @@
 // The work the window holds: the project last loaded or saved and the movies
 // in its rows. Loading, saving and opening go through here, the file dialogs'
 // choices and files handed over from outside alike; handed-over files wait
-// while a dialog or a long job has the window. It knows whether the work has
-// changed since it was last loaded, saved or started, says so in the window's
-// title, and asks before changed work is replaced.
+// while a dialog or a long job has the window. Its edit history knows whether
+// the work has changed since it was last loaded, saved or started; the session
+// says so in the window's title and asks before changed work is replaced.
 
 #include <QObject>
 #include <filesystem>
@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/EditHistory.h"
 #include "core/Prompts.h"
 #include "core/hotspots/HotSpot.h"
 #include "core/platform/Files.h"
@@ -29,6 +30,11 @@ class PreviewPlayer;
 namespace tessaly::movies {
 struct MovieInfo;
 }
+
+namespace tessaly::model {
+struct OpenedProject;
+struct RecoveredWork;
+}  // namespace tessaly::model
 
 namespace tessaly::app {
 
@@ -69,8 +75,13 @@ public:
 
     // The dialogs, then opening or saving what was chosen.
     void loadProject();
-    // True once the project is written; false when the person cancelled or it failed.
+    // Writes the project to its own file, or asks for one as Save As does when
+    // the work has none yet. True once the project is written; false when the
+    // person cancelled or it failed.
     bool saveProject();
+    // Always asks for the file; another file that exists is replaced only once
+    // the person agrees.
+    bool saveProjectAs();
     void loadMovie(int slot);
     // A project that cannot be read changes nothing.
     void openProject(const std::filesystem::path& project);
@@ -79,9 +90,17 @@ public:
     // with a message. While the window is busy, the latest files wait.
     void openFiles(const std::vector<std::filesystem::path>& files);
 
+    // Work a window left unsaved when it ended badly: it replaces the (new)
+    // work and stays marked changed until it is saved.
+    void openRecovered(const model::RecoveredWork& recovered);
+
     // An option, a movie slot or a Hot Spot differs from the project last
-    // loaded or saved (from the start, before either).
-    bool changed() const;
+    // loaded or saved (from the start, before either). Typing not yet recorded
+    // is recorded first.
+    bool changed() { return history_.settle(); }
+    EditHistory& history() { return history_; }
+    // What a recovery file keeps of the work now.
+    std::string recoveryText() const;
     // Before changed work is replaced: Save (through Save Project) or Discard
     // go on, Cancel (here or in the save dialog) stops. Unchanged work goes on.
     bool settleChanges();
@@ -92,12 +111,14 @@ private:
     // The file dialog, in the load folder; the window is repainted under it.
     std::optional<std::filesystem::path> choose(FileChoice::Mode mode, std::string_view title,
                                                 std::string filter, std::string_view initialName = {});
-    // What a project file would hold, without the working folders and the tooltip switch.
-    std::string workText() const;
-    void markUnchanged();
+    bool writeProject(const std::filesystem::path& file);
+    // Shows an opened project's work in the window and starts its main movie.
+    void showOpened(const model::OpenedProject& opened);
+    Work work() const;
+    void showWork(const Work& work);
 
     Parts p_;
-    std::string savedWork_;                            // workText() when last loaded, saved or started
+    EditHistory history_;
     std::filesystem::path project_;                    // the project last loaded or saved
     std::vector<std::filesystem::path> waitingFiles_;  // handed over while busy
     QTimer* waitingTimer_ = nullptr;

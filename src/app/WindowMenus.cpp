@@ -28,6 +28,7 @@ WindowMenus buildMenus(QMainWindow* window, bool toolTipsOn, const CommandSink& 
     file->addSeparator();
     item(file, t::kMenuLoadProject, ids::kLoadProject);
     item(file, t::kMenuSaveProject, ids::kSaveProject);
+    item(file, t::kMenuSaveProjectAs, ids::kSaveProjectAs);
     file->addSeparator();
     item(file, t::kMenuExit, ids::kExit);
     // Added after the first items, which keep their places.
@@ -39,6 +40,9 @@ WindowMenus buildMenus(QMainWindow* window, bool toolTipsOn, const CommandSink& 
     menus.recent->addSeparator();
     item(menus.recent, t::kMenuClearRecentProjects, ids::kClearRecentProjects);
     item(file, t::kMenuPreviewInBrowser, ids::kPreviewInBrowser);
+    QMenu* edit = bar->addMenu(ui::qs(t::kMenuEdit));
+    menus.undo = item(edit, t::kMenuUndo, ids::kUndo);
+    menus.redo = item(edit, t::kMenuRedo, ids::kRedo);
     QMenu* option = bar->addMenu(ui::qs(t::kMenuOption));
     item(option, t::kMenuSelector, ids::kSelector);
     option->addSeparator();
@@ -69,6 +73,10 @@ void addAccelerators(QWidget* window, const CommandSink& sink) {
         {QKeySequence(Qt::CTRL | Qt::Key_B), ids::kPreviewInBrowser},
         {QKeySequence(Qt::CTRL | Qt::Key_O), ids::kLoadProject},
         {QKeySequence(Qt::CTRL | Qt::Key_S), ids::kSaveProject},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), ids::kSaveProjectAs},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), ids::kUndo},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), ids::kRedo},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), ids::kRedo},
         {QKeySequence(Qt::CTRL | Qt::Key_Q), ids::kExit},
     };
     for (const auto& [key, id] : keys) {

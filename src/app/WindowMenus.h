@@ -17,12 +17,15 @@ namespace tessaly::app {
 struct WindowMenus {
     QMenu* file = nullptr;
     QAction* toolTips = nullptr;  // ticked while tooltip help is on
+    QAction* undo = nullptr;      // enabled while there is a step to undo
+    QAction* redo = nullptr;      // or to redo
     QMenu* recent = nullptr;
     std::array<QAction*, model::kRecentProjectsLimit> recentEntries{};
 };
 
 WindowMenus buildMenus(QMainWindow* window, bool toolTipsOn, const CommandSink& sink);
-// F1, Ctrl+L, Ctrl+P, Ctrl+F1, Ctrl+B, Ctrl+O, Ctrl+S, Ctrl+Q, and Esc as the dialog's cancel.
+// F1, Ctrl+L, Ctrl+P, Ctrl+F1, Ctrl+B, Ctrl+O, Ctrl+S, Ctrl+Shift+S, Ctrl+Q,
+// Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y, and Esc as the dialog's cancel.
 void addAccelerators(QWidget* window, const CommandSink& sink);
 
 }  // namespace tessaly::app

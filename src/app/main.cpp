@@ -52,6 +52,8 @@ int main(int argc, char** argv) {
     setup.start = state.settings;
     setup.settingsPath = state.settingsPath;
     setup.programFolder = executable.parent_path();
+    setup.recoveryFolder =
+        toPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) / "recovery";
 
     app::DesktopLauncher launcher;
     tessaly::movies::MovieInfoCache movieTools(tessaly::media::moduleMovieTools());
@@ -59,7 +61,10 @@ int main(int argc, char** argv) {
     app::MainWindow window(setup, launcher, {movieTools, encoder});
     const auto receiver = app::receiveFiles(app::publisherChannel(), window);
     window.show();
-    if (!arguments.files.empty())
-        QTimer::singleShot(0, &window, [&window, &arguments] { window.openFiles(arguments.files); });
+    // Work lost by a crash comes back first; files named at start open after it.
+    QTimer::singleShot(0, &window, [&window, &arguments] {
+        window.offerRecovery();
+        if (!arguments.files.empty()) window.openFiles(arguments.files);
+    });
     return application.exec();
 }

@@ -44,6 +44,10 @@ public:
     virtual bool confirm(const Message& message) = 0;
     // The same question with the confirming button saying `okText` ("Continue").
     virtual bool ask(const Message& message, std::string_view /*okText*/) { return confirm(message); }
+    // Two answers, `yes` the default and what Esc gives; true for `yes`.
+    virtual bool askEither(const Message& message, std::string_view yes, std::string_view /*no*/) {
+        return ask(message, yes);
+    }
     // Save, Discard and Cancel, asked before unsaved work is replaced.
     virtual SaveChoice askToSave(const Message& message) = 0;
     // The chosen file, or nothing when the person cancelled.

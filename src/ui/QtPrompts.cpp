@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <deque>
 
 #include "ui/FileDialog.h"
@@ -81,17 +82,37 @@ void QtPrompts::show(const Message& message) {
 
 bool QtPrompts::confirm(const Message& message) { return ask(message, {}); }
 
-bool QtPrompts::ask(const Message& message, std::string_view okText) {
+namespace {
+
+bool scriptedAnswer(const Message& message) {
     Script& s = script();
-    if (s.scripted) {
-        s.log.push_back(message);
-        s.answering();
-        if (s.answers.empty()) return true;
-        const bool ok = s.answers.front();
-        s.answers.pop_front();
-        return ok;
-    }
+    s.log.push_back(message);
+    s.answering();
+    if (s.answers.empty()) return true;
+    const bool ok = s.answers.front();
+    s.answers.pop_front();
+    return ok;
+}
+
+}  // namespace
+
+bool QtPrompts::ask(const Message& message, std::string_view okText) {
+    if (script().scripted) return scriptedAnswer(message);
     return run(owner_, message, QMessageBox::Ok | QMessageBox::Cancel, okText) == QMessageBox::Ok;
+}
+
+bool QtPrompts::askEither(const Message& message, std::string_view yes, std::string_view no) {
+    if (script().scripted) return scriptedAnswer(message);
+    const ArrowWhileAsking arrow;
+    QMessageBox box(toQt(message.icon), qs(message.caption), qs(message.text), QMessageBox::NoButton, owner_);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* first = box.addButton(qs(yes), QMessageBox::AcceptRole);
+    box.addButton(qs(no), QMessageBox::DestructiveRole);
+    box.setDefaultButton(first);
+    // Closing the box is never the answer that loses something.
+    box.setEscapeButton(first);
+    box.exec();
+    return box.clickedButton() == first;
 }
 
 SaveChoice QtPrompts::askToSave(const Message& message) {

@@ -20,13 +20,15 @@ public:
     void show(const Message& message) override;
     bool confirm(const Message& message) override;
     bool ask(const Message& message, std::string_view okText) override;
+    bool askEither(const Message& message, std::string_view yes, std::string_view no) override;
     SaveChoice askToSave(const Message& message) override;
     std::optional<std::filesystem::path> chooseFile(const FileChoice& choice) override;
 
     // Test hooks. While scripted no box is shown: every message is logged and
-    // confirm() answers from the script (OK when nothing is scripted).
+    // confirm() and ask() answer from the script (OK when nothing is scripted).
     static void setScripted(bool scripted);
     static void setNextAnswer(bool ok);
+    // askEither() answers from the same script (the first answer when nothing is scripted).
     // askToSave() answers from its own script (Discard when nothing is scripted).
     static void setNextSaveChoice(SaveChoice choice);
     static std::vector<Message> takeLog();

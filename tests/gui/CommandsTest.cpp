@@ -61,7 +61,9 @@ TEST_F(CommandEffects, EveryMenuItemReachesItsOperation) {
         {kLoadMovie1, "dialog Load a Web Movie"},
         {kPublish, "message Movie file does not selected !\nFirts movie file must be selected !"},
         {kLoadProject, "dialog Load a Project"},
-        {kSaveProject, "dialog Save the Project"},
+        // Once saved, the project's own file is written again without a dialog.
+        {kSaveProject, "nothing"},
+        {kSaveProjectAs, "dialog Save the Project"},
         {kExit, "message Are you sure?"},
         {kSelector, "selector"},
         {kOptionsByDefault, "movie paths emptied"},
@@ -124,7 +126,8 @@ TEST_F(CommandEffects, EveryAcceleratorReachesItsOperation) {
         {Qt::Key_B, Qt::ControlModifier,
          "message Movie file does not selected !\nFirts movie file must be selected !"},
         {Qt::Key_O, Qt::ControlModifier, "dialog Load a Project"},
-        {Qt::Key_S, Qt::ControlModifier, "dialog Save the Project"},
+        {Qt::Key_S, Qt::ControlModifier, "nothing"},
+        {Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier, "dialog Save the Project"},
         {Qt::Key_Q, Qt::ControlModifier, "message Are you sure?"},
     };
     for (const auto& k : table) {

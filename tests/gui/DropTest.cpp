@@ -2,6 +2,7 @@
 // the widget under the pointer and travels up to the one that takes drops.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include "app/SettingsBinding.h"
 #include "core/model/ProjectFile.h"
 #include "core/platform/Files.h"
+#include "ui/FileDialog.h"
 #include "ui/QtPrompts.h"
 #include "ui/Strings.h"
 
@@ -97,6 +99,47 @@ TEST_F(DropTest, AMovieDroppedOnARowLoadsIntoThatSlot) {
     EXPECT_TRUE(drag(*files({third}), centreOf(kLoadMovie3)).dropped) << "the row's button is part of it";
     EXPECT_EQ(window().moviePath(3), ui::qpath(third));
     EXPECT_TRUE(fs::exists(movie) && fs::exists(third));
+}
+
+// Every kind of change marks the work changed, as one step that Undo takes back.
+TEST_F(DropTest, EveryKindOfChangeMarksTheWorkAsOneStep) {
+    const fs::path clip = makeClip(folder(), {.seconds = 1, .rate = 25, .video = "-pix_fmt yuv420p"});
+    const fs::path other = makeClip(folder(), {.name = "other.mp4", .seconds = 1});
+    if (clip.empty() || other.empty()) GTEST_SKIP() << "ffmpeg is needed to make the test movies";
+    const fs::path project = folder() / "tour.hs5";
+    ASSERT_FALSE(model::saveProject(project, {}, {clip.string(), "", ""}, {}));
+    const struct {
+        const char* kind;
+        std::function<void()> make;
+    } changes[] = {
+        {"typed", [&] { control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Typed")); }},
+        {"chosen",
+         [&] {
+             control<QComboBox>(kZoom)->setCurrentIndex(2);
+             window().command(kZoom, app::codes::kActivated);
+         }},
+        {"loaded by its button",
+         [&] {
+             ui::FileDialog::setNextAnswer(ui::qpath(other));
+             window().command(kLoadMovie2);
+         }},
+        {"dropped on row 2", [&] { EXPECT_TRUE(drag(*files({other}), centreOf(kMoviePath2)).dropped); }},
+        {"dropped on row 3", [&] { EXPECT_TRUE(drag(*files({other}), centreOf(kMoviePath3)).dropped); }},
+        {"handed over", [&] { window().openFiles({other}); }},
+        {"web versions made", [&] { window().command(kMakeWebVersions); }},
+    };
+    for (const auto& change : changes) {
+        SCOPED_TRACE(change.kind);
+        window().openFiles({project});
+        ASSERT_EQ(window().windowTitle(), QStringLiteral("tour.hs5 - Tessaly"));
+        const QString before = window().moviePath(1) + window().moviePath(2) + window().moviePath(3);
+        change.make();
+        EXPECT_EQ(window().windowTitle(), QStringLiteral("tour.hs5* - Tessaly"));
+        window().command(kUndo);
+        EXPECT_EQ(window().windowTitle(), QStringLiteral("tour.hs5 - Tessaly"));
+        EXPECT_EQ(window().moviePath(1) + window().moviePath(2) + window().moviePath(3), before);
+        messages();
+    }
 }
 
 TEST_F(DropTest, AMovieAwayFromTheRowsIsRefused) {

@@ -179,11 +179,13 @@ TEST_F(WindowTest, MenusHaveTheirExactTextsOrderAndIds) {
           {nullptr, 0},
           {"Load Project", kLoadProject},
           {"Save Project", kSaveProject},
+          {"Save Project As...\tCtrl+Shift+S", kSaveProjectAs},
           {nullptr, 0},
           {"&Exit\tAlt+F4", kExit},
           {nullptr, 0},
           {"Recent Projects", kRecentProjects},
           {"Preview in Browser\tCtrl+B", kPreviewInBrowser}}},
+        {"&Edit", {{"&Undo\tCtrl+Z", kUndo}, {"&Redo\tCtrl+Shift+Z", kRedo}}},
         {"&Option",
          {{"Flash/Html5 redirect utility", kSelector},
           {nullptr, 0},
@@ -202,8 +204,8 @@ TEST_F(WindowTest, MenusHaveTheirExactTextsOrderAndIds) {
           {"&About", kAbout}}},
     };
     const QList<QAction*> bar = window().menuBar()->actions();
-    ASSERT_EQ(bar.size(), 3);
-    for (qsizetype m = 0; m < 3; ++m) {
+    ASSERT_EQ(static_cast<std::size_t>(bar.size()), menus.size());
+    for (qsizetype m = 0; m < bar.size(); ++m) {
         EXPECT_EQ(bar[m]->text(), QString::fromUtf8(menus[static_cast<std::size_t>(m)].first));
         const QList<QAction*> items = bar[m]->menu()->actions();
         const auto& expected = menus[static_cast<std::size_t>(m)].second;

@@ -57,7 +57,7 @@ TEST_F(RecentProjectsMenu, ProjectsOpenedOrSavedComeFirstEachOnce) {
     ui::FileDialog::setNextAnswer(ui::qpath(b));
     window().command(kLoadProject);
     ui::FileDialog::setNextAnswer(ui::qpath(folder() / "saved"));
-    window().command(kSaveProject);
+    window().command(kSaveProjectAs);
     const fs::path saved = folder() / "saved.hs5";
     EXPECT_EQ(shown(), (std::vector<std::string>{entry(1, saved), entry(2, b), entry(3, a)}));
 

@@ -11,6 +11,7 @@
 #include "app/ControlIds.h"
 #include "app/SettingsBinding.h"
 #include "app/ToolTips.h"
+#include "app/WorkRecovery.h"
 #include "core/hotspots/HotSpotEditor.h"
 #include "core/model/ProjectFile.h"
 #include "core/model/SettingsFile.h"
@@ -133,6 +134,15 @@ void expectSameSpots(const hotspots::HotSpotList& actual, const hotspots::HotSpo
         EXPECT_EQ(a.time, b.time) << n;
         EXPECT_EQ(a.self, b.self) << n;
     }
+}
+
+// The page title a saved project holds.
+std::string savedTitle(const std::filesystem::path& project) {
+    model::ViewerSettings written;
+    model::MovieSlots movies;
+    hotspots::HotSpotList spots;
+    EXPECT_FALSE(model::loadProject(project, written, movies, spots, "/nowhere"));
+    return written.htmlTitle;
 }
 
 class ProjectTest : public WindowTest {
@@ -298,27 +308,14 @@ TEST_F(ProjectTest, ChangedWorkIsAskedAboutBeforeItIsReplaced) {
     cancelled([&] { window().openFiles({other}); });
     cancelled([&] { window().close(); });
     // Cancel in the save dialog cancels the whole command.
-    cancelled(
-        [&] {
-            ui::FileDialog::setNextAnswer(std::nullopt);
-            window().command(kOptionsByDefault);
-        },
-        SaveChoice::Save);
-
-    // Save writes the project, then the command goes on.
-    const std::filesystem::path mine = folder() / "mine.hs5";
+    // Save writes the project's own file without a dialog, then the command goes on.
+    ui::FileDialog::setScripted(true);
     ui::QtPrompts::setNextSaveChoice(SaveChoice::Save);
-    ui::FileDialog::setNextAnswer(QString::fromStdString(mine.string()));
     window().openFiles({other});
     EXPECT_EQ(messages().size(), 1u);
-    EXPECT_EQ(title(), QStringLiteral("Other"));
+    EXPECT_FALSE(ui::FileDialog::lastRequest());
+    EXPECT_EQ(title(), QStringLiteral("Mine")) << "opened again from the file just written";
     EXPECT_EQ(window().windowTitle(), QStringLiteral("other.hs5 - Tessaly"));
-    model::ViewerSettings written;
-    model::MovieSlots movies;
-    hotspots::HotSpotList spots;
-    ASSERT_FALSE(model::loadProject(mine, written, movies, spots, "/nowhere"));
-    EXPECT_EQ(written.htmlTitle, "Mine");
-    EXPECT_EQ(movies[0], "/m/other.mp4");
 
     // Discard goes on without writing; the new state is changed from the project.
     control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Lost"));
@@ -326,8 +323,116 @@ TEST_F(ProjectTest, ChangedWorkIsAskedAboutBeforeItIsReplaced) {
     EXPECT_EQ(messages().size(), 1u);
     EXPECT_EQ(window().moviePath(1), QString());
     EXPECT_EQ(window().windowTitle(), QStringLiteral("other.hs5* - Tessaly"));
-    ASSERT_FALSE(model::loadProject(mine, written, movies, spots, "/nowhere"));
-    EXPECT_EQ(written.htmlTitle, "Mine");
+    EXPECT_EQ(savedTitle(other), "Mine");
+
+    // Work never saved asks for a file; Cancel there cancels the whole command.
+    openWindow();
+    control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("New"));
+    ui::QtPrompts::setNextSaveChoice(SaveChoice::Save);
+    ui::FileDialog::setNextAnswer(std::nullopt);
+    window().openFiles({other});
+    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(ui::FileDialog::lastRequest());
+    EXPECT_EQ(title(), QStringLiteral("New"));
+}
+
+// Save writes the project's own file without a dialog; Save As always asks,
+// and asks again before it replaces another file.
+TEST_F(ProjectTest, SaveWritesItsOwnFileAndSaveAsAsksBeforeReplacingAnother) {
+    const std::filesystem::path tour = folder() / "tour.hs5", other = writeFile("other.hs5", "keep");
+    ASSERT_FALSE(model::saveProject(tour, {}, {"/m/tour.mp4", "", ""}, {}));
+    window().openFiles({tour});
+    control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Harbour"));
+    window().command(kSaveProject);
+    EXPECT_FALSE(ui::FileDialog::lastRequest());
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("tour.hs5 - Tessaly"));
+    EXPECT_EQ(savedTitle(tour), "Harbour");
+
+    for (const bool replace : {false, true}) {
+        ui::FileDialog::setNextAnswer(QString::fromStdString((folder() / "other").string()));
+        ui::QtPrompts::setNextAnswer(replace);
+        window().command(kSaveProjectAs);
+        const std::vector<Message> shown = messages();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].text, other.string() + " already exists.\nReplace it?");
+    }
+    EXPECT_EQ(savedTitle(other), "Harbour");
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("other.hs5 - Tessaly"));
+    ui::FileDialog::setNextAnswer(QString::fromStdString(other.string()));
+    window().command(kSaveProjectAs);
+    EXPECT_TRUE(messages().empty()) << "its own file is no other file";
+}
+
+// Each command is one step, a typed field once it is left (the kinds of
+// change are in DropTest); the mark follows the point the project was saved at.
+TEST_F(ProjectTest, UndoAndRedoStepThroughCommandsAndTheMarkFollowsTheSavedPoint) {
+    const std::filesystem::path tour = folder() / "tour.hs5";
+    ASSERT_FALSE(model::saveProject(tour, {}, {"/m/tour.mp4", "", ""}, {}));
+    window().openFiles({tour});
+    const auto marked = [this] { return window().windowTitle().contains(QLatin1Char('*')); };
+    auto* title = control<QLineEdit>(kHtmlTitle);
+    title->setText(QStringLiteral("Har"));
+    title->setText(QStringLiteral("Harbour"));
+    emit title->editingFinished();
+    putHotSpot(1, "page2.html", -45, 12.5);
+    const hotspots::HotSpotList spots = window().hotSpots();
+    window().command(kClearAllHotSpots);
+    window().command(kUndo);
+    expectSameSpots(window().hotSpots(), spots);
+    EXPECT_EQ(control<QLabel>(rowYaw(1))->text(), QStringLiteral("-45"));
+    window().command(kUndo);  // the slot filled
+    EXPECT_EQ(title->text(), QStringLiteral("Harbour"));
+    window().command(kUndo);
+    EXPECT_EQ(title->text(), QString()) << "the typing was one step";
+    EXPECT_FALSE(marked()) << "back where it was saved";
+    EXPECT_FALSE(menuAction(kUndo)->isEnabled());
+
+    window().command(kRedo);
+    EXPECT_EQ(title->text(), QStringLiteral("Harbour"));
+    window().command(kSaveProject);
+    window().command(kUndo);
+    EXPECT_TRUE(marked()) << "away from the saved point";
+    window().command(kRedo);
+    EXPECT_FALSE(marked());
+}
+
+// Changed work is kept in the recovery folder; the next start offers it back,
+// naming the project, and Recover brings the change back. A save, a clean end
+// or Discard removes the file; a window still running keeps its own.
+TEST_F(ProjectTest, UnsavedWorkKeptAgainstACrashIsOfferedAtTheNextStart) {
+    namespace fs = std::filesystem;
+    const fs::path tour = folder() / "tour.hs5";
+    ASSERT_FALSE(model::saveProject(tour, {}, {"/m/tour.mp4", "", ""}, {}));
+    window().openFiles({tour});
+    control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Harbour"));
+    const fs::path kept = window().recovery().file();
+    window().recovery().keepNow();
+    makeWindow()->offerRecovery();
+    EXPECT_TRUE(messages().empty());
+
+    // A crash leaves the file behind: a copy outlives the window.
+    const fs::path crashed = kept.parent_path() / "1-1.hs5";
+    fs::copy_file(kept, crashed);
+    openWindow();
+    EXPECT_FALSE(fs::exists(kept)) << "a clean end removes it";
+    window().offerRecovery();  // answered Recover
+    std::vector<Message> shown = messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].text.find("changes to tour.hs5"), std::string::npos) << shown[0].text;
+    EXPECT_EQ(control<QLineEdit>(kHtmlTitle)->text(), QStringLiteral("Harbour"));
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("tour.hs5* - Tessaly"));
+    EXPECT_FALSE(fs::exists(crashed));
+    EXPECT_TRUE(fs::exists(window().recovery().file())) << "kept again as this window's own";
+    window().command(kSaveProject);
+    EXPECT_FALSE(fs::exists(window().recovery().file()));
+    EXPECT_EQ(savedTitle(tour), "Harbour");
+
+    const fs::path lost = writeFile("recovery/2-2.hs5", "<HTMLTITLE>Lost</HTMLTITLE>");
+    ui::QtPrompts::setNextAnswer(false);
+    window().offerRecovery();
+    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_EQ(control<QLineEdit>(kHtmlTitle)->text(), QStringLiteral("Harbour"));
+    EXPECT_FALSE(fs::exists(lost));
 }
 
 TEST_F(ProjectTest, CancelledOrBlankChoicesDoNothing) {

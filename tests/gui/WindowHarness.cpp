@@ -31,13 +31,18 @@ void WindowTest::TearDown() {
 
 app::MainWindow& WindowTest::openWindow() {
     window_.reset();
+    window_ = makeWindow();
+    return *window_;
+}
+
+std::unique_ptr<app::MainWindow> WindowTest::makeWindow() {
     app::WindowSetup setup;
     setup.start.loadDir = folder().string();
     setup.start.saveDir = folder().string();
     setup.settingsPath = settingsPath();
     setup.programFolder = folder() / "bin";
-    window_ = std::make_unique<app::MainWindow>(setup, launcher_, tools());
-    return *window_;
+    setup.recoveryFolder = folder() / "recovery";
+    return std::make_unique<app::MainWindow>(setup, launcher_, tools());
 }
 
 QAction* WindowTest::menuAction(int id) const {

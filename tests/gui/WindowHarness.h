@@ -57,6 +57,8 @@ protected:
 
     // A new window over the same folder and settings file (the old one is dropped).
     app::MainWindow& openWindow();
+    // Another window over the same folders, beside the test's own.
+    std::unique_ptr<app::MainWindow> makeWindow();
     app::MainWindow& window() { return *window_; }
     // The tools every window of the test works with.
     app::MediaTools tools() { return {movieTools_, encoder_}; }

@@ -23,16 +23,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   cd "$1"
   "$2" tour.hs5 >out.txt 2>err.txt &
   pid=$!
-  # Waits up to $2 tenths of a second until `xdotool search` finds a window
-  # named $1; prints its id.
-  window() {
-    for _ in $(seq "$2"); do
-      id=$(xdotool search --name "$1" 2>/dev/null | head -1)
-      [ -n "$id" ] && { echo "$id"; return 0; }
-      sleep 0.1
-    done
-    return 1
-  }
+  source "$3/x-windows.sh"
   if ! main=$(window "^tour.hs5 - Tessaly$" 600); then
     if kill -0 $pid 2>/dev/null; then echo "no publisher window"; kill $pid; else
       wait $pid; echo "the publisher ended with status $? before its window showed:"; cat out.txt err.txt; fi
@@ -47,17 +38,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     question=$(window "^Exit IDE$" 30) && break
   done
   [ -n "$question" ] || { echo "no question after Ctrl+Q"; kill $pid; exit 1; }
-  # The answer goes to the question only: pressed again only when the
-  # question is still there 10 s later and has the keys, so a late Return
-  # never lands on a button of the window behind it.
-  for _ in $(seq 10); do
-    xdotool windowfocus --sync "$question" 2>/dev/null || break
-    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$question" ] && xdotool key Return
-    for _ in $(seq 100); do
-      xdotool search --name "^Exit IDE$" >/dev/null 2>&1 || break 2
-      sleep 0.1
-    done
-  done
+  answer "$question" "^Exit IDE$"
   for _ in $(seq 600); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
   if kill -0 $pid 2>/dev/null; then echo "still running 60 s after Exit"; kill -9 $pid; fi
   wait $pid
@@ -66,4 +47,4 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     echo "publisher ended with status $status:"; cat err.txt; exit 1
   fi
   echo "publisher closed while a 4K movie played: status 0, no sanitizer report"
-' _ "$work" "$publisher"
+' _ "$work" "$publisher" "$here"

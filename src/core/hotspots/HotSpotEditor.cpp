@@ -29,6 +29,16 @@ void HotSpotEditor::selectNoSlot() {
 
 void HotSpotEditor::showSlot(int n) {
     const HotSpot spot = list_.at(n);
+    showInEditor(spot);
+    if (spot.pos == 0) return;
+    if (n >= 1) {
+        showRow(n, spot);
+        view_.setTimeText(n, text::formatMask(spot.time, texts::kTimeMask));
+    }
+    view_.holdStillFrame(spot.pos);
+}
+
+void HotSpotEditor::showInEditor(const HotSpot& spot) {
     // A project file may hold any yaw; the slider cannot show one outside its
     // range, so the editor must not carry it on to the next "Add Hot Spot".
     currentYaw_ = static_cast<std::int16_t>(std::clamp(spot.yaw, kYawMin, kYawMax));
@@ -38,12 +48,19 @@ void HotSpotEditor::showSlot(int n) {
     view_.setSliderPosition(currentYaw_);
     view_.showMarkerAt(currentYaw_);
     showPitch(spot.pitch);
-    if (spot.pos == 0) return;
-    if (n >= 1) {
-        showRow(n, spot);
-        view_.setTimeText(n, text::formatMask(spot.time, texts::kTimeMask));
+}
+
+void HotSpotEditor::showRestoredList() {
+    for (int n = 1; n <= kSlotCount; ++n) {
+        const HotSpot& spot = list_.at(n);
+        if (spot.pos == 0) {
+            blankRow(n);
+        } else {
+            showRow(n, spot);
+            view_.setTimeText(n, text::formatMask(spot.time, texts::kTimeMask));
+        }
     }
-    view_.holdStillFrame(spot.pos);
+    showInEditor(list_.at(currentSlot_));
 }
 
 void HotSpotEditor::addHotSpot() {

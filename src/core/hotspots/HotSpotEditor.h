@@ -51,6 +51,9 @@ public:
     void setDirection(int yaw, double pitch);
     // After a project has filled the list: show every slot, then select none.
     void showLoadedList();
+    // After the list was put back (undo, redo): every row shows its slot, the
+    // selected slot stays and the editor shows it; the preview is left alone.
+    void showRestoredList();
     // How far either way a new Hot Spot's yaw may lie: 180, or 90 for a movie
     // of the front half only.
     void setYawReach(int reach) { yawReach_ = reach; }
@@ -61,6 +64,7 @@ private:
     void blankRow(int n);
     void showRow(int n, const HotSpot& spot);
     void showPitch(double pitch);
+    void showInEditor(const HotSpot& spot);
     void warn(std::string_view text);
 
     HotSpotList& list_;

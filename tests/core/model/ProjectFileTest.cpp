@@ -3,6 +3,7 @@
 #include "FileSizeLimit.h"
 #include "Fixtures.h"
 #include "core/model/ProjectFile.h"
+#include "core/model/RecoveryFile.h"
 #include "core/model/SettingsFile.h"
 #include "core/platform/Files.h"
 #include "core/text/Text.h"
@@ -322,5 +323,37 @@ TEST(ProjectFile, OpenedProjectHoldsItsMoviesAsWrittenAndAsFound) {
     const OpenedProject missing = openProject(dir / "none.hs5", ViewerSettings{}, kCwd);
     ASSERT_TRUE(missing.error);
     EXPECT_EQ(missing.error->path, dir / "none.hs5");
+    fs::remove_all(dir);
+}
+
+// A recovery file is read as a project; the project it names is believed only
+// when it is an absolute path to an existing project file, and movies named
+// relative to it are found from its folder.
+TEST(RecoveryFile, NamesItsProjectOnlyWhenThatIsASavedProject) {
+    const fs::path dir = scratchFolder("recovery");
+    Project p = example();
+    p.movies = {"tour.mp4", "", ""};
+    const fs::path trip = dir / "trip" / "trip.hs5";
+    fs::create_directories(dir / "trip" / "folder.hs5");
+    ASSERT_FALSE(saveProject(trip, p.settings, p.movies, p.hotSpots));
+    ASSERT_FALSE(tessaly::platform::writeFileAtomic(dir / "trip" / "notes.txt", "x"));
+    const fs::path kept = dir / "kept.hs5";
+    const auto recover = [&](const fs::path& named) {
+        EXPECT_FALSE(
+            tessaly::platform::writeFileAtomic(kept, recoveryText(p.settings, p.movies, p.hotSpots, named)));
+        return readRecovery(kept, ViewerSettings{}, kCwd);
+    };
+    const RecoveredWork named = recover(trip);
+    ASSERT_FALSE(named.work.error);
+    EXPECT_EQ(named.project, trip);
+    EXPECT_EQ(named.work.movies[0], (dir / "trip" / "tour.mp4").string());
+    EXPECT_EQ(projectText(named.work.settings, named.work.written, named.work.hotSpots), p.text());
+    for (const fs::path& refused :
+         {fs::path("trip/trip.hs5"), dir / "trip" / "notes.txt", dir / "trip" / "folder.hs5",
+          dir / "trip" / "gone.hs5", dir / "trip" / ".." / "trip" / "trip.hs5", fs::path()}) {
+        const RecoveredWork work = recover(refused);
+        EXPECT_FALSE(work.work.error) << refused;
+        EXPECT_EQ(work.project, fs::path()) << refused;
+    }
     fs::remove_all(dir);
 }

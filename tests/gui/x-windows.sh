@@ -1,0 +1,26 @@
+# Sourced by the scripts that drive the real publisher on a virtual X display.
+
+# Waits up to $2 tenths of a second until `xdotool search` finds a window
+# named $1; prints its id.
+window() {
+  for _ in $(seq "$2"); do
+    id=$(xdotool search --name "$1" 2>/dev/null | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# Presses Return in the question window $1 (titled $2) until it goes. Pressed
+# again only when the question is still there 10 s later and has the keys, so
+# a late Return never lands on a button of the window behind it.
+answer() {
+  for _ in $(seq 10); do
+    xdotool windowfocus --sync "$1" 2>/dev/null || return 0
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && xdotool key Return
+    for _ in $(seq 100); do
+      xdotool search --name "$2" >/dev/null 2>&1 || return 0
+      sleep 0.1
+    done
+  done
+}
