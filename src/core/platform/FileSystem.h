@@ -146,10 +146,6 @@ int dropDisplaced(const TemporaryFile::Placed& placed);
 // holds: what a killed process left. Returns how many it removed.
 int removeStaleTemporaries(const std::filesystem::path& folder);
 
-// The number of the file a path names on its file system, the path itself when
-// it is a link; 0 when there is none.
-std::uint64_t fileNumber(const std::filesystem::path& path);
-
 // A folder held open so that what lies inside it is reached one folder at a
 // time, never through a symbolic link: a name read from a file cannot lead
 // out of it. Each relative path must be plain (see isPlainRelative).
@@ -158,8 +154,9 @@ public:
     explicit FolderInside(const std::filesystem::path& folder);
     int error() const { return error_; }  // errno when the folder could not be opened
 
-    // What lies at `relative`: kind Missing when nothing does; error ELOOP or
-    // ENOTDIR when a folder on the way is a link or no folder.
+    // What lies at `relative` (a link there is Other): kind Missing when
+    // nothing does; error ELOOP or ENOTDIR when a folder on the way is a link
+    // or no folder.
     struct Entry {
         FileKind kind = FileKind::Missing;
         int error = 0;

@@ -382,11 +382,6 @@ int removeStaleTemporaries(const fs::path& folder) {
     return removed;
 }
 
-std::uint64_t fileNumber(const fs::path& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0 ? static_cast<std::uint64_t>(info.st_ino) : 0;
-}
-
 bool isWritableFolder(const fs::path& folder) {
     // Creating a file takes write and search permission on the folder.
     return ::access(folder.c_str(), W_OK | X_OK) == 0;

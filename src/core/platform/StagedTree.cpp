@@ -121,6 +121,7 @@ std::string_view journalName(JournalKind kind) {
 struct Undo {
     fs::path from, to;  // `to` empty: `from` is removed
     FileIdentity lost;  // the file that goes for good
+    fs::path target;    // the name the person knows it by, for an error
 };
 
 bool isKept(const std::vector<FileIdentity>& kept, const FileIdentity& identity) {
@@ -157,9 +158,10 @@ TreeRecovery recoverInterruptedTree(const fs::path& folder, JournalKind kind,
     }
     // Its run holds the lock while it goes on.
     if (!journalFile.locked) return recovery;
-    const ReadResult read = readFile(path, 64u << 20);
+    // No run writes a journal anywhere near this long.
+    const ReadResult read = readFile(path, 16u << 20);
     if (read.error) {
-        recovery.error = FileError{folder, "read in", read.error->reason};
+        recovery.foreignJournal = path;
         return recovery;
     }
     const Journal journal = parseJournal(read.bytes);
@@ -206,18 +208,18 @@ TreeRecovery recoverInterruptedTree(const fs::path& folder, JournalKind kind,
             // Every file in place: only what they replaced is left to remove.
             if (!file.replaced || hidden.kind == FileKind::Missing) continue;
             trusted = holds(hidden, *file.replaced);
-            undo.push_back({file.hidden, {}, hidden.identity});
+            undo.push_back({file.hidden, {}, hidden.identity, file.target});
         } else if (inPlace(i)) {
             // Its predecessor, if any, lies under the hidden name.
             if (file.replaced) {
                 trusted = holds(hidden, *file.replaced);
-                undo.push_back({file.hidden, file.target, seen[i].target.identity});
+                undo.push_back({file.hidden, file.target, seen[i].target.identity, file.target});
             } else {
-                undo.push_back({file.target, {}, seen[i].target.identity});
+                undo.push_back({file.target, {}, seen[i].target.identity, file.target});
             }
         } else if (hidden.kind != FileKind::Missing) {
             trusted = holds(hidden, file.made);
-            undo.push_back({file.hidden, {}, hidden.identity});
+            undo.push_back({file.hidden, {}, hidden.identity, file.target});
         }
     }
     for (const fs::path& made : journal.folders) {
@@ -237,7 +239,7 @@ TreeRecovery recoverInterruptedTree(const fs::path& folder, JournalKind kind,
     for (const Undo& step : undo) {
         const int error = step.to.empty() ? inside.removeFile(step.from) : inside.rename(step.from, step.to);
         if (error != 0 && error != ENOENT && !recovery.error)
-            recovery.error = errnoError(folder / (step.to.empty() ? step.from : step.to), "restore", error);
+            recovery.error = errnoError(folder / step.target, "restore", error);
     }
     if (recovery.error) return recovery;
     removeFile(path);

@@ -81,38 +81,6 @@ TEST(StagedTree, FailedCommitPutsBackWhatItReplaced) {
     fs::remove_all(dir);
 }
 
-// Killed with every file in place but before it could keep them: the next run
-// puts back what was there and removes the folders it made.
-TEST(StagedTree, AKilledCommitIsUndoneFromItsJournal) {
-    const fs::path dir = scratchFolder("journal");
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "page.html", "old page"));
-    const std::vector<std::string> before = tree(dir);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        StagedTree staged;
-        bool ready = !staged.makeFolder(dir) && !staged.keepJournal(dir) &&
-                     !staged.makeFolder(dir / "js" / "ctr") &&
-                     !staged.addFile(dir / "js" / "ctr" / "cn0.js", "script") &&
-                     !staged.addFile(dir / "page.html", "new page");
-        if (ready)
-            static_cast<void>(staged.commit([]() -> std::optional<platform::FileError> {
-                ::raise(SIGKILL);
-                return std::nullopt;
-            }));
-        ::_exit(1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFSIGNALED(status)) << "the child could not stage its files";
-    EXPECT_EQ(platform::readFile(dir / "page.html").bytes, "new page");
-
-    EXPECT_FALSE(platform::recoverInterruptedTree(dir).error);
-    EXPECT_EQ(tree(dir), before);
-    EXPECT_EQ(platform::readFile(dir / "page.html").bytes, "old page");
-    fs::remove_all(dir);
-}
-
 // A running publish's journal is neither undone nor shared.
 TEST(StagedTree, ARunningPublishKeepsItsJournal) {
     const fs::path dir = scratchFolder("running");
