@@ -5,7 +5,6 @@
 // each input.
 
 #include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -38,10 +37,6 @@ public:
         ::lseek(fd_, 0, SEEK_SET);
     }
     void clear() { hold(nullptr, 0); }
-    std::uint64_t size() const {
-        struct stat info {};
-        return ::fstat(fd_, &info) == 0 ? static_cast<std::uint64_t>(info.st_size) : 0;
-    }
 
 private:
     int fd_;

@@ -95,7 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         tellDifference(before, after);
         std::abort();
     }
-    const auto place = media::indexPlace(out.fd(), out.size());
+    const auto place =
+        media::indexPlace(out.fd(), static_cast<std::uint64_t>(::lseek(out.fd(), 0, SEEK_END)));
     if (!place || (place->firstChunk && *place->firstChunk < place->end)) {
         std::fprintf(stderr, "the relocated copy's index does not lie before its data\n");
         std::abort();

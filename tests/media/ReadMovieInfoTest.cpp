@@ -38,11 +38,6 @@ TEST(Inspect, ReadsWhatTheMovieHolds) {
     EXPECT_EQ(info.spherical, "");
 }
 
-TEST(Inspect, FindsTheIndexAtTheEnd) {
-    MOVIE(late, "late.mp4");
-    EXPECT_EQ(media::inspectMovie(late).indexAtFront, false);
-}
-
 // Its header's reads run through every fragment, far past the first packets.
 TEST(Inspect, AFragmentedMovieHasItsIndexInFront) {
     MOVIE(movie, "fragmented.mp4");

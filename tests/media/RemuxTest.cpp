@@ -222,69 +222,59 @@ TEST_F(RemuxTest, DamagedLayoutsAreRefusedByNameOrKeepEveryPacket) {
     }
 }
 
-// The checks that turn a rewritten copy away, handed a movie and a copy that
-// differ in one thing their indexes say (each way round: either may have the
-// packet more). Both turn it away, the relocated copy's and the remuxed one's;
-// the first looks at places and the second reads packets, so a packet's place
-// and its composition time are each looked at by one of them.
+// The checks that turn a rewritten copy away, handed a movie and a copy whose
+// indexes differ in one thing, each way round (either may have a frame more).
+// The relocated copy's check compares places, not composition times; the
+// remuxed one's reads packets wherever they lie.
 TEST_F(RemuxTest, TheCopyChecksTurnAwayACopyThatDiffersInAnyOneThing) {
     const fs::path keys = testMovie("keys.mp4");
     if (keys.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
     const std::string bytes = platform::readFile(keys).bytes;
-    // The `nth` box of this type in the file; the video track comes first.
-    const auto boxAt = [&](std::string_view type, int nth = 0) {
-        std::size_t at = bytes.find(type, bytes.find("moov"));
-        while (nth-- > 0) at = bytes.find(type, at + 4);
-        return at;
+    // The `nth` box of this type, the video track's first; a change to it: a
+    // 32-bit number `at` bytes into it gets `delta`, or the type another name.
+    const auto find = [&](std::string_view type, int nth) {
+        std::size_t box = bytes.find(type, bytes.find("moov"));
+        while (nth-- > 0) box = bytes.find(type, box + 4);
+        return box;
     };
-    const auto add = [](std::string& movie, std::size_t at, std::int64_t delta) {
-        std::string number;
-        media::putBigEndian(
-            number,
-            static_cast<std::uint64_t>(static_cast<std::int64_t>(media::bigEndian(movie, at, 4)) + delta), 4);
-        movie.replace(at, 4, number);
+    const auto add = [&](std::string_view type, std::size_t at, int delta) {
+        return [=, box = find(type, 0) + at](std::string& m) {
+            std::string n;
+            media::putBigEndian(n, media::bigEndian(m, box, 4) + static_cast<std::uint64_t>(delta), 4);
+            m.replace(box, 4, n);
+        };
     };
-    const std::size_t sizes = boxAt("stsz");
-    const std::size_t frames = media::bigEndian(bytes, sizes + 12, 4);
-    enum Checks { Both, RelocatedOnly, RemuxedOnly };
+    const auto rename = [&](std::string_view type, std::string to, int nth = 0) {
+        return [=, box = find(type, nth)](std::string& m) { m.replace(box, 4, to); };
+    };
+    const std::uint64_t frames = media::bigEndian(bytes, bytes.find("stsz") + 12, 4);
     const struct {
         const char* name;
         std::function<void(std::string&)> change;
-        Checks checks;
+        bool relocated, remuxed;  // which check looks at it
     } cases[] = {
-        {"a frame more", [&](std::string& m) { add(m, sizes + 12, -1); }, Both},
-        {"a frame's size", [&](std::string& m) { add(m, sizes + 16 + (frames - 1) * 4, -1); }, Both},
-        {"the frames' times", [&](std::string& m) { add(m, boxAt("stts") + 16, 1); }, Both},
-        {"which frames are key frames", [&](std::string& m) { add(m, boxAt("stss") + 16, 1); }, Both},
-        {"the video codec", [&](std::string& m) { m.replace(boxAt("avc1"), 4, "hvc1"); }, Both},
-        {"a stream's kind", [&](std::string& m) { m.replace(boxAt("soun"), 4, "vide"); }, Both},
-        {"a stream more", [&](std::string& m) { m.replace(boxAt("trak", 1), 4, "free"); }, Both},
-        {"a chunk's place", [&](std::string& m) { add(m, boxAt("stco") + 12, 1); }, RelocatedOnly},
-        {"a frame's composition time", [&](std::string& m) { add(m, boxAt("ctts") + 16, 1); }, RemuxedOnly},
+        {"a frame more", add("stsz", 12, -1), true, true},
+        {"a frame's size", add("stsz", 16 + (frames - 1) * 4, -1), true, true},
+        {"the frames' times", add("stts", 16, 1), true, true},
+        {"the key frames", add("stss", 16, 1), true, true},
+        {"the video codec", rename("avc1", "hvc1"), true, true},
+        {"a stream's kind", rename("soun", "vide"), true, true},
+        {"a stream more", rename("trak", "free", 1), true, true},
+        {"a chunk's place", add("stco", 12, 1), true, false},
+        {"a frame's composition time", add("ctts", 16, 1), false, true},
     };
-    const std::size_t data = bytes.find("mdat") + 4;
-    const media::ByteSpan mediaData[] = {{data, bytes.size()}};
-    const auto open = [](const fs::path& file) {
-        return platform::FileDescriptor(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
-    };
-    const platform::FileDescriptor movie = open(keys);
-    EXPECT_EQ(media::relocatedCopyDiffers(movie.get(), movie.get(), 0, mediaData), std::nullopt);
-    EXPECT_EQ(media::remuxedCopyDiffers(movie.get(), movie.get(), nullptr), std::nullopt);
+    const media::ByteSpan data[] = {{bytes.find("mdat") + 4, bytes.size()}};
+    const platform::OpenedFile movie = platform::openRegularFile(keys);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::string changed = bytes;
         c.change(changed);
-        ASSERT_EQ(changed.size(), bytes.size());
         ASSERT_FALSE(platform::writeFileAtomic(source("changed.mp4"), changed));
-        const platform::FileDescriptor other = open(source("changed.mp4"));
+        const platform::OpenedFile copy = platform::openRegularFile(source("changed.mp4"));
         for (const auto& [a, b] :
-             {std::pair(movie.get(), other.get()), std::pair(other.get(), movie.get())}) {
-            if (c.checks != RemuxedOnly)
-                EXPECT_TRUE(media::relocatedCopyDiffers(a, b, 0, mediaData))
-                    << (a == movie.get() ? "as the copy" : "as the movie");
-            if (c.checks != RelocatedOnly)
-                EXPECT_TRUE(media::remuxedCopyDiffers(a, b, nullptr))
-                    << (a == movie.get() ? "as the copy" : "as the movie");
+             {std::pair(movie.fd.get(), copy.fd.get()), std::pair(copy.fd.get(), movie.fd.get())}) {
+            EXPECT_EQ(media::relocatedCopyDiffers(a, b, 0, data).has_value(), c.relocated);
+            EXPECT_EQ(media::remuxedCopyDiffers(a, b, nullptr).has_value(), c.remuxed);
         }
     }
 }

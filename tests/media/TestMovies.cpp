@@ -103,48 +103,36 @@ bool manyFragments(const fs::path& movie, std::size_t fragments, const fs::path&
 }
 
 bool splitData(const fs::path& movie, double share, const fs::path& copy) {
-    using media::bigEndian;
     const std::string bytes = platform::readFile(movie).bytes;
-    std::size_t moov = 0, data = 0;  // where each box starts
-    for (std::size_t at = 0, size = 0; at + 8 <= bytes.size(); at += size) {
-        size = bigEndian(bytes, at, 4);
-        if (size < 8 || size > bytes.size() - at) return false;
-        if (bytes.compare(at + 4, 4, "moov") == 0) moov = at;
-        if (bytes.compare(at + 4, 4, "mdat") == 0) data = at + 8;
-    }
-    if (moov == 0 || data < moov) return false;
-    std::string index = bytes.substr(moov, bigEndian(bytes, moov, 4));
+    const std::size_t moov = bytes.find("moov") - 4, size = media::bigEndian(bytes, moov, 4);
+    std::string index = bytes.substr(moov, size);
     std::vector<std::size_t> entries;  // where each chunk offset lies in the index
-    for (std::size_t table = index.find("stco"); table != std::string::npos;
-         table = index.find("stco", table + 4)) {
-        for (std::size_t i = 0; i < bigEndian(index, table + 8, 4); ++i)
-            entries.push_back(table + 12 + i * 4);
-    }
+    for (std::size_t at = index.find("stco"); at != std::string::npos; at = index.find("stco", at + 4))
+        for (std::size_t i = 0; i < media::bigEndian(index, at + 8, 4); ++i)
+            entries.push_back(at + 12 + i * 4);
     std::vector<std::uint64_t> offsets;
-    for (const std::size_t entry : entries) offsets.push_back(bigEndian(index, entry, 4));
+    for (const std::size_t entry : entries) offsets.push_back(media::bigEndian(index, entry, 4));
     std::sort(offsets.begin(), offsets.end());
-    if (offsets.size() < 2) return false;
-    const auto before = std::clamp<std::size_t>(
-        static_cast<std::size_t>(share * static_cast<double>(offsets.size())), 1, offsets.size() - 1);
-    const std::uint64_t split = offsets[before];
-    const std::string head = bytes.substr(0, moov);
-    const auto box = [](std::string_view type, std::string_view payload) {
-        std::string out;
-        media::putBigEndian(out, payload.size() + 8, 4);
-        return out.append(type).append(payload);
-    };
+    if (offsets.size() < 2 || bytes.compare(moov + size, 8, std::string("\0\0\0\x08", 4) + "free") != 0)
+        return false;
+    const std::uint64_t split = offsets[std::clamp<std::size_t>(
+        static_cast<std::size_t>(share * static_cast<double>(offsets.size())), 1, offsets.size() - 1)];
+    // Without the free box, the data after the index keeps its place.
     for (const std::size_t entry : entries) {
-        const std::uint64_t offset = bigEndian(index, entry, 4);
-        const std::uint64_t moved =
-            offset < split ? head.size() + 8 + (offset - data)
-                           : head.size() + 8 + (split - data) + index.size() + 8 + (offset - split);
-        std::string number;
-        media::putBigEndian(number, moved, 4);
-        index.replace(entry, 4, number);
+        if (const std::uint64_t offset = media::bigEndian(index, entry, 4); offset < split) {
+            std::string moved;
+            media::putBigEndian(moved, offset - size - 8, 4);
+            index.replace(entry, 4, moved);
+        }
     }
-    const std::string_view all(bytes);
-    return !platform::writeFileAtomic(
-        copy, head + box("mdat", all.substr(data, split - data)) + index + box("mdat", all.substr(split)));
+    const std::size_t data = moov + size + 16, before = split - data;
+    std::string head;
+    media::putBigEndian(head, before + 8, 4);
+    std::string tail;
+    media::putBigEndian(tail, bytes.size() - split + 8, 4);
+    return !platform::writeFileAtomic(copy, bytes.substr(0, moov) + head + "mdat" +
+                                                bytes.substr(data, before) + index + tail + "mdat" +
+                                                bytes.substr(split));
 }
 
 void PrintTo(const PacketInfo& packet, std::ostream* out) {
