@@ -12,6 +12,8 @@ namespace tessaly::app {
 MismatchNote::MismatchNote(QWidget* window) : QDialog(window), text_(new QLabel(this)) {
     setWindowTitle(ui::qs(publish::messages::kReplacedCaption));
     setModal(false);
+    // The keyboard stays with the window: the note only tells.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     text_->setTextFormat(Qt::PlainText);
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

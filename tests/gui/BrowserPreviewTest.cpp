@@ -155,7 +155,8 @@ TEST_F(BrowserPreviewTest, FailuresAreReportedAsPublishReportsThemAndLeaveNothin
     EXPECT_FALSE(preview().isValid()) << "a browser opened on a failed preview";
     shown = messages();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, "Curren format does not support");
+    EXPECT_TRUE(shown[0].text.starts_with("Curren format does not support\nSlot 2, " + avi.string() + ": "))
+        << shown[0].text;
     EXPECT_TRUE(test_support::entryNames(temp_).empty());
 }
 

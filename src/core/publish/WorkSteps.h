@@ -51,9 +51,8 @@ struct PublishWork {
 // After the main movie's check (checkMainMovie, before any dialog): the job
 // with its custom size notice (`settings` come back with a rejected size
 // reset), its checks, the movies that will not play well and the mismatches,
-// the publish. A job
-// refused is reported Refused with its message and never run; a publish
-// declined over its movies, Cancelled with no message.
+// the publish. A job refused is reported Refused with its message and never
+// run; a publish declined over its movies, Cancelled with no message.
 PublishReport publishWork(const PublishWork& work, model::ViewerSettings& settings, movies::MovieTools& tools,
                           PublishTalk& talk);
 

@@ -72,16 +72,6 @@ TEST(SourceLines, UnsupportedTypesStopPublishing) {
         EXPECT_EQ(s.unsupported, c.unsupported) << c.slots[0] << c.slots[1] << c.slots[2];
         EXPECT_EQ(s.lines, "");
     }
-
-    // The slot's own line stays as it is; the second names the slot, the file and the reason.
-    const Message first = unsupportedMovieMessage({0, "/v/tour", NoExtension, ""});
-    EXPECT_EQ(first.caption, "Attention");
-    EXPECT_TRUE(first.text.starts_with("Current format does not support\nSlot 1, /v/tour: ")) << first.text;
-    const Message other = unsupportedMovieMessage({2, "/v/tour.avi", UnknownExtension, ".avi"});
-    EXPECT_TRUE(other.text.starts_with("Curren format does not support\nSlot 3, /v/tour.avi: "))
-        << other.text;
-    const std::string reason = other.text.substr(other.text.find("tour.avi: ") + 10);
-    EXPECT_NE(reason.find(".avi"), std::string::npos) << "the extension is named: " << reason;
 }
 
 TEST(SourceLines, FileNamesAreEncodedForUrls) {
