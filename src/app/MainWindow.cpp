@@ -108,7 +108,8 @@ void MainWindow::buildParts(MediaTools tools) {
                                             [this](int value) { editor_->yawSliderMoved(value); });
     panel_->setMarkerBottom(header_.pictureBottom);
     editor_ = std::make_unique<hotspots::HotSpotEditor>(hotSpots_, *panel_, *header_.player, *prompts_);
-    publish_ = std::make_unique<PublishCommand>(this, *prompts_, *header_.player, *tick_, tools.movies);
+    publish_ =
+        std::make_unique<PublishCommand>(this, *prompts_, *header_.player, *tick_, tools.movies, launcher_);
     browser_ = std::make_unique<PreviewInBrowser>(this, *prompts_, launcher_);
     encode_ = std::make_unique<EncodeCommand>(this, *prompts_, tools.movies, tools.encoder);
     gate_.add(

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tessaly {
 
@@ -44,6 +45,13 @@ public:
     virtual bool confirm(const Message& message) = 0;
     // The same question with the confirming button saying `okText` ("Continue").
     virtual bool ask(const Message& message, std::string_view /*okText*/) { return confirm(message); }
+    // A message box with OK and a button for each of `actions` ("Open Page"):
+    // the index of the action chosen, or nothing for OK.
+    virtual std::optional<std::size_t> showWithActions(const Message& message,
+                                                       const std::vector<std::string>& /*actions*/) {
+        show(message);
+        return std::nullopt;
+    }
     // Save, Discard and Cancel, asked before unsaved work is replaced.
     virtual SaveChoice askToSave(const Message& message) = 0;
     // The chosen file, or nothing when the person cancelled.

@@ -29,14 +29,14 @@ void WindowTest::TearDown() {
     app::ColorChooser::setScripted(false);
 }
 
-app::MainWindow& WindowTest::openWindow() {
+app::MainWindow& WindowTest::openWindow(std::optional<app::MediaTools> tools) {
     window_.reset();
     app::WindowSetup setup;
     setup.start.loadDir = folder().string();
     setup.start.saveDir = folder().string();
     setup.settingsPath = settingsPath();
     setup.programFolder = folder() / "bin";
-    window_ = std::make_unique<app::MainWindow>(setup, launcher_, tools());
+    window_ = std::make_unique<app::MainWindow>(setup, launcher_, tools.value_or(this->tools()));
     return *window_;
 }
 
