@@ -84,7 +84,7 @@ AboutBox::AboutBox(QWidget* owner, Launcher& launcher) : QDialog(owner) {
             [&launcher] { launcher.openUrl(QUrl(QString::fromLatin1(kSiteUrl))); });
     connect(mail, &ClickLabel::clicked, this,
             [&launcher] { launcher.openUrl(QUrl(QString::fromLatin1(kMailUrl))); });
-    addLabel(this, 2005, "(c) The Tessaly developers.\nProvided as is, without warranty.",
+    addLabel(this, 2005, "(c) The Tessaly authors.\nProvided as is, without warranty.",
              dialogUnits(fm, 106, 47, 98, 28), {QColor(200, 210, 95), kAboutBlue},
              Qt::AlignLeft | Qt::AlignTop, Edge::None, false, none)
         ->setWordWrap(true);

@@ -81,10 +81,13 @@ void MarkedCheckBox::paintEvent(QPaintEvent* event) {
 
 void MarkedCheckBox::paintFocusMark() {
     if (!hasFocus()) return;
+    // Dark outside, light inside: plain on the grey, the dark labels and the blue rows alike.
     QPainter p(this);
-    p.setPen(QPen(palette().color(QPalette::Highlight), 2));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    p.setPen(QPen(Qt::black, 1));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.setPen(QPen(Qt::white, 1));
+    p.drawRect(rect().adjusted(1, 1, -2, -2));
 }
 
 void LeftTextCheckBox::paintEvent(QPaintEvent*) {

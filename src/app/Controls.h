@@ -59,9 +59,9 @@ private:
 };
 
 // A tick box whose caption stands left of the box.
-// A check box whose keyboard focus shows plainly on any background: a frame
-// in the highlight colour around the whole box (the style's own mark is a thin
-// dark outline, lost on the window's grey).
+// A check box whose keyboard focus shows plainly on any background: a dark
+// and a light frame around the whole box (the style's own mark is a thin dark
+// outline, lost on the window's grey).
 class MarkedCheckBox : public QCheckBox {
     Q_OBJECT
 public:

@@ -83,6 +83,7 @@ ProgressWindow::ProgressWindow(QWidget* owner, const QString& title, const QStri
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     // Esc and closing the window reject it too; once is enough.
     connect(this, &QDialog::rejected, this, [this, onCancel = std::move(onCancel)] {
+        cancelled_ = true;
         hide();
         if (onCancel) onCancel();
     });
@@ -91,6 +92,8 @@ ProgressWindow::ProgressWindow(QWidget* owner, const QString& title, const QStri
 ProgressWindow::~ProgressWindow() = default;
 
 void ProgressWindow::showNow() {
+    // Cancelled work has nothing more to show while it stops.
+    if (cancelled_) return;
     show();
     raise();
     activateWindow();

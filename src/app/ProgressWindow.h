@@ -25,7 +25,7 @@ public:
     ProgressWindow(QWidget* owner, const QString& title, const QString& text, std::function<void()> onCancel);
     ~ProgressWindow() override;
 
-    // Shows it now, painted, before the caller goes on.
+    // Shows it now, painted, before the caller goes on; once cancelled, no more.
     void showNow();
     void setText(const QString& text);
     // How far the work is, from 0 to 1; until the first call it only shows that work goes on.
@@ -47,6 +47,7 @@ private:
     QPushButton* cancel_;
     EarlyKeys* earlyKeys_;
     bool takesKeys_ = false;
+    bool cancelled_ = false;
     int shown_ = 0;  // which showing the pending timer belongs to
 };
 
