@@ -81,7 +81,7 @@ ProgressWindow::ProgressWindow(QWidget* owner, const QString& title, const QStri
     layout->addWidget(bar_);
     layout->addLayout(buttons);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    // Esc and closing the window reject it too; once is enough.
+    // Esc and closing the window reject it, as Cancel does.
     connect(this, &QDialog::rejected, this, [this, onCancel = std::move(onCancel)] {
         cancelled_ = true;
         hide();
