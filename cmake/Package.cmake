@@ -10,7 +10,7 @@ copies of the movie, in one folder ready to upload.
 .
 This package holds the publisher (the main window, with a preview player),
 the selector (a WebGL/Flash redirect page maker) and the tessaly command.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://tessaly.example/")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_GENERATOR DEB)

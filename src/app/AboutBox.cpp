@@ -2,15 +2,30 @@
 
 #include <QFontMetrics>
 #include <QPixmap>
+#include <QPushButton>
+#include <QUrl>
 #include <algorithm>
 
 #include "app/Controls.h"
 #include "app/Launcher.h"
+#include "ui/Strings.h"
 
 namespace tessaly::app {
 namespace {
 
 const QColor kAboutBlue(20, 50, 195);
+
+constexpr char kName[] = "Tessaly publisher";
+constexpr char kVersion[] = "Version " TESSALY_VERSION;
+constexpr char kLicence[] = "Licence: " TESSALY_LICENSE;
+constexpr char kSiteUrl[] = TESSALY_HOMEPAGE;
+constexpr char kMailUrl[] = "mailto:dev@tessaly.example";
+
+// The home page's address as a person types it.
+QString siteName() {
+    const QUrl url(QString::fromLatin1(kSiteUrl));
+    return url.host() + (url.path() == QStringLiteral("/") ? QString() : url.path());
+}
 
 // Dialog units of the control font: a quarter of the average character width
 // across, an eighth of the character height down.
@@ -39,7 +54,7 @@ AboutBox::AboutBox(QWidget* owner, Launcher& launcher) : QDialog(owner) {
     icon->setPixmap(iconPixmap.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     icon->setGeometry(QRect(dialogUnits(fm, 10, 5, 0, 0).topLeft(), QSize(32, 32)));
 
-    addLabel(this, 2001, "Tessaly\r\nby the Tessaly authors", dialogUnits(fm, 45, 5, 140, 30),
+    addLabel(this, 2001, "Tessaly\r\nby the Tessaly developers", dialogUnits(fm, 45, 5, 140, 30),
              {QColor(180, 170, 95), kAboutBlue}, Qt::AlignHCenter | Qt::AlignTop, Edge::None, false, none);
     auto* picture = new QLabel(this);
     const QPixmap banner(QStringLiteral(":/tessaly/about.png"));
@@ -59,7 +74,7 @@ AboutBox::AboutBox(QWidget* owner, Launcher& launcher) : QDialog(owner) {
 
     const Colours link{QColor(220, 210, 120), QColor(0, 0, 127)};
     ClickLabel* site =
-        addLabel(this, 2004, "tessaly.example.org", dialogUnits(fm, 70, 169, 141, 11).intersected(rect()),
+        addLabel(this, 2004, ui::utf8(siteName()), dialogUnits(fm, 70, 169, 141, 11).intersected(rect()),
                  link, Qt::AlignCenter, Edge::Sunken, true, none);
     ClickLabel* mail = addLabel(this, 2002, "email: Tessaly", dialogUnits(fm, 0, 169, 70, 11), link,
                                 Qt::AlignCenter, Edge::Sunken, true, none);
@@ -73,6 +88,31 @@ AboutBox::AboutBox(QWidget* owner, Launcher& launcher) : QDialog(owner) {
              dialogUnits(fm, 106, 47, 98, 28), {QColor(200, 210, 95), kAboutBlue},
              Qt::AlignLeft | Qt::AlignTop, Edge::None, false, none)
         ->setWordWrap(true);
+
+    // What the program is, below the pictures: name, version and licence.
+    const int below = std::max(picture->geometry().bottom(), dialogUnits(fm, 0, 78, 0, 0).top()) + 8;
+    const QRect about(dialogUnits(fm, 10, 0, 190, 0).left(), below, dialogUnits(fm, 0, 0, 190, 0).width(),
+                      dialogUnits(fm, 0, 165, 0, 0).top() - below);
+    QLabel* name =
+        addLabel(this, 2006, kName, QRect(about.topLeft(), QSize(about.width(), fm.height() * 2)),
+                 {Qt::white, kAboutBlue}, Qt::AlignHCenter | Qt::AlignTop, Edge::None, false, none);
+    QFont big = name->font();
+    big.setPointSizeF(big.pointSizeF() * 1.5);
+    big.setBold(true);
+    name->setFont(big);
+    name->setFixedHeight(QFontMetrics(big).height());
+    const int textTop = name->geometry().bottom() + 4;
+    addLabel(this, 2007, std::string(kVersion) + "\n" + kLicence,
+             QRect(about.left(), textTop, about.width(), about.bottom() - textTop), {Qt::white, kAboutBlue},
+             Qt::AlignHCenter | Qt::AlignTop, Edge::None, false, none)
+        ->setWordWrap(true);
+
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    const QRect closeArea = dialogUnits(fm, 80, 186, 50, 14);
+    close->setGeometry(
+        closeArea.adjusted(0, 0, 0, std::max(0, close->sizeHint().height() - closeArea.height())));
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 }  // namespace tessaly::app

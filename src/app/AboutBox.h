@@ -1,7 +1,7 @@
 #pragma once
 
-// The About box: the program's name and maker, its build, and links to the
-// maker's web site and support mailbox.
+// The About box: the program's name and maker, its version, build and
+// licence, links to its home page and the developers' mailbox, and Close.
 
 #include <QDialog>
 
@@ -12,9 +12,6 @@ class Launcher;
 class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    static constexpr const char* kSiteUrl = "https://tessaly.example.org/";
-    static constexpr const char* kMailUrl = "mailto:support@tessaly.example.org";
-
     AboutBox(QWidget* owner, Launcher& launcher);
 };
 

@@ -74,6 +74,22 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     if (notifies_ && event->button() == Qt::LeftButton) emit doubleClicked();
 }
 
+void MarkedCheckBox::paintEvent(QPaintEvent* event) {
+    QCheckBox::paintEvent(event);
+    paintFocusMark();
+}
+
+void MarkedCheckBox::paintFocusMark() {
+    if (!hasFocus()) return;
+    // Dark outside, light inside: plain on the grey, the dark labels and the blue rows alike.
+    QPainter p(this);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::black, 1));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.setPen(QPen(Qt::white, 1));
+    p.drawRect(rect().adjusted(1, 1, -2, -2));
+}
+
 void LeftTextCheckBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     QStyleOptionButton option;
@@ -85,6 +101,8 @@ void LeftTextCheckBox::paintEvent(QPaintEvent*) {
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(inner.adjusted(0, 0, -box - 3, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                text());
+    p.end();
+    paintFocusMark();
 }
 
 void PathLabel::setPath(const QString& path) {
@@ -180,7 +198,8 @@ ClickLabel* addLabel(QWidget* parent, int id, std::string_view text, const QRect
 
 QCheckBox* addCheck(QWidget* parent, int id, std::string_view text, const QRect& rect, const Colours& colours,
                     bool textLeft, Edge edge, const CommandSink& sink) {
-    QCheckBox* box = textLeft ? new LeftTextCheckBox(qstr(text), parent) : new QCheckBox(qstr(text), parent);
+    QCheckBox* box =
+        textLeft ? new LeftTextCheckBox(qstr(text), parent) : new MarkedCheckBox(qstr(text), parent);
     setControlId(box, id);
     box->setGeometry(rect);
     applyColours(box, colours);

@@ -59,10 +59,23 @@ private:
 };
 
 // A tick box whose caption stands left of the box.
-class LeftTextCheckBox : public QCheckBox {
+// A check box whose keyboard focus shows plainly on any background: a dark
+// and a light frame around the whole box (the style's own mark is a thin dark
+// outline, lost on the window's grey).
+class MarkedCheckBox : public QCheckBox {
     Q_OBJECT
 public:
     using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void paintFocusMark();
+};
+
+class LeftTextCheckBox : public MarkedCheckBox {
+    Q_OBJECT
+public:
+    using MarkedCheckBox::MarkedCheckBox;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -2,11 +2,10 @@
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QProgressDialog>
 #include <mutex>
 
 #include "app/BackgroundWork.h"
-#include "app/WindowTexts.h"
+#include "app/ProgressWindow.h"
 #include "core/Prompts.h"
 #include "core/movies/MovieTexts.h"
 #include "core/publish/WorkSteps.h"
@@ -19,7 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kPollMs = 100;
-constexpr int kProgressSteps = 1000;
 
 // What the worker last reported, read by the window.
 struct Progress {
@@ -52,22 +50,12 @@ movies::EncodeReport EncodeCommand::encodeInBackground(const movies::EncodeJob& 
         progress.done = done;
         progress.total = total;
     };
-    QProgressDialog dialog(window_);
-    dialog.setWindowTitle(ui::qs(movies::texts::kEncodeCaption));
-    dialog.setCancelButtonText(ui::qs(texts::kCopyCancel));
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.setAutoClose(false);
-    dialog.setAutoReset(false);
-    dialog.setRange(0, kProgressSteps);
-    dialog.setMinimumDuration(0);
-    dialog.setMinimumWidth(360);
     const QString name = ui::qpath(job.movie.filename());
-    dialog.setLabelText(ui::qs(movies::texts::kEncodeWaiting).arg(name));
-    QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [this, &dialog] {
-        cancel();
-        dialog.hide();
-    });
+    ProgressWindow window(window_, ui::qs(movies::texts::kEncodeCaption),
+                          ui::qs(movies::texts::kEncodeWaiting).arg(name), [this] { cancel(); });
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    // Before the movie is read, which may take seconds.
+    window.showNow();
     QElapsedTimer clock;
     clock.start();
     runInBackground(
@@ -80,11 +68,11 @@ movies::EncodeReport EncodeCommand::encodeInBackground(const movies::EncodeJob& 
                 total = progress.total;
             }
             if (stop_.load() || total <= 0 || done <= 0) return;
-            dialog.setLabelText(
-                ui::qs(movies::texts::kEncodeProgress)
-                    .arg(name, ui::qs(movies::durationText(done)), ui::qs(movies::durationText(total)),
-                         ui::qs(movies::timeLeftText(done, total, clock.elapsed() / 1000.0))));
-            dialog.setValue(std::clamp(static_cast<int>(done / total * kProgressSteps), 1, kProgressSteps));
+            window.setText(ui::qs(movies::texts::kEncodeProgress)
+                               .arg(name, ui::qs(movies::durationText(done)),
+                                    ui::qs(movies::durationText(total)),
+                                    ui::qs(movies::timeLeftText(done, total, clock.elapsed() / 1000.0))));
+            window.setDone(done / total);
         },
         kPollMs);
     QGuiApplication::restoreOverrideCursor();

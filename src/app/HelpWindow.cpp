@@ -6,9 +6,13 @@
 #include <QStyle>
 #include <algorithm>
 #include <iterator>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/Controls.h"
+#include "core/model/ViewerSettings.h"
+#include "core/text/Numbers.h"
 #include "ui/Fonts.h"
 
 namespace tessaly::app {
@@ -32,10 +36,7 @@ struct Row {
 
 // In the order they are created (Audio Volume before the two rows above it).
 constexpr Row kRows[] = {
-    {109, "  Window Size", 303,
-     " The size of html5 viewer window: 640x320, 640x400, 640x480, 700x300, 700x480, 800x400, 800x600, "
-     "960x480 pixels.",
-     150, 19, Edge::Sunken},
+    {109, "  Window Size", 303, {}, 150, 19, Edge::Sunken},  // windowSizesText()
     {110, "  Segment Quality", 304, " Use the \"Segment Quality\" for better quality of 360 video stream.",
      170, 19, Edge::Static},
     {111, "  Show Control", 305,
@@ -50,15 +51,42 @@ constexpr Row kRows[] = {
      "Position of vertical viewing: 30 to -30 degrees, 0 degree by default. Use the \"auto\" mode for common "
      "case.",
      250, 20, Edge::Sunken},
-    {139, "  Vertical angle limit", 310,
-     "Limit of vertical angle: top: 50 to 90 degrees. bottom -50 to -90 degrees. Use the \"auto\" mode for "
-     "cylindrical format.",
-     270, 19, Edge::Sunken},
+    {139, "  Vertical angle limit", 310, {}, 270, 19, Edge::Sunken},  // tiltText()
     {127, "  Html BGColor", 311, " Choose any background color for Html web page", 310, 19, Edge::Sunken},
     {130, "  Html <TITLE>", 312, " Add any Html title for output web page", 330, 19, Edge::Sunken},
     {186, "  Max FPS for stream", 313, " The value of Max rendering update for video stream in the Internet.",
      350, 19, Edge::Sunken},
 };
+
+// The sizes the Window Size list offers ("320x240, ..."), as it numbers them.
+std::string windowSizesText() {
+    std::string sizes;
+    for (const std::string& item : model::fixedItems(model::ListField::WindowSize)) {
+        if (!sizes.empty()) sizes += ", ";
+        sizes += item.substr(item.find('.') + 1);
+    }
+    return " The size of html5 viewer window: " + sizes + " pixels, or a custom size.";
+}
+
+// The smallest and largest limit the Vertical angle limit list offers.
+std::string tiltText() {
+    std::vector<long long> degrees;
+    for (const std::string& item : model::fixedItems(model::ListField::Tilt)) {
+        if (item.find(" degree") != std::string::npos)
+            degrees.push_back(static_cast<long long>(text::leadingNumber(item)));
+    }
+    const auto [low, high] = std::minmax_element(degrees.begin(), degrees.end());
+    const std::string from = low == degrees.end() ? std::string() : text::formatInteger(*low);
+    const std::string to = high == degrees.end() ? std::string() : text::formatInteger(*high);
+    return "Limit of vertical angle: top: " + from + " to " + to + " degrees. bottom -" + from + " to -" +
+           to + " degrees, or a manual value. Use the \"auto\" mode for cylindrical format.";
+}
+
+QString rowText(const Row& row) {
+    if (row.textId == 303) return QString::fromStdString(windowSizesText());
+    if (row.textId == 310) return QString::fromStdString(tiltText());
+    return QString::fromUtf8(row.text.data(), qsizetype(row.text.size()));
+}
 
 constexpr int kWidth = 710;
 constexpr int kHeight = 528;
@@ -101,7 +129,7 @@ Layout layoutFor(const QFontMetrics& fm) {
     int y = kRows[order[0]].y;
     for (const std::size_t i : order) {
         const Row& row = kRows[i];
-        const QString text = QString::fromUtf8(row.text.data(), qsizetype(row.text.size()));
+        const QString text = rowText(row);
         const int wrapped =
             fm.boundingRect(QRect(0, 0, layout.textWidth, 10000), Qt::TextWordWrap, text).height();
         const int height = std::max({row.height, wrapped, fm.height() + 2 * kFrame});
@@ -159,8 +187,8 @@ HelpWindow::HelpWindow(QWidget* owner, std::function<void()> tick) : QDialog(own
         const int y = layout.rowY[i] + stepsGrown;
         label(row.captionId, row.caption, {kCaptionX, y, layout.captionWidth, layout.rowHeight[i]},
               {Qt::white, kDarkGrey}, row.edge);
-        label(row.textId, row.text, {layout.textX, y, layout.textWidth, layout.rowHeight[i]},
-              {Qt::black, kLightGrey}, Edge::None)
+        label(row.textId, rowText(row).toStdString(),
+              {layout.textX, y, layout.textWidth, layout.rowHeight[i]}, {Qt::black, kLightGrey}, Edge::None)
             ->setWordWrap(true);
     }
     const int down = stepsGrown + layout.grown;

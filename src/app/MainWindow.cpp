@@ -123,7 +123,8 @@ void MainWindow::buildParts(MediaTools tools) {
     panel_->setMarkerBottom(header_.pictureBottom);
     editor_ = std::make_unique<hotspots::HotSpotEditor>(hotSpots_, *panel_, *header_.player, *prompts_);
     panel_->onPitchEntered([this](const std::string& text) { editor_->pitchEntered(text); });
-    publish_ = std::make_unique<PublishCommand>(this, *prompts_, *header_.player, *tick_, tools.movies);
+    publish_ =
+        std::make_unique<PublishCommand>(this, *prompts_, *header_.player, *tick_, tools.movies, launcher_);
     browser_ = std::make_unique<PreviewInBrowser>(this, *prompts_, launcher_);
     encode_ = std::make_unique<EncodeCommand>(this, *prompts_, tools.movies, tools.encoder);
     gate_.add(

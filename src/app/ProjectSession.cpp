@@ -39,23 +39,33 @@ std::filesystem::path ProjectSession::workFolder() const {
     return project_.empty() ? movie.parent_path() : project_.parent_path();
 }
 
+std::filesystem::path ProjectSession::projectFolder() const {
+    if (!project_.empty()) return project_.parent_path();
+    if (const auto last = p_.recent.entry(1)) {
+        std::error_code ec;
+        if (std::filesystem::is_directory(last->parent_path(), ec)) return last->parent_path();
+    }
+    return p_.settings.loadDir();
+}
+
 std::optional<std::filesystem::path> ProjectSession::choose(FileChoice::Mode mode, std::string_view title,
-                                                            std::string filter,
-                                                            std::string_view initialName) {
+                                                            std::string filter, std::string_view initialName,
+                                                            const std::filesystem::path& folder) {
     FileChoice choice;
     choice.mode = mode;
     choice.title = std::string(title);
     choice.filter = std::move(filter);
     choice.initialName = std::string(initialName);
-    // Every dialog starts where the last file was loaded from.
-    choice.initialFolder = p_.settings.loadDir();
+    // Unless told otherwise, a dialog starts where the last file was loaded from.
+    choice.initialFolder = folder.empty() ? std::filesystem::path(p_.settings.loadDir()) : folder;
     std::optional<std::filesystem::path> chosen = p_.prompts.chooseFile(choice);
     if (chosen) p_.window->repaint();
     return chosen;
 }
 
 void ProjectSession::loadProject() {
-    const auto chosen = choose(FileChoice::Mode::Open, texts::kProjectOpenTitle, model::projectOpenFilter());
+    const auto chosen = choose(FileChoice::Mode::Open, texts::kProjectOpenTitle, model::projectOpenFilter(),
+                               {}, projectFolder());
     if (!chosen || text::trimSpaces(chosen->string()).empty()) return;
     std::error_code ec;
     std::filesystem::path project = std::filesystem::absolute(*chosen, ec);

@@ -108,9 +108,13 @@ public:
     void showChanged();
 
 private:
-    // The file dialog, in the load folder; the window is repainted under it.
+    // The file dialog, in `folder` or else the load folder; the window is repainted under it.
     std::optional<std::filesystem::path> choose(FileChoice::Mode mode, std::string_view title,
-                                                std::string filter, std::string_view initialName = {});
+                                                std::string filter, std::string_view initialName = {},
+                                                const std::filesystem::path& folder = {});
+    // Where Load Project starts: beside the project last loaded or saved
+    // (in this run or, from Recent Projects, an earlier one), else the load folder.
+    std::filesystem::path projectFolder() const;
     bool writeProject(const std::filesystem::path& file);
     // Shows an opened project's work in the window and starts its main movie.
     void showOpened(const model::OpenedProject& opened);

@@ -5,12 +5,14 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QProgressDialog>
+#include <QUrl>
 #include <functional>
 #include <memory>
 #include <mutex>
 
 #include "app/BackgroundWork.h"
+#include "app/Launcher.h"
+#include "app/ProgressWindow.h"
 #include "app/WindowTexts.h"
 #include "core/Prompts.h"
 #include "core/hotspots/PreviewPlayer.h"
@@ -19,6 +21,7 @@
 #include "core/publish/Page.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/WorkSteps.h"
+#include "core/text/Text.h"
 #include "ui/Strings.h"
 #include "ui/TickSound.h"
 
@@ -29,9 +32,6 @@ namespace fs = std::filesystem;
 
 // How often the window looks at the worker: progress and the end.
 constexpr int kPollMs = 50;
-// A copy done sooner than this shows no dialog at all.
-constexpr int kProgressAfterMs = 500;
-constexpr int kProgressSteps = 1000;
 
 // What the worker last reported, read by the window.
 struct Progress {
@@ -51,78 +51,67 @@ QString timeLeft(std::uint64_t done, std::uint64_t total, qint64 elapsedMs) {
     return QStringLiteral("%1 min %2 s").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
 }
 
-// The movie copy's progress. Esc, closing it and its Cancel button all cancel.
-class CopyDialog {
+// The movie copy's line in the progress window.
+class CopyShown {
 public:
-    CopyDialog(QWidget* owner, const std::function<void()>& onCancel)
-        : dialog_(std::make_unique<QProgressDialog>(owner)) {
-        dialog_->setWindowTitle(ui::qs(texts::kCopyTitle));
-        // The dialog's own button: a second one would also bring a second Esc
-        // shortcut, and two ambiguous shortcuts leave Esc doing nothing.
-        dialog_->setCancelButtonText(ui::qs(texts::kCopyCancel));
-        dialog_->setWindowModality(Qt::WindowModal);
-        dialog_->setAutoClose(false);
-        dialog_->setAutoReset(false);
-        dialog_->setRange(0, kProgressSteps);
-        dialog_->setMinimumDuration(kProgressAfterMs);
-        dialog_->setMinimumWidth(360);
-        QObject::connect(dialog_.get(), &QProgressDialog::canceled, dialog_.get(), onCancel);
-        QObject::connect(dialog_.get(), &QDialog::rejected, dialog_.get(), onCancel);
-        dialog_->setValue(0);
-        clock_.start();
-        // Still working, but the Cancel button takes a click.
-        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-    }
-    ~CopyDialog() { QGuiApplication::restoreOverrideCursor(); }
-    CopyDialog(const CopyDialog&) = delete;
-    CopyDialog& operator=(const CopyDialog&) = delete;
+    explicit CopyShown(ProgressWindow& window) : window_(window) { clock_.start(); }
 
     void update(const fs::path& movie, std::uint64_t done, std::uint64_t total) {
-        if (cancelling_) return;
         if (movie != movie_) {
             movie_ = movie;
             clock_.restart();
         }
         const QString name = ui::qpath(movie.filename());
         const QLocale locale;
-        dialog_->setLabelText(done == 0 ? ui::qs(texts::kCopyWaiting).arg(name)
-                                        : ui::qs(texts::kCopyProgress)
-                                              .arg(name, locale.formattedDataSize(static_cast<qint64>(done)),
-                                                   locale.formattedDataSize(static_cast<qint64>(total)),
-                                                   timeLeft(done, total, clock_.elapsed())));
-        const int value = total == 0 ? kProgressSteps : static_cast<int>(done * kProgressSteps / total);
-        // Never the minimum again: that would restart the dialog's own clock.
-        dialog_->setValue(std::max(value, 1));
-    }
-
-    // The copy stops within a second; nothing more to show meanwhile.
-    void cancelling() {
-        cancelling_ = true;
-        dialog_->hide();
+        window_.setText(done == 0 ? ui::qs(texts::kCopyWaiting).arg(name)
+                                  : ui::qs(texts::kCopyProgress)
+                                        .arg(name, locale.formattedDataSize(static_cast<qint64>(done)),
+                                             locale.formattedDataSize(static_cast<qint64>(total)),
+                                             timeLeft(done, total, clock_.elapsed())));
+        window_.setDone(total == 0 ? 1.0 : static_cast<double>(done) / static_cast<double>(total));
     }
 
 private:
-    std::unique_ptr<QProgressDialog> dialog_;
+    ProgressWindow& window_;
     QElapsedTimer clock_;
     fs::path movie_;
-    bool cancelling_ = false;
 };
 
-// The publish's talk in the window's dialogs; the publish runs on a worker.
+// Still working, though the progress window's Cancel takes a click.
+class BusyPointer {
+public:
+    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::BusyCursor); }
+    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+// The publish's talk in the window's dialogs, with the progress window out
+// of their way; the publish runs on a worker.
 class WindowTalk : public publish::PublishTalk {
 public:
-    WindowTalk(Prompts& prompts, std::function<publish::PublishReport(const publish::PublishJob&)> run)
-        : prompts_(prompts), run_(std::move(run)) {}
+    WindowTalk(Prompts& prompts, ProgressWindow& progress,
+               std::function<publish::PublishReport(const publish::PublishJob&)> run)
+        : prompts_(prompts), progress_(progress), run_(std::move(run)) {}
 
-    void tell(const Message& notice) override { prompts_.show(notice); }
+    void tell(const Message& notice) override {
+        progress_.hide();
+        prompts_.show(notice);
+        progress_.showNow();
+    }
     bool goOnDespite(const std::vector<movies::MovieFinding>& findings,
                      const std::vector<publish::Mismatch>& mismatches) override {
-        return prompts_.ask(publish::publishQuestion(findings, mismatches), movies::texts::kContinue);
+        progress_.hide();
+        const bool goOn =
+            prompts_.ask(publish::publishQuestion(findings, mismatches), movies::texts::kContinue);
+        if (goOn) progress_.showNow();
+        return goOn;
     }
     publish::PublishReport run(const publish::PublishJob& job) override { return run_(job); }
 
 private:
     Prompts& prompts_;
+    ProgressWindow& progress_;
     std::function<publish::PublishReport(const publish::PublishJob&)> run_;
 };
 
@@ -169,8 +158,22 @@ void PublishCommand::publishWithPlayerStopped(const model::MovieSlots& movies,
     settings.saveDir = page.parent_path().string();
 
     const publish::PublishReport report = publishTo(page, movies, settings, hotSpots, project, true);
-    if (report.outcome == publish::PublishOutcome::Succeeded) tick_.play();
-    if (!report.message.text.empty()) prompts_.show(report.message);
+    if (report.outcome != publish::PublishOutcome::Succeeded) {
+        if (!report.message.text.empty()) prompts_.show(report.message);
+        return;
+    }
+    tick_.play();
+    offerPage(report.message, page);
+}
+
+void PublishCommand::offerPage(const Message& succeeded, const fs::path& page) {
+    const std::vector<std::string> actions{std::string(texts::kOpenPage), std::string(texts::kOpenFolder)};
+    const std::optional<std::size_t> chosen = prompts_.showWithActions(succeeded, actions);
+    if (!chosen) return;
+    const fs::path target = *chosen == 0 ? page : page.parent_path();
+    if (launcher_.openUrl(QUrl::fromLocalFile(ui::qpath(target)))) return;
+    prompts_.show(Message{ui::utf8(ui::qs(texts::kNothingOpened).arg(ui::qpath(target))),
+                          std::string(texts::kCopyTitle), Icon::Warning});
 }
 
 publish::PublishReport PublishCommand::publishTo(const fs::path& page, const model::MovieSlots& movies,
@@ -178,17 +181,43 @@ publish::PublishReport PublishCommand::publishTo(const fs::path& page, const mod
                                                  const hotspots::HotSpotList& hotSpots,
                                                  const fs::path& project, bool askAboutMovies) {
     if (running_) return {publish::PublishOutcome::Refused, {}};
-    WindowTalk talk(prompts_, [this](const publish::PublishJob& job) { return publishInBackground(job); });
-    const publish::PublishWork work{movies, page, hotSpots, project, askAboutMovies, nullptr};
-    return publish::publishWork(work, settings, movieTools_, talk);
-}
-
-publish::PublishReport PublishCommand::publishInBackground(const publish::PublishJob& job) {
     running_ = true;
     stop_.store(false);
+    ProgressWindow progress(window_, ui::qs(texts::kCopyTitle),
+                            ui::qs(askAboutMovies ? texts::kReadingMovies : texts::kWritingPage),
+                            [this] { cancel(); });
+    const BusyPointer busy;
+    progress.showNow();
+    // Read on the worker while the window shows; the check below then finds them read.
+    if (askAboutMovies) readMovies(movies);
+    WindowTalk talk(prompts_, progress, [this, &progress](const publish::PublishJob& job) {
+        return publishInBackground(job, progress);
+    });
+    const publish::PublishWork work{movies, page, hotSpots, project, askAboutMovies, &stop_};
+    publish::PublishReport report = publish::publishWork(work, settings, movieTools_, talk);
+    running_ = false;
+    return report;
+}
+
+void PublishCommand::readMovies(const model::MovieSlots& movies) {
+    runInBackground(
+        window_,
+        [&] {
+            for (std::size_t i = 0; i < movies.size() && !stop_.load(); ++i) {
+                const std::string path = i == 0 ? text::trimSpaces(movies[i]) : movies[i];
+                if (!path.empty()) static_cast<void>(movieTools_.inspect(path, &stop_));
+            }
+        },
+        [] {}, kPollMs);
+}
+
+publish::PublishReport PublishCommand::publishInBackground(const publish::PublishJob& job,
+                                                           ProgressWindow& window) {
+    window.setText(ui::qs(texts::kWritingPage));
     Progress progress;
     publish::PublishReport report;
 
+    // A stop asked for while the movies were read ends the publish before it writes.
     publish::PublishControl control;
     control.stop = &stop_;
     control.movieTools = &movieTools_;
@@ -199,7 +228,7 @@ publish::PublishReport PublishCommand::publishInBackground(const publish::Publis
         progress.total = total;
         progress.copying = true;
     };
-    std::unique_ptr<CopyDialog> dialog;
+    CopyShown copy(window);
     runInBackground(
         window_, [&] { report = publish::publish(job, control); },
         [&] {
@@ -212,17 +241,9 @@ publish::PublishReport PublishCommand::publishInBackground(const publish::Publis
                 done = progress.done;
                 total = progress.total;
             }
-            if (!dialog) {
-                dialog = std::make_unique<CopyDialog>(window_, [this, &dialog] {
-                    cancel();
-                    if (dialog) dialog->cancelling();
-                });
-            }
-            dialog->update(movie, done, total);
+            if (!stop_.load()) copy.update(movie, done, total);
         },
         kPollMs);
-    dialog.reset();
-    running_ = false;
     return report;
 }
 

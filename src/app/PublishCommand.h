@@ -1,10 +1,11 @@
 #pragma once
 
-// Publish Web Movie from the window. The checks' messages, the page dialog,
-// the stopped player and the question about movies that will not play well
-// come first; then core publishes on a worker thread while
-// the window takes no input and, during the movie copy, shows its progress
-// with a Cancel button; the tick and the outcome come last.
+// Publish Web Movie from the window. The checks' messages, the page dialog and
+// the stopped player come first; from then on a progress window with a Cancel
+// button shows while the movies are read, and again after the question about
+// movies that will not play well, while core publishes on a worker thread and
+// the window takes no input. The tick and the outcome come last; after a
+// success the person may open the page or its folder.
 
 #include <QPointer>
 #include <atomic>
@@ -32,11 +33,19 @@ class TickSound;
 
 namespace tessaly::app {
 
+class Launcher;
+class ProgressWindow;
+
 class PublishCommand {
 public:
     PublishCommand(QWidget* window, Prompts& prompts, hotspots::PreviewPlayer& player, ui::TickSound& tick,
-                   movies::MovieTools& movieTools)
-        : window_(window), prompts_(prompts), player_(player), tick_(tick), movieTools_(movieTools) {}
+                   movies::MovieTools& movieTools, Launcher& launcher)
+        : window_(window),
+          prompts_(prompts),
+          player_(player),
+          tick_(tick),
+          movieTools_(movieTools),
+          launcher_(launcher) {}
 
     // Runs the command to its end. `settings` come back with the page's folder
     // as the save folder and, after a rejected custom size, the size reset.
@@ -61,13 +70,18 @@ private:
     void publishWithPlayerStopped(const model::MovieSlots& movies, model::ViewerSettings& settings,
                                   const hotspots::HotSpotList& hotSpots,
                                   const std::filesystem::path& project);
-    publish::PublishReport publishInBackground(const publish::PublishJob& job);
+    // "Publishing succeeded", with the page and its folder a click away.
+    void offerPage(const Message& succeeded, const std::filesystem::path& page);
+    // Each movie read once on a worker, so the check before publishing finds it read.
+    void readMovies(const model::MovieSlots& movies);
+    publish::PublishReport publishInBackground(const publish::PublishJob& job, ProgressWindow& window);
 
     QPointer<QWidget> window_;
     Prompts& prompts_;
     hotspots::PreviewPlayer& player_;
     ui::TickSound& tick_;
     movies::MovieTools& movieTools_;
+    Launcher& launcher_;
     bool running_ = false;
     std::atomic<bool> stop_{false};
 };

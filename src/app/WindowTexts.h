@@ -14,9 +14,10 @@ inline constexpr std::string_view kHtml5 = "Html5";
 inline constexpr std::string_view kMenuFile = "&File ";
 inline constexpr std::string_view kMenuLoadMovie = "&Load Web Movie\tCtrl+L";
 inline constexpr std::string_view kMenuPublish = "Publish Web Movie\tCtrl+P";
-inline constexpr std::string_view kMenuLoadProject = "Load Project";
-inline constexpr std::string_view kMenuSaveProject = "Save Project";
-inline constexpr std::string_view kMenuExit = "&Exit\tAlt+F4";
+inline constexpr std::string_view kMenuLoadProject = "Load Project\tCtrl+O";
+inline constexpr std::string_view kMenuSaveProject = "Save Project\tCtrl+S";
+// Alt+F4 closes through the window manager; Ctrl+Q is the program's own key.
+inline constexpr std::string_view kMenuExit = "&Exit\tCtrl+Q";
 inline constexpr std::string_view kMenuOption = "&Option";
 inline constexpr std::string_view kMenuSelector = "Flash/Html5 redirect utility";
 inline constexpr std::string_view kMenuOptionsByDefault = "Options by default";
@@ -107,6 +108,12 @@ inline constexpr std::string_view kCopyTitle = "Publishing";
 inline constexpr std::string_view kCopyCancel = "Cancel";
 inline constexpr std::string_view kCopyWaiting = "Copying %1";                      // the movie's name
 inline constexpr std::string_view kCopyProgress = "Copying %1\n%2 of %3, %4 left";  // name, done, total, time
+inline constexpr std::string_view kReadingMovies = "Reading the movies";
+inline constexpr std::string_view kWritingPage = "Writing the page";
+// Beside OK once publishing succeeded; & marks the mnemonic.
+inline constexpr std::string_view kOpenPage = "Open &Page";
+inline constexpr std::string_view kOpenFolder = "Open &Folder";
+inline constexpr std::string_view kNothingOpened = "No program could open %1";  // the page or its folder
 
 // File dialogs.
 inline constexpr std::string_view kProjectOpenTitle = "Load a Project";

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tessaly {
 
@@ -47,6 +48,13 @@ public:
     // Two answers, `yes` the default and what Esc gives; true for `yes`.
     virtual bool askEither(const Message& message, std::string_view yes, std::string_view /*no*/) {
         return ask(message, yes);
+    }
+    // A message box with OK and a button for each of `actions` ("Open Page"):
+    // the index of the action chosen, or nothing for OK.
+    virtual std::optional<std::size_t> showWithActions(const Message& message,
+                                                       const std::vector<std::string>& /*actions*/) {
+        show(message);
+        return std::nullopt;
     }
     // Save, Discard and Cancel, asked before unsaved work is replaced.
     virtual SaveChoice askToSave(const Message& message) = 0;

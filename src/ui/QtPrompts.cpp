@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 #include <deque>
 
 #include "ui/FileDialog.h"
@@ -16,6 +17,7 @@ struct Script {
     bool scripted = false;
     std::deque<bool> answers;
     std::deque<SaveChoice> saveChoices;
+    std::deque<std::optional<std::size_t>> actions;
     std::vector<Message> log;
     std::function<void()> onAnswer;
 
@@ -58,15 +60,63 @@ private:
     bool busy_;
 };
 
+// The usual buttons, each with its letter to press.
+constexpr std::pair<QMessageBox::StandardButton, const char*> kUsualButtons[] = {
+    {QMessageBox::Ok, "&OK"},           {QMessageBox::Cancel, "&Cancel"}, {QMessageBox::Save, "&Save"},
+    {QMessageBox::Discard, "&Discard"}, {QMessageBox::Yes, "&Yes"},       {QMessageBox::No, "&No"},
+};
+
+// Buttons with words of their own get a letter too: the first letter of a
+// word, else any letter, that no other button of the box has taken.
+void giveMnemonics(QMessageBox& box) {
+    QString taken;
+    for (const QAbstractButton* button : box.buttons()) {
+        const QString text = button->text();
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        if (at >= 0 && at + 1 < text.size()) taken += text.at(at + 1).toLower();
+    }
+    for (QAbstractButton* button : box.buttons()) {
+        QString text = button->text();
+        if (text.contains(QLatin1Char('&'))) continue;
+        const auto free = [&](qsizetype i) {
+            return text.at(i).isLetter() && !taken.contains(text.at(i).toLower());
+        };
+        qsizetype at = -1;
+        for (qsizetype i = 0; i < text.size() && at < 0; ++i) {
+            if ((i == 0 || text.at(i - 1).isSpace()) && free(i)) at = i;
+        }
+        for (qsizetype i = 0; i < text.size() && at < 0; ++i) {
+            if (free(i)) at = i;
+        }
+        if (at < 0) continue;
+        taken += text.at(at).toLower();
+        button->setText(text.insert(at, QLatin1Char('&')));
+    }
+}
+
 int run(QWidget* owner, const Message& message, QMessageBox::StandardButtons buttons,
-        std::string_view okText = {}, QMessageBox::StandardButton preferred = QMessageBox::NoButton) {
+        std::string_view okText = {}, QMessageBox::StandardButton preferred = QMessageBox::NoButton,
+        const std::vector<std::string>& actions = {}, std::optional<std::size_t>* chosenAction = nullptr) {
     const ArrowWhileAsking arrow;
     QMessageBox box(toQt(message.icon), qs(message.caption), qs(message.text), buttons, owner);
     box.setTextFormat(Qt::PlainText);
+    for (const auto& [standard, text] : kUsualButtons) {
+        if (QAbstractButton* button = box.button(standard)) button->setText(QMessageBox::tr(text));
+    }
     if (preferred != QMessageBox::NoButton) box.setDefaultButton(preferred);
     if (QAbstractButton* ok = box.button(QMessageBox::Ok); ok != nullptr && !okText.empty())
         ok->setText(qs(okText));
-    return box.exec();
+    std::vector<QAbstractButton*> added;
+    for (const std::string& action : actions)
+        added.push_back(box.addButton(qs(action), QMessageBox::ActionRole));
+    // Esc answers as OK does, whatever else the box offers.
+    if (!added.empty() && box.button(QMessageBox::Ok) != nullptr) box.setEscapeButton(QMessageBox::Ok);
+    giveMnemonics(box);
+    const int result = box.exec();
+    const auto clicked = std::find(added.begin(), added.end(), box.clickedButton());
+    if (chosenAction != nullptr && clicked != added.end())
+        *chosenAction = static_cast<std::size_t>(clicked - added.begin());
+    return result;
 }
 
 }  // namespace
@@ -78,6 +128,22 @@ void QtPrompts::show(const Message& message) {
         return;
     }
     run(owner_, message, QMessageBox::Ok);
+}
+
+std::optional<std::size_t> QtPrompts::showWithActions(const Message& message,
+                                                      const std::vector<std::string>& actions) {
+    Script& s = script();
+    if (s.scripted) {
+        s.log.push_back(message);
+        s.answering();
+        if (s.actions.empty()) return std::nullopt;
+        const std::optional<std::size_t> chosen = s.actions.front();
+        s.actions.pop_front();
+        return chosen;
+    }
+    std::optional<std::size_t> chosen;
+    run(owner_, message, QMessageBox::Ok, {}, QMessageBox::Ok, actions, &chosen);
+    return chosen;
 }
 
 bool QtPrompts::confirm(const Message& message) { return ask(message, {}); }
@@ -111,6 +177,7 @@ bool QtPrompts::askEither(const Message& message, std::string_view yes, std::str
     box.setDefaultButton(first);
     // Closing the box is never the answer that loses something.
     box.setEscapeButton(first);
+    giveMnemonics(box);
     box.exec();
     return box.clickedButton() == first;
 }
@@ -150,6 +217,7 @@ void QtPrompts::setScripted(bool scripted) {
     script().scripted = scripted;
     script().answers.clear();
     script().saveChoices.clear();
+    script().actions.clear();
     script().log.clear();
     script().onAnswer = nullptr;
 }
@@ -157,6 +225,8 @@ void QtPrompts::setScripted(bool scripted) {
 void QtPrompts::setNextAnswer(bool ok) { script().answers.push_back(ok); }
 
 void QtPrompts::setNextSaveChoice(SaveChoice choice) { script().saveChoices.push_back(choice); }
+
+void QtPrompts::setNextAction(std::optional<std::size_t> action) { script().actions.push_back(action); }
 
 void QtPrompts::setOnAnswer(std::function<void()> onAnswer) { script().onAnswer = std::move(onAnswer); }
 

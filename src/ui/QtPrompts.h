@@ -18,6 +18,8 @@ public:
     explicit QtPrompts(QWidget* owner) : owner_(owner) {}
 
     void show(const Message& message) override;
+    std::optional<std::size_t> showWithActions(const Message& message,
+                                               const std::vector<std::string>& actions) override;
     bool confirm(const Message& message) override;
     bool ask(const Message& message, std::string_view okText) override;
     bool askEither(const Message& message, std::string_view yes, std::string_view no) override;
@@ -31,6 +33,8 @@ public:
     // askEither() answers from the same script (the first answer when nothing is scripted).
     // askToSave() answers from its own script (Discard when nothing is scripted).
     static void setNextSaveChoice(SaveChoice choice);
+    // showWithActions() answers from its own script (OK when nothing is scripted).
+    static void setNextAction(std::optional<std::size_t> action);
     static std::vector<Message> takeLog();
     // Called at each scripted message, question and file choice, where the
     // person would be looking at it.

@@ -9,15 +9,19 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 
 #include "../core/publish/FolderSnapshot.h"
 #include "WindowHarness.h"
 #include "app/ControlIds.h"
+#include "app/ProgressWindow.h"
 #include "app/SettingsBinding.h"
 #include "core/platform/Files.h"
 #include "ui/FileDialog.h"
@@ -67,7 +71,7 @@ TEST_F(WindowTest, PublishFromTheWindowWritesTheSameTreeAsTheCommand) {
     EXPECT_EQ(window().tick().playCount(), ticks + 2) << "the command's tick and the success tick";
     EXPECT_EQ(window().settings().saveDir(), windowTree.string());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the busy pointer ends with the command";
-    EXPECT_EQ(window().findChild<QProgressDialog*>(), nullptr) << "no progress once the copy is over";
+    EXPECT_EQ(window().findChild<app::ProgressWindow*>(), nullptr) << "no progress once the publish is over";
     ASSERT_TRUE(fs::exists(windowTree / "tour.html"));
 
     const std::string command = std::string(TESSALY_CLI) + " publish '" + demo.string() + "' '" +
@@ -148,6 +152,144 @@ TEST_F(WindowTest, NoDialogOfAPublishIsEverCoveredByAnotherWindow) {
     EXPECT_EQ(covering, std::vector<QString>(5)) << "a window was over the dialog";
 }
 
+TEST_F(WindowTest, AfterPublishingThePageOrItsFolderOpensFromTheMessage) {
+    const fs::path movie = writeFile("tour.mp4", std::string(1000, 'm'));
+    window().setMoviePath(1, QString::fromStdString(movie.string()));
+    const fs::path page = folder() / "site" / "index.html";
+    const struct {
+        std::optional<std::size_t> action;  // none: OK
+        bool opens;
+        fs::path opened;
+    } cases[] = {{0, true, page}, {1, true, page.parent_path()}, {std::nullopt, true, {}}, {0, false, page}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.opened.string() + (c.opens ? "" : " (nothing opens)"));
+        launcher_.opened.clear();
+        launcher_.browserStarts = c.opens;
+        ui::QtPrompts::setNextAnswer(true);  // publish the movie (no real one) all the same
+        ui::QtPrompts::setNextAction(c.action);
+        ui::FileDialog::setNextAnswer(QString::fromStdString(page.string()));
+        window().command(kPublish);
+        const std::vector<Message> shown = messages();
+        ASSERT_GE(shown.size(), 2u);
+        EXPECT_EQ(shown[1].text, "Publishing succeeded");
+        if (c.opened.empty()) {
+            EXPECT_TRUE(launcher_.opened.empty());
+            continue;
+        }
+        ASSERT_EQ(launcher_.opened.size(), 1u);
+        EXPECT_EQ(launcher_.opened[0], QUrl::fromLocalFile(QString::fromStdString(c.opened.string())));
+        EXPECT_EQ(shown.size(), c.opens ? 2u : 3u);
+        if (!c.opens)
+            EXPECT_NE(shown.back().text.find(c.opened.string()), std::string::npos)
+                << "says what did not open";
+    }
+}
+
+// Movie tools whose reads, while held, wait until the test lets them go: a
+// large movie on a slow disk.
+class HeldReads : public movies::MovieTools {
+public:
+    void hold() {
+        const std::lock_guard lock(mutex_);
+        held_ = true;
+    }
+    void release() {
+        {
+            const std::lock_guard lock(mutex_);
+            held_ = false;
+        }
+        changed_.notify_all();
+    }
+    bool reading() {
+        const std::lock_guard lock(mutex_);
+        return reading_;
+    }
+    int done() {
+        const std::lock_guard lock(mutex_);
+        return done_;
+    }
+    movies::MovieInfo inspect(const fs::path&, const std::atomic<bool>* stop) override {
+        std::unique_lock lock(mutex_);
+        reading_ = held_;
+        // A stop is a flag, not a notice: looked at now and then.
+        while (held_ && (stop == nullptr || !stop->load()))
+            changed_.wait_for(lock, std::chrono::milliseconds(20));
+        reading_ = false;
+        ++done_;
+        movies::MovieInfo info;
+        info.error = "not a movie";
+        return info;
+    }
+    movies::WriteOutcome moveIndexToFront(const fs::path&, int, const fs::path&, const movies::ByteProgress&,
+                                          const std::atomic<bool>*) override {
+        return {};
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool held_ = false;
+    bool reading_ = false;
+    int done_ = 0;
+};
+
+TEST_F(WindowTest, LongWorkShowsItsProgressBeforeReadingTheMovie) {
+    HeldReads reads;
+    openWindow(app::MediaTools{reads, encoder_});
+    const fs::path movie = writeFile("tour.mp4", "not a movie");
+    window().setMoviePath(1, QString::fromStdString(movie.string()));
+    ASSERT_TRUE(waitFor([&] { return reads.done() > 0; }, 5000)) << "the row's own read";
+    for (const int command : {kPublish, kMakeWebVersions}) {
+        SCOPED_TRACE(command);
+        if (command == kPublish) {
+            ui::FileDialog::setNextAnswer(
+                QString::fromStdString((folder() / "site" / "index.html").string()));
+            ui::QtPrompts::setNextAnswer(false);  // the question about the movie: go no further
+        }
+        bool shownWhileReading = false;
+        QTimer watch;
+        watch.setInterval(5);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (!reads.reading()) return;
+            const auto* progress = window().findChild<app::ProgressWindow*>();
+            shownWhileReading = progress != nullptr && progress->isVisible();
+            reads.release();
+            watch.stop();
+        });
+        reads.hold();
+        watch.start();
+        window().command(command);
+        EXPECT_TRUE(shownWhileReading);
+        messages();
+    }
+}
+
+TEST_F(WindowTest, KeysTypedBeforeTheProgressShowsNeverCancelIt) {
+    window().show();
+    int cancels = 0;
+    app::ProgressWindow progress(&window(), QStringLiteral("Publishing"), QString(),
+                                 [&cancels] { ++cancels; });
+    // Typed while the window had the keys; they arrive once the progress shows.
+    for (QWidget* target :
+         {static_cast<QWidget*>(&progress), static_cast<QWidget*>(progress.cancelButton())}) {
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space}) {
+            QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+            QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
+        }
+    }
+    progress.showNow();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cancels, 0);
+    EXPECT_TRUE(progress.isVisible());
+    // Once it has been seen, Return still does not stop the work; Esc does.
+    ASSERT_TRUE(waitFor([&] { return progress.takesKeys(); }, 5000));
+    QTest::keyClick(progress.cancelButton(), Qt::Key_Return);
+    EXPECT_EQ(cancels, 0);
+    QTest::keyClick(&progress, Qt::Key_Escape);
+    EXPECT_EQ(cancels, 1);
+    EXPECT_FALSE(progress.isVisible());
+}
+
 // Publishing a large movie: a sparse file costs no disk, and its copy takes
 // long enough to be seen and stopped.
 class LargePublish : public WindowTest {
@@ -164,22 +306,25 @@ protected:
     }
 
     // Publishes `movie` into `site`, running `action` inside the publish as
-    // soon as the copy's progress shows. Returns the milliseconds from the
+    // soon as the progress shows the copy. Returns the milliseconds from the
     // end of `action` to the end of the command.
     qint64 publish(const fs::path& movie, const fs::path& site,
-                   const std::function<void(QProgressDialog&)>& action = {}) {
+                   const std::function<void(app::ProgressWindow&)>& action = {}) {
         window().setMoviePath(1, QString::fromStdString(movie.string()));
         ui::FileDialog::setNextAnswer(QString::fromStdString((site / "index.html").string()));
         QElapsedTimer sinceAction;
         QTimer watch;
         watch.setInterval(10);
         QObject::connect(&watch, &QTimer::timeout, [&] {
-            auto* dialog = window().findChild<QProgressDialog*>();
-            if (dialog == nullptr || !dialog->isVisible()) return;
+            auto* dialog = window().findChild<app::ProgressWindow*>();
+            // From the reading of the movies on; acts once the copy shows.
+            if (dialog == nullptr || !dialog->isVisible() ||
+                !dialog->text().contains(QString::fromStdString(movie.filename().string())))
+                return;
             watch.stop();
             seenDialog = true;
             title = dialog->windowTitle();
-            label = dialog->labelText();
+            label = dialog->text();
             if (action) action(*dialog);
             sinceAction.start();
         });
@@ -197,17 +342,18 @@ TEST_F(LargePublish, CancelStopsWithinASecondAndLeavesTheFolderAsItWas) {
     const struct {
         const char* how;
         bool earlierTree;
-        std::function<void(QProgressDialog&)> cancel;
+        std::function<void(app::ProgressWindow&)> cancel;
     } cases[] = {
-        {"Cancel button", true, [](QProgressDialog& dialog) { dialog.findChild<QPushButton*>()->click(); }},
+        {"Cancel button", true, [](app::ProgressWindow& dialog) { dialog.cancelButton()->click(); }},
         {"Esc", false,
-         [](QProgressDialog& dialog) {
+         [](app::ProgressWindow& dialog) {
              // As on a desktop, the dialog that just showed is the active window.
              dialog.activateWindow();
              EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog, 1000));
+             EXPECT_TRUE(waitFor([&] { return dialog.takesKeys(); }, 1000));
              QTest::keyClick(&dialog, Qt::Key_Escape);
          }},
-        {"closing it", false, [](QProgressDialog& dialog) { dialog.close(); }},
+        {"closing it", false, [](app::ProgressWindow& dialog) { dialog.close(); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.how);
@@ -244,7 +390,7 @@ TEST_F(LargePublish, CommandsAreRefusedWhilePublishingAndClosingAsksFirst) {
     const auto before = test_support::snapshot(site);
 
     bool closedEarly = true;
-    publish(big, site, [&](QProgressDialog&) {
+    publish(big, site, [&](app::ProgressWindow&) {
         EXPECT_TRUE(window().publishing());
         const auto requests = ui::FileDialog::lastRequest();  // the page dialog's
         window().command(kOptionsByDefault);

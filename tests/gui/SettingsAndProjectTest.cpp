@@ -192,6 +192,8 @@ TEST_F(ProjectTest, SaveAndLoadThroughTheDialogs) {
     EXPECT_EQ(load->mode, ui::FileDialogRequest::Mode::Open);
     EXPECT_EQ(load->title, QStringLiteral("Load a Project"));
     EXPECT_EQ(load->initialName, QString());
+    EXPECT_EQ(load->initialFolder.toStdString(), (folder() / "projects").string())
+        << "beside the last project, not in the load folder";
     // The project's own LOADDIR is read after the dialog's folder.
     EXPECT_EQ(window().settings().loadDir(), folder().string());
 

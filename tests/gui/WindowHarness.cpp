@@ -29,20 +29,20 @@ void WindowTest::TearDown() {
     app::ColorChooser::setScripted(false);
 }
 
-app::MainWindow& WindowTest::openWindow() {
+app::MainWindow& WindowTest::openWindow(std::optional<app::MediaTools> tools) {
     window_.reset();
-    window_ = makeWindow();
+    window_ = makeWindow(std::move(tools));
     return *window_;
 }
 
-std::unique_ptr<app::MainWindow> WindowTest::makeWindow() {
+std::unique_ptr<app::MainWindow> WindowTest::makeWindow(std::optional<app::MediaTools> tools) {
     app::WindowSetup setup;
     setup.start.loadDir = folder().string();
     setup.start.saveDir = folder().string();
     setup.settingsPath = settingsPath();
     setup.programFolder = folder() / "bin";
     setup.recoveryFolder = folder() / "recovery";
-    return std::make_unique<app::MainWindow>(setup, launcher_, tools());
+    return std::make_unique<app::MainWindow>(setup, launcher_, tools.value_or(this->tools()));
 }
 
 QAction* WindowTest::menuAction(int id) const {

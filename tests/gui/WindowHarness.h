@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,10 +56,11 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // A new window over the same folder and settings file (the old one is dropped).
-    app::MainWindow& openWindow();
+    // A new window over the same folder and settings file (the old one is
+    // dropped), with the test's tools unless told others.
+    app::MainWindow& openWindow(std::optional<app::MediaTools> tools = std::nullopt);
     // Another window over the same folders, beside the test's own.
-    std::unique_ptr<app::MainWindow> makeWindow();
+    std::unique_ptr<app::MainWindow> makeWindow(std::optional<app::MediaTools> tools = std::nullopt);
     app::MainWindow& window() { return *window_; }
     // The tools every window of the test works with.
     app::MediaTools tools() { return {movieTools_, encoder_}; }

@@ -81,7 +81,9 @@ fs::path versionPath(const fs::path& folder, const fs::path& movie, VersionSize 
 namespace {
 
 EncodeReport encodeVersions(const EncodeJob& job, const EncodeControl& control, bool journal) {
-    const MovieInfo info = control.tools->inspect(job.movie);
+    // Reading a large movie takes seconds; Cancel stops it too.
+    const MovieInfo info = control.tools->inspect(job.movie, control.stop);
+    if (info.stopped) return report(EncodeOutcome::Cancelled, texts::kEncodeCancelled, {}, Icon::Information);
     if (info.error)
         return failed(EncodeOutcome::Refused, platform::FileError{job.movie, "read", *info.error});
     const std::vector<VersionSize> sizes = versionSizes(info.width, info.height, job.widths);
