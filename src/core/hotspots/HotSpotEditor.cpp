@@ -116,6 +116,22 @@ void HotSpotEditor::yawSliderMoved(int position) {
     view_.showMarkerAt(currentYaw_);
 }
 
+void HotSpotEditor::turnSlot(int n, double yaw) {
+    if (!std::isfinite(yaw)) return;
+    int degrees = static_cast<int>(std::lround(yaw));
+    if (degrees <= -180) degrees += 360;
+    degrees = std::clamp(degrees, std::max(kYawMin, -yawReach_), std::min(kYawMax, yawReach_));
+    if (HotSpot& spot = list_.at(n); spot.inUse()) {
+        spot.yaw = degrees;
+        showRow(n, spot);
+    }
+    if (n == currentSlot_) {
+        currentYaw_ = static_cast<std::int16_t>(degrees);
+        view_.setSliderPosition(degrees);
+        view_.showMarkerAt(degrees);
+    }
+}
+
 void HotSpotEditor::showLoadedList() {
     for (int n = 1; n <= kSlotCount; ++n) {
         // Show slot leaves the row of a blank slot alone; blank it so no row

@@ -42,6 +42,9 @@ public:
     void resetEditor();
     // A slider notification; only the low 16 bits of `position` count.
     void yawSliderMoved(int position);
+    // Slot n turned to face `yaw` on the picture, kept within the reach: a slot
+    // in use keeps it, and the current slot's slider and marker follow.
+    void turnSlot(int n, double yaw);
     // After a project has filled the list: show every slot, then select none.
     void showLoadedList();
     // How far either way a new Hot Spot's yaw may lie: 180, or 90 for a movie
