@@ -105,6 +105,9 @@ inline constexpr int kClearHotSpot = 449;
 inline constexpr int kClearAllHotSpots = 450;
 inline constexpr int kSelfMode = 443;
 inline constexpr int kHotSpotFrame = 445;
+// The pitch field, under the options: the editor has no room beside the slider.
+inline constexpr int kPitchCaption = 486;
+inline constexpr int kHotSpotPitch = 487;
 
 // Hot-spot rows, n = 1..10.
 constexpr int slotSelector(int n) { return 370 + n; }

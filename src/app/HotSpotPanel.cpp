@@ -1,6 +1,7 @@
 #include "app/HotSpotPanel.h"
 
 #include <QPainter>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <algorithm>
@@ -120,6 +121,15 @@ HotSpotPanel::HotSpotPanel(QWidget* p, hotspots::PreviewPlayer& player, const Co
                      sink);
     self_->setChecked(true);
     addFrame(p, kHotSpotFrame, t::kHotSpotFrame, {710, 179, 192, 460});
+    // Under the options, right-aligned with the link and title boxes: every
+    // place beside the slider is taken.
+    addLabel(p, kPitchCaption, t::kPitchCaption, {552, 642, 90, 19}, {kCyan, kCaptionBlue},
+             Qt::AlignLeft | Qt::AlignVCenter, Edge::Sunken, true, sink);
+    pitch_ =
+        addEdit(p, kHotSpotPitch, {644, 642, 53, 19}, {QColor(0, 0, 255), kValueGrey}, false, true, sink);
+    pitch_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral(R"(-?\d{0,2}(\.\d?)?)")), pitch_));
+    pitch_->setText(ui::qs(text::formatMask(0, hotspots::texts::kPitchMask)));
 
     const auto caption = [&](int id, std::string_view text, const QRect& r) {
         addLabel(p, id, text, r, {kCyan, kCaptionBlue}, Qt::AlignCenter, Edge::None, true, sink);
@@ -173,6 +183,13 @@ void HotSpotPanel::setSliderPosition(int yaw) {
     // The program moving the slider is not the person moving it.
     const QSignalBlocker blocker(slider_);
     slider_->setValue(yaw);
+}
+
+void HotSpotPanel::setPitchText(const std::string& text) { pitch_->setText(ui::qs(text)); }
+
+void HotSpotPanel::onPitchEntered(std::function<void(const std::string&)> entered) {
+    QObject::connect(pitch_, &QLineEdit::editingFinished, pitch_,
+                     [this, entered = std::move(entered)] { entered(ui::utf8(pitch_->text())); });
 }
 
 void HotSpotPanel::showMarkerAt(int yaw) {

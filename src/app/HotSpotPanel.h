@@ -4,6 +4,7 @@
 // ten rows; what the core hot-spot editor reads and shows goes through here,
 // the yaw marker's place and the still frame's timing included.
 
+#include <QLineEdit>
 #include <QObject>
 #include <QRect>
 #include <QSlider>
@@ -54,6 +55,9 @@ public:
     void setRowValues(int row, const std::string& yaw, const std::string& pos) override;
     void setTimeText(int row, const std::string& text) override;
     void setSliderPosition(int yaw) override;
+    void setPitchText(const std::string& text) override;
+    // `entered` runs when the person has typed a pitch and leaves the field or presses Enter.
+    void onPitchEntered(std::function<void(const std::string&)> entered);
     void showMarkerAt(int yaw) override;
     void holdStillFrame(double pos) override;
     // The preview's frame, and where its picture ends above the strip: the
@@ -82,6 +86,7 @@ private:
     QLineEdit* link_ = nullptr;
     QLineEdit* title_ = nullptr;
     QCheckBox* self_ = nullptr;
+    QLineEdit* pitch_ = nullptr;
     std::array<Row, hotspots::kSlotCount> rows_{};
     int markerYaw_ = 0;
     QRect preview_ = kPreviewFrame;

@@ -115,6 +115,7 @@ void MainWindow::buildParts(MediaTools tools) {
                                             [this](int value) { editor_->yawSliderMoved(value); });
     panel_->setPictureFrame(header_.previewHost->geometry(), pictureBottom(header_));
     editor_ = std::make_unique<hotspots::HotSpotEditor>(hotSpots_, *panel_, *header_.player, *prompts_);
+    panel_->onPitchEntered([this](const std::string& text) { editor_->pitchEntered(text); });
     publish_ = std::make_unique<PublishCommand>(this, *prompts_, *header_.player, *tick_, tools.movies);
     browser_ = std::make_unique<PreviewInBrowser>(this, *prompts_, launcher_);
     encode_ = std::make_unique<EncodeCommand>(this, *prompts_, tools.movies, tools.encoder);
@@ -145,7 +146,7 @@ void MainWindow::buildParts(MediaTools tools) {
             [this](bool on) { panel_->marker()->setVisible(!on); });
     // A double-click turns the current slot; a drawn Hot Spot goes where it is dragged.
     picture->setPlacing([this](int slot, hotspots::Direction at) {
-        editor_->turnSlot(slot == 0 ? editor_->currentSlot() : slot, at.yaw);
+        editor_->turnSlot(slot == 0 ? editor_->currentSlot() : slot, at.yaw, at.pitch);
         session_->showChanged();
         showSlots();
     });

@@ -24,7 +24,7 @@ std::vector<PictureMark> marksAt(const hotspots::HotSpotList& hotSpots, double s
     for (int n = 1; n <= hotspots::kSlotCount; ++n) {
         const hotspots::HotSpot& spot = hotSpots.at(n);
         if (!spot.inUse() || seconds < spot.pos || seconds > spot.pos + spot.time) continue;
-        marks.push_back({n, {static_cast<double>(spot.yaw), 0.0}, n == currentSlot});
+        marks.push_back({n, {static_cast<double>(spot.yaw), spot.pitch}, n == currentSlot});
     }
     return marks;
 }

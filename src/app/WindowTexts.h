@@ -79,6 +79,7 @@ inline constexpr std::string_view kIcon2 = "icon2";
 // Hot-spot editor.
 inline constexpr std::string_view kLinkLabel = "  Hot Spot Link:";
 inline constexpr std::string_view kHsTitleLabel = "  Hot Spot Title:";
+inline constexpr std::string_view kPitchCaption = "  Hot Spot Pitch:";
 inline constexpr std::string_view kSelfMode = "self HS mode";
 inline constexpr std::string_view kHotSpotFrame = " Hot Spots ";
 inline constexpr std::string_view kRowYaw = "Yaw:";

@@ -524,7 +524,9 @@ TEST_F(HotSpotFlow, TheLookAroundViewShowsWhatAVisitorSeesAndPlacesHotSpots) {
     QTest::mouseDClick(&picture, Qt::LeftButton, {},
                        corner + QPoint(shown.width() * 3 / 4, shown.height() / 4));
     EXPECT_NEAR(spot.yaw, 90, 2);
+    EXPECT_NEAR(spot.pitch, 45, 2);
     EXPECT_NEAR(control<QSlider>(kYawSlider)->value(), 90, 2);
+    EXPECT_NEAR(window().editor().currentPitch(), 45, 2);
 }
 
 TEST_F(HotSpotFlow, TheThreeRefusalsInTheirOrder) {

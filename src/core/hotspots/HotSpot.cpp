@@ -1,13 +1,21 @@
 #include "core/hotspots/HotSpot.h"
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "core/text/Text.h"
 
 namespace tessaly::hotspots {
 
+double clampPitch(double degrees) {
+    if (std::isnan(degrees)) return 0.0;
+    // + 0.0: a pitch just below zero rounds to -0, which would be written "-0".
+    return std::nearbyint(std::clamp(degrees, kPitchMin, kPitchMax) * 10.0) / 10.0 + 0.0;
+}
+
 HotSpot HotSpot::make(std::string_view link, std::string_view title, std::int32_t yaw, double pos,
-                      double time, std::int32_t self) {
+                      double time, std::int32_t self, double pitch) {
     HotSpot spot;
     spot.setLink(link);
     spot.setTitle(title);
@@ -15,6 +23,7 @@ HotSpot HotSpot::make(std::string_view link, std::string_view title, std::int32_
     spot.pos = pos;
     spot.time = time;
     spot.self = self;
+    spot.pitch = clampPitch(pitch);
     return spot;
 }
 
@@ -41,7 +50,7 @@ int HotSpotList::countInUse() const {
 
 int slotBeyondReach(const HotSpotList& list, int reach) {
     for (int n = 1; n <= kSlotCount; ++n) {
-        if (list.at(n).inUse() && !yawWithin(list.at(n).yaw, reach)) return n;
+        if (list.at(n).inUse() && !directionWithin(list.at(n).yaw, list.at(n).pitch, reach)) return n;
     }
     return 0;
 }

@@ -14,6 +14,12 @@ namespace tessaly::hotspots {
 inline constexpr std::size_t kLinkWidth = 512;
 inline constexpr std::size_t kTitleWidth = 40;
 inline constexpr int kSlotCount = 10;
+inline constexpr double kPitchMin = -90.0;
+inline constexpr double kPitchMax = 90.0;
+
+// A pitch kept to the -90..90 range in tenths of a degree; not a number is
+// the horizon.
+double clampPitch(double degrees);
 
 struct HotSpot {
     // Fixed-width texts: once assigned they are cut or space-filled to their
@@ -25,10 +31,11 @@ struct HotSpot {
     double pos = 0.0;       // seconds; > 0 means the slot is in use
     double time = 0.0;      // seconds shown
     std::int32_t self = 0;  // 1: open the link in the same window
+    double pitch = 0.0;     // degrees above the horizon, kPitchMin..kPitchMax
 
     // A record with its texts cut or filled to width, fields in record order.
     static HotSpot make(std::string_view link, std::string_view title, std::int32_t yaw, double pos,
-                        double time, std::int32_t self);
+                        double time, std::int32_t self, double pitch = 0.0);
 
     void setLink(std::string_view text);
     void setTitle(std::string_view text);
@@ -59,7 +66,13 @@ private:
 // either way (180 for the whole sphere, 90 for the front half).
 inline bool yawWithin(int yaw, int reach) { return yaw >= -reach && yaw <= reach; }
 
-// The first slot in use whose yaw lies beyond `reach`; 0 when none does.
+// Whether a direction lies on that picture: straight up or down is on every
+// picture, whatever the yaw.
+inline bool directionWithin(int yaw, double pitch, int reach) {
+    return yawWithin(yaw, reach) || pitch <= kPitchMin || pitch >= kPitchMax;
+}
+
+// The first slot in use whose direction lies beyond `reach`; 0 when none does.
 int slotBeyondReach(const HotSpotList& list, int reach);
 
 }  // namespace tessaly::hotspots

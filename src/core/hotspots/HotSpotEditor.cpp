@@ -37,6 +37,7 @@ void HotSpotEditor::showSlot(int n) {
     view_.setSelfTicked(spot.self == 1);
     view_.setSliderPosition(currentYaw_);
     view_.showMarkerAt(currentYaw_);
+    showPitch(spot.pitch);
     if (spot.pos == 0) return;
     if (n >= 1) {
         showRow(n, spot);
@@ -59,7 +60,7 @@ void HotSpotEditor::storeSlot(int n) {
         warn(texts::kLinkEmpty);
         return;
     }
-    if (!yawWithin(currentYaw_, yawReach_)) {
+    if (!directionWithin(currentYaw_, currentPitch_, yawReach_)) {
         warn(texts::kYawOffPicture);
         return;
     }
@@ -76,7 +77,8 @@ void HotSpotEditor::storeSlot(int n) {
         return;
     }
 
-    const HotSpot spot = HotSpot::make(link, title, currentYaw_, pos, time, view_.selfTicked() ? 1 : 0);
+    const HotSpot spot =
+        HotSpot::make(link, title, currentYaw_, pos, time, view_.selfTicked() ? 1 : 0, currentPitch_);
     list_.at(n) = spot;
     showRow(n, spot);
 }
@@ -109,6 +111,7 @@ void HotSpotEditor::resetEditor() {
     view_.setSliderPosition(0);
     currentYaw_ = 0;
     view_.showMarkerAt(0);
+    showPitch(0.0);
 }
 
 void HotSpotEditor::yawSliderMoved(int position) {
@@ -116,20 +119,31 @@ void HotSpotEditor::yawSliderMoved(int position) {
     view_.showMarkerAt(currentYaw_);
 }
 
-void HotSpotEditor::turnSlot(int n, double yaw) {
+void HotSpotEditor::turnSlot(int n, double yaw, double pitch) {
     if (!std::isfinite(yaw)) return;
     int degrees = static_cast<int>(std::lround(yaw));
     if (degrees <= -180) degrees += 360;
     degrees = std::clamp(degrees, std::max(kYawMin, -yawReach_), std::min(kYawMax, yawReach_));
     if (HotSpot& spot = list_.at(n); spot.inUse()) {
         spot.yaw = degrees;
+        spot.pitch = clampPitch(pitch);
         showRow(n, spot);
     }
-    if (n == currentSlot_) {
-        currentYaw_ = static_cast<std::int16_t>(degrees);
-        view_.setSliderPosition(degrees);
-        view_.showMarkerAt(degrees);
-    }
+    if (n == currentSlot_) setDirection(degrees, pitch);
+}
+
+void HotSpotEditor::pitchEntered(std::string_view text) { showPitch(text::leadingNumber(text)); }
+
+void HotSpotEditor::setDirection(int yaw, double pitch) {
+    currentYaw_ = static_cast<std::int16_t>(std::clamp(yaw, kYawMin, kYawMax));
+    view_.setSliderPosition(currentYaw_);
+    view_.showMarkerAt(currentYaw_);
+    showPitch(pitch);
+}
+
+void HotSpotEditor::showPitch(double pitch) {
+    currentPitch_ = clampPitch(pitch);
+    view_.setPitchText(text::formatMask(currentPitch_, texts::kPitchMask));
 }
 
 void HotSpotEditor::showLoadedList() {

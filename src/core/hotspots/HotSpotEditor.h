@@ -2,7 +2,8 @@
 
 // The rules of the Hot Spot editor: choosing a slot, filling it from the link
 // and title boxes, the yaw slider and the preview position, clearing slots, and
-// showing a slot in the editor and its row. Everything runs on the caller's
+// showing a slot in the editor and its row. The editor's yaw and pitch are
+// what the next "Add Hot Spot" stores. Everything runs on the caller's
 // thread.
 
 #include <cstdint>
@@ -25,6 +26,7 @@ public:
 
     int currentSlot() const { return currentSlot_; }
     std::int16_t currentYaw() const { return currentYaw_; }
+    double currentPitch() const { return currentPitch_; }
 
     // Selector box n (1..10) clicked; clicking the selected one seeks again.
     void selectSlot(int n);
@@ -42,9 +44,14 @@ public:
     void resetEditor();
     // A slider notification; only the low 16 bits of `position` count.
     void yawSliderMoved(int position);
-    // Slot n turned to face `yaw` on the picture, kept within the reach: a slot
-    // in use keeps it, and the current slot's slider and marker follow.
-    void turnSlot(int n, double yaw);
+    // The pitch field's text committed: its leading number, clamped, shown back.
+    void pitchEntered(std::string_view text);
+    // Yaw and pitch chosen together (a point picked in the picture), each
+    // clamped to its range; slider, marker and pitch field follow.
+    void setDirection(int yaw, double pitch);
+    // Slot n turned to face `yaw` and `pitch` on the picture, kept within the
+    // reach: a slot in use keeps them, and the current slot's editor follows.
+    void turnSlot(int n, double yaw, double pitch);
     // After a project has filled the list: show every slot, then select none.
     void showLoadedList();
     // How far either way a new Hot Spot's yaw may lie: 180, or 90 for a movie
@@ -56,6 +63,7 @@ private:
     void clearSlot(int n);
     void blankRow(int n);
     void showRow(int n, const HotSpot& spot);
+    void showPitch(double pitch);
     void warn(std::string_view text);
 
     HotSpotList& list_;
@@ -64,6 +72,7 @@ private:
     Prompts& prompts_;
     int currentSlot_ = 1;
     std::int16_t currentYaw_ = 0;
+    double currentPitch_ = 0.0;
     int yawReach_ = kYawMax;
 };
 

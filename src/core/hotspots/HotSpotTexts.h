@@ -15,6 +15,7 @@ inline constexpr std::string_view kYawOffPicture =
 inline constexpr std::string_view kTimeUndetermined = "The time for shown a Hot Spot is not determined";
 
 inline constexpr std::string_view kYawMask = "###";
+inline constexpr std::string_view kPitchMask = "0.0";
 inline constexpr std::string_view kPosMask = "######.0";
 inline constexpr std::string_view kTimeMask = "###.0";
 inline constexpr std::string_view kDefaultTimeText = "5.0";

@@ -2,7 +2,7 @@
 
 // What the hot-spot editor reads from and shows in the window: the link and
 // title boxes, the "self HS mode" tick, the ten slot rows, the yaw slider, the
-// yaw marker and the preview's still frame. Rows are numbered 1 to 10. Where
+// pitch field, the yaw marker and the preview's still frame. Rows are numbered 1 to 10. Where
 // the marker stands and how long a still frame takes are the view's business.
 
 #include <string>
@@ -26,6 +26,7 @@ public:
     virtual void setRowValues(int row, const std::string& yaw, const std::string& pos) = 0;
     virtual void setTimeText(int row, const std::string& text) = 0;
     virtual void setSliderPosition(int yaw) = 0;
+    virtual void setPitchText(const std::string& text) = 0;
     // The yaw marker over the preview at `yaw`, repainted.
     virtual void showMarkerAt(int yaw) = 0;
     // The preview stopped on the frame at `pos` seconds.

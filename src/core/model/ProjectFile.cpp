@@ -17,8 +17,8 @@ constexpr std::array<std::string_view, 3> kMovieTags = {"VIDEO1", "VIDEO2", "VID
 // always was and older readers skip them.
 constexpr std::string_view kStereoTag = "STEREO";
 constexpr std::string_view kFieldTag = "FIELD";
-constexpr std::array<std::string_view, 6> kSlotTags = {"HSLINK", "HSTITLE", "HSPOS",
-                                                       "HSYAW",  "HSTIME",  "HSSELF"};
+constexpr std::array<std::string_view, 7> kSlotTags = {"HSLINK", "HSTITLE", "HSPOS",  "HSYAW",
+                                                       "HSTIME", "HSSELF",  "HSPITCH"};
 
 void tagLine(std::string& out, const std::string& tag, std::string_view value) {
     out.append("<").append(tag).append(">").append(value);
@@ -66,6 +66,8 @@ std::string projectText(const ViewerSettings& settings, const MovieSlots& movies
         tagLine(out, slotTag("HSYAW", n), text::formatMask(spot.yaw, kAngleMask));
         tagLine(out, slotTag("HSTIME", n), text::formatMask(spot.time, kAngleMask));
         tagLine(out, slotTag("HSSELF", n), text::formatInteger(spot.self));
+        // Only when set, so a project without pitch is written as it always was.
+        if (spot.pitch != 0) tagLine(out, slotTag("HSPITCH", n), text::formatPlain(spot.pitch));
     }
     return out;
 }
@@ -85,6 +87,7 @@ void applyProject(const TagText& tags, ViewerSettings& settings, MovieSlots& mov
         spot.yaw = tags.integer(slotTag("HSYAW", n));
         spot.time = tags.number(slotTag("HSTIME", n));
         spot.self = tags.integer(slotTag("HSSELF", n));
+        spot.pitch = hotspots::clampPitch(tags.number(slotTag("HSPITCH", n)));
     }
 }
 

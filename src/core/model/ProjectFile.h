@@ -28,7 +28,8 @@ std::string projectSaveFilter();
 // Why a file with none of a project's tags is not loaded.
 inline constexpr std::string_view kNotAProject = "Not a project file (none of its tags is in it)";
 
-// The 93 lines of a project file, each ended by CR LF.
+// The 93 lines of a project file, each ended by CR LF, and one more for each
+// optional value set (stereo layout, field, a Hot Spot's pitch).
 std::string projectText(const ViewerSettings& settings, const MovieSlots& movies,
                         const hotspots::HotSpotList& hotSpots);
 

@@ -94,6 +94,20 @@ std::string jsQuoted(std::string_view s) { return "\"" + escapeJsString(s, '"') 
 // Slider yaw to the viewer's direction: the slider's 0 faces the viewer's -180.
 int viewerYaw(int yaw) { return yaw >= 0 ? yaw - 180 : yaw + 180; }
 
+// The pitch of every slot in one array, or nothing when all lie on the horizon,
+// so a script without pitch stays as it always was.
+std::string pitchLine(const hotspots::HotSpotList& hotSpots) {
+    std::string values;
+    bool any = false;
+    for (int n = 1; n <= hotspots::kSlotCount; ++n) {
+        const hotspots::HotSpot& hs = hotSpots.at(n);
+        const double pitch = hs.inUse() ? hotspots::clampPitch(hs.pitch) : 0.0;
+        any = any || pitch != 0;
+        values += (n > 1 ? "," : "") + text::formatPlain(pitch);
+    }
+    return any ? "   var HotSpotItem_pitch = [" + values + "];\r\n" : std::string();
+}
+
 }  // namespace
 
 CollectedConfig collectConfig(model::ViewerSettings& settings) {
@@ -199,6 +213,7 @@ std::string configScript(const ConfigValues& v, const hotspots::HotSpotList& hot
             s += hotSpotLine("HotSpotItem_self", k, "  ", "false");
         }
     }
+    s += pitchLine(hotSpots);
     if (!v.stereo.empty()) line("   var stereo = " + jsQuoted(v.stereo) + ";");
     if (!v.field.empty()) line("   var field = " + v.field + ";");
     return s;

@@ -34,8 +34,9 @@ struct CollectedConfig {
 // returns the message to show; publishing goes on with the window-size pair.
 CollectedConfig collectConfig(model::ViewerSettings& settings);
 
-// The 88 lines of the script, each ended by CR LF; then, for a movie that is
-// not mono 360, its stereo layout and its field.
+// The 88 lines of the script, each ended by CR LF; then the Hot Spots' pitch
+// when any is set and, for a movie that is not mono 360, its stereo layout and
+// its field.
 std::string configScript(const ConfigValues& values, const hotspots::HotSpotList& hotSpots);
 
 // Writes configScript() atomically to `path`.

@@ -35,6 +35,7 @@ public:
     std::array<Row, kSlotCount + 1> rows{};  // index 0 unused
     int slider = 0;
     int markerYaw = 0;
+    std::string pitch = "0.0";
     std::vector<double> stillFrames;  // the positions held, in order
 
     std::string linkText() const override { return link; }
@@ -55,6 +56,7 @@ public:
         rows.at(static_cast<std::size_t>(row)).time = text;
     }
     void setSliderPosition(int yaw) override { slider = yaw; }
+    void setPitchText(const std::string& text) override { pitch = text; }
     void showMarkerAt(int yaw) override { markerYaw = yaw; }
     void holdStillFrame(double pos) override { stillFrames.push_back(pos); }
 };

@@ -90,6 +90,34 @@ TEST_F(HotSpotEditorTest, AHalfFieldRefusesAYawOffThePicture) {
     EXPECT_EQ(prompts.shown, (std::vector<Message>(2, warning(texts::kYawOffPicture))));
 }
 
+// Yaw and pitch chosen together land in range, and "Add Hot Spot" stores both;
+// straight up lies on a half picture whatever the yaw.
+TEST_F(HotSpotEditorTest, ADirectionIsClampedAndStored) {
+    editor.setYawReach(90);
+    editor.selectSlot(1);
+    editor.setDirection(400, 123.45);
+    EXPECT_EQ(editor.currentYaw(), kYawMax);
+    EXPECT_EQ(editor.currentPitch(), 90.0);
+    EXPECT_EQ(view.slider, kYawMax);
+    EXPECT_EQ(view.markerYaw, kYawMax);
+    typeSpot("a.html", "Up", 4);
+    editor.addHotSpot();
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(list.at(1).pitch, 90.0);
+
+    editor.pitchEntered(" -12.34abc");
+    EXPECT_EQ(editor.currentPitch(), -12.3);
+    EXPECT_EQ(view.pitch, "-12.3");
+    editor.setDirection(-30, editor.currentPitch());
+    editor.addHotSpot();
+    EXPECT_EQ(list.at(1).pitch, -12.3);
+    EXPECT_EQ(list.at(1).yaw, -30);
+
+    editor.clearHotSpot();
+    EXPECT_EQ(editor.currentPitch(), 0.0);
+    EXPECT_EQ(view.pitch, "0.0");
+}
+
 TEST_F(HotSpotEditorTest, AddStoresEditorAndPreviewIntoTheSelectedSlot) {
     editor.selectSlot(3);
     editor.yawSliderMoved(-90);
@@ -275,17 +303,19 @@ TEST_F(HotSpotEditorTest, SliderTakesTheLowSixteenBitsAndTheMarkerFollows) {
 TEST_F(HotSpotEditorTest, TurningASlotFromThePictureKeepsItWithinTheSliderAndTheReach) {
     list.at(2) = makeSpot("a.html", "A", 10, 3, 5, 0);
     editor.selectSlot(1);
-    editor.turnSlot(2, -180.2);
+    editor.turnSlot(2, -180.2, 95);
     EXPECT_EQ(list.at(2).yaw, 180) << "-180 is the slider's 180";
+    EXPECT_EQ(list.at(2).pitch, 90);
     EXPECT_EQ(view.rows[2].yaw, "180");
     EXPECT_EQ(view.slider, 0) << "not the current slot";
-    editor.turnSlot(1, 44.6);
+    editor.turnSlot(1, 44.6, 45.04);
     EXPECT_FALSE(list.at(1).inUse()) << "an unused slot waits for Add Hot Spot";
     EXPECT_EQ(editor.currentYaw(), 45);
     EXPECT_EQ(view.slider, 45);
     EXPECT_EQ(view.markerYaw, 45);
+    EXPECT_DOUBLE_EQ(editor.currentPitch(), 45);
     editor.setYawReach(90);
-    editor.turnSlot(2, 120);
+    editor.turnSlot(2, 120, 0);
     EXPECT_EQ(list.at(2).yaw, 90);
 }
 

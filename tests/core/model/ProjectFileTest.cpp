@@ -103,7 +103,10 @@ TEST(ProjectFile, WriteReadWriteGivesTheSameBytes) {
     empty.settings.loadDir = empty.settings.saveDir = "/home/ana";
     Project stereo = busy();
     stereo.settings.movieFormat = {tessaly::movies::StereoLayout::TopBottom, 180};
-    for (const Project& original : {example(), busy(), empty, stereo}) {
+    Project pitched = busy();
+    pitched.hotSpots.at(2).pitch = 12.5;
+    pitched.hotSpots.at(5).pitch = -90;
+    for (const Project& original : {example(), busy(), empty, stereo, pitched}) {
         const std::string first = original.text();
         Project back;
         back.apply(first);
@@ -133,6 +136,21 @@ TEST(ProjectFile, StereoAndFieldLinesAreWrittenOnlyWhenNotMono360) {
         p.apply(text);
         EXPECT_EQ(p.settings.movieFormat, expected) << text;
     }
+}
+
+// A pitch follows its slot's lines only when it is off the horizon; one out of
+// range is read as the nearest in range.
+TEST(ProjectFile, PitchLinesAreWrittenOnlyWhenSetAndReadClamped) {
+    Project p = example();
+    p.hotSpots.at(1).pitch = -7.5;
+    EXPECT_TRUE(contains(p.text(), "<HSSELF1>1</HSSELF1>\r\n<HSPITCH1>-7.5</HSPITCH1>\r\n<HSLINK2>"));
+    EXPECT_FALSE(contains(p.text(), "HSPITCH2"));
+
+    p.apply(
+        "<HSPITCH1>120</HSPITCH1><HSPITCH2>-1e999</HSPITCH2><HSPITCH3>up</HSPITCH3>"
+        "<HSPITCH4> 12.34 </HSPITCH4><HSPITCH10>-.5</HSPITCH10>");
+    const double expected[] = {90, -90, 0, 12.3, 0, 0, 0, 0, 0, -0.5};
+    for (int n = 1; n <= 10; ++n) EXPECT_EQ(p.hotSpots.at(n).pitch, expected[n - 1]) << n;
 }
 
 TEST(ProjectFile, EmptyFoldersReadAsTheCurrentFolder) {

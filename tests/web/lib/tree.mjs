@@ -59,7 +59,8 @@ export function storedYaw(sliderYaw) {
 }
 
 // The 88 lines of cn0.js in plain form, and stereo and field when the options give them
-// (the publisher writes them only for a stereo or a 180-degree movie). hotSpots: [{ slot: 1..10, pos, time, yaw, title, link, self }].
+// (the publisher writes them only for a stereo or a 180-degree movie), and the pitch table when
+// some hot spot has one. hotSpots: [{ slot: 1..10, pos, time, yaw, pitch, title, link, self }].
 export function configScript(options = {}, hotSpots = []) {
   const c = { ...DEFAULT_CONFIG, ...options };
   const lines = [
@@ -105,6 +106,8 @@ export function configScript(options = {}, hotSpots = []) {
       `HotSpotItem_self[${k}]  = ${h && h.self ? 'true' : 'false'};`,
     );
   }
+  const pitches = Array.from({ length: 10 }, (_, k) => hotSpots.find((s) => s.slot === k + 1 && s.pos > 0)?.pitch || 0);
+  if (pitches.some((p) => p !== 0)) lines.push(`   var HotSpotItem_pitch = [${pitches.join(',')}];`);
   return lines.map((l) => l + '\r\n').join('');
 }
 

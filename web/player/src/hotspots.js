@@ -38,7 +38,7 @@ export class HotSpots {
             }
         }
         for (const spot of configured) {
-            spot.direction = directionOf(spot.column, 0, new THREE.Vector3());
+            spot.direction = directionOf(spot.column, spot.pitch, new THREE.Vector3());
             spot.icon = icons[spot.index];
             spot.left = null;
             spot.top = null;
