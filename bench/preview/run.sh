@@ -54,58 +54,46 @@ echo "platform: ${QT_QPA_PLATFORM:-xcb (Xvfb)}; $runs runs of $seconds s each, m
 printf '%-10s %12s %9s %9s %12s %9s %9s %8s\n' movie "preview cpu" fps played "reference" fps played "cpu x"
 verdict=met
 failed=0
-measured=("${sizes[@]}")
-[ -n "${LOOK_ONLY:-}" ] && measured=()
-for size in "${measured[@]}"; do
-  declare -A cpu=() fps=() played=()
+m() { tr ' ' '\n' <<<"$1" | grep -v '^$' | median; }
+# RUNS playbacks of MOVIE by each of two players, alternating which goes first
+# so neither always meets a warmer cache; fills cpu, fps and played by player.
+alternate() {
+  local first=$1 second=$2 movie=$3 tag=$4 run who log c f p
+  cpu=() fps=() played=()
   for run in $(seq "$runs"); do
-    # Alternate which player goes first, so neither always meets a warmer cache.
-    order=(publisher reference)
-    [ $((run % 2)) -eq 0 ] && order=(reference publisher)
+    order=("$first" "$second")
+    [ $((run % 2)) -eq 0 ] && order=("$second" "$first")
     for who in "${order[@]}"; do
-      log="$work/$size-$who-$run.log"
-      if ! read -r c f p _ < <("$bench" "$who" "$work/$size.mp4" "$seconds" 2>"$log"); then
+      log="$work/$tag-$who-$run.log"
+      if ! read -r c f p _ < <("$bench" "$who" "$movie" "$seconds" 2>"$log"); then
         # A run that printed nothing is left out of the medians and counted.
-        echo "  $size $who run $run: FAILED, see $log" >&2
+        echo "  $tag $who run $run: FAILED, see $log" >&2
         failed=$((failed + 1))
         continue
       fi
       rm -f "$log"
-      echo "  $size $who run $run: cpu $c fps $f played $p" >&2
+      echo "  $tag $who run $run: cpu $c fps $f played $p" >&2
       cpu[$who]+="$c "
       fps[$who]+="$f "
       played[$who]+="$p "
     done
   done
-  m() { tr ' ' '\n' <<<"$1" | grep -v '^$' | median; }
+}
+declare -A cpu=() fps=() played=()
+measured=("${sizes[@]}")
+[ -n "${LOOK_ONLY:-}" ] && measured=()
+for size in "${measured[@]}"; do
+  alternate publisher reference "$work/$size.mp4" "$size"
   pc=$(m "${cpu[publisher]}") pf=$(m "${fps[publisher]}") pp=$(m "${played[publisher]}")
   rc=$(m "${cpu[reference]}") rf=$(m "${fps[reference]}") rp=$(m "${played[reference]}")
   ratio=$(awk -v a="$pc" -v b="$rc" 'BEGIN { printf "%.2f", a / b }')
   printf '%-10s %12s %9s %9s %12s %9s %9s %8s\n' "$size" "$pc" "$pf" "$pp" "$rc" "$rf" "$rp" "$ratio"
   if awk -v r="$ratio" 'BEGIN { exit !(r > 1.2) }'; then verdict=MISSED; fi
   if [ "$size" != 7680x3840 ] && awk -v f="$pf" -v g="$rate" 'BEGIN { exit !(f < 0.9 * g) }'; then verdict=MISSED; fi
-  unset cpu fps played
 done
 echo
 echo "The preview looking around against its flat picture, 3840x1920:"
-declare -A cpu=() fps=()
-for run in $(seq "$runs"); do
-  order=(publisher look)
-  [ $((run % 2)) -eq 0 ] && order=(look publisher)
-  for who in "${order[@]}"; do
-    log="$work/look-$who-$run.log"
-    if ! read -r c f _ < <("$bench" "$who" "$work/3840x1920.mp4" "$seconds" 2>"$log"); then
-      echo "  look $who run $run: FAILED, see $log" >&2
-      failed=$((failed + 1))
-      continue
-    fi
-    rm -f "$log"
-    echo "  $who run $run: cpu $c fps $f" >&2
-    cpu[$who]+="$c "
-    fps[$who]+="$f "
-  done
-done
-m() { tr ' ' '\n' <<<"$1" | grep -v '^$' | median; }
+alternate publisher look "$work/3840x1920.mp4" look
 fc=$(m "${cpu[publisher]}") ff=$(m "${fps[publisher]}") lc=$(m "${cpu[look]}") lf=$(m "${fps[look]}")
 ratio=$(awk -v a="$lc" -v b="$fc" 'BEGIN { printf "%.2f", a / b }')
 printf '%-12s %9s %9s\n' view cpu fps flat "$fc" "$ff" look-around "$lc" "$lf"

@@ -78,6 +78,7 @@ QVideoSink* PreviewPicture::sink() {
 
 void PreviewPicture::startMovie() {
     ++movie_;
+    shownOfMovie_ = false;
     image_ = QImage();
     fresh_ = false;
     message_.clear();
@@ -100,6 +101,8 @@ void PreviewPicture::resizeEvent(QResizeEvent*) {
     const QSize pixels = size() * devicePixelRatioF();
     targetWidth_ = pixels.width();
     targetHeight_ = pixels.height();
+    // A paused movie is not left scaled up from its old size.
+    redraw();
 }
 
 void PreviewPicture::offerFrame(const QVideoFrame& frame) {
@@ -123,7 +126,8 @@ void PreviewPicture::offerFrame(const QVideoFrame& frame) {
 }
 
 void PreviewPicture::redraw() {
-    if (sink_ != nullptr && sink_->videoFrame().isValid()) offerFrame(sink_->videoFrame());
+    // The sink keeps the old movie's last frame until the new one's first.
+    if (sink_ != nullptr && shownOfMovie_ && sink_->videoFrame().isValid()) offerFrame(sink_->videoFrame());
     update();
 }
 
@@ -290,6 +294,7 @@ void PreviewPicture::takePicture() {
     }
     image_ = std::move(taken->image);
     image_.setDevicePixelRatio(devicePixelRatioF());
+    shownOfMovie_ = true;
     fresh_ = !image_.isNull();
     emit pictureChanged();
     repaint();

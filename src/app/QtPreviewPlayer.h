@@ -144,7 +144,8 @@ private:
     hotspots::LookView dragView_;
     int draggedSlot_ = 0;
     QImage image_;
-    bool fresh_ = false;  // image_ not painted yet
+    bool fresh_ = false;         // image_ not painted yet
+    bool shownOfMovie_ = false;  // a picture of the movie now open was taken
     QString message_;
     int framesShown_ = 0;
 };

@@ -168,12 +168,14 @@ TEST_P(HotSpotFlowOnMovie, AddWithTheRealPreviewThenSelectingSeeksBack) {
         [&] { return std::abs(squareAt(picture.picture()) - std::fmod(player.position() / 2, 1.0)) < near; },
         5000))
         << "the square at " << squareAt(picture.picture()) << " for " << player.position() << " s";
+    // Painted as made, away from the Hot Spot drawn over it at -90.
     const QImage still = picture.picture();
+    const QRect rightHalf(still.width() / 2, 0, still.width() / 2, still.height());
     EXPECT_EQ(picture.grab()
                   .toImage()
-                  .copy(QRect(QPoint(0, (picture.height() - still.height()) / 2), still.size()))
+                  .copy(rightHalf.translated(0, (picture.height() - still.height()) / 2))
                   .convertToFormat(QImage::Format_RGB32),
-              still)
+              still.copy(rightHalf))
         << "painted as made";
     // The marker lies over the movie's picture.
     const QImage drawn = marker->parentWidget()->grab(marker->geometry().adjusted(0, 100, 0, -100)).toImage();
@@ -253,6 +255,17 @@ TEST_F(HotSpotFlow, TheStripAndKeysPauseSeekAndStopOnTheLastFrame) {
     QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(x, slider->height() / 2));
     EXPECT_TRUE(shows(static_cast<double>(slider->valueAt(x)) / 1000.0)) << player.position();
     EXPECT_EQ(media->playbackState(), QMediaPlayer::PausedState) << "paused as it was";
+    // Dragged back and on, the picture follows before the button is let go.
+    const int middle = slider->height() / 2;
+    QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(slider->xOf(2500), middle));
+    for (const int ms : {500, 2000}) {
+        const QPointF to(slider->xOf(ms), middle);
+        QMouseEvent move(QEvent::MouseMove, to, slider->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(slider, &move);
+        EXPECT_TRUE(shows(static_cast<double>(slider->valueAt(slider->xOf(ms))) / 1000.0)) << ms;
+    }
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(slider->xOf(2000), middle));
 
     // Slot 4's bar does what its selector does.
     hotspots::HotSpot& spot = window().hotSpots().at(4);
@@ -488,9 +501,8 @@ TEST_F(HotSpotFlow, TheLookAroundViewShowsWhatAVisitorSeesAndPlacesHotSpots) {
 
     ASSERT_TRUE(drawnAfter([&] { QTest::keyClick(&picture, Qt::Key_V); }));
     ASSERT_TRUE(picture.lookingAround());
-    EXPECT_TRUE(waitFor([&] { return bandShare() > 2 * flatShare; }, 5000)) << "the band looks as near as it is";
-    EXPECT_NEAR(middle().yaw, 0, 3);
-    EXPECT_NEAR(middle().pitch, 0, 3);
+    EXPECT_TRUE(waitFor([&] { return bandShare() > 2 * flatShare; }, 5000))
+        << "the band looks as near as it is";
 
     // 100 pixels to the left turns the view 10 degrees right at the page's mouse speed.
     const QPointF from(picture.width() / 2.0, picture.height() / 2.0);

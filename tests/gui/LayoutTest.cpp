@@ -13,6 +13,8 @@
 #include <QSlider>
 #include <QTest>
 #include <QToolTip>
+#include <algorithm>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -23,6 +25,7 @@
 #include "app/QtPreviewPlayer.h"
 #include "app/ToolTipTexts.h"
 #include "app/ToolTips.h"
+#include "app/TransportStrip.h"
 #include "ui/GradientButton.h"
 
 namespace tessaly::gui_test {
@@ -170,6 +173,29 @@ TEST_F(WindowTest, TheWindowGrowsAroundThePreviewAndKeepsItsSize) {
     window().resize(window().minimumSize());
     ASSERT_TRUE(waitFor([&] { return movieArea() == area; }, 2000));
     for (const auto& [id, rect] : first) EXPECT_EQ(control(id)->geometry(), rect) << id;
+}
+
+// Readable at a glance: at least 4.5:1 between a bar's number and the bar, and
+// between the bar and the strip around it.
+TEST_F(WindowTest, TheStripsBarsAndNumbersStandOut) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const auto contrast = [&](const QColor& a, const QColor& b) {
+        const double la = luminance(a);
+        const double lb = luminance(b);
+        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    };
+    const QColor strip = window().transportStrip().palette().color(QPalette::Window);
+    for (const bool current : {false, true}) {
+        const QColor bar = app::SlotLane::barColour(current);
+        EXPECT_GE(contrast(bar, app::SlotLane::numberColour()), 4.5) << current;
+        EXPECT_GE(contrast(bar, strip), 4.5) << current;
+    }
+    EXPECT_NE(app::SlotLane::barColour(true), app::SlotLane::barColour(false));
 }
 
 TEST_F(WindowTest, ColoursOfTheStyledControls) {
