@@ -134,30 +134,30 @@ void SlotLane::paintEvent(QPaintEvent*) {
     if (slider_.maximum() <= 0) return;
     QPainter p(this);
     const QFontMetrics metrics(font());
-    // The current slot's bar last, over any it overlaps.
-    for (const bool last : {false, true}) {
-        for (const SlotSpan& s : spans_) {
-            const bool current = s.slot == currentSlot_;
-            if (current != last) continue;
-            const QRect bar = barOf(s);
-            const QString number = QString::number(s.slot);
-            p.fillRect(bar, barColour(current));
-            if (current) {
-                p.setPen(Qt::white);
-                p.drawRect(bar.adjusted(0, 0, -1, -1));
-            }
-            // A bar too short for its number has it beside, in the bar's colour on the strip.
-            const int wide = metrics.horizontalAdvance(number) + 4;
-            if (bar.width() >= wide) {
-                p.setPen(numberColour());
-                p.drawText(bar.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, number);
-            } else {
-                p.setPen(barColour(current));
-                p.drawText(QRect(bar.right() + 2, 0, wide, height()), Qt::AlignLeft | Qt::AlignVCenter,
-                           number);
+    // The current slot's bar last, over any it overlaps; then every number on
+    // a tab of its bar's colour at the bar's start, so none is covered.
+    const auto inOrder = [this](const auto& draw) {
+        for (const bool last : {false, true}) {
+            for (const SlotSpan& s : spans_) {
+                if ((s.slot == currentSlot_) == last) draw(s, last);
             }
         }
-    }
+    };
+    inOrder([&](const SlotSpan& s, bool current) {
+        const QRect bar = barOf(s);
+        p.fillRect(bar, barColour(current));
+        if (current) {
+            p.setPen(Qt::white);
+            p.drawRect(bar.adjusted(0, 0, -1, -1));
+        }
+    });
+    inOrder([&](const SlotSpan& s, bool current) {
+        const QString number = QString::number(s.slot);
+        const QRect tab(barOf(s).left(), 0, metrics.horizontalAdvance(number) + 4, height());
+        p.fillRect(tab, barColour(current));
+        p.setPen(numberColour());
+        p.drawText(tab, Qt::AlignCenter, number);
+    });
 }
 
 TransportStrip::TransportStrip(QWidget* parent, QtPreviewPlayer& player)
