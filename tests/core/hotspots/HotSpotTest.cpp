@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -56,16 +55,6 @@ TEST(HotSpot, InUseOnlyWithPositivePosition) {
     EXPECT_FALSE(spot.inUse());
     spot.pos = 0.04;
     EXPECT_TRUE(spot.inUse());
-}
-
-TEST(HotSpot, PitchIsKeptInRangeInTenths) {
-    EXPECT_EQ(clampPitch(91), 90.0);
-    EXPECT_EQ(clampPitch(-1e300), -90.0);
-    EXPECT_EQ(clampPitch(12.36), 12.4);
-    EXPECT_FALSE(std::signbit(clampPitch(-0.04)));
-    EXPECT_EQ(clampPitch(std::nan("")), 0.0);
-    EXPECT_EQ(clampPitch(-INFINITY), -90.0);
-    EXPECT_EQ(HotSpot::make("a", "b", 0, 1, 1, 0, 200).pitch, 90.0);
 }
 
 TEST(HotSpotList, HoldsRecordsZeroToTenAndRefusesOthers) {

@@ -29,7 +29,7 @@ vm.createContext(context);
 vm.runInContext(code, context);
 const names = ['fov', 'OS_FPS', 'nSegmentsWidth', 'nSegmentsHeight', 'vertmax', 'lon', 'lat', 'RENDER_X',
   'RENDER_Y', 'OS_VOLUME', 'OS_STAT', 'OS_MODE', 'OS_COLOR', 'mousespeed', 'control_bar', 'OS_CONTROL',
-  'OS_WIN_POS_W', 'OS_WIN_POS_H', 'OS_FULL_SCREEN', 'OS_HOTSPOTS'].concat(arrays, 'HotSpotItem_pitch');
+  'OS_WIN_POS_W', 'OS_WIN_POS_H', 'OS_FULL_SCREEN', 'OS_HOTSPOTS'].concat(arrays);
 let out = '';
 for (const name of names) out += name + '=' + JSON.stringify(context[name]) + '\n';
 fs.writeFileSync(process.argv[3], out, 'utf8');
@@ -55,7 +55,6 @@ TEST(ScrambledScriptInNode, VariablesComeBackAsPublished) {
     hotspots::HotSpotList list;
     list.at(1) = spot(12.5, 5, 0, "Door", "door.html", 0);
     list.at(2) = spot(0.5, 3.25, -90, "A - B", "tour - room 2.html", 1);
-    list.at(2).pitch = -.5;
     list.at(4) = spot(7, 1, 180, "Café – Ωmega 😀", "", 0);
     list.at(5) = spot(8, 2, 45, R"(Say "hi" \ it's </script>)", "x.html?a=1&b=(2)", 0);
 
@@ -84,8 +83,7 @@ TEST(ScrambledScriptInNode, VariablesComeBackAsPublished) {
         "\"\",\"\",\"\",\"\",\"\"]\n"
         "HotSpotItem_link=[\"door.html\",\"tour - room 2.html\",\"\",\"\",\"x.html?a=1&b=(2)\","
         "\"\",\"\",\"\",\"\",\"\"]\n"
-        "HotSpotItem_self=[false,true,false,false,false,false,false,false,false,false]\n"
-        "HotSpotItem_pitch=[0,-0.5,0,0,0,0,0,0,0,0]\n";
+        "HotSpotItem_self=[false,true,false,false,false,false,false,false,false,false]\n";
     const auto actual = platform::readFile(result);
     ASSERT_FALSE(actual.error) << actual.error->message();
     EXPECT_EQ(actual.bytes, expected);

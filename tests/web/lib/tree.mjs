@@ -59,8 +59,7 @@ export function storedYaw(sliderYaw) {
 }
 
 // The 88 lines of cn0.js in plain form, and stereo and field when the options give them
-// (the publisher writes them only for a stereo or a 180-degree movie), and the pitch table when
-// some hot spot has one. hotSpots: [{ slot: 1..10, pos, time, yaw, pitch, title, link, self }].
+// (the publisher writes them only for a stereo or a 180-degree movie). hotSpots: [{ slot: 1..10, pos, time, yaw, pitch, title, link, self }].
 export function configScript(options = {}, hotSpots = []) {
   const c = { ...DEFAULT_CONFIG, ...options };
   const lines = [

@@ -52,7 +52,6 @@ function readHotSpot(index) {
     const pos = Number(tableValue("HotSpotItem_pos", index));
     const time = Number(tableValue("HotSpotItem_time", index));
     const yaw = Number(tableValue("HotSpotItem_yaw", index));
-    const pitch = Number(tableValue("HotSpotItem_pitch", index));
     const self = tableValue("HotSpotItem_self", index);
     if (!(pos > 0)) {
         return null;
@@ -63,7 +62,7 @@ function readHotSpot(index) {
         end: pos + (time > 0 ? time : 0),
         column: columnOfYaw(isFinite(yaw) ? yaw : 0),
         /* Degrees above the horizon; the table is written only when some icon sits off it. */
-        pitch: isFinite(pitch) ? clamp(pitch, -90, 90) : 0,
+        pitch: clamp(Number(tableValue("HotSpotItem_pitch", index)) || 0, -90, 90),
         title: textOf(tableValue("HotSpotItem_title", index)),
         link: textOf(tableValue("HotSpotItem_link", index)),
         self: self === true || self === "true" || self === 1
