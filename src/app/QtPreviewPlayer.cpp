@@ -2,7 +2,6 @@
 
 #include <QAudioOutput>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QMediaPlayer>
 #include <QMouseEvent>
 #include <QPainter>
