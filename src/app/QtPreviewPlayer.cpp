@@ -13,6 +13,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <utility>
 
 #include "app/FrameScaler.h"
@@ -113,13 +114,18 @@ void PreviewPicture::offerFrame(const QVideoFrame& frame) {
     std::optional<LookAt> look;
     {
         const std::lock_guard lock(lookMutex_);
-        // The whole picture at about the view's sharpness across, and as many
-        // lines as the flat picture reads.
-        if (looking_)
-            look = LookAt{
-                view_,
-                QSize(std::min(eye.width, 4 * target.width()), std::min(eye.height, 2 * target.height())),
-                field_};
+        // The whole picture about as sharp as the view needs it, no sharper
+        // than the frame, and reading no more lines than twice the flat picture's.
+        if (looking_) {
+            const double across =
+                2 * std::atan(static_cast<double>(area.width()) / std::max(1, area.height()) *
+                              std::tan(view_.fov * std::numbers::pi / 360));
+            const double wide = area.width() * (field_ * std::numbers::pi / 180) / std::max(across, 0.1);
+            const double high = area.height() * 180 / std::max(view_.fov, 1.0);
+            const QSize source(std::min({eye.width, 4 * target.width(), static_cast<int>(wide)}),
+                               std::min({eye.height, 2 * target.height(), static_cast<int>(high)}));
+            look = LookAt{view_, source.expandedTo(QSize(2, 2)), field_};
+        }
     }
     worker_->offer(frame, look ? area : target, movie_, layout, look);
 }
