@@ -1,8 +1,8 @@
 // One playback of a movie, for bench/preview/run.sh:
-//   preview_bench publisher|reference MOVIE SECONDS
+//   preview_bench publisher|look|reference MOVIE SECONDS
 // publisher: the publisher window plays MOVIE in its preview, as Load Web
-// Movie does. reference: a bare QMediaPlayer with a QAudioOutput draws into a
-// QVideoWidget of the preview picture's size. After a second of warm-up it
+// Movie does; look: the same, the preview looking around as a visitor would. reference: a bare QMediaPlayer
+// with a QAudioOutput draws into a QVideoWidget of the preview picture's size. After a second of warm-up it
 // prints, over SECONDS of playback: CPU seconds per second (every thread of the
 // process), frames shown per second, movie seconds played per second and
 // frames the back end delivered per second. The reference's video widget
@@ -56,11 +56,13 @@ Sample sample(const Subject& s, const QElapsedTimer& clock) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4 || (std::strcmp(argv[1], "publisher") != 0 && std::strcmp(argv[1], "reference") != 0)) {
-        std::fprintf(stderr, "usage: preview_bench publisher|reference MOVIE SECONDS\n");
+    const bool look = argc == 4 && std::strcmp(argv[1], "look") == 0;
+    if (argc != 4 ||
+        (std::strcmp(argv[1], "publisher") != 0 && !look && std::strcmp(argv[1], "reference") != 0)) {
+        std::fprintf(stderr, "usage: preview_bench publisher|look|reference MOVIE SECONDS\n");
         return 2;
     }
-    const bool publisher = std::strcmp(argv[1], "publisher") == 0;
+    const bool publisher = std::strcmp(argv[1], "reference") != 0;
     const QString movie = QString::fromLocal8Bit(argv[2]);
     const double seconds = std::atof(argv[3]);
     QApplication app(argc, argv);
@@ -84,6 +86,7 @@ int main(int argc, char** argv) {
         subject.position = [player] { return player->position(); };
         window = std::move(main);
         window->show();
+        player->picture()->setLookingAround(look);
         player->open(movie.toStdString());
         player->play();
     } else {

@@ -5,19 +5,23 @@
 // frame: the preview's FrameScaler (FFmpeg's scaler, reading every few lines
 // of a large frame), FFmpeg's scaler reading every line, and Qt's own way
 // (QVideoFrame::toImage, then QImage::scaled), which the preview used before.
-// Each frame is converted once: Qt keeps a frame's converted image.
+// Each frame is converted once: Qt keeps a frame's converted image. Last, the
+// preview looking around: the whole picture scaled for the view, and the view
+// drawn from it through its map.
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QVideoFrame>
 #include <QVideoFrameFormat>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
 #include <vector>
 
 #include "app/FrameScaler.h"
+#include "core/hotspots/LookAround.h"
 
 extern "C" {
 #include <libswscale/swscale.h>
@@ -58,7 +62,8 @@ QImage everyLine(SwsContext* context, const QVideoFrame& frame, QSize target) {
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    std::printf("%-10s %12s %12s %12s   (ms a frame)\n", "frame", "preview", "every line", "Qt toImage");
+    std::printf("%-10s %12s %12s %12s %12s   (ms a frame)\n", "frame", "preview", "every line", "Qt toImage",
+                "look around");
     for (const QSize size : {QSize(1024, 512), QSize(2048, 1024), QSize(3840, 1920), QSize(7680, 3840)}) {
         const QSize target = tessaly::app::fittedSize(size, QSize(446, 298));
         const int count = size.width() > 4000 ? 6 : 12;
@@ -69,7 +74,7 @@ int main(int argc, char** argv) {
             clock.start();
             for (const QVideoFrame& frame : frames) {
                 const QImage picture = convert(frame);
-                if (picture.size() != target)
+                if (picture.size() != target && picture.size() != QSize(444, 222))
                     std::fprintf(stderr, "scaler_bench: a picture of the wrong size\n");
             }
             return static_cast<double>(clock.nsecsElapsed()) / 1e6 / count;
@@ -85,7 +90,24 @@ int main(int argc, char** argv) {
         const double qt = perFrame([&](const QVideoFrame& f) {
             return f.toImage().scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         });
-        std::printf("%4dx%-5d %12.2f %12.2f %12.2f\n", size.width(), size.height(), preview, all, qt);
+        // As the preview's worker does it, the view's map made before the clock.
+        const QSize view(444, 222);
+        const QSize source(std::min(size.width(), 4 * target.width()),
+                           std::min(size.height(), 2 * target.height()));
+        const tessaly::hotspots::ViewMap map({{0, 0}, 90}, view.width(), view.height(), source.width(),
+                                             source.height(), 360);
+        tessaly::app::FrameScaler lookScaler;
+        lookScaler.scale(frames.front(), source, tessaly::movies::StereoLayout::Mono, 1);
+        const double look = perFrame([&](const QVideoFrame& f) {
+            const QImage whole = lookScaler.scale(f, source, tessaly::movies::StereoLayout::Mono, 1);
+            QImage out(view, QImage::Format_RGB32);
+            map.draw(reinterpret_cast<const std::uint32_t*>(whole.constBits()),
+                     reinterpret_cast<std::uint32_t*>(out.bits()),
+                     static_cast<std::size_t>(out.bytesPerLine() / 4));
+            return out;
+        });
+        std::printf("%4dx%-5d %12.2f %12.2f %12.2f %12.2f\n", size.width(), size.height(), preview, all, qt,
+                    look);
     }
     return 0;
 }

@@ -88,7 +88,8 @@ QSize fittedSize(QSize frame, QSize area) {
 
 FrameScaler::~FrameScaler() { sws_freeContext(context_); }
 
-QImage FrameScaler::scale(const QVideoFrame& frame, QSize target, movies::StereoLayout layout) {
+QImage FrameScaler::scale(const QVideoFrame& frame, QSize target, movies::StereoLayout layout,
+                          int linesPerLine) {
     const std::optional<FormatMatch> format = ffmpegFormat(frame.pixelFormat());
     if (!format || target.isEmpty() || frame.size().isEmpty()) return {};
     // Of a frame many times the picture's height only every `step`-th line is
@@ -99,7 +100,7 @@ QImage FrameScaler::scale(const QVideoFrame& frame, QSize target, movies::Stereo
     // The first eye lies at the start of every plane: the top lines, or the
     // left of each line; the scaler reads only that much.
     const movies::EyeSize eye = movies::eyeSize(layout, frame.width(), frame.height());
-    const int step = std::max(1, eye.height / (2 * target.height()));
+    const int step = std::max(1, eye.height / (std::max(1, linesPerLine) * target.height()));
     int height = eye.height / step;
     if (step > 1 || layout == movies::StereoLayout::TopBottom)
         height &= ~1;  // whole chroma lines of 4:2:0 planes

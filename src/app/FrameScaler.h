@@ -24,9 +24,10 @@ public:
     // The frame, or the first eye's picture of a stereo frame (the top, or the
     // left), scaled to `target` (an opaque picture of exactly that size); a null
     // image when the frame cannot be read or its pixel format is not one a
-    // decoder gives.
+    // decoder gives. Of a frame many times taller than the target, about
+    // `linesPerLine` lines are read for each line made.
     QImage scale(const QVideoFrame& frame, QSize target,
-                 movies::StereoLayout layout = movies::StereoLayout::Mono);
+                 movies::StereoLayout layout = movies::StereoLayout::Mono, int linesPerLine = 2);
 
 private:
     // What the scaler context was made for; frames of one movie keep it.

@@ -15,10 +15,10 @@ FrameWorker::~FrameWorker() {
 }
 
 void FrameWorker::offer(const QVideoFrame& frame, QSize target, std::uint64_t movie,
-                        movies::StereoLayout layout) {
+                        movies::StereoLayout layout, std::optional<LookAt> look) {
     {
         const std::lock_guard lock(mutex_);
-        waiting_ = Job{frame, target, movie, layout};
+        waiting_ = Job{frame, target, movie, layout, look};
     }
     wake_.notify_one();
 }
@@ -38,7 +38,7 @@ void FrameWorker::run(const std::stop_token& stop) {
         lock.unlock();
         Picture picture{{}, job.movie, false};
         if (job.frame.isValid()) {
-            picture.image = scaler.scale(job.frame, job.target, job.layout);
+            picture.image = draw(scaler, job);
             picture.unreadable = picture.image.isNull();
         }
         job.frame = QVideoFrame();  // the decoder's buffer goes back before the picture is shown
@@ -50,6 +50,27 @@ void FrameWorker::run(const std::stop_token& stop) {
             lock.lock();
         }
     }
+}
+
+}  // namespace tessaly::app
+
+namespace tessaly::app {
+
+QImage FrameWorker::draw(FrameScaler& scaler, const Job& job) {
+    if (!job.look) return scaler.scale(job.frame, job.target, job.layout);
+    const LookAt& look = *job.look;
+    // As many lines read as for the flat picture: the view costs little more.
+    const QImage source = scaler.scale(job.frame, look.source, job.layout, 1);
+    if (source.isNull()) return {};
+    const int width = job.target.width();
+    const int height = job.target.height();
+    if (!map_.fits(look.view, width, height, source.width(), source.height(), look.field))
+        map_ = hotspots::ViewMap(look.view, width, height, source.width(), source.height(), look.field);
+    QImage view(job.target, QImage::Format_RGB32);
+    map_.draw(reinterpret_cast<const std::uint32_t*>(source.constBits()),
+              reinterpret_cast<std::uint32_t*>(view.bits()),
+              static_cast<std::size_t>(view.bytesPerLine() / 4));
+    return view;
 }
 
 }  // namespace tessaly::app

@@ -16,9 +16,20 @@
 #include <optional>
 #include <thread>
 
+#include "core/hotspots/LookAround.h"
 #include "core/movies/MovieFormat.h"
 
 namespace tessaly::app {
+
+class FrameScaler;
+
+// A picture drawn as a visitor sees the movie: the frame is scaled to
+// `source` (its whole picture), and the view drawn from it.
+struct LookAt {
+    hotspots::LookView view;
+    QSize source;
+    int field = movies::kFullField;
+};
 
 class FrameWorker {
 public:
@@ -37,9 +48,10 @@ public:
 
     // Any thread. `movie` comes back with the picture, so pictures of a movie
     // no longer shown can be told apart.
-    // Of a stereo frame only the first eye is shown.
+    // Of a stereo frame only the first eye is shown. With `look`, `target` is
+    // the view's size.
     void offer(const QVideoFrame& frame, QSize target, std::uint64_t movie,
-               movies::StereoLayout layout = movies::StereoLayout::Mono);
+               movies::StereoLayout layout = movies::StereoLayout::Mono, std::optional<LookAt> look = {});
     // The newest finished picture, if one waits.
     std::optional<Picture> take();
 
@@ -49,8 +61,10 @@ private:
         QSize target;
         std::uint64_t movie = 0;
         movies::StereoLayout layout = movies::StereoLayout::Mono;
+        std::optional<LookAt> look;
     };
     void run(const std::stop_token& stop);
+    QImage draw(FrameScaler& scaler, const Job& job);
 
     std::function<void()> ready_;
     std::mutex mutex_;
@@ -58,6 +72,7 @@ private:
     std::optional<Job> waiting_;
     std::optional<Picture> finished_;
     bool announced_ = false;  // `ready` called for the finished picture
+    hotspots::ViewMap map_;   // the worker's own: made again when the view changes
     std::jthread thread_;     // last: started after the members it uses
 };
 

@@ -4,6 +4,7 @@
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 
 #include "app/ControlIds.h"
@@ -63,10 +64,13 @@ protected:
 
 QString scaleText() { return expandTabs(QStringLiteral("-179\t 0\t179"), 68); }
 
-int markerX(int yaw, int field) {
-    // The preview is 448 x 300: a 2:1 picture fills its width, a 1:1 one its height.
-    if (field == 180) return 473 + text::roundHalfEven(150.0 * yaw / 92.5);
-    return 473 + text::roundHalfEven(224.0 * yaw / 185.0);
+int markerX(int yaw, int field, const QRect& preview, int pictureHeight) {
+    // A 2:1 picture fills the preview's width unless the window grew wider
+    // than tall; a 1:1 one its height.
+    const int middle = preview.x() + preview.width() / 2 - 1;
+    if (field == 180) return middle + text::roundHalfEven(preview.height() / 2.0 * yaw / 92.5);
+    const int half = std::min(preview.width() / 2, pictureHeight + 2);
+    return middle + text::roundHalfEven(half * yaw / 185.0);
 }
 
 HotSpotPanel::HotSpotPanel(QWidget* p, hotspots::PreviewPlayer& player, const CommandSink& sink,
@@ -190,7 +194,8 @@ void HotSpotPanel::onPitchEntered(std::function<void(const std::string&)> entere
 
 void HotSpotPanel::showMarkerAt(int yaw) {
     markerYaw_ = yaw;
-    marker_->move(markerX(yaw, field_), kMarkerY);
+    marker_->move(markerX(yaw, field_, preview_, marker_->height() + 2),
+                  preview_.y() + kMarkerY - kPreviewFrame.y());
     marker_->update();
 }
 
@@ -198,7 +203,12 @@ void HotSpotPanel::setField(int field) {
     if (std::exchange(field_, field) != field) showMarkerAt(markerYaw_);
 }
 
-void HotSpotPanel::setMarkerBottom(int y) { marker_->resize(marker_->width(), y - 1 - kMarkerY); }
+void HotSpotPanel::setPictureFrame(const QRect& preview, int pictureBottom) {
+    const bool moved = std::exchange(preview_, preview) != preview;
+    const int top = preview.y() + kMarkerY - kPreviewFrame.y();
+    marker_->resize(marker_->width(), pictureBottom - 1 - top);
+    if (moved) showMarkerAt(markerYaw_);
+}
 
 void HotSpotPanel::holdStillFrame(double pos) {
     // Playing briefly makes the player decode and show the frame at `pos`;

@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 #include <QObject>
+#include <QRect>
 #include <QSlider>
 #include <QTimer>
 #include <array>
@@ -27,10 +28,14 @@ inline constexpr int kMarkerStartX = 474;
 // How long the preview plays to decode the frame it then holds.
 inline constexpr std::chrono::milliseconds kStillFrameDelay{100};
 
+// The preview's frame where the window lays it out first.
+inline constexpr QRect kPreviewFrame{250, 195, 448, 300};
+
 // Left edge of the yaw marker for `yaw`: the slider range spread over the
-// preview picture, rounded halves to even. A 180-degree movie's eye is a
-// square picture in the middle of the preview, spanning -90 to 90.
-int markerX(int yaw, int field = 360);
+// preview picture (`pictureHeight` high in the frame `preview`), rounded
+// halves to even. A 180-degree movie's eye is a square picture in the middle
+// of the preview, spanning -90 to 90.
+int markerX(int yaw, int field = 360, const QRect& preview = kPreviewFrame, int pictureHeight = 222);
 
 class HotSpotPanel : public hotspots::HotSpotView {
 public:
@@ -55,8 +60,10 @@ public:
     void onPitchEntered(std::function<void(const std::string&)> entered);
     void showMarkerAt(int yaw) override;
     void holdStillFrame(double pos) override;
-    // The marker spans the picture, never the strip under it.
-    void setMarkerBottom(int y);
+    // The preview's frame, and where its picture ends above the strip: the
+    // marker spans the picture, never the strip.
+    void setPictureFrame(const QRect& preview, int pictureBottom);
+    QWidget* marker() const { return marker_; }
     // The movie's field in degrees: where the marker stands for a yaw.
     void setField(int field);
     // A still frame not yet held is let go: the player goes on as it was told
@@ -82,6 +89,7 @@ private:
     QLineEdit* pitch_ = nullptr;
     std::array<Row, hotspots::kSlotCount> rows_{};
     int markerYaw_ = 0;
+    QRect preview_ = kPreviewFrame;
     int field_ = 360;
     // Ends the still frame begun last; stopped with the panel.
     QTimer stillFrame_;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMediaPlayer>
 #include <QScreen>
 #include <QUndoStack>
 #include <algorithm>
@@ -23,6 +24,7 @@
 #include "app/MovieRows.h"
 #include "app/OptionsArea.h"
 #include "app/PreviewInBrowser.h"
+#include "app/PreviewLook.h"
 #include "app/PublishCommand.h"
 #include "app/QtPreviewPlayer.h"
 #include "app/RecentProjectsMenu.h"
@@ -30,6 +32,7 @@
 #include "app/StereoChoice.h"
 #include "app/ToolTips.h"
 #include "app/TransportStrip.h"
+#include "app/WindowGrowth.h"
 #include "app/WindowTexts.h"
 #include "app/WorkRecovery.h"
 #include "core/hotspots/HotSpotEditor.h"
@@ -67,19 +70,23 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, MediaTools 
     initAppResources();
     setWindowTitle(ui::qs(texts::kWindowTitle));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/tessaly/about.png")));
     setFont(ui::controlFont());
 
-    client_->setFixedSize(kClientWidth, kClientHeight);
+    client_->setMinimumSize(kClientWidth, kClientHeight);
     QPalette pal = client_->palette();
     pal.setColor(QPalette::Window, QColor(135, 135, 135));
     client_->setPalette(pal);
     client_->setAutoFillBackground(true);
     setCentralWidget(client_);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     buildParts(tools);
+    new WindowGrowth(client_, header_.previewHost, {panel_->marker()}, [this] {
+        panel_->setPictureFrame(header_.previewHost->geometry(), pictureBottom(header_));
+    });
+    resize(layout()->minimumSize());
+    placeRestored_ = restoreWindowPlace(this);
     applySettingsFile();
     // A publish killed in the folder last published to is finished or undone
     // before anything else, as the next publish there would.
@@ -120,7 +127,7 @@ void MainWindow::buildParts(MediaTools tools) {
     options.stereo = stereo_.get();
     panel_ = std::make_unique<HotSpotPanel>(client_, *header_.player, sink,
                                             [this](int value) { editor_->yawSliderMoved(value); });
-    panel_->setMarkerBottom(header_.pictureBottom);
+    panel_->setPictureFrame(header_.previewHost->geometry(), pictureBottom(header_));
     editor_ = std::make_unique<hotspots::HotSpotEditor>(hotSpots_, *panel_, *header_.player, *prompts_);
     panel_->onPitchEntered([this](const std::string& text) { editor_->pitchEntered(text); });
     publish_ =
@@ -135,18 +142,40 @@ void MainWindow::buildParts(MediaTools tools) {
     panel_->setSelectedSlot(editor_->currentSlot());
     stereo_->setFollower([this](const movies::MovieFormat& format) {
         header_.player->picture()->setStereoLayout(format.layout);
+        header_.player->picture()->setField(format.field);
         panel_->setField(format.field);
         editor_->setYawReach(movies::yawReach(format.field));
     });
-    // A tick does what its slot's selector does; a loaded project brings its ticks.
-    connect(header_.strip->slider(), &SeekSlider::tickClicked, this,
+    // A bar does what its slot's selector does; a loaded project brings its bars.
+    connect(header_.strip->lane(), &SlotLane::slotClicked, this,
             [this](int slot) { command(ids::slotSelector(slot)); });
-    connect(header_.player, &QtPreviewPlayer::opened, this, [this] { showSlotTicks(); });
+    connect(header_.player, &QtPreviewPlayer::opened, this, [this] {
+        showSlots();
+        connect(header_.player->mediaPlayer(), &QMediaPlayer::positionChanged, this, &MainWindow::showSlots,
+                Qt::UniqueConnection);
+    });
+    PreviewPicture* picture = header_.player->picture();
+    picture->setLookStart([this] { return lookStartOf(settings_->read()); });
+    // The marker stands for a column of the flat picture only.
+    connect(picture, &PreviewPicture::lookingAroundChanged, this,
+            [this](bool on) { panel_->marker()->setVisible(!on); });
+    // A double-click turns the current slot; a drawn Hot Spot goes where it is dragged.
+    // A drag is one step when the button is let go, as a typed field is when it is left.
+    picture->setPlacing([this](int slot, hotspots::Direction at, bool done) {
+        editor_->turnSlot(slot == 0 ? editor_->currentSlot() : slot, at.yaw, at.pitch);
+        if (done)
+            session_->history().record();
+        else
+            session_->history().typed();
+        showSlots();
+    });
 }
 
 MainWindow::~MainWindow() {
     // The editor's view and player go with the controls; drop it first.
     editor_.reset();
+    // The player going down moves its position one last time: not to this window's parts.
+    if (auto* media = header_.player->findChild<QMediaPlayer*>()) media->disconnect(this);
 }
 
 void MainWindow::watchEdits() {
@@ -187,7 +216,7 @@ void MainWindow::command(int id, int code) {
     history.record();
     dispatcher_->dispatch(id, code);
     history.record();
-    showSlotTicks();
+    showSlots();
 }
 
 void MainWindow::noteMismatches(const movies::MovieInfo& main) {
@@ -202,7 +231,11 @@ void MainWindow::noteMismatches(const movies::MovieInfo& main) {
 
 void MainWindow::offerRecovery() { recovery_->offer(); }
 
-void MainWindow::showSlotTicks() { header_.strip->showTicks(hotSpots_, editor_->currentSlot()); }
+void MainWindow::showSlots() {
+    header_.strip->showSlots(hotSpots_, editor_->currentSlot());
+    header_.player->picture()->setMarks(
+        marksAt(hotSpots_, header_.player->position(), editor_->currentSlot()));
+}
 
 QString MainWindow::moviePath(int slot) const { return rows_->path(slot); }
 
@@ -217,6 +250,7 @@ void MainWindow::showToolTipHelp(bool on) {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (std::exchange(placeRestored_, false)) return;
     if (const QScreen* screen = this->screen()) {
         const QRect area = screen->availableGeometry();
         move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
@@ -269,6 +303,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         exiting_ = true;
         // The preview's server stops and its folder goes with the window.
         browser_->stop();
+        keepWindowPlace(this);
         event->accept();
     } else {
         event->ignore();

@@ -122,8 +122,8 @@ private:
     void keepOptionsOnExit();
     void closeForGood();
     void applySettingsFile();
-    // The used slots' ticks on the preview's slider, the current one marked.
-    void showSlotTicks();
+    // The used slots' time windows over the preview's slider, the current one marked.
+    void showSlots();
     // A dialog or a long job has the window's attention.
     bool busy() const;
     // After slot 1's movie was replaced: the note on what now disagrees with it.
@@ -184,6 +184,7 @@ private:
     std::unique_ptr<PreviewInBrowser> browser_;
     bool colourBusy_[2] = {false, false};
     bool exiting_ = false;
+    bool placeRestored_ = false;  // the window stands where it was left
 };
 
 }  // namespace tessaly::app

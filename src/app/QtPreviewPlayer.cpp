@@ -3,22 +3,36 @@
 #include <QAudioOutput>
 #include <QFrame>
 #include <QMediaPlayer>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTextOption>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QVideoFrame>
 #include <QVideoSink>
+#include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <utility>
 
 #include "app/FrameScaler.h"
 #include "app/FrameWorker.h"
+#include "app/TransportStrip.h"
 #include "app/WindowTexts.h"
 #include "core/platform/Files.h"
 #include "ui/Strings.h"
 
 namespace tessaly::app {
+namespace {
+
+// Degrees of field of view for one notch of the wheel.
+constexpr double kWheelStep = 5;
+// Pixels around a drawn Hot Spot that still grab it.
+constexpr double kMarkReach = 10;
+constexpr int kMarkRadius = 8;
+
+}  // namespace
 
 PreviewPicture::PreviewPicture(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -64,6 +78,7 @@ QVideoSink* PreviewPicture::sink() {
 
 void PreviewPicture::startMovie() {
     ++movie_;
+    shownOfMovie_ = false;
     image_ = QImage();
     fresh_ = false;
     message_.clear();
@@ -86,14 +101,196 @@ void PreviewPicture::resizeEvent(QResizeEvent*) {
     const QSize pixels = size() * devicePixelRatioF();
     targetWidth_ = pixels.width();
     targetHeight_ = pixels.height();
+    // A paused movie is not left scaled up from its old size.
+    redraw();
 }
 
 void PreviewPicture::offerFrame(const QVideoFrame& frame) {
     const movies::StereoLayout layout = layout_;
     const movies::EyeSize eye = movies::eyeSize(layout, frame.width(), frame.height());
-    const QSize target = fittedSize(QSize(eye.width, eye.height), QSize(targetWidth_, targetHeight_));
+    const QSize area(targetWidth_, targetHeight_);
+    const QSize target = fittedSize(QSize(eye.width, eye.height), area);
     if (frame.isValid() && target.isEmpty()) return;
-    worker_->offer(frame, target, movie_, layout);
+    std::optional<LookAt> look;
+    {
+        const std::lock_guard lock(lookMutex_);
+        // The whole picture about as sharp as the view needs it, no sharper
+        // than the frame, and reading no more lines than twice the flat picture's.
+        if (looking_) {
+            const double across =
+                2 * std::atan(static_cast<double>(area.width()) / std::max(1, area.height()) *
+                              std::tan(view_.fov * std::numbers::pi / 360));
+            const double wide = area.width() * (field_ * std::numbers::pi / 180) / std::max(across, 0.1);
+            const double high = area.height() * 180 / std::max(view_.fov, 1.0);
+            const QSize source(std::min({eye.width, 4 * target.width(), static_cast<int>(wide)}),
+                               std::min({eye.height, 2 * target.height(), static_cast<int>(high)}));
+            look = LookAt{view_, source.expandedTo(QSize(2, 2)), field_};
+        }
+    }
+    worker_->offer(frame, look ? area : target, movie_, layout, look);
+}
+
+void PreviewPicture::redraw() {
+    // The sink keeps the old movie's last frame until the new one's first.
+    if (sink_ != nullptr && shownOfMovie_ && sink_->videoFrame().isValid()) offerFrame(sink_->videoFrame());
+    update();
+}
+
+void PreviewPicture::setField(int field) {
+    {
+        const std::lock_guard lock(lookMutex_);
+        field_ = field;
+        if (looking_)
+            view_ = hotspots::keptWithin(view_, {start_.reach.vertmax, start_.reach.freeMode, field_},
+                                         static_cast<double>(width()) / std::max(1, height()));
+    }
+    redraw();
+}
+
+bool PreviewPicture::lookingAround() const {
+    const std::lock_guard lock(lookMutex_);
+    return looking_;
+}
+
+hotspots::LookView PreviewPicture::view() const {
+    const std::lock_guard lock(lookMutex_);
+    return view_;
+}
+
+void PreviewPicture::setLookingAround(bool on) {
+    if (on == lookingAround()) return;
+    {
+        const std::lock_guard lock(lookMutex_);
+        looking_ = on;
+    }
+    if (on) {
+        backToStart();
+    } else {
+        redraw();
+    }
+    emit lookingAroundChanged(on);
+}
+
+void PreviewPicture::backToStart() {
+    if (lookStart_) start_ = lookStart_();
+    setView(start_.view);
+}
+
+void PreviewPicture::setView(const hotspots::LookView& view) {
+    {
+        const std::lock_guard lock(lookMutex_);
+        hotspots::ViewReach reach = start_.reach;
+        reach.field = field_;
+        view_ = hotspots::keptWithin(view, reach, static_cast<double>(width()) / std::max(1, height()));
+    }
+    redraw();
+}
+
+QRectF PreviewPicture::flatRect() const {
+    if (image_.isNull()) return {};
+    const QSizeF size = image_.deviceIndependentSize().scaled(QSizeF(this->size()), Qt::KeepAspectRatio);
+    return {QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size};
+}
+
+std::optional<hotspots::Direction> PreviewPicture::directionAt(QPointF point) const {
+    const std::lock_guard lock(lookMutex_);
+    if (looking_) return hotspots::directionAt(view_, width(), height(), point.x(), point.y());
+    const QRectF flat = flatRect();
+    if (!flat.contains(point)) return std::nullopt;
+    return hotspots::flatDirection(point.x() - flat.x(), point.y() - flat.y(), static_cast<int>(flat.width()),
+                                   static_cast<int>(flat.height()), field_);
+}
+
+std::optional<QPointF> PreviewPicture::pointOf(hotspots::Direction direction) const {
+    const std::lock_guard lock(lookMutex_);
+    if (looking_) {
+        const auto at = hotspots::pointOf(view_, width(), height(), direction);
+        if (!at) return std::nullopt;
+        return QPointF(at->x, at->y);
+    }
+    const QRectF flat = flatRect();
+    if (flat.isEmpty() || std::abs(direction.yaw) > field_ / 2.0) return std::nullopt;
+    const hotspots::ViewPoint at = hotspots::flatPoint(direction, static_cast<int>(flat.width()),
+                                                       static_cast<int>(flat.height()), field_);
+    return QPointF(flat.x() + at.x, flat.y() + at.y);
+}
+
+void PreviewPicture::setMarks(std::vector<PictureMark> marks) {
+    if (marks == marks_) return;
+    marks_ = std::move(marks);
+    update();
+}
+
+int PreviewPicture::markAt(QPointF point) const {
+    for (auto m = marks_.rbegin(); m != marks_.rend(); ++m) {
+        const std::optional<QPointF> at = pointOf(m->at);
+        if (at && QLineF(*at, point).length() <= kMarkReach) return m->slot;
+    }
+    return 0;
+}
+
+void PreviewPicture::paintMarks(QPainter& p) const {
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont numbers = font();
+    numbers.setPixelSize(11);
+    numbers.setBold(true);
+    p.setFont(numbers);
+    // The current slot's last, over the others; in the strip's colours.
+    for (const bool last : {false, true}) {
+        for (const PictureMark& m : marks_) {
+            const std::optional<QPointF> at = m.current == last ? pointOf(m.at) : std::nullopt;
+            if (!at) continue;
+            const QRectF disc(*at - QPointF(kMarkRadius, kMarkRadius),
+                              QSizeF(2 * kMarkRadius, 2 * kMarkRadius));
+            p.setPen(QPen(m.current ? QColor(Qt::white) : QColor(Qt::black), m.current ? 3 : 1.5));
+            p.setBrush(SlotLane::barColour(m.current));
+            p.drawEllipse(disc);
+            p.setPen(SlotLane::numberColour());
+            p.drawText(disc, Qt::AlignCenter, QString::number(m.slot));
+        }
+    }
+}
+
+void PreviewPicture::mousePressEvent(QMouseEvent* event) {
+    QWidget::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton) return;
+    dragFrom_ = event->position();
+    dragView_ = view();
+    draggedSlot_ = markAt(event->position());
+}
+
+void PreviewPicture::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragFrom_) return;
+    if (draggedSlot_ != 0) {
+        if (const auto at = directionAt(event->position()); at && place_) place_(draggedSlot_, *at, false);
+        return;
+    }
+    if (!lookingAround()) return;
+    const QPointF moved = event->position() - *dragFrom_;
+    setView(hotspots::dragged(dragView_, moved.x(), moved.y(), start_.mouseSpeed));
+}
+
+void PreviewPicture::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    if (draggedSlot_ != 0 && place_) {
+        if (const auto at = directionAt(event->position())) place_(draggedSlot_, *at, true);
+    }
+    dragFrom_.reset();
+    draggedSlot_ = 0;
+}
+
+void PreviewPicture::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QWidget::mouseDoubleClickEvent(event);
+    if (const auto at = directionAt(event->position()); at && place_) place_(0, *at, true);
+}
+
+void PreviewPicture::wheelEvent(QWheelEvent* event) {
+    if (!lookingAround()) return QWidget::wheelEvent(event);
+    hotspots::LookView v = view();
+    // Down widens the view, as on the page.
+    v.fov -= kWheelStep * event->angleDelta().y() / 120.0;
+    setView(v);
+    event->accept();
 }
 
 void PreviewPicture::takePicture() {
@@ -105,6 +302,7 @@ void PreviewPicture::takePicture() {
     }
     image_ = std::move(taken->image);
     image_.setDevicePixelRatio(devicePixelRatioF());
+    shownOfMovie_ = true;
     fresh_ = !image_.isNull();
     emit pictureChanged();
     repaint();
@@ -127,6 +325,7 @@ void PreviewPicture::paintEvent(QPaintEvent*) {
     const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
     p.drawImage(target, image_);
     if (std::exchange(fresh_, false)) ++framesShown_;
+    paintMarks(p);
 }
 
 QtPreviewPlayer::QtPreviewPlayer(QWidget* host) : QObject(host), picture_(new PreviewPicture(host)) {

@@ -13,9 +13,13 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
+#include <vector>
 
+#include "core/hotspots/LookAround.h"
 #include "core/hotspots/PreviewPlayer.h"
 #include "core/movies/MovieFormat.h"
 
@@ -26,9 +30,27 @@ namespace tessaly::app {
 
 class FrameWorker;
 
+// Where the look-around view starts (Home brings it back), how far the page
+// lets it turn and the page's mouse speed.
+struct LookStart {
+    hotspots::LookView view;
+    hotspots::ViewReach reach;
+    double mouseSpeed = 0.02;
+};
+
+// A Hot Spot drawn on the picture.
+struct PictureMark {
+    int slot = 0;
+    hotspots::Direction at;
+    bool current = false;
+    bool operator==(const PictureMark&) const = default;
+};
+
 // The picture of the preview, painted like any other control so that the yaw
 // marker can lie over it (a video widget's own window would cover it). Frames
-// are scaled to its size on a worker thread; it only draws the result.
+// are scaled to its size on a worker thread; it only draws the result. It
+// shows the flat picture, or the movie as a visitor will see it: dragged to
+// look around, the wheel to zoom, Home back to the start.
 class PreviewPicture : public QWidget {
     Q_OBJECT
 public:
@@ -49,10 +71,31 @@ public:
     // Which eye of a stereo movie is shown: the first (top, or left); from the
     // next frame on.
     void setStereoLayout(movies::StereoLayout layout) { layout_ = layout; }
+    void setField(int field);
     // Pictures painted so far; tests and the benchmark read it.
     int framesShown() const { return framesShown_; }
 
+    bool lookingAround() const;
+    void setLookingAround(bool on);
+    void setLookStart(std::function<LookStart()> start) { lookStart_ = std::move(start); }
+    hotspots::LookView view() const;
+    // Kept within what the page allows; the picture is drawn again.
+    void setView(const hotspots::LookView& view);
+    void backToStart();
+    // The direction under a point of the widget, in either view; nothing off the picture.
+    std::optional<hotspots::Direction> directionAt(QPointF point) const;
+    // Where a direction lies on the widget; nothing when it is not in sight.
+    std::optional<QPointF> pointOf(hotspots::Direction direction) const;
+    // The Hot Spots shown now, drawn over the picture.
+    void setMarks(std::vector<PictureMark> marks);
+    // A double-click on the picture asks for the current slot to face there;
+    // a drawn Hot Spot dragged follows the pointer, `done` once it is let go.
+    void setPlacing(std::function<void(int slot, hotspots::Direction at, bool done)> place) {
+        place_ = std::move(place);
+    }
+
 signals:
+    void lookingAroundChanged(bool on);
     // A new picture (or none) is about to be painted.
     void pictureChanged();
     // A frame came in a pixel format the preview cannot read.
@@ -63,11 +106,22 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void showFocusMark(bool on);
     void offerFrame(const QVideoFrame& frame);
     void takePicture();
+    // The frame shown now, drawn again for the present view.
+    void redraw();
+    // Where the flat picture lies in the widget.
+    QRectF flatRect() const;
+    int markAt(QPointF point) const;
+    void paintMarks(QPainter& p) const;
 
     QVideoSink* sink_ = nullptr;
     std::unique_ptr<FrameWorker> worker_;
@@ -76,8 +130,22 @@ private:
     std::atomic<int> targetWidth_{0};
     std::atomic<int> targetHeight_{0};
     std::atomic<movies::StereoLayout> layout_{movies::StereoLayout::Mono};
+    // The view, read where frames arrive too.
+    mutable std::mutex lookMutex_;
+    bool looking_ = false;
+    hotspots::LookView view_;
+    int field_ = movies::kFullField;
+    LookStart start_;
+    std::function<LookStart()> lookStart_;
+    std::vector<PictureMark> marks_;
+    std::function<void(int, hotspots::Direction, bool)> place_;
+    // A drag under way: of the view, or of a Hot Spot (its slot).
+    std::optional<QPointF> dragFrom_;
+    hotspots::LookView dragView_;
+    int draggedSlot_ = 0;
     QImage image_;
-    bool fresh_ = false;  // image_ not painted yet
+    bool fresh_ = false;         // image_ not painted yet
+    bool shownOfMovie_ = false;  // a picture of the movie now open was taken
     QString message_;
     int framesShown_ = 0;
 };

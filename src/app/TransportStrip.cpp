@@ -11,7 +11,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "app/QtPreviewPlayer.h"
 #include "app/WindowTexts.h"
@@ -22,7 +25,10 @@ namespace {
 
 constexpr qint64 kJumpMs = 5000;
 constexpr double kFallbackRate = 30;
-constexpr int kTickReach = 4;  // pixels either side of a tick that still hit it
+constexpr int kTickReach = 2;  // pixels either side of a bar that still hit it
+constexpr int kLeastBar = 3;   // a slot shown for no time still has a bar
+// The longest a drag waits for a seek's frame before it seeks again.
+constexpr std::chrono::milliseconds kDragSeekWait{300};
 
 }  // namespace
 
@@ -35,12 +41,6 @@ QString clockText(qint64 ms, bool tenths) {
 }
 
 SeekSlider::SeekSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) { setRange(0, 0); }
-
-void SeekSlider::setTicks(std::vector<SlotTick> ticks, int currentSlot) {
-    ticks_ = std::move(ticks);
-    currentSlot_ = currentSlot;
-    update();
-}
 
 SeekSlider::Track SeekSlider::track() const {
     QStyleOptionSlider opt;
@@ -61,22 +61,10 @@ qint64 SeekSlider::valueAt(int x) const {
     return QStyle::sliderValueFromPosition(minimum(), maximum(), x - t.start, t.span);
 }
 
-int SeekSlider::tickAt(int x) const {
-    if (maximum() <= 0) return 0;
-    for (const SlotTick& tick : ticks_) {
-        if (std::abs(xOf(tick.ms) - x) <= kTickReach) return tick.slot;
-    }
-    return 0;
-}
-
 void SeekSlider::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || maximum() <= 0) return QSlider::mousePressEvent(event);
     event->accept();
     setFocus(Qt::MouseFocusReason);
-    if (const int slot = tickAt(event->position().toPoint().x())) {
-        emit tickClicked(slot);
-        return;
-    }
     // Anywhere on the slider: the movie goes there and follows the drag.
     setSliderDown(true);
     setSliderPosition(static_cast<int>(valueAt(event->position().toPoint().x())));
@@ -94,35 +82,100 @@ void SeekSlider::mouseReleaseEvent(QMouseEvent* event) {
     setSliderDown(false);
 }
 
-void SeekSlider::paintEvent(QPaintEvent* event) {
-    QSlider::paintEvent(event);
-    if (maximum() <= 0) return;
-    QPainter p(this);
-    QFont small = font();
-    small.setPixelSize(9);
-    p.setFont(small);
-    for (const SlotTick& tick : ticks_) {
-        const bool current = tick.slot == currentSlot_;
-        const int x = xOf(tick.ms);
-        const QColor colour = current ? QColor(255, 215, 0) : QColor(0, 90, 200);
-        p.fillRect(QRect(x - (current ? 1 : 0), 0, current ? 3 : 1, height()), colour);
-        p.setPen(colour);
-        p.drawText(QRect(x + 2, 0, 14, 10), Qt::AlignLeft | Qt::AlignTop, QString::number(tick.slot));
+SlotLane::SlotLane(QWidget* parent, const SeekSlider& slider) : QWidget(parent), slider_(slider) {
+    QFont numbers = font();
+    numbers.setPixelSize(11);
+    numbers.setBold(true);
+    setFont(numbers);
+    setFixedHeight(QFontMetrics(numbers).height() + 2);
+}
+
+QColor SlotLane::barColour(bool current) {
+    // Both light enough for black numbers on them and to stand out on the black strip.
+    return current ? QColor(255, 215, 0) : QColor(120, 180, 255);
+}
+
+void SlotLane::setSpans(std::vector<SlotSpan> spans, int currentSlot) {
+    spans_ = std::move(spans);
+    currentSlot_ = currentSlot;
+    update();
+}
+
+int SlotLane::xOf(qint64 ms) const { return slider_.xOf(ms) + slider_.x() - x(); }
+
+QRect SlotLane::barOf(const SlotSpan& span) const {
+    const int left = xOf(span.startMs);
+    const int right = std::max(xOf(std::min<qint64>(span.endMs, slider_.maximum())), left + kLeastBar);
+    return {left, 0, right - left, height()};
+}
+
+int SlotLane::slotAt(int x) const {
+    if (slider_.maximum() <= 0) return 0;
+    const auto hit = [&](const SlotSpan& s) {
+        const QRect bar = barOf(s);
+        return x >= bar.left() - kTickReach && x <= bar.right() + kTickReach;
+    };
+    for (const SlotSpan& s : spans_) {
+        if (s.slot == currentSlot_ && hit(s)) return s.slot;
     }
+    for (auto s = spans_.rbegin(); s != spans_.rend(); ++s) {
+        if (hit(*s)) return s->slot;
+    }
+    return 0;
+}
+
+void SlotLane::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+    event->accept();
+    if (const int slot = slotAt(event->position().toPoint().x())) emit slotClicked(slot);
+}
+
+void SlotLane::paintEvent(QPaintEvent*) {
+    if (slider_.maximum() <= 0) return;
+    QPainter p(this);
+    const QFontMetrics metrics(font());
+    // The current slot's bar last, over any it overlaps; then every number on
+    // a tab of its bar's colour at the bar's start, so none is covered.
+    const auto inOrder = [this](const auto& draw) {
+        for (const bool last : {false, true}) {
+            for (const SlotSpan& s : spans_) {
+                if ((s.slot == currentSlot_) == last) draw(s, last);
+            }
+        }
+    };
+    inOrder([&](const SlotSpan& s, bool current) {
+        const QRect bar = barOf(s);
+        p.fillRect(bar, barColour(current));
+        if (current) {
+            p.setPen(Qt::white);
+            p.drawRect(bar.adjusted(0, 0, -1, -1));
+        }
+    });
+    inOrder([&](const SlotSpan& s, bool current) {
+        const QString number = QString::number(s.slot);
+        const QRect tab(barOf(s).left(), 0, metrics.horizontalAdvance(number) + 4, height());
+        p.fillRect(tab, barColour(current));
+        p.setPen(numberColour());
+        p.drawText(tab, Qt::AlignCenter, number);
+    });
 }
 
 TransportStrip::TransportStrip(QWidget* parent, QtPreviewPlayer& player)
     : QWidget(parent),
       player_(player),
       slider_(new SeekSlider(this)),
+      lane_(new SlotLane(this, *slider_)),
       play_(new QToolButton(this)),
       loop_(new QToolButton(this)),
+      look_(new QToolButton(this)),
       time_(new QLabel(this)) {
     play_->setText(ui::qs(texts::kStripPlay));
     loop_->setText(ui::qs(texts::kStripLoop));
     loop_->setCheckable(true);
-    for (QWidget* control :
-         {static_cast<QWidget*>(play_), static_cast<QWidget*>(slider_), static_cast<QWidget*>(loop_)}) {
+    look_->setText(ui::qs(texts::kStripLookAround));
+    look_->setCheckable(true);
+    for (QWidget* control : {static_cast<QWidget*>(play_), static_cast<QWidget*>(slider_),
+                             static_cast<QWidget*>(loop_), static_cast<QWidget*>(look_)}) {
         control->setFocusPolicy(Qt::StrongFocus);
         control->installEventFilter(this);
     }
@@ -130,11 +183,13 @@ TransportStrip::TransportStrip(QWidget* parent, QtPreviewPlayer& player)
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(play_);
     buttons->addWidget(loop_);
+    buttons->addWidget(look_);
     buttons->addStretch();
     buttons->addWidget(time_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
-    layout->setSpacing(2);
+    layout->setSpacing(0);
+    layout->addWidget(lane_);
     layout->addWidget(slider_);
     layout->addLayout(buttons);
     QPalette light = palette();
@@ -143,14 +198,25 @@ TransportStrip::TransportStrip(QWidget* parent, QtPreviewPlayer& player)
     showTime();
 
     player.picture()->installEventFilter(this);
+    PreviewPicture* picture = player.picture();
+    connect(look_, &QToolButton::toggled, picture, &PreviewPicture::setLookingAround);
+    connect(picture, &PreviewPicture::lookingAroundChanged, look_, &QToolButton::setChecked);
     connect(play_, &QToolButton::clicked, this, &TransportStrip::togglePlay);
     connect(slider_, &QSlider::sliderPressed, this, [this] {
         if (media_ == nullptr) return;
         resumeAfterDrag_ = media_->playbackState() == QMediaPlayer::PlayingState;
         player_.pause();
     });
-    connect(slider_, &QSlider::sliderMoved, this, [this](int ms) { seekTo(ms); });
+    dragSeek_.setSingleShot(true);
+    dragSeek_.setInterval(kDragSeekWait);
+    connect(&dragSeek_, &QTimer::timeout, this, &TransportStrip::dragSeekDone);
+    connect(picture, &PreviewPicture::pictureChanged, this, [this] {
+        if (dragSeek_.isActive()) dragSeekDone();
+    });
+    connect(slider_, &QSlider::sliderMoved, this, [this](int ms) { dragTo(ms); });
     connect(slider_, &QSlider::sliderReleased, this, [this] {
+        if (const std::optional<qint64> wanted = std::exchange(dragWanted_, std::nullopt)) seekTo(*wanted);
+        dragSeek_.stop();
         if (media_ != nullptr && resumeAfterDrag_) player_.play();
     });
     connect(&player, &QtPreviewPlayer::opened, this, [this] {
@@ -178,6 +244,21 @@ void TransportStrip::attach(QMediaPlayer* player) {
     });
 }
 
+void TransportStrip::dragTo(qint64 ms) {
+    if (dragSeek_.isActive()) {
+        dragWanted_ = ms;
+        return;
+    }
+    dragWanted_.reset();
+    seekTo(ms);
+    dragSeek_.start();
+}
+
+void TransportStrip::dragSeekDone() {
+    dragSeek_.stop();
+    if (const std::optional<qint64> wanted = std::exchange(dragWanted_, std::nullopt)) dragTo(*wanted);
+}
+
 void TransportStrip::ended() {
     if (loop_->isChecked()) {
         player_.seek(0);
@@ -190,13 +271,15 @@ void TransportStrip::ended() {
     player_.seek(lastFrameMs());
 }
 
-void TransportStrip::showTicks(const hotspots::HotSpotList& hotSpots, int currentSlot) {
-    std::vector<SlotTick> ticks;
+void TransportStrip::showSlots(const hotspots::HotSpotList& hotSpots, int currentSlot) {
+    std::vector<SlotSpan> spans;
     for (int n = 1; n <= hotspots::kSlotCount; ++n) {
-        if (const hotspots::HotSpot& h = hotSpots.at(n); h.inUse())
-            ticks.push_back({n, std::llround(h.pos * 1000.0)});
+        if (const hotspots::HotSpot& h = hotSpots.at(n); h.inUse()) {
+            const double end = h.pos + std::max(0.0, h.time);
+            spans.push_back({n, std::llround(h.pos * 1000.0), std::llround(std::min(end, 1e9) * 1000.0)});
+        }
     }
-    slider_->setTicks(std::move(ticks), currentSlot);
+    lane_->setSpans(std::move(spans), currentSlot);
 }
 
 QString TransportStrip::timeText() const { return time_->text(); }
@@ -244,6 +327,16 @@ void TransportStrip::step(int frames) {
 }
 
 bool TransportStrip::handleKey(int key) {
+    PreviewPicture* picture = player_.picture();
+    if (key == Qt::Key_V) {
+        picture->setLookingAround(!picture->lookingAround());
+        return true;
+    }
+    // Looking around, Home turns back to where the visitor starts.
+    if (key == Qt::Key_Home && picture->lookingAround()) {
+        picture->backToStart();
+        return true;
+    }
     if (media_ == nullptr) return false;
     switch (key) {
         case Qt::Key_Space:

@@ -61,10 +61,14 @@ WindowHeader buildHeader(QWidget* p, const CommandSink& sink) {
     const QRect inside = h.previewHost->contentsRect();
     const int pictureHeight = (inside.width() - 2) / 2;
     h.strip->setFixedHeight(inside.height() - 2 - pictureHeight);
-    h.pictureBottom = h.previewHost->y() + inside.y() + 1 + pictureHeight;
     h.previewHost->layout()->setSpacing(0);
     h.previewHost->layout()->addWidget(h.strip);
     return h;
+}
+
+int pictureBottom(const WindowHeader& h) {
+    const QRect inside = h.previewHost->contentsRect();
+    return h.previewHost->y() + inside.y() + inside.height() - 1 - h.strip->maximumHeight();
 }
 
 CommandButtons buildCommandButtons(QWidget* p, const CommandSink& sink) {

@@ -21,8 +21,10 @@ struct WindowHeader {
     QFrame* previewHost = nullptr;
     QtPreviewPlayer* player = nullptr;  // owned by its host
     TransportStrip* strip = nullptr;    // under the picture, in the host
-    int pictureBottom = 0;              // in the parent, where the strip begins
 };
+
+// Where the strip begins, in the header's parent, at the host's present size.
+int pictureBottom(const WindowHeader& header);
 
 // Under the movie rows.
 struct CommandButtons {

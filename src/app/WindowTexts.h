@@ -91,6 +91,7 @@ inline constexpr std::string_view kRowTime = "Time:";
 inline constexpr std::string_view kStripPlay = "Play";
 inline constexpr std::string_view kStripPause = "Pause";
 inline constexpr std::string_view kStripLoop = "Loop";
+inline constexpr std::string_view kStripLookAround = "Look around";
 
 // Messages.
 inline constexpr std::string_view kExitQuestion = "Are you sure?";

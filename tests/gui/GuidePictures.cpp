@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -15,9 +17,11 @@
 #include "app/MainWindow.h"
 #include "app/QtPreviewPlayer.h"
 #include "app/ToolTips.h"
+#include "app/WindowGrowth.h"
 #include "core/movies/MovieInfoCache.h"
 #include "media/FfmpegEncoder.h"
 #include "media/ModuleMovieTools.h"
+#include "ui/ControlId.h"
 #include "ui/FileDialog.h"
 #include "ui/QtPrompts.h"
 
@@ -41,6 +45,9 @@ void settle(int ms) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The pictures show the window at its first size, whatever the user left it at.
+    QStandardPaths::setTestModeEnabled(true);
+    QFile::remove(tessaly::app::windowPlaceFile());
     if (argc != 3) {
         std::fprintf(stderr, "usage: guide_pictures DEMO.hs5 OUTFOLDER\n");
         return 2;
@@ -78,11 +85,24 @@ int main(int argc, char** argv) {
         shot.copy(QRect(client + QPoint(0, 70), QSize(910, 110))).save(out + QStringLiteral("/movies.png")) &&
         ok;
 
+    // Larger, looking around as a visitor will, the Hot Spot in sight.
+    window.resize(1280, 900);
+    settle(300);
+    app::PreviewPicture& picture = *window.player().picture();
+    picture.setLookingAround(true);
+    picture.setView({{0, -10}, 80});
+    settle(1500);
+    QWidget* preview = ui::findControl(window.centralWidget(), app::ids::kPreview);
+    ok = preview->grab().save(out + QStringLiteral("/lookaround.png")) && ok;
+    picture.setLookingAround(false);
+    window.resize(window.minimumSize());
+
     app::HelpWindow help(&window, {});
     help.show();
     settle(200);
     ok = help.grab().save(out + QStringLiteral("/help.png")) && ok;
     ui::QtPrompts::setNextAnswer(true);
     window.close();
+    QFile::remove(tessaly::app::windowPlaceFile());
     return ok ? 0 : 1;
 }

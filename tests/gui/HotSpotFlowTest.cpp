@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMediaPlayer>
+#include <QMouseEvent>
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
@@ -25,6 +26,7 @@
 #include "app/SettingsBinding.h"
 #include "app/TransportStrip.h"
 #include "core/hotspots/HotSpotTexts.h"
+#include "core/hotspots/LookAround.h"
 #include "core/model/ProjectFile.h"
 #include "ui/FileDialog.h"
 
@@ -166,12 +168,14 @@ TEST_P(HotSpotFlowOnMovie, AddWithTheRealPreviewThenSelectingSeeksBack) {
         [&] { return std::abs(squareAt(picture.picture()) - std::fmod(player.position() / 2, 1.0)) < near; },
         5000))
         << "the square at " << squareAt(picture.picture()) << " for " << player.position() << " s";
+    // Painted as made, away from the Hot Spot drawn over it at -90.
     const QImage still = picture.picture();
+    const QRect rightHalf(still.width() / 2, 0, still.width() / 2, still.height());
     EXPECT_EQ(picture.grab()
                   .toImage()
-                  .copy(QRect(QPoint(0, (picture.height() - still.height()) / 2), still.size()))
+                  .copy(rightHalf.translated(0, (picture.height() - still.height()) / 2))
                   .convertToFormat(QImage::Format_RGB32),
-              still)
+              still.copy(rightHalf))
         << "painted as made";
     // The marker lies over the movie's picture.
     const QImage drawn = marker->parentWidget()->grab(marker->geometry().adjusted(0, 100, 0, -100)).toImage();
@@ -251,13 +255,25 @@ TEST_F(HotSpotFlow, TheStripAndKeysPauseSeekAndStopOnTheLastFrame) {
     QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(x, slider->height() / 2));
     EXPECT_TRUE(shows(static_cast<double>(slider->valueAt(x)) / 1000.0)) << player.position();
     EXPECT_EQ(media->playbackState(), QMediaPlayer::PausedState) << "paused as it was";
+    // Dragged back and on, the picture follows before the button is let go.
+    const int middle = slider->height() / 2;
+    QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(slider->xOf(2500), middle));
+    for (const int ms : {500, 2000}) {
+        const QPointF to(slider->xOf(ms), middle);
+        QMouseEvent move(QEvent::MouseMove, to, slider->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(slider, &move);
+        EXPECT_TRUE(shows(static_cast<double>(slider->valueAt(slider->xOf(ms))) / 1000.0)) << ms;
+    }
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(slider->xOf(2000), middle));
 
-    // Slot 4's tick does what its selector does.
+    // Slot 4's bar does what its selector does.
     hotspots::HotSpot& spot = window().hotSpots().at(4);
     spot.setLink("room.html");
     spot.pos = 2.0;
     window().command(slotSelector(1));
-    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->xOf(2000), slider->height() / 2));
+    app::SlotLane* lane = strip.lane();
+    QTest::mouseClick(lane, Qt::LeftButton, {}, QPoint(lane->xOf(2000), lane->height() / 2));
     EXPECT_EQ(window().editor().currentSlot(), 4);
     EXPECT_EQ(edit(kLink)->text(), QStringLiteral("room.html"));
     // The slot's still frame: played briefly, then paused there.
@@ -440,6 +456,89 @@ TEST_F(HotSpotFlow, AStereoMovieFillsTheChoiceAndThePreviewShowsItsTopEye) {
     EXPECT_EQ(texts(), std::vector<std::string>{std::string(hotspots::texts::kYawOffPicture)});
     EXPECT_EQ(window().settings().read().movieFormat,
               (movies::MovieFormat{movies::StereoLayout::TopBottom, movies::kHalfField}));
+}
+
+// A movie whose colours say where they lie: red grows with yaw, green with
+// depth below the top, and blue fills the band from yaw -20 to 20.
+TEST_F(HotSpotFlow, TheLookAroundViewShowsWhatAVisitorSeesAndPlacesHotSpots) {
+    const std::filesystem::path movie =
+        makeClip(folder(), {.name = "directions.mp4",
+                            .size = "720x360",
+                            .seconds = 2,
+                            .square = false,
+                            .video = "-vf \"geq=r='255*X/W':g='255*Y/H':b='255*between(X,W*4/9,W*5/9)'\" "
+                                     "-c:v libx264 -preset ultrafast -crf 8 -pix_fmt yuv420p"});
+    ASSERT_FALSE(movie.empty()) << "ffmpeg made no movie";
+    window().show();
+    app::PreviewPicture& picture = *window().player().picture();
+    window().openFiles({movie});
+    const auto bandShare = [&] {
+        const QImage image = picture.picture();
+        int band = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) band += image.pixelColor(x, y).blue() > 128 ? 1 : 0;
+        }
+        return static_cast<double>(band) / std::max<qsizetype>(1, image.width() * image.height());
+    };
+    // A picture drawn after `change`.
+    const auto drawnAfter = [&](const std::function<void()>& change) {
+        const int shown = picture.framesShown();
+        change();
+        return waitFor([&] { return picture.framesShown() > shown && !picture.picture().isNull(); }, 10000);
+    };
+    // The colour in the middle of the view: the yaw and the pitch it stands for.
+    const auto middle = [&] {
+        const QImage image = picture.picture();
+        const QColor c = image.pixelColor(image.width() / 2, image.height() / 2);
+        return hotspots::Direction{c.red() * 360.0 / 255 - 180, 90 - c.green() * 180.0 / 255};
+    };
+    ASSERT_TRUE(drawnAfter([] {}));
+    const double flatShare = bandShare();
+    EXPECT_NEAR(flatShare, 1.0 / 9, 0.02);
+    model::ViewerSettings s = window().settings().read();
+    s.setPosition(model::ListField::Zoom, 3);  // 60 degrees high
+    window().settings().write(s);
+
+    ASSERT_TRUE(drawnAfter([&] { QTest::keyClick(&picture, Qt::Key_V); }));
+    ASSERT_TRUE(picture.lookingAround());
+    EXPECT_TRUE(waitFor([&] { return bandShare() > 2 * flatShare; }, 5000))
+        << "the band looks as near as it is";
+
+    // 100 pixels to the left turns the view 10 degrees right at the page's mouse speed.
+    const QPointF from(picture.width() / 2.0, picture.height() / 2.0);
+    QTest::mousePress(&picture, Qt::LeftButton, {}, from.toPoint());
+    QMouseEvent move(QEvent::MouseMove, from - QPointF(100, 0), picture.mapToGlobal(from - QPointF(100, 0)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&picture, &move);
+    QTest::mouseRelease(&picture, Qt::LeftButton, {}, (from - QPointF(100, 0)).toPoint());
+    EXPECT_NEAR(picture.view().at.yaw, 10, 0.01);
+    EXPECT_TRUE(waitFor([&] { return std::abs(middle().yaw - 10) < 4; }, 5000)) << middle().yaw;
+
+    // Home: where the visitor starts, here a quarter turn round and 30 degrees up.
+    s.setPosition(model::ListField::StartYaw, 5);  // " 90 degree"
+    s.setPosition(model::ListField::Pitch, 2);     // " 30 degree"
+    window().settings().write(s);
+    QTest::keyClick(&picture, Qt::Key_Home);
+    EXPECT_TRUE(
+        waitFor([&] { return std::abs(middle().yaw - 90) < 4 && std::abs(middle().pitch - 30) < 4; }, 5000))
+        << middle().yaw << " " << middle().pitch;
+
+    // Back to the flat picture; a double-click there turns the current slot.
+    ASSERT_TRUE(drawnAfter([&] { QTest::keyClick(&picture, Qt::Key_V); }));
+    ASSERT_FALSE(picture.lookingAround());
+    hotspots::HotSpot& spot = window().hotSpots().at(1);
+    spot.setLink("room.html");
+    spot.pos = 0.01;
+    spot.time = 100;
+    window().command(slotSelector(1));
+    const QSize shown = picture.picture().deviceIndependentSize().toSize();
+    const QPoint corner((picture.width() - shown.width()) / 2, (picture.height() - shown.height()) / 2);
+    QTest::mouseDClick(&picture, Qt::LeftButton, {},
+                       corner + QPoint(shown.width() * 3 / 4, shown.height() / 4));
+    EXPECT_NEAR(spot.yaw, 90, 2);
+    EXPECT_NEAR(spot.pitch, 45, 2);
+    EXPECT_NEAR(control<QSlider>(kYawSlider)->value(), 90, 2);
+    EXPECT_NEAR(window().editor().currentPitch(), 45, 2);
 }
 
 TEST_F(HotSpotFlow, TheThreeRefusalsInTheirOrder) {

@@ -13,12 +13,19 @@
 #include <QSlider>
 #include <QTest>
 #include <QToolTip>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
 
 #include "WindowHarness.h"
 #include "app/ControlIds.h"
+#include "app/FrameScaler.h"
 #include "app/HotSpotPanel.h"
+#include "app/QtPreviewPlayer.h"
 #include "app/ToolTipTexts.h"
 #include "app/ToolTips.h"
+#include "app/TransportStrip.h"
 #include "ui/GradientButton.h"
 
 namespace tessaly::gui_test {
@@ -127,13 +134,68 @@ TEST_F(WindowTest, EveryControlStandsAtItsPlaceWithItsCaption) {
     EXPECT_EQ(control(kAudioVolume)->geometry().topLeft(), QPoint(124, 459));
 }
 
-TEST_F(WindowTest, WindowTitleSizeAndFixedFrame) {
+TEST_F(WindowTest, WindowTitleAndSize) {
     window().show();
     EXPECT_EQ(window().windowTitle(), QStringLiteral("Tessaly"));
     EXPECT_EQ(window().centralWidget()->size(), QSize(910, 665));
-    EXPECT_EQ(window().minimumSize(), window().maximumSize()) << "not resizable";
-    EXPECT_FALSE(window().windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(window().centralWidget()->palette().color(QPalette::Window), QColor(135, 135, 135));
+}
+
+// Larger, the preview takes the room and the columns keep their size and
+// order; back at its first size every control stands where it did. The next
+// window opens at the size the last one closed at.
+TEST_F(WindowTest, TheWindowGrowsAroundThePreviewAndKeepsItsSize) {
+    window().show();
+    std::vector<std::pair<int, QRect>> first;
+    for (QWidget* w : window().centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        // The marker stands where its yaw puts it.
+        if (const int id = ui::controlId(w); id != 0 && id != kYawMarker)
+            first.emplace_back(id, w->geometry());
+    }
+    const auto movieArea = [&] {
+        const QSize shown = app::fittedSize(QSize(2, 1), window().player().picture()->size());
+        return shown.width() * shown.height();
+    };
+    const int area = movieArea();
+    const QRect hotSpots = control(kHotSpotFrame)->geometry();
+    const QRect zoom = control(kZoom)->geometry();
+
+    window().resize(1600, 1000);
+    ASSERT_TRUE(waitFor([&] { return movieArea() >= 2 * area; }, 2000)) << movieArea() << " from " << area;
+    EXPECT_EQ(control(kHotSpotFrame)->size(), hotSpots.size());
+    EXPECT_GT(control(kHotSpotFrame)->x(), control(kPreview)->geometry().right());
+    EXPECT_EQ(control(kZoom)->geometry(), zoom);
+    EXPECT_LE(control(kLink)->geometry().top(), control(kHsTitle)->geometry().top());
+
+    window().close();  // the exit question is answered OK
+    openWindow().show();
+    EXPECT_EQ(window().size(), QSize(1600, 1000));
+    window().resize(window().minimumSize());
+    ASSERT_TRUE(waitFor([&] { return movieArea() == area; }, 2000));
+    for (const auto& [id, rect] : first) EXPECT_EQ(control(id)->geometry(), rect) << id;
+}
+
+// Readable at a glance: at least 4.5:1 between a bar's number and the bar, and
+// between the bar and the strip around it.
+TEST_F(WindowTest, TheStripsBarsAndNumbersStandOut) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const auto contrast = [&](const QColor& a, const QColor& b) {
+        const double la = luminance(a);
+        const double lb = luminance(b);
+        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    };
+    const QColor strip = window().transportStrip().palette().color(QPalette::Window);
+    for (const bool current : {false, true}) {
+        const QColor bar = app::SlotLane::barColour(current);
+        EXPECT_GE(contrast(bar, app::SlotLane::numberColour()), 4.5) << current;
+        EXPECT_GE(contrast(bar, strip), 4.5) << current;
+    }
+    EXPECT_NE(app::SlotLane::barColour(true), app::SlotLane::barColour(false));
 }
 
 TEST_F(WindowTest, ColoursOfTheStyledControls) {

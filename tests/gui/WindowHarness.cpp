@@ -2,12 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
 
 #include "app/ColorChooser.h"
+#include "app/WindowGrowth.h"
 #include "core/platform/Files.h"
 #include "ui/FileDialog.h"
 #include "ui/QtPrompts.h"
@@ -16,6 +18,8 @@ namespace tessaly::gui_test {
 
 void WindowTest::SetUp() {
     ASSERT_TRUE(dir_.isValid());
+    // Each test's window opens at its first size.
+    QFile::remove(app::windowPlaceFile());
     ui::QtPrompts::setScripted(true);
     ui::FileDialog::setScripted(true);
     app::ColorChooser::setScripted(true);
@@ -24,6 +28,7 @@ void WindowTest::SetUp() {
 
 void WindowTest::TearDown() {
     window_.reset();
+    QFile::remove(app::windowPlaceFile());
     ui::QtPrompts::setScripted(false);
     ui::FileDialog::setScripted(false);
     app::ColorChooser::setScripted(false);

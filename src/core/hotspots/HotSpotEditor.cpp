@@ -136,6 +136,19 @@ void HotSpotEditor::yawSliderMoved(int position) {
     view_.showMarkerAt(currentYaw_);
 }
 
+void HotSpotEditor::turnSlot(int n, double yaw, double pitch) {
+    if (!std::isfinite(yaw)) return;
+    int degrees = static_cast<int>(std::lround(yaw));
+    if (degrees <= -180) degrees += 360;
+    degrees = std::clamp(degrees, std::max(kYawMin, -yawReach_), std::min(kYawMax, yawReach_));
+    if (HotSpot& spot = list_.at(n); spot.inUse()) {
+        spot.yaw = degrees;
+        spot.pitch = clampPitch(pitch);
+        showRow(n, spot);
+    }
+    if (n == currentSlot_) setDirection(degrees, pitch);
+}
+
 void HotSpotEditor::pitchEntered(std::string_view text) { showPitch(text::leadingNumber(text)); }
 
 void HotSpotEditor::setDirection(int yaw, double pitch) {

@@ -49,6 +49,9 @@ public:
     // Yaw and pitch chosen together (a point picked in the picture), each
     // clamped to its range; slider, marker and pitch field follow.
     void setDirection(int yaw, double pitch);
+    // Slot n turned to face `yaw` and `pitch` on the picture, kept within the
+    // reach: a slot in use keeps them, and the current slot's editor follows.
+    void turnSlot(int n, double yaw, double pitch);
     // After a project has filled the list: show every slot, then select none.
     void showLoadedList();
     // After the list was put back (undo, redo): every row shows its slot, the

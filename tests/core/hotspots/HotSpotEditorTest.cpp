@@ -275,5 +275,24 @@ TEST_F(HotSpotEditorTest, SliderTakesTheLowSixteenBitsAndTheMarkerFollows) {
     EXPECT_EQ(view.slider, 0);  // the slider moved itself; the editor does not set it back
 }
 
+TEST_F(HotSpotEditorTest, TurningASlotFromThePictureKeepsItWithinTheSliderAndTheReach) {
+    list.at(2) = makeSpot("a.html", "A", 10, 3, 5, 0);
+    editor.selectSlot(1);
+    editor.turnSlot(2, -180.2, 95);
+    EXPECT_EQ(list.at(2).yaw, 180) << "-180 is the slider's 180";
+    EXPECT_EQ(list.at(2).pitch, 90);
+    EXPECT_EQ(view.rows[2].yaw, "180");
+    EXPECT_EQ(view.slider, 0) << "not the current slot";
+    editor.turnSlot(1, 44.6, 45.04);
+    EXPECT_FALSE(list.at(1).inUse()) << "an unused slot waits for Add Hot Spot";
+    EXPECT_EQ(editor.currentYaw(), 45);
+    EXPECT_EQ(view.slider, 45);
+    EXPECT_EQ(view.markerYaw, 45);
+    EXPECT_DOUBLE_EQ(editor.currentPitch(), 45);
+    editor.setYawReach(90);
+    editor.turnSlot(2, 120, 0);
+    EXPECT_EQ(list.at(2).yaw, 90);
+}
+
 }  // namespace
 }  // namespace tessaly::hotspots
