@@ -1,0 +1,186 @@
+#include "core/movies/Captions.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <system_error>
+
+#include "core/platform/Files.h"
+#include "core/text/Numbers.h"
+#include "core/text/Text.h"
+
+namespace tessaly::movies {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kNoCue = "holds no caption";
+constexpr std::string_view kUnreadableCaptions = "cannot be read as captions: ";
+constexpr std::string_view kAtLine = " (line ";
+
+bool isAlpha(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
+bool isAlnum(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }
+
+// A language tag: two or three letters, then subtags of one to eight letters
+// or digits ("en", "pt-BR", "zh-Hant", "es-419").
+bool isLanguageTag(std::string_view tag) {
+    std::size_t start = 0;
+    for (bool first = true;; first = false) {
+        const std::size_t end = std::min(tag.find('-', start), tag.size());
+        const std::string_view part = tag.substr(start, end - start);
+        if (first ? part.size() < 2 || part.size() > 3 || !std::all_of(part.begin(), part.end(), isAlpha)
+                  : part.empty() || part.size() > 8 || !std::all_of(part.begin(), part.end(), isAlnum))
+            return false;
+        if (end == tag.size()) return true;
+        start = end + 1;
+    }
+}
+
+struct LanguageName {
+    std::string_view tag;
+    std::string_view name;
+};
+
+// The languages captions most often come in, in their own words.
+constexpr std::array<LanguageName, 24> kLanguageNames{{
+    {"ar", "العربية"},    {"cs", "Čeština"}, {"da", "Dansk"},      {"de", "Deutsch"},   {"el", "Ελληνικά"},
+    {"en", "English"},    {"es", "Español"}, {"fi", "Suomi"},      {"fr", "Français"},  {"he", "עברית"},
+    {"hi", "हिन्दी"},      {"hu", "Magyar"},  {"it", "Italiano"},   {"ja", "日本語"},    {"ko", "한국어"},
+    {"nl", "Nederlands"}, {"no", "Norsk"},   {"pl", "Polski"},     {"pt", "Português"}, {"ru", "Русский"},
+    {"sv", "Svenska"},    {"tr", "Türkçe"},  {"uk", "Українська"}, {"zh", "中文"},
+}};
+
+// Windows-1252's letters at 0x80 to 0x9F; Latin-1 has only control codes there.
+constexpr std::array<char16_t, 32> kCp1252High{
+    0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
+
+void appendUtf8(std::string& out, char16_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+std::string_view formatName(CaptionFormat format) {
+    return format == CaptionFormat::SubRip ? "SubRip" : "WebVTT";
+}
+
+}  // namespace
+
+std::optional<CaptionFile> captionFileOf(std::string_view movieName, std::string_view fileName) {
+    const std::string_view movieStem = movieName.substr(0, std::min(movieName.rfind('.'), movieName.size()));
+    if (movieStem.empty() || fileName.size() < movieStem.size() + 4 || !fileName.starts_with(movieStem) ||
+        fileName[movieStem.size()] != '.')
+        return std::nullopt;
+    CaptionFile caption;
+    if (text::endsWithNoCase(fileName, ".vtt"))
+        caption.format = CaptionFormat::WebVtt;
+    else if (text::endsWithNoCase(fileName, ".srt"))
+        caption.format = CaptionFormat::SubRip;
+    else
+        return std::nullopt;
+    const std::size_t tagStart = movieStem.size() + 1;
+    const std::size_t tagEnd = fileName.size() - 4;
+    if (tagEnd + 1 == tagStart) {
+        caption.language = kUnknownLanguage;
+    } else {
+        if (tagEnd <= tagStart) return std::nullopt;
+        const std::string_view tag = fileName.substr(tagStart, tagEnd - tagStart);
+        if (!isLanguageTag(tag)) return std::nullopt;
+        caption.language = tag;
+    }
+    caption.path = fileName;
+    return caption;
+}
+
+std::vector<CaptionFile> findCaptions(const fs::path& movie) {
+    std::vector<CaptionFile> found;
+    const std::string movieName = movie.filename().string();
+    std::error_code ec;
+    fs::directory_iterator entries(movie.parent_path().empty() ? fs::path(".") : movie.parent_path(), ec);
+    for (; !ec && entries != fs::directory_iterator(); entries.increment(ec)) {
+        const fs::path& path = entries->path();
+        std::optional<CaptionFile> caption = captionFileOf(movieName, path.filename().string());
+        if (!caption) continue;
+        caption->path = movie.parent_path() / path.filename();
+        found.push_back(std::move(*caption));
+    }
+    // One file per language: tags compare without letter case; WebVTT first.
+    const auto key = [](const CaptionFile& c) {
+        return std::make_tuple(text::toLowerAscii(c.language), c.format, c.path.filename().string());
+    };
+    std::sort(found.begin(), found.end(),
+              [&](const CaptionFile& a, const CaptionFile& b) { return key(a) < key(b); });
+    found.erase(std::unique(found.begin(), found.end(),
+                            [](const CaptionFile& a, const CaptionFile& b) {
+                                return text::toLowerAscii(a.language) == text::toLowerAscii(b.language);
+                            }),
+                found.end());
+    return found;
+}
+
+std::string publishedCaptionName(const fs::path& movie, const CaptionFile& caption) {
+    return movie.stem().string() + "." + caption.language + ".vtt";
+}
+
+std::string captionLabel(std::string_view language) {
+    const std::string lower = text::toLowerAscii(language);
+    const std::size_t dash = lower.find('-');
+    const std::string_view primary = std::string_view(lower).substr(0, dash);
+    for (const LanguageName& known : kLanguageNames) {
+        if (known.tag != primary) continue;
+        std::string label(known.name);
+        if (dash != std::string::npos) label += " (" + std::string(language.substr(dash + 1)) + ")";
+        return label;
+    }
+    return std::string(language);
+}
+
+std::string captionTextAsUtf8(std::string_view bytes) {
+    const bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+    if (utf16 || text::isValidUtf8(bytes)) return std::string(bytes);
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (const char byte : bytes) {
+        const auto c = static_cast<unsigned char>(byte);
+        appendUtf8(out, c >= 0x80 && c < 0xA0 ? kCp1252High[c - 0x80] : char16_t{c});
+    }
+    return out;
+}
+
+ReadCaption readCaption(const CaptionFile& caption, CaptionTools& tools) {
+    ReadCaption read;
+    const platform::ReadResult file = platform::readFile(caption.path, kCaptionSizeLimit);
+    if (file.error) {
+        read.refusal = file.error->message();
+        return read;
+    }
+    const CaptionConversion converted = tools.toWebVtt(captionTextAsUtf8(file.bytes), caption.format);
+    const std::string name = caption.path.string();
+    if (!converted.error.empty()) {
+        std::string refusal = name + ": " + std::string(kUnreadableCaptions) + converted.error;
+        if (converted.line > 0) refusal += std::string(kAtLine) + text::formatInteger(converted.line) + ")";
+        read.refusal = refusal;
+    } else if (converted.cues == 0) {
+        read.refusal = name + ": " + std::string(kNoCue);
+    } else {
+        read.webVtt = converted.webVtt;
+        read.end = converted.end;
+    }
+    return read;
+}
+
+std::string captionLine(const CaptionFile& caption) {
+    return caption.path.filename().string() + " (" + captionLabel(caption.language) + ", " +
+           std::string(formatName(caption.format)) + ")";
+}
+
+}  // namespace tessaly::movies

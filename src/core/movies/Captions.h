@@ -1,0 +1,59 @@
+#pragma once
+
+// Caption files beside a movie, found as video players find them: NAME.vtt,
+// NAME.srt, NAME.LANG.vtt and NAME.LANG.srt, LANG a language tag ("en",
+// "pt-BR"). Published beside the page as WebVTT, NAME.LANG.vtt.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/movies/CaptionTools.h"
+
+namespace tessaly::movies {
+
+// The language of captions whose file name carries none.
+inline constexpr std::string_view kUnknownLanguage = "und";
+// Caption files are a few hundred kilobytes; anything far larger is no caption file.
+inline constexpr std::uint64_t kCaptionSizeLimit = 8u << 20;
+
+struct CaptionFile {
+    std::filesystem::path path;
+    std::string language;  // the tag as the name gives it; kUnknownLanguage when it gives none
+    CaptionFormat format = CaptionFormat::WebVtt;
+};
+
+// What `fileName` is as a caption file of the movie named `movieName`
+// (the names alone, no folder); nothing when it is none.
+std::optional<CaptionFile> captionFileOf(std::string_view movieName, std::string_view fileName);
+
+// The caption files beside `movie`, one per language (WebVTT before SubRip
+// when both are there), in the order of their languages.
+std::vector<CaptionFile> findCaptions(const std::filesystem::path& movie);
+
+// "tour.en.vtt" for the movie "tour.mp4".
+std::string publishedCaptionName(const std::filesystem::path& movie, const CaptionFile& caption);
+// The name a person picks the captions by: the language's own name where it is
+// a common one ("Deutsch"), else the tag.
+std::string captionLabel(std::string_view language);
+
+// The bytes as UTF-8: a file that is not UTF-8 (nor marked UTF-16) is taken
+// as Windows-1252, which Latin-1 files are too.
+std::string captionTextAsUtf8(std::string_view bytes);
+
+struct [[nodiscard]] ReadCaption {
+    std::string webVtt;
+    double end = 0;                      // seconds
+    std::optional<std::string> refusal;  // "tour.de.srt: holds no caption", naming the file
+};
+
+// Reads `caption` (a regular file within kCaptionSizeLimit) and has `tools` make it WebVTT.
+ReadCaption readCaption(const CaptionFile& caption, CaptionTools& tools);
+
+// "tour.en.vtt (English, WebVTT)"; for `tessaly inspect`.
+std::string captionLine(const CaptionFile& caption);
+
+}  // namespace tessaly::movies
