@@ -19,6 +19,7 @@
 #include "core/publish/Page.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/WorkSteps.h"
+#include "media/ModuleMovieTools.h"
 #include "ui/Strings.h"
 #include "ui/TickSound.h"
 
@@ -173,7 +174,8 @@ publish::PublishReport PublishCommand::publishTo(const fs::path& page, const mod
                                                  const fs::path& project, bool askAboutMovies) {
     if (running_) return {publish::PublishOutcome::Refused, {}};
     WindowTalk talk(prompts_, [this](const publish::PublishJob& job) { return publishInBackground(job); });
-    const publish::PublishWork work{movies, page, hotSpots, project, askAboutMovies, nullptr};
+    const publish::PublishWork work{
+        movies, page, hotSpots, project, askAboutMovies, nullptr, &media::moduleCaptionTools()};
     return publish::publishWork(work, settings, movieTools_, talk);
 }
 
@@ -186,6 +188,7 @@ publish::PublishReport PublishCommand::publishInBackground(const publish::Publis
     publish::PublishControl control;
     control.stop = &stop_;
     control.movieTools = &movieTools_;
+    control.captionTools = &media::moduleCaptionTools();
     control.progress = [&progress](const fs::path& movie, std::uint64_t done, std::uint64_t total) {
         const std::lock_guard lock(progress.mutex);
         progress.movie = movie;

@@ -235,3 +235,55 @@ TEST_F(PublishWithMovies, ThePageDescribesEachVersionWhenThereIsAChoice) {
     ASSERT_EQ(publish({project(good).string(), (dir / "one" / "index.html").string()}), 0) << err.str();
     EXPECT_EQ(platform::readFile(dir / "one" / "index.html").bytes.find("data-"), std::string::npos);
 }
+
+// The captions beside the movie go beside the page as WebVTT, one track line
+// each after the movie's sources; the page is otherwise the one published
+// without them. One that ends after the movie is named in the strict check.
+TEST_F(PublishWithMovies, CaptionsBesideTheMovieArePublishedAsWebVttTracks) {
+    const fs::path made = test_support::testMovie("late.mp4");
+    if (made.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    const fs::path movie = dir / "movie" / "tour.mp4";
+    fs::create_directories(movie.parent_path());
+    fs::copy_file(made, movie);
+    const fs::path tour = project(movie);
+    ASSERT_EQ(publish({tour.string(), (dir / "plain" / "index.html").string()}), 0) << err.str();
+    const std::string plain = platform::readFile(dir / "plain" / "index.html").bytes;
+
+    ASSERT_FALSE(platform::writeFileAtomic(movie.parent_path() / "tour.en.vtt",
+                                           "WEBVTT\n\n00:00.500 --> 00:01.000\nHello\n"));
+    ASSERT_FALSE(platform::writeFileAtomic(movie.parent_path() / "tour.de.srt",
+                                           "1\r\n00:00:00,500 --> 00:09:00,000\r\nHallo <i>Welt</i>\r\n"));
+    ASSERT_EQ(publish({tour.string(), (dir / "site" / "index.html").string(), "--strict"}), 1);
+    EXPECT_NE(err.str().find("Slot 1, tour.de.srt: captions end at 9:00, after the movie (0:0"),
+              std::string::npos)
+        << err.str();
+    EXPECT_FALSE(fs::exists(dir / "site"));
+
+    ASSERT_EQ(publish({tour.string(), (dir / "site" / "index.html").string()}), 0) << err.str();
+    EXPECT_EQ(platform::readFile(dir / "site" / "tour.en.vtt").bytes,
+              "WEBVTT\n\n00:00.500 --> 00:01.000\nHello\n");
+    EXPECT_EQ(platform::readFile(dir / "site" / "tour.de.vtt").bytes,
+              "WEBVTT\n\n00:00.500 --> 09:00.000\nHallo <i>Welt</i>\n");
+    const std::string tracks =
+        "<track kind=\"captions\" src=\"tour.de.vtt\" srclang=\"de\" label=\"Deutsch\">\r\n"
+        "<track kind=\"captions\" src=\"tour.en.vtt\" srclang=\"en\" label=\"English\">\r\n";
+    std::string expected = plain;
+    const std::size_t sources = expected.find("\r\n\r\n\r\n") + 6;  // slots 2 and 3 are empty
+    expected.insert(sources, tracks);
+    EXPECT_EQ(platform::readFile(dir / "site" / "index.html").bytes, expected);
+}
+
+// A caption file the library reads no cue from stops the publish by name before anything is written.
+TEST_F(PublishWithMovies, CaptionsThatCannotBeReadStopThePublish) {
+    const fs::path made = test_support::testMovie("late.mp4");
+    if (made.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    const fs::path movie = dir / "movie" / "tour.mp4";
+    fs::create_directories(movie.parent_path());
+    fs::copy_file(made, movie);
+    ASSERT_FALSE(platform::writeFileAtomic(movie.parent_path() / "tour.fr.srt", "Bonjour\n"));
+    EXPECT_EQ(publish({project(movie).string(), (dir / "site" / "index.html").string()}), 1);
+    EXPECT_NE(err.str().find((movie.parent_path() / "tour.fr.srt").string() + ": holds no caption"),
+              std::string::npos)
+        << err.str();
+    EXPECT_FALSE(fs::exists(dir / "site"));
+}

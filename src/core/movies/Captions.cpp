@@ -5,6 +5,8 @@
 #include <cctype>
 #include <system_error>
 
+#include "core/movies/MovieInfo.h"
+#include "core/movies/MovieTools.h"
 #include "core/platform/Files.h"
 #include "core/text/Numbers.h"
 #include "core/text/Text.h"
@@ -17,6 +19,8 @@ namespace fs = std::filesystem;
 constexpr std::string_view kNoCue = "holds no caption";
 constexpr std::string_view kUnreadableCaptions = "cannot be read as captions: ";
 constexpr std::string_view kAtLine = " (line ";
+constexpr std::string_view kEndsAt = "captions end at ";
+constexpr std::string_view kAfterMovie = ", after the movie (";
 
 bool isAlpha(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 bool isAlnum(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }
@@ -178,9 +182,43 @@ ReadCaption readCaption(const CaptionFile& caption, CaptionTools& tools) {
     return read;
 }
 
+std::vector<MovieFinding> lateCaptions(std::string_view mainMovie, MovieTools& tools,
+                                       CaptionTools& captionTools, const std::atomic<bool>* stop) {
+    const std::string movie = text::trimSpaces(mainMovie);
+    std::vector<MovieFinding> late;
+    if (movie.empty()) return late;
+    const MovieInfo info = tools.inspect(movie, stop);
+    if (info.error || info.duration <= 0) return late;
+    for (const CaptionFile& caption : findCaptions(movie)) {
+        const ReadCaption read = readCaption(caption, captionTools);
+        // Cue times are whole milliseconds.
+        if (read.refusal || read.end <= info.duration + 0.0005) continue;
+        late.push_back({1, caption.path,
+                        std::string(kEndsAt) + durationText(read.end) + std::string(kAfterMovie) +
+                            durationText(info.duration) + ")"});
+    }
+    return late;
+}
+
 std::string captionLine(const CaptionFile& caption) {
     return caption.path.filename().string() + " (" + captionLabel(caption.language) + ", " +
            std::string(formatName(caption.format)) + ")";
+}
+
+}  // namespace tessaly::movies
+
+namespace tessaly::movies {
+
+std::string captionsJson(const std::vector<CaptionFile>& captions) {
+    std::string json = "[";
+    for (const CaptionFile& caption : captions) {
+        if (json.size() > 1) json += ",";
+        json += "{\"file\":" + jsonString(caption.path.string()) +
+                ",\"language\":" + jsonString(caption.language) +
+                ",\"label\":" + jsonString(captionLabel(caption.language)) +
+                ",\"format\":" + jsonString(formatName(caption.format)) + "}";
+    }
+    return json + "]";
 }
 
 }  // namespace tessaly::movies

@@ -4,6 +4,7 @@
 // NAME.srt, NAME.LANG.vtt and NAME.LANG.srt, LANG a language tag ("en",
 // "pt-BR"). Published beside the page as WebVTT, NAME.LANG.vtt.
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "core/movies/CaptionTools.h"
+#include "core/movies/MovieFindings.h"
 
 namespace tessaly::movies {
 
@@ -53,7 +55,15 @@ struct [[nodiscard]] ReadCaption {
 // Reads `caption` (a regular file within kCaptionSizeLimit) and has `tools` make it WebVTT.
 ReadCaption readCaption(const CaptionFile& caption, CaptionTools& tools);
 
+// The captions beside slot 1's movie (trimmed) that end after it, as findings
+// of slot 1 naming the caption file. A file that cannot be read is left to
+// the publish, which refuses it.
+std::vector<MovieFinding> lateCaptions(std::string_view mainMovie, MovieTools& tools,
+                                       CaptionTools& captionTools, const std::atomic<bool>* stop = nullptr);
+
 // "tour.en.vtt (English, WebVTT)"; for `tessaly inspect`.
 std::string captionLine(const CaptionFile& caption);
+// [{"file":...,"language":"en","label":"English","format":"WebVTT"}]
+std::string captionsJson(const std::vector<CaptionFile>& captions);
 
 }  // namespace tessaly::movies

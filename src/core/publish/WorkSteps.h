@@ -42,6 +42,8 @@ struct PublishWork {
     // Read the movies first and ask about what will not play well; `stop` ends that reading.
     bool checkMoviesFirst = false;
     const std::atomic<bool>* stop = nullptr;
+    // With checkMoviesFirst, asks too about captions that end after the main movie.
+    movies::CaptionTools* captionTools = nullptr;
 };
 
 // After the main movie's check (checkMainMovie, before any dialog): the job
