@@ -82,6 +82,25 @@ int lineAt(std::string_view text, std::int64_t offset) {
            static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(end), '\n'));
 }
 
+// The encoder writes a cue's text as it is, but in WebVTT a "<" starts a tag:
+// one that starts none of the tags the encoder writes is escaped, or "a < b"
+// would lose " b".
+std::string escapeStrayLessThan(std::string_view cue) {
+    static constexpr std::string_view kTags[] = {"<b>", "</b>", "<i>", "</i>", "<u>", "</u>"};
+    std::string out;
+    out.reserve(cue.size());
+    for (std::size_t i = 0; i < cue.size(); ++i) {
+        const std::string_view rest = cue.substr(i);
+        const bool tag = std::any_of(std::begin(kTags), std::end(kTags),
+                                     [&](std::string_view t) { return rest.starts_with(t); });
+        if (cue[i] == '<' && !tag)
+            out += "&lt;";
+        else
+            out += cue[i];
+    }
+    return out;
+}
+
 // SubRip cues become WebVTT through the libraries' own styled-text form.
 class SubRipToWebVtt {
 public:
@@ -120,7 +139,7 @@ public:
             avcodec_encode_subtitle(encoder_.get(), reinterpret_cast<std::uint8_t*>(buffer.data()),
                                     static_cast<int>(buffer.size()), &subtitle);
         if (size < 0) return size;
-        out.assign(buffer.data(), static_cast<std::size_t>(size));
+        out = escapeStrayLessThan(std::string_view(buffer.data(), static_cast<std::size_t>(size)));
         return 0;
     }
 
