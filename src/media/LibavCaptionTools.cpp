@@ -148,6 +148,29 @@ private:
     CodecPtr encoder_;
 };
 
+// The output's in-memory file: its text, freed however the conversion ends.
+class WrittenText {
+public:
+    explicit WrittenText(AVFormatContext* output) : output_(output) {}
+    WrittenText(const WrittenText&) = delete;
+    WrittenText& operator=(const WrittenText&) = delete;
+    ~WrittenText() { take(); }
+
+    std::string take() const {
+        std::string text;
+        if (output_->pb == nullptr) return text;
+        std::uint8_t* bytes = nullptr;
+        const int size = avio_close_dyn_buf(output_->pb, &bytes);
+        output_->pb = nullptr;
+        if (bytes != nullptr) text.assign(reinterpret_cast<char*>(bytes), static_cast<std::size_t>(size));
+        av_free(bytes);
+        return text;
+    }
+
+private:
+    AVFormatContext* output_;
+};
+
 movies::CaptionConversion failed(int code, int line = 0) {
     movies::CaptionConversion result;
     result.error = avError(code);
@@ -189,21 +212,7 @@ movies::CaptionConversion LibavCaptionTools::toWebVtt(std::string_view text, mov
     target->codecpar->codec_id = AV_CODEC_ID_WEBVTT;
     target->time_base = kMilliseconds;
     if (int error = avio_open_dyn_buf(&output->pb); error < 0) return failed(error);
-    // The written text, freed however this ends.
-    const auto closeBuffer = [&](std::string* into) {
-        std::uint8_t* bytes = nullptr;
-        const int size = avio_close_dyn_buf(output->pb, &bytes);
-        output->pb = nullptr;
-        if (into != nullptr && bytes != nullptr)
-            into->assign(reinterpret_cast<char*>(bytes), static_cast<std::size_t>(size));
-        av_free(bytes);
-    };
-    struct BufferGuard {
-        std::function<void(std::string*)> close;
-        ~BufferGuard() {
-            if (close) close(nullptr);
-        }
-    } guard{closeBuffer};
+    const WrittenText written(output.get());
 
     if (int error = avformat_write_header(output.get(), nullptr); error < 0) return failed(error);
     movies::CaptionConversion result;
@@ -244,8 +253,7 @@ movies::CaptionConversion LibavCaptionTools::toWebVtt(std::string_view text, mov
         if (written < 0) return failed(written, lineAt(text, lastPosition));
     }
     if (int error = av_write_trailer(output.get()); error < 0) return failed(error);
-    guard.close = nullptr;
-    closeBuffer(&result.webVtt);
+    result.webVtt = written.take();
     return result;
 }
 
