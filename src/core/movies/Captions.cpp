@@ -54,25 +54,6 @@ constexpr std::array<LanguageName, 24> kLanguageNames{{
     {"sv", "Svenska"},    {"tr", "Türkçe"},  {"uk", "Українська"}, {"zh", "中文"},
 }};
 
-// Windows-1252's letters at 0x80 to 0x9F; Latin-1 has only control codes there.
-constexpr std::array<char16_t, 32> kCp1252High{
-    0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
-
-void appendUtf8(std::string& out, char16_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 std::string_view formatName(CaptionFormat format) {
     return format == CaptionFormat::SubRip ? "SubRip" : "WebVTT";
 }
@@ -149,15 +130,9 @@ std::string captionLabel(std::string_view language) {
 }
 
 std::string captionTextAsUtf8(std::string_view bytes) {
-    const bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
-    if (utf16 || text::isValidUtf8(bytes)) return std::string(bytes);
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
-    for (const char byte : bytes) {
-        const auto c = static_cast<unsigned char>(byte);
-        appendUtf8(out, c >= 0x80 && c < 0xA0 ? kCp1252High[c - 0x80] : char16_t{c});
-    }
-    return out;
+    // The libraries read UTF-16 themselves by its mark.
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) return std::string(bytes);
+    return text::decodeText(bytes);
 }
 
 ReadCaption readCaption(const CaptionFile& caption, CaptionTools& tools) {

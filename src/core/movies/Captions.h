@@ -42,8 +42,8 @@ std::string publishedCaptionName(const std::filesystem::path& movie, const Capti
 // a common one ("Deutsch"), else the tag.
 std::string captionLabel(std::string_view language);
 
-// The bytes as UTF-8: a file that is not UTF-8 (nor marked UTF-16) is taken
-// as Windows-1252, which Latin-1 files are too.
+// The bytes as UTF-8 (text::decodeText): what is not UTF-8 is taken as
+// Windows-1252, which covers Latin-1. Text marked UTF-16 is left as it is.
 std::string captionTextAsUtf8(std::string_view bytes);
 
 struct [[nodiscard]] ReadCaption {
