@@ -287,3 +287,20 @@ TEST_F(PublishWithMovies, CaptionsThatCannotBeReadStopThePublish) {
         << err.str();
     EXPECT_FALSE(fs::exists(dir / "site"));
 }
+
+// Captions already in the page folder under their published name stay as they
+// are, notes and all, as the movie beside them does; the page still lists them.
+TEST_F(PublishWithMovies, WebVttCaptionsInThePageFolderAreLeftAsTheyAre) {
+    const fs::path made = test_support::testMovie("late.mp4");
+    if (made.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    const fs::path movie = dir / "site" / "tour.mp4";
+    fs::create_directories(movie.parent_path());
+    fs::copy_file(made, movie);
+    const std::string own = "WEBVTT\n\nNOTE made by hand\n\n00:00.500 --> 00:01.000\nHello\n";
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "site" / "tour.en.vtt", own));
+    ASSERT_EQ(publish({project(movie).string(), (dir / "site" / "index.html").string()}), 0) << err.str();
+    EXPECT_EQ(platform::readFile(dir / "site" / "tour.en.vtt").bytes, own);
+    EXPECT_NE(
+        platform::readFile(dir / "site" / "index.html").bytes.find("src=\"tour.en.vtt\" srclang=\"en\""),
+        std::string::npos);
+}

@@ -93,9 +93,10 @@ struct PublishedCaptions {
     std::optional<Message> refusal;
 };
 
-PublishedCaptions readCaptions(const fs::path& movie, movies::CaptionTools& tools) {
+PublishedCaptions readCaptions(const fs::path& movie, const fs::path& root, movies::CaptionTools& tools) {
     PublishedCaptions published;
     std::vector<CaptionTrack> tracks;
+    std::vector<bool> inPlace;
     for (const movies::CaptionFile& caption : movies::findCaptions(movie)) {
         movies::ReadCaption read = movies::readCaption(caption, tools);
         if (read.refusal) {
@@ -106,9 +107,13 @@ PublishedCaptions readCaptions(const fs::path& movie, movies::CaptionTools& tool
         published.texts.push_back(std::move(read.webVtt));
         tracks.push_back({movies::publishedCaptionName(movie, caption), caption.language,
                           movies::captionLabel(caption.language)});
+        // A WebVTT file already there under its published name is left as it is, as a movie is.
+        std::error_code ec;
+        inPlace.push_back(fs::equivalent(caption.path, root / tracks.back().file, ec) && !ec);
     }
-    for (std::size_t i = 0; i < tracks.size(); ++i)
-        published.files.push_back({tracks[i].file, published.texts[i]});
+    for (std::size_t i = 0; i < tracks.size(); ++i) {
+        if (!inPlace[i]) published.files.push_back({tracks[i].file, published.texts[i]});
+    }
     published.trackLines = captionTrackLines(tracks);
     return published;
 }
@@ -164,7 +169,7 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control) 
     PublishedCaptions captions;
     if (control.captionTools != nullptr) {
         captions = readCaptions(fs::absolute(text::trimSpaces(job.movies[0]), ec).lexically_normal(),
-                                *control.captionTools);
+                                page.parent_path(), *control.captionTools);
         if (captions.refusal) return report(PublishOutcome::Refused, *captions.refusal);
     }
     const std::string pageBytes =
