@@ -45,6 +45,14 @@ protected:
         EXPECT_FALSE(model::saveProject(path, state.settings, state.movies, state.hotSpots));
         return path;
     }
+    // A short movie as tour.mp4 in `folder`, where caption files go beside it; empty without ffmpeg.
+    static fs::path tourMovie(const fs::path& folder) {
+        const fs::path made = test_support::testMovie("late.mp4");
+        if (made.empty()) return {};
+        fs::create_directories(folder);
+        fs::copy_file(made, folder / "tour.mp4");
+        return folder / "tour.mp4";
+    }
     int publish(const cli::Arguments& args) {
         std::ostringstream out;
         err.str("");
@@ -240,11 +248,8 @@ TEST_F(PublishWithMovies, ThePageDescribesEachVersionWhenThereIsAChoice) {
 // each after the movie's sources; the page is otherwise the one published
 // without them. One that ends after the movie is named in the strict check.
 TEST_F(PublishWithMovies, CaptionsBesideTheMovieArePublishedAsWebVttTracks) {
-    const fs::path made = test_support::testMovie("late.mp4");
-    if (made.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
-    const fs::path movie = dir / "movie" / "tour.mp4";
-    fs::create_directories(movie.parent_path());
-    fs::copy_file(made, movie);
+    const fs::path movie = tourMovie(dir / "movie");
+    if (movie.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
     const fs::path tour = project(movie);
     ASSERT_EQ(publish({tour.string(), (dir / "plain" / "index.html").string()}), 0) << err.str();
     const std::string plain = platform::readFile(dir / "plain" / "index.html").bytes;
@@ -275,11 +280,8 @@ TEST_F(PublishWithMovies, CaptionsBesideTheMovieArePublishedAsWebVttTracks) {
 
 // A caption file the library reads no cue from stops the publish by name before anything is written.
 TEST_F(PublishWithMovies, CaptionsThatCannotBeReadStopThePublish) {
-    const fs::path made = test_support::testMovie("late.mp4");
-    if (made.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
-    const fs::path movie = dir / "movie" / "tour.mp4";
-    fs::create_directories(movie.parent_path());
-    fs::copy_file(made, movie);
+    const fs::path movie = tourMovie(dir / "movie");
+    if (movie.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
     ASSERT_FALSE(platform::writeFileAtomic(movie.parent_path() / "tour.fr.srt", "Bonjour\n"));
     EXPECT_EQ(publish({project(movie).string(), (dir / "site" / "index.html").string()}), 1);
     EXPECT_NE(err.str().find((movie.parent_path() / "tour.fr.srt").string() + ": holds no caption"),
@@ -291,11 +293,8 @@ TEST_F(PublishWithMovies, CaptionsThatCannotBeReadStopThePublish) {
 // Captions already in the page folder under their published name stay as they
 // are, notes and all, as the movie beside them does; the page still lists them.
 TEST_F(PublishWithMovies, WebVttCaptionsInThePageFolderAreLeftAsTheyAre) {
-    const fs::path made = test_support::testMovie("late.mp4");
-    if (made.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
-    const fs::path movie = dir / "site" / "tour.mp4";
-    fs::create_directories(movie.parent_path());
-    fs::copy_file(made, movie);
+    const fs::path movie = tourMovie(dir / "site");
+    if (movie.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
     const std::string own = "WEBVTT\n\nNOTE made by hand\n\n00:00.500 --> 00:01.000\nHello\n";
     ASSERT_FALSE(platform::writeFileAtomic(dir / "site" / "tour.en.vtt", own));
     ASSERT_EQ(publish({project(movie).string(), (dir / "site" / "index.html").string()}), 0) << err.str();
