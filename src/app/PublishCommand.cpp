@@ -22,6 +22,7 @@
 #include "core/publish/PublishMessages.h"
 #include "core/publish/WorkSteps.h"
 #include "core/text/Text.h"
+#include "media/ModuleMovieTools.h"
 #include "ui/Strings.h"
 #include "ui/TickSound.h"
 
@@ -193,7 +194,8 @@ publish::PublishReport PublishCommand::publishTo(const fs::path& page, const mod
     WindowTalk talk(prompts_, progress, [this, &progress](const publish::PublishJob& job) {
         return publishInBackground(job, progress);
     });
-    const publish::PublishWork work{movies, page, hotSpots, project, askAboutMovies, &stop_};
+    const publish::PublishWork work{
+        movies, page, hotSpots, project, askAboutMovies, &stop_, &media::moduleCaptionTools()};
     publish::PublishReport report = publish::publishWork(work, settings, movieTools_, talk);
     running_ = false;
     return report;
@@ -221,6 +223,7 @@ publish::PublishReport PublishCommand::publishInBackground(const publish::Publis
     publish::PublishControl control;
     control.stop = &stop_;
     control.movieTools = &movieTools_;
+    control.captionTools = &media::moduleCaptionTools();
     control.progress = [&progress](const fs::path& movie, std::uint64_t done, std::uint64_t total) {
         const std::lock_guard lock(progress.mutex);
         progress.movie = movie;

@@ -191,6 +191,7 @@ public:
         publish::PublishControl control;
         control.stop = stop_;
         control.movieTools = &tools_;
+        control.captionTools = &media::moduleCaptionTools();
         if (&err_ == &std::cerr && ::isatty(STDERR_FILENO)) {
             control.progress = [&progressLine](const fs::path& movie, std::uint64_t done,
                                                std::uint64_t total) { progressLine(movie, done, total); };
@@ -238,9 +239,9 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
     const StopOnSignals signals;
     movies::MovieInfoCache tools(media::moduleMovieTools());
     ConsoleTalk talk(err, tools, signals.flag());
-    const publish::PublishWork work{project.movies,   publish::pagePathFor(options.page),
-                                    project.hotSpots, project.file,
-                                    options.strict,   signals.flag()};
+    const publish::PublishWork work{
+        project.movies, publish::pagePathFor(options.page), project.hotSpots, project.file, options.strict,
+        signals.flag(), &media::moduleCaptionTools()};
     const publish::PublishReport report = publish::publishWork(work, project.settings, tools, talk);
     if (talk.declined()) return 1;
     // After a cancel nothing more is read: the person asked to stop.

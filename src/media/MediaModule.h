@@ -1,10 +1,11 @@
 #pragma once
 
 // What the media module (libtessaly-media.so) and the programs that load it
-// agree on: the one function it offers. Its name carries the version of the
-// MovieTools interface, so a module from another build is refused by name
+// agree on: the functions it offers. Its name carries the version of the
+// interface it returns, so a module from another build is refused by name
 // instead of being called with the wrong layout.
 
+#include "core/movies/CaptionTools.h"
 #include "core/movies/MovieTools.h"
 
 namespace tessaly::media {
@@ -13,5 +14,10 @@ inline constexpr char kMovieToolsEntry[] = "tessaly_media_movie_tools_2";
 
 // The module's movie tools, alive until the process ends.
 using MovieToolsEntry = movies::MovieTools* (*)();
+
+inline constexpr char kCaptionToolsEntry[] = "tessaly_media_caption_tools_1";
+
+// The module's caption tools, alive until the process ends.
+using CaptionToolsEntry = movies::CaptionTools* (*)();
 
 }  // namespace tessaly::media

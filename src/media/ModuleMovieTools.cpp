@@ -20,23 +20,31 @@ std::vector<fs::path> moduleCandidates(const fs::path& programFolder) {
 
 ModuleMovieTools::ModuleMovieTools(std::vector<fs::path> candidates) : candidates_(std::move(candidates)) {}
 
+namespace {
+
+// The entry `name` of the first module of `candidates` there is; null, with
+// `error` naming the module's file, when it cannot be loaded.
+void* loadEntry(const std::vector<fs::path>& candidates, const char* name,
+                std::optional<platform::FileError>& error) {
+    for (const fs::path& candidate : candidates) {
+        if (platform::fileStatus(candidate).kind == platform::FileKind::Missing) continue;
+        const platform::ModuleSymbol entry = platform::loadModuleSymbol(candidate, name);
+        if (entry.address == nullptr) error = platform::FileError{candidate, "load", entry.error};
+        return entry.address;
+    }
+    std::string reason = std::strerror(ENOENT);
+    for (std::size_t i = 1; i < candidates.size(); ++i) reason += " (nor " + candidates[i].string() + ")";
+    error = platform::FileError{candidates.empty() ? fs::path(TESSALY_MEDIA_MODULE) : candidates.front(),
+                                "load", reason};
+    return nullptr;
+}
+
+}  // namespace
+
 movies::MovieTools* ModuleMovieTools::tools() {
     std::call_once(loaded_, [this] {
-        for (const fs::path& candidate : candidates_) {
-            if (platform::fileStatus(candidate).kind == platform::FileKind::Missing) continue;
-            const platform::ModuleSymbol entry = platform::loadModuleSymbol(candidate, kMovieToolsEntry);
-            if (entry.address == nullptr) {
-                error_ = platform::FileError{candidate, "load", entry.error};
-                return;
-            }
-            tools_ = reinterpret_cast<MovieToolsEntry>(entry.address)();
-            return;
-        }
-        std::string reason = std::strerror(ENOENT);
-        for (std::size_t i = 1; i < candidates_.size(); ++i)
-            reason += " (nor " + candidates_[i].string() + ")";
-        error_ = platform::FileError{
-            candidates_.empty() ? fs::path(TESSALY_MEDIA_MODULE) : candidates_.front(), "load", reason};
+        if (void* entry = loadEntry(candidates_, kMovieToolsEntry, error_))
+            tools_ = reinterpret_cast<MovieToolsEntry>(entry)();
     });
     return tools_;
 }
@@ -57,6 +65,25 @@ movies::WriteOutcome ModuleMovieTools::moveIndexToFront(const fs::path& movie, i
     movies::WriteOutcome outcome;
     outcome.error = error_;
     return outcome;
+}
+
+ModuleCaptionTools::ModuleCaptionTools(std::vector<fs::path> candidates)
+    : candidates_(std::move(candidates)) {}
+
+movies::CaptionConversion ModuleCaptionTools::toWebVtt(std::string_view text, movies::CaptionFormat format) {
+    std::call_once(loaded_, [this] {
+        if (void* entry = loadEntry(candidates_, kCaptionToolsEntry, error_))
+            tools_ = reinterpret_cast<CaptionToolsEntry>(entry)();
+    });
+    if (tools_ != nullptr) return tools_->toWebVtt(text, format);
+    movies::CaptionConversion failed;
+    failed.error = error_->message();
+    return failed;
+}
+
+movies::CaptionTools& moduleCaptionTools() {
+    static ModuleCaptionTools tools(moduleCandidates(platform::programFolder()));
+    return tools;
 }
 
 movies::MovieTools& moduleMovieTools() {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/movies/CaptionTools.h"
 #include "core/movies/MovieTools.h"
 #include "core/platform/Files.h"
 
@@ -44,7 +45,22 @@ private:
     std::optional<platform::FileError> error_;  // why it could not be, naming the module's file
 };
 
+// The module's caption tools. Without the module, a conversion's error is why
+// it could not be loaded.
+class ModuleCaptionTools : public movies::CaptionTools {
+public:
+    explicit ModuleCaptionTools(std::vector<std::filesystem::path> candidates);
+    movies::CaptionConversion toWebVtt(std::string_view text, movies::CaptionFormat format) override;
+
+private:
+    std::vector<std::filesystem::path> candidates_;
+    std::once_flag loaded_;
+    movies::CaptionTools* tools_ = nullptr;
+    std::optional<platform::FileError> error_;
+};
+
 // The tools of the running program's own module, shared by everything in it.
 movies::MovieTools& moduleMovieTools();
+movies::CaptionTools& moduleCaptionTools();
 
 }  // namespace tessaly::media

@@ -52,6 +52,8 @@ TEST_F(MediaModule, AMissingModuleIsNamedWithTheReason) {
         tools.moveIndexToFront(dir / "tour.mp4", -1, dir / "out.mp4", {}, nullptr);
     ASSERT_TRUE(outcome.error);
     EXPECT_EQ(outcome.error->message(), expected);
+    media::ModuleCaptionTools captions(media::moduleCandidates(dir / "bin"));
+    EXPECT_EQ(captions.toWebVtt("WEBVTT\n", movies::CaptionFormat::WebVtt).error, expected);
 }
 
 TEST_F(MediaModule, AFileThatIsNoModuleOrLacksTheEntryIsRefused) {

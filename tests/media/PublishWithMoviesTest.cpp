@@ -45,6 +45,14 @@ protected:
         EXPECT_FALSE(model::saveProject(path, state.settings, state.movies, state.hotSpots));
         return path;
     }
+    // A short movie as tour.mp4 in `folder`, where caption files go beside it; empty without ffmpeg.
+    static fs::path tourMovie(const fs::path& folder) {
+        const fs::path made = test_support::testMovie("late.mp4");
+        if (made.empty()) return {};
+        fs::create_directories(folder);
+        fs::copy_file(made, folder / "tour.mp4");
+        return folder / "tour.mp4";
+    }
     int publish(const cli::Arguments& args) {
         std::ostringstream out;
         err.str("");
@@ -293,4 +301,64 @@ TEST_F(PublishWithMovies, ThePageDescribesEachVersionWhenThereIsAChoice) {
 
     ASSERT_EQ(publish({project(good).string(), (dir / "one" / "index.html").string()}), 0) << err.str();
     EXPECT_EQ(platform::readFile(dir / "one" / "index.html").bytes.find("data-"), std::string::npos);
+}
+
+// The captions beside the movie go beside the page as WebVTT, one track line
+// each after the movie's sources; the page is otherwise the one published
+// without them. One that ends after the movie is named in the strict check.
+TEST_F(PublishWithMovies, CaptionsBesideTheMovieArePublishedAsWebVttTracks) {
+    const fs::path movie = tourMovie(dir / "movie");
+    if (movie.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    const fs::path tour = project(movie);
+    ASSERT_EQ(publish({tour.string(), (dir / "plain" / "index.html").string()}), 0) << err.str();
+    const std::string plain = platform::readFile(dir / "plain" / "index.html").bytes;
+
+    ASSERT_FALSE(platform::writeFileAtomic(movie.parent_path() / "tour.en.vtt",
+                                           "WEBVTT\n\n00:00.500 --> 00:01.000\nHello\n"));
+    ASSERT_FALSE(platform::writeFileAtomic(movie.parent_path() / "tour.de.srt",
+                                           "1\r\n00:00:00,500 --> 00:09:00,000\r\nHallo <i>Welt</i>\r\n"));
+    ASSERT_EQ(publish({tour.string(), (dir / "site" / "index.html").string(), "--strict"}), 1);
+    EXPECT_NE(err.str().find("Slot 1, tour.de.srt: captions end at 9:00, after the movie (0:0"),
+              std::string::npos)
+        << err.str();
+    EXPECT_FALSE(fs::exists(dir / "site"));
+
+    ASSERT_EQ(publish({tour.string(), (dir / "site" / "index.html").string()}), 0) << err.str();
+    EXPECT_EQ(platform::readFile(dir / "site" / "tour.en.vtt").bytes,
+              "WEBVTT\n\n00:00.500 --> 00:01.000\nHello\n");
+    EXPECT_EQ(platform::readFile(dir / "site" / "tour.de.vtt").bytes,
+              "WEBVTT\n\n00:00.500 --> 09:00.000\nHallo <i>Welt</i>\n");
+    const std::string tracks =
+        "<track kind=\"captions\" src=\"tour.de.vtt\" srclang=\"de\" label=\"Deutsch\">\r\n"
+        "<track kind=\"captions\" src=\"tour.en.vtt\" srclang=\"en\" label=\"English\">\r\n";
+    std::string expected = plain;
+    const std::size_t sources = expected.find("\r\n\r\n\r\n") + 6;  // slots 2 and 3 are empty
+    expected.insert(sources, tracks);
+    EXPECT_EQ(platform::readFile(dir / "site" / "index.html").bytes, expected);
+}
+
+// A caption file the library reads no cue from stops the publish by name before anything is written.
+TEST_F(PublishWithMovies, CaptionsThatCannotBeReadStopThePublish) {
+    const fs::path movie = tourMovie(dir / "movie");
+    if (movie.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    ASSERT_FALSE(platform::writeFileAtomic(movie.parent_path() / "tour.fr.srt", "Bonjour\n"));
+    EXPECT_EQ(publish({project(movie).string(), (dir / "site" / "index.html").string()}), 1);
+    EXPECT_NE(err.str().find((movie.parent_path() / "tour.fr.srt").string() + ": holds no caption"),
+              std::string::npos)
+        << err.str();
+    EXPECT_FALSE(fs::exists(dir / "site"));
+}
+
+// Captions already in the page folder under their published name stay as they
+// are, notes and all, as the movie beside them does; the page still lists them.
+TEST_F(PublishWithMovies, WebVttCaptionsInThePageFolderAreLeftAsTheyAre) {
+    const fs::path movie = tourMovie(dir / "site");
+    if (movie.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    const std::string own = "WEBVTT\n\nNOTE made by hand\n\n00:00.500 --> 00:01.000\nHello\n";
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "site" / "tour.en.vtt", own));
+    ASSERT_EQ(publish({project(movie).string(), (dir / "site" / "index.html").string()}), 0) << err.str();
+    EXPECT_EQ(platform::readFile(dir / "site" / "tour.en.vtt").bytes, own);
+    EXPECT_NE(
+        platform::readFile(dir / "site" / "index.html").bytes.find("src=\"tour.en.vtt\" srclang=\"en\""),
+        std::string::npos);
 }

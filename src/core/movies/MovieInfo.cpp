@@ -55,8 +55,6 @@ std::string bitRateText(std::int64_t bitsPerSecond) {
     return text::formatInteger(std::llround(static_cast<double>(bitsPerSecond) / 1e3)) + " kbit/s";
 }
 
-namespace {
-
 std::string jsonString(std::string_view value) {
     std::string out = "\"";
     for (const char c : value) {
@@ -74,6 +72,8 @@ std::string jsonString(std::string_view value) {
     }
     return out + "\"";
 }
+
+namespace {
 
 std::string jsonNumber(double value) { return leadingZero(text::formatPlain(value)); }
 

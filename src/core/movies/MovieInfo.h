@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/movies/MovieFormat.h"
 
@@ -65,5 +66,7 @@ std::string movieSummary(const MovieInfo& info);
 // One JSON object with every field, numbers locale-independent, the file's path
 // and the summary line included.
 std::string movieJson(const std::filesystem::path& file, const MovieInfo& info);
+// `value` as a JSON string, quoted and escaped.
+std::string jsonString(std::string_view value);
 
 }  // namespace tessaly::movies

@@ -84,6 +84,14 @@ SourceLines buildSourceLines(const std::array<std::string, 3>& slots,
     return result;
 }
 
+std::string captionTrackLines(const std::vector<CaptionTrack>& tracks) {
+    std::string lines;
+    for (const CaptionTrack& track : tracks)
+        lines += "<track kind=\"captions\" src=\"" + text::percentEncoded(track.file) + "\" srclang=\"" +
+                 escapeHtml(track.language) + "\" label=\"" + escapeHtml(track.label) + "\">\r\n";
+    return lines;
+}
+
 std::string escapeHtml(std::string_view text) {
     std::string out;
     out.reserve(text.size());

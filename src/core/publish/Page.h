@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/Prompts.h"
 #include "core/platform/Files.h"
@@ -81,6 +82,17 @@ SourceLines buildSourceLines(const std::array<std::string, 3>& slots);
 // i's element, before its end.
 SourceLines buildSourceLines(const std::array<std::string, 3>& slots,
                              const std::array<std::string, 3>& extra);
+
+// A caption file published beside the page.
+struct CaptionTrack {
+    std::string file;      // its name beside the page
+    std::string language;  // its language tag
+    std::string label;     // what a person picks it by
+};
+
+// One <track> line per caption file, each ended by CR LF, to follow the
+// source lines in the video element; nothing without captions.
+std::string captionTrackLines(const std::vector<CaptionTrack>& tracks);
 
 // The page title as HTML text (& < > " escaped).
 std::string escapeHtml(std::string_view text);

@@ -27,6 +27,8 @@ inline constexpr std::string_view kPublishDialogTitle = "Publish Html web page";
 // Followed by one line per file that could not be written, with the reason.
 inline constexpr std::string_view kPublishingFailed = "Publishing failed:";
 inline constexpr std::string_view kPublishingCancelled = "Publishing cancelled";
+// Followed by the caption file that stops a publish and why.
+inline constexpr std::string_view kCaptionsRefused = "The captions beside the movie cannot be published:";
 
 // Reasons a publish is refused before it writes anything, after the file's name.
 inline constexpr std::string_view kPageHasNoName = "The page has no name";

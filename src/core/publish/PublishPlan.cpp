@@ -96,7 +96,7 @@ void planMovies(Plan& plan, const model::MovieSlots& movies) {
 }  // namespace
 
 Plan makePlan(const PublishJob& job, const fs::path& page, const std::string& config,
-              const std::string& pageBytes) {
+              const std::string& pageBytes, const std::vector<TreeFile>& besidePage) {
     Plan plan;
     plan.root = page.parent_path();
     plan.folders.push_back(plan.root);
@@ -127,6 +127,7 @@ Plan makePlan(const PublishJob& job, const fs::path& page, const std::string& co
         plan.files.push_back({folder(asset.folder) / asset.name, asset.bytes});
     }
     plan.files.push_back({folder(kConfigFolder) / kConfigName, config});
+    for (const TreeFile& file : besidePage) plan.files.push_back({plan.root / file.target, file.bytes});
     plan.page = {page, pageBytes};
 
     planMovies(plan, job.movies);

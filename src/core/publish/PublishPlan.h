@@ -32,7 +32,7 @@ struct MovieCopyPlan {
 struct Plan {
     std::filesystem::path root;
     std::vector<std::filesystem::path> folders;  // the page folder first, parents before children
-    std::vector<TreeFile> files;                 // the fixed assets and the icons, then cn0.js
+    std::vector<TreeFile> files;                 // the fixed assets and the icons, cn0.js, the captions
     TreeFile page;                               // put in place last, when everything it loads is there
     std::vector<MovieCopyPlan> movies;
     std::vector<platform::FileError> problems;
@@ -42,8 +42,9 @@ struct Plan {
 };
 
 // The plan for `job` with its page at `page` (absolute), the configuration
-// script `config` and the page's bytes; `problems` says what stops it.
+// script `config`, the page's bytes and the files beside the page (the
+// captions); `problems` says what stops it.
 Plan makePlan(const PublishJob& job, const std::filesystem::path& page, const std::string& config,
-              const std::string& pageBytes);
+              const std::string& pageBytes, const std::vector<TreeFile>& besidePage = {});
 
 }  // namespace tessaly::publish

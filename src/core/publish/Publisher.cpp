@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/movies/Captions.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/Files.h"
 #include "core/platform/MovieCopy.h"
@@ -82,6 +83,41 @@ Message hotSpotOffPicture(int n, const hotspots::HotSpot& spot) {
         std::string(messages::kWarningCaption), Icon::Warning};
 }
 
+// The caption files beside the main movie, read and made WebVTT before
+// anything is written: the files for beside the page, their track lines, or
+// the refusal naming the file that cannot be.
+struct PublishedCaptions {
+    std::vector<std::string> texts;
+    std::vector<TreeFile> files;  // views of `texts`
+    std::string trackLines;
+    std::optional<Message> refusal;
+};
+
+PublishedCaptions readCaptions(const fs::path& movie, const fs::path& root, movies::CaptionTools& tools) {
+    PublishedCaptions published;
+    std::vector<CaptionTrack> tracks;
+    std::vector<bool> inPlace;
+    for (const movies::CaptionFile& caption : movies::findCaptions(movie)) {
+        movies::ReadCaption read = movies::readCaption(caption, tools);
+        if (read.refusal) {
+            published.refusal = message(messages::kCaptionsRefused, messages::kWarningCaption, Icon::Warning);
+            published.refusal->text += "\n" + *read.refusal;
+            return published;
+        }
+        published.texts.push_back(std::move(read.webVtt));
+        tracks.push_back({movies::publishedCaptionName(movie, caption), caption.language,
+                          movies::captionLabel(caption.language)});
+        // A WebVTT file already there under its published name is left as it is, as a movie is.
+        std::error_code ec;
+        inPlace.push_back(fs::equivalent(caption.path, root / tracks.back().file, ec) && !ec);
+    }
+    for (std::size_t i = 0; i < tracks.size(); ++i) {
+        if (!inPlace[i]) published.files.push_back({tracks[i].file, published.texts[i]});
+    }
+    published.trackLines = captionTrackLines(tracks);
+    return published;
+}
+
 }  // namespace
 
 std::optional<Message> checkMainMovie(const model::MovieSlots& movies) {
@@ -132,7 +168,14 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control, 
     std::error_code ec;
     const fs::path page = fs::absolute(job.page, ec).lexically_normal();
     const std::string config = scrambleScriptText(configScript(job.config, job.hotSpots));
-    const std::string pageBytes = pageText(pageTemplate(), sources.lines, job.htmlTitle, job.htmlBgColor);
+    PublishedCaptions captions;
+    if (control.captionTools != nullptr) {
+        captions = readCaptions(fs::absolute(text::trimSpaces(job.movies[0]), ec).lexically_normal(),
+                                page.parent_path(), *control.captionTools);
+        if (captions.refusal) return report(PublishOutcome::Refused, *captions.refusal);
+    }
+    const std::string pageBytes =
+        pageText(pageTemplate(), sources.lines + captions.trackLines, job.htmlTitle, job.htmlBgColor);
     // A publish killed here before: its page comes back first, then this one is
     // planned. Whatever a journal says, the project and its movies stay.
     std::vector<fs::path> kept{job.project};
@@ -141,7 +184,7 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control, 
         page.parent_path(), platform::JournalKind::Publish, platform::keptFiles(kept));
     if (recovery.error) return report(PublishOutcome::Failed, failureMessage({*recovery.error}));
     foreignJournal = recovery.foreignJournal;
-    const Plan plan = makePlan(job, page, config, pageBytes);
+    const Plan plan = makePlan(job, page, config, pageBytes, captions.files);
     if (!plan.problems.empty()) return report(PublishOutcome::Refused, failureMessage(plan.problems));
 
     // Dropped on any return before commit(): the folder goes back to what it was.
@@ -188,9 +231,9 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control, 
     for (std::size_t i = 0; i < plan.movies.size(); ++i) {
         if (readings[i]) infos[plan.movies[i].slot] = readings[i]->info.get();
     }
-    const std::string pageWithFacts =
-        pageText(pageTemplate(), buildSourceLines(job.movies, versionAttributes(infos)).lines, job.htmlTitle,
-                 job.htmlBgColor);
+    const std::string pageWithFacts = pageText(
+        pageTemplate(), buildSourceLines(job.movies, versionAttributes(infos)).lines + captions.trackLines,
+        job.htmlTitle, job.htmlBgColor);
     if (auto error = tree.addFile(plan.page.target, pageWithFacts)) return failed(*error);
     if (stopped(control)) return cancelled();
     if (auto error = tree.commit()) return failed(*error);

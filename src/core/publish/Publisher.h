@@ -20,6 +20,7 @@
 #include "core/hotspots/HotSpot.h"
 #include "core/model/ProjectFile.h"
 #include "core/model/ViewerSettings.h"
+#include "core/movies/CaptionTools.h"
 #include "core/movies/MovieTools.h"
 #include "core/platform/Files.h"
 #include "core/publish/ConfigScript.h"
@@ -70,6 +71,9 @@ struct PublishControl {
     // index at the end is written with the index at the front instead. Called
     // from two threads at once. Without it movies are copied as they are.
     movies::MovieTools* movieTools = nullptr;
+    // Makes the caption files beside the main movie WebVTT, published beside
+    // the page. Without it no captions are published.
+    movies::CaptionTools* captionTools = nullptr;
 };
 
 // The message that stops a publish before anything else happens: slot 1 empty

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/movies/Captions.h"
 #include "core/text/Text.h"
 
 namespace tessaly::publish {
@@ -14,8 +15,13 @@ PublishReport publishWork(const PublishWork& work, model::ViewerSettings& settin
     if (notice) talk.tell(*notice);
     if (auto refusal = checkJob(job)) return {PublishOutcome::Refused, std::move(*refusal)};
     if (work.checkMoviesFirst) {
-        const std::vector<movies::MovieFinding> findings =
+        std::vector<movies::MovieFinding> findings =
             movies::checkMovies(job.movies, tools, job.page, {}, work.stop);
+        if (work.captionTools != nullptr) {
+            for (movies::MovieFinding& late :
+                 movies::lateCaptions(job.movies[0], tools, *work.captionTools, work.stop))
+                findings.push_back(std::move(late));
+        }
         const std::vector<Mismatch> mismatches = checkMismatches(job.movies, tools, job.hotSpots, work.stop);
         if ((!findings.empty() || !mismatches.empty()) && !talk.goOnDespite(findings, mismatches))
             return {PublishOutcome::Cancelled, {}};

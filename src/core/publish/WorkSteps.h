@@ -46,6 +46,8 @@ struct PublishWork {
     // disagrees; `stop` ends that reading.
     bool checkMoviesFirst = false;
     const std::atomic<bool>* stop = nullptr;
+    // With checkMoviesFirst, asks too about captions that end after the main movie.
+    movies::CaptionTools* captionTools = nullptr;
 };
 
 // After the main movie's check (checkMainMovie, before any dialog): the job

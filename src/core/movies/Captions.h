@@ -1,0 +1,69 @@
+#pragma once
+
+// Caption files beside a movie, found as video players find them: NAME.vtt,
+// NAME.srt, NAME.LANG.vtt and NAME.LANG.srt, LANG a language tag ("en",
+// "pt-BR"). Published beside the page as WebVTT, NAME.LANG.vtt.
+
+#include <atomic>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/movies/CaptionTools.h"
+#include "core/movies/MovieFindings.h"
+
+namespace tessaly::movies {
+
+// The language of captions whose file name carries none.
+inline constexpr std::string_view kUnknownLanguage = "und";
+// Caption files are a few hundred kilobytes; anything far larger is no caption file.
+inline constexpr std::uint64_t kCaptionSizeLimit = 8u << 20;
+
+struct CaptionFile {
+    std::filesystem::path path;
+    std::string language;  // the tag as the name gives it; kUnknownLanguage when it gives none
+    CaptionFormat format = CaptionFormat::WebVtt;
+};
+
+// What `fileName` is as a caption file of the movie named `movieName`
+// (the names alone, no folder); nothing when it is none.
+std::optional<CaptionFile> captionFileOf(std::string_view movieName, std::string_view fileName);
+
+// The caption files beside `movie`, one per language (WebVTT before SubRip
+// when both are there), in the order of their languages.
+std::vector<CaptionFile> findCaptions(const std::filesystem::path& movie);
+
+// "tour.en.vtt" for the movie "tour.mp4".
+std::string publishedCaptionName(const std::filesystem::path& movie, const CaptionFile& caption);
+// The name a person picks the captions by: the language's own name where it is
+// a common one ("Deutsch"), else the tag.
+std::string captionLabel(std::string_view language);
+
+// The bytes as UTF-8 (text::decodeText): what is not UTF-8 is taken as
+// Windows-1252, which covers Latin-1. Text marked UTF-16 is left as it is.
+std::string captionTextAsUtf8(std::string_view bytes);
+
+struct [[nodiscard]] ReadCaption {
+    std::string webVtt;
+    double end = 0;                      // seconds
+    std::optional<std::string> refusal;  // "tour.de.srt: holds no caption", naming the file
+};
+
+// Reads `caption` (a regular file within kCaptionSizeLimit) and has `tools` make it WebVTT.
+ReadCaption readCaption(const CaptionFile& caption, CaptionTools& tools);
+
+// The captions beside slot 1's movie (trimmed) that end after it, as findings
+// of slot 1 naming the caption file. A file that cannot be read is left to
+// the publish, which refuses it.
+std::vector<MovieFinding> lateCaptions(std::string_view mainMovie, MovieTools& tools,
+                                       CaptionTools& captionTools, const std::atomic<bool>* stop = nullptr);
+
+// "tour.en.vtt (English, WebVTT)"; for `tessaly inspect`.
+std::string captionLine(const CaptionFile& caption);
+// [{"file":...,"language":"en","label":"English","format":"WebVTT"}]
+std::string captionsJson(const std::vector<CaptionFile>& captions);
+
+}  // namespace tessaly::movies
