@@ -38,6 +38,10 @@ protected:
         env_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         // The channel lives in the test's folder: a publisher the user runs is left alone.
         env_.insert(QStringLiteral("TMPDIR"), dir_.path());
+        // So do the window's size and the recovery files: unsaved work the user
+        // left would be offered at start and hold the window in its question.
+        env_.insert(QStringLiteral("XDG_CONFIG_HOME"), dir_.path() + QStringLiteral("/config"));
+        env_.insert(QStringLiteral("XDG_DATA_HOME"), dir_.path() + QStringLiteral("/data"));
         channel_ = QDir(dir_.path()).filePath(QStringLiteral("tessaly-publisher-%1").arg(::getuid()));
     }
 

@@ -16,7 +16,9 @@ printf '<VIDEO1>tour4k.mp4</VIDEO1>\r\n' >"$work/tour.hs5"
 # The hand-over channel lives in the temporary folder: a publisher another run
 # has open (a second suite on this machine) would otherwise take tour.hs5 from
 # this one, which then ends at once without a window.
-export TMPDIR="$work"
+# The window's size and the recovery files too: unsaved work left by a
+# publisher the user ran would be offered at start.
+export TMPDIR="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   set -u

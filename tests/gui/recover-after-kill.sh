@@ -15,7 +15,7 @@ printf '<VIDEO1>tour.mp4</VIDEO1>\r\n' >"$work/tour.hs5"
 
 # The hand-over channel and the recovery folder live in the temporary folder,
 # away from any other publisher on this machine.
-export TMPDIR="$work" XDG_DATA_HOME="$work/data"
+export TMPDIR="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   set -u
