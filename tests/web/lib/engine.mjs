@@ -220,12 +220,13 @@ export class TestPage {
       if (typeof url === 'function' && url(last)) return;
       if (last === url) {
         try {
-          await waitFor(this, () => document.readyState === 'complete', undefined,
+          // The document itself must be at url: WebKitGTK gives the new address
+          // while the old, complete document is still the one scripts run in.
+          await waitFor(this, (want) => location.href === want && document.readyState === 'complete', url,
             { what: `${url} loaded`, timeoutMs: Math.max(0, deadline - Date.now()) });
           return;
         } catch (e) {
-          // WebKitGTK gives the new address before the old document unloads: a
-          // poll that unload cuts short goes again in the new one.
+          // A poll that the old document's unload cuts short goes again in the new one.
           if (e?.name !== 'NoSuchFrameError' || !/unload/.test(e.message)) throw e;
         }
       }
