@@ -45,6 +45,8 @@ export class Layout {
         this.buttons = [];
         this.box = { left: 0, top: 0, width: config.width, height: config.height };
         this.filled = false;
+        /* Pixels at the foot of the picture under the bar and the buttons. */
+        this.covered = 0;
         /* Bumped by every layout: what was placed over the picture is stale. */
         this.version = 0;
     }
@@ -86,6 +88,7 @@ export class Layout {
         const height = Math.floor(BUTTON_HEIGHT * scale);
         const left = box.left + Math.floor((box.width - width * buttons.length) / 2);
         buttons.forEach((button, i) => placeBox(button, left + i * width, bottom - height - 4, width, height));
+        return height + 4;
     }
 
     placeOverlays() {
@@ -105,8 +108,9 @@ export class Layout {
             placeBox(overlays.muteOn, muteLeft, muteTop, MUTE_SIZE, MUTE_SIZE);
             placeBox(overlays.muteOff, muteLeft, muteTop, MUTE_SIZE, MUTE_SIZE);
         }
+        this.covered = this.bar ? Math.max(0, this.barLift()) : 0;
         if (this.buttons.length > 0) {
-            this.placeButtons(box.top + box.height - (this.bar ? this.barLift() : 0));
+            this.covered += this.placeButtons(box.top + box.height - this.covered);
         }
         placeBox(overlays.note, box.left, box.top + Math.floor(box.height / 3), box.width, null);
         placeBox(overlays.cover, box.left, box.top, box.width, box.height);

@@ -2,7 +2,7 @@
  * The frame loop: at most OS_FPS frames a second, and a frame is drawn on the
  * canvas only when the picture can differ: the view or the size changed, or the
  * movie has a new frame. A paused movie costs next to nothing. Hot spots, the
- * control bar and the monitor follow every frame the cap lets through.
+ * control bar, the captions and the monitor follow every frame the cap lets through.
  */
 import { now } from "./numbers.js";
 
@@ -10,7 +10,7 @@ import { now } from "./numbers.js";
 const DISPLAY_FRAME = 17;
 
 export class FrameLoop {
-    /* parts: config, renderer, view, layout, movie, frames, headset, hotSpots, controls, statistics. */
+    /* parts: config, renderer, view, layout, movie, frames, headset, hotSpots, controls, captions, statistics. */
     constructor(parts) {
         this.parts = parts;
         this.interval = parts.config.fps > 0 ? 1000 / parts.config.fps : 0;
@@ -53,6 +53,7 @@ export class FrameLoop {
         }
         this.parts.hotSpots.update();
         this.parts.controls.update();
+        this.parts.captions.update();
         this.parts.statistics.tick();
     }
 

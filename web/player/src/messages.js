@@ -26,5 +26,8 @@ export const TEXT = {
     driverSaid: "The driver said: ",
     quality: "Quality",
     auto: "Auto",
+    captions: "Captions",
+    cc: "CC",
+    off: "Off",
     lines: "p"
 };

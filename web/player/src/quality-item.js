@@ -2,7 +2,8 @@
  * The control bar's quality item: Auto and each version by its height, with
  * the choice and the version playing marked. A visitor's pick holds until Auto.
  */
-import { byId, hide, isShown, make, onClick, setText, show } from "./dom.js";
+import { setText } from "./dom.js";
+import { BarMenu } from "./menu.js";
 import { TEXT } from "./messages.js";
 
 function heightText(version) {
@@ -11,38 +12,18 @@ function heightText(version) {
 
 export class QualityItem {
     constructor(bar, quality) {
-        const item = this.element = make("div", "control", "");
-        const menu = this.menu = make("ul", "", "");
+        const versions = this.versions = [null].concat(quality.usable.slice().reverse());
         this.quality = quality;
-        this.label = make("span", "", "");
-        item.id = "quality";
-        item.title = TEXT.quality;
-        menu.id = "quality_menu";
-        hide(menu);
-        this.entries = [null].concat(quality.usable.slice().reverse()).map((version) => {
-            const entry = make("li", "", version ? heightText(version) : TEXT.auto);
-            onClick(entry, (event) => {
-                event.stopPropagation();
-                hide(menu);
-                quality.choose(version);
-            });
-            menu.appendChild(entry);
-            return { version: version, element: entry };
-        });
-        onClick(item, () => (isShown(menu) ? hide(menu) : show(menu)));
-        item.appendChild(this.label);
-        item.appendChild(menu);
-        bar.insertBefore(item, byId("full_screen"));
+        this.menu = new BarMenu(bar, "quality", TEXT.quality,
+            versions.map((version) => (version ? heightText(version) : TEXT.auto)), (index) => quality.choose(versions[index]));
         this.update();
     }
 
     update() {
         const quality = this.quality;
         const playing = quality.current;
-        setText(this.label, (quality.manual ? "" : TEXT.auto + " ") + (playing ? heightText(playing) : ""));
-        for (const entry of this.entries) {
-            const chosen = entry.version === null ? !quality.manual : quality.manual && entry.version === playing;
-            entry.element.className = (chosen ? "chosen" : "") + (entry.version && entry.version === playing ? " playing" : "");
-        }
+        const using = playing ? this.versions.indexOf(playing) : -1;
+        setText(this.menu.label, (quality.manual ? "" : TEXT.auto + " ") + (playing ? heightText(playing) : ""));
+        this.menu.mark(quality.manual ? using : 0, using);
     }
 }

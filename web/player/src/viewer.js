@@ -5,6 +5,7 @@
  * three.js (the global THREE) is only used for its vector and matrix arithmetic.
  * The parts below each keep their own state; this is where they meet.
  */
+import { Captions } from "./captions.js";
 import { readConfig } from "./config.js";
 import { Controls } from "./controls.js";
 import { byId } from "./dom.js";
@@ -119,6 +120,8 @@ export function startViewer() {
         toggleFullScreen: () => fullScreen.toggle()
     }, hotSpots.spots);
     layout.useBar(controls.element, controls.buttons);
+    const captions = viewer.captions = new Captions(video, layout);
+    captions.offer(controls.element);
     const statistics = new Statistics(config.stats, container);
     const movie = viewer.movie = new Movie(video, overlays, playback, {
         fit: () => fitPicture(config, video, renderer, view),
@@ -131,11 +134,11 @@ export function startViewer() {
     movie.limitFrameSize(renderer.maxTextureSize());
     const headset = viewer.headset = new Headset({
         renderer: renderer, view: view, layout: layout, hotSpots: hotSpots, movie: movie, frames: frames, overlays: overlays,
-        eyes: config.eyes
+        captions: captions, eyes: config.eyes
     }, () => viewer.loop.draw());
     viewer.loop = new FrameLoop({
         config: config, renderer: renderer, view: view, layout: layout, movie: movie, frames: frames,
-        headset: headset, hotSpots: hotSpots, controls: controls, statistics: statistics
+        headset: headset, hotSpots: hotSpots, controls: controls, captions: captions, statistics: statistics
     });
     layout.followWindow();
     layout.followResizes();

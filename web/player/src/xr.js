@@ -1,6 +1,7 @@
 /*
  * The movie in a headset (WebXR): each eye sees the movie and the shown hot
- * spots; a select opens the hot spot nearest the gaze. The page's frame loop
+ * spots, and the caption due on a panel below the gaze that goes with the
+ * head; a select opens the hot spot nearest the gaze. The page's frame loop
  * rests while the headset asks for frames.
  */
 import { SPHERE_RADIUS, spriteMesh } from "./geometry.js";
@@ -10,6 +11,55 @@ import { settle } from "./numbers.js";
 
 /* Radians between the gaze and a hot spot that a VR select still picks. */
 const VR_PICK_ANGLE = 0.15;
+/* The caption panel: a 4:1 picture this many pixels wide, its letters this high, within this share of its width. */
+const CAPTION_PIXELS = 1024;
+const CAPTION_FONT = 48;
+const CAPTION_WRAP = 0.9;
+/* Ahead of the eyes at this distance, its centre this far below the gaze, this wide (a 50 degree span at 100). */
+const CAPTION_AHEAD = 100;
+const CAPTION_BELOW = 36;
+const CAPTION_WIDTH = 93;
+
+/* Lines of white text on a dark box, centred on the panel's picture; wrapped at word breaks. */
+function drawCaption(canvas, text) {
+    const context = canvas.getContext("2d");
+    const height = CAPTION_FONT * 1.25;
+    const lines = [];
+    context.clearRect(0, 0, canvas.width, canvas.height);
+    context.font = CAPTION_FONT + "px sans-serif";
+    for (const paragraph of text.split("\n")) {
+        let line = "";
+        for (const word of paragraph.split(" ")) {
+            const longer = line ? line + " " + word : word;
+            if (line && context.measureText(longer).width > canvas.width * CAPTION_WRAP) {
+                lines.push(line);
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        lines.push(line);
+    }
+    context.textAlign = "center";
+    context.textBaseline = "middle";
+    lines.forEach((line, i) => {
+        const top = (canvas.height - lines.length * height) / 2 + i * height;
+        const width = context.measureText(line).width + CAPTION_FONT / 2;
+        context.fillStyle = "rgba(0,0,0,0.75)";
+        context.fillRect((canvas.width - width) / 2, top, width, height);
+        context.fillStyle = "#fff";
+        context.fillText(line, canvas.width / 2, top + height / 2);
+    });
+}
+
+function captionMesh() {
+    const x = CAPTION_WIDTH / 2;
+    const y = CAPTION_WIDTH / 8;
+    const z = -CAPTION_AHEAD;
+    const low = -CAPTION_BELOW;
+    return { points: [-x, low + y, z, 0, 0, x, low + y, z, 1, 0, x, low - y, z, 1, 1, -x, low - y, z, 0, 1],
+        indices: [0, 1, 2, 0, 2, 3], vertices: 4 };
+}
 
 function iconTexture(renderer, icon) {
     const texture = renderer.newTexture();
@@ -35,7 +85,10 @@ export class Headset {
         /* Where the headset is and looks, from its last frame. */
         this.seen = { pose: null, gaze: null };
         /* The world turns only in the headset; an eye's projection and view give the whole matrix. */
-        this.matrix = { world: new THREE.Matrix4(), projection: new THREE.Matrix4(), eye: new THREE.Matrix4(), product: new THREE.Matrix4() };
+        this.matrix = { world: new THREE.Matrix4(), projection: new THREE.Matrix4(), eye: new THREE.Matrix4(), product: new THREE.Matrix4(),
+            head: new THREE.Matrix4(), caption: new THREE.Matrix4() };
+        /* The caption panel, made with the first session; its text is redrawn when the cue changes. */
+        this.caption = null;
     }
 
     active() {
@@ -74,6 +127,30 @@ export class Headset {
         }
     }
 
+    addCaption() {
+        const renderer = this.parts.renderer;
+        if (!this.caption && this.parts.captions.element) {
+            const canvas = document.createElement("canvas");
+            canvas.width = CAPTION_PIXELS;
+            canvas.height = CAPTION_PIXELS / 4;
+            this.caption = { canvas: canvas, mesh: renderer.uploadMesh(captionMesh()), texture: renderer.newTexture(), text: "" };
+        }
+    }
+
+    /* The panel shows the text of the cues due, drawn again only when it changed. */
+    captionShown() {
+        const caption = this.caption;
+        const text = this.parts.captions.text;
+        if (caption && caption.text !== text) {
+            caption.text = text;
+            if (text) {
+                drawCaption(caption.canvas, text);
+                this.parts.renderer.upload(caption.texture, caption.canvas);
+            }
+        }
+        return !!caption && !!text;
+    }
+
     start(session) {
         const gl = this.parts.renderer.gl;
         const compatible = typeof gl.makeXRCompatible === "function" ? gl.makeXRCompatible() : Promise.resolve();
@@ -81,6 +158,7 @@ export class Headset {
         /* The headset starts facing the direction the page view faced. */
         this.matrix.world.makeRotationY(THREE.MathUtils.degToRad(this.parts.view.lon - 90));
         this.addSprites();
+        this.addCaption();
         this.button.textContent = TEXT.exitVr;
         session.addEventListener("end", () => this.stop());
         session.addEventListener("select", () => this.pick());
@@ -148,6 +226,7 @@ export class Headset {
         const gl = renderer.gl;
         const layer = this.session.renderState.baseLayer;
         const time = movie.video.currentTime;
+        const captioned = this.captionShown();
         if (movie.ready) {
             this.parts.frames.upload();
         }
@@ -159,6 +238,7 @@ export class Headset {
         }
         gl.bindFramebuffer(gl.FRAMEBUFFER, layer.framebuffer);
         gl.clear(gl.COLOR_BUFFER_BIT);
+        this.matrix.head.fromArray(this.seen.pose.transform.matrix);
         for (const view of this.seen.pose.views) {
             const port = layer.getViewport(view);
             renderer.setViewport(port.x, port.y, port.width, port.height);
@@ -173,6 +253,10 @@ export class Headset {
                 if (spot.sprite && spot.sprite.visible) {
                     renderer.drawMesh(spot.sprite.mesh, spot.sprite.texture, this.matrix.product);
                 }
+            }
+            if (captioned) {
+                this.matrix.caption.multiplyMatrices(this.matrix.projection, this.matrix.eye).multiply(this.matrix.head);
+                renderer.drawMesh(this.caption.mesh, this.caption.texture, this.matrix.caption);
             }
             gl.disable(gl.BLEND);
         }
