@@ -5,7 +5,8 @@ import assert from 'node:assert/strict';
 import { readFileSync, statSync, writeFileSync } from 'node:fs';
 import { basename, join } from 'node:path';
 import { before, describe, test } from 'node:test';
-import { ENGINE, pageSession, waitFor } from './lib/browser.mjs';
+import { ENGINE, pageSession, pauseAt, waitFor } from './lib/browser.mjs';
+import { addCaptions, CAPTIONS, visitor } from './lib/captions.mjs';
 import { VERSIONS, versionMovies } from './lib/movie.mjs';
 
 // Bytes a second: five times what the largest version needs; enough for the middle one only.
@@ -186,4 +187,29 @@ describe('changing version while playing', () => {
       assert.equal(down.to, names[1]);
       assert.deepEqual(await page.evaluate(() => window.__versions.waits), []);
     });
+});
+
+describe('captions and versions', () => {
+  test('the cue due stays shown across a change of version, and the next one comes after it', async () => {
+    const withCaptions = (dir) => {
+      describeSources()(dir);
+      addCaptions(['en'])(dir);
+    };
+    const { page, errors } = await open({}, { rate: FAST, change: withCaptions, init: [recordVersions, ableDevice, visitor(['en'])] });
+    await waitFor(page, () => !!document.getElementById('quality'), undefined, { what: 'the quality item' });
+    await pauseAt(page, 1);
+    await waitFor(page, (text) => document.getElementById('captions').textContent === text, CAPTIONS.en.shown,
+      { what: 'the first cue' });
+    await page.click('#quality');
+    await page.clickText('li', `${facts[2].height}p`);
+    await waitFor(page, (n) => {
+      const video = document.getElementById('video');
+      return video.currentSrc.endsWith('/' + n) && video.readyState >= 2 && !video.seeking;
+    }, names[2], { what: `${names[2]} loaded at 1 s` });
+    assert.equal(await page.evaluate(() => document.getElementById('captions').textContent), CAPTIONS.en.shown);
+    await pauseAt(page, 3);
+    await waitFor(page, (text) => document.getElementById('captions').textContent === text, CAPTIONS.en.cues[1],
+      { what: 'the second cue in the new version' });
+    assert.deepEqual((await errors()).filter((e) => !/^request failed: .*\.webm$/.test(e)), []);
+  });
 });
