@@ -323,7 +323,7 @@ describe('captions', () => {
     await reload();
     await waitText(page, CAPTIONS.de.shown);
     // From the keyboard: the list opens at the choice made; up twice is Off.
-    await page.focus('#cc');
+    await page.focus('#cc button');
     await page.keyboard.press('Enter');
     assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Deutsch');
     await page.keyboard.press('ArrowUp');
@@ -333,7 +333,7 @@ describe('captions', () => {
     assert.equal(await shown(page, 'cc_menu'), false);
     await reload();
     assert.deepEqual((await captions(page)).modes, ['disabled', 'disabled']);
-    assert.equal(await page.evaluate(() => document.querySelector('#cc_menu [aria-checked="true"]').textContent), 'Off');
+    assert.equal(await page.evaluate(() => document.querySelector('#cc_menu [aria-pressed="true"]').textContent), 'Off');
     assert.deepEqual(await errors(), []);
   });
 

@@ -1,90 +1,63 @@
 /*
- * An item of the control bar that opens a list of choices above the bar, by
- * pointer or by keyboard: Tab reaches it, Enter, Space or an arrow opens the
- * list at the choice made, the arrows move, Enter or Space chooses, Escape closes.
+ * An item of the control bar that opens a list of choices above the bar. The
+ * item and the choices are buttons, so Enter and Space work them as any button;
+ * the list opens with the focus on the choice made, and the arrows move it.
  */
 import { byId, hide, isShown, make, onClick, show } from "./dom.js";
-import { clamp } from "./numbers.js";
 
 export class BarMenu {
     /* texts: the choices in order; choose(index) runs for the one picked. */
     constructor(bar, id, title, texts, choose) {
         const item = this.element = make("div", "control", "");
-        const menu = this.menu = make("ul", "", "");
-        this.label = make("span", "", "");
+        const menu = this.menu = make("ul", "bar-menu", "");
+        const label = this.label = make("button", "", "");
+        this.chosen = 0;
         item.id = id;
         item.title = title;
-        item.tabIndex = 0;
-        item.setAttribute("role", "button");
-        item.setAttribute("aria-haspopup", "true");
         menu.id = id + "_menu";
-        menu.setAttribute("role", "menu");
         hide(menu);
-        this.entries = texts.map((text, index) => {
-            const entry = make("li", "", text);
-            entry.tabIndex = -1;
-            entry.setAttribute("role", "menuitemradio");
-            onClick(entry, (event) => {
+        const buttons = this.buttons = texts.map((text, index) => {
+            const entry = make("li", "", "");
+            const button = make("button", "", text);
+            onClick(button, (event) => {
                 event.stopPropagation();
-                this.close();
+                /* The focus stays on the item, not lost with the list. */
+                label.focus();
+                hide(menu);
                 choose(index);
             });
+            entry.appendChild(button);
             menu.appendChild(entry);
-            return entry;
+            return button;
         });
-        onClick(item, () => (isShown(menu) ? this.close() : this.open()));
-        item.addEventListener("keydown", (event) => this.key(event), false);
-        item.appendChild(this.label);
+        onClick(label, () => {
+            if (isShown(menu)) {
+                hide(menu);
+            } else {
+                show(menu);
+                buttons[this.chosen].focus();
+            }
+        });
+        /* The arrows are the list's while it has the focus, not the view's. */
+        menu.addEventListener("keydown", (event) => {
+            const next = buttons[buttons.indexOf(event.target) + (event.key === "ArrowDown" ? 1 : event.key === "ArrowUp" ? -1 : NaN)];
+            if (next) {
+                next.focus();
+                event.preventDefault();
+                event.stopPropagation();
+            }
+        }, false);
+        item.appendChild(label);
         item.appendChild(menu);
         bar.insertBefore(item, byId("full_screen"));
     }
 
-    open() {
-        show(this.menu);
-        this.element.setAttribute("aria-expanded", "true");
-        (this.entries.find((entry) => entry.getAttribute("aria-checked") === "true") || this.entries[0]).focus();
-    }
-
-    /* Focus inside the closing list goes back to the item, not to the page. */
-    close() {
-        const inside = this.menu.contains(document.activeElement);
-        hide(this.menu);
-        this.element.setAttribute("aria-expanded", "false");
-        if (inside) {
-            this.element.focus();
-        }
-    }
-
-    /* The keys the list takes are not the viewer's (space plays, arrows turn). */
-    key(event) {
-        const key = event.key;
-        const at = this.entries.indexOf(event.target);
-        if (key === "Enter" || key === " ") {
-            if (at < 0) {
-                this.open();
-            } else {
-                this.entries[at].click();
-            }
-        } else if (key === "ArrowDown" || key === "ArrowUp") {
-            if (at < 0) {
-                this.open();
-            } else {
-                this.entries[clamp(at + (key === "ArrowDown" ? 1 : -1), 0, this.entries.length - 1)].focus();
-            }
-        } else if (key === "Escape" && isShown(this.menu)) {
-            this.close();
-        } else {
-            return;
-        }
-        event.preventDefault();
-        event.stopPropagation();
-    }
-
     /* Marks the choice made, and the one in use where that can differ. */
     mark(chosen, using) {
-        this.entries.forEach((entry, index) => {
-            entry.className = (index === chosen ? "chosen" : "") + (index === using ? " playing" : "");
-            entry.setAttribute("aria-checked", String(index === chosen));
+        this.chosen = chosen;
+        this.buttons.forEach((button, index) => {
+            button.parentNode.className = (index === chosen ? "chosen" : "") + (index === using ? " playing" : "");
+            button.setAttribute("aria-pressed", String(index === chosen));
         });
     }
 }

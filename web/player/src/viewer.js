@@ -120,8 +120,7 @@ export function startViewer() {
         toggleFullScreen: () => fullScreen.toggle()
     }, hotSpots.spots);
     layout.useBar(controls.element, controls.buttons);
-    const captions = viewer.captions = new Captions(video, layout);
-    captions.offer(controls.element);
+    const captions = viewer.captions = new Captions(video, layout, controls.element);
     const statistics = new Statistics(config.stats, container);
     const movie = viewer.movie = new Movie(video, overlays, playback, {
         fit: () => fitPicture(config, video, renderer, view),

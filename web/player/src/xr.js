@@ -11,44 +11,30 @@ import { settle } from "./numbers.js";
 
 /* Radians between the gaze and a hot spot that a VR select still picks. */
 const VR_PICK_ANGLE = 0.15;
-/* The caption panel: a 4:1 picture this many pixels wide, its letters this high, within this share of its width. */
+/* The caption panel: a 4:1 picture this many pixels wide, its letters this high. */
 const CAPTION_PIXELS = 1024;
-const CAPTION_FONT = 48;
-const CAPTION_WRAP = 0.9;
+const CAPTION_FONT = 40;
 /* Ahead of the eyes at this distance, its centre this far below the gaze, this wide (a 50 degree span at 100). */
 const CAPTION_AHEAD = 100;
 const CAPTION_BELOW = 36;
 const CAPTION_WIDTH = 93;
 
-/* Lines of white text on a dark box, centred on the panel's picture; wrapped at word breaks. */
+/* The lines of the text in white, centred on the panel's dark picture; a line too long is narrowed to fit. */
 function drawCaption(canvas, text) {
     const context = canvas.getContext("2d");
+    const lines = text.split("\n");
     const height = CAPTION_FONT * 1.25;
-    const lines = [];
-    context.clearRect(0, 0, canvas.width, canvas.height);
+    /* A new size clears the picture. */
+    canvas.width = CAPTION_PIXELS;
+    canvas.height = CAPTION_PIXELS / 4;
+    context.fillStyle = "rgba(0,0,0,0.75)";
+    context.fillRect(0, 0, canvas.width, canvas.height);
     context.font = CAPTION_FONT + "px sans-serif";
-    for (const paragraph of text.split("\n")) {
-        let line = "";
-        for (const word of paragraph.split(" ")) {
-            const longer = line ? line + " " + word : word;
-            if (line && context.measureText(longer).width > canvas.width * CAPTION_WRAP) {
-                lines.push(line);
-                line = word;
-            } else {
-                line = longer;
-            }
-        }
-        lines.push(line);
-    }
     context.textAlign = "center";
     context.textBaseline = "middle";
+    context.fillStyle = "#fff";
     lines.forEach((line, i) => {
-        const top = (canvas.height - lines.length * height) / 2 + i * height;
-        const width = context.measureText(line).width + CAPTION_FONT / 2;
-        context.fillStyle = "rgba(0,0,0,0.75)";
-        context.fillRect((canvas.width - width) / 2, top, width, height);
-        context.fillStyle = "#fff";
-        context.fillText(line, canvas.width / 2, top + height / 2);
+        context.fillText(line, canvas.width / 2, canvas.height / 2 + (i - (lines.length - 1) / 2) * height, canvas.width - CAPTION_FONT);
     });
 }
 
@@ -86,8 +72,7 @@ export class Headset {
         this.seen = { pose: null, gaze: null };
         /* The world turns only in the headset; an eye's projection and view give the whole matrix. */
         this.matrix = { world: new THREE.Matrix4(), projection: new THREE.Matrix4(), eye: new THREE.Matrix4(), product: new THREE.Matrix4(),
-            head: new THREE.Matrix4(), caption: new THREE.Matrix4() };
-        /* The caption panel, made with the first session; its text is redrawn when the cue changes. */
+            head: new THREE.Matrix4() };
         this.caption = null;
     }
 
@@ -127,28 +112,23 @@ export class Headset {
         }
     }
 
-    addCaption() {
-        const renderer = this.parts.renderer;
-        if (!this.caption && this.parts.captions.element) {
-            const canvas = document.createElement("canvas");
-            canvas.width = CAPTION_PIXELS;
-            canvas.height = CAPTION_PIXELS / 4;
-            this.caption = { canvas: canvas, mesh: renderer.uploadMesh(captionMesh()), texture: renderer.newTexture(), text: "" };
-        }
-    }
-
-    /* The panel shows the text of the cues due, drawn again only when it changed. */
+    /* The panel shows the text of the cues due, drawn again only when it changed; made for the first cue. */
     captionShown() {
-        const caption = this.caption;
+        const renderer = this.parts.renderer;
         const text = this.parts.captions.text;
-        if (caption && caption.text !== text) {
-            caption.text = text;
-            if (text) {
-                drawCaption(caption.canvas, text);
-                this.parts.renderer.upload(caption.texture, caption.canvas);
-            }
+        let caption = this.caption;
+        if (text && !caption) {
+            caption = this.caption = { canvas: document.createElement("canvas"), mesh: renderer.uploadMesh(captionMesh()),
+                texture: renderer.newTexture(), text: "" };
         }
-        return !!caption && !!text;
+        if (text && caption.text !== text) {
+            drawCaption(caption.canvas, text);
+            renderer.upload(caption.texture, caption.canvas);
+        }
+        if (caption) {
+            caption.text = text;
+        }
+        return !!text;
     }
 
     start(session) {
@@ -158,7 +138,6 @@ export class Headset {
         /* The headset starts facing the direction the page view faced. */
         this.matrix.world.makeRotationY(THREE.MathUtils.degToRad(this.parts.view.lon - 90));
         this.addSprites();
-        this.addCaption();
         this.button.textContent = TEXT.exitVr;
         session.addEventListener("end", () => this.stop());
         session.addEventListener("select", () => this.pick());
@@ -255,8 +234,8 @@ export class Headset {
                 }
             }
             if (captioned) {
-                this.matrix.caption.multiplyMatrices(this.matrix.projection, this.matrix.eye).multiply(this.matrix.head);
-                renderer.drawMesh(this.caption.mesh, this.caption.texture, this.matrix.caption);
+                this.matrix.product.multiplyMatrices(this.matrix.projection, this.matrix.eye).multiply(this.matrix.head);
+                renderer.drawMesh(this.caption.mesh, this.caption.texture, this.matrix.product);
             }
             gl.disable(gl.BLEND);
         }
