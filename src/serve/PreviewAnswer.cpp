@@ -31,6 +31,7 @@ constexpr TypeByExtension kTypes[] = {
     {".gif", "image/gif"},
     {".jpg", "image/jpeg"},
     {".jpeg", "image/jpeg"},
+    {".vtt", "text/vtt; charset=utf-8"},
 };
 constexpr std::string_view kUnknownType = "application/octet-stream";
 
