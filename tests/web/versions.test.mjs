@@ -5,8 +5,8 @@ import assert from 'node:assert/strict';
 import { readFileSync, statSync, writeFileSync } from 'node:fs';
 import { basename, join } from 'node:path';
 import { before, describe, test } from 'node:test';
-import { ENGINE, pageSession, pauseAt, waitFor } from './lib/browser.mjs';
-import { addCaptions, CAPTIONS, visitor } from './lib/captions.mjs';
+import { ENGINE, pageSession, waitFor } from './lib/browser.mjs';
+import { addCaptions, CAPTIONS, captionsAt, visitor } from './lib/captions.mjs';
 import { VERSIONS, versionMovies } from './lib/movie.mjs';
 
 // Bytes a second: five times what the largest version needs; enough for the middle one only.
@@ -138,6 +138,17 @@ describe('the version a page starts with', () => {
     assert.equal(await playing(page), names[0]);
     assert.equal(await label(page), null);
   });
+
+  test('a change of version keeps the captions in step', async () => {
+    const change = (dir) => [describeSources(), addCaptions(['en'])].forEach((step) => step(dir));
+    const { page, errors } = await open({}, { rate: FAST, change, init: [recordVersions, ableDevice, visitor(['en'])] });
+    await waitFor(page, () => !!document.getElementById('quality'), undefined, { what: 'the quality item' });
+    await page.click('#quality');
+    await page.clickText('li', `${facts[2].height}p`);
+    await waitPlaying(page, names[2]);
+    await captionsAt(page, 3, CAPTIONS.en.placed);
+    assert.deepEqual((await errors()).filter((e) => !/^request failed: .*\.webm$/.test(e)), []);
+  });
 });
 
 // Waits for a step (+1 down to a smaller version, -1 up) after `since`.
@@ -187,29 +198,4 @@ describe('changing version while playing', () => {
       assert.equal(down.to, names[1]);
       assert.deepEqual(await page.evaluate(() => window.__versions.waits), []);
     });
-});
-
-describe('captions and versions', () => {
-  test('the cue due stays shown across a change of version, and the next one comes after it', async () => {
-    const withCaptions = (dir) => {
-      describeSources()(dir);
-      addCaptions(['en'])(dir);
-    };
-    const { page, errors } = await open({}, { rate: FAST, change: withCaptions, init: [recordVersions, ableDevice, visitor(['en'])] });
-    await waitFor(page, () => !!document.getElementById('quality'), undefined, { what: 'the quality item' });
-    await pauseAt(page, 1);
-    await waitFor(page, (text) => document.getElementById('captions').textContent === text, CAPTIONS.en.shown,
-      { what: 'the first cue' });
-    await page.click('#quality');
-    await page.clickText('li', `${facts[2].height}p`);
-    await waitFor(page, (n) => {
-      const video = document.getElementById('video');
-      return video.currentSrc.endsWith('/' + n) && video.readyState >= 2 && !video.seeking;
-    }, names[2], { what: `${names[2]} loaded at 1 s` });
-    assert.equal(await page.evaluate(() => document.getElementById('captions').textContent), CAPTIONS.en.shown);
-    await pauseAt(page, 3);
-    await waitFor(page, (text) => document.getElementById('captions').textContent === text, CAPTIONS.en.cues[1],
-      { what: 'the second cue in the new version' });
-    assert.deepEqual((await errors()).filter((e) => !/^request failed: .*\.webm$/.test(e)), []);
-  });
 });

@@ -1,64 +1,44 @@
-// Caption tracks for a test tree, as the publisher adds them beside a movie, and
-// the visitor the page is opened for: their languages and their storage.
+// Caption tracks in a test tree as the publisher adds them, and the visitor a page is opened for.
 import { randomUUID } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
+import { seekTo, waitFor } from './browser.mjs';
 
-// Each language's label and two cues: 0.5 to 1.5 s where the page puts a cue, and
-// 2.5 to 3.5 s placed by its settings, 10% from the top and 20% from the left.
-// `shown` is the first cue's text as the visitor reads it.
+// A language's label, its cue at 0.5-1.5 s as written and as read, and its cue at 2.5-3.5 s placed 10% down, 20% across.
 export const CAPTIONS = {
-  en: { label: 'English', cues: ['Hello <i>there</i> &amp; welcome', 'Up here'], shown: 'Hello there & welcome' },
-  de: { label: 'Deutsch', cues: ['Hallo <b>da</b>', 'Hier oben'], shown: 'Hallo da' },
+  en: { label: 'English', cue: 'Hello <i>there</i> &amp; welcome', shown: 'Hello there & welcome', placed: 'Up here' },
+  de: { label: 'Deutsch', cue: 'Hallo <b>da</b>', shown: 'Hallo da', placed: 'Hier oben' },
 };
 
-// A tree change (session.open's `change`): a WebVTT file a language beside the page, and its
-// track line after the movie's sources.
+// A tree change: each language's WebVTT file beside the page and its track line after the sources.
 export const addCaptions = (languages = ['en', 'de']) => (dir) => {
-  const lines = languages.map((language) => {
-    const { label, cues } = CAPTIONS[language];
-    writeFileSync(join(dir, `tour.${language}.vtt`), `WEBVTT\n\n00:00.500 --> 00:01.500\n${cues[0]}\n\n` +
-      `00:02.500 --> 00:03.500 line:10% position:20% align:start\n${cues[1]}\n`);
-    return `<track kind="captions" src="tour.${language}.vtt" srclang="${language}" label="${label}">\r\n`;
-  });
+  const tracks = languages.map((lang) => `<track kind="captions" src="tour.${lang}.vtt" srclang="${lang}" label="${CAPTIONS[lang].label}">\r\n`);
+  languages.forEach((lang) => writeFileSync(join(dir, `tour.${lang}.vtt`), `WEBVTT\n\n00:00.500 --> 00:01.500\n${CAPTIONS[lang].cue}\n\n` +
+    `00:02.500 --> 00:03.500 line:10% position:20% align:start\n${CAPTIONS[lang].placed}\n`));
   const page = join(dir, 'tour.html');
-  const html = readFileSync(page, 'utf8');
-  const after = html.indexOf('\n    <div style="text-align:center">');
-  writeFileSync(page, html.slice(0, after) + lines.join('').trimEnd() + html.slice(after));
+  writeFileSync(page, readFileSync(page, 'utf8').replace('    <div style="text-align:center">', (at) => tracks.join('') + at));
 };
 
-// Runs in the page first. A choice kept by an earlier page on the same port is forgotten
-// once: the token is new for every page a test serves, and the same when it is reloaded.
-function visitorPage({ languages, refuse, token }) {
-  Object.defineProperty(navigator, 'languages', { get: () => languages, configurable: true });
-  if (sessionStorage.getItem('tessaly-test') !== token) {
-    localStorage.clear();
-    sessionStorage.setItem('tessaly-test', token);
-  }
-  if (refuse) {
-    Object.defineProperty(window, 'localStorage', {
-      get: () => {
-        throw new DOMException('storage refused', 'SecurityError');
-      },
-      configurable: true,
-    });
-  }
-}
+// An init: a visitor with these languages whose storage throws (a private window), or starts empty: the
+// token is new for every page served (a port may come again) and the same when the page is reloaded.
+export const visitor = (languages, refuse = false) => [(wanted) => {
+  Object.defineProperty(navigator, 'languages', { get: () => wanted.languages });
+  if (sessionStorage.getItem('token') !== wanted.token) localStorage.clear();
+  sessionStorage.setItem('token', wanted.token);
+  if (wanted.refuse) Object.defineProperty(window, 'localStorage', { get() { throw new DOMException('no', 'SecurityError'); } });
+}, { languages, refuse, token: randomUUID() }];
 
-// An init (session.open's `init`) for a visitor with these languages; refuse: storage throws, as in a private window.
-export function visitor(languages, refuse = false) {
-  return [visitorPage, { languages, refuse, token: randomUUID() }];
-}
-
-// In the page: the text of #captions, with whether it shows (displayed, a size, in the viewer), its box,
-// and each track's mode.
+// In the page: the text of #captions, its box (null while it shows nothing) and the tracks' modes.
 export function captionState() {
   const element = document.getElementById('captions');
-  const box = element && element.getBoundingClientRect();
-  return {
-    text: element ? element.textContent : null,
-    shown: !!box && box.width > 0 && box.height > 0 && getComputedStyle(element).visibility !== 'hidden',
-    box: box && { left: box.left, top: box.top, right: box.right, bottom: box.bottom },
-    modes: [...document.getElementById('video').textTracks].map((track) => track.mode),
-  };
+  const box = element.getBoundingClientRect();
+  return { text: element.textContent, box: box.height > 0 ? box.toJSON() : null,
+    modes: [...document.getElementById('video').textTracks].map((track) => track.mode) };
+}
+
+// Pauses the movie at t seconds; resolves to the captions once they read `text`.
+export async function captionsAt(page, seconds, text) {
+  await seekTo(page, seconds);
+  return waitFor(page, new Function('text', `const now = (${captionState})(); return now.text === text && now`), text,
+    { what: `captions reading ${JSON.stringify(text)}` });
 }

@@ -18,7 +18,6 @@ const TYPES = {
   '.jpg': 'image/jpeg',
   '.webm': 'video/webm',
   '.mp4': 'video/mp4',
-  '.vtt': 'text/vtt; charset=utf-8',
 };
 const MOVIES = new Set(['.mp4', '.webm']);
 // The link carries every TICK_MS what the rate allows, at most SLICE bytes.
