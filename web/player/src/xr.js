@@ -14,7 +14,7 @@ const VR_PICK_ANGLE = 0.15;
 /* The caption panel: a 4:1 picture this many pixels wide, its letters this high. */
 const CAPTION_PIXELS = 1024;
 const CAPTION_FONT = 40;
-/* Ahead of the eyes at this distance, its centre this far below the gaze, this wide (a 50 degree span at 100). */
+/* Ahead of the eyes at this distance (inside the sphere, so over the movie), its centre about 20 degrees below the gaze, about 50 degrees wide. */
 const CAPTION_AHEAD = 100;
 const CAPTION_BELOW = 36;
 const CAPTION_WIDTH = 93;
@@ -70,7 +70,10 @@ export class Headset {
         this.session = null;
         /* Where the headset is and looks, from its last frame. */
         this.seen = { pose: null, gaze: null };
-        /* The world turns only in the headset; an eye's projection and view give the whole matrix. */
+        /*
+         * The world turns only in the headset; an eye's projection and view give the whole matrix.
+         * What goes with the head (the caption panel) is placed by the head's pose instead of the world.
+         */
         this.matrix = { world: new THREE.Matrix4(), projection: new THREE.Matrix4(), eye: new THREE.Matrix4(), product: new THREE.Matrix4(),
             head: new THREE.Matrix4() };
         this.caption = null;
