@@ -256,12 +256,8 @@ describe('in a headset', () => {
   test('the cue due is on a panel below the gaze in each eye; between cues there is none', async () => {
     const { page, errors } = await session.open({}, { change: addCaptions(['en']), init: [fakeHeadset, visitor(['en'])] });
     const half = (await viewerState(page)).width / 2;
-    const panels = async () => {
-      await resetDraws(page);
-      await waitFrames(page, 3);
-      const counted = await draws(page);
-      return [counted[`0/${half} spot`] >= 3, counted[`${half}/${half} spot`] >= 3];
-    };
+    const panels = () => resetDraws(page).then(() => waitFrames(page, 3)).then(() => draws(page))
+      .then((counted) => [counted[`0/${half} spot`] >= 3, counted[`${half}/${half} spot`] >= 3]);
     await captionsAt(page, 1, CAPTIONS.en.shown);
     await enterVr(page);
     assert.deepEqual(await panels(), [true, true]);
