@@ -126,7 +126,8 @@ std::vector<CaptionFile> findCaptions(const fs::path& movie) {
 }
 
 std::vector<CaptionFile> movieCaptions(const fs::path& movie, const ChosenCaptions& chosen) {
-    std::vector<CaptionFile> captions = findCaptions(movie);
+    // No movie has none beside it (and the current folder is no movie's).
+    std::vector<CaptionFile> captions = movie.empty() ? std::vector<CaptionFile>{} : findCaptions(movie);
     for (const ChosenCaption& choice : chosen) {
         const std::optional<CaptionFormat> format = captionFormatOf(choice.path);
         if (!format) continue;

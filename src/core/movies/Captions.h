@@ -49,7 +49,7 @@ std::optional<CaptionFile> captionFileOf(std::string_view movieName, std::string
 std::vector<CaptionFile> findCaptions(const std::filesystem::path& movie);
 // The captions the movie is published with: each chosen one (its format by its
 // extension; one without is left out), and those found beside it for the other
-// languages; in the order of their languages.
+// languages (none for an empty path); in the order of their languages.
 std::vector<CaptionFile> movieCaptions(const std::filesystem::path& movie, const ChosenCaptions& chosen);
 
 // "tour.en.vtt" for the movie "tour.mp4".
