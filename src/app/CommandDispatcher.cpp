@@ -6,6 +6,7 @@
 #include "app/Controls.h"
 #include "core/hotspots/HotSpot.h"
 #include "core/model/RecentProjects.h"
+#include "core/movies/ChosenCaptions.h"
 #include "ui/TickSound.h"
 
 namespace tessaly::app {
@@ -58,9 +59,13 @@ CommandDispatcher::CommandDispatcher(CommandOperations& ops, ui::TickSound& tick
              QGuiApplication::restoreOverrideCursor();
          }},
         {kMakeWebVersions, [this] { ops_.makeWebVersions(); }},
+        {kLoadCaptions, [this] { ops_.loadCaptions(); }},
     };
     for (int n = 1; n <= static_cast<int>(model::kRecentProjectsLimit); ++n) {
         table_.emplace(recentProject(n), [this, n] { ops_.openRecentProject(n); });
+    }
+    for (int n = 1; n <= static_cast<int>(movies::kChosenCaptionLimit); ++n) {
+        table_.emplace(removeCaptions(n), [this, n] { ops_.removeCaptions(n); });
     }
     for (int n = 1; n <= hotspots::kSlotCount; ++n) {
         table_.emplace(slotSelector(n), [this, n] { ops_.selectSlot(n); });

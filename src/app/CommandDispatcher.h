@@ -43,6 +43,8 @@ public:
     virtual void clearRecentProjects() = 0;
     virtual void previewInBrowser() = 0;
     virtual void makeWebVersions() = 0;
+    virtual void loadCaptions() = 0;
+    virtual void removeCaptions(int n) = 0;
 };
 
 class CommandDispatcher {

@@ -29,6 +29,11 @@ inline constexpr int kMakeWebVersions = 469;
 inline constexpr int kSaveProjectAs = 491;
 inline constexpr int kUndo = 492;
 inline constexpr int kRedo = 493;
+// Captions: the command, the display under the movie rows and its removals,
+// n = 1..kChosenCaptionLimit, in the order the captions were chosen.
+inline constexpr int kLoadCaptions = 494;
+inline constexpr int kCaptions = 495;
+constexpr int removeCaptions(int n) { return 500 + n; }
 inline constexpr int kLoadMovie1 = 1100;
 inline constexpr int kLoadMovie2 = 1200;
 inline constexpr int kLoadMovie3 = 1300;

@@ -35,6 +35,25 @@ inline constexpr std::string_view kMenuEdit = "&Edit";
 inline constexpr std::string_view kMenuUndo = "&Undo\tCtrl+Z";
 inline constexpr std::string_view kMenuRedo = "&Redo\tCtrl+Shift+Z";
 
+// Captions: the languages of the main movie's captions under the movie rows,
+// the command that chooses a file for a language and the display's removal.
+inline constexpr std::string_view kMenuLoadCaptions = "Load Captions...";
+inline constexpr std::string_view kCaptionsShown = "Captions: ";
+inline constexpr std::string_view kCaptionChosenMark = ", chosen";
+inline constexpr std::string_view kCaptionsDialogTitle = "Load Captions";
+inline constexpr std::string_view kCaptionsFilter = "Caption files (*.vtt *.srt)|*.vtt;*.srt|";
+// %1: the file's name.
+inline constexpr std::string_view kCaptionsLanguageQuestion =
+    "Language of the captions in %1\n(a language tag such as en, de or pt-BR):";
+inline constexpr std::string_view kNotCaptions = "%1 is not a caption file: choose a .vtt or .srt file.";
+// %1: what was typed.
+inline constexpr std::string_view kNotALanguageTag =
+    "\"%1\" is not a language tag: two or three letters, then parts of one to eight letters or digits "
+    "after a dash (en, de, pt-BR, es-419).";
+inline constexpr std::string_view kTooManyCaptions = "No more caption files can be chosen for this movie.";
+// %1: the language, %2: the file's name.
+inline constexpr std::string_view kRemoveCaptions = "Remove Captions %1 (%2)";
+
 // Saving over a file that is not the project's own; %1 is its path.
 inline constexpr std::string_view kReplaceQuestion = "%1 already exists.\nReplace it?";
 inline constexpr std::string_view kReplace = "Replace";

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "app/AboutBox.h"
+#include "app/CaptionDisplay.h"
 #include "app/ColorChooser.h"
 #include "app/ControlIds.h"
 #include "app/DesktopTexts.h"
@@ -38,10 +39,12 @@
 #include "core/hotspots/HotSpotEditor.h"
 #include "core/model/RecoveryFile.h"
 #include "core/model/SettingsFile.h"
+#include "core/movies/Captions.h"
 #include "core/platform/BesideProgram.h"
 #include "core/publish/Mismatches.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/Publisher.h"
+#include "core/text/Text.h"
 #include "ui/Fonts.h"
 #include "ui/QtPrompts.h"
 #include "ui/Strings.h"
@@ -122,7 +125,10 @@ void MainWindow::buildParts(MediaTools tools) {
     header_ = buildHeader(client_, sink);
     rows_ = std::make_unique<MovieRows>(client_, tools.movies, sink);
     buttons_ = buildCommandButtons(client_, sink);
+    captions_ = std::make_unique<CaptionDisplay>(client_, sink);
+    rows_->onMainMovie([this](const QString& path) { captions_->setMainMovie(path); });
     OptionControls options = buildOptionsArea(client_, setup_.start, sink);
+    options.captions = captions_.get();
     stereo_ = std::make_unique<StereoChoice>(client_, sink);
     options.stereo = stereo_.get();
     panel_ = std::make_unique<HotSpotPanel>(client_, *header_.player, sink,
@@ -360,6 +366,37 @@ void MainWindow::previewInBrowser() {
         browser_->show(report);
     });
 }
+
+void MainWindow::loadCaptions() {
+    FileChoice choice;
+    choice.mode = FileChoice::Mode::Open;
+    choice.title = std::string(texts::kCaptionsDialogTitle);
+    choice.filter = std::string(texts::kCaptionsFilter);
+    // Caption files mostly lie beside the movie they belong to.
+    const std::filesystem::path movie = text::trimSpaces(ui::utf8(moviePath(1)));
+    choice.initialFolder = movie.empty() ? std::filesystem::path(settings_->loadDir()) : movie.parent_path();
+    const std::optional<std::filesystem::path> file = prompts_->chooseFile(choice);
+    if (!file || file->empty()) return;
+    const std::string name = file->filename().string();
+    const auto refuse = [this](std::string_view words, const std::string& value) {
+        prompts_->show(Message{ui::utf8(ui::qs(words).arg(ui::qs(value))),
+                               std::string(texts::kCaptionsDialogTitle), Icon::Warning});
+    };
+    if (!movies::captionFormatOf(name)) return refuse(texts::kNotCaptions, name);
+    const Message question{ui::utf8(ui::qs(texts::kCaptionsLanguageQuestion).arg(ui::qs(name))),
+                           std::string(texts::kCaptionsDialogTitle), Icon::Information};
+    const std::optional<std::string> typed = prompts_->askText(question, movies::languageOfName(name));
+    if (!typed) return;
+    const std::string language = text::trimSpaces(*typed);
+    if (!movies::isLanguageTag(language)) return refuse(texts::kNotALanguageTag, language);
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(*file, ec);
+    if (!captions_->choose({(ec ? *file : absolute).string(), language}))
+        prompts_->show(Message{std::string(texts::kTooManyCaptions), std::string(texts::kCaptionsDialogTitle),
+                               Icon::Warning});
+}
+
+void MainWindow::removeCaptions(int n) { captions_->remove(n); }
 
 void MainWindow::about() {
     AboutBox box(this, launcher_);

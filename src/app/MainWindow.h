@@ -38,6 +38,7 @@ class TickSound;
 namespace tessaly::app {
 
 class BrowserPreview;
+class CaptionDisplay;
 class EncodeCommand;
 class FileDrops;
 class HotSpotPanel;
@@ -156,6 +157,8 @@ private:
     void clearRecentProjects() override;
     void previewInBrowser() override;
     void makeWebVersions() override;
+    void loadCaptions() override;
+    void removeCaptions(int n) override;
 
     WindowSetup setup_;
     Launcher& launcher_;
@@ -168,6 +171,7 @@ private:
     WindowHeader header_;
     std::unique_ptr<MovieRows> rows_;
     CommandButtons buttons_;
+    std::unique_ptr<CaptionDisplay> captions_;
     std::unique_ptr<HotSpotPanel> panel_;
     std::unique_ptr<hotspots::HotSpotEditor> editor_;
     std::unique_ptr<StereoChoice> stereo_;

@@ -48,6 +48,7 @@ QString MovieRows::path(int slot) const { return row(slot).label->path(); }
 void MovieRows::setPath(int slot, const QString& path, std::function<void(const movies::MovieInfo&)> read) {
     Row& r = row(slot);
     r.label->setPath(path);
+    if (slot == 1 && mainMovie_) mainMovie_(path);
     r.info.reset();
     const int reading = ++r.reading;
     if (path.trimmed().isEmpty()) return;

@@ -41,6 +41,8 @@ public:
     const std::optional<movies::MovieInfo>& info(int slot) const { return row(slot).info; }
     // The row (load button and path label) under a point of the parent, 1..3, or 0.
     int rowAt(const QPoint& point) const;
+    // Told slot 1's path label text whenever it is set.
+    void onMainMovie(std::function<void(const QString&)> shown) { mainMovie_ = std::move(shown); }
 
 private:
     struct Row {
@@ -54,6 +56,7 @@ private:
 
     movies::MovieTools& tools_;
     std::array<Row, kCount> rows_;
+    std::function<void(const QString&)> mainMovie_;
     QThreadPool reader_;  // one thread: the tips come in the order they were asked for
 };
 

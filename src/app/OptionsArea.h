@@ -12,6 +12,7 @@
 
 namespace tessaly::app {
 
+class CaptionDisplay;
 class StereoChoice;
 
 // The list control that edits each list field.
@@ -40,7 +41,8 @@ struct OptionControls {
     QRadioButton* blackAreas = nullptr;
     ClickLabel* bgColorSwatch = nullptr;
     ClickLabel* blackAreaSwatch = nullptr;
-    StereoChoice* stereo = nullptr;  // a part of its own, which the window builds
+    StereoChoice* stereo = nullptr;      // a part of its own, which the window builds
+    CaptionDisplay* captions = nullptr;  // the same; it holds the chosen captions
 
     QComboBox* list(model::ListField field) const { return lists[static_cast<std::size_t>(field)]; }
 };

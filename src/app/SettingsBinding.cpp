@@ -1,5 +1,6 @@
 #include "app/SettingsBinding.h"
 
+#include "app/CaptionDisplay.h"
 #include "app/StereoChoice.h"
 #include "ui/Strings.h"
 
@@ -46,6 +47,7 @@ model::ViewerSettings SettingsBinding::read() const {
     s.customWidth = editText(c_.customWidth);
     s.customHeight = editText(c_.customHeight);
     if (c_.stereo != nullptr) s.movieFormat = c_.stereo->format();
+    if (c_.captions != nullptr) s.captions = c_.captions->chosen();
     return s;
 }
 
@@ -69,6 +71,7 @@ void SettingsBinding::write(const model::ViewerSettings& s) {
     setBlackAreaColor(s.blackAreaColor);
     setToolTipHelp(s.toolTipHelp);
     if (c_.stereo != nullptr) c_.stereo->setFormat(s.movieFormat);
+    if (c_.captions != nullptr) c_.captions->setChosen(s.captions);
     vars_.zoomMax = s.zoomMax;
     vars_.loadDir = s.loadDir;
     vars_.saveDir = s.saveDir;

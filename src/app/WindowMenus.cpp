@@ -23,6 +23,7 @@ WindowMenus buildMenus(QMainWindow* window, bool toolTipsOn, const CommandSink& 
     QMenuBar* bar = window->menuBar();
     QMenu* file = menus.file = bar->addMenu(ui::qs(t::kMenuFile));
     item(file, t::kMenuLoadMovie, ids::kLoadMovie1);
+    item(file, t::kMenuLoadCaptions, ids::kLoadCaptions);
     file->addSeparator();
     item(file, t::kMenuPublish, ids::kPublish);
     file->addSeparator();

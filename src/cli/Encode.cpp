@@ -121,7 +121,9 @@ int runEncode(const Arguments& args, std::ostream&, std::ostream& err) {
             for (std::size_t slot = 1; slot < movies.size(); ++slot)
                 movies[slot] =
                     slot - 1 < versions.size() ? versions[slot - 1].filename().string() : std::string();
-            return model::saveProject(project.file, project.settings, movies, project.hotSpots);
+            model::ViewerSettings settings = project.settings;
+            settings.captions = project.writtenCaptions;
+            return model::saveProject(project.file, settings, movies, project.hotSpots);
         };
         return movies::encodeWebVersions(job, control);
     };

@@ -56,6 +56,11 @@ public:
         show(message);
         return std::nullopt;
     }
+    // One line of text, offered as `initial`: what the person typed, or nothing
+    // when they cancelled (or nobody can be asked).
+    virtual std::optional<std::string> askText(const Message& /*message*/, std::string_view /*initial*/) {
+        return std::nullopt;
+    }
     // Save, Discard and Cancel, asked before unsaved work is replaced.
     virtual SaveChoice askToSave(const Message& message) = 0;
     // The chosen file, or nothing when the person cancelled.

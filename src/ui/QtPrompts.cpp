@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QGuiApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <algorithm>
@@ -18,6 +20,7 @@ struct Script {
     std::deque<bool> answers;
     std::deque<SaveChoice> saveChoices;
     std::deque<std::optional<std::size_t>> actions;
+    std::deque<std::optional<std::string>> texts;
     std::vector<Message> log;
     std::function<void()> onAnswer;
 
@@ -182,6 +185,24 @@ bool QtPrompts::askEither(const Message& message, std::string_view yes, std::str
     return box.clickedButton() == first;
 }
 
+std::optional<std::string> QtPrompts::askText(const Message& message, std::string_view initial) {
+    Script& s = script();
+    if (s.scripted) {
+        s.log.push_back(message);
+        s.answering();
+        if (s.texts.empty()) return std::string(initial);
+        std::optional<std::string> text = std::move(s.texts.front());
+        s.texts.pop_front();
+        return text;
+    }
+    const ArrowWhileAsking arrow;
+    bool ok = false;
+    const QString text = QInputDialog::getText(owner_, qs(message.caption), qs(message.text),
+                                               QLineEdit::Normal, qs(initial), &ok);
+    if (!ok) return std::nullopt;
+    return utf8(text);
+}
+
 SaveChoice QtPrompts::askToSave(const Message& message) {
     Script& s = script();
     if (s.scripted) {
@@ -218,6 +239,7 @@ void QtPrompts::setScripted(bool scripted) {
     script().answers.clear();
     script().saveChoices.clear();
     script().actions.clear();
+    script().texts.clear();
     script().log.clear();
     script().onAnswer = nullptr;
 }
@@ -227,6 +249,8 @@ void QtPrompts::setNextAnswer(bool ok) { script().answers.push_back(ok); }
 void QtPrompts::setNextSaveChoice(SaveChoice choice) { script().saveChoices.push_back(choice); }
 
 void QtPrompts::setNextAction(std::optional<std::size_t> action) { script().actions.push_back(action); }
+
+void QtPrompts::setNextText(std::optional<std::string> text) { script().texts.push_back(std::move(text)); }
 
 void QtPrompts::setOnAnswer(std::function<void()> onAnswer) { script().onAnswer = std::move(onAnswer); }
 

@@ -23,6 +23,7 @@ public:
     bool confirm(const Message& message) override;
     bool ask(const Message& message, std::string_view okText) override;
     bool askEither(const Message& message, std::string_view yes, std::string_view no) override;
+    std::optional<std::string> askText(const Message& message, std::string_view initial) override;
     SaveChoice askToSave(const Message& message) override;
     std::optional<std::filesystem::path> chooseFile(const FileChoice& choice) override;
 
@@ -35,6 +36,8 @@ public:
     static void setNextSaveChoice(SaveChoice choice);
     // showWithActions() answers from its own script (OK when nothing is scripted).
     static void setNextAction(std::optional<std::size_t> action);
+    // askText() answers from its own script (the offered text when nothing is scripted).
+    static void setNextText(std::optional<std::string> text);
     static std::vector<Message> takeLog();
     // Called at each scripted message, question and file choice, where the
     // person would be looking at it.

@@ -1,11 +1,12 @@
 // A project file as a user might hand us one: any bytes, read as Load Project
 // reads them. What is read must save as a well-formed project that reads back
-// without error.
+// without error; the caption files it names are within bounds.
 
 #include <cstdlib>
 
 #include "FuzzInput.h"
 #include "core/model/ProjectFile.h"
+#include "core/movies/Captions.h"
 #include "core/text/Text.h"
 
 using namespace tessaly;
@@ -25,6 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (text::characterCount(spot.trimmedLink()) > hotspots::kLinkWidth ||
             text::characterCount(spot.trimmedTitle()) > hotspots::kTitleWidth)
             std::abort();
+    }
+    if (settings.captions.size() > movies::kChosenCaptionLimit) std::abort();
+    for (const movies::ChosenCaption& caption : settings.captions) {
+        if (caption.path.empty() || !movies::isLanguageTag(caption.language)) std::abort();
     }
     file.hold(reinterpret_cast<const std::uint8_t*>(saved.data()), saved.size());
     model::ViewerSettings again;

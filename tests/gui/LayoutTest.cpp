@@ -236,6 +236,7 @@ TEST_F(WindowTest, MenusHaveTheirExactTextsOrderAndIds) {
     const std::vector<std::pair<const char*, std::vector<Item>>> menus = {
         {"&File ",
          {{"&Load Web Movie\tCtrl+L", kLoadMovie1},
+          {"Load Captions...", kLoadCaptions},
           {nullptr, 0},
           {"Publish Web Movie\tCtrl+P", kPublish},
           {nullptr, 0},

@@ -18,6 +18,7 @@
 #include "core/platform/Files.h"
 #include "core/platform/StagedTree.h"
 #include "ui/FileDialog.h"
+#include "ui/Strings.h"
 
 namespace tessaly::gui_test {
 namespace {
@@ -396,6 +397,49 @@ TEST_F(ProjectTest, UndoAndRedoStepThroughCommandsAndTheMarkFollowsTheSavedPoint
     EXPECT_TRUE(marked()) << "away from the saved point";
     window().command(kRedo);
     EXPECT_FALSE(marked());
+}
+
+// The captions beside slot 1's movie show between the command buttons, over no
+// other control. Load Captions chooses a file for a language over the one
+// found for it, as one step that Undo takes back; the project keeps it, and
+// the display's own menu removes it.
+TEST_F(ProjectTest, CaptionsShowUnderTheMovieRowsAndLoadCaptionsIsOneStep) {
+    namespace fs = std::filesystem;
+    auto* shown = control<QLabel>(kCaptions);
+    for (const char* name : {"tour.mp4", "tour.en.vtt", "tour.de.srt"}) writeFile(name);
+    window().setMoviePath(1, ui::qpath(folder() / "tour.mp4"));
+    EXPECT_EQ(shown->text(), QStringLiteral("Captions: de, en"));
+    EXPECT_TRUE(shown->toolTip().contains(ui::qpath(folder() / "tour.de.srt")));
+    for (const QWidget* other : window().centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(other == shown || !other->geometry().intersects(shown->geometry()))
+            << app::controlId(other);
+
+    fs::create_directories(folder() / "subs");
+    const fs::path chosen = writeFile("subs/talk.de.srt");
+    ui::FileDialog::setNextAnswer(ui::qpath(chosen));
+    ui::QtPrompts::setNextText("Deutsch");
+    window().command(kLoadCaptions);
+    EXPECT_NE(messages().back().text.find("is not a language tag"), std::string::npos);
+    EXPECT_FALSE(shown->toolTip().contains(ui::qpath(chosen)));
+    ui::FileDialog::setNextAnswer(ui::qpath(chosen));
+    window().command(kLoadCaptions);  // the tag its name carries, as offered
+    EXPECT_EQ(ui::FileDialog::lastRequest()->initialFolder.toStdString(), folder().string());
+    EXPECT_TRUE(shown->toolTip().contains(ui::qpath(chosen)));
+    EXPECT_FALSE(shown->toolTip().contains(ui::qpath(folder() / "tour.de.srt")));
+    EXPECT_TRUE(window().windowTitle().contains(QLatin1Char('*')));
+
+    ui::FileDialog::setNextAnswer(ui::qpath(folder() / "tour.hs5"));
+    window().command(kSaveProject);
+    EXPECT_NE(
+        platform::readFile(folder() / "tour.hs5").bytes.find("<CAPTION1>" + chosen.string() + "</CAPTION1>"),
+        std::string::npos);
+    window().command(kUndo);
+    EXPECT_TRUE(shown->toolTip().contains(ui::qpath(folder() / "tour.de.srt")));
+    window().command(kRedo);
+    ASSERT_EQ(shown->actions().size(), 1);
+    shown->actions().front()->trigger();
+    EXPECT_FALSE(shown->toolTip().contains(ui::qpath(chosen)));
+    EXPECT_TRUE(window().windowTitle().contains(QLatin1Char('*')));
 }
 
 // Changed work is kept in the recovery folder; the next start offers it back,

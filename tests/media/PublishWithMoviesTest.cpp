@@ -38,10 +38,11 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    // A project in dir with this movie in slot 1.
-    fs::path project(const fs::path& movie) {
+    // A project in dir with this movie in slot 1 and these captions chosen.
+    fs::path project(const fs::path& movie, const movies::ChosenCaptions& captions = {}) {
         model::AppState state = model::startState(dir.string(), {});
         state.movies = {movie.string(), "", ""};
+        state.settings.captions = captions;
         const fs::path path = dir / "tour.hs5";
         EXPECT_FALSE(model::saveProject(path, state.settings, state.movies, state.hotSpots));
         return path;
@@ -352,6 +353,36 @@ TEST_F(PublishWithMovies, CaptionsThatCannotBeReadStopThePublish) {
               std::string::npos)
         << err.str();
     EXPECT_FALSE(fs::exists(dir / "site"));
+}
+
+// A caption file chosen for a language, named relative to the project, is
+// published in place of the one beside the movie; the other languages stay.
+// One that cannot be read stops the publish by its name.
+TEST_F(PublishWithMovies, ChosenCaptionsStandInForThoseBesideTheMovie) {
+    const fs::path movie = tourMovie(dir / "movie");
+    if (movie.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    ASSERT_FALSE(platform::writeFileAtomic(movie.parent_path() / "tour.de.vtt",
+                                           "WEBVTT\n\n00:00.500 --> 00:01.000\nBeside\n"));
+    ASSERT_FALSE(platform::writeFileAtomic(movie.parent_path() / "tour.en.vtt",
+                                           "WEBVTT\n\n00:00.500 --> 00:01.000\nHello\n"));
+    fs::create_directories(dir / "subs");
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "subs" / "german.srt",
+                                           "1\r\n00:00:00,250 --> 00:00:01,000\r\nGewählt\r\n"));
+    const fs::path tour = project(movie, {{"subs/german.srt", "de"}});
+    ASSERT_EQ(publish({tour.string(), (dir / "site" / "index.html").string()}), 0) << err.str();
+    EXPECT_EQ(platform::readFile(dir / "site" / "tour.de.vtt").bytes,
+              "WEBVTT\n\n00:00.250 --> 00:01.000\nGewählt\n");
+    EXPECT_EQ(platform::readFile(dir / "site" / "tour.en.vtt").bytes,
+              "WEBVTT\n\n00:00.500 --> 00:01.000\nHello\n");
+
+    ASSERT_FALSE(platform::writeFileAtomic(dir / "subs" / "broken.srt", "Hallo\n"));
+    EXPECT_EQ(publish({project(movie, {{"subs/broken.srt", "de"}}).string(),
+                       (dir / "other" / "index.html").string()}),
+              1);
+    EXPECT_NE(err.str().find((dir / "subs" / "broken.srt").string() + ": holds no caption"),
+              std::string::npos)
+        << err.str();
+    EXPECT_FALSE(fs::exists(dir / "other"));
 }
 
 // Captions already in the page folder under their published name stay as they

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "core/model/SettingsFile.h"
+#include "core/movies/Captions.h"
 #include "core/text/Numbers.h"
 #include "core/text/Text.h"
 
@@ -17,6 +18,12 @@ constexpr std::array<std::string_view, 3> kMovieTags = {"VIDEO1", "VIDEO2", "VID
 // always was and older readers skip them.
 constexpr std::string_view kStereoTag = "STEREO";
 constexpr std::string_view kFieldTag = "FIELD";
+// One pair for each chosen caption file, numbered from 1, only when there are
+// any: "<CAPTION1>path</CAPTION1>", "<CAPTIONLANG1>de</CAPTIONLANG1>".
+constexpr std::string_view kCaptionTag = "CAPTION";
+constexpr std::string_view kCaptionLanguageTag = "CAPTIONLANG";
+constexpr std::size_t kMaxPathBytes = 4096;
+constexpr std::size_t kMaxLanguageBytes = 35;
 constexpr std::array<std::string_view, 7> kSlotTags = {"HSLINK", "HSTITLE", "HSPOS",  "HSYAW",
                                                        "HSTIME", "HSSELF",  "HSPITCH"};
 
@@ -28,6 +35,32 @@ void tagLine(std::string& out, const std::string& tag, std::string_view value) {
 std::string slotTag(std::string_view name, int n) { return std::string(name) + text::formatInteger(n); }
 
 void dashes(std::string& out) { out.append(kDashCount, '-').append(kLineEnd); }
+
+bool hasControlCharacter(std::string_view value) {
+    return std::any_of(value.begin(), value.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+}
+
+// What a hand-edited or planted file names is taken only when it could have
+// been written here: a caption file's path and a language tag, each language once.
+movies::ChosenCaptions readCaptions(const TagText& tags) {
+    movies::ChosenCaptions chosen;
+    for (int n = 1; n <= static_cast<int>(movies::kChosenCaptionLimit); ++n) {
+        const std::string tag = slotTag(kCaptionTag, n);
+        if (!tags.holds(tag)) break;
+        movies::ChosenCaption caption{text::trimSpaces(tags.raw(tag)),
+                                      text::trimSpaces(tags.raw(slotTag(kCaptionLanguageTag, n)))};
+        const bool fine = !caption.path.empty() && caption.path.size() <= kMaxPathBytes &&
+                          !hasControlCharacter(caption.path) && movies::captionFormatOf(caption.path) &&
+                          caption.language.size() <= kMaxLanguageBytes &&
+                          movies::isLanguageTag(caption.language);
+        const bool again = std::any_of(chosen.begin(), chosen.end(), [&](const movies::ChosenCaption& c) {
+            return movies::sameLanguage(c.language, caption.language);
+        });
+        if (fine && !again) chosen.push_back(std::move(caption));
+    }
+    return chosen;
+}
 
 // A hand-edited project with a single tag is still one (missing tags blank
 // their fields); random bytes, a picture or an empty file hold none.
@@ -57,6 +90,12 @@ std::string projectText(const ViewerSettings& settings, const MovieSlots& movies
         tagLine(out, std::string(kStereoTag), movies::layoutName(format.layout));
     if (format.field != movies::kFullField)
         tagLine(out, std::string(kFieldTag), text::formatInteger(format.field));
+    const std::size_t captions = std::min(settings.captions.size(), movies::kChosenCaptionLimit);
+    for (std::size_t i = 0; i < captions; ++i) {
+        const int n = static_cast<int>(i) + 1;
+        tagLine(out, slotTag(kCaptionTag, n), settings.captions[i].path);
+        tagLine(out, slotTag(kCaptionLanguageTag, n), settings.captions[i].language);
+    }
     dashes(out);
     for (int n = 1; n <= hotspots::kSlotCount; ++n) {
         const hotspots::HotSpot& spot = hotSpots.at(n);
@@ -79,6 +118,7 @@ void applyProject(const TagText& tags, ViewerSettings& settings, MovieSlots& mov
     settings.movieFormat.layout =
         movies::layoutFromName(tags.raw(kStereoTag)).value_or(movies::StereoLayout::Mono);
     settings.movieFormat.field = movies::fieldFromDegrees(tags.number(kFieldTag));
+    settings.captions = readCaptions(tags);
     for (int n = 1; n <= hotspots::kSlotCount; ++n) {
         hotspots::HotSpot& spot = hotSpots.at(n);
         spot.setLink(text::trimSpaces(tags.raw(slotTag("HSLINK", n))));
@@ -108,13 +148,22 @@ std::optional<platform::FileError> loadProject(const std::filesystem::path& path
     return std::nullopt;
 }
 
-void resolveMoviePaths(MovieSlots& movies, const std::filesystem::path& project) {
+namespace {
+
+void resolvePath(std::string& path, const std::filesystem::path& project) {
+    if (path.empty() || !std::filesystem::path(path).is_relative()) return;
     std::error_code ec;
-    const std::filesystem::path folder = std::filesystem::absolute(project, ec).parent_path();
-    for (std::string& movie : movies) {
-        if (!movie.empty() && std::filesystem::path(movie).is_relative())
-            movie = (folder / movie).lexically_normal().string();
-    }
+    path = (std::filesystem::absolute(project, ec).parent_path() / path).lexically_normal().string();
+}
+
+}  // namespace
+
+void resolveMoviePaths(MovieSlots& movies, const std::filesystem::path& project) {
+    for (std::string& movie : movies) resolvePath(movie, project);
+}
+
+void resolveCaptionPaths(movies::ChosenCaptions& captions, const std::filesystem::path& project) {
+    for (movies::ChosenCaption& caption : captions) resolvePath(caption.path, project);
 }
 
 OpenedProject openProject(const std::filesystem::path& file, const ViewerSettings& settings,
@@ -126,7 +175,11 @@ OpenedProject openProject(const std::filesystem::path& file, const ViewerSetting
     opened.settings = settings;
     opened.error = loadProject(opened.file, opened.settings, opened.written, opened.hotSpots, currentFolder);
     opened.movies = opened.written;
-    if (!opened.error) resolveMoviePaths(opened.movies, opened.file);
+    opened.writtenCaptions = opened.settings.captions;
+    if (!opened.error) {
+        resolveMoviePaths(opened.movies, opened.file);
+        resolveCaptionPaths(opened.settings.captions, opened.file);
+    }
     return opened;
 }
 

@@ -29,7 +29,8 @@ std::string projectSaveFilter();
 inline constexpr std::string_view kNotAProject = "Not a project file (none of its tags is in it)";
 
 // The 93 lines of a project file, each ended by CR LF, and one more for each
-// optional value set (stereo layout, field, a Hot Spot's pitch).
+// optional value set (stereo layout, field, a Hot Spot's pitch), two for each
+// chosen caption file.
 std::string projectText(const ViewerSettings& settings, const MovieSlots& movies,
                         const hotspots::HotSpotList& hotSpots);
 
@@ -54,13 +55,16 @@ void applyProject(const TagText& tags, ViewerSettings& settings, MovieSlots& mov
 // Movie paths in a project may be relative to the project's own folder: each
 // such slot becomes that folder / the path. Empty and absolute slots stay.
 void resolveMoviePaths(MovieSlots& movies, const std::filesystem::path& project);
+// The same for the chosen caption files.
+void resolveCaptionPaths(movies::ChosenCaptions& captions, const std::filesystem::path& project);
 
 // A project opened for work.
 struct [[nodiscard]] OpenedProject {
-    std::filesystem::path file;  // absolute
-    ViewerSettings settings;
-    MovieSlots written;  // the movie slots as the file has them, to be saved back so
-    MovieSlots movies;   // the same, found from the project's folder
+    std::filesystem::path file;              // absolute
+    ViewerSettings settings;                 // its captions found from the project's folder
+    movies::ChosenCaptions writtenCaptions;  // as the file has them
+    MovieSlots written;                      // the movie slots as the file has them, to be saved back so
+    MovieSlots movies;                       // the same, found from the project's folder
     hotspots::HotSpotList hotSpots;
     std::optional<platform::FileError> error;  // it could not be read: nothing above holds it
 };

@@ -48,10 +48,12 @@ RecoveredWork readRecovery(const std::filesystem::path& file, const ViewerSettin
     }
     const TagText tags(text::decodeText(bytes.bytes));
     recovered.project = checkedProject(text::trimSpaces(tags.raw(kRecoveryTag)));
-    // Movies named relative to the project were found from where it lies.
+    // Movies and captions named relative to the project were found from where it lies.
     if (!recovered.project.empty()) {
         recovered.work.movies = recovered.work.written;
         resolveMoviePaths(recovered.work.movies, recovered.project);
+        recovered.work.settings.captions = recovered.work.writtenCaptions;
+        resolveCaptionPaths(recovered.work.settings.captions, recovered.project);
     }
     return recovered;
 }

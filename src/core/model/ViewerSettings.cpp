@@ -137,6 +137,7 @@ void ViewerSettings::resetToDefaults() {
     blackAreaColor = 0;
     viewMode = 0;
     movieFormat = start.movieFormat;
+    captions.clear();
     // A zoom list built from an odd zoomMax may hold fewer than 9 items.
     setPosition(ListField::Zoom, zoom);
 }

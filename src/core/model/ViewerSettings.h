@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/movies/ChosenCaptions.h"
 #include "core/movies/MovieFormat.h"
 
 namespace tessaly::model {
@@ -72,6 +73,8 @@ struct ViewerSettings {
     // Stereo layout and field of the movie, as the project keeps them; the
     // settings file does not.
     movies::MovieFormat movieFormat;
+    // Caption files chosen for the main movie, kept by the project alone too.
+    movies::ChosenCaptions captions;
 
     // Built once, like the window's list, from the zoomMax in force at creation;
     // a zoomMax read later from a file is stored but does not rebuild it.
@@ -99,7 +102,7 @@ struct ViewerSettings {
     // "Options by default": the option fields back to their start values. The
     // tooltip switch, zoomMax, the folders, the manual tilt and the custom size
     // keep their values. (The caller also empties the three movie slots, and
-    // the movie format goes with them.)
+    // the movie format and the chosen captions go with them.)
     void resetToDefaults();
 
     bool operator==(const ViewerSettings&) const = default;

@@ -25,21 +25,6 @@ constexpr std::string_view kAfterMovie = ", after the movie (";
 bool isAlpha(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 bool isAlnum(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }
 
-// A language tag: two or three letters, then subtags of one to eight letters
-// or digits ("en", "pt-BR", "zh-Hant", "es-419").
-bool isLanguageTag(std::string_view tag) {
-    std::size_t start = 0;
-    for (bool first = true;; first = false) {
-        const std::size_t end = std::min(tag.find('-', start), tag.size());
-        const std::string_view part = tag.substr(start, end - start);
-        if (first ? part.size() < 2 || part.size() > 3 || !std::all_of(part.begin(), part.end(), isAlpha)
-                  : part.empty() || part.size() > 8 || !std::all_of(part.begin(), part.end(), isAlnum))
-            return false;
-        if (end == tag.size()) return true;
-        start = end + 1;
-    }
-}
-
 struct LanguageName {
     std::string_view tag;
     std::string_view name;
@@ -60,18 +45,46 @@ std::string_view formatName(CaptionFormat format) {
 
 }  // namespace
 
+bool isLanguageTag(std::string_view tag) {
+    std::size_t start = 0;
+    for (bool first = true;; first = false) {
+        const std::size_t end = std::min(tag.find('-', start), tag.size());
+        const std::string_view part = tag.substr(start, end - start);
+        if (first ? part.size() < 2 || part.size() > 3 || !std::all_of(part.begin(), part.end(), isAlpha)
+                  : part.empty() || part.size() > 8 || !std::all_of(part.begin(), part.end(), isAlnum))
+            return false;
+        if (end == tag.size()) return true;
+        start = end + 1;
+    }
+}
+
+std::optional<CaptionFormat> captionFormatOf(std::string_view fileName) {
+    if (text::endsWithNoCase(fileName, ".vtt")) return CaptionFormat::WebVtt;
+    if (text::endsWithNoCase(fileName, ".srt")) return CaptionFormat::SubRip;
+    return std::nullopt;
+}
+
+std::string languageOfName(std::string_view fileName) {
+    const std::string_view stem = fileName.substr(0, std::min(fileName.rfind('.'), fileName.size()));
+    const std::size_t dot = stem.rfind('.');
+    if (dot == std::string_view::npos) return {};
+    const std::string_view tag = stem.substr(dot + 1);
+    return isLanguageTag(tag) ? std::string(tag) : std::string();
+}
+
+bool sameLanguage(std::string_view a, std::string_view b) {
+    return text::toLowerAscii(a) == text::toLowerAscii(b);
+}
+
 std::optional<CaptionFile> captionFileOf(std::string_view movieName, std::string_view fileName) {
     const std::string_view movieStem = movieName.substr(0, std::min(movieName.rfind('.'), movieName.size()));
     if (movieStem.empty() || fileName.size() < movieStem.size() + 4 || !fileName.starts_with(movieStem) ||
         fileName[movieStem.size()] != '.')
         return std::nullopt;
     CaptionFile caption;
-    if (text::endsWithNoCase(fileName, ".vtt"))
-        caption.format = CaptionFormat::WebVtt;
-    else if (text::endsWithNoCase(fileName, ".srt"))
-        caption.format = CaptionFormat::SubRip;
-    else
-        return std::nullopt;
+    const std::optional<CaptionFormat> format = captionFormatOf(fileName);
+    if (!format) return std::nullopt;
+    caption.format = *format;
     const std::size_t tagStart = movieStem.size() + 1;
     const std::size_t tagEnd = fileName.size() - 4;
     if (tagEnd + 1 == tagStart) {
@@ -106,10 +119,27 @@ std::vector<CaptionFile> findCaptions(const fs::path& movie) {
               [&](const CaptionFile& a, const CaptionFile& b) { return key(a) < key(b); });
     found.erase(std::unique(found.begin(), found.end(),
                             [](const CaptionFile& a, const CaptionFile& b) {
-                                return text::toLowerAscii(a.language) == text::toLowerAscii(b.language);
+                                return sameLanguage(a.language, b.language);
                             }),
                 found.end());
     return found;
+}
+
+std::vector<CaptionFile> movieCaptions(const fs::path& movie, const ChosenCaptions& chosen) {
+    // No movie has none beside it (and the current folder is no movie's).
+    std::vector<CaptionFile> captions = movie.empty() ? std::vector<CaptionFile>{} : findCaptions(movie);
+    for (const ChosenCaption& choice : chosen) {
+        const std::optional<CaptionFormat> format = captionFormatOf(choice.path);
+        if (!format) continue;
+        std::erase_if(captions,
+                      [&](const CaptionFile& c) { return sameLanguage(c.language, choice.language); });
+        captions.push_back({choice.path, choice.language, *format, true});
+    }
+    std::sort(captions.begin(), captions.end(), [](const CaptionFile& a, const CaptionFile& b) {
+        return std::make_pair(text::toLowerAscii(a.language), a.path) <
+               std::make_pair(text::toLowerAscii(b.language), b.path);
+    });
+    return captions;
 }
 
 std::string publishedCaptionName(const fs::path& movie, const CaptionFile& caption) {
@@ -157,14 +187,15 @@ ReadCaption readCaption(const CaptionFile& caption, CaptionTools& tools) {
     return read;
 }
 
-std::vector<MovieFinding> lateCaptions(std::string_view mainMovie, MovieTools& tools,
-                                       CaptionTools& captionTools, const std::atomic<bool>* stop) {
+std::vector<MovieFinding> lateCaptions(std::string_view mainMovie, const ChosenCaptions& chosen,
+                                       MovieTools& tools, CaptionTools& captionTools,
+                                       const std::atomic<bool>* stop) {
     const std::string movie = text::trimSpaces(mainMovie);
     std::vector<MovieFinding> late;
     if (movie.empty()) return late;
     const MovieInfo info = tools.inspect(movie, stop);
     if (info.error || info.duration <= 0) return late;
-    for (const CaptionFile& caption : findCaptions(movie)) {
+    for (const CaptionFile& caption : movieCaptions(movie, chosen)) {
         const ReadCaption read = readCaption(caption, captionTools);
         // Cue times are whole milliseconds.
         if (read.refusal || read.end <= info.duration + 0.0005) continue;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/movies/CaptionTools.h"
+#include "core/movies/ChosenCaptions.h"
 #include "core/movies/MovieFindings.h"
 
 namespace tessaly::movies {
@@ -26,7 +27,18 @@ struct CaptionFile {
     std::filesystem::path path;
     std::string language;  // the tag as the name gives it; kUnknownLanguage when it gives none
     CaptionFormat format = CaptionFormat::WebVtt;
+    bool chosen = false;  // chosen by the person rather than found beside the movie
 };
+
+// A language tag: two or three letters, then subtags of one to eight letters
+// or digits ("en", "pt-BR", "zh-Hant", "es-419").
+bool isLanguageTag(std::string_view tag);
+// By the name's extension, .vtt or .srt in any case; nothing for another.
+std::optional<CaptionFormat> captionFormatOf(std::string_view fileName);
+// The language tag a caption file's name carries before its extension
+// ("de" for "talk.de.srt"); empty when it carries none.
+std::string languageOfName(std::string_view fileName);
+bool sameLanguage(std::string_view a, std::string_view b);
 
 // What `fileName` is as a caption file of the movie named `movieName`
 // (the names alone, no folder); nothing when it is none.
@@ -35,6 +47,10 @@ std::optional<CaptionFile> captionFileOf(std::string_view movieName, std::string
 // The caption files beside `movie`, one per language (WebVTT before SubRip
 // when both are there), in the order of their languages.
 std::vector<CaptionFile> findCaptions(const std::filesystem::path& movie);
+// The captions the movie is published with: each chosen one (its format by its
+// extension; one without is left out), and those found beside it for the other
+// languages (none for an empty path); in the order of their languages.
+std::vector<CaptionFile> movieCaptions(const std::filesystem::path& movie, const ChosenCaptions& chosen);
 
 // "tour.en.vtt" for the movie "tour.mp4".
 std::string publishedCaptionName(const std::filesystem::path& movie, const CaptionFile& caption);
@@ -55,11 +71,12 @@ struct [[nodiscard]] ReadCaption {
 // Reads `caption` (a regular file within kCaptionSizeLimit) and has `tools` make it WebVTT.
 ReadCaption readCaption(const CaptionFile& caption, CaptionTools& tools);
 
-// The captions beside slot 1's movie (trimmed) that end after it, as findings
-// of slot 1 naming the caption file. A file that cannot be read is left to
-// the publish, which refuses it.
-std::vector<MovieFinding> lateCaptions(std::string_view mainMovie, MovieTools& tools,
-                                       CaptionTools& captionTools, const std::atomic<bool>* stop = nullptr);
+// The captions of slot 1's movie (trimmed; movieCaptions) that end after it,
+// as findings of slot 1 naming the caption file. A file that cannot be read is
+// left to the publish, which refuses it.
+std::vector<MovieFinding> lateCaptions(std::string_view mainMovie, const ChosenCaptions& chosen,
+                                       MovieTools& tools, CaptionTools& captionTools,
+                                       const std::atomic<bool>* stop = nullptr);
 
 // "tour.en.vtt (English, WebVTT)"; for `tessaly inspect`.
 std::string captionLine(const CaptionFile& caption);

@@ -83,7 +83,7 @@ Message hotSpotOffPicture(int n, const hotspots::HotSpot& spot) {
         std::string(messages::kWarningCaption), Icon::Warning};
 }
 
-// The caption files beside the main movie, read and made WebVTT before
+// The main movie's caption files, read and made WebVTT before
 // anything is written: the files for beside the page, their track lines, or
 // the refusal naming the file that cannot be.
 struct PublishedCaptions {
@@ -93,11 +93,12 @@ struct PublishedCaptions {
     std::optional<Message> refusal;
 };
 
-PublishedCaptions readCaptions(const fs::path& movie, const fs::path& root, movies::CaptionTools& tools) {
+PublishedCaptions readCaptions(const fs::path& movie, const movies::ChosenCaptions& chosen,
+                               const fs::path& root, movies::CaptionTools& tools) {
     PublishedCaptions published;
     std::vector<CaptionTrack> tracks;
     std::vector<bool> inPlace;
-    for (const movies::CaptionFile& caption : movies::findCaptions(movie)) {
+    for (const movies::CaptionFile& caption : movies::movieCaptions(movie, chosen)) {
         movies::ReadCaption read = movies::readCaption(caption, tools);
         if (read.refusal) {
             published.refusal = message(messages::kCaptionsRefused, messages::kWarningCaption, Icon::Warning);
@@ -154,6 +155,7 @@ PublishJob publishJob(const model::MovieSlots& movies, const fs::path& page, mod
     job.htmlTitle = settings.htmlTitle;
     job.htmlBgColor = settings.htmlBgColor;
     job.format = settings.movieFormat;
+    job.captions = settings.captions;
     return job;
 }
 
@@ -171,7 +173,7 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control, 
     PublishedCaptions captions;
     if (control.captionTools != nullptr) {
         captions = readCaptions(fs::absolute(text::trimSpaces(job.movies[0]), ec).lexically_normal(),
-                                page.parent_path(), *control.captionTools);
+                                job.captions, page.parent_path(), *control.captionTools);
         if (captions.refusal) return report(PublishOutcome::Refused, *captions.refusal);
     }
     const std::string pageBytes =

@@ -21,6 +21,7 @@
 #include "core/model/ProjectFile.h"
 #include "core/model/ViewerSettings.h"
 #include "core/movies/CaptionTools.h"
+#include "core/movies/ChosenCaptions.h"
 #include "core/movies/MovieTools.h"
 #include "core/platform/Files.h"
 #include "core/publish/ConfigScript.h"
@@ -58,6 +59,8 @@ struct PublishJob {
     std::uint32_t htmlBgColor = 0;
     std::filesystem::path project;  // the project being published, never to be replaced; may be empty
     movies::MovieFormat format;     // a half field keeps every Hot Spot within 90 degrees
+    // Caption files chosen for the main movie, over those found beside it.
+    movies::ChosenCaptions captions;
 };
 
 // Progress of the movie copy under way.
@@ -71,8 +74,8 @@ struct PublishControl {
     // index at the end is written with the index at the front instead. Called
     // from two threads at once. Without it movies are copied as they are.
     movies::MovieTools* movieTools = nullptr;
-    // Makes the caption files beside the main movie WebVTT, published beside
-    // the page. Without it no captions are published.
+    // Makes the main movie's caption files (the job's and those beside it)
+    // WebVTT, published beside the page. Without it no captions are published.
     movies::CaptionTools* captionTools = nullptr;
 };
 

@@ -19,7 +19,7 @@ PublishReport publishWork(const PublishWork& work, model::ViewerSettings& settin
             movies::checkMovies(job.movies, tools, job.page, {}, work.stop);
         if (work.captionTools != nullptr) {
             for (movies::MovieFinding& late :
-                 movies::lateCaptions(job.movies[0], tools, *work.captionTools, work.stop))
+                 movies::lateCaptions(job.movies[0], job.captions, tools, *work.captionTools, work.stop))
                 findings.push_back(std::move(late));
         }
         const std::vector<Mismatch> mismatches = checkMismatches(job.movies, tools, job.hotSpots, work.stop);

@@ -106,6 +106,7 @@ TEST(ProjectFile, WriteReadWriteGivesTheSameBytes) {
     empty.settings.loadDir = empty.settings.saveDir = "/home/ana";
     Project stereo = busy();
     stereo.settings.movieFormat = {tessaly::movies::StereoLayout::TopBottom, 180};
+    stereo.settings.captions = {{"/subs/talk.srt", "de"}, {"subs/en.vtt", "en-GB"}};
     for (const Project& original : {example(), busy(), empty, stereo}) {
         const std::string first = original.text();
         Project back;
@@ -136,6 +137,47 @@ TEST(ProjectFile, StereoAndFieldLinesAreWrittenOnlyWhenNotMono360) {
         p.apply(text);
         EXPECT_EQ(p.settings.movieFormat, expected) << text;
     }
+}
+
+// Chosen caption files follow the movie format lines, two lines each; a file
+// names them only as this program writes them, each language once.
+TEST(ProjectFile, CaptionLinesAreWrittenOnlyWhenChosenAndReadOnlyWhenSound) {
+    using tessaly::movies::ChosenCaptions;
+    Project p = example();
+    p.settings.captions = {{"/subs/talk.srt", "de"}, {"en.vtt", "en-GB"}};
+    EXPECT_TRUE(contains(
+        p.text(),
+        "<VIDEO3></VIDEO3>\r\n<CAPTION1>/subs/talk.srt</CAPTION1>\r\n<CAPTIONLANG1>de</"
+        "CAPTIONLANG1>\r\n<CAPTION2>en.vtt</CAPTION2>\r\n<CAPTIONLANG2>en-GB</CAPTIONLANG2>\r\n---"));
+    const std::string pair = "<CAPTION1>/s/a.srt</CAPTION1><CAPTIONLANG1>fr</CAPTIONLANG1>";
+    const std::pair<std::string, ChosenCaptions> cases[] = {
+        {"<CAPTION1> /s/a.SRT </CAPTION1><CAPTIONLANG1> fr </CAPTIONLANG1>", {{"/s/a.SRT", "fr"}}},
+        {"<CAPTION1>/s/a.srt</CAPTION1><CAPTIONLANG1>french</CAPTIONLANG1>"
+         "<CAPTION2>/s/b.vtt</CAPTION2><CAPTIONLANG2>it</CAPTIONLANG2>",
+         {{"/s/b.vtt", "it"}}},
+        {pair + "<CAPTION2>/s/b.srt</CAPTION2><CAPTIONLANG2>FR</CAPTIONLANG2>", {{"/s/a.srt", "fr"}}},
+        {"<CAPTION1></CAPTION1><CAPTIONLANG1>fr</CAPTIONLANG1>", {}},
+        {"<CAPTION1>/s/a.txt</CAPTION1><CAPTIONLANG1>fr</CAPTIONLANG1>", {}},
+        {"<CAPTION1>/s/a.srt</CAPTION1>", {}},
+        {"<CAPTION2>/s/b.srt</CAPTION2><CAPTIONLANG2>fr</CAPTIONLANG2>", {}},
+        {"<CAPTION1>/s/a.srt\r\n<CAPTIONLANG1>fr</CAPTIONLANG1>", {}},
+        {"<CAPTION1>/s/" + std::string(5000, 'a') + ".srt</CAPTION1><CAPTIONLANG1>fr</CAPTIONLANG1>", {}},
+        {"<VIDEO1>/v/a.mp4</VIDEO1>", {}},
+    };
+    for (const auto& [text, expected] : cases) {
+        p.settings.captions = {{"/old.srt", "en"}};
+        p.apply(text);
+        EXPECT_EQ(p.settings.captions, expected) << text;
+    }
+    // However many a file names, no more than the limit are taken.
+    std::string many;
+    for (int n = 1; n <= 40; ++n) {
+        const std::string i = std::to_string(n);
+        many += "<CAPTION" + i + ">/s/" + i + ".vtt</CAPTION" + i + "><CAPTIONLANG" + i + ">x" +
+                char('a' + n / 26) + char('a' + n % 26) + "</CAPTIONLANG" + i + ">";
+    }
+    p.apply(many);
+    EXPECT_EQ(p.settings.captions.size(), tessaly::movies::kChosenCaptionLimit);
 }
 
 TEST(ProjectFile, EmptyFoldersReadAsTheCurrentFolder) {
@@ -312,12 +354,16 @@ TEST(ProjectFile, OpenedProjectHoldsItsMoviesAsWrittenAndAsFound) {
     const fs::path dir = scratchFolder("openproject");
     Project p = example();
     p.movies = {"movies/tour.mp4", "", ""};
+    p.settings.captions = {{"subs/tour.srt", "de"}, {"/abs/en.vtt", "en"}};
     ASSERT_FALSE(saveProject(dir / "trip.hs5", p.settings, p.movies, p.hotSpots));
-    const OpenedProject opened = openProject(dir / "trip.hs5", ViewerSettings{}, kCwd);
+    OpenedProject opened = openProject(dir / "trip.hs5", ViewerSettings{}, kCwd);
     ASSERT_FALSE(opened.error);
     EXPECT_EQ(opened.file, dir / "trip.hs5");
     EXPECT_EQ(opened.written, p.movies);
     EXPECT_EQ(opened.movies, (MovieSlots{(dir / "movies" / "tour.mp4").string(), "", ""}));
+    EXPECT_EQ(opened.settings.captions[0].path, (dir / "subs" / "tour.srt").string());
+    EXPECT_EQ(opened.settings.captions[1].path, "/abs/en.vtt");
+    opened.settings.captions = opened.writtenCaptions;
     EXPECT_EQ(projectText(opened.settings, opened.written, opened.hotSpots), p.text());
 
     const OpenedProject missing = openProject(dir / "none.hs5", ViewerSettings{}, kCwd);
