@@ -6,8 +6,8 @@
 // of a large frame), FFmpeg's scaler reading every line, and Qt's own way
 // (QVideoFrame::toImage, then QImage::scaled), which the preview used before.
 // Each frame is converted once: Qt keeps a frame's converted image. Last, the
-// preview looking around: the whole picture scaled for the view, and the view
-// drawn from it through its map.
+// preview looking around: the part of the frame in sight scaled for the view,
+// and the view drawn from it through its map.
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -92,16 +92,17 @@ int main(int argc, char** argv) {
         });
         // As the preview's worker does it, the view's map made before the clock.
         const QSize view(444, 222);
-        const QSize source(std::min(size.width(), 4 * target.width()),
-                           std::min(size.height(), 2 * target.height()));
-        const tessaly::hotspots::ViewMap map({{0, 0}, 90}, view.width(), view.height(), source.width(),
-                                             source.height(), 360);
+        const QSize sharp(std::min(size.width(), 4 * target.width()),
+                          std::min(size.height(), 2 * target.height()));
+        const tessaly::hotspots::ViewMap map(
+            {{0, 0}, 90}, view.width(), view.height(),
+            {size.width(), size.height(), sharp.width(), sharp.height(), 360});
         tessaly::app::FrameScaler lookScaler;
-        lookScaler.scale(frames.front(), source, tessaly::movies::StereoLayout::Mono, 1);
+        lookScaler.scale(frames.front(), map.cut(), tessaly::movies::StereoLayout::Mono, 1);
         const double look = perFrame([&](const QVideoFrame& f) {
-            const QImage whole = lookScaler.scale(f, source, tessaly::movies::StereoLayout::Mono, 1);
+            const QImage part = lookScaler.scale(f, map.cut(), tessaly::movies::StereoLayout::Mono, 1);
             QImage out(view, QImage::Format_RGB32);
-            map.draw(reinterpret_cast<const std::uint32_t*>(whole.constBits()),
+            map.draw(reinterpret_cast<const std::uint32_t*>(part.constBits()),
                      reinterpret_cast<std::uint32_t*>(out.bits()),
                      static_cast<std::size_t>(out.bytesPerLine() / 4));
             return out;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/hotspots/LookAround.h"
@@ -10,6 +12,7 @@ namespace {
 
 constexpr int kWidth = 400;
 constexpr int kHeight = 300;
+using Px = std::pair<int, int>;
 
 TEST(LookAround, PointsAndDirectionsGoBothWaysAndTheMiddleFacesTheView) {
     const LookView view{{-150, 30}, 75};
@@ -53,28 +56,109 @@ TEST(LookAround, FlatPicturePlacesAreDirections) {
     EXPECT_DOUBLE_EQ(p.y, 50);
 }
 
-// A picture whose every column has its own colour: the view shows the column it faces.
-TEST(LookAround, TheMapDrawsTheColumnFacedAndBlackBehindAHalfSphere) {
-    constexpr int kPictureWidth = 240;
-    constexpr int kPictureHeight = 120;
-    std::vector<std::uint32_t> picture(kPictureWidth * kPictureHeight);
-    for (int y = 0; y < kPictureHeight; ++y) {
-        for (int x = 0; x < kPictureWidth; ++x)
-            picture[y * kPictureWidth + x] = 0xff000000U | (x << 8) | y;  // green: the column, blue: the line
+// A frame whose every pixel says where it lies (green: the column, blue: the
+// line), cut and scaled as the map asks (each picture pixel takes the frame
+// pixel at its centre), and the view drawn from it.
+struct Drawn {
+    FrameCut cut;
+    std::vector<std::uint32_t> view;
+    // The frame's column and line seen at a view pixel; nothing where black.
+    std::optional<ViewPoint> at(int x, int y) const {
+        const std::uint32_t c = view[static_cast<std::size_t>(y * kWidth + x)];
+        if (c == 0xff000000U) return std::nullopt;
+        return ViewPoint{static_cast<double>((c >> 8) & 0xff), static_cast<double>(c & 0xff)};
     }
-    std::vector<std::uint32_t> out(kWidth * kHeight);
-    const ViewMap map({{90, 0}, 60}, kWidth, kHeight, kPictureWidth, kPictureHeight, 360);
-    EXPECT_TRUE(map.fits({{90, 0}, 60}, kWidth, kHeight, kPictureWidth, kPictureHeight, 360));
-    EXPECT_FALSE(map.fits({{91, 0}, 60}, kWidth, kHeight, kPictureWidth, kPictureHeight, 360));
-    map.draw(picture.data(), out.data(), kWidth);
-    const std::uint32_t middle = out[(kHeight / 2) * kWidth + kWidth / 2];
-    EXPECT_NEAR(static_cast<int>((middle >> 8) & 0xff), 180, 1) << "yaw 90: three quarters across";
-    EXPECT_NEAR(static_cast<int>(middle & 0xff), 60, 1) << "the horizon: half way down";
+};
 
+Drawn drawn(const LookView& view, int frameWidth, int frameHeight, int field) {
+    const ViewSource source{frameWidth, frameHeight, frameWidth, frameHeight, field};
+    const ViewMap map(view, kWidth, kHeight, source);
+    EXPECT_TRUE(map.fits(view, kWidth, kHeight, source));
+    Drawn d{map.cut(), std::vector<std::uint32_t>(kWidth * kHeight)};
+    std::vector<std::uint32_t> picture(static_cast<std::size_t>(d.cut.pictureWidth * d.cut.pictureHeight));
+    for (const FrameCut::Piece& piece : d.cut.pieces) {
+        for (int y = 0; y < d.cut.pictureHeight; ++y) {
+            const int line = d.cut.top + (2 * y + 1) * d.cut.height / (2 * d.cut.pictureHeight);
+            for (int x = 0; x < piece.pictureWidth; ++x) {
+                const int column =
+                    piece.frameLeft + (2 * x + 1) * piece.frameWidth / (2 * piece.pictureWidth);
+                picture[static_cast<std::size_t>(y * d.cut.pictureWidth + piece.pictureLeft + x)] =
+                    0xff000000U | static_cast<std::uint32_t>(column << 8) | static_cast<std::uint32_t>(line);
+            }
+        }
+    }
+    map.draw(picture.data(), d.view.data(), kWidth);
+    return d;
+}
+
+TEST(LookAround, TheMapDrawsWhatIsFacedFromThePartOfTheFrameInSight) {
+    constexpr int kFrameWidth = 240;
+    constexpr int kFrameHeight = 120;
+    // Each view pixel shows the place of the frame its direction falls on.
+    const auto expectFaced = [](const Drawn& d, const LookView& view, int x, int y) {
+        const ViewPoint want =
+            flatPoint(directionAt(view, kWidth, kHeight, x + 0.5, y + 0.5), kFrameWidth, kFrameHeight);
+        const std::optional<ViewPoint> got = d.at(x, y);
+        ASSERT_TRUE(got.has_value()) << x << "," << y;
+        EXPECT_NEAR(got->x, want.x, 1.5) << x << "," << y;
+        EXPECT_NEAR(got->y, want.y, 1.5) << x << "," << y;
+    };
+    const LookView right{{90, 0}, 60};
+    const Drawn seen = drawn(right, kFrameWidth, kFrameHeight, 360);
+    for (const auto& [x, y] : {Px{200, 150}, Px{0, 150}, Px{399, 0}, Px{0, 299}})
+        expectFaced(seen, right, x, y);
+    EXPECT_EQ(seen.cut.pieces.size(), 1U);
+    EXPECT_LT(seen.cut.pieces.front().frameWidth, kFrameWidth / 2) << "only the part in sight is scaled";
+    EXPECT_LT(seen.cut.height, kFrameHeight);
+    // Facing the back: the frame's right end and its left start, side by side.
+    const LookView back{{180, -20}, 60};
+    const Drawn across = drawn(back, kFrameWidth, kFrameHeight, 360);
+    EXPECT_EQ(across.cut.pieces.size(), 2U);
+    for (const auto& [x, y] : {Px{180, 150}, Px{220, 150}, Px{0, 0}, Px{399, 299}, Px{100, 200}, Px{300, 40}})
+        expectFaced(across, back, x, y);
+    // Up at the pole every column is in sight.
+    const LookView up{{30, 80}, 60};
+    const Drawn pole = drawn(up, kFrameWidth, kFrameHeight, 360);
+    EXPECT_EQ(pole.cut.pieces.size(), 1U);
+    EXPECT_EQ(pole.cut.pieces.front().frameWidth, kFrameWidth);
+    for (const auto& [x, y] : {Px{200, 200}, Px{0, 299}, Px{399, 299}}) expectFaced(pole, up, x, y);
     // Facing the back of a half sphere leaves the middle black.
-    const ViewMap back({{180, 0}, 60}, kWidth, kHeight, kPictureWidth / 2, kPictureHeight, 180);
-    back.draw(picture.data(), out.data(), kWidth);
-    EXPECT_EQ(out[(kHeight / 2) * kWidth + kWidth / 2], 0xff000000U);
+    const Drawn half = drawn({{180, 0}, 60}, kFrameWidth / 2, kFrameHeight, 180);
+    EXPECT_FALSE(half.at(kWidth / 2, kHeight / 2).has_value());
+}
+
+// A picture wider than 2.05:1 lies on a cylinder keeping its pixels square,
+// with nothing above and below it, and the classic mode keeps the view on it.
+TEST(LookAround, AWidePictureIsACylinder) {
+    const Drawn flat = drawn({{0, 0}, 90}, 240, 60, 360);
+    const std::optional<ViewPoint> middle = flat.at(kWidth / 2, kHeight / 2);
+    const std::optional<ViewPoint> right = flat.at(kWidth / 2 + 60, kHeight / 2);
+    const std::optional<ViewPoint> below = flat.at(kWidth / 2, kHeight / 2 + 60);
+    ASSERT_TRUE(middle && right && below);
+    EXPECT_NEAR(middle->y, 30, 1);
+    EXPECT_NEAR(below->y - middle->y, right->x - middle->x, 1) << "square pixels";
+    EXPECT_FALSE(flat.at(kWidth / 2, 0).has_value()) << "45 degrees up is above the picture";
+    EXPECT_TRUE(drawn({{0, 0}, 90}, 240, 120, 360).at(kWidth / 2, 0).has_value()) << "a sphere";
+
+    struct Case {
+        int width, height, field;
+        bool freeMode;
+        LookView in;
+        double fov, pitch;
+    };
+    for (const Case& c : {
+             Case{240, 60, 360, false, {{0, 30}, 120}, 76.292, 0},  // reaches 38.146 up and down
+             Case{240, 60, 360, false, {{0, 30}, 60}, 60, 8.146},
+             Case{240, 60, 360, true, {{0, 30}, 120}, 120, 30},
+             Case{480, 60, 360, false, {{0, -30}, 60}, 42.856, 0},
+             Case{240, 120, 180, false, {{0, 30}, 60}, 60, 8.146},  // a half turn: 4:1 round the whole
+             Case{246, 120, 360, false, {{0, 30}, 120}, 120, 30},   // 2.05:1, a sphere
+         }) {
+        const LookView kept =
+            keptWithin(c.in, {90, c.freeMode, c.field, shapeOf(c.width, c.height, c.field)}, 4.0 / 3);
+        EXPECT_NEAR(kept.fov, c.fov, 1e-3) << c.width << "x" << c.height;
+        EXPECT_NEAR(kept.at.pitch, c.pitch, 1e-3) << c.width << "x" << c.height;
+    }
 }
 
 }  // namespace
