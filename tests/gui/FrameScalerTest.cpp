@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <optional>
 
 #include "WindowHarness.h"
 #include "app/FrameScaler.h"
@@ -29,34 +30,38 @@ constexpr Yuv kBlue{41, 240, 110};
 constexpr Yuv kWhite{235, 128, 128};
 constexpr Yuv kBlack{16, 128, 128};
 
-// A frame in a YUV 4:2:0 layout, each pixel the colour `at` gives it (chroma
-// from the top left pixel of each two by two).
-QVideoFrame frameOf(QSize size, Pf format, const std::function<Yuv(int x, int y)>& at) {
+// A frame whose rows above `split` have one colour (or with `topRight`, that
+// colour in their right half) and the rest another, in a YUV 4:2:0 layout.
+QVideoFrame twoColourFrame(QSize size, Pf format, const Yuv& top, const Yuv& bottom, int split,
+                           std::optional<Yuv> topRight = std::nullopt) {
     QVideoFrame frame(QVideoFrameFormat(size, format));
     EXPECT_TRUE(frame.map(QVideoFrame::WriteOnly));
     const bool yv12 = format == Pf::Format_YV12;
+    const int half = size.width() / 2;
     for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x) {
-            const Yuv c = at(x, y);
-            frame.bits(0)[y * frame.bytesPerLine(0) + x] = c.y;
-            if (y % 2 != 0 || x % 2 != 0) continue;
+        for (const int from : {0, half}) {
+            const Yuv& c = y >= split ? bottom : from > 0 && topRight ? *topRight : top;
+            std::memset(frame.bits(0) + y * frame.bytesPerLine(0) + from, c.y,
+                        static_cast<std::size_t>(half));
+            if (y % 2 != 0) continue;
+            const int row = y / 2;
             if (format == Pf::Format_NV12) {
-                std::uint8_t* pair = frame.bits(1) + (y / 2) * frame.bytesPerLine(1) + x;
-                pair[0] = c.u;
-                pair[1] = c.v;
+                std::uint8_t* line = frame.bits(1) + row * frame.bytesPerLine(1);
+                for (int x = from / 2; x < (from + half) / 2; ++x) {
+                    line[2 * x] = c.u;
+                    line[2 * x + 1] = c.v;
+                }
             } else {
-                frame.bits(yv12 ? 2 : 1)[(y / 2) * frame.bytesPerLine(yv12 ? 2 : 1) + x / 2] = c.u;
-                frame.bits(yv12 ? 1 : 2)[(y / 2) * frame.bytesPerLine(yv12 ? 1 : 2) + x / 2] = c.v;
+                const auto quarter = static_cast<std::size_t>(half / 2);
+                std::memset(frame.bits(yv12 ? 2 : 1) + row * frame.bytesPerLine(yv12 ? 2 : 1) + from / 2, c.u,
+                            quarter);
+                std::memset(frame.bits(yv12 ? 1 : 2) + row * frame.bytesPerLine(yv12 ? 1 : 2) + from / 2, c.v,
+                            quarter);
             }
         }
     }
     frame.unmap();
     return frame;
-}
-
-// A frame whose rows above `split` have one colour and the rest another.
-QVideoFrame twoColourFrame(QSize size, Pf format, const Yuv& top, const Yuv& bottom, int split) {
-    return frameOf(size, format, [&](int, int y) { return y < split ? top : bottom; });
 }
 
 void expectColour(const QImage& image, QPoint at, QColor want) {
@@ -118,15 +123,12 @@ TEST(FrameScaler, AStereoFrameShowsItsFirstEyeOnly) {
     expectColour(left, {70, 250}, Qt::blue);
 }
 
-// The look-around view's part of a frame: rows from the cut's top, and the
-// frame's right end and left start side by side. Left half red, right half
-// blue, the bottom quarter white.
+// The look-around view's part of a frame (left red, right blue, the bottom
+// white): rows from the cut's top, the frame's right end and left start side by side.
 TEST(FrameScaler, ACutTakesItsRowsAndPiecesFromTheirPlaceInEveryPlane) {
     const hotspots::FrameCut cut{64, 64, 64, 32, {{192, 64, 0, 32}, {0, 64, 32, 32}}};
     for (const Pf format : {Pf::Format_YUV420P, Pf::Format_YV12, Pf::Format_NV12}) {
-        const QVideoFrame frame = frameOf(QSize(256, 128), format, [](int x, int y) {
-            return y >= 96 ? kWhite : x < 128 ? kRed : kBlue;
-        });
+        const QVideoFrame frame = twoColourFrame(QSize(256, 128), format, kRed, kWhite, 96, kBlue);
         app::FrameScaler scaler;
         const QImage picture = scaler.scale(frame, cut, movies::StereoLayout::Mono, 1);
         ASSERT_EQ(picture.size(), QSize(64, 32)) << format;
