@@ -254,19 +254,26 @@ ViewMap::ViewMap(const LookView& view, int viewWidth, int viewHeight, const View
     const double sharpAcross = static_cast<double>(std::min(source.sharpWidth, frameWidth)) / frameWidth;
     const double sharpDown = static_cast<double>(std::min(source.sharpHeight, frameHeight)) / frameHeight;
     cut_.pictureHeight = std::clamp(static_cast<int>(std::lround(cut_.height * sharpDown)), 2, cut_.height);
-    const int first = std::min(columns.width, frameWidth - columns.left);
+    // Pieces an even number of columns wide, made into whole 16-byte lines:
+    // the scaler is fast with both.
+    const auto pictureColumns = [&](int frameColumns) {
+        return std::min(frameColumns,
+                        std::max(4, static_cast<int>(std::lround(frameColumns * sharpAcross / 4)) * 4));
+    };
+    int first = std::min(columns.width, frameWidth - columns.left);
     if (first == columns.width) {
-        const int wide = std::clamp(static_cast<int>(std::lround(first * sharpAcross)), 2, first);
-        cut_.pieces = {{columns.left, first, 0, wide}};
+        if (first % 2 != 0 && columns.left + first < frameWidth) ++first;
+        cut_.pieces = {{columns.left, first, 0, pictureColumns(first)}};
     } else {
-        // Both pieces at least kLeastPiece wide; the second starts where the scaler writes fast.
+        // Both pieces at least kLeastPiece wide.
         int left = columns.left;
         if (first < kLeastPiece) left = frameWidth - kLeastPiece - (frameWidth % 2);
         const int firstWidth = frameWidth - left;
-        const int secondWidth = std::max(kLeastPiece, columns.width - first);
-        const int firstPicture = std::max(4, static_cast<int>(std::lround(firstWidth * sharpAcross / 4)) * 4);
-        const int secondPicture = std::max(2, static_cast<int>(std::lround(secondWidth * sharpAcross)));
-        cut_.pieces = {{left, firstWidth, 0, firstPicture}, {0, secondWidth, firstPicture, secondPicture}};
+        int secondWidth = std::max(kLeastPiece, columns.width - first);
+        secondWidth += secondWidth % 2;
+        const int firstPicture = pictureColumns(firstWidth);
+        cut_.pieces = {{left, firstWidth, 0, firstPicture},
+                       {0, secondWidth, firstPicture, pictureColumns(secondWidth)}};
     }
     cut_.pictureWidth = cut_.pieces.back().pictureLeft + cut_.pieces.back().pictureWidth;
 
