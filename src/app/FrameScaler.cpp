@@ -86,63 +86,114 @@ QSize fittedSize(QSize frame, QSize area) {
     return frame.scaled(area, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 }
 
-FrameScaler::~FrameScaler() { sws_freeContext(context_); }
+FrameScaler::~FrameScaler() {
+    for (Context& context : contexts_) sws_freeContext(context.scaler);
+}
 
 QImage FrameScaler::scale(const QVideoFrame& frame, QSize target, movies::StereoLayout layout,
                           int linesPerLine) {
+    if (target.isEmpty()) return {};
+    // The first eye lies at the start of every plane: the top lines, or the
+    // left of each line; the scaler reads only that much.
+    const movies::EyeSize eye = movies::eyeSize(layout, frame.width(), frame.height());
+    const int width = layout == movies::StereoLayout::SideBySide ? eye.width & ~1 : eye.width;
+    hotspots::FrameCut whole{0, eye.height, target.width(), target.height(), {{0, width, 0, target.width()}}};
+    return scale(frame, whole, layout, linesPerLine);
+}
+
+QImage FrameScaler::scale(const QVideoFrame& frame, const hotspots::FrameCut& cut,
+                          movies::StereoLayout layout, int linesPerLine) {
     const std::optional<FormatMatch> format = ffmpegFormat(frame.pixelFormat());
-    if (!format || target.isEmpty() || frame.size().isEmpty()) return {};
+    const QSize target(cut.pictureWidth, cut.pictureHeight);
+    if (!format || target.isEmpty() || frame.size().isEmpty() || cut.pieces.empty() ||
+        cut.pieces.size() > contexts_.size())
+        return {};
     // Of a frame many times the picture's height only every `step`-th line is
     // read, leaving two to four lines to average into each line of the picture:
     // it makes an 8K frame cost about what a 2K one does, and the picture looks
     // the same. Planes are stepped through their line lengths, so chroma lines
     // stay with their luma lines.
-    // The first eye lies at the start of every plane: the top lines, or the
-    // left of each line; the scaler reads only that much.
     const movies::EyeSize eye = movies::eyeSize(layout, frame.width(), frame.height());
-    const int step = std::max(1, eye.height / (std::max(1, linesPerLine) * target.height()));
-    int height = eye.height / step;
+    if (cut.top < 0 || cut.height <= 0 || cut.top + cut.height > eye.height) return {};
+    const int step = std::max(1, cut.height / (std::max(1, linesPerLine) * target.height()));
+    int height = cut.height / step;
     if (step > 1 || layout == movies::StereoLayout::TopBottom)
         height &= ~1;  // whole chroma lines of 4:2:0 planes
-    const int width = layout == movies::StereoLayout::SideBySide ? eye.width & ~1 : eye.width;
-    if (width <= 0 || height <= 0) return {};
+    if (height <= 0) return {};
+    for (const hotspots::FrameCut::Piece& piece : cut.pieces) {
+        if (piece.frameLeft < 0 || piece.frameWidth <= 0 || piece.frameLeft + piece.frameWidth > eye.width ||
+            piece.pictureLeft < 0 || piece.pictureWidth <= 0 ||
+            piece.pictureLeft + piece.pictureWidth > target.width())
+            return {};
+    }
     QVideoFrame mapped = frame;
     if (!mapped.map(QVideoFrame::ReadOnly)) return {};
 
     std::array<const std::uint8_t*, 4> planes{};
-    std::array<int, 4> strides{};
+    std::array<int, 4> lineBytes{};
     for (int i = 0; i < mapped.planeCount() && i < 4; ++i) {
         planes[static_cast<std::size_t>(i)] = mapped.bits(i);
-        strides[static_cast<std::size_t>(i)] = mapped.bytesPerLine(i) * step;
+        lineBytes[static_cast<std::size_t>(i)] = mapped.bytesPerLine(i);
     }
     if (format->swapChroma) {
         std::swap(planes[1], planes[2]);
-        std::swap(strides[1], strides[2]);
+        std::swap(lineBytes[1], lineBytes[2]);
     }
+    std::array<int, 4> strides{};
+    for (std::size_t i = 0; i < 4; ++i) strides[i] = lineBytes[i] * step;
+    // Where a place of the picture lies in each plane: chroma planes hold
+    // fewer lines and columns, and a plane's pixels take `step` bytes.
+    const AVPixFmtDescriptor* desc = av_pix_fmt_desc_get(format->ffmpeg);
+    const bool rgb = (desc->flags & AV_PIX_FMT_FLAG_RGB) != 0;
+    const auto offset = [&](std::size_t plane, int left) -> std::ptrdiff_t {
+        for (int c = 0; c < desc->nb_components; ++c) {
+            const AVComponentDescriptor& component = desc->comp[c];
+            if (static_cast<std::size_t>(component.plane) != plane) continue;
+            const bool chroma = !rgb && (c == 1 || c == 2);
+            const int line = chroma ? cut.top >> desc->log2_chroma_h : cut.top;
+            const int column = chroma ? left >> desc->log2_chroma_w : left;
+            return static_cast<std::ptrdiff_t>(line) * lineBytes[plane] +
+                   static_cast<std::ptrdiff_t>(column) * component.step;
+        }
+        return 0;
+    };
 
     const QVideoFrameFormat& surface = frame.surfaceFormat();
-    const Shape shape{format->ffmpeg, QSize(width, height), target, colourMatrix(surface),
-                      surface.colorRange() == QVideoFrameFormat::ColorRange_Full};
-    if (context_ == nullptr || !(shape == shape_)) {
-        sws_freeContext(context_);
-        shape_ = shape;
-        context_ = sws_getContext(shape.frame.width(), shape.frame.height(), format->ffmpeg, target.width(),
-                                  target.height(), kPictureFormat, SWS_AREA, nullptr, nullptr, nullptr);
-        if (context_ != nullptr && (av_pix_fmt_desc_get(format->ffmpeg)->flags & AV_PIX_FMT_FLAG_RGB) == 0) {
-            sws_setColorspaceDetails(context_, sws_getCoefficients(shape.matrix), shape.fullRange ? 1 : 0,
-                                     sws_getCoefficients(SWS_CS_DEFAULT), 1, 0, 1 << 16, 1 << 16);
-        }
-    }
-    if (context_ == nullptr) {
-        mapped.unmap();
-        return {};
-    }
     QImage picture(target, QImage::Format_RGB32);
-    std::uint8_t* out[4] = {picture.bits(), nullptr, nullptr, nullptr};
-    const int outStrides[4] = {static_cast<int>(picture.bytesPerLine()), 0, 0, 0};
-    const int lines = sws_scale(context_, planes.data(), strides.data(), 0, height, out, outStrides);
+    bool made = true;
+    for (std::size_t n = 0; n < cut.pieces.size() && made; ++n) {
+        const hotspots::FrameCut::Piece& piece = cut.pieces[n];
+        Context& context = contexts_[n];
+        const Shape shape{format->ffmpeg, QSize(piece.frameWidth, height),
+                          QSize(piece.pictureWidth, target.height()), colourMatrix(surface),
+                          surface.colorRange() == QVideoFrameFormat::ColorRange_Full};
+        if (context.scaler == nullptr || !(shape == context.shape)) {
+            sws_freeContext(context.scaler);
+            context.shape = shape;
+            context.scaler = sws_getContext(shape.frame.width(), shape.frame.height(), format->ffmpeg,
+                                            shape.target.width(), shape.target.height(), kPictureFormat,
+                                            SWS_AREA, nullptr, nullptr, nullptr);
+            if (context.scaler != nullptr && !rgb) {
+                sws_setColorspaceDetails(context.scaler, sws_getCoefficients(shape.matrix),
+                                         shape.fullRange ? 1 : 0, sws_getCoefficients(SWS_CS_DEFAULT), 1, 0,
+                                         1 << 16, 1 << 16);
+            }
+        }
+        if (context.scaler == nullptr) {
+            made = false;
+            break;
+        }
+        std::array<const std::uint8_t*, 4> from{};
+        for (std::size_t i = 0; i < 4; ++i)
+            from[i] = planes[i] == nullptr ? nullptr : planes[i] + offset(i, piece.frameLeft);
+        std::uint8_t* out[4] = {picture.bits() + static_cast<std::ptrdiff_t>(piece.pictureLeft) * 4, nullptr,
+                                nullptr, nullptr};
+        const int outStrides[4] = {static_cast<int>(picture.bytesPerLine()), 0, 0, 0};
+        made = sws_scale(context.scaler, from.data(), strides.data(), 0, height, out, outStrides) ==
+               target.height();
+    }
     mapped.unmap();
-    return lines == target.height() ? picture : QImage();
+    return made ? picture : QImage();
 }
 
 }  // namespace tessaly::app

@@ -6,7 +6,9 @@
 
 #include <QImage>
 #include <QSize>
+#include <array>
 
+#include "core/hotspots/LookAround.h"
 #include "core/movies/MovieFormat.h"
 
 class QVideoFrame;
@@ -28,6 +30,10 @@ public:
     // `linesPerLine` lines are read for each line made.
     QImage scale(const QVideoFrame& frame, QSize target,
                  movies::StereoLayout layout = movies::StereoLayout::Mono, int linesPerLine = 2);
+    // The part `cut` of the frame's (or first eye's) picture, its pieces side
+    // by side in a picture of the cut's size.
+    QImage scale(const QVideoFrame& frame, const hotspots::FrameCut& cut, movies::StereoLayout layout,
+                 int linesPerLine);
 
 private:
     // What the scaler context was made for; frames of one movie keep it.
@@ -39,8 +45,12 @@ private:
         bool fullRange = false;
         bool operator==(const Shape&) const = default;
     };
-    SwsContext* context_ = nullptr;
-    Shape shape_;
+    // One for each piece of a cut.
+    struct Context {
+        SwsContext* scaler = nullptr;
+        Shape shape;
+    };
+    std::array<Context, 2> contexts_{};
 };
 
 // The largest size of the frame's shape that fits in `area`.

@@ -59,15 +59,22 @@ namespace tessaly::app {
 QImage FrameWorker::draw(FrameScaler& scaler, const Job& job) {
     if (!job.look) return scaler.scale(job.frame, job.target, job.layout);
     const LookAt& look = *job.look;
-    // As many lines read as for the flat picture: the view costs little more.
-    const QImage source = scaler.scale(job.frame, look.source, job.layout, 1);
-    if (source.isNull()) return {};
     const int width = job.target.width();
     const int height = job.target.height();
-    if (!map_.fits(look.view, width, height, source.width(), source.height(), look.field))
-        map_ = hotspots::ViewMap(look.view, width, height, source.width(), source.height(), look.field);
+    const movies::EyeSize eye = movies::eyeSize(job.layout, job.frame.width(), job.frame.height());
+    const hotspots::ViewSource source{eye.width, eye.height, look.source.width(), look.source.height(),
+                                      look.field};
+    if (!map_.fits(look.view, width, height, source))
+        map_ = hotspots::ViewMap(look.view, width, height, source);
+    // Only the part of the frame in sight is scaled, reading as many lines as
+    // for the flat picture: the view costs little more.
+    QImage picture;
+    if (!map_.cut().pieces.empty()) {
+        picture = scaler.scale(job.frame, map_.cut(), job.layout, 1);
+        if (picture.isNull()) return {};
+    }
     QImage view(job.target, QImage::Format_RGB32);
-    map_.draw(reinterpret_cast<const std::uint32_t*>(source.constBits()),
+    map_.draw(reinterpret_cast<const std::uint32_t*>(picture.constBits()),
               reinterpret_cast<std::uint32_t*>(view.bits()),
               static_cast<std::size_t>(view.bytesPerLine() / 4));
     return view;

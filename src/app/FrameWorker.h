@@ -23,8 +23,9 @@ namespace tessaly::app {
 
 class FrameScaler;
 
-// A picture drawn as a visitor sees the movie: the frame is scaled to
-// `source` (its whole picture), and the view drawn from it.
+// A picture drawn as a visitor sees the movie: the part of the frame in sight
+// is scaled as sharp as it would be in a whole picture of `source`'s size, and
+// the view drawn from it.
 struct LookAt {
     hotspots::LookView view;
     QSize source;

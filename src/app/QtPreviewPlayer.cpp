@@ -114,6 +114,13 @@ void PreviewPicture::offerFrame(const QVideoFrame& frame) {
     std::optional<LookAt> look;
     {
         const std::lock_guard lock(lookMutex_);
+        if (frame.isValid() && QSize(eye.width, eye.height) != eye_) {
+            // A wider picture may be a cylinder, which narrows the view's reach.
+            eye_ = QSize(eye.width, eye.height);
+            if (looking_)
+                view_ = hotspots::keptWithin(view_, reach(),
+                                             static_cast<double>(area.width()) / std::max(1, area.height()));
+        }
         // The whole picture about as sharp as the view needs it, no sharper
         // than the frame, and reading no more lines than twice the flat picture's.
         if (looking_) {
@@ -141,8 +148,8 @@ void PreviewPicture::setField(int field) {
         const std::lock_guard lock(lookMutex_);
         field_ = field;
         if (looking_)
-            view_ = hotspots::keptWithin(view_, {start_.reach.vertmax, start_.reach.freeMode, field_},
-                                         static_cast<double>(width()) / std::max(1, height()));
+            view_ =
+                hotspots::keptWithin(view_, reach(), static_cast<double>(width()) / std::max(1, height()));
     }
     redraw();
 }
@@ -172,16 +179,25 @@ void PreviewPicture::setLookingAround(bool on) {
 }
 
 void PreviewPicture::backToStart() {
-    if (lookStart_) start_ = lookStart_();
-    setView(start_.view);
+    LookStart start = lookStart_ ? lookStart_() : LookStart{};
+    {
+        // The frames' thread reads the reach.
+        const std::lock_guard lock(lookMutex_);
+        if (lookStart_) start_ = start;
+        start = start_;
+    }
+    setView(start.view);
+}
+
+hotspots::ViewReach PreviewPicture::reach() const {
+    return {start_.reach.vertmax, start_.reach.freeMode, field_,
+            hotspots::shapeOf(eye_.width(), eye_.height(), field_)};
 }
 
 void PreviewPicture::setView(const hotspots::LookView& view) {
     {
         const std::lock_guard lock(lookMutex_);
-        hotspots::ViewReach reach = start_.reach;
-        reach.field = field_;
-        view_ = hotspots::keptWithin(view, reach, static_cast<double>(width()) / std::max(1, height()));
+        view_ = hotspots::keptWithin(view, reach(), static_cast<double>(width()) / std::max(1, height()));
     }
     redraw();
 }

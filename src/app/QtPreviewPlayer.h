@@ -118,6 +118,8 @@ private:
     void takePicture();
     // The frame shown now, drawn again for the present view.
     void redraw();
+    // What the page leaves the view of the movie open now; lookMutex_ held.
+    hotspots::ViewReach reach() const;
     // Where the flat picture lies in the widget.
     QRectF flatRect() const;
     int markAt(QPointF point) const;
@@ -135,6 +137,7 @@ private:
     bool looking_ = false;
     hotspots::LookView view_;
     int field_ = movies::kFullField;
+    QSize eye_;  // of the last frame: the shape of the picture
     LookStart start_;
     std::function<LookStart()> lookStart_;
     std::vector<PictureMark> marks_;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <optional>
 
 #include "WindowHarness.h"
 #include "app/FrameScaler.h"
@@ -29,27 +30,34 @@ constexpr Yuv kBlue{41, 240, 110};
 constexpr Yuv kWhite{235, 128, 128};
 constexpr Yuv kBlack{16, 128, 128};
 
-// A frame whose rows above `split` have one colour and the rest another, in a
-// YUV 4:2:0 layout.
-QVideoFrame twoColourFrame(QSize size, Pf format, const Yuv& top, const Yuv& bottom, int split) {
+// A frame whose rows above `split` have one colour (or with `topRight`, that
+// colour in their right half) and the rest another, in a YUV 4:2:0 layout.
+QVideoFrame twoColourFrame(QSize size, Pf format, const Yuv& top, const Yuv& bottom, int split,
+                           std::optional<Yuv> topRight = std::nullopt) {
     QVideoFrame frame(QVideoFrameFormat(size, format));
     EXPECT_TRUE(frame.map(QVideoFrame::WriteOnly));
+    const bool yv12 = format == Pf::Format_YV12;
+    const int half = size.width() / 2;
     for (int y = 0; y < size.height(); ++y) {
-        const Yuv& c = y < split ? top : bottom;
-        std::memset(frame.bits(0) + y * frame.bytesPerLine(0), c.y, static_cast<std::size_t>(size.width()));
-        if (y % 2 != 0) continue;
-        const int row = y / 2;
-        if (format == Pf::Format_NV12) {
-            std::uint8_t* line = frame.bits(1) + row * frame.bytesPerLine(1);
-            for (int x = 0; x < size.width() / 2; ++x) {
-                line[2 * x] = c.u;
-                line[2 * x + 1] = c.v;
+        for (const int from : {0, half}) {
+            const Yuv& c = y >= split ? bottom : from > 0 && topRight ? *topRight : top;
+            std::memset(frame.bits(0) + y * frame.bytesPerLine(0) + from, c.y,
+                        static_cast<std::size_t>(half));
+            if (y % 2 != 0) continue;
+            const int row = y / 2;
+            if (format == Pf::Format_NV12) {
+                std::uint8_t* line = frame.bits(1) + row * frame.bytesPerLine(1);
+                for (int x = from / 2; x < (from + half) / 2; ++x) {
+                    line[2 * x] = c.u;
+                    line[2 * x + 1] = c.v;
+                }
+            } else {
+                const auto quarter = static_cast<std::size_t>(half / 2);
+                std::memset(frame.bits(yv12 ? 2 : 1) + row * frame.bytesPerLine(yv12 ? 2 : 1) + from / 2, c.u,
+                            quarter);
+                std::memset(frame.bits(yv12 ? 1 : 2) + row * frame.bytesPerLine(yv12 ? 1 : 2) + from / 2, c.v,
+                            quarter);
             }
-        } else {
-            const bool yv12 = format == Pf::Format_YV12;
-            const auto half = static_cast<std::size_t>(size.width() / 2);
-            std::memset(frame.bits(yv12 ? 2 : 1) + row * frame.bytesPerLine(yv12 ? 2 : 1), c.u, half);
-            std::memset(frame.bits(yv12 ? 1 : 2) + row * frame.bytesPerLine(yv12 ? 1 : 2), c.v, half);
         }
     }
     frame.unmap();
@@ -113,6 +121,22 @@ TEST(FrameScaler, AStereoFrameShowsItsFirstEyeOnly) {
     ASSERT_EQ(left.size(), QSize(149, 298));
     expectColour(left, {70, 60}, Qt::red);
     expectColour(left, {70, 250}, Qt::blue);
+}
+
+// The look-around view's part of a frame (left red, right blue, the bottom
+// white): rows from the cut's top, the frame's right end and left start side by side.
+TEST(FrameScaler, ACutTakesItsRowsAndPiecesFromTheirPlaceInEveryPlane) {
+    const hotspots::FrameCut cut{64, 64, 64, 32, {{160, 96, 0, 48}, {0, 32, 48, 16}}};
+    for (const Pf format : {Pf::Format_YUV420P, Pf::Format_YV12, Pf::Format_NV12}) {
+        const QVideoFrame frame = twoColourFrame(QSize(256, 128), format, kRed, kWhite, 96, kBlue);
+        app::FrameScaler scaler;
+        const QImage picture = scaler.scale(frame, cut, movies::StereoLayout::Mono, 1);
+        ASSERT_EQ(picture.size(), QSize(64, 32)) << format;
+        expectColour(picture, {10, 5}, Qt::blue);
+        expectColour(picture, {56, 5}, Qt::red);
+        expectColour(picture, {10, 28}, Qt::white);
+        expectColour(picture, {56, 28}, Qt::white);
+    }
 }
 
 TEST(FrameScaler, AFormatItCannotReadGivesNoPicture) {

@@ -60,8 +60,12 @@ double wrapped(double yaw) {
 }  // namespace
 
 LookView keptWithin(LookView view, const ViewReach& reach, double aspect) {
-    view.fov = std::clamp(std::isfinite(view.fov) ? view.fov : kMostFov, kLeastFov, kMostFov);
-    const double limit = reach.freeMode ? kPoleLimit : std::min(reach.vertmax, kPoleLimit);
+    // The classic mode keeps a cylinder's edges out of the view.
+    const bool edged = reach.shape.cylinder() && !reach.freeMode;
+    const double widest = edged ? std::clamp(2 * reach.shape.reach(), kLeastFov, kMostFov) : kMostFov;
+    view.fov = std::clamp(std::isfinite(view.fov) ? view.fov : widest, kLeastFov, widest);
+    double limit = reach.freeMode ? kPoleLimit : std::min(reach.vertmax, kPoleLimit);
+    if (edged) limit = std::min(limit, std::max(0.0, reach.shape.reach() - view.fov / 2));
     view.at.pitch = std::clamp(std::isfinite(view.at.pitch) ? view.at.pitch : 0.0, -limit, limit);
     double yaw = wrapped(std::isfinite(view.at.yaw) ? view.at.yaw : 0.0);
     if (reach.field == 180) {
@@ -108,65 +112,216 @@ ViewPoint flatPoint(Direction direction, int width, int height, int field) {
     return {(direction.yaw + field / 2.0) * width / field, (90 - direction.pitch) * height / 180};
 }
 
-ViewMap::ViewMap(const LookView& view, int viewWidth, int viewHeight, int pictureWidth, int pictureHeight,
-                 int field)
-    : view_(view),
-      width_(std::max(0, viewWidth)),
-      height_(std::max(0, viewHeight)),
-      pictureWidth_(std::max(0, pictureWidth)),
-      pictureHeight_(std::max(0, pictureHeight)),
-      field_(field) {
-    taps_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
-    if (pictureWidth_ < 2 || pictureHeight_ < 2) {
-        std::fill(taps_.begin(), taps_.end(), Tap{kOff, 0, 0, 0});
-        return;
+namespace {
+
+// Columns of the frame are told seen or not in this many bands at most.
+constexpr int kBands = 720;
+// A piece of a cut is never narrower (frame pixels), so that the scaler has
+// something to average; the left of a cut lies on a multiple of it.
+constexpr int kLeastPiece = 16;
+
+int evenDown(int n) { return n & ~1; }
+
+// Where a view pixel's colour lies in the frame, in frame pixels from its top
+// left corner; NaN off the picture.
+struct Place {
+    float u = 0;
+    float v = 0;
+};
+
+// The columns a view needs, [left, left + width), wrapping past the right edge
+// of a whole turn; everything when it sees all round.
+struct Columns {
+    int left = 0;
+    int width = 0;
+};
+
+Columns seenColumns(const std::vector<bool>& seen, int frameWidth, bool whole) {
+    const int bands = static_cast<int>(seen.size());
+    const auto edge = [&](int band) {
+        return static_cast<int>(static_cast<long long>(band) * frameWidth / bands);
+    };
+    if (!whole) {
+        const auto first = std::find(seen.begin(), seen.end(), true);
+        if (first == seen.end()) return {0, frameWidth};
+        const auto last = std::find(seen.rbegin(), seen.rend(), true);
+        const int from = static_cast<int>(first - seen.begin());
+        const int to = bands - static_cast<int>(last - seen.rbegin());
+        return {edge(from), edge(to) - edge(from)};
     }
-    const Axes a = axesOf(view, height_);
-    const bool whole = field_ != 180;
+    // The cut is all but the longest run of bands not seen, going round.
+    int bestStart = -1;
+    int bestLength = 0;
+    for (int start = 0, length = 0; start < 2 * bands; ++start) {
+        if (seen[static_cast<std::size_t>(start % bands)]) {
+            length = 0;
+            continue;
+        }
+        if (++length > bestLength && length <= bands) {
+            bestLength = length;
+            bestStart = start - length + 1;
+        }
+    }
+    if (bestLength == 0 || bestLength == bands) return {0, frameWidth};  // seen all round, or nothing
+    const int from = (bestStart + bestLength) % bands;
+    const int to = from + bands - bestLength;  // past `bands`: round the right edge
+    const int left = edge(from);
+    const int width = to <= bands ? edge(to) - left : frameWidth - left + edge(to - bands);
+    return {left, width};
+}
+
+}  // namespace
+
+PictureShape shapeOf(int width, int height, int field) {
+    if (width <= 0 || height <= 0) return {};
+    return {static_cast<double>(width) * 360 / (field > 0 ? field : 360) / height};
+}
+
+double PictureShape::reach() const {
+    return cylinder() ? std::atan(std::numbers::pi / aspect) / kRadians : 90;
+}
+
+ViewMap::ViewMap(const LookView& view, int viewWidth, int viewHeight, const ViewSource& source)
+    : view_(view), width_(std::max(0, viewWidth)), height_(std::max(0, viewHeight)), source_(source) {
+    const std::size_t count = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+    taps_.assign(count, Tap{kOff, 0, 0, 0});
+    const int frameWidth = source.width;
+    const int frameHeight = source.height;
+    if (frameWidth < 2 || frameHeight < 2 || source.sharpWidth < 2 || source.sharpHeight < 2) return;
+    const bool whole = source.field != 180;
     const double span = whole ? 360.0 : 180.0;
-    Tap* tap = taps_.data();
+    const PictureShape shape = shapeOf(frameWidth, frameHeight, source.field);
+    const double rise =
+        shape.aspect / (2 * std::numbers::pi);  // picture heights per unit of height on the cylinder
+
+    // Where each view pixel looks in the frame, and which columns and rows that takes.
+    std::vector<Place> places(count, Place{std::nanf(""), 0});
+    std::vector<bool> seen(static_cast<std::size_t>(std::min(kBands, frameWidth)), false);
+    const int bands = static_cast<int>(seen.size());
+    // Around each place: the picture pixels it is mixed from, and those the scaler averages into them.
+    const double marginU = 2.0 * frameWidth / std::min(source.sharpWidth, frameWidth) + 2;
+    const double marginV = 2.0 * frameHeight / std::min(source.sharpHeight, frameHeight) + 2;
+    double topmost = frameHeight;
+    double lowest = 0;
+    const Axes a = axesOf(view, height_);
+    Place* place = places.data();
     for (int row = 0; row < height_; ++row) {
         const double down = row + 0.5 - height_ / 2.0;
         const Vec base{a.focal * a.forward.x - down * a.up.x, a.focal * a.forward.y - down * a.up.y,
                        a.focal * a.forward.z - down * a.up.z};
-        for (int column = 0; column < width_; ++column, ++tap) {
+        for (int column = 0; column < width_; ++column, ++place) {
             const double across = column + 0.5 - width_ / 2.0;
             const Direction d = directionOf(
                 {base.x + across * a.right.x, base.y + across * a.right.y, base.z + across * a.right.z});
-            if (!whole && std::abs(d.yaw) > 90) {
-                *tap = Tap{kOff, 0, 0, 0};
-                continue;
-            }
-            // Pixel centres lie at half steps; the rows stop at the poles, the columns wrap.
-            const double u = (d.yaw + span / 2) / span * pictureWidth_ - 0.5;
-            const double v =
-                std::clamp((90 - d.pitch) / 180 * pictureHeight_ - 0.5, 0.0, pictureHeight_ - 1.0);
-            const double x0 = std::floor(u);
-            const double fx = u - x0;
-            int left = static_cast<int>(x0);
-            int right = left + 1;
-            if (whole) {
-                left = (left % pictureWidth_ + pictureWidth_) % pictureWidth_;
-                right = right % pictureWidth_;
+            if (!whole && std::abs(d.yaw) > 90) continue;
+            double v = 0;
+            if (shape.cylinder()) {
+                v = (0.5 - std::tan(d.pitch * kRadians) * rise) * frameHeight;
+                if (v < 0 || v > frameHeight) continue;
             } else {
-                left = std::clamp(left, 0, pictureWidth_ - 1);
-                right = std::min(right, pictureWidth_ - 1);
+                v = (90 - d.pitch) / 180 * frameHeight;
             }
-            const int top = std::min(static_cast<int>(v), pictureHeight_ - 2);
-            const double fy = v - top;
-            tap->at = static_cast<std::uint32_t>(top) * static_cast<std::uint32_t>(pictureWidth_) +
-                      static_cast<std::uint32_t>(left);
-            tap->right = right - left;
-            tap->fx = static_cast<std::uint16_t>(std::lround(fx * 256));
-            tap->fy = static_cast<std::uint16_t>(std::lround(fy * 256));
+            const double u = (d.yaw + span / 2) / span * frameWidth;
+            *place = {static_cast<float>(u), static_cast<float>(v)};
+            topmost = std::min(topmost, v - marginV);
+            lowest = std::max(lowest, v + marginV);
+            const auto from = static_cast<int>(std::floor((u - marginU) * bands / frameWidth));
+            const auto to = static_cast<int>(std::floor((u + marginU) * bands / frameWidth));
+            for (int band = from; band <= to; ++band) {
+                const int at = whole ? (band % bands + bands) % bands : std::clamp(band, 0, bands - 1);
+                seen[static_cast<std::size_t>(at)] = true;
+            }
         }
+    }
+
+    // The cut: whole chroma rows and columns, its left where the scaler reads fast.
+    Columns columns = seenColumns(seen, frameWidth, whole);
+    if (topmost > lowest) {
+        topmost = 0;
+        lowest = frameHeight;
+    }
+    const int bottom = std::min(frameHeight, evenDown(static_cast<int>(std::ceil(lowest)) + 1));
+    cut_.top = evenDown(std::clamp(static_cast<int>(std::floor(topmost)), 0, bottom - 2));
+    cut_.height = bottom - cut_.top;
+    const int start = columns.left - columns.left % kLeastPiece;
+    columns.width += columns.left - start;
+    columns.left = start;
+    columns.width = std::max(columns.width, kLeastPiece);
+    if (columns.width >= frameWidth - kLeastPiece || frameWidth < 4 * kLeastPiece ||
+        (!whole && columns.left + columns.width > frameWidth))
+        columns = {0, frameWidth};
+    const bool allRound = whole && columns.width == frameWidth;
+    const double sharpAcross = static_cast<double>(std::min(source.sharpWidth, frameWidth)) / frameWidth;
+    const double sharpDown = static_cast<double>(std::min(source.sharpHeight, frameHeight)) / frameHeight;
+    cut_.pictureHeight = std::clamp(static_cast<int>(std::lround(cut_.height * sharpDown)), 2, cut_.height);
+    // Pieces an even number of columns wide, made into whole 16-byte lines:
+    // the scaler is fast with both.
+    const auto pictureColumns = [&](int frameColumns) {
+        return std::min(frameColumns,
+                        std::max(4, static_cast<int>(std::lround(frameColumns * sharpAcross / 4)) * 4));
+    };
+    int first = std::min(columns.width, frameWidth - columns.left);
+    if (first == columns.width) {
+        if (first % 2 != 0 && columns.left + first < frameWidth) ++first;
+        cut_.pieces = {{columns.left, first, 0, pictureColumns(first)}};
+    } else {
+        // Both pieces at least kLeastPiece wide.
+        int left = columns.left;
+        if (first < kLeastPiece) left = frameWidth - kLeastPiece - (frameWidth % 2);
+        const int firstWidth = frameWidth - left;
+        int secondWidth = std::max(kLeastPiece, columns.width - first);
+        secondWidth += secondWidth % 2;
+        const int firstPicture = pictureColumns(firstWidth);
+        cut_.pieces = {{left, firstWidth, 0, firstPicture},
+                       {0, secondWidth, firstPicture, pictureColumns(secondWidth)}};
+    }
+    cut_.pictureWidth = cut_.pieces.back().pictureLeft + cut_.pieces.back().pictureWidth;
+
+    // Each place in the picture of the cut: pixel centres lie at half steps.
+    const int pictureWidth = cut_.pictureWidth;
+    const int pictureHeight = cut_.pictureHeight;
+    const double rows = static_cast<double>(pictureHeight) / cut_.height;
+    const auto pictureColumn = [&](double u) {
+        for (const FrameCut::Piece& piece : cut_.pieces) {
+            double along = u - piece.frameLeft;
+            if (whole && along < 0) along += frameWidth;
+            if (along < piece.frameWidth || &piece == &cut_.pieces.back())
+                return piece.pictureLeft + along * piece.pictureWidth / piece.frameWidth;
+        }
+        return 0.0;
+    };
+    for (std::size_t n = 0; n < count; ++n) {
+        const Place& p = places[n];
+        if (std::isnan(p.u)) continue;
+        const double x = pictureColumn(p.u) - 0.5;
+        const double y = std::clamp((p.v - cut_.top) * rows - 0.5, 0.0, pictureHeight - 1.0);
+        Tap& tap = taps_[n];
+        int left = 0;
+        int right = 0;
+        double fx = 0;
+        if (allRound) {
+            // The columns wrap.
+            const double x0 = std::floor(x);
+            fx = x - x0;
+            left = ((static_cast<int>(x0) % pictureWidth) + pictureWidth) % pictureWidth;
+            right = (left + 1) % pictureWidth;
+        } else {
+            const double within = std::clamp(x, 0.0, pictureWidth - 1.0);
+            left = std::min(static_cast<int>(within), pictureWidth - 2);
+            right = left + 1;
+            fx = within - left;
+        }
+        const int top = std::min(static_cast<int>(y), pictureHeight - 2);
+        tap.at = static_cast<std::uint32_t>(top) * static_cast<std::uint32_t>(pictureWidth) +
+                 static_cast<std::uint32_t>(left);
+        tap.right = right - left;
+        tap.fx = static_cast<std::uint16_t>(std::lround(fx * 256));
+        tap.fy = static_cast<std::uint16_t>(std::lround((y - top) * 256));
     }
 }
 
-bool ViewMap::fits(const LookView& view, int viewWidth, int viewHeight, int pictureWidth, int pictureHeight,
-                   int field) const {
-    return view == view_ && viewWidth == width_ && viewHeight == height_ && pictureWidth == pictureWidth_ &&
-           pictureHeight == pictureHeight_ && field == field_;
+bool ViewMap::fits(const LookView& view, int viewWidth, int viewHeight, const ViewSource& source) const {
+    return view == view_ && viewWidth == width_ && viewHeight == height_ && source == source_;
 }
 
 namespace {
@@ -185,7 +340,7 @@ std::uint32_t mix(std::uint32_t a, std::uint32_t b, std::uint32_t share) {
 
 void ViewMap::draw(const std::uint32_t* picture, std::uint32_t* out, std::size_t outStride) const {
     const Tap* tap = taps_.data();
-    const auto width = static_cast<std::size_t>(pictureWidth_);
+    const auto width = static_cast<std::size_t>(cut_.pictureWidth);
     for (int row = 0; row < height_; ++row) {
         std::uint32_t* line = out + static_cast<std::size_t>(row) * outStride;
         for (int column = 0; column < width_; ++column, ++tap) {

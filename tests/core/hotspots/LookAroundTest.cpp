@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/hotspots/LookAround.h"
@@ -10,6 +12,7 @@ namespace {
 
 constexpr int kWidth = 400;
 constexpr int kHeight = 300;
+using Px = std::pair<int, int>;
 
 TEST(LookAround, PointsAndDirectionsGoBothWaysAndTheMiddleFacesTheView) {
     const LookView view{{-150, 30}, 75};
@@ -31,11 +34,11 @@ TEST(LookAround, PointsAndDirectionsGoBothWaysAndTheMiddleFacesTheView) {
 
 TEST(LookAround, TheViewStaysWhereThePageKeepsIt) {
     const LookView wild{{-200, 95}, 300};
-    const LookView kept = keptWithin(wild, {60, false, 360}, 2);
+    const LookView kept = keptWithin(wild, {60, false, 360, {}}, 2);
     EXPECT_EQ(kept, (LookView{{160, 60}, kMostFov}));
-    EXPECT_EQ(keptWithin(wild, {60, true, 360}, 2).at.pitch, 89) << "free mode: up to the pole";
+    EXPECT_EQ(keptWithin(wild, {60, true, 360, {}}, 2).at.pitch, 89) << "free mode: up to the pole";
     // A half sphere: the view's side meets the picture's edge, no further.
-    const LookView half = keptWithin({{80, 0}, 90}, {90, false, 180}, 1);
+    const LookView half = keptWithin({{80, 0}, 90}, {90, false, 180, {}}, 1);
     EXPECT_NEAR(half.at.yaw, 45, 1e-9);
     // The picture follows the pointer: dragging right turns left.
     const LookView turned = dragged({{10, 0}, 90}, 100, -50, 0.02);
@@ -53,28 +56,95 @@ TEST(LookAround, FlatPicturePlacesAreDirections) {
     EXPECT_DOUBLE_EQ(p.y, 50);
 }
 
-// A picture whose every column has its own colour: the view shows the column it faces.
-TEST(LookAround, TheMapDrawsTheColumnFacedAndBlackBehindAHalfSphere) {
-    constexpr int kPictureWidth = 240;
-    constexpr int kPictureHeight = 120;
-    std::vector<std::uint32_t> picture(kPictureWidth * kPictureHeight);
-    for (int y = 0; y < kPictureHeight; ++y) {
-        for (int x = 0; x < kPictureWidth; ++x)
-            picture[y * kPictureWidth + x] = 0xff000000U | (x << 8) | y;  // green: the column, blue: the line
+// A frame whose every pixel says where it lies (green: the column, blue: the
+// line), cut and scaled as the map asks (each picture pixel takes the frame
+// pixel at its centre), and the view drawn from it; at() reads it back.
+struct Drawn {
+    FrameCut cut;
+    std::vector<std::uint32_t> view;
+    std::optional<ViewPoint> at(int x, int y) const {
+        const std::uint32_t c = view[static_cast<std::size_t>(y * kWidth + x)];
+        if (c == 0xff000000U) return std::nullopt;
+        return ViewPoint{static_cast<double>((c >> 8) & 0xff), static_cast<double>(c & 0xff)};
     }
-    std::vector<std::uint32_t> out(kWidth * kHeight);
-    const ViewMap map({{90, 0}, 60}, kWidth, kHeight, kPictureWidth, kPictureHeight, 360);
-    EXPECT_TRUE(map.fits({{90, 0}, 60}, kWidth, kHeight, kPictureWidth, kPictureHeight, 360));
-    EXPECT_FALSE(map.fits({{91, 0}, 60}, kWidth, kHeight, kPictureWidth, kPictureHeight, 360));
-    map.draw(picture.data(), out.data(), kWidth);
-    const std::uint32_t middle = out[(kHeight / 2) * kWidth + kWidth / 2];
-    EXPECT_NEAR(static_cast<int>((middle >> 8) & 0xff), 180, 1) << "yaw 90: three quarters across";
-    EXPECT_NEAR(static_cast<int>(middle & 0xff), 60, 1) << "the horizon: half way down";
+};
 
+Drawn drawn(const LookView& view, int frameWidth, int frameHeight, int field) {
+    const ViewMap map(view, kWidth, kHeight, {frameWidth, frameHeight, frameWidth, frameHeight, field});
+    Drawn d{map.cut(), std::vector<std::uint32_t>(kWidth * kHeight)};
+    std::vector<std::uint32_t> picture(static_cast<std::size_t>(d.cut.pictureWidth * d.cut.pictureHeight));
+    for (const FrameCut::Piece& piece : d.cut.pieces) {
+        for (int y = 0; y < d.cut.pictureHeight; ++y) {
+            const int line = d.cut.top + (2 * y + 1) * d.cut.height / (2 * d.cut.pictureHeight);
+            for (int x = 0; x < piece.pictureWidth; ++x) {
+                const int column =
+                    piece.frameLeft + (2 * x + 1) * piece.frameWidth / (2 * piece.pictureWidth);
+                picture[static_cast<std::size_t>(y * d.cut.pictureWidth + piece.pictureLeft + x)] =
+                    0xff000000U | static_cast<std::uint32_t>(column << 8) | static_cast<std::uint32_t>(line);
+            }
+        }
+    }
+    map.draw(picture.data(), d.view.data(), kWidth);
+    return d;
+}
+
+// Each view pixel shows the place of the frame its direction falls on; only
+// the part in sight is scaled, in two pieces across the frame's side edges.
+TEST(LookAround, TheMapDrawsWhatIsFacedFromThePartOfTheFrameInSight) {
+    struct Case {
+        LookView view;
+        std::size_t pieces;
+        int columns;  // of the frame's 240 scaled, at most
+    };
+    for (const Case& c :
+         {Case{{{90, 0}, 60}, 1, 119}, Case{{{180, -20}, 60}, 2, 119}, Case{{{30, 80}, 60}, 1, 240}}) {
+        const Drawn d = drawn(c.view, 240, 120, 360);
+        EXPECT_EQ(d.cut.pieces.size(), c.pieces) << c.view.at.yaw;
+        EXPECT_LE(d.cut.pieces[0].frameWidth + (c.pieces > 1 ? d.cut.pieces[1].frameWidth : 0), c.columns);
+        for (const auto& [x, y] :
+             {Px{0, 0}, Px{399, 0}, Px{0, 299}, Px{399, 299}, Px{180, 150}, Px{220, 150}}) {
+            const ViewPoint want =
+                flatPoint(directionAt(c.view, kWidth, kHeight, x + 0.5, y + 0.5), 240, 120);
+            const std::optional<ViewPoint> got = d.at(x, y);
+            ASSERT_TRUE(got.has_value()) << x << "," << y;
+            EXPECT_NEAR(got->x, want.x, 1.5) << c.view.at.yaw << ": " << x << "," << y;
+            EXPECT_NEAR(got->y, want.y, 1.5) << c.view.at.yaw << ": " << x << "," << y;
+        }
+    }
     // Facing the back of a half sphere leaves the middle black.
-    const ViewMap back({{180, 0}, 60}, kWidth, kHeight, kPictureWidth / 2, kPictureHeight, 180);
-    back.draw(picture.data(), out.data(), kWidth);
-    EXPECT_EQ(out[(kHeight / 2) * kWidth + kWidth / 2], 0xff000000U);
+    EXPECT_FALSE(drawn({{180, 0}, 60}, 120, 120, 180).at(kWidth / 2, kHeight / 2).has_value());
+}
+
+// A picture wider than 2.05:1 lies on a cylinder keeping its pixels square,
+// with nothing above and below it, and the classic mode keeps the view on it.
+TEST(LookAround, AWidePictureIsACylinder) {
+    const Drawn flat = drawn({{0, 0}, 90}, 240, 60, 360);
+    const std::optional<ViewPoint> middle = flat.at(kWidth / 2, kHeight / 2);
+    const std::optional<ViewPoint> right = flat.at(kWidth / 2 + 60, kHeight / 2);
+    const std::optional<ViewPoint> below = flat.at(kWidth / 2, kHeight / 2 + 60);
+    ASSERT_TRUE(middle && right && below);
+    EXPECT_NEAR(below->y - middle->y, right->x - middle->x, 1) << "square pixels";
+    EXPECT_FALSE(flat.at(kWidth / 2, 0).has_value()) << "45 degrees up is above the picture";
+
+    struct Case {
+        int width, height, field;
+        bool freeMode;
+        LookView in;
+        double fov, pitch;
+    };
+    for (const Case& c : {
+             Case{240, 60, 360, false, {{0, 30}, 120}, 76.292, 0},  // reaches 38.146 up and down
+             Case{240, 60, 360, false, {{0, 30}, 60}, 60, 8.146},
+             Case{240, 60, 360, true, {{0, 30}, 120}, 120, 30},
+             Case{480, 60, 360, false, {{0, -30}, 60}, 42.880, 0},
+             Case{240, 120, 180, false, {{0, 30}, 60}, 60, 8.146},  // a half turn: 4:1 round the whole
+             Case{246, 120, 360, false, {{0, 30}, 120}, 120, 30},   // 2.05:1, a sphere
+         }) {
+        const LookView kept =
+            keptWithin(c.in, {90, c.freeMode, c.field, shapeOf(c.width, c.height, c.field)}, 4.0 / 3);
+        EXPECT_NEAR(kept.fov, c.fov, 1e-3) << c.width << "x" << c.height;
+        EXPECT_NEAR(kept.at.pitch, c.pitch, 1e-3) << c.width << "x" << c.height;
+    }
 }
 
 }  // namespace
