@@ -12,6 +12,13 @@
  *   shown()       { pixel, time } of the last picture drawn since watch, time
  *                 the movie time when it was drawn; null before one is drawn
  *
+ *   ears()        the level of each ear of the page's sound after the ambisonic
+ *                 decoder, [left, right] in dB of full scale (RMS over the last
+ *                 170 ms or so); null until the decoder is made, and until all
+ *                 of that sound came after the last look or listenAfter
+ *   look(lon, lat) turns the view there
+ *   listenAfter() ears() from now on hears only what comes after now
+ *
  * A page that sets window.__tessalyMaxTextureSize before its scripts run stands
  * in for a device that draws no larger frames.
  */
@@ -48,7 +55,44 @@ function readPixel(viewer, x, y) {
     return Array.from(pixel);
 }
 
+/* Seconds of sound an ear's level is measured over, and the time a turn takes to be heard. */
+const EAR_WINDOW = 8192;
+const TURN_SECONDS = 0.1;
+
+function listenAfter(field, taps) {
+    taps.from = field.context ? field.context.currentTime + TURN_SECONDS : 0;
+}
+
+/* Taps the decoder's output once, one analyser an ear; returns the levels now. */
+function earLevels(field, taps) {
+    const graph = field.graph;
+    if (!graph) {
+        return null;
+    }
+    if (!taps.ears) {
+        listenAfter(field, taps);
+        const split = field.context.createChannelSplitter(2);
+        graph.master.connect(split);
+        taps.ears = [0, 1].map((ear) => {
+            const analyser = field.context.createAnalyser();
+            analyser.fftSize = EAR_WINDOW;
+            split.connect(analyser, ear);
+            return analyser;
+        });
+        taps.data = new Float32Array(EAR_WINDOW);
+    }
+    if (field.context.currentTime < taps.from + EAR_WINDOW / field.context.sampleRate) {
+        return null;
+    }
+    return taps.ears.map((analyser) => {
+        analyser.getFloatTimeDomainData(taps.data);
+        const power = taps.data.reduce((sum, v) => sum + v * v, 0) / taps.data.length;
+        return 10 * Math.log10(power + 1e-20);
+    });
+}
+
 function expose(viewer) {
+    const taps = {};
     const counts = { frames: 0, renders: 0 };
     const listeners = [];
     const watched = { at: null, shown: null };
@@ -92,7 +136,13 @@ function expose(viewer) {
             watched.at = [x, y];
             watched.shown = null;
         },
-        shown: () => watched.shown
+        shown: () => watched.shown,
+        ears: () => earLevels(viewer.soundField, taps),
+        look: (lon, lat) => {
+            view.set(lon, lat, view.fov);
+            listenAfter(viewer.soundField, taps);
+        },
+        listenAfter: () => listenAfter(viewer.soundField, taps)
     };
 }
 

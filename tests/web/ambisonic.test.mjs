@@ -1,0 +1,90 @@
+// Ambisonic sound on the page: the field turns with the view and reaches two ears;
+// the page's volume and mute still hold; a movie without it costs no audio context.
+import assert from 'node:assert/strict';
+import { readFileSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { before, describe, test } from 'node:test';
+import { ENGINE, pageSession, waitFor } from './lib/browser.mjs';
+import { ambisonicMovie, soundMovie } from './lib/movie.mjs';
+
+const VIEW = { fov: 90, OS_FPS: 30, nSegmentsWidth: 64, nSegmentsHeight: 32 };
+const session = pageSession(() => soundMovie(), VIEW);
+
+before(async () => {
+  await session.start();
+});
+
+// The published page with data-audio on its source.
+const marked = (kind) => (dir) => {
+  const file = join(dir, 'tour.html');
+  writeFileSync(file, readFileSync(file, 'utf8').replace('<SOURCE ', `<SOURCE data-audio="${kind}" `));
+};
+
+// [left, right] in dB, heard since the last turn or listenAfter.
+function ears(page) {
+  return waitFor(page, () => window.__tessaly.ears(), undefined, { what: 'the sound in the ears' });
+}
+
+// Turns the view there; resolves to how much louder the left ear hears it.
+async function louderLeftAt(page, lon) {
+  await page.evaluate((at) => window.__tessaly.look(at, 0), lon);
+  const [left, right] = await ears(page);
+  return left - right;
+}
+
+// A page playing a tone from `azimuth` degrees left, facing ahead, once the ears hear it
+// left of them by at least `margin` dB (an engine may take a moment to load its ear filters).
+async function playing(azimuth, margin) {
+  const { page, errors } = await session.open({}, { movies: [ambisonicMovie(azimuth)], change: marked('ambix') });
+  // A key press is the visitor's first gesture.
+  await page.keyboard.press('x');
+  await waitFor(page, (m) => {
+    const levels = window.__tessaly.ears();
+    return levels && levels[0] - levels[1] >= m && levels;
+  }, margin, { what: `the left ear ${margin} dB louder` });
+  return { page, errors };
+}
+
+describe('ambisonic sound', { skip: ENGINE === 'webkit' && 'WebKitGTK: TODO' }, () => {
+  test('a tone at the left is louder in the left ear, alike in both when faced; volume and mute hold', async () => {
+    const { page, errors } = await playing(90, 6);
+    const [full] = await ears(page);
+    await page.click('#volume_display li:nth-child(2)');
+    await page.evaluate(() => window.__tessaly.listenAfter());
+    const [third] = await ears(page);
+    // A third of the volume is 9.5 dB down, not none nor twice that.
+    assert.ok(full - third > 6 && full - third < 13, `${full} dB at full volume, ${third} at a third`);
+    await page.click('#muteON');
+    await page.evaluate(() => window.__tessaly.listenAfter());
+    assert.ok(Math.max(...await ears(page)) < -90, 'silent when muted');
+    await page.click('#muteOFF');
+    // The page's yaw grows to the right: the tone at the left is faced at 270.
+    const faced = await louderLeftAt(page, 270);
+    assert.ok(Math.abs(faced) <= 3, `facing the tone: ${faced} dB`);
+    assert.deepEqual(await errors(), []);
+  });
+
+  test('turned right, a tone ahead on the left goes further left; turned left, it is faced', async () => {
+    const { page, errors } = await playing(45, 2);
+    const right = await louderLeftAt(page, 45);
+    assert.ok(right >= 6, `turned right: ${right} dB`);
+    const left = await louderLeftAt(page, 315);
+    assert.ok(Math.abs(left) <= 3, `turned left: ${left} dB`);
+    assert.deepEqual(await errors(), []);
+  });
+
+  test('a movie without ambisonic sound makes no audio context', async () => {
+    const count = () => {
+      window.__audioContexts = 0;
+      for (const name of ['AudioContext', 'webkitAudioContext']) {
+        const original = window[name];
+        if (original) window[name] = function (...args) { window.__audioContexts += 1; return new original(...args); };
+      }
+    };
+    const { page, errors } = await session.open({}, { init: [count] });
+    await page.keyboard.press('x');
+    await waitFor(page, () => window.__tessaly.state().time > 0.5, undefined, { what: 'playing' });
+    assert.equal(await page.evaluate(() => window.__audioContexts), 0);
+    assert.deepEqual(await errors(), []);
+  });
+});
