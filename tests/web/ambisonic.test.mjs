@@ -1,7 +1,7 @@
 // Ambisonic sound on the page: the field turns with the view and reaches two ears;
 // the page's volume and mute still hold; a movie without it costs no audio context.
 import assert from 'node:assert/strict';
-import { readFileSync, writeFileSync } from 'node:fs';
+import { existsSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { before, describe, test } from 'node:test';
 import { ENGINE, pageSession, waitFor } from './lib/browser.mjs';
@@ -45,8 +45,15 @@ async function playing(azimuth, margin) {
   return { page, errors };
 }
 
-describe('ambisonic sound', { skip: ENGINE === 'webkit' && 'WebKitGTK: TODO' }, () => {
-  test('a tone at the left is louder in the left ear, alike in both when faced; volume and mute hold', async () => {
+// Firefox runs an audio context only with a sound device to play to (it stays
+// suspended, its clock at 0, without one); Chromium plays to a stand-in.
+const NO_SOUND_DEVICE = !existsSync('/dev/snd') && !process.env.PULSE_SERVER &&
+  !existsSync(join(process.env.XDG_RUNTIME_DIR || '/run/user', 'pulse/native'));
+const UNHEARD = ENGINE === 'webkit' ? 'WebKitGTK: not yet tried' :
+  ENGINE === 'firefox' && NO_SOUND_DEVICE ? 'Firefox runs no audio context without a sound device, and this machine has none' : false;
+
+describe('ambisonic sound', () => {
+  test('a tone at the left is louder in the left ear, alike in both when faced; volume and mute hold', { skip: UNHEARD }, async () => {
     const { page, errors } = await playing(90, 6);
     const [full] = await ears(page);
     await page.click('#volume_display li:nth-child(2)');
@@ -64,7 +71,7 @@ describe('ambisonic sound', { skip: ENGINE === 'webkit' && 'WebKitGTK: TODO' }, 
     assert.deepEqual(await errors(), []);
   });
 
-  test('turned right, a tone ahead on the left goes further left; turned left, it is faced', async () => {
+  test('turned right, a tone ahead on the left goes further left; turned left, it is faced', { skip: UNHEARD }, async () => {
     const { page, errors } = await playing(45, 2);
     const right = await louderLeftAt(page, 45);
     assert.ok(right >= 6, `turned right: ${right} dB`);

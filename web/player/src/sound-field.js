@@ -77,23 +77,23 @@ export class SoundField {
         if (this.graph) {
             this.route(kind);
         }
-        if (!kind || (!gesture && (video.paused || video.muted)) || (this.context && this.context.state === "running")) {
+        if (!kind || (!gesture && (video.paused || video.muted))) {
             return;
         }
         if (!this.context) {
+            /* Some engines start a context a moment after it is made, when they may. */
             this.context = new this.Audio();
+            this.context.addEventListener("statechange", () => this.build(), false);
         }
-        if (this.context.state === "running") {
-            this.build();
-            return;
-        }
-        if (gesture) {
+        if (gesture && this.context.state !== "running") {
             this.context.resume().then(() => this.build(), () => null);
         }
+        this.build();
     }
 
+    /* Until its context runs, the element keeps playing by itself: bound to a stopped context it would be silent. */
     build() {
-        if (this.graph) {
+        if (this.graph || this.context.state !== "running") {
             return;
         }
         const context = this.context;
