@@ -165,22 +165,19 @@ export function versionMovies() {
 }
 
 // The small pattern with first-order ambisonic sound (AmbiX: W, Y, Z, X; SN3D):
-// a 4 kHz tone from `azimuth` degrees to the left on the horizon, four channels of
-// Opus. With `locked`, two more channels follow (a head-locked pair): the tone in
-// the left one only, nothing in the field.
-export function ambisonicMovie(azimuth, { locked = false } = {}) {
+// a 4 kHz tone from `azimuth` degrees to the left on the horizon, four channels of Opus.
+export function ambisonicMovie(azimuth, { seconds = PATTERN.seconds } = {}) {
   const dir = join(tmpdir(), 'tessaly-web-tests');
-  const file = join(dir, `ambix-${azimuth}${locked ? '-locked' : ''}-v1.webm`);
+  const file = join(dir, `ambix-${azimuth}-${seconds}s-v1.webm`);
   if (existsSync(file)) return file;
   mkdirSync(dir, { recursive: true });
   const partial = `${file}.${process.pid}.webm`;
   const a = (azimuth * Math.PI) / 180;
-  const field = locked ? 'c0=0*c0|c1=0*c0|c2=0*c0|c3=0*c0|c4=c0|c5=0*c0'
-    : `c0=c0|c1=${Math.sin(a).toFixed(6)}*c0|c2=0*c0|c3=${Math.cos(a).toFixed(6)}*c0`;
+  const field = `c0=c0|c1=${Math.sin(a).toFixed(6)}*c0|c2=0*c0|c3=${Math.cos(a).toFixed(6)}*c0`;
   const w = PATTERN.width / 2;
-  execFileSync('ffmpeg', ['-v', 'error', '-y', '-f', 'lavfi', '-i', `color=c=${hex(PATTERN.wrapRgb)}:s=${w}x${w / 2}:d=${PATTERN.seconds}:r=10`,
-    '-f', 'lavfi', '-i', `sine=frequency=4000:duration=${PATTERN.seconds}`,
-    '-filter_complex', `[0:v]${filter(w, w / 2)}[v];[1:a]pan=${locked ? '5.1' : 'quad'}|${field}[a]`, '-map', '[v]', '-map', '[a]',
+  execFileSync('ffmpeg', ['-v', 'error', '-y', '-f', 'lavfi', '-i', `color=c=${hex(PATTERN.wrapRgb)}:s=${w}x${w / 2}:d=${seconds}:r=10`,
+    '-f', 'lavfi', '-i', `sine=frequency=4000:duration=${seconds}`,
+    '-filter_complex', `[0:v]${filter(w, w / 2)}[v];[1:a]pan=quad|${field}[a]`, '-map', '[v]', '-map', '[a]',
     '-c:v', 'libvpx', '-crf', '10', '-b:v', '1M', '-auto-alt-ref', '0', '-c:a', 'libopus', '-b:a', '256k', partial]);
   renameSync(partial, file);
   return file;
