@@ -67,7 +67,6 @@ export class SoundField {
             video.addEventListener(name, () => this.wake(false), false);
         }
         this.Audio = audio;
-        video.addEventListener("volumechange", () => this.level(), false);
     }
 
     /* Makes or resumes the graph when the movie playing now has ambisonic sound and the page may make sound. */
@@ -99,6 +98,7 @@ export class SoundField {
         const context = this.context;
         const source = context.createMediaElementSource(this.video);
         const split = context.createChannelSplitter(6);
+        /* The element's volume and mute still apply: engines apply them before the source node (Chromium, as the standard asks). */
         const master = context.createGain();
         const omni = context.createGain();
         const locked = context.createChannelMerger(2);
@@ -138,7 +138,6 @@ export class SoundField {
         master.connect(context.destination);
         this.graph = { source: source, split: split, master: master, gains: gains, kind: null };
         this.follow(true);
-        this.level();
         this.route(soundKind(this.video));
     }
 
@@ -154,16 +153,6 @@ export class SoundField {
         graph.source.disconnect();
         graph.source.connect(kind ? graph.split : graph.master);
         graph.kind = kind;
-    }
-
-    /*
-     * The element's volume and mute are applied by the engines before the
-     * source node (Chromium, Firefox): the master only keeps its level.
-     */
-    level() {
-        if (this.graph) {
-            this.graph.master.gain.value = 1;
-        }
     }
 
     /* Turns the field with the page's view (yaw lon to the right, pitch lat up, in degrees). */
