@@ -72,7 +72,7 @@ async function measure(browser, url, marked) {
   return { cpu, played };
 }
 
-const movie = ambisonicMovie(90, { seconds: 30 });
+const movie = ambisonicMovie(90, 30);
 const trees = [false, true].map((marked) => {
   const tree = buildTree({ movie, config: { OS_FPS: 30 } });
   if (marked) {

@@ -12,12 +12,10 @@
  *   shown()       { pixel, time } of the last picture drawn since watch, time
  *                 the movie time when it was drawn; null before one is drawn
  *
- *   ears()        the level of each ear of the page's sound after the ambisonic
- *                 decoder, [left, right] in dB of full scale (RMS over the last
- *                 170 ms or so); null until the decoder is made, and until all
- *                 of that sound came after the last look or listenAfter
- *   look(lon, lat) turns the view there
- *   listenAfter() ears() from now on hears only what comes after now
+ *   ears()        [left, right]: dB of full scale of the page's sound after the
+ *                 ambisonic decoder, over the last EAR_WINDOW samples; null
+ *                 until the decoder is made and all of them came after hear()
+ *   hear(lon)     turns the view to yaw lon, when given; ears() hears from now
  *
  * A page that sets window.__tessalyMaxTextureSize before its scripts run stands
  * in for a device that draws no larger frames.
@@ -55,44 +53,29 @@ function readPixel(viewer, x, y) {
     return Array.from(pixel);
 }
 
-/* Seconds of sound an ear's level is measured over, and the time a turn takes to be heard. */
 const EAR_WINDOW = 8192;
-const TURN_SECONDS = 0.1;
 
-function listenAfter(field, taps) {
-    taps.from = field.context ? field.context.currentTime + TURN_SECONDS : 0;
-}
-
-/* Taps the decoder's output once, one analyser an ear; returns the levels now. */
 function earLevels(field, taps) {
-    const graph = field.graph;
-    if (!graph) {
+    const context = field.context;
+    if (!field.graph) {
         return null;
     }
     if (!taps.ears) {
-        listenAfter(field, taps);
-        const split = field.context.createChannelSplitter(2);
-        graph.master.connect(split);
-        taps.ears = [0, 1].map((ear) => {
-            const analyser = field.context.createAnalyser();
-            analyser.fftSize = EAR_WINDOW;
-            split.connect(analyser, ear);
-            return analyser;
-        });
-        taps.data = new Float32Array(EAR_WINDOW);
+        const split = context.createChannelSplitter(2);
+        field.graph.master.connect(split);
+        taps.ears = [0, 1].map((ear) => Object.assign(context.createAnalyser(), { fftSize: EAR_WINDOW }));
+        taps.ears.forEach((analyser, ear) => split.connect(analyser, ear));
+        taps.from = context.currentTime;
     }
-    if (field.context.currentTime < taps.from + EAR_WINDOW / field.context.sampleRate) {
-        return null;
-    }
-    return taps.ears.map((analyser) => {
-        analyser.getFloatTimeDomainData(taps.data);
-        const power = taps.data.reduce((sum, v) => sum + v * v, 0) / taps.data.length;
-        return 10 * Math.log10(power + 1e-20);
+    const data = new Float32Array(EAR_WINDOW);
+    return context.currentTime < taps.from + EAR_WINDOW / context.sampleRate ? null : taps.ears.map((analyser) => {
+        analyser.getFloatTimeDomainData(data);
+        return 10 * Math.log10(data.reduce((sum, v) => sum + v * v, 0) / EAR_WINDOW + 1e-20);
     });
 }
 
 function expose(viewer) {
-    const taps = {};
+    const taps = { from: 0 };
     const counts = { frames: 0, renders: 0 };
     const listeners = [];
     const watched = { at: null, shown: null };
@@ -138,11 +121,13 @@ function expose(viewer) {
         },
         shown: () => watched.shown,
         ears: () => earLevels(viewer.soundField, taps),
-        look: (lon, lat) => {
-            view.set(lon, lat, view.fov);
-            listenAfter(viewer.soundField, taps);
-        },
-        listenAfter: () => listenAfter(viewer.soundField, taps)
+        hear: (lon) => {
+            if (lon !== undefined) {
+                view.set(lon, 0, view.fov);
+            }
+            /* A turn is heard from the next frame on, within a few milliseconds. */
+            taps.from = viewer.soundField.context.currentTime + 0.1;
+        }
     };
 }
 
