@@ -25,6 +25,12 @@ const ORDER_WEIGHT = 0.5;
 /* Seconds a gain takes to follow a turn: no clicks as the view moves. */
 const GLIDE = 0.015;
 const GESTURES = ["click", "touchend", "keydown"];
+/*
+ * Chromium and Firefox apply the element's volume and mute before its source
+ * node, as the standard asks; WebKit passes the sound on at full level, so there
+ * the graph applies them itself.
+ */
+const LEVEL_AFTER_SOURCE = navigator.vendor === "Apple Computer, Inc.";
 
 /* The data-audio of the source the element plays (the first one before it has chosen), or null. */
 export function soundKind(video) {
@@ -67,6 +73,9 @@ export class SoundField {
             video.addEventListener(name, () => this.wake(false), false);
         }
         this.Audio = audio;
+        if (LEVEL_AFTER_SOURCE) {
+            video.addEventListener("volumechange", () => this.level(), false);
+        }
     }
 
     /* Makes or resumes the graph when the movie playing now has ambisonic sound and the page may make sound. */
@@ -98,7 +107,6 @@ export class SoundField {
         const context = this.context;
         const source = context.createMediaElementSource(this.video);
         const split = context.createChannelSplitter(6);
-        /* The element's volume and mute still apply: engines apply them before the source node (Chromium, as the standard asks). */
         const master = context.createGain();
         const omni = context.createGain();
         const locked = context.createChannelMerger(2);
@@ -138,7 +146,14 @@ export class SoundField {
         master.connect(context.destination);
         this.graph = { source: source, split: split, master: master, gains: gains, kind: null };
         this.follow(true);
+        this.level();
         this.route(soundKind(this.video));
+    }
+
+    level() {
+        if (this.graph && LEVEL_AFTER_SOURCE) {
+            this.graph.master.gain.value = this.video.muted ? 0 : this.video.volume;
+        }
     }
 
     /*
