@@ -13,11 +13,18 @@ before(() => session.start());
 // Firefox runs an audio context only with a sound device to play to; the others play to a stand-in.
 const UNHEARD = ENGINE === 'firefox' && !existsSync('/dev/snd') && !process.env.PULSE_SERVER &&
   'Firefox runs no audio context without a sound device; this machine has none';
+// WebKitGTK here: the first page with a sound graph in a browser is heard; a later page's graph
+// stays silent (-200 dB in both ears), so only the first test runs there.
+const LATER_UNHEARD = UNHEARD || (ENGINE === 'webkit' && 'WebKitGTK: a later page\'s sound graph is silent here');
+
+// Long enough that no test hears the movie loop (WebKitGTK falls silent a moment there).
+const SECONDS = 30;
 
 // How much louder the left ear hears what comes after now (after turning to lon, when given).
 async function louderLeft(page, lon) {
   await page.evaluate((at) => window.__tessaly.hear(at), lon);
   const [left, right] = await waitFor(page, () => window.__tessaly.ears(), undefined, { what: 'the ears' });
+  assert.ok(left > -60, `heard: ${left} dB`);
   return left - right;
 }
 
@@ -25,7 +32,7 @@ async function louderLeft(page, lon) {
 // once the left ear hears `margin` dB more (an engine may take a moment to load its ear filters).
 async function playing(azimuth, margin, source = (line) => line.replace('<SOURCE ', '<SOURCE data-audio="ambix" ')) {
   const change = (dir) => writeFileSync(join(dir, 'tour.html'), source(readFileSync(join(dir, 'tour.html'), 'utf8'), dir));
-  const { page, errors } = await session.open({}, { movies: [ambisonicMovie(azimuth)], change });
+  const { page, errors } = await session.open({}, { movies: [ambisonicMovie(azimuth, SECONDS)], change });
   // The visitor's first gesture; where the movie started muted (WebKitGTK), a click on the sound.
   await page.keyboard.press('x');
   if (await page.evaluate(() => document.getElementById('video').muted)) await page.click('#muteOFF');
@@ -50,15 +57,15 @@ describe('ambisonic sound', () => {
     assert.deepEqual(await errors(), []);
   });
 
-  test('turned right, a tone ahead on the left goes further left; turned left, it is ahead', { skip: UNHEARD }, async () => {
+  test('turned right, a tone ahead on the left goes further left; turned left, it is ahead', { skip: LATER_UNHEARD }, async () => {
     const { page } = await playing(45, 2);
     assert.ok(await louderLeft(page, 45) >= 6);
     assert.ok(Math.abs(await louderLeft(page, 315)) <= 3);
   });
 
-  test('a version change follows the new source: decoded when marked, as it is when not', { skip: UNHEARD }, async () => {
+  test('a version change follows the new source: decoded when marked, as it is when not', { skip: LATER_UNHEARD }, async () => {
     // The same movie twice: the larger version, which the page starts with, marked; the smaller not.
-    const name = basename(ambisonicMovie(90));
+    const name = basename(ambisonicMovie(90, SECONDS));
     const facts = (width) => `data-width="${width}" data-height="${width / 2}" data-fps="10" data-bitrate="100000" data-codecs="vp8"`;
     const { page, errors } = await playing(90, 6, (html, dir) => {
       copyFileSync(join(dir, name), join(dir, 'plain.webm'));

@@ -30,7 +30,7 @@ const GESTURES = ["click", "touchend", "keydown"];
  * node, as the standard asks; WebKit passes the sound on at full level, so there
  * the graph applies them itself.
  */
-const LEVEL_AFTER_SOURCE = navigator.vendor === "Apple Computer, Inc.";
+const WEBKIT_SOURCE = navigator.vendor === "Apple Computer, Inc.";
 
 /* The data-audio of the source the element plays (the first one before it has chosen), or null. */
 export function soundKind(video) {
@@ -73,7 +73,7 @@ export class SoundField {
             video.addEventListener(name, () => this.wake(false), false);
         }
         this.Audio = audio;
-        if (LEVEL_AFTER_SOURCE) {
+        if (WEBKIT_SOURCE) {
             video.addEventListener("volumechange", () => this.level(), false);
         }
     }
@@ -151,7 +151,7 @@ export class SoundField {
     }
 
     level() {
-        if (this.graph && LEVEL_AFTER_SOURCE) {
+        if (this.graph && WEBKIT_SOURCE) {
             this.graph.master.gain.value = this.video.muted ? 0 : this.video.volume;
         }
     }
