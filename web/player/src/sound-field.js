@@ -26,9 +26,9 @@ const ORDER_WEIGHT = 0.5;
 const GLIDE = 0.015;
 const GESTURES = ["click", "touchend", "keydown"];
 /*
- * Chromium and Firefox apply the element's volume and mute before its source
- * node, as the standard asks; WebKit passes the sound on at full level, so there
- * the graph applies them itself.
+ * The standard has the element's volume and mute apply before its source node,
+ * and Chromium does so; WebKit passes the sound on at full level, so there the
+ * graph applies them itself.
  */
 const WEBKIT_SOURCE = navigator.vendor === "Apple Computer, Inc.";
 
