@@ -5,10 +5,12 @@
 # alternating, and prints a table with the goals met or missed; then the
 # published page against the minimal one in Chromium, Firefox ESR and WebKitGTK,
 # a column per engine (engines.mjs); then a page with 4K, 2K and 1K versions on
-# a 4 Mbit/s link with and without choosing among them (versions.mjs).
+# a 4 Mbit/s link with and without choosing among them (versions.mjs); then a
+# movie with ambisonic sound played with and without the page's sound graph
+# (ambisonic.mjs, on the browser tests' trees: needs the dev build).
 #
 #   bench/viewer/run.sh [WORK_FOLDER]     RUNS=5 by default; TESSALY_BIN to use a built tessaly;
-#                                         TABLES="peers engines versions" by default (any of them)
+#                                         TABLES="peers engines versions ambisonic" by default (any of them)
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
@@ -50,7 +52,8 @@ node_modules/.bin/esbuild pages/three-entry.js --bundle --minify --format=iife -
 node_modules/.bin/esbuild pages/psv-entry.js --bundle --minify --format=iife --target=es2020 \
   --legal-comments=none --log-level=warning --outfile="$work/psv.js"
 
-tables="${TABLES:-peers engines versions}"
+tables="${TABLES:-peers engines versions ambisonic}"
 case " $tables " in *" peers "*) node bench.mjs "$work"; echo ;; esac
 case " $tables " in *" engines "*) node engines.mjs "$work"; echo ;; esac
-case " $tables " in *" versions "*) TESSALY_BIN="$tessaly" node versions.mjs "$work/versions" ;; esac
+case " $tables " in *" versions "*) TESSALY_BIN="$tessaly" node versions.mjs "$work/versions"; echo ;; esac
+case " $tables " in *" ambisonic "*) node ambisonic.mjs ;; esac

@@ -15,9 +15,9 @@ engines=("$@")
 needs() {
   case "$1" in
     chromium) echo "${TESSALY_CHROMIUM:-/usr/bin/chromium}" ;;
-    firefox) echo "${TESSALY_FIREFOX:-/usr/bin/firefox-esr} $(command -v Xvfb || echo Xvfb)" ;;
+    firefox) echo "${TESSALY_FIREFOX:-/usr/bin/firefox-esr} Xvfb pulseaudio" ;;
     webkit) echo "${TESSALY_WEBKIT_DRIVER:-/usr/bin/WebKitWebDriver}" \
-      "${TESSALY_MINIBROWSER:-/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser} $(command -v Xvfb || echo Xvfb)" ;;
+      "${TESSALY_MINIBROWSER:-/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser} Xvfb pulseaudio" ;;
     *) echo "web tests: no engine called $1 (chromium, firefox, webkit)" >&2; exit 2 ;;
   esac
 }
@@ -27,6 +27,49 @@ needs() {
 if [ ! -f node_modules/.package-lock.json ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then
   npm ci --no-audit --no-fund
 fi
+
+# A sound server of our own with one null output, for the engines that play sound
+# only to a device: Firefox keeps its audio contexts suspended without one, and
+# WebKitGTK's GStreamer has nothing to play to. A machine without a sound card
+# (CI's, most servers) then plays as a visitor's does. Its folder is its own
+# (no configuration, cookie or socket of the user's); it ends with this script.
+# As root it only warns: a per-user instance is what the browsers talk to. It
+# also ends when this script is killed (a ctest timeout) through the parent's
+# death signal.
+sound_dir=
+sound_pid=
+stop_sound() {
+  if [ -n "$sound_pid" ]; then
+    kill "$sound_pid" 2>/dev/null || true
+    wait "$sound_pid" 2>/dev/null || true
+    sound_pid=
+  fi
+  [ -z "$sound_dir" ] || rm -rf "$sound_dir"
+  sound_dir=
+}
+trap stop_sound EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+start_sound() {
+  [ -z "$sound_pid" ] || return 0
+  sound_dir=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-sound.XXXXXX")
+  HOME=$sound_dir XDG_CONFIG_HOME=$sound_dir XDG_RUNTIME_DIR=$sound_dir PULSE_RUNTIME_PATH=$sound_dir \
+    PULSE_STATE_PATH=$sound_dir setpriv --pdeathsig TERM pulseaudio -n --daemonize=no --system=false --exit-idle-time=-1 \
+    --use-pid-file=false --log-target="file:$sound_dir/log" \
+    --load="module-null-sink sink_name=tessaly" \
+    --load="module-native-protocol-unix socket=$sound_dir/native auth-anonymous=1" </dev/null &
+  sound_pid=$!
+  # The socket is there once the server listens.
+  local deadline=$((SECONDS + 30))
+  until [ -S "$sound_dir/native" ]; do
+    if ! kill -0 "$sound_pid" 2>/dev/null || [ "$SECONDS" -ge "$deadline" ]; then
+      echo "web tests: the sound server did not start: $(cat "$sound_dir/log" 2>/dev/null)" >&2
+      exit 1
+    fi
+    sleep 0.1
+  done
+  export PULSE_SERVER="unix:$sound_dir/native" PULSE_COOKIE="$sound_dir/cookie"
+}
 
 ran=()
 missed=()
@@ -41,6 +84,7 @@ for engine in "${engines[@]}"; do
     missed+=("$engine")
     continue
   fi
+  [ "$engine" = chromium ] || start_sound
   echo "web tests: $engine"
   suite=suite.mjs
   [ "$engine" != chromium ] || suite=suite-chromium.mjs

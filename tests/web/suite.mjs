@@ -9,3 +9,4 @@ import './xr.test.mjs';
 import './position.test.mjs';
 import './published.test.mjs';
 import './versions.test.mjs';
+import './ambisonic.test.mjs';

@@ -33,18 +33,22 @@ function filter(w, h) {
   return [...boxes, 'format=yuv420p'].join(',');
 }
 
-// sound: with a quiet tone as its sound track (Opus), else without sound. eye: the
-// pattern only in this much of the frame's top left corner (the left eye's picture
-// of a stereo frame), the rest STEREO_OTHER.
-function makeMovie(width, height, { sound = false, eye = null } = {}) {
+// sound: with a quiet tone as its sound track (Opus), else without sound; ambix: instead a
+// 4 kHz tone from this many degrees left on the horizon, first-order ambisonic (AmbiX: W,
+// Y, Z, X). eye: the pattern only in this much of the frame's top left corner (the left
+// eye's picture of a stereo frame), the rest STEREO_OTHER.
+function makeMovie(width, height, { sound = false, ambix = null, seconds = PATTERN.seconds, eye = null } = {}) {
   const dir = join(tmpdir(), 'tessaly-web-tests');
   const stereo = eye ? `-eye${eye.width}x${eye.height}` : '';
-  const file = join(dir, `pattern-${width}x${height}${stereo}${sound ? '-sound' : ''}-v1.webm`);
+  const audio = sound ? '-sound' : ambix !== null ? `-ambix${ambix}-${seconds}s` : '';
+  const file = join(dir, `pattern-${width}x${height}${stereo}${audio}-v1.webm`);
   if (existsSync(file)) return file;
   mkdirSync(dir, { recursive: true });
   const partial = `${file}.${process.pid}.webm`;
-  const source = `color=c=${hex(eye ? STEREO_OTHER : PATTERN.wrapRgb)}:s=${width}x${height}:d=${PATTERN.seconds}:r=10`;
-  const tone = sound ? ['-f', 'lavfi', '-i', `sine=frequency=440:duration=${PATTERN.seconds}`, '-c:a', 'libopus'] : [];
+  const source = `color=c=${hex(eye ? STEREO_OTHER : PATTERN.wrapRgb)}:s=${width}x${height}:d=${seconds}:r=10`;
+  const [y, x] = [Math.sin, Math.cos].map((f) => f((ambix * Math.PI) / 180).toFixed(6));
+  const tone = sound ? ['-f', 'lavfi', '-i', `sine=frequency=440:duration=${seconds}`, '-c:a', 'libopus'] : ambix === null ? []
+    : ['-f', 'lavfi', '-i', `sine=frequency=4000:duration=${seconds}`, '-af', `pan=quad|c0=c0|c1=${y}*c0|c2=0*c0|c3=${x}*c0`, '-c:a', 'libopus', '-b:a', '256k'];
   const pattern = eye ? `drawbox=x=0:y=0:w=${eye.width}:h=${eye.height}:color=${hex(PATTERN.wrapRgb)}:t=fill,` +
     filter(eye.width, eye.height) : filter(width, height);
   execFileSync('ffmpeg', ['-v', 'error', '-y', '-f', 'lavfi', '-i', source, ...tone, '-vf', pattern,
@@ -89,6 +93,11 @@ export function halfSphereMovie() {
 // unmuted where sound may not start by itself, since it makes no sound.
 export function soundMovie() {
   return makeMovie(PATTERN.width / 2, PATTERN.height / 2, { sound: true });
+}
+
+// The small pattern with a tone from `azimuth` degrees left as first-order ambisonic sound.
+export function ambisonicMovie(azimuth, seconds = PATTERN.seconds) {
+  return makeMovie(PATTERN.width / 2, PATTERN.height / 2, { ambix: azimuth, seconds });
 }
 
 // A file named like a movie that no browser can decode.
@@ -163,3 +172,4 @@ export function versionMovies() {
     return file;
   });
 }
+

@@ -12,6 +12,11 @@
  *   shown()       { pixel, time } of the last picture drawn since watch, time
  *                 the movie time when it was drawn; null before one is drawn
  *
+ *   ears()        [left, right]: dB of full scale of the page's sound after the
+ *                 ambisonic decoder, over the last EAR_WINDOW samples; null
+ *                 until the decoder is made and all of them came after hear()
+ *   hear(lon)     turns the view to yaw lon, when given; ears() hears from now
+ *
  * A page that sets window.__tessalyMaxTextureSize before its scripts run stands
  * in for a device that draws no larger frames.
  */
@@ -48,7 +53,29 @@ function readPixel(viewer, x, y) {
     return Array.from(pixel);
 }
 
+const EAR_WINDOW = 8192;
+
+function earLevels(field, taps) {
+    const context = field.context;
+    if (!field.graph) {
+        return null;
+    }
+    if (!taps.ears) {
+        const split = context.createChannelSplitter(2);
+        field.graph.master.connect(split);
+        taps.ears = [0, 1].map((ear) => Object.assign(context.createAnalyser(), { fftSize: EAR_WINDOW }));
+        taps.ears.forEach((analyser, ear) => split.connect(analyser, ear));
+        taps.from = context.currentTime;
+    }
+    const data = new Float32Array(EAR_WINDOW);
+    return context.currentTime < taps.from + EAR_WINDOW / context.sampleRate ? null : taps.ears.map((analyser) => {
+        analyser.getFloatTimeDomainData(data);
+        return 10 * Math.log10(data.reduce((sum, v) => sum + v * v, 0) / EAR_WINDOW + 1e-20);
+    });
+}
+
 function expose(viewer) {
+    const taps = { from: 0 };
     const counts = { frames: 0, renders: 0 };
     const listeners = [];
     const watched = { at: null, shown: null };
@@ -92,7 +119,15 @@ function expose(viewer) {
             watched.at = [x, y];
             watched.shown = null;
         },
-        shown: () => watched.shown
+        shown: () => watched.shown,
+        ears: () => earLevels(viewer.soundField, taps),
+        hear: (lon) => {
+            if (lon !== undefined) {
+                view.set(lon, 0, view.fov);
+            }
+            /* A turn is heard from the next frame on, within a few milliseconds. */
+            taps.from = viewer.soundField.context.currentTime + 0.1;
+        }
     };
 }
 

@@ -10,7 +10,7 @@ import { now } from "./numbers.js";
 const DISPLAY_FRAME = 17;
 
 export class FrameLoop {
-    /* parts: config, renderer, view, layout, movie, frames, headset, hotSpots, controls, captions, statistics. */
+    /* parts: config, renderer, view, layout, movie, frames, headset, hotSpots, controls, captions, statistics, soundField. */
     constructor(parts) {
         this.parts = parts;
         this.interval = parts.config.fps > 0 ? 1000 / parts.config.fps : 0;
@@ -50,6 +50,7 @@ export class FrameLoop {
             } else {
                 this.renderPage();
             }
+            this.parts.soundField.follow(false);
         }
         this.parts.hotSpots.update();
         this.parts.controls.update();

@@ -25,6 +25,7 @@ import { Quality } from "./quality.js";
 import { QualityItem } from "./quality-item.js";
 import { createRenderer } from "./renderer.js";
 import { Sound } from "./sound.js";
+import { SoundField } from "./sound-field.js";
 import { Statistics } from "./statistics.js";
 import { View } from "./view.js";
 import { playableVersions, readVersions, smoothVersions, wantedWidth } from "./versions.js";
@@ -135,9 +136,11 @@ export function startViewer() {
         renderer: renderer, view: view, layout: layout, hotSpots: hotSpots, movie: movie, frames: frames, overlays: overlays,
         captions: captions, eyes: config.eyes
     }, () => viewer.loop.draw());
+    const soundField = viewer.soundField = new SoundField(video, view, headset);
     viewer.loop = new FrameLoop({
         config: config, renderer: renderer, view: view, layout: layout, movie: movie, frames: frames,
-        headset: headset, hotSpots: hotSpots, controls: controls, captions: captions, statistics: statistics
+        headset: headset, hotSpots: hotSpots, controls: controls, captions: captions, statistics: statistics,
+        soundField: soundField
     });
     layout.followWindow();
     layout.followResizes();
