@@ -15,6 +15,7 @@
 #include "core/platform/ChildProcess.h"
 #include "core/platform/FileSystem.h"
 #include "core/text/Numbers.h"
+#include "media/AmbisonicBox.h"
 
 namespace tessaly::media {
 namespace {
@@ -27,6 +28,7 @@ constexpr int kPollMs = 100;
 // 24 Mbit/s, the phone's a quarter of its pixels and of that.
 constexpr std::string_view kQuality = "21";
 constexpr long long kMaxRateAt4096 = 24000000;
+constexpr long long kAmbisonicChannelRate = 96000;
 
 std::string number(long long value) { return text::formatInteger(value); }
 
@@ -77,6 +79,26 @@ movies::WriteOutcome failure(const fs::path& path, std::string action, std::stri
     return {false, platform::FileError{path, std::move(action), std::move(reason)}};
 }
 
+// Channels of the ambisonic sound the versions keep and mark; 0 for other sound.
+std::size_t ambisonicChannels(const movies::MovieInfo& info) {
+    if (info.spatialAudio == movies::SpatialAudio::Ambix) return 4;
+    if (info.spatialAudio == movies::SpatialAudio::AmbixStereo) return 6;
+    return 0;
+}
+
+// The libraries write no ambisonic mark: the versions, which keep every
+// channel, get it once they are written.
+movies::WriteOutcome markAmbisonic(const movies::MovieInfo& info,
+                                   const std::vector<movies::EncodeTarget>& targets) {
+    const std::size_t channels = ambisonicChannels(info);
+    if (channels == 0) return {};
+    for (const movies::EncodeTarget& target : targets) {
+        if (const int error = writeAmbisonicMark(target.fd, AmbisonicMark::firstOrder(channels)))
+            return failure(target.target, "write", std::strerror(error));
+    }
+    return {};
+}
+
 }  // namespace
 
 std::vector<std::string> encodeArguments(const fs::path& movie, const movies::MovieInfo& info,
@@ -110,6 +132,10 @@ std::vector<std::string> encodeArguments(const fs::path& movie, const movies::Mo
                                  "-threads",   threadCount});
         if (aac) {
             args.insert(args.end(), {"-c:a", "copy"});
+        } else if (const std::size_t channels = ambisonicChannels(info)) {
+            // Each of the sound field's channels as much as a stereo pair's.
+            args.insert(args.end(), {"-c:a", "aac", "-b:a",
+                                     number(static_cast<long long>(channels) * kAmbisonicChannelRate)});
         } else {
             args.insert(args.end(), {"-c:a", "aac", "-b:a", "192k"});
         }
@@ -186,7 +212,7 @@ movies::WriteOutcome FfmpegEncoder::encode(const fs::path& movie, const movies::
     }
     if (stopped) return {true, std::nullopt};
     if (!errorLines.rest().empty()) lastError = errorLines.rest();
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return {};
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return markAmbisonic(info, targets);
     if (lastError.empty())
         lastError = WIFEXITED(status) ? program_ + " ended with status " + number(WEXITSTATUS(status))
                                       : program_ + " was ended by signal " + number(WTERMSIG(status));
