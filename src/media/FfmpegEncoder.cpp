@@ -29,6 +29,7 @@ constexpr int kPollMs = 100;
 constexpr std::string_view kQuality = "21";
 constexpr long long kMaxRateAt4096 = 24000000;
 constexpr long long kAmbisonicChannelRate = 96000;
+constexpr std::string_view kAmbisonicChannels = "channelmap=map=0-FL|1-FR|2-FC|3-BC:channel_layout=4.0";
 
 std::string number(long long value) { return text::formatInteger(value); }
 
@@ -79,10 +80,16 @@ movies::WriteOutcome failure(const fs::path& path, std::string action, std::stri
     return {false, platform::FileError{path, std::move(action), std::move(reason)}};
 }
 
-// Channels of the ambisonic sound the versions keep and mark; 0 for other sound.
+// Channels of ambisonic sound a version keeps and marks; 0 for other sound.
+// Copied AAC keeps them all. Encoded, the sound field goes on in AAC's four
+// channel layout, where each channel stays whole: its six channel layout
+// would cut the highs of the one it takes for low effects, so a head-locked
+// pair is left out then.
 std::size_t ambisonicChannels(const movies::MovieInfo& info) {
-    if (info.spatialAudio == movies::SpatialAudio::Ambix) return 4;
-    if (info.spatialAudio == movies::SpatialAudio::AmbixStereo) return 6;
+    if (info.spatialAudio == movies::SpatialAudio::AmbixStereo && info.audioCodec == "aac") return 6;
+    if (info.spatialAudio == movies::SpatialAudio::Ambix ||
+        info.spatialAudio == movies::SpatialAudio::AmbixStereo)
+        return 4;
     return 0;
 }
 
@@ -133,8 +140,10 @@ std::vector<std::string> encodeArguments(const fs::path& movie, const movies::Mo
         if (aac) {
             args.insert(args.end(), {"-c:a", "copy"});
         } else if (const std::size_t channels = ambisonicChannels(info)) {
-            // Each of the sound field's channels as much as a stereo pair's.
-            args.insert(args.end(), {"-c:a", "aac", "-b:a",
+            // The libraries read the mark as a layout no filter or encoder
+            // takes: the channels go over one by one, each with as much as a
+            // stereo pair's share.
+            args.insert(args.end(), {"-filter:a", std::string(kAmbisonicChannels), "-c:a", "aac", "-b:a",
                                      number(static_cast<long long>(channels) * kAmbisonicChannelRate)});
         } else {
             args.insert(args.end(), {"-c:a", "aac", "-b:a", "192k"});

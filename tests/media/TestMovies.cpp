@@ -53,6 +53,12 @@ const std::map<std::string, std::string>& recipes() {
         {"timecode.mov", std::string(kVideo) + " -t 1" + std::string(kH264) + " -timecode 01:00:00:00"},
         {"fragmented.mp4",
          std::string(kVideo) + " -t 1" + std::string(kH264) + " -movflags frag_keyframe+empty_moov"},
+        // Four channels of sound with no mark, as AAC with the index in front
+        // and as PCM with it at the end.
+        {"quad.mp4", " -f lavfi -i testsrc=size=320x160:rate=25" + std::string(kSound) + " -t 1" +
+                         std::string(kH264) + " -ac 4 -c:a aac" + std::string(kFront)},
+        {"quad.mov", " -f lavfi -i testsrc=size=320x160:rate=25" + std::string(kSound) + " -t 1" +
+                         std::string(kH264) + " -ac 4 -c:a pcm_s16le"},
         // No edit list: an index a frame shorter is otherwise the same.
         {"keys.mp4", " -f lavfi -i testsrc=size=320x160:rate=25" + std::string(kSound) + " -t 1" +
                          std::string(kH264) + " -g 10 -c:a aac -use_editlist 0" + std::string(kFront)},

@@ -13,7 +13,8 @@ namespace tessaly::test_support {
 
 // The movie made by the recipe of this name ("good.mp4", "late.mp4", "hevc.mp4",
 // "wide.mp4", "heavy.mp4", "square.mp4", "sound.m4a", "good.webm", "timecode.mov",
-// "fragmented.mp4", "keys.mp4" with a key frame every 10 frames); empty when
+// "fragmented.mp4", "keys.mp4" with a key frame every 10 frames, "quad.mp4" and
+// "quad.mov" with four channels of sound); empty when
 // ffmpeg cannot make it.
 std::filesystem::path testMovie(const std::string& name);
 
