@@ -317,7 +317,11 @@ std::optional<std::string> withAmbisonicMark(std::string_view moov, const Ambiso
     MarkWriter writer(mark, chunkShift);
     const auto payload = writer.payload("moov", moov.substr(header->headerSize), false);
     if (!payload || !writer.marked()) return std::nullopt;
-    return boxOf("moov", *payload);
+    std::string marked = boxOf("moov", *payload);
+    // A track with its boxes twice over gets the mark where the reader does not look.
+    const FoundMark found = findAmbisonicMark(marked);
+    if (!found.mark || ambisonicBox(*found.mark) != ambisonicBox(mark)) return std::nullopt;
+    return marked;
 }
 
 std::optional<IndexBox> findIndexBox(int fd, std::uint64_t size) {
