@@ -23,6 +23,9 @@ struct [[nodiscard]] WriteOutcome {
     std::optional<platform::FileError> error;
 };
 
+// Why tools that only read a movie's facts give no sound.
+inline constexpr std::string_view kNoSoundDecoding = "these movie tools decode no sound";
+
 class MovieTools {
 public:
     virtual ~MovieTools() = default;
@@ -38,6 +41,15 @@ public:
     virtual WriteOutcome moveIndexToFront(const std::filesystem::path& movie, int out,
                                           const std::filesystem::path& outName, const ByteProgress& progress,
                                           const std::atomic<bool>* stop) = 0;
+
+    // Writes the first channel of `movie`'s sound (the W of ambisonic sound),
+    // decoded, to `out` as a mono WAV file, for the preview to play to both
+    // ears. Tools that decode no sound say so as an error.
+    virtual WriteOutcome writeFirstChannel(const std::filesystem::path& movie, int /*out*/,
+                                           const std::filesystem::path& /*outName*/,
+                                           const std::atomic<bool>* /*stop*/) {
+        return {false, platform::FileError{movie, "read", std::string(kNoSoundDecoding)}};
+    }
 };
 
 }  // namespace tessaly::movies
