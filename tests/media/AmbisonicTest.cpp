@@ -9,6 +9,7 @@
 #include "core/platform/FileSystem.h"
 #include "core/platform/Files.h"
 #include "media/AmbisonicBox.h"
+#include "media/FirstChannel.h"
 #include "media/ReadMovieInfo.h"
 
 using namespace tessaly;
@@ -96,6 +97,41 @@ TEST(AmbisonicMark, WrittenIntoAMovieKeepsEveryPacket) {
         EXPECT_EQ(info.spatialAudio, SpatialAudio::Ambix) << name;
         EXPECT_NE(movies::movieSummary(info).find(texts::kAmbisonic), std::string::npos);
         EXPECT_NE(movies::movieJson(copy, info).find("\"spatialAudio\":\"ambix\""), std::string::npos);
+    }
+    fs::remove_all(dir);
+}
+
+// The preview's sound: the first channel alone, from AAC's planar samples and
+// from PCM's interleaved ones.
+TEST(AmbisonicMark, TheFirstChannelIsWrittenAlone) {
+    const fs::path dir = test_support::scratchFolder("ambisonic", "first-channel");
+    for (const std::string codec : {"aac", "pcm_s16le"}) {
+        for (const bool firstLoud : {true, false}) {
+            const std::string gains =
+                firstLoud ? "c0=c0|c1=0*c0|c2=0*c0|c3=0*c0" : "c0=0*c0|c1=c0|c2=c0|c3=c0";
+            const fs::path movie = dir / (codec + (firstLoud ? "-w.mov" : "-xyz.mov"));
+            if (!test_support::runFfmpeg(
+                    "-f lavfi -i sine=frequency=440:sample_rate=48000 -t 1 -af 'pan=4c|" + gains + "' -c:a " +
+                    codec + " '" + movie.string() + "'"))
+                GTEST_SKIP() << "ffmpeg could not make the movie";
+            const fs::path wave = dir / "w.wav";
+            const platform::FileDescriptor out(
+                ::open(wave.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+            const movies::WriteOutcome outcome = media::writeFirstChannel(movie, out.get(), wave, nullptr);
+            ASSERT_FALSE(outcome.error) << outcome.error->message();
+            const std::string bytes = platform::readFile(wave).bytes;
+            ASSERT_GT(bytes.size(), 44u);
+            EXPECT_EQ(bytes.substr(22, 2), std::string("\1\0", 2));  // one channel
+            // The sine is at an eighth of full scale; the other channels are silent.
+            std::size_t loudest = 0;
+            for (std::size_t i = 44; i + 1 < bytes.size(); i += 2)
+                loudest = std::max<std::size_t>(
+                    loudest,
+                    std::abs(static_cast<std::int16_t>(static_cast<unsigned char>(bytes[i]) |
+                                                       static_cast<unsigned char>(bytes[i + 1]) << 8)));
+            EXPECT_EQ(loudest > 1000, firstLoud) << codec << " " << loudest;
+            EXPECT_NEAR(static_cast<double>(bytes.size() - 44) / 2 / 48000, 1.0, 0.1) << codec;
+        }
     }
     fs::remove_all(dir);
 }
