@@ -183,11 +183,13 @@ private:
     bool done_ = false;
 };
 
-bool readAll(int fd, std::uint64_t offset, std::string& bytes) {
+// The whole of `count` bytes at `offset`, by pread or pwrite; false on an
+// error or the end of the file.
+template <typename Buffer, typename Transfer>
+bool transferAll(Transfer transfer, int fd, std::uint64_t offset, Buffer* bytes, std::size_t count) {
     std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n =
-            ::pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(offset + done));
+    while (done < count) {
+        const ssize_t n = transfer(fd, bytes + done, count - done, static_cast<off_t>(offset + done));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         done += static_cast<std::size_t>(n);
@@ -195,16 +197,12 @@ bool readAll(int fd, std::uint64_t offset, std::string& bytes) {
     return true;
 }
 
+bool readAll(int fd, std::uint64_t offset, std::string& bytes) {
+    return transferAll(::pread, fd, offset, bytes.data(), bytes.size());
+}
+
 bool writeAll(int fd, std::uint64_t offset, std::string_view bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n =
-            ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(offset + done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
+    return transferAll(::pwrite, fd, offset, bytes.data(), bytes.size());
 }
 
 int lastError() { return errno != 0 ? errno : EIO; }

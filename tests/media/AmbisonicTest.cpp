@@ -89,9 +89,7 @@ TEST(AmbisonicMark, WrittenIntoAMovieKeepsEveryPacket) {
         EXPECT_NE(movies::movieJson(source, media::inspectMovie(source)).find("\"spatialAudio\":null"),
                   std::string::npos);
         const fs::path copy = dir / name;
-        fs::copy_file(source, copy, fs::copy_options::overwrite_existing);
-        const platform::FileDescriptor fd(::open(copy.c_str(), O_RDWR | O_CLOEXEC));
-        ASSERT_EQ(media::writeAmbisonicMark(fd.get(), media::AmbisonicMark::firstOrder(4)), 0);
+        ASSERT_TRUE(test_support::markAmbisonic(source, copy));
         EXPECT_EQ(test_support::packetsOf(copy), test_support::packetsOf(source)) << name;
         const movies::MovieInfo info = media::inspectMovie(copy);
         EXPECT_EQ(info.spatialAudio, SpatialAudio::Ambix) << name;

@@ -1,7 +1,6 @@
 // Web versions made by the real encoder, from the library to the command line
 // and the published page.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/prctl.h>
@@ -135,11 +134,7 @@ TEST_F(EncodeVersions, AmbisonicSoundIsKeptAndMarked) {
     const fs::path source = test_support::testMovie("quad.mov");
     if (source.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
     const fs::path movie = dir / "ambix.mov";
-    fs::copy_file(source, movie);
-    {
-        const platform::FileDescriptor fd(::open(movie.c_str(), O_RDWR | O_CLOEXEC));
-        ASSERT_EQ(media::writeAmbisonicMark(fd.get(), media::AmbisonicMark::firstOrder(4)), 0);
-    }
+    ASSERT_TRUE(test_support::markAmbisonic(source, movie));
     media::LibavMovieTools tools;
     media::FfmpegEncoder encoder;
     const movies::EncodeReport report =

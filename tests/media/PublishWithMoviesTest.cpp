@@ -315,11 +315,7 @@ TEST_F(PublishWithMovies, ThePageNamesAmbisonicSound) {
     const fs::path quad = test_support::testMovie("quad.mp4");
     if (quad.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
     const fs::path ambix = dir / "ambix.mp4";
-    fs::copy_file(quad, ambix);
-    {
-        const platform::FileDescriptor fd(::open(ambix.c_str(), O_RDWR | O_CLOEXEC));
-        ASSERT_EQ(media::writeAmbisonicMark(fd.get(), media::AmbisonicMark::firstOrder(4)), 0);
-    }
+    ASSERT_TRUE(test_support::markAmbisonic(quad, ambix));
     ASSERT_EQ(publish({project(ambix).string(), (dir / "site" / "index.html").string()}), 0) << err.str();
     EXPECT_NE(platform::readFile(dir / "site" / "index.html")
                   .bytes.find("<SOURCE src=\"ambix.mp4\" type='video/mp4' data-audio=\"ambix\"/>"),

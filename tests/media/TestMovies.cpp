@@ -1,5 +1,6 @@
 #include "TestMovies.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,7 +13,9 @@
 #include <utility>
 
 #include "../core/ScratchFolder.h"
+#include "core/platform/FileSystem.h"
 #include "core/platform/Files.h"
+#include "media/AmbisonicBox.h"
 #include "media/Mp4Boxes.h"
 
 extern "C" {
@@ -273,5 +276,12 @@ bool markSphere(const fs::path& movie, const fs::path& marked, const SphereMarks
 }
 
 bool addTelemetry(const fs::path& movie, const fs::path& copy) { return rewrite(movie, copy, nullptr, true); }
+
+bool markAmbisonic(const fs::path& movie, const fs::path& copy, std::size_t channels) {
+    std::error_code error;
+    if (!fs::copy_file(movie, copy, fs::copy_options::overwrite_existing, error)) return false;
+    const platform::FileDescriptor fd(::open(copy.c_str(), O_RDWR | O_CLOEXEC));
+    return fd.valid() && media::writeAmbisonicMark(fd.get(), media::AmbisonicMark::firstOrder(channels)) == 0;
+}
 
 }  // namespace tessaly::test_support

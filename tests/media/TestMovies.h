@@ -65,4 +65,9 @@ bool manyFragments(const std::filesystem::path& movie, std::size_t fragments,
 // after it, every chunk offset moved to match.
 bool splitData(const std::filesystem::path& movie, double share, const std::filesystem::path& copy);
 
+// A copy of `movie` (MP4 or QuickTime) whose first sound track is marked as
+// first-order ambisonic sound of `channels` channels.
+bool markAmbisonic(const std::filesystem::path& movie, const std::filesystem::path& copy,
+                   std::size_t channels = 4);
+
 }  // namespace tessaly::test_support
