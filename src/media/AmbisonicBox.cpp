@@ -107,8 +107,14 @@ std::optional<std::string_view> sampleDescription(std::string_view trak) {
     return body;
 }
 
-bool container(std::string_view type) {
-    return type == "moov" || type == "trak" || type == "mdia" || type == "minf" || type == "stbl";
+// The box inside `parent` on the way to the sample tables: four levels at
+// most, however the boxes nest.
+std::string_view pathChild(std::string_view parent) {
+    if (parent == "moov") return "trak";
+    if (parent == "trak") return "mdia";
+    if (parent == "mdia") return "minf";
+    if (parent == "minf") return "stbl";
+    return {};
 }
 
 // Rebuilds boxes with the mark and moved chunk offsets.
@@ -116,29 +122,33 @@ class MarkWriter {
 public:
     MarkWriter(const AmbisonicMark& mark, std::int64_t shift) : mark_(ambisonicBox(mark)), shift_(shift) {}
 
-    // The new payload of a box of `type` whose payload is `body`; `marked`:
-    // inside the track that gets the mark.
+    // The new payload of the box `type` on the way to the sample tables, whose
+    // payload is `body`; `marked`: inside the track that gets the mark.
     std::optional<std::string> payload(std::string_view type, std::string_view body, bool marked) {
-        if (container(type)) {
-            std::string_view tail;
-            const auto children = childrenOf(body, &tail);
-            if (!children) return std::nullopt;
-            std::string out;
-            for (const Child& child : *children) {
+        std::string_view tail;
+        const auto children = childrenOf(body, &tail);
+        if (!children) return std::nullopt;
+        std::string out;
+        for (const Child& child : *children) {
+            std::optional<std::string> inner;
+            if (child.type == pathChild(type)) {
                 bool markChild = marked;
-                if (type == "moov" && child.type == "trak" && !done_ && soundTrack(child.body)) {
+                if (type == "moov" && !done_ && soundTrack(child.body)) {
                     markChild = true;
                     done_ = true;
                 }
-                const auto inner = payload(child.type, child.body, markChild);
-                if (!inner) return std::nullopt;
-                out += boxOf(child.type, *inner);
+                inner = payload(child.type, child.body, markChild);
+            } else if (type == "stbl" && (child.type == "stco" || child.type == "co64")) {
+                inner = chunkTable(child.body, child.type == "co64" ? 8 : 4);
+            } else if (type == "stbl" && child.type == "stsd" && marked) {
+                inner = sampleDescription(child.body);
+            } else {
+                inner = std::string(child.body);
             }
-            return out += tail;
+            if (!inner) return std::nullopt;
+            out += boxOf(child.type, *inner);
         }
-        if (type == "stco" || type == "co64") return chunkTable(body, type == "co64" ? 8 : 4);
-        if (type == "stsd" && marked) return sampleDescription(body);
-        return std::string(body);
+        return out += tail;
     }
 
     bool marked() const { return done_; }
