@@ -68,6 +68,9 @@ inline constexpr std::string_view kAmbisonicChannelsSuffix = " channels";
 inline constexpr std::string_view kAmbisonicChannelMap = "channels mapped out of order";
 inline constexpr std::string_view kAmbisonicDamaged = "a damaged mark";
 
+// Why movie tools that only read a movie's facts give no sound for the preview.
+inline constexpr std::string_view kNoSoundDecoding = "these movie tools decode no sound";
+
 // Make Web Versions.
 inline constexpr std::string_view kEncodeCaption = "Make Web Versions";
 // Followed by the versions' paths, one a line.

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "core/movies/MovieInfo.h"
+#include "core/movies/MovieTexts.h"
 #include "core/platform/Files.h"
 
 namespace tessaly::movies {
@@ -22,9 +23,6 @@ struct [[nodiscard]] WriteOutcome {
     bool stopped = false;  // `stop` was set; what was written is to be dropped
     std::optional<platform::FileError> error;
 };
-
-// Why tools that only read a movie's facts give no sound.
-inline constexpr std::string_view kNoSoundDecoding = "these movie tools decode no sound";
 
 class MovieTools {
 public:
@@ -48,7 +46,7 @@ public:
     virtual WriteOutcome writeFirstChannel(const std::filesystem::path& movie, int /*out*/,
                                            const std::filesystem::path& /*outName*/,
                                            const std::atomic<bool>* /*stop*/) {
-        return {false, platform::FileError{movie, "read", std::string(kNoSoundDecoding)}};
+        return {false, platform::FileError{movie, "read", std::string(texts::kNoSoundDecoding)}};
     }
 };
 
