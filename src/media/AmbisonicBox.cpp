@@ -107,16 +107,6 @@ std::optional<std::string_view> sampleDescription(std::string_view trak) {
     return body;
 }
 
-// The box inside `parent` on the way to the sample tables: four levels at
-// most, however the boxes nest.
-std::string_view pathChild(std::string_view parent) {
-    if (parent == "moov") return "trak";
-    if (parent == "trak") return "mdia";
-    if (parent == "mdia") return "minf";
-    if (parent == "minf") return "stbl";
-    return {};
-}
-
 // Rebuilds boxes with the mark and moved chunk offsets.
 class MarkWriter {
 public:
