@@ -124,6 +124,10 @@ void MainWindow::buildParts(MediaTools tools) {
             [this] { menus_.toolTips->setChecked(settings_->toolTipHelp() == 1); });
     header_ = buildHeader(client_, sink);
     rows_ = std::make_unique<MovieRows>(client_, tools.movies, sink);
+    rows_->whenRead(
+        [this, &movieTools = tools.movies](int slot, const QString& path, const movies::MovieInfo& info) {
+            if (slot == 1) previewSound(movieTools, path, info);
+        });
     buttons_ = buildCommandButtons(client_, sink);
     captions_ = std::make_unique<CaptionDisplay>(client_, sink);
     rows_->onMainMovie([this](const QString& path) { captions_->setMainMovie(path); });
@@ -233,6 +237,16 @@ void MainWindow::noteMismatches(const movies::MovieInfo& main) {
     if (note.empty() && mismatchNote_ == nullptr) return;
     if (mismatchNote_ == nullptr) mismatchNote_ = new MismatchNote(this);
     mismatchNote_->showNote(ui::qs(note));
+}
+
+void MainWindow::previewSound(movies::MovieTools& tools, const QString& path, const movies::MovieInfo& info) {
+    if (info.spatialAudio != movies::SpatialAudio::Ambix &&
+        info.spatialAudio != movies::SpatialAudio::AmbixStereo)
+        return;
+    const std::filesystem::path movie = ui::utf8(path);
+    header_.player->playFirstChannel(movie.string(), [&tools, movie](int fd, const std::atomic<bool>* stop) {
+        return tools.writeFirstChannel(movie, fd, movie, stop);
+    });
 }
 
 void MainWindow::offerRecovery() { recovery_->offer(); }

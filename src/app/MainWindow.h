@@ -129,6 +129,8 @@ private:
     bool busy() const;
     // After slot 1's movie was replaced: the note on what now disagrees with it.
     void noteMismatches(const movies::MovieInfo& main);
+    // Ambisonic sound plays in the preview as its first channel alone.
+    void previewSound(movies::MovieTools& tools, const QString& path, const movies::MovieInfo& info);
 
     // CommandOperations
     void publishWebMovie() override;

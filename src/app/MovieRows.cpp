@@ -58,12 +58,14 @@ void MovieRows::setPath(int slot, const QString& path, std::function<void(const 
     reader_.start([this, slot, reading, path, label = r.label, read = std::move(read)] {
         movies::MovieInfo info = tools_.inspect(ui::utf8(path));
         const QString tip = path + QLatin1Char('\n') + ui::qs(movies::movieSummary(info));
-        QMetaObject::invokeMethod(label, [this, slot, reading, label, tip, read, info = std::move(info)] {
-            if (row(slot).reading != reading) return;
-            row(slot).info = info;
-            label->setToolTip(tip);
-            if (read) read(info);
-        });
+        QMetaObject::invokeMethod(label,
+                                  [this, slot, reading, label, tip, read, path, info = std::move(info)] {
+                                      if (row(slot).reading != reading) return;
+                                      row(slot).info = info;
+                                      label->setToolTip(tip);
+                                      if (read) read(info);
+                                      if (told_) told_(slot, path, info);
+                                  });
     });
 }
 

@@ -36,6 +36,10 @@ public:
     // `read` gets what the movie holds once it is read, unless another path
     // has taken its place by then.
     void setPath(int slot, const QString& path, std::function<void(const movies::MovieInfo&)> read = {});
+    // Also told of every movie read, after `read`, with its slot and path.
+    void whenRead(std::function<void(int slot, const QString& path, const movies::MovieInfo&)> told) {
+        told_ = std::move(told);
+    }
     model::MovieSlots movieSlots() const;
     // What slot 1..3's movie holds, once read; nothing before or for an empty slot.
     const std::optional<movies::MovieInfo>& info(int slot) const { return row(slot).info; }
@@ -57,6 +61,7 @@ private:
     movies::MovieTools& tools_;
     std::array<Row, kCount> rows_;
     std::function<void(const QString&)> mainMovie_;
+    std::function<void(int, const QString&, const movies::MovieInfo&)> told_;
     QThreadPool reader_;  // one thread: the tips come in the order they were asked for
 };
 

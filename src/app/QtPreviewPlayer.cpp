@@ -1,6 +1,7 @@
 #include "app/QtPreviewPlayer.h"
 
 #include <QAudioOutput>
+#include <QDir>
 #include <QFrame>
 #include <QMediaPlayer>
 #include <QMouseEvent>
@@ -362,6 +363,8 @@ QtPreviewPlayer::~QtPreviewPlayer() {
     // The media pipeline's threads hand frames to the picture: the pipeline
     // goes down, its threads joined, before the picture and its worker go,
     // whatever order the window's children are deleted in.
+    dropFirstChannel();
+    channelWriter_.waitForDone();
     if (player_ != nullptr) {
         player_->stop();
         delete std::exchange(player_, nullptr);
@@ -382,8 +385,63 @@ QMediaPlayer* QtPreviewPlayer::mediaPlayer() {
         connect(player_, &QMediaPlayer::playbackStateChanged, this, [this] { checkLanding(); });
         connect(player_, &QMediaPlayer::mediaStatusChanged, this, &QtPreviewPlayer::mediaStatusChanged);
         connect(player_, &QMediaPlayer::positionChanged, this, [this] { checkLanding(); });
+        connect(player_, &QMediaPlayer::playbackStateChanged, this, &QtPreviewPlayer::followMovie);
+        connect(player_, &QMediaPlayer::positionChanged, this, &QtPreviewPlayer::followMovie);
     }
     return player_;
+}
+
+void QtPreviewPlayer::playFirstChannel(const std::string& movie, ChannelWriter write) {
+    if (ui::qs(movie) != path_) return;
+    dropFirstChannel();
+    auto file = std::make_shared<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/tessaly-XXXXXX.wav"));
+    // Without it the movie plays with its own sound.
+    if (!file->open()) return;
+    auto stop = std::make_shared<std::atomic<bool>>(false);
+    channelStop_ = stop;
+    channelWriter_.start([this, file, stop, write = std::move(write)] {
+        const movies::WriteOutcome outcome = write(file->handle(), stop.get());
+        if (outcome.stopped || outcome.error) return;
+        // The destructor waits for this worker after setting `stop`.
+        QMetaObject::invokeMethod(this, [this, file, stop] {
+            if (!stop->load()) startFirstChannel(file);
+        });
+    });
+}
+
+void QtPreviewPlayer::startFirstChannel(std::shared_ptr<QTemporaryFile> file) {
+    channelFile_ = std::move(file);
+    channel_ = new QMediaPlayer(this);
+    channel_->setAudioOutput(new QAudioOutput(channel_));
+    channel_->setSource(QUrl::fromLocalFile(channelFile_->fileName()));
+    mediaPlayer()->audioOutput()->setMuted(true);
+    followMovie();
+}
+
+void QtPreviewPlayer::followMovie() {
+    if (channel_ == nullptr || player_ == nullptr) return;
+    if (std::abs(channel_->position() - player_->position()) > kChannelSlackMs)
+        channel_->setPosition(player_->position());
+    if (channel_->playbackState() == player_->playbackState()) return;
+    switch (player_->playbackState()) {
+        case QMediaPlayer::PlayingState:
+            channel_->play();
+            break;
+        case QMediaPlayer::PausedState:
+            channel_->pause();
+            break;
+        case QMediaPlayer::StoppedState:
+            channel_->stop();
+            break;
+    }
+}
+
+void QtPreviewPlayer::dropFirstChannel() {
+    if (channelStop_) channelStop_->store(true);
+    channelStop_.reset();
+    delete std::exchange(channel_, nullptr);
+    channelFile_.reset();
+    if (player_ != nullptr && player_->audioOutput() != nullptr) player_->audioOutput()->setMuted(false);
 }
 
 void QtPreviewPlayer::checkLanding() {
@@ -412,6 +470,7 @@ void QtPreviewPlayer::cannotPlay(const QString& reason) {
 }
 
 void QtPreviewPlayer::open(const std::string& path) {
+    dropFirstChannel();
     path_ = ui::qs(path);
     picture_->startMovie();
     notOpened_.clear();

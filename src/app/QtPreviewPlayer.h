@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QMediaPlayer>
 #include <QObject>
+#include <QTemporaryFile>
+#include <QThreadPool>
 #include <QTimer>
 #include <QWidget>
 #include <atomic>
@@ -22,6 +24,7 @@
 #include "core/hotspots/LookAround.h"
 #include "core/hotspots/PreviewPlayer.h"
 #include "core/movies/MovieFormat.h"
+#include "core/movies/MovieTools.h"
 
 class QVideoFrame;
 class QVideoSink;
@@ -174,6 +177,17 @@ public:
     // Goes to `ms`; a paused player is made to arrive there.
     void seek(qint64 ms);
 
+    // Writes the first channel of a movie's sound as a WAV file to `fd`, on a
+    // worker thread; see movies::MovieTools::writeFirstChannel.
+    using ChannelWriter = std::function<movies::WriteOutcome(int fd, const std::atomic<bool>* stop)>;
+    // Plays the first channel of `movie`'s sound alone to both ears in place
+    // of its own sound, once `write` has made it: the W of ambisonic sound,
+    // the sound from all around, where a mix of its four channels would
+    // colour it by direction. Only while `movie` is the one open.
+    void playFirstChannel(const std::string& movie, ChannelWriter write);
+    // The player of the first channel, while it plays in place of the movie's sound.
+    QMediaPlayer* firstChannelPlayer() const { return channel_; }
+
 signals:
     // A movie (or none) was opened: mediaPlayer() exists from here on.
     void opened();
@@ -186,6 +200,9 @@ private:
     void cannotPlay(const QString& reason);
     void checkLanding();
     void mediaStatusChanged(QMediaPlayer::MediaStatus status);
+    void startFirstChannel(std::shared_ptr<QTemporaryFile> file);
+    void followMovie();
+    void dropFirstChannel();
 
     QMediaPlayer* player_ = nullptr;
     PreviewPicture* picture_;
@@ -194,6 +211,13 @@ private:
     int landingTries_ = 0;
     QTimer opening_;     // runs while the movie opens
     QString notOpened_;  // the message shown when it did not
+
+    // How far the first channel may drift from the picture before it is moved.
+    static constexpr qint64 kChannelSlackMs = 250;
+    QMediaPlayer* channel_ = nullptr;
+    std::shared_ptr<QTemporaryFile> channelFile_;
+    std::shared_ptr<std::atomic<bool>> channelStop_;  // set when the channel being made is no longer wanted
+    QThreadPool channelWriter_;
 };
 
 }  // namespace tessaly::app

@@ -15,6 +15,7 @@
 #include "core/platform/ChildProcess.h"
 #include "core/platform/FileSystem.h"
 #include "core/text/Numbers.h"
+#include "media/AmbisonicBox.h"
 
 namespace tessaly::media {
 namespace {
@@ -27,6 +28,8 @@ constexpr int kPollMs = 100;
 // 24 Mbit/s, the phone's a quarter of its pixels and of that.
 constexpr std::string_view kQuality = "21";
 constexpr long long kMaxRateAt4096 = 24000000;
+constexpr long long kAmbisonicChannelRate = 96000;
+constexpr std::string_view kAmbisonicChannels = "channelmap=map=0-FL|1-FR|2-FC|3-BC:channel_layout=4.0";
 
 std::string number(long long value) { return text::formatInteger(value); }
 
@@ -77,6 +80,32 @@ movies::WriteOutcome failure(const fs::path& path, std::string action, std::stri
     return {false, platform::FileError{path, std::move(action), std::move(reason)}};
 }
 
+// Channels of ambisonic sound a version keeps and marks; 0 for other sound.
+// Copied AAC keeps them all. Encoded, the sound field goes on in AAC's four
+// channel layout, where each channel stays whole: its six channel layout
+// would cut the highs of the one it takes for low effects, so a head-locked
+// pair is left out then.
+std::size_t ambisonicChannels(const movies::MovieInfo& info) {
+    if (info.spatialAudio == movies::SpatialAudio::AmbixStereo && info.audioCodec == "aac") return 6;
+    if (info.spatialAudio == movies::SpatialAudio::Ambix ||
+        info.spatialAudio == movies::SpatialAudio::AmbixStereo)
+        return 4;
+    return 0;
+}
+
+// The libraries write no ambisonic mark: the versions, which keep every
+// channel, get it once they are written.
+movies::WriteOutcome markAmbisonic(const movies::MovieInfo& info,
+                                   const std::vector<movies::EncodeTarget>& targets) {
+    const std::size_t channels = ambisonicChannels(info);
+    if (channels == 0) return {};
+    for (const movies::EncodeTarget& target : targets) {
+        if (const int error = writeAmbisonicMark(target.fd, AmbisonicMark::firstOrder(channels)))
+            return failure(target.target, "write", std::strerror(error));
+    }
+    return {};
+}
+
 }  // namespace
 
 std::vector<std::string> encodeArguments(const fs::path& movie, const movies::MovieInfo& info,
@@ -110,6 +139,12 @@ std::vector<std::string> encodeArguments(const fs::path& movie, const movies::Mo
                                  "-threads",   threadCount});
         if (aac) {
             args.insert(args.end(), {"-c:a", "copy"});
+        } else if (const std::size_t channels = ambisonicChannels(info)) {
+            // The libraries read the mark as a layout no filter or encoder
+            // takes: the channels go over one by one, each with as much as a
+            // stereo pair's share.
+            args.insert(args.end(), {"-filter:a", std::string(kAmbisonicChannels), "-c:a", "aac", "-b:a",
+                                     number(static_cast<long long>(channels) * kAmbisonicChannelRate)});
         } else {
             args.insert(args.end(), {"-c:a", "aac", "-b:a", "192k"});
         }
@@ -186,7 +221,7 @@ movies::WriteOutcome FfmpegEncoder::encode(const fs::path& movie, const movies::
     }
     if (stopped) return {true, std::nullopt};
     if (!errorLines.rest().empty()) lastError = errorLines.rest();
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return {};
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return markAmbisonic(info, targets);
     if (lastError.empty())
         lastError = WIFEXITED(status) ? program_ + " ended with status " + number(WEXITSTATUS(status))
                                       : program_ + " was ended by signal " + number(WTERMSIG(status));

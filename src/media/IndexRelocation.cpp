@@ -59,15 +59,6 @@ struct Node {
     }
 };
 
-// The box inside `parent` that leads to the chunk tables.
-std::string_view pathChild(std::string_view parent) {
-    if (parent == "moov") return "trak";
-    if (parent == "trak") return "mdia";
-    if (parent == "mdia") return "minf";
-    if (parent == "minf") return "stbl";
-    return {};
-}
-
 // The boxes whose place decides where a track's samples are read from.
 bool placed(std::string_view type) {
     for (const std::string_view known :

@@ -1,5 +1,6 @@
 #include "media/LibavMovieTools.h"
 
+#include "media/FirstChannel.h"
 #include "media/ReadMovieInfo.h"
 #include "media/Remux.h"
 
@@ -15,6 +16,12 @@ movies::WriteOutcome LibavMovieTools::moveIndexToFront(const std::filesystem::pa
                                                        const movies::ByteProgress& progress,
                                                        const std::atomic<bool>* stop) {
     return remuxIndexFirst(movie, out, outName, progress, stop);
+}
+
+movies::WriteOutcome LibavMovieTools::writeFirstChannel(const std::filesystem::path& movie, int out,
+                                                        const std::filesystem::path& outName,
+                                                        const std::atomic<bool>* stop) {
+    return media::writeFirstChannel(movie, out, outName, stop);
 }
 
 }  // namespace tessaly::media

@@ -14,6 +14,9 @@ public:
                                           const std::filesystem::path& outName,
                                           const movies::ByteProgress& progress,
                                           const std::atomic<bool>* stop) override;
+    movies::WriteOutcome writeFirstChannel(const std::filesystem::path& movie, int out,
+                                           const std::filesystem::path& outName,
+                                           const std::atomic<bool>* stop) override;
 };
 
 }  // namespace tessaly::media

@@ -10,7 +10,7 @@
 
 namespace tessaly::media {
 
-inline constexpr char kMovieToolsEntry[] = "tessaly_media_movie_tools_2";
+inline constexpr char kMovieToolsEntry[] = "tessaly_media_movie_tools_3";
 
 // The module's movie tools, alive until the process ends.
 using MovieToolsEntry = movies::MovieTools* (*)();

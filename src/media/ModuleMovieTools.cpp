@@ -67,6 +67,15 @@ movies::WriteOutcome ModuleMovieTools::moveIndexToFront(const fs::path& movie, i
     return outcome;
 }
 
+movies::WriteOutcome ModuleMovieTools::writeFirstChannel(const fs::path& movie, int out,
+                                                         const fs::path& outName,
+                                                         const std::atomic<bool>* stop) {
+    if (movies::MovieTools* loaded = tools()) return loaded->writeFirstChannel(movie, out, outName, stop);
+    movies::WriteOutcome outcome;
+    outcome.error = error_;
+    return outcome;
+}
+
 ModuleCaptionTools::ModuleCaptionTools(std::vector<fs::path> candidates)
     : candidates_(std::move(candidates)) {}
 

@@ -34,6 +34,9 @@ public:
                                           const std::filesystem::path& outName,
                                           const movies::ByteProgress& progress,
                                           const std::atomic<bool>* stop) override;
+    movies::WriteOutcome writeFirstChannel(const std::filesystem::path& movie, int out,
+                                           const std::filesystem::path& outName,
+                                           const std::atomic<bool>* stop) override;
 
 private:
     // The module's tools, loaded by the first caller; null when it cannot be.

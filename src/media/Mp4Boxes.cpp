@@ -64,6 +64,14 @@ std::optional<BoxHeader> parseHeader(std::string_view head, std::uint64_t room, 
     return header;
 }
 
+std::string_view pathChild(std::string_view parent) {
+    if (parent == "moov") return "trak";
+    if (parent == "trak") return "mdia";
+    if (parent == "mdia") return "minf";
+    if (parent == "minf") return "stbl";
+    return {};
+}
+
 std::optional<std::uint64_t> lowestChunkOffset(std::string_view moov) {
     const std::optional<BoxHeader> header = parseHeader(moov, moov.size(), true);
     if (!header || header->type != "moov") return std::nullopt;

@@ -29,6 +29,10 @@ struct BoxHeader {
 // the rest of the file.
 std::optional<BoxHeader> parseHeader(std::string_view head, std::uint64_t room, bool zeroMeansRest);
 
+// The box inside `parent` on the way to a track's sample tables (moov, trak,
+// mdia, minf, stbl); nothing below stbl.
+std::string_view pathChild(std::string_view parent);
+
 // The lowest chunk offset (stco, co64) of any track in the index box `moov`
 // (whole, header included; size 0 reaching to its end): the largest number
 // when it has no chunks, nothing when a box on the way to the tables does not

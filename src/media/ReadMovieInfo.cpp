@@ -9,6 +9,7 @@
 #include "core/platform/FileSystem.h"
 #include "core/platform/Files.h"
 #include "core/text/Text.h"
+#include "media/AmbisonicBox.h"
 #include "media/AvIo.h"
 #include "media/CodecString.h"
 #include "media/IndexRelocation.h"
@@ -173,8 +174,13 @@ movies::MovieInfo inspectMovie(const fs::path& movie, const std::atomic<bool>* s
             info.spherical = av_spherical_projection_name(mapping->projection);
         info.format = movieFormat(video);
     }
-    if (const AVStream* audio = firstStream(context.get(), AVMEDIA_TYPE_AUDIO))
+    if (const AVStream* audio = firstStream(context.get(), AVMEDIA_TYPE_AUDIO)) {
         info.audioCodec = avcodec_get_name(audio->codecpar->codec_id);
+        if (isMovFamily(context->iformat))
+            info.spatialAudio =
+                classifyAmbisonicMark(readAmbisonicMark(file.fd.get(), file.status.size),
+                                      audio->codecpar->ch_layout.nb_channels, info.spatialAudioProblem);
+    }
     if (context->duration != AV_NOPTS_VALUE && context->duration > 0)
         info.duration = static_cast<double>(context->duration) / AV_TIME_BASE;
     info.bitRate = context->bit_rate;

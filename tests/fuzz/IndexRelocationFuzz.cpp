@@ -1,5 +1,6 @@
 // A movie as a camera or a damaged download might hand it over: any bytes,
-// given to the look at where its index lies and to the relocation that moves
+// given to the look at where its index lies, to the ambisonic mark's reader
+// and writer, and to the relocation that moves
 // the index in front of the media data. Whatever it relocates must hold the
 // movie's own packets, as the libraries read them from the movie itself (the
 // copy a page publishes is the movie), with the index before every chunk.
@@ -15,7 +16,9 @@
 #include <vector>
 
 #include "FuzzInput.h"
+#include "media/AmbisonicBox.h"
 #include "media/IndexRelocation.h"
+#include "media/Mp4Boxes.h"
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -85,6 +88,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     in.hold(data, size);
     out.clear();
     (void)media::indexPlace(in.fd(), size);
+    // The ambisonic mark: read, and written into whatever index takes it
+    // without a chunk moving.
+    (void)media::readAmbisonicMark(in.fd(), size);
+    if (const auto index = media::findIndexBox(in.fd(), size)) {
+        const std::string_view moov(reinterpret_cast<const char*>(data) + index->offset,
+                                    static_cast<std::size_t>(index->size));
+        const auto marked = media::withAmbisonicMark(moov, media::AmbisonicMark::firstOrder(4), 0);
+        if (marked && media::lowestChunkOffset(*marked) != media::lowestChunkOffset(moov)) {
+            std::fprintf(stderr, "writing the ambisonic mark moved a chunk\n");
+            std::abort();
+        }
+    }
     const std::optional<movies::WriteOutcome> outcome =
         media::relocateIndexFirst({in.path(), in.fd(), size, out.fd(), out.path(), kNoProgress, nullptr});
     if (!outcome || outcome->error || outcome->stopped) return 0;  // left to the libraries, or refused

@@ -2,12 +2,19 @@
 // the question before publishing movies that will not play well or do not
 // match the page, and the note after slot 1 is replaced.
 
+#include <fcntl.h>
+
+#include <QAudioOutput>
 #include <QLabel>
+#include <QMediaPlayer>
 
 #include "WindowHarness.h"
 #include "app/ControlIds.h"
 #include "app/MismatchNote.h"
+#include "app/QtPreviewPlayer.h"
+#include "core/platform/FileSystem.h"
 #include "core/platform/Files.h"
+#include "media/AmbisonicBox.h"
 #include "media/ReadMovieInfo.h"
 #include "ui/FileDialog.h"
 #include "ui/QtPrompts.h"
@@ -42,6 +49,26 @@ TEST_F(WindowTest, AMovieRowsTooltipSaysWhatTheMovieHolds) {
     window().setMoviePath(3, QString::fromStdString(clip.string()));
     ASSERT_TRUE(waitFor([&] { return !control<QLabel>(kMoviePath3)->toolTip().isEmpty(); }, 20000));
     EXPECT_EQ(row->toolTip(), QString());
+}
+
+// Ambisonic sound previews as its first channel alone, in place of the movie's
+// own mix; the next movie plays its own sound again.
+TEST_F(WindowTest, ThePreviewPlaysAmbisonicSoundAsItsFirstChannel) {
+    const fs::path plain = makeClip(folder(), {.seconds = 1, .sound = "-ac 4 -c:a aac"});
+    const fs::path ambix = folder() / "ambix.mp4";
+    if (plain.empty() || !fs::copy_file(plain, ambix))
+        GTEST_SKIP() << "ffmpeg is needed to make the test movie";
+    {
+        const platform::FileDescriptor fd(::open(ambix.c_str(), O_RDWR | O_CLOEXEC));
+        ASSERT_EQ(media::writeAmbisonicMark(fd.get(), media::AmbisonicMark::firstOrder(4)), 0);
+    }
+    app::QtPreviewPlayer& player = window().player();
+    window().openFiles({ambix});
+    ASSERT_TRUE(waitFor([&] { return player.firstChannelPlayer() != nullptr; }, 20000));
+    EXPECT_TRUE(player.mediaPlayer()->audioOutput()->isMuted());
+    window().openFiles({plain});
+    EXPECT_EQ(player.firstChannelPlayer(), nullptr);
+    EXPECT_FALSE(player.mediaPlayer()->audioOutput()->isMuted());
 }
 
 // Movies that will not play well and what does not match the page: one question, before anything is written.

@@ -55,7 +55,9 @@ TEST_F(Captions, RealWorldFilesBecomeWebVtt) {
          "\xEF\xBB\xBF"
          "7\r\n00:00:01,000 --> 00:00:02,000\r\n<font color=\"red\">Tom &amp; Jerry</font>\r\n\r\n"
          "42\r\n00:01:00,000 --> 00:01:01,000\r\n<b>Bold</b> a < b\r\n\r\n",
-         "WEBVTT\n\n00:01.000 --> 00:02.000\nTom &amp; Jerry\n\n01:00.000 --> 01:01.000\n<b>Bold</b> a &lt; b\n", 61},
+         "WEBVTT\n\n00:01.000 --> 00:02.000\nTom &amp; Jerry\n\n01:00.000 --> 01:01.000\n<b>Bold</b> a &lt; "
+         "b\n",
+         61},
         // Latin-1, as older editors save it.
         {"tour.de.srt",
          "1\n00:00:01,000 --> 00:00:02,000\nGr\xFC\xDF"

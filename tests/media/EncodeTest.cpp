@@ -18,7 +18,9 @@
 #include "core/model/ProjectFile.h"
 #include "core/movies/WebVersions.h"
 #include "core/platform/ChildProcess.h"
+#include "core/platform/FileSystem.h"
 #include "core/platform/Files.h"
+#include "media/AmbisonicBox.h"
 #include "media/FfmpegEncoder.h"
 #include "media/LibavMovieTools.h"
 #include "media/ReadMovieInfo.h"
@@ -125,6 +127,25 @@ TEST_F(EncodeVersions, TheSoundIsKeptAsAac) {
     const movies::MovieInfo info = media::inspectMovie(dir / "late-512x256.mp4");
     EXPECT_EQ(info.audioCodec, "aac");
     EXPECT_NEAR(info.duration, 2.0, 0.1);
+}
+
+// Sound re-encoded as AAC keeps its four channels and its ambisonic mark.
+TEST_F(EncodeVersions, AmbisonicSoundIsKeptAndMarked) {
+    const fs::path source = test_support::testMovie("quad.mov");
+    if (source.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    const fs::path movie = dir / "ambix.mov";
+    ASSERT_TRUE(test_support::markAmbisonic(source, movie));
+    media::LibavMovieTools tools;
+    media::FfmpegEncoder encoder;
+    const movies::EncodeReport report =
+        movies::encodeWebVersions({movie, dir, {256}}, {&tools, &encoder, {}, nullptr, {}});
+    ASSERT_EQ(report.outcome, movies::EncodeOutcome::Succeeded) << report.message.text;
+    ASSERT_EQ(report.versions.size(), 1u);
+    const movies::MovieInfo info = media::inspectMovie(report.versions[0]);
+    EXPECT_EQ(info.audioCodec, "aac");
+    // Read with the libraries' channel count, which a mark must match.
+    EXPECT_EQ(info.spatialAudio, movies::SpatialAudio::Ambix) << info.spatialAudioProblem;
+    EXPECT_EQ(info.indexAtFront, true);
 }
 
 TEST_F(EncodeVersions, CancelLeavesNoFileBehind) {

@@ -17,8 +17,10 @@
 #include "cli/Verbs.h"
 #include "core/model/AppState.h"
 #include "core/model/ProjectFile.h"
+#include "core/platform/FileSystem.h"
 #include "core/platform/Files.h"
 #include "core/publish/Publisher.h"
+#include "media/AmbisonicBox.h"
 #include "media/LibavMovieTools.h"
 #include "media/ReadMovieInfo.h"
 
@@ -307,6 +309,18 @@ TEST_F(PublishWithMovies, ThePageDescribesEachVersionWhenThereIsAChoice) {
 
     ASSERT_EQ(publish({project(good).string(), (dir / "one" / "index.html").string()}), 0) << err.str();
     EXPECT_EQ(platform::readFile(dir / "one" / "index.html").bytes.find("data-"), std::string::npos);
+}
+
+// Ambisonic sound is named on its movie's line, even where it is the only one.
+TEST_F(PublishWithMovies, ThePageNamesAmbisonicSound) {
+    const fs::path quad = test_support::testMovie("quad.mp4");
+    if (quad.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
+    const fs::path ambix = dir / "ambix.mp4";
+    ASSERT_TRUE(test_support::markAmbisonic(quad, ambix));
+    ASSERT_EQ(publish({project(ambix).string(), (dir / "site" / "index.html").string()}), 0) << err.str();
+    EXPECT_NE(platform::readFile(dir / "site" / "index.html")
+                  .bytes.find("<SOURCE src=\"ambix.mp4\" type='video/mp4' data-audio=\"ambix\"/>"),
+              std::string::npos);
 }
 
 // The captions beside the movie go beside the page as WebVTT, one track line

@@ -1,5 +1,6 @@
 #include "TestMovies.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,7 +13,9 @@
 #include <utility>
 
 #include "../core/ScratchFolder.h"
+#include "core/platform/FileSystem.h"
 #include "core/platform/Files.h"
+#include "media/AmbisonicBox.h"
 #include "media/Mp4Boxes.h"
 
 extern "C" {
@@ -53,6 +56,12 @@ const std::map<std::string, std::string>& recipes() {
         {"timecode.mov", std::string(kVideo) + " -t 1" + std::string(kH264) + " -timecode 01:00:00:00"},
         {"fragmented.mp4",
          std::string(kVideo) + " -t 1" + std::string(kH264) + " -movflags frag_keyframe+empty_moov"},
+        // Four channels of sound with no mark, as AAC with the index in front
+        // and as PCM with it at the end.
+        {"quad.mp4", " -f lavfi -i testsrc=size=320x160:rate=25" + std::string(kSound) + " -t 1" +
+                         std::string(kH264) + " -ac 4 -c:a aac" + std::string(kFront)},
+        {"quad.mov", " -f lavfi -i testsrc=size=320x160:rate=25" + std::string(kSound) + " -t 1" +
+                         std::string(kH264) + " -ac 4 -c:a pcm_s16le"},
         // No edit list: an index a frame shorter is otherwise the same.
         {"keys.mp4", " -f lavfi -i testsrc=size=320x160:rate=25" + std::string(kSound) + " -t 1" +
                          std::string(kH264) + " -g 10 -c:a aac -use_editlist 0" + std::string(kFront)},
@@ -267,5 +276,12 @@ bool markSphere(const fs::path& movie, const fs::path& marked, const SphereMarks
 }
 
 bool addTelemetry(const fs::path& movie, const fs::path& copy) { return rewrite(movie, copy, nullptr, true); }
+
+bool markAmbisonic(const fs::path& movie, const fs::path& copy, std::size_t channels) {
+    std::error_code error;
+    if (!fs::copy_file(movie, copy, fs::copy_options::overwrite_existing, error)) return false;
+    const platform::FileDescriptor fd(::open(copy.c_str(), O_RDWR | O_CLOEXEC));
+    return fd.valid() && media::writeAmbisonicMark(fd.get(), media::AmbisonicMark::firstOrder(channels)) == 0;
+}
 
 }  // namespace tessaly::test_support

@@ -13,7 +13,8 @@ namespace tessaly::test_support {
 
 // The movie made by the recipe of this name ("good.mp4", "late.mp4", "hevc.mp4",
 // "wide.mp4", "heavy.mp4", "square.mp4", "sound.m4a", "good.webm", "timecode.mov",
-// "fragmented.mp4", "keys.mp4" with a key frame every 10 frames); empty when
+// "fragmented.mp4", "keys.mp4" with a key frame every 10 frames, "quad.mp4" and
+// "quad.mov" with four channels of sound); empty when
 // ffmpeg cannot make it.
 std::filesystem::path testMovie(const std::string& name);
 
@@ -63,5 +64,10 @@ bool manyFragments(const std::filesystem::path& movie, std::size_t fragments,
 // (in file order, at least one on either side) before the index, the rest
 // after it, every chunk offset moved to match.
 bool splitData(const std::filesystem::path& movie, double share, const std::filesystem::path& copy);
+
+// A copy of `movie` (MP4 or QuickTime) whose first sound track is marked as
+// first-order ambisonic sound of `channels` channels.
+bool markAmbisonic(const std::filesystem::path& movie, const std::filesystem::path& copy,
+                   std::size_t channels = 4);
 
 }  // namespace tessaly::test_support

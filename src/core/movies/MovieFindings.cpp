@@ -68,6 +68,10 @@ const std::vector<Rule>& rules() {
                    std::string(info.format.field == kHalfField ? texts::kNotHalfSphereSuffix
                                                                : texts::kNotPanoramaSuffix);
         }},
+        {[](const MovieInfo& info, const InspectedSlots&) -> std::optional<std::string> {
+            if (info.spatialAudio != SpatialAudio::Unsupported) return std::nullopt;
+            return std::string(texts::kHas) + spatialAudioText(info);
+        }},
     };
     return table;
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/movies/MovieTexts.h"
 #include "core/text/Numbers.h"
 #include "core/text/Text.h"
 
@@ -40,6 +41,34 @@ std::string rounded(double value, int decimals) {
 std::string leadingZero(std::string number) { return number.starts_with('.') ? "0" + number : number; }
 
 }  // namespace
+
+std::string_view spatialAudioName(SpatialAudio audio) {
+    switch (audio) {
+        case SpatialAudio::Ambix:
+            return "ambix";
+        case SpatialAudio::AmbixStereo:
+            return "ambix+stereo";
+        case SpatialAudio::None:
+        case SpatialAudio::Unsupported:
+            break;
+    }
+    return {};
+}
+
+std::string spatialAudioText(const MovieInfo& info) {
+    switch (info.spatialAudio) {
+        case SpatialAudio::Ambix:
+            return std::string(texts::kAmbisonic);
+        case SpatialAudio::AmbixStereo:
+            return std::string(texts::kAmbisonicStereo);
+        case SpatialAudio::Unsupported:
+            return std::string(texts::kAmbisonicUnsupportedPrefix) + info.spatialAudioProblem +
+                   std::string(texts::kAmbisonicUnsupportedSuffix);
+        case SpatialAudio::None:
+            break;
+    }
+    return {};
+}
 
 std::string durationText(double seconds) {
     const auto whole = static_cast<long long>(std::nearbyint(seconds));
@@ -113,6 +142,7 @@ std::string movieSummary(const MovieInfo& info) {
     if (info.duration > 0) parts.push_back(durationText(info.duration));
     if (info.bitRate > 0) parts.push_back(bitRateText(info.bitRate));
     parts.push_back(info.audioCodec.empty() ? "no sound" : codecDisplayName(info.audioCodec));
+    if (info.spatialAudio != SpatialAudio::None) parts.push_back(spatialAudioText(info));
     if (info.indexAtFront) parts.emplace_back(*info.indexAtFront ? "index at the front" : "index at the end");
     if (info.dataEnds) parts.push_back("cut short: data ends at " + dataEndsText(info));
     if (!info.spherical.empty()) parts.push_back(info.spherical);
@@ -142,6 +172,7 @@ std::string movieJson(const std::filesystem::path& file, const MovieInfo& info) 
     json += ",\"duration\":" + jsonNumber(info.duration);
     json += ",\"bitRate\":" + text::formatInteger(info.bitRate);
     json += ",\"audio\":" + jsonOptional(info.audioCodec);
+    json += ",\"spatialAudio\":" + jsonOptional(spatialAudioName(info.spatialAudio));
     json += ",\"indexAtFront\":";
     json += info.indexAtFront ? (*info.indexAtFront ? "true" : "false") : "null";
     json += ",\"dataEnds\":" + (info.dataEnds ? jsonNumber(*info.dataEnds) : std::string("null"));

@@ -14,6 +14,19 @@
 
 namespace tessaly::movies {
 
+// First-order ambisonic sound, as cameras mark the sound track (four channels
+// W, Y, Z, X, or those and a head-locked stereo pair). Four channels without
+// the mark are ordinary sound.
+enum class SpatialAudio {
+    None,
+    Ambix,
+    AmbixStereo,
+    Unsupported,  // marked, but played as ordinary sound; `spatialAudioProblem` says why
+};
+
+// "ambix" or "ambix+stereo" as the page and scripts name them; empty for the others.
+std::string_view spatialAudioName(SpatialAudio audio);
+
 struct [[nodiscard]] MovieInfo {
     std::optional<std::string> error;  // why the file could not be read; nothing else is then known
     bool stopped = false;              // the read was stopped on request (`error` says so)
@@ -30,6 +43,10 @@ struct [[nodiscard]] MovieInfo {
     double duration = 0;       // seconds; 0 when unknown
     std::int64_t bitRate = 0;  // bits per second of the whole file; 0 when unknown
     std::string audioCodec;    // short name; empty when the movie has no sound
+    SpatialAudio spatialAudio = SpatialAudio::None;
+    // What in the mark is not supported: "order 2", "FuMa channel ordering",
+    // "N3D normalisation", "5 channels"; empty unless Unsupported.
+    std::string spatialAudioProblem;
     // Where the container keeps the index of its frames. Known for MP4 and
     // QuickTime, where an index at the end makes a browser fetch the whole
     // file before the first frame.
@@ -47,6 +64,10 @@ struct [[nodiscard]] MovieInfo {
 std::string codecDisplayName(std::string_view codec);
 bool browsersPlay(std::string_view videoCodec);
 
+// "ambisonic sound", "ambisonic sound with head-locked stereo", or what is
+// not supported in it; empty when the movie has none.
+std::string spatialAudioText(const MovieInfo& info);
+
 // "0:20", "1:02:05"
 std::string durationText(double seconds);
 
@@ -57,7 +78,7 @@ std::string bitRateText(std::int64_t bitsPerSecond);
 std::string dataEndsText(const MovieInfo& info);
 
 // One line: "MP4, H.264 High (avc1.640033) 3840x1920, 29.97 fps, 0:20, 25.3 Mbit/s,
-// AAC, index at the front, equirectangular", then the format when it is not
+// AAC, ambisonic sound, index at the front, equirectangular", then the format when it is not
 // mono 360 ("top-bottom stereo, 180 degrees"); after the index, "cut short:
 // data ends at 0:06 of 0:10" for a movie that is. A movie that cannot be read
 // gives the reason.

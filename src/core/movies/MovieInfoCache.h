@@ -30,6 +30,11 @@ public:
                                   const std::atomic<bool>* stop) override {
         return tools_.moveIndexToFront(movie, out, outName, progress, stop);
     }
+    WriteOutcome writeFirstChannel(const std::filesystem::path& movie, int out,
+                                   const std::filesystem::path& outName,
+                                   const std::atomic<bool>* stop) override {
+        return tools_.writeFirstChannel(movie, out, outName, stop);
+    }
 
 private:
     struct Read {

@@ -49,6 +49,28 @@ inline constexpr std::string_view kNotHalfSphereSuffix = ", narrower than 1:1: n
 // After a stereo movie's size: the shape rule looks at one eye's picture.
 inline constexpr std::string_view kPerEye = " per eye";
 
+// Ambisonic sound, in a movie's summary; unsupported marks are also a finding.
+inline constexpr std::string_view kAmbisonic = "ambisonic sound";
+inline constexpr std::string_view kAmbisonicStereo = "ambisonic sound with head-locked stereo";
+// Around what is not supported: "order 2", "FuMa channel ordering" ...; the
+// finding before publishing puts kHas in front.
+inline constexpr std::string_view kAmbisonicUnsupportedPrefix = "ambisonic sound of ";
+inline constexpr std::string_view kHas = "has ";
+inline constexpr std::string_view kAmbisonicUnsupportedSuffix = ", not supported, played as ordinary sound";
+// What is not supported in a mark.
+inline constexpr std::string_view kAmbisonicOrder = "order ";
+inline constexpr std::string_view kAmbisonicType = "a mixed-order type";
+inline constexpr std::string_view kAmbisonicFuMa = "FuMa channel ordering";
+inline constexpr std::string_view kAmbisonicOrdering = "an unknown channel ordering";
+inline constexpr std::string_view kAmbisonicN3d = "N3D normalisation";
+inline constexpr std::string_view kAmbisonicNormalisation = "an unknown normalisation";
+inline constexpr std::string_view kAmbisonicChannelsSuffix = " channels";
+inline constexpr std::string_view kAmbisonicChannelMap = "channels mapped out of order";
+inline constexpr std::string_view kAmbisonicDamaged = "a damaged mark";
+
+// Why movie tools that only read a movie's facts give no sound for the preview.
+inline constexpr std::string_view kNoSoundDecoding = "these movie tools decode no sound";
+
 // Make Web Versions.
 inline constexpr std::string_view kEncodeCaption = "Make Web Versions";
 // Followed by the versions' paths, one a line.

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "core/movies/MovieInfo.h"
+#include "core/movies/MovieTexts.h"
 #include "core/platform/Files.h"
 
 namespace tessaly::movies {
@@ -38,6 +39,15 @@ public:
     virtual WriteOutcome moveIndexToFront(const std::filesystem::path& movie, int out,
                                           const std::filesystem::path& outName, const ByteProgress& progress,
                                           const std::atomic<bool>* stop) = 0;
+
+    // Writes the first channel of `movie`'s sound (the W of ambisonic sound),
+    // decoded, to `out` as a mono WAV file, for the preview to play to both
+    // ears. Tools that decode no sound say so as an error.
+    virtual WriteOutcome writeFirstChannel(const std::filesystem::path& movie, int /*out*/,
+                                           const std::filesystem::path& /*outName*/,
+                                           const std::atomic<bool>* /*stop*/) {
+        return {false, platform::FileError{movie, "read", std::string(texts::kNoSoundDecoding)}};
+    }
 };
 
 }  // namespace tessaly::movies

@@ -16,9 +16,8 @@ std::string attribute(std::string_view name, const std::string& value) {
     return " data-" + std::string(name) + "=\"" + value + "\"";
 }
 
-}  // namespace
-
-std::array<std::string, 3> versionAttributes(const SlotInfos& infos) {
+// What the viewer weighs to choose a version.
+std::array<std::string, 3> sizeAttributes(const SlotInfos& infos) {
     std::array<std::string, 3> out;
     int filled = 0, read = 0;
     for (const auto& info : infos) {
@@ -34,6 +33,18 @@ std::array<std::string, 3> versionAttributes(const SlotInfos& infos) {
                  attribute("fps", text::formatPlain(std::round(info.frameRate * 1000) / 1000)) +
                  attribute("bitrate", text::formatInteger(info.bitRate)) +
                  attribute("codecs", info.codecString);
+    }
+    return out;
+}
+
+}  // namespace
+
+std::array<std::string, 3> versionAttributes(const SlotInfos& infos) {
+    std::array<std::string, 3> out = sizeAttributes(infos);
+    for (std::size_t i = 0; i < infos.size(); ++i) {
+        if (!infos[i] || infos[i]->error) continue;
+        const std::string_view audio = movies::spatialAudioName(infos[i]->spatialAudio);
+        if (!audio.empty()) out[i] += attribute("audio", std::string(audio));
     }
     return out;
 }

@@ -115,6 +115,16 @@ TEST(MovieFindings, AStereoOrHalfFieldMovieIsMeasuredByOneEye) {
     }
 }
 
+TEST(MovieFindings, OnlyUnsupportedAmbisonicSoundIsAProblem) {
+    MovieInfo ambix = webMovie(4096, 2048), fuma = ambix;
+    ambix.spatialAudio = SpatialAudio::Ambix;
+    fuma.spatialAudio = SpatialAudio::Unsupported;
+    fuma.spatialAudioProblem = std::string(texts::kAmbisonicFuMa);
+    EXPECT_EQ(lines(movieFindings({"a.mp4", "b.mp4", ""}, {ambix, fuma, std::nullopt})),
+              std::vector<std::string>{"Slot 2, b.mp4: has ambisonic sound of FuMa channel ordering, not "
+                                       "supported, played as ordinary sound"});
+}
+
 TEST(MovieFindings, CheckInspectsTheFilledSlotsAsPublishingReadsThem) {
     FakeTools tools;
     tools.movies["/m/a.mp4"] = webMovie(4096, 2048);

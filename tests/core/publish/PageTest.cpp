@@ -130,3 +130,12 @@ TEST(SourceLines, VersionFactsOnlyWhenThereIsAChoiceAndEveryVersionIsKnown) {
     EXPECT_EQ(versionAttributes(prores), none);
     EXPECT_EQ(buildSourceLines(slots, none).lines, buildSourceLines(slots).lines);
 }
+
+TEST(SourceLines, AmbisonicSoundIsNamedWhateverTheNumberOfMovies) {
+    SlotInfos infos{version(3840, 1920, 20000000, "avc1.640033"), std::nullopt, std::nullopt};
+    infos[0]->spatialAudio = movies::SpatialAudio::AmbixStereo;
+    EXPECT_EQ(buildSourceLines({"/v/tour.mp4", "", ""}, versionAttributes(infos)).lines,
+              "<SOURCE src=\"tour.mp4\" type='video/mp4' data-audio=\"ambix+stereo\"/>\r\n\r\n\r\n");
+    infos[0]->spatialAudio = movies::SpatialAudio::Unsupported;
+    EXPECT_EQ(versionAttributes(infos), (std::array<std::string, 3>{}));
+}
