@@ -5,7 +5,7 @@ import { copyFileSync, existsSync, readFileSync, writeFileSync } from 'node:fs';
 import { basename, join } from 'node:path';
 import { before, describe, test } from 'node:test';
 import { ENGINE, pageSession, waitFor } from './lib/browser.mjs';
-import { ambisonicMovie, soundMovie } from './lib/movie.mjs';
+import { ambisonicMovie, ambisonicVersion, soundMovie } from './lib/movie.mjs';
 
 const session = pageSession(soundMovie, { fov: 90, OS_FPS: 30, nSegmentsWidth: 64, nSegmentsHeight: 32 });
 before(() => session.start());
@@ -32,9 +32,10 @@ async function louderLeft(page, lon) {
 
 // A page facing ahead, a tone `azimuth` degrees left, the source line as `source` has it; resolves
 // once the left ear hears `margin` dB more (an engine may take a moment to load its ear filters).
-async function playing(azimuth, margin, source = (line) => line.replace('<SOURCE ', '<SOURCE data-audio="ambix" ')) {
+async function playing(azimuth, margin, source = (line) => line.replace('<SOURCE ', '<SOURCE data-audio="ambix" '),
+  movie = ambisonicMovie(azimuth, SECONDS)) {
   const change = (dir) => writeFileSync(join(dir, 'tour.html'), source(readFileSync(join(dir, 'tour.html'), 'utf8'), dir));
-  const { page, errors } = await session.open({}, { movies: [ambisonicMovie(azimuth, SECONDS)], change });
+  const { page, errors } = await session.open({}, { movies: [movie], change });
   // The visitor's first gesture; where the movie started muted (WebKitGTK), a click on the sound.
   await page.keyboard.press('x');
   if (await page.evaluate(() => document.getElementById('video').muted)) await page.click('#muteOFF');
@@ -60,9 +61,13 @@ describe('ambisonic sound', () => {
   });
 
   test('turned right, a tone ahead on the left goes further left; turned left, it is ahead', { skip: UNHEARD }, async () => {
-    const { page } = await playing(45, 2);
-    assert.ok(await louderLeft(page, 45) >= 6);
-    assert.ok(Math.abs(await louderLeft(page, 315)) <= 3);
+    // Opus, then AAC as a web version has it: a decoder handing its channels over in another order turns the field.
+    for (const movie of [ambisonicMovie(45, SECONDS), ambisonicVersion(45, SECONDS)]) {
+      const { page } = await playing(45, 2, undefined, movie);
+      assert.ok(await louderLeft(page, 45) >= 6, movie);
+      assert.ok(Math.abs(await louderLeft(page, 315)) <= 3, movie);
+      await page.evaluate(() => document.getElementById('video').pause());
+    }
   });
 
   test('a version change follows the new source: decoded when marked, as it is when not', { skip: UNHEARD }, async () => {

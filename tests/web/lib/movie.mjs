@@ -100,6 +100,19 @@ export function ambisonicMovie(azimuth, seconds = PATTERN.seconds) {
   return makeMovie(PATTERN.width / 2, PATTERN.height / 2, { ambix: azimuth, seconds });
 }
 
+// The ambisonic movie as `tessaly encode` makes a version of it: H.264, and the four channels
+// passed over in order as AAC in FFmpeg's 4.0 layout (C, L, R and a back channel in AAC's terms).
+export function ambisonicVersion(azimuth, seconds) {
+  const movie = ambisonicMovie(azimuth, seconds);
+  const file = movie.replace(/\.webm$/, '-aac.mp4');
+  if (existsSync(file)) return file;
+  const partial = `${file}.${process.pid}.mp4`;
+  execFileSync('ffmpeg', ['-v', 'error', '-y', '-i', movie, '-c:v', 'libx264', '-pix_fmt', 'yuv420p', '-filter:a',
+    'channelmap=map=0-FL|1-FR|2-FC|3-BC:channel_layout=4.0', '-c:a', 'aac', '-b:a', '384k', '-movflags', '+faststart', partial]);
+  renameSync(partial, file);
+  return file;
+}
+
 // A file named like a movie that no browser can decode.
 export function brokenMovie() {
   const dir = join(tmpdir(), 'tessaly-web-tests');

@@ -113,7 +113,7 @@ export function configScript(options = {}, hotSpots = []) {
 // movieNames: one to three file names, in slot order.
 export function page(title, movieNames, bgHex = '000000') {
   const names = [].concat(movieNames);
-  const lines = [0, 1, 2].map((i) => (names[i] ? `<SOURCE src="${names[i]}" type='video/webm'/>` : '') + '\r\n');
+  const lines = [0, 1, 2].map((i) => (names[i] ? `<SOURCE src="${names[i]}" type='video/${names[i].endsWith('.mp4') ? 'mp4' : 'webm'}'/>` : '') + '\r\n');
   return readFileSync(join(WEB, manifest()['page-template']), 'utf8')
     .split('X'.repeat(30)).join(lines.join(''))
     .split('S'.repeat(30)).join(title)
