@@ -157,6 +157,34 @@ export class Layout {
     /* Also when the viewer keeps its size: an aligned viewer moves with the window. */
     followResizes() {
         window.addEventListener("resize", () => this.followWindow(), false);
+        this.followPixelRatio();
+    }
+
+    /*
+     * A window moved to a screen of another pixel density gets a drawing buffer
+     * of that density. The query names one ratio, so each change asks anew.
+     */
+    followPixelRatio() {
+        if (typeof window.matchMedia !== "function") {
+            return;
+        }
+        const query = window.matchMedia("(resolution: " + (window.devicePixelRatio || 1) + "dppx)");
+        /* Older Safari knows only addListener and removeListener. */
+        const modern = typeof query.addEventListener === "function";
+        const changed = () => {
+            if (modern) {
+                query.removeEventListener("change", changed, false);
+            } else {
+                query.removeListener(changed);
+            }
+            this.followPixelRatio();
+            this.followWindow();
+        };
+        if (modern) {
+            query.addEventListener("change", changed, false);
+        } else {
+            query.addListener(changed);
+        }
     }
 
     /* The ratio of width to height of the picture. */

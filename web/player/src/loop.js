@@ -43,7 +43,8 @@ export class FrameLoop {
     }
 
     draw() {
-        if (this.pictureChanged()) {
+        /* A lost context draws nothing until it is restored; the picture stays due meanwhile. */
+        if (!this.parts.renderer.lost && this.pictureChanged()) {
             this.dirty = false;
             if (this.parts.headset.active()) {
                 this.parts.headset.render();

@@ -90,12 +90,31 @@ class Renderer {
     constructor(canvas, gl, clearColour) {
         this.canvas = canvas;
         this.gl = gl;
+        this.clearColour = clearColour;
         this.ratio = Math.min(window.devicePixelRatio || 1, 2);
+        this.elements = new Float32Array(16);
+        this.mesh = null;
+        this.meshData = null;
+        /* While the context is lost nothing is drawn; restored() is told once it is back. */
+        this.lost = false;
+        this.restored = () => {};
+        this.prepare();
+        canvas.addEventListener("webglcontextlost", (event) => {
+            /* Without this the browser never gives the context back. */
+            event.preventDefault();
+            this.lost = true;
+        }, false);
+        canvas.addEventListener("webglcontextrestored", () => this.rebuild(), false);
+    }
+
+    /* Everything the context holds: program, state and the movie's texture; the mesh comes separately. */
+    prepare() {
+        const gl = this.gl;
         this.wideIndices = typeof WebGL2RenderingContext !== "undefined" && gl instanceof WebGL2RenderingContext ||
             !!gl.getExtension("OES_element_index_uint");
-        this.elements = new Float32Array(16);
         this.bound = { texture: null, mesh: null, viewport: [0, 0, 0, 0], matrix: false, area: null };
-        this.mesh = null;
+        /* The size each texture was allocated at, so that a frame of the same size only replaces its texels. */
+        this.sizes = new WeakMap();
         const program = linkProgram(gl, [
             compileShader(gl, gl.VERTEX_SHADER, VERTEX_SOURCE, TEXT.vertexShader),
             compileShader(gl, gl.FRAGMENT_SHADER, FRAGMENT_SOURCE, TEXT.fragmentShader)
@@ -109,8 +128,24 @@ class Renderer {
         gl.disable(gl.CULL_FACE);
         gl.disable(gl.DEPTH_TEST);
         gl.blendFunc(gl.SRC_ALPHA, gl.ONE_MINUS_SRC_ALPHA);
-        gl.clearColor(hexChannel(clearColour, 1), hexChannel(clearColour, 3), hexChannel(clearColour, 5), 1);
+        const colour = this.clearColour;
+        gl.clearColor(hexChannel(colour, 1), hexChannel(colour, 3), hexChannel(colour, 5), 1);
         this.movie = this.newTexture();
+    }
+
+    /* A restored context holds nothing of the old one: all of it is made again and the picture drawn anew. */
+    rebuild() {
+        try {
+            this.prepare();
+        } catch (error) {
+            /* A driver that refuses now may be lost again and restored later; until then nothing is drawn. */
+            return;
+        }
+        if (this.meshData) {
+            this.mesh = this.uploadMesh(this.meshData);
+        }
+        this.lost = false;
+        this.restored();
     }
 
     maxTextureSize() {
@@ -128,11 +163,23 @@ class Renderer {
         return texture;
     }
 
-    /* An image, a canvas or the movie's current frame into a texture. */
+    /*
+     * An image, a canvas or the movie's current frame into a texture. Storage is
+     * allocated only when the size changes (another version of the movie); a
+     * frame of the same size replaces the texels in place.
+     */
     upload(texture, source) {
         const gl = this.gl;
+        const width = source.videoWidth || source.naturalWidth || source.width;
+        const height = source.videoHeight || source.naturalHeight || source.height;
+        const size = this.sizes.get(texture);
         this.bindTexture(texture);
-        gl.texImage2D(gl.TEXTURE_2D, 0, gl.RGBA, gl.RGBA, gl.UNSIGNED_BYTE, source);
+        if (size && size[0] === width && size[1] === height) {
+            gl.texSubImage2D(gl.TEXTURE_2D, 0, 0, 0, gl.RGBA, gl.UNSIGNED_BYTE, source);
+        } else {
+            gl.texImage2D(gl.TEXTURE_2D, 0, gl.RGBA, gl.RGBA, gl.UNSIGNED_BYTE, source);
+            this.sizes.set(texture, [width, height]);
+        }
     }
 
     /* Indices that do not fit 16 bits need 32-bit indices; without them the triangles are spelt out. */
@@ -171,6 +218,7 @@ class Renderer {
                 this.gl.deleteBuffer(old.indices);
             }
         }
+        this.meshData = data;
         this.mesh = this.uploadMesh(data);
     }
 
@@ -240,9 +288,10 @@ class Renderer {
         this.gl.clear(this.gl.COLOR_BUFFER_BIT);
     }
 
-    /* The drawing buffer follows the size in CSS pixels times the device's pixel ratio. */
+    /* The drawing buffer follows the size in CSS pixels times the device's pixel ratio, which changes on another screen. */
     resize(width, height) {
         const canvas = this.canvas;
+        this.ratio = Math.min(window.devicePixelRatio || 1, 2);
         const pixelsWide = Math.floor(width * this.ratio);
         const pixelsHigh = Math.floor(height * this.ratio);
         if (canvas.width !== pixelsWide || canvas.height !== pixelsHigh) {

@@ -107,6 +107,10 @@ export function startViewer() {
     const view = viewer.view = new View(config, repaint);
     renderer.usePictureMesh(pictureMesh(config, view.shape));
     const frames = viewer.frames = new MovieFrames(video, renderer);
+    renderer.restored = () => {
+        frames.expect();
+        repaint();
+    };
     container.appendChild(renderer.canvas);
     view.set(config.lon, config.lat, config.fov);
     const overlays = viewer.overlays = new Overlays();
