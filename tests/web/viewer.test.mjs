@@ -74,6 +74,37 @@ describe('picture and directions', () => {
     assertColour(await sample(classic.page, ...CENTRE), WHITE, 'Classic mode shows the movie');
     assert.deepEqual([...await errors(), ...await classic.errors()], []);
   });
+
+  test('a lost drawing context comes back with the movie within a second', async (t) => {
+    const { page, errors } = await open({});
+    const lost = await page.evaluate(() => {
+      const canvas = document.querySelector('#container canvas');
+      const gl = canvas.getContext('webgl2') || canvas.getContext('webgl');
+      const loser = gl.getExtension('WEBGL_lose_context');
+      if (!loser) return false;
+      window.__loser = loser;
+      return new Promise((resolve) => {
+        canvas.addEventListener('webglcontextlost', () => resolve(true), { once: true });
+        loser.loseContext();
+      });
+    });
+    if (!lost) {
+      t.skip('this engine has no WEBGL_lose_context to lose a context with');
+      return;
+    }
+    // The loop goes on while the context is lost, and must not throw.
+    await waitFrames(page, 3);
+    await page.evaluate(([x, y]) => {
+      window.__tessaly.watch(x, y);
+      window.__loser.restoreContext();
+    }, CENTRE);
+    // The centre is white (TOLERANCE); a context that comes back empty shows the background.
+    await waitFor(page, () => {
+      const last = window.__tessaly.shown();
+      return !!last && last.pixel.slice(0, 3).every((c) => c >= 249);
+    }, undefined, { timeoutMs: 1000, what: 'the movie drawn again after the context came back' });
+    assert.deepEqual(await errors(), []);
+  });
 });
 
 describe('looking around', () => {
