@@ -80,10 +80,8 @@ describe('picture and directions', () => {
     const lost = await page.evaluate(() => {
       const canvas = document.querySelector('#container canvas');
       const gl = canvas.getContext('webgl2') || canvas.getContext('webgl');
-      const loser = gl.getExtension('WEBGL_lose_context');
-      if (!loser) return false;
-      window.__loser = loser;
-      return new Promise((resolve) => {
+      const loser = window.__loser = gl.getExtension('WEBGL_lose_context');
+      return loser && new Promise((resolve) => {
         canvas.addEventListener('webglcontextlost', () => resolve(true), { once: true });
         loser.loseContext();
       });
