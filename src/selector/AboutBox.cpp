@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "selector/Controls.h"
 #include "selector/SelectorTexts.h"
+#include "ui/ControlId.h"
 #include "ui/Fonts.h"
 #include "ui/Strings.h"
 
@@ -62,7 +62,7 @@ private:
 };
 
 QLabel* place(QLabel* label, int id, const QRect& geometry) {
-    setControlId(label, id);
+    ui::setControlId(label, id);
     label->setGeometry(geometry);
     return label;
 }
@@ -83,9 +83,9 @@ AboutBox::AboutBox(QWidget* owner)
     icon->move(dluX(10), dluY(5));
     icon->adjustSize();
 
-    QLabel* name = place(new QLabel(ui::qs(texts::kAboutName), this), aboutIds::kName, dlu(45, 5, 140, 30));
-    name->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    colour(name, kKhaki, &kDeepBlue);
+    name_ = place(new QLabel(ui::qs(texts::kAboutName), this), aboutIds::kName, dlu(45, 5, 140, 30));
+    name_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    colour(name_, kKhaki, &kDeepBlue);
 
     auto* notice = new QLabel(this);
     notice->setPixmap(QPixmap(QStringLiteral(":/selector/notice.png")));
@@ -96,21 +96,19 @@ AboutBox::AboutBox(QWidget* owner)
     line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     line->setGeometry(dlu(10, 35, 190, 2));
 
-    colour(place(new QLabel(ui::qs(texts::kBuild), this), aboutIds::kBuild, dlu(150, 38, 50, 10)), kNavy,
-           nullptr);
-    colour(place(new QLabel(ui::qs(texts::kAboutNotice), this), aboutIds::kNotice, dlu(106, 47, 98, 28)),
-           kNoticeYellow, nullptr);
+    build_ = place(new QLabel(ui::qs(texts::kBuild), this), aboutIds::kBuild, dlu(150, 38, 50, 10));
+    colour(build_, kNavy, nullptr);
+    notice_ = place(new QLabel(ui::qs(texts::kAboutNotice), this), aboutIds::kNotice, dlu(106, 47, 98, 28));
+    colour(notice_, kNoticeYellow, nullptr);
 
     const QUrl mail(QStringLiteral("mailto:") + ui::qs(texts::kSupportMail));
     const QUrl site(ui::qs(texts::kWebSite));
-    colour(place(new LinkLabel(ui::qs(texts::kMailLabel), mail, this), aboutIds::kMail, dlu(0, 169, 70, 11)),
-           kLinkText, &kLinkBack);
-    colour(
-        place(new LinkLabel(ui::qs(texts::kWebSite), site, this), aboutIds::kWebSite, dlu(70, 169, 140, 11)),
-        kLinkText, &kLinkBack);
+    mail_ = place(new LinkLabel(ui::qs(texts::kMailLabel), mail, this), aboutIds::kMail, dlu(0, 169, 70, 11));
+    colour(mail_, kLinkText, &kLinkBack);
+    webSite_ =
+        place(new LinkLabel(ui::qs(texts::kWebSite), site, this), aboutIds::kWebSite, dlu(70, 169, 140, 11));
+    colour(webSite_, kLinkText, &kLinkBack);
 }
-
-QLabel* AboutBox::label(int id) const { return qobject_cast<QLabel*>(findControl(this, id)); }
 
 void AboutBox::setUrlOpener(UrlOpener opener) { urlOpener() = std::move(opener); }
 

@@ -11,6 +11,7 @@ class QLabel;
 
 namespace tessaly::selector {
 
+// The labels carry these ids so tests find them; the box holds them as members.
 namespace aboutIds {
 inline constexpr int kName = 2001;
 inline constexpr int kMail = 2002;
@@ -24,13 +25,18 @@ class AboutBox : public QDialog {
 public:
     explicit AboutBox(QWidget* owner);
 
-    QLabel* label(int id) const;
-
     // Test hook: receives the links' addresses instead of the desktop.
     using UrlOpener = std::function<void(const QUrl&)>;
     static void setUrlOpener(UrlOpener opener);
 
     static void openLink(const QUrl& url);
+
+private:
+    QLabel* name_ = nullptr;
+    QLabel* build_ = nullptr;
+    QLabel* notice_ = nullptr;
+    QLabel* mail_ = nullptr;
+    QLabel* webSite_ = nullptr;
 };
 
 }  // namespace tessaly::selector

@@ -7,8 +7,8 @@
 #include <QScreen>
 
 #include "selector/AboutBox.h"
-#include "selector/Controls.h"
 #include "selector/SelectorTexts.h"
+#include "ui/ControlId.h"
 #include "ui/Fonts.h"
 #include "ui/GradientButton.h"
 #include "ui/SingleInstance.h"
@@ -30,7 +30,7 @@ QFont titleFont() { return ui::serifFont(25, true, true); }
 QLabel* addLabel(QWidget* parent, int id, std::string_view text, const QRect& geometry,
                  const QColor& textColour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
     auto* label = new QLabel(ui::qs(text), parent);
-    setControlId(label, id);
+    ui::setControlId(label, id);
     label->setGeometry(geometry);
     label->setAlignment(alignment);
     QPalette palette = label->palette();
@@ -48,7 +48,7 @@ void fillBackground(QWidget* widget, const QColor& colour) {
 
 QLineEdit* addPathBox(QWidget* parent, int id, const QRect& geometry) {
     auto* box = new QLineEdit(parent);
-    setControlId(box, id);
+    ui::setControlId(box, id);
     box->setGeometry(geometry);
     return box;
 }
@@ -57,7 +57,7 @@ ui::GradientButton* addButton(QWidget* parent, int id, std::string_view caption,
                               ui::GradientButton::Face face, const QColor& captionColour,
                               const QRect& geometry) {
     auto* button = new ui::GradientButton(ui::qs(caption), face, parent);
-    setControlId(button, id);
+    ui::setControlId(button, id);
     button->setCaptionColor(captionColour);
     button->setGeometry(geometry);
     return button;
@@ -89,37 +89,41 @@ void SelectorWindow::build() {
 
     // The white title sits one pixel up and left of its black twin: a shadow.
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
-    addLabel(this, ids::kTitleShadow, texts::kTitle, {106, 11, 800, 65}, Qt::black, centred)
-        ->setFont(titleFont());
-    addLabel(this, ids::kTitle, texts::kTitle, {105, 10, 800, 65}, Qt::white, centred)->setFont(titleFont());
-    addLabel(this, ids::kBuild, texts::kBuild, {910, 60, 70, 20}, kDarkBlue);
+    titleShadow_ = addLabel(this, ids::kTitleShadow, texts::kTitle, {106, 11, 800, 65}, Qt::black, centred);
+    titleShadow_->setFont(titleFont());
+    title_ = addLabel(this, ids::kTitle, texts::kTitle, {105, 10, 800, 65}, Qt::white, centred);
+    title_->setFont(titleFont());
+    buildLabel_ = addLabel(this, ids::kBuild, texts::kBuild, {910, 60, 70, 20}, kDarkBlue);
 
-    fillBackground(
-        addLabel(this, ids::kHtml5Label, texts::kHtml5Label, {20, 140, 200, 18}, Qt::white, centred),
-        kRoyalBlue);
-    addLabel(this, ids::kHtml5Hint, texts::kHtml5Hint, {250, 140, 500, 18}, kHintGrey);
-    auto* html5 = addPathBox(this, ids::kHtml5Path, {20, 160, 952, 20});
-    fillBackground(
-        addLabel(this, ids::kFlashLabel, texts::kFlashLabel, {20, 200, 200, 18}, Qt::white, centred),
-        kRoyalBlue);
-    addLabel(this, ids::kFlashHint, texts::kFlashHint, {250, 200, 500, 18}, kHintGrey);
-    auto* flash = addPathBox(this, ids::kFlashPath, {20, 220, 952, 20});
+    html5Label_ =
+        addLabel(this, ids::kHtml5Label, texts::kHtml5Label, {20, 140, 200, 18}, Qt::white, centred);
+    fillBackground(html5Label_, kRoyalBlue);
+    html5Hint_ = addLabel(this, ids::kHtml5Hint, texts::kHtml5Hint, {250, 140, 500, 18}, kHintGrey);
+    html5Path_ = addPathBox(this, ids::kHtml5Path, {20, 160, 952, 20});
+    flashLabel_ =
+        addLabel(this, ids::kFlashLabel, texts::kFlashLabel, {20, 200, 200, 18}, Qt::white, centred);
+    fillBackground(flashLabel_, kRoyalBlue);
+    flashHint_ = addLabel(this, ids::kFlashHint, texts::kFlashHint, {250, 200, 500, 18}, kHintGrey);
+    flashPath_ = addPathBox(this, ids::kFlashPath, {20, 220, 952, 20});
 
     using Face = ui::GradientButton::Face;
-    auto* create = addButton(this, ids::kCreate, texts::kCreate, Face::Blue, Qt::white, {498, 260, 210, 25});
-    auto* about = addButton(this, ids::kAbout, texts::kAbout, Face::Grey, Qt::black, {710, 260, 130, 25});
-    auto* exit = addButton(this, ids::kExit, texts::kExit, Face::Grey, Qt::black, {842, 260, 130, 25});
+    create_ = addButton(this, ids::kCreate, texts::kCreate, Face::Blue, Qt::white, {498, 260, 210, 25});
+    about_ = addButton(this, ids::kAbout, texts::kAbout, Face::Grey, Qt::black, {710, 260, 130, 25});
+    exit_ = addButton(this, ids::kExit, texts::kExit, Face::Grey, Qt::black, {842, 260, 130, 25});
 
-    connect(create, &QAbstractButton::clicked, this,
-            [this, html5, flash] { command_.create(ui::utf8(html5->text()), ui::utf8(flash->text())); });
-    connect(about, &QAbstractButton::clicked, this, [this] {
-        AboutBox box(this);
-        box.exec();
-    });
-    connect(exit, &QAbstractButton::clicked, this, &QWidget::close);
+    connect(create_, &QAbstractButton::clicked, this, &SelectorWindow::createPage);
+    connect(about_, &QAbstractButton::clicked, this, &SelectorWindow::showAbout);
+    connect(exit_, &QAbstractButton::clicked, this, &QWidget::close);
 }
 
-QWidget* SelectorWindow::control(int id) const { return findControl(this, id); }
+void SelectorWindow::createPage() {
+    command_.create(ui::utf8(html5Path_->text()), ui::utf8(flashPath_->text()));
+}
+
+void SelectorWindow::showAbout() {
+    AboutBox box(this);
+    box.exec();
+}
 
 void SelectorWindow::bringForward() { ui::bringForward(this); }
 

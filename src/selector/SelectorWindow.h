@@ -7,9 +7,17 @@
 #include "selector/RedirectCommand.h"
 #include "ui/QtPrompts.h"
 
+class QLabel;
+class QLineEdit;
+
+namespace tessaly::ui {
+class GradientButton;
+}
+
 namespace tessaly::selector {
 
-// Controls carry these ids (property "tessalyId"), so tests find them.
+// Controls carry these ids (property "tessalyId"), so tests find them; the
+// window itself holds them as members.
 namespace ids {
 inline constexpr int kTitle = 100;
 inline constexpr int kTitleShadow = 101;
@@ -33,7 +41,6 @@ public:
 
     explicit SelectorWindow(QWidget* parent = nullptr);
 
-    QWidget* control(int id) const;
     const RedirectCommand& command() const { return command_; }
 
     // A second start of the program asked for this window.
@@ -41,6 +48,21 @@ public:
 
 private:
     void build();
+    void createPage();
+    void showAbout();
+
+    QLabel* titleShadow_ = nullptr;
+    QLabel* title_ = nullptr;
+    QLabel* buildLabel_ = nullptr;
+    QLabel* html5Label_ = nullptr;
+    QLabel* html5Hint_ = nullptr;
+    QLineEdit* html5Path_ = nullptr;
+    QLabel* flashLabel_ = nullptr;
+    QLabel* flashHint_ = nullptr;
+    QLineEdit* flashPath_ = nullptr;
+    ui::GradientButton* create_ = nullptr;
+    ui::GradientButton* about_ = nullptr;
+    ui::GradientButton* exit_ = nullptr;
 
     ui::QtPrompts prompts_{this};
     RedirectCommand command_;

@@ -15,6 +15,7 @@
 #include "core/publish/RedirectPage.h"
 #include "selector/AboutBox.h"
 #include "selector/SelectorWindow.h"
+#include "ui/ControlId.h"
 #include "ui/FileDialog.h"
 #include "ui/GradientButton.h"
 #include "ui/QtPrompts.h"
@@ -49,7 +50,7 @@ protected:
     }
 
     void type(int id, const std::string& text) {
-        qobject_cast<QLineEdit*>(window_.control(id))->setText(ui::qs(text));
+        ui::control<QLineEdit>(&window_, id)->setText(ui::qs(text));
     }
     // Fills both boxes, answers the save dialog with `answer`, presses 109.
     std::vector<Message> create(const std::string& html5, const std::string& flash,
@@ -60,7 +61,7 @@ protected:
         button(ids::kCreate)->click();
         return QtPrompts::takeLog();
     }
-    ui::GradientButton* button(int id) { return qobject_cast<ui::GradientButton*>(window_.control(id)); }
+    ui::GradientButton* button(int id) { return ui::control<ui::GradientButton>(&window_, id); }
     size_t filesInFolder() const {
         return static_cast<size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
     }
@@ -185,7 +186,7 @@ TEST_F(SelectorWindowTest, WindowLayout) {
     EXPECT_EQ(window_.palette().color(QPalette::Window), QColor(100, 149, 237));
 
     for (const int id : {ids::kTitle, ids::kTitleShadow}) {
-        const auto* title = qobject_cast<QLabel*>(window_.control(id));
+        const auto* title = ui::control<QLabel>(&window_, id);
         ASSERT_TRUE(title);
         EXPECT_EQ(title->text(), QStringLiteral("Brennock"));
         EXPECT_EQ(QFontInfo(title->font()).family(), QStringLiteral("Liberation Serif"));
@@ -193,8 +194,8 @@ TEST_F(SelectorWindowTest, WindowLayout) {
         EXPECT_TRUE(title->font().bold() && title->font().italic());
     }
     // The white title lies over its black shadow, one pixel up and left.
-    const QWidget* title = window_.control(ids::kTitle);
-    const QWidget* shadow = window_.control(ids::kTitleShadow);
+    const QWidget* title = ui::findControl(&window_, ids::kTitle);
+    const QWidget* shadow = ui::findControl(&window_, ids::kTitleShadow);
     EXPECT_EQ(title->geometry(), QRect(105, 10, 800, 65));
     EXPECT_EQ(shadow->geometry(), QRect(106, 11, 800, 65));
     EXPECT_GT(window_.children().indexOf(const_cast<QWidget*>(title)),
@@ -202,16 +203,17 @@ TEST_F(SelectorWindowTest, WindowLayout) {
     EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(Qt::white));
     EXPECT_EQ(shadow->palette().color(QPalette::WindowText), QColor(Qt::black));
 
-    const auto text = [this](int id) { return qobject_cast<QLabel*>(window_.control(id))->text(); };
+    const auto text = [this](int id) { return ui::control<QLabel>(&window_, id)->text(); };
     EXPECT_EQ(text(ids::kBuild), QStringLiteral("Build 002.01"));
     EXPECT_EQ(text(ids::kHtml5Label), QStringLiteral("Set Html5 Solution Path"));
     EXPECT_EQ(text(ids::kFlashLabel), QStringLiteral("Set Flash Solution Path"));
     EXPECT_TRUE(text(ids::kHtml5Hint).startsWith(QStringLiteral("example:  https://tessaly.example/")));
     EXPECT_TRUE(text(ids::kFlashHint).startsWith(QStringLiteral("example:  https://tessaly.example/")));
-    EXPECT_EQ(window_.control(ids::kHtml5Label)->palette().color(QPalette::Window), QColor(65, 105, 225));
-    EXPECT_EQ(window_.control(ids::kHtml5Path)->geometry(), QRect(20, 160, 952, 20));
-    EXPECT_EQ(window_.control(ids::kFlashPath)->geometry(), QRect(20, 220, 952, 20));
-    EXPECT_TRUE(qobject_cast<QLineEdit*>(window_.control(ids::kHtml5Path))->text().isEmpty());
+    EXPECT_EQ(ui::findControl(&window_, ids::kHtml5Label)->palette().color(QPalette::Window),
+              QColor(65, 105, 225));
+    EXPECT_EQ(ui::findControl(&window_, ids::kHtml5Path)->geometry(), QRect(20, 160, 952, 20));
+    EXPECT_EQ(ui::findControl(&window_, ids::kFlashPath)->geometry(), QRect(20, 220, 952, 20));
+    EXPECT_TRUE(ui::control<QLineEdit>(&window_, ids::kHtml5Path)->text().isEmpty());
 
     EXPECT_EQ(button(ids::kCreate)->text(), QStringLiteral("Create html5-flash redirect web page"));
     EXPECT_EQ(button(ids::kCreate)->geometry(), QRect(498, 260, 210, 25));
@@ -280,10 +282,10 @@ TEST_F(SelectorWindowTest, AboutBoxOpensModallyWithLinksTheDesktopOpens) {
     AboutBox::setUrlOpener([&opened](const QUrl& url) { opened.push_back(url); });
     AboutBox box(&window_);
     EXPECT_EQ(box.palette().color(QPalette::Window), QColor(20, 50, 195));
-    EXPECT_EQ(box.label(aboutIds::kBuild)->text(), QStringLiteral("Build 002.01"));
-    EXPECT_TRUE(box.label(aboutIds::kName)->text().startsWith(QStringLiteral("Brennock\n")));
+    EXPECT_EQ(ui::control<QLabel>(&box, aboutIds::kBuild)->text(), QStringLiteral("Build 002.01"));
+    EXPECT_TRUE(ui::control<QLabel>(&box, aboutIds::kName)->text().startsWith(QStringLiteral("Brennock\n")));
     for (const int id : {aboutIds::kWebSite, aboutIds::kMail}) {
-        QLabel* link = box.label(id);
+        QLabel* link = ui::control<QLabel>(&box, id);
         EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
         const QPointF centre = QRectF(link->rect()).center();
         QMouseEvent press(QEvent::MouseButtonPress, centre, link->mapToGlobal(centre), Qt::LeftButton,
@@ -294,7 +296,7 @@ TEST_F(SelectorWindowTest, AboutBoxOpensModallyWithLinksTheDesktopOpens) {
         QApplication::sendEvent(link, &release);
     }
     // Plain labels are no links.
-    EXPECT_NE(box.label(aboutIds::kNotice)->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_NE(ui::control<QLabel>(&box, aboutIds::kNotice)->cursor().shape(), Qt::PointingHandCursor);
     AboutBox::setUrlOpener({});
     EXPECT_EQ(opened, (std::vector<QUrl>{QUrl(QStringLiteral("https://tessaly.example/")),
                                          QUrl(QStringLiteral("mailto:support@tessaly.example"))}));
