@@ -4,15 +4,18 @@
 // is deliberately loose: a closing tag is taken for an opening one, and a tag's
 // value runs from its first occurrence to its second, whatever lies between.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tessaly::model {
 
 class TagText {
 public:
-    // `text` is the whole file content, already decoded to UTF-8.
+    // `text` is the whole file content, already decoded to UTF-8. It is read
+    // once here; each lookup then costs a search of the tags found.
     explicit TagText(std::string_view text);
 
     // The text between the first and the second "<name>", to the end of the
@@ -26,7 +29,19 @@ public:
     std::int32_t integer(std::string_view name) const;
 
 private:
+    // Offsets into text_, so a copy reads the same.
+    struct Tag {
+        std::size_t nameStart;
+        std::size_t nameSize;
+        std::size_t valueStart;
+        std::size_t valueEnd;  // the second occurrence, or the end of the text
+    };
+    std::string_view nameOf(const Tag& tag) const;
+    // The entry for a name without angle brackets, null when it does not occur.
+    const Tag* find(std::string_view name) const;
+
     std::string text_;
+    std::vector<Tag> tags_;  // every distinct name, sorted by name
 };
 
 }  // namespace tessaly::model
