@@ -1,8 +1,5 @@
 #include "core/model/TagText.h"
 
-#include <algorithm>
-#include <unordered_map>
-
 #include "core/text/Numbers.h"
 #include "core/text/Text.h"
 
@@ -22,7 +19,6 @@ bool plainName(std::string_view name) { return name.find_first_of("<>") == std::
 TagText::TagText(std::string_view text) : text_(text::replaceAll(text, "</", "<")) {
     constexpr std::size_t kUnseen = std::string::npos;
     const std::string_view all(text_);
-    std::unordered_map<std::string_view, std::size_t> seen;
     for (std::size_t open = all.find('<'); open != std::string_view::npos;) {
         const std::size_t close = all.find_first_of("<>", open + 1);
         if (close == std::string_view::npos) break;
@@ -31,35 +27,24 @@ TagText::TagText(std::string_view text) : text_(text::replaceAll(text, "</", "<"
             continue;
         }
         const std::string_view name = all.substr(open + 1, close - open - 1);
-        const auto [at, added] = seen.try_emplace(name, tags_.size());
-        if (added) {
-            tags_.push_back(Tag{open + 1, name.size(), close + 1, kUnseen});
-        } else if (tags_[at->second].valueEnd == kUnseen) {
-            tags_[at->second].valueEnd = open;
+        if (const auto at = tags_.find(name); at == tags_.end()) {
+            tags_.emplace(name, Value{close + 1, kUnseen});
+        } else if (at->second.end == kUnseen) {
+            at->second.end = open;
         }
         open = all.find('<', close + 1);
     }
-    for (Tag& tag : tags_) {
-        if (tag.valueEnd == kUnseen) tag.valueEnd = all.size();
+    for (auto& [name, value] : tags_) {
+        if (value.end == kUnseen) value.end = all.size();
     }
-    std::sort(tags_.begin(), tags_.end(), [&](const Tag& a, const Tag& b) { return nameOf(a) < nameOf(b); });
-}
-
-std::string_view TagText::nameOf(const Tag& tag) const {
-    return std::string_view(text_).substr(tag.nameStart, tag.nameSize);
-}
-
-const TagText::Tag* TagText::find(std::string_view name) const {
-    const auto at = std::lower_bound(tags_.begin(), tags_.end(), name,
-                                     [&](const Tag& tag, std::string_view n) { return nameOf(tag) < n; });
-    return at != tags_.end() && nameOf(*at) == name ? &*at : nullptr;
 }
 
 std::string_view TagText::raw(std::string_view name) const {
     const std::string_view all(text_);
     if (plainName(name)) {
-        const Tag* tag = find(name);
-        return tag ? all.substr(tag->valueStart, tag->valueEnd - tag->valueStart) : std::string_view{};
+        const auto at = tags_.find(name);
+        return at == tags_.end() ? std::string_view{}
+                                 : all.substr(at->second.start, at->second.end - at->second.start);
     }
     const std::string tag = "<" + std::string(name) + ">";
     const std::size_t first = all.find(tag);
@@ -70,7 +55,7 @@ std::string_view TagText::raw(std::string_view name) const {
 }
 
 bool TagText::holds(std::string_view name) const {
-    if (plainName(name)) return find(name) != nullptr;
+    if (plainName(name)) return tags_.contains(name);
     return text_.find("<" + std::string(name) + ">") != std::string::npos;
 }
 

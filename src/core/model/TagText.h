@@ -6,9 +6,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <unordered_map>
 
 namespace tessaly::model {
 
@@ -29,19 +30,19 @@ public:
     std::int32_t integer(std::string_view name) const;
 
 private:
-    // Offsets into text_, so a copy reads the same.
-    struct Tag {
-        std::size_t nameStart;
-        std::size_t nameSize;
-        std::size_t valueStart;
-        std::size_t valueEnd;  // the second occurrence, or the end of the text
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
     };
-    std::string_view nameOf(const Tag& tag) const;
-    // The entry for a name without angle brackets, null when it does not occur.
-    const Tag* find(std::string_view name) const;
+    // Where a name's value lies in text_: after its first occurrence, up to
+    // its second or the end of the text. Offsets, so a copy reads the same.
+    struct Value {
+        std::size_t start;
+        std::size_t end;
+    };
 
     std::string text_;
-    std::vector<Tag> tags_;  // every distinct name, sorted by name
+    std::unordered_map<std::string, Value, NameHash, std::equal_to<>> tags_;
 };
 
 }  // namespace tessaly::model
