@@ -4,14 +4,49 @@
 #include "core/text/Text.h"
 
 namespace tessaly::model {
+namespace {
+
+// A name holding an angle bracket cannot be told from the tags around it, so
+// it is searched in the text as it stands.
+bool plainName(std::string_view name) { return name.find_first_of("<>") == std::string_view::npos; }
+
+}  // namespace
 
 // With "</" turned into "<", an opening and a closing tag look alike, so the
-// closing tag ends the value as a second occurrence.
-TagText::TagText(std::string_view text) : text_(text::replaceAll(text, "</", "<")) {}
+// closing tag ends the value as a second occurrence. Each "<" opens at most one
+// plain name (up to the next ">" with no "<" before it), so one pass finds the
+// first two occurrences of every name.
+TagText::TagText(std::string_view text) : text_(text::replaceAll(text, "</", "<")) {
+    constexpr std::size_t kUnseen = std::string::npos;
+    const std::string_view all(text_);
+    for (std::size_t open = all.find('<'); open != std::string_view::npos;) {
+        const std::size_t close = all.find_first_of("<>", open + 1);
+        if (close == std::string_view::npos) break;
+        if (all[close] == '<') {
+            open = close;
+            continue;
+        }
+        const std::string_view name = all.substr(open + 1, close - open - 1);
+        if (const auto at = tags_.find(name); at == tags_.end()) {
+            tags_.emplace(name, Value{close + 1, kUnseen});
+        } else if (at->second.end == kUnseen) {
+            at->second.end = open;
+        }
+        open = all.find('<', close + 1);
+    }
+    for (auto& [name, value] : tags_) {
+        if (value.end == kUnseen) value.end = all.size();
+    }
+}
 
 std::string_view TagText::raw(std::string_view name) const {
-    const std::string tag = "<" + std::string(name) + ">";
     const std::string_view all(text_);
+    if (plainName(name)) {
+        const auto at = tags_.find(name);
+        return at == tags_.end() ? std::string_view{}
+                                 : all.substr(at->second.start, at->second.end - at->second.start);
+    }
+    const std::string tag = "<" + std::string(name) + ">";
     const std::size_t first = all.find(tag);
     if (first == std::string_view::npos) return {};
     const std::size_t start = first + tag.size();
@@ -20,6 +55,7 @@ std::string_view TagText::raw(std::string_view name) const {
 }
 
 bool TagText::holds(std::string_view name) const {
+    if (plainName(name)) return tags_.contains(name);
     return text_.find("<" + std::string(name) + ">") != std::string::npos;
 }
 

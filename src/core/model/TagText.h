@@ -4,15 +4,19 @@
 // is deliberately loose: a closing tag is taken for an opening one, and a tag's
 // value runs from its first occurrence to its second, whatever lies between.
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace tessaly::model {
 
 class TagText {
 public:
-    // `text` is the whole file content, already decoded to UTF-8.
+    // `text` is the whole file content, already decoded to UTF-8. It is read
+    // once here; each lookup then costs a search of the tags found.
     explicit TagText(std::string_view text);
 
     // The text between the first and the second "<name>", to the end of the
@@ -26,7 +30,19 @@ public:
     std::int32_t integer(std::string_view name) const;
 
 private:
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+    };
+    // Where a name's value lies in text_: after its first occurrence, up to
+    // its second or the end of the text. Offsets, so a copy reads the same.
+    struct Value {
+        std::size_t start;
+        std::size_t end;
+    };
+
     std::string text_;
+    std::unordered_map<std::string, Value, NameHash, std::equal_to<>> tags_;
 };
 
 }  // namespace tessaly::model

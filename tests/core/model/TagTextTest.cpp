@@ -31,3 +31,13 @@ TEST(TagText, SlotNumbersDoNotMatchInsideLongerOnes) {
     EXPECT_EQ(tags.integer("ZOOM"), 4);
     EXPECT_EQ(tags.integer("ZOOMMAX"), 200);
 }
+
+TEST(TagText, StrayBracketsAndThirdOccurrences) {
+    const TagText tags("<<A>1<A<B>2<B>3<A>4<A>");
+    EXPECT_EQ(tags.raw("A"), "1<A<B>2<B>3");  // a third "<A>" is not the end
+    EXPECT_EQ(tags.raw("B"), "2");
+    EXPECT_EQ(tags.raw("A<B"), "2<B>3<A>4<A>");
+    EXPECT_FALSE(tags.holds("C"));
+    const TagText copy = tags;  // reads its own text, not the original's
+    EXPECT_EQ(copy.raw("B"), "2");
+}
