@@ -39,9 +39,11 @@ function frameStamp(video) {
 }
 
 export class MovieFrames {
-    constructor(video, renderer) {
+    /* refused() runs when the browser will not let a frame go up (a movie from a file or another site). */
+    constructor(video, renderer, refused) {
         this.video = video;
         this.renderer = renderer;
+        this.refused = refused;
         this.fresh = false;
         this.stamp = -1;
         this.callbacks = "requestVideoFrameCallback" in video;
@@ -94,6 +96,18 @@ export class MovieFrames {
         this.settleUploads = Math.max(0, this.settleUploads - 1);
         this.stamp = frameStamp(this.video);
         this.landed = this.landed || !this.video.seeking;
-        this.renderer.upload(this.renderer.movie, this.video);
+        /*
+         * Whether a movie may be drawn is asked before its first frame goes up,
+         * but an engine may answer before it has a frame (Chromium then draws
+         * nothing and says yes): the upload is what tells for sure.
+         */
+        try {
+            this.renderer.upload(this.renderer.movie, this.video);
+        } catch (error) {
+            if (!error || error.name !== "SecurityError") {
+                throw error;
+            }
+            this.refused();
+        }
     }
 }

@@ -81,6 +81,13 @@ export class Movie {
         this.overlays.showCover("failed", lines);
     }
 
+    /* The browser will not let the movie's frames be drawn. */
+    refuse() {
+        if (!this.failed) {
+            this.stopForGood(fromFile() ? fromFileLines() : [TEXT.crossSite]);
+        }
+    }
+
     showFailure() {
         this.stopForGood(fromFile() ? fromFileLines() : [TEXT.cannotPlay].concat(this.failures));
     }
@@ -160,7 +167,7 @@ export class Movie {
             return;
         }
         if (!drawable(video)) {
-            this.stopForGood(fromFile() ? fromFileLines() : [TEXT.crossSite]);
+            this.refuse();
             return;
         }
         this.attach();

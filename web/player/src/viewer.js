@@ -106,7 +106,7 @@ export function startViewer() {
     };
     const view = viewer.view = new View(config, repaint);
     renderer.usePictureMesh(pictureMesh(config, view.shape));
-    const frames = viewer.frames = new MovieFrames(video, renderer);
+    const frames = viewer.frames = new MovieFrames(video, renderer, () => viewer.movie.refuse());
     renderer.restored = () => {
         frames.expect();
         repaint();
