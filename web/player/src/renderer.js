@@ -148,8 +148,9 @@ class Renderer {
         this.restored();
     }
 
+    /* A lost context answers nothing: no limit is known then, and no movie is refused for it. */
     maxTextureSize() {
-        return this.gl.getParameter(this.gl.MAX_TEXTURE_SIZE);
+        return this.gl.getParameter(this.gl.MAX_TEXTURE_SIZE) || Infinity;
     }
 
     newTexture() {
