@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
         if (ui::controlId(action) == app::ids::kLoadProject) action->trigger();
     }
     settle(2500);
-    ui::findControl<QAbstractButton>(window.centralWidget(), app::ids::slotSelector(1))->click();
+    ui::control<QAbstractButton>(window.centralWidget(), app::ids::slotSelector(1))->click();
     settle(800);
     const QImage shot = window.grab().toImage();
     bool ok = shot.save(out + QStringLiteral("/window.png"));
