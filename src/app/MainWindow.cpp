@@ -10,12 +10,10 @@
 #include <QMediaPlayer>
 #include <QScreen>
 #include <QUndoStack>
-#include <algorithm>
 
 #include "app/AboutBox.h"
 #include "app/CaptionDisplay.h"
 #include "app/ColorChooser.h"
-#include "app/ControlIds.h"
 #include "app/DesktopTexts.h"
 #include "app/EncodeCommand.h"
 #include "app/FileDrops.h"
