@@ -48,14 +48,13 @@ AboutBox::AboutBox(QWidget* owner, Launcher& launcher) : QDialog(owner) {
     setPalette(pal);
     setAutoFillBackground(true);
 
-    const CommandSink none = [](int, int) {};
     auto* icon = new QLabel(this);
     const QPixmap iconPixmap(QStringLiteral(":/tessaly/about.png"));
     icon->setPixmap(iconPixmap.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     icon->setGeometry(QRect(dialogUnits(fm, 10, 5, 0, 0).topLeft(), QSize(32, 32)));
 
     addLabel(this, 2001, "Tessaly\r\nby the Tessaly developers", dialogUnits(fm, 45, 5, 140, 30),
-             {QColor(180, 170, 95), kAboutBlue}, Qt::AlignHCenter | Qt::AlignTop, Edge::None, false, none);
+             {QColor(180, 170, 95), kAboutBlue}, Qt::AlignHCenter | Qt::AlignTop, Edge::None, false);
     auto* picture = new QLabel(this);
     const QPixmap banner(QStringLiteral(":/tessaly/about.png"));
     picture->setPixmap(banner);
@@ -70,14 +69,14 @@ AboutBox::AboutBox(QWidget* owner, Launcher& launcher) : QDialog(owner) {
     buildRect.setLeft(std::min(buildRect.left(), buildRect.right() + 1 - fm.horizontalAdvance(build)));
     buildRect.setHeight(std::max(buildRect.height(), fm.height()));
     addLabel(this, 101, build.toStdString(), buildRect, {Qt::black, std::nullopt}, Qt::AlignLeft, Edge::None,
-             false, none);
+             false);
 
     const Colours link{QColor(220, 210, 120), QColor(0, 0, 127)};
     ClickLabel* site =
         addLabel(this, 2004, ui::utf8(siteName()), dialogUnits(fm, 70, 169, 141, 11).intersected(rect()),
-                 link, Qt::AlignCenter, Edge::Sunken, true, none);
+                 link, Qt::AlignCenter, Edge::Sunken, true);
     ClickLabel* mail = addLabel(this, 2002, "email: Tessaly", dialogUnits(fm, 0, 169, 70, 11), link,
-                                Qt::AlignCenter, Edge::Sunken, true, none);
+                                Qt::AlignCenter, Edge::Sunken, true);
     site->setCursor(Qt::PointingHandCursor);
     mail->setCursor(Qt::PointingHandCursor);
     connect(site, &ClickLabel::clicked, this,
@@ -86,16 +85,15 @@ AboutBox::AboutBox(QWidget* owner, Launcher& launcher) : QDialog(owner) {
             [&launcher] { launcher.openUrl(QUrl(QString::fromLatin1(kMailUrl))); });
     addLabel(this, 2005, "(c) The Tessaly authors.\nProvided as is, without warranty.",
              dialogUnits(fm, 106, 47, 98, 28), {QColor(200, 210, 95), kAboutBlue},
-             Qt::AlignLeft | Qt::AlignTop, Edge::None, false, none)
+             Qt::AlignLeft | Qt::AlignTop, Edge::None, false)
         ->setWordWrap(true);
 
     // What the program is, below the pictures: name, version and licence.
     const int below = std::max(picture->geometry().bottom(), dialogUnits(fm, 0, 78, 0, 0).top()) + 8;
     const QRect about(dialogUnits(fm, 10, 0, 190, 0).left(), below, dialogUnits(fm, 0, 0, 190, 0).width(),
                       dialogUnits(fm, 0, 165, 0, 0).top() - below);
-    QLabel* name =
-        addLabel(this, 2006, kName, QRect(about.topLeft(), QSize(about.width(), fm.height() * 2)),
-                 {Qt::white, kAboutBlue}, Qt::AlignHCenter | Qt::AlignTop, Edge::None, false, none);
+    QLabel* name = addLabel(this, 2006, kName, QRect(about.topLeft(), QSize(about.width(), fm.height() * 2)),
+                            {Qt::white, kAboutBlue}, Qt::AlignHCenter | Qt::AlignTop, Edge::None, false);
     QFont big = name->font();
     big.setPointSizeF(big.pointSizeF() * 1.5);
     big.setBold(true);
@@ -104,7 +102,7 @@ AboutBox::AboutBox(QWidget* owner, Launcher& launcher) : QDialog(owner) {
     const int textTop = name->geometry().bottom() + 4;
     addLabel(this, 2007, std::string(kVersion) + "\n" + kLicence,
              QRect(about.left(), textTop, about.width(), about.bottom() - textTop), {Qt::white, kAboutBlue},
-             Qt::AlignHCenter | Qt::AlignTop, Edge::None, false, none)
+             Qt::AlignHCenter | Qt::AlignTop, Edge::None, false)
         ->setWordWrap(true);
 
     auto* close = new QPushButton(QStringLiteral("&Close"), this);

@@ -10,10 +10,9 @@
 
 namespace tessaly::app {
 
-CaptionDisplay::CaptionDisplay(QWidget* p, const CommandSink& sink)
+CaptionDisplay::CaptionDisplay(QWidget* p)
     : label_(addLabel(p, ids::kCaptions, {}, {286, 150, 138, 25}, {Qt::black, std::nullopt}, Qt::AlignCenter,
-                      Edge::None, false, sink)),
-      sink_(sink) {
+                      Edge::None, false)) {
     label_->setContextMenuPolicy(Qt::ActionsContextMenu);
     label_->hide();
 }
@@ -67,13 +66,12 @@ void CaptionDisplay::show() {
         action->deleteLater();
     }
     for (std::size_t i = 0; i < chosen_.size(); ++i) {
-        const int id = ids::removeCaptions(static_cast<int>(i) + 1);
+        const int n = static_cast<int>(i) + 1;
         const QString name = ui::qpath(std::filesystem::path(chosen_[i].path).filename());
         auto* action =
             new QAction(ui::qs(texts::kRemoveCaptions).arg(ui::qs(chosen_[i].language), name), label_);
-        setControlId(action, id);
-        QObject::connect(action, &QAction::triggered, label_,
-                         [sink = sink_, id] { sink(id, codes::kClicked); });
+        setControlId(action, ids::removeCaptions(n));
+        connect(action, &QAction::triggered, this, [this, n] { emit removeAsked(n); });
         label_->addAction(action);
     }
 }

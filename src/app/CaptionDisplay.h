@@ -5,6 +5,7 @@
 // captions the person chose (over those found beside the movie for the same
 // language); its context menu removes a chosen one.
 
+#include <QObject>
 #include <QString>
 
 #include "app/Controls.h"
@@ -12,9 +13,10 @@
 
 namespace tessaly::app {
 
-class CaptionDisplay {
+class CaptionDisplay : public QObject {
+    Q_OBJECT
 public:
-    CaptionDisplay(QWidget* parent, const CommandSink& sink);
+    explicit CaptionDisplay(QWidget* parent);
 
     // Slot 1's path label text: the captions beside it are looked for again.
     void setMainMovie(const QString& path);
@@ -26,11 +28,14 @@ public:
     // Chosen caption n, 1-based.
     void remove(int n);
 
+signals:
+    // The person asked in the context menu to remove chosen caption n.
+    void removeAsked(int n);
+
 private:
     void show();
 
     ClickLabel* label_;
-    CommandSink sink_;
     QString movie_;
     movies::ChosenCaptions chosen_;
 };

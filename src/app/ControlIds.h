@@ -1,7 +1,7 @@
 #pragma once
 
 // The fixed numeric identifiers of the main window's controls and commands.
-// Tests and the command dispatcher find every control by them.
+// Tests find every control and command by them; the code holds them as typed members.
 
 namespace tessaly::app::ids {
 

@@ -178,7 +178,7 @@ void applyEdge(QFrame* frame, Edge edge) {
 
 ClickLabel* addLabel(QWidget* parent, int id, std::string_view text, const QRect& rect,
                      const Colours& colours, Qt::Alignment align, Edge edge, bool notifies,
-                     const CommandSink& sink) {
+                     const Used& used) {
     auto* label = new ClickLabel(qstr(text), parent);
     setControlId(label, id);
     label->setGeometry(rect);
@@ -188,38 +188,37 @@ ClickLabel* addLabel(QWidget* parent, int id, std::string_view text, const QRect
     applyColours(label, colours);
     applyEdge(label, edge);
     label->setNotifies(notifies);
-    if (notifies) {
-        QObject::connect(label, &ClickLabel::clicked, label, [sink, id] { sink(id, codes::kClicked); });
-        QObject::connect(label, &ClickLabel::doubleClicked, label,
-                         [sink, id] { sink(id, codes::kActivated); });
+    if (notifies && used) {
+        QObject::connect(label, &ClickLabel::clicked, label, used);
+        QObject::connect(label, &ClickLabel::doubleClicked, label, used);
     }
     return label;
 }
 
 QCheckBox* addCheck(QWidget* parent, int id, std::string_view text, const QRect& rect, const Colours& colours,
-                    bool textLeft, Edge edge, const CommandSink& sink) {
+                    bool textLeft, Edge edge, const Used& used) {
     QCheckBox* box =
         textLeft ? new LeftTextCheckBox(qstr(text), parent) : new MarkedCheckBox(qstr(text), parent);
     setControlId(box, id);
     box->setGeometry(rect);
     applyColours(box, colours);
     if (edge != Edge::None) box->setContentsMargins(1, 0, 1, 0);
-    QObject::connect(box, &QCheckBox::clicked, box, [sink, id] { sink(id, codes::kClicked); });
+    if (used) QObject::connect(box, &QCheckBox::clicked, box, [used] { used(); });
     return box;
 }
 
 QRadioButton* addRadio(QWidget* parent, int id, std::string_view text, const QRect& rect,
-                       const Colours& colours, const CommandSink& sink) {
+                       const Colours& colours, const Used& used) {
     auto* button = new QRadioButton(qstr(text), parent);
     setControlId(button, id);
     button->setGeometry(rect);
     applyColours(button, colours);
-    QObject::connect(button, &QRadioButton::clicked, button, [sink, id] { sink(id, codes::kClicked); });
+    QObject::connect(button, &QRadioButton::clicked, button, [used] { used(); });
     return button;
 }
 
 QComboBox* addList(QWidget* parent, int id, const QRect& rect, const std::vector<std::string>& items,
-                   const CommandSink& sink) {
+                   const Used& used) {
     auto* list = new QComboBox(parent);
     setControlId(list, id);
     list->setGeometry(rect.x(), rect.y(), rect.width(), kListLineHeight);
@@ -227,12 +226,12 @@ QComboBox* addList(QWidget* parent, int id, const QRect& rect, const std::vector
     list->setMaxVisibleItems(std::max(1, (rect.height() - kListLineHeight) / 13));
     applyColours(list, {Qt::black, QColor(192, 192, 192)});
     // Only a choice made by the person notifies, never one the program makes.
-    QObject::connect(list, &QComboBox::activated, list, [sink, id] { sink(id, codes::kActivated); });
+    QObject::connect(list, &QComboBox::activated, list, [used] { used(); });
     return list;
 }
 
 QLineEdit* addEdit(QWidget* parent, int id, const QRect& rect, const Colours& colours, bool digitsOnly,
-                   bool centred, const CommandSink& sink) {
+                   bool centred) {
     auto* edit = new QLineEdit(parent);
     setControlId(edit, id);
     edit->setGeometry(rect);
@@ -240,27 +239,23 @@ QLineEdit* addEdit(QWidget* parent, int id, const QRect& rect, const Colours& co
     applyColours(edit, colours);
     if (centred) edit->setAlignment(Qt::AlignCenter);
     if (digitsOnly) edit->installEventFilter(new DigitsOnly(edit));
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [sink, id] { sink(id, codes::kChanged); });
     return edit;
 }
 
-QPushButton* addPush(QWidget* parent, int id, std::string_view text, const QRect& rect,
-                     const CommandSink& sink) {
+QPushButton* addPush(QWidget* parent, int id, std::string_view text, const QRect& rect) {
     auto* button = new QPushButton(qstr(text), parent);
     setControlId(button, id);
     button->setGeometry(rect);
     button->setFlat(true);
     button->setAutoFillBackground(true);
-    QObject::connect(button, &QPushButton::clicked, button, [sink, id] { sink(id, codes::kClicked); });
     return button;
 }
 
 ui::GradientButton* addGradient(QWidget* parent, int id, std::string_view text, const QRect& rect,
-                                ui::GradientButton::Face face, const CommandSink& sink) {
+                                ui::GradientButton::Face face) {
     auto* button = new ui::GradientButton(qstr(text), face, parent);
     setControlId(button, id);
     button->setGeometry(rect);
-    QObject::connect(button, &QAbstractButton::clicked, button, [sink, id] { sink(id, codes::kClicked); });
     return button;
 }
 

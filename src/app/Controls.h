@@ -1,8 +1,9 @@
 #pragma once
 
 // Building blocks of the main window: every control is made at its pixel
-// geometry, with its numeric id stored on it, its colours, and its
-// notifications sent to one command sink as (id, notification code).
+// geometry, with its numeric id stored on it (tests find it by that) and its
+// colours. A control with no command of its own tells `used` when the person
+// clicks or chooses with it; buttons are wired by the part that owns them.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,14 +22,8 @@
 
 namespace tessaly::app {
 
-// Notification codes, as the command filter sees them.
-namespace codes {
-inline constexpr int kClicked = 0;      // menu item, button, box, notifying label
-inline constexpr int kActivated = 1;    // accelerator, list selection, double click
-inline constexpr int kChanged = 0x300;  // a text box's text changed
-}  // namespace codes
-
-using CommandSink = std::function<void(int id, int code)>;
+// The person clicked a box or a notifying label, or chose from a list; empty: nobody listens.
+using Used = std::function<void()>;
 
 using ui::controlId;
 using ui::setControlId;
@@ -120,22 +115,21 @@ void applyEdge(QFrame* frame, Edge edge);
 
 ClickLabel* addLabel(QWidget* parent, int id, std::string_view text, const QRect& rect,
                      const Colours& colours, Qt::Alignment align, Edge edge, bool notifies,
-                     const CommandSink& sink);
+                     const Used& used = {});
 QCheckBox* addCheck(QWidget* parent, int id, std::string_view text, const QRect& rect, const Colours& colours,
-                    bool textLeft, Edge edge, const CommandSink& sink);
+                    bool textLeft, Edge edge, const Used& used = {});
 QRadioButton* addRadio(QWidget* parent, int id, std::string_view text, const QRect& rect,
-                       const Colours& colours, const CommandSink& sink);
+                       const Colours& colours, const Used& used);
 // `rect`'s height is that of the opened list; the closed box is one line high.
 QComboBox* addList(QWidget* parent, int id, const QRect& rect, const std::vector<std::string>& items,
-                   const CommandSink& sink);
+                   const Used& used);
 QLineEdit* addEdit(QWidget* parent, int id, const QRect& rect, const Colours& colours, bool digitsOnly,
-                   bool centred, const CommandSink& sink);
+                   bool centred);
 // The box takes no more typing once its text fills it (it never scrolls).
 void stopTypingWhenFull(QLineEdit* edit);
-QPushButton* addPush(QWidget* parent, int id, std::string_view text, const QRect& rect,
-                     const CommandSink& sink);
+QPushButton* addPush(QWidget* parent, int id, std::string_view text, const QRect& rect);
 ui::GradientButton* addGradient(QWidget* parent, int id, std::string_view text, const QRect& rect,
-                                ui::GradientButton::Face face, const CommandSink& sink);
+                                ui::GradientButton::Face face);
 FrameBox* addFrame(QWidget* parent, int id, std::string_view caption, const QRect& rect);
 
 }  // namespace tessaly::app

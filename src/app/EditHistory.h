@@ -53,6 +53,8 @@ public:
     // Records what is pending, then says whether the work differs from its file.
     bool settle();
     bool changed() const { return !stack_.isClean() || typing_; }
+    // A step to undo, typing not yet recorded among them.
+    bool canUndo() const { return stack_.canUndo() || typing_; }
     void undo();
     void redo();
     QUndoStack& stack() { return stack_; }

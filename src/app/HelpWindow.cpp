@@ -163,9 +163,8 @@ HelpWindow::HelpWindow(QWidget* owner, std::function<void()> tick) : QDialog(own
     setPalette(pal);
     setAutoFillBackground(true);
 
-    const CommandSink none = [](int, int) {};
     const auto label = [&](int id, std::string_view text, const QRect& r, const Colours& c, Edge edge) {
-        return addLabel(this, id, text, r, c, Qt::AlignLeft | Qt::AlignVCenter, edge, false, none);
+        return addLabel(this, id, text, r, c, Qt::AlignLeft | Qt::AlignVCenter, edge, false);
     };
 
     const QFontMetrics fm(font());
@@ -207,8 +206,8 @@ HelpWindow::HelpWindow(QWidget* owner, std::function<void()> tick) : QDialog(own
                                            2 * style()->pixelMetric(QStyle::PM_ButtonMargin) + 2 * kPadding);
     const int exitHeight = std::max(20, fm.height() + 2 * kFrame);
     const int boxBottom = files->geometry().bottom() + 1;
-    QPushButton* exit = addPush(this, 108, "Exit Help",
-                                {695 - exitWidth, boxBottom - 9 - exitHeight, exitWidth, exitHeight}, none);
+    QPushButton* exit =
+        addPush(this, 108, "Exit Help", {695 - exitWidth, boxBottom - 9 - exitHeight, exitWidth, exitHeight});
     connect(exit, &QPushButton::clicked, this, [this, tick] {
         if (tick) tick();
         accept();

@@ -73,7 +73,7 @@ int markerX(int yaw, int field, const QRect& preview, int pictureHeight) {
     return middle + text::roundHalfEven(half * yaw / 185.0);
 }
 
-HotSpotPanel::HotSpotPanel(QWidget* p, hotspots::PreviewPlayer& player, const CommandSink& sink,
+HotSpotPanel::HotSpotPanel(QWidget* p, hotspots::PreviewPlayer& player, const Used& used,
                            std::function<void(int)> yawMoved)
     : player_(player) {
     using namespace ids;
@@ -104,52 +104,54 @@ HotSpotPanel::HotSpotPanel(QWidget* p, hotspots::PreviewPlayer& player, const Co
     QObject::connect(slider_, &QSlider::valueChanged, slider_, [yawMoved](int value) { yawMoved(value); });
 
     marker_ = addLabel(p, kYawMarker, {}, {kMarkerStartX, kMarkerY, 2, 294},
-                       {QColor(0, 255, 0), QColor(0, 255, 0)}, Qt::AlignLeft, Edge::None, false, sink);
+                       {QColor(0, 255, 0), QColor(0, 255, 0)}, Qt::AlignLeft, Edge::None, false);
 
     addLabel(p, kLinkLabel, t::kLinkLabel, {250, 535, 90, 19}, {kCyan, kCaptionBlue},
-             Qt::AlignLeft | Qt::AlignVCenter, Edge::Sunken, true, sink);
-    link_ = addEdit(p, kLink, {342, 535, 355, 19}, {QColor(0, 0, 255), kValueGrey}, false, false, sink);
+             Qt::AlignLeft | Qt::AlignVCenter, Edge::Sunken, true, used);
+    link_ = addEdit(p, kLink, {342, 535, 355, 19}, {QColor(0, 0, 255), kValueGrey}, false, false);
     addLabel(p, kHsTitleLabel, t::kHsTitleLabel, {250, 555, 90, 19}, {kCyan, kCaptionBlue},
-             Qt::AlignLeft | Qt::AlignVCenter, Edge::Sunken, true, sink);
-    title_ = addEdit(p, kHsTitle, {342, 555, 355, 19}, {QColor(0, 0, 255), kValueGrey}, false, false, sink);
-    addGradient(p, kAddHotSpot, t::kAddHotSpot, {250, 576, 110, 22}, ui::GradientButton::Face::Blue, sink);
-    addGradient(p, kClearHotSpot, t::kClearHotSpot, {361, 576, 110, 22}, ui::GradientButton::Face::Blue,
-                sink);
-    addGradient(p, kClearAllHotSpots, t::kClearAllHotSpots, {472, 576, 110, 22},
-                ui::GradientButton::Face::Blue, sink);
+             Qt::AlignLeft | Qt::AlignVCenter, Edge::Sunken, true, used);
+    title_ = addEdit(p, kHsTitle, {342, 555, 355, 19}, {QColor(0, 0, 255), kValueGrey}, false, false);
+    const auto button = [&](int id, std::string_view text, int x, void (HotSpotPanel::*clicked)()) {
+        auto* b = addGradient(p, id, text, {x, 576, 110, 22}, ui::GradientButton::Face::Blue);
+        connect(b, &QAbstractButton::clicked, this, clicked);
+    };
+    button(kAddHotSpot, t::kAddHotSpot, 250, &HotSpotPanel::addClicked);
+    button(kClearHotSpot, t::kClearHotSpot, 361, &HotSpotPanel::clearClicked);
+    button(kClearAllHotSpots, t::kClearAllHotSpots, 472, &HotSpotPanel::clearAllClicked);
     self_ = addCheck(p, kSelfMode, t::kSelfMode, {586, 576, 110, 22}, {kCyan, kBoxBlue}, false, Edge::Static,
-                     sink);
+                     used);
     self_->setChecked(true);
     addFrame(p, kHotSpotFrame, t::kHotSpotFrame, {710, 179, 192, 460});
     // Under the options, right-aligned with the link and title boxes: every
     // place beside the slider is taken.
     addLabel(p, kPitchCaption, t::kPitchCaption, {552, 642, 90, 19}, {kCyan, kCaptionBlue},
-             Qt::AlignLeft | Qt::AlignVCenter, Edge::Sunken, true, sink);
-    pitch_ =
-        addEdit(p, kHotSpotPitch, {644, 642, 53, 19}, {QColor(0, 0, 255), kValueGrey}, false, true, sink);
+             Qt::AlignLeft | Qt::AlignVCenter, Edge::Sunken, true, used);
+    pitch_ = addEdit(p, kHotSpotPitch, {644, 642, 53, 19}, {QColor(0, 0, 255), kValueGrey}, false, true);
     pitch_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral(R"(-?\d{0,2}(\.\d?)?)")), pitch_));
     pitch_->setText(ui::qs(text::formatMask(0, hotspots::texts::kPitchMask)));
 
     const auto caption = [&](int id, std::string_view text, const QRect& r) {
-        addLabel(p, id, text, r, {kCyan, kCaptionBlue}, Qt::AlignCenter, Edge::None, true, sink);
+        addLabel(p, id, text, r, {kCyan, kCaptionBlue}, Qt::AlignCenter, Edge::None, true, used);
     };
     const auto value = [&](int id, const QRect& r) {
         return addLabel(p, id, {}, r, {QColor(0, 0, 255), kValueGrey}, Qt::AlignCenter, Edge::Border, true,
-                        sink);
+                        used);
     };
     for (int n = 1; n <= hotspots::kSlotCount; ++n) {
         const int d = 44 * (n - 1);
         Row& r = row(n);
-        r.selector = addCheck(p, slotSelector(n), {}, {718, 200 + d, 83, 17}, {kCyan, kBoxBlue}, false,
-                              Edge::None, sink);
+        r.selector =
+            addCheck(p, slotSelector(n), {}, {718, 200 + d, 83, 17}, {kCyan, kBoxBlue}, false, Edge::None);
+        connect(r.selector, &QAbstractButton::clicked, this, [this, n] { emit slotClicked(n); });
         r.selector->setText(rowSelectorCaption(n));
         caption(rowYawCaption(n), t::kRowYaw, {808, 200 + d, 40, 17});
         r.yaw = value(rowYaw(n), {851, 200 + d, 40, 17});
         caption(rowPosCaption(n), t::kRowPos, {718, 219 + d, 20, 17});
         r.pos = value(rowPos(n), {741, 219 + d, 60, 17});
         caption(rowTimeCaption(n), t::kRowTime, {808, 219 + d, 40, 17});
-        r.time = addEdit(p, rowTime(n), {851, 219 + d, 40, 17}, {Qt::black, Qt::white}, true, true, sink);
+        r.time = addEdit(p, rowTime(n), {851, 219 + d, 40, 17}, {Qt::black, Qt::white}, true, true);
         r.time->setText(ui::qs(hotspots::texts::kDefaultTimeText));
     }
 }

@@ -37,10 +37,12 @@ inline constexpr QRect kPreviewFrame{250, 195, 448, 300};
 // of the preview, spanning -90 to 90.
 int markerX(int yaw, int field = 360, const QRect& preview = kPreviewFrame, int pictureHeight = 222);
 
-class HotSpotPanel : public hotspots::HotSpotView {
+class HotSpotPanel : public QObject, public hotspots::HotSpotView {
+    Q_OBJECT
 public:
     // `yawMoved` is the slider's own handler: it runs for every move the person makes.
-    HotSpotPanel(QWidget* parent, hotspots::PreviewPlayer& player, const CommandSink& sink,
+    // `used` hears of clicks on the panel's captions, values and Self box.
+    HotSpotPanel(QWidget* parent, hotspots::PreviewPlayer& player, const Used& used,
                  std::function<void(int)> yawMoved);
 
     std::string linkText() const override;
@@ -69,6 +71,13 @@ public:
     // A still frame not yet held is let go: the player goes on as it was told
     // since (a project's movie plays).
     void dropStillFrame() { stillFrame_.stop(); }
+
+signals:
+    void addClicked();
+    void clearClicked();
+    void clearAllClicked();
+    // Slot 1..10's selector was clicked.
+    void slotClicked(int slot);
 
 private:
     struct Row {

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -9,12 +10,10 @@
 #include <QMediaPlayer>
 #include <QScreen>
 #include <QUndoStack>
-#include <algorithm>
 
 #include "app/AboutBox.h"
 #include "app/CaptionDisplay.h"
 #include "app/ColorChooser.h"
-#include "app/ControlIds.h"
 #include "app/DesktopTexts.h"
 #include "app/EncodeCommand.h"
 #include "app/FileDrops.h"
@@ -53,12 +52,6 @@
 static void initAppResources() { Q_INIT_RESOURCE(app); }
 
 namespace tessaly::app {
-namespace {
-
-// The option fields typed into; the others change the work with a click or a choice.
-constexpr int kTypedOptions[] = {ids::kHtmlTitle, ids::kManualTilt, ids::kCustomWidth, ids::kCustomHeight};
-
-}  // namespace
 
 MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, MediaTools tools, QWidget* parent)
     : QMainWindow(parent),
@@ -67,8 +60,6 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, MediaTools 
       client_(new QWidget(this)),
       tick_(std::make_unique<ui::TickSound>()),
       prompts_(std::make_unique<ui::QtPrompts>(this)),
-      // Controls send commands (text changes among them) from the moment they exist.
-      dispatcher_(std::make_unique<CommandDispatcher>(static_cast<CommandOperations&>(*this), *tick_)),
       gate_(*prompts_, [this] { closeForGood(); }) {
     initAppResources();
     setWindowTitle(ui::qs(texts::kWindowTitle));
@@ -97,13 +88,13 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, MediaTools 
         reportError(*prompts_, *error);
     toolTips_ = new ToolTips(client_);
     showToolTipHelp(settings_->toolTipHelp() == 1);
-    addAccelerators(this, [this](int id, int code) { command(id, code); });
     ColorChooser::resetCustomColours();
     recent_ = std::make_unique<RecentProjectsMenu>(menus_, setup_.settingsPath);
     session_ = std::make_unique<ProjectSession>(ProjectSession::Parts{
         this, *prompts_, *settings_, *rows_, *recent_, hotSpots_, *editor_, *panel_, *header_.player,
         [this] { return busy(); }, [this](const movies::MovieInfo& main) { noteMismatches(main); }});
     watchEdits();
+    wireCommands(settings_->controls());
     drops_ = new FileDrops(
         this, [this](const QPoint& point) { return rows_->rowAt(client_->mapFrom(this, point)); },
         [this] { return !busy(); },
@@ -117,25 +108,23 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, MediaTools 
 }
 
 void MainWindow::buildParts(MediaTools tools) {
-    const CommandSink sink = [this](int id, int code) { command(id, code); };
-    menus_ = buildMenus(this, setup_.start.toolTipHelp != 0, sink);
-    // The tick follows the switch, not Qt's own toggling of the item.
-    connect(menus_.toolTips, &QAction::triggered, this,
-            [this] { menus_.toolTips->setChecked(settings_->toolTipHelp() == 1); });
-    header_ = buildHeader(client_, sink);
-    rows_ = std::make_unique<MovieRows>(client_, tools.movies, sink);
+    // A click on a control with no command of its own ticks and may change the work.
+    const Used used = step({});
+    menus_ = buildMenus(this, setup_.start.toolTipHelp != 0);
+    header_ = buildHeader(client_);
+    rows_ = std::make_unique<MovieRows>(client_, tools.movies);
     rows_->whenRead(
         [this, &movieTools = tools.movies](int slot, const QString& path, const movies::MovieInfo& info) {
             if (slot == 1) previewSound(movieTools, path, info);
         });
-    buttons_ = buildCommandButtons(client_, sink);
-    captions_ = std::make_unique<CaptionDisplay>(client_, sink);
+    buttons_ = buildCommandButtons(client_);
+    captions_ = std::make_unique<CaptionDisplay>(client_);
     rows_->onMainMovie([this](const QString& path) { captions_->setMainMovie(path); });
-    OptionControls options = buildOptionsArea(client_, setup_.start, sink);
+    OptionControls options = buildOptionsArea(client_, setup_.start, used);
     options.captions = captions_.get();
-    stereo_ = std::make_unique<StereoChoice>(client_, sink);
+    stereo_ = std::make_unique<StereoChoice>(client_, used);
     options.stereo = stereo_.get();
-    panel_ = std::make_unique<HotSpotPanel>(client_, *header_.player, sink,
+    panel_ = std::make_unique<HotSpotPanel>(client_, *header_.player, used,
                                             [this](int value) { editor_->yawSliderMoved(value); });
     panel_->setPictureFrame(header_.previewHost->geometry(), pictureBottom(header_));
     editor_ = std::make_unique<hotspots::HotSpotEditor>(hotSpots_, *panel_, *header_.player, *prompts_);
@@ -156,9 +145,6 @@ void MainWindow::buildParts(MediaTools tools) {
         panel_->setField(format.field);
         editor_->setYawReach(movies::yawReach(format.field));
     });
-    // A bar does what its slot's selector does; a loaded project brings its bars.
-    connect(header_.strip->lane(), &SlotLane::slotClicked, this,
-            [this](int slot) { command(ids::slotSelector(slot)); });
     connect(header_.player, &QtPreviewPlayer::opened, this, [this] {
         showSlots();
         connect(header_.player->mediaPlayer(), &QMediaPlayer::positionChanged, this, &MainWindow::showSlots,
@@ -197,34 +183,117 @@ void MainWindow::watchEdits() {
                             [this](const model::RecoveredWork& work) { session_->openRecovered(work); }});
     connect(&history, &EditHistory::workChanged, this,
             [this](bool changed) { recovery_->workChanged(changed); });
-    connect(&history.stack(), &QUndoStack::canUndoChanged, menus_.undo, &QAction::setEnabled);
-    connect(&history.stack(), &QUndoStack::canRedoChanged, menus_.redo, &QAction::setEnabled);
-    menus_.undo->setEnabled(false);
-    menus_.redo->setEnabled(false);
+    // Typing not yet recorded is undone as a step of its own.
+    const auto showSteps = [this, &history] {
+        menus_.undo->setEnabled(history.canUndo());
+        menus_.redo->setEnabled(history.stack().canRedo());
+    };
+    connect(&history, &EditHistory::workChanged, this, showSteps);
+    showSteps();
     // A typed field is one step once it is left.
-    for (const int id : kTypedOptions) {
-        auto* field = qobject_cast<QLineEdit*>(ui::findControl(client_, id));
+    const OptionControls& options = settings_->controls();
+    for (QLineEdit* field :
+         {options.htmlTitle, options.manualTilt, options.customWidth, options.customHeight}) {
+        connect(field, &QLineEdit::textChanged, this, [this] {
+            if (!gate_.running()) session_->history().typed();
+        });
         connect(field, &QLineEdit::editingFinished, this, [this] { session_->history().record(); });
     }
 }
 
-void MainWindow::command(int id, int code) {
+void MainWindow::wireCommands(const OptionControls& options) {
+    const auto on = [this](QAction* action, std::function<void()> work) {
+        connect(action, &QAction::triggered, this, step(std::move(work)));
+    };
+    // Publishing and a preview copy movies: the busy pointer says so until they end.
+    const auto busyPointer = [](void (MainWindow::*work)(), MainWindow* window) {
+        return [work, window] {
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            (window->*work)();
+            QGuiApplication::restoreOverrideCursor();
+        };
+    };
+    for (int slot = 1; slot <= MovieRows::kCount; ++slot) {
+        QAction* load = menus_.loadMovie[static_cast<std::size_t>(slot - 1)];
+        on(load, [this, slot] { session_->loadMovie(slot); });
+    }
+    connect(rows_.get(), &MovieRows::loadClicked, this,
+            [this](int slot) { menus_.loadMovie[static_cast<std::size_t>(slot - 1)]->trigger(); });
+    on(menus_.loadCaptions, [this] { loadCaptions(); });
+    on(menus_.publish, busyPointer(&MainWindow::publishWebMovie, this));
+    // Loading and saving a project tick once more as they begin.
+    on(menus_.loadProject, [this] {
+        tick_->play();
+        session_->loadProject();
+    });
+    on(menus_.saveProject, [this] {
+        tick_->play();
+        session_->saveProject();
+    });
+    on(menus_.saveProjectAs, [this] { session_->saveProjectAs(); });
+    on(menus_.exit, [this] { close(); });
+    for (int n = 1; n <= static_cast<int>(menus_.recentEntries.size()); ++n) {
+        on(menus_.recentEntries[static_cast<std::size_t>(n - 1)], [this, n] {
+            if (const auto project = recent_->entry(n)) session_->openProject(*project);
+        });
+    }
+    on(menus_.clearRecent, [this] { recent_->clear(); });
+    on(menus_.previewInBrowser, busyPointer(&MainWindow::previewInBrowser, this));
+    on(menus_.undo, [this] { session_->history().undo(); });
+    on(menus_.redo, [this] { session_->history().redo(); });
+    on(menus_.selector, [this] { startSelector(); });
+    on(menus_.optionsByDefault, [this] { optionsByDefault(); });
+    on(menus_.saveOptions, [this] { saveOptions(); });
+    on(menus_.removeAdditional, [this] { removeAdditionalMovies(); });
+    on(menus_.toolTips, [this] { settings_->setToolTipHelp(settings_->toolTipHelp() == 0 ? 1 : 0); });
+    // The tick follows the switch, not Qt's own toggling of the item.
+    connect(menus_.toolTips, &QAction::triggered, this,
+            [this] { menus_.toolTips->setChecked(settings_->toolTipHelp() == 1); });
+    on(menus_.makeWebVersions, [this] { makeWebVersions(); });
+    on(menus_.shortHelp, [this] { shortHelp(); });
+    on(menus_.userGuide, [this] { userGuide(); });
+    on(menus_.about, [this] { about(); });
+    on(menus_.cancel, {});
+    // The buttons under the movie rows are their menu items' twins.
+    const std::pair<QAbstractButton*, QAction*> twins[] = {
+        {buttons_.publish, menus_.publish},
+        {buttons_.optionsByDefault, menus_.optionsByDefault},
+        {buttons_.saveOptions, menus_.saveOptions},
+        {buttons_.about, menus_.about},
+        {buttons_.exit, menus_.exit},
+    };
+    for (const auto& [button, action] : twins)
+        connect(button, &QAbstractButton::clicked, action, &QAction::trigger);
+
+    connect(options.icon1, &QAbstractButton::clicked, this, step([this] { settings_->setHotSpotIcon(1); }));
+    connect(options.icon2, &QAbstractButton::clicked, this, step([this] { settings_->setHotSpotIcon(2); }));
+    // The colour dialog comes first, the tick after it has closed.
+    connect(options.bgColorChoose, &QAbstractButton::clicked, this,
+            [this] { run([this] { chooseColour(true); }, true); });
+    connect(options.blackAreaChoose, &QAbstractButton::clicked, this,
+            [this] { run([this] { chooseColour(false); }, true); });
+    connect(captions_.get(), &CaptionDisplay::removeAsked, this,
+            [this](int n) { run([this, n] { captions_->remove(n); }); });
+
+    connect(panel_.get(), &HotSpotPanel::addClicked, this, step([this] { editor_->addHotSpot(); }));
+    connect(panel_.get(), &HotSpotPanel::clearClicked, this, step([this] { editor_->clearHotSpot(); }));
+    connect(panel_.get(), &HotSpotPanel::clearAllClicked, this, step([this] { editor_->clearAll(); }));
+    const auto selectSlot = [this](int slot) { run([this, slot] { editor_->selectSlot(slot); }); };
+    connect(panel_.get(), &HotSpotPanel::slotClicked, this, selectSlot);
+    // A bar does what its slot's selector does; a loaded project brings its bars.
+    connect(header_.strip->lane(), &SlotLane::slotClicked, this, selectSlot);
+}
+
+void MainWindow::setCommandsEnabled(bool enabled) { menus_.commands->setEnabled(enabled); }
+
+void MainWindow::run(const std::function<void()>& work, bool tickAfter) {
     // A publish or an encoding under way has the last word until it ends.
     if (gate_.running()) return;
-    // Controls send commands while the window is still being built.
-    if (!session_) {
-        dispatcher_->dispatch(id, code);
-        return;
-    }
     EditHistory& history = session_->history();
-    if (code == codes::kChanged) {
-        if (std::find(std::begin(kTypedOptions), std::end(kTypedOptions), id) != std::end(kTypedOptions))
-            history.typed();
-        return;
-    }
-    // Typing not yet recorded is a step of its own, before the command's.
     history.record();
-    dispatcher_->dispatch(id, code);
+    if (!tickAfter) tick_->play();
+    if (work) work();
+    if (tickAfter) tick_->play();
     history.record();
     showSlots();
 }
@@ -330,8 +399,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
-void MainWindow::requestExit() { close(); }
-
 bool MainWindow::publishing() const { return publish_ && publish_->running(); }
 
 bool MainWindow::encoding() const { return encode_ && encode_->running(); }
@@ -410,8 +477,6 @@ void MainWindow::loadCaptions() {
                                Icon::Warning});
 }
 
-void MainWindow::removeCaptions(int n) { captions_->remove(n); }
-
 void MainWindow::about() {
     AboutBox box(this, launcher_);
     box.exec();
@@ -429,8 +494,6 @@ void MainWindow::optionsByDefault() {
     // No movie is left to show.
     header_.player->open({});
 }
-
-void MainWindow::toggleToolTips() { settings_->setToolTipHelp(settings_->toolTipHelp() == 0 ? 1 : 0); }
 
 void MainWindow::saveOptions() {
     const model::SaveResult result =
@@ -453,18 +516,7 @@ void MainWindow::startSelector() {
     launcher_.startProgram(ui::qpath(setup_.programFolder / "selector"));
 }
 
-void MainWindow::selectSlot(int n) { editor_->selectSlot(n); }
-
-void MainWindow::addHotSpot() { editor_->addHotSpot(); }
-
-void MainWindow::clearHotSpot() { editor_->clearHotSpot(); }
-
-void MainWindow::clearAllHotSpots() { editor_->clearAll(); }
-
-void MainWindow::chooseIcon(int icon) { settings_->setHotSpotIcon(icon); }
-
-void MainWindow::chooseColour(int buttonId) {
-    const bool background = buttonId == ids::kBgColorChoose;
+void MainWindow::chooseColour(bool background) {
     bool& busy = colourBusy_[background ? 0 : 1];
     if (busy) return;
     busy = true;
@@ -479,27 +531,9 @@ void MainWindow::chooseColour(int buttonId) {
     busy = false;
 }
 
-void MainWindow::loadProject() { session_->loadProject(); }
-
-void MainWindow::saveProject() { session_->saveProject(); }
-
-void MainWindow::saveProjectAs() { session_->saveProjectAs(); }
-
-void MainWindow::undo() { session_->history().undo(); }
-
-void MainWindow::redo() { session_->history().redo(); }
-
 void MainWindow::removeAdditionalMovies() {
     setMoviePath(2, {});
     setMoviePath(3, {});
 }
-
-void MainWindow::loadMovie(int slot) { session_->loadMovie(slot); }
-
-void MainWindow::openRecentProject(int n) {
-    if (const auto project = recent_->entry(n)) session_->openProject(*project);
-}
-
-void MainWindow::clearRecentProjects() { recent_->clear(); }
 
 }  // namespace tessaly::app

@@ -1,17 +1,18 @@
 #pragma once
 
 // The publisher's only top-level window. It wires the parts that each do one
-// job: the header, the menus and accelerators, the movie rows, the options,
+// job: the header, the menus and their actions, the movie rows, the options,
 // the hot-spot panel and editor, the Recent Projects menu, the project
-// session and the gate of the long jobs; commands reach it through the
-// dispatcher and it hands each to its part.
+// session and the gate of the long jobs. Each action and each part's signal
+// is connected to the part that carries the command out, through one step
+// that ticks and records the command in the edit history.
 
 #include <QMainWindow>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
-#include "app/CommandDispatcher.h"
 #include "app/Controls.h"
 #include "app/JobGate.h"
 #include "app/PreviewInBrowser.h"
@@ -45,6 +46,7 @@ class HotSpotPanel;
 class Launcher;
 class MismatchNote;
 class MovieRows;
+struct OptionControls;
 class PreviewAddressNote;
 class PublishCommand;
 class QtPreviewPlayer;
@@ -71,7 +73,7 @@ struct MediaTools {
     movies::MovieEncoder& encoder;
 };
 
-class MainWindow : public QMainWindow, private CommandOperations {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 910;
@@ -80,8 +82,9 @@ public:
     MainWindow(const WindowSetup& setup, Launcher& launcher, MediaTools tools, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Sends a command as a control, menu item or accelerator would.
-    void command(int id, int code = codes::kClicked);
+    // Every command of the window, its menu items, keys and buttons; a long
+    // job turns them off while it runs.
+    void setCommandsEnabled(bool enabled);
 
     ui::TickSound& tick() { return *tick_; }
     hotspots::HotSpotList& hotSpots() { return hotSpots_; }
@@ -116,6 +119,17 @@ protected:
 
 private:
     void buildParts(MediaTools tools);
+    // Connects each action and part signal to what carries its command out.
+    void wireCommands(const OptionControls& options);
+    // What the person's command does, in one step: a publish or an encoding
+    // under way refuses it; typing not yet recorded becomes a step of its own,
+    // the click ticks (before `work`, or after it with `tickAfter`), and what
+    // `work` changed becomes the next step.
+    void run(const std::function<void()>& work, bool tickAfter = false);
+    // `run` for a signal's connection.
+    std::function<void()> step(std::function<void()> work) {
+        return [this, work = std::move(work)] { run(work); };
+    }
     // Every change to the work becomes a step of the edit history and is kept against a crash.
     void watchEdits();
     void showToolTipHelp(bool on);
@@ -132,35 +146,19 @@ private:
     // Ambisonic sound plays in the preview as its first channel alone.
     void previewSound(movies::MovieTools& tools, const QString& path, const movies::MovieInfo& info);
 
-    // CommandOperations
-    void publishWebMovie() override;
-    void about() override;
-    void optionsByDefault() override;
-    void requestExit() override;
-    void shortHelp() override;
-    void toggleToolTips() override;
-    void saveOptions() override;
-    void userGuide() override;
-    void startSelector() override;
-    void selectSlot(int n) override;
-    void addHotSpot() override;
-    void clearHotSpot() override;
-    void clearAllHotSpots() override;
-    void chooseIcon(int icon) override;
-    void chooseColour(int buttonId) override;
-    void loadProject() override;
-    void saveProject() override;
-    void saveProjectAs() override;
-    void undo() override;
-    void redo() override;
-    void removeAdditionalMovies() override;
-    void loadMovie(int slot) override;
-    void openRecentProject(int n) override;
-    void clearRecentProjects() override;
-    void previewInBrowser() override;
-    void makeWebVersions() override;
-    void loadCaptions() override;
-    void removeCaptions(int n) override;
+    // The commands the window carries out itself.
+    void publishWebMovie();
+    void about();
+    void optionsByDefault();
+    void shortHelp();
+    void saveOptions();
+    void userGuide();
+    void startSelector();
+    void chooseColour(bool background);
+    void removeAdditionalMovies();
+    void previewInBrowser();
+    void makeWebVersions();
+    void loadCaptions();
 
     WindowSetup setup_;
     Launcher& launcher_;
@@ -168,7 +166,6 @@ private:
     hotspots::HotSpotList hotSpots_;
     std::unique_ptr<ui::TickSound> tick_;
     std::unique_ptr<ui::QtPrompts> prompts_;
-    std::unique_ptr<CommandDispatcher> dispatcher_;
     WindowMenus menus_;
     WindowHeader header_;
     std::unique_ptr<MovieRows> rows_;

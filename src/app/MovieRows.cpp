@@ -26,12 +26,13 @@ constexpr RowLayout kRows[MovieRows::kCount] = {
 
 }  // namespace
 
-MovieRows::MovieRows(QWidget* p, movies::MovieTools& tools, const CommandSink& sink) : tools_(tools) {
+MovieRows::MovieRows(QWidget* p, movies::MovieTools& tools) : tools_(tools) {
     reader_.setMaxThreadCount(1);
     for (int i = 0; i < kCount; ++i) {
         const RowLayout& layout = kRows[i];
         Row& r = rows_[static_cast<std::size_t>(i)];
-        r.load = addGradient(p, layout.loadId, layout.caption, {5, 77 + 22 * i, 99, 22}, layout.face, sink);
+        r.load = addGradient(p, layout.loadId, layout.caption, {5, 77 + 22 * i, 99, 22}, layout.face);
+        connect(r.load, &QAbstractButton::clicked, this, [this, slot = i + 1] { emit loadClicked(slot); });
     }
     for (int i = 0; i < kCount; ++i) {
         Row& r = rows_[static_cast<std::size_t>(i)];

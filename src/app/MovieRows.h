@@ -4,6 +4,7 @@
 // each slot. A row's tooltip says what its movie holds; the movie is read on
 // a worker thread, so a slow disk never holds up the window.
 
+#include <QObject>
 #include <QPoint>
 #include <QString>
 #include <QThreadPool>
@@ -21,13 +22,14 @@ class MovieTools;
 
 namespace tessaly::app {
 
-class MovieRows {
+class MovieRows : public QObject {
+    Q_OBJECT
 public:
     static constexpr int kCount = 3;
 
-    MovieRows(QWidget* parent, movies::MovieTools& tools, const CommandSink& sink);
+    MovieRows(QWidget* parent, movies::MovieTools& tools);
     // Waits for the tooltips still being read.
-    ~MovieRows() { reader_.waitForDone(); }
+    ~MovieRows() override { reader_.waitForDone(); }
     MovieRows(const MovieRows&) = delete;
     MovieRows& operator=(const MovieRows&) = delete;
 
@@ -47,6 +49,10 @@ public:
     int rowAt(const QPoint& point) const;
     // Told slot 1's path label text whenever it is set.
     void onMainMovie(std::function<void(const QString&)> shown) { mainMovie_ = std::move(shown); }
+
+signals:
+    // Slot 1..3's load button was clicked.
+    void loadClicked(int slot);
 
 private:
     struct Row {

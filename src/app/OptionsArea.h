@@ -24,7 +24,7 @@ std::uint32_t toColorRef(const QColor& colour);
 
 inline constexpr int kListFieldCount = static_cast<int>(model::ListField::Quality) + 1;
 
-// The controls the settings binding reads and writes.
+// The controls the settings binding reads and writes, and the buttons the window wires.
 struct OptionControls {
     std::array<QComboBox*, kListFieldCount> lists{};  // by ListField
     QCheckBox* fullScreen = nullptr;
@@ -41,12 +41,16 @@ struct OptionControls {
     QRadioButton* blackAreas = nullptr;
     ClickLabel* bgColorSwatch = nullptr;
     ClickLabel* blackAreaSwatch = nullptr;
+    QPushButton* bgColorChoose = nullptr;
+    QPushButton* blackAreaChoose = nullptr;
     StereoChoice* stereo = nullptr;      // a part of its own, which the window builds
     CaptionDisplay* captions = nullptr;  // the same; it holds the chosen captions
 
     QComboBox* list(model::ListField field) const { return lists[static_cast<std::size_t>(field)]; }
 };
 
-OptionControls buildOptionsArea(QWidget* parent, const model::ViewerSettings& start, const CommandSink& sink);
+// Every control but the colour buttons and the icon boxes, which the window
+// wires to their commands, tells `used` when the person uses it.
+OptionControls buildOptionsArea(QWidget* parent, const model::ViewerSettings& start, const Used& used);
 
 }  // namespace tessaly::app

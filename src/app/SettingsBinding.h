@@ -36,6 +36,7 @@ public:
     const std::string& saveDir() const { return vars_.saveDir; }
     void setLoadDir(const std::string& folder) { vars_.loadDir = folder; }
     void setSaveDir(const std::string& folder) { vars_.saveDir = folder; }
+    const OptionControls& controls() const { return c_; }
 
 private:
     OptionControls c_;

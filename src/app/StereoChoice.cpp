@@ -37,11 +37,11 @@ int indexOf(const Table& table, const Value& value) {
 
 }  // namespace
 
-StereoChoice::StereoChoice(QWidget* p, const CommandSink& sink) {
+StereoChoice::StereoChoice(QWidget* p, const Used& used) {
     addLabel(p, ids::kStereoLabel, texts::kStereoLabel, {12, 643, 110, 19}, {Qt::black, std::nullopt},
-             Qt::AlignLeft | Qt::AlignVCenter, Edge::None, true, sink);
-    layout_ = addList(p, ids::kStereoLayout, {124, 642, 100, 60}, itemTexts(kLayouts), sink);
-    field_ = addList(p, ids::kField, {228, 642, 50, 47}, itemTexts(kFields), sink);
+             Qt::AlignLeft | Qt::AlignVCenter, Edge::None, true, used);
+    layout_ = addList(p, ids::kStereoLayout, {124, 642, 100, 60}, itemTexts(kLayouts), used);
+    field_ = addList(p, ids::kField, {228, 642, 50, 47}, itemTexts(kFields), used);
     layout_->setCurrentIndex(0);
     field_->setCurrentIndex(0);
     QObject::connect(layout_, &QComboBox::activated, layout_, [this] { changed(); });

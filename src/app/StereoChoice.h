@@ -16,7 +16,7 @@ namespace tessaly::app {
 
 class StereoChoice {
 public:
-    StereoChoice(QWidget* parent, const CommandSink& sink);
+    StereoChoice(QWidget* parent, const Used& used);
 
     movies::MovieFormat format() const;
     // Shows `format`; the follower hears of it as of the person's choice.

@@ -32,15 +32,15 @@ QFrame* previewHost(QWidget* p) {
 
 }  // namespace
 
-WindowHeader buildHeader(QWidget* p, const CommandSink& sink) {
+WindowHeader buildHeader(QWidget* p) {
     using namespace ids;
     namespace t = texts;
     WindowHeader h;
     const QFont font = ui::serifFont(25, true, true);
     const auto title = [&](int id, std::string_view text, const QRect& rect, const QColor& colour,
                            Qt::Alignment align) {
-        ClickLabel* label = addLabel(p, id, text, rect, {colour, std::nullopt}, align | Qt::AlignTop,
-                                     Edge::None, false, sink);
+        ClickLabel* label =
+            addLabel(p, id, text, rect, {colour, std::nullopt}, align | Qt::AlignTop, Edge::None, false);
         label->setFont(font);
         return label;
     };
@@ -52,7 +52,7 @@ WindowHeader buildHeader(QWidget* p, const CommandSink& sink) {
     h.html5 = title(kTitleHtml5, t::kHtml5, {titleRight + fm.horizontalAdvance(QLatin1Char(' ')), 10, 90, 65},
                     QColor(0, 191, 255), Qt::AlignLeft);
     h.build = addLabel(p, kBuild, t::kBuild, {842, 60, 70, 20}, {QColor(0, 0, 255), std::nullopt},
-                       Qt::AlignLeft | Qt::AlignTop, Edge::None, false, sink);
+                       Qt::AlignLeft | Qt::AlignTop, Edge::None, false);
 
     h.previewHost = previewHost(p);
     h.player = new QtPreviewPlayer(h.previewHost);
@@ -71,16 +71,16 @@ int pictureBottom(const WindowHeader& h) {
     return h.previewHost->y() + inside.y() + inside.height() - 1 - h.strip->maximumHeight();
 }
 
-CommandButtons buildCommandButtons(QWidget* p, const CommandSink& sink) {
+CommandButtons buildCommandButtons(QWidget* p) {
     using namespace ids;
     namespace t = texts;
     CommandButtons h;
-    h.publish = addGradient(p, kPublish, t::kPublish, {5, 150, 139, 25}, Face::Teal, sink);
+    h.publish = addGradient(p, kPublish, t::kPublish, {5, 150, 139, 25}, Face::Teal);
     h.optionsByDefault =
-        addGradient(p, kOptionsByDefault, t::kOptionsByDefault, {145, 150, 139, 25}, Face::Blue, sink);
-    h.saveOptions = addGradient(p, kSaveOptions, t::kSaveOptions, {711, 150, 190, 25}, Face::Blue, sink);
-    h.about = addGradient(p, kAbout, t::kAbout, {425, 150, 139, 25}, Face::Blue, sink);
-    h.exit = addGradient(p, kExit, t::kExit, {565, 150, 139, 25}, Face::Red, sink);
+        addGradient(p, kOptionsByDefault, t::kOptionsByDefault, {145, 150, 139, 25}, Face::Blue);
+    h.saveOptions = addGradient(p, kSaveOptions, t::kSaveOptions, {711, 150, 190, 25}, Face::Blue);
+    h.about = addGradient(p, kAbout, t::kAbout, {425, 150, 139, 25}, Face::Blue);
+    h.exit = addGradient(p, kExit, t::kExit, {565, 150, 139, 25}, Face::Red);
     return h;
 }
 

@@ -35,7 +35,8 @@ struct CommandButtons {
     ui::GradientButton* exit = nullptr;
 };
 
-WindowHeader buildHeader(QWidget* parent, const CommandSink& sink);
-CommandButtons buildCommandButtons(QWidget* parent, const CommandSink& sink);
+WindowHeader buildHeader(QWidget* parent);
+// The window wires each to its command.
+CommandButtons buildCommandButtons(QWidget* parent);
 
 }  // namespace tessaly::app

@@ -1,7 +1,7 @@
 #pragma once
 
-// The numeric id every control of both programs carries, so the dispatchers and
-// the tests find a control by it, as the windows' layouts number them.
+// The numeric id every control of both programs carries, so the tests find a
+// control by it, as the windows' layouts number them.
 
 #include <QWidget>
 

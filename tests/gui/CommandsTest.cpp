@@ -1,5 +1,5 @@
 // Every menu item, button and accelerator reaching its operation, with the
-// click tick, the command filter and the exit confirmation.
+// click tick, commands turned off together and the exit confirmation.
 
 #include <QAction>
 #include <QApplication>
@@ -38,7 +38,7 @@ protected:
         control<QCheckBox>(kIcon1)->setChecked(true);
         // Saved, so that no command asks about these changes first.
         ui::FileDialog::setNextAnswer(QString::fromStdString((folder() / "effects.hs5").string()));
-        window().command(kSaveProject);
+        sendCommand(window(), kSaveProject);
         ui::FileDialog::setScripted(true);  // forget earlier requests
         messages();
         const QString modal = closeModal(send);
@@ -83,7 +83,7 @@ TEST_F(CommandEffects, EveryMenuItemReachesItsOperation) {
         EXPECT_EQ(effect([action] { action->trigger(); }), expected)
             << "menu " << action->text().toStdString();
         ui::QtPrompts::setScripted(true);
-        if (id == kToolTipToggle) window().command(kToolTipToggle);  // back on
+        if (id == kToolTipToggle) sendCommand(window(), kToolTipToggle);  // back on
     }
 }
 
@@ -170,8 +170,22 @@ TEST_F(WindowTest, TickForEveryCommandButNotForTextChanges) {
 
     before = tick.playCount();
     ui::FileDialog::setNextAnswer(std::nullopt);
-    window().command(kLoadProject);
+    sendCommand(window(), kLoadProject);
     EXPECT_EQ(tick.playCount(), before + 2) << "Load Project ticks twice";
+}
+
+TEST_F(WindowTest, CommandsTurnOffTogetherAndComeBackAsTheyWere) {
+    window().setCommandsEnabled(false);
+    const int ticks = window().tick().playCount();
+    menuAction(kPublish)->trigger();
+    QTest::mouseClick(control(kPublish), Qt::LeftButton);
+    EXPECT_TRUE(messages().empty()) << "neither the item nor its button publishes";
+    EXPECT_EQ(window().tick().playCount(), ticks);
+    window().setCommandsEnabled(true);
+    EXPECT_TRUE(menuAction(kPublish)->isEnabled());
+    EXPECT_FALSE(menuAction(kUndo)->isEnabled()) << "nothing to undo yet";
+    control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Tour"));
+    EXPECT_TRUE(menuAction(kUndo)->isEnabled()) << "the typing is undone as a step";
 }
 
 TEST_F(WindowTest, IconBoxesActAsOneChoice) {
@@ -190,15 +204,15 @@ TEST_F(WindowTest, IconBoxesActAsOneChoice) {
 
 TEST_F(WindowTest, ColourChoosersSetTheirColourAndCancelKeepsIt) {
     app::ColorChooser::setNextAnswer(QColor(255, 0, 0));
-    window().command(kBgColorChoose);
+    sendCommand(window(), kBgColorChoose);
     EXPECT_EQ(window().settings().read().htmlBgColor, 0x0000FFu) << "red in the low byte";
     EXPECT_EQ(control(kBgColorSwatch)->palette().color(QPalette::Window), QColor(255, 0, 0));
     app::ColorChooser::setNextAnswer(std::nullopt);
-    window().command(kBgColorChoose);
+    sendCommand(window(), kBgColorChoose);
     EXPECT_EQ(window().settings().read().htmlBgColor, 0x0000FFu) << "cancel keeps the colour";
 
     app::ColorChooser::setNextAnswer(QColor(0x12, 0x34, 0x56));
-    window().command(kBlackAreaChoose);
+    sendCommand(window(), kBlackAreaChoose);
     EXPECT_EQ(window().settings().read().blackAreaColor, 0x563412u);
     EXPECT_EQ(control(kBlackAreaSwatch)->palette().color(QPalette::Window), QColor(0x12, 0x34, 0x56));
     EXPECT_EQ(window().settings().read().htmlBgColor, 0x0000FFu);
@@ -206,13 +220,13 @@ TEST_F(WindowTest, ColourChoosersSetTheirColourAndCancelKeepsIt) {
 
 TEST_F(WindowTest, SelectorIsBroughtForwardOrStartedFromTheProgramFolder) {
     launcher_.selectorRunning = true;
-    window().command(kSelector);
+    sendCommand(window(), kSelector);
     EXPECT_TRUE(launcher_.started.empty()) << "a running copy comes forward";
     launcher_.selectorRunning = false;
-    window().command(kSelector);
+    sendCommand(window(), kSelector);
     ASSERT_EQ(launcher_.started.size(), 1u);
     EXPECT_EQ(launcher_.started[0].toStdString(), (folder() / "bin" / "selector").string());
-    window().command(kUserGuide);
+    sendCommand(window(), kUserGuide);
     ASSERT_EQ(launcher_.opened.size(), 1u);
     EXPECT_EQ(launcher_.opened[0].toLocalFile().toStdString(), (folder() / "bin" / "publisher.pdf").string());
 }
@@ -232,7 +246,7 @@ TEST_F(WindowTest, ToolTipToggleSwitchesMenuTickAndTips) {
 TEST_F(WindowTest, ExitAsksAndStaysOnCancel) {
     window().show();
     ui::QtPrompts::setNextAnswer(false);
-    window().command(kExit);
+    sendCommand(window(), kExit);
     std::vector<Message> shown = messages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "Are you sure?");
@@ -253,12 +267,12 @@ TEST_F(WindowTest, OptionsByDefaultResetsOptionsAndMoviesButKeepsTheRest) {
     control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Tour"));
     control<QLineEdit>(kCustomWidth)->setText(QStringLiteral("640"));
     app::ColorChooser::setNextAnswer(QColor(1, 2, 3));
-    window().command(kBgColorChoose);
-    window().command(kToolTipToggle);
+    sendCommand(window(), kBgColorChoose);
+    sendCommand(window(), kToolTipToggle);
     for (int slot = 1; slot <= 3; ++slot) window().setMoviePath(slot, QStringLiteral("/m/a.mp4"));
     window().hotSpots().at(2).pos = 3.5;
 
-    window().command(kOptionsByDefault);
+    sendCommand(window(), kOptionsByDefault);
     const model::ViewerSettings s = window().settings().read();
     EXPECT_EQ(s.windowSize, 3);
     EXPECT_EQ(s.stat, 0);

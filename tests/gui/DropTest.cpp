@@ -116,17 +116,17 @@ TEST_F(DropTest, EveryKindOfChangeMarksTheWorkAsOneStep) {
         {"chosen",
          [&] {
              control<QComboBox>(kZoom)->setCurrentIndex(2);
-             window().command(kZoom, app::codes::kActivated);
+             sendCommand(window(), kZoom);
          }},
         {"loaded by its button",
          [&] {
              ui::FileDialog::setNextAnswer(ui::qpath(other));
-             window().command(kLoadMovie2);
+             sendCommand(window(), kLoadMovie2);
          }},
         {"dropped on row 2", [&] { EXPECT_TRUE(drag(*files({other}), centreOf(kMoviePath2)).dropped); }},
         {"dropped on row 3", [&] { EXPECT_TRUE(drag(*files({other}), centreOf(kMoviePath3)).dropped); }},
         {"handed over", [&] { window().openFiles({other}); }},
-        {"web versions made", [&] { window().command(kMakeWebVersions); }},
+        {"web versions made", [&] { sendCommand(window(), kMakeWebVersions); }},
     };
     for (const auto& change : changes) {
         SCOPED_TRACE(change.kind);
@@ -135,7 +135,7 @@ TEST_F(DropTest, EveryKindOfChangeMarksTheWorkAsOneStep) {
         const QString before = window().moviePath(1) + window().moviePath(2) + window().moviePath(3);
         change.make();
         EXPECT_EQ(window().windowTitle(), QStringLiteral("tour.hs5* - Tessaly"));
-        window().command(kUndo);
+        sendCommand(window(), kUndo);
         EXPECT_EQ(window().windowTitle(), QStringLiteral("tour.hs5 - Tessaly"));
         EXPECT_EQ(window().moviePath(1) + window().moviePath(2) + window().moviePath(3), before);
         messages();

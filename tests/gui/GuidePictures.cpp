@@ -2,6 +2,8 @@
 // loaded, its first Hot Spot selected, and the short help window.
 //   guide_pictures DEMO.hs5 OUTFOLDER
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -71,9 +73,11 @@ int main(int argc, char** argv) {
     window.show();
 
     ui::FileDialog::setNextAnswer(QString::fromLocal8Bit(argv[1]));
-    window.command(app::ids::kLoadProject);
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (ui::controlId(action) == app::ids::kLoadProject) action->trigger();
+    }
     settle(2500);
-    window.command(app::ids::slotSelector(1));
+    ui::control<QAbstractButton>(window.centralWidget(), app::ids::slotSelector(1))->click();
     settle(800);
     const QImage shot = window.grab().toImage();
     bool ok = shot.save(out + QStringLiteral("/window.png"));

@@ -100,7 +100,7 @@ TEST_P(HotSpotFlowOnMovie, AddWithTheRealPreviewThenSelectingSeeksBack) {
                      [&] { shown.push_back(picture.picture()); });
 
     ui::FileDialog::setNextAnswer(QString::fromStdString(clip.string()));
-    window().command(kLoadMovie1);
+    sendCommand(window(), kLoadMovie1);
     EXPECT_EQ(window().moviePath(1).toStdString(), clip.string());
     EXPECT_EQ(window().settings().loadDir(), folder().string());
     const auto request = ui::FileDialog::lastRequest();
@@ -121,13 +121,13 @@ TEST_P(HotSpotFlowOnMovie, AddWithTheRealPreviewThenSelectingSeeksBack) {
     ASSERT_TRUE(waitFor([&] { return player.position() > 0.5; }, 10000)) << "the position advances";
     EXPECT_TRUE(picture.message().isEmpty());
 
-    window().command(slotSelector(3));
+    sendCommand(window(), slotSelector(3));
     EXPECT_FALSE(control<QCheckBox>(kSelfMode)->isChecked()) << "an empty slot unticks it";
     control<QCheckBox>(kSelfMode)->setChecked(true);
     edit(kLink)->setText(QStringLiteral("  room.html"));
     edit(kHsTitle)->setText(QStringLiteral("Room"));
     control<QSlider>(kYawSlider)->setValue(-90);
-    window().command(kAddHotSpot);
+    sendCommand(window(), kAddHotSpot);
     EXPECT_TRUE(texts().empty());
     EXPECT_EQ(player.mediaPlayer()->playbackState(), QMediaPlayer::PausedState);
     const hotspots::HotSpot stored = window().hotSpots().at(3);
@@ -146,10 +146,10 @@ TEST_P(HotSpotFlowOnMovie, AddWithTheRealPreviewThenSelectingSeeksBack) {
     const double end = static_cast<double>(player.mediaPlayer()->duration()) / 1000.0;
     ASSERT_TRUE(waitFor([&] { return player.position() > std::min(stored.pos + 0.25, end - 0.1); }, 10000))
         << "at " << player.position() << " s of " << end;
-    window().command(slotSelector(1));
+    sendCommand(window(), slotSelector(1));
     EXPECT_TRUE(edit(kLink)->text().isEmpty());
     EXPECT_EQ(control<QSlider>(kYawSlider)->value(), 0);
-    window().command(slotSelector(3));
+    sendCommand(window(), slotSelector(3));
     EXPECT_EQ(edit(kLink)->text(), QStringLiteral("room.html"));
     EXPECT_EQ(edit(kHsTitle)->text(), QStringLiteral("Room"));
     EXPECT_EQ(control<QSlider>(kYawSlider)->value(), -90);
@@ -195,7 +195,7 @@ TEST_F(HotSpotFlow, TheStripAndKeysPauseSeekAndStopOnTheLastFrame) {
     app::PreviewPicture& picture = *player.picture();
     app::TransportStrip& strip = window().transportStrip();
     ui::FileDialog::setNextAnswer(QString::fromStdString(clip.string()));
-    window().command(kLoadMovie1);
+    sendCommand(window(), kLoadMovie1);
     QMediaPlayer* media = player.mediaPlayer();
     ASSERT_TRUE(waitFor([&] { return player.position() > 0.3; }, 20000));
     const auto state = [&](QMediaPlayer::PlaybackState s) {
@@ -271,7 +271,7 @@ TEST_F(HotSpotFlow, TheStripAndKeysPauseSeekAndStopOnTheLastFrame) {
     hotspots::HotSpot& spot = window().hotSpots().at(4);
     spot.setLink("room.html");
     spot.pos = 2.0;
-    window().command(slotSelector(1));
+    sendCommand(window(), slotSelector(1));
     app::SlotLane* lane = strip.lane();
     QTest::mouseClick(lane, Qt::LeftButton, {}, QPoint(lane->xOf(2000), lane->height() / 2));
     EXPECT_EQ(window().editor().currentSlot(), 4);
@@ -316,7 +316,7 @@ TEST_F(HotSpotFlow, TheProjectPlaysPublishingHoldsItsFrameAndDefaultsEmptyIt) {
 
     ui::FileDialog::setNextAnswer(QString::fromStdString((folder() / "site" / "tour.html").string()));
     const double at = player.position();
-    window().command(kPublish);
+    sendCommand(window(), kPublish);
     ASSERT_EQ(texts().back(), "Publishing succeeded");
     ASSERT_TRUE(
         waitFor([&] { return player.mediaPlayer()->playbackState() == QMediaPlayer::PausedState; }, 5000));
@@ -327,7 +327,7 @@ TEST_F(HotSpotFlow, TheProjectPlaysPublishingHoldsItsFrameAndDefaultsEmptyIt) {
         5000))
         << "the square at " << squareAt(picture.picture()) << " for " << player.position() << " s";
 
-    window().command(kOptionsByDefault);
+    sendCommand(window(), kOptionsByDefault);
     EXPECT_TRUE(texts().empty()) << "nothing changed, nothing asked";
     EXPECT_TRUE(picture.picture().isNull());
     EXPECT_NE(player.mediaPlayer()->playbackState(), QMediaPlayer::PlayingState);
@@ -351,7 +351,7 @@ TEST_F(HotSpotFlow, AMovieThatCannotPlayIsSaidInThePreview) {
     for (const std::filesystem::path& bad : {truncated, notMovie, noDecoder}) {
         const QString path = QString::fromStdString(bad.string());
         ui::FileDialog::setNextAnswer(path);
-        window().command(kLoadMovie1);
+        sendCommand(window(), kLoadMovie1);
         ASSERT_TRUE(waitFor([&] { return !picture.message().isEmpty(); }, 20000)) << bad;
         const QString prefix = QStringLiteral("Cannot play ") + path + QStringLiteral(": ");
         EXPECT_TRUE(picture.message().startsWith(prefix)) << picture.message().toStdString();
@@ -367,7 +367,7 @@ TEST_F(HotSpotFlow, AMovieThatCannotPlayIsSaidInThePreview) {
     EXPECT_GT(light, 100);
 
     ui::FileDialog::setNextAnswer(QString::fromStdString(good.string()));
-    window().command(kLoadMovie1);
+    sendCommand(window(), kLoadMovie1);
     EXPECT_TRUE(picture.message().isEmpty()) << "a new movie clears it";
     EXPECT_TRUE(waitFor([&] { return !picture.picture().isNull(); }, 20000));
     EXPECT_TRUE(picture.message().isEmpty());
@@ -452,7 +452,7 @@ TEST_F(HotSpotFlow, AStereoMovieFillsTheChoiceAndThePreviewShowsItsTopEye) {
         << "90 is the square's right edge";
     slider->setValue(120);
     edit(kLink)->setText(QStringLiteral("a.html"));
-    window().command(kAddHotSpot);
+    sendCommand(window(), kAddHotSpot);
     EXPECT_EQ(texts(), std::vector<std::string>{std::string(hotspots::texts::kYawOffPicture)});
     EXPECT_EQ(window().settings().read().movieFormat,
               (movies::MovieFormat{movies::StereoLayout::TopBottom, movies::kHalfField}));
@@ -530,7 +530,7 @@ TEST_F(HotSpotFlow, TheLookAroundViewShowsWhatAVisitorSeesAndPlacesHotSpots) {
     spot.setLink("room.html");
     spot.pos = 0.01;
     spot.time = 100;
-    window().command(slotSelector(1));
+    sendCommand(window(), slotSelector(1));
     const QSize shown = picture.picture().deviceIndependentSize().toSize();
     const QPoint corner((picture.width() - shown.width()) / 2, (picture.height() - shown.height()) / 2);
     QTest::mouseDClick(&picture, Qt::LeftButton, {},
@@ -544,11 +544,11 @@ TEST_F(HotSpotFlow, TheLookAroundViewShowsWhatAVisitorSeesAndPlacesHotSpots) {
 TEST_F(HotSpotFlow, TheThreeRefusalsInTheirOrder) {
     // Empty link first; the preview is not even asked.
     edit(kLink)->setText(QStringLiteral("   "));
-    window().command(kAddHotSpot);
+    sendCommand(window(), kAddHotSpot);
     EXPECT_EQ(texts(), std::vector<std::string>{"The link of Hot Spot is empty"});
     // No movie: position 0.
     edit(kLink)->setText(QStringLiteral("a.html"));
-    window().command(kAddHotSpot);
+    sendCommand(window(), kAddHotSpot);
     EXPECT_EQ(texts(),
               std::vector<std::string>{"Current Hot Spot position in movie stream cannot be - \"0\""});
     EXPECT_EQ(window().hotSpots(), hotspots::HotSpotList{});
@@ -560,13 +560,13 @@ TEST_F(HotSpotFlow, TheThreeRefusalsInTheirOrder) {
     ASSERT_TRUE(waitFor([&] { return window().player().position() > 0.5; }, 15000));
     for (const char* time : {"0", "abc", ""}) {
         edit(rowTime(1))->setText(QString::fromUtf8(time));
-        window().command(kAddHotSpot);
+        sendCommand(window(), kAddHotSpot);
         EXPECT_EQ(texts(), std::vector<std::string>{"The time for shown a Hot Spot is not determined"})
             << time;
     }
     EXPECT_EQ(window().hotSpots(), hotspots::HotSpotList{});
     edit(rowTime(1))->setText(QStringLiteral("12abc"));
-    window().command(kAddHotSpot);
+    sendCommand(window(), kAddHotSpot);
     EXPECT_TRUE(texts().empty());
     EXPECT_EQ(window().hotSpots().at(1).time, 12.0);
     EXPECT_EQ(edit(rowTime(1))->text(), QStringLiteral("12abc")) << "the box keeps what was typed";
@@ -579,10 +579,10 @@ TEST_F(HotSpotFlow, ClearOneSlotAndClearAll) {
         spot.pos = 1.5;
         spot.time = 7;
     }
-    window().command(slotSelector(4));
+    sendCommand(window(), slotSelector(4));
     EXPECT_EQ(edit(rowTime(4))->text(), QStringLiteral("7.0"));
     control<QCheckBox>(kSelfMode)->setChecked(true);
-    window().command(kClearHotSpot);
+    sendCommand(window(), kClearHotSpot);
     EXPECT_FALSE(window().hotSpots().at(4).inUse());
     EXPECT_TRUE(window().hotSpots().at(2).inUse());
     EXPECT_TRUE(label(rowPos(4)).isEmpty());
@@ -590,7 +590,7 @@ TEST_F(HotSpotFlow, ClearOneSlotAndClearAll) {
     EXPECT_TRUE(control<QCheckBox>(slotSelector(4))->isChecked()) << "slot 4 stays selected";
     EXPECT_TRUE(control<QCheckBox>(kSelfMode)->isChecked());
 
-    window().command(kClearAllHotSpots);
+    sendCommand(window(), kClearAllHotSpots);
     EXPECT_EQ(window().hotSpots(), hotspots::HotSpotList{});
     EXPECT_TRUE(control<QCheckBox>(slotSelector(1))->isChecked());
     EXPECT_FALSE(control<QCheckBox>(slotSelector(4))->isChecked());
@@ -619,8 +619,7 @@ TEST(HotSpotPanel, AStillFramePlaysThenHoldsTheFrameAndRedrawsTheMarker) {
     using Calls = std::vector<hotspots::testing::PlayerCall>;
     const auto marker = [&] { return ui::findControl(&parent, kYawMarker); };
     {
-        app::HotSpotPanel panel(
-            &parent, player, [](int, int) {}, [](int) {});
+        app::HotSpotPanel panel(&parent, player, {}, [](int) {});
         EXPECT_EQ(marker()->x(), app::kMarkerStartX);
         panel.showMarkerAt(-179);
         panel.holdStillFrame(63.75);

@@ -401,7 +401,7 @@ TEST_F(WindowTest, HoveringShowsTheTipOnlyWhileTipsAreOn) {
     EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("By&nbsp;default&nbsp;value&nbsp;70.")));
     EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipText), QColor(255, 255, 0));
     EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(25, 29, 98));
-    window().command(kToolTipToggle);
+    sendCommand(window(), kToolTipToggle);
     EXPECT_FALSE(hover()) << "tips off: nothing shows";
 }
 

@@ -84,7 +84,7 @@ TEST_F(WindowTest, PublishingAsksFirstAboutMoviesThatWillNotPlayWell) {
 
     ui::QtPrompts::setNextAnswer(false);
     ui::FileDialog::setNextAnswer(QString::fromStdString((site / "index.html").string()));
-    window().command(kPublish);
+    sendCommand(window(), kPublish);
     std::vector<Message> shown = messages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].caption, "Movies for the web");
@@ -98,7 +98,7 @@ TEST_F(WindowTest, PublishingAsksFirstAboutMoviesThatWillNotPlayWell) {
 
     ui::QtPrompts::setNextAnswer(true);
     ui::FileDialog::setNextAnswer(QString::fromStdString((site / "index.html").string()));
-    window().command(kPublish);
+    sendCommand(window(), kPublish);
     shown = messages();
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[1].text, "Publishing succeeded");

@@ -49,7 +49,7 @@ TEST_F(WindowTest, PublishFromTheWindowWritesTheSameTreeAsTheCommand) {
     if (!fs::exists(demo)) GTEST_SKIP() << "no demo project";
 
     ui::FileDialog::setNextAnswer(QString::fromStdString(demo.string()));
-    window().command(kLoadProject);
+    sendCommand(window(), kLoadProject);
     ASSERT_TRUE(messages().empty());
     ASSERT_FALSE(window().moviePath(1).isEmpty());
 
@@ -60,7 +60,7 @@ TEST_F(WindowTest, PublishFromTheWindowWritesTheSameTreeAsTheCommand) {
 
     const int ticks = window().tick().playCount();
     ui::FileDialog::setNextAnswer(QString::fromStdString((windowTree / "tour").string()));
-    window().command(kPublish);
+    sendCommand(window(), kPublish);
     const auto request = ui::FileDialog::lastRequest();
     ASSERT_TRUE(request);
     EXPECT_EQ(request->title, QStringLiteral("Publish Html web page"));
@@ -91,14 +91,14 @@ TEST_F(WindowTest, PublishFromTheWindowWritesTheSameTreeAsTheCommand) {
 
 TEST_F(WindowTest, PublishRefusesWithoutAMainMovieBeforeAnyDialog) {
     window().setMoviePath(1, QStringLiteral("   "));
-    window().command(kPublish);
+    sendCommand(window(), kPublish);
     EXPECT_FALSE(ui::FileDialog::lastRequest().has_value());
     const std::vector<Message> shown = messages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].caption, "Warning");
 
     window().setMoviePath(1, QString::fromStdString((folder() / "missing.mp4").string()));
-    window().command(kPublish);
+    sendCommand(window(), kPublish);
     const std::vector<Message> missing = messages();
     ASSERT_EQ(missing.size(), 1u);
     EXPECT_EQ(missing[0].text,
@@ -112,7 +112,7 @@ TEST_F(WindowTest, PublishRefusesAnExistingFolderChosenAsThePage) {
     fs::create_directories(folder() / "site");
     window().setMoviePath(1, QString::fromStdString(movie.string()));
     ui::FileDialog::setNextAnswer(QString::fromStdString((folder() / "site").string()));
-    window().command(kPublish);
+    sendCommand(window(), kPublish);
     const std::vector<Message> shown = messages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_TRUE(shown[0].text.starts_with((folder() / "site").string() + " is a folder")) << shown[0].text;
@@ -135,7 +135,7 @@ TEST_F(WindowTest, NoDialogOfAPublishIsEverCoveredByAnotherWindow) {
     });
 
     window().setMoviePath(1, {});
-    window().command(kPublish);  // the "no movie" warning
+    sendCommand(window(), kPublish);  // the "no movie" warning
 
     window().setMoviePath(1, QString::fromStdString(movie.string()));
     control<QCheckBox>(kCustomSize)->setChecked(true);
@@ -143,7 +143,7 @@ TEST_F(WindowTest, NoDialogOfAPublishIsEverCoveredByAnotherWindow) {
     ui::FileDialog::setNextAnswer(QString::fromStdString((folder() / "site" / "index.html").string()));
     // The page dialog, the custom size notice, the question about the movie
     // (no real one), the outcome.
-    window().command(kPublish);
+    sendCommand(window(), kPublish);
     ui::QtPrompts::setOnAnswer(nullptr);
 
     const std::vector<Message> shown = messages();
@@ -168,7 +168,7 @@ TEST_F(WindowTest, AfterPublishingThePageOrItsFolderOpensFromTheMessage) {
         ui::QtPrompts::setNextAnswer(true);  // publish the movie (no real one) all the same
         ui::QtPrompts::setNextAction(c.action);
         ui::FileDialog::setNextAnswer(QString::fromStdString(page.string()));
-        window().command(kPublish);
+        sendCommand(window(), kPublish);
         const std::vector<Message> shown = messages();
         ASSERT_GE(shown.size(), 2u);
         EXPECT_EQ(shown[1].text, "Publishing succeeded");
@@ -258,7 +258,7 @@ TEST_F(WindowTest, LongWorkShowsItsProgressBeforeReadingTheMovie) {
         });
         reads.hold();
         watch.start();
-        window().command(command);
+        sendCommand(window(), command);
         EXPECT_TRUE(shownWhileReading);
         messages();
     }
@@ -329,7 +329,7 @@ protected:
             sinceAction.start();
         });
         if (action) watch.start();
-        window().command(kPublish);
+        sendCommand(window(), kPublish);
         return sinceAction.isValid() ? sinceAction.elapsed() : -1;
     }
 
@@ -393,9 +393,9 @@ TEST_F(LargePublish, CommandsAreRefusedWhilePublishingAndClosingAsksFirst) {
     publish(big, site, [&](app::ProgressWindow&) {
         EXPECT_TRUE(window().publishing());
         const auto requests = ui::FileDialog::lastRequest();  // the page dialog's
-        window().command(kOptionsByDefault);
-        window().command(kLoadMovie1);
-        window().command(kExit);
+        sendCommand(window(), kOptionsByDefault);
+        sendCommand(window(), kLoadMovie1);
+        sendCommand(window(), kExit);
         EXPECT_EQ(window().moviePath(1).toStdString(), big.string()) << "Options by default ran";
         EXPECT_EQ(ui::FileDialog::lastRequest(), requests) << "a movie dialog opened";
         ui::QtPrompts::setNextAnswer(false);  // keep publishing

@@ -55,9 +55,9 @@ TEST_F(RecentProjectsMenu, ProjectsOpenedOrSavedComeFirstEachOnce) {
     const fs::path a = writeProject("a.hs5"), b = writeProject("b.hs5");
     window().openFiles({a});
     ui::FileDialog::setNextAnswer(ui::qpath(b));
-    window().command(kLoadProject);
+    sendCommand(window(), kLoadProject);
     ui::FileDialog::setNextAnswer(ui::qpath(folder() / "saved"));
-    window().command(kSaveProjectAs);
+    sendCommand(window(), kSaveProjectAs);
     const fs::path saved = folder() / "saved.hs5";
     EXPECT_EQ(shown(), (std::vector<std::string>{entry(1, saved), entry(2, b), entry(3, a)}));
 
@@ -73,7 +73,7 @@ TEST_F(RecentProjectsMenu, KeepsTheLastEightAcrossRunsBesideTheSettingsFile) {
         window().openFiles({projects.back()});
     }
     window().setMoviePath(1, QStringLiteral("/m/a.mp4"));
-    window().command(kSaveOptions);  // a settings file of its own lines only
+    sendCommand(window(), kSaveOptions);  // a settings file of its own lines only
     openWindow();
     const std::vector<std::string> entries = shown();
     ASSERT_EQ(entries.size(), 8u);

@@ -106,7 +106,7 @@ TEST_F(WindowTest, ConfirmedExitWritesTheSettingsOnlyWithAMainMovie) {
 }
 
 TEST_F(WindowTest, SaveOptionsNeedsAMainMovie) {
-    window().command(kSaveOptions);
+    sendCommand(window(), kSaveOptions);
     std::vector<Message> shown = messages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "You need to choose any video file, then you can save a parameters");
@@ -116,7 +116,7 @@ TEST_F(WindowTest, SaveOptionsNeedsAMainMovie) {
 
     window().setMoviePath(1, QStringLiteral("  /m/a.mp4 "));
     control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral(" spaced "));
-    window().command(kSaveOptions);
+    sendCommand(window(), kSaveOptions);
     EXPECT_TRUE(messages().empty());
     const auto bytes = platform::readFile(settingsPath()).bytes;
     EXPECT_NE(bytes.find("<HTMLTITLE> spaced </HTMLTITLE>\r\n"), std::string::npos);
@@ -172,7 +172,7 @@ TEST_F(ProjectTest, SaveAndLoadThroughTheDialogs) {
     const std::filesystem::path chosen = folder() / "projects" / "trip";
     std::filesystem::create_directories(chosen.parent_path());
     ui::FileDialog::setNextAnswer(QString::fromStdString(chosen.string()));
-    window().command(kSaveProject);
+    sendCommand(window(), kSaveProject);
     const auto request = ui::FileDialog::lastRequest();
     ASSERT_TRUE(request);
     EXPECT_EQ(request->mode, ui::FileDialogRequest::Mode::Save);
@@ -187,7 +187,7 @@ TEST_F(ProjectTest, SaveAndLoadThroughTheDialogs) {
 
     openWindow();
     ui::FileDialog::setNextAnswer(QString::fromStdString(file.string()));
-    window().command(kLoadProject);
+    sendCommand(window(), kLoadProject);
     const auto load = ui::FileDialog::lastRequest();
     ASSERT_TRUE(load);
     EXPECT_EQ(load->mode, ui::FileDialogRequest::Mode::Open);
@@ -215,10 +215,10 @@ TEST_F(ProjectTest, SaveAndLoadThroughTheDialogs) {
 
     // With no slot selected "Add Hot Spot" does nothing, "Clear Hot Spot" clears every slot.
     control<QLineEdit>(kLink)->setText(QStringLiteral("x.html"));
-    window().command(kAddHotSpot);
+    sendCommand(window(), kAddHotSpot);
     EXPECT_TRUE(messages().empty());
     expectSameSpots(window().hotSpots(), saved);
-    window().command(kClearHotSpot);
+    sendCommand(window(), kClearHotSpot);
     EXPECT_EQ(window().hotSpots(), hotspots::HotSpotList{});
     EXPECT_TRUE(control<QCheckBox>(slotSelector(1))->isChecked());
     auto* pitch = control<QLineEdit>(kHotSpotPitch);
@@ -235,7 +235,7 @@ TEST_F(ProjectTest, AnUnreadableProjectChangesNothingAndSaysWhy) {
     const std::filesystem::path folderAsFile = folder() / "not-a-file.hs5";
     std::filesystem::create_directories(folderAsFile);
     ui::FileDialog::setNextAnswer(QString::fromStdString(folderAsFile.string()));
-    window().command(kLoadProject);
+    sendCommand(window(), kLoadProject);
     const std::vector<Message> shown = messages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_NE(shown[0].text.find(folderAsFile.string()), std::string::npos) << shown[0].text;
@@ -261,7 +261,7 @@ TEST_F(ProjectTest, AFileThatIsNoProjectChangesNothingAndSaysWhy) {
         const std::filesystem::path file = folder() / name;
         ASSERT_FALSE(platform::writeFileAtomic(file, bytes));
         ui::FileDialog::setNextAnswer(QString::fromStdString(file.string()));
-        window().command(kLoadProject);
+        sendCommand(window(), kLoadProject);
         const std::vector<Message> shown = messages();
         ASSERT_EQ(shown.size(), 1u);
         EXPECT_NE(shown[0].text.find(file.string()), std::string::npos) << shown[0].text;
@@ -284,7 +284,7 @@ TEST_F(ProjectTest, ChangedWorkIsAskedAboutBeforeItIsReplaced) {
     ASSERT_FALSE(model::saveProject(other, otherSettings, {"/m/other.mp4", "", ""}, {}));
     const auto title = [this] { return control<QLineEdit>(kHtmlTitle)->text(); };
 
-    window().command(kOptionsByDefault);
+    sendCommand(window(), kOptionsByDefault);
     window().openFiles({other});
     EXPECT_TRUE(messages().empty()) << "nothing changed, nothing asked";
     EXPECT_EQ(window().windowTitle(), QStringLiteral("other.hs5 - Tessaly"));
@@ -303,10 +303,10 @@ TEST_F(ProjectTest, ChangedWorkIsAskedAboutBeforeItIsReplaced) {
         EXPECT_EQ(title(), QStringLiteral("Mine")) << "Cancel leaves the work as it was";
         EXPECT_EQ(window().moviePath(1), QStringLiteral("/m/other.mp4"));
     };
-    cancelled([&] { window().command(kOptionsByDefault); });
+    cancelled([&] { sendCommand(window(), kOptionsByDefault); });
     cancelled([&] {
         ui::FileDialog::setNextAnswer(QString::fromStdString(other.string()));
-        window().command(kLoadProject);
+        sendCommand(window(), kLoadProject);
     });
     cancelled([&] { window().openFiles({other}); });
     cancelled([&] { window().close(); });
@@ -322,7 +322,7 @@ TEST_F(ProjectTest, ChangedWorkIsAskedAboutBeforeItIsReplaced) {
 
     // Discard goes on without writing; the new state is changed from the project.
     control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Lost"));
-    window().command(kOptionsByDefault);
+    sendCommand(window(), kOptionsByDefault);
     EXPECT_EQ(messages().size(), 1u);
     EXPECT_EQ(window().moviePath(1), QString());
     EXPECT_EQ(window().windowTitle(), QStringLiteral("other.hs5* - Tessaly"));
@@ -346,7 +346,7 @@ TEST_F(ProjectTest, SaveWritesItsOwnFileAndSaveAsAsksBeforeReplacingAnother) {
     ASSERT_FALSE(model::saveProject(tour, {}, {"/m/tour.mp4", "", ""}, {}));
     window().openFiles({tour});
     control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Harbour"));
-    window().command(kSaveProject);
+    sendCommand(window(), kSaveProject);
     EXPECT_FALSE(ui::FileDialog::lastRequest());
     EXPECT_EQ(window().windowTitle(), QStringLiteral("tour.hs5 - Tessaly"));
     EXPECT_EQ(savedTitle(tour), "Harbour");
@@ -354,7 +354,7 @@ TEST_F(ProjectTest, SaveWritesItsOwnFileAndSaveAsAsksBeforeReplacingAnother) {
     for (const bool replace : {false, true}) {
         ui::FileDialog::setNextAnswer(QString::fromStdString((folder() / "other").string()));
         ui::QtPrompts::setNextAnswer(replace);
-        window().command(kSaveProjectAs);
+        sendCommand(window(), kSaveProjectAs);
         const std::vector<Message> shown = messages();
         ASSERT_EQ(shown.size(), 1u);
         EXPECT_EQ(shown[0].text, other.string() + " already exists.\nReplace it?");
@@ -362,7 +362,7 @@ TEST_F(ProjectTest, SaveWritesItsOwnFileAndSaveAsAsksBeforeReplacingAnother) {
     EXPECT_EQ(savedTitle(other), "Harbour");
     EXPECT_EQ(window().windowTitle(), QStringLiteral("other.hs5 - Tessaly"));
     ui::FileDialog::setNextAnswer(QString::fromStdString(other.string()));
-    window().command(kSaveProjectAs);
+    sendCommand(window(), kSaveProjectAs);
     EXPECT_TRUE(messages().empty()) << "its own file is no other file";
 }
 
@@ -379,23 +379,23 @@ TEST_F(ProjectTest, UndoAndRedoStepThroughCommandsAndTheMarkFollowsTheSavedPoint
     emit title->editingFinished();
     putHotSpot(1, "page2.html", -45, 12.5);
     const hotspots::HotSpotList spots = window().hotSpots();
-    window().command(kClearAllHotSpots);
-    window().command(kUndo);
+    sendCommand(window(), kClearAllHotSpots);
+    sendCommand(window(), kUndo);
     expectSameSpots(window().hotSpots(), spots);
     EXPECT_EQ(control<QLabel>(rowYaw(1))->text(), QStringLiteral("-45"));
-    window().command(kUndo);  // the slot filled
+    sendCommand(window(), kUndo);  // the slot filled
     EXPECT_EQ(title->text(), QStringLiteral("Harbour"));
-    window().command(kUndo);
+    sendCommand(window(), kUndo);
     EXPECT_EQ(title->text(), QString()) << "the typing was one step";
     EXPECT_FALSE(marked()) << "back where it was saved";
     EXPECT_FALSE(menuAction(kUndo)->isEnabled());
 
-    window().command(kRedo);
+    sendCommand(window(), kRedo);
     EXPECT_EQ(title->text(), QStringLiteral("Harbour"));
-    window().command(kSaveProject);
-    window().command(kUndo);
+    sendCommand(window(), kSaveProject);
+    sendCommand(window(), kUndo);
     EXPECT_TRUE(marked()) << "away from the saved point";
-    window().command(kRedo);
+    sendCommand(window(), kRedo);
     EXPECT_FALSE(marked());
 }
 
@@ -418,24 +418,24 @@ TEST_F(ProjectTest, CaptionsShowUnderTheMovieRowsAndLoadCaptionsIsOneStep) {
     const fs::path chosen = writeFile("subs/talk.de.srt");
     ui::FileDialog::setNextAnswer(ui::qpath(chosen));
     ui::QtPrompts::setNextText("Deutsch");
-    window().command(kLoadCaptions);
+    sendCommand(window(), kLoadCaptions);
     EXPECT_NE(messages().back().text.find("is not a language tag"), std::string::npos);
     EXPECT_FALSE(shown->toolTip().contains(ui::qpath(chosen)));
     ui::FileDialog::setNextAnswer(ui::qpath(chosen));
-    window().command(kLoadCaptions);  // the tag its name carries, as offered
+    sendCommand(window(), kLoadCaptions);  // the tag its name carries, as offered
     EXPECT_EQ(ui::FileDialog::lastRequest()->initialFolder.toStdString(), folder().string());
     EXPECT_TRUE(shown->toolTip().contains(ui::qpath(chosen)));
     EXPECT_FALSE(shown->toolTip().contains(ui::qpath(folder() / "tour.de.srt")));
     EXPECT_TRUE(window().windowTitle().contains(QLatin1Char('*')));
 
     ui::FileDialog::setNextAnswer(ui::qpath(folder() / "tour.hs5"));
-    window().command(kSaveProject);
+    sendCommand(window(), kSaveProject);
     EXPECT_NE(
         platform::readFile(folder() / "tour.hs5").bytes.find("<CAPTION1>" + chosen.string() + "</CAPTION1>"),
         std::string::npos);
-    window().command(kUndo);
+    sendCommand(window(), kUndo);
     EXPECT_TRUE(shown->toolTip().contains(ui::qpath(folder() / "tour.de.srt")));
-    window().command(kRedo);
+    sendCommand(window(), kRedo);
     ASSERT_EQ(shown->actions().size(), 1);
     shown->actions().front()->trigger();
     EXPECT_FALSE(shown->toolTip().contains(ui::qpath(chosen)));
@@ -469,7 +469,7 @@ TEST_F(ProjectTest, UnsavedWorkKeptAgainstACrashIsOfferedAtTheNextStart) {
     EXPECT_EQ(window().windowTitle(), QStringLiteral("tour.hs5* - Tessaly"));
     EXPECT_FALSE(fs::exists(crashed));
     EXPECT_TRUE(fs::exists(window().recovery().file())) << "kept again as this window's own";
-    window().command(kSaveProject);
+    sendCommand(window(), kSaveProject);
     EXPECT_FALSE(fs::exists(window().recovery().file()));
     EXPECT_EQ(savedTitle(tour), "Harbour");
 
@@ -483,11 +483,11 @@ TEST_F(ProjectTest, UnsavedWorkKeptAgainstACrashIsOfferedAtTheNextStart) {
 
 TEST_F(ProjectTest, CancelledOrBlankChoicesDoNothing) {
     ui::FileDialog::setNextAnswer(std::nullopt);
-    window().command(kSaveProject);
+    sendCommand(window(), kSaveProject);
     ui::FileDialog::setNextAnswer(QStringLiteral("   "));
-    window().command(kSaveProject);
+    sendCommand(window(), kSaveProject);
     ui::FileDialog::setNextAnswer(std::nullopt);
-    window().command(kLoadProject);
+    sendCommand(window(), kLoadProject);
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(window().settings().saveDir(), folder().string());
     EXPECT_EQ(window().settings().loadDir(), folder().string());

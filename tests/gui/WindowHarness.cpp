@@ -1,7 +1,9 @@
 #include "WindowHarness.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QMenuBar>
 #include <QTest>
@@ -48,6 +50,22 @@ std::unique_ptr<app::MainWindow> WindowTest::makeWindow(std::optional<app::Media
     setup.programFolder = folder() / "bin";
     setup.recoveryFolder = folder() / "recovery";
     return std::make_unique<app::MainWindow>(setup, launcher_, tools.value_or(this->tools()));
+}
+
+void sendCommand(app::MainWindow& window, int id) {
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (ui::controlId(action) != id) continue;
+        action->trigger();
+        return;
+    }
+    QWidget* control = ui::findControl(window.centralWidget(), id);
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->click();
+    } else if (auto* list = qobject_cast<QComboBox*>(control)) {
+        emit list->activated(list->currentIndex());
+    } else {
+        ADD_FAILURE() << "no command has the id " << id;
+    }
 }
 
 QAction* WindowTest::menuAction(int id) const {

@@ -106,6 +106,10 @@ struct Clip {
 // Makes the movie in `folder`; empty when ffmpeg could not.
 std::filesystem::path makeClip(const std::filesystem::path& folder, const Clip& clip = {});
 
+// Gives the command of the action or control with this id as the person
+// would: the action triggered, the button clicked, the list's choice made.
+void sendCommand(app::MainWindow& window, int id);
+
 // Waits until `done` or `ms` have passed, letting the window work meanwhile.
 bool waitFor(const std::function<bool()>& done, int ms);
 
