@@ -32,11 +32,22 @@ function coverText(page) {
   });
 }
 
-function waitCover(page, what) {
-  return waitFor(page, () => {
-    const cover = document.querySelector('.tessaly-cover');
-    return cover && getComputedStyle(cover).display !== 'none' ? cover.textContent : null;
-  }, undefined, { what });
+// A cover that never comes is told with what the movie element was doing.
+async function waitCover(page, what) {
+  try {
+    return await waitFor(page, () => {
+      const cover = document.querySelector('.tessaly-cover');
+      return cover && getComputedStyle(cover).display !== 'none' ? cover.textContent : null;
+    }, undefined, { what });
+  } catch (error) {
+    const video = await page.evaluate(() => {
+      const v = document.getElementById('video');
+      return { readyState: v.readyState, networkState: v.networkState, error: v.error && v.error.code,
+        currentSrc: v.currentSrc, sources: v.getElementsByTagName('source').length };
+    }).catch(() => 'the page is gone');
+    error.message += `; the movie element: ${JSON.stringify(video)}; errors: ${JSON.stringify(await page.errors())}`;
+    throw error;
+  }
 }
 
 // A device that draws no frame as large as the pattern movie, but the small one.
