@@ -104,6 +104,12 @@ speaker="polygon 2,7 6,7 11,3 11,17 6,13 2,13"
 
 # --- animated hot-spot icons, 48 x 48 -----------------------------------------
 
+# trim_frames GIF: each frame stored as the box of what it draws, at its place on
+# the screen; the frame is cleared before the next as before, so the pictures stay.
+trim_frames() {
+    "$CONVERT" "$1" -trim -strip "gif:$1"
+}
+
 # ring_frames OUT FRAMES R G B: a dot with a ring that swells and fades
 ring_frames() {
     local out=$1 n=$2 r=$3 g=$4 b=$5 i args=()
@@ -117,6 +123,7 @@ ring_frames() {
             -draw "circle 24,24 24,$(awk -v d="$dot" 'BEGIN { printf "%.1f", 24 - d }')" \))
     done
     "$CONVERT" -delay 12 -dispose background "${args[@]}" -loop 0 -strip "gif:$out"
+    trim_frames "$out"
 }
 
 ring_frames hs_blue.gif 4 40 130 255
@@ -139,6 +146,7 @@ done
 # Read back and stored with what each frame keeps of the last left transparent:
 # the same pictures in fewer bytes (tried on the hot-spot icons, it changes a colour).
 "$CONVERT" check_hs.gif -coalesce -layers OptimizeTransparency -strip gif:check_hs.gif
+trim_frames check_hs.gif
 
 # --- every PNG but the About icon (the template carries its bytes) in fewer bytes
 
