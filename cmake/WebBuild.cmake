@@ -81,8 +81,8 @@ endfunction()
 # tessaly_web_files(FOLDER PUBLISHED FILES [VIEWER ENTRY]): every line of the
 # manifest as its published path and the file that holds its bytes: the web
 # source itself, or for a player script (js/ctr/) the script built and
-# scrambled into FOLDER at its published path. The module entries under
-# player/src/ are bundled; VIEWER ENTRY bundles the viewer (main.js) from ENTRY instead.
+# scrambled into FOLDER at its published path. The viewer, the module entry
+# under player/src/, is bundled; VIEWER ENTRY bundles it from ENTRY instead.
 function(tessaly_web_files folder published_var files_var)
   cmake_parse_arguments(PARSE_ARGV 3 arg "" "VIEWER" "")
   tessaly_web_manifest(published sources)
@@ -93,7 +93,7 @@ function(tessaly_web_files folder published_var files_var)
       set(bundle)
       if(source MATCHES "^player/src/")
         set(bundle BUNDLE)
-        if(arg_VIEWER AND source STREQUAL "player/src/main.js")
+        if(arg_VIEWER)
           set(file "${arg_VIEWER}")
         endif()
       endif()

@@ -90,9 +90,9 @@ function expose(viewer) {
             watched.shown = { pixel: readPixel(viewer, watched.at[0], watched.at[1]), time: video.currentTime };
         }
     });
-    viewer.later.then(() => follow(viewer.headset, "render", () => {
+    follow(viewer.headset, "render", () => {
         counts.renders += 1;
-    }));
+    });
     follow(loop, "draw", () => {
         counts.frames += 1;
         listeners.forEach((listener) => listener());

@@ -5,7 +5,7 @@
  * cues, and the others are "disabled", which loads nothing. The choice is kept
  * for the visitor as a language, so it holds on every page of the site.
  */
-import { byId, make, put } from "./dom.js";
+import { make, put } from "./dom.js";
 import { BarMenu } from "./menu.js";
 import { TEXT } from "./messages.js";
 
@@ -81,10 +81,6 @@ export class Captions {
             this.item = new BarMenu(bar, "cc", TEXT.captions, [TEXT.off].concat(tracks.map((track) => track.label || track.language)),
                 (index) => this.choose(index - 1, true));
             this.item.label.textContent = TEXT.cc;
-            /* Left of the Quality item, which may be in the bar already. */
-            if (byId("quality")) {
-                bar.insertBefore(this.item.element, byId("quality"));
-            }
         }
         const stored = kept();
         this.choose(stored === OFF ? -1 : trackFor(tracks, (stored ? [stored] : []).concat(navigator.languages || [navigator.language])),

@@ -5,6 +5,7 @@
  * three.js (the global THREE) is only used for its vector and matrix arithmetic.
  * The parts below each keep their own state; this is where they meet.
  */
+import { Captions } from "./captions.js";
 import { readConfig } from "./config.js";
 import { Controls } from "./controls.js";
 import { byId } from "./dom.js";
@@ -13,8 +14,8 @@ import { pictureMesh, shapeOf } from "./geometry.js";
 import { HotSpots } from "./hotspots.js";
 import { Pointer, bindKeys } from "./input.js";
 import { Layout } from "./layout.js";
-import { loadLater } from "./load-later.js";
 import { FrameLoop } from "./loop.js";
+import { offerMotion } from "./motion.js";
 import { Movie } from "./movie.js";
 import { MovieFrames } from "./movie-frames.js";
 import { Overlays } from "./overlays.js";
@@ -24,9 +25,11 @@ import { Quality } from "./quality.js";
 import { QualityItem } from "./quality-item.js";
 import { createRenderer } from "./renderer.js";
 import { Sound } from "./sound.js";
+import { SoundField } from "./sound-field.js";
 import { Statistics } from "./statistics.js";
 import { View } from "./view.js";
 import { playableVersions, readVersions, smoothVersions, wantedWidth } from "./versions.js";
+import { Headset } from "./xr.js";
 
 /* Without WebGL, or with shaders the driver refuses, nothing can be drawn: the poster says why, and the movie stays silent. */
 function cannotDraw(config, container, video, reason) {
@@ -80,25 +83,6 @@ function chooseVersions(viewer, controls) {
     });
 }
 
-/* What the frame loop asks of the parts that come later (later.js), until they do: no headset, nothing to follow. */
-const NOT_YET = { active: () => false, follow: () => null, update: () => null };
-
-/* The captions, the sound field, the headset and the device's motion, once loaded. */
-function addLaterParts(viewer, controls, later) {
-    const loop = viewer.loop;
-    const captions = viewer.captions = loop.parts.captions = new later.Captions(viewer.video, viewer.layout, controls.element);
-    const headset = viewer.headset = loop.parts.headset = new later.Headset({
-        renderer: viewer.renderer, view: viewer.view, layout: viewer.layout, hotSpots: viewer.hotSpots, movie: viewer.movie,
-        frames: viewer.frames, overlays: viewer.overlays, captions: captions, eyes: viewer.config.eyes
-    }, () => loop.draw());
-    const soundField = viewer.soundField = loop.parts.soundField = new later.SoundField(viewer.video, viewer.view, headset);
-    /* The movie may be playing already, with no event left to wake the field. */
-    soundField.wake(false);
-    later.offerMotion(viewer.view, viewer.overlays);
-    headset.offer();
-    loop.invalidate();
-}
-
 /* Starts the viewer on the page; returns its parts, or null when it cannot draw. */
 export function startViewer() {
     const config = readConfig();
@@ -141,7 +125,7 @@ export function startViewer() {
         toggleFullScreen: () => fullScreen.toggle()
     }, hotSpots.spots);
     layout.useBar(controls.element, controls.buttons);
-    viewer.captions = viewer.headset = viewer.soundField = NOT_YET;
+    const captions = viewer.captions = new Captions(video, layout, controls.element);
     const statistics = new Statistics(config.stats, container);
     const movie = viewer.movie = new Movie(video, overlays, playback, {
         fit: () => fitPicture(config, video, renderer, view),
@@ -152,10 +136,15 @@ export function startViewer() {
         changed: repaint
     });
     movie.limitFrameSize(renderer.maxTextureSize());
+    const headset = viewer.headset = new Headset({
+        renderer: renderer, view: view, layout: layout, hotSpots: hotSpots, movie: movie, frames: frames, overlays: overlays,
+        captions: captions, eyes: config.eyes
+    }, () => viewer.loop.draw());
+    const soundField = viewer.soundField = new SoundField(video, view, headset);
     viewer.loop = new FrameLoop({
         config: config, renderer: renderer, view: view, layout: layout, movie: movie, frames: frames,
-        headset: NOT_YET, hotSpots: hotSpots, controls: controls, captions: NOT_YET, statistics: statistics,
-        soundField: NOT_YET
+        headset: headset, hotSpots: hotSpots, controls: controls, captions: captions, statistics: statistics,
+        soundField: soundField
     });
     layout.followWindow();
     layout.followResizes();
@@ -167,7 +156,9 @@ export function startViewer() {
     });
     answerPageHandlers({ view: view, hotSpots: hotSpots, playback: playback, sound: sound, overlays: overlays });
     /* A seek and a loop may cross the window of a hot spot between two drawn frames. */
-    video.addEventListener("seeked", () => hotSpots.check(viewer.headset.active()), false);
+    video.addEventListener("seeked", () => hotSpots.check(headset.active()), false);
+    offerMotion(view, overlays);
+    headset.offer();
     playback.loopAtEnd(() => !movie.failed);
     video.setAttribute("playsinline", "");
     video.setAttribute("webkit-playsinline", "");
@@ -176,7 +167,5 @@ export function startViewer() {
     chooseVersions(viewer, controls);
     movie.check();
     viewer.loop.run();
-    /* Resolves once they are in; never on a page without them. */
-    viewer.later = loadLater(video).then((later) => addLaterParts(viewer, controls, later));
     return viewer;
 }
