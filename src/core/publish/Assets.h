@@ -15,7 +15,7 @@ struct Asset {
 };
 
 // The tree's fixed files in the order they are written: raf.js, Stats.js,
-// st.css, Three.js, cn1.js to cn4.js (scrambled), check_hs.gif, the buttons,
+// st.css, Three.js, cn1.js to cn3.js (scrambled), check_hs.gif, the buttons,
 // mute icons, banner and poster. The ten hot-spot icons are not among them:
 // their bytes depend on the icon set (hotSpotIcon).
 std::span<const Asset> treeAssets();
