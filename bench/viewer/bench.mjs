@@ -3,7 +3,8 @@
 // Chromium with software WebGL. Each page is loaded RUNS times, alternating, each
 // time in a fresh browser profile (a first visit).
 //
-//   node bench.mjs WORK_FOLDER      (run.sh prepares the folder; RUNS=5 by default)
+//   node bench.mjs WORK_FOLDER      (run.sh prepares the folder; RUNS=5 by default; WORK_FOLDER/before,
+//                                   when there, is another published tree measured alongside)
 //
 // How each number is taken (the same way for every page, by an init script that
 // wraps the page's WebGL contexts before any of its scripts run):
@@ -21,7 +22,7 @@
 //   presentedFrames of requestVideoFrameCallback); a key uploaded twice is a
 //   frame uploaded twice.
 import { gzipSync } from 'node:zlib';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { existsSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { chromium } from 'playwright-core';
@@ -151,7 +152,10 @@ try {
     { name: 'Photo Sphere Viewer', url: `${server.url}psv.html?${common}` },
     { name: 'A-Frame', url: `${server.url}aframe.html?${common}` },
   ];
-  const isMovie = (url) => new URL(url).pathname.slice(1) === movie;
+  // A published tree put beside as WORK/before (another build's page, say) is measured in the same rotation.
+  const before = existsSync(join(work, 'before', 'index.html'));
+  if (before) pages.push({ name: 'Tessaly (before)', url: `${server.url}before/index.html` });
+  const isMovie = (url) => new URL(url).pathname.split('/').pop() === movie.split('/').pop();
   console.log(`movie ${movie}, canvas ${probe.width}x${probe.height}, ${RUNS} runs a page, alternating`);
 
   const results = new Map(pages.map((p) => [p.name, []]));
@@ -197,7 +201,7 @@ try {
   console.log('published page, gzipped bytes a file before the first frame:');
   const fetched = results.get(pages[0].name)[0].fetched.sort((a, b) => b.gz - a.gz);
   for (const { path, gz } of fetched) console.log(`  ${pad(gz, 7)}  ${path.replace(/^\/published\//, '')}`);
-  const [ours, minimal, ...peers] = rows;
+  const [ours, minimal, ...peers] = before ? rows.slice(0, -1) : rows;
   const bestPeer = Math.min(...peers.map((p) => p.viewer));
   const verdict = (ok) => (ok ? 'met' : 'MISSED');
   console.log('');
