@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Draws every image of the published page into this folder and puts the About
 # icon into the page template as a data address. Needs ImageMagick 6 (Debian's
-# package imagemagick) and the DejaVu fonts; same tools, same bytes.
+# package imagemagick), the DejaVu fonts and python3; same tools, same bytes.
+# A visitor's browser fetches most of these images before the movie's first frame,
+# so each is stored in the fewest bytes that keep its pixels.
 set -euo pipefail
 
 CONVERT=${CONVERT:-/usr/bin/convert}
@@ -98,9 +100,15 @@ speaker="polygon 2,7 6,7 11,3 11,17 6,13 2,13"
     -stroke none -fill white -draw "polygon 182,140 182,200 228,170" \
     -font "$FONT" -pointsize 44 -gravity north -annotate +0+290 "Tessaly" \
     -pointsize 18 -fill 'rgb(190,205,230)' -annotate +0+346 "360° video" \
-    -strip -quality 88 -sampling-factor 4:2:0 -interlace none jpg:poster.jpg
+    -strip -quality 88 -sampling-factor 4:2:0 -interlace JPEG jpg:poster.jpg
 
 # --- animated hot-spot icons, 48 x 48 -----------------------------------------
+
+# trim_frames GIF: each frame stored as the box of what it draws, at its place on
+# the screen; the frame is cleared before the next as before, so the pictures stay.
+trim_frames() {
+    "$CONVERT" "$1" -trim -strip "gif:$1"
+}
 
 # ring_frames OUT FRAMES R G B: a dot with a ring that swells and fades
 ring_frames() {
@@ -115,6 +123,7 @@ ring_frames() {
             -draw "circle 24,24 24,$(awk -v d="$dot" 'BEGIN { printf "%.1f", 24 - d }')" \))
     done
     "$CONVERT" -delay 12 -dispose background "${args[@]}" -loop 0 -strip "gif:$out"
+    trim_frames "$out"
 }
 
 ring_frames hs_blue.gif 4 40 130 255
@@ -134,6 +143,14 @@ for ((i = 0; i < 9; i++)); do
 done
 "$CONVERT" -delay 10 -dispose background "${args[@]}" \
     \( -clone 8 -set delay 120 \) -delete 8 -loop 0 -strip gif:check_hs.gif
+# Read back and stored with what each frame keeps of the last left transparent:
+# the same pictures in fewer bytes (tried on the hot-spot icons, it changes a colour).
+"$CONVERT" check_hs.gif -coalesce -layers OptimizeTransparency -strip gif:check_hs.gif
+trim_frames check_hs.gif
+
+# --- every PNG but the About icon (the template carries its bytes) in fewer bytes
+
+CONVERT="$CONVERT" python3 "$here/pack-png.py" $(ls ./*.png | grep -v '/about\.png$')
 
 # --- the About icon goes into the template inline ----------------------------
 
