@@ -153,9 +153,12 @@ void PublishCommand::publishWithPlayerStopped(const model::MovieSlots& movies,
         prompts_.show(publish::pageIsFolderMessage(*folder));
         return;
     }
-    const std::string pagePath = publish::pagePathFor(chosen->string());
-    std::error_code ec;
-    const fs::path page = fs::absolute(pagePath, ec).lexically_normal();
+    const platform::AbsolutePath pageFile = publish::pageFile(chosen->string());
+    if (pageFile.error) {
+        prompts_.show(publish::failureMessage({*pageFile.error}));
+        return;
+    }
+    const fs::path& page = pageFile.path;
     settings.saveDir = page.parent_path().string();
 
     const publish::PublishReport report = publishTo(page, movies, settings, hotSpots, project, true);
@@ -206,7 +209,7 @@ void PublishCommand::readMovies(const model::MovieSlots& movies) {
         window_,
         [&] {
             for (std::size_t i = 0; i < movies.size() && !stop_.load(); ++i) {
-                const std::string path = i == 0 ? text::trimSpaces(movies[i]) : movies[i];
+                const std::string path = movies.path(i);
                 if (!path.empty()) static_cast<void>(movieTools_.inspect(path, &stop_));
             }
         },

@@ -148,36 +148,29 @@ std::optional<platform::FileError> loadProject(const std::filesystem::path& path
     return std::nullopt;
 }
 
-namespace {
-
-void resolvePath(std::string& path, const std::filesystem::path& project) {
-    if (path.empty() || !std::filesystem::path(path).is_relative()) return;
-    std::error_code ec;
-    path = (std::filesystem::absolute(project, ec).parent_path() / path).lexically_normal().string();
-}
-
-}  // namespace
-
-void resolveMoviePaths(MovieSlots& movies, const std::filesystem::path& project) {
-    for (std::string& movie : movies) resolvePath(movie, project);
-}
-
 void resolveCaptionPaths(movies::ChosenCaptions& captions, const std::filesystem::path& project) {
-    for (movies::ChosenCaption& caption : captions) resolvePath(caption.path, project);
+    for (movies::ChosenCaption& caption : captions) {
+        const std::filesystem::path file = caption.path;
+        if (file.empty() || !file.is_relative()) continue;
+        // The project's path is absolute wherever it comes from, so its folder cannot fail here.
+        caption.path = platform::absolutePath(project.parent_path() / file).path.string();
+    }
 }
 
 OpenedProject openProject(const std::filesystem::path& file, const ViewerSettings& settings,
                           const std::string& currentFolder) {
     OpenedProject opened;
-    std::error_code ec;
-    opened.file = std::filesystem::absolute(file, ec);
-    if (ec) opened.file = file;
+    platform::AbsolutePath absolute = platform::absolutePath(file);
+    opened.file = std::move(absolute.path);
     opened.settings = settings;
-    opened.error = loadProject(opened.file, opened.settings, opened.written, opened.hotSpots, currentFolder);
+    // Without its folder the movies it names relative to it cannot be found.
+    opened.error = absolute.error;
+    if (!opened.error)
+        opened.error = loadProject(opened.file, opened.settings, opened.written, opened.hotSpots, currentFolder);
     opened.movies = opened.written;
     opened.writtenCaptions = opened.settings.captions;
     if (!opened.error) {
-        resolveMoviePaths(opened.movies, opened.file);
+        opened.error = opened.movies.resolveFrom(opened.file.parent_path());
         resolveCaptionPaths(opened.settings.captions, opened.file);
     }
     return opened;
