@@ -244,9 +244,13 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
         err << kPrefix << page.error->message() << '\n';
         return 1;
     }
-    const publish::PublishWork work{
-        project.movies, page.path, project.hotSpots, project.file, options.strict,
-        signals.flag(), &media::moduleCaptionTools()};
+    const publish::PublishWork work{project.movies,
+                                    page.path,
+                                    project.hotSpots,
+                                    project.file,
+                                    options.strict,
+                                    signals.flag(),
+                                    &media::moduleCaptionTools()};
     const publish::PublishReport report = publish::publishWork(work, project.settings, tools, talk);
     if (talk.declined()) return 1;
     // After a cancel nothing more is read: the person asked to stop.

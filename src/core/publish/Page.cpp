@@ -16,7 +16,9 @@ std::string pageDialogFilter() {
 
 std::string pagePathFor(std::string_view chosen) { return text::withExtension(chosen, kPageExtension); }
 
-platform::AbsolutePath pageFile(std::string_view chosen) { return platform::absolutePath(pagePathFor(chosen)); }
+platform::AbsolutePath pageFile(std::string_view chosen) {
+    return platform::absolutePath(pagePathFor(chosen));
+}
 
 PageName pageName(std::string_view path) {
     const std::string trimmed = text::trimSpaces(path);

@@ -38,7 +38,7 @@ public:
 };
 
 struct PublishWork {
-    model::MovieSlots movies;  // as found (model::OpenedProject::movies)
+    model::MovieSlots movies;    // as found (model::OpenedProject::movies)
     std::filesystem::path page;  // absolute and normal (pageFile)
     hotspots::HotSpotList hotSpots;
     std::filesystem::path project;  // the project file, never replaced; may be empty
