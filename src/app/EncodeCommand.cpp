@@ -8,6 +8,7 @@
 #include "app/ProgressWindow.h"
 #include "core/Prompts.h"
 #include "core/movies/MovieTexts.h"
+#include "core/movies/TimeLeft.h"
 #include "core/publish/WorkSteps.h"
 #include "core/text/Text.h"
 #include "ui/Strings.h"

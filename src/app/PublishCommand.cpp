@@ -18,6 +18,7 @@
 #include "core/hotspots/PreviewPlayer.h"
 #include "core/movies/MovieFindings.h"
 #include "core/movies/MovieTexts.h"
+#include "core/movies/TimeLeft.h"
 #include "core/publish/Page.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/WorkSteps.h"
@@ -43,15 +44,6 @@ struct Progress {
     bool copying = false;
 };
 
-QString timeLeft(std::uint64_t done, std::uint64_t total, qint64 elapsedMs) {
-    if (done == 0 || elapsedMs <= 0) return QStringLiteral("...");
-    const double seconds = static_cast<double>(total - done) / static_cast<double>(done) *
-                           static_cast<double>(elapsedMs) / 1000.0;
-    const auto whole = static_cast<long long>(seconds + 0.5);
-    if (whole < 60) return QStringLiteral("%1 s").arg(whole);
-    return QStringLiteral("%1 min %2 s").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
-}
-
 // The movie copy's line in the progress window.
 class CopyShown {
 public:
@@ -68,7 +60,10 @@ public:
                                   : ui::qs(texts::kCopyProgress)
                                         .arg(name, locale.formattedDataSize(static_cast<qint64>(done)),
                                              locale.formattedDataSize(static_cast<qint64>(total)),
-                                             timeLeft(done, total, clock_.elapsed())));
+                                             ui::qs(movies::timeLeftText(
+                                                 static_cast<double>(done), static_cast<double>(total),
+                                                 static_cast<double>(clock_.elapsed()) / 1000.0,
+                                                 movies::TimeLeftStyle::Words))));
         window_.setDone(total == 0 ? 1.0 : static_cast<double>(done) / static_cast<double>(total));
     }
 
@@ -153,9 +148,12 @@ void PublishCommand::publishWithPlayerStopped(const model::MovieSlots& movies,
         prompts_.show(publish::pageIsFolderMessage(*folder));
         return;
     }
-    const std::string pagePath = publish::pagePathFor(chosen->string());
-    std::error_code ec;
-    const fs::path page = fs::absolute(pagePath, ec).lexically_normal();
+    const platform::AbsolutePath pageFile = publish::pageFile(chosen->string());
+    if (pageFile.error) {
+        prompts_.show(publish::failureMessage({*pageFile.error}));
+        return;
+    }
+    const fs::path& page = pageFile.path;
     settings.saveDir = page.parent_path().string();
 
     const publish::PublishReport report = publishTo(page, movies, settings, hotSpots, project, true);
@@ -206,7 +204,7 @@ void PublishCommand::readMovies(const model::MovieSlots& movies) {
         window_,
         [&] {
             for (std::size_t i = 0; i < movies.size() && !stop_.load(); ++i) {
-                const std::string path = i == 0 ? text::trimSpaces(movies[i]) : movies[i];
+                const std::string path = movies.path(i);
                 if (!path.empty()) static_cast<void>(movieTools_.inspect(path, &stop_));
             }
         },

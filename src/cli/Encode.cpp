@@ -15,6 +15,7 @@
 #include "core/model/AppState.h"
 #include "core/model/ProjectFile.h"
 #include "core/movies/MovieTexts.h"
+#include "core/movies/TimeLeft.h"
 #include "core/movies/WebVersions.h"
 #include "core/publish/WorkSteps.h"
 #include "core/text/Numbers.h"

@@ -239,9 +239,18 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
     const StopOnSignals signals;
     movies::MovieInfoCache tools(media::moduleMovieTools());
     ConsoleTalk talk(err, tools, signals.flag());
-    const publish::PublishWork work{
-        project.movies, publish::pagePathFor(options.page), project.hotSpots, project.file, options.strict,
-        signals.flag(), &media::moduleCaptionTools()};
+    const platform::AbsolutePath page = publish::pageFile(options.page);
+    if (page.error) {
+        err << kPrefix << page.error->message() << '\n';
+        return 1;
+    }
+    const publish::PublishWork work{project.movies,
+                                    page.path,
+                                    project.hotSpots,
+                                    project.file,
+                                    options.strict,
+                                    signals.flag(),
+                                    &media::moduleCaptionTools()};
     const publish::PublishReport report = publish::publishWork(work, project.settings, tools, talk);
     if (talk.declined()) return 1;
     // After a cancel nothing more is read: the person asked to stop.

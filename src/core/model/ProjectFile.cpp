@@ -26,6 +26,7 @@ constexpr std::size_t kMaxPathBytes = 4096;
 constexpr std::size_t kMaxLanguageBytes = 35;
 constexpr std::array<std::string_view, 7> kSlotTags = {"HSLINK", "HSTITLE", "HSPOS",  "HSYAW",
                                                        "HSTIME", "HSSELF",  "HSPITCH"};
+enum SlotField : std::size_t { kLink, kTitle, kPos, kYaw, kTime, kSelf, kPitch };
 
 void tagLine(std::string& out, const std::string& tag, std::string_view value) {
     out.append("<").append(tag).append(">").append(value);
@@ -33,6 +34,19 @@ void tagLine(std::string& out, const std::string& tag, std::string_view value) {
 }
 
 std::string slotTag(std::string_view name, int n) { return std::string(name) + text::formatInteger(n); }
+
+// "HSLINK1" to "HSPITCH10", made once: every project read and written names them all.
+const std::string& slotTag(SlotField field, int n) {
+    static const auto names = [] {
+        std::array<std::array<std::string, hotspots::kSlotCount>, kSlotTags.size()> made;
+        for (std::size_t f = 0; f < kSlotTags.size(); ++f) {
+            for (int k = 1; k <= hotspots::kSlotCount; ++k)
+                made[f][static_cast<std::size_t>(k - 1)] = slotTag(kSlotTags[f], k);
+        }
+        return made;
+    }();
+    return names[field][static_cast<std::size_t>(n - 1)];
+}
 
 void dashes(std::string& out) { out.append(kDashCount, '-').append(kLineEnd); }
 
@@ -69,8 +83,8 @@ bool holdsProjectTag(const TagText& tags) {
     if (std::any_of(kSettingsTags.begin(), kSettingsTags.end(), held)) return true;
     if (std::any_of(kMovieTags.begin(), kMovieTags.end(), held)) return true;
     for (int n = 1; n <= hotspots::kSlotCount; ++n) {
-        for (const std::string_view name : kSlotTags) {
-            if (tags.holds(slotTag(name, n))) return true;
+        for (std::size_t field = 0; field < kSlotTags.size(); ++field) {
+            if (tags.holds(slotTag(static_cast<SlotField>(field), n))) return true;
         }
     }
     return false;
@@ -99,14 +113,14 @@ std::string projectText(const ViewerSettings& settings, const MovieSlots& movies
     dashes(out);
     for (int n = 1; n <= hotspots::kSlotCount; ++n) {
         const hotspots::HotSpot& spot = hotSpots.at(n);
-        tagLine(out, slotTag("HSLINK", n), spot.trimmedLink());
-        tagLine(out, slotTag("HSTITLE", n), spot.trimmedTitle());
-        tagLine(out, slotTag("HSPOS", n), text::formatPlain(spot.pos));
-        tagLine(out, slotTag("HSYAW", n), text::formatMask(spot.yaw, kAngleMask));
-        tagLine(out, slotTag("HSTIME", n), text::formatMask(spot.time, kAngleMask));
-        tagLine(out, slotTag("HSSELF", n), text::formatInteger(spot.self));
+        tagLine(out, slotTag(kLink, n), spot.trimmedLink());
+        tagLine(out, slotTag(kTitle, n), spot.trimmedTitle());
+        tagLine(out, slotTag(kPos, n), text::formatPlain(spot.pos));
+        tagLine(out, slotTag(kYaw, n), text::formatMask(spot.yaw, kAngleMask));
+        tagLine(out, slotTag(kTime, n), text::formatMask(spot.time, kAngleMask));
+        tagLine(out, slotTag(kSelf, n), text::formatInteger(spot.self));
         // Only when set, so a project without pitch is written as it always was.
-        if (spot.pitch != 0) tagLine(out, slotTag("HSPITCH", n), text::formatPlain(spot.pitch));
+        if (spot.pitch != 0) tagLine(out, slotTag(kPitch, n), text::formatPlain(spot.pitch));
     }
     return out;
 }
@@ -121,13 +135,13 @@ void applyProject(const TagText& tags, ViewerSettings& settings, MovieSlots& mov
     settings.captions = readCaptions(tags);
     for (int n = 1; n <= hotspots::kSlotCount; ++n) {
         hotspots::HotSpot& spot = hotSpots.at(n);
-        spot.setLink(text::trimSpaces(tags.raw(slotTag("HSLINK", n))));
-        spot.setTitle(text::trimSpaces(tags.raw(slotTag("HSTITLE", n))));
-        spot.pos = tags.number(slotTag("HSPOS", n));
-        spot.yaw = tags.integer(slotTag("HSYAW", n));
-        spot.time = tags.number(slotTag("HSTIME", n));
-        spot.self = tags.integer(slotTag("HSSELF", n));
-        spot.pitch = hotspots::clampPitch(tags.number(slotTag("HSPITCH", n)));
+        spot.setLink(text::trimSpaces(tags.raw(slotTag(kLink, n))));
+        spot.setTitle(text::trimSpaces(tags.raw(slotTag(kTitle, n))));
+        spot.pos = tags.number(slotTag(kPos, n));
+        spot.yaw = tags.integer(slotTag(kYaw, n));
+        spot.time = tags.number(slotTag(kTime, n));
+        spot.self = tags.integer(slotTag(kSelf, n));
+        spot.pitch = hotspots::clampPitch(tags.number(slotTag(kPitch, n)));
     }
 }
 
@@ -148,36 +162,30 @@ std::optional<platform::FileError> loadProject(const std::filesystem::path& path
     return std::nullopt;
 }
 
-namespace {
-
-void resolvePath(std::string& path, const std::filesystem::path& project) {
-    if (path.empty() || !std::filesystem::path(path).is_relative()) return;
-    std::error_code ec;
-    path = (std::filesystem::absolute(project, ec).parent_path() / path).lexically_normal().string();
-}
-
-}  // namespace
-
-void resolveMoviePaths(MovieSlots& movies, const std::filesystem::path& project) {
-    for (std::string& movie : movies) resolvePath(movie, project);
-}
-
 void resolveCaptionPaths(movies::ChosenCaptions& captions, const std::filesystem::path& project) {
-    for (movies::ChosenCaption& caption : captions) resolvePath(caption.path, project);
+    for (movies::ChosenCaption& caption : captions) {
+        const std::filesystem::path file = caption.path;
+        if (file.empty() || !file.is_relative()) continue;
+        // The project's path is absolute wherever it comes from, so its folder cannot fail here.
+        caption.path = platform::absolutePath(project.parent_path() / file).path.string();
+    }
 }
 
 OpenedProject openProject(const std::filesystem::path& file, const ViewerSettings& settings,
                           const std::string& currentFolder) {
     OpenedProject opened;
-    std::error_code ec;
-    opened.file = std::filesystem::absolute(file, ec);
-    if (ec) opened.file = file;
+    platform::AbsolutePath absolute = platform::absolutePath(file);
+    opened.file = std::move(absolute.path);
     opened.settings = settings;
-    opened.error = loadProject(opened.file, opened.settings, opened.written, opened.hotSpots, currentFolder);
+    // Without its folder the movies it names relative to it cannot be found.
+    opened.error = absolute.error;
+    if (!opened.error)
+        opened.error =
+            loadProject(opened.file, opened.settings, opened.written, opened.hotSpots, currentFolder);
     opened.movies = opened.written;
     opened.writtenCaptions = opened.settings.captions;
     if (!opened.error) {
-        resolveMoviePaths(opened.movies, opened.file);
+        opened.error = opened.movies.resolveFrom(opened.file.parent_path());
         resolveCaptionPaths(opened.settings.captions, opened.file);
     }
     return opened;

@@ -18,7 +18,6 @@
 
 namespace tessaly::model {
 
-// The texts of the three movie slots; slot 1 is the main movie.
 using MovieSlots = movies::MovieSlots;
 
 inline constexpr std::string_view kProjectExtension = ".hs5";
@@ -52,10 +51,9 @@ void applyProject(const TagText& tags, ViewerSettings& settings, MovieSlots& mov
                                                              hotspots::HotSpotList& hotSpots,
                                                              const std::string& currentFolder);
 
-// Movie paths in a project may be relative to the project's own folder: each
-// such slot becomes that folder / the path. Empty and absolute slots stay.
-void resolveMoviePaths(MovieSlots& movies, const std::filesystem::path& project);
-// The same for the chosen caption files.
+// Caption paths in a project may be relative to the project's own folder
+// (`project` is absolute): each such path becomes that folder / the path, as
+// the movie slots do (MovieSlots::resolveFrom). Empty and absolute paths stay.
 void resolveCaptionPaths(movies::ChosenCaptions& captions, const std::filesystem::path& project);
 
 // A project opened for work.

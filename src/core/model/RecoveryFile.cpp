@@ -51,7 +51,8 @@ RecoveredWork readRecovery(const std::filesystem::path& file, const ViewerSettin
     // Movies and captions named relative to the project were found from where it lies.
     if (!recovered.project.empty()) {
         recovered.work.movies = recovered.work.written;
-        resolveMoviePaths(recovered.work.movies, recovered.project);
+        if (auto error = recovered.work.movies.resolveFrom(recovered.project.parent_path()))
+            recovered.work.error = std::move(error);
         recovered.work.settings.captions = recovered.work.writtenCaptions;
         resolveCaptionPaths(recovered.work.settings.captions, recovered.project);
     }

@@ -19,11 +19,16 @@ bool plainName(std::string_view name) { return name.find_first_of("<>") == std::
 TagText::TagText(std::string_view text) : text_(text::replaceAll(text, "</", "<")) {
     constexpr std::size_t kUnseen = std::string::npos;
     const std::string_view all(text_);
+    // The next "<" and ">" are each looked for once from where the last was
+    // found (the library's search, not a walk byte by byte), so the pass stays
+    // linear however the brackets are nested.
+    std::size_t close = all.find('>');
     for (std::size_t open = all.find('<'); open != std::string_view::npos;) {
-        const std::size_t close = all.find_first_of("<>", open + 1);
+        if (close != std::string_view::npos && close < open) close = all.find('>', open + 1);
         if (close == std::string_view::npos) break;
-        if (all[close] == '<') {
-            open = close;
+        const std::size_t next = all.find('<', open + 1);
+        if (next < close) {
+            open = next;
             continue;
         }
         const std::string_view name = all.substr(open + 1, close - open - 1);
@@ -32,10 +37,18 @@ TagText::TagText(std::string_view text) : text_(text::replaceAll(text, "</", "<"
         } else if (at->second.end == kUnseen) {
             at->second.end = open;
         }
-        open = all.find('<', close + 1);
+        open = next;
     }
     for (auto& [name, value] : tags_) {
         if (value.end == kUnseen) value.end = all.size();
+    }
+}
+
+TagText::TagText(const TagText& other) : text_(other.text_) {
+    tags_.reserve(other.tags_.size());
+    for (const auto& [name, value] : other.tags_) {
+        const auto at = static_cast<std::size_t>(name.data() - other.text_.data());
+        tags_.emplace(std::string_view(text_).substr(at, name.size()), value);
     }
 }
 

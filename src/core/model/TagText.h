@@ -18,6 +18,9 @@ public:
     // `text` is the whole file content, already decoded to UTF-8. It is read
     // once here; each lookup then costs a search of the tags found.
     explicit TagText(std::string_view text);
+    // A copy reads its own text.
+    TagText(const TagText& other);
+    TagText& operator=(const TagText&) = delete;
 
     // The text between the first and the second "<name>", to the end of the
     // text when it occurs once, empty when it does not occur. Case-sensitive.
@@ -30,19 +33,16 @@ public:
     std::int32_t integer(std::string_view name) const;
 
 private:
-    struct NameHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
-    };
     // Where a name's value lies in text_: after its first occurrence, up to
-    // its second or the end of the text. Offsets, so a copy reads the same.
+    // its second or the end of the text.
     struct Value {
         std::size_t start;
         std::size_t end;
     };
 
     std::string text_;
-    std::unordered_map<std::string, Value, NameHash, std::equal_to<>> tags_;
+    // The names are views of text_.
+    std::unordered_map<std::string_view, Value> tags_;
 };
 
 }  // namespace tessaly::model

@@ -85,7 +85,7 @@ std::vector<MovieFinding> movieFindings(const MovieSlots& movies, const Inspecte
         if (!inspected[i]) continue;
         const MovieInfo& info = *inspected[i];
         const int slot = static_cast<int>(i) + 1;
-        const std::filesystem::path file = i == 0 ? text::trimSpaces(movies[i]) : movies[i];
+        const std::filesystem::path file = movies.path(i);
         if (info.error) {
             found.push_back({slot, file, std::string(texts::kUnreadable) + *info.error});
             continue;
@@ -112,20 +112,20 @@ std::vector<MovieFinding> checkMovies(const MovieSlots& movies, MovieTools& tool
                                       const std::filesystem::path& page,
                                       const std::vector<std::filesystem::path>& indexLeftAtEnd,
                                       const std::atomic<bool>* stop) {
-    std::error_code ec;
-    const std::filesystem::path folder = std::filesystem::absolute(page, ec).lexically_normal().parent_path();
+    const std::filesystem::path folder = page.parent_path();
     InspectedSlots inspected;
     InPlaceSlots inPlace{};
     LeftAtEndSlots leftAtEnd{};
     for (std::size_t i = 0; i < movies.size(); ++i) {
-        const std::string path = i == 0 ? text::trimSpaces(movies[i]) : movies[i];
+        const std::string path = movies.path(i);
         if (path.empty()) continue;
         inspected[i] = tools.inspect(path, stop);
         if (inspected[i]->stopped) return {};
         inPlace[i] = platform::liesIn(path, folder);
-        const std::filesystem::path published = std::filesystem::absolute(path, ec).lexically_normal();
-        leftAtEnd[i] =
-            std::find(indexLeftAtEnd.begin(), indexLeftAtEnd.end(), published) != indexLeftAtEnd.end();
+        // A movie that cannot be named as the publish named it was not published.
+        const platform::AbsolutePath published = movies.absolutePath(i);
+        leftAtEnd[i] = !published.error && std::find(indexLeftAtEnd.begin(), indexLeftAtEnd.end(),
+                                                     published.path) != indexLeftAtEnd.end();
     }
     return movieFindings(movies, inspected, inPlace, leftAtEnd);
 }

@@ -39,8 +39,8 @@ std::vector<MovieFinding> movieFindings(const MovieSlots& movies, const Inspecte
                                         const InPlaceSlots& inPlace = {},
                                         const LeftAtEndSlots& leftAtEnd = {});
 
-// Inspects the filled slots (slot 1 trimmed, as publishing reads them) and
-// returns their problems when they are published with `page`. After a publish,
+// Inspects the filled slots, as publishing reads them, and returns their
+// problems when they are published with `page` (absolute and normal). After a publish,
 // `indexLeftAtEnd` names the movies whose copy kept the index at the end.
 // Setting `stop` ends the reading, and the check finds nothing.
 std::vector<MovieFinding> checkMovies(const MovieSlots& movies, MovieTools& tools,

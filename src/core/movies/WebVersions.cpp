@@ -149,9 +149,4 @@ EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& contro
     return done;
 }
 
-std::string timeLeftText(double done, double total, double elapsedSeconds) {
-    if (done <= 0 || elapsedSeconds <= 0 || total <= done) return done > 0 && total <= done ? "0:00" : "...";
-    return durationText((total - done) / done * elapsedSeconds);
-}
-
 }  // namespace tessaly::movies

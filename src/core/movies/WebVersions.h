@@ -92,7 +92,4 @@ struct EncodeControl {
 
 EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& control);
 
-// How long the rest takes at the pace so far ("1:20"); "..." before there is a pace.
-std::string timeLeftText(double done, double total, double elapsedSeconds);
-
 }  // namespace tessaly::movies

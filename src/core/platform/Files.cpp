@@ -27,6 +27,13 @@ std::string FileError::message() const {
     return text;
 }
 
+AbsolutePath absolutePath(const std::filesystem::path& path) {
+    std::error_code ec;
+    std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    if (ec) return {path, FileError{path, "find", ec.message()}};
+    return {absolute.lexically_normal(), std::nullopt};
+}
+
 FileError errnoError(const std::filesystem::path& path, std::string action, int errorNumber) {
     return FileError{path, std::move(action), std::generic_category().message(errorNumber)};
 }

@@ -57,4 +57,13 @@ ReadResult readFile(const std::filesystem::path& path, std::uint64_t maxBytes = 
 // FileError for the current errno.
 FileError errnoError(const std::filesystem::path& path, std::string action, int errorNumber);
 
+struct [[nodiscard]] AbsolutePath {
+    std::filesystem::path path;  // absolute and normal; as given when it could not be made so
+    std::optional<FileError> error;
+};
+
+// `path` made absolute and normal. A relative path needs the working folder,
+// which may have been removed under the program.
+AbsolutePath absolutePath(const std::filesystem::path& path);
+
 }  // namespace tessaly::platform

@@ -53,7 +53,7 @@ std::vector<Mismatch> findMismatches(const model::MovieSlots& movies, const movi
     std::vector<Mismatch> found;
     const movies::MovieInfo* main = seen(inspected[0]);
     if (main == nullptr) return found;
-    const std::filesystem::path mainFile = text::trimSpaces(movies[0]);
+    const std::filesystem::path mainFile = movies.mainMovie();
     if (main->duration > 0) {
         for (int n = 1; n <= hotspots::kSlotCount; ++n) {
             const hotspots::HotSpot& spot = hotSpots.at(n);
@@ -72,7 +72,7 @@ std::vector<Mismatch> findMismatches(const model::MovieSlots& movies, const movi
         if (other == nullptr) continue;
         Mismatch mismatch;
         mismatch.slot = static_cast<int>(i) + 1;
-        mismatch.file = movies[i];
+        mismatch.file = movies.path(i);
         if (main->duration > 0 && other->duration > 0 &&
             std::abs(other->duration - main->duration) > kDurationSlack) {
             mismatch.kind = Mismatch::Kind::Duration;
@@ -97,7 +97,7 @@ std::vector<Mismatch> checkMismatches(const model::MovieSlots& movies, movies::M
                                       const hotspots::HotSpotList& hotSpots, const std::atomic<bool>* stop) {
     movies::InspectedSlots inspected;
     for (std::size_t i = 0; i < movies.size(); ++i) {
-        const std::string path = i == 0 ? text::trimSpaces(movies[i]) : movies[i];
+        const std::string path = movies.path(i);
         if (path.empty()) continue;
         inspected[i] = tools.inspect(path, stop);
         if (inspected[i]->stopped) return {};

@@ -16,6 +16,10 @@ std::string pageDialogFilter() {
 
 std::string pagePathFor(std::string_view chosen) { return text::withExtension(chosen, kPageExtension); }
 
+platform::AbsolutePath pageFile(std::string_view chosen) {
+    return platform::absolutePath(pagePathFor(chosen));
+}
+
 PageName pageName(std::string_view path) {
     const std::string trimmed = text::trimSpaces(path);
     if (trimmed.empty()) return PageName::Empty;
@@ -54,13 +58,12 @@ Message unsupportedMovieMessage(const UnsupportedMovie& movie) {
     return Message{std::move(text), std::string(messages::kAttentionCaption), Icon::Information};
 }
 
-SourceLines buildSourceLines(const std::array<std::string, 3>& slots) { return buildSourceLines(slots, {}); }
+SourceLines buildSourceLines(const movies::MovieSlots& slots) { return buildSourceLines(slots, {}); }
 
-SourceLines buildSourceLines(const std::array<std::string, 3>& slots,
-                             const std::array<std::string, 3>& extra) {
+SourceLines buildSourceLines(const movies::MovieSlots& slots, const std::array<std::string, 3>& extra) {
     SourceLines result;
     for (std::size_t i = 0; i < slots.size(); ++i) {
-        const std::string slot = i == 0 ? text::trimSpaces(slots[i]) : slots[i];
+        const std::string slot = slots.path(i);
         if (!slot.empty()) {
             // The movie is copied beside the page under this same name.
             const std::string name = std::filesystem::path(slot).filename().string();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/Prompts.h"
+#include "core/movies/MovieSlots.h"
 #include "core/platform/Files.h"
 
 namespace tessaly::publish {
@@ -54,6 +55,9 @@ tessaly::Message unsupportedMovieMessage(const UnsupportedMovie& movie);
 // line: trimmed of spaces, with ".html" appended unless it already ends so in
 // any letter case. Empty when nothing but spaces was chosen.
 std::string pagePathFor(std::string_view chosen);
+// That page path made absolute and normal, as a publish and the checks of its
+// movies take it; or why it cannot be.
+platform::AbsolutePath pageFile(std::string_view chosen);
 
 enum class PageName {
     Page,
@@ -74,14 +78,12 @@ std::optional<std::filesystem::path> pageNameIsFolder(std::string_view chosen);
 tessaly::Message pageIsFolderMessage(const std::filesystem::path& folder);
 
 // Three lines, one per movie slot, each ended by CR LF; an empty slot gives an
-// empty line. Slot 1 is trimmed, slots 2 and 3 are used as they are. The file
-// name is percent-encoded where a URL needs it.
-SourceLines buildSourceLines(const std::array<std::string, 3>& slots);
+// empty line. The file name is percent-encoded where a URL needs it.
+SourceLines buildSourceLines(const movies::MovieSlots& slots);
 
 // The same lines with `extra[i]` (attributes, each after a space) inside slot
 // i's element, before its end.
-SourceLines buildSourceLines(const std::array<std::string, 3>& slots,
-                             const std::array<std::string, 3>& extra);
+SourceLines buildSourceLines(const movies::MovieSlots& slots, const std::array<std::string, 3>& extra);
 
 // A caption file published beside the page.
 struct CaptionTrack {

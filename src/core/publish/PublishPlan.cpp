@@ -65,10 +65,13 @@ void checkFolder(Plan& plan, const fs::path& folder) {
 void planMovies(Plan& plan, const model::MovieSlots& movies) {
     std::set<std::string> names;
     for (std::size_t slot = 0; slot < movies.size(); ++slot) {
-        const std::string slotText = slot == 0 ? text::trimSpaces(movies[slot]) : movies[slot];
-        if (slotText.empty()) continue;
-        std::error_code ec;
-        const fs::path source = fs::absolute(slotText, ec).lexically_normal();
+        platform::AbsolutePath found = movies.absolutePath(slot);
+        if (found.error) {
+            plan.problems.push_back(std::move(*found.error));
+            continue;
+        }
+        const fs::path& source = found.path;
+        if (source.empty()) continue;
         const platform::FileStatus status = platform::fileStatus(source);
         if (status.error != 0 || status.kind == FileKind::Missing) {
             plan.problems.push_back(

@@ -36,12 +36,6 @@ Message message(std::string_view text, std::string_view caption, Icon icon) {
 
 PublishReport report(PublishOutcome outcome, Message message) { return {outcome, std::move(message)}; }
 
-Message failureMessage(const std::vector<platform::FileError>& errors) {
-    std::string text(messages::kPublishingFailed);
-    for (const platform::FileError& error : errors) text += "\n" + error.message();
-    return message(text, messages::kWarningCaption, Icon::Error);
-}
-
 // Says of every movie whose index could not be moved that its copy keeps it at the end, and why.
 struct IndexLeftAtEnd {
     fs::path movie;
@@ -121,8 +115,14 @@ PublishedCaptions readCaptions(const fs::path& movie, const movies::ChosenCaptio
 
 }  // namespace
 
+Message failureMessage(const std::vector<platform::FileError>& errors) {
+    std::string text(messages::kPublishingFailed);
+    for (const platform::FileError& error : errors) text += "\n" + error.message();
+    return message(text, messages::kWarningCaption, Icon::Error);
+}
+
 std::optional<Message> checkMainMovie(const model::MovieSlots& movies) {
-    const std::string mainMovie = text::trimSpaces(movies[0]);
+    const std::string mainMovie = movies.mainMovie();
     if (mainMovie.empty()) return message(messages::kNoMovie, messages::kWarningCaption, Icon::Warning);
     const platform::FileStatus status = platform::fileStatus(mainMovie);
     if (status.kind != FileKind::Regular || status.error != 0) {
@@ -167,13 +167,13 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control, 
     if (stopped(control)) return report(PublishOutcome::Cancelled, cancelledMessage());
     const SourceLines sources = buildSourceLines(job.movies);
 
-    std::error_code ec;
-    const fs::path page = fs::absolute(job.page, ec).lexically_normal();
+    const fs::path& page = job.page;
     const std::string config = scrambleScriptText(configScript(job.config, job.hotSpots));
     PublishedCaptions captions;
     if (control.captionTools != nullptr) {
-        captions = readCaptions(fs::absolute(text::trimSpaces(job.movies[0]), ec).lexically_normal(),
-                                job.captions, page.parent_path(), *control.captionTools);
+        const platform::AbsolutePath movie = job.movies.absolutePath(0);
+        if (movie.error) return report(PublishOutcome::Failed, failureMessage({*movie.error}));
+        captions = readCaptions(movie.path, job.captions, page.parent_path(), *control.captionTools);
         if (captions.refusal) return report(PublishOutcome::Refused, *captions.refusal);
     }
     const std::string pageBytes =
@@ -181,7 +181,7 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control, 
     // A publish killed here before: its page comes back first, then this one is
     // planned. Whatever a journal says, the project and its movies stay.
     std::vector<fs::path> kept{job.project};
-    for (const std::string& movie : job.movies) kept.push_back(text::trimSpaces(movie));
+    for (std::size_t slot = 0; slot < job.movies.size(); ++slot) kept.push_back(job.movies.path(slot));
     const platform::TreeRecovery recovery = platform::recoverInterruptedTree(
         page.parent_path(), platform::JournalKind::Publish, platform::keptFiles(kept));
     if (recovery.error) return report(PublishOutcome::Failed, failureMessage({*recovery.error}));

@@ -50,8 +50,8 @@ struct [[nodiscard]] PublishReport {
 };
 
 struct PublishJob {
-    model::MovieSlots movies;    // slot 1 required (trimmed); slots 2 and 3 when not empty
-    std::filesystem::path page;  // the page file
+    model::MovieSlots movies;    // slot 1 required; slots 2 and 3 when not empty
+    std::filesystem::path page;  // the page file, absolute and normal (pageFile)
     ConfigValues config;
     hotspots::HotSpotList hotSpots;
     int hsIcon = 1;
@@ -78,6 +78,9 @@ struct PublishControl {
     // WebVTT, published beside the page. Without it no captions are published.
     movies::CaptionTools* captionTools = nullptr;
 };
+
+// "Publishing failed:" and a line for each error.
+Message failureMessage(const std::vector<platform::FileError>& errors);
 
 // The message that stops a publish before anything else happens: slot 1 empty
 // or not naming a movie file. Nothing when slot 1 is fine.

@@ -38,9 +38,9 @@ movies::EncodeReport encodeWork(const model::MovieSlots& movies, const std::file
         return refused;
     }
     movies::EncodeJob job;
-    job.movie = text::trimSpaces(movies[0]);
+    job.movie = movies.mainMovie();
     job.folder = folder;
-    for (const std::string& movie : movies) job.kept.push_back(text::trimSpaces(movie));
+    for (std::size_t slot = 0; slot < movies.size(); ++slot) job.kept.push_back(movies.path(slot));
     return run(job);
 }
 

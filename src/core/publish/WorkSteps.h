@@ -38,8 +38,8 @@ public:
 };
 
 struct PublishWork {
-    model::MovieSlots movies;  // as found (model::OpenedProject::movies)
-    std::filesystem::path page;
+    model::MovieSlots movies;    // as found (model::OpenedProject::movies)
+    std::filesystem::path page;  // absolute and normal (pageFile)
     hotspots::HotSpotList hotSpots;
     std::filesystem::path project;  // the project file, never replaced; may be empty
     // Read the movies first and ask about what will not play well and what

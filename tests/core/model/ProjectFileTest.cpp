@@ -341,12 +341,34 @@ TEST(ProjectFile, SaveNameGetsTheExtensionOnce) {
 // The window and the command line find a project's movies the same way.
 TEST(ProjectFile, RelativeMoviePathsCountFromTheProjectsFolder) {
     MovieSlots movies{"movies/../tour.mp4", "/abs/tour.webm", ""};
-    resolveMoviePaths(movies, "/home/ana/trip/trip.hs5");
+    EXPECT_FALSE(movies.resolveFrom("/home/ana/trip"));
     EXPECT_EQ(movies, (MovieSlots{"/home/ana/trip/tour.mp4", "/abs/tour.webm", ""}));
 
     MovieSlots fromHere{"tour.mp4", "", ""};
-    resolveMoviePaths(fromHere, "trip.hs5");
+    EXPECT_FALSE(fromHere.resolveFrom(""));
     EXPECT_EQ(fromHere[0], (fs::current_path() / "tour.mp4").string());
+}
+
+// Slot 1 is read trimmed, slots 2 and 3 as written; a relative slot that
+// cannot be found (the working folder is gone) says so and stays as written.
+TEST(ProjectFile, SlotPathsAndTheirErrors) {
+    MovieSlots movies{" a.mp4 ", " b.webm", ""};
+    EXPECT_EQ(movies.mainMovie(), "a.mp4");
+    EXPECT_EQ(movies.path(1), " b.webm");
+    EXPECT_EQ(movies.absolutePath(2).path, fs::path());
+
+    const fs::path here = fs::current_path();
+    const fs::path gone = scratchFolder("gone");
+    fs::current_path(gone);
+    fs::remove(gone);
+    const auto error = movies.resolveFrom("");
+    const auto absolute = movies.absolutePath(0);
+    fs::current_path(here);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->path, fs::path("a.mp4"));
+    EXPECT_EQ(movies[1], " b.webm");
+    ASSERT_TRUE(absolute.error);
+    EXPECT_EQ(absolute.path, fs::path("a.mp4"));
 }
 
 // Opening keeps the slots as written, to be saved back so, beside the movies found.

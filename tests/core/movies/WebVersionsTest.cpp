@@ -9,6 +9,7 @@
 #include "../publish/FolderSnapshot.h"
 #include "core/model/ProjectFile.h"
 #include "core/movies/MovieTexts.h"
+#include "core/movies/TimeLeft.h"
 #include "core/movies/WebVersions.h"
 #include "core/platform/Files.h"
 #include "core/platform/StagedTree.h"
@@ -184,6 +185,10 @@ TEST(TimeLeft, FollowsThePaceSoFar) {
     EXPECT_EQ(timeLeftText(0, 100, 5), "...");
     EXPECT_EQ(timeLeftText(25, 100, 20), "1:00");
     EXPECT_EQ(timeLeftText(100, 100, 20), "0:00");
+    // A movie copy says it in words; a file that grew while copied is done.
+    EXPECT_EQ(timeLeftText(50, 100, 12, TimeLeftStyle::Words), "12 s");
+    EXPECT_EQ(timeLeftText(10, 100, 7.25, TimeLeftStyle::Words), "1 min 05 s");
+    EXPECT_EQ(timeLeftText(120, 100, 3, TimeLeftStyle::Words), "0 s");
 }
 
 // Killed while the project takes the versions' names: the next encode takes

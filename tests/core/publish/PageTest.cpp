@@ -57,7 +57,7 @@ TEST(SourceLines, OneLinePerSlot) {
 TEST(SourceLines, UnsupportedTypesStopPublishing) {
     using enum UnsupportedReason;
     const struct {
-        std::array<std::string, 3> slots;
+        movies::MovieSlots slots;
         UnsupportedMovie unsupported;
     } cases[] = {
         {{" /v/tour ", "", ""}, {0, "/v/tour", NoExtension, ""}},
@@ -109,7 +109,7 @@ TEST(Page, GeneratePageReplacesWholeFile) {
 }
 
 TEST(SourceLines, VersionFactsOnlyWhenThereIsAChoiceAndEveryVersionIsKnown) {
-    const std::array<std::string, 3> slots{"/v/tour.mp4", "", "/v/tour-2k.mp4"};
+    const movies::MovieSlots slots{"/v/tour.mp4", "", "/v/tour-2k.mp4"};
     SlotInfos infos{version(3840, 1920, 20000000, "avc1.640033"), std::nullopt,
                     version(2048, 1024, 6500000, "avc1.64002a")};
     EXPECT_EQ(buildSourceLines(slots, versionAttributes(infos)).lines,
