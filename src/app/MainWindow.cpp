@@ -7,7 +7,9 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMediaPlayer>
+#include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QUndoStack>
 #include <algorithm>
 
@@ -20,6 +22,7 @@
 #include "app/FileDrops.h"
 #include "app/HelpWindow.h"
 #include "app/HotSpotPanel.h"
+#include "app/JobRunner.h"
 #include "app/Launcher.h"
 #include "app/MismatchNote.h"
 #include "app/MovieRows.h"
@@ -69,7 +72,7 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, MediaTools 
       prompts_(std::make_unique<ui::QtPrompts>(this)),
       // Controls send commands (text changes among them) from the moment they exist.
       dispatcher_(std::make_unique<CommandDispatcher>(static_cast<CommandOperations&>(*this), *tick_)),
-      gate_(*prompts_, [this] { closeForGood(); }) {
+      jobs_(std::make_unique<JobRunner>(this, *prompts_, [this] { closeForGood(); })) {
     initAppResources();
     setWindowTitle(ui::qs(texts::kWindowTitle));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -140,13 +143,11 @@ void MainWindow::buildParts(MediaTools tools) {
     panel_->setPictureFrame(header_.previewHost->geometry(), pictureBottom(header_));
     editor_ = std::make_unique<hotspots::HotSpotEditor>(hotSpots_, *panel_, *header_.player, *prompts_);
     panel_->onPitchEntered([this](const std::string& text) { editor_->pitchEntered(text); });
-    publish_ =
-        std::make_unique<PublishCommand>(this, *prompts_, *header_.player, *tick_, tools.movies, launcher_);
+    publish_ = std::make_unique<PublishCommand>(this, *prompts_, *header_.player, *tick_, tools.movies,
+                                                launcher_, *jobs_);
     browser_ = std::make_unique<PreviewInBrowser>(this, *prompts_, launcher_);
-    encode_ = std::make_unique<EncodeCommand>(this, *prompts_, tools.movies, tools.encoder);
-    gate_.add(
-        {[this] { return publishing(); }, [this] { publish_->cancel(); }, texts::kStopPublishingQuestion});
-    gate_.add({[this] { return encoding(); }, [this] { encode_->cancel(); }, texts::kStopEncodingQuestion});
+    encode_ = std::make_unique<EncodeCommand>(this, *prompts_, tools.movies, tools.encoder, *jobs_);
+    connect(jobs_.get(), &JobRunner::runningChanged, this, &MainWindow::allowCommands);
     settings_ =
         std::make_unique<SettingsBinding>(options, setup_.start, [this](bool on) { showToolTipHelp(on); });
     panel_->setSelectedSlot(editor_->currentSlot());
@@ -182,6 +183,8 @@ void MainWindow::buildParts(MediaTools tools) {
 }
 
 MainWindow::~MainWindow() {
+    // A job still running stops before the parts it works with go.
+    jobs_.reset();
     // The editor's view and player go with the controls; drop it first.
     editor_.reset();
     // The player going down moves its position one last time: not to this window's parts.
@@ -209,8 +212,6 @@ void MainWindow::watchEdits() {
 }
 
 void MainWindow::command(int id, int code) {
-    // A publish or an encoding under way has the last word until it ends.
-    if (gate_.running()) return;
     // Controls send commands while the window is still being built.
     if (!session_) {
         dispatcher_->dispatch(id, code);
@@ -315,7 +316,7 @@ void MainWindow::closeForGood() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // A long job stops first and puts its files back; the window closes after it.
-    if (gate_.holdClose()) {
+    if (jobs_->holdClose()) {
         event->ignore();
         return;
     }
@@ -336,29 +337,43 @@ bool MainWindow::publishing() const { return publish_ && publish_->running(); }
 
 bool MainWindow::encoding() const { return encode_ && encode_->running(); }
 
-bool MainWindow::busy() const { return gate_.running() || QApplication::activeModalWidget() != nullptr; }
+bool MainWindow::busy() const { return jobs_->running() || QApplication::activeModalWidget() != nullptr; }
+
+void MainWindow::allowCommands(bool on) {
+    client_->setEnabled(on);
+    menuBar()->setEnabled(on);
+    for (QShortcut* key : findChildren<QShortcut*>(Qt::FindDirectChildrenOnly)) key->setEnabled(on);
+    // Menu items are triggered apart from their menus; those off before the job stay off.
+    if (on) {
+        for (const QPointer<QAction>& action : actionsOff_)
+            if (action) action->setEnabled(true);
+        actionsOff_.clear();
+        return;
+    }
+    for (QAction* action : menuBar()->findChildren<QAction*>()) {
+        if (!action->isEnabled()) continue;
+        action->setEnabled(false);
+        actionsOff_.emplace_back(action);
+    }
+}
 
 void MainWindow::publishWebMovie() {
     recovery_->keepNow();
-    gate_.run([this] {
-        model::ViewerSettings s = settings_->read();
-        publish_->run(rows_->movieSlots(), s, hotSpots_, session_->project());
-        // The save folder and a rejected custom size come back changed.
-        settings_->write(s);
-    });
+    // The save folder and a rejected custom size come back changed.
+    publish_->run(rows_->movieSlots(), settings_->read(), hotSpots_, session_->project(),
+                  [this](const model::ViewerSettings& s) { settings_->write(s); });
 }
 
 void MainWindow::makeWebVersions() {
     recovery_->keepNow();
-    gate_.run([this] {
-        const std::vector<std::filesystem::path> versions =
-            encode_->run(rows_->movieSlots(), session_->workFolder());
-        if (versions.empty()) return;
-        // Largest first: a browser takes the first source it can play, and the
-        // viewer moves on from one too large for the device.
-        setMoviePath(2, ui::qpath(versions[0]));
-        setMoviePath(3, versions.size() > 1 ? ui::qpath(versions[1]) : QString());
-    });
+    encode_->run(rows_->movieSlots(), session_->workFolder(),
+                 [this](const std::vector<std::filesystem::path>& versions) {
+                     if (versions.empty()) return;
+                     // Largest first: a browser takes the first source it can play, and the
+                     // viewer moves on from one too large for the device.
+                     setMoviePath(2, ui::qpath(versions[0]));
+                     setMoviePath(3, versions.size() > 1 ? ui::qpath(versions[1]) : QString());
+                 });
 }
 
 void MainWindow::previewInBrowser() {
@@ -371,14 +386,12 @@ void MainWindow::previewInBrowser() {
     if (!page) return;
     header_.player->pause();
     recovery_->keepNow();
-    gate_.run([this, &movies, &page] {
-        // Published as Publish Web Movie would, but the save folder stays as it is.
-        model::ViewerSettings s = settings_->read();
-        const publish::PublishReport report =
-            publish_->publishTo(*page, movies, s, hotSpots_, session_->project());
-        settings_->write(s);
-        browser_->show(report);
-    });
+    // Published as Publish Web Movie would, but the save folder stays as it is.
+    publish_->publishTo(*page, movies, settings_->read(), hotSpots_, session_->project(), false,
+                        [this](const publish::PublishReport& report, const model::ViewerSettings& s) {
+                            settings_->write(s);
+                            browser_->show(report);
+                        });
 }
 
 void MainWindow::loadCaptions() {

@@ -3,17 +3,17 @@
 // The publisher's only top-level window. It wires the parts that each do one
 // job: the header, the menus and accelerators, the movie rows, the options,
 // the hot-spot panel and editor, the Recent Projects menu, the project
-// session and the gate of the long jobs; commands reach it through the
+// session and the runner of the long jobs; commands reach it through the
 // dispatcher and it hands each to its part.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <filesystem>
 #include <memory>
 #include <vector>
 
 #include "app/CommandDispatcher.h"
 #include "app/Controls.h"
-#include "app/JobGate.h"
 #include "app/PreviewInBrowser.h"
 #include "app/ProjectSession.h"
 #include "app/WindowHeader.h"
@@ -42,6 +42,7 @@ class CaptionDisplay;
 class EncodeCommand;
 class FileDrops;
 class HotSpotPanel;
+class JobRunner;
 class Launcher;
 class MismatchNote;
 class MovieRows;
@@ -93,10 +94,12 @@ public:
     const BrowserPreview* browserPreview() const { return browser_->preview(); }
     // The note with the served page's address; null before the first preview.
     PreviewAddressNote* previewAddressNote() { return browser_->note(); }
-    // True while Publish Web Movie runs; the window then takes no commands.
+    // True while Publish Web Movie runs; the window's commands are off then.
     bool publishing() const;
     // True while Make Web Versions runs; the same holds.
     bool encoding() const;
+    // Runs the long jobs; says when one ends.
+    JobRunner& jobs() { return *jobs_; }
     ToolTips& toolTips() { return *toolTips_; }
     // Movie slot 1..3: the text of its path label; its tooltip says what the movie holds.
     QString moviePath(int slot) const;
@@ -127,6 +130,8 @@ private:
     void showSlots();
     // A dialog or a long job has the window's attention.
     bool busy() const;
+    // Off while a long job runs: controls, menus and accelerators.
+    void allowCommands(bool on);
     // After slot 1's movie was replaced: the note on what now disagrees with it.
     void noteMismatches(const movies::MovieInfo& main);
     // Ambisonic sound plays in the preview as its first channel alone.
@@ -181,7 +186,8 @@ private:
     ToolTips* toolTips_ = nullptr;  // owned by the client area
     std::unique_ptr<PublishCommand> publish_;
     std::unique_ptr<EncodeCommand> encode_;
-    JobGate gate_;
+    std::unique_ptr<JobRunner> jobs_;            // goes first: its worker may use the commands above
+    std::vector<QPointer<QAction>> actionsOff_;  // the menu items a job turned off
     std::unique_ptr<RecentProjectsMenu> recent_;
     std::unique_ptr<ProjectSession> session_;
     std::unique_ptr<WorkRecovery> recovery_;

@@ -65,7 +65,8 @@ ProgressWindow::ProgressWindow(QWidget* owner, const QString& title, const QStri
       cancel_(new QPushButton(ui::qs(texts::kCopyCancel), this)),
       earlyKeys_(new EarlyKeys(this)) {
     setWindowTitle(title);
-    setWindowModality(Qt::WindowModal);
+    // Modeless: the window's commands are off while the work runs.
+    setWindowModality(Qt::NonModal);
     setMinimumWidth(kMinimumWidth);
     label_->setTextFormat(Qt::PlainText);
     // Busy until the work says how far it is.

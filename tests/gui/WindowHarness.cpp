@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QFile>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
 
 #include "app/ColorChooser.h"
+#include "app/JobRunner.h"
 #include "app/WindowGrowth.h"
 #include "core/platform/Files.h"
 #include "ui/FileDialog.h"
@@ -48,6 +50,12 @@ std::unique_ptr<app::MainWindow> WindowTest::makeWindow(std::optional<app::Media
     setup.programFolder = folder() / "bin";
     setup.recoveryFolder = folder() / "recovery";
     return std::make_unique<app::MainWindow>(setup, launcher_, tools.value_or(this->tools()));
+}
+
+void WindowTest::toEnd(const std::function<void()>& start) {
+    QSignalSpy ended(&window().jobs(), &app::JobRunner::ended);
+    start();
+    if (window().jobs().running()) ASSERT_TRUE(ended.wait(120000)) << "the job never ended";
 }
 
 QAction* WindowTest::menuAction(int id) const {

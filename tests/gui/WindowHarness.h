@@ -75,6 +75,11 @@ protected:
     std::filesystem::path settingsPath() const { return folder() / "publisher.ini"; }
     // Messages that would have been shown since the last call.
     std::vector<Message> messages();
+    // Runs `start` and waits for the long job it began, if any, to end.
+    void toEnd(const std::function<void()>& start);
+    void commandToEnd(int id) {
+        toEnd([&] { window().command(id); });
+    }
     // Runs `action`, closing the modal window it opens; returns that window's title.
     QString closeModal(const std::function<void()>& action);
     // A file of `bytes` at `name` in the test's folder.
