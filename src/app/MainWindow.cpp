@@ -147,7 +147,7 @@ void MainWindow::buildParts(MediaTools tools) {
                                                 launcher_, *jobs_);
     browser_ = std::make_unique<PreviewInBrowser>(this, *prompts_, launcher_);
     encode_ = std::make_unique<EncodeCommand>(this, *prompts_, tools.movies, tools.encoder, *jobs_);
-    connect(jobs_.get(), &JobRunner::runningChanged, this, &MainWindow::allowCommands);
+    connect(jobs_.get(), &JobRunner::runningChanged, this, [this](bool running) { allowCommands(!running); });
     settings_ =
         std::make_unique<SettingsBinding>(options, setup_.start, [this](bool on) { showToolTipHelp(on); });
     panel_->setSelectedSlot(editor_->currentSlot());
@@ -226,7 +226,11 @@ void MainWindow::command(int id, int code) {
     // Typing not yet recorded is a step of its own, before the command's.
     history.record();
     dispatcher_->dispatch(id, code);
-    history.record();
+    commandDone();
+}
+
+void MainWindow::commandDone() {
+    session_->history().record();
     showSlots();
 }
 
@@ -361,7 +365,10 @@ void MainWindow::publishWebMovie() {
     recovery_->keepNow();
     // The save folder and a rejected custom size come back changed.
     publish_->run(rows_->movieSlots(), settings_->read(), hotSpots_, session_->project(),
-                  [this](const model::ViewerSettings& s) { settings_->write(s); });
+                  [this](const model::ViewerSettings& s) {
+                      settings_->write(s);
+                      commandDone();
+                  });
 }
 
 void MainWindow::makeWebVersions() {
@@ -373,6 +380,7 @@ void MainWindow::makeWebVersions() {
                      // viewer moves on from one too large for the device.
                      setMoviePath(2, ui::qpath(versions[0]));
                      setMoviePath(3, versions.size() > 1 ? ui::qpath(versions[1]) : QString());
+                     commandDone();
                  });
 }
 
@@ -391,6 +399,7 @@ void MainWindow::previewInBrowser() {
                         [this](const publish::PublishReport& report, const model::ViewerSettings& s) {
                             settings_->write(s);
                             browser_->show(report);
+                            commandDone();
                         });
 }
 

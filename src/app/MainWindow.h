@@ -130,6 +130,8 @@ private:
     void showSlots();
     // A dialog or a long job has the window's attention.
     bool busy() const;
+    // After a command, and after the long work it began: its change is a step of the edit history.
+    void commandDone();
     // Off while a long job runs: controls, menus and accelerators.
     void allowCommands(bool on);
     // After slot 1's movie was replaced: the note on what now disagrees with it.

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -398,7 +399,7 @@ TEST_F(LargePublish, CommandsAreRefusedWhilePublishingAndClosingAsksFirst) {
         const auto requests = ui::FileDialog::lastRequest();  // the page dialog's
         EXPECT_FALSE(control(kPublish)->isEnabled()) << "the window's commands are off";
         menuAction(kOptionsByDefault)->trigger();
-        control<QPushButton>(kLoadMovie1)->click();
+        control<QAbstractButton>(kLoadMovie1)->click();
         menuAction(kExit)->trigger();
         EXPECT_EQ(window().moviePath(1).toStdString(), big.string()) << "Options by default ran";
         EXPECT_EQ(ui::FileDialog::lastRequest(), requests) << "a movie dialog opened";
