@@ -14,13 +14,8 @@ namespace tessaly::app {
 CommandDispatcher::CommandDispatcher(CommandOperations& ops, ui::TickSound& tick) : ops_(ops), tick_(tick) {
     using namespace ids;
     table_ = {
-        {kPublish,
-         [this] {
-             // Publishing copies movies: the busy pointer says so until it ends.
-             QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-             ops_.publishWebMovie();
-             QGuiApplication::restoreOverrideCursor();
-         }},
+        // The job runner shows the busy pointer while the movies are copied.
+        {kPublish, [this] { ops_.publishWebMovie(); }},
         {kAbout, [this] { ops_.about(); }},
         {kOptionsByDefault, [this] { ops_.optionsByDefault(); }},
         {kExit, [this] { ops_.requestExit(); }},

@@ -66,6 +66,7 @@ signals:
     void runningChanged(bool running);
     // The job has ended, its outcome told.
     void ended();
+    // A step's report waits here: queued to this thread.
     void reported();
 
 private:
