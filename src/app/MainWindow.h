@@ -188,7 +188,8 @@ private:
     ToolTips* toolTips_ = nullptr;  // owned by the client area
     std::unique_ptr<PublishCommand> publish_;
     std::unique_ptr<EncodeCommand> encode_;
-    std::unique_ptr<JobRunner> jobs_;            // goes first: its worker may use the commands above
+    // Reset first when the window goes: a running step may use the commands above.
+    std::unique_ptr<JobRunner> jobs_;
     std::vector<QPointer<QAction>> actionsOff_;  // the menu items a job turned off
     std::unique_ptr<RecentProjectsMenu> recent_;
     std::unique_ptr<ProjectSession> session_;
