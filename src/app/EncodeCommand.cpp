@@ -1,84 +1,60 @@
 #include "app/EncodeCommand.h"
 
 #include <QElapsedTimer>
-#include <QGuiApplication>
-#include <mutex>
+#include <memory>
+#include <variant>
 
-#include "app/BackgroundWork.h"
+#include "app/JobRunner.h"
 #include "app/ProgressWindow.h"
+#include "app/WindowTexts.h"
 #include "core/Prompts.h"
 #include "core/movies/MovieTexts.h"
 #include "core/movies/TimeLeft.h"
 #include "core/publish/WorkSteps.h"
-#include "core/text/Text.h"
 #include "ui/Strings.h"
 
 namespace tessaly::app {
-namespace {
 
-namespace fs = std::filesystem;
-
-constexpr int kPollMs = 100;
-
-// What the worker last reported, read by the window.
-struct Progress {
-    std::mutex mutex;
-    double done = 0;
-    double total = 0;
-};
-
-}  // namespace
-
-std::vector<fs::path> EncodeCommand::run(const model::MovieSlots& movies, const fs::path& folder) {
-    if (running_) return {};
-    const movies::EncodeReport report = publish::encodeWork(
-        movies, folder, [this](const movies::EncodeJob& job) { return encodeInBackground(job); });
-    prompts_.show(report.message);
-    return report.versions;
-}
-
-movies::EncodeReport EncodeCommand::encodeInBackground(const movies::EncodeJob& job) {
+void EncodeCommand::run(const model::MovieSlots& movies, const std::filesystem::path& folder, Versions then) {
+    if (runner_.running()) return;
+    std::variant<movies::EncodeJob, movies::EncodeReport> job = publish::encodeJob(movies, folder);
+    if (const auto* refused = std::get_if<movies::EncodeReport>(&job)) {
+        prompts_.show(refused->message);
+        then(refused->versions);
+        return;
+    }
+    const QString name = ui::qpath(std::get<movies::EncodeJob>(job).movie.filename());
     running_ = true;
-    stop_.store(false);
-    Progress progress;
-    movies::EncodeReport report;
+    // Shown before the movie is read, which may take seconds.
+    runner_.begin({ui::qs(movies::texts::kEncodeCaption), ui::qs(movies::texts::kEncodeWaiting).arg(name),
+                   texts::kStopEncodingQuestion});
+    ProgressWindow& window = runner_.progress();
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
     movies::EncodeControl control;
     control.tools = &tools_;
     control.encoder = &encoder_;
-    control.stop = &stop_;
-    control.progress = [&progress](double done, double total) {
-        const std::lock_guard lock(progress.mutex);
-        progress.done = done;
-        progress.total = total;
-    };
-    const QString name = ui::qpath(job.movie.filename());
-    ProgressWindow window(window_, ui::qs(movies::texts::kEncodeCaption),
-                          ui::qs(movies::texts::kEncodeWaiting).arg(name), [this] { cancel(); });
-    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-    // Before the movie is read, which may take seconds.
-    window.showNow();
-    QElapsedTimer clock;
-    clock.start();
-    runInBackground(
-        window_, [&] { report = movies::encodeWebVersions(job, control); },
-        [&] {
-            double done = 0, total = 0;
-            {
-                const std::lock_guard lock(progress.mutex);
-                done = progress.done;
-                total = progress.total;
-            }
-            if (stop_.load() || total <= 0 || done <= 0) return;
+    control.stop = runner_.stopFlag();
+    control.progress = [this, &window, clock, name](double done, double total) {
+        if (total <= 0 || done <= 0) return;
+        runner_.report([&window, clock, name, done, total] {
             window.setText(ui::qs(movies::texts::kEncodeProgress)
                                .arg(name, ui::qs(movies::durationText(done)),
                                     ui::qs(movies::durationText(total)),
-                                    ui::qs(movies::timeLeftText(done, total, clock.elapsed() / 1000.0))));
+                                    ui::qs(movies::timeLeftText(done, total, clock->elapsed() / 1000.0))));
             window.setDone(done / total);
-        },
-        kPollMs);
-    QGuiApplication::restoreOverrideCursor();
-    running_ = false;
-    return report;
+        });
+    };
+    auto report = std::make_shared<movies::EncodeReport>();
+    runner_.run([job = std::get<movies::EncodeJob>(std::move(job)), control = std::move(control),
+                 report] { *report = movies::encodeWebVersions(job, control); },
+                [this, report, then = std::move(then)] {
+                    running_ = false;
+                    runner_.end([&] {
+                        prompts_.show(report->message);
+                        then(report->versions);
+                    });
+                });
 }
 
 }  // namespace tessaly::app

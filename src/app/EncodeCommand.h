@@ -1,13 +1,13 @@
 #pragma once
 
-// Make Web Versions from the window: core encodes slot 1's movie on a worker
-// thread while a progress window shows how far it is and how long is left,
-// with a Cancel that leaves no file behind; the window takes no other input
-// meanwhile. The outcome is shown last.
+// Make Web Versions from the window: core encodes slot 1's movie on the job
+// runner's worker while its progress window shows how far it is and how long
+// is left, with a Cancel that leaves no file behind; the window's commands are
+// off meanwhile. The outcome is shown last.
 
 #include <QPointer>
-#include <atomic>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "core/model/ProjectFile.h"
@@ -21,28 +21,30 @@ class Prompts;
 
 namespace tessaly::app {
 
+class JobRunner;
+
 class EncodeCommand {
 public:
-    EncodeCommand(QWidget* window, Prompts& prompts, movies::MovieTools& tools, movies::MovieEncoder& encoder)
-        : window_(window), prompts_(prompts), tools_(tools), encoder_(encoder) {}
+    // The versions made, largest first, for slots 2 and 3; empty when none were.
+    using Versions = std::function<void(const std::vector<std::filesystem::path>& versions)>;
 
-    // The versions made, largest first, for slots 2 and 3; empty when none
-    // were. They go into `folder` (the project's, or slot 1's own).
-    std::vector<std::filesystem::path> run(const model::MovieSlots& movies,
-                                           const std::filesystem::path& folder);
+    EncodeCommand(QWidget* window, Prompts& prompts, movies::MovieTools& tools, movies::MovieEncoder& encoder,
+                  JobRunner& runner)
+        : window_(window), prompts_(prompts), tools_(tools), encoder_(encoder), runner_(runner) {}
+
+    // The versions go into `folder` (the project's, or slot 1's own); `then`
+    // gets them once the outcome has been told.
+    void run(const model::MovieSlots& movies, const std::filesystem::path& folder, Versions then);
 
     bool running() const { return running_; }
-    void cancel() { stop_.store(true); }
 
 private:
-    movies::EncodeReport encodeInBackground(const movies::EncodeJob& job);
-
     QPointer<QWidget> window_;
     Prompts& prompts_;
     movies::MovieTools& tools_;
     movies::MovieEncoder& encoder_;
+    JobRunner& runner_;
     bool running_ = false;
-    std::atomic<bool> stop_{false};
 };
 
 }  // namespace tessaly::app

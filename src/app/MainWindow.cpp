@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMediaPlayer>
+#include <QMenuBar>
 #include <QScreen>
 #include <QUndoStack>
 
@@ -19,6 +20,7 @@
 #include "app/FileDrops.h"
 #include "app/HelpWindow.h"
 #include "app/HotSpotPanel.h"
+#include "app/JobRunner.h"
 #include "app/Launcher.h"
 #include "app/MismatchNote.h"
 #include "app/MovieRows.h"
@@ -60,7 +62,7 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, MediaTools 
       client_(new QWidget(this)),
       tick_(std::make_unique<ui::TickSound>()),
       prompts_(std::make_unique<ui::QtPrompts>(this)),
-      gate_(*prompts_, [this] { closeForGood(); }) {
+      jobs_(std::make_unique<JobRunner>(this, *prompts_, [this] { closeForGood(); })) {
     initAppResources();
     setWindowTitle(ui::qs(texts::kWindowTitle));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -129,13 +131,11 @@ void MainWindow::buildParts(MediaTools tools) {
     panel_->setPictureFrame(header_.previewHost->geometry(), pictureBottom(header_));
     editor_ = std::make_unique<hotspots::HotSpotEditor>(hotSpots_, *panel_, *header_.player, *prompts_);
     panel_->onPitchEntered([this](const std::string& text) { editor_->pitchEntered(text); });
-    publish_ =
-        std::make_unique<PublishCommand>(this, *prompts_, *header_.player, *tick_, tools.movies, launcher_);
+    publish_ = std::make_unique<PublishCommand>(this, *prompts_, *header_.player, *tick_, tools.movies,
+                                                launcher_, *jobs_);
     browser_ = std::make_unique<PreviewInBrowser>(this, *prompts_, launcher_);
-    encode_ = std::make_unique<EncodeCommand>(this, *prompts_, tools.movies, tools.encoder);
-    gate_.add(
-        {[this] { return publishing(); }, [this] { publish_->cancel(); }, texts::kStopPublishingQuestion});
-    gate_.add({[this] { return encoding(); }, [this] { encode_->cancel(); }, texts::kStopEncodingQuestion});
+    encode_ = std::make_unique<EncodeCommand>(this, *prompts_, tools.movies, tools.encoder, *jobs_);
+    connect(jobs_.get(), &JobRunner::runningChanged, this, [this](bool running) { setCommandsEnabled(!running); });
     settings_ =
         std::make_unique<SettingsBinding>(options, setup_.start, [this](bool on) { showToolTipHelp(on); });
     panel_->setSelectedSlot(editor_->currentSlot());
@@ -168,6 +168,8 @@ void MainWindow::buildParts(MediaTools tools) {
 }
 
 MainWindow::~MainWindow() {
+    // A job still running stops before the parts it works with go.
+    jobs_.reset();
     // The editor's view and player go with the controls; drop it first.
     editor_.reset();
     // The player going down moves its position one last time: not to this window's parts.
@@ -195,7 +197,7 @@ void MainWindow::watchEdits() {
     for (QLineEdit* field :
          {options.htmlTitle, options.manualTilt, options.customWidth, options.customHeight}) {
         connect(field, &QLineEdit::textChanged, this, [this] {
-            if (!gate_.running()) session_->history().typed();
+            if (!jobs_->running()) session_->history().typed();
         });
         connect(field, &QLineEdit::editingFinished, this, [this] { session_->history().record(); });
     }
@@ -205,14 +207,6 @@ void MainWindow::wireCommands(const OptionControls& options) {
     const auto on = [this](QAction* action, std::function<void()> work) {
         connect(action, &QAction::triggered, this, step(std::move(work)));
     };
-    // Publishing and a preview copy movies: the busy pointer says so until they end.
-    const auto busyPointer = [](void (MainWindow::*work)(), MainWindow* window) {
-        return [work, window] {
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-            (window->*work)();
-            QGuiApplication::restoreOverrideCursor();
-        };
-    };
     for (int slot = 1; slot <= MovieRows::kCount; ++slot) {
         QAction* load = menus_.loadMovie[static_cast<std::size_t>(slot - 1)];
         on(load, [this, slot] { session_->loadMovie(slot); });
@@ -220,7 +214,8 @@ void MainWindow::wireCommands(const OptionControls& options) {
     connect(rows_.get(), &MovieRows::loadClicked, this,
             [this](int slot) { menus_.loadMovie[static_cast<std::size_t>(slot - 1)]->trigger(); });
     on(menus_.loadCaptions, [this] { loadCaptions(); });
-    on(menus_.publish, busyPointer(&MainWindow::publishWebMovie, this));
+    // The job runner shows the busy pointer while movies are copied.
+    on(menus_.publish, [this] { publishWebMovie(); });
     // Loading and saving a project tick once more as they begin.
     on(menus_.loadProject, [this] {
         tick_->play();
@@ -238,7 +233,7 @@ void MainWindow::wireCommands(const OptionControls& options) {
         });
     }
     on(menus_.clearRecent, [this] { recent_->clear(); });
-    on(menus_.previewInBrowser, busyPointer(&MainWindow::previewInBrowser, this));
+    on(menus_.previewInBrowser, [this] { previewInBrowser(); });
     on(menus_.undo, [this] { session_->history().undo(); });
     on(menus_.redo, [this] { session_->history().redo(); });
     on(menus_.selector, [this] { startSelector(); });
@@ -284,17 +279,26 @@ void MainWindow::wireCommands(const OptionControls& options) {
     connect(header_.strip->lane(), &SlotLane::slotClicked, this, selectSlot);
 }
 
-void MainWindow::setCommandsEnabled(bool enabled) { menus_.commands->setEnabled(enabled); }
+void MainWindow::setCommandsEnabled(bool enabled) {
+    // Boxes and fields that are no command of their own go off with the client area.
+    client_->setEnabled(enabled);
+    menuBar()->setEnabled(enabled);
+    menus_.commands->setEnabled(enabled);
+}
 
 void MainWindow::run(const std::function<void()>& work, bool tickAfter) {
     // A publish or an encoding under way has the last word until it ends.
-    if (gate_.running()) return;
+    if (jobs_->running()) return;
     EditHistory& history = session_->history();
     history.record();
     if (!tickAfter) tick_->play();
     if (work) work();
     if (tickAfter) tick_->play();
-    history.record();
+    commandDone();
+}
+
+void MainWindow::commandDone() {
+    session_->history().record();
     showSlots();
 }
 
@@ -384,7 +388,7 @@ void MainWindow::closeForGood() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // A long job stops first and puts its files back; the window closes after it.
-    if (gate_.holdClose()) {
+    if (jobs_->holdClose()) {
         event->ignore();
         return;
     }
@@ -403,29 +407,29 @@ bool MainWindow::publishing() const { return publish_ && publish_->running(); }
 
 bool MainWindow::encoding() const { return encode_ && encode_->running(); }
 
-bool MainWindow::busy() const { return gate_.running() || QApplication::activeModalWidget() != nullptr; }
+bool MainWindow::busy() const { return jobs_->running() || QApplication::activeModalWidget() != nullptr; }
 
 void MainWindow::publishWebMovie() {
     recovery_->keepNow();
-    gate_.run([this] {
-        model::ViewerSettings s = settings_->read();
-        publish_->run(rows_->movieSlots(), s, hotSpots_, session_->project());
-        // The save folder and a rejected custom size come back changed.
-        settings_->write(s);
-    });
+    // The save folder and a rejected custom size come back changed.
+    publish_->run(rows_->movieSlots(), settings_->read(), hotSpots_, session_->project(),
+                  [this](const model::ViewerSettings& s) {
+                      settings_->write(s);
+                      commandDone();
+                  });
 }
 
 void MainWindow::makeWebVersions() {
     recovery_->keepNow();
-    gate_.run([this] {
-        const std::vector<std::filesystem::path> versions =
-            encode_->run(rows_->movieSlots(), session_->workFolder());
-        if (versions.empty()) return;
-        // Largest first: a browser takes the first source it can play, and the
-        // viewer moves on from one too large for the device.
-        setMoviePath(2, ui::qpath(versions[0]));
-        setMoviePath(3, versions.size() > 1 ? ui::qpath(versions[1]) : QString());
-    });
+    encode_->run(rows_->movieSlots(), session_->workFolder(),
+                 [this](const std::vector<std::filesystem::path>& versions) {
+                     if (versions.empty()) return;
+                     // Largest first: a browser takes the first source it can play, and the
+                     // viewer moves on from one too large for the device.
+                     setMoviePath(2, ui::qpath(versions[0]));
+                     setMoviePath(3, versions.size() > 1 ? ui::qpath(versions[1]) : QString());
+                     commandDone();
+                 });
 }
 
 void MainWindow::previewInBrowser() {
@@ -438,14 +442,13 @@ void MainWindow::previewInBrowser() {
     if (!page) return;
     header_.player->pause();
     recovery_->keepNow();
-    gate_.run([this, &movies, &page] {
-        // Published as Publish Web Movie would, but the save folder stays as it is.
-        model::ViewerSettings s = settings_->read();
-        const publish::PublishReport report =
-            publish_->publishTo(*page, movies, s, hotSpots_, session_->project());
-        settings_->write(s);
-        browser_->show(report);
-    });
+    // Published as Publish Web Movie would, but the save folder stays as it is.
+    publish_->publishTo(*page, movies, settings_->read(), hotSpots_, session_->project(), false,
+                        [this](const publish::PublishReport& report, const model::ViewerSettings& s) {
+                            settings_->write(s);
+                            browser_->show(report);
+                            commandDone();
+                        });
 }
 
 void MainWindow::loadCaptions() {

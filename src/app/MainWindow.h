@@ -3,18 +3,18 @@
 // The publisher's only top-level window. It wires the parts that each do one
 // job: the header, the menus and their actions, the movie rows, the options,
 // the hot-spot panel and editor, the Recent Projects menu, the project
-// session and the gate of the long jobs. Each action and each part's signal
+// session and the runner of the long jobs. Each action and each part's signal
 // is connected to the part that carries the command out, through one step
 // that ticks and records the command in the edit history.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "app/Controls.h"
-#include "app/JobGate.h"
 #include "app/PreviewInBrowser.h"
 #include "app/ProjectSession.h"
 #include "app/WindowHeader.h"
@@ -43,6 +43,7 @@ class CaptionDisplay;
 class EncodeCommand;
 class FileDrops;
 class HotSpotPanel;
+class JobRunner;
 class Launcher;
 class MismatchNote;
 class MovieRows;
@@ -96,10 +97,12 @@ public:
     const BrowserPreview* browserPreview() const { return browser_->preview(); }
     // The note with the served page's address; null before the first preview.
     PreviewAddressNote* previewAddressNote() { return browser_->note(); }
-    // True while Publish Web Movie runs; the window then takes no commands.
+    // True while Publish Web Movie runs; the window's commands are off then.
     bool publishing() const;
     // True while Make Web Versions runs; the same holds.
     bool encoding() const;
+    // Runs the long jobs; says when one ends.
+    JobRunner& jobs() { return *jobs_; }
     ToolTips& toolTips() { return *toolTips_; }
     // Movie slot 1..3: the text of its path label; its tooltip says what the movie holds.
     QString moviePath(int slot) const;
@@ -141,6 +144,8 @@ private:
     void showSlots();
     // A dialog or a long job has the window's attention.
     bool busy() const;
+    // After a command, and after the long work it began: its change is a step of the edit history.
+    void commandDone();
     // After slot 1's movie was replaced: the note on what now disagrees with it.
     void noteMismatches(const movies::MovieInfo& main);
     // Ambisonic sound plays in the preview as its first channel alone.
@@ -178,7 +183,8 @@ private:
     ToolTips* toolTips_ = nullptr;  // owned by the client area
     std::unique_ptr<PublishCommand> publish_;
     std::unique_ptr<EncodeCommand> encode_;
-    JobGate gate_;
+    // Reset first when the window goes: a running step may use the commands above.
+    std::unique_ptr<JobRunner> jobs_;
     std::unique_ptr<RecentProjectsMenu> recent_;
     std::unique_ptr<ProjectSession> session_;
     std::unique_ptr<WorkRecovery> recovery_;

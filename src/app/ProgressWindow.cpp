@@ -1,6 +1,5 @@
 #include "app/ProgressWindow.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -33,24 +32,18 @@ bool isKey(QEvent::Type type) {
 
 }  // namespace
 
-// Drops the keys meant for the window's widgets (and its Esc shortcut) while
-// the window does not take keys yet.
+// Drops the keys meant for the window and its widgets (its Esc among them)
+// while the window does not take keys yet.
 class ProgressWindow::EarlyKeys : public QObject {
 public:
     explicit EarlyKeys(ProgressWindow* window) : QObject(window), window_(window) {
-        qApp->installEventFilter(this);
+        window->installEventFilter(this);
+        for (QWidget* widget : window->findChildren<QWidget*>()) widget->installEventFilter(this);
     }
-    ~EarlyKeys() override { qApp->removeEventFilter(this); }
-    EarlyKeys(const EarlyKeys&) = delete;
-    EarlyKeys& operator=(const EarlyKeys&) = delete;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!isKey(event->type()) || window_->takesKeys_) return false;
-        for (QObject* object = watched; object != nullptr; object = object->parent()) {
-            if (object->isWidgetType()) return static_cast<QWidget*>(object)->window() == window_;
-        }
-        return false;
+    bool eventFilter(QObject*, QEvent* event) override {
+        return isKey(event->type()) && !window_->takesKeys_;
     }
 
 private:
@@ -65,7 +58,8 @@ ProgressWindow::ProgressWindow(QWidget* owner, const QString& title, const QStri
       cancel_(new QPushButton(ui::qs(texts::kCopyCancel), this)),
       earlyKeys_(new EarlyKeys(this)) {
     setWindowTitle(title);
-    setWindowModality(Qt::WindowModal);
+    // Modeless: the window's commands are off while the work runs.
+    setWindowModality(Qt::NonModal);
     setMinimumWidth(kMinimumWidth);
     label_->setTextFormat(Qt::PlainText);
     // Busy until the work says how far it is.

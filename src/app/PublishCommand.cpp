@@ -1,16 +1,13 @@
 #include "app/PublishCommand.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QEvent>
-#include <QGuiApplication>
 #include <QLocale>
 #include <QUrl>
 #include <functional>
 #include <memory>
-#include <mutex>
+#include <variant>
 
-#include "app/BackgroundWork.h"
+#include "app/JobRunner.h"
 #include "app/Launcher.h"
 #include "app/ProgressWindow.h"
 #include "app/WindowTexts.h"
@@ -32,17 +29,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// How often the window looks at the worker: progress and the end.
-constexpr int kPollMs = 50;
-
-// What the worker last reported, read by the window.
-struct Progress {
-    std::mutex mutex;
-    fs::path movie;
-    std::uint64_t done = 0;
-    std::uint64_t total = 0;
-    bool copying = false;
-};
 
 // The movie copy's line in the progress window.
 class CopyShown {
@@ -73,22 +59,11 @@ private:
     fs::path movie_;
 };
 
-// Still working, though the progress window's Cancel takes a click.
-class BusyPointer {
+// The publish's questions in the window's dialogs, with the progress window
+// out of their way.
+class WindowTalk : public publish::PublishQuestions {
 public:
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::BusyCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
-
-// The publish's talk in the window's dialogs, with the progress window out
-// of their way; the publish runs on a worker.
-class WindowTalk : public publish::PublishTalk {
-public:
-    WindowTalk(Prompts& prompts, ProgressWindow& progress,
-               std::function<publish::PublishReport(const publish::PublishJob&)> run)
-        : prompts_(prompts), progress_(progress), run_(std::move(run)) {}
+    WindowTalk(Prompts& prompts, ProgressWindow& progress) : prompts_(prompts), progress_(progress) {}
 
     void tell(const Message& notice) override {
         progress_.hide();
@@ -103,36 +78,56 @@ public:
         if (goOn) progress_.showNow();
         return goOn;
     }
-    publish::PublishReport run(const publish::PublishJob& job) override { return run_(job); }
 
 private:
     Prompts& prompts_;
     ProgressWindow& progress_;
-    std::function<publish::PublishReport(const publish::PublishJob&)> run_;
 };
 
 }  // namespace
 
-void PublishCommand::run(const model::MovieSlots& movies, model::ViewerSettings& settings,
-                         const hotspots::HotSpotList& hotSpots, const fs::path& project) {
-    if (running_) return;
+// What a publish carries from one step to the next.
+struct PublishCommand::Work {
+    publish::PublishWork publish;
+    model::ViewerSettings settings;
+    Outcome then;
+};
+
+void PublishCommand::run(const model::MovieSlots& movies, const model::ViewerSettings& settings,
+                         const hotspots::HotSpotList& hotSpots, const fs::path& project, SettingsBack done) {
     if (const auto refusal = publish::checkMainMovie(movies)) {
         prompts_.show(*refusal);
+        done(settings);
         return;
     }
     // The player lets go of the movie before it is copied; afterwards the
     // preview shows where it was, paused, ready to play.
     const double at = player_.position();
     player_.stop();
-    publishWithPlayerStopped(movies, settings, hotSpots, project);
-    player_.pause();
-    player_.setPosition(at);
+    const auto restore = [this, at, done = std::move(done)](const model::ViewerSettings& back) {
+        player_.pause();
+        player_.setPosition(at);
+        done(back);
+    };
+    model::ViewerSettings chosen = settings;
+    fs::path page;
+    if (!choosePage(chosen, page)) {
+        restore(chosen);
+        return;
+    }
+    publishTo(page, movies, chosen, hotSpots, project, true,
+              [this, page, restore](const publish::PublishReport& report, const model::ViewerSettings& back) {
+                  if (report.outcome != publish::PublishOutcome::Succeeded) {
+                      if (!report.message.text.empty()) prompts_.show(report.message);
+                  } else {
+                      tick_.play();
+                      offerPage(report.message, page);
+                  }
+                  restore(back);
+              });
 }
 
-void PublishCommand::publishWithPlayerStopped(const model::MovieSlots& movies,
-                                              model::ViewerSettings& settings,
-                                              const hotspots::HotSpotList& hotSpots,
-                                              const fs::path& project) {
+bool PublishCommand::choosePage(model::ViewerSettings& settings, fs::path& page) {
     FileChoice choice;
     choice.mode = FileChoice::Mode::Save;
     choice.title = publish::messages::kPublishDialogTitle;
@@ -140,29 +135,22 @@ void PublishCommand::publishWithPlayerStopped(const model::MovieSlots& movies,
     choice.initialName = namePattern(publish::kPageExtension);
     choice.initialFolder = settings.saveDir;
     const auto chosen = prompts_.chooseFile(choice);
-    if (!chosen) return;
+    if (!chosen) return false;
     if (window_) window_->repaint();
-    if (publish::pageName(chosen->string()) == publish::PageName::Empty) return;
+    if (publish::pageName(chosen->string()) == publish::PageName::Empty) return false;
     // A dialog that lets an existing folder through would otherwise publish beside it, as FOLDER.html.
     if (const auto folder = publish::pageNameIsFolder(chosen->string())) {
         prompts_.show(publish::pageIsFolderMessage(*folder));
-        return;
+        return false;
     }
     const platform::AbsolutePath pageFile = publish::pageFile(chosen->string());
     if (pageFile.error) {
         prompts_.show(publish::failureMessage({*pageFile.error}));
-        return;
+        return false;
     }
-    const fs::path& page = pageFile.path;
+    page = pageFile.path;
     settings.saveDir = page.parent_path().string();
-
-    const publish::PublishReport report = publishTo(page, movies, settings, hotSpots, project, true);
-    if (report.outcome != publish::PublishOutcome::Succeeded) {
-        if (!report.message.text.empty()) prompts_.show(report.message);
-        return;
-    }
-    tick_.play();
-    offerPage(report.message, page);
+    return true;
 }
 
 void PublishCommand::offerPage(const Message& succeeded, const fs::path& page) {
@@ -175,77 +163,65 @@ void PublishCommand::offerPage(const Message& succeeded, const fs::path& page) {
                           std::string(texts::kCopyTitle), Icon::Warning});
 }
 
-publish::PublishReport PublishCommand::publishTo(const fs::path& page, const model::MovieSlots& movies,
-                                                 model::ViewerSettings& settings,
-                                                 const hotspots::HotSpotList& hotSpots,
-                                                 const fs::path& project, bool askAboutMovies) {
-    if (running_) return {publish::PublishOutcome::Refused, {}};
+void PublishCommand::publishTo(const fs::path& page, const model::MovieSlots& movies,
+                               const model::ViewerSettings& settings, const hotspots::HotSpotList& hotSpots,
+                               const fs::path& project, bool askAboutMovies, Outcome then) {
+    if (runner_.running()) {
+        then({publish::PublishOutcome::Refused, {}}, settings);
+        return;
+    }
     running_ = true;
-    stop_.store(false);
-    ProgressWindow progress(window_, ui::qs(texts::kCopyTitle),
-                            ui::qs(askAboutMovies ? texts::kReadingMovies : texts::kWritingPage),
-                            [this] { cancel(); });
-    const BusyPointer busy;
-    progress.showNow();
-    // Read on the worker while the window shows; the check below then finds them read.
-    if (askAboutMovies) readMovies(movies);
-    WindowTalk talk(prompts_, progress, [this, &progress](const publish::PublishJob& job) {
-        return publishInBackground(job, progress);
-    });
-    const publish::PublishWork work{
-        movies, page, hotSpots, project, askAboutMovies, &stop_, &media::moduleCaptionTools()};
-    publish::PublishReport report = publish::publishWork(work, settings, movieTools_, talk);
-    running_ = false;
-    return report;
+    runner_.begin({ui::qs(texts::kCopyTitle),
+                   ui::qs(askAboutMovies ? texts::kReadingMovies : texts::kWritingPage),
+                   texts::kStopPublishingQuestion});
+    auto work = std::make_shared<Work>(Work{
+        {movies, page, hotSpots, project, askAboutMovies, runner_.stopFlag(), &media::moduleCaptionTools()},
+        settings,
+        std::move(then)});
+    if (!askAboutMovies) {
+        checkAndPublish(work);
+        return;
+    }
+    // Read on the worker while the progress shows; the check then finds them read.
+    runner_.run([this, work] { readMovies(work->publish.movies); }, [this, work] { checkAndPublish(work); });
 }
 
 void PublishCommand::readMovies(const model::MovieSlots& movies) {
-    runInBackground(
-        window_,
-        [&] {
-            for (std::size_t i = 0; i < movies.size() && !stop_.load(); ++i) {
-                const std::string path = movies.path(i);
-                if (!path.empty()) static_cast<void>(movieTools_.inspect(path, &stop_));
-            }
-        },
-        [] {}, kPollMs);
+    const std::atomic<bool>* stop = runner_.stopFlag();
+    for (std::size_t i = 0; i < movies.size() && !stop->load(); ++i) {
+        const std::string path = movies.path(i);
+        if (!path.empty()) static_cast<void>(movieTools_.inspect(path, stop));
+    }
 }
 
-publish::PublishReport PublishCommand::publishInBackground(const publish::PublishJob& job,
-                                                           ProgressWindow& window) {
+void PublishCommand::checkAndPublish(const std::shared_ptr<Work>& work) {
+    ProgressWindow& window = runner_.progress();
+    WindowTalk talk(prompts_, window);
+    std::variant<publish::PublishJob, publish::PublishReport> prepared =
+        publish::preparePublish(work->publish, work->settings, movieTools_, talk);
+    if (const auto* ended = std::get_if<publish::PublishReport>(&prepared)) {
+        conclude(work, *ended);
+        return;
+    }
     window.setText(ui::qs(texts::kWritingPage));
-    Progress progress;
-    publish::PublishReport report;
-
     // A stop asked for while the movies were read ends the publish before it writes.
     publish::PublishControl control;
-    control.stop = &stop_;
+    control.stop = runner_.stopFlag();
     control.movieTools = &movieTools_;
     control.captionTools = &media::moduleCaptionTools();
-    control.progress = [&progress](const fs::path& movie, std::uint64_t done, std::uint64_t total) {
-        const std::lock_guard lock(progress.mutex);
-        progress.movie = movie;
-        progress.done = done;
-        progress.total = total;
-        progress.copying = true;
+    auto copy = std::make_shared<CopyShown>(window);
+    control.progress = [this, copy](const fs::path& movie, std::uint64_t done, std::uint64_t total) {
+        runner_.report([copy, movie, done, total] { copy->update(movie, done, total); });
     };
-    CopyShown copy(window);
-    runInBackground(
-        window_, [&] { report = publish::publish(job, control); },
-        [&] {
-            fs::path movie;
-            std::uint64_t done = 0, total = 0;
-            {
-                const std::lock_guard lock(progress.mutex);
-                if (!progress.copying) return;
-                movie = progress.movie;
-                done = progress.done;
-                total = progress.total;
-            }
-            if (!stop_.load()) copy.update(movie, done, total);
-        },
-        kPollMs);
-    return report;
+    auto report = std::make_shared<publish::PublishReport>();
+    runner_.run([job = std::get<publish::PublishJob>(std::move(prepared)), control = std::move(control),
+                 report] { *report = publish::publish(job, control); },
+                [this, work, report] { conclude(work, *report); });
+}
+
+void PublishCommand::conclude(const std::shared_ptr<Work>& work, const publish::PublishReport& report) {
+    running_ = false;
+    runner_.end([&] { work->then(report, work->settings); });
 }
 
 }  // namespace tessaly::app

@@ -82,7 +82,7 @@ protected:
     // The address the browser was sent to by the last preview.
     QUrl preview() {
         launcher_.opened.clear();
-        sendCommand(window(), kPreviewInBrowser);
+        commandToEnd(kPreviewInBrowser);
         return launcher_.opened.empty() ? QUrl() : launcher_.opened.back();
     }
 
@@ -143,7 +143,7 @@ TEST_F(BrowserPreviewTest, ASecondPreviewReplacesTheFirstAndClosingTheWindowTake
 }
 
 TEST_F(BrowserPreviewTest, FailuresAreReportedAsPublishReportsThemAndLeaveNothing) {
-    sendCommand(window(), kPreviewInBrowser);
+    commandToEnd(kPreviewInBrowser);
     std::vector<Message> shown = messages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "Movie file does not selected !\nFirts movie file must be selected !");

@@ -7,14 +7,17 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
+#include <thread>
 
 #include "WindowHarness.h"
 #include "app/AboutBox.h"
 #include "app/ColorChooser.h"
 #include "app/ControlIds.h"
 #include "app/HelpWindow.h"
-#include "app/JobGate.h"
+#include "app/JobRunner.h"
+#include "app/ProgressWindow.h"
 #include "app/SettingsBinding.h"
 #include "app/ToolTips.h"
 #include "ui/FileDialog.h"
@@ -335,35 +338,40 @@ public:
     std::optional<std::filesystem::path> chooseFile(const FileChoice&) override { return std::nullopt; }
 };
 
-TEST(JobGate, EitherJobHoldsTheWindowAndAStoppedJobClosesItOnceItHasEnded) {
+TEST(JobRunner, AStepsReportShowsBeforeItsSequelAndAStoppedJobClosesTheWindowOnceItHasEnded) {
     AnsweringPrompts prompts;
     int closes = 0;
-    app::JobGate gate(prompts, [&closes] { ++closes; });
-    bool publishing = false;
-    bool encoding = false;
-    int publishCancels = 0;
-    int encodeCancels = 0;
-    gate.add({[&] { return publishing; }, [&] { ++publishCancels; }, "stop publishing?"});
-    gate.add({[&] { return encoding; }, [&] { ++encodeCancels; }, "stop encoding?"});
-    EXPECT_FALSE(gate.running());
-    EXPECT_FALSE(gate.holdClose()) << "nothing runs: the window closes as usual";
-
-    gate.run([&] {
-        encoding = true;
-        EXPECT_TRUE(gate.running()) << "an encoding holds the window as a publish does";
-        prompts.answers = {false, true};
-        EXPECT_TRUE(gate.holdClose());
-        EXPECT_EQ(encodeCancels, 0) << "kept on";
-        EXPECT_TRUE(gate.holdClose());
-        EXPECT_EQ(encodeCancels, 1);
-        EXPECT_EQ(closes, 0) << "the window waits for the job to end";
-        encoding = false;
-    });
+    QWidget window;
+    app::JobRunner runner(&window, prompts, [&closes] { ++closes; });
+    EXPECT_FALSE(runner.holdClose()) << "nothing runs: the window closes as usual";
+    QSignalSpy running(&runner, &app::JobRunner::runningChanged);
+    QSignalSpy ended(&runner, &app::JobRunner::ended);
+    runner.begin({QStringLiteral("Working"), QStringLiteral("Reading"), "stop working?"});
+    EXPECT_TRUE(runner.progress().isVisible());
+    QString seen;
+    runner.run([&] { runner.report([&] { runner.progress().setText(QStringLiteral("halfway")); }); },
+               [&] {
+                   seen = runner.progress().text();
+                   // Runs until it is stopped.
+                   runner.run(
+                       [&] {
+                           while (!runner.stopFlag()->load()) std::this_thread::yield();
+                       },
+                       [&] { runner.end(); });
+                   prompts.answers = {false, true};
+                   EXPECT_TRUE(runner.holdClose());
+                   EXPECT_FALSE(runner.stopFlag()->load()) << "kept on";
+                   EXPECT_TRUE(runner.holdClose());
+               });
+    ASSERT_TRUE(ended.wait(10000));
+    EXPECT_EQ(seen, QStringLiteral("halfway"));
     EXPECT_EQ(closes, 1);
-    EXPECT_EQ(prompts.asked, (std::vector<std::string>{"stop encoding?", "stop encoding?"}));
-    EXPECT_EQ(publishCancels, 0);
-    gate.run([] {});
-    EXPECT_EQ(closes, 1) << "one close asked, one close";
+    EXPECT_EQ(prompts.asked, (std::vector<std::string>{"stop working?", "stop working?"}));
+    ASSERT_EQ(running.size(), 2);
+    EXPECT_EQ(running[0][0].toBool(), true);
+    EXPECT_EQ(running[1][0].toBool(), false);
+    EXPECT_FALSE(runner.running());
+    EXPECT_FALSE(runner.holdClose());
 }
 
 }  // namespace

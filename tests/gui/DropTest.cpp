@@ -126,7 +126,7 @@ TEST_F(DropTest, EveryKindOfChangeMarksTheWorkAsOneStep) {
         {"dropped on row 2", [&] { EXPECT_TRUE(drag(*files({other}), centreOf(kMoviePath2)).dropped); }},
         {"dropped on row 3", [&] { EXPECT_TRUE(drag(*files({other}), centreOf(kMoviePath3)).dropped); }},
         {"handed over", [&] { window().openFiles({other}); }},
-        {"web versions made", [&] { sendCommand(window(), kMakeWebVersions); }},
+        {"web versions made", [&] { commandToEnd(kMakeWebVersions); }},
     };
     for (const auto& change : changes) {
         SCOPED_TRACE(change.kind);

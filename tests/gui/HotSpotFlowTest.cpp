@@ -316,7 +316,7 @@ TEST_F(HotSpotFlow, TheProjectPlaysPublishingHoldsItsFrameAndDefaultsEmptyIt) {
 
     ui::FileDialog::setNextAnswer(QString::fromStdString((folder() / "site" / "tour.html").string()));
     const double at = player.position();
-    sendCommand(window(), kPublish);
+    commandToEnd(kPublish);
     ASSERT_EQ(texts().back(), "Publishing succeeded");
     ASSERT_TRUE(
         waitFor([&] { return player.mediaPlayer()->playbackState() == QMediaPlayer::PausedState; }, 5000));

@@ -84,7 +84,7 @@ TEST_F(WindowTest, PublishingAsksFirstAboutMoviesThatWillNotPlayWell) {
 
     ui::QtPrompts::setNextAnswer(false);
     ui::FileDialog::setNextAnswer(QString::fromStdString((site / "index.html").string()));
-    sendCommand(window(), kPublish);
+    commandToEnd(kPublish);
     std::vector<Message> shown = messages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].caption, "Movies for the web");
@@ -98,7 +98,7 @@ TEST_F(WindowTest, PublishingAsksFirstAboutMoviesThatWillNotPlayWell) {
 
     ui::QtPrompts::setNextAnswer(true);
     ui::FileDialog::setNextAnswer(QString::fromStdString((site / "index.html").string()));
-    sendCommand(window(), kPublish);
+    commandToEnd(kPublish);
     shown = messages();
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[1].text, "Publishing succeeded");
@@ -133,7 +133,7 @@ TEST_F(WindowTest, MakeWebVersionsPutsThemInSlotsTwoAndThree) {
     window().setMoviePath(1, QString::fromStdString(clip.string()));
     window().setMoviePath(3, QStringLiteral("/m/old.webm"));
 
-    menuAction(kMakeWebVersions)->trigger();
+    toEnd([&] { menuAction(kMakeWebVersions)->trigger(); });
     // The clip is 320 pixels wide: one version, never larger than the movie.
     const fs::path version = folder() / "clip-320x160.mp4";
     const std::vector<Message> shown = messages();

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -60,7 +61,7 @@ TEST_F(WindowTest, PublishFromTheWindowWritesTheSameTreeAsTheCommand) {
 
     const int ticks = window().tick().playCount();
     ui::FileDialog::setNextAnswer(QString::fromStdString((windowTree / "tour").string()));
-    sendCommand(window(), kPublish);
+    commandToEnd(kPublish);
     const auto request = ui::FileDialog::lastRequest();
     ASSERT_TRUE(request);
     EXPECT_EQ(request->title, QStringLiteral("Publish Html web page"));
@@ -91,14 +92,14 @@ TEST_F(WindowTest, PublishFromTheWindowWritesTheSameTreeAsTheCommand) {
 
 TEST_F(WindowTest, PublishRefusesWithoutAMainMovieBeforeAnyDialog) {
     window().setMoviePath(1, QStringLiteral("   "));
-    sendCommand(window(), kPublish);
+    commandToEnd(kPublish);
     EXPECT_FALSE(ui::FileDialog::lastRequest().has_value());
     const std::vector<Message> shown = messages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].caption, "Warning");
 
     window().setMoviePath(1, QString::fromStdString((folder() / "missing.mp4").string()));
-    sendCommand(window(), kPublish);
+    commandToEnd(kPublish);
     const std::vector<Message> missing = messages();
     ASSERT_EQ(missing.size(), 1u);
     EXPECT_EQ(missing[0].text,
@@ -112,7 +113,7 @@ TEST_F(WindowTest, PublishRefusesAnExistingFolderChosenAsThePage) {
     fs::create_directories(folder() / "site");
     window().setMoviePath(1, QString::fromStdString(movie.string()));
     ui::FileDialog::setNextAnswer(QString::fromStdString((folder() / "site").string()));
-    sendCommand(window(), kPublish);
+    commandToEnd(kPublish);
     const std::vector<Message> shown = messages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_TRUE(shown[0].text.starts_with((folder() / "site").string() + " is a folder")) << shown[0].text;
@@ -127,15 +128,17 @@ TEST_F(WindowTest, NoDialogOfAPublishIsEverCoveredByAnotherWindow) {
     const fs::path movie = folder() / "tour.mp4";
     ASSERT_FALSE(platform::writeFileAtomic(movie, std::string(100000, 'm')));
     std::vector<QString> covering;
-    ui::QtPrompts::setOnAnswer([&covering] {
+    ui::QtPrompts::setOnAnswer([this, &covering] {
         QTest::qWait(4200);
         const QWidget* modal = QApplication::activeModalWidget();
+        const auto* progress = window().findChild<app::ProgressWindow*>();
+        if (modal == nullptr && progress != nullptr && progress->isVisible()) modal = progress;
         covering.push_back(modal == nullptr ? QString()
                                             : QString::fromLatin1(modal->metaObject()->className()));
     });
 
     window().setMoviePath(1, {});
-    sendCommand(window(), kPublish);  // the "no movie" warning
+    commandToEnd(kPublish);  // the "no movie" warning
 
     window().setMoviePath(1, QString::fromStdString(movie.string()));
     control<QCheckBox>(kCustomSize)->setChecked(true);
@@ -143,7 +146,7 @@ TEST_F(WindowTest, NoDialogOfAPublishIsEverCoveredByAnotherWindow) {
     ui::FileDialog::setNextAnswer(QString::fromStdString((folder() / "site" / "index.html").string()));
     // The page dialog, the custom size notice, the question about the movie
     // (no real one), the outcome.
-    sendCommand(window(), kPublish);
+    commandToEnd(kPublish);
     ui::QtPrompts::setOnAnswer(nullptr);
 
     const std::vector<Message> shown = messages();
@@ -168,7 +171,7 @@ TEST_F(WindowTest, AfterPublishingThePageOrItsFolderOpensFromTheMessage) {
         ui::QtPrompts::setNextAnswer(true);  // publish the movie (no real one) all the same
         ui::QtPrompts::setNextAction(c.action);
         ui::FileDialog::setNextAnswer(QString::fromStdString(page.string()));
-        sendCommand(window(), kPublish);
+        commandToEnd(kPublish);
         const std::vector<Message> shown = messages();
         ASSERT_GE(shown.size(), 2u);
         EXPECT_EQ(shown[1].text, "Publishing succeeded");
@@ -258,7 +261,7 @@ TEST_F(WindowTest, LongWorkShowsItsProgressBeforeReadingTheMovie) {
         });
         reads.hold();
         watch.start();
-        sendCommand(window(), command);
+        commandToEnd(command);
         EXPECT_TRUE(shownWhileReading);
         messages();
     }
@@ -329,7 +332,7 @@ protected:
             sinceAction.start();
         });
         if (action) watch.start();
-        sendCommand(window(), kPublish);
+        commandToEnd(kPublish);
         return sinceAction.isValid() ? sinceAction.elapsed() : -1;
     }
 
@@ -380,6 +383,7 @@ TEST_F(LargePublish, CancelStopsWithinASecondAndLeavesTheFolderAsItWas) {
         EXPECT_EQ(test_support::snapshot(site), before);
         EXPECT_EQ(fs::exists(site), c.earlierTree);
         EXPECT_FALSE(window().publishing());
+        EXPECT_TRUE(control(kPublish)->isEnabled()) << "the window's commands are back";
     }
 }
 
@@ -393,9 +397,10 @@ TEST_F(LargePublish, CommandsAreRefusedWhilePublishingAndClosingAsksFirst) {
     publish(big, site, [&](app::ProgressWindow&) {
         EXPECT_TRUE(window().publishing());
         const auto requests = ui::FileDialog::lastRequest();  // the page dialog's
-        sendCommand(window(), kOptionsByDefault);
-        sendCommand(window(), kLoadMovie1);
-        sendCommand(window(), kExit);
+        EXPECT_FALSE(control(kPublish)->isEnabled()) << "the window's commands are off";
+        menuAction(kOptionsByDefault)->trigger();
+        control<QAbstractButton>(kLoadMovie1)->click();
+        menuAction(kExit)->trigger();
         EXPECT_EQ(window().moviePath(1).toStdString(), big.string()) << "Options by default ran";
         EXPECT_EQ(ui::FileDialog::lastRequest(), requests) << "a movie dialog opened";
         ui::QtPrompts::setNextAnswer(false);  // keep publishing

@@ -6,11 +6,13 @@
 #include <QComboBox>
 #include <QFile>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
 
 #include "app/ColorChooser.h"
+#include "app/JobRunner.h"
 #include "app/WindowGrowth.h"
 #include "core/platform/Files.h"
 #include "ui/FileDialog.h"
@@ -66,6 +68,12 @@ void sendCommand(app::MainWindow& window, int id) {
     } else {
         ADD_FAILURE() << "no command has the id " << id;
     }
+}
+
+void WindowTest::toEnd(const std::function<void()>& start) {
+    QSignalSpy ended(&window().jobs(), &app::JobRunner::ended);
+    start();
+    if (window().jobs().running()) ASSERT_TRUE(ended.wait(120000)) << "the job never ended";
 }
 
 QAction* WindowTest::menuAction(int id) const {

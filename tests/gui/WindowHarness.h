@@ -51,6 +51,10 @@ public:
     }
 };
 
+// Gives the command of the action or control with this id as the person
+// would: the action triggered, the button clicked, the list's choice made.
+void sendCommand(app::MainWindow& window, int id);
+
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -75,6 +79,11 @@ protected:
     std::filesystem::path settingsPath() const { return folder() / "publisher.ini"; }
     // Messages that would have been shown since the last call.
     std::vector<Message> messages();
+    // Runs `start` and waits for the long job it began, if any, to end.
+    void toEnd(const std::function<void()>& start);
+    void commandToEnd(int id) {
+        toEnd([&] { sendCommand(window(), id); });
+    }
     // Runs `action`, closing the modal window it opens; returns that window's title.
     QString closeModal(const std::function<void()>& action);
     // A file of `bytes` at `name` in the test's folder.
@@ -105,10 +114,6 @@ struct Clip {
 
 // Makes the movie in `folder`; empty when ffmpeg could not.
 std::filesystem::path makeClip(const std::filesystem::path& folder, const Clip& clip = {});
-
-// Gives the command of the action or control with this id as the person
-// would: the action triggered, the button clicked, the list's choice made.
-void sendCommand(app::MainWindow& window, int id);
 
 // Waits until `done` or `ms` have passed, letting the window work meanwhile.
 bool waitFor(const std::function<bool()>& done, int ms);

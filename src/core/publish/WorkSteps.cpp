@@ -9,11 +9,19 @@ namespace tessaly::publish {
 
 PublishReport publishWork(const PublishWork& work, model::ViewerSettings& settings, movies::MovieTools& tools,
                           PublishTalk& talk) {
+    std::variant<PublishJob, PublishReport> prepared = preparePublish(work, settings, tools, talk);
+    if (auto* ended = std::get_if<PublishReport>(&prepared)) return std::move(*ended);
+    return talk.run(std::get<PublishJob>(prepared));
+}
+
+std::variant<PublishJob, PublishReport> preparePublish(const PublishWork& work,
+                                                       model::ViewerSettings& settings,
+                                                       movies::MovieTools& tools, PublishQuestions& talk) {
     std::optional<Message> notice;
     PublishJob job = publishJob(work.movies, work.page, settings, work.hotSpots, notice);
     job.project = work.project;
     if (notice) talk.tell(*notice);
-    if (auto refusal = checkJob(job)) return {PublishOutcome::Refused, std::move(*refusal)};
+    if (auto refusal = checkJob(job)) return PublishReport{PublishOutcome::Refused, std::move(*refusal)};
     if (work.checkMoviesFirst) {
         std::vector<movies::MovieFinding> findings =
             movies::checkMovies(job.movies, tools, job.page, {}, work.stop);
@@ -24,13 +32,20 @@ PublishReport publishWork(const PublishWork& work, model::ViewerSettings& settin
         }
         const std::vector<Mismatch> mismatches = checkMismatches(job.movies, tools, job.hotSpots, work.stop);
         if ((!findings.empty() || !mismatches.empty()) && !talk.goOnDespite(findings, mismatches))
-            return {PublishOutcome::Cancelled, {}};
+            return PublishReport{PublishOutcome::Cancelled, {}};
     }
-    return talk.run(job);
+    return job;
 }
 
 movies::EncodeReport encodeWork(const model::MovieSlots& movies, const std::filesystem::path& folder,
                                 const EncodeRun& run) {
+    std::variant<movies::EncodeJob, movies::EncodeReport> job = encodeJob(movies, folder);
+    if (auto* refused = std::get_if<movies::EncodeReport>(&job)) return std::move(*refused);
+    return run(std::get<movies::EncodeJob>(job));
+}
+
+std::variant<movies::EncodeJob, movies::EncodeReport> encodeJob(const model::MovieSlots& movies,
+                                                                const std::filesystem::path& folder) {
     if (auto refusal = checkMainMovie(movies)) {
         movies::EncodeReport refused;
         refused.outcome = movies::EncodeOutcome::Refused;
@@ -41,7 +56,7 @@ movies::EncodeReport encodeWork(const model::MovieSlots& movies, const std::file
     job.movie = movies.mainMovie();
     job.folder = folder;
     for (std::size_t slot = 0; slot < movies.size(); ++slot) job.kept.push_back(movies.path(slot));
-    return run(job);
+    return job;
 }
 
 }  // namespace tessaly::publish

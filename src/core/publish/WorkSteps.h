@@ -9,6 +9,7 @@
 #include <atomic>
 #include <filesystem>
 #include <functional>
+#include <variant>
 #include <vector>
 
 #include "core/Prompts.h"
@@ -22,10 +23,10 @@
 
 namespace tessaly::publish {
 
-// What a publish asks of the window or the command line.
-class PublishTalk {
+// What a publish tells and asks before anything is written.
+class PublishQuestions {
 public:
-    virtual ~PublishTalk() = default;
+    virtual ~PublishQuestions() = default;
     // A notice on the way (a rejected custom size).
     virtual void tell(const Message& notice) = 0;
     // Movies that will not play well on the web, and what in the page and its
@@ -33,6 +34,11 @@ public:
     // all the same. At least one of them is not empty.
     [[nodiscard]] virtual bool goOnDespite(const std::vector<movies::MovieFinding>& findings,
                                            const std::vector<Mismatch>& mismatches) = 0;
+};
+
+// What a publish asks of the window or the command line.
+class PublishTalk : public PublishQuestions {
+public:
     // The publish itself, with the caller's progress and cancel.
     [[nodiscard]] virtual PublishReport run(const PublishJob& job) = 0;
 };
@@ -57,6 +63,11 @@ struct PublishWork {
 // run; a publish declined over its movies, Cancelled with no message.
 PublishReport publishWork(const PublishWork& work, model::ViewerSettings& settings, movies::MovieTools& tools,
                           PublishTalk& talk);
+// The same up to the publish itself, for a caller that runs it later: the job
+// to publish, or the report that ends the work here.
+std::variant<PublishJob, PublishReport> preparePublish(const PublishWork& work,
+                                                       model::ViewerSettings& settings,
+                                                       movies::MovieTools& tools, PublishQuestions& talk);
 
 // What an encode asks of the window or the command line: the encode itself,
 // with the caller's tools, progress and cancel.
@@ -66,5 +77,8 @@ using EncodeRun = std::function<movies::EncodeReport(const movies::EncodeJob& jo
 // reported Refused with the message), then the encode.
 movies::EncodeReport encodeWork(const model::MovieSlots& movies, const std::filesystem::path& folder,
                                 const EncodeRun& run);
+// The same up to the encode itself: the job, or the refusal.
+std::variant<movies::EncodeJob, movies::EncodeReport> encodeJob(const model::MovieSlots& movies,
+                                                                const std::filesystem::path& folder);
 
 }  // namespace tessaly::publish
