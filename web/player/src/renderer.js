@@ -4,7 +4,6 @@
  * that changes nothing binds or uploads nothing.
  */
 import { put } from "./dom.js";
-import { TEXT } from "./messages.js";
 import { WHOLE } from "./stereo.js";
 
 const VERTEX_SOURCE = "attribute vec3 position;" +
@@ -41,20 +40,20 @@ function openContext(canvas) {
     return null;
 }
 
-/* Why the graphics driver refused the viewer's drawing, in the words the page shows. */
+/* The driver refused a step of preparing the drawing ("vertex", "fragment", "link"), with what it said. */
 class DrawingRefused extends Error {
-    constructor(what, log) {
-        super(what);
-        this.lines = [TEXT.cannotPrepare + what + "."].concat(log && log.trim() ? [TEXT.driverSaid + log.trim()] : []);
+    constructor(step, log) {
+        super(step);
+        this.failure = { step: step, log: log && log.trim() ? log.trim() : "" };
     }
 }
 
-function compileShader(gl, kind, source, what) {
+function compileShader(gl, kind, source, step) {
     const shader = gl.createShader(kind);
     gl.shaderSource(shader, source);
     gl.compileShader(shader);
     if (!gl.getShaderParameter(shader, gl.COMPILE_STATUS)) {
-        throw new DrawingRefused(what, gl.getShaderInfoLog(shader));
+        throw new DrawingRefused(step, gl.getShaderInfoLog(shader));
     }
     return shader;
 }
@@ -68,7 +67,7 @@ function linkProgram(gl, shaders) {
     gl.bindAttribLocation(program, 1, "place");
     gl.linkProgram(program);
     if (!gl.getProgramParameter(program, gl.LINK_STATUS)) {
-        throw new DrawingRefused(TEXT.linking, gl.getProgramInfoLog(program));
+        throw new DrawingRefused("link", gl.getProgramInfoLog(program));
     }
     return program;
 }
@@ -116,8 +115,8 @@ class Renderer {
         /* The size each texture was allocated at, so that a frame of the same size only replaces its texels. */
         this.sizes = new WeakMap();
         const program = linkProgram(gl, [
-            compileShader(gl, gl.VERTEX_SHADER, VERTEX_SOURCE, TEXT.vertexShader),
-            compileShader(gl, gl.FRAGMENT_SHADER, FRAGMENT_SOURCE, TEXT.fragmentShader)
+            compileShader(gl, gl.VERTEX_SHADER, VERTEX_SOURCE, "vertex"),
+            compileShader(gl, gl.FRAGMENT_SHADER, FRAGMENT_SOURCE, "fragment")
         ]);
         gl.useProgram(program);
         this.matrix = gl.getUniformLocation(program, "matrix");
@@ -305,21 +304,22 @@ class Renderer {
 }
 
 /*
- * A renderer on a new canvas: { renderer }, or { failure } with the lines that
- * say why nothing can be drawn (no WebGL, or a driver that refuses the shaders).
+ * A renderer on a new canvas: { renderer }, or { failure } that says why nothing
+ * can be drawn: { step: "webgl" } without WebGL, or the step the driver refused
+ * with what it said ({ step, log }).
  */
 export function createRenderer(clearColour) {
     const canvas = document.createElement("canvas");
     canvas.style.display = "block";
     const gl = openContext(canvas);
     if (!gl) {
-        return { failure: [TEXT.noWebGl] };
+        return { failure: { step: "webgl", log: "" } };
     }
     try {
         return { renderer: new Renderer(canvas, gl, clearColour) };
     } catch (error) {
         if (error instanceof DrawingRefused) {
-            return { failure: error.lines };
+            return { failure: error.failure };
         }
         throw error;
     }

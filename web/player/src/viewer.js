@@ -15,6 +15,7 @@ import { HotSpots } from "./hotspots.js";
 import { Pointer, bindKeys } from "./input.js";
 import { Layout } from "./layout.js";
 import { FrameLoop } from "./loop.js";
+import { TEXT } from "./messages.js";
 import { offerMotion } from "./motion.js";
 import { Movie } from "./movie.js";
 import { MovieFrames } from "./movie-frames.js";
@@ -31,14 +32,23 @@ import { View } from "./view.js";
 import { playableVersions, readVersions, smoothVersions, wantedWidth } from "./versions.js";
 import { Headset } from "./xr.js";
 
+/* The words for a renderer's failure (createRenderer). */
+function refusalLines(failure) {
+    if (failure.step === "webgl") {
+        return [TEXT.noWebGl];
+    }
+    const what = { vertex: TEXT.vertexShader, fragment: TEXT.fragmentShader, link: TEXT.linking }[failure.step];
+    return [TEXT.cannotPrepare + what + "."].concat(failure.log ? [TEXT.driverSaid + failure.log] : []);
+}
+
 /* Without WebGL, or with shaders the driver refuses, nothing can be drawn: the poster says why, and the movie stays silent. */
-function cannotDraw(config, container, video, reason) {
+function cannotDraw(config, container, video, failure) {
     const overlays = new Overlays();
     const layout = new Layout(config, { container: container, renderer: null, overlays: overlays }, () => null);
     layout.followWindow();
     layout.followResizes();
     video.pause();
-    overlays.showCover("failed", reason);
+    overlays.showCover("failed", refusalLines(failure));
 }
 
 /* The picture takes the shape of one eye's picture, stretched to the whole turn, when that changes. */
