@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
 
     const auto copy = [&] {
         platform::MovieCopyResult result = platform::copyMovie(movie, folder);
-        return !result.error && result.copy.replaceTarget() == 0;
+        return result.outcome.ok() && result.copy.replaceTarget() == 0;
     };
     const auto moveWith = [&](auto move) {
         return [&, move] {

@@ -32,7 +32,7 @@ BrowserPreview::BrowserPreview(QString parent) : parent_(std::move(parent)) {}
 
 BrowserPreview::~BrowserPreview() = default;
 
-std::variant<fs::path, platform::FileError> BrowserPreview::newPage() {
+Result<fs::path> BrowserPreview::newPage() {
     // QTemporaryDir makes the folder for this user alone (mode 0700).
     auto folder =
         std::make_unique<QTemporaryDir>(QDir(parent_).filePath(QString::fromLatin1(kFolderPattern)));
@@ -42,7 +42,7 @@ std::variant<fs::path, platform::FileError> BrowserPreview::newPage() {
     return ui::toPath(next_->path()) / kPageName;
 }
 
-std::variant<std::string, platform::FileError> BrowserPreview::serve() {
+Result<std::string> BrowserPreview::serve() {
     if (!next_) return platform::FileError{ui::toPath(parent_), "serve", "Nothing was published"};
     auto served = std::make_unique<Served>();
     served->folder = std::move(next_);

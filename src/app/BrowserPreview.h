@@ -12,7 +12,6 @@
 #include <optional>
 #include <string>
 #include <thread>
-#include <variant>
 
 #include "core/platform/Files.h"
 
@@ -32,11 +31,11 @@ public:
 
     // The page file in a new, empty private folder, for the next preview; the
     // page served so far stays until serve() takes its place.
-    std::variant<std::filesystem::path, platform::FileError> newPage();
+    Result<std::filesystem::path> newPage();
     // Serves the page newPage() gave, once it is published, in place of the
     // last one, which goes with its folder. The page's address, or why not
     // (the new folder is then removed and the last page stays).
-    std::variant<std::string, platform::FileError> serve();
+    Result<std::string> serve();
     // Removes the folder newPage() gave, when its page could not be published.
     void discard();
 

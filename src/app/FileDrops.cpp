@@ -18,13 +18,13 @@ FileDrops::FileDrops(QWidget* window, RowAt rowAt, Taking taking, Open open)
       rowAt_(std::move(rowAt)),
       taking_(std::move(taking)),
       open_(std::move(open)),
-      judgement_(Message{}) {
+      judgement_(refusal({})) {
     window_->setAcceptDrops(true);
     window_->installEventFilter(this);
     for (QLineEdit* edit : window_->findChildren<QLineEdit*>()) edit->installEventFilter(this);
 }
 
-const std::variant<model::OpenRequest, Message>* FileDrops::fileOf(const QMimeData* mime) {
+const Result<model::OpenRequest>* FileDrops::fileOf(const QMimeData* mime) {
     if (mime == nullptr || !mime->hasUrls()) return nullptr;
     const QList<QUrl> urls = mime->urls();
     if (urls.size() != 1 || !urls.front().isLocalFile()) return nullptr;
@@ -39,7 +39,7 @@ const std::variant<model::OpenRequest, Message>* FileDrops::fileOf(const QMimeDa
 
 bool FileDrops::carriesMovie(const QMimeData* mime) {
     const auto* judged = fileOf(mime);
-    const auto* request = judged != nullptr ? std::get_if<model::OpenRequest>(judged) : nullptr;
+    const auto* request = judged != nullptr && judged->ok() ? &judged->value() : nullptr;
     return request != nullptr && request->kind == model::WorkKind::Movie && taking_();
 }
 
@@ -47,8 +47,8 @@ std::optional<FileDrops::Target> FileDrops::targetOf(const QMimeData* mime, cons
     if (!taking_()) return std::nullopt;
     const auto* judged = fileOf(mime);
     if (judged == nullptr) return std::nullopt;
-    const auto* request = std::get_if<model::OpenRequest>(judged);
-    if (request == nullptr) return std::nullopt;
+    if (judged->failed()) return std::nullopt;
+    const model::OpenRequest* request = &judged->value();
     if (request->kind == model::WorkKind::Project) return Target{*request, 0};
     const int row = rowAt_(windowPoint);
     if (row == 0) return std::nullopt;

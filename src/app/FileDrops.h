@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
-#include <variant>
 
 #include "core/model/WorkFiles.h"
 
@@ -44,7 +43,7 @@ protected:
 
 private:
     // The one local file `mime` carries, judged once per drag.
-    const std::variant<model::OpenRequest, Message>* fileOf(const QMimeData* mime);
+    const Result<model::OpenRequest>* fileOf(const QMimeData* mime);
     bool carriesMovie(const QMimeData* mime);
 
     QWidget* window_;
@@ -52,7 +51,7 @@ private:
     Taking taking_;
     Open open_;
     std::filesystem::path judged_;
-    std::variant<model::OpenRequest, Message> judgement_;
+    Result<model::OpenRequest> judgement_;
 };
 
 }  // namespace tessaly::app

@@ -86,8 +86,8 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, MediaTools 
     applySettingsFile();
     // A publish killed in the folder last published to is finished or undone
     // before anything else, as the next publish there would.
-    if (const auto error = publish::finishInterruptedPublish(settings_->saveDir()))
-        reportError(*prompts_, *error);
+    if (const auto finished = publish::finishInterruptedPublish(settings_->saveDir()); finished.failed())
+        reportError(*prompts_, finished.failure());
     toolTips_ = new ToolTips(client_);
     showToolTipHelp(settings_->toolTipHelp() == 1);
     ColorChooser::resetCustomColours();
@@ -135,7 +135,8 @@ void MainWindow::buildParts(MediaTools tools) {
                                                 launcher_, *jobs_);
     browser_ = std::make_unique<PreviewInBrowser>(this, *prompts_, launcher_);
     encode_ = std::make_unique<EncodeCommand>(this, *prompts_, tools.movies, tools.encoder, *jobs_);
-    connect(jobs_.get(), &JobRunner::runningChanged, this, [this](bool running) { setCommandsEnabled(!running); });
+    connect(jobs_.get(), &JobRunner::runningChanged, this,
+            [this](bool running) { setCommandsEnabled(!running); });
     settings_ =
         std::make_unique<SettingsBinding>(options, setup_.start, [this](bool on) { showToolTipHelp(on); });
     panel_->setSelectedSlot(editor_->currentSlot());
@@ -352,8 +353,8 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::applySettingsFile() {
     model::ViewerSettings s = settings_->read();
-    if (const auto error = model::loadSettings(setup_.settingsPath, s, currentFolder())) {
-        reportError(*prompts_, *error);
+    if (const auto loaded = model::loadSettings(setup_.settingsPath, s, currentFolder()); loaded.failed()) {
+        reportError(*prompts_, loaded.failure());
         return;
     }
     settings_->write(s);
@@ -499,12 +500,13 @@ void MainWindow::optionsByDefault() {
 }
 
 void MainWindow::saveOptions() {
-    const model::SaveResult result =
+    const Result<void> saved =
         model::saveSettings(setup_.settingsPath, settings_->read(), ui::utf8(moviePath(1)));
-    if (result.status == model::SaveStatus::NoMovie) {
+    if (saved.ok()) return;
+    if (saved.kind() == FailureKind::Refused) {
         prompts_->show(model::noMovieMessage());
-    } else if (result.status == model::SaveStatus::Failed && result.error) {
-        reportError(*prompts_, *result.error);
+    } else {
+        reportError(*prompts_, saved.failure());
     }
 }
 

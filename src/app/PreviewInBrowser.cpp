@@ -19,12 +19,12 @@ PreviewInBrowser::~PreviewInBrowser() = default;
 
 std::optional<std::filesystem::path> PreviewInBrowser::newPage() {
     if (!preview_) preview_ = std::make_unique<BrowserPreview>(QDir::tempPath());
-    auto page = preview_->newPage();
-    if (const auto* error = std::get_if<platform::FileError>(&page)) {
-        reportError(prompts_, *error);
+    Result<std::filesystem::path> page = preview_->newPage();
+    if (page.failed()) {
+        reportError(prompts_, page.failure());
         return std::nullopt;
     }
-    return std::get<std::filesystem::path>(std::move(page));
+    return std::move(page).value();
 }
 
 void PreviewInBrowser::show(const publish::PublishReport& report) {
@@ -33,12 +33,12 @@ void PreviewInBrowser::show(const publish::PublishReport& report) {
         if (!report.message.text.empty()) prompts_.show(report.message);
         return;
     }
-    const auto address = preview_->serve();
-    if (const auto* error = std::get_if<platform::FileError>(&address)) {
-        reportError(prompts_, *error);
+    const Result<std::string> address = preview_->serve();
+    if (address.failed()) {
+        reportError(prompts_, address.failure());
         return;
     }
-    const QString url = ui::qs(std::get<std::string>(address));
+    const QString url = ui::qs(address.value());
     const bool opened = launcher_.openUrl(QUrl(url));
     // The address stays at hand for another browser, or for when none started.
     if (note_ == nullptr) note_ = new PreviewAddressNote(window_);

@@ -77,10 +77,10 @@ void ProjectSession::openProject(const std::filesystem::path& project) {
     model::ViewerSettings s = p_.settings.read();
     // The project's own LOADDIR, if any, is read after the dialog's folder.
     s.loadDir = project.parent_path().string();
-    model::OpenedProject opened = model::openProject(project, s, currentFolder());
-    if (opened.error) {
+    Result<model::OpenedProject> opened = model::openProject(project, s, currentFolder());
+    if (opened.failed()) {
         p_.settings.setLoadDir(project.parent_path().string());
-        reportError(p_.prompts, *opened.error);
+        reportError(p_.prompts, opened.failure());
         return;
     }
     // Read first: a project that cannot be read asks nothing.
@@ -88,16 +88,16 @@ void ProjectSession::openProject(const std::filesystem::path& project) {
     if (!settleChanges()) return;
     // Saving the changes may have written this very file: it opens as it is now.
     std::error_code ec;
-    if (wasChanged && !history_.changed() && std::filesystem::equivalent(project_, opened.file, ec)) {
+    if (wasChanged && !history_.changed() && std::filesystem::equivalent(project_, opened->file, ec)) {
         opened = model::openProject(project, s, currentFolder());
-        if (opened.error) {
-            reportError(p_.prompts, *opened.error);
+        if (opened.failed()) {
+            reportError(p_.prompts, opened.failure());
             return;
         }
     }
-    project_ = opened.file;
+    project_ = opened->file;
     p_.recent.remember(project_);
-    showOpened(opened);
+    showOpened(opened.value());
     history_.restart();
 }
 
@@ -148,8 +148,10 @@ bool ProjectSession::saveProjectAs() {
 bool ProjectSession::writeProject(const std::filesystem::path& file) {
     // A field still being typed in is part of what is saved.
     history_.record();
-    if (const auto error = model::saveProject(file, p_.settings.read(), p_.rows.movieSlots(), p_.hotSpots)) {
-        reportError(p_.prompts, *error);
+    const Result<void> saved =
+        model::saveProject(file, p_.settings.read(), p_.rows.movieSlots(), p_.hotSpots);
+    if (saved.failed()) {
+        reportError(p_.prompts, saved.failure());
         return false;
     }
     project_ = file;
@@ -200,12 +202,13 @@ void ProjectSession::openFiles(const std::vector<std::filesystem::path>& files) 
         waitingTimer_->start();
         return;
     }
-    const auto request = model::openRequest(files);
-    if (const Message* refusal = std::get_if<Message>(&request)) {
-        p_.prompts.show(*refusal);
+    const Result<model::OpenRequest> request = model::openRequest(files);
+    if (request.failed()) {
+        p_.prompts.show(
+            Message{request.failure().message(), std::string(texts::kRefusedFilesCaption), Icon::Warning});
         return;
     }
-    const auto& open = std::get<model::OpenRequest>(request);
+    const model::OpenRequest& open = request.value();
     if (open.kind == model::WorkKind::Project) {
         openProject(open.file);
     } else {

@@ -29,7 +29,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-
 // The movie copy's line in the progress window.
 class CopyShown {
 public:
@@ -143,12 +142,12 @@ bool PublishCommand::choosePage(model::ViewerSettings& settings, fs::path& page)
         prompts_.show(publish::pageIsFolderMessage(*folder));
         return false;
     }
-    const platform::AbsolutePath pageFile = publish::pageFile(chosen->string());
-    if (pageFile.error) {
-        prompts_.show(publish::failureMessage({*pageFile.error}));
+    const Result<std::filesystem::path> pageFile = publish::pageFile(chosen->string());
+    if (pageFile.failed()) {
+        prompts_.show(publish::failureMessage({pageFile.failure()}));
         return false;
     }
-    page = pageFile.path;
+    page = pageFile.value();
     settings.saveDir = page.parent_path().string();
     return true;
 }

@@ -120,6 +120,8 @@ inline constexpr std::string_view kNothingOpened = "No program could open %1";  
 inline constexpr std::string_view kProjectOpenTitle = "Load a Project";
 inline constexpr std::string_view kProjectSaveTitle = "Save the Project";
 inline constexpr std::string_view kErrorCaption = "Error";
+// Files handed over that cannot be opened: several at once, or of another kind.
+inline constexpr std::string_view kRefusedFilesCaption = "Warning";
 inline constexpr std::string_view kMovieDialogTitle = "Load a Web Movie";
 // The movie filter comes from movies::movieDialogFilter().
 

@@ -65,14 +65,11 @@ void WorkRecovery::keepNow() {
         std::filesystem::create_directories(folder_, ec);
         lock_ = lockOf(file_);
     }
-    std::optional<platform::FileError> error;
-    if (lock_) {
-        error = platform::writeFileAtomic(file_, parts_.text());
-    } else {
-        error = platform::FileError{file_, "lock", "held by another window"};
-    }
+    const Result<void> kept =
+        lock_ ? platform::writeFileAtomic(file_, parts_.text())
+              : Result<void>(platform::FileError{file_, "lock", "held by another window"});
     // Kept quietly: a box every few seconds would stop the work it protects.
-    if (error && !std::exchange(warned_, true)) qWarning("%s", error->message().c_str());
+    if (kept.failed() && !std::exchange(warned_, true)) qWarning("%s", kept.failure().message().c_str());
 }
 
 void WorkRecovery::removeFile() {
@@ -91,10 +88,11 @@ void WorkRecovery::offer() {
         // A window that still runs holds its file; so does one asking about it now.
         const std::unique_ptr<QLockFile> held = lockOf(file);
         if (!held) continue;
-        const model::RecoveredWork recovered =
+        const Result<model::RecoveredWork> read =
             model::readRecovery(file, parts_.settings(), QDir::currentPath().toStdString());
         // What cannot be read as a project is left as it is.
-        if (recovered.work.error) continue;
+        if (read.failed()) continue;
+        const model::RecoveredWork& recovered = read.value();
         const QString name = recovered.project.empty() ? ui::qs(texts::kRecoverUnnamed)
                                                        : ui::qpath(recovered.project.filename());
         const QString when = QLocale().toString(info.lastModified(), QLocale::ShortFormat);

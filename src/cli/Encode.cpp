@@ -95,12 +95,13 @@ int runEncode(const Arguments& args, std::ostream&, std::ostream& err) {
 
     std::error_code ec;
     const std::string currentFolder = fs::current_path(ec).string();
-    model::OpenedProject project =
+    Result<model::OpenedProject> opened =
         model::openProject(positional[0], model::startState(currentFolder, {}).settings, currentFolder);
-    if (project.error) {
-        err << kPrefix << project.error->message() << '\n';
+    if (opened.failed()) {
+        err << kPrefix << opened.failure().message() << '\n';
         return 1;
     }
+    const model::OpenedProject& project = opened.value();
 
     const StopOnSignals signals;
     media::FfmpegEncoder encoder;

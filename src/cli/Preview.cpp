@@ -33,7 +33,7 @@ std::string fill(std::string_view pattern, const std::string& value) {
 }
 
 // Why `page` cannot be previewed, if it cannot.
-std::optional<platform::FileError> checkPage(const fs::path& page) {
+Result<void> checkPage(const fs::path& page) {
     std::error_code error;
     const fs::file_status status = fs::status(page, error);
     if (error) return platform::FileError{page, "open", error.message()};
@@ -42,7 +42,7 @@ std::optional<platform::FileError> checkPage(const fs::path& page) {
         return platform::FileError{page, "open", std::string(platform::kNotRegularFile)};
     if (fs::canonical(page, error).filename().string().starts_with('.'))
         return platform::FileError{page, "serve", std::string(kHiddenPage)};
-    return std::nullopt;
+    return success();
 }
 
 }  // namespace
@@ -53,8 +53,8 @@ int runPreview(const Arguments& args, std::ostream& out, std::ostream& err) {
         return 2;
     }
     const fs::path page = args[0];
-    if (const auto problem = checkPage(page)) {
-        err << "tessaly: " << problem->message() << '\n';
+    if (const auto checked = checkPage(page); checked.failed()) {
+        err << "tessaly: " << checked.failure().message() << '\n';
         return 1;
     }
     // The folder of the file itself: a page reached through a symlink finds its

@@ -13,7 +13,6 @@
 #include <string>
 #include <system_error>
 #include <utility>
-#include <variant>
 #include <vector>
 
 #include "cli/Console.h"
@@ -82,53 +81,53 @@ struct PublishOptions {
 };
 
 // --custom-size's WIDTHxHEIGHT, or the problem with it.
-std::variant<std::pair<unsigned, unsigned>, std::string> customSize(const std::string& size) {
+Result<std::pair<unsigned, unsigned>> customSize(const std::string& size) {
     const auto x = size.find_first_of("xX");
     const auto width = sizeValue(std::string_view(size).substr(0, x));
     const auto height = x == std::string::npos ? std::nullopt : sizeValue(size.substr(x + 1));
-    if (!width || !height) return std::string("--custom-size takes WIDTHxHEIGHT, such as 1280x640");
+    if (!width || !height) return refusal("--custom-size takes WIDTHxHEIGHT, such as 1280x640");
     if (*width > kMaxCustomSize || *height > kMaxCustomSize)
-        return "--custom-size takes at most " + std::to_string(kMaxCustomSize) + "x" +
-               std::to_string(kMaxCustomSize);
+        return refusal("--custom-size takes at most " + std::to_string(kMaxCustomSize) + "x" +
+                       std::to_string(kMaxCustomSize));
     return std::pair{*width, *height};
 }
 
 // The options given, or the problem that earns the usage text.
-std::variant<PublishOptions, std::string> publishOptions(const Arguments& args) {
+Result<PublishOptions> publishOptions(const Arguments& args) {
     PublishOptions options;
     std::vector<std::string> positional;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if ((arg == "--manual-tilt" || arg == "--custom-size") && i + 1 >= args.size())
-            return arg + " needs a value";
+            return refusal(arg + " needs a value");
         if (arg == "--manual-tilt") {
             options.manualTilt = args[++i];
         } else if (arg == "--custom-size") {
-            auto size = customSize(args[++i]);
-            if (const std::string* problem = std::get_if<std::string>(&size)) return *problem;
-            options.customSize = std::get<std::pair<unsigned, unsigned>>(size);
+            const auto size = customSize(args[++i]);
+            if (size.failed()) return size.failure();
+            options.customSize = size.value();
         } else if (arg == "--strict") {
             options.strict = true;
         } else if (arg.starts_with("--")) {
-            return "unknown option " + arg;
+            return refusal("unknown option " + arg);
         } else {
             positional.push_back(arg);
         }
     }
-    if (positional.size() != 2) return std::string("publish takes a project and a page");
+    if (positional.size() != 2) return refusal("publish takes a project and a page");
     switch (publish::pageName(positional[1])) {
         case publish::PageName::Empty:
-            return std::string("the page path is empty");
+            return refusal("the page path is empty");
         case publish::PageName::Folder:
-            return "the page path names a folder, not a page: " + text::trimSpaces(positional[1]);
+            return refusal("the page path names a folder, not a page: " + text::trimSpaces(positional[1]));
         case publish::PageName::ExtensionOnly:  // refused by the publish, which names it
         case publish::PageName::Page:
             break;
     }
     // Publishing would put the page beside the folder, as FOLDER.html.
     if (const auto folder = publish::pageNameIsFolder(positional[1]))
-        return std::string(kPageIsFolder) + folder->string() + std::string(kNameThePage) +
-               (*folder / publish::messages::kIndexPage).string();
+        return refusal(std::string(kPageIsFolder) + folder->string() + std::string(kNameThePage) +
+                       (*folder / publish::messages::kIndexPage).string());
     options.project = positional[0];
     options.page = positional[1];
     return options;
@@ -215,20 +214,21 @@ private:
 }  // namespace
 
 int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
-    const auto parsed = publishOptions(args);
-    if (const std::string* problem = std::get_if<std::string>(&parsed)) {
-        err << kPrefix << *problem << '\n' << usage("publish");
+    const Result<PublishOptions> parsed = publishOptions(args);
+    if (parsed.failed()) {
+        err << kPrefix << parsed.failure().message() << '\n' << usage("publish");
         return 2;
     }
-    const PublishOptions& options = std::get<PublishOptions>(parsed);
+    const PublishOptions& options = parsed.value();
     std::error_code ec;
     const std::string currentFolder = fs::current_path(ec).string();
-    model::OpenedProject project =
+    Result<model::OpenedProject> opened =
         model::openProject(options.project, model::startState(currentFolder, {}).settings, currentFolder);
-    if (project.error) {
-        err << kPrefix << project.error->message() << '\n';
+    if (opened.failed()) {
+        err << kPrefix << opened.failure().message() << '\n';
         return 1;
     }
+    model::OpenedProject& project = opened.value();
     applyOptions(options, project.settings);
     if (const auto refusal = publish::checkMainMovie(project.movies)) {
         printMessage(err, *refusal);
@@ -239,13 +239,13 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
     const StopOnSignals signals;
     movies::MovieInfoCache tools(media::moduleMovieTools());
     ConsoleTalk talk(err, tools, signals.flag());
-    const platform::AbsolutePath page = publish::pageFile(options.page);
-    if (page.error) {
-        err << kPrefix << page.error->message() << '\n';
+    const Result<fs::path> page = publish::pageFile(options.page);
+    if (page.failed()) {
+        err << kPrefix << page.failure().message() << '\n';
         return 1;
     }
     const publish::PublishWork work{project.movies,
-                                    page.path,
+                                    page.value(),
                                     project.hotSpots,
                                     project.file,
                                     options.strict,

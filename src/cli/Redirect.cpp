@@ -24,8 +24,8 @@ int runRedirect(const Arguments& args, std::ostream&, std::ostream& err) {
         return 2;
     }
     const std::string page = publish::pagePathFor(args[2]);
-    if (const auto error = publish::writeRedirectPage(page, args[0], args[1])) {
-        err << kPrefix << error->message() << '\n';
+    if (const auto written = publish::writeRedirectPage(page, args[0], args[1]); written.failed()) {
+        err << kPrefix << written.failure().message() << '\n';
         return 1;
     }
     printMessage(err, publish::redirectCreatedMessage());

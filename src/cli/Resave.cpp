@@ -20,13 +20,15 @@ int runResave(const Arguments& args, std::ostream&, std::ostream& err) {
     std::error_code ec;
     const std::string currentFolder = std::filesystem::current_path(ec).string();
     model::AppState state = model::startState(currentFolder, {});
-    if (const auto error =
-            model::loadProject(args[0], state.settings, state.movies, state.hotSpots, currentFolder)) {
-        err << "tessaly: " << error->message() << '\n';
+    const Result<void> loaded =
+        model::loadProject(args[0], state.settings, state.movies, state.hotSpots, currentFolder);
+    if (loaded.failed()) {
+        err << "tessaly: " << loaded.failure().message() << '\n';
         return 1;
     }
-    if (const auto error = model::saveProject(args[1], state.settings, state.movies, state.hotSpots)) {
-        err << "tessaly: " << error->message() << '\n';
+    const Result<void> saved = model::saveProject(args[1], state.settings, state.movies, state.hotSpots);
+    if (saved.failed()) {
+        err << "tessaly: " << saved.failure().message() << '\n';
         return 1;
     }
     return 0;

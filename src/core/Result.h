@@ -30,7 +30,7 @@ struct Failure {
     FailureKind kind = FailureKind::File;
     // Further failures of the same work, each with its file (a publish that
     // could not put several files back).
-    std::vector<Failure> more;
+    std::vector<Failure> more = {};
 
     // "Cannot write /home/ana/tour/js/st.css: No space left on device"; a
     // refusal's reason as it stands.

@@ -22,29 +22,31 @@ ModuleMovieTools::ModuleMovieTools(std::vector<fs::path> candidates) : candidate
 
 namespace {
 
-// The entry `name` of the first module of `candidates` there is; null, with
-// `error` naming the module's file, when it cannot be loaded.
-void* loadEntry(const std::vector<fs::path>& candidates, const char* name,
-                std::optional<platform::FileError>& error) {
+// The entry `name` of the first module of `candidates` there is, or why it
+// cannot be loaded, naming the module's file.
+Result<void*> loadEntry(const std::vector<fs::path>& candidates, const char* name) {
     for (const fs::path& candidate : candidates) {
         if (platform::fileStatus(candidate).kind == platform::FileKind::Missing) continue;
         const platform::ModuleSymbol entry = platform::loadModuleSymbol(candidate, name);
-        if (entry.address == nullptr) error = platform::FileError{candidate, "load", entry.error};
+        if (entry.address == nullptr) return platform::FileError{candidate, "load", entry.error};
         return entry.address;
     }
     std::string reason = std::strerror(ENOENT);
     for (std::size_t i = 1; i < candidates.size(); ++i) reason += " (nor " + candidates[i].string() + ")";
-    error = platform::FileError{candidates.empty() ? fs::path(TESSALY_MEDIA_MODULE) : candidates.front(),
-                                "load", reason};
-    return nullptr;
+    return platform::FileError{candidates.empty() ? fs::path(TESSALY_MEDIA_MODULE) : candidates.front(),
+                               "load", reason};
 }
 
 }  // namespace
 
 movies::MovieTools* ModuleMovieTools::tools() {
     std::call_once(loaded_, [this] {
-        if (void* entry = loadEntry(candidates_, kMovieToolsEntry, error_))
-            tools_ = reinterpret_cast<MovieToolsEntry>(entry)();
+        const Result<void*> entry = loadEntry(candidates_, kMovieToolsEntry);
+        if (entry.ok()) {
+            tools_ = reinterpret_cast<MovieToolsEntry>(entry.value())();
+        } else {
+            error_ = entry.failure();
+        }
     });
     return tools_;
 }
@@ -81,8 +83,12 @@ ModuleCaptionTools::ModuleCaptionTools(std::vector<fs::path> candidates)
 
 movies::CaptionConversion ModuleCaptionTools::toWebVtt(std::string_view text, movies::CaptionFormat format) {
     std::call_once(loaded_, [this] {
-        if (void* entry = loadEntry(candidates_, kCaptionToolsEntry, error_))
-            tools_ = reinterpret_cast<CaptionToolsEntry>(entry)();
+        const Result<void*> entry = loadEntry(candidates_, kCaptionToolsEntry);
+        if (entry.ok()) {
+            tools_ = reinterpret_cast<CaptionToolsEntry>(entry.value())();
+        } else {
+            error_ = entry.failure();
+        }
     });
     if (tools_ != nullptr) return tools_->toWebVtt(text, format);
     movies::CaptionConversion failed;

@@ -24,9 +24,9 @@ void RedirectCommand::create(std::string_view html5Path, std::string_view flashP
     saveFolder_ = std::filesystem::path(page).parent_path();
 
     // Reported instead of the success message: nothing was written.
-    if (const auto error = publish::writeRedirectPage(page, html5Path, flashPath)) {
-        prompts_.show(
-            {error->message(), std::string(publish::messages::kRedirectWarningCaption), Icon::Error});
+    if (const auto written = publish::writeRedirectPage(page, html5Path, flashPath); written.failed()) {
+        prompts_.show({written.failure().message(), std::string(publish::messages::kRedirectWarningCaption),
+                       Icon::Error});
         return;
     }
     prompts_.show(publish::redirectCreatedMessage());

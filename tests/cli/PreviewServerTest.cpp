@@ -38,7 +38,7 @@ namespace {
 
 void write(const fs::path& file, const std::string& bytes) {
     fs::create_directories(file.parent_path());
-    ASSERT_FALSE(platform::writeFileAtomic(file, bytes, platform::Flush::Skip).has_value()) << file;
+    ASSERT_TRUE(platform::writeFileAtomic(file, bytes, platform::Flush::Skip).ok()) << file;
 }
 
 // A published tree beside a folder it must never reveal.
@@ -593,7 +593,7 @@ VerbRun runVerbUntil(const fs::path& page, const fs::path& searchPath, int stopS
     }
     ::close(pipeEnds[0]);
     run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = platform::readFile(errFile).bytes;
+    run.err = platform::readFile(errFile).value();
     return run;
 }
 
@@ -622,7 +622,7 @@ TEST_F(PreviewServerTest, VerbServesUntilInterruptedAndOpensTheBrowser) {
     EXPECT_TRUE(run.address.starts_with("http://127.0.0.1:")) << run.address;
     EXPECT_TRUE(run.address.ends_with("/index.html")) << run.address;
     EXPECT_EQ(run.exitStatus, 0);
-    EXPECT_EQ(platform::readFile(opened).bytes, run.address + "\n");
+    EXPECT_EQ(platform::readFile(opened).value(), run.address + "\n");
     EXPECT_EQ(run.err, "tessaly: serving " + fs::canonical(site_).string() + " until interrupted (Ctrl+C)\n");
 
     // No launcher at all: the address is all there is, and Ctrl+C ends it too.

@@ -43,7 +43,7 @@ protected:
               ("tessaly-publish-process-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
         fs::remove_all(dir);
         fs::create_directories(dir / "movies");
-        ASSERT_FALSE(platform::writeFileAtomic(dir / "movies" / "small.mp4", "small movie"));
+        ASSERT_TRUE(platform::writeFileAtomic(dir / "movies" / "small.mp4", "small movie").ok());
         {
             const int fd = ::open((dir / "movies" / "big.mp4").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
             ASSERT_GE(fd, 0);
@@ -63,7 +63,7 @@ protected:
     void saveProject(const std::string& movie) {
         model::AppState state = model::startState(dir.string(), {});
         state.movies = {movie, "", ""};
-        ASSERT_FALSE(model::saveProject(project(), state.settings, state.movies, state.hotSpots));
+        ASSERT_TRUE(model::saveProject(project(), state.settings, state.movies, state.hotSpots).ok());
     }
     fs::path project() const { return dir / "tour.hs5"; }
 
@@ -147,7 +147,7 @@ TEST_F(PublishProcess, InterruptAndTerminateCancelAndLeaveTheFolderAsItWas) {
         ASSERT_NE(status, -1) << "still running after the signal";
         ASSERT_TRUE(WIFEXITED(status));
         EXPECT_EQ(WEXITSTATUS(status), 128 + c.signal);
-        EXPECT_NE(platform::readFile(dir / "stderr").bytes.find("tessaly: Publishing cancelled\n"),
+        EXPECT_NE(platform::readFile(dir / "stderr").value().find("tessaly: Publishing cancelled\n"),
                   std::string::npos);
         EXPECT_EQ(test_support::snapshot(site), before);
         EXPECT_EQ(fs::exists(site), c.earlierTree);
@@ -169,7 +169,7 @@ TEST_F(PublishProcess, KillIsUndoneByTheNextRun) {
         const int status = finish(20);
         ASSERT_TRUE(WIFSIGNALED(status));
         const platform::TreeRecovery recovery = platform::recoverInterruptedTree(page);
-        EXPECT_FALSE(recovery.error);
+        EXPECT_TRUE(recovery.outcome.ok());
         EXPECT_TRUE(recovery.foreignJournal.empty());
     }
     EXPECT_EQ(test_support::snapshot(site), before);

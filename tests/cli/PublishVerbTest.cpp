@@ -67,8 +67,8 @@ protected:
               ("tessaly-publish-verb-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
         fs::remove_all(dir);
         fs::create_directories(dir / "project" / "movies");
-        ASSERT_FALSE(platform::writeFileAtomic(dir / "project" / "movies" / "tour.mp4", "mp4 movie"));
-        ASSERT_FALSE(platform::writeFileAtomic(dir / "project" / "tour.webm", "webm movie"));
+        ASSERT_TRUE(platform::writeFileAtomic(dir / "project" / "movies" / "tour.mp4", "mp4 movie").ok());
+        ASSERT_TRUE(platform::writeFileAtomic(dir / "project" / "tour.webm", "webm movie").ok());
         state = model::startState(dir.string(), {});
         state.movies = {"movies/tour.mp4", "tour.webm", ""};  // relative to the project's folder
         state.hotSpots.at(1).pos = 3;
@@ -79,7 +79,7 @@ protected:
     void TearDown() override { fs::remove_all(dir); }
 
     void saveProject() {
-        ASSERT_FALSE(model::saveProject(project(), state.settings, state.movies, state.hotSpots));
+        ASSERT_TRUE(model::saveProject(project(), state.settings, state.movies, state.hotSpots).ok());
     }
     fs::path project() const { return dir / "project" / "demo.hs5"; }
 
@@ -91,7 +91,7 @@ protected:
         return status;
     }
     std::string configScript() const {
-        return unscramble(platform::readFile(dir / "site" / "js" / "ctr" / "cn0.js").bytes);
+        return unscramble(platform::readFile(dir / "site" / "js" / "ctr" / "cn0.js").value());
     }
 
     fs::path dir;
@@ -105,8 +105,8 @@ TEST_F(PublishVerb, PublishesTheProjectWithMoviesFromItsFolder) {
     ASSERT_EQ(run({project().string(), (dir / "site" / "tour").string()}), 0);
     EXPECT_EQ(err.str(), kUnreadableMovies + "tessaly: Publishing succeeded\n");
     EXPECT_TRUE(fs::is_regular_file(dir / "site" / "tour.html"));
-    EXPECT_EQ(platform::readFile(dir / "site" / "tour.mp4").bytes, "mp4 movie");
-    EXPECT_EQ(platform::readFile(dir / "site" / "tour.webm").bytes, "webm movie");
+    EXPECT_EQ(platform::readFile(dir / "site" / "tour.mp4").value(), "mp4 movie");
+    EXPECT_EQ(platform::readFile(dir / "site" / "tour.webm").value(), "webm movie");
     EXPECT_TRUE(fs::is_regular_file(dir / "site" / "images" / "hs10.gif"));
     const std::string script = configScript();
     EXPECT_NE(script.find("var vertmax=90;"), std::string::npos) << script;
@@ -116,7 +116,7 @@ TEST_F(PublishVerb, PublishesTheProjectWithMoviesFromItsFolder) {
 
     // A journal no publish there wrote is left and named.
     const fs::path journal = dir / "site" / ".tessaly-publish-journal";
-    ASSERT_FALSE(platform::writeFileAtomic(journal, std::string("placed\0", 7)));
+    ASSERT_TRUE(platform::writeFileAtomic(journal, std::string("placed\0", 7)).ok());
     ASSERT_EQ(run({project().string(), (dir / "site" / "tour").string()}), 0);
     EXPECT_EQ(err.str(), kUnreadableMovies + "tessaly: Publishing succeeded\ntessaly: " + journal.string() +
                              " was not written by a publish into this folder; nothing was undone\n");
@@ -148,7 +148,7 @@ TEST_F(PublishVerb, FailuresExitWithOneAndSayWhy) {
               "tessaly: Cannot open " + (dir / "none.hs5").string() + ": No such file or directory\n");
 
     fs::create_directories(dir / "site");
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "site" / "images", "a file, not a folder"));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "site" / "images", "a file, not a folder").ok());
     EXPECT_EQ(run({project().string(), (dir / "site" / "index.html").string()}), 1);
     EXPECT_EQ(err.str(), kUnreadableMovies + "tessaly: Publishing failed:\ntessaly: Cannot create folder " +
                              (dir / "site" / "images").string() + ": Not a directory\n");
@@ -166,7 +166,7 @@ TEST_F(PublishVerb, FailuresExitWithOneAndSayWhy) {
               "tessaly: Movie file does not selected !\ntessaly: Firts movie file must be selected !\n");
 
     state.movies = {"movies/tour.mp4", "clip.avi", ""};
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "project" / "clip.avi", "avi"));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "project" / "clip.avi", "avi").ok());
     saveProject();
     EXPECT_EQ(run({project().string(), (dir / "other" / "index.html").string()}), 1);
     EXPECT_TRUE(err.str().starts_with("tessaly: Curren format does not support\ntessaly: Slot 2, " +

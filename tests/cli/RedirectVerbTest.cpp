@@ -35,7 +35,7 @@ TEST(RedirectVerb, WritesThePageAndReportsEachOutcome) {
     Outcome run = redirect({html5, flash, (dir / "go").string()});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "tessaly: Redirect web page created!\n");
-    EXPECT_EQ(platform::readFile(dir / "go.html").bytes, publish::redirectPageText(html5, flash));
+    EXPECT_EQ(platform::readFile(dir / "go.html").value(), publish::redirectPageText(html5, flash));
 
     run = redirect({"  short  ", flash, (dir / "x.html").string()});
     EXPECT_EQ(run.status, 1);

@@ -29,7 +29,7 @@ const fs::path& root() {
 }
 
 void write(const fs::path& path, const std::string& bytes) {
-    if (platform::writeFileAtomic(path, bytes, platform::Flush::Skip)) std::abort();
+    if (platform::writeFileAtomic(path, bytes, platform::Flush::Skip).failed()) std::abort();
 }
 
 std::map<std::string, std::string> contents(const fs::path& folder) {
@@ -41,7 +41,8 @@ std::map<std::string, std::string> contents(const fs::path& folder) {
         } else if (entry.is_directory()) {
             result[name] = "folder";
         } else {
-            result[name] = platform::readFile(entry.path()).bytes + "@" +
+            const Result<std::string> read = platform::readFile(entry.path());
+            result[name] = (read.ok() ? read.value() : std::string()) + "@" +
                            std::to_string(platform::fileIdentity(entry.path())->inode);
         }
     }
@@ -94,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::map<std::string, std::string> after = contents(root());
     std::erase_if(after, [](const auto& entry) { return entry.first.starts_with("site"); });
     if (after != outside) std::abort();
-    if (platform::readFile(site / "tour.mov").bytes != "the project's movie") std::abort();
+    if (platform::readFile(site / "tour.mov").value() != "the project's movie") std::abort();
     if (!recovery.foreignJournal.empty() && contents(site) != before) std::abort();
     return 0;
 }

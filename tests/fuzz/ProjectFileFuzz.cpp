@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     model::ViewerSettings settings;
     model::MovieSlots movies;
     hotspots::HotSpotList hotSpots;
-    if (model::loadProject(file.path(), settings, movies, hotSpots, "/home/ana")) return 0;
+    if (model::loadProject(file.path(), settings, movies, hotSpots, "/home/ana").failed()) return 0;
 
     const std::string saved = model::projectText(settings, movies, hotSpots);
     if (!text::isValidUtf8(saved)) std::abort();
@@ -35,6 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     model::ViewerSettings again;
     model::MovieSlots moviesAgain;
     hotspots::HotSpotList hotSpotsAgain;
-    if (model::loadProject(file.path(), again, moviesAgain, hotSpotsAgain, "/home/ana")) std::abort();
+    if (model::loadProject(file.path(), again, moviesAgain, hotSpotsAgain, "/home/ana").failed())
+        std::abort();
     return 0;
 }

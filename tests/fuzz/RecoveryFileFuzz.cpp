@@ -15,18 +15,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     file.hold(data, size);
     const auto check = [](const model::RecoveredWork& work) {
         const std::filesystem::path& named = work.project;
-        if (!named.empty() && (work.work.error || !named.is_absolute() ||
-                               !text::endsWithNoCase(named.string(), model::kProjectExtension)))
+        if (!named.empty() &&
+            (!named.is_absolute() || !text::endsWithNoCase(named.string(), model::kProjectExtension)))
             std::abort();
     };
-    const model::RecoveredWork recovered = model::readRecovery(file.path(), {}, "/home/ana");
+    const Result<model::RecoveredWork> read = model::readRecovery(file.path(), {}, "/home/ana");
+    if (read.failed()) return 0;
+    const model::RecoveredWork& recovered = read.value();
     check(recovered);
-    if (recovered.work.error) return 0;
     const std::string saved = model::recoveryText(recovered.work.settings, recovered.work.written,
                                                   recovered.work.hotSpots, recovered.project);
     file.hold(reinterpret_cast<const std::uint8_t*>(saved.data()), saved.size());
-    const model::RecoveredWork again = model::readRecovery(file.path(), {}, "/home/ana");
-    check(again);
-    if (again.work.error) std::abort();
+    const Result<model::RecoveredWork> again = model::readRecovery(file.path(), {}, "/home/ana");
+    if (again.failed()) std::abort();
+    check(again.value());
     return 0;
 }

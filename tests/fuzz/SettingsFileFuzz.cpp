@@ -16,13 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static fuzz::MemoryFile file("publisher.ini");
     file.hold(data, size);
     model::ViewerSettings settings;
-    if (model::loadSettings(file.path(), settings, "/home/ana")) return 0;
+    if (model::loadSettings(file.path(), settings, "/home/ana").failed()) return 0;
 
     const std::string saved = model::settingsText(settings);
     if (!text::isValidUtf8(saved)) std::abort();
     file.hold(reinterpret_cast<const std::uint8_t*>(saved.data()), saved.size());
     model::ViewerSettings again;
-    if (model::loadSettings(file.path(), again, "/home/ana")) std::abort();
+    if (model::loadSettings(file.path(), again, "/home/ana").failed()) std::abort();
     // A value holding a tag's text (read from a damaged file) cannot come back
     // as it was: the format has no escapes. Every other value does.
     const auto tagMarks = [](std::string_view text) { return std::count(text.begin(), text.end(), '<'); };

@@ -71,7 +71,7 @@ protected:
         std::string bytes(256 * 1024, '\0');
         for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>((i * 7919) >> 3);
         clip_ = movies_ / "harbour.mp4";
-        ASSERT_FALSE(platform::writeFileAtomic(clip_, bytes));
+        ASSERT_TRUE(platform::writeFileAtomic(clip_, bytes).ok());
     }
     void TearDown() override {
         WindowTest::TearDown();
@@ -108,7 +108,7 @@ TEST_F(BrowserPreviewTest, ServesThePagePublishedInAPrivateFolderWithTheMovieInR
     EXPECT_TRUE(page.body.contains("Harbour at dusk"));
     EXPECT_TRUE(page.body.contains("harbour.mp4"));
 
-    const std::string movie = platform::readFile(clip_).bytes;
+    const std::string movie = platform::readFile(clip_).value();
     const Fetched part = fetch(address.resolved(QUrl(QStringLiteral("harbour.mp4"))), "bytes=100000-100099");
     EXPECT_EQ(part.status, 206);
     EXPECT_EQ(part.body.toStdString(), movie.substr(100000, 100));
@@ -150,7 +150,7 @@ TEST_F(BrowserPreviewTest, FailuresAreReportedAsPublishReportsThemAndLeaveNothin
 
     window().setMoviePath(1, ui::qpath(clip_));
     const fs::path avi = movies_ / "other.avi";
-    ASSERT_FALSE(platform::writeFileAtomic(avi, "x"));
+    ASSERT_TRUE(platform::writeFileAtomic(avi, "x").ok());
     window().setMoviePath(2, ui::qpath(avi));
     EXPECT_FALSE(preview().isValid()) << "a browser opened on a failed preview";
     shown = messages();

@@ -107,7 +107,7 @@ TEST_F(DropTest, EveryKindOfChangeMarksTheWorkAsOneStep) {
     const fs::path other = makeClip(folder(), {.name = "other.mp4", .seconds = 1});
     if (clip.empty() || other.empty()) GTEST_SKIP() << "ffmpeg is needed to make the test movies";
     const fs::path project = folder() / "tour.hs5";
-    ASSERT_FALSE(model::saveProject(project, {}, {clip.string(), "", ""}, {}));
+    ASSERT_TRUE(model::saveProject(project, {}, {clip.string(), "", ""}, {}).ok());
     const struct {
         const char* kind;
         std::function<void()> make;
@@ -155,7 +155,7 @@ TEST_F(DropTest, AProjectDroppedAnywhereOpensEvenOverATextBox) {
     model::ViewerSettings s;
     s.htmlTitle = "Dropped";
     const fs::path project = folder() / "dropped.hs5";
-    ASSERT_FALSE(model::saveProject(project, s, {"/m/dropped.mp4", "", ""}, {}));
+    ASSERT_TRUE(model::saveProject(project, s, {"/m/dropped.mp4", "", ""}, {}).ok());
 
     const Dragged dragged = drag(*files({project}), centreOf(kLink));
     EXPECT_TRUE(dragged.dropped);

@@ -77,7 +77,7 @@ TEST_F(WindowTest, PublishingAsksFirstAboutMoviesThatWillNotPlayWell) {
         folder(),
         {.seconds = 1, .rate = 25, .video = "-pix_fmt yuv420p"});  // ffmpeg leaves the index at the end
     if (clip.empty()) GTEST_SKIP() << "ffmpeg is needed to make the test movie";
-    const std::string before = platform::readFile(clip).bytes;
+    const std::string before = platform::readFile(clip).value();
     window().setMoviePath(1, QString::fromStdString(clip.string()));
     window().hotSpots().at(3).pos = 5;  // past the clip's end
     const fs::path site = folder() / "site";
@@ -103,7 +103,7 @@ TEST_F(WindowTest, PublishingAsksFirstAboutMoviesThatWillNotPlayWell) {
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[1].text, "Publishing succeeded");
     EXPECT_EQ(media::inspectMovie(site / "clip.mp4").indexAtFront, true);
-    EXPECT_EQ(platform::readFile(clip).bytes, before);
+    EXPECT_EQ(platform::readFile(clip).value(), before);
 }
 
 // Slot 1 replaced: a note, asking nothing, on what now disagrees; gone once nothing does.

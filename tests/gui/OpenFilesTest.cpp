@@ -75,7 +75,7 @@ protected:
         spots.at(2) = hotspots::HotSpot::make("two.html", "Two", 30, 4.5, 5, 0);
         const fs::path file = folder() / "projects" / name;
         fs::create_directories(file.parent_path());
-        EXPECT_FALSE(model::saveProject(file, s, {movie, "", ""}, spots));
+        EXPECT_TRUE(model::saveProject(file, s, {movie, "", ""}, spots).ok());
         return file;
     }
     void expectUnchanged() {

@@ -39,7 +39,7 @@ std::map<std::string, std::string> treeOf(const fs::path& root) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
         if (entry.is_regular_file()) {
-            files[fs::relative(entry.path(), root).string()] = platform::readFile(entry.path()).bytes;
+            files[fs::relative(entry.path(), root).string()] = platform::readFile(entry.path()).value();
         }
     }
     return files;
@@ -109,7 +109,7 @@ TEST_F(WindowTest, PublishRefusesWithoutAMainMovieBeforeAnyDialog) {
 // A dialog that lets an existing folder through: nothing is published beside it.
 TEST_F(WindowTest, PublishRefusesAnExistingFolderChosenAsThePage) {
     const fs::path movie = folder() / "tour.mp4";
-    ASSERT_FALSE(platform::writeFileAtomic(movie, "mp4 movie"));
+    ASSERT_TRUE(platform::writeFileAtomic(movie, "mp4 movie").ok());
     fs::create_directories(folder() / "site");
     window().setMoviePath(1, QString::fromStdString(movie.string()));
     ui::FileDialog::setNextAnswer(QString::fromStdString((folder() / "site").string()));
@@ -126,7 +126,7 @@ TEST_F(WindowTest, PublishRefusesAnExistingFolderChosenAsThePage) {
 // dialog would show itself: the answer's dialog is never covered.
 TEST_F(WindowTest, NoDialogOfAPublishIsEverCoveredByAnotherWindow) {
     const fs::path movie = folder() / "tour.mp4";
-    ASSERT_FALSE(platform::writeFileAtomic(movie, std::string(100000, 'm')));
+    ASSERT_TRUE(platform::writeFileAtomic(movie, std::string(100000, 'm')).ok());
     std::vector<QString> covering;
     ui::QtPrompts::setOnAnswer([this, &covering] {
         QTest::qWait(4200);
@@ -304,7 +304,7 @@ protected:
         ASSERT_GE(fd, 0);
         ASSERT_EQ(::ftruncate(fd, off_t{4} << 30), 0);
         ::close(fd);
-        ASSERT_FALSE(platform::writeFileAtomic(folder() / "small.mp4", "small movie"));
+        ASSERT_TRUE(platform::writeFileAtomic(folder() / "small.mp4", "small movie").ok());
         window().show();
     }
 

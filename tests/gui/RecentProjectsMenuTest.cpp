@@ -25,7 +25,7 @@ protected:
         model::ViewerSettings s;
         s.htmlTitle = name;
         const fs::path file = folder() / name;
-        EXPECT_FALSE(model::saveProject(file, s, {}, {}));
+        EXPECT_TRUE(model::saveProject(file, s, {}, {}).ok());
         return file;
     }
 
@@ -80,11 +80,11 @@ TEST_F(RecentProjectsMenu, KeepsTheLastEightAcrossRunsBesideTheSettingsFile) {
     EXPECT_EQ(entries.front(), entry(1, projects[9]));
     EXPECT_EQ(entries.back(), entry(8, projects[2]));
     const auto list = platform::readFile(folder() / "publisher-recent.txt");
-    ASSERT_FALSE(list.error);
-    EXPECT_NE(list.bytes.find(projects[9].string() + "\n"), std::string::npos);
+    ASSERT_TRUE(list.ok());
+    EXPECT_NE(list.value().find(projects[9].string() + "\n"), std::string::npos);
     const auto settings = platform::readFile(settingsPath());
-    ASSERT_FALSE(settings.error);
-    EXPECT_EQ(settings.bytes.find(projects[9].string()), std::string::npos) << "not in the settings file";
+    ASSERT_TRUE(settings.ok());
+    EXPECT_EQ(settings.value().find(projects[9].string()), std::string::npos) << "not in the settings file";
 }
 
 TEST_F(RecentProjectsMenu, AMissingProjectIsGreyedAndAnEntryOpensItsProject) {

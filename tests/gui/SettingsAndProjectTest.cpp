@@ -27,7 +27,7 @@ using namespace app::ids;
 
 model::ViewerSettings readSettingsFile(const std::filesystem::path& path) {
     model::ViewerSettings s;
-    EXPECT_FALSE(model::loadSettings(path, s, "/nowhere").has_value());
+    EXPECT_TRUE(model::loadSettings(path, s, "/nowhere").ok());
     return s;
 }
 
@@ -43,7 +43,7 @@ TEST_F(WindowTest, SettingsFileIsAppliedAtStart) {
     stored.toolTipHelp = 0;
     stored.loadDir = "/videos/in";
     stored.saveDir = "/videos/out";
-    ASSERT_EQ(model::saveSettings(settingsPath(), stored, "/m/a.mp4").status, model::SaveStatus::Saved);
+    ASSERT_TRUE(model::saveSettings(settingsPath(), stored, "/m/a.mp4").ok());
 
     openWindow();
     EXPECT_EQ(control<QComboBox>(kWindowSize)->currentText(), QStringLiteral("05.640x480"));
@@ -69,8 +69,8 @@ TEST_F(WindowTest, APublishKilledInTheLastPageFolderIsUndoneAtStart) {
     writeFile("site/index.html", "old page");
     {
         platform::StagedTree killed;
-        ASSERT_FALSE(killed.keepJournal(site));
-        ASSERT_FALSE(killed.makeFolder(site / "js" / "ctr"));
+        ASSERT_TRUE(killed.keepJournal(site).ok());
+        ASSERT_TRUE(killed.makeFolder(site / "js" / "ctr").ok());
         // Kept as it is before the tree, dropped, takes it back.
         fs::create_hard_link(journal, folder() / "journal");
     }
@@ -78,12 +78,12 @@ TEST_F(WindowTest, APublishKilledInTheLastPageFolderIsUndoneAtStart) {
     fs::rename(folder() / "journal", journal);
     model::ViewerSettings stored;
     stored.saveDir = site.string();
-    ASSERT_EQ(model::saveSettings(settingsPath(), stored, "/m/a.mp4").status, model::SaveStatus::Saved);
+    ASSERT_TRUE(model::saveSettings(settingsPath(), stored, "/m/a.mp4").ok());
 
     openWindow();
     EXPECT_FALSE(fs::exists(journal));
     EXPECT_FALSE(fs::exists(site / "js"));
-    EXPECT_EQ(platform::readFile(site / "index.html").bytes, "old page");
+    EXPECT_EQ(platform::readFile(site / "index.html").value(), "old page");
     EXPECT_TRUE(messages().empty());
 }
 
@@ -118,7 +118,7 @@ TEST_F(WindowTest, SaveOptionsNeedsAMainMovie) {
     control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral(" spaced "));
     sendCommand(window(), kSaveOptions);
     EXPECT_TRUE(messages().empty());
-    const auto bytes = platform::readFile(settingsPath()).bytes;
+    const auto bytes = platform::readFile(settingsPath()).value();
     EXPECT_NE(bytes.find("<HTMLTITLE> spaced </HTMLTITLE>\r\n"), std::string::npos);
 }
 
@@ -142,7 +142,7 @@ std::string savedTitle(const std::filesystem::path& project) {
     model::ViewerSettings written;
     model::MovieSlots movies;
     hotspots::HotSpotList spots;
-    EXPECT_FALSE(model::loadProject(project, written, movies, spots, "/nowhere"));
+    EXPECT_TRUE(model::loadProject(project, written, movies, spots, "/nowhere").ok());
     return written.htmlTitle;
 }
 
@@ -259,7 +259,7 @@ TEST_F(ProjectTest, AFileThatIsNoProjectChangesNothingAndSaysWhy) {
          {std::pair<const char*, std::string>{"noise.hs5", noise}, {"empty.hs5", ""}}) {
         SCOPED_TRACE(name);
         const std::filesystem::path file = folder() / name;
-        ASSERT_FALSE(platform::writeFileAtomic(file, bytes));
+        ASSERT_TRUE(platform::writeFileAtomic(file, bytes).ok());
         ui::FileDialog::setNextAnswer(QString::fromStdString(file.string()));
         sendCommand(window(), kLoadProject);
         const std::vector<Message> shown = messages();
@@ -281,7 +281,7 @@ TEST_F(ProjectTest, ChangedWorkIsAskedAboutBeforeItIsReplaced) {
     const std::filesystem::path other = folder() / "other.hs5";
     model::ViewerSettings otherSettings;
     otherSettings.htmlTitle = "Other";
-    ASSERT_FALSE(model::saveProject(other, otherSettings, {"/m/other.mp4", "", ""}, {}));
+    ASSERT_TRUE(model::saveProject(other, otherSettings, {"/m/other.mp4", "", ""}, {}).ok());
     const auto title = [this] { return control<QLineEdit>(kHtmlTitle)->text(); };
 
     sendCommand(window(), kOptionsByDefault);
@@ -343,7 +343,7 @@ TEST_F(ProjectTest, ChangedWorkIsAskedAboutBeforeItIsReplaced) {
 // and asks again before it replaces another file.
 TEST_F(ProjectTest, SaveWritesItsOwnFileAndSaveAsAsksBeforeReplacingAnother) {
     const std::filesystem::path tour = folder() / "tour.hs5", other = writeFile("other.hs5", "keep");
-    ASSERT_FALSE(model::saveProject(tour, {}, {"/m/tour.mp4", "", ""}, {}));
+    ASSERT_TRUE(model::saveProject(tour, {}, {"/m/tour.mp4", "", ""}, {}).ok());
     window().openFiles({tour});
     control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Harbour"));
     sendCommand(window(), kSaveProject);
@@ -370,7 +370,7 @@ TEST_F(ProjectTest, SaveWritesItsOwnFileAndSaveAsAsksBeforeReplacingAnother) {
 // change are in DropTest); the mark follows the point the project was saved at.
 TEST_F(ProjectTest, UndoAndRedoStepThroughCommandsAndTheMarkFollowsTheSavedPoint) {
     const std::filesystem::path tour = folder() / "tour.hs5";
-    ASSERT_FALSE(model::saveProject(tour, {}, {"/m/tour.mp4", "", ""}, {}));
+    ASSERT_TRUE(model::saveProject(tour, {}, {"/m/tour.mp4", "", ""}, {}).ok());
     window().openFiles({tour});
     const auto marked = [this] { return window().windowTitle().contains(QLatin1Char('*')); };
     auto* title = control<QLineEdit>(kHtmlTitle);
@@ -430,9 +430,10 @@ TEST_F(ProjectTest, CaptionsShowUnderTheMovieRowsAndLoadCaptionsIsOneStep) {
 
     ui::FileDialog::setNextAnswer(ui::qpath(folder() / "tour.hs5"));
     sendCommand(window(), kSaveProject);
-    EXPECT_NE(
-        platform::readFile(folder() / "tour.hs5").bytes.find("<CAPTION1>" + chosen.string() + "</CAPTION1>"),
-        std::string::npos);
+    EXPECT_NE(platform::readFile(folder() / "tour.hs5")
+                  .value()
+                  .find("<CAPTION1>" + chosen.string() + "</CAPTION1>"),
+              std::string::npos);
     sendCommand(window(), kUndo);
     EXPECT_TRUE(shown->toolTip().contains(ui::qpath(folder() / "tour.de.srt")));
     sendCommand(window(), kRedo);
@@ -448,7 +449,7 @@ TEST_F(ProjectTest, CaptionsShowUnderTheMovieRowsAndLoadCaptionsIsOneStep) {
 TEST_F(ProjectTest, UnsavedWorkKeptAgainstACrashIsOfferedAtTheNextStart) {
     namespace fs = std::filesystem;
     const fs::path tour = folder() / "tour.hs5";
-    ASSERT_FALSE(model::saveProject(tour, {}, {"/m/tour.mp4", "", ""}, {}));
+    ASSERT_TRUE(model::saveProject(tour, {}, {"/m/tour.mp4", "", ""}, {}).ok());
     window().openFiles({tour});
     control<QLineEdit>(kHtmlTitle)->setText(QStringLiteral("Harbour"));
     const fs::path kept = window().recovery().file();

@@ -90,7 +90,7 @@ std::vector<Message> WindowTest::messages() { return ui::QtPrompts::takeLog(); }
 
 std::filesystem::path WindowTest::writeFile(const std::string& name, const std::string& bytes) {
     const std::filesystem::path file = folder() / name;
-    EXPECT_FALSE(platform::writeFileAtomic(file, bytes));
+    EXPECT_TRUE(platform::writeFileAtomic(file, bytes).ok());
     return file;
 }
 

@@ -20,7 +20,7 @@ namespace texts = movies::texts;
 namespace {
 
 std::string indexOf(const fs::path& movie) {
-    const std::string bytes = platform::readFile(movie).bytes;
+    const std::string bytes = platform::readFile(movie).value();
     const platform::FileDescriptor fd(::open(movie.c_str(), O_RDONLY | O_CLOEXEC));
     const auto index = media::findIndexBox(fd.get(), bytes.size());
     return index ? bytes.substr(index->offset, index->size) : std::string();
@@ -117,7 +117,7 @@ TEST(AmbisonicMark, TheFirstChannelIsWrittenAlone) {
                 ::open(wave.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
             const movies::WriteOutcome outcome = media::writeFirstChannel(movie, out.get(), wave, nullptr);
             ASSERT_FALSE(outcome.error) << outcome.error->message();
-            const std::string bytes = platform::readFile(wave).bytes;
+            const std::string bytes = platform::readFile(wave).value();
             ASSERT_GT(bytes.size(), 44u);
             EXPECT_EQ(bytes.substr(22, 2), std::string("\1\0", 2));  // one channel
             // The sine is at an eighth of full scale; the other channels are silent.

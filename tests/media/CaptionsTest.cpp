@@ -23,7 +23,7 @@ protected:
 
     movies::ReadCaption read(const std::string& name, const std::string& bytes) {
         const fs::path path = dir / name;
-        EXPECT_FALSE(platform::writeFileAtomic(path, bytes));
+        EXPECT_TRUE(platform::writeFileAtomic(path, bytes).ok());
         std::optional<movies::CaptionFile> caption = movies::captionFileOf("tour.mp4", name);
         EXPECT_TRUE(caption);
         caption->path = path;

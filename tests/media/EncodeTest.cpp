@@ -49,7 +49,7 @@ protected:
         fs::copy_file(source, dir / name);
         model::AppState state = model::startState(dir.string(), {});
         state.movies = {name, "", ""};
-        EXPECT_FALSE(model::saveProject(dir / "tour.hs5", state.settings, state.movies, state.hotSpots));
+        EXPECT_TRUE(model::saveProject(dir / "tour.hs5", state.settings, state.movies, state.hotSpots).ok());
         return dir / "tour.hs5";
     }
 
@@ -61,7 +61,7 @@ protected:
 TEST_F(EncodeVersions, TwoPlayableH264VersionsThatThePageListsLargestFirst) {
     const fs::path project = projectWith("wide.mp4");
     if (project.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
-    const std::string before = platform::readFile(dir / "wide.mp4").bytes;
+    const std::string before = platform::readFile(dir / "wide.mp4").value();
     std::ostringstream out, err;
     ASSERT_EQ(cli::runEncode({project.string()}, out, err), 0) << err.str();
 
@@ -81,18 +81,18 @@ TEST_F(EncodeVersions, TwoPlayableH264VersionsThatThePageListsLargestFirst) {
                   test_support::packetsOf(dir / "wide.mp4").size())
             << "every frame";
     }
-    EXPECT_EQ(platform::readFile(dir / "wide.mp4").bytes, before);
+    EXPECT_EQ(platform::readFile(dir / "wide.mp4").value(), before);
 
     model::ViewerSettings settings;
     model::MovieSlots slots;
     hotspots::HotSpotList hotSpots;
-    ASSERT_FALSE(model::loadProject(project, settings, slots, hotSpots, dir.string()));
+    ASSERT_TRUE(model::loadProject(project, settings, slots, hotSpots, dir.string()).ok());
     EXPECT_EQ(slots, (model::MovieSlots{"wide.mp4", "wide-4096x2048.mp4", "wide-2048x1024.mp4"}));
 
     ASSERT_EQ(
         cli::runPublish({project.string(), (dir / "site" / "index.html").string(), "--strict"}, out, err), 0)
         << err.str();
-    const std::string page = platform::readFile(dir / "site" / "index.html").bytes;
+    const std::string page = platform::readFile(dir / "site" / "index.html").value();
     const auto large = page.find("<SOURCE src=\"wide-4096x2048.mp4\"");
     const auto small = page.find("<SOURCE src=\"wide-2048x1024.mp4\"");
     ASSERT_NE(large, std::string::npos);

@@ -58,7 +58,7 @@ TEST_F(MediaModule, AMissingModuleIsNamedWithTheReason) {
 
 TEST_F(MediaModule, AFileThatIsNoModuleOrLacksTheEntryIsRefused) {
     fs::create_directories(dir / "bin");
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "bin" / "libtessaly-media.so", std::string(200, 'x')));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "bin" / "libtessaly-media.so", std::string(200, 'x')).ok());
     media::ModuleMovieTools notModule(media::moduleCandidates(dir / "bin"));
     EXPECT_EQ(notModule.inspect(dir / "tour.mp4").error,
               "Cannot load " + (dir / "bin" / "libtessaly-media.so").string() + ": invalid ELF header");
@@ -73,7 +73,7 @@ TEST_F(MediaModule, AFileThatIsNoModuleOrLacksTheEntryIsRefused) {
 }
 
 TEST_F(MediaModule, WithoutTheModuleAPublishSaysSoAndCopiesTheMovie) {
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "tour.mp4", "a movie"));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "tour.mp4", "a movie").ok());
     media::ModuleMovieTools tools(media::moduleCandidates(dir / "bin"));
     const model::MovieSlots slots = {(dir / "tour.mp4").string(), "", ""};
     const std::vector<movies::MovieFinding> findings =
@@ -90,5 +90,5 @@ TEST_F(MediaModule, WithoutTheModuleAPublishSaysSoAndCopiesTheMovie) {
     publish::PublishControl control;
     control.movieTools = &tools;
     EXPECT_EQ(publish::publish(job, control).outcome, publish::PublishOutcome::Succeeded);
-    EXPECT_EQ(platform::readFile(dir / "site" / "tour.mp4").bytes, "a movie");
+    EXPECT_EQ(platform::readFile(dir / "site" / "tour.mp4").value(), "a movie");
 }

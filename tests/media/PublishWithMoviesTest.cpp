@@ -46,7 +46,7 @@ protected:
         state.movies = {movie.string(), "", ""};
         state.settings.captions = captions;
         const fs::path path = dir / "tour.hs5";
-        EXPECT_FALSE(model::saveProject(path, state.settings, state.movies, state.hotSpots));
+        EXPECT_TRUE(model::saveProject(path, state.settings, state.movies, state.hotSpots).ok());
         return path;
     }
     // A short movie as tour.mp4 in `folder`, where caption files go beside it; empty without ffmpeg.
@@ -75,7 +75,7 @@ TEST_F(PublishWithMovies, AMovieAlreadyInThePageFolderIsLeftAsItIsAndTheWarningS
     const fs::path inPlace = dir / "site" / "late.mp4";
     fs::create_directories(inPlace.parent_path());
     fs::copy_file(late, inPlace);
-    const std::string before = platform::readFile(inPlace).bytes;
+    const std::string before = platform::readFile(inPlace).value();
     ASSERT_EQ(publish({project(inPlace).string(), (dir / "site" / "index.html").string()}), 0) << err.str();
     EXPECT_EQ(
         err.str(),
@@ -83,7 +83,7 @@ TEST_F(PublishWithMovies, AMovieAlreadyInThePageFolderIsLeftAsItIsAndTheWarningS
         "tessaly: Slot 1, late.mp4: has its index at the end, so browsers load the whole file before the "
         "first frame (it already lies in the page folder, where publishing leaves it as it is)\n"
         "tessaly: Publishing succeeded\n");
-    EXPECT_EQ(platform::readFile(inPlace).bytes, before);
+    EXPECT_EQ(platform::readFile(inPlace).value(), before);
     EXPECT_EQ(media::inspectMovie(inPlace).indexAtFront, false);
     // Not mended, so not published under --strict.
     EXPECT_EQ(publish({project(inPlace).string(), (dir / "site" / "index.html").string(), "--strict"}), 1);
@@ -97,7 +97,7 @@ TEST_F(PublishWithMovies, AHotSpotPastTheEndIsNamedAndStopsStrict) {
     model::AppState state = model::startState(dir.string(), {});
     state.movies = {good.string(), "", ""};
     state.hotSpots.at(3) = hotspots::HotSpot::make("next.html", "Door", 0, 13.6, 2, 0);
-    ASSERT_FALSE(model::saveProject(dir / "tour.hs5", state.settings, state.movies, state.hotSpots));
+    ASSERT_TRUE(model::saveProject(dir / "tour.hs5", state.settings, state.movies, state.hotSpots).ok());
     const std::string warning =
         "tessaly: The page and its movies do not match:\n"
         "tessaly: Hot Spot 3 (Door) at 13.6 s lies past the end of slot 1's movie (";
@@ -120,13 +120,13 @@ TEST_F(PublishWithMovies, AnIndexThatCannotBeMovedWithEveryPacketStaysAtTheEndAn
     if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
     const fs::path movie = dir / "telemetry.mp4";
     ASSERT_TRUE(test_support::addTelemetry(late, movie));
-    std::string bytes = platform::readFile(movie).bytes;
+    std::string bytes = platform::readFile(movie).value();
     const std::size_t moov = bytes.rfind("moov") - 4;
     const std::uint32_t size = static_cast<std::uint32_t>(bytes.size() - moov) + 4;
     for (int i = 0; i < 4; ++i)
         bytes[moov + static_cast<std::size_t>(i)] = static_cast<char>(size >> (24 - 8 * i));
     bytes.append(4, '\0');
-    ASSERT_FALSE(platform::writeFileAtomic(movie, bytes));
+    ASSERT_TRUE(platform::writeFileAtomic(movie, bytes).ok());
 
     ASSERT_EQ(publish({project(movie).string(), (dir / "site" / "index.html").string()}), 0) << err.str();
     EXPECT_EQ(
@@ -141,7 +141,7 @@ TEST_F(PublishWithMovies, AnIndexThatCannotBeMovedWithEveryPacketStaysAtTheEndAn
             movie.string() +
             ": the libraries' remux would drop a stream it cannot write back (data, such as telemetry "
             "or timecode))\n");
-    EXPECT_TRUE(platform::readFile(dir / "site" / "telemetry.mp4").bytes == bytes);
+    EXPECT_TRUE(platform::readFile(dir / "site" / "telemetry.mp4").value() == bytes);
 }
 
 // The index is at the front only before every chunk of every track; however
@@ -159,14 +159,14 @@ TEST_F(PublishWithMovies, TheIndexIsAtTheFrontOnlyBeforeAllDataAndThePublishedCo
         SCOPED_TRACE(c.name);
         const fs::path movie = c.shareBefore < 0 ? test_support::testMovie(c.name) : dir / c.name;
         ASSERT_TRUE(c.shareBefore < 0 || test_support::splitData(good, c.shareBefore, movie));
-        const std::string before = platform::readFile(movie).bytes;
+        const std::string before = platform::readFile(movie).value();
         EXPECT_EQ(media::inspectMovie(movie).indexAtFront, c.name == "good.mp4");
         const fs::path site = dir / ("site-" + c.name);
         ASSERT_EQ(publish({project(movie).string(), (site / "index.html").string()}), 0) << err.str();
         EXPECT_EQ(err.str().find("has its index at the end") == std::string::npos, c.name == "good.mp4");
         EXPECT_EQ(media::inspectMovie(site / c.name).indexAtFront, true);
         EXPECT_EQ(test_support::packetsOf(site / c.name), test_support::packetsOf(movie));
-        EXPECT_EQ(platform::readFile(movie).bytes, before);
+        EXPECT_EQ(platform::readFile(movie).value(), before);
         EXPECT_EQ(test_support::entryNames(site).size(), 4u);  // images, js, the page and the movie
     }
 }
@@ -175,9 +175,9 @@ TEST_F(PublishWithMovies, TheIndexIsAtTheFrontOnlyBeforeAllDataAndThePublishedCo
 TEST_F(PublishWithMovies, AMovieCutShortIsNamedWithWhereItsDataEndsAndStrictRefusesIt) {
     const fs::path good = test_support::testMovie("good.mp4");
     if (good.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
-    const std::string bytes = platform::readFile(good).bytes;
+    const std::string bytes = platform::readFile(good).value();
     const fs::path movie = dir / "cut.mp4";
-    ASSERT_FALSE(platform::writeFileAtomic(movie, bytes.substr(0, bytes.size() * 6 / 10)));
+    ASSERT_TRUE(platform::writeFileAtomic(movie, bytes.substr(0, bytes.size() * 6 / 10)).ok());
     const movies::MovieInfo info = media::inspectMovie(movie);
     EXPECT_NEAR(info.dataEnds.value_or(-1), 0.55 * info.duration, 0.15 * info.duration);
     EXPECT_NE(movies::movieSummary(info).find(", cut short: data ends at 0:01 of 0:02"), std::string::npos);
@@ -281,7 +281,7 @@ TEST_F(PublishWithMovies, CtrlCEndsASlowHeaderReadAtOnce) {
     EXPECT_LT(cpu, std::chrono::milliseconds(1500));
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 130);
-    EXPECT_NE(platform::readFile(dir / "stderr").bytes.find("tessaly: Publishing cancelled\n"),
+    EXPECT_NE(platform::readFile(dir / "stderr").value().find("tessaly: Publishing cancelled\n"),
               std::string::npos);
     EXPECT_FALSE(fs::exists(site));
 }
@@ -296,9 +296,9 @@ TEST_F(PublishWithMovies, ThePageDescribesEachVersionWhenThereIsAChoice) {
         GTEST_SKIP() << "ffmpeg could not make the movies";
     model::AppState state = model::startState(dir.string(), {});
     state.movies = {good.string(), vp9.string(), ""};
-    ASSERT_FALSE(model::saveProject(dir / "two.hs5", state.settings, state.movies, state.hotSpots));
+    ASSERT_TRUE(model::saveProject(dir / "two.hs5", state.settings, state.movies, state.hotSpots).ok());
     ASSERT_EQ(publish({(dir / "two.hs5").string(), (dir / "site" / "index.html").string()}), 0) << err.str();
-    const std::string page = platform::readFile(dir / "site" / "index.html").bytes;
+    const std::string page = platform::readFile(dir / "site" / "index.html").value();
     const movies::MovieInfo main = media::inspectMovie(good);
     EXPECT_NE(page.find("<SOURCE src=\"good.mp4\" type='video/mp4' data-width=\"1024\" data-height=\"512\" "
                         "data-fps=\"25\" data-bitrate=\"" +
@@ -308,7 +308,7 @@ TEST_F(PublishWithMovies, ThePageDescribesEachVersionWhenThereIsAChoice) {
     EXPECT_NE(page.find("data-width=\"512\" data-height=\"256\" data-fps=\"25\""), std::string::npos);
 
     ASSERT_EQ(publish({project(good).string(), (dir / "one" / "index.html").string()}), 0) << err.str();
-    EXPECT_EQ(platform::readFile(dir / "one" / "index.html").bytes.find("data-"), std::string::npos);
+    EXPECT_EQ(platform::readFile(dir / "one" / "index.html").value().find("data-"), std::string::npos);
 }
 
 // Ambisonic sound is named on its movie's line, even where it is the only one.
@@ -319,7 +319,8 @@ TEST_F(PublishWithMovies, ThePageNamesAmbisonicSound) {
     ASSERT_TRUE(test_support::markAmbisonic(quad, ambix));
     ASSERT_EQ(publish({project(ambix).string(), (dir / "site" / "index.html").string()}), 0) << err.str();
     EXPECT_NE(platform::readFile(dir / "site" / "index.html")
-                  .bytes.find("<SOURCE src=\"ambix.mp4\" type='video/mp4' data-audio=\"ambix\"/>"),
+                  .value()
+                  .find("<SOURCE src=\"ambix.mp4\" type='video/mp4' data-audio=\"ambix\"/>"),
               std::string::npos);
 }
 
@@ -331,12 +332,14 @@ TEST_F(PublishWithMovies, CaptionsBesideTheMovieArePublishedAsWebVttTracks) {
     if (movie.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
     const fs::path tour = project(movie);
     ASSERT_EQ(publish({tour.string(), (dir / "plain" / "index.html").string()}), 0) << err.str();
-    const std::string plain = platform::readFile(dir / "plain" / "index.html").bytes;
+    const std::string plain = platform::readFile(dir / "plain" / "index.html").value();
 
-    ASSERT_FALSE(platform::writeFileAtomic(movie.parent_path() / "tour.en.vtt",
-                                           "WEBVTT\n\n00:00.500 --> 00:01.000\nHello\n"));
-    ASSERT_FALSE(platform::writeFileAtomic(movie.parent_path() / "tour.de.srt",
-                                           "1\r\n00:00:00,500 --> 00:09:00,000\r\nHallo <i>Welt</i>\r\n"));
+    ASSERT_TRUE(platform::writeFileAtomic(movie.parent_path() / "tour.en.vtt",
+                                          "WEBVTT\n\n00:00.500 --> 00:01.000\nHello\n")
+                    .ok());
+    ASSERT_TRUE(platform::writeFileAtomic(movie.parent_path() / "tour.de.srt",
+                                          "1\r\n00:00:00,500 --> 00:09:00,000\r\nHallo <i>Welt</i>\r\n")
+                    .ok());
     ASSERT_EQ(publish({tour.string(), (dir / "site" / "index.html").string(), "--strict"}), 1);
     EXPECT_NE(err.str().find("Slot 1, tour.de.srt: captions end at 9:00, after the movie (0:0"),
               std::string::npos)
@@ -344,9 +347,9 @@ TEST_F(PublishWithMovies, CaptionsBesideTheMovieArePublishedAsWebVttTracks) {
     EXPECT_FALSE(fs::exists(dir / "site"));
 
     ASSERT_EQ(publish({tour.string(), (dir / "site" / "index.html").string()}), 0) << err.str();
-    EXPECT_EQ(platform::readFile(dir / "site" / "tour.en.vtt").bytes,
+    EXPECT_EQ(platform::readFile(dir / "site" / "tour.en.vtt").value(),
               "WEBVTT\n\n00:00.500 --> 00:01.000\nHello\n");
-    EXPECT_EQ(platform::readFile(dir / "site" / "tour.de.vtt").bytes,
+    EXPECT_EQ(platform::readFile(dir / "site" / "tour.de.vtt").value(),
               "WEBVTT\n\n00:00.500 --> 09:00.000\nHallo <i>Welt</i>\n");
     const std::string tracks =
         "<track kind=\"captions\" src=\"tour.de.vtt\" srclang=\"de\" label=\"Deutsch\">\r\n"
@@ -354,14 +357,14 @@ TEST_F(PublishWithMovies, CaptionsBesideTheMovieArePublishedAsWebVttTracks) {
     std::string expected = plain;
     const std::size_t sources = expected.find("\r\n\r\n\r\n") + 6;  // slots 2 and 3 are empty
     expected.insert(sources, tracks);
-    EXPECT_EQ(platform::readFile(dir / "site" / "index.html").bytes, expected);
+    EXPECT_EQ(platform::readFile(dir / "site" / "index.html").value(), expected);
 }
 
 // A caption file the library reads no cue from stops the publish by name before anything is written.
 TEST_F(PublishWithMovies, CaptionsThatCannotBeReadStopThePublish) {
     const fs::path movie = tourMovie(dir / "movie");
     if (movie.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
-    ASSERT_FALSE(platform::writeFileAtomic(movie.parent_path() / "tour.fr.srt", "Bonjour\n"));
+    ASSERT_TRUE(platform::writeFileAtomic(movie.parent_path() / "tour.fr.srt", "Bonjour\n").ok());
     EXPECT_EQ(publish({project(movie).string(), (dir / "site" / "index.html").string()}), 1);
     EXPECT_NE(err.str().find((movie.parent_path() / "tour.fr.srt").string() + ": holds no caption"),
               std::string::npos)
@@ -375,21 +378,24 @@ TEST_F(PublishWithMovies, CaptionsThatCannotBeReadStopThePublish) {
 TEST_F(PublishWithMovies, ChosenCaptionsStandInForThoseBesideTheMovie) {
     const fs::path movie = tourMovie(dir / "movie");
     if (movie.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
-    ASSERT_FALSE(platform::writeFileAtomic(movie.parent_path() / "tour.de.vtt",
-                                           "WEBVTT\n\n00:00.500 --> 00:01.000\nBeside\n"));
-    ASSERT_FALSE(platform::writeFileAtomic(movie.parent_path() / "tour.en.vtt",
-                                           "WEBVTT\n\n00:00.500 --> 00:01.000\nHello\n"));
+    ASSERT_TRUE(platform::writeFileAtomic(movie.parent_path() / "tour.de.vtt",
+                                          "WEBVTT\n\n00:00.500 --> 00:01.000\nBeside\n")
+                    .ok());
+    ASSERT_TRUE(platform::writeFileAtomic(movie.parent_path() / "tour.en.vtt",
+                                          "WEBVTT\n\n00:00.500 --> 00:01.000\nHello\n")
+                    .ok());
     fs::create_directories(dir / "subs");
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "subs" / "german.srt",
-                                           "1\r\n00:00:00,250 --> 00:00:01,000\r\nGewählt\r\n"));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "subs" / "german.srt",
+                                          "1\r\n00:00:00,250 --> 00:00:01,000\r\nGewählt\r\n")
+                    .ok());
     const fs::path tour = project(movie, {{"subs/german.srt", "de"}});
     ASSERT_EQ(publish({tour.string(), (dir / "site" / "index.html").string()}), 0) << err.str();
-    EXPECT_EQ(platform::readFile(dir / "site" / "tour.de.vtt").bytes,
+    EXPECT_EQ(platform::readFile(dir / "site" / "tour.de.vtt").value(),
               "WEBVTT\n\n00:00.250 --> 00:01.000\nGewählt\n");
-    EXPECT_EQ(platform::readFile(dir / "site" / "tour.en.vtt").bytes,
+    EXPECT_EQ(platform::readFile(dir / "site" / "tour.en.vtt").value(),
               "WEBVTT\n\n00:00.500 --> 00:01.000\nHello\n");
 
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "subs" / "broken.srt", "Hallo\n"));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "subs" / "broken.srt", "Hallo\n").ok());
     EXPECT_EQ(publish({project(movie, {{"subs/broken.srt", "de"}}).string(),
                        (dir / "other" / "index.html").string()}),
               1);
@@ -405,10 +411,10 @@ TEST_F(PublishWithMovies, WebVttCaptionsInThePageFolderAreLeftAsTheyAre) {
     const fs::path movie = tourMovie(dir / "site");
     if (movie.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
     const std::string own = "WEBVTT\n\nNOTE made by hand\n\n00:00.500 --> 00:01.000\nHello\n";
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "site" / "tour.en.vtt", own));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "site" / "tour.en.vtt", own).ok());
     ASSERT_EQ(publish({project(movie).string(), (dir / "site" / "index.html").string()}), 0) << err.str();
-    EXPECT_EQ(platform::readFile(dir / "site" / "tour.en.vtt").bytes, own);
+    EXPECT_EQ(platform::readFile(dir / "site" / "tour.en.vtt").value(), own);
     EXPECT_NE(
-        platform::readFile(dir / "site" / "index.html").bytes.find("src=\"tour.en.vtt\" srclang=\"en\""),
+        platform::readFile(dir / "site" / "index.html").value().find("src=\"tour.en.vtt\" srclang=\"en\""),
         std::string::npos);
 }

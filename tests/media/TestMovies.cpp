@@ -93,7 +93,7 @@ fs::path testMovie(const std::string& name) {
 }
 
 bool manyFragments(const fs::path& movie, std::size_t fragments, const fs::path& copy) {
-    const std::string bytes = platform::readFile(movie).bytes;
+    const std::string bytes = platform::readFile(movie).value();
     std::string head, fragment;
     // A short movie's top-level boxes have 32-bit sizes.
     for (std::size_t at = 0, size = 0; at + 8 <= bytes.size(); at += size) {
@@ -108,11 +108,11 @@ bool manyFragments(const fs::path& movie, std::size_t fragments, const fs::path&
     std::string all = head;
     all.reserve(head.size() + fragment.size() * fragments);
     for (std::size_t i = 0; i < fragments; ++i) all += fragment;
-    return !platform::writeFileAtomic(copy, all);
+    return platform::writeFileAtomic(copy, all).ok();
 }
 
 bool splitData(const fs::path& movie, double share, const fs::path& copy) {
-    const std::string bytes = platform::readFile(movie).bytes;
+    const std::string bytes = platform::readFile(movie).value();
     const std::size_t moov = bytes.find("moov") - 4, size = media::bigEndian(bytes, moov, 4);
     std::string index = bytes.substr(moov, size);
     std::vector<std::size_t> entries;  // where each chunk offset lies in the index
@@ -139,9 +139,10 @@ bool splitData(const fs::path& movie, double share, const fs::path& copy) {
     media::putBigEndian(head, before + 8, 4);
     std::string tail;
     media::putBigEndian(tail, bytes.size() - split + 8, 4);
-    return !platform::writeFileAtomic(copy, bytes.substr(0, moov) + head + "mdat" +
-                                                bytes.substr(data, before) + index + tail + "mdat" +
-                                                bytes.substr(split));
+    return platform::writeFileAtomic(copy, bytes.substr(0, moov) + head + "mdat" +
+                                               bytes.substr(data, before) + index + tail + "mdat" +
+                                               bytes.substr(split))
+        .ok();
 }
 
 void PrintTo(const PacketInfo& packet, std::ostream* out) {

@@ -145,21 +145,19 @@ void applyProject(const TagText& tags, ViewerSettings& settings, MovieSlots& mov
     }
 }
 
-std::optional<platform::FileError> saveProject(const std::filesystem::path& path,
-                                               const ViewerSettings& settings, const MovieSlots& movies,
-                                               const hotspots::HotSpotList& hotSpots) {
+Result<void> saveProject(const std::filesystem::path& path, const ViewerSettings& settings,
+                         const MovieSlots& movies, const hotspots::HotSpotList& hotSpots) {
     return platform::writeFileAtomic(path, projectText(settings, movies, hotSpots));
 }
 
-std::optional<platform::FileError> loadProject(const std::filesystem::path& path, ViewerSettings& settings,
-                                               MovieSlots& movies, hotspots::HotSpotList& hotSpots,
-                                               const std::string& currentFolder) {
-    const platform::ReadResult file = platform::readFile(path, kMaxFileBytes);
-    if (file.error) return file.error;
-    const TagText tags(text::decodeText(file.bytes));
+Result<void> loadProject(const std::filesystem::path& path, ViewerSettings& settings, MovieSlots& movies,
+                         hotspots::HotSpotList& hotSpots, const std::string& currentFolder) {
+    const Result<std::string> file = platform::readFile(path, kMaxFileBytes);
+    if (file.failed()) return file.failure();
+    const TagText tags(text::decodeText(file.value()));
     if (!holdsProjectTag(tags)) return platform::FileError{path, "read", std::string(kNotAProject)};
     applyProject(tags, settings, movies, hotSpots, currentFolder);
-    return std::nullopt;
+    return success();
 }
 
 void resolveCaptionPaths(movies::ChosenCaptions& captions, const std::filesystem::path& project) {
@@ -167,27 +165,27 @@ void resolveCaptionPaths(movies::ChosenCaptions& captions, const std::filesystem
         const std::filesystem::path file = caption.path;
         if (file.empty() || !file.is_relative()) continue;
         // The project's path is absolute wherever it comes from, so its folder cannot fail here.
-        caption.path = platform::absolutePath(project.parent_path() / file).path.string();
+        const Result<std::filesystem::path> found = platform::absolutePath(project.parent_path() / file);
+        caption.path = (found.ok() ? found.value() : found.failure().path).string();
     }
 }
 
-OpenedProject openProject(const std::filesystem::path& file, const ViewerSettings& settings,
-                          const std::string& currentFolder) {
-    OpenedProject opened;
-    platform::AbsolutePath absolute = platform::absolutePath(file);
-    opened.file = std::move(absolute.path);
-    opened.settings = settings;
+Result<OpenedProject> openProject(const std::filesystem::path& file, const ViewerSettings& settings,
+                                  const std::string& currentFolder) {
     // Without its folder the movies it names relative to it cannot be found.
-    opened.error = absolute.error;
-    if (!opened.error)
-        opened.error =
-            loadProject(opened.file, opened.settings, opened.written, opened.hotSpots, currentFolder);
+    Result<std::filesystem::path> absolute = platform::absolutePath(file);
+    if (absolute.failed()) return absolute.failure();
+    OpenedProject opened;
+    opened.file = std::move(absolute).value();
+    opened.settings = settings;
+    const Result<void> loaded =
+        loadProject(opened.file, opened.settings, opened.written, opened.hotSpots, currentFolder);
+    if (loaded.failed()) return loaded.failure();
     opened.movies = opened.written;
     opened.writtenCaptions = opened.settings.captions;
-    if (!opened.error) {
-        opened.error = opened.movies.resolveFrom(opened.file.parent_path());
-        resolveCaptionPaths(opened.settings.captions, opened.file);
-    }
+    if (const Result<void> found = opened.movies.resolveFrom(opened.file.parent_path()); found.failed())
+        return found.failure();
+    resolveCaptionPaths(opened.settings.captions, opened.file);
     return opened;
 }
 

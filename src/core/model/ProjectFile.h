@@ -38,18 +38,14 @@ std::string projectText(const ViewerSettings& settings, const MovieSlots& movies
 void applyProject(const TagText& tags, ViewerSettings& settings, MovieSlots& movies,
                   hotspots::HotSpotList& hotSpots, const std::string& currentFolder);
 
-[[nodiscard]] std::optional<platform::FileError> saveProject(const std::filesystem::path& path,
-                                                             const ViewerSettings& settings,
-                                                             const MovieSlots& movies,
-                                                             const hotspots::HotSpotList& hotSpots);
+Result<void> saveProject(const std::filesystem::path& path, const ViewerSettings& settings,
+                         const MovieSlots& movies, const hotspots::HotSpotList& hotSpots);
 
 // Reads the project at `path` into the three values. A file that cannot be
 // opened or read, is over kMaxFileBytes, or holds none of a project's tags
 // changes nothing and is reported.
-[[nodiscard]] std::optional<platform::FileError> loadProject(const std::filesystem::path& path,
-                                                             ViewerSettings& settings, MovieSlots& movies,
-                                                             hotspots::HotSpotList& hotSpots,
-                                                             const std::string& currentFolder);
+Result<void> loadProject(const std::filesystem::path& path, ViewerSettings& settings, MovieSlots& movies,
+                         hotspots::HotSpotList& hotSpots, const std::string& currentFolder);
 
 // Caption paths in a project may be relative to the project's own folder
 // (`project` is absolute): each such path becomes that folder / the path, as
@@ -57,20 +53,19 @@ void applyProject(const TagText& tags, ViewerSettings& settings, MovieSlots& mov
 void resolveCaptionPaths(movies::ChosenCaptions& captions, const std::filesystem::path& project);
 
 // A project opened for work.
-struct [[nodiscard]] OpenedProject {
+struct OpenedProject {
     std::filesystem::path file;              // absolute
     ViewerSettings settings;                 // its captions found from the project's folder
     movies::ChosenCaptions writtenCaptions;  // as the file has them
     MovieSlots written;                      // the movie slots as the file has them, to be saved back so
     MovieSlots movies;                       // the same, found from the project's folder
     hotspots::HotSpotList hotSpots;
-    std::optional<platform::FileError> error;  // it could not be read: nothing above holds it
 };
 
 // Loads the project at `file` over `settings` and finds its movies: the one way
 // the window and the command line open a project.
-OpenedProject openProject(const std::filesystem::path& file, const ViewerSettings& settings,
-                          const std::string& currentFolder);
+Result<OpenedProject> openProject(const std::filesystem::path& file, const ViewerSettings& settings,
+                                  const std::string& currentFolder);
 
 // The name Save Project writes to: the chosen name trimmed of spaces, with
 // ".hs5" appended unless it already ends so (in any case). Empty when the

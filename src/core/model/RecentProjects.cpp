@@ -52,12 +52,12 @@ std::string recentProjectsText(const RecentProjects& list) {
 }
 
 RecentProjects loadRecentProjects(const fs::path& file) {
-    const platform::ReadResult read = platform::readFile(file, kMaxFileBytes);
-    if (read.error) return {};
-    return parseRecentProjects(read.bytes);
+    const Result<std::string> read = platform::readFile(file, kMaxFileBytes);
+    if (read.failed()) return {};
+    return parseRecentProjects(read.value());
 }
 
-std::optional<platform::FileError> saveRecentProjects(const fs::path& file, const RecentProjects& list) {
+Result<void> saveRecentProjects(const fs::path& file, const RecentProjects& list) {
     return platform::writeFileAtomic(file, recentProjectsText(list));
 }
 

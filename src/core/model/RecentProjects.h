@@ -33,7 +33,6 @@ std::string recentProjectsText(const RecentProjects& list);
 
 // An unreadable or missing list is an empty one.
 RecentProjects loadRecentProjects(const std::filesystem::path& file);
-[[nodiscard]] std::optional<platform::FileError> saveRecentProjects(const std::filesystem::path& file,
-                                                                    const RecentProjects& list);
+Result<void> saveRecentProjects(const std::filesystem::path& file, const RecentProjects& list);
 
 }  // namespace tessaly::model

@@ -37,22 +37,21 @@ std::string recoveryText(const ViewerSettings& settings, const MovieSlots& movie
     return text;
 }
 
-RecoveredWork readRecovery(const std::filesystem::path& file, const ViewerSettings& settings,
-                           const std::string& currentFolder) {
-    RecoveredWork recovered{openProject(file, settings, currentFolder), {}};
-    if (recovered.work.error) return recovered;
-    const platform::ReadResult bytes = platform::readFile(file, kMaxFileBytes);
-    if (bytes.error) {
-        recovered.work.error = bytes.error;
-        return recovered;
-    }
-    const TagText tags(text::decodeText(bytes.bytes));
+Result<RecoveredWork> readRecovery(const std::filesystem::path& file, const ViewerSettings& settings,
+                                   const std::string& currentFolder) {
+    Result<OpenedProject> opened = openProject(file, settings, currentFolder);
+    if (opened.failed()) return opened.failure();
+    RecoveredWork recovered{std::move(opened).value(), {}};
+    const Result<std::string> bytes = platform::readFile(file, kMaxFileBytes);
+    if (bytes.failed()) return bytes.failure();
+    const TagText tags(text::decodeText(bytes.value()));
     recovered.project = checkedProject(text::trimSpaces(tags.raw(kRecoveryTag)));
     // Movies and captions named relative to the project were found from where it lies.
     if (!recovered.project.empty()) {
         recovered.work.movies = recovered.work.written;
-        if (auto error = recovered.work.movies.resolveFrom(recovered.project.parent_path()))
-            recovered.work.error = std::move(error);
+        if (const Result<void> found = recovered.work.movies.resolveFrom(recovered.project.parent_path());
+            found.failed())
+            return found.failure();
         recovered.work.settings.captions = recovered.work.writtenCaptions;
         resolveCaptionPaths(recovered.work.settings.captions, recovered.project);
     }

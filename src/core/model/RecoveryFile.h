@@ -19,8 +19,8 @@ inline constexpr std::string_view kRecoveryExtension = ".hs5";
 std::string recoveryText(const ViewerSettings& settings, const MovieSlots& movies,
                          const hotspots::HotSpotList& hotSpots, const std::filesystem::path& project);
 
-struct [[nodiscard]] RecoveredWork {
-    OpenedProject work;  // read as Load Project reads a project; `work.error` when it cannot be
+struct RecoveredWork {
+    OpenedProject work;  // read as Load Project reads a project
     // The project the work belongs to, only when that is an absolute path to an
     // existing regular ".hs5" file; empty otherwise (work never saved, or a
     // name that fails the checks).
@@ -28,7 +28,7 @@ struct [[nodiscard]] RecoveredWork {
 };
 
 // Reads the recovery file at `file` over `settings`.
-RecoveredWork readRecovery(const std::filesystem::path& file, const ViewerSettings& settings,
-                           const std::string& currentFolder);
+Result<RecoveredWork> readRecovery(const std::filesystem::path& file, const ViewerSettings& settings,
+                                   const std::string& currentFolder);
 
 }  // namespace tessaly::model

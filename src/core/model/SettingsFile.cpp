@@ -96,32 +96,26 @@ void applySettings(const TagText& tags, ViewerSettings& s, const std::string& cu
     if (s.saveDir.empty()) s.saveDir = currentFolder;
 }
 
-SaveResult saveSettings(const std::filesystem::path& path, const ViewerSettings& settings,
-                        std::string_view movie1SlotText) {
-    if (text::trimSpaces(movie1SlotText).empty()) return SaveResult{SaveStatus::NoMovie, std::nullopt};
+Result<void> saveSettings(const std::filesystem::path& path, const ViewerSettings& settings,
+                          std::string_view movie1SlotText) {
+    if (text::trimSpaces(movie1SlotText).empty()) return refusal(std::string(kNoMovieText));
     // The user's configuration folder does not exist before the first save there.
     if (path.has_parent_path()) {
         std::error_code ec;
         std::filesystem::create_directories(path.parent_path(), ec);
-        if (ec) {
-            return SaveResult{SaveStatus::Failed,
-                              platform::FileError{path.parent_path(), "create folder", ec.message()}};
-        }
+        if (ec) return platform::FileError{path.parent_path(), "create folder", ec.message()};
     }
-    if (auto error = platform::writeFileAtomic(path, settingsText(settings))) {
-        return SaveResult{SaveStatus::Failed, std::move(error)};
-    }
-    return SaveResult{};
+    return platform::writeFileAtomic(path, settingsText(settings));
 }
 
-std::optional<platform::FileError> loadSettings(const std::filesystem::path& path, ViewerSettings& settings,
-                                                const std::string& currentFolder) {
+Result<void> loadSettings(const std::filesystem::path& path, ViewerSettings& settings,
+                          const std::string& currentFolder) {
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec) && !ec) return std::nullopt;
-    const platform::ReadResult file = platform::readFile(path, kMaxFileBytes);
-    if (file.error) return file.error;
-    applySettings(TagText(text::decodeText(file.bytes)), settings, currentFolder);
-    return std::nullopt;
+    if (!std::filesystem::exists(path, ec) && !ec) return success();
+    const Result<std::string> file = platform::readFile(path, kMaxFileBytes);
+    if (file.failed()) return file.failure();
+    applySettings(TagText(text::decodeText(file.value())), settings, currentFolder);
+    return success();
 }
 
 }  // namespace tessaly::model

@@ -45,26 +45,15 @@ std::string settingsText(const ViewerSettings& settings);
 // store (manual tilt, custom size) are left alone.
 void applySettings(const TagText& tags, ViewerSettings& settings, const std::string& currentFolder);
 
-enum class SaveStatus {
-    Saved,
-    NoMovie,  // nothing written: no main movie chosen
-    Failed,   // see `error`
-};
-
-struct [[nodiscard]] SaveResult {
-    SaveStatus status = SaveStatus::Saved;
-    std::optional<platform::FileError> error;
-};
-
 // Save Options and the silent save on exit. Writes nothing when the movie-1
-// text is empty after trimming; the caller decides whether to say so.
-SaveResult saveSettings(const std::filesystem::path& path, const ViewerSettings& settings,
-                        std::string_view movie1SlotText);
+// text is empty after trimming: refused with kNoMovieText, and the caller
+// decides whether to say so.
+Result<void> saveSettings(const std::filesystem::path& path, const ViewerSettings& settings,
+                          std::string_view movie1SlotText);
 
 // Applies the settings file at `path`. A missing file is no error and changes
 // nothing; a file that exists but cannot be read changes nothing and is reported.
-[[nodiscard]] std::optional<platform::FileError> loadSettings(const std::filesystem::path& path,
-                                                              ViewerSettings& settings,
-                                                              const std::string& currentFolder);
+Result<void> loadSettings(const std::filesystem::path& path, ViewerSettings& settings,
+                          const std::string& currentFolder);
 
 }  // namespace tessaly::model

@@ -14,7 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kCaption = "Warning";
 constexpr std::string_view kOneAtATime = "Only one file can be opened at a time. These were given:";
 constexpr std::string_view kOtherKind = "Neither a project (.hs5) nor a movie (";
 // The tag only a project has, within its first lines.
@@ -22,13 +21,11 @@ constexpr std::string_view kProjectOnlyTag = "<VIDEO1>";
 constexpr std::size_t kNamesShown = 10;
 
 bool beginsAsProject(const fs::path& file) {
-    const platform::ReadResult read = platform::readFile(file, kMaxFileBytes);
-    if (read.error) return false;
-    const std::string_view bytes = read.bytes;
+    const Result<std::string> read = platform::readFile(file, kMaxFileBytes);
+    if (read.failed()) return false;
+    const std::string_view bytes = read.value();
     return bytes.starts_with(kFileHeader) && bytes.find(kProjectOnlyTag) != std::string_view::npos;
 }
-
-Message refusal(std::string text) { return Message{std::move(text), std::string(kCaption), Icon::Warning}; }
 
 }  // namespace
 
@@ -39,7 +36,7 @@ WorkKind workKindOf(const fs::path& file) {
     return beginsAsProject(file) ? WorkKind::Project : WorkKind::Other;
 }
 
-std::variant<OpenRequest, Message> openRequest(const std::vector<fs::path>& files) {
+Result<OpenRequest> openRequest(const std::vector<fs::path>& files) {
     if (files.size() != 1) {
         std::string text(kOneAtATime);
         for (std::size_t i = 0; i < files.size() && i < kNamesShown; ++i) text += "\n" + files[i].string();

@@ -5,10 +5,9 @@
 
 #include <filesystem>
 #include <string>
-#include <variant>
 #include <vector>
 
-#include "core/Prompts.h"
+#include "core/Result.h"
 
 namespace tessaly::model {
 
@@ -29,7 +28,7 @@ struct OpenRequest {
 
 // What `files` ask for: one existing project or movie. Several files, a file
 // that is missing or no regular file, and a file of another kind are refused
-// with a message that names them and says why.
-std::variant<OpenRequest, Message> openRequest(const std::vector<std::filesystem::path>& files);
+// in words that name them and say why.
+Result<OpenRequest> openRequest(const std::vector<std::filesystem::path>& files);
 
 }  // namespace tessaly::model

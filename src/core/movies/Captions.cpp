@@ -167,12 +167,12 @@ std::string captionTextAsUtf8(std::string_view bytes) {
 
 ReadCaption readCaption(const CaptionFile& caption, CaptionTools& tools) {
     ReadCaption read;
-    const platform::ReadResult file = platform::readFile(caption.path, kCaptionSizeLimit);
-    if (file.error) {
-        read.refusal = file.error->message();
+    const Result<std::string> file = platform::readFile(caption.path, kCaptionSizeLimit);
+    if (file.failed()) {
+        read.refusal = file.failure().message();
         return read;
     }
-    const CaptionConversion converted = tools.toWebVtt(captionTextAsUtf8(file.bytes), caption.format);
+    const CaptionConversion converted = tools.toWebVtt(captionTextAsUtf8(file.value()), caption.format);
     const std::string name = caption.path.string();
     if (!converted.error.empty()) {
         std::string refusal = name + ": " + std::string(kUnreadableCaptions) + converted.error;

@@ -123,9 +123,9 @@ std::vector<MovieFinding> checkMovies(const MovieSlots& movies, MovieTools& tool
         if (inspected[i]->stopped) return {};
         inPlace[i] = platform::liesIn(path, folder);
         // A movie that cannot be named as the publish named it was not published.
-        const platform::AbsolutePath published = movies.absolutePath(i);
-        leftAtEnd[i] = !published.error && std::find(indexLeftAtEnd.begin(), indexLeftAtEnd.end(),
-                                                     published.path) != indexLeftAtEnd.end();
+        const Result<std::filesystem::path> published = movies.absolutePath(i);
+        leftAtEnd[i] = published.ok() && std::find(indexLeftAtEnd.begin(), indexLeftAtEnd.end(),
+                                                   published.value()) != indexLeftAtEnd.end();
     }
     return movieFindings(movies, inspected, inPlace, leftAtEnd);
 }

@@ -8,25 +8,25 @@ std::string MovieSlots::path(std::size_t slot) const {
     return isTrimmed(slot) ? text::trimSpaces(texts_[slot]) : texts_[slot];
 }
 
-platform::AbsolutePath MovieSlots::absolutePath(std::size_t slot) const {
+Result<std::filesystem::path> MovieSlots::absolutePath(std::size_t slot) const {
     const std::string file = path(slot);
-    if (file.empty()) return {};
+    if (file.empty()) return std::filesystem::path();
     return platform::absolutePath(file);
 }
 
-std::optional<platform::FileError> MovieSlots::resolveFrom(const std::filesystem::path& folder) {
-    std::optional<platform::FileError> failed;
+Result<void> MovieSlots::resolveFrom(const std::filesystem::path& folder) {
+    Result<void> first = success();
     for (std::size_t slot = 0; slot < kCount; ++slot) {
         const std::filesystem::path file = path(slot);
         if (file.empty() || !file.is_relative()) continue;
-        platform::AbsolutePath found = platform::absolutePath(folder / file);
-        if (found.error) {
-            if (!failed) failed = std::move(found.error);
+        Result<std::filesystem::path> found = platform::absolutePath(folder / file);
+        if (found.failed()) {
+            if (first.ok()) first = found.failure();
             continue;
         }
-        texts_[slot] = found.path.string();
+        texts_[slot] = found->string();
     }
-    return failed;
+    return first;
 }
 
 }  // namespace tessaly::movies

@@ -35,11 +35,11 @@ public:
     std::string path(std::size_t slot) const;
     std::string mainMovie() const { return path(0); }
     // That file made absolute and normal; an empty path for an empty slot.
-    platform::AbsolutePath absolutePath(std::size_t slot) const;
+    Result<std::filesystem::path> absolutePath(std::size_t slot) const;
 
     // Each slot naming a relative path is found from `folder` (a project's).
     // A slot that cannot be is left as written and its error is returned.
-    [[nodiscard]] std::optional<platform::FileError> resolveFrom(const std::filesystem::path& folder);
+    Result<void> resolveFrom(const std::filesystem::path& folder);
 
     bool operator==(const MovieSlots&) const = default;
 

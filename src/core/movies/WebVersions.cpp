@@ -103,8 +103,8 @@ EncodeReport encodeVersions(const EncodeJob& job, const EncodeControl& control, 
     // another run into this folder is found before the encoding, not after.
     platform::StagedTree tree;
     if (journal) {
-        if (auto error = tree.keepJournal(job.folder, platform::JournalKind::Encode))
-            return failed(EncodeOutcome::Failed, *error);
+        if (auto kept = tree.keepJournal(job.folder, platform::JournalKind::Encode); kept.failed())
+            return failed(EncodeOutcome::Failed, kept.failure());
     }
     std::vector<platform::TemporaryFile> files(sizes.size());
     std::vector<EncodeTarget> targets;
@@ -121,9 +121,10 @@ EncodeReport encodeVersions(const EncodeJob& job, const EncodeControl& control, 
     if (outcome.error) return failed(EncodeOutcome::Failed, *outcome.error);
 
     for (platform::TemporaryFile& file : files) tree.addFile(std::move(file));
-    std::function<std::optional<platform::FileError>()> name;
+    std::function<Result<void>()> name;
     if (control.nameVersions) name = [&] { return control.nameVersions(paths); };
-    if (auto error = tree.commit(name)) return failed(EncodeOutcome::Failed, *error);
+    if (auto placed = tree.commit(name); placed.failed())
+        return failed(EncodeOutcome::Failed, placed.failure());
     std::string list;
     for (const fs::path& path : paths) list += (list.empty() ? "" : "\n") + path.string();
     EncodeReport done = report(EncodeOutcome::Succeeded, texts::kEncodeSucceeded, list, Icon::Information);
@@ -138,7 +139,7 @@ EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& contro
     // the movies the project names stay whatever its journal says.
     const platform::TreeRecovery recovery = platform::recoverInterruptedTree(
         job.folder, platform::JournalKind::Encode, platform::keptFiles(job.kept));
-    if (recovery.error) return failed(EncodeOutcome::Failed, *recovery.error);
+    if (recovery.outcome.failed()) return failed(EncodeOutcome::Failed, recovery.outcome.failure());
     // Its own journal cannot take the name of one it does not trust.
     EncodeReport done = encodeVersions(job, control, recovery.foreignJournal.empty());
     if (!recovery.foreignJournal.empty()) {

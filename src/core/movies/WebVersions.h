@@ -86,8 +86,7 @@ struct EncodeControl {
     // Names the finished versions (largest first) where they are kept, such as
     // the project's slots, once they are in place; an error takes them back out,
     // so no version is left that nothing names.
-    std::function<std::optional<platform::FileError>(const std::vector<std::filesystem::path>& versions)>
-        nameVersions;
+    std::function<Result<void>(const std::vector<std::filesystem::path>& versions)> nameVersions;
 };
 
 EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& control);

@@ -21,25 +21,18 @@ std::string sizeText(std::uint64_t bytes) {
 
 }  // namespace
 
-std::string FileError::message() const {
-    std::string text = "Cannot " + action + " " + path.string();
-    if (!reason.empty()) text += ": " + reason;
-    return text;
-}
-
-AbsolutePath absolutePath(const std::filesystem::path& path) {
+Result<std::filesystem::path> absolutePath(const std::filesystem::path& path) {
     std::error_code ec;
     std::filesystem::path absolute = std::filesystem::absolute(path, ec);
-    if (ec) return {path, FileError{path, "find", ec.message()}};
-    return {absolute.lexically_normal(), std::nullopt};
+    if (ec) return FileError{path, "find", ec.message()};
+    return absolute.lexically_normal();
 }
 
 FileError errnoError(const std::filesystem::path& path, std::string action, int errorNumber) {
     return FileError{path, std::move(action), std::generic_category().message(errorNumber)};
 }
 
-std::optional<FileError> writeFileAtomic(const std::filesystem::path& target, std::string_view bytes,
-                                         Flush flush) {
+Result<void> writeFileAtomic(const std::filesystem::path& target, std::string_view bytes, Flush flush) {
     // Only a link's own kind matters: replacing it never touches what it names.
     std::error_code ec;
     const bool link = std::filesystem::is_symlink(std::filesystem::symlink_status(target, ec));
@@ -59,47 +52,35 @@ std::optional<FileError> writeFileAtomic(const std::filesystem::path& target, st
         if (const int error = file.sync()) return fail(error);
     }
     if (const int error = file.replaceTarget()) return fail(error);
-    return std::nullopt;
+    return success();
 }
 
-ReadResult readFile(const std::filesystem::path& path, std::uint64_t maxBytes) {
-    ReadResult result;
+Result<std::string> readFile(const std::filesystem::path& path, std::uint64_t maxBytes) {
     OpenedFile opened = openRegularFile(path);
     const FileStatus& status = opened.status;
-    if (status.error != 0 || status.kind == FileKind::Missing) {
-        result.error = errnoError(path, "open", status.error != 0 ? status.error : ENOENT);
-        return result;
-    }
-    if (status.kind == FileKind::Folder) {
-        result.error = errnoError(path, "read", EISDIR);
-        return result;
-    }
-    if (status.kind == FileKind::Other) {
-        result.error = FileError{path, "read", std::string(kNotRegularFile)};
-        return result;
-    }
+    if (status.error != 0 || status.kind == FileKind::Missing)
+        return errnoError(path, "open", status.error != 0 ? status.error : ENOENT);
+    if (status.kind == FileKind::Folder) return errnoError(path, "read", EISDIR);
+    if (status.kind == FileKind::Other) return FileError{path, "read", std::string(kNotRegularFile)};
     const auto tooLarge = [&] {
-        result.bytes.clear();
-        result.error = FileError{path, "read", "File too large (over " + sizeText(maxBytes) + ")"};
-        return result;
+        return FileError{path, "read", "File too large (over " + sizeText(maxBytes) + ")"};
     };
     if (status.size > maxBytes) return tooLarge();
-    if (status.size > 0) result.bytes.reserve(static_cast<std::size_t>(status.size));
+    std::string bytes;
+    if (status.size > 0) bytes.reserve(static_cast<std::size_t>(status.size));
     std::array<char, 65536> buffer{};
     while (true) {
         const ssize_t n = ::read(opened.fd.get(), buffer.data(), buffer.size());
         if (n < 0) {
             if (errno == EINTR) continue;
-            result.error = errnoError(path, "read", errno);
-            result.bytes.clear();
-            return result;
+            return errnoError(path, "read", errno);
         }
         if (n == 0) break;
-        result.bytes.append(buffer.data(), static_cast<std::size_t>(n));
+        bytes.append(buffer.data(), static_cast<std::size_t>(n));
         // A file that grows while it is read stops at the limit all the same.
-        if (result.bytes.size() > maxBytes) return tooLarge();
+        if (bytes.size() > maxBytes) return tooLarge();
     }
-    return result;
+    return bytes;
 }
 
 }  // namespace tessaly::platform

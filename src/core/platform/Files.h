@@ -10,20 +10,16 @@
 #include <string>
 #include <string_view>
 
+#include "core/Result.h"
+
 namespace tessaly::platform {
 
 // The reason given for a path that names a device, a FIFO or a socket where a
 // regular file is needed.
 inline constexpr std::string_view kNotRegularFile = "Not a regular file";
 
-struct FileError {
-    std::filesystem::path path;
-    std::string action;  // "open", "read", "write", "create folder", "copy" ...
-    std::string reason;  // the system's words, e.g. "No space left on device"
-
-    // "Cannot write /home/ana/tour/js/st.css: No space left on device"
-    std::string message() const;
-};
+// A file that could not be found, read, written, made or removed.
+using FileError = Failure;
 
 // Whether a write waits until its bytes are on the disk before it takes the
 // file's name. The user's own work (projects, settings) does, so not even a
@@ -39,31 +35,21 @@ enum class Flush { ToDisk, Skip };
 // gets the usual permissions (0666 less the umask); a replaced file keeps its
 // own. A target that is a device, a FIFO or a socket is refused; a symbolic
 // link is itself replaced, and what it pointed to stays as it was.
-[[nodiscard]] std::optional<FileError> writeFileAtomic(const std::filesystem::path& target,
-                                                       std::string_view bytes, Flush flush = Flush::ToDisk);
-
-struct [[nodiscard]] ReadResult {
-    std::string bytes;
-    std::optional<FileError> error;
-};
+Result<void> writeFileAtomic(const std::filesystem::path& target, std::string_view bytes,
+                             Flush flush = Flush::ToDisk);
 
 inline constexpr std::uint64_t kNoSizeLimit = UINT64_MAX;
 
 // Reads a whole regular file as bytes. Anything else (a FIFO would block, a
 // device may never end) is refused unopened, and so is a file larger than
 // `maxBytes`.
-ReadResult readFile(const std::filesystem::path& path, std::uint64_t maxBytes = kNoSizeLimit);
+Result<std::string> readFile(const std::filesystem::path& path, std::uint64_t maxBytes = kNoSizeLimit);
 
 // FileError for the current errno.
 FileError errnoError(const std::filesystem::path& path, std::string action, int errorNumber);
 
-struct [[nodiscard]] AbsolutePath {
-    std::filesystem::path path;  // absolute and normal; as given when it could not be made so
-    std::optional<FileError> error;
-};
-
 // `path` made absolute and normal. A relative path needs the working folder,
 // which may have been removed under the program.
-AbsolutePath absolutePath(const std::filesystem::path& path);
+Result<std::filesystem::path> absolutePath(const std::filesystem::path& path);
 
 }  // namespace tessaly::platform

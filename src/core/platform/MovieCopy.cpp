@@ -21,7 +21,7 @@ MovieCopyResult copyMovie(const fs::path& movie, const fs::path& folder, const C
     MovieCopyResult result;
     result.target = folder / movie.filename();
     const auto fail = [&](const fs::path& path, const char* action, int errorNumber) {
-        result.error = errnoError(path, action, errorNumber);
+        result.outcome = errnoError(path, action, errorNumber);
         return std::move(result);
     };
     if (!movie.has_filename()) return fail(movie, "read", EISDIR);
@@ -30,7 +30,7 @@ MovieCopyResult copyMovie(const fs::path& movie, const fs::path& folder, const C
     if (in.status.error != 0) return fail(movie, "open", in.status.error);
     if (in.status.kind == FileKind::Folder) return fail(movie, "read", EISDIR);
     if (in.status.kind != FileKind::Regular) {
-        result.error = FileError{movie, "copy", std::string(kNotRegularFile)};
+        result.outcome = FileError{movie, "copy", std::string(kNotRegularFile)};
         return result;
     }
     const std::uint64_t total = in.status.size;

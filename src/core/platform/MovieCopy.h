@@ -58,7 +58,7 @@ struct [[nodiscard]] MovieCopyResult {
     std::filesystem::path target;  // folder / the movie's own file name
     bool sameFile = false;         // the movie already lies there: nothing copied
     bool stopped = false;          // `stop` was set: nothing kept
-    std::optional<FileError> error;
+    Result<void> outcome;          // failed: what could not be read or written
     // The complete copy, still without its name; empty unless the copy was made.
     TemporaryFile copy;
 };

@@ -159,15 +159,15 @@ TreeRecovery recoverInterruptedTree(const fs::path& folder, JournalKind kind,
     // Its run holds the lock while it goes on.
     if (!journalFile.locked) return recovery;
     // No run writes a journal anywhere near this long.
-    const ReadResult read = readFile(path, 16u << 20);
-    if (read.error) {
+    const Result<std::string> read = readFile(path, 16u << 20);
+    if (read.failed()) {
         recovery.foreignJournal = path;
         return recovery;
     }
-    const Journal journal = parseJournal(read.bytes);
+    const Journal journal = parseJournal(read.value());
     const FolderInside inside(folder);
     if (inside.error() != 0) {
-        recovery.error = errnoError(folder, "open", inside.error());
+        recovery.outcome = errnoError(folder, "open", inside.error());
         return recovery;
     }
 
@@ -182,12 +182,12 @@ TreeRecovery recoverInterruptedTree(const fs::path& folder, JournalKind kind,
         for (const FolderInside::Entry* entry : {&seen.back().target, &seen.back().hidden}) {
             if (entry->error == ELOOP || entry->error == ENOTDIR || entry->error == EINVAL) {
                 trusted = false;
-            } else if (entry->error != 0 && !recovery.error) {
-                recovery.error = errnoError(folder / file.target, "restore", entry->error);
+            } else if (entry->error != 0 && recovery.outcome.ok()) {
+                recovery.outcome = errnoError(folder / file.target, "restore", entry->error);
             }
         }
     }
-    if (recovery.error) return recovery;
+    if (recovery.outcome.failed()) return recovery;
     const auto holds = [](const FolderInside::Entry& entry, const FileIdentity& identity) {
         return entry.kind != FileKind::Missing && entry.identity == identity;
     };
@@ -238,10 +238,10 @@ TreeRecovery recoverInterruptedTree(const fs::path& folder, JournalKind kind,
 
     for (const Undo& step : undo) {
         const int error = step.to.empty() ? inside.removeFile(step.from) : inside.rename(step.from, step.to);
-        if (error != 0 && error != ENOENT && !recovery.error)
-            recovery.error = errnoError(folder / step.target, "restore", error);
+        if (error != 0 && error != ENOENT && recovery.outcome.ok())
+            recovery.outcome = errnoError(folder / step.target, "restore", error);
     }
-    if (recovery.error) return recovery;
+    if (recovery.outcome.failed()) return recovery;
     removeFile(path);
     removeStaleTemporaries(folder);
     if (done) return recovery;
@@ -257,28 +257,28 @@ StagedTree::~StagedTree() {
     if (!committed_) rollBack();
 }
 
-std::optional<FileError> StagedTree::makeFolder(const fs::path& folder) {
+Result<void> StagedTree::makeFolder(const fs::path& folder) {
     const FileStatus status = fileStatus(folder);
     if (status.error != 0) return errnoError(folder, "create folder", status.error);
-    if (status.kind == FileKind::Folder) return std::nullopt;
+    if (status.kind == FileKind::Folder) return success();
     if (status.kind != FileKind::Missing) return errnoError(folder, "create folder", ENOTDIR);
     if (folder.has_parent_path() && folder.parent_path() != folder) {
-        if (auto error = makeFolder(folder.parent_path())) return error;
+        if (auto made = makeFolder(folder.parent_path()); made.failed()) return made;
     }
     if (const int error = createFolder(folder)) return errnoError(folder, "create folder", error);
     madeFolders_.push_back(folder);
     return recordFolder(folder);
 }
 
-std::optional<FileError> StagedTree::recordFolder(const fs::path& folder) {
-    if (!journalFd_.valid()) return std::nullopt;
+Result<void> StagedTree::recordFolder(const fs::path& folder) {
+    if (!journalFd_.valid()) return success();
     // Those above the journal's folder stay: a journal reaches nothing outside it.
     const fs::path inside = folder.lexically_relative(journalFolder_);
-    if (inside != "." && !isPlainRelative(inside)) return std::nullopt;
+    if (inside != "." && !isPlainRelative(inside)) return success();
     return record({kFolderRecord, utf8Path(inside)});
 }
 
-std::optional<FileError> StagedTree::keepJournal(const fs::path& folder, JournalKind kind) {
+Result<void> StagedTree::keepJournal(const fs::path& folder, JournalKind kind) {
     journal_ = journalPath(folder, kind);
     LockedFile created = createLocked(journal_);
     journalFd_ = std::move(created.fd);
@@ -293,19 +293,19 @@ std::optional<FileError> StagedTree::keepJournal(const fs::path& folder, Journal
     }
     journalFolder_ = folder;
     for (const fs::path& made : madeFolders_) {
-        if (auto error = recordFolder(made)) return error;
+        if (auto recorded = recordFolder(made); recorded.failed()) return recorded;
     }
-    return std::nullopt;
+    return success();
 }
 
-std::optional<FileError> StagedTree::record(std::initializer_list<std::string_view> fields) {
+Result<void> StagedTree::record(std::initializer_list<std::string_view> fields) {
     std::string bytes;
     for (const std::string_view field : fields) (bytes += field) += '\0';
     if (const int error = appendAll(journalFd_, bytes)) return errnoError(journalFolder_, "write in", error);
-    return std::nullopt;
+    return success();
 }
 
-std::optional<FileError> StagedTree::recordFile(const TemporaryFile& file) {
+Result<void> StagedTree::recordFile(const TemporaryFile& file) {
     const fs::path target = file.target().lexically_relative(journalFolder_);
     const fs::path hidden = file.hiddenName().lexically_relative(journalFolder_);
     const std::optional<FileIdentity> made = file.identity();
@@ -331,31 +331,31 @@ void StagedTree::closeJournal() {
     journal_.clear();
 }
 
-std::optional<FileError> StagedTree::addFile(const fs::path& target, std::string_view bytes) {
+Result<void> StagedTree::addFile(const fs::path& target, std::string_view bytes) {
     TemporaryFile file;
     if (const int error = file.create(target)) return errnoError(target, "write", error);
     if (const int error = file.write(bytes)) return errnoError(target, "write", error);
     files_.push_back(std::move(file));
-    return std::nullopt;
+    return success();
 }
 
 void StagedTree::addFile(TemporaryFile file) { files_.push_back(std::move(file)); }
 
-std::optional<FileError> StagedTree::commit(const std::function<std::optional<FileError>()>& keep) {
+Result<void> StagedTree::commit(const std::function<Result<void>()>& keep) {
     if (journalFd_.valid()) {
         // Every rename to come, before the first: each new file under its hidden name.
         for (TemporaryFile& file : files_) {
-            std::optional<FileError> error;
-            if (const int named = file.nameHidden()) error = errnoError(file.target(), "write", named);
-            if (!error) error = recordFile(file);
-            if (error) {
+            Result<void> named = success();
+            if (const int error = file.nameHidden()) named = errnoError(file.target(), "write", error);
+            if (named.ok()) named = recordFile(file);
+            if (named.failed()) {
                 rollBack();
-                return error;
+                return named;
             }
         }
-        if (auto error = record({kPlacingRecord})) {
+        if (auto recorded = record({kPlacingRecord}); recorded.failed()) {
             rollBack();
-            return error;
+            return recorded;
         }
     }
     if (watchPlacing_) watchPlacing_(0);
@@ -373,9 +373,9 @@ std::optional<FileError> StagedTree::commit(const std::function<std::optional<Fi
         if (watchPlacing_) watchPlacing_(placed_.size());
     }
     if (keep) {
-        if (auto failure = keep()) {
+        if (auto kept = keep(); kept.failed()) {
             rollBack();
-            return failure;
+            return kept;
         }
     }
     committed_ = true;
@@ -385,7 +385,7 @@ std::optional<FileError> StagedTree::commit(const std::function<std::optional<Fi
     for (const TemporaryFile::Placed& placed : placed_) dropDisplaced(placed);
     files_.clear();
     closeJournal();
-    return std::nullopt;
+    return success();
 }
 
 void StagedTree::rollBack() {

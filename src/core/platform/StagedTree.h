@@ -33,25 +33,23 @@ public:
     ~StagedTree();  // not committed: as if nothing had happened
 
     // Makes `folder` and any missing parents; only what it made is removed again.
-    [[nodiscard]] std::optional<FileError> makeFolder(const std::filesystem::path& folder);
+    Result<void> makeFolder(const std::filesystem::path& folder);
 
     // From now on keeps a journal in `folder` (which exists) of the folders it
     // made and, before the files take their names, of every rename to come:
     // what a killed publish leaves for recoverInterruptedTree.
     // Every path it records lies inside `folder` and is written relative to it.
-    [[nodiscard]] std::optional<FileError> keepJournal(const std::filesystem::path& folder,
-                                                       JournalKind kind = JournalKind::Publish);
+    Result<void> keepJournal(const std::filesystem::path& folder, JournalKind kind = JournalKind::Publish);
 
     // A new file with these bytes, to become `target`.
-    [[nodiscard]] std::optional<FileError> addFile(const std::filesystem::path& target,
-                                                   std::string_view bytes);
+    Result<void> addFile(const std::filesystem::path& target, std::string_view bytes);
     // A file written elsewhere (a movie copy), to become its own target.
     void addFile(platform::TemporaryFile file);
 
     // Puts every file in place, each replaced file keeping its permissions.
     // When one cannot be placed, or `keep` (called once all are in place)
     // gives an error, those already placed are taken back.
-    [[nodiscard]] std::optional<FileError> commit(const std::function<std::optional<FileError>()>& keep = {});
+    Result<void> commit(const std::function<Result<void>()>& keep = {});
 
     // Called before the first file is put in place and after each, with how
     // many are: where a test stops a run between two files.
@@ -59,9 +57,9 @@ public:
 
 private:
     void rollBack();
-    [[nodiscard]] std::optional<FileError> recordFile(const TemporaryFile& file);
-    [[nodiscard]] std::optional<FileError> recordFolder(const std::filesystem::path& folder);
-    [[nodiscard]] std::optional<FileError> record(std::initializer_list<std::string_view> fields);
+    Result<void> recordFile(const TemporaryFile& file);
+    Result<void> recordFolder(const std::filesystem::path& folder);
+    Result<void> record(std::initializer_list<std::string_view> fields);
     void closeJournal();
 
     std::vector<std::filesystem::path> madeFolders_;  // in the order they were made
@@ -83,7 +81,7 @@ std::filesystem::path journalPath(const std::filesystem::path& folder,
 std::vector<FileIdentity> keptFiles(const std::vector<std::filesystem::path>& paths);
 
 struct [[nodiscard]] TreeRecovery {
-    std::optional<FileError> error;  // what could not be put back
+    Result<void> outcome;  // failed: what could not be put back
     // A journal left where it is, untouched: it names something that run did
     // not make in this folder (or a file in `kept`), so nothing was undone.
     std::filesystem::path foreignJournal;

@@ -219,9 +219,8 @@ std::string configScript(const ConfigValues& v, const hotspots::HotSpotList& hot
     return s;
 }
 
-std::optional<platform::FileError> writeConfigScript(const std::filesystem::path& path,
-                                                     const ConfigValues& values,
-                                                     const hotspots::HotSpotList& hotSpots) {
+Result<void> writeConfigScript(const std::filesystem::path& path, const ConfigValues& values,
+                               const hotspots::HotSpotList& hotSpots) {
     return platform::writeFileAtomic(path, configScript(values, hotSpots));
 }
 

@@ -40,8 +40,7 @@ CollectedConfig collectConfig(model::ViewerSettings& settings);
 std::string configScript(const ConfigValues& values, const hotspots::HotSpotList& hotSpots);
 
 // Writes configScript() atomically to `path`.
-[[nodiscard]] std::optional<platform::FileError> writeConfigScript(const std::filesystem::path& path,
-                                                                   const ConfigValues& values,
-                                                                   const hotspots::HotSpotList& hotSpots);
+Result<void> writeConfigScript(const std::filesystem::path& path, const ConfigValues& values,
+                               const hotspots::HotSpotList& hotSpots);
 
 }  // namespace tessaly::publish

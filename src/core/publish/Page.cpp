@@ -16,7 +16,7 @@ std::string pageDialogFilter() {
 
 std::string pagePathFor(std::string_view chosen) { return text::withExtension(chosen, kPageExtension); }
 
-platform::AbsolutePath pageFile(std::string_view chosen) {
+Result<std::filesystem::path> pageFile(std::string_view chosen) {
     return platform::absolutePath(pagePathFor(chosen));
 }
 
@@ -127,9 +127,8 @@ std::string pageText(std::string_view pageTemplate, std::string_view sourceLines
     return text::replaceAll(page, kBgColorMarker, "bgcolor='#" + text::formatColorRgb(htmlBgColor) + "' ");
 }
 
-std::optional<platform::FileError> generatePage(const std::filesystem::path& path,
-                                                std::string_view pageTemplate, std::string_view sourceLines,
-                                                std::string_view title, std::uint32_t htmlBgColor) {
+Result<void> generatePage(const std::filesystem::path& path, std::string_view pageTemplate,
+                          std::string_view sourceLines, std::string_view title, std::uint32_t htmlBgColor) {
     return platform::writeFileAtomic(path, pageText(pageTemplate, sourceLines, title, htmlBgColor));
 }
 

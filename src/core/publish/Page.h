@@ -57,7 +57,7 @@ tessaly::Message unsupportedMovieMessage(const UnsupportedMovie& movie);
 std::string pagePathFor(std::string_view chosen);
 // That page path made absolute and normal, as a publish and the checks of its
 // movies take it; or why it cannot be.
-platform::AbsolutePath pageFile(std::string_view chosen);
+Result<std::filesystem::path> pageFile(std::string_view chosen);
 
 enum class PageName {
     Page,
@@ -106,10 +106,7 @@ std::string pageText(std::string_view pageTemplate, std::string_view sourceLines
                      std::uint32_t htmlBgColor);
 
 // Writes pageText() atomically to `path`.
-[[nodiscard]] std::optional<platform::FileError> generatePage(const std::filesystem::path& path,
-                                                              std::string_view pageTemplate,
-                                                              std::string_view sourceLines,
-                                                              std::string_view title,
-                                                              std::uint32_t htmlBgColor);
+Result<void> generatePage(const std::filesystem::path& path, std::string_view pageTemplate,
+                          std::string_view sourceLines, std::string_view title, std::uint32_t htmlBgColor);
 
 }  // namespace tessaly::publish

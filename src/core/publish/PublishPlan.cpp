@@ -65,12 +65,12 @@ void checkFolder(Plan& plan, const fs::path& folder) {
 void planMovies(Plan& plan, const model::MovieSlots& movies) {
     std::set<std::string> names;
     for (std::size_t slot = 0; slot < movies.size(); ++slot) {
-        platform::AbsolutePath found = movies.absolutePath(slot);
-        if (found.error) {
-            plan.problems.push_back(std::move(*found.error));
+        const Result<fs::path> found = movies.absolutePath(slot);
+        if (found.failed()) {
+            plan.problems.push_back(found.failure());
             continue;
         }
-        const fs::path& source = found.path;
+        const fs::path& source = found.value();
         if (source.empty()) continue;
         const platform::FileStatus status = platform::fileStatus(source);
         if (status.error != 0 || status.kind == FileKind::Missing) {

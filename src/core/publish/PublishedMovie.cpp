@@ -69,7 +69,7 @@ PublishedMovie movieCopy(const MovieCopyPlan& movie, const fs::path& root, const
     // hold one copy but not two.
     result.copy.copy = {};
     result.indexLeftAtEnd = outcome.error;
-    if (!copy.stopped && !copy.error) {
+    if (!copy.stopped && copy.outcome.ok()) {
         result.copy = std::move(copy);
         return result;
     }

@@ -171,9 +171,9 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control, 
     const std::string config = scrambleScriptText(configScript(job.config, job.hotSpots));
     PublishedCaptions captions;
     if (control.captionTools != nullptr) {
-        const platform::AbsolutePath movie = job.movies.absolutePath(0);
-        if (movie.error) return report(PublishOutcome::Failed, failureMessage({*movie.error}));
-        captions = readCaptions(movie.path, job.captions, page.parent_path(), *control.captionTools);
+        const Result<fs::path> movie = job.movies.absolutePath(0);
+        if (movie.failed()) return report(PublishOutcome::Failed, failureMessage({movie.failure()}));
+        captions = readCaptions(movie.value(), job.captions, page.parent_path(), *control.captionTools);
         if (captions.refusal) return report(PublishOutcome::Refused, *captions.refusal);
     }
     const std::string pageBytes =
@@ -184,7 +184,8 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control, 
     for (std::size_t slot = 0; slot < job.movies.size(); ++slot) kept.push_back(job.movies.path(slot));
     const platform::TreeRecovery recovery = platform::recoverInterruptedTree(
         page.parent_path(), platform::JournalKind::Publish, platform::keptFiles(kept));
-    if (recovery.error) return report(PublishOutcome::Failed, failureMessage({*recovery.error}));
+    if (recovery.outcome.failed())
+        return report(PublishOutcome::Failed, failureMessage({recovery.outcome.failure()}));
     foreignJournal = recovery.foreignJournal;
     const Plan plan = makePlan(job, page, config, pageBytes, captions.files);
     if (!plan.problems.empty()) return report(PublishOutcome::Refused, failureMessage(plan.problems));
@@ -203,16 +204,16 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control, 
         readings.push_back(read ? startReading(*control.movieTools, movie.source, control.stop) : nullptr);
     }
     for (const fs::path& folder : plan.folders) {
-        if (auto error = tree.makeFolder(folder)) return failed(*error);
+        if (auto step = tree.makeFolder(folder); step.failed()) return failed(step.failure());
         // From the page folder on, what a killed publish did can be undone by
         // the next; not while a journal it cannot trust holds the name.
         if (folder == plan.root && foreignJournal.empty()) {
-            if (auto error = tree.keepJournal(plan.root)) return failed(*error);
+            if (auto step = tree.keepJournal(plan.root); step.failed()) return failed(step.failure());
         }
     }
     for (const TreeFile& file : plan.files) {
         if (stopped(control)) return cancelled();
-        if (auto error = tree.addFile(file.target, file.bytes)) return failed(*error);
+        if (auto step = tree.addFile(file.target, file.bytes); step.failed()) return failed(step.failure());
     }
     for (std::size_t i = 0; i < plan.movies.size(); ++i) {
         const MovieCopyPlan& movie = plan.movies[i];
@@ -225,7 +226,7 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control, 
             movieCopy(movie, plan.root, control, movie.sameFile ? nullptr : readings[i].get(), progress);
         platform::MovieCopyResult& copy = published.copy;
         if (copy.stopped) return cancelled();
-        if (copy.error) return failed(*copy.error);
+        if (copy.outcome.failed()) return failed(copy.outcome.failure());
         if (!copy.sameFile) tree.addFile(std::move(copy.copy));
         if (published.indexLeftAtEnd) indexLeftAtEnd.push_back({movie.source, *published.indexLeftAtEnd});
     }
@@ -236,9 +237,10 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control, 
     const std::string pageWithFacts = pageText(
         pageTemplate(), buildSourceLines(job.movies, versionAttributes(infos)).lines + captions.trackLines,
         job.htmlTitle, job.htmlBgColor);
-    if (auto error = tree.addFile(plan.page.target, pageWithFacts)) return failed(*error);
+    if (auto step = tree.addFile(plan.page.target, pageWithFacts); step.failed())
+        return failed(step.failure());
     if (stopped(control)) return cancelled();
-    if (auto error = tree.commit()) return failed(*error);
+    if (auto step = tree.commit(); step.failed()) return failed(step.failure());
 
     // What killed publishes left in these folders would be uploaded with the site.
     for (const fs::path& folder : plan.folders) platform::removeStaleTemporaries(folder);
@@ -249,8 +251,8 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control, 
 
 }  // namespace
 
-std::optional<platform::FileError> finishInterruptedPublish(const fs::path& folder) {
-    return platform::recoverInterruptedTree(folder).error;
+Result<void> finishInterruptedPublish(const fs::path& folder) {
+    return platform::recoverInterruptedTree(folder).outcome;
 }
 
 PublishReport publish(const PublishJob& job, const PublishControl& control) {

@@ -107,7 +107,6 @@ PublishReport publish(const PublishJob& job, const PublishControl& control = {})
 // made go. Nothing when no publish was killed there or one is running. Each
 // publish runs it first; the window at start, for the folder it last
 // published to. An error names what could not be put back.
-[[nodiscard]] std::optional<platform::FileError> finishInterruptedPublish(
-    const std::filesystem::path& folder);
+Result<void> finishInterruptedPublish(const std::filesystem::path& folder);
 
 }  // namespace tessaly::publish

@@ -74,8 +74,8 @@ std::string redirectPageText(std::string_view html5Path, std::string_view flashP
     return page;
 }
 
-std::optional<platform::FileError> writeRedirectPage(const std::filesystem::path& path,
-                                                     std::string_view html5Path, std::string_view flashPath) {
+Result<void> writeRedirectPage(const std::filesystem::path& path, std::string_view html5Path,
+                               std::string_view flashPath) {
     return platform::writeFileAtomic(path, redirectPageText(html5Path, flashPath));
 }
 

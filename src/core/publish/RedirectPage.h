@@ -22,9 +22,8 @@ std::optional<tessaly::Message> checkRedirectPaths(std::string_view html5Path, s
 std::string redirectPageText(std::string_view html5Path, std::string_view flashPath);
 
 // Writes redirectPageText() atomically to `path`.
-[[nodiscard]] std::optional<platform::FileError> writeRedirectPage(const std::filesystem::path& path,
-                                                                   std::string_view html5Path,
-                                                                   std::string_view flashPath);
+Result<void> writeRedirectPage(const std::filesystem::path& path, std::string_view html5Path,
+                               std::string_view flashPath);
 
 // "Redirect web page created!", caption "Success", information icon.
 tessaly::Message redirectCreatedMessage();

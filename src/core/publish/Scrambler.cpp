@@ -249,10 +249,10 @@ std::string scrambleScriptText(std::string_view script) {
     return out;
 }
 
-std::optional<platform::FileError> scrambleScript(const std::filesystem::path& file) {
-    const platform::ReadResult read = platform::readFile(file);
-    if (read.error) return read.error;
-    return platform::writeFileAtomic(file, scrambleScriptText(read.bytes));
+Result<void> scrambleScript(const std::filesystem::path& file) {
+    const Result<std::string> read = platform::readFile(file);
+    if (read.failed()) return read.failure();
+    return platform::writeFileAtomic(file, scrambleScriptText(read.value()));
 }
 
 }  // namespace tessaly::publish

@@ -35,6 +35,6 @@ std::string scrambleScriptText(std::string_view script);
 
 // Rewrites `file` in place, atomically. A file that cannot be read is left
 // as it is and the error returned.
-[[nodiscard]] std::optional<platform::FileError> scrambleScript(const std::filesystem::path& file);
+Result<void> scrambleScript(const std::filesystem::path& file);
 
 }  // namespace tessaly::publish

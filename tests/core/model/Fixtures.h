@@ -18,8 +18,11 @@ inline std::filesystem::path fixturePath(const std::string& name) {
 
 inline std::string fixture(const std::string& name) {
     const auto file = platform::readFile(fixturePath(name));
-    EXPECT_FALSE(file.error) << file.error->message();
-    return file.bytes;
+    if (file.failed()) {
+        ADD_FAILURE() << file.failure().message();
+        return {};
+    }
+    return file.value();
 }
 
 // Compares whole files; on a difference the actual bytes are left beside the

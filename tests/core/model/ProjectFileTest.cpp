@@ -239,10 +239,11 @@ TEST(ProjectFile, LongLinkIsCutTo512Characters) {
 TEST(ProjectFile, ProjectReadsWindows1252Titles) {
     const fs::path dir = scratchFolder("cp1252");
     const fs::path file = dir / "old.hs5";
-    ASSERT_FALSE(tessaly::platform::writeFileAtomic(
-        file, "<HSTITLE1>Caf\xE9</HSTITLE1>\r\n<VIDEO1>C:\\V\\a.mp4</VIDEO1>"));
+    ASSERT_TRUE(tessaly::platform::writeFileAtomic(
+                    file, "<HSTITLE1>Caf\xE9</HSTITLE1>\r\n<VIDEO1>C:\\V\\a.mp4</VIDEO1>")
+                    .ok());
     Project p;
-    ASSERT_FALSE(loadProject(file, p.settings, p.movies, p.hotSpots, kCwd));
+    ASSERT_TRUE(loadProject(file, p.settings, p.movies, p.hotSpots, kCwd).ok());
     EXPECT_EQ(p.hotSpots.at(1).trimmedTitle(), "Café");
     EXPECT_EQ(p.movies[0], "C:\\V\\a.mp4");
     fs::remove_all(dir);
@@ -252,12 +253,12 @@ TEST(ProjectFile, UnreadableProjectChangesNothing) {
     const fs::path dir = scratchFolder("unreadable");
     Project p = busy();
     const auto missing = loadProject(dir / "gone.hs5", p.settings, p.movies, p.hotSpots, kCwd);
-    ASSERT_TRUE(missing);
-    EXPECT_EQ(missing->message(),
+    ASSERT_TRUE(missing.failed());
+    EXPECT_EQ(missing.failure().message(),
               "Cannot open " + (dir / "gone.hs5").string() + ": No such file or directory");
     const auto folder = loadProject(dir, p.settings, p.movies, p.hotSpots, kCwd);
-    ASSERT_TRUE(folder);
-    EXPECT_EQ(folder->message(), "Cannot read " + dir.string() + ": Is a directory");
+    ASSERT_TRUE(folder.failed());
+    EXPECT_EQ(folder.failure().message(), "Cannot read " + dir.string() + ": Is a directory");
     EXPECT_EQ(p.text(), busy().text());
     EXPECT_EQ(p.hotSpots, busy().hotSpots);
     fs::remove_all(dir);
@@ -268,12 +269,12 @@ TEST(ProjectFile, AFileWithNoneOfTheTagsIsNoProjectAndChangesNothing) {
     std::string noise;
     for (int i = 0; i < 3000; ++i) noise += static_cast<char>((i * 131 + 7) % 256);
     for (const std::string& bytes : {noise, std::string(), std::string("<html><title>x</title></html>")}) {
-        ASSERT_FALSE(tessaly::platform::writeFileAtomic(dir / "x.hs5", bytes));
+        ASSERT_TRUE(tessaly::platform::writeFileAtomic(dir / "x.hs5", bytes).ok());
         Project p = busy();
         const auto error = loadProject(dir / "x.hs5", p.settings, p.movies, p.hotSpots, kCwd);
-        ASSERT_TRUE(error);
-        EXPECT_EQ(error->message(), "Cannot read " + (dir / "x.hs5").string() +
-                                        ": Not a project file (none of its tags is in it)");
+        ASSERT_TRUE(error.failed());
+        EXPECT_EQ(error.failure().message(), "Cannot read " + (dir / "x.hs5").string() +
+                                                 ": Not a project file (none of its tags is in it)");
         EXPECT_EQ(p.text(), busy().text());
         EXPECT_EQ(p.hotSpots, busy().hotSpots);
     }
@@ -281,9 +282,9 @@ TEST(ProjectFile, AFileWithNoneOfTheTagsIsNoProjectAndChangesNothing) {
     for (const std::string tag :
          {"<HSTITLE10>Ten</HSTITLE10>", "<VIDEO2>b.webm</VIDEO2>", "<BALANCE>0</BALANCE>"}) {
         SCOPED_TRACE(tag);
-        ASSERT_FALSE(tessaly::platform::writeFileAtomic(dir / "x.hs5", "garbage " + tag));
+        ASSERT_TRUE(tessaly::platform::writeFileAtomic(dir / "x.hs5", "garbage " + tag).ok());
         Project p = busy();
-        ASSERT_FALSE(loadProject(dir / "x.hs5", p.settings, p.movies, p.hotSpots, kCwd));
+        ASSERT_TRUE(loadProject(dir / "x.hs5", p.settings, p.movies, p.hotSpots, kCwd).ok());
         EXPECT_EQ(p.movies[0], "");
     }
     fs::remove_all(dir);
@@ -292,17 +293,18 @@ TEST(ProjectFile, AFileWithNoneOfTheTagsIsNoProjectAndChangesNothing) {
 TEST(ProjectFile, AProjectOverOneMebibyteIsRefusedUnread) {
     const fs::path dir = scratchFolder("huge-project");
     const std::string text = example().text();
-    ASSERT_FALSE(
-        tessaly::platform::writeFileAtomic(dir / "huge.hs5", text + std::string(kMaxFileBytes, ' ')));
+    ASSERT_TRUE(
+        tessaly::platform::writeFileAtomic(dir / "huge.hs5", text + std::string(kMaxFileBytes, ' ')).ok());
     Project p = busy();
     const auto error = loadProject(dir / "huge.hs5", p.settings, p.movies, p.hotSpots, kCwd);
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->message(),
+    ASSERT_TRUE(error.failed());
+    EXPECT_EQ(error.failure().message(),
               "Cannot read " + (dir / "huge.hs5").string() + ": File too large (over 1 MiB)");
     EXPECT_EQ(p.text(), busy().text());
-    ASSERT_FALSE(tessaly::platform::writeFileAtomic(dir / "padded.hs5",
-                                                    text + std::string(kMaxFileBytes - text.size(), ' ')));
-    EXPECT_FALSE(loadProject(dir / "padded.hs5", p.settings, p.movies, p.hotSpots, kCwd));
+    ASSERT_TRUE(tessaly::platform::writeFileAtomic(dir / "padded.hs5",
+                                                   text + std::string(kMaxFileBytes - text.size(), ' '))
+                    .ok());
+    EXPECT_TRUE(loadProject(dir / "padded.hs5", p.settings, p.movies, p.hotSpots, kCwd).ok());
     fs::remove_all(dir);
 }
 
@@ -310,17 +312,17 @@ TEST(ProjectFile, FailedSaveKeepsTheOldFile) {
     const fs::path dir = scratchFolder("failproject");
     const fs::path file = dir / "trip.hs5";
     const Project p = busy();
-    ASSERT_FALSE(saveProject(file, p.settings, p.movies, p.hotSpots));
-    const std::string old = tessaly::platform::readFile(file).bytes;
+    ASSERT_TRUE(saveProject(file, p.settings, p.movies, p.hotSpots).ok());
+    const std::string old = tessaly::platform::readFile(file).value();
     EXPECT_EQ(old, p.text());
-    std::optional<tessaly::platform::FileError> error;
+    tessaly::Result<void> error = tessaly::success();
     {
         const FileSizeLimit limit(1000);
         error = saveProject(file, example().settings, example().movies, example().hotSpots);
     }
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->message(), "Cannot write " + file.string() + ": File too large");
-    EXPECT_EQ(tessaly::platform::readFile(file).bytes, old);
+    ASSERT_TRUE(error.failed());
+    EXPECT_EQ(error.failure().message(), "Cannot write " + file.string() + ": File too large");
+    EXPECT_EQ(tessaly::platform::readFile(file).value(), old);
     fs::remove_all(dir);
 }
 
@@ -341,11 +343,11 @@ TEST(ProjectFile, SaveNameGetsTheExtensionOnce) {
 // The window and the command line find a project's movies the same way.
 TEST(ProjectFile, RelativeMoviePathsCountFromTheProjectsFolder) {
     MovieSlots movies{"movies/../tour.mp4", "/abs/tour.webm", ""};
-    EXPECT_FALSE(movies.resolveFrom("/home/ana/trip"));
+    EXPECT_TRUE(movies.resolveFrom("/home/ana/trip").ok());
     EXPECT_EQ(movies, (MovieSlots{"/home/ana/trip/tour.mp4", "/abs/tour.webm", ""}));
 
     MovieSlots fromHere{"tour.mp4", "", ""};
-    EXPECT_FALSE(fromHere.resolveFrom(""));
+    EXPECT_TRUE(fromHere.resolveFrom("").ok());
     EXPECT_EQ(fromHere[0], (fs::current_path() / "tour.mp4").string());
 }
 
@@ -355,7 +357,7 @@ TEST(ProjectFile, SlotPathsAndTheirErrors) {
     MovieSlots movies{" a.mp4 ", " b.webm", ""};
     EXPECT_EQ(movies.mainMovie(), "a.mp4");
     EXPECT_EQ(movies.path(1), " b.webm");
-    EXPECT_EQ(movies.absolutePath(2).path, fs::path());
+    EXPECT_EQ(movies.absolutePath(2).value(), fs::path());
 
     const fs::path here = fs::current_path();
     const fs::path gone = scratchFolder("gone");
@@ -364,11 +366,11 @@ TEST(ProjectFile, SlotPathsAndTheirErrors) {
     const auto error = movies.resolveFrom("");
     const auto absolute = movies.absolutePath(0);
     fs::current_path(here);
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->path, fs::path("a.mp4"));
+    ASSERT_TRUE(error.failed());
+    EXPECT_EQ(error.failure().path, fs::path("a.mp4"));
     EXPECT_EQ(movies[1], " b.webm");
-    ASSERT_TRUE(absolute.error);
-    EXPECT_EQ(absolute.path, fs::path("a.mp4"));
+    ASSERT_TRUE(absolute.failed());
+    EXPECT_EQ(absolute.failure().path, fs::path("a.mp4"));
 }
 
 // Opening keeps the slots as written, to be saved back so, beside the movies found.
@@ -377,9 +379,10 @@ TEST(ProjectFile, OpenedProjectHoldsItsMoviesAsWrittenAndAsFound) {
     Project p = example();
     p.movies = {"movies/tour.mp4", "", ""};
     p.settings.captions = {{"subs/tour.srt", "de"}, {"/abs/en.vtt", "en"}};
-    ASSERT_FALSE(saveProject(dir / "trip.hs5", p.settings, p.movies, p.hotSpots));
-    OpenedProject opened = openProject(dir / "trip.hs5", ViewerSettings{}, kCwd);
-    ASSERT_FALSE(opened.error);
+    ASSERT_TRUE(saveProject(dir / "trip.hs5", p.settings, p.movies, p.hotSpots).ok());
+    tessaly::Result<OpenedProject> found = openProject(dir / "trip.hs5", ViewerSettings{}, kCwd);
+    ASSERT_TRUE(found.ok());
+    OpenedProject& opened = found.value();
     EXPECT_EQ(opened.file, dir / "trip.hs5");
     EXPECT_EQ(opened.written, p.movies);
     EXPECT_EQ(opened.movies, (MovieSlots{(dir / "movies" / "tour.mp4").string(), "", ""}));
@@ -388,9 +391,9 @@ TEST(ProjectFile, OpenedProjectHoldsItsMoviesAsWrittenAndAsFound) {
     opened.settings.captions = opened.writtenCaptions;
     EXPECT_EQ(projectText(opened.settings, opened.written, opened.hotSpots), p.text());
 
-    const OpenedProject missing = openProject(dir / "none.hs5", ViewerSettings{}, kCwd);
-    ASSERT_TRUE(missing.error);
-    EXPECT_EQ(missing.error->path, dir / "none.hs5");
+    const auto missing = openProject(dir / "none.hs5", ViewerSettings{}, kCwd);
+    ASSERT_TRUE(missing.failed());
+    EXPECT_EQ(missing.failure().path, dir / "none.hs5");
     fs::remove_all(dir);
 }
 
@@ -403,25 +406,27 @@ TEST(RecoveryFile, NamesItsProjectOnlyWhenThatIsASavedProject) {
     p.movies = {"tour.mp4", "", ""};
     const fs::path trip = dir / "trip" / "trip.hs5";
     fs::create_directories(dir / "trip" / "folder.hs5");
-    ASSERT_FALSE(saveProject(trip, p.settings, p.movies, p.hotSpots));
-    ASSERT_FALSE(tessaly::platform::writeFileAtomic(dir / "trip" / "notes.txt", "x"));
+    ASSERT_TRUE(saveProject(trip, p.settings, p.movies, p.hotSpots).ok());
+    ASSERT_TRUE(tessaly::platform::writeFileAtomic(dir / "trip" / "notes.txt", "x").ok());
     const fs::path kept = dir / "kept.hs5";
     const auto recover = [&](const fs::path& named) {
-        EXPECT_FALSE(
-            tessaly::platform::writeFileAtomic(kept, recoveryText(p.settings, p.movies, p.hotSpots, named)));
+        EXPECT_TRUE(
+            tessaly::platform::writeFileAtomic(kept, recoveryText(p.settings, p.movies, p.hotSpots, named))
+                .ok());
         return readRecovery(kept, ViewerSettings{}, kCwd);
     };
-    const RecoveredWork named = recover(trip);
-    ASSERT_FALSE(named.work.error);
+    const auto recovered = recover(trip);
+    ASSERT_TRUE(recovered.ok());
+    const RecoveredWork& named = recovered.value();
     EXPECT_EQ(named.project, trip);
     EXPECT_EQ(named.work.movies[0], (dir / "trip" / "tour.mp4").string());
     EXPECT_EQ(projectText(named.work.settings, named.work.written, named.work.hotSpots), p.text());
     for (const fs::path& refused :
          {fs::path("trip/trip.hs5"), dir / "trip" / "notes.txt", dir / "trip" / "folder.hs5",
           dir / "trip" / "gone.hs5", dir / "trip" / ".." / "trip" / "trip.hs5", fs::path()}) {
-        const RecoveredWork work = recover(refused);
-        EXPECT_FALSE(work.work.error) << refused;
-        EXPECT_EQ(work.project, fs::path()) << refused;
+        const auto work = recover(refused);
+        ASSERT_TRUE(work.ok()) << refused;
+        EXPECT_EQ(work->project, fs::path()) << refused;
     }
     fs::remove_all(dir);
 }

@@ -29,7 +29,7 @@ VerbRun resave(const tessaly::cli::Arguments& args) {
     return VerbRun{status, out.str(), err.str()};
 }
 
-std::string bytesOf(const fs::path& path) { return tessaly::platform::readFile(path).bytes; }
+std::string bytesOf(const fs::path& path) { return tessaly::platform::readFile(path).value(); }
 
 }  // namespace
 
@@ -61,7 +61,8 @@ TEST(Resave, EmptyFoldersBecomeTheCurrentFolder) {
     const fs::path dir = scratchFolder("resave-cwd");
     const fs::path in = dir / "in.hs5";
     const fs::path out = dir / "out.hs5";
-    ASSERT_FALSE(tessaly::platform::writeFileAtomic(in, "<LOADDIR></LOADDIR>\r\n<SAVEDIR>  </SAVEDIR>\r\n"));
+    ASSERT_TRUE(
+        tessaly::platform::writeFileAtomic(in, "<LOADDIR></LOADDIR>\r\n<SAVEDIR>  </SAVEDIR>\r\n").ok());
     ASSERT_EQ(resave({in.string(), out.string()}).status, 0);
     const std::string cwd = fs::current_path().string();
     const std::string written = bytesOf(out);
@@ -95,7 +96,7 @@ TEST(Resave, RefusesWhatIsNotAProjectAndWritesNothing) {
         {"noise.hs5", noise}, {"empty.hs5", ""}, {"picture.hs5", "\x89PNG\r\n\x1a\n\0\0\0\rIHDR"}};
     for (const auto& [name, bytes] : inputs) {
         SCOPED_TRACE(name);
-        ASSERT_FALSE(tessaly::platform::writeFileAtomic(dir / name, bytes));
+        ASSERT_TRUE(tessaly::platform::writeFileAtomic(dir / name, bytes).ok());
         const VerbRun run = resave({(dir / name).string(), out.string()});
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.err, "tessaly: Cannot read " + (dir / name).string() +

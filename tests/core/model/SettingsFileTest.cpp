@@ -191,66 +191,67 @@ TEST(SettingsFile, FieldsNotStoredAreLeftAlone) {
 TEST(SettingsFile, SaveWithoutAMovieWritesNothing) {
     const fs::path dir = scratchFolder("nomovie");
     const fs::path file = dir / "publisher.ini";
-    const SaveResult none = saveSettings(file, startValues(), "   ");
-    EXPECT_EQ(none.status, SaveStatus::NoMovie);
-    EXPECT_FALSE(none.error);
+    const tessaly::Result<void> none = saveSettings(file, startValues(), "   ");
+    ASSERT_TRUE(none.failed());
+    EXPECT_EQ(none.kind(), tessaly::FailureKind::Refused);
+    EXPECT_EQ(none.failure().message(), kNoMovieText);
     EXPECT_FALSE(fs::exists(file));
 
-    ASSERT_FALSE(tessaly::platform::writeFileAtomic(file, "old"));
-    EXPECT_EQ(saveSettings(file, startValues(), "").status, SaveStatus::NoMovie);
-    EXPECT_EQ(tessaly::platform::readFile(file).bytes, "old");
+    ASSERT_TRUE(tessaly::platform::writeFileAtomic(file, "old").ok());
+    EXPECT_EQ(saveSettings(file, startValues(), "").kind(), tessaly::FailureKind::Refused);
+    EXPECT_EQ(tessaly::platform::readFile(file).value(), "old");
 
     const tessaly::Message message = noMovieMessage();
     EXPECT_EQ(message.text, "You need to choose any video file, then you can save a parameters");
     EXPECT_EQ(message.caption, "Information:");
     EXPECT_EQ(message.icon, tessaly::Icon::Information);
 
-    EXPECT_EQ(saveSettings(file, startValues(), " /v/tour.mp4 ").status, SaveStatus::Saved);
-    EXPECT_EQ(tessaly::platform::readFile(file).bytes, fixture("settings-start.ini"));
+    EXPECT_TRUE(saveSettings(file, startValues(), " /v/tour.mp4 ").ok());
+    EXPECT_EQ(tessaly::platform::readFile(file).value(), fixture("settings-start.ini"));
     fs::remove_all(dir);
 }
 
 TEST(SettingsFile, FirstSaveCreatesTheConfigurationFolder) {
     const fs::path dir = scratchFolder("newfolder");
     const fs::path file = dir / "config" / "Tessaly" / "publisher.ini";
-    EXPECT_EQ(saveSettings(file, startValues(), "/v/tour.mp4").status, SaveStatus::Saved);
-    EXPECT_EQ(tessaly::platform::readFile(file).bytes, fixture("settings-start.ini"));
+    EXPECT_TRUE(saveSettings(file, startValues(), "/v/tour.mp4").ok());
+    EXPECT_EQ(tessaly::platform::readFile(file).value(), fixture("settings-start.ini"));
 
     // A file standing where the folder should be: reported, nothing written.
     const fs::path blocked = dir / "blocked" / "publisher.ini";
-    ASSERT_FALSE(tessaly::platform::writeFileAtomic(dir / "blocked", "a file"));
-    const SaveResult failed = saveSettings(blocked, startValues(), "/v/tour.mp4");
-    EXPECT_EQ(failed.status, SaveStatus::Failed);
-    ASSERT_TRUE(failed.error);
-    EXPECT_EQ(failed.error->path, dir / "blocked");
+    ASSERT_TRUE(tessaly::platform::writeFileAtomic(dir / "blocked", "a file").ok());
+    const tessaly::Result<void> failed = saveSettings(blocked, startValues(), "/v/tour.mp4");
+    ASSERT_TRUE(failed.failed());
+    EXPECT_EQ(failed.kind(), tessaly::FailureKind::File);
+    EXPECT_EQ(failed.failure().path, dir / "blocked");
     fs::remove_all(dir);
 }
 
 TEST(SettingsFile, FailedSaveKeepsTheOldFileAndSaysWhy) {
     const fs::path dir = scratchFolder("failsave");
     const fs::path file = dir / "publisher.ini";
-    ASSERT_FALSE(tessaly::platform::writeFileAtomic(file, "old"));
-    SaveResult result;
+    ASSERT_TRUE(tessaly::platform::writeFileAtomic(file, "old").ok());
+    tessaly::Result<void> result = tessaly::success();
     {
         const FileSizeLimit limit(100);
         result = saveSettings(file, startValues(), "/v/tour.mp4");
     }
-    EXPECT_EQ(result.status, SaveStatus::Failed);
-    ASSERT_TRUE(result.error);
-    EXPECT_EQ(result.error->message(), "Cannot write " + file.string() + ": File too large");
-    EXPECT_EQ(tessaly::platform::readFile(file).bytes, "old");
+    ASSERT_TRUE(result.failed());
+    EXPECT_EQ(result.kind(), tessaly::FailureKind::File);
+    EXPECT_EQ(result.failure().message(), "Cannot write " + file.string() + ": File too large");
+    EXPECT_EQ(tessaly::platform::readFile(file).value(), "old");
     fs::remove_all(dir);
 }
 
 TEST(SettingsFile, LoadingAMissingOrUnreadableFileChangesNothing) {
     const fs::path dir = scratchFolder("load");
     ViewerSettings s = unusual();
-    EXPECT_FALSE(loadSettings(dir / "missing.ini", s, kCwd));
+    EXPECT_TRUE(loadSettings(dir / "missing.ini", s, kCwd).ok());
     EXPECT_EQ(s, unusual());
 
     const auto error = loadSettings(dir, s, kCwd);  // exists, cannot be read as a file
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->message(), "Cannot read " + dir.string() + ": Is a directory");
+    ASSERT_TRUE(error.failed());
+    EXPECT_EQ(error.failure().message(), "Cannot read " + dir.string() + ": Is a directory");
     EXPECT_EQ(s, unusual());
     fs::remove_all(dir);
 }
@@ -267,7 +268,8 @@ TEST(SettingsFile, TheTagTableIsWhatTheFileHolds) {
 TEST(SettingsFile, FifosDevicesAndHugeFilesAreRefusedUnread) {
     const fs::path dir = scratchFolder("settings-kinds");
     ASSERT_EQ(::mkfifo((dir / "fifo.ini").c_str(), 0644), 0);
-    ASSERT_FALSE(tessaly::platform::writeFileAtomic(dir / "huge.ini", std::string(kMaxFileBytes + 1, ' ')));
+    ASSERT_TRUE(
+        tessaly::platform::writeFileAtomic(dir / "huge.ini", std::string(kMaxFileBytes + 1, ' ')).ok());
     const std::pair<fs::path, std::string> cases[] = {
         {dir / "fifo.ini", "Not a regular file"},
         {"/dev/zero", "Not a regular file"},
@@ -278,8 +280,8 @@ TEST(SettingsFile, FifosDevicesAndHugeFilesAreRefusedUnread) {
         ViewerSettings s;
         s.htmlTitle = "kept";
         const auto error = loadSettings(path, s, "/cwd");
-        ASSERT_TRUE(error);
-        EXPECT_EQ(error->message(), "Cannot read " + path.string() + ": " + reason);
+        ASSERT_TRUE(error.failed());
+        EXPECT_EQ(error.failure().message(), "Cannot read " + path.string() + ": " + reason);
         EXPECT_EQ(s.htmlTitle, "kept");
     }
     fs::remove_all(dir);
@@ -289,11 +291,11 @@ TEST(SettingsFile, LoadingReadsWindows1252AndUtf8Titles) {
     const fs::path dir = scratchFolder("encoding");
     const fs::path file = dir / "publisher.ini";
     ViewerSettings s;
-    ASSERT_FALSE(tessaly::platform::writeFileAtomic(file, "<HTMLTITLE>Caf\xE9</HTMLTITLE>\r\n"));
-    ASSERT_FALSE(loadSettings(file, s, kCwd));
+    ASSERT_TRUE(tessaly::platform::writeFileAtomic(file, "<HTMLTITLE>Caf\xE9</HTMLTITLE>\r\n").ok());
+    ASSERT_TRUE(loadSettings(file, s, kCwd).ok());
     EXPECT_EQ(s.htmlTitle, "Caf\xC3\xA9");
-    ASSERT_FALSE(tessaly::platform::writeFileAtomic(file, "<HTMLTITLE>Caf\xC3\xA9</HTMLTITLE>\r\n"));
-    ASSERT_FALSE(loadSettings(file, s, kCwd));
+    ASSERT_TRUE(tessaly::platform::writeFileAtomic(file, "<HTMLTITLE>Caf\xC3\xA9</HTMLTITLE>\r\n").ok());
+    ASSERT_TRUE(loadSettings(file, s, kCwd).ok());
     EXPECT_EQ(s.htmlTitle, "Caf\xC3\xA9");
     fs::remove_all(dir);
 }

@@ -20,16 +20,17 @@ protected:
 
     fs::path file(const std::string& name, const std::string& bytes = "x") {
         const fs::path path = dir_ / name;
-        EXPECT_FALSE(platform::writeFileAtomic(path, bytes));
+        EXPECT_TRUE(platform::writeFileAtomic(path, bytes).ok());
         return path;
     }
 };
 
-const Message& refusalOf(const std::variant<OpenRequest, Message>& result) {
-    static const Message none;
-    const Message* message = std::get_if<Message>(&result);
-    EXPECT_NE(message, nullptr);
-    return message != nullptr ? *message : none;
+// The words a refused request carries.
+std::string refusalOf(const Result<OpenRequest>& result) {
+    EXPECT_TRUE(result.failed());
+    if (result.ok()) return {};
+    EXPECT_EQ(result.kind(), FailureKind::Refused);
+    return result.failure().message();
 }
 
 }  // namespace
@@ -50,29 +51,28 @@ TEST_F(WorkFilesTest, KnowsARenamedProjectByItsContentButNotASettingsFile) {
 
 TEST_F(WorkFilesTest, OneExistingProjectOrMovieIsOpened) {
     const fs::path project = file("tour.hs5");
-    EXPECT_EQ(std::get<OpenRequest>(openRequest({project})), (OpenRequest{WorkKind::Project, project}));
+    EXPECT_EQ(openRequest({project}).value(), (OpenRequest{WorkKind::Project, project}));
     const fs::path movie = file("tour.webm");
-    EXPECT_EQ(std::get<OpenRequest>(openRequest({movie})), (OpenRequest{WorkKind::Movie, movie}));
+    EXPECT_EQ(openRequest({movie}).value(), (OpenRequest{WorkKind::Movie, movie}));
 }
 
 TEST_F(WorkFilesTest, RefusesSeveralFilesNamingThem) {
-    const Message message = refusalOf(openRequest({file("a.hs5"), file("b.mp4")}));
-    EXPECT_EQ(message.icon, Icon::Warning);
-    EXPECT_NE(message.text.find("Only one file"), std::string::npos) << message.text;
-    EXPECT_NE(message.text.find((dir_ / "a.hs5").string()), std::string::npos) << message.text;
-    EXPECT_NE(message.text.find((dir_ / "b.mp4").string()), std::string::npos) << message.text;
+    const std::string message = refusalOf(openRequest({file("a.hs5"), file("b.mp4")}));
+    EXPECT_NE(message.find("Only one file"), std::string::npos) << message;
+    EXPECT_NE(message.find((dir_ / "a.hs5").string()), std::string::npos) << message;
+    EXPECT_NE(message.find((dir_ / "b.mp4").string()), std::string::npos) << message;
 }
 
 TEST_F(WorkFilesTest, RefusesWhatIsMissingNoRegularFileOrOfAnotherKind) {
-    EXPECT_EQ(refusalOf(openRequest({dir_ / "gone.hs5"})).text,
+    EXPECT_EQ(refusalOf(openRequest({dir_ / "gone.hs5"})),
               "Cannot open " + (dir_ / "gone.hs5").string() + ": No such file or directory");
     fs::create_directory(dir_ / "folder.mp4");
-    EXPECT_EQ(refusalOf(openRequest({dir_ / "folder.mp4"})).text,
+    EXPECT_EQ(refusalOf(openRequest({dir_ / "folder.mp4"})),
               "Cannot open " + (dir_ / "folder.mp4").string() + ": Is a directory");
     ASSERT_EQ(::mkfifo((dir_ / "pipe.hs5").c_str(), 0600), 0);
-    EXPECT_EQ(refusalOf(openRequest({dir_ / "pipe.hs5"})).text,
+    EXPECT_EQ(refusalOf(openRequest({dir_ / "pipe.hs5"})),
               "Cannot open " + (dir_ / "pipe.hs5").string() + ": Not a regular file");
-    const std::string other = refusalOf(openRequest({file("notes.txt")})).text;
+    const std::string other = refusalOf(openRequest({file("notes.txt")}));
     EXPECT_TRUE(other.starts_with("Cannot open " + (dir_ / "notes.txt").string() + ": Neither a project"))
         << other;
     EXPECT_NE(other.find(".webm"), std::string::npos) << other;

@@ -63,7 +63,7 @@ protected:
     void SetUp() override {
         dir = test_support::scratchFolder("encode",
                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        ASSERT_FALSE(platform::writeFileAtomic(dir / "tour.mov", "camera movie"));
+        ASSERT_TRUE(platform::writeFileAtomic(dir / "tour.mov", "camera movie").ok());
         tools.info.hasVideo = true;
         tools.info.width = 5760;
         tools.info.height = 2880;
@@ -93,7 +93,7 @@ protected:
     FakeTools tools;
     FakeEncoder encoder;
     std::vector<std::pair<double, double>> progress;
-    std::function<std::optional<platform::FileError>(const std::vector<fs::path>&)> nameVersions;
+    std::function<Result<void>(const std::vector<fs::path>&)> nameVersions;
 };
 
 }  // namespace
@@ -115,21 +115,21 @@ TEST(VersionPath, NamesTheSizeBesideTheMoviesName) {
 }
 
 TEST_F(EncodeTest, BothVersionsLandBesideTheProjectLargestFirst) {
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "tour-2048x1024.mp4", "an older version"));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "tour-2048x1024.mp4", "an older version").ok());
     const EncodeReport report = encode();
     ASSERT_EQ(report.outcome, EncodeOutcome::Succeeded) << report.message.text;
     EXPECT_EQ(report.versions,
               (std::vector<fs::path>{dir / "tour-4096x2048.mp4", dir / "tour-2048x1024.mp4"}));
-    EXPECT_EQ(platform::readFile(dir / "tour-4096x2048.mp4").bytes, "4096x2048");
-    EXPECT_EQ(platform::readFile(dir / "tour-2048x1024.mp4").bytes, "2048x1024");
-    EXPECT_EQ(platform::readFile(dir / "tour.mov").bytes, "camera movie");
+    EXPECT_EQ(platform::readFile(dir / "tour-4096x2048.mp4").value(), "4096x2048");
+    EXPECT_EQ(platform::readFile(dir / "tour-2048x1024.mp4").value(), "2048x1024");
+    EXPECT_EQ(platform::readFile(dir / "tour.mov").value(), "camera movie");
     EXPECT_EQ(report.message.text, "Web versions made:\n" + (dir / "tour-4096x2048.mp4").string() + "\n" +
                                        (dir / "tour-2048x1024.mp4").string());
     EXPECT_EQ(progress, (std::vector<std::pair<double, double>>{{5, 10}}));
 }
 
 TEST_F(EncodeTest, CancelAndFailureLeaveNoFileBehind) {
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "tour-2048x1024.mp4", "an older version"));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "tour-2048x1024.mp4", "an older version").ok());
     const std::vector<std::string> before = test_support::entryNames(dir);
     std::atomic<bool> stop{false};
     encoder.stopHalfWay = &stop;
@@ -143,12 +143,12 @@ TEST_F(EncodeTest, CancelAndFailureLeaveNoFileBehind) {
     EXPECT_EQ(failed.message.text, "Making the web versions failed:\nCannot encode " +
                                        (dir / "tour.mov").string() + ": Conversion failed!");
     EXPECT_EQ(test_support::entryNames(dir), before);
-    EXPECT_EQ(platform::readFile(dir / "tour-2048x1024.mp4").bytes, "an older version");
+    EXPECT_EQ(platform::readFile(dir / "tour-2048x1024.mp4").value(), "an older version");
 
     // Finished versions that nothing can name are taken back out.
     encoder.fail = false;
     std::vector<std::string> seen;
-    nameVersions = [&](const std::vector<fs::path>&) -> std::optional<platform::FileError> {
+    nameVersions = [&](const std::vector<fs::path>&) -> Result<void> {
         seen = test_support::entryNames(dir);
         return platform::FileError{dir / "tour.hs5", "write", "No space left on device"};
     };
@@ -160,7 +160,7 @@ TEST_F(EncodeTest, CancelAndFailureLeaveNoFileBehind) {
     EXPECT_NE(std::find(seen.begin(), seen.end(), "tour-4096x2048.mp4"), seen.end())
         << "named while in place";
     EXPECT_EQ(test_support::entryNames(dir), before);
-    EXPECT_EQ(platform::readFile(dir / "tour-2048x1024.mp4").bytes, "an older version");
+    EXPECT_EQ(platform::readFile(dir / "tour-2048x1024.mp4").value(), "an older version");
 }
 
 TEST_F(EncodeTest, RefusesBeforeEncodingWhatCannotBeMade) {
@@ -202,10 +202,10 @@ TEST_F(EncodeTest, AKilledEncodeIsUndoneUnlessTheProjectNamesTheVersions) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            nameVersions = [&](const std::vector<fs::path>&) -> std::optional<platform::FileError> {
-                if (saved && model::saveProject(dir / "tour.hs5", {}, slots, {})) ::_exit(1);
+            nameVersions = [&](const std::vector<fs::path>&) -> Result<void> {
+                if (saved && model::saveProject(dir / "tour.hs5", {}, slots, {}).failed()) ::_exit(1);
                 ::raise(SIGKILL);
-                return std::nullopt;
+                return success();
             };
             static_cast<void>(encode());
             ::_exit(1);
@@ -248,8 +248,8 @@ TEST_F(EncodeTest, AJournalSomeoneElseWroteChangesNothing) {
         {"file", "index.html", ".index.html.tmp-abcdefgh", "@index.html", "1", "@important.txt", "placing"},
     };
     fs::create_directories(out / "empty");
-    ASSERT_FALSE(platform::writeFileAtomic(out / "important.txt", "important"));
-    ASSERT_FALSE(platform::writeFileAtomic(out / ".important.txt.tmp-abcdefgh", "also important"));
+    ASSERT_TRUE(platform::writeFileAtomic(out / "important.txt", "important").ok());
+    ASSERT_TRUE(platform::writeFileAtomic(out / ".important.txt.tmp-abcdefgh", "also important").ok());
     const auto outside = test_support::snapshot(out);
     for (const auto& journal : journals) {
         for (const platform::JournalKind kind :
@@ -259,8 +259,8 @@ TEST_F(EncodeTest, AJournalSomeoneElseWroteChangesNothing) {
             fs::remove_all(site);
             fs::create_directories(site);
             fs::create_directory_symlink("../elsewhere", site / "out");
-            ASSERT_FALSE(platform::writeFileAtomic(site / "index.html", "old page"));
-            ASSERT_FALSE(platform::writeFileAtomic(site / ".index.html.tmp-abcdefgh", "not its own"));
+            ASSERT_TRUE(platform::writeFileAtomic(site / "index.html", "old page").ok());
+            ASSERT_TRUE(platform::writeFileAtomic(site / ".index.html.tmp-abcdefgh", "not its own").ok());
             std::string written;
             for (const std::string& field : journal) {
                 const fs::path named =
@@ -275,7 +275,7 @@ TEST_F(EncodeTest, AJournalSomeoneElseWroteChangesNothing) {
                 written += '\0';
             }
             const fs::path path = platform::journalPath(site, kind);
-            ASSERT_FALSE(platform::writeFileAtomic(path, written));
+            ASSERT_TRUE(platform::writeFileAtomic(path, written).ok());
             const auto before = test_support::snapshot(site);
 
             Message message;
@@ -289,14 +289,14 @@ TEST_F(EncodeTest, AJournalSomeoneElseWroteChangesNothing) {
                 const publish::PublishReport report =
                     publishTo(site / "index.html", {(dir / "tour.mov").string()});
                 ASSERT_EQ(report.outcome, publish::PublishOutcome::Succeeded) << report.message.text;
-                EXPECT_NE(platform::readFile(site / "index.html").bytes, "old page");
+                EXPECT_NE(platform::readFile(site / "index.html").value(), "old page");
                 message = report.message;
             }
             EXPECT_TRUE(message.text.ends_with(
                 "\n" + path.string() +
                 std::string(encoding ? texts::kJournalNotOurs : publish::messages::kJournalNotOurs)))
                 << message.text;
-            EXPECT_EQ(platform::readFile(path).bytes, written);
+            EXPECT_EQ(platform::readFile(path).value(), written);
             EXPECT_EQ(test_support::snapshot(out), outside);
         }
     }

@@ -32,7 +32,7 @@ void writeAll(const TemporaryFile& file, const std::string& bytes) {
 
 TEST(FileSystem, StatusTellsRegularFilesFromFoldersFifosAndMissingPaths) {
     const fs::path dir = scratchFolder("status");
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "a.hs5", "12345"));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "a.hs5", "12345").ok());
     ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
 
     const auto regular = platform::fileStatus(dir / "a.hs5");
@@ -50,7 +50,7 @@ TEST(FileSystem, StatusTellsRegularFilesFromFoldersFifosAndMissingPaths) {
 TEST(FileSystem, OpenRegularFileRefusesOtherKindsWithoutBlocking) {
     const fs::path dir = scratchFolder("open");
     ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "m.mp4", "movie"));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "m.mp4", "movie").ok());
 
     const auto pipe = platform::openRegularFile(dir / "pipe");
     EXPECT_FALSE(pipe.fd.valid());
@@ -85,14 +85,14 @@ TEST(FileSystem, TemporaryFileShowsOnlyWhenPlacedAndVanishesOtherwise) {
     writeAll(file, "<html>");
     ASSERT_EQ(file.replaceTarget(), 0);
     EXPECT_EQ(entryNames(dir), std::vector<std::string>{"page.html"});
-    EXPECT_EQ(platform::readFile(dir / "page.html").bytes, "<html>");
+    EXPECT_EQ(platform::readFile(dir / "page.html").value(), "<html>");
 
     TemporaryFile second;
     ASSERT_EQ(second.create(dir / "page.html"), 0);
     writeAll(second, "<html>2");
     ASSERT_EQ(second.replaceTarget(), 0);
     EXPECT_EQ(entryNames(dir), std::vector<std::string>{"page.html"});
-    EXPECT_EQ(platform::readFile(dir / "page.html").bytes, "<html>2");
+    EXPECT_EQ(platform::readFile(dir / "page.html").value(), "<html>2");
     fs::remove_all(dir);
 }
 
@@ -100,7 +100,7 @@ TEST(FileSystem, TemporaryFileShowsOnlyWhenPlacedAndVanishesOtherwise) {
 // bytes and times, and a new name disappears again.
 TEST(FileSystem, UndoPlaceRestoresTheEarlierFileExactly) {
     const fs::path dir = scratchFolder("undo");
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "old.js", "old script"));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "old.js", "old script").ok());
     const auto oldTime = fs::last_write_time(dir / "old.js");
 
     TemporaryFile replacing, adding;
@@ -111,14 +111,14 @@ TEST(FileSystem, UndoPlaceRestoresTheEarlierFileExactly) {
     TemporaryFile::Placed replaced, added;
     ASSERT_EQ(replacing.place(replaced), 0);
     ASSERT_EQ(adding.place(added), 0);
-    EXPECT_EQ(platform::readFile(dir / "old.js").bytes, "new script");
+    EXPECT_EQ(platform::readFile(dir / "old.js").value(), "new script");
     EXPECT_TRUE(added.displaced.empty());
     ASSERT_FALSE(replaced.displaced.empty());
 
     EXPECT_EQ(platform::undoPlace(added), 0);
     EXPECT_EQ(platform::undoPlace(replaced), 0);
     EXPECT_EQ(entryNames(dir), std::vector<std::string>{"old.js"});
-    EXPECT_EQ(platform::readFile(dir / "old.js").bytes, "old script");
+    EXPECT_EQ(platform::readFile(dir / "old.js").value(), "old script");
     EXPECT_EQ(fs::last_write_time(dir / "old.js"), oldTime);
 
     TemporaryFile again;
@@ -127,7 +127,7 @@ TEST(FileSystem, UndoPlaceRestoresTheEarlierFileExactly) {
     ASSERT_EQ(again.place(replaced), 0);
     EXPECT_EQ(platform::dropDisplaced(replaced), 0);
     EXPECT_EQ(entryNames(dir), std::vector<std::string>{"old.js"});
-    EXPECT_EQ(platform::readFile(dir / "old.js").bytes, "kept");
+    EXPECT_EQ(platform::readFile(dir / "old.js").value(), "kept");
     fs::remove_all(dir);
 }
 
@@ -149,9 +149,9 @@ TEST(FileSystem, RemoveStaleTemporariesSparesLiveOnesAndOtherFiles) {
     const fs::path dir = scratchFolder("stale");
     const fs::path stale = platform::temporarySibling(dir / "tour.mp4");
     const fs::path live = platform::temporarySibling(dir / "tour.html");
-    for (const fs::path& path : {stale, live}) ASSERT_FALSE(platform::writeFileAtomic(path, "x"));
+    for (const fs::path& path : {stale, live}) ASSERT_TRUE(platform::writeFileAtomic(path, "x").ok());
     for (const char* keep : {"tour.mp4", ".tour.mp4.tmp-ABCDEFGH", ".tour.mp4.tmp-abc", "x.tmp-abcdefgh"})
-        ASSERT_FALSE(platform::writeFileAtomic(dir / keep, "keep"));
+        ASSERT_TRUE(platform::writeFileAtomic(dir / keep, "keep").ok());
 
     const platform::FileDescriptor holder(::open(live.c_str(), O_RDONLY | O_CLOEXEC));
     ASSERT_EQ(::flock(holder.get(), LOCK_EX), 0);

@@ -35,9 +35,9 @@ fs::path scratchFolder(const std::string& name) {
 TEST(Files, AtomicWriteReplacesWholeAndLeavesNoTemporary) {
     const fs::path dir = scratchFolder("replace");
     const fs::path file = dir / "a.ini";
-    ASSERT_FALSE(writeFileAtomic(file, std::string(1000, 'x')));
-    ASSERT_FALSE(writeFileAtomic(file, "short\r\n"));
-    EXPECT_EQ(readFile(file).bytes, "short\r\n");
+    ASSERT_TRUE(writeFileAtomic(file, std::string(1000, 'x')).ok());
+    ASSERT_TRUE(writeFileAtomic(file, "short\r\n").ok());
+    EXPECT_EQ(readFile(file).value(), "short\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
     fs::remove_all(dir);
 }
@@ -47,42 +47,43 @@ TEST(Files, FailedWriteNamesFileAndReasonAndKeepsOldFile) {
         // root ignores folder permissions; a missing folder fails for everyone.
         const fs::path missing = fs::temp_directory_path() / "tessaly-no-such-folder" / "x.hs5";
         const auto error = writeFileAtomic(missing, "x");
-        ASSERT_TRUE(error);
-        EXPECT_EQ(error->message(), "Cannot write " + missing.string() + ": No such file or directory");
+        ASSERT_TRUE(error.failed());
+        EXPECT_EQ(error.failure().message(),
+                  "Cannot write " + missing.string() + ": No such file or directory");
         return;
     }
     const fs::path dir = scratchFolder("readonly");
     const fs::path file = dir / "keep.hs5";
-    ASSERT_FALSE(writeFileAtomic(file, "old"));
+    ASSERT_TRUE(writeFileAtomic(file, "old").ok());
     ::chmod(dir.c_str(), 0555);
     const auto error = writeFileAtomic(file, "new");
     ::chmod(dir.c_str(), 0755);
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->message(), "Cannot write " + file.string() + ": Permission denied");
-    EXPECT_EQ(readFile(file).bytes, "old");
+    ASSERT_TRUE(error.failed());
+    EXPECT_EQ(error.failure().message(), "Cannot write " + file.string() + ": Permission denied");
+    EXPECT_EQ(readFile(file).value(), "old");
     fs::remove_all(dir);
 }
 
 TEST(Files, WritingOverAFolderIsRefused) {
     const fs::path dir = scratchFolder("folder");
     const auto error = writeFileAtomic(dir, "x");
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->reason, "Is a directory");
+    ASSERT_TRUE(error.failed());
+    EXPECT_EQ(error.failure().reason, "Is a directory");
     fs::remove_all(dir);
 }
 
 TEST(Files, ReadReportsMissingFile) {
     const auto result = readFile("/nonexistent/tessaly.hs5");
-    ASSERT_TRUE(result.error);
-    EXPECT_EQ(result.error->message(), "Cannot open /nonexistent/tessaly.hs5: No such file or directory");
+    ASSERT_TRUE(result.failed());
+    EXPECT_EQ(result.failure().message(), "Cannot open /nonexistent/tessaly.hs5: No such file or directory");
 }
 
 TEST(Files, ReplacedFileKeepsItsPermissions) {
     const fs::path dir = scratchFolder("mode");
     const fs::path file = dir / "p.html";
-    ASSERT_FALSE(writeFileAtomic(file, "1"));
+    ASSERT_TRUE(writeFileAtomic(file, "1").ok());
     ::chmod(file.c_str(), 0640);
-    ASSERT_FALSE(writeFileAtomic(file, "2"));
+    ASSERT_TRUE(writeFileAtomic(file, "2").ok());
     struct stat info {};
     ASSERT_EQ(::stat(file.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
@@ -111,8 +112,8 @@ TEST(Files, WritingOverADeviceFifoOrSocketIsRefusedAndLeavesItAlone) {
     for (const fs::path& target : targets) {
         SCOPED_TRACE(target);
         const auto error = writeFileAtomic(target, "project text");
-        ASSERT_TRUE(error);
-        EXPECT_EQ(error->message(), "Cannot write " + target.string() + ": Not a regular file");
+        ASSERT_TRUE(error.failed());
+        EXPECT_EQ(error.failure().message(), "Cannot write " + target.string() + ": Not a regular file");
         struct stat info {};
         ASSERT_EQ(::lstat(target.c_str(), &info), 0);
         EXPECT_FALSE(S_ISREG(info.st_mode));
@@ -125,17 +126,17 @@ TEST(Files, WritingOverADeviceFifoOrSocketIsRefusedAndLeavesItAlone) {
 
 TEST(Files, WritingOverASymlinkReplacesTheLinkNotItsTarget) {
     const fs::path dir = scratchFolder("link");
-    ASSERT_FALSE(writeFileAtomic(dir / "real.hs5", "real"));
+    ASSERT_TRUE(writeFileAtomic(dir / "real.hs5", "real").ok());
     fs::create_symlink(dir / "real.hs5", dir / "link.hs5");
     ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0644), 0);
     fs::create_symlink(dir / "fifo", dir / "to-fifo.hs5");
     for (const char* name : {"link.hs5", "to-fifo.hs5"}) {
         SCOPED_TRACE(name);
-        ASSERT_FALSE(writeFileAtomic(dir / name, "new"));
+        ASSERT_TRUE(writeFileAtomic(dir / name, "new").ok());
         EXPECT_FALSE(fs::is_symlink(dir / name));
-        EXPECT_EQ(readFile(dir / name).bytes, "new");
+        EXPECT_EQ(readFile(dir / name).value(), "new");
     }
-    EXPECT_EQ(readFile(dir / "real.hs5").bytes, "real");
+    EXPECT_EQ(readFile(dir / "real.hs5").value(), "real");
     EXPECT_TRUE(fs::is_fifo(dir / "fifo"));
     fs::remove_all(dir);
 }
@@ -152,7 +153,7 @@ void holdMidWrite(int) {
 
 TEST(Files, AWriterKilledMidWriteLeavesNoTemporary) {
     const fs::path dir = scratchFolder("killed");
-    ASSERT_FALSE(writeFileAtomic(dir / "big.hs5", "old"));
+    ASSERT_TRUE(writeFileAtomic(dir / "big.hs5", "old").ok());
     int ends[2];
     ASSERT_EQ(::pipe(ends), 0);
     std::cout.flush();
@@ -179,7 +180,7 @@ TEST(Files, AWriterKilledMidWriteLeavesNoTemporary) {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
     EXPECT_EQ(names, std::vector<std::string>{"big.hs5"});
-    EXPECT_EQ(readFile(dir / "big.hs5").bytes, "old");
+    EXPECT_EQ(readFile(dir / "big.hs5").value(), "old");
     fs::remove_all(dir);
 }
 
@@ -187,18 +188,18 @@ TEST(Files, OnlyRegularFilesAreReadAndNoneOverTheLimit) {
     const fs::path dir = scratchFolder("read-kinds");
     ASSERT_EQ(::mkfifo((dir / "fifo.hs5").c_str(), 0644), 0);
     const auto fifo = readFile(dir / "fifo.hs5");  // would block for ever if opened for reading
-    ASSERT_TRUE(fifo.error);
-    EXPECT_EQ(fifo.error->message(), "Cannot read " + (dir / "fifo.hs5").string() + ": Not a regular file");
+    ASSERT_TRUE(fifo.failed());
+    EXPECT_EQ(fifo.failure().message(),
+              "Cannot read " + (dir / "fifo.hs5").string() + ": Not a regular file");
     const auto zero = readFile("/dev/zero", 1024 * 1024);  // would never end
-    ASSERT_TRUE(zero.error);
-    EXPECT_EQ(zero.error->reason, "Not a regular file");
+    ASSERT_TRUE(zero.failed());
+    EXPECT_EQ(zero.failure().reason, "Not a regular file");
 
-    ASSERT_FALSE(writeFileAtomic(dir / "big.hs5", std::string(1024 * 1024 + 1, 'x')));
+    ASSERT_TRUE(writeFileAtomic(dir / "big.hs5", std::string(1024 * 1024 + 1, 'x')).ok());
     const auto big = readFile(dir / "big.hs5", 1024 * 1024);
-    ASSERT_TRUE(big.error);
-    EXPECT_EQ(big.error->message(),
+    ASSERT_TRUE(big.failed());
+    EXPECT_EQ(big.failure().message(),
               "Cannot read " + (dir / "big.hs5").string() + ": File too large (over 1 MiB)");
-    EXPECT_TRUE(big.bytes.empty());
-    EXPECT_EQ(readFile(dir / "big.hs5", 1024 * 1024 + 1).bytes.size(), 1024u * 1024 + 1);
+    EXPECT_EQ(readFile(dir / "big.hs5", 1024 * 1024 + 1).value().size(), 1024u * 1024 + 1);
     fs::remove_all(dir);
 }

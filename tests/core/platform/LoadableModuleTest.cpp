@@ -54,15 +54,16 @@ TEST(LoadableModule, AProcessThatLoadedManyModulesWithThreadStorageEndsCleanly) 
                 reinterpret_cast<std::uintptr_t>(reinterpret_cast<int* (*)()>(touch.address)());
             if (block % 4096 == 16) ++atPageStart;
         }
-        if (platform::writeFileAtomic(seen, std::to_string(atPageStart) + " of " + std::to_string(modules)))
+        if (platform::writeFileAtomic(seen, std::to_string(atPageStart) + " of " + std::to_string(modules))
+                .failed())
             std::_Exit(4);
         std::exit(0);  // exit, not _Exit: the leak check runs
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
-    const std::string said = platform::readFile(err).bytes;
+    const std::string said = platform::readFile(err).value();
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status << "\n" << said;
     EXPECT_EQ(said, "");
-    EXPECT_TRUE(platform::readFile(seen).bytes.starts_with("3 of ")) << platform::readFile(seen).bytes;
+    EXPECT_TRUE(platform::readFile(seen).value().starts_with("3 of ")) << platform::readFile(seen).value();
     fs::remove_all(dir);
 }

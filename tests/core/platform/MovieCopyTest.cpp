@@ -59,17 +59,18 @@ TEST(MovieCopy, EachCopyMethodStreamsTheWholeMovieWithProgress) {
         SCOPED_TRACE(c.name);
         const fs::path dir = scratchFolder(c.name);
         const std::string bytes = movieBytes(100 * 1024 + 123);  // many buffers and a partial one
-        ASSERT_FALSE(platform::writeFileAtomic(dir / "src" / "tour.mp4", bytes));
-        ASSERT_FALSE(platform::writeFileAtomic(dir / "page" / "tour.mp4", "an older, shorter movie"));
+        ASSERT_TRUE(platform::writeFileAtomic(dir / "src" / "tour.mp4", bytes).ok());
+        ASSERT_TRUE(platform::writeFileAtomic(dir / "page" / "tour.mp4", "an older, shorter movie").ok());
 
         Recorder progress;
         auto result = copyMovie(dir / "src" / "tour.mp4", dir / "page", progress.callback(), c.options);
-        ASSERT_FALSE(result.error) << result.error->message();
+        ASSERT_TRUE(result.outcome.ok()) << result.outcome.failure().message();
         EXPECT_FALSE(result.sameFile);
         EXPECT_EQ(result.target, dir / "page" / "tour.mp4");
-        EXPECT_EQ(platform::readFile(result.target).bytes, "an older, shorter movie");  // until it is placed
+        EXPECT_EQ(platform::readFile(result.target).value(),
+                  "an older, shorter movie");  // until it is placed
         ASSERT_EQ(result.copy.replaceTarget(), 0);
-        EXPECT_EQ(platform::readFile(result.target).bytes, bytes);
+        EXPECT_EQ(platform::readFile(result.target).value(), bytes);
         EXPECT_EQ(entryNames(dir / "page"), std::vector<std::string>{"tour.mp4"});
 
         ASSERT_FALSE(progress.calls.empty());
@@ -87,11 +88,11 @@ TEST(MovieCopy, EachCopyMethodStreamsTheWholeMovieWithProgress) {
 
 TEST(MovieCopy, EmptyMovieReportsCompletion) {
     const fs::path dir = scratchFolder("empty");
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "src" / "e.webm", ""));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "src" / "e.webm", "").ok());
     Recorder progress;
     auto result = copyMovie(dir / "src" / "e.webm", dir / "page", progress.callback(),
                             {.allowClone = false, .allowCopyRange = false});
-    ASSERT_FALSE(result.error);
+    ASSERT_TRUE(result.outcome.ok());
     ASSERT_EQ(result.copy.replaceTarget(), 0);
     EXPECT_TRUE(fs::exists(dir / "page" / "e.webm"));
     ASSERT_EQ(progress.calls.size(), 1u);
@@ -102,14 +103,14 @@ TEST(MovieCopy, EmptyMovieReportsCompletion) {
 TEST(MovieCopy, MovieAlreadyInTheFolderIsLeftUntouched) {
     const fs::path dir = scratchFolder("same");
     const fs::path movie = dir / "page" / "tour.mp4";
-    ASSERT_FALSE(platform::writeFileAtomic(movie, "movie"));
+    ASSERT_TRUE(platform::writeFileAtomic(movie, "movie").ok());
     const auto written = fs::last_write_time(movie);
 
     // Reached through another spelling of the same folder.
     const auto result = copyMovie(dir / "src" / ".." / "page" / "tour.mp4", dir / "page");
-    ASSERT_FALSE(result.error);
+    ASSERT_TRUE(result.outcome.ok());
     EXPECT_TRUE(result.sameFile);
-    EXPECT_EQ(platform::readFile(movie).bytes, "movie");
+    EXPECT_EQ(platform::readFile(movie).value(), "movie");
     EXPECT_EQ(fs::last_write_time(movie), written);
     EXPECT_EQ(entryNames(dir / "page"), std::vector<std::string>{"tour.mp4"});
     fs::remove_all(dir);
@@ -117,24 +118,24 @@ TEST(MovieCopy, MovieAlreadyInTheFolderIsLeftUntouched) {
 
 TEST(MovieCopy, FailuresNameTheFileAndReasonAndLeaveNoTemporary) {
     const fs::path dir = scratchFolder("fail");
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "src" / "tour.mp4", movieBytes(5000)));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "src" / "tour.mp4", movieBytes(5000)).ok());
 
     const auto missing = copyMovie(dir / "src" / "gone.mp4", dir / "page");
-    ASSERT_TRUE(missing.error);
-    EXPECT_EQ(missing.error->message(),
+    ASSERT_TRUE(missing.outcome.failed());
+    EXPECT_EQ(missing.outcome.failure().message(),
               "Cannot open " + (dir / "src" / "gone.mp4").string() + ": No such file or directory");
 
     // A regular file stands where the page folder should be.
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "notafolder", "x"));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "notafolder", "x").ok());
     const auto notFolder = copyMovie(dir / "src" / "tour.mp4", dir / "notafolder");
-    ASSERT_TRUE(notFolder.error);
-    EXPECT_EQ(notFolder.error->message(),
+    ASSERT_TRUE(notFolder.outcome.failed());
+    EXPECT_EQ(notFolder.outcome.failure().message(),
               "Cannot write " + (dir / "notafolder" / "tour.mp4").string() + ": Not a directory");
 
     // A folder holds the movie's name: the copy cannot take its place.
     fs::create_directories(dir / "page" / "tour.mp4" / "inside");
     auto blocked = copyMovie(dir / "src" / "tour.mp4", dir / "page");
-    ASSERT_FALSE(blocked.error);
+    ASSERT_TRUE(blocked.outcome.ok());
     EXPECT_EQ(blocked.copy.replaceTarget(), EISDIR);
     blocked = {};
     EXPECT_EQ(entryNames(dir / "page"), std::vector<std::string>{"tour.mp4"});
@@ -148,8 +149,9 @@ TEST(MovieCopy, OnlyRegularFilesAreCopied) {
     ASSERT_EQ(::mkfifo((dir / "src" / "pipe.mp4").c_str(), 0600), 0);
     for (const fs::path& movie : {dir / "src" / "pipe.mp4", fs::path("/dev/zero")}) {
         const auto result = copyMovie(movie, dir / "page");
-        ASSERT_TRUE(result.error);
-        EXPECT_EQ(result.error->message(), "Cannot copy " + movie.string() + ": Not a regular file");
+        ASSERT_TRUE(result.outcome.failed());
+        EXPECT_EQ(result.outcome.failure().message(),
+                  "Cannot copy " + movie.string() + ": Not a regular file");
     }
     EXPECT_TRUE(entryNames(dir / "page").empty());
     fs::remove_all(dir);
@@ -157,7 +159,7 @@ TEST(MovieCopy, OnlyRegularFilesAreCopied) {
 
 TEST(MovieCopy, StopEndsTheCopyAndKeepsNothing) {
     const fs::path dir = scratchFolder("stop");
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "src" / "tour.mp4", movieBytes(64 * 1024)));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "src" / "tour.mp4", movieBytes(64 * 1024)).ok());
     for (const bool range : {false, true}) {
         std::atomic<bool> stop{false};
         int calls = 0;
@@ -172,7 +174,7 @@ TEST(MovieCopy, StopEndsTheCopyAndKeepsNothing) {
                                  .bufferSize = 4096,
                                  .stop = &stop});
         EXPECT_TRUE(result.stopped);
-        EXPECT_FALSE(result.error);
+        EXPECT_TRUE(result.outcome.ok());
         EXPECT_EQ(calls, 1);
         result = {};
         EXPECT_TRUE(entryNames(dir / "page").empty());

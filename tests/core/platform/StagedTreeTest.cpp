@@ -33,18 +33,18 @@ std::vector<std::string> tree(const fs::path& dir) {
 
 TEST(StagedTree, NothingShowsUntilCommitThenEverythingDoes) {
     const fs::path dir = scratchFolder("commit");
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "page.html", "old page"));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "page.html", "old page").ok());
     StagedTree staged;
-    ASSERT_FALSE(staged.makeFolder(dir / "js" / "ctr"));
-    ASSERT_FALSE(staged.addFile(dir / "js" / "ctr" / "cn0.js", "script"));
-    ASSERT_FALSE(staged.addFile(dir / "page.html", "new page"));
+    ASSERT_TRUE(staged.makeFolder(dir / "js" / "ctr").ok());
+    ASSERT_TRUE(staged.addFile(dir / "js" / "ctr" / "cn0.js", "script").ok());
+    ASSERT_TRUE(staged.addFile(dir / "page.html", "new page").ok());
     EXPECT_EQ(tree(dir), (std::vector<std::string>{"js", "js/ctr", "page.html"}));
-    EXPECT_EQ(platform::readFile(dir / "page.html").bytes, "old page");
+    EXPECT_EQ(platform::readFile(dir / "page.html").value(), "old page");
 
-    ASSERT_FALSE(staged.commit());
+    ASSERT_TRUE(staged.commit().ok());
     EXPECT_EQ(tree(dir), (std::vector<std::string>{"js", "js/ctr", "js/ctr/cn0.js", "page.html"}));
-    EXPECT_EQ(platform::readFile(dir / "page.html").bytes, "new page");
-    EXPECT_EQ(platform::readFile(dir / "js" / "ctr" / "cn0.js").bytes, "script");
+    EXPECT_EQ(platform::readFile(dir / "page.html").value(), "new page");
+    EXPECT_EQ(platform::readFile(dir / "js" / "ctr" / "cn0.js").value(), "script");
     fs::remove_all(dir);
 }
 
@@ -53,9 +53,9 @@ TEST(StagedTree, DroppedTreeRemovesOnlyTheFoldersItMade) {
     fs::create_directories(dir / "js");
     {
         StagedTree staged;
-        ASSERT_FALSE(staged.makeFolder(dir / "site" / "js" / "build"));
-        ASSERT_FALSE(staged.makeFolder(dir / "js" / "ctr"));
-        ASSERT_FALSE(staged.addFile(dir / "site" / "js" / "build" / "Three.js", "three"));
+        ASSERT_TRUE(staged.makeFolder(dir / "site" / "js" / "build").ok());
+        ASSERT_TRUE(staged.makeFolder(dir / "js" / "ctr").ok());
+        ASSERT_TRUE(staged.addFile(dir / "site" / "js" / "build" / "Three.js", "three").ok());
     }
     EXPECT_EQ(tree(dir), std::vector<std::string>{"js"});
     fs::remove_all(dir);
@@ -64,19 +64,19 @@ TEST(StagedTree, DroppedTreeRemovesOnlyTheFoldersItMade) {
 // When one file cannot take its place, the files placed before it go back.
 TEST(StagedTree, FailedCommitPutsBackWhatItReplaced) {
     const fs::path dir = scratchFolder("rollback");
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "a.js", "old a"));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "a.js", "old a").ok());
     const auto oldTime = fs::last_write_time(dir / "a.js");
     StagedTree staged;
-    ASSERT_FALSE(staged.addFile(dir / "a.js", "new a"));
-    ASSERT_FALSE(staged.addFile(dir / "b.js", "new b"));
-    ASSERT_FALSE(staged.addFile(dir / "c.js", "new c"));
+    ASSERT_TRUE(staged.addFile(dir / "a.js", "new a").ok());
+    ASSERT_TRUE(staged.addFile(dir / "b.js", "new b").ok());
+    ASSERT_TRUE(staged.addFile(dir / "c.js", "new c").ok());
     fs::create_directories(dir / "c.js");  // appears after the check
 
     const auto error = staged.commit();
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->message(), "Cannot write " + (dir / "c.js").string() + ": Is a directory");
+    ASSERT_TRUE(error.failed());
+    EXPECT_EQ(error.failure().message(), "Cannot write " + (dir / "c.js").string() + ": Is a directory");
     EXPECT_EQ(tree(dir), (std::vector<std::string>{"a.js", "c.js"}));
-    EXPECT_EQ(platform::readFile(dir / "a.js").bytes, "old a");
+    EXPECT_EQ(platform::readFile(dir / "a.js").value(), "old a");
     EXPECT_EQ(fs::last_write_time(dir / "a.js"), oldTime);
     fs::remove_all(dir);
 }
@@ -85,15 +85,15 @@ TEST(StagedTree, FailedCommitPutsBackWhatItReplaced) {
 TEST(StagedTree, ARunningPublishKeepsItsJournal) {
     const fs::path dir = scratchFolder("running");
     StagedTree running;
-    ASSERT_FALSE(running.keepJournal(dir));
-    ASSERT_FALSE(running.makeFolder(dir / "images"));
-    EXPECT_FALSE(platform::recoverInterruptedTree(dir).error);
+    ASSERT_TRUE(running.keepJournal(dir).ok());
+    ASSERT_TRUE(running.makeFolder(dir / "images").ok());
+    EXPECT_TRUE(platform::recoverInterruptedTree(dir).outcome.ok());
     EXPECT_TRUE(fs::exists(dir / "images"));
     StagedTree second;
     const auto refused = second.keepJournal(dir);
-    ASSERT_TRUE(refused);
-    EXPECT_EQ(refused->reason, platform::kPublishUnderWay);
-    ASSERT_FALSE(running.commit());
+    ASSERT_TRUE(refused.failed());
+    EXPECT_EQ(refused.failure().reason, platform::kPublishUnderWay);
+    ASSERT_TRUE(running.commit().ok());
     EXPECT_EQ(tree(dir), std::vector<std::string>{"images"});
     fs::remove_all(dir);
 }
@@ -104,8 +104,8 @@ TEST(StagedTree, ARunningPublishKeepsItsJournal) {
 TEST(StagedTree, AKillAtEachPlacingStepLeavesTheOldPage) {
     const fs::path dir = scratchFolder("each-step");
     fs::create_directories(dir / "js");
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "page.html", "old page"));
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "js" / "a.js", "old a"));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "page.html", "old page").ok());
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "js" / "a.js", "old a").ok());
     const std::vector<std::string> before = tree(dir);
     const std::vector<fs::path> files{dir / "js" / "a.js", dir / "js" / "b.js", dir / "images" / "c.png",
                                       dir / "page.html"};
@@ -115,9 +115,9 @@ TEST(StagedTree, AKillAtEachPlacingStepLeavesTheOldPage) {
         ASSERT_GE(child, 0);
         if (child == 0) {
             StagedTree staged;
-            bool ready = !staged.keepJournal(dir) && !staged.makeFolder(dir / "js") &&
-                         !staged.makeFolder(dir / "images");
-            for (const fs::path& file : files) ready = ready && !staged.addFile(file, "new");
+            bool ready = staged.keepJournal(dir).ok() && staged.makeFolder(dir / "js").ok() &&
+                         staged.makeFolder(dir / "images").ok();
+            for (const fs::path& file : files) ready = ready && staged.addFile(file, "new").ok();
             staged.watchPlacing([step](std::size_t placed) {
                 if (placed == step) ::raise(SIGKILL);
             });
@@ -128,13 +128,13 @@ TEST(StagedTree, AKillAtEachPlacingStepLeavesTheOldPage) {
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the child could not stage its files";
         const std::vector<std::string> killed = tree(dir);
-        EXPECT_FALSE(platform::recoverInterruptedTree(dir, platform::JournalKind::Encode).error);
+        EXPECT_TRUE(platform::recoverInterruptedTree(dir, platform::JournalKind::Encode).outcome.ok());
         EXPECT_EQ(tree(dir), killed);
 
         EXPECT_TRUE(platform::recoverInterruptedTree(dir).foreignJournal.empty());
         EXPECT_EQ(tree(dir), before);
-        EXPECT_EQ(platform::readFile(dir / "page.html").bytes, "old page");
-        EXPECT_EQ(platform::readFile(dir / "js" / "a.js").bytes, "old a");
+        EXPECT_EQ(platform::readFile(dir / "page.html").value(), "old page");
+        EXPECT_EQ(platform::readFile(dir / "js" / "a.js").value(), "old a");
     }
     fs::remove_all(dir);
 }

@@ -16,8 +16,8 @@ namespace {
 
 std::string readOrFail(const std::string& path) {
     const auto read = platform::readFile(path);
-    EXPECT_FALSE(read.error) << read.error->message();
-    return read.bytes;
+    EXPECT_TRUE(read.ok()) << read.failure().message();
+    return read.value();
 }
 
 std::string webFile(const std::string& relative) {

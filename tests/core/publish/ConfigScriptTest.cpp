@@ -39,11 +39,11 @@ hotspots::HotSpot spot(double pos, double time, int yaw, std::string_view title,
 TEST(ConfigScript, DefaultOptionsMatchGoldenFile) {
     const std::string actual = scriptOf(model::ViewerSettings{});
     const auto golden = platform::readFile(TESSALY_FIXTURES "/publish/cn0-default.js");
-    ASSERT_FALSE(golden.error) << golden.error->message();
-    if (actual != golden.bytes) {
+    ASSERT_TRUE(golden.ok()) << golden.failure().message();
+    if (actual != golden.value()) {
         std::ofstream(TESSALY_FIXTURES "/publish/cn0-default.actual.js", std::ios::binary) << actual;
     }
-    EXPECT_EQ(actual, golden.bytes);
+    EXPECT_EQ(actual, golden.value());
     EXPECT_EQ(scriptLines(actual).size(), 88u);
 }
 
@@ -249,8 +249,8 @@ TEST(ConfigScript, WriteConfigScriptWritesTheScript) {
     const auto path = std::filesystem::temp_directory_path() / "tessaly-cn0-test.js";
     model::ViewerSettings settings;
     const ConfigValues values = collectConfig(settings).values;
-    ASSERT_FALSE(writeConfigScript(path, values, {}));
-    EXPECT_EQ(platform::readFile(path).bytes, configScript(values, {}));
+    ASSERT_TRUE(writeConfigScript(path, values, {}).ok());
+    EXPECT_EQ(platform::readFile(path).value(), configScript(values, {}));
     std::filesystem::remove(path);
-    EXPECT_TRUE(writeConfigScript("/nonexistent-folder/cn0.js", values, {}));
+    EXPECT_TRUE(writeConfigScript("/nonexistent-folder/cn0.js", values, {}).failed());
 }

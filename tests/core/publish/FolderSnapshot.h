@@ -38,7 +38,7 @@ inline FolderSnapshot snapshot(const std::filesystem::path& root) {
         entry.modified = info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec;
         entry.mode = info.st_mode;
         if (S_ISREG(info.st_mode) && info.st_size <= (1 << 20))
-            entry.bytes = platform::readFile(item.path()).bytes;
+            entry.bytes = platform::readFile(item.path()).value();
         result[item.path().lexically_relative(root).string()] = entry;
     }
     return result;

@@ -48,7 +48,7 @@ public:
                                           const movies::ByteProgress& progress,
                                           const std::atomic<bool>* stop) override {
         rewritten.push_back(movie.filename().string() + " -> " + outName.filename().string());
-        const std::string bytes = "front:" + platform::readFile(movie).bytes;
+        const std::string bytes = "front:" + platform::readFile(movie).value();
         if (::write(out, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
             return {false, platform::FileError{outName, "write", "short write"}};
         if (progress) progress(bytes.size(), bytes.size());
@@ -88,8 +88,8 @@ protected:
         dir = test_support::scratchFolder("publish-movies",
                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir / "site");
-        ASSERT_FALSE(platform::writeFileAtomic(dir / "late.mp4", "late index"));
-        ASSERT_FALSE(platform::writeFileAtomic(dir / "early.mp4", "early index"));
+        ASSERT_TRUE(platform::writeFileAtomic(dir / "late.mp4", "late index").ok());
+        ASSERT_TRUE(platform::writeFileAtomic(dir / "early.mp4", "early index").ok());
         tools.indexAtEnd = {"late.mp4"};
     }
     void TearDown() override { fs::remove_all(dir); }
@@ -108,7 +108,9 @@ protected:
         };
         return publish::publish(job, control);
     }
-    std::string site(const std::string& name) const { return platform::readFile(dir / "site" / name).bytes; }
+    std::string site(const std::string& name) const {
+        return platform::readFile(dir / "site" / name).value();
+    }
 
     fs::path dir;
     FakeTools tools;
@@ -126,7 +128,7 @@ TEST_F(PublishMoviesTest, OnlyTheMovieWithItsIndexAtTheEndIsRewrittenAndTheOrigi
     EXPECT_EQ(tools.rewritten, std::vector<std::string>{"late.mp4 -> late.mp4"});
     EXPECT_EQ(site("late.mp4"), "front:late index");
     EXPECT_EQ(site("early.mp4"), "early index");
-    EXPECT_EQ(platform::readFile(dir / "late.mp4").bytes, "late index");
+    EXPECT_EQ(platform::readFile(dir / "late.mp4").value(), "late index");
 }
 
 TEST_F(PublishMoviesTest, AMovieTheToolsCannotRewriteIsCopiedAsItIs) {
@@ -144,7 +146,7 @@ TEST_F(PublishMoviesTest, AMovieTheToolsCannotRewriteIsCopiedAsItIs) {
 }
 
 TEST_F(PublishMoviesTest, CancelDuringTheRewriteLeavesTheFolderAsItWas) {
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "site" / "late.mp4", "published before"));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "site" / "late.mp4", "published before").ok());
     const test_support::FolderSnapshot before = test_support::snapshot(dir / "site");
     std::atomic<bool> stop{false};
     tools.stopWhileRewriting = &stop;
@@ -172,8 +174,8 @@ TEST_F(PublishMoviesTest, AReadSlowerThanTheCopyStillChoosesTheRewriteOrKeepsThe
 // stopped for the rewrite (or finished, if the answer came late) is dropped.
 TEST_F(PublishMoviesTest, AMovieFoundToNeedTheRewriteDuringItsCopyIsRewritten) {
     const std::string late(40u << 20, 'l'), early(40u << 20, 'e');
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "late.mp4", late));
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "early.mp4", early));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "late.mp4", late).ok());
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "early.mp4", early).ok());
     tools.beforeAnswer = [&](const fs::path& movie) { sightings.waitFor(movie.filename().string(), false); };
     ASSERT_EQ(publish().outcome, PublishOutcome::Succeeded);
     EXPECT_EQ(tools.rewritten, std::vector<std::string>{"late.mp4 -> late.mp4"});
@@ -183,7 +185,7 @@ TEST_F(PublishMoviesTest, AMovieFoundToNeedTheRewriteDuringItsCopyIsRewritten) {
 
 TEST_F(PublishMoviesTest, AMovieTheToolsCannotRewriteAfterItsCopyStoppedIsCopiedAgain) {
     const std::string late(40u << 20, 'l');
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "late.mp4", late));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "late.mp4", late).ok());
     tools.failRewrite = true;
     tools.beforeAnswer = [&](const fs::path& movie) { sightings.waitFor(movie.filename().string(), false); };
     ASSERT_EQ(publish().outcome, PublishOutcome::Succeeded);
@@ -193,8 +195,8 @@ TEST_F(PublishMoviesTest, AMovieTheToolsCannotRewriteAfterItsCopyStoppedIsCopied
 // Cancel while the copy runs and the movie is still being read: the publish
 // says so, rewrites nothing and leaves the folder as it was.
 TEST_F(PublishMoviesTest, CancelDuringTheCopyWhileTheMovieIsReadLeavesTheFolderAsItWas) {
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "late.mp4", std::string(40u << 20, 'l')));
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "site" / "late.mp4", "published before"));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "late.mp4", std::string(40u << 20, 'l')).ok());
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "site" / "late.mp4", "published before").ok());
     const test_support::FolderSnapshot before = test_support::snapshot(dir / "site");
     std::atomic<bool> stop{false};
     std::atomic<bool> answeredAfterCancel{false};
@@ -259,7 +261,7 @@ TEST_F(PublishMoviesTest, SharedStepsAskBeforeRunningAndRunOnlyWhatMayBePublishe
     EXPECT_EQ((std::pair{talk.asked, talk.ran}), (std::pair{2, 1}));
     EXPECT_EQ(site("late.mp4"), "front:late index");
 
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "tour.avi", "avi"));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "tour.avi", "avi").ok());
     work.movies[0] = (dir / "tour.avi").string();
     const PublishReport refused = publishWork(work, settings, tools, talk);
     EXPECT_EQ(refused.outcome, PublishOutcome::Refused);

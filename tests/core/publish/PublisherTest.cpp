@@ -40,7 +40,7 @@ protected:
         fs::create_directories(dir / "movies");
         fs::create_directories(dir / "site");
         movie = (dir / "movies" / "tour.mp4").string();
-        ASSERT_FALSE(platform::writeFileAtomic(movie, std::string(300000, 'm')));
+        ASSERT_TRUE(platform::writeFileAtomic(movie, std::string(300000, 'm')).ok());
         hotSpots.at(2).pos = 12.5;
         hotSpots.at(2).time = 5;
         hotSpots.at(2).setLink("door.html");
@@ -73,7 +73,7 @@ protected:
     }
 
     std::string site(const std::string& relative) const {
-        return platform::readFile(dir / "site" / relative).bytes;
+        return platform::readFile(dir / "site" / relative).value();
     }
 
     struct Progress {
@@ -135,7 +135,7 @@ TEST_F(PublisherTest, WritesTheWholeTreeFromTheEmbeddedBytes) {
               pageText(pageTemplate(), buildSourceLines({movie, "", ""}).lines, "Harbour", 0));
     EXPECT_EQ(site("js/ctr/cn0.js"),
               scrambleScriptText(configScript(collectConfig(settings).values, hotSpots)));
-    EXPECT_EQ(site("tour.mp4"), platform::readFile(movie).bytes);
+    EXPECT_EQ(site("tour.mp4"), platform::readFile(movie).value());
     ASSERT_FALSE(progress.empty());
     EXPECT_EQ(progress.back().movie, movie);
     EXPECT_EQ(progress.back().done, 300000u);
@@ -145,9 +145,9 @@ TEST_F(PublisherTest, WritesTheWholeTreeFromTheEmbeddedBytes) {
 TEST_F(PublisherTest, PublishingAgainReplacesEverythingAndLeavesNoTemporaries) {
     settings.hsIcon = 1;
     ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "site" / "js" / "st.css", "body{}"));
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "site" / "index.html", std::string(100000, 'x')));
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "site" / "tour.mp4", "stale"));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "site" / "js" / "st.css", "body{}").ok());
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "site" / "index.html", std::string(100000, 'x')).ok());
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "site" / "tour.mp4", "stale").ok());
     ::chmod((dir / "site" / "index.html").c_str(), 0640);
 
     settings.hsIcon = 2;
@@ -162,7 +162,7 @@ TEST_F(PublisherTest, PublishingAgainReplacesEverythingAndLeavesNoTemporaries) {
     EXPECT_EQ(site("index.html"), pageText(pageTemplate(), buildSourceLines({movie, "", ""}).lines, "", 0));
     EXPECT_EQ(site("js/ctr/cn0.js"),
               scrambleScriptText(configScript(collectConfig(settings).values, hotSpots)));
-    EXPECT_EQ(site("tour.mp4"), platform::readFile(movie).bytes);
+    EXPECT_EQ(site("tour.mp4"), platform::readFile(movie).value());
     EXPECT_EQ(fs::status(dir / "site" / "index.html").permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
@@ -240,8 +240,8 @@ TEST_F(PublisherTest, UnsupportedTypeIsRefusedBeforeAnythingIsWritten) {
     const Snapshot before = snapshot(dir / "site");
     const fs::path webm = dir / "movies" / "tour.webm";
     const fs::path avi = dir / "movies" / "tour.avi";
-    ASSERT_FALSE(platform::writeFileAtomic(webm, "webm"));
-    ASSERT_FALSE(platform::writeFileAtomic(avi, "avi"));
+    ASSERT_TRUE(platform::writeFileAtomic(webm, "webm").ok());
+    ASSERT_TRUE(platform::writeFileAtomic(avi, "avi").ok());
     const struct {
         Slots slots;
         std::string message;
@@ -283,7 +283,7 @@ TEST_F(PublisherTest, AHotSpotOffTheHalfFieldIsRefusedByName) {
 
 TEST_F(PublisherTest, MovieAlreadyInThePageFolderIsLeftUntouched) {
     const fs::path inPlace = dir / "site" / "tour.mp4";
-    ASSERT_FALSE(platform::writeFileAtomic(inPlace, "the movie itself"));
+    ASSERT_TRUE(platform::writeFileAtomic(inPlace, "the movie itself").ok());
     const auto written = fs::last_write_time(inPlace);
     const PublishReport report = publish({"  " + inPlace.string() + " ", "", ""});
     EXPECT_EQ(report.message, succeeded());
@@ -312,14 +312,14 @@ TEST_F(PublisherTest, SlotsAndTargetsAreCheckedBeforeAnythingIsWritten) {
     const fs::path movies = dir / "movies";
     const fs::path site = dir / "site";
     fs::create_directories(movies / "other");
-    ASSERT_FALSE(platform::writeFileAtomic(movies / "other" / "tour.mp4", "another tour"));
+    ASSERT_TRUE(platform::writeFileAtomic(movies / "other" / "tour.mp4", "another tour").ok());
     ASSERT_EQ(::mkfifo((movies / "pipe.webm").c_str(), 0600), 0);
     fs::create_symlink("/dev/zero", movies / "zero.mp4");
-    ASSERT_FALSE(platform::writeFileAtomic(site / "clip.mp4", "the user's own clip"));
+    ASSERT_TRUE(platform::writeFileAtomic(site / "clip.mp4", "the user's own clip").ok());
     fs::create_symlink(site / "clip.mp4", movies / "alias.webm");
-    ASSERT_FALSE(platform::writeFileAtomic(movies / "clip.mp4", "a newer clip"));
-    ASSERT_FALSE(platform::writeFileAtomic(site / "tour.mov", "a project saved under a movie's name"));
-    ASSERT_FALSE(platform::writeFileAtomic(movies / "tour.mov", "mov"));
+    ASSERT_TRUE(platform::writeFileAtomic(movies / "clip.mp4", "a newer clip").ok());
+    ASSERT_TRUE(platform::writeFileAtomic(site / "tour.mov", "a project saved under a movie's name").ok());
+    ASSERT_TRUE(platform::writeFileAtomic(movies / "tour.mov", "mov").ok());
     const Snapshot before = snapshot(site);
 
     const struct {
@@ -384,7 +384,7 @@ TEST_F(PublisherTest, SlotsAndTargetsAreCheckedBeforeAnythingIsWritten) {
 }
 
 TEST_F(PublisherTest, FileInPlaceOfAFolderIsRefusedBeforeAnythingIsWritten) {
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "site" / "js", "not a folder"));
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "site" / "js", "not a folder").ok());
     const Snapshot before = snapshot(dir / "site");
     const PublishReport report = publish({movie, "", ""});
     EXPECT_EQ(report.outcome, PublishOutcome::Refused);
@@ -420,7 +420,7 @@ TEST_F(PublisherTest, CancelDuringTheCopyLeavesTheFolderAsItWas) {
 // everything written before it.
 TEST_F(PublisherTest, FailedWriteLeavesTheFolderAsItWas) {
     ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
-    ASSERT_FALSE(platform::writeFileAtomic(movie, std::string(600000, 'n')));
+    ASSERT_TRUE(platform::writeFileAtomic(movie, std::string(600000, 'n')).ok());
     const Snapshot before = snapshot(dir / "site");
 
     struct rlimit old {};
@@ -455,8 +455,9 @@ TEST_F(PublisherTest, StaleTemporariesInTheTreeAreRemoved) {
     ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
     const std::vector<fs::path> stale{dir / "site" / ".tour.mp4.tmp-k3j4h5g6",
                                       dir / "site" / "js" / "ctr" / ".cn0.js.tmp-0a1b2c3d"};
-    for (const fs::path& path : stale) ASSERT_FALSE(platform::writeFileAtomic(path, "left by a killed run"));
-    ASSERT_FALSE(platform::writeFileAtomic(dir / "site" / "notes.txt", "the user's"));
+    for (const fs::path& path : stale)
+        ASSERT_TRUE(platform::writeFileAtomic(path, "left by a killed run").ok());
+    ASSERT_TRUE(platform::writeFileAtomic(dir / "site" / "notes.txt", "the user's").ok());
 
     ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
     for (const fs::path& path : stale) EXPECT_FALSE(fs::exists(path)) << path;

@@ -63,9 +63,9 @@ TEST(ScrambledScriptInNode, VariablesComeBackAsPublished) {
     const fs::path script = dir / "cn0.js";
     const fs::path checker = dir / "check.js";
     const fs::path result = dir / "out.txt";
-    ASSERT_FALSE(writeConfigScript(script, collectConfig(settings).values, list));
-    ASSERT_FALSE(scrambleScript(script));
-    ASSERT_FALSE(platform::writeFileAtomic(checker, kChecker));
+    ASSERT_TRUE(writeConfigScript(script, collectConfig(settings).values, list).ok());
+    ASSERT_TRUE(scrambleScript(script).ok());
+    ASSERT_TRUE(platform::writeFileAtomic(checker, kChecker).ok());
     const std::string command =
         "node '" + checker.string() + "' '" + script.string() + "' '" + result.string() + "'";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
@@ -85,7 +85,7 @@ TEST(ScrambledScriptInNode, VariablesComeBackAsPublished) {
         "\"\",\"\",\"\",\"\",\"\"]\n"
         "HotSpotItem_self=[false,true,false,false,false,false,false,false,false,false]\n";
     const auto actual = platform::readFile(result);
-    ASSERT_FALSE(actual.error) << actual.error->message();
-    EXPECT_EQ(actual.bytes, expected);
+    ASSERT_TRUE(actual.ok()) << actual.failure().message();
+    EXPECT_EQ(actual.value(), expected);
     fs::remove_all(dir);
 }

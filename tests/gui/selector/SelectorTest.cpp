@@ -32,7 +32,7 @@ namespace {
 const std::string kHtml5 = "https://tessaly.example/tour/html5/index.html";
 const std::string kFlash = "https://tessaly.example/tour/flash/index.html";
 
-std::string readAll(const fs::path& path) { return platform::readFile(path).bytes; }
+std::string readAll(const fs::path& path) { return platform::readFile(path).value(); }
 
 class SelectorWindowTest : public ::testing::Test {
 protected:

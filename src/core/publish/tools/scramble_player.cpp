@@ -14,13 +14,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     const auto source = tessaly::platform::readFile(argv[1]);
-    if (source.error) {
-        std::cerr << "scramble_player: " << source.error->message() << '\n';
+    if (source.failed()) {
+        std::cerr << "scramble_player: " << source.failure().message() << '\n';
         return 1;
     }
-    if (const auto error =
-            tessaly::platform::writeFileAtomic(argv[2], tessaly::publish::scrambleScriptText(source.bytes))) {
-        std::cerr << "scramble_player: " << error->message() << '\n';
+    const auto written =
+        tessaly::platform::writeFileAtomic(argv[2], tessaly::publish::scrambleScriptText(source.value()));
+    if (written.failed()) {
+        std::cerr << "scramble_player: " << written.failure().message() << '\n';
         return 1;
     }
     return 0;
