@@ -120,6 +120,7 @@ TEST_F(OpenFilesTest, SeveralFilesAnotherTypeOrAMissingFileAreRefusedAndChangeNo
         const std::vector<Message> shown = messages();
         ASSERT_EQ(shown.size(), 1u);
         EXPECT_EQ(shown[0].icon, Icon::Warning);
+        EXPECT_EQ(shown[0].caption, "Warning");
         EXPECT_NE(shown[0].text.find(files.back().string()), std::string::npos) << shown[0].text;
         expectUnchanged();
     }
