@@ -93,8 +93,8 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, MediaTools 
     ColorChooser::resetCustomColours();
     recent_ = std::make_unique<RecentProjectsMenu>(menus_, setup_.settingsPath);
     session_ = std::make_unique<ProjectSession>(ProjectSession::Parts{
-        this, *prompts_, *settings_, *rows_, *recent_, hotSpots_, *editor_, *panel_, *header_.player,
-        [this] { return busy(); }, [this](const movies::MovieInfo& main) { noteMismatches(main); }});
+        this, *prompts_, *settings_, *rows_, *recent_, hotSpots_, *editor_, *panel_, *header_.player, *jobs_,
+        [this](const movies::MovieInfo& main) { noteMismatches(main); }});
     watchEdits();
     wireCommands(settings_->controls());
     drops_ = new FileDrops(

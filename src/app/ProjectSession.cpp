@@ -1,11 +1,15 @@
 #include "app/ProjectSession.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QTimer>
 #include <QWidget>
+#include <deque>
 
 #include "app/DesktopTexts.h"
 #include "app/HotSpotPanel.h"
+#include "app/JobRunner.h"
 #include "app/MovieRows.h"
 #include "app/RecentProjectsMenu.h"
 #include "app/SettingsBinding.h"
@@ -21,6 +25,34 @@
 #include "ui/Strings.h"
 
 namespace tessaly::app {
+namespace {
+
+// Calls `then` once, when `widget` hides or goes; it goes with `owner`.
+class HideWatch : public QObject {
+public:
+    HideWatch(QWidget* widget, QObject* owner, std::function<void()> then)
+        : QObject(owner), then_(std::move(then)) {
+        widget->installEventFilter(this);
+        connect(widget, &QObject::destroyed, this, &HideWatch::fire);
+    }
+
+private:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide) {
+            watched->removeEventFilter(this);
+            fire();
+        }
+        return false;
+    }
+    void fire() {
+        if (then_) std::exchange(then_, {})();
+        deleteLater();
+    }
+
+    std::function<void()> then_;
+};
+
+}  // namespace
 
 std::string currentFolder() { return QDir::currentPath().toStdString(); }
 
@@ -187,21 +219,43 @@ void ProjectSession::openMovie(int slot, const std::filesystem::path& movie) {
 
 void ProjectSession::openFiles(const std::vector<std::filesystem::path>& files) {
     if (files.empty()) return;
-    if (p_.busy()) {
-        // The latest files win; they open once the dialog or job is over.
-        waitingFiles_ = files;
-        if (waitingTimer_ == nullptr) {
-            waitingTimer_ = new QTimer(p_.window);
-            waitingTimer_->setInterval(200);
-            QObject::connect(waitingTimer_, &QTimer::timeout, p_.window, [this] {
-                if (p_.busy()) return;
-                waitingTimer_->stop();
-                openFiles(std::exchange(waitingFiles_, {}));
-            });
+    waitingFiles_.push_back(files);
+    openWaitingFiles();
+}
+
+void ProjectSession::openWaitingFiles() {
+    // Files handed over under a dialog that opening asked are taken by the loop below once it returns.
+    if (opening_) return;
+    while (!waitingFiles_.empty()) {
+        if (p_.jobs.running() || QApplication::activeModalWidget() != nullptr) {
+            waitUntilFree();
+            return;
         }
-        waitingTimer_->start();
-        return;
+        const std::vector<std::filesystem::path> files = std::move(waitingFiles_.front());
+        waitingFiles_.pop_front();
+        opening_ = true;
+        openNow(files);
+        opening_ = false;
     }
+}
+
+void ProjectSession::waitUntilFree() {
+    if (std::exchange(waiting_, true)) return;
+    const auto resume = [this] {
+        waiting_ = false;
+        openWaitingFiles();
+    };
+    if (p_.jobs.running()) {
+        QObject::connect(&p_.jobs, &JobRunner::ended, p_.window, resume, Qt::SingleShotConnection);
+    } else {
+        // Once the dialog has hidden, on a later pass of the event loop: the code that closed it goes on
+        // first.
+        new HideWatch(QApplication::activeModalWidget(), p_.window,
+                      [window = p_.window, resume] { QTimer::singleShot(0, window, resume); });
+    }
+}
+
+void ProjectSession::openNow(const std::vector<std::filesystem::path>& files) {
     const Result<model::OpenRequest> request = model::openRequest(files);
     if (request.failed()) {
         p_.prompts.show(

@@ -8,6 +8,7 @@
 // says so in the window's title and asks before changed work is replaced.
 
 #include <QObject>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -20,7 +21,6 @@
 #include "core/hotspots/HotSpot.h"
 #include "core/platform/Files.h"
 
-class QTimer;
 class QWidget;
 
 namespace tessaly::hotspots {
@@ -39,6 +39,7 @@ struct RecoveredWork;
 namespace tessaly::app {
 
 class HotSpotPanel;
+class JobRunner;
 class MovieRows;
 class RecentProjectsMenu;
 class SettingsBinding;
@@ -61,7 +62,7 @@ public:
         hotspots::HotSpotEditor& editor;
         HotSpotPanel& panel;
         hotspots::PreviewPlayer& player;
-        std::function<bool()> busy;  // a dialog or a long job has the window
+        JobRunner& jobs;  // handed-over files wait while it runs
         // Slot 1's movie was replaced and has been read.
         std::function<void(const movies::MovieInfo&)> mainMovieReplaced;
     };
@@ -87,7 +88,8 @@ public:
     void openProject(const std::filesystem::path& project);
     void openMovie(int slot, const std::filesystem::path& movie);
     // One project opens, one movie loads into slot 1; anything else is refused
-    // with a message. While the window is busy, the latest files wait.
+    // with a message. Files handed over while the window is busy wait, and
+    // open in turn once the dialog or job is over.
     void openFiles(const std::vector<std::filesystem::path>& files);
 
     // Work a window left unsaved when it ended badly: it replaces the (new)
@@ -120,12 +122,18 @@ private:
     void showOpened(const model::OpenedProject& opened);
     Work work() const;
     void showWork(const Work& work);
+    void openNow(const std::vector<std::filesystem::path>& files);
+    // The files handed over open in turn while the window is free.
+    void openWaitingFiles();
+    // openWaitingFiles() again once the job has ended or the dialog has closed.
+    void waitUntilFree();
 
     Parts p_;
     EditHistory history_;
-    std::filesystem::path project_;                    // the project last loaded or saved
-    std::vector<std::filesystem::path> waitingFiles_;  // handed over while busy
-    QTimer* waitingTimer_ = nullptr;
+    std::filesystem::path project_;                                // the project last loaded or saved
+    std::deque<std::vector<std::filesystem::path>> waitingFiles_;  // handed over, not yet opened
+    bool waiting_ = false;                                         // for a job or a dialog to end
+    bool opening_ = false;                                         // handed-over files being opened
 };
 
 }  // namespace tessaly::app

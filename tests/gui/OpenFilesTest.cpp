@@ -1,6 +1,7 @@
 // `publisher FILE`: the arguments a start takes, and the files they name opened
 // by the window as Load Project and Load Web Movie1 do, or refused.
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QProcess>
@@ -8,6 +9,7 @@
 
 #include "WindowHarness.h"
 #include "app/ControlIds.h"
+#include "app/JobRunner.h"
 #include "app/SettingsBinding.h"
 #include "app/StartArguments.h"
 #include "core/model/ProjectFile.h"
@@ -138,6 +140,20 @@ TEST_F(OpenFilesTest, FilesHandedOverWhileADialogIsOpenWaitForItToClose) {
     dialog.exec();
     EXPECT_TRUE(waited) << "opened under the dialog";
     EXPECT_TRUE(waitFor([&] { return window().moviePath(1) == ui::qpath(movie); }, 5000));
+}
+
+TEST_F(OpenFilesTest, FilesHandedOverDuringAJobOpenInTurnAsItEnds) {
+    const fs::path project = writeProject("harbour.hs5", "harbour.mp4");
+    const fs::path movie = writeFile("late.webm", "x");
+    window().jobs().begin({QStringLiteral("Working"), QStringLiteral("Reading"), {}});
+    window().openFiles({project});
+    window().openFiles({movie});
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window().moviePath(1).isEmpty()) << "opened during the job";
+    window().jobs().end();
+    // The project first, then the movie in its slot 1.
+    EXPECT_EQ(control<QLineEdit>(app::ids::kHtmlTitle)->text(), QStringLiteral("From harbour.hs5"));
+    EXPECT_EQ(window().moviePath(1), ui::qpath(movie));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@ import assert from 'node:assert/strict';
 import { writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { before, describe, test } from 'node:test';
-import { pageSession, sample, sharedBrowser, viewerState, waitFor, waitFrames } from './lib/browser.mjs';
+import { loseContext, pageSession, restoreContext, sample, sharedBrowser, viewerState, waitFor, waitFrames } from './lib/browser.mjs';
 import { patternMovie, soundMovie } from './lib/movie.mjs';
 
 const TOLERANCE = 6;
@@ -77,25 +77,14 @@ describe('picture and directions', () => {
 
   test('a lost drawing context comes back with the movie within a second', async (t) => {
     const { page, errors } = await open({});
-    const lost = await page.evaluate(() => {
-      const canvas = document.querySelector('#container canvas');
-      const gl = canvas.getContext('webgl2') || canvas.getContext('webgl');
-      const loser = window.__loser = gl.getExtension('WEBGL_lose_context');
-      return loser && new Promise((resolve) => {
-        canvas.addEventListener('webglcontextlost', () => resolve(true), { once: true });
-        loser.loseContext();
-      });
-    });
-    if (!lost) {
+    if (!await loseContext(page)) {
       t.skip('this engine has no WEBGL_lose_context to lose a context with');
       return;
     }
     // The loop goes on while the context is lost, and must not throw.
     await waitFrames(page, 3);
-    await page.evaluate(([x, y]) => {
-      window.__tessaly.watch(x, y);
-      window.__loser.restoreContext();
-    }, CENTRE);
+    await page.evaluate(([x, y]) => window.__tessaly.watch(x, y), CENTRE);
+    await restoreContext(page);
     // The centre is white (TOLERANCE); a context that comes back empty shows the background.
     await waitFor(page, () => {
       const last = window.__tessaly.shown();

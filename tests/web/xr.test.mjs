@@ -2,7 +2,7 @@
 // with two views whose matrices are real, into the canvas as the headset's frame buffer.
 import assert from 'node:assert/strict';
 import { before, describe, test } from 'node:test';
-import { pageSession, seekTo, viewerState, waitFor, waitFrames } from './lib/browser.mjs';
+import { loseContext, pageSession, restoreContext, seekTo, viewerState, waitFor, waitFrames } from './lib/browser.mjs';
 import { addCaptions, CAPTIONS, captionsAt, visitor } from './lib/captions.mjs';
 import { STEREO_OTHER, halfSphereMovie, patternMovie } from './lib/movie.mjs';
 
@@ -24,7 +24,7 @@ before(async () => {
 // Runs in the page before its scripts. The headset looks along window.__xr.yaw (degrees,
 // positive to the right); each eye sits 32 mm off the head and sees half of the canvas.
 function fakeHeadset() {
-  const xr = { yaw: 0, sessions: 0, ended: 0, draws: {}, viewport: [0, 0, 0, 0], session: null };
+  const xr = { yaw: 0, sessions: 0, ended: 0, layers: 0, draws: {}, viewport: [0, 0, 0, 0], session: null };
   window.__xr = xr;
   const identity = () => [1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1];
   // Column-major, as WebXR gives them.
@@ -105,6 +105,7 @@ function fakeHeadset() {
   }
   window.XRWebGLLayer = class {
     constructor(session, gl) {
+      xr.layers += 1;
       this.framebuffer = null;
       this.width = gl.drawingBufferWidth;
       this.height = gl.drawingBufferHeight;
@@ -265,6 +266,28 @@ describe('in a headset', () => {
     for (const pixel of await sampleEyes(page, -20, 72)) assert.ok(Math.max(...GREEN.map((c, k) => Math.abs(c - pixel[k]))) > 40, `${pixel}`);
     await captionsAt(page, 2, '');
     assert.deepEqual(await panels(), [false, false]);
+    assert.deepEqual(await errors(), []);
+  });
+
+  test('after a lost drawing context the hot spot, the caption panel and the layer are made again', async (t) => {
+    const { page, errors } = await session.open({}, {
+      hotSpots: [{ slot: 1, pos: 1, time: 2, yaw: 0, title: 'Ahead', link: 'door.html' }],
+      change: addCaptions(['en']), init: [fakeHeadset, visitor(['en'])],
+    });
+    await captionsAt(page, 1.3, CAPTIONS.en.shown);
+    await enterVr(page);
+    if (!await loseContext(page)) {
+      t.skip('this engine has no WEBGL_lose_context to lose a context with');
+      return;
+    }
+    await waitFrames(page, 3);
+    await restoreContext(page);
+    await waitFor(page, () => window.__xr.layers === 2, undefined, { what: 'a layer on the restored context' });
+    await waitFrames(page, 3);
+    for (const [i, pixel] of (await sampleEyes(page, 0, 0)).entries()) {
+      assert.ok(Math.max(...WHITE.map((c, k) => Math.abs(c - pixel[k]))) > 40, `eye ${i}: icon at the gaze, got ${pixel}`);
+    }
+    for (const pixel of await sampleEyes(page, -20, 72)) assert.ok(Math.max(...GREEN.map((c, k) => Math.abs(c - pixel[k]))) > 40, `panel: ${pixel}`);
     assert.deepEqual(await errors(), []);
   });
 });

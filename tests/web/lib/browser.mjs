@@ -110,6 +110,24 @@ export function pageSession(movie, base = {}) {
   return session;
 }
 
+// Takes the viewer's drawing context away and waits until the page is told: false where the
+// engine has no WEBGL_lose_context to do it with. restoreContext gives it back.
+export function loseContext(page) {
+  return page.evaluate(() => {
+    const canvas = document.querySelector('#container canvas');
+    const gl = canvas.getContext('webgl2') || canvas.getContext('webgl');
+    const loser = window.__loser = gl.getExtension('WEBGL_lose_context');
+    return loser && new Promise((resolve) => {
+      canvas.addEventListener('webglcontextlost', () => resolve(true), { once: true });
+      loser.loseContext();
+    });
+  });
+}
+
+export function restoreContext(page) {
+  return page.evaluate(() => window.__loser.restoreContext());
+}
+
 export function sample(page, x, y) {
   return page.evaluate(([px, py]) => window.__tessaly.sample(px, py), [x, y]);
 }

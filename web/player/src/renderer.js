@@ -93,11 +93,16 @@ class Renderer {
         this.ratio = Math.min(window.devicePixelRatio || 1, 2);
         this.elements = new Float32Array(16);
         this.mesh = null;
-        this.meshData = null;
+        /*
+         * Everything made on the context (meshes, textures, here or in the headset) with how to make it
+         * again: a restored context holds none of it.
+         */
+        this.made = new Map();
         /* While the context is lost nothing is drawn; restored() is told once it is back. */
         this.lost = false;
         this.restored = () => {};
         this.prepare();
+        this.movie = this.newTexture();
         canvas.addEventListener("webglcontextlost", (event) => {
             /* Without this the browser never gives the context back. */
             event.preventDefault();
@@ -106,14 +111,12 @@ class Renderer {
         canvas.addEventListener("webglcontextrestored", () => this.rebuild(), false);
     }
 
-    /* Everything the context holds: program, state and the movie's texture; the mesh comes separately. */
+    /* The program and the state; meshes and textures come separately. */
     prepare() {
         const gl = this.gl;
         this.wideIndices = typeof WebGL2RenderingContext !== "undefined" && gl instanceof WebGL2RenderingContext ||
             !!gl.getExtension("OES_element_index_uint");
         this.bound = { texture: null, mesh: null, viewport: [0, 0, 0, 0], matrix: false, area: null };
-        /* The size each texture was allocated at, so that a frame of the same size only replaces its texels. */
-        this.sizes = new WeakMap();
         const program = linkProgram(gl, [
             compileShader(gl, gl.VERTEX_SHADER, VERTEX_SOURCE, "vertex"),
             compileShader(gl, gl.FRAGMENT_SHADER, FRAGMENT_SOURCE, "fragment")
@@ -129,7 +132,6 @@ class Renderer {
         gl.blendFunc(gl.SRC_ALPHA, gl.ONE_MINUS_SRC_ALPHA);
         const colour = this.clearColour;
         gl.clearColor(hexChannel(colour, 1), hexChannel(colour, 3), hexChannel(colour, 5), 1);
-        this.movie = this.newTexture();
     }
 
     /* A restored context holds nothing of the old one: all of it is made again and the picture drawn anew. */
@@ -140,9 +142,7 @@ class Renderer {
             /* A driver that refuses now may be lost again and restored later; until then nothing is drawn. */
             return;
         }
-        if (this.meshData) {
-            this.mesh = this.uploadMesh(this.meshData);
-        }
+        this.made.forEach((make) => make());
         this.lost = false;
         this.restored();
     }
@@ -152,15 +152,37 @@ class Renderer {
         return this.gl.getParameter(this.gl.MAX_TEXTURE_SIZE) || Infinity;
     }
 
+    /* thing is made now and again on a restored context, until forget(thing). */
+    keep(thing, make) {
+        this.made.set(thing, make);
+        make();
+        return thing;
+    }
+
+    forget(thing) {
+        this.made.delete(thing);
+    }
+
+    /*
+     * A texture: its handle on the context, the size its storage was allocated at, and
+     * the picture it holds, which goes up again on a restored context. A movie's frame
+     * is not kept: the frames go up anew once the context is back.
+     */
     newTexture() {
-        const gl = this.gl;
-        const texture = gl.createTexture();
-        this.bindTexture(texture);
-        gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_MIN_FILTER, gl.LINEAR);
-        gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_MAG_FILTER, gl.LINEAR);
-        gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_WRAP_S, gl.CLAMP_TO_EDGE);
-        gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_WRAP_T, gl.CLAMP_TO_EDGE);
-        return texture;
+        const texture = { handle: null, size: null, source: null };
+        return this.keep(texture, () => {
+            const gl = this.gl;
+            texture.handle = gl.createTexture();
+            texture.size = null;
+            this.bindTexture(texture);
+            gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_MIN_FILTER, gl.LINEAR);
+            gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_MAG_FILTER, gl.LINEAR);
+            gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_WRAP_S, gl.CLAMP_TO_EDGE);
+            gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_WRAP_T, gl.CLAMP_TO_EDGE);
+            if (texture.source) {
+                this.upload(texture, texture.source);
+            }
+        });
     }
 
     /*
@@ -172,20 +194,27 @@ class Renderer {
         const gl = this.gl;
         const width = source.videoWidth || source.naturalWidth || source.width;
         const height = source.videoHeight || source.naturalHeight || source.height;
-        const size = this.sizes.get(texture);
+        const size = texture.size;
         this.bindTexture(texture);
         if (size && size[0] === width && size[1] === height) {
             gl.texSubImage2D(gl.TEXTURE_2D, 0, 0, 0, gl.RGBA, gl.UNSIGNED_BYTE, source);
         } else {
             gl.texImage2D(gl.TEXTURE_2D, 0, gl.RGBA, gl.RGBA, gl.UNSIGNED_BYTE, source);
-            this.sizes.set(texture, [width, height]);
+            texture.size = [width, height];
         }
+        texture.source = source instanceof HTMLVideoElement ? null : source;
+    }
+
+    /* A mesh made again on a restored context. */
+    uploadMesh(data) {
+        const mesh = {};
+        return this.keep(mesh, () => this.fillMesh(mesh, data));
     }
 
     /* Indices that do not fit 16 bits need 32-bit indices; without them the triangles are spelt out. */
-    uploadMesh(data) {
+    fillMesh(mesh, data) {
         const gl = this.gl;
-        const mesh = { vertices: gl.createBuffer(), indices: null, count: data.indices.length, type: gl.UNSIGNED_SHORT };
+        Object.assign(mesh, { vertices: gl.createBuffer(), indices: null, count: data.indices.length, type: gl.UNSIGNED_SHORT });
         let points = data.points;
         if (data.vertices > 65536 && !this.wideIndices) {
             const spelt = [];
@@ -206,26 +235,25 @@ class Renderer {
         gl.bindBuffer(gl.ARRAY_BUFFER, mesh.vertices);
         gl.bufferData(gl.ARRAY_BUFFER, new Float32Array(points), gl.STATIC_DRAW);
         this.bound.mesh = null;
-        return mesh;
     }
 
     /* The mesh the movie is drawn on; the one it replaces is freed. */
     usePictureMesh(data) {
         const old = this.mesh;
         if (old) {
+            this.forget(old);
             this.gl.deleteBuffer(old.vertices);
             if (old.indices) {
                 this.gl.deleteBuffer(old.indices);
             }
         }
-        this.meshData = data;
         this.mesh = this.uploadMesh(data);
     }
 
     bindTexture(texture) {
         if (this.bound.texture !== texture) {
             this.bound.texture = texture;
-            this.gl.bindTexture(this.gl.TEXTURE_2D, texture);
+            this.gl.bindTexture(this.gl.TEXTURE_2D, texture.handle);
         }
     }
 

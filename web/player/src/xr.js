@@ -134,9 +134,17 @@ export class Headset {
         return !!text;
     }
 
-    start(session) {
+    /* The headset draws into a layer made on the context; a context that fails to suit it ends the session. */
+    useLayer(session) {
         const gl = this.parts.renderer.gl;
         const compatible = typeof gl.makeXRCompatible === "function" ? gl.makeXRCompatible() : Promise.resolve();
+        this.layered = compatible.then(() => {
+            session.updateRenderState({ baseLayer: new XRWebGLLayer(session, gl), depthNear: 1, depthFar: 2 * SPHERE_RADIUS });
+        });
+        this.layered.then(null, () => settle(session.end()));
+    }
+
+    start(session) {
         this.session = session;
         /* The headset starts facing the direction the page view faced. */
         this.matrix.world.makeRotationY(THREE.MathUtils.degToRad(this.parts.view.lon - 90));
@@ -144,10 +152,10 @@ export class Headset {
         this.button.textContent = TEXT.exitVr;
         session.addEventListener("end", () => this.stop());
         session.addEventListener("select", () => this.pick());
-        settle(compatible.then(() => {
-            session.updateRenderState({ baseLayer: new XRWebGLLayer(session, gl), depthNear: 1, depthFar: 2 * SPHERE_RADIUS });
-            return session.requestReferenceSpace("local");
-        }).then((space) => this.runFrames(session, space), () => settle(session.end())));
+        /* A restored context needs a layer of its own. */
+        this.parts.renderer.keep(session, () => this.useLayer(session));
+        settle(this.layered.then(() => session.requestReferenceSpace("local")).then((space) => this.runFrames(session, space),
+            () => settle(session.end())));
     }
 
     runFrames(session, space) {
@@ -166,6 +174,7 @@ export class Headset {
 
     stop() {
         const renderer = this.parts.renderer;
+        renderer.forget(this.session);
         this.session = null;
         this.seen.pose = null;
         this.seen.gaze = null;
