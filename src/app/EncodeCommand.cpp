@@ -11,6 +11,7 @@
 #include "core/movies/MovieTexts.h"
 #include "core/movies/TimeLeft.h"
 #include "core/publish/WorkSteps.h"
+#include "ui/MessageLooks.h"
 #include "ui/Strings.h"
 
 namespace tessaly::app {
@@ -26,7 +27,7 @@ void EncodeCommand::run(const model::MovieSlots& movies, const std::filesystem::
     const QString name = ui::qpath(std::get<movies::EncodeJob>(job).movie.filename());
     running_ = true;
     // Shown before the movie is read, which may take seconds.
-    runner_.begin({ui::qs(movies::texts::kEncodeCaption), ui::qs(movies::texts::kEncodeWaiting).arg(name),
+    runner_.begin({ui::captionOf(Topic::EncodeDone), ui::qs(movies::texts::kEncodeWaiting).arg(name),
                    texts::kStopEncodingQuestion});
     ProgressWindow& window = runner_.progress();
     auto clock = std::make_shared<QElapsedTimer>();

@@ -47,6 +47,7 @@
 #include "core/publish/Publisher.h"
 #include "core/text/Text.h"
 #include "ui/Fonts.h"
+#include "ui/MessageLooks.h"
 #include "ui/QtPrompts.h"
 #include "ui/Strings.h"
 #include "ui/TickSound.h"
@@ -135,7 +136,8 @@ void MainWindow::buildParts(MediaTools tools) {
                                                 launcher_, *jobs_);
     browser_ = std::make_unique<PreviewInBrowser>(this, *prompts_, launcher_);
     encode_ = std::make_unique<EncodeCommand>(this, *prompts_, tools.movies, tools.encoder, *jobs_);
-    connect(jobs_.get(), &JobRunner::runningChanged, this, [this](bool running) { setCommandsEnabled(!running); });
+    connect(jobs_.get(), &JobRunner::runningChanged, this,
+            [this](bool running) { setCommandsEnabled(!running); });
     settings_ =
         std::make_unique<SettingsBinding>(options, setup_.start, [this](bool on) { showToolTipHelp(on); });
     panel_->setSelectedSlot(editor_->currentSlot());
@@ -364,8 +366,7 @@ bool MainWindow::confirmExit() {
     if (session_->changed()) {
         if (!session_->settleChanges()) return false;
     } else {
-        const Message question{std::string(texts::kExitQuestion), std::string(texts::kExitCaption),
-                               Icon::Warning};
+        const Message question{std::string(texts::kExitQuestion), Topic::Exit};
         if (!prompts_->confirm(question)) return false;
     }
     keepOptionsOnExit();
@@ -454,7 +455,7 @@ void MainWindow::previewInBrowser() {
 void MainWindow::loadCaptions() {
     FileChoice choice;
     choice.mode = FileChoice::Mode::Open;
-    choice.title = std::string(texts::kCaptionsDialogTitle);
+    choice.title = ui::utf8(ui::captionOf(Topic::CaptionsQuestion));
     choice.filter = std::string(texts::kCaptionsFilter);
     // Caption files mostly lie beside the movie they belong to.
     const std::filesystem::path movie = text::trimSpaces(ui::utf8(moviePath(1)));
@@ -463,12 +464,11 @@ void MainWindow::loadCaptions() {
     if (!file || file->empty()) return;
     const std::string name = file->filename().string();
     const auto refuse = [this](std::string_view words, const std::string& value) {
-        prompts_->show(Message{ui::utf8(ui::qs(words).arg(ui::qs(value))),
-                               std::string(texts::kCaptionsDialogTitle), Icon::Warning});
+        prompts_->show(Message{ui::utf8(ui::qs(words).arg(ui::qs(value))), Topic::CaptionsWarning});
     };
     if (!movies::captionFormatOf(name)) return refuse(texts::kNotCaptions, name);
     const Message question{ui::utf8(ui::qs(texts::kCaptionsLanguageQuestion).arg(ui::qs(name))),
-                           std::string(texts::kCaptionsDialogTitle), Icon::Information};
+                           Topic::CaptionsQuestion};
     const std::optional<std::string> typed = prompts_->askText(question, movies::languageOfName(name));
     if (!typed) return;
     const std::string language = text::trimSpaces(*typed);
@@ -476,8 +476,7 @@ void MainWindow::loadCaptions() {
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(*file, ec);
     if (!captions_->choose({(ec ? *file : absolute).string(), language}))
-        prompts_->show(Message{std::string(texts::kTooManyCaptions), std::string(texts::kCaptionsDialogTitle),
-                               Icon::Warning});
+        prompts_->show(Message{std::string(texts::kTooManyCaptions), Topic::CaptionsWarning});
 }
 
 void MainWindow::about() {

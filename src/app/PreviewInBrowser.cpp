@@ -44,8 +44,7 @@ void PreviewInBrowser::show(const publish::PublishReport& report) {
     if (note_ == nullptr) note_ = new PreviewAddressNote(window_);
     note_->showAddress(url);
     if (!opened) {
-        prompts_.show(Message{ui::utf8(ui::qs(texts::kNoBrowser).arg(url)),
-                              std::string(texts::kPreviewCaption), Icon::Warning});
+        prompts_.show(Message{ui::utf8(ui::qs(texts::kNoBrowser).arg(url)), Topic::Preview});
     }
 }
 

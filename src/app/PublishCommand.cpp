@@ -21,6 +21,7 @@
 #include "core/publish/WorkSteps.h"
 #include "core/text/Text.h"
 #include "media/ModuleMovieTools.h"
+#include "ui/MessageLooks.h"
 #include "ui/Strings.h"
 #include "ui/TickSound.h"
 
@@ -28,7 +29,6 @@ namespace tessaly::app {
 namespace {
 
 namespace fs = std::filesystem;
-
 
 // The movie copy's line in the progress window.
 class CopyShown {
@@ -159,8 +159,8 @@ void PublishCommand::offerPage(const Message& succeeded, const fs::path& page) {
     if (!chosen) return;
     const fs::path target = *chosen == 0 ? page : page.parent_path();
     if (launcher_.openUrl(QUrl::fromLocalFile(ui::qpath(target)))) return;
-    prompts_.show(Message{ui::utf8(ui::qs(texts::kNothingOpened).arg(ui::qpath(target))),
-                          std::string(texts::kCopyTitle), Icon::Warning});
+    prompts_.show(
+        Message{ui::utf8(ui::qs(texts::kNothingOpened).arg(ui::qpath(target))), Topic::PublishCopy});
 }
 
 void PublishCommand::publishTo(const fs::path& page, const model::MovieSlots& movies,
@@ -171,7 +171,7 @@ void PublishCommand::publishTo(const fs::path& page, const model::MovieSlots& mo
         return;
     }
     running_ = true;
-    runner_.begin({ui::qs(texts::kCopyTitle),
+    runner_.begin({ui::captionOf(Topic::PublishCopy),
                    ui::qs(askAboutMovies ? texts::kReadingMovies : texts::kWritingPage),
                    texts::kStopPublishingQuestion});
     auto work = std::make_shared<Work>(Work{

@@ -25,8 +25,7 @@ void RedirectCommand::create(std::string_view html5Path, std::string_view flashP
 
     // Reported instead of the success message: nothing was written.
     if (const auto error = publish::writeRedirectPage(page, html5Path, flashPath)) {
-        prompts_.show(
-            {error->message(), std::string(publish::messages::kRedirectWarningCaption), Icon::Error});
+        prompts_.show({error->message(), Topic::RedirectFailure});
         return;
     }
     prompts_.show(publish::redirectCreatedMessage());

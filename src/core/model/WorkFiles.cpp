@@ -14,7 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kCaption = "Warning";
 constexpr std::string_view kOneAtATime = "Only one file can be opened at a time. These were given:";
 constexpr std::string_view kOtherKind = "Neither a project (.hs5) nor a movie (";
 // The tag only a project has, within its first lines.
@@ -28,7 +27,7 @@ bool beginsAsProject(const fs::path& file) {
     return bytes.starts_with(kFileHeader) && bytes.find(kProjectOnlyTag) != std::string_view::npos;
 }
 
-Message refusal(std::string text) { return Message{std::move(text), std::string(kCaption), Icon::Warning}; }
+Message refusal(std::string text) { return Message{std::move(text), Topic::Warning}; }
 
 }  // namespace
 

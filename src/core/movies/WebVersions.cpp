@@ -15,14 +15,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-EncodeReport report(EncodeOutcome outcome, std::string_view heading, const std::string& detail, Icon icon) {
+EncodeReport report(EncodeOutcome outcome, std::string_view heading, const std::string& detail, Topic topic) {
     std::string text(heading);
     if (!detail.empty()) text += "\n" + detail;
-    return {outcome, Message{text, std::string(texts::kEncodeCaption), icon}, {}, {}};
+    return {outcome, Message{text, topic}, {}, {}};
 }
 
 EncodeReport failed(EncodeOutcome outcome, const platform::FileError& error) {
-    return report(outcome, texts::kEncodeFailed, error.message(), Icon::Error);
+    return report(outcome, texts::kEncodeFailed, error.message(), Topic::EncodeFailure);
 }
 
 bool sameFile(const fs::path& a, const fs::path& b) {
@@ -83,7 +83,7 @@ namespace {
 EncodeReport encodeVersions(const EncodeJob& job, const EncodeControl& control, bool journal) {
     // Reading a large movie takes seconds; Cancel stops it too.
     const MovieInfo info = control.tools->inspect(job.movie, control.stop);
-    if (info.stopped) return report(EncodeOutcome::Cancelled, texts::kEncodeCancelled, {}, Icon::Information);
+    if (info.stopped) return report(EncodeOutcome::Cancelled, texts::kEncodeCancelled, {}, Topic::EncodeDone);
     if (info.error)
         return failed(EncodeOutcome::Refused, platform::FileError{job.movie, "read", *info.error});
     const std::vector<VersionSize> sizes = versionSizes(info.width, info.height, job.widths);
@@ -117,7 +117,7 @@ EncodeReport encodeVersions(const EncodeJob& job, const EncodeControl& control, 
     if (control.progress) progress = [&](double seconds) { control.progress(seconds, info.duration); };
     const WriteOutcome outcome = control.encoder->encode(job.movie, info, targets, progress, control.stop);
     if (outcome.stopped)
-        return report(EncodeOutcome::Cancelled, texts::kEncodeCancelled, {}, Icon::Information);
+        return report(EncodeOutcome::Cancelled, texts::kEncodeCancelled, {}, Topic::EncodeDone);
     if (outcome.error) return failed(EncodeOutcome::Failed, *outcome.error);
 
     for (platform::TemporaryFile& file : files) tree.addFile(std::move(file));
@@ -126,7 +126,7 @@ EncodeReport encodeVersions(const EncodeJob& job, const EncodeControl& control, 
     if (auto error = tree.commit(name)) return failed(EncodeOutcome::Failed, *error);
     std::string list;
     for (const fs::path& path : paths) list += (list.empty() ? "" : "\n") + path.string();
-    EncodeReport done = report(EncodeOutcome::Succeeded, texts::kEncodeSucceeded, list, Icon::Information);
+    EncodeReport done = report(EncodeOutcome::Succeeded, texts::kEncodeSucceeded, list, Topic::EncodeDone);
     done.versions = paths;
     return done;
 }
@@ -143,7 +143,7 @@ EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& contro
     EncodeReport done = encodeVersions(job, control, recovery.foreignJournal.empty());
     if (!recovery.foreignJournal.empty()) {
         done.message.text += "\n" + recovery.foreignJournal.string() + std::string(texts::kJournalNotOurs);
-        if (done.outcome == EncodeOutcome::Succeeded) done.message.icon = Icon::Warning;
+        if (done.outcome == EncodeOutcome::Succeeded) done.message.topic = Topic::EncodeWarning;
         done.foreignJournal = recovery.foreignJournal;
     }
     return done;

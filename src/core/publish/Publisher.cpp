@@ -30,9 +30,7 @@ namespace {
 namespace fs = std::filesystem;
 using platform::FileKind;
 
-Message message(std::string_view text, std::string_view caption, Icon icon) {
-    return Message{std::string(text), std::string(caption), icon};
-}
+Message message(std::string_view text, Topic topic) { return Message{std::string(text), topic}; }
 
 PublishReport report(PublishOutcome outcome, Message message) { return {outcome, std::move(message)}; }
 
@@ -47,12 +45,10 @@ Message succeededMessage(const std::vector<IndexLeftAtEnd>& indexLeftAtEnd) {
     for (const IndexLeftAtEnd& left : indexLeftAtEnd)
         text += "\n" + left.movie.filename().string() + ": " + std::string(messages::kIndexLeftAtEnd) + " (" +
                 left.reason.message() + ")";
-    return message(text, messages::kInformationCaption, Icon::Information);
+    return message(text, Topic::Note);
 }
 
-Message cancelledMessage() {
-    return message(messages::kPublishingCancelled, messages::kInformationCaption, Icon::Information);
-}
+Message cancelledMessage() { return message(messages::kPublishingCancelled, Topic::Note); }
 
 // Why a path is no movie to publish, for the line after kMovieNotFound.
 std::string notAMovie(const platform::FileStatus& status) {
@@ -74,7 +70,7 @@ std::string notAMovie(const platform::FileStatus& status) {
 Message hotSpotOffPicture(int n, const hotspots::HotSpot& spot) {
     return Message{
         hotSpotName(n, spot) + std::string(messages::kHotSpotOffPicture) + text::formatInteger(spot.yaw),
-        std::string(messages::kWarningCaption), Icon::Warning};
+        Topic::Warning};
 }
 
 // The main movie's caption files, read and made WebVTT before
@@ -95,7 +91,7 @@ PublishedCaptions readCaptions(const fs::path& movie, const movies::ChosenCaptio
     for (const movies::CaptionFile& caption : movies::movieCaptions(movie, chosen)) {
         movies::ReadCaption read = movies::readCaption(caption, tools);
         if (read.refusal) {
-            published.refusal = message(messages::kCaptionsRefused, messages::kWarningCaption, Icon::Warning);
+            published.refusal = message(messages::kCaptionsRefused, Topic::Warning);
             published.refusal->text += "\n" + *read.refusal;
             return published;
         }
@@ -118,15 +114,15 @@ PublishedCaptions readCaptions(const fs::path& movie, const movies::ChosenCaptio
 Message failureMessage(const std::vector<platform::FileError>& errors) {
     std::string text(messages::kPublishingFailed);
     for (const platform::FileError& error : errors) text += "\n" + error.message();
-    return message(text, messages::kWarningCaption, Icon::Error);
+    return message(text, Topic::Failure);
 }
 
 std::optional<Message> checkMainMovie(const model::MovieSlots& movies) {
     const std::string mainMovie = movies.mainMovie();
-    if (mainMovie.empty()) return message(messages::kNoMovie, messages::kWarningCaption, Icon::Warning);
+    if (mainMovie.empty()) return message(messages::kNoMovie, Topic::Warning);
     const platform::FileStatus status = platform::fileStatus(mainMovie);
     if (status.kind != FileKind::Regular || status.error != 0) {
-        Message refusal = message(messages::kMovieNotFound, messages::kWarningCaption, Icon::Warning);
+        Message refusal = message(messages::kMovieNotFound, Topic::Warning);
         refusal.text += "\n" + mainMovie + ": " + notAMovie(status);
         return refusal;
     }
@@ -262,8 +258,7 @@ PublishReport publish(const PublishJob& job, const PublishControl& control) {
         if (!foreignJournal.empty()) {
             done.message.text += "\n" + foreignJournal.string() + std::string(messages::kJournalNotOurs);
             if (done.outcome == PublishOutcome::Succeeded) {
-                done.message.caption = messages::kWarningCaption;
-                done.message.icon = Icon::Warning;
+                done.message.topic = Topic::Warning;
             }
             done.foreignJournal = foreignJournal;
         }

@@ -57,7 +57,7 @@ TEST_F(WorkFilesTest, OneExistingProjectOrMovieIsOpened) {
 
 TEST_F(WorkFilesTest, RefusesSeveralFilesNamingThem) {
     const Message message = refusalOf(openRequest({file("a.hs5"), file("b.mp4")}));
-    EXPECT_EQ(message.icon, Icon::Warning);
+    EXPECT_EQ(message.topic, Topic::Warning);
     EXPECT_NE(message.text.find("Only one file"), std::string::npos) << message.text;
     EXPECT_NE(message.text.find((dir_ / "a.hs5").string()), std::string::npos) << message.text;
     EXPECT_NE(message.text.find((dir_ / "b.mp4").string()), std::string::npos) << message.text;

@@ -98,14 +98,9 @@ std::set<std::string> expectedTree() {
     return files;
 }
 
-Message succeeded() {
-    return Message{std::string(messages::kPublishingSucceeded), std::string(messages::kInformationCaption),
-                   Icon::Information};
-}
+Message succeeded() { return Message{std::string(messages::kPublishingSucceeded), Topic::Note}; }
 
-Message failed(const std::string& line) {
-    return Message{"Publishing failed:\n" + line, "Warning", Icon::Error};
-}
+Message failed(const std::string& line) { return Message{"Publishing failed:\n" + line, Topic::Failure}; }
 
 }  // namespace
 
@@ -168,12 +163,11 @@ TEST_F(PublisherTest, PublishingAgainReplacesEverythingAndLeavesNoTemporaries) {
 }
 
 TEST_F(PublisherTest, SlotOneChecksRefuseBeforeAnythingIsWritten) {
-    const Message noMovie{"Movie file does not selected !\nFirts movie file must be selected !", "Warning",
-                          Icon::Warning};
+    const Message noMovie{"Movie file does not selected !\nFirts movie file must be selected !",
+                          Topic::Warning};
     // The description's words, then the file and the reason.
     const auto notFound = [](const std::string& path, std::string_view reason) {
-        return Message{"Movie file does not found\n" + path + ": " + std::string(reason), "Warning",
-                       Icon::Warning};
+        return Message{"Movie file does not found\n" + path + ": " + std::string(reason), Topic::Warning};
     };
     const fs::path movies = dir / "movies";
     ASSERT_EQ(::mkfifo((movies / "pipe.mp4").c_str(), 0600), 0);
@@ -255,7 +249,7 @@ TEST_F(PublisherTest, UnsupportedTypeIsRefusedBeforeAnythingIsWritten) {
         const PublishReport report = publish(c.slots);
         EXPECT_EQ(report.outcome, PublishOutcome::Refused);
         EXPECT_TRUE(report.message.text.starts_with(c.message)) << report.message.text;
-        EXPECT_EQ(report.message.caption, "Attention");
+        EXPECT_EQ(report.message.topic, Topic::Attention);
         EXPECT_EQ(snapshot(dir / "site"), before);
     }
 }
@@ -297,8 +291,8 @@ TEST_F(PublisherTest, TooSmallCustomSizeGivesItsNoticeAndTheWindowSize) {
     settings.customHeight = "480";
     std::optional<Message> notice;
     const PublishJob tooSmall = publishJob({movie, "", ""}, page, settings, hotSpots, notice);
-    EXPECT_EQ(notice, (Message{"The minimal custom width = 320\nThe minimal custom height = 100",
-                               "Information:", Icon::Information}));
+    EXPECT_EQ(notice,
+              (Message{"The minimal custom width = 320\nThe minimal custom height = 100", Topic::Note}));
     EXPECT_EQ(settings.customWidth, "320");
     EXPECT_EQ(settings.customHeight, "100");
     settings.customSize = 0;
@@ -410,7 +404,7 @@ TEST_F(PublisherTest, CancelDuringTheCopyLeavesTheFolderAsItWas) {
         stop = false;
         const PublishReport report = publish({movie, "", ""}, &stop);
         EXPECT_EQ(report.outcome, PublishOutcome::Cancelled);
-        EXPECT_EQ(report.message, (Message{"Publishing cancelled", "Information:", Icon::Information}));
+        EXPECT_EQ(report.message, (Message{"Publishing cancelled", Topic::Note}));
         EXPECT_EQ(fs::exists(dir / "site"), earlierTree);
         EXPECT_EQ(snapshot(dir / "site"), before);
     }
