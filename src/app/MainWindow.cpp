@@ -435,8 +435,8 @@ void MainWindow::makeWebVersions() {
 
 void MainWindow::previewInBrowser() {
     const model::MovieSlots movies = rows_->movieSlots();
-    if (const auto refusal = publish::checkMainMovie(movies)) {
-        prompts_->show(*refusal);
+    if (const Result<void> checked = publish::checkMainMovie(movies); checked.failed()) {
+        prompts_->show(publish::publishMessage(checked.failure()));
         return;
     }
     const std::optional<std::filesystem::path> page = browser_->newPage();
@@ -445,9 +445,9 @@ void MainWindow::previewInBrowser() {
     recovery_->keepNow();
     // Published as Publish Web Movie would, but the save folder stays as it is.
     publish_->publishTo(*page, movies, settings_->read(), hotSpots_, session_->project(), false,
-                        [this](const publish::PublishReport& report, const model::ViewerSettings& s) {
+                        [this](const publish::PublishResult& result, const model::ViewerSettings& s) {
                             settings_->write(s);
-                            browser_->show(report);
+                            browser_->show(result);
                             commandDone();
                         });
 }

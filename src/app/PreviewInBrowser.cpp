@@ -27,10 +27,11 @@ std::optional<std::filesystem::path> PreviewInBrowser::newPage() {
     return std::get<std::filesystem::path>(std::move(page));
 }
 
-void PreviewInBrowser::show(const publish::PublishReport& report) {
-    if (report.outcome != publish::PublishOutcome::Succeeded) {
+void PreviewInBrowser::show(const publish::PublishResult& result) {
+    if (result.failed()) {
         preview_->discard();
-        if (!report.message.text.empty()) prompts_.show(report.message);
+        const Message told = publish::publishMessage(result);
+        if (!told.text.empty()) prompts_.show(told);
         return;
     }
     const auto address = preview_->serve();
