@@ -25,7 +25,6 @@ inline constexpr std::string_view kMenuPreviewInBrowser = "Preview in Browser\tC
 
 // Preview in Browser; %1 is the page's address.
 inline constexpr std::string_view kNoBrowser = "No web browser could be started.\nThe page is served at %1";
-inline constexpr std::string_view kPreviewCaption = "Preview in Browser";
 inline constexpr std::string_view kPreviewServedAt = "The preview is served at:";
 inline constexpr std::string_view kCopyAddress = "Copy";
 
@@ -40,7 +39,6 @@ inline constexpr std::string_view kMenuRedo = "&Redo\tCtrl+Shift+Z";
 inline constexpr std::string_view kMenuLoadCaptions = "Load Captions...";
 inline constexpr std::string_view kCaptionsShown = "Captions: ";
 inline constexpr std::string_view kCaptionChosenMark = ", chosen";
-inline constexpr std::string_view kCaptionsDialogTitle = "Load Captions";
 inline constexpr std::string_view kCaptionsFilter = "Caption files (*.vtt *.srt)|*.vtt;*.srt|";
 // %1: the file's name.
 inline constexpr std::string_view kCaptionsLanguageQuestion =
@@ -59,7 +57,6 @@ inline constexpr std::string_view kReplaceQuestion = "%1 already exists.\nReplac
 inline constexpr std::string_view kReplace = "Replace";
 
 // Work a window that did not close properly left behind; %1 the project, %2 when it was kept.
-inline constexpr std::string_view kRecoverCaption = "Recover Unsaved Changes";
 inline constexpr std::string_view kRecoverQuestion =
     "The publisher did not close properly, and the changes to %1 were not saved.\n"
     "They were last kept at %2.\n\nRecover them?";

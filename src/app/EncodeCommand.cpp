@@ -11,22 +11,23 @@
 #include "core/movies/MovieTexts.h"
 #include "core/movies/TimeLeft.h"
 #include "core/publish/WorkSteps.h"
+#include "ui/MessageLooks.h"
 #include "ui/Strings.h"
 
 namespace tessaly::app {
 
 void EncodeCommand::run(const model::MovieSlots& movies, const std::filesystem::path& folder, Versions then) {
     if (runner_.running()) return;
-    std::variant<movies::EncodeJob, movies::EncodeReport> job = publish::encodeJob(movies, folder);
-    if (const auto* refused = std::get_if<movies::EncodeReport>(&job)) {
-        prompts_.show(refused->message);
-        then(refused->versions);
+    Result<movies::EncodeJob> job = publish::encodeJob(movies, folder);
+    if (job.failed()) {
+        prompts_.show(movies::encodeMessage(job.failure()));
+        then({});
         return;
     }
-    const QString name = ui::qpath(std::get<movies::EncodeJob>(job).movie.filename());
+    const QString name = ui::qpath(job->movie.filename());
     running_ = true;
     // Shown before the movie is read, which may take seconds.
-    runner_.begin({ui::qs(movies::texts::kEncodeCaption), ui::qs(movies::texts::kEncodeWaiting).arg(name),
+    runner_.begin({ui::captionOf(Topic::EncodeDone), ui::qs(movies::texts::kEncodeWaiting).arg(name),
                    texts::kStopEncodingQuestion});
     ProgressWindow& window = runner_.progress();
     auto clock = std::make_shared<QElapsedTimer>();
@@ -45,14 +46,15 @@ void EncodeCommand::run(const model::MovieSlots& movies, const std::filesystem::
             window.setDone(done / total);
         });
     };
-    auto report = std::make_shared<movies::EncodeReport>();
-    runner_.run([job = std::get<movies::EncodeJob>(std::move(job)), control = std::move(control),
-                 report] { *report = movies::encodeWebVersions(job, control); },
-                [this, report, then = std::move(then)] {
+    // Until the encode has run: a worker that never ran it was stopped.
+    auto result = std::make_shared<movies::EncodeResult>(cancellation());
+    runner_.run([job = std::move(job).value(), control = std::move(control),
+                 result] { *result = movies::encodeWebVersions(job, control); },
+                [this, result, then = std::move(then)] {
                     running_ = false;
                     runner_.end([&] {
-                        prompts_.show(report->message);
-                        then(report->versions);
+                        prompts_.show(movies::encodeMessage(*result));
+                        then(result->ok() ? result->value().versions : std::vector<std::filesystem::path>{});
                     });
                 });
 }

@@ -81,7 +81,7 @@ void JobRunner::end(const std::function<void()>& then) {
 
 bool JobRunner::holdClose() {
     if (!running_) return false;
-    const Message question{std::string(stopQuestion_), std::string(texts::kExitCaption), Icon::Warning};
+    const Message question{std::string(stopQuestion_), Topic::Exit};
     if (prompts_.confirm(question)) {
         closeAsked_ = true;
         cancel();

@@ -47,6 +47,7 @@
 #include "core/publish/Publisher.h"
 #include "core/text/Text.h"
 #include "ui/Fonts.h"
+#include "ui/MessageLooks.h"
 #include "ui/QtPrompts.h"
 #include "ui/Strings.h"
 #include "ui/TickSound.h"
@@ -365,8 +366,7 @@ bool MainWindow::confirmExit() {
     if (session_->changed()) {
         if (!session_->settleChanges()) return false;
     } else {
-        const Message question{std::string(texts::kExitQuestion), std::string(texts::kExitCaption),
-                               Icon::Warning};
+        const Message question{std::string(texts::kExitQuestion), Topic::Exit};
         if (!prompts_->confirm(question)) return false;
     }
     keepOptionsOnExit();
@@ -435,8 +435,8 @@ void MainWindow::makeWebVersions() {
 
 void MainWindow::previewInBrowser() {
     const model::MovieSlots movies = rows_->movieSlots();
-    if (const auto refusal = publish::checkMainMovie(movies)) {
-        prompts_->show(*refusal);
+    if (const Result<void> checked = publish::checkMainMovie(movies); checked.failed()) {
+        prompts_->show(publish::publishMessage(checked.failure()));
         return;
     }
     const std::optional<std::filesystem::path> page = browser_->newPage();
@@ -445,9 +445,9 @@ void MainWindow::previewInBrowser() {
     recovery_->keepNow();
     // Published as Publish Web Movie would, but the save folder stays as it is.
     publish_->publishTo(*page, movies, settings_->read(), hotSpots_, session_->project(), false,
-                        [this](const publish::PublishReport& report, const model::ViewerSettings& s) {
+                        [this](const publish::PublishResult& result, const model::ViewerSettings& s) {
                             settings_->write(s);
-                            browser_->show(report);
+                            browser_->show(result);
                             commandDone();
                         });
 }
@@ -455,7 +455,7 @@ void MainWindow::previewInBrowser() {
 void MainWindow::loadCaptions() {
     FileChoice choice;
     choice.mode = FileChoice::Mode::Open;
-    choice.title = std::string(texts::kCaptionsDialogTitle);
+    choice.title = ui::utf8(ui::captionOf(Topic::CaptionsQuestion));
     choice.filter = std::string(texts::kCaptionsFilter);
     // Caption files mostly lie beside the movie they belong to.
     const std::filesystem::path movie = text::trimSpaces(ui::utf8(moviePath(1)));
@@ -464,12 +464,11 @@ void MainWindow::loadCaptions() {
     if (!file || file->empty()) return;
     const std::string name = file->filename().string();
     const auto refuse = [this](std::string_view words, const std::string& value) {
-        prompts_->show(Message{ui::utf8(ui::qs(words).arg(ui::qs(value))),
-                               std::string(texts::kCaptionsDialogTitle), Icon::Warning});
+        prompts_->show(Message{ui::utf8(ui::qs(words).arg(ui::qs(value))), Topic::CaptionsWarning});
     };
     if (!movies::captionFormatOf(name)) return refuse(texts::kNotCaptions, name);
     const Message question{ui::utf8(ui::qs(texts::kCaptionsLanguageQuestion).arg(ui::qs(name))),
-                           std::string(texts::kCaptionsDialogTitle), Icon::Information};
+                           Topic::CaptionsQuestion};
     const std::optional<std::string> typed = prompts_->askText(question, movies::languageOfName(name));
     if (!typed) return;
     const std::string language = text::trimSpaces(*typed);
@@ -477,8 +476,7 @@ void MainWindow::loadCaptions() {
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(*file, ec);
     if (!captions_->choose({(ec ? *file : absolute).string(), language}))
-        prompts_->show(Message{std::string(texts::kTooManyCaptions), std::string(texts::kCaptionsDialogTitle),
-                               Icon::Warning});
+        prompts_->show(Message{std::string(texts::kTooManyCaptions), Topic::CaptionsWarning});
 }
 
 void MainWindow::about() {

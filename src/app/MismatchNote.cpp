@@ -5,12 +5,13 @@
 #include <QVBoxLayout>
 
 #include "core/publish/PublishMessages.h"
+#include "ui/MessageLooks.h"
 #include "ui/Strings.h"
 
 namespace tessaly::app {
 
 MismatchNote::MismatchNote(QWidget* window) : QDialog(window), text_(new QLabel(this)) {
-    setWindowTitle(ui::qs(publish::messages::kReplacedCaption));
+    setWindowTitle(ui::captionOf(Topic::SlotOneReplaced));
     setModal(false);
     // The keyboard stays with the window: the note only tells.
     setAttribute(Qt::WA_ShowWithoutActivating);

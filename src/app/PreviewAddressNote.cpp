@@ -9,12 +9,13 @@
 #include <QVBoxLayout>
 
 #include "app/DesktopTexts.h"
+#include "ui/MessageLooks.h"
 #include "ui/Strings.h"
 
 namespace tessaly::app {
 
 PreviewAddressNote::PreviewAddressNote(QWidget* window) : QDialog(window), address_(new QLineEdit(this)) {
-    setWindowTitle(ui::qs(texts::kPreviewCaption));
+    setWindowTitle(ui::captionOf(Topic::Preview));
     setModal(false);
     address_->setReadOnly(true);
     address_->setMinimumWidth(address_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);

@@ -27,10 +27,11 @@ std::optional<std::filesystem::path> PreviewInBrowser::newPage() {
     return std::move(page).value();
 }
 
-void PreviewInBrowser::show(const publish::PublishReport& report) {
-    if (report.outcome != publish::PublishOutcome::Succeeded) {
+void PreviewInBrowser::show(const publish::PublishResult& result) {
+    if (result.failed()) {
         preview_->discard();
-        if (!report.message.text.empty()) prompts_.show(report.message);
+        const Message told = publish::publishMessage(result);
+        if (!told.text.empty()) prompts_.show(told);
         return;
     }
     const Result<std::string> address = preview_->serve();
@@ -44,8 +45,7 @@ void PreviewInBrowser::show(const publish::PublishReport& report) {
     if (note_ == nullptr) note_ = new PreviewAddressNote(window_);
     note_->showAddress(url);
     if (!opened) {
-        prompts_.show(Message{ui::utf8(ui::qs(texts::kNoBrowser).arg(url)),
-                              std::string(texts::kPreviewCaption), Icon::Warning});
+        prompts_.show(Message{ui::utf8(ui::qs(texts::kNoBrowser).arg(url)), Topic::Preview});
     }
 }
 

@@ -28,7 +28,7 @@ public:
     std::optional<std::filesystem::path> newPage();
     // After the page was published (or not, as `report` says): serves it,
     // opens it in the browser and leaves its address at hand.
-    void show(const publish::PublishReport& report);
+    void show(const publish::PublishResult& result);
     // The server stops and its folder goes.
     void stop();
 

@@ -57,7 +57,7 @@ private:
 std::string currentFolder() { return QDir::currentPath().toStdString(); }
 
 void reportError(Prompts& prompts, const platform::FileError& error) {
-    prompts.show(Message{error.message(), std::string(texts::kErrorCaption), Icon::Error});
+    prompts.show(Message{error.message(), Topic::ProjectError});
 }
 
 ProjectSession::ProjectSession(Parts parts)
@@ -171,7 +171,7 @@ bool ProjectSession::saveProjectAs() {
     const bool own = !project_.empty() && std::filesystem::equivalent(file, project_, ec);
     if (!own && std::filesystem::exists(std::filesystem::symlink_status(file, ec))) {
         const Message question{ui::utf8(ui::qs(texts::kReplaceQuestion).arg(ui::qpath(file))),
-                               std::string(texts::kProjectSaveTitle), Icon::Warning};
+                               Topic::ProjectSave};
         if (!p_.prompts.ask(question, texts::kReplace)) return false;
     }
     return writeProject(file);
@@ -258,8 +258,7 @@ void ProjectSession::waitUntilFree() {
 void ProjectSession::openNow(const std::vector<std::filesystem::path>& files) {
     const Result<model::OpenRequest> request = model::openRequest(files);
     if (request.failed()) {
-        p_.prompts.show(
-            Message{request.failure().message(), std::string(texts::kRefusedFilesCaption), Icon::Warning});
+        p_.prompts.show(Message{request.failure().message(), Topic::Warning});
         return;
     }
     const model::OpenRequest& open = request.value();
@@ -300,8 +299,7 @@ std::string ProjectSession::recoveryText() const {
 
 bool ProjectSession::settleChanges() {
     if (!changed()) return true;
-    const Message question{std::string(texts::kSaveChangesQuestion), std::string(texts::kWindowTitle),
-                           Icon::Warning};
+    const Message question{std::string(texts::kSaveChangesQuestion), Topic::SaveChanges};
     switch (p_.prompts.askToSave(question)) {
         case SaveChoice::Save:
             return saveProject();

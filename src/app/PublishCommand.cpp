@@ -21,6 +21,7 @@
 #include "core/publish/WorkSteps.h"
 #include "core/text/Text.h"
 #include "media/ModuleMovieTools.h"
+#include "ui/MessageLooks.h"
 #include "ui/Strings.h"
 #include "ui/TickSound.h"
 
@@ -94,8 +95,8 @@ struct PublishCommand::Work {
 
 void PublishCommand::run(const model::MovieSlots& movies, const model::ViewerSettings& settings,
                          const hotspots::HotSpotList& hotSpots, const fs::path& project, SettingsBack done) {
-    if (const auto refusal = publish::checkMainMovie(movies)) {
-        prompts_.show(*refusal);
+    if (const Result<void> checked = publish::checkMainMovie(movies); checked.failed()) {
+        prompts_.show(publish::publishMessage(checked.failure()));
         done(settings);
         return;
     }
@@ -115,12 +116,13 @@ void PublishCommand::run(const model::MovieSlots& movies, const model::ViewerSet
         return;
     }
     publishTo(page, movies, chosen, hotSpots, project, true,
-              [this, page, restore](const publish::PublishReport& report, const model::ViewerSettings& back) {
-                  if (report.outcome != publish::PublishOutcome::Succeeded) {
-                      if (!report.message.text.empty()) prompts_.show(report.message);
+              [this, page, restore](const publish::PublishResult& result, const model::ViewerSettings& back) {
+                  const Message told = publish::publishMessage(result);
+                  if (result.failed()) {
+                      if (!told.text.empty()) prompts_.show(told);
                   } else {
                       tick_.play();
-                      offerPage(report.message, page);
+                      offerPage(told, page);
                   }
                   restore(back);
               });
@@ -158,19 +160,19 @@ void PublishCommand::offerPage(const Message& succeeded, const fs::path& page) {
     if (!chosen) return;
     const fs::path target = *chosen == 0 ? page : page.parent_path();
     if (launcher_.openUrl(QUrl::fromLocalFile(ui::qpath(target)))) return;
-    prompts_.show(Message{ui::utf8(ui::qs(texts::kNothingOpened).arg(ui::qpath(target))),
-                          std::string(texts::kCopyTitle), Icon::Warning});
+    prompts_.show(
+        Message{ui::utf8(ui::qs(texts::kNothingOpened).arg(ui::qpath(target))), Topic::PublishCopy});
 }
 
 void PublishCommand::publishTo(const fs::path& page, const model::MovieSlots& movies,
                                const model::ViewerSettings& settings, const hotspots::HotSpotList& hotSpots,
                                const fs::path& project, bool askAboutMovies, Outcome then) {
     if (runner_.running()) {
-        then({publish::PublishOutcome::Refused, {}}, settings);
+        then(refusal({}), settings);
         return;
     }
     running_ = true;
-    runner_.begin({ui::qs(texts::kCopyTitle),
+    runner_.begin({ui::captionOf(Topic::PublishCopy),
                    ui::qs(askAboutMovies ? texts::kReadingMovies : texts::kWritingPage),
                    texts::kStopPublishingQuestion});
     auto work = std::make_shared<Work>(Work{
@@ -196,10 +198,10 @@ void PublishCommand::readMovies(const model::MovieSlots& movies) {
 void PublishCommand::checkAndPublish(const std::shared_ptr<Work>& work) {
     ProgressWindow& window = runner_.progress();
     WindowTalk talk(prompts_, window);
-    std::variant<publish::PublishJob, publish::PublishReport> prepared =
+    Result<publish::PublishJob> prepared =
         publish::preparePublish(work->publish, work->settings, movieTools_, talk);
-    if (const auto* ended = std::get_if<publish::PublishReport>(&prepared)) {
-        conclude(work, *ended);
+    if (prepared.failed()) {
+        conclude(work, prepared.failure());
         return;
     }
     window.setText(ui::qs(texts::kWritingPage));
@@ -212,15 +214,16 @@ void PublishCommand::checkAndPublish(const std::shared_ptr<Work>& work) {
     control.progress = [this, copy](const fs::path& movie, std::uint64_t done, std::uint64_t total) {
         runner_.report([copy, movie, done, total] { copy->update(movie, done, total); });
     };
-    auto report = std::make_shared<publish::PublishReport>();
-    runner_.run([job = std::get<publish::PublishJob>(std::move(prepared)), control = std::move(control),
-                 report] { *report = publish::publish(job, control); },
-                [this, work, report] { conclude(work, *report); });
+    // Until the publish has run: a worker that never ran it was stopped.
+    auto result = std::make_shared<publish::PublishResult>(cancellation());
+    runner_.run([job = std::move(prepared).value(), control = std::move(control),
+                 result] { *result = publish::publish(job, control); },
+                [this, work, result] { conclude(work, *result); });
 }
 
-void PublishCommand::conclude(const std::shared_ptr<Work>& work, const publish::PublishReport& report) {
+void PublishCommand::conclude(const std::shared_ptr<Work>& work, const publish::PublishResult& result) {
     running_ = false;
-    runner_.end([&] { work->then(report, work->settings); });
+    runner_.end([&] { work->then(result, work->settings); });
 }
 
 }  // namespace tessaly::app

@@ -44,7 +44,7 @@ public:
     using SettingsBack = std::function<void(const model::ViewerSettings& settings)>;
     // How a publish went (the caller tells the person), with the settings as above.
     using Outcome =
-        std::function<void(const publish::PublishReport& report, const model::ViewerSettings& settings)>;
+        std::function<void(const publish::PublishResult& result, const model::ViewerSettings& settings)>;
 
     PublishCommand(QWidget* window, Prompts& prompts, hotspots::PreviewPlayer& player, ui::TickSound& tick,
                    movies::MovieTools& movieTools, Launcher& launcher, JobRunner& runner)
@@ -83,7 +83,7 @@ private:
     void readMovies(const model::MovieSlots& movies);
     // On the GUI thread once the movies are read: the checks and questions, then the publish.
     void checkAndPublish(const std::shared_ptr<Work>& work);
-    void conclude(const std::shared_ptr<Work>& work, const publish::PublishReport& report);
+    void conclude(const std::shared_ptr<Work>& work, const publish::PublishResult& result);
 
     QPointer<QWidget> window_;
     Prompts& prompts_;

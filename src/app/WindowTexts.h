@@ -95,7 +95,6 @@ inline constexpr std::string_view kStripLookAround = "Look around";
 
 // Messages.
 inline constexpr std::string_view kExitQuestion = "Are you sure?";
-inline constexpr std::string_view kExitCaption = "Exit IDE";
 inline constexpr std::string_view kSaveChangesQuestion = "Save the changes to the project?";
 // After the project's name, or the program's while the work has none.
 inline constexpr std::string_view kChangedMark = "*";
@@ -105,7 +104,6 @@ inline constexpr std::string_view kStopPublishingQuestion =
     "Publishing is not finished.\nCancel it and close the program?";
 
 // The movie copy's progress while publishing.
-inline constexpr std::string_view kCopyTitle = "Publishing";
 inline constexpr std::string_view kCopyCancel = "Cancel";
 inline constexpr std::string_view kCopyWaiting = "Copying %1";                      // the movie's name
 inline constexpr std::string_view kCopyProgress = "Copying %1\n%2 of %3, %4 left";  // name, done, total, time
@@ -119,9 +117,6 @@ inline constexpr std::string_view kNothingOpened = "No program could open %1";  
 // File dialogs.
 inline constexpr std::string_view kProjectOpenTitle = "Load a Project";
 inline constexpr std::string_view kProjectSaveTitle = "Save the Project";
-inline constexpr std::string_view kErrorCaption = "Error";
-// Files handed over that cannot be opened: several at once, or of another kind.
-inline constexpr std::string_view kRefusedFilesCaption = "Warning";
 inline constexpr std::string_view kMovieDialogTitle = "Load a Web Movie";
 // The movie filter comes from movies::movieDialogFilter().
 

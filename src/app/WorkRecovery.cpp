@@ -96,8 +96,7 @@ void WorkRecovery::offer() {
         const QString name = recovered.project.empty() ? ui::qs(texts::kRecoverUnnamed)
                                                        : ui::qpath(recovered.project.filename());
         const QString when = QLocale().toString(info.lastModified(), QLocale::ShortFormat);
-        const Message question{ui::utf8(ui::qs(texts::kRecoverQuestion).arg(name, when)),
-                               std::string(texts::kRecoverCaption), Icon::Warning};
+        const Message question{ui::utf8(ui::qs(texts::kRecoverQuestion).arg(name, when)), Topic::Recover};
         const bool recover = parts_.prompts.askEither(question, texts::kRecover, texts::kDiscard);
         if (recover) {
             parts_.recover(recovered);

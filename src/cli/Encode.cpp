@@ -129,12 +129,11 @@ int runEncode(const Arguments& args, std::ostream&, std::ostream& err) {
         };
         return movies::encodeWebVersions(job, control);
     };
-    const movies::EncodeReport report =
+    const movies::EncodeResult result =
         publish::encodeWork(project.movies, project.file.parent_path(), encode);
     if (line) line->finish();
-    printMessage(err, report.message);
-    if (report.outcome == movies::EncodeOutcome::Cancelled) return signals.exitStatus();
-    if (report.outcome != movies::EncodeOutcome::Succeeded) return 1;
+    printMessage(err, movies::encodeMessage(result));
+    if (result.failed()) return result.kind() == FailureKind::Cancelled ? signals.exitStatus() : 1;
     err << kPrefix << movies::texts::kSlotsUpdated << project.file.string() << '\n';
     return 0;
 }

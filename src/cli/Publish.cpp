@@ -184,7 +184,7 @@ public:
         return !declined_;
     }
 
-    publish::PublishReport run(const publish::PublishJob& job) override {
+    publish::PublishResult run(const publish::PublishJob& job) override {
         ran_ = true;
         ProgressLine progressLine(err_);
         publish::PublishControl control;
@@ -195,9 +195,9 @@ public:
             control.progress = [&progressLine](const fs::path& movie, std::uint64_t done,
                                                std::uint64_t total) { progressLine(movie, done, total); };
         }
-        publish::PublishReport report = publish::publish(job, control);
+        publish::PublishResult result = publish::publish(job, control);
         progressLine.finish();
-        return report;
+        return result;
     }
 
     bool declined() const { return declined_; }
@@ -230,8 +230,8 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
     }
     model::OpenedProject& project = opened.value();
     applyOptions(options, project.settings);
-    if (const auto refusal = publish::checkMainMovie(project.movies)) {
-        printMessage(err, *refusal);
+    if (const Result<void> checked = publish::checkMainMovie(project.movies); checked.failed()) {
+        printMessage(err, publish::publishMessage(checked.failure()));
         return 1;
     }
 
@@ -251,24 +251,19 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
                                     options.strict,
                                     signals.flag(),
                                     &media::moduleCaptionTools()};
-    const publish::PublishReport report = publish::publishWork(work, project.settings, tools, talk);
+    const publish::PublishResult result = publish::publishWork(work, project.settings, tools, talk);
     if (talk.declined()) return 1;
+    const bool cancelled = result.failed() && result.kind() == FailureKind::Cancelled;
     // After a cancel nothing more is read: the person asked to stop.
-    if (!options.strict && talk.ran() && report.outcome != publish::PublishOutcome::Cancelled) {
-        printFindings(err, movies::checkMovies(work.movies, tools, work.page, report.indexLeftAtEnd));
+    if (!options.strict && talk.ran() && !cancelled) {
+        const std::vector<fs::path> indexLeftAtEnd =
+            result.ok() ? result->indexLeftAtEnd : std::vector<fs::path>{};
+        printFindings(err, movies::checkMovies(work.movies, tools, work.page, indexLeftAtEnd));
         printMismatches(err, publish::checkMismatches(work.movies, tools, work.hotSpots));
     }
-    printMessage(err, report.message);
-    switch (report.outcome) {
-        case publish::PublishOutcome::Succeeded:
-            return 0;
-        case publish::PublishOutcome::Cancelled:
-            return signals.exitStatus();
-        case publish::PublishOutcome::Refused:
-        case publish::PublishOutcome::Failed:
-            break;
-    }
-    return 1;
+    printMessage(err, publish::publishMessage(result));
+    if (result.ok()) return 0;
+    return cancelled ? signals.exitStatus() : 1;
 }
 
 }  // namespace tessaly::cli

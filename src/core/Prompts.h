@@ -11,15 +11,40 @@
 
 namespace tessaly {
 
-enum class Icon { Information, Warning, Error };
+// What a message is about. Core says only this; the window's table
+// (ui/MessageLooks) gives each its caption and icon, the command line prints
+// the text alone.
+enum class Topic {
+    Note,             // information, such as the missing movie or a reset page size
+    Warning,          // a check that refused, or a warning beside a success
+    Failure,          // a file could not be written or read
+    Attention,        // movie types the page cannot offer
+    MoviesForTheWeb,  // movies that will not play well, what disagrees with the page
+    SlotOneReplaced,  // the page and the movie newly in slot 1 disagree
+    RedirectWarning,  // the redirect page's missing paths
+    RedirectFailure,  // the redirect page could not be written
+    RedirectCreated,
+    EncodeDone,     // web versions made, or their encode cancelled
+    EncodeWarning,  // made, with a warning
+    EncodeFailure,
+    // The window's own questions and notes.
+    Exit,
+    SaveChanges,
+    ProjectSave,
+    ProjectError,
+    CaptionsWarning,
+    CaptionsQuestion,
+    Preview,
+    Recover,
+    PublishCopy,
+};
 
 // The answers to the question before unsaved work is replaced.
 enum class SaveChoice { Save, Discard, Cancel };
 
 struct Message {
     std::string text;  // lines separated by "\n"
-    std::string caption;
-    Icon icon = Icon::Information;
+    Topic topic = Topic::Note;
 
     bool operator==(const Message&) const = default;
 };

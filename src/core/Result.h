@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -29,25 +30,40 @@ struct Failure {
     std::string reason;          // the system's words ("No space left on device"), or the check's
     FailureKind kind = FailureKind::File;
     // Further failures of the same work, each with its file (a publish that
-    // could not put several files back).
+    // could not put several files back), and what it left alone on the way.
     std::vector<Failure> more = {};
 
     // "Cannot write /home/ana/tour/js/st.css: No space left on device"; a
-    // refusal's reason as it stands.
+    // refusal's reason as it stands, unless it refused a file's action.
     std::string message() const {
-        if (kind != FailureKind::File) return reason;
+        if (kind != FailureKind::File && action.empty()) return reason;
         std::string text = "Cannot " + action + " " + path.string();
         if (!reason.empty()) text += ": " + reason;
         return text;
     }
 
+    // A file could not be written, or its action was refused (the file's
+    // line reads as a file failure's); otherwise a check's or a stop's reason.
+    bool concernsFile() const { return kind == FailureKind::File || !action.empty(); }
+
     bool operator==(const Failure&) const = default;
 };
 
+// What to tell a person of a failure: for a file, `heading` ("Publishing
+// failed:") and its message; else its reason; then a line for each of `more`.
+inline std::string failureText(const Failure& failure, std::string_view heading) {
+    std::string text =
+        failure.concernsFile() ? std::string(heading) + "\n" + failure.message() : failure.reason;
+    for (const Failure& further : failure.more) text += "\n" + further.message();
+    return text;
+}
+
 // A check that stopped the work, in the check's words.
 inline Failure refusal(std::string why) { return Failure{{}, {}, std::move(why), FailureKind::Refused, {}}; }
-// Work stopped on request.
-inline Failure cancellation() { return Failure{{}, {}, {}, FailureKind::Cancelled, {}}; }
+// Work stopped on request; `words` what to tell of it, if anything.
+inline Failure cancellation(std::string words = {}) {
+    return Failure{{}, {}, std::move(words), FailureKind::Cancelled, {}};
+}
 
 template <class T>
 class [[nodiscard]] Result {

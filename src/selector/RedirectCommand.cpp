@@ -25,8 +25,7 @@ void RedirectCommand::create(std::string_view html5Path, std::string_view flashP
 
     // Reported instead of the success message: nothing was written.
     if (const auto written = publish::writeRedirectPage(page, html5Path, flashPath); written.failed()) {
-        prompts_.show({written.failure().message(), std::string(publish::messages::kRedirectWarningCaption),
-                       Icon::Error});
+        prompts_.show({written.failure().message(), Topic::RedirectFailure});
         return;
     }
     prompts_.show(publish::redirectCreatedMessage());

@@ -10,6 +10,7 @@
 #include <deque>
 
 #include "ui/FileDialog.h"
+#include "ui/MessageLooks.h"
 #include "ui/Strings.h"
 
 namespace tessaly::ui {
@@ -32,18 +33,6 @@ struct Script {
 Script& script() {
     static Script s;
     return s;
-}
-
-QMessageBox::Icon toQt(Icon icon) {
-    switch (icon) {
-        case Icon::Information:
-            return QMessageBox::Information;
-        case Icon::Warning:
-            return QMessageBox::Warning;
-        case Icon::Error:
-            return QMessageBox::Critical;
-    }
-    return QMessageBox::NoIcon;
 }
 
 // A command may have set the busy pointer; a question to the person shows the
@@ -101,7 +90,7 @@ int run(QWidget* owner, const Message& message, QMessageBox::StandardButtons but
         std::string_view okText = {}, QMessageBox::StandardButton preferred = QMessageBox::NoButton,
         const std::vector<std::string>& actions = {}, std::optional<std::size_t>* chosenAction = nullptr) {
     const ArrowWhileAsking arrow;
-    QMessageBox box(toQt(message.icon), qs(message.caption), qs(message.text), buttons, owner);
+    QMessageBox box(lookOf(message.topic).icon, captionOf(message.topic), qs(message.text), buttons, owner);
     box.setTextFormat(Qt::PlainText);
     for (const auto& [standard, text] : kUsualButtons) {
         if (QAbstractButton* button = box.button(standard)) button->setText(QMessageBox::tr(text));
@@ -173,7 +162,8 @@ bool QtPrompts::ask(const Message& message, std::string_view okText) {
 bool QtPrompts::askEither(const Message& message, std::string_view yes, std::string_view no) {
     if (script().scripted) return scriptedAnswer(message);
     const ArrowWhileAsking arrow;
-    QMessageBox box(toQt(message.icon), qs(message.caption), qs(message.text), QMessageBox::NoButton, owner_);
+    QMessageBox box(lookOf(message.topic).icon, captionOf(message.topic), qs(message.text),
+                    QMessageBox::NoButton, owner_);
     box.setTextFormat(Qt::PlainText);
     QPushButton* first = box.addButton(qs(yes), QMessageBox::AcceptRole);
     box.addButton(qs(no), QMessageBox::DestructiveRole);
@@ -197,7 +187,7 @@ std::optional<std::string> QtPrompts::askText(const Message& message, std::strin
     }
     const ArrowWhileAsking arrow;
     bool ok = false;
-    const QString text = QInputDialog::getText(owner_, qs(message.caption), qs(message.text),
+    const QString text = QInputDialog::getText(owner_, captionOf(message.topic), qs(message.text),
                                                QLineEdit::Normal, qs(initial), &ok);
     if (!ok) return std::nullopt;
     return utf8(text);

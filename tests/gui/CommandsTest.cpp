@@ -21,6 +21,7 @@
 #include "app/SettingsBinding.h"
 #include "app/ToolTips.h"
 #include "ui/FileDialog.h"
+#include "ui/MessageLooks.h"
 #include "ui/TickSound.h"
 
 namespace tessaly::gui_test {
@@ -253,8 +254,8 @@ TEST_F(WindowTest, ExitAsksAndStaysOnCancel) {
     std::vector<Message> shown = messages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "Are you sure?");
-    EXPECT_EQ(shown[0].caption, "Exit IDE");
-    EXPECT_EQ(shown[0].icon, Icon::Warning);
+    EXPECT_EQ(tessaly::ui::lookOf(shown[0].topic).caption, "Exit IDE");
+    EXPECT_EQ(tessaly::ui::lookOf(shown[0].topic).icon, QMessageBox::Warning);
     EXPECT_TRUE(window().isVisible());
     // The title bar's close asks the same, without a tick.
     const int ticks = window().tick().playCount();

@@ -17,6 +17,7 @@
 #include "media/AmbisonicBox.h"
 #include "media/ReadMovieInfo.h"
 #include "ui/FileDialog.h"
+#include "ui/MessageLooks.h"
 #include "ui/QtPrompts.h"
 
 namespace tessaly::gui_test {
@@ -87,7 +88,7 @@ TEST_F(WindowTest, PublishingAsksFirstAboutMoviesThatWillNotPlayWell) {
     commandToEnd(kPublish);
     std::vector<Message> shown = messages();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].caption, "Movies for the web");
+    EXPECT_EQ(tessaly::ui::lookOf(shown[0].topic).caption, "Movies for the web");
     EXPECT_NE(shown[0].text.find("\nSlot 1, clip.mp4: has its index at the end"), std::string::npos)
         << shown[0].text;
     EXPECT_NE(shown[0].text.find("\n\nThe page and its movies do not match:\nHot Spot 3 at 5.0 s lies past"),

@@ -26,6 +26,7 @@
 #include "app/SettingsBinding.h"
 #include "core/platform/Files.h"
 #include "ui/FileDialog.h"
+#include "ui/MessageLooks.h"
 #include "ui/QtPrompts.h"
 #include "ui/TickSound.h"
 
@@ -96,7 +97,7 @@ TEST_F(WindowTest, PublishRefusesWithoutAMainMovieBeforeAnyDialog) {
     EXPECT_FALSE(ui::FileDialog::lastRequest().has_value());
     const std::vector<Message> shown = messages();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].caption, "Warning");
+    EXPECT_EQ(tessaly::ui::lookOf(shown[0].topic).caption, "Warning");
 
     window().setMoviePath(1, QString::fromStdString((folder() / "missing.mp4").string()));
     commandToEnd(kPublish);
@@ -377,7 +378,7 @@ TEST_F(LargePublish, CancelStopsWithinASecondAndLeavesTheFolderAsItWas) {
         // The question about the movie (sparse zeros, no real one), then the outcome.
         const std::vector<Message> shown = messages();
         ASSERT_EQ(shown.size(), 2u);
-        EXPECT_EQ(shown[0].caption, "Movies for the web");
+        EXPECT_EQ(tessaly::ui::lookOf(shown[0].topic).caption, "Movies for the web");
         EXPECT_EQ(shown[1].text, "Publishing cancelled");
         EXPECT_EQ(window().tick().playCount(), ticks + 1) << "the command's tick only";
         EXPECT_EQ(test_support::snapshot(site), before);
@@ -413,7 +414,7 @@ TEST_F(LargePublish, CommandsAreRefusedWhilePublishingAndClosingAsksFirst) {
     // After the question about the movie (sparse zeros, no real one):
     const std::vector<Message> shown = messages();
     ASSERT_EQ(shown.size(), 5u);
-    EXPECT_EQ(shown[0].caption, "Movies for the web");
+    EXPECT_EQ(tessaly::ui::lookOf(shown[0].topic).caption, "Movies for the web");
     EXPECT_EQ(shown[1].text, "Publishing is not finished.\nCancel it and close the program?");
     EXPECT_EQ(shown[2], shown[1]);
     EXPECT_EQ(shown[3].text, "Publishing cancelled");

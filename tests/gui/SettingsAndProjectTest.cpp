@@ -18,6 +18,7 @@
 #include "core/platform/Files.h"
 #include "core/platform/StagedTree.h"
 #include "ui/FileDialog.h"
+#include "ui/MessageLooks.h"
 #include "ui/Strings.h"
 
 namespace tessaly::gui_test {
@@ -110,8 +111,8 @@ TEST_F(WindowTest, SaveOptionsNeedsAMainMovie) {
     std::vector<Message> shown = messages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "You need to choose any video file, then you can save a parameters");
-    EXPECT_EQ(shown[0].caption, "Information:");
-    EXPECT_EQ(shown[0].icon, Icon::Information);
+    EXPECT_EQ(tessaly::ui::lookOf(shown[0].topic).caption, "Information:");
+    EXPECT_EQ(tessaly::ui::lookOf(shown[0].topic).icon, QMessageBox::Information);
     EXPECT_FALSE(std::filesystem::exists(settingsPath()));
 
     window().setMoviePath(1, QStringLiteral("  /m/a.mp4 "));
@@ -239,7 +240,7 @@ TEST_F(ProjectTest, AnUnreadableProjectChangesNothingAndSaysWhy) {
     const std::vector<Message> shown = messages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_NE(shown[0].text.find(folderAsFile.string()), std::string::npos) << shown[0].text;
-    EXPECT_EQ(shown[0].icon, Icon::Error);
+    EXPECT_EQ(tessaly::ui::lookOf(shown[0].topic).icon, QMessageBox::Critical);
     EXPECT_EQ(window().moviePath(1), QStringLiteral("/m/keep.mp4"));
     EXPECT_EQ(window().hotSpots(), before);
 }
@@ -266,7 +267,7 @@ TEST_F(ProjectTest, AFileThatIsNoProjectChangesNothingAndSaysWhy) {
         ASSERT_EQ(shown.size(), 1u);
         EXPECT_NE(shown[0].text.find(file.string()), std::string::npos) << shown[0].text;
         EXPECT_NE(shown[0].text.find("Not a project file"), std::string::npos) << shown[0].text;
-        EXPECT_EQ(shown[0].icon, Icon::Error);
+        EXPECT_EQ(tessaly::ui::lookOf(shown[0].topic).icon, QMessageBox::Critical);
         model::ViewerSettings now = window().settings().read();
         now.loadDir = options.loadDir;  // the folder the dialog was confirmed in, as for any load
         EXPECT_EQ(now, options);

@@ -96,10 +96,10 @@ TEST(QtPrompts, ScriptedConfirmAnswersAndLogsEveryMessage) {
     QtPrompts::setScripted(true);
     QtPrompts prompts(nullptr);
     QtPrompts::setNextAnswer(false);
-    const Message question{"Sure?", "Caption", Icon::Warning};
+    const Message question{"Sure?", Topic::Exit};
     EXPECT_FALSE(prompts.confirm(question));
     EXPECT_TRUE(prompts.confirm(question));
-    prompts.show(Message{"Done", "Info", Icon::Information});
+    prompts.show(Message{"Done", Topic::Note});
     const std::vector<Message> log = QtPrompts::takeLog();
     ASSERT_EQ(log.size(), 3u);
     EXPECT_EQ(log[2].text, "Done");

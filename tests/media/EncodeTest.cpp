@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "../core/ScratchFolder.h"
+#include "Outcomes.h"
 #include "TestMovies.h"
 #include "cli/Verbs.h"
 #include "core/model/AppState.h"
@@ -33,6 +34,9 @@ using namespace tessaly;
 namespace fs = std::filesystem;
 
 namespace {
+
+using tessaly::test_support::Outcome;
+using tessaly::test_support::outcomeOf;
 
 class EncodeVersions : public ::testing::Test {
 protected:
@@ -109,11 +113,11 @@ TEST_F(EncodeVersions, TheStereoAndFieldMarksAreKept) {
     ASSERT_TRUE(test_support::markSphere(source, movie, {AV_STEREO3D_TOPBOTTOM, 0x40000000, 0x40000000}));
     media::LibavMovieTools tools;
     media::FfmpegEncoder encoder;
-    const movies::EncodeReport report =
+    const movies::EncodeResult report =
         movies::encodeWebVersions({movie, dir, {512, 256}}, {&tools, &encoder, {}, nullptr, {}});
-    ASSERT_EQ(report.outcome, movies::EncodeOutcome::Succeeded) << report.message.text;
-    ASSERT_EQ(report.versions.size(), 2u);
-    for (const fs::path& version : report.versions)
+    ASSERT_EQ(outcomeOf(report), Outcome::Succeeded) << movies::encodeMessage(report).text;
+    ASSERT_EQ(report->versions.size(), 2u);
+    for (const fs::path& version : report->versions)
         EXPECT_EQ(media::inspectMovie(version).format,
                   (movies::MovieFormat{movies::StereoLayout::TopBottom, movies::kHalfField}))
             << version;
@@ -137,11 +141,11 @@ TEST_F(EncodeVersions, AmbisonicSoundIsKeptAndMarked) {
     ASSERT_TRUE(test_support::markAmbisonic(source, movie));
     media::LibavMovieTools tools;
     media::FfmpegEncoder encoder;
-    const movies::EncodeReport report =
+    const movies::EncodeResult report =
         movies::encodeWebVersions({movie, dir, {256}}, {&tools, &encoder, {}, nullptr, {}});
-    ASSERT_EQ(report.outcome, movies::EncodeOutcome::Succeeded) << report.message.text;
-    ASSERT_EQ(report.versions.size(), 1u);
-    const movies::MovieInfo info = media::inspectMovie(report.versions[0]);
+    ASSERT_EQ(outcomeOf(report), Outcome::Succeeded) << movies::encodeMessage(report).text;
+    ASSERT_EQ(report->versions.size(), 1u);
+    const movies::MovieInfo info = media::inspectMovie(report->versions[0]);
     EXPECT_EQ(info.audioCodec, "aac");
     // Read with the libraries' channel count, which a mark must match.
     EXPECT_EQ(info.spatialAudio, movies::SpatialAudio::Ambix) << info.spatialAudioProblem;
@@ -155,8 +159,8 @@ TEST_F(EncodeVersions, CancelLeavesNoFileBehind) {
     media::FfmpegEncoder encoder;
     std::atomic<bool> stop{false};
     movies::EncodeControl control{&tools, &encoder, [&stop](double, double) { stop.store(true); }, &stop, {}};
-    const movies::EncodeReport report = movies::encodeWebVersions({movie, dir, {1024, 512}}, control);
-    EXPECT_EQ(report.outcome, movies::EncodeOutcome::Cancelled) << report.message.text;
+    const movies::EncodeResult report = movies::encodeWebVersions({movie, dir, {1024, 512}}, control);
+    EXPECT_EQ(outcomeOf(report), Outcome::Cancelled) << movies::encodeMessage(report).text;
     EXPECT_TRUE(test_support::entryNames(dir).empty());
 }
 
@@ -166,9 +170,9 @@ TEST_F(EncodeVersions, AFailureNamesTheMovieAndTheReason) {
     media::LibavMovieTools tools;
     media::FfmpegEncoder missing("/nonexistent/ffmpeg");
     movies::EncodeControl control{&tools, &missing, {}, nullptr, {}};
-    const movies::EncodeReport report = movies::encodeWebVersions({movie, dir, {512}}, control);
-    EXPECT_EQ(report.outcome, movies::EncodeOutcome::Failed);
-    EXPECT_EQ(report.message.text,
+    const movies::EncodeResult report = movies::encodeWebVersions({movie, dir, {512}}, control);
+    EXPECT_EQ(outcomeOf(report), Outcome::Failed);
+    EXPECT_EQ(movies::encodeMessage(report).text,
               "Making the web versions failed:\nCannot run /nonexistent/ffmpeg: No such file or directory");
     EXPECT_TRUE(test_support::entryNames(dir).empty());
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "../core/ScratchFolder.h"
+#include "Outcomes.h"
 #include "TestMovies.h"
 #include "core/movies/MovieFindings.h"
 #include "core/platform/BesideProgram.h"
@@ -18,6 +19,9 @@ using namespace tessaly;
 namespace fs = std::filesystem;
 
 namespace {
+
+using tessaly::test_support::Outcome;
+using tessaly::test_support::outcomeOf;
 
 class MediaModule : public ::testing::Test {
 protected:
@@ -89,6 +93,6 @@ TEST_F(MediaModule, WithoutTheModuleAPublishSaysSoAndCopiesTheMovie) {
     job.page = dir / "site" / "index.html";
     publish::PublishControl control;
     control.movieTools = &tools;
-    EXPECT_EQ(publish::publish(job, control).outcome, publish::PublishOutcome::Succeeded);
+    EXPECT_EQ(outcomeOf(publish::publish(job, control)), Outcome::Succeeded);
     EXPECT_EQ(platform::readFile(dir / "site" / "tour.mp4").value(), "a movie");
 }

@@ -183,8 +183,6 @@ void HotSpotEditor::showRow(int n, const HotSpot& spot) {
                        text::formatMask(spot.pos, texts::kPosMask));
 }
 
-void HotSpotEditor::warn(std::string_view text) {
-    prompts_.show(Message{std::string(text), std::string(texts::kWarningCaption), Icon::Warning});
-}
+void HotSpotEditor::warn(std::string_view text) { prompts_.show(Message{std::string(text), Topic::Warning}); }
 
 }  // namespace tessaly::hotspots

@@ -6,7 +6,6 @@
 
 namespace tessaly::hotspots::texts {
 
-inline constexpr std::string_view kWarningCaption = "Warning";
 inline constexpr std::string_view kLinkEmpty = "The link of Hot Spot is empty";
 inline constexpr std::string_view kPositionZero =
     "Current Hot Spot position in movie stream cannot be - \"0\"";

@@ -25,9 +25,7 @@ int checkState(int value) { return value != 0 ? 1 : 0; }
 
 }  // namespace
 
-Message noMovieMessage() {
-    return Message{std::string(kNoMovieText), std::string(kNoMovieCaption), Icon::Information};
-}
+Message noMovieMessage() { return Message{std::string(kNoMovieText), Topic::Note}; }
 
 std::string settingsText(const ViewerSettings& s) {
     std::string out;

@@ -21,7 +21,6 @@ inline constexpr std::string_view kFileHeader = "Generatad by Tessaly, d'not edi
 inline constexpr std::string_view kLineEnd = "\r\n";
 inline constexpr std::string_view kNoMovieText =
     "You need to choose any video file, then you can save a parameters";
-inline constexpr std::string_view kNoMovieCaption = "Information:";
 
 // A real settings or project file is a few KB; anything this large is not one,
 // and is refused before it is read.

@@ -139,7 +139,7 @@ Message findingsMessage(const std::vector<MovieFinding>& findings) {
     std::string body(texts::kFindingsHeading);
     for (const MovieFinding& finding : findings) body += "\n" + findingLine(finding);
     body += "\n\n" + std::string(texts::kFindingsQuestion);
-    return Message{body, std::string(texts::kFindingsCaption), Icon::Warning};
+    return Message{body, Topic::MoviesForTheWeb};
 }
 
 }  // namespace tessaly::movies

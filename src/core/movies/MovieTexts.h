@@ -11,7 +11,6 @@ namespace tessaly::movies::texts {
 // ("Slot 2, tour.mov: ..."), then the question.
 inline constexpr std::string_view kFindingsHeading = "These movies may not play on the published page:";
 inline constexpr std::string_view kFindingsQuestion = "Publish them all the same?";
-inline constexpr std::string_view kFindingsCaption = "Movies for the web";
 inline constexpr std::string_view kContinue = "Continue";
 inline constexpr std::string_view kSlot = "Slot ";
 
@@ -72,7 +71,6 @@ inline constexpr std::string_view kAmbisonicDamaged = "a damaged mark";
 inline constexpr std::string_view kNoSoundDecoding = "these movie tools decode no sound";
 
 // Make Web Versions.
-inline constexpr std::string_view kEncodeCaption = "Make Web Versions";
 // Followed by the versions' paths, one a line.
 inline constexpr std::string_view kEncodeSucceeded = "Web versions made:";
 // Followed by the file and the reason.

@@ -15,15 +15,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-EncodeReport report(EncodeOutcome outcome, std::string_view heading, const std::string& detail, Icon icon) {
-    std::string text(heading);
-    if (!detail.empty()) text += "\n" + detail;
-    return {outcome, Message{text, std::string(texts::kEncodeCaption), icon}, {}, {}};
+Failure failed(FailureKind kind, const platform::FileError& error) {
+    return Failure{error.path, error.action, error.reason, kind, {}};
 }
 
-EncodeReport failed(EncodeOutcome outcome, const platform::FileError& error) {
-    return report(outcome, texts::kEncodeFailed, error.message(), Icon::Error);
-}
+Failure cancelledEncode() { return cancellation(std::string(texts::kEncodeCancelled)); }
 
 bool sameFile(const fs::path& a, const fs::path& b) {
     std::error_code ec;
@@ -80,22 +76,21 @@ fs::path versionPath(const fs::path& folder, const fs::path& movie, VersionSize 
 
 namespace {
 
-EncodeReport encodeVersions(const EncodeJob& job, const EncodeControl& control, bool journal) {
+EncodeResult encodeVersions(const EncodeJob& job, const EncodeControl& control, bool journal) {
     // Reading a large movie takes seconds; Cancel stops it too.
     const MovieInfo info = control.tools->inspect(job.movie, control.stop);
-    if (info.stopped) return report(EncodeOutcome::Cancelled, texts::kEncodeCancelled, {}, Icon::Information);
-    if (info.error)
-        return failed(EncodeOutcome::Refused, platform::FileError{job.movie, "read", *info.error});
+    if (info.stopped) return cancelledEncode();
+    if (info.error) return failed(FailureKind::Refused, platform::FileError{job.movie, "read", *info.error});
     const std::vector<VersionSize> sizes = versionSizes(info.width, info.height, job.widths);
     if (!info.hasVideo || sizes.empty())
-        return failed(EncodeOutcome::Refused,
+        return failed(FailureKind::Refused,
                       platform::FileError{job.movie, "encode", std::string(texts::kNothingToEncode)});
 
     std::vector<fs::path> paths;
     for (const VersionSize size : sizes) {
         paths.push_back(versionPath(job.folder, job.movie, size));
         if (auto problem = checkTarget(paths.back(), job.movie))
-            return failed(EncodeOutcome::Refused, *problem);
+            return failed(FailureKind::Refused, *problem);
     }
 
     // Each version is a file without a name until all are complete. Killed
@@ -104,50 +99,62 @@ EncodeReport encodeVersions(const EncodeJob& job, const EncodeControl& control, 
     platform::StagedTree tree;
     if (journal) {
         if (auto kept = tree.keepJournal(job.folder, platform::JournalKind::Encode); kept.failed())
-            return failed(EncodeOutcome::Failed, kept.failure());
+            return failed(FailureKind::File, kept.failure());
     }
     std::vector<platform::TemporaryFile> files(sizes.size());
     std::vector<EncodeTarget> targets;
     for (std::size_t i = 0; i < sizes.size(); ++i) {
         if (const int error = files[i].create(paths[i]))
-            return failed(EncodeOutcome::Failed, platform::errnoError(paths[i], "write", error));
+            return failed(FailureKind::File, platform::errnoError(paths[i], "write", error));
         targets.push_back({files[i].fd(), paths[i], sizes[i]});
     }
     std::function<void(double)> progress;
     if (control.progress) progress = [&](double seconds) { control.progress(seconds, info.duration); };
     const WriteOutcome outcome = control.encoder->encode(job.movie, info, targets, progress, control.stop);
-    if (outcome.stopped)
-        return report(EncodeOutcome::Cancelled, texts::kEncodeCancelled, {}, Icon::Information);
-    if (outcome.error) return failed(EncodeOutcome::Failed, *outcome.error);
+    if (outcome.stopped) return cancelledEncode();
+    if (outcome.error) return failed(FailureKind::File, *outcome.error);
 
     for (platform::TemporaryFile& file : files) tree.addFile(std::move(file));
     std::function<Result<void>()> name;
     if (control.nameVersions) name = [&] { return control.nameVersions(paths); };
-    if (auto placed = tree.commit(name); placed.failed())
-        return failed(EncodeOutcome::Failed, placed.failure());
-    std::string list;
-    for (const fs::path& path : paths) list += (list.empty() ? "" : "\n") + path.string();
-    EncodeReport done = report(EncodeOutcome::Succeeded, texts::kEncodeSucceeded, list, Icon::Information);
-    done.versions = paths;
-    return done;
+    if (auto placed = tree.commit(name); placed.failed()) return failed(FailureKind::File, placed.failure());
+    return Encoded{paths, {}};
 }
 
 }  // namespace
 
-EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& control) {
+Message encodeMessage(const EncodeResult& result) {
+    if (result.failed()) {
+        const Failure& failure = result.failure();
+        Topic topic = failure.kind == FailureKind::Cancelled ? Topic::EncodeDone : Topic::Warning;
+        if (failure.concernsFile()) topic = Topic::EncodeFailure;
+        return Message{failureText(failure, texts::kEncodeFailed), topic};
+    }
+    std::string text(texts::kEncodeSucceeded);
+    for (const fs::path& path : result->versions) text += "\n" + path.string();
+    if (result->foreignJournal.empty()) return Message{text, Topic::EncodeDone};
+    return Message{text + "\n" + result->foreignJournal.string() + std::string(texts::kJournalNotOurs),
+                   Topic::EncodeWarning};
+}
+
+EncodeResult encodeWebVersions(const EncodeJob& job, const EncodeControl& control) {
     // An encode killed here while its files took their names is undone first;
     // the movies the project names stay whatever its journal says.
     const platform::TreeRecovery recovery = platform::recoverInterruptedTree(
         job.folder, platform::JournalKind::Encode, platform::keptFiles(job.kept));
-    if (recovery.outcome.failed()) return failed(EncodeOutcome::Failed, recovery.outcome.failure());
+    if (recovery.outcome.failed()) return failed(FailureKind::File, recovery.outcome.failure());
     // Its own journal cannot take the name of one it does not trust.
-    EncodeReport done = encodeVersions(job, control, recovery.foreignJournal.empty());
-    if (!recovery.foreignJournal.empty()) {
-        done.message.text += "\n" + recovery.foreignJournal.string() + std::string(texts::kJournalNotOurs);
-        if (done.outcome == EncodeOutcome::Succeeded) done.message.icon = Icon::Warning;
-        done.foreignJournal = recovery.foreignJournal;
+    EncodeResult done = encodeVersions(job, control, recovery.foreignJournal.empty());
+    const fs::path& journal = recovery.foreignJournal;
+    if (journal.empty()) return done;
+    if (done.ok()) {
+        done->foreignJournal = journal;
+        return done;
     }
-    return done;
+    Failure failure = done.failure();
+    failure.more.push_back(Failure{
+        journal, {}, journal.string() + std::string(texts::kJournalNotOurs), FailureKind::Refused, {}});
+    return failure;
 }
 
 }  // namespace tessaly::movies

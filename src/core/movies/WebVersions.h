@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/Prompts.h"
+#include "core/Result.h"
 #include "core/movies/MovieTools.h"
 
 namespace tessaly::movies {
@@ -66,16 +67,23 @@ struct EncodeJob {
     std::vector<std::filesystem::path> kept = {};
 };
 
-enum class EncodeOutcome { Succeeded, Refused, Failed, Cancelled };
-
-struct [[nodiscard]] EncodeReport {
-    EncodeOutcome outcome = EncodeOutcome::Refused;
-    Message message;
+// What an encode that went through made.
+struct Encoded {
     std::vector<std::filesystem::path> versions;  // largest first, for slots 2 and 3
     // A journal in the folder that this encode left alone, as not written by an
-    // encode there (its message says so too).
+    // encode there.
     std::filesystem::path foreignJournal;
 };
+
+// An encode that failed is Refused when the movie or a version's name stopped
+// it before anything was written, File when a file could not be read,
+// written or named, Cancelled when stopped on request. A journal left alone
+// is one of the failure's `more`.
+using EncodeResult = Result<Encoded>;
+
+// What to tell the person of an encode, the same words in the window and on
+// the command line.
+Message encodeMessage(const EncodeResult& result);
 
 struct EncodeControl {
     MovieTools* tools = nullptr;
@@ -89,6 +97,6 @@ struct EncodeControl {
     std::function<Result<void>(const std::vector<std::filesystem::path>& versions)> nameVersions;
 };
 
-EncodeReport encodeWebVersions(const EncodeJob& job, const EncodeControl& control);
+EncodeResult encodeWebVersions(const EncodeJob& job, const EncodeControl& control);
 
 }  // namespace tessaly::movies

@@ -134,8 +134,7 @@ CollectedConfig collectConfig(model::ViewerSettings& settings) {
             settings.customWidth = "320";
             settings.customHeight = "100";
             result.customSizeMessage =
-                tessaly::Message{std::string(messages::kMinimalCustomSize),
-                                 std::string(messages::kInformationCaption), tessaly::Icon::Information};
+                tessaly::Message{std::string(messages::kMinimalCustomSize), tessaly::Topic::Note};
         }
     }
 

@@ -141,7 +141,7 @@ Message publishQuestion(const std::vector<movies::MovieFinding>& findings,
     }
     body += std::string(messages::kMismatchHeading) + lines(mismatches) + "\n\n" +
             std::string(messages::kPublishAnyway);
-    return Message{body, std::string(movies::texts::kFindingsCaption), Icon::Warning};
+    return Message{body, Topic::MoviesForTheWeb};
 }
 
 std::string replacedMovieNote(const std::vector<Mismatch>& mismatches) {

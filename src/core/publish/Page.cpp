@@ -41,7 +41,7 @@ std::optional<std::filesystem::path> pageNameIsFolder(std::string_view chosen) {
 Message pageIsFolderMessage(const std::filesystem::path& folder) {
     return Message{
         folder.string() + std::string(messages::kPageIsFolder) + (folder / messages::kIndexPage).string(),
-        std::string(messages::kWarningCaption), Icon::Warning};
+        Topic::Warning};
 }
 
 Message unsupportedMovieMessage(const UnsupportedMovie& movie) {
@@ -55,7 +55,7 @@ Message unsupportedMovieMessage(const UnsupportedMovie& movie) {
                 std::string(messages::kUnknownExtensionSuffix);
     }
     text += movies::movieExtensions(", ") + std::string(messages::kTypesEnd);
-    return Message{std::move(text), std::string(messages::kAttentionCaption), Icon::Information};
+    return Message{std::move(text), Topic::Attention};
 }
 
 SourceLines buildSourceLines(const movies::MovieSlots& slots) { return buildSourceLines(slots, {}); }

@@ -16,13 +16,11 @@ inline constexpr std::string_view kMovieMissing = "no such file";
 inline constexpr std::string_view kMovieIsFolder = "is a folder";
 inline constexpr std::string_view kMovieNotRegular = "not a regular file (a pipe, a device or a socket)";
 inline constexpr std::string_view kMovieLinkLoop = "loops through symbolic links";
-inline constexpr std::string_view kWarningCaption = "Warning";
 inline constexpr std::string_view kPublishingSucceeded = "Publishing succeeded";
 // After it, a line per movie whose index could not be moved: "tour.mp4: " this, then the reason.
 inline constexpr std::string_view kIndexLeftAtEnd =
     "its index stays at the end of the published copy, so browsers load the whole file before the first "
     "frame";
-inline constexpr std::string_view kInformationCaption = "Information:";
 inline constexpr std::string_view kPublishDialogTitle = "Publish Html web page";
 // Followed by one line per file that could not be written, with the reason.
 inline constexpr std::string_view kPublishingFailed = "Publishing failed:";
@@ -63,16 +61,14 @@ inline constexpr std::string_view kOtherMovie = ": some visitors would get a dif
 inline constexpr std::string_view kSeconds = " s";
 // The note after slot 1's movie was replaced in the window, before the lines.
 inline constexpr std::string_view kReplacedHeading = "The new movie in slot 1 and the page do not match:";
-inline constexpr std::string_view kReplacedCaption = "Slot 1 replaced";
 
-// The custom page size check (shown with kInformationCaption).
+// The custom page size check.
 inline constexpr std::string_view kMinimalCustomSize =
     "The minimal custom width = 320\nThe minimal custom height = 100";
 
 // Movie types the page cannot offer.
 inline constexpr std::string_view kFormatSlot1 = "Current format does not support";
 inline constexpr std::string_view kFormatOtherSlot = "Curren format does not support";
-inline constexpr std::string_view kAttentionCaption = "Attention";
 // Their second line: "Slot 2, /v/tour.avi: " and the reason, then the types the page offers.
 inline constexpr std::string_view kSlot = "Slot ";
 inline constexpr std::string_view kNoExtension = "has no extension, so the page cannot name its movie type (";
@@ -89,8 +85,6 @@ inline constexpr std::string_view kHtml5PathMissing =
     "Please add the web path to the Html5 360 Video solution";
 inline constexpr std::string_view kFlashPathMissing =
     "Please add the web path to the Flash 360 Video solution";
-inline constexpr std::string_view kRedirectWarningCaption = "Warning !";
 inline constexpr std::string_view kRedirectCreated = "Redirect web page created!";
-inline constexpr std::string_view kSuccessCaption = "Success";
 
 }  // namespace tessaly::publish::messages

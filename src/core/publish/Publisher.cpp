@@ -30,11 +30,17 @@ namespace {
 namespace fs = std::filesystem;
 using platform::FileKind;
 
-Message message(std::string_view text, std::string_view caption, Icon icon) {
-    return Message{std::string(text), std::string(caption), icon};
+// A file error as what the publish came to.
+Failure failureOf(const platform::FileError& error, FailureKind kind = FailureKind::File) {
+    return Failure{error.path, error.action, error.reason, kind, {}};
 }
 
-PublishReport report(PublishOutcome outcome, Message message) { return {outcome, std::move(message)}; }
+// The first error, with the others as its `more`.
+Failure failureOf(const std::vector<platform::FileError>& errors, FailureKind kind) {
+    Failure failure = failureOf(errors.front(), kind);
+    for (std::size_t i = 1; i < errors.size(); ++i) failure.more.push_back(failureOf(errors[i], kind));
+    return failure;
+}
 
 // Says of every movie whose index could not be moved that its copy keeps it at the end, and why.
 struct IndexLeftAtEnd {
@@ -42,17 +48,15 @@ struct IndexLeftAtEnd {
     platform::FileError reason;
 };
 
-Message succeededMessage(const std::vector<IndexLeftAtEnd>& indexLeftAtEnd) {
+std::string succeededMessage(const std::vector<IndexLeftAtEnd>& indexLeftAtEnd) {
     std::string text(messages::kPublishingSucceeded);
     for (const IndexLeftAtEnd& left : indexLeftAtEnd)
         text += "\n" + left.movie.filename().string() + ": " + std::string(messages::kIndexLeftAtEnd) + " (" +
                 left.reason.message() + ")";
-    return message(text, messages::kInformationCaption, Icon::Information);
+    return text;
 }
 
-Message cancelledMessage() {
-    return message(messages::kPublishingCancelled, messages::kInformationCaption, Icon::Information);
-}
+Failure cancelledPublish() { return cancellation(std::string(messages::kPublishingCancelled)); }
 
 // Why a path is no movie to publish, for the line after kMovieNotFound.
 std::string notAMovie(const platform::FileStatus& status) {
@@ -71,10 +75,9 @@ std::string notAMovie(const platform::FileStatus& status) {
 }
 
 // "Hot Spot 3 (Door) lies off the picture: ..., not 120".
-Message hotSpotOffPicture(int n, const hotspots::HotSpot& spot) {
-    return Message{
-        hotSpotName(n, spot) + std::string(messages::kHotSpotOffPicture) + text::formatInteger(spot.yaw),
-        std::string(messages::kWarningCaption), Icon::Warning};
+Failure hotSpotOffPicture(int n, const hotspots::HotSpot& spot) {
+    return refusal(hotSpotName(n, spot) + std::string(messages::kHotSpotOffPicture) +
+                   text::formatInteger(spot.yaw));
 }
 
 // The main movie's caption files, read and made WebVTT before
@@ -84,7 +87,7 @@ struct PublishedCaptions {
     std::vector<std::string> texts;
     std::vector<TreeFile> files;  // views of `texts`
     std::string trackLines;
-    std::optional<Message> refusal;
+    std::optional<Failure> refusal;
 };
 
 PublishedCaptions readCaptions(const fs::path& movie, const movies::ChosenCaptions& chosen,
@@ -95,8 +98,7 @@ PublishedCaptions readCaptions(const fs::path& movie, const movies::ChosenCaptio
     for (const movies::CaptionFile& caption : movies::movieCaptions(movie, chosen)) {
         movies::ReadCaption read = movies::readCaption(caption, tools);
         if (read.refusal) {
-            published.refusal = message(messages::kCaptionsRefused, messages::kWarningCaption, Icon::Warning);
-            published.refusal->text += "\n" + *read.refusal;
+            published.refusal = refusal(std::string(messages::kCaptionsRefused) + "\n" + *read.refusal);
             return published;
         }
         published.texts.push_back(std::move(read.webVtt));
@@ -116,30 +118,41 @@ PublishedCaptions readCaptions(const fs::path& movie, const movies::ChosenCaptio
 }  // namespace
 
 Message failureMessage(const std::vector<platform::FileError>& errors) {
-    std::string text(messages::kPublishingFailed);
-    for (const platform::FileError& error : errors) text += "\n" + error.message();
-    return message(text, messages::kWarningCaption, Icon::Error);
+    return publishMessage(failureOf(errors, FailureKind::File));
 }
 
-std::optional<Message> checkMainMovie(const model::MovieSlots& movies) {
+Message publishMessage(const PublishResult& result) {
+    if (result.failed()) return publishMessage(result.failure());
+    return Message{result->message, result->foreignJournal.empty() ? Topic::Note : Topic::Warning};
+}
+
+Message publishMessage(const Failure& failure) {
+    if (failure.action == kOfferAction) return Message{failure.reason, Topic::Attention};
+    Topic topic = failure.kind == FailureKind::Cancelled ? Topic::Note : Topic::Warning;
+    if (failure.concernsFile()) topic = Topic::Failure;
+    return Message{failureText(failure, messages::kPublishingFailed), topic};
+}
+
+Result<void> checkMainMovie(const model::MovieSlots& movies) {
     const std::string mainMovie = movies.mainMovie();
-    if (mainMovie.empty()) return message(messages::kNoMovie, messages::kWarningCaption, Icon::Warning);
+    if (mainMovie.empty()) return refusal(std::string(messages::kNoMovie));
     const platform::FileStatus status = platform::fileStatus(mainMovie);
-    if (status.kind != FileKind::Regular || status.error != 0) {
-        Message refusal = message(messages::kMovieNotFound, messages::kWarningCaption, Icon::Warning);
-        refusal.text += "\n" + mainMovie + ": " + notAMovie(status);
-        return refusal;
-    }
-    return std::nullopt;
+    if (status.kind != FileKind::Regular || status.error != 0)
+        return refusal(std::string(messages::kMovieNotFound) + "\n" + mainMovie + ": " + notAMovie(status));
+    return success();
 }
 
-std::optional<Message> checkJob(const PublishJob& job) {
-    if (auto refusal = checkMainMovie(job.movies)) return refusal;
+Result<void> checkJob(const PublishJob& job) {
+    if (Result<void> slotOne = checkMainMovie(job.movies); slotOne.failed()) return slotOne;
     if (const int n = hotspots::slotBeyondReach(job.hotSpots, movies::yawReach(job.format.field)))
         return hotSpotOffPicture(n, job.hotSpots.at(n));
     if (const auto unsupported = buildSourceLines(job.movies).unsupported)
-        return unsupportedMovieMessage(*unsupported);
-    return std::nullopt;
+        return Failure{unsupported->file,
+                       std::string(kOfferAction),
+                       unsupportedMovieMessage(*unsupported).text,
+                       FailureKind::Refused,
+                       {}};
+    return success();
 }
 
 PublishJob publishJob(const model::MovieSlots& movies, const fs::path& page, model::ViewerSettings& settings,
@@ -161,10 +174,10 @@ PublishJob publishJob(const model::MovieSlots& movies, const fs::path& page, mod
 
 namespace {
 
-PublishReport publishTree(const PublishJob& job, const PublishControl& control, fs::path& foreignJournal) {
-    if (auto refusal = checkJob(job)) return report(PublishOutcome::Refused, *refusal);
+PublishResult publishTree(const PublishJob& job, const PublishControl& control, fs::path& foreignJournal) {
+    if (Result<void> checked = checkJob(job); checked.failed()) return checked.failure();
     // Stopped while the movies were read before it.
-    if (stopped(control)) return report(PublishOutcome::Cancelled, cancelledMessage());
+    if (stopped(control)) return cancelledPublish();
     const SourceLines sources = buildSourceLines(job.movies);
 
     const fs::path& page = job.page;
@@ -172,9 +185,9 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control, 
     PublishedCaptions captions;
     if (control.captionTools != nullptr) {
         const Result<fs::path> movie = job.movies.absolutePath(0);
-        if (movie.failed()) return report(PublishOutcome::Failed, failureMessage({movie.failure()}));
+        if (movie.failed()) return failureOf(movie.failure());
         captions = readCaptions(movie.value(), job.captions, page.parent_path(), *control.captionTools);
-        if (captions.refusal) return report(PublishOutcome::Refused, *captions.refusal);
+        if (captions.refusal) return *captions.refusal;
     }
     const std::string pageBytes =
         pageText(pageTemplate(), sources.lines + captions.trackLines, job.htmlTitle, job.htmlBgColor);
@@ -184,18 +197,15 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control, 
     for (std::size_t slot = 0; slot < job.movies.size(); ++slot) kept.push_back(job.movies.path(slot));
     const platform::TreeRecovery recovery = platform::recoverInterruptedTree(
         page.parent_path(), platform::JournalKind::Publish, platform::keptFiles(kept));
-    if (recovery.outcome.failed())
-        return report(PublishOutcome::Failed, failureMessage({recovery.outcome.failure()}));
+    if (recovery.outcome.failed()) return failureOf(recovery.outcome.failure());
     foreignJournal = recovery.foreignJournal;
     const Plan plan = makePlan(job, page, config, pageBytes, captions.files);
-    if (!plan.problems.empty()) return report(PublishOutcome::Refused, failureMessage(plan.problems));
+    if (!plan.problems.empty()) return failureOf(plan.problems, FailureKind::Refused);
 
     // Dropped on any return before commit(): the folder goes back to what it was.
     platform::StagedTree tree;
-    const auto failed = [](const platform::FileError& error) {
-        return report(PublishOutcome::Failed, failureMessage({error}));
-    };
-    const auto cancelled = [] { return report(PublishOutcome::Cancelled, cancelledMessage()); };
+    const auto failed = [](const platform::FileError& error) { return failureOf(error); };
+    const auto cancelled = [] { return cancelledPublish(); };
 
     std::vector<IndexLeftAtEnd> indexLeftAtEnd;
     std::vector<std::unique_ptr<MovieReading>> readings;
@@ -244,7 +254,7 @@ PublishReport publishTree(const PublishJob& job, const PublishControl& control, 
 
     // What killed publishes left in these folders would be uploaded with the site.
     for (const fs::path& folder : plan.folders) platform::removeStaleTemporaries(folder);
-    PublishReport done = report(PublishOutcome::Succeeded, succeededMessage(indexLeftAtEnd));
+    Published done{succeededMessage(indexLeftAtEnd), {}, {}};
     for (const IndexLeftAtEnd& left : indexLeftAtEnd) done.indexLeftAtEnd.push_back(left.movie);
     return done;
 }
@@ -255,25 +265,25 @@ Result<void> finishInterruptedPublish(const fs::path& folder) {
     return platform::recoverInterruptedTree(folder).outcome;
 }
 
-PublishReport publish(const PublishJob& job, const PublishControl& control) {
+PublishResult publish(const PublishJob& job, const PublishControl& control) {
     // Out of memory or a path the library cannot take: the staged tree has
     // already been taken back by the time this is reported.
     try {
         fs::path foreignJournal;
-        PublishReport done = publishTree(job, control, foreignJournal);
-        if (!foreignJournal.empty()) {
-            done.message.text += "\n" + foreignJournal.string() + std::string(messages::kJournalNotOurs);
-            if (done.outcome == PublishOutcome::Succeeded) {
-                done.message.caption = messages::kWarningCaption;
-                done.message.icon = Icon::Warning;
-            }
-            done.foreignJournal = foreignJournal;
+        PublishResult done = publishTree(job, control, foreignJournal);
+        if (foreignJournal.empty()) return done;
+        const std::string leftAlone = foreignJournal.string() + std::string(messages::kJournalNotOurs);
+        if (done.ok()) {
+            done->message += "\n" + leftAlone;
+            done->foreignJournal = foreignJournal;
+            return done;
         }
-        return done;
+        Failure failure = done.failure();
+        failure.more.push_back(Failure{foreignJournal, {}, leftAlone, FailureKind::Refused, {}});
+        return failure;
     } catch (const std::exception& error) {
         // Named by the page: the library's words may name none, or a temporary.
-        return report(PublishOutcome::Failed,
-                      failureMessage({platform::FileError{job.page, "write", error.what()}}));
+        return Failure{job.page, "write", error.what(), FailureKind::File, {}};
     }
 }
 

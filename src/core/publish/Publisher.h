@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/Prompts.h"
+#include "core/Result.h"
 #include "core/hotspots/HotSpot.h"
 #include "core/model/ProjectFile.h"
 #include "core/model/ViewerSettings.h"
@@ -28,26 +29,27 @@
 
 namespace tessaly::publish {
 
-enum class PublishOutcome {
-    Succeeded,
-    Refused,    // a check stopped it before anything was written
-    Failed,     // a file could not be written; the page folder is as it was
-    Cancelled,  // stopped on request; the page folder is as it was
-};
-
-struct [[nodiscard]] PublishReport {
-    PublishReport() = default;
-    PublishReport(PublishOutcome outcome, Message message) : outcome(outcome), message(std::move(message)) {}
-
-    PublishOutcome outcome = PublishOutcome::Refused;
-    Message message;  // what to tell the person
-    // Movies whose index is at the end and stays there in the published copy
-    // (the message says why), as the publish named them.
+// What a publish that went through has to tell.
+struct Published {
+    // "Publishing succeeded", then a line for each movie whose index stays at
+    // the end of its copy (and why) and for a journal left alone.
+    std::string message;
+    // Those movies, as the publish named them.
     std::vector<std::filesystem::path> indexLeftAtEnd;
     // A journal found in the page's folder that this publish left alone, as
-    // not written by a publish there (its message says so too).
+    // not written by a publish there.
     std::filesystem::path foreignJournal;
 };
+
+// A publish that failed is Refused when a check stopped it before anything
+// was written, File when a file could not be written or put in place (the
+// page folder is as it was), Cancelled when stopped on request (its reason
+// then says so, or is empty when the person declined before it began). A
+// journal left alone is one of the failure's `more`.
+using PublishResult = Result<Published>;
+
+// The action of a refusal over a movie whose type the page cannot offer.
+inline constexpr std::string_view kOfferAction = "offer";
 
 struct PublishJob {
     model::MovieSlots movies;    // slot 1 required; slots 2 and 3 when not empty
@@ -82,14 +84,19 @@ struct PublishControl {
 // "Publishing failed:" and a line for each error.
 Message failureMessage(const std::vector<platform::FileError>& errors);
 
-// The message that stops a publish before anything else happens: slot 1 empty
-// or not naming a movie file. Nothing when slot 1 is fine.
-std::optional<Message> checkMainMovie(const model::MovieSlots& movies);
+// What to tell the person of a publish, the same words in the window and on
+// the command line; an empty text when there is nothing to tell.
+Message publishMessage(const PublishResult& result);
+Message publishMessage(const Failure& failure);
+
+// The refusal that stops a publish before anything else happens: slot 1 empty
+// or not naming a movie file.
+Result<void> checkMainMovie(const model::MovieSlots& movies);
 
 // What stops this job before anything is written and before its movies are
 // looked at: slot 1, movie types the page cannot offer, and a Hot Spot off the
-// picture of a 180-degree movie. Nothing when it can go on.
-std::optional<Message> checkJob(const PublishJob& job);
+// picture of a 180-degree movie.
+Result<void> checkJob(const PublishJob& job);
 
 // The job for the current values. The custom size check may reset the size
 // boxes in `settings` and give its message in `notice`; publishing then goes
@@ -99,7 +106,7 @@ PublishJob publishJob(const model::MovieSlots& movies, const std::filesystem::pa
                       std::optional<Message>& notice);
 
 // Publishes the job and says how it went.
-PublishReport publish(const PublishJob& job, const PublishControl& control = {});
+PublishResult publish(const PublishJob& job, const PublishControl& control = {});
 
 // Finishes what a publish killed in `folder` (SIGKILL, a crash, a power cut)
 // left there: the page that was there comes back, or stays replaced when the

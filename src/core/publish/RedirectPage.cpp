@@ -14,7 +14,7 @@ constexpr std::size_t kMinPathLength = 10;
 bool tooShort(std::string_view path) { return text::characterCount(text::trimSpaces(path)) < kMinPathLength; }
 
 tessaly::Message warning(std::string_view text) {
-    return {std::string(text), std::string(messages::kRedirectWarningCaption), tessaly::Icon::Warning};
+    return {std::string(text), tessaly::Topic::RedirectWarning};
 }
 
 }  // namespace
@@ -80,8 +80,7 @@ Result<void> writeRedirectPage(const std::filesystem::path& path, std::string_vi
 }
 
 tessaly::Message redirectCreatedMessage() {
-    return {std::string(messages::kRedirectCreated), std::string(messages::kSuccessCaption),
-            tessaly::Icon::Information};
+    return {std::string(messages::kRedirectCreated), tessaly::Topic::RedirectCreated};
 }
 
 }  // namespace tessaly::publish

@@ -7,21 +7,20 @@
 
 namespace tessaly::publish {
 
-PublishReport publishWork(const PublishWork& work, model::ViewerSettings& settings, movies::MovieTools& tools,
+PublishResult publishWork(const PublishWork& work, model::ViewerSettings& settings, movies::MovieTools& tools,
                           PublishTalk& talk) {
-    std::variant<PublishJob, PublishReport> prepared = preparePublish(work, settings, tools, talk);
-    if (auto* ended = std::get_if<PublishReport>(&prepared)) return std::move(*ended);
-    return talk.run(std::get<PublishJob>(prepared));
+    const Result<PublishJob> prepared = preparePublish(work, settings, tools, talk);
+    if (prepared.failed()) return prepared.failure();
+    return talk.run(prepared.value());
 }
 
-std::variant<PublishJob, PublishReport> preparePublish(const PublishWork& work,
-                                                       model::ViewerSettings& settings,
-                                                       movies::MovieTools& tools, PublishQuestions& talk) {
+Result<PublishJob> preparePublish(const PublishWork& work, model::ViewerSettings& settings,
+                                  movies::MovieTools& tools, PublishQuestions& talk) {
     std::optional<Message> notice;
     PublishJob job = publishJob(work.movies, work.page, settings, work.hotSpots, notice);
     job.project = work.project;
     if (notice) talk.tell(*notice);
-    if (auto refusal = checkJob(job)) return PublishReport{PublishOutcome::Refused, std::move(*refusal)};
+    if (const Result<void> checked = checkJob(job); checked.failed()) return checked.failure();
     if (work.checkMoviesFirst) {
         std::vector<movies::MovieFinding> findings =
             movies::checkMovies(job.movies, tools, job.page, {}, work.stop);
@@ -32,26 +31,20 @@ std::variant<PublishJob, PublishReport> preparePublish(const PublishWork& work,
         }
         const std::vector<Mismatch> mismatches = checkMismatches(job.movies, tools, job.hotSpots, work.stop);
         if ((!findings.empty() || !mismatches.empty()) && !talk.goOnDespite(findings, mismatches))
-            return PublishReport{PublishOutcome::Cancelled, {}};
+            return cancellation();
     }
     return job;
 }
 
-movies::EncodeReport encodeWork(const model::MovieSlots& movies, const std::filesystem::path& folder,
+movies::EncodeResult encodeWork(const model::MovieSlots& movies, const std::filesystem::path& folder,
                                 const EncodeRun& run) {
-    std::variant<movies::EncodeJob, movies::EncodeReport> job = encodeJob(movies, folder);
-    if (auto* refused = std::get_if<movies::EncodeReport>(&job)) return std::move(*refused);
-    return run(std::get<movies::EncodeJob>(job));
+    const Result<movies::EncodeJob> job = encodeJob(movies, folder);
+    if (job.failed()) return job.failure();
+    return run(job.value());
 }
 
-std::variant<movies::EncodeJob, movies::EncodeReport> encodeJob(const model::MovieSlots& movies,
-                                                                const std::filesystem::path& folder) {
-    if (auto refusal = checkMainMovie(movies)) {
-        movies::EncodeReport refused;
-        refused.outcome = movies::EncodeOutcome::Refused;
-        refused.message = std::move(*refusal);
-        return refused;
-    }
+Result<movies::EncodeJob> encodeJob(const model::MovieSlots& movies, const std::filesystem::path& folder) {
+    if (const Result<void> checked = checkMainMovie(movies); checked.failed()) return checked.failure();
     movies::EncodeJob job;
     job.movie = movies.mainMovie();
     job.folder = folder;

@@ -9,7 +9,6 @@
 #include <atomic>
 #include <filesystem>
 #include <functional>
-#include <variant>
 #include <vector>
 
 #include "core/Prompts.h"
@@ -40,7 +39,7 @@ public:
 class PublishTalk : public PublishQuestions {
 public:
     // The publish itself, with the caller's progress and cancel.
-    [[nodiscard]] virtual PublishReport run(const PublishJob& job) = 0;
+    [[nodiscard]] virtual PublishResult run(const PublishJob& job) = 0;
 };
 
 struct PublishWork {
@@ -59,26 +58,24 @@ struct PublishWork {
 // After the main movie's check (checkMainMovie, before any dialog): the job
 // with its custom size notice (`settings` come back with a rejected size
 // reset), its checks, the movies that will not play well and the mismatches,
-// the publish. A job refused is reported Refused with its message and never
-// run; a publish declined over its movies, Cancelled with no message.
-PublishReport publishWork(const PublishWork& work, model::ViewerSettings& settings, movies::MovieTools& tools,
+// the publish. A job refused comes back Refused and is never run; a publish
+// declined over its movies, Cancelled with nothing to tell.
+PublishResult publishWork(const PublishWork& work, model::ViewerSettings& settings, movies::MovieTools& tools,
                           PublishTalk& talk);
 // The same up to the publish itself, for a caller that runs it later: the job
-// to publish, or the report that ends the work here.
-std::variant<PublishJob, PublishReport> preparePublish(const PublishWork& work,
-                                                       model::ViewerSettings& settings,
-                                                       movies::MovieTools& tools, PublishQuestions& talk);
+// to publish, or the failure that ends the work here.
+Result<PublishJob> preparePublish(const PublishWork& work, model::ViewerSettings& settings,
+                                  movies::MovieTools& tools, PublishQuestions& talk);
 
 // What an encode asks of the window or the command line: the encode itself,
 // with the caller's tools, progress and cancel.
-using EncodeRun = std::function<movies::EncodeReport(const movies::EncodeJob& job)>;
+using EncodeRun = std::function<movies::EncodeResult(const movies::EncodeJob& job)>;
 
-// Make Web Versions of slot 1 in `folder`: the main movie's check (its refusal
-// reported Refused with the message), then the encode.
-movies::EncodeReport encodeWork(const model::MovieSlots& movies, const std::filesystem::path& folder,
+// Make Web Versions of slot 1 in `folder`: the main movie's check (its
+// refusal comes back Refused), then the encode.
+movies::EncodeResult encodeWork(const model::MovieSlots& movies, const std::filesystem::path& folder,
                                 const EncodeRun& run);
 // The same up to the encode itself: the job, or the refusal.
-std::variant<movies::EncodeJob, movies::EncodeReport> encodeJob(const model::MovieSlots& movies,
-                                                                const std::filesystem::path& folder);
+Result<movies::EncodeJob> encodeJob(const model::MovieSlots& movies, const std::filesystem::path& folder);
 
 }  // namespace tessaly::publish

@@ -22,7 +22,7 @@ HotSpot makeSpot(const std::string& link, const std::string& title, int yaw, dou
     return HotSpot::make(link, title, yaw, pos, time, self);
 }
 
-Message warning(std::string_view text) { return Message{std::string(text), "Warning", Icon::Warning}; }
+Message warning(std::string_view text) { return Message{std::string(text), Topic::Warning}; }
 
 class HotSpotEditorTest : public ::testing::Test {
 protected:

@@ -203,8 +203,7 @@ TEST(SettingsFile, SaveWithoutAMovieWritesNothing) {
 
     const tessaly::Message message = noMovieMessage();
     EXPECT_EQ(message.text, "You need to choose any video file, then you can save a parameters");
-    EXPECT_EQ(message.caption, "Information:");
-    EXPECT_EQ(message.icon, tessaly::Icon::Information);
+    EXPECT_EQ(message.topic, tessaly::Topic::Note);
 
     EXPECT_TRUE(saveSettings(file, startValues(), " /v/tour.mp4 ").ok());
     EXPECT_EQ(tessaly::platform::readFile(file).value(), fixture("settings-start.ini"));

@@ -174,5 +174,5 @@ TEST(MovieFindings, TheQuestionListsEveryProblemOnALineOfItsOwn) {
     EXPECT_EQ(message.text,
               "These movies may not play on the published page:\nSlot 1, a.mp4: has no video stream\n"
               "Slot 3, c.mov: x\n\nPublish them all the same?");
-    EXPECT_EQ(message.icon, Icon::Warning);
+    EXPECT_EQ(message.topic, Topic::MoviesForTheWeb);
 }

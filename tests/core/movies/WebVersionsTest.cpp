@@ -7,6 +7,7 @@
 
 #include "../ScratchFolder.h"
 #include "../publish/FolderSnapshot.h"
+#include "Outcomes.h"
 #include "core/model/ProjectFile.h"
 #include "core/movies/MovieTexts.h"
 #include "core/movies/TimeLeft.h"
@@ -21,6 +22,9 @@ using namespace tessaly::movies;
 namespace fs = std::filesystem;
 
 namespace {
+
+using tessaly::test_support::Outcome;
+using tessaly::test_support::outcomeOf;
 
 using Sizes = std::vector<VersionSize>;
 
@@ -71,7 +75,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    EncodeReport encode(const std::atomic<bool>* stop = nullptr, const fs::path& folder = {},
+    EncodeResult encode(const std::atomic<bool>* stop = nullptr, const fs::path& folder = {},
                         const std::vector<fs::path>& kept = {}) {
         EncodeControl control;
         control.nameVersions = nameVersions;
@@ -83,7 +87,7 @@ protected:
             {dir / "tour.mov", folder.empty() ? dir : folder, kDefaultVersionWidths, kept}, control);
     }
 
-    publish::PublishReport publishTo(const fs::path& page, const model::MovieSlots& slots) {
+    publish::PublishResult publishTo(const fs::path& page, const model::MovieSlots& slots) {
         model::ViewerSettings settings;
         std::optional<Message> notice;
         return publish::publish(publish::publishJob(slots, page, settings, {}, notice));
@@ -116,15 +120,16 @@ TEST(VersionPath, NamesTheSizeBesideTheMoviesName) {
 
 TEST_F(EncodeTest, BothVersionsLandBesideTheProjectLargestFirst) {
     ASSERT_TRUE(platform::writeFileAtomic(dir / "tour-2048x1024.mp4", "an older version").ok());
-    const EncodeReport report = encode();
-    ASSERT_EQ(report.outcome, EncodeOutcome::Succeeded) << report.message.text;
-    EXPECT_EQ(report.versions,
+    const EncodeResult report = encode();
+    ASSERT_EQ(outcomeOf(report), Outcome::Succeeded) << movies::encodeMessage(report).text;
+    EXPECT_EQ(report->versions,
               (std::vector<fs::path>{dir / "tour-4096x2048.mp4", dir / "tour-2048x1024.mp4"}));
     EXPECT_EQ(platform::readFile(dir / "tour-4096x2048.mp4").value(), "4096x2048");
     EXPECT_EQ(platform::readFile(dir / "tour-2048x1024.mp4").value(), "2048x1024");
     EXPECT_EQ(platform::readFile(dir / "tour.mov").value(), "camera movie");
-    EXPECT_EQ(report.message.text, "Web versions made:\n" + (dir / "tour-4096x2048.mp4").string() + "\n" +
-                                       (dir / "tour-2048x1024.mp4").string());
+    EXPECT_EQ(movies::encodeMessage(report).text, "Web versions made:\n" +
+                                                      (dir / "tour-4096x2048.mp4").string() + "\n" +
+                                                      (dir / "tour-2048x1024.mp4").string());
     EXPECT_EQ(progress, (std::vector<std::pair<double, double>>{{5, 10}}));
 }
 
@@ -133,15 +138,15 @@ TEST_F(EncodeTest, CancelAndFailureLeaveNoFileBehind) {
     const std::vector<std::string> before = test_support::entryNames(dir);
     std::atomic<bool> stop{false};
     encoder.stopHalfWay = &stop;
-    EXPECT_EQ(encode(&stop).outcome, EncodeOutcome::Cancelled);
+    EXPECT_EQ(outcomeOf(encode(&stop)), Outcome::Cancelled);
     EXPECT_EQ(test_support::entryNames(dir), before);
 
     encoder.stopHalfWay = nullptr;
     encoder.fail = true;
-    const EncodeReport failed = encode();
-    EXPECT_EQ(failed.outcome, EncodeOutcome::Failed);
-    EXPECT_EQ(failed.message.text, "Making the web versions failed:\nCannot encode " +
-                                       (dir / "tour.mov").string() + ": Conversion failed!");
+    const EncodeResult failed = encode();
+    EXPECT_EQ(outcomeOf(failed), Outcome::Failed);
+    EXPECT_EQ(movies::encodeMessage(failed).text, "Making the web versions failed:\nCannot encode " +
+                                                      (dir / "tour.mov").string() + ": Conversion failed!");
     EXPECT_EQ(test_support::entryNames(dir), before);
     EXPECT_EQ(platform::readFile(dir / "tour-2048x1024.mp4").value(), "an older version");
 
@@ -152,11 +157,11 @@ TEST_F(EncodeTest, CancelAndFailureLeaveNoFileBehind) {
         seen = test_support::entryNames(dir);
         return platform::FileError{dir / "tour.hs5", "write", "No space left on device"};
     };
-    const EncodeReport unnamed = encode();
-    EXPECT_EQ(unnamed.outcome, EncodeOutcome::Failed);
-    EXPECT_TRUE(unnamed.message.text.ends_with("Cannot write " + (dir / "tour.hs5").string() +
-                                               ": No space left on device"))
-        << unnamed.message.text;
+    const EncodeResult unnamed = encode();
+    EXPECT_EQ(outcomeOf(unnamed), Outcome::Failed);
+    EXPECT_TRUE(movies::encodeMessage(unnamed).text.ends_with("Cannot write " + (dir / "tour.hs5").string() +
+                                                              ": No space left on device"))
+        << movies::encodeMessage(unnamed).text;
     EXPECT_NE(std::find(seen.begin(), seen.end(), "tour-4096x2048.mp4"), seen.end())
         << "named while in place";
     EXPECT_EQ(test_support::entryNames(dir), before);
@@ -167,17 +172,18 @@ TEST_F(EncodeTest, RefusesBeforeEncodingWhatCannotBeMade) {
     // A version's name that is another link to the movie itself: the movie would be written over.
     fs::create_hard_link(dir / "tour.mov", dir / "tour-4096x2048.mp4");
     EncodeControl control{&tools, &encoder, {}, nullptr, {}};
-    EncodeReport report = encodeWebVersions({dir / "tour.mov", dir, {4096}}, control);
-    EXPECT_EQ(report.outcome, EncodeOutcome::Refused);
-    EXPECT_EQ(report.message.text, "Making the web versions failed:\nCannot write " +
-                                       (dir / "tour-4096x2048.mp4").string() +
-                                       ": It is the movie being encoded");
+    EncodeResult report = encodeWebVersions({dir / "tour.mov", dir, {4096}}, control);
+    EXPECT_EQ(outcomeOf(report), Outcome::Refused);
+    EXPECT_EQ(movies::encodeMessage(report).text, "Making the web versions failed:\nCannot write " +
+                                                      (dir / "tour-4096x2048.mp4").string() +
+                                                      ": It is the movie being encoded");
 
     tools.info = {};
     tools.info.audioCodec = "aac";
     report = encodeWebVersions({dir / "tour.mov", dir, {4096}}, control);
-    EXPECT_EQ(report.outcome, EncodeOutcome::Refused);
-    EXPECT_TRUE(report.message.text.ends_with(": It has no video stream")) << report.message.text;
+    EXPECT_EQ(outcomeOf(report), Outcome::Refused);
+    EXPECT_TRUE(movies::encodeMessage(report).text.ends_with(": It has no video stream"))
+        << movies::encodeMessage(report).text;
     EXPECT_TRUE(encoder.targets.empty());
 }
 
@@ -214,13 +220,12 @@ TEST_F(EncodeTest, AKilledEncodeIsUndoneUnlessTheProjectNamesTheVersions) {
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status));
         EXPECT_NE(test_support::entryNames(dir), before);
-        if (saved)
-            EXPECT_EQ(publishTo(dir / "index.html", slots).outcome, publish::PublishOutcome::Succeeded);
+        if (saved) EXPECT_EQ(outcomeOf(publishTo(dir / "index.html", slots)), Outcome::Succeeded);
         encoder.fail = true;
         const std::vector<fs::path> kept(slots.begin(), slots.end());
-        const EncodeReport again = encode(nullptr, dir, saved ? kept : std::vector<fs::path>{});
-        EXPECT_EQ(again.outcome, EncodeOutcome::Failed);
-        EXPECT_TRUE(again.foreignJournal.empty()) << again.message.text;
+        const EncodeResult again = encode(nullptr, dir, saved ? kept : std::vector<fs::path>{});
+        EXPECT_EQ(outcomeOf(again), Outcome::Failed);
+        EXPECT_TRUE(again.failure().more.empty()) << movies::encodeMessage(again).text;
         encoder.fail = false;
         if (!saved) EXPECT_EQ(test_support::entryNames(dir), before);
         EXPECT_EQ(fs::exists(slots[1]) && fs::exists(slots[2]), saved);
@@ -280,17 +285,17 @@ TEST_F(EncodeTest, AJournalSomeoneElseWroteChangesNothing) {
 
             Message message;
             if (encoding) {
-                const EncodeReport report = encode(nullptr, site);
-                ASSERT_EQ(report.outcome, EncodeOutcome::Succeeded) << report.message.text;
-                for (const fs::path& version : report.versions) fs::remove(version);
+                const EncodeResult report = encode(nullptr, site);
+                ASSERT_EQ(outcomeOf(report), Outcome::Succeeded) << movies::encodeMessage(report).text;
+                for (const fs::path& version : report->versions) fs::remove(version);
                 EXPECT_EQ(test_support::snapshot(site), before);
-                message = report.message;
+                message = movies::encodeMessage(report);
             } else {
-                const publish::PublishReport report =
+                const publish::PublishResult report =
                     publishTo(site / "index.html", {(dir / "tour.mov").string()});
-                ASSERT_EQ(report.outcome, publish::PublishOutcome::Succeeded) << report.message.text;
+                ASSERT_EQ(outcomeOf(report), Outcome::Succeeded) << publish::publishMessage(report).text;
                 EXPECT_NE(platform::readFile(site / "index.html").value(), "old page");
-                message = report.message;
+                message = publish::publishMessage(report);
             }
             EXPECT_TRUE(message.text.ends_with(
                 "\n" + path.string() +

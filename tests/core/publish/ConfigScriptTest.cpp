@@ -125,8 +125,7 @@ TEST(ConfigScript, CustomSize) {
     c = collectConfig(s);
     ASSERT_TRUE(c.customSizeMessage);
     EXPECT_EQ(*c.customSizeMessage,
-              (Message{"The minimal custom width = 320\nThe minimal custom height = 100",
-                       "Information:", Icon::Information}));
+              (Message{"The minimal custom width = 320\nThe minimal custom height = 100", Topic::Note}));
     EXPECT_EQ(s.customWidth, "320");
     EXPECT_EQ(s.customHeight, "100");
     EXPECT_EQ(c.values.renderX, "550");

@@ -15,6 +15,7 @@
 
 #include "../ScratchFolder.h"
 #include "FolderSnapshot.h"
+#include "Outcomes.h"
 #include "core/movies/MovieTools.h"
 #include "core/platform/Files.h"
 #include "core/publish/PublishMessages.h"
@@ -26,6 +27,9 @@ using namespace tessaly::publish;
 namespace fs = std::filesystem;
 
 namespace {
+
+using tessaly::test_support::Outcome;
+using tessaly::test_support::outcomeOf;
 
 // Movies named in `indexAtEnd` are "rewritten" as "front:" + their bytes.
 class FakeTools : public movies::MovieTools {
@@ -94,7 +98,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    PublishReport publish(const std::atomic<bool>* stop = nullptr) {
+    PublishResult publish(const std::atomic<bool>* stop = nullptr) {
         model::ViewerSettings settings;
         std::optional<Message> notice;
         const PublishJob job = publishJob({(dir / "late.mp4").string(), (dir / "early.mp4").string(), ""},
@@ -121,10 +125,10 @@ protected:
 }  // namespace
 
 TEST_F(PublishMoviesTest, OnlyTheMovieWithItsIndexAtTheEndIsRewrittenAndTheOriginalStaysAsItWas) {
-    const PublishReport report = publish();
-    ASSERT_EQ(report.outcome, PublishOutcome::Succeeded);
-    EXPECT_EQ(report.message.text, messages::kPublishingSucceeded);
-    EXPECT_TRUE(report.indexLeftAtEnd.empty());
+    const PublishResult report = publish();
+    ASSERT_EQ(outcomeOf(report), Outcome::Succeeded);
+    EXPECT_EQ(publish::publishMessage(report).text, messages::kPublishingSucceeded);
+    EXPECT_TRUE(report->indexLeftAtEnd.empty());
     EXPECT_EQ(tools.rewritten, std::vector<std::string>{"late.mp4 -> late.mp4"});
     EXPECT_EQ(site("late.mp4"), "front:late index");
     EXPECT_EQ(site("early.mp4"), "early index");
@@ -133,13 +137,14 @@ TEST_F(PublishMoviesTest, OnlyTheMovieWithItsIndexAtTheEndIsRewrittenAndTheOrigi
 
 TEST_F(PublishMoviesTest, AMovieTheToolsCannotRewriteIsCopiedAsItIs) {
     tools.failRewrite = true;
-    const PublishReport report = publish();
-    ASSERT_EQ(report.outcome, PublishOutcome::Succeeded);
+    const PublishResult report = publish();
+    ASSERT_EQ(outcomeOf(report), Outcome::Succeeded);
     // The message says the index stayed where it was, and why.
-    EXPECT_EQ(report.message.text, std::string(messages::kPublishingSucceeded) + "\nlate.mp4: " +
-                                       std::string(messages::kIndexLeftAtEnd) + " (Cannot write " +
-                                       (dir / "site" / "late.mp4").string() + ": Invalid argument)");
-    EXPECT_EQ(report.indexLeftAtEnd, std::vector<fs::path>{dir / "late.mp4"});
+    EXPECT_EQ(publish::publishMessage(report).text,
+              std::string(messages::kPublishingSucceeded) +
+                  "\nlate.mp4: " + std::string(messages::kIndexLeftAtEnd) + " (Cannot write " +
+                  (dir / "site" / "late.mp4").string() + ": Invalid argument)");
+    EXPECT_EQ(report->indexLeftAtEnd, std::vector<fs::path>{dir / "late.mp4"});
     EXPECT_EQ(site("late.mp4"), "late index");
     EXPECT_EQ(test_support::entryNames(dir / "site"),
               (std::vector<std::string>{"early.mp4", "images", "index.html", "js", "late.mp4"}));
@@ -150,7 +155,7 @@ TEST_F(PublishMoviesTest, CancelDuringTheRewriteLeavesTheFolderAsItWas) {
     const test_support::FolderSnapshot before = test_support::snapshot(dir / "site");
     std::atomic<bool> stop{false};
     tools.stopWhileRewriting = &stop;
-    EXPECT_EQ(publish(&stop).outcome, PublishOutcome::Cancelled);
+    EXPECT_EQ(outcomeOf(publish(&stop)), Outcome::Cancelled);
     EXPECT_EQ(test_support::snapshot(dir / "site"), before);
 }
 
@@ -161,7 +166,7 @@ TEST_F(PublishMoviesTest, AReadSlowerThanTheCopyStillChoosesTheRewriteOrKeepsThe
     tools.beforeAnswer = [&](const fs::path& movie) {
         if (!sightings.waitFor(movie.filename().string(), true)) copiedFirst = false;
     };
-    ASSERT_EQ(publish().outcome, PublishOutcome::Succeeded);
+    ASSERT_EQ(outcomeOf(publish()), Outcome::Succeeded);
     EXPECT_TRUE(copiedFirst);
     EXPECT_EQ(tools.rewritten, std::vector<std::string>{"late.mp4 -> late.mp4"});
     EXPECT_EQ(site("late.mp4"), "front:late index");
@@ -177,7 +182,7 @@ TEST_F(PublishMoviesTest, AMovieFoundToNeedTheRewriteDuringItsCopyIsRewritten) {
     ASSERT_TRUE(platform::writeFileAtomic(dir / "late.mp4", late).ok());
     ASSERT_TRUE(platform::writeFileAtomic(dir / "early.mp4", early).ok());
     tools.beforeAnswer = [&](const fs::path& movie) { sightings.waitFor(movie.filename().string(), false); };
-    ASSERT_EQ(publish().outcome, PublishOutcome::Succeeded);
+    ASSERT_EQ(outcomeOf(publish()), Outcome::Succeeded);
     EXPECT_EQ(tools.rewritten, std::vector<std::string>{"late.mp4 -> late.mp4"});
     EXPECT_TRUE(site("late.mp4") == "front:" + late);
     EXPECT_TRUE(site("early.mp4") == early);
@@ -188,7 +193,7 @@ TEST_F(PublishMoviesTest, AMovieTheToolsCannotRewriteAfterItsCopyStoppedIsCopied
     ASSERT_TRUE(platform::writeFileAtomic(dir / "late.mp4", late).ok());
     tools.failRewrite = true;
     tools.beforeAnswer = [&](const fs::path& movie) { sightings.waitFor(movie.filename().string(), false); };
-    ASSERT_EQ(publish().outcome, PublishOutcome::Succeeded);
+    ASSERT_EQ(outcomeOf(publish()), Outcome::Succeeded);
     EXPECT_TRUE(site("late.mp4") == late);
 }
 
@@ -205,9 +210,9 @@ TEST_F(PublishMoviesTest, CancelDuringTheCopyWhileTheMovieIsReadLeavesTheFolderA
         sightings.waitFor(movie.filename().string(), false);
         answeredAfterCancel = stop.load();
     };
-    const PublishReport report = publish(&stop);
-    EXPECT_EQ(report.outcome, PublishOutcome::Cancelled);
-    EXPECT_EQ(report.message.text, "Publishing cancelled");
+    const PublishResult report = publish(&stop);
+    EXPECT_EQ(outcomeOf(report), Outcome::Cancelled);
+    EXPECT_EQ(publish::publishMessage(report).text, "Publishing cancelled");
     EXPECT_TRUE(answeredAfterCancel);
     EXPECT_TRUE(tools.rewritten.empty());
     EXPECT_EQ(test_support::snapshot(dir / "site"), before);
@@ -228,7 +233,7 @@ public:
         ++asked;
         return goOn;
     }
-    PublishReport run(const PublishJob& job) override {
+    PublishResult run(const PublishJob& job) override {
         ++ran;
         PublishControl control;
         control.movieTools = tools;
@@ -249,31 +254,31 @@ TEST_F(PublishMoviesTest, SharedStepsAskBeforeRunningAndRunOnlyWhatMayBePublishe
     settings.customHeight = "480";
     FakeTalk talk;
     talk.tools = &tools;
-    const PublishReport declined = publishWork(work, settings, tools, talk);
-    EXPECT_EQ(declined.outcome, PublishOutcome::Cancelled);
-    EXPECT_TRUE(declined.message.text.empty());
+    const PublishResult declined = publishWork(work, settings, tools, talk);
+    EXPECT_EQ(outcomeOf(declined), Outcome::Cancelled);
+    EXPECT_TRUE(publish::publishMessage(declined).text.empty());
     EXPECT_EQ(talk.told.size(), 1u);  // the custom size's notice
     EXPECT_EQ((std::pair{talk.asked, talk.ran}), (std::pair{1, 0}));
     EXPECT_TRUE(test_support::entryNames(dir / "site").empty());
 
     talk.goOn = true;
-    EXPECT_EQ(publishWork(work, settings, tools, talk).outcome, PublishOutcome::Succeeded);
+    EXPECT_EQ(outcomeOf(publishWork(work, settings, tools, talk)), Outcome::Succeeded);
     EXPECT_EQ((std::pair{talk.asked, talk.ran}), (std::pair{2, 1}));
     EXPECT_EQ(site("late.mp4"), "front:late index");
 
     ASSERT_TRUE(platform::writeFileAtomic(dir / "tour.avi", "avi").ok());
     work.movies[0] = (dir / "tour.avi").string();
-    const PublishReport refused = publishWork(work, settings, tools, talk);
-    EXPECT_EQ(refused.outcome, PublishOutcome::Refused);
+    const PublishResult refused = publishWork(work, settings, tools, talk);
+    EXPECT_EQ(outcomeOf(refused), Outcome::Refused);
     PublishJob avi;
     avi.movies = work.movies;
-    EXPECT_EQ(refused.message, checkJob(avi).value());
+    EXPECT_EQ(refused.failure(), checkJob(avi).failure());
     EXPECT_EQ((std::pair{talk.asked, talk.ran}), (std::pair{2, 1}));
 
-    const movies::EncodeReport noMovie = encodeWork({" ", "", ""}, dir, [](const movies::EncodeJob&) {
+    const movies::EncodeResult noMovie = encodeWork({" ", "", ""}, dir, [](const movies::EncodeJob&) {
         ADD_FAILURE() << "an encode without a movie was run";
-        return movies::EncodeReport{};
+        return movies::EncodeResult(cancellation());
     });
-    EXPECT_EQ(noMovie.outcome, movies::EncodeOutcome::Refused);
-    EXPECT_EQ(noMovie.message, checkMainMovie({" ", "", ""}).value());
+    EXPECT_EQ(outcomeOf(noMovie), Outcome::Refused);
+    EXPECT_EQ(noMovie.failure(), checkMainMovie({" ", "", ""}).failure());
 }

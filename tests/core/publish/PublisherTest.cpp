@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "FolderSnapshot.h"
+#include "Outcomes.h"
 #include "core/platform/Files.h"
 #include "core/publish/Assets.h"
 #include "core/publish/ConfigScript.h"
@@ -26,6 +27,9 @@ namespace fs = std::filesystem;
 using Slots = model::MovieSlots;
 
 namespace {
+
+using tessaly::test_support::Outcome;
+using tessaly::test_support::outcomeOf;
 
 using Snapshot = test_support::FolderSnapshot;
 using test_support::snapshot;
@@ -53,7 +57,7 @@ protected:
         return publishJob(slots, page, settings, hotSpots, notice);
     }
 
-    PublishReport publish(const Slots& slots, const std::atomic<bool>* stop = nullptr) {
+    PublishResult publish(const Slots& slots, const std::atomic<bool>* stop = nullptr) {
         PublishControl control;
         control.progress = [this](const fs::path& m, std::uint64_t done, std::uint64_t total) {
             progress.push_back({m.string(), done, total});
@@ -98,23 +102,18 @@ std::set<std::string> expectedTree() {
     return files;
 }
 
-Message succeeded() {
-    return Message{std::string(messages::kPublishingSucceeded), std::string(messages::kInformationCaption),
-                   Icon::Information};
-}
+Message succeeded() { return Message{std::string(messages::kPublishingSucceeded), Topic::Note}; }
 
-Message failed(const std::string& line) {
-    return Message{"Publishing failed:\n" + line, "Warning", Icon::Error};
-}
+Message failed(const std::string& line) { return Message{"Publishing failed:\n" + line, Topic::Failure}; }
 
 }  // namespace
 
 TEST_F(PublisherTest, WritesTheWholeTreeFromTheEmbeddedBytes) {
     settings.hsIcon = 2;
     settings.htmlTitle = "Harbour";
-    const PublishReport report = publish({movie, "", ""});
-    EXPECT_EQ(report.outcome, PublishOutcome::Succeeded);
-    EXPECT_EQ(report.message, succeeded());
+    const PublishResult report = publish({movie, "", ""});
+    EXPECT_EQ(outcomeOf(report), Outcome::Succeeded);
+    EXPECT_EQ(publish::publishMessage(report), succeeded());
 
     const std::set<std::string> files = siteFiles();
     EXPECT_EQ(files, expectedTree());
@@ -144,7 +143,7 @@ TEST_F(PublisherTest, WritesTheWholeTreeFromTheEmbeddedBytes) {
 
 TEST_F(PublisherTest, PublishingAgainReplacesEverythingAndLeavesNoTemporaries) {
     settings.hsIcon = 1;
-    ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
+    ASSERT_EQ(outcomeOf(publish({movie, "", ""})), Outcome::Succeeded);
     ASSERT_TRUE(platform::writeFileAtomic(dir / "site" / "js" / "st.css", "body{}").ok());
     ASSERT_TRUE(platform::writeFileAtomic(dir / "site" / "index.html", std::string(100000, 'x')).ok());
     ASSERT_TRUE(platform::writeFileAtomic(dir / "site" / "tour.mp4", "stale").ok());
@@ -152,7 +151,7 @@ TEST_F(PublisherTest, PublishingAgainReplacesEverythingAndLeavesNoTemporaries) {
 
     settings.hsIcon = 2;
     hotSpots.at(2).setTitle("Door");
-    ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
+    ASSERT_EQ(outcomeOf(publish({movie, "", ""})), Outcome::Succeeded);
     EXPECT_EQ(siteFiles(), expectedTree());  // nothing stray, no hidden temporaries
     for (const Asset& asset : treeAssets()) {
         EXPECT_EQ(site(std::string(asset.folder) + "/" + std::string(asset.name)), asset.bytes) << asset.name;
@@ -168,12 +167,11 @@ TEST_F(PublisherTest, PublishingAgainReplacesEverythingAndLeavesNoTemporaries) {
 }
 
 TEST_F(PublisherTest, SlotOneChecksRefuseBeforeAnythingIsWritten) {
-    const Message noMovie{"Movie file does not selected !\nFirts movie file must be selected !", "Warning",
-                          Icon::Warning};
+    const Message noMovie{"Movie file does not selected !\nFirts movie file must be selected !",
+                          Topic::Warning};
     // The description's words, then the file and the reason.
     const auto notFound = [](const std::string& path, std::string_view reason) {
-        return Message{"Movie file does not found\n" + path + ": " + std::string(reason), "Warning",
-                       Icon::Warning};
+        return Message{"Movie file does not found\n" + path + ": " + std::string(reason), Topic::Warning};
     };
     const fs::path movies = dir / "movies";
     ASSERT_EQ(::mkfifo((movies / "pipe.mp4").c_str(), 0600), 0);
@@ -196,13 +194,13 @@ TEST_F(PublisherTest, SlotOneChecksRefuseBeforeAnythingIsWritten) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.slot1);
-        EXPECT_EQ(checkMainMovie({c.slot1, movie, ""}), c.expected);
-        const PublishReport report = publish({c.slot1, movie, ""});
-        EXPECT_EQ(report.outcome, PublishOutcome::Refused);
-        EXPECT_EQ(report.message, c.expected);
+        EXPECT_EQ(publishMessage(checkMainMovie({c.slot1, movie, ""}).failure()), c.expected);
+        const PublishResult report = publish({c.slot1, movie, ""});
+        EXPECT_EQ(outcomeOf(report), Outcome::Refused);
+        EXPECT_EQ(publish::publishMessage(report), c.expected);
         EXPECT_TRUE(siteFiles().empty());
     }
-    EXPECT_EQ(checkMainMovie({"  " + movie + " ", "", ""}), std::nullopt);
+    EXPECT_TRUE(checkMainMovie({"  " + movie + " ", "", ""}).ok());
 }
 
 TEST(PagePath, HtmlIsAppendedUnlessTheNameEndsSoInAnyCase) {
@@ -236,7 +234,7 @@ TEST(PagePath, OneCheckSaysWhatAPathNames) {
 // The movie types are checked before anything is written: the page folder
 // stays as it was, earlier tree and all.
 TEST_F(PublisherTest, UnsupportedTypeIsRefusedBeforeAnythingIsWritten) {
-    ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
+    ASSERT_EQ(outcomeOf(publish({movie, "", ""})), Outcome::Succeeded);
     const Snapshot before = snapshot(dir / "site");
     const fs::path webm = dir / "movies" / "tour.webm";
     const fs::path avi = dir / "movies" / "tour.avi";
@@ -252,10 +250,11 @@ TEST_F(PublisherTest, UnsupportedTypeIsRefusedBeforeAnythingIsWritten) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
-        const PublishReport report = publish(c.slots);
-        EXPECT_EQ(report.outcome, PublishOutcome::Refused);
-        EXPECT_TRUE(report.message.text.starts_with(c.message)) << report.message.text;
-        EXPECT_EQ(report.message.caption, "Attention");
+        const PublishResult report = publish(c.slots);
+        EXPECT_EQ(outcomeOf(report), Outcome::Refused);
+        EXPECT_TRUE(publish::publishMessage(report).text.starts_with(c.message))
+            << publish::publishMessage(report).text;
+        EXPECT_EQ(publish::publishMessage(report).topic, Topic::Attention);
         EXPECT_EQ(snapshot(dir / "site"), before);
     }
 }
@@ -263,19 +262,20 @@ TEST_F(PublisherTest, UnsupportedTypeIsRefusedBeforeAnythingIsWritten) {
 // A 180-degree movie publishes only Hot Spots on its picture; the refusal
 // names the first one off it.
 TEST_F(PublisherTest, AHotSpotOffTheHalfFieldIsRefusedByName) {
-    ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
+    ASSERT_EQ(outcomeOf(publish({movie, "", ""})), Outcome::Succeeded);
     const Snapshot before = snapshot(dir / "site");
     settings.movieFormat.field = 180;
     hotSpots.at(1) = hotspots::HotSpot::make("a.html", "Unused", 150, 0, 5, 0);
     hotSpots.at(2) = hotspots::HotSpot::make("a.html", "Gate", 90, 2, 5, 0);
     hotSpots.at(4) = hotspots::HotSpot::make("b.html", "Door", -120, 3, 5, 0);
-    const PublishReport report = publish({movie, "", ""});
-    EXPECT_EQ(report.outcome, PublishOutcome::Refused);
-    EXPECT_EQ(report.message.text, "Hot Spot 4 (Door)" + std::string(messages::kHotSpotOffPicture) + "-120");
+    const PublishResult report = publish({movie, "", ""});
+    EXPECT_EQ(outcomeOf(report), Outcome::Refused);
+    EXPECT_EQ(publish::publishMessage(report).text,
+              "Hot Spot 4 (Door)" + std::string(messages::kHotSpotOffPicture) + "-120");
     EXPECT_EQ(snapshot(dir / "site"), before);
 
     hotSpots.at(4).pitch = 90;  // straight up lies on the picture whatever the yaw
-    EXPECT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
+    EXPECT_EQ(outcomeOf(publish({movie, "", ""})), Outcome::Succeeded);
     const ConfigValues values = collectConfig(settings).values;
     EXPECT_EQ(values.field, "180");
     EXPECT_EQ(site("js/ctr/cn0.js"), scrambleScriptText(configScript(values, hotSpots)));
@@ -285,8 +285,8 @@ TEST_F(PublisherTest, MovieAlreadyInThePageFolderIsLeftUntouched) {
     const fs::path inPlace = dir / "site" / "tour.mp4";
     ASSERT_TRUE(platform::writeFileAtomic(inPlace, "the movie itself").ok());
     const auto written = fs::last_write_time(inPlace);
-    const PublishReport report = publish({"  " + inPlace.string() + " ", "", ""});
-    EXPECT_EQ(report.message, succeeded());
+    const PublishResult report = publish({"  " + inPlace.string() + " ", "", ""});
+    EXPECT_EQ(publish::publishMessage(report), succeeded());
     EXPECT_EQ(site("tour.mp4"), "the movie itself");
     EXPECT_EQ(fs::last_write_time(inPlace), written);
 }
@@ -297,8 +297,8 @@ TEST_F(PublisherTest, TooSmallCustomSizeGivesItsNoticeAndTheWindowSize) {
     settings.customHeight = "480";
     std::optional<Message> notice;
     const PublishJob tooSmall = publishJob({movie, "", ""}, page, settings, hotSpots, notice);
-    EXPECT_EQ(notice, (Message{"The minimal custom width = 320\nThe minimal custom height = 100",
-                               "Information:", Icon::Information}));
+    EXPECT_EQ(notice,
+              (Message{"The minimal custom width = 320\nThe minimal custom height = 100", Topic::Note}));
     EXPECT_EQ(settings.customWidth, "320");
     EXPECT_EQ(settings.customHeight, "100");
     settings.customSize = 0;
@@ -308,7 +308,7 @@ TEST_F(PublisherTest, TooSmallCustomSizeGivesItsNoticeAndTheWindowSize) {
 // Whatever stands in the way is found before the first byte is written, every
 // problem named with its file, and the page folder stays as it was.
 TEST_F(PublisherTest, SlotsAndTargetsAreCheckedBeforeAnythingIsWritten) {
-    ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
+    ASSERT_EQ(outcomeOf(publish({movie, "", ""})), Outcome::Succeeded);
     const fs::path movies = dir / "movies";
     const fs::path site = dir / "site";
     fs::create_directories(movies / "other");
@@ -376,9 +376,9 @@ TEST_F(PublisherTest, SlotsAndTargetsAreCheckedBeforeAnythingIsWritten) {
         std::optional<Message> notice;
         PublishJob job = publishJob(c.slots, c.page, settings, hotSpots, notice);
         job.project = c.project;
-        const PublishReport report = publish::publish(job);
-        EXPECT_EQ(report.outcome, PublishOutcome::Refused);
-        EXPECT_EQ(report.message, failed(c.line));
+        const PublishResult report = publish::publish(job);
+        EXPECT_EQ(outcomeOf(report), Outcome::Refused);
+        EXPECT_EQ(publish::publishMessage(report), failed(c.line));
         EXPECT_EQ(snapshot(site), before);
     }
 }
@@ -386,9 +386,9 @@ TEST_F(PublisherTest, SlotsAndTargetsAreCheckedBeforeAnythingIsWritten) {
 TEST_F(PublisherTest, FileInPlaceOfAFolderIsRefusedBeforeAnythingIsWritten) {
     ASSERT_TRUE(platform::writeFileAtomic(dir / "site" / "js", "not a folder").ok());
     const Snapshot before = snapshot(dir / "site");
-    const PublishReport report = publish({movie, "", ""});
-    EXPECT_EQ(report.outcome, PublishOutcome::Refused);
-    EXPECT_EQ(report.message,
+    const PublishResult report = publish({movie, "", ""});
+    EXPECT_EQ(outcomeOf(report), Outcome::Refused);
+    EXPECT_EQ(publish::publishMessage(report),
               failed("Cannot create folder " + (dir / "site" / "js").string() + ": Not a directory"));
     EXPECT_EQ(snapshot(dir / "site"), before);
 }
@@ -403,14 +403,14 @@ TEST_F(PublisherTest, CancelDuringTheCopyLeavesTheFolderAsItWas) {
         fs::remove_all(dir / "site");
         if (earlierTree) {
             stopAfterProgress = nullptr;
-            ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
+            ASSERT_EQ(outcomeOf(publish({movie, "", ""})), Outcome::Succeeded);
             stopAfterProgress = &stop;
         }
         const Snapshot before = snapshot(dir / "site");
         stop = false;
-        const PublishReport report = publish({movie, "", ""}, &stop);
-        EXPECT_EQ(report.outcome, PublishOutcome::Cancelled);
-        EXPECT_EQ(report.message, (Message{"Publishing cancelled", "Information:", Icon::Information}));
+        const PublishResult report = publish({movie, "", ""}, &stop);
+        EXPECT_EQ(outcomeOf(report), Outcome::Cancelled);
+        EXPECT_EQ(publish::publishMessage(report), (Message{"Publishing cancelled", Topic::Note}));
         EXPECT_EQ(fs::exists(dir / "site"), earlierTree);
         EXPECT_EQ(snapshot(dir / "site"), before);
     }
@@ -419,7 +419,7 @@ TEST_F(PublisherTest, CancelDuringTheCopyLeavesTheFolderAsItWas) {
 // A write that fails part way (here: past the file size limit) takes back
 // everything written before it.
 TEST_F(PublisherTest, FailedWriteLeavesTheFolderAsItWas) {
-    ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
+    ASSERT_EQ(outcomeOf(publish({movie, "", ""})), Outcome::Succeeded);
     ASSERT_TRUE(platform::writeFileAtomic(movie, std::string(600000, 'n')).ok());
     const Snapshot before = snapshot(dir / "site");
 
@@ -429,12 +429,12 @@ TEST_F(PublisherTest, FailedWriteLeavesTheFolderAsItWas) {
     struct rlimit small = old;
     small.rlim_cur = 400000;  // every tree file fits, the movie does not
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const PublishReport report = publish({movie, "", ""});
+    const PublishResult report = publish({movie, "", ""});
     ::setrlimit(RLIMIT_FSIZE, &old);
     ::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_EQ(report.outcome, PublishOutcome::Failed);
-    EXPECT_EQ(report.message,
+    EXPECT_EQ(outcomeOf(report), Outcome::Failed);
+    EXPECT_EQ(publish::publishMessage(report),
               failed("Cannot write " + (dir / "site" / "tour.mp4").string() + ": File too large"));
     EXPECT_EQ(snapshot(dir / "site"), before);
 
@@ -443,23 +443,24 @@ TEST_F(PublisherTest, FailedWriteLeavesTheFolderAsItWas) {
     small.rlim_cur = 0;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     ::signal(SIGXFSZ, SIG_IGN);
-    const PublishReport nothing = publish({movie, "", ""});
+    const PublishResult nothing = publish({movie, "", ""});
     ::setrlimit(RLIMIT_FSIZE, &old);
     ::signal(SIGXFSZ, oldHandler);
-    EXPECT_EQ(nothing.message, failed("Cannot write in " + (dir / "new").string() + ": File too large"));
+    EXPECT_EQ(publish::publishMessage(nothing),
+              failed("Cannot write in " + (dir / "new").string() + ": File too large"));
     EXPECT_FALSE(fs::exists(dir / "new"));
 }
 
 // Temporaries a killed publish left behind would be uploaded with the site.
 TEST_F(PublisherTest, StaleTemporariesInTheTreeAreRemoved) {
-    ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
+    ASSERT_EQ(outcomeOf(publish({movie, "", ""})), Outcome::Succeeded);
     const std::vector<fs::path> stale{dir / "site" / ".tour.mp4.tmp-k3j4h5g6",
                                       dir / "site" / "js" / "ctr" / ".cn0.js.tmp-0a1b2c3d"};
     for (const fs::path& path : stale)
         ASSERT_TRUE(platform::writeFileAtomic(path, "left by a killed run").ok());
     ASSERT_TRUE(platform::writeFileAtomic(dir / "site" / "notes.txt", "the user's").ok());
 
-    ASSERT_EQ(publish({movie, "", ""}).outcome, PublishOutcome::Succeeded);
+    ASSERT_EQ(outcomeOf(publish({movie, "", ""})), Outcome::Succeeded);
     for (const fs::path& path : stale) EXPECT_FALSE(fs::exists(path)) << path;
     EXPECT_EQ(site("notes.txt"), "the user's");
 }

@@ -10,10 +10,10 @@ using namespace tessaly::publish;
 
 namespace {
 
-const Message kHtml5Warning{"Please add the web path to the Html5 360 Video solution", "Warning !",
-                            Icon::Warning};
-const Message kFlashWarning{"Please add the web path to the Flash 360 Video solution", "Warning !",
-                            Icon::Warning};
+const Message kHtml5Warning{"Please add the web path to the Html5 360 Video solution",
+                            Topic::RedirectWarning};
+const Message kFlashWarning{"Please add the web path to the Flash 360 Video solution",
+                            Topic::RedirectWarning};
 
 const std::string kPage =
     "<html>\r\n"
@@ -97,6 +97,5 @@ TEST(RedirectPage, WriteAndMessage) {
     EXPECT_EQ(platform::readFile(path).value(),
               expectedPage("http://x.y/html5.html", "http://x.y/flash.html"));
     std::filesystem::remove(path);
-    EXPECT_EQ(redirectCreatedMessage(),
-              (Message{"Redirect web page created!", "Success", Icon::Information}));
+    EXPECT_EQ(redirectCreatedMessage(), (Message{"Redirect web page created!", Topic::RedirectCreated}));
 }

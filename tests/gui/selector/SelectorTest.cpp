@@ -18,6 +18,7 @@
 #include "ui/ControlId.h"
 #include "ui/FileDialog.h"
 #include "ui/GradientButton.h"
+#include "ui/MessageLooks.h"
 #include "ui/QtPrompts.h"
 #include "ui/Strings.h"
 
@@ -75,10 +76,10 @@ Message created() { return publish::redirectCreatedMessage(); }
 }  // namespace
 
 TEST_F(SelectorWindowTest, PathsNeedTenCharactersOnceTrimmedHtml5First) {
-    const Message html5Missing{"Please add the web path to the Html5 360 Video solution", "Warning !",
-                               Icon::Warning};
-    const Message flashMissing{"Please add the web path to the Flash 360 Video solution", "Warning !",
-                               Icon::Warning};
+    const Message html5Missing{"Please add the web path to the Html5 360 Video solution",
+                               Topic::RedirectWarning};
+    const Message flashMissing{"Please add the web path to the Flash 360 Video solution",
+                               Topic::RedirectWarning};
     struct Case {
         std::string html5, flash;
         std::optional<Message> warning;
@@ -173,8 +174,8 @@ TEST_F(SelectorWindowTest, FailedWriteNamesFileAndReasonInsteadOfSuccess) {
     const auto shown = create(kHtml5, kFlash, page);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "Cannot write " + page.string() + ": No such file or directory");
-    EXPECT_EQ(shown[0].caption, "Warning !");
-    EXPECT_EQ(shown[0].icon, Icon::Error);
+    EXPECT_EQ(tessaly::ui::lookOf(shown[0].topic).caption, "Warning !");
+    EXPECT_EQ(tessaly::ui::lookOf(shown[0].topic).icon, QMessageBox::Critical);
 }
 
 TEST_F(SelectorWindowTest, WindowLayout) {
