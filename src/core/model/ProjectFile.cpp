@@ -95,6 +95,8 @@ bool holdsProjectTag(const TagText& tags) {
 std::string projectText(const ViewerSettings& settings, const MovieSlots& movies,
                         const hotspots::HotSpotList& hotSpots) {
     std::string out = settingsText(settings);
+    // Room for the usual project at once rather than doubling its way there.
+    out.reserve(out.size() + 2048);
     dashes(out);
     for (std::size_t i = 0; i < movies.size(); ++i) {
         tagLine(out, std::string(kMovieTags[i]), text::trimSpaces(movies[i]));
@@ -156,10 +158,17 @@ std::optional<platform::FileError> loadProject(const std::filesystem::path& path
                                                const std::string& currentFolder) {
     const platform::ReadResult file = platform::readFile(path, kMaxFileBytes);
     if (file.error) return file.error;
-    const TagText tags(text::decodeText(file.bytes));
-    if (!holdsProjectTag(tags)) return platform::FileError{path, "read", std::string(kNotAProject)};
-    applyProject(tags, settings, movies, hotSpots, currentFolder);
+    if (!readProject(file.bytes, settings, movies, hotSpots, currentFolder))
+        return platform::FileError{path, "read", std::string(kNotAProject)};
     return std::nullopt;
+}
+
+bool readProject(std::string_view bytes, ViewerSettings& settings, MovieSlots& movies,
+                 hotspots::HotSpotList& hotSpots, const std::string& currentFolder) {
+    const TagText tags(text::decodeText(bytes));
+    if (!holdsProjectTag(tags)) return false;
+    applyProject(tags, settings, movies, hotSpots, currentFolder);
+    return true;
 }
 
 void resolveCaptionPaths(movies::ChosenCaptions& captions, const std::filesystem::path& project) {

@@ -31,6 +31,7 @@ Message noMovieMessage() {
 
 std::string settingsText(const ViewerSettings& s) {
     std::string out;
+    out.reserve(1024);
     out.append(kFileHeader).append(kLineEnd);
     out.append(kDashCount, '-').append(kLineEnd);
     tagLine(out, "WINDOW", s.position(ListField::WindowSize));

@@ -1,5 +1,7 @@
 #include "core/model/TagText.h"
 
+#include <algorithm>
+
 #include "core/text/Numbers.h"
 #include "core/text/Text.h"
 
@@ -10,13 +12,35 @@ namespace {
 // it is searched in the text as it stands.
 bool plainName(std::string_view name) { return name.find_first_of("<>") == std::string_view::npos; }
 
+// Every "</" becomes "<", in place: the text only shrinks.
+void closingTagsAsOpening(std::string& text) {
+    std::size_t to = text.find("</");
+    if (to == std::string::npos) return;
+    for (std::size_t from = to; from < text.size();) {
+        from += 2;
+        text[to++] = '<';
+        const std::size_t next = std::min(text.find("</", from), text.size());
+        std::copy(text.begin() + static_cast<std::ptrdiff_t>(from),
+                  text.begin() + static_cast<std::ptrdiff_t>(next),
+                  text.begin() + static_cast<std::ptrdiff_t>(to));
+        to += next - from;
+        from = next;
+    }
+    text.resize(to);
+}
+
 }  // namespace
+
+TagText::TagText(std::string_view text) : text_(text) { readTags(); }
+
+TagText::TagText(std::string&& text) : text_(std::move(text)) { readTags(); }
 
 // With "</" turned into "<", an opening and a closing tag look alike, so the
 // closing tag ends the value as a second occurrence. Each "<" opens at most one
 // plain name (up to the next ">" with no "<" before it), so one pass finds the
 // first two occurrences of every name.
-TagText::TagText(std::string_view text) : text_(text::replaceAll(text, "</", "<")) {
+void TagText::readTags() {
+    closingTagsAsOpening(text_);
     constexpr std::size_t kUnseen = std::string::npos;
     const std::string_view all(text_);
     // The next "<" and ">" are each looked for once from where the last was

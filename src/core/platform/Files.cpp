@@ -85,7 +85,8 @@ ReadResult readFile(const std::filesystem::path& path, std::uint64_t maxBytes) {
     };
     if (status.size > maxBytes) return tooLarge();
     if (status.size > 0) result.bytes.reserve(static_cast<std::size_t>(status.size));
-    std::array<char, 65536> buffer{};
+    // Only what read() fills is used: no need to clear it first.
+    std::array<char, 65536> buffer;
     while (true) {
         const ssize_t n = ::read(opened.fd.get(), buffer.data(), buffer.size());
         if (n < 0) {
