@@ -28,13 +28,12 @@ public:
 
     // The file holds exactly these bytes, read from its start.
     void hold(const std::uint8_t* data, std::size_t size) {
+        if (::ftruncate(fd_, 0) != 0) std::abort();
         for (std::size_t done = 0; done < size;) {
             const ssize_t n = ::pwrite(fd_, data + done, size - done, static_cast<off_t>(done));
             if (n <= 0) std::abort();
             done += static_cast<std::size_t>(n);
         }
-        // Cut after writing: what a longer input left beyond goes.
-        if (::ftruncate(fd_, static_cast<off_t>(size)) != 0) std::abort();
         ::lseek(fd_, 0, SEEK_SET);
     }
     void clear() { hold(nullptr, 0); }

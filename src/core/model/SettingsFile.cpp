@@ -121,8 +121,12 @@ std::optional<platform::FileError> loadSettings(const std::filesystem::path& pat
     if (!std::filesystem::exists(path, ec) && !ec) return std::nullopt;
     const platform::ReadResult file = platform::readFile(path, kMaxFileBytes);
     if (file.error) return file.error;
-    applySettings(TagText(text::decodeText(file.bytes)), settings, currentFolder);
+    readSettings(file.bytes, settings, currentFolder);
     return std::nullopt;
+}
+
+void readSettings(std::string_view bytes, ViewerSettings& settings, const std::string& currentFolder) {
+    applySettings(TagText(text::decodeText(bytes)), settings, currentFolder);
 }
 
 }  // namespace tessaly::model

@@ -61,6 +61,9 @@ struct [[nodiscard]] SaveResult {
 SaveResult saveSettings(const std::filesystem::path& path, const ViewerSettings& settings,
                         std::string_view movie1SlotText);
 
+// Applies a settings file's bytes, as loadSettings has them from the file.
+void readSettings(std::string_view bytes, ViewerSettings& settings, const std::string& currentFolder);
+
 // Applies the settings file at `path`. A missing file is no error and changes
 // nothing; a file that exists but cannot be read changes nothing and is reported.
 [[nodiscard]] std::optional<platform::FileError> loadSettings(const std::filesystem::path& path,
