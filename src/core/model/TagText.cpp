@@ -10,16 +10,26 @@ namespace {
 
 // A name holding an angle bracket cannot be told from the tags around it, so
 // it is searched in the text as it stands.
-bool plainName(std::string_view name) { return name.find_first_of("<>") == std::string_view::npos; }
+bool plainName(std::string_view name) {
+    return name.find('<') == std::string_view::npos && name.find('>') == std::string_view::npos;
+}
+
+// The next "</" from `from`, or the text's size: a search for "<" and a look
+// at the byte after it.
+std::size_t nextClosingTag(std::string_view text, std::size_t from) {
+    for (std::size_t at = text.find('<', from); at != std::string_view::npos; at = text.find('<', at + 1)) {
+        if (at + 1 < text.size() && text[at + 1] == '/') return at;
+    }
+    return text.size();
+}
 
 // Every "</" becomes "<", in place: the text only shrinks.
 void closingTagsAsOpening(std::string& text) {
-    std::size_t to = text.find("</");
-    if (to == std::string::npos) return;
+    std::size_t to = nextClosingTag(text, 0);
     for (std::size_t from = to; from < text.size();) {
         from += 2;
         text[to++] = '<';
-        const std::size_t next = std::min(text.find("</", from), text.size());
+        const std::size_t next = nextClosingTag(text, from);
         std::copy(text.begin() + static_cast<std::ptrdiff_t>(from),
                   text.begin() + static_cast<std::ptrdiff_t>(next),
                   text.begin() + static_cast<std::ptrdiff_t>(to));
@@ -41,6 +51,8 @@ TagText::TagText(std::string&& text) : text_(std::move(text)) { readTags(); }
 // first two occurrences of every name.
 void TagText::readTags() {
     closingTagsAsOpening(text_);
+    // Room for a project's hundred names without growing on the way.
+    tags_.reserve(128);
     constexpr std::size_t kUnseen = std::string::npos;
     const std::string_view all(text_);
     // The next "<" and ">" are each looked for once from where the last was
@@ -56,9 +68,8 @@ void TagText::readTags() {
             continue;
         }
         const std::string_view name = all.substr(open + 1, close - open - 1);
-        if (const auto at = tags_.find(name); at == tags_.end()) {
-            tags_.emplace(name, Value{close + 1, kUnseen});
-        } else if (at->second.end == kUnseen) {
+        if (const auto [at, first] = tags_.try_emplace(name, Value{close + 1, kUnseen});
+            !first && at->second.end == kUnseen) {
             at->second.end = open;
         }
         open = next;
