@@ -16,8 +16,9 @@ corpus=${4:-$scratch/corpus}
 findings="$(dirname "$(dirname "$target")")/fuzz-findings/$name"
 mkdir -p "$corpus" "$findings"
 
+mapfile -t flags < <(bash "$(dirname "$0")/flags.sh" "$name")
 status=0
-"$target" -max_total_time="$seconds" -timeout="${TESSALY_FUZZ_TIMEOUT:-10}" -rss_limit_mb=4096 -max_len=65536 \
+"$target" -max_total_time="$seconds" -timeout="${TESSALY_FUZZ_TIMEOUT:-10}" -rss_limit_mb=4096 "${flags[@]}" \
   -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" "$seeds" >"$scratch/log" 2>&1 || status=$?
 grep -E '^stat::number_of_executed_units|cov: [0-9]+' "$scratch/log" | tail -2 || true
 if [ "$status" -ne 0 ]; then

@@ -95,6 +95,8 @@ bool holdsProjectTag(const TagText& tags) {
 std::string projectText(const ViewerSettings& settings, const MovieSlots& movies,
                         const hotspots::HotSpotList& hotSpots) {
     std::string out = settingsText(settings);
+    // Room for the usual project at once rather than doubling its way there.
+    out.reserve(out.size() + 2048);
     dashes(out);
     for (std::size_t i = 0; i < movies.size(); ++i) {
         tagLine(out, std::string(kMovieTags[i]), text::trimSpaces(movies[i]));
@@ -154,10 +156,17 @@ Result<void> loadProject(const std::filesystem::path& path, ViewerSettings& sett
                          hotspots::HotSpotList& hotSpots, const std::string& currentFolder) {
     const Result<std::string> file = platform::readFile(path, kMaxFileBytes);
     if (file.failed()) return file.failure();
-    const TagText tags(text::decodeText(file.value()));
-    if (!holdsProjectTag(tags)) return platform::FileError{path, "read", std::string(kNotAProject)};
-    applyProject(tags, settings, movies, hotSpots, currentFolder);
+    if (!readProject(file.value(), settings, movies, hotSpots, currentFolder))
+        return platform::FileError{path, "read", std::string(kNotAProject)};
     return success();
+}
+
+bool readProject(std::string_view bytes, ViewerSettings& settings, MovieSlots& movies,
+                 hotspots::HotSpotList& hotSpots, const std::string& currentFolder) {
+    const TagText tags(text::decodeText(bytes));
+    if (!holdsProjectTag(tags)) return false;
+    applyProject(tags, settings, movies, hotSpots, currentFolder);
+    return true;
 }
 
 void resolveCaptionPaths(movies::ChosenCaptions& captions, const std::filesystem::path& project) {

@@ -41,6 +41,12 @@ void applyProject(const TagText& tags, ViewerSettings& settings, MovieSlots& mov
 Result<void> saveProject(const std::filesystem::path& path, const ViewerSettings& settings,
                          const MovieSlots& movies, const hotspots::HotSpotList& hotSpots);
 
+// Reads a project file's bytes, as loadProject has them from the file, into
+// the three values; false, changing nothing, when they hold none of a
+// project's tags.
+[[nodiscard]] bool readProject(std::string_view bytes, ViewerSettings& settings, MovieSlots& movies,
+                               hotspots::HotSpotList& hotSpots, const std::string& currentFolder);
+
 // Reads the project at `path` into the three values. A file that cannot be
 // opened or read, is over kMaxFileBytes, or holds none of a project's tags
 // changes nothing and is reported.

@@ -29,6 +29,7 @@ Message noMovieMessage() { return Message{std::string(kNoMovieText), Topic::Note
 
 std::string settingsText(const ViewerSettings& s) {
     std::string out;
+    out.reserve(1024);
     out.append(kFileHeader).append(kLineEnd);
     out.append(kDashCount, '-').append(kLineEnd);
     tagLine(out, "WINDOW", s.position(ListField::WindowSize));
@@ -112,8 +113,12 @@ Result<void> loadSettings(const std::filesystem::path& path, ViewerSettings& set
     if (!std::filesystem::exists(path, ec) && !ec) return success();
     const Result<std::string> file = platform::readFile(path, kMaxFileBytes);
     if (file.failed()) return file.failure();
-    applySettings(TagText(text::decodeText(file.value())), settings, currentFolder);
+    readSettings(file.value(), settings, currentFolder);
     return success();
+}
+
+void readSettings(std::string_view bytes, ViewerSettings& settings, const std::string& currentFolder) {
+    applySettings(TagText(text::decodeText(bytes)), settings, currentFolder);
 }
 
 }  // namespace tessaly::model

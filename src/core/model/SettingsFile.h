@@ -50,6 +50,9 @@ void applySettings(const TagText& tags, ViewerSettings& settings, const std::str
 Result<void> saveSettings(const std::filesystem::path& path, const ViewerSettings& settings,
                           std::string_view movie1SlotText);
 
+// Applies a settings file's bytes, as loadSettings has them from the file.
+void readSettings(std::string_view bytes, ViewerSettings& settings, const std::string& currentFolder);
+
 // Applies the settings file at `path`. A missing file is no error and changes
 // nothing; a file that exists but cannot be read changes nothing and is reported.
 Result<void> loadSettings(const std::filesystem::path& path, ViewerSettings& settings,

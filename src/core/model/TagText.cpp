@@ -1,5 +1,7 @@
 #include "core/model/TagText.h"
 
+#include <algorithm>
+
 #include "core/text/Numbers.h"
 #include "core/text/Text.h"
 
@@ -8,15 +10,49 @@ namespace {
 
 // A name holding an angle bracket cannot be told from the tags around it, so
 // it is searched in the text as it stands.
-bool plainName(std::string_view name) { return name.find_first_of("<>") == std::string_view::npos; }
+bool plainName(std::string_view name) {
+    return name.find('<') == std::string_view::npos && name.find('>') == std::string_view::npos;
+}
+
+// The next "</" from `from`, or the text's size: a search for "<" and a look
+// at the byte after it.
+std::size_t nextClosingTag(std::string_view text, std::size_t from) {
+    for (std::size_t at = text.find('<', from); at != std::string_view::npos; at = text.find('<', at + 1)) {
+        if (at + 1 < text.size() && text[at + 1] == '/') return at;
+    }
+    return text.size();
+}
+
+// Every "</" becomes "<", in place: the text only shrinks.
+void closingTagsAsOpening(std::string& text) {
+    std::size_t to = nextClosingTag(text, 0);
+    for (std::size_t from = to; from < text.size();) {
+        from += 2;
+        text[to++] = '<';
+        const std::size_t next = nextClosingTag(text, from);
+        std::copy(text.begin() + static_cast<std::ptrdiff_t>(from),
+                  text.begin() + static_cast<std::ptrdiff_t>(next),
+                  text.begin() + static_cast<std::ptrdiff_t>(to));
+        to += next - from;
+        from = next;
+    }
+    text.resize(to);
+}
 
 }  // namespace
+
+TagText::TagText(std::string_view text) : text_(text) { readTags(); }
+
+TagText::TagText(std::string&& text) : text_(std::move(text)) { readTags(); }
 
 // With "</" turned into "<", an opening and a closing tag look alike, so the
 // closing tag ends the value as a second occurrence. Each "<" opens at most one
 // plain name (up to the next ">" with no "<" before it), so one pass finds the
 // first two occurrences of every name.
-TagText::TagText(std::string_view text) : text_(text::replaceAll(text, "</", "<")) {
+void TagText::readTags() {
+    closingTagsAsOpening(text_);
+    // Room for a project's hundred names without growing on the way.
+    tags_.reserve(128);
     constexpr std::size_t kUnseen = std::string::npos;
     const std::string_view all(text_);
     // The next "<" and ">" are each looked for once from where the last was
@@ -32,9 +68,8 @@ TagText::TagText(std::string_view text) : text_(text::replaceAll(text, "</", "<"
             continue;
         }
         const std::string_view name = all.substr(open + 1, close - open - 1);
-        if (const auto at = tags_.find(name); at == tags_.end()) {
-            tags_.emplace(name, Value{close + 1, kUnseen});
-        } else if (at->second.end == kUnseen) {
+        if (const auto [at, first] = tags_.try_emplace(name, Value{close + 1, kUnseen});
+            !first && at->second.end == kUnseen) {
             at->second.end = open;
         }
         open = next;

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -18,6 +19,9 @@ public:
     // `text` is the whole file content, already decoded to UTF-8. It is read
     // once here; each lookup then costs a search of the tags found.
     explicit TagText(std::string_view text);
+    // The same, reading the text where it lies.
+    explicit TagText(std::string&& text);
+    explicit TagText(const char* text) : TagText(std::string_view(text)) {}
     // A copy reads its own text.
     TagText(const TagText& other);
     TagText& operator=(const TagText&) = delete;
@@ -40,9 +44,15 @@ private:
         std::size_t end;
     };
 
+    // Finds the tags of text_, which already holds the file's text.
+    void readTags();
+
     std::string text_;
+    // The table's nodes come from one growing block, not one allocation each:
+    // a project holds a hundred tags and is read whole every time.
+    std::pmr::monotonic_buffer_resource nodes_;
     // The names are views of text_.
-    std::unordered_map<std::string_view, Value> tags_;
+    std::pmr::unordered_map<std::string_view, Value> tags_{&nodes_};
 };
 
 }  // namespace tessaly::model

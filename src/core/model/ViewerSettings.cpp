@@ -27,6 +27,7 @@ std::vector<std::string> buildZoomList(int zoomMax) {
     // In floating point: an extreme zoomMax must not overflow on the way.
     const int count = std::min(15, text::roundHalfEven((zoomMax - 30.0) / 10.0));
     std::vector<std::string> items;
+    items.reserve(static_cast<std::size_t>(std::max(count, 0)));
     for (int i = 1; i <= count; ++i) items.push_back(std::to_string(30 + 10 * i));
     return items;
 }

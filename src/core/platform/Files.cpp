@@ -68,7 +68,8 @@ Result<std::string> readFile(const std::filesystem::path& path, std::uint64_t ma
     if (status.size > maxBytes) return tooLarge();
     std::string bytes;
     if (status.size > 0) bytes.reserve(static_cast<std::size_t>(status.size));
-    std::array<char, 65536> buffer{};
+    // Only what read() fills is used: no need to clear it first.
+    std::array<char, 65536> buffer;
     while (true) {
         const ssize_t n = ::read(opened.fd.get(), buffer.data(), buffer.size());
         if (n < 0) {

@@ -200,9 +200,11 @@ std::string_view firstCharacters(std::string_view s, std::size_t count) {
 }
 
 std::string fixedWidth(std::string_view s, std::size_t width) {
-    std::string out(firstCharacters(s, width));
-    const std::size_t have = characterCount(out);
-    if (have < width) out.append(width - have, ' ');
+    const std::string_view kept = firstCharacters(s, width);
+    const std::size_t pad = width - std::min(width, characterCount(kept));
+    std::string out;
+    out.reserve(kept.size() + pad);
+    out.append(kept).append(pad, ' ');
     return out;
 }
 
