@@ -20,7 +20,8 @@ printf '<VIDEO1>tour4k.mp4</VIDEO1>\r\n' >"$work/tour.hs5"
 # publisher the user ran would be offered at start.
 export TMPDIR="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0"
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+source "$here/x-windows.sh"
+on_own_display "-screen 0 1280x1024x24" bash -c '
   set -u
   cd "$1"
   "$2" tour.hs5 >out.txt 2>err.txt &

@@ -13,7 +13,8 @@ out="$(realpath "$out")"
 workdir="$(mktemp -d)"
 trap 'rm -rf "$workdir"' EXIT
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+source "$here/x-windows.sh"
+on_own_display "-screen 0 1024x768x24" bash -c '
   set -e
   cd "$3"
   ASAN_OPTIONS=detect_leaks=0 "$1" &

@@ -24,3 +24,32 @@ answer() {
     done
   done
 }
+
+# Runs the command after $1 (Xvfb's screen options) on an X server of its own.
+# Xvfb picks a free display number itself (-displayfd): two scripts started at
+# once by a parallel suite never share a server, as they could with
+# `xvfb-run -a`, where the one whose server did not start ran on the other's
+# and lost it when that one ended.
+on_own_display() {
+  local screen=$1
+  shift
+  local said
+  said=$(mktemp -d)
+  mkfifo "$said/display"
+  # shellcheck disable=SC2086 # the screen options are words
+  Xvfb -displayfd 3 $screen -nolisten tcp -noreset 3>"$said/display" >/dev/null 2>&1 &
+  local server=$!
+  local number=""
+  read -r -t 60 number <"$said/display" || true
+  rm -rf "$said"
+  if [ -z "$number" ]; then
+    echo "Xvfb did not say its display within 60 s"
+    kill "$server" 2>/dev/null
+    return 1
+  fi
+  local status=0
+  DISPLAY=":$number" "$@" || status=$?
+  kill "$server" 2>/dev/null
+  wait "$server" 2>/dev/null || true
+  return "$status"
+}
