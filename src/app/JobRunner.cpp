@@ -8,6 +8,7 @@
 #include "app/ProgressWindow.h"
 #include "app/WindowTexts.h"
 #include "core/Prompts.h"
+#include "ui/Strings.h"
 
 namespace tessaly::app {
 
@@ -46,10 +47,24 @@ void JobRunner::run(std::function<void()> step, std::function<void()> then) {
     watcher_.setFuture(QtConcurrent::run(std::move(step)));
 }
 
-void JobRunner::report(std::function<void()> show) {
+void JobRunner::stepBegins(publish::JobStep step) {
+    if (progress_ == nullptr) return;
+    switch (step) {
+        case publish::JobStep::ReadingMovies:
+            progress_->setText(ui::qs(texts::kReadingMovies));
+            break;
+        case publish::JobStep::WritingPage:
+            progress_->setText(ui::qs(texts::kWritingPage));
+            break;
+        case publish::JobStep::Encoding:  // the window's first line names the movie
+            break;
+    }
+}
+
+void JobRunner::report(const publish::JobProgress& progress) {
     {
         const std::lock_guard lock(reportMutex_);
-        latest_ = std::move(show);
+        latest_ = progress;
     }
     // One report on its way at a time; it shows the latest.
     if (!reportPending_.exchange(true)) emit reported();
@@ -57,18 +72,18 @@ void JobRunner::report(std::function<void()> show) {
 
 void JobRunner::showReport() {
     reportPending_.store(false);
-    std::function<void()> show;
+    std::optional<publish::JobProgress> latest;
     {
         const std::lock_guard lock(reportMutex_);
-        show = std::exchange(latest_, nullptr);
+        latest = std::exchange(latest_, std::nullopt);
     }
-    if (show && progress_ != nullptr && !stop_.load()) show();
+    if (latest && progress_ != nullptr && !stop_.load()) progress_->showProgress(*latest);
 }
 
 void JobRunner::end(const std::function<void()>& then) {
     {
         const std::lock_guard lock(reportMutex_);
-        latest_ = nullptr;
+        latest_.reset();
     }
     delete std::exchange(progress_, nullptr);
     QGuiApplication::restoreOverrideCursor();

@@ -1,11 +1,12 @@
 #pragma once
 
-// The window's long work (Publish Web Movie, Preview in Browser, Make Web
-// Versions). A command begins a job: the window's commands go off and one
-// progress window shows at once. Its slow steps run on a worker; their
-// progress reaches the progress window by queued signals, and what comes after
-// a step runs on the GUI thread once the step has ended. The command ends the
-// job: its commands come back, and a close asked for meanwhile happens then.
+// The window's host of long work (Publish Web Movie, Preview in Browser, Make
+// Web Versions), the jobs core runs on the command line in place. A command
+// begins a job: the window's commands go off and one progress window shows at
+// once. Its slow steps run on a worker; their progress reaches the progress
+// window by queued signals, and what comes after a step runs on the GUI thread
+// once the step has ended. The command ends the job: its commands come back,
+// and a close asked for meanwhile happens then.
 
 #include <QFutureWatcher>
 #include <QObject>
@@ -14,7 +15,10 @@
 #include <atomic>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string_view>
+
+#include "core/publish/Jobs.h"
 
 class QWidget;
 
@@ -26,7 +30,7 @@ namespace tessaly::app {
 
 class ProgressWindow;
 
-class JobRunner : public QObject {
+class JobRunner : public QObject, public publish::JobHost {
     Q_OBJECT
 public:
     struct Job {
@@ -43,17 +47,19 @@ public:
     // The job begins: commands off, the busy pointer and the progress window on.
     void begin(Job job);
     // `step` on a worker; `then` here once it has ended.
-    void run(std::function<void()> step, std::function<void()> then);
-    // From a step: `show` runs here soon, unless a later report replaces it or
-    // the job was stopped. Each report shows no earlier than the one before.
-    void report(std::function<void()> show);
+    void run(std::function<void()> step, std::function<void()> then) override;
+    // The progress window says what the job has come to.
+    void stepBegins(publish::JobStep step) override;
+    // From a step: shown here soon, unless a later report replaces it or the
+    // job was stopped. Each report shows no earlier than the one before.
+    void report(const publish::JobProgress& progress) override;
     // The job ends: the progress window and busy pointer go, `then` (the
     // outcome's dialogs) runs, commands come back, and a waiting close closes.
     void end(const std::function<void()>& then = {});
 
     bool running() const { return running_; }
     // The flag a step looks at now and then; set by Cancel and by closing.
-    const std::atomic<bool>* stopFlag() const { return &stop_; }
+    const std::atomic<bool>* stopFlag() const override { return &stop_; }
     void cancel() { stop_.store(true); }
     // Between begin() and end(): the one progress window.
     ProgressWindow& progress() { return *progress_; }
@@ -83,7 +89,7 @@ private:
     bool closeAsked_ = false;
     std::atomic<bool> stop_{false};
     std::mutex reportMutex_;
-    std::function<void()> latest_;
+    std::optional<publish::JobProgress> latest_;
     std::atomic<bool> reportPending_{false};
 };
 

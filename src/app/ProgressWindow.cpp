@@ -1,6 +1,7 @@
 #include "app/ProgressWindow.h"
 
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -10,6 +11,8 @@
 #include <algorithm>
 
 #include "app/WindowTexts.h"
+#include "core/movies/MovieInfo.h"
+#include "core/movies/MovieTexts.h"
 #include "ui/Strings.h"
 
 namespace tessaly::app {
@@ -103,6 +106,26 @@ QString ProgressWindow::text() const { return label_->text(); }
 void ProgressWindow::setDone(double fraction) {
     if (bar_->maximum() != kSteps) bar_->setRange(0, kSteps);
     bar_->setValue(static_cast<int>(std::clamp(fraction, 0.0, 1.0) * kSteps));
+}
+
+void ProgressWindow::showProgress(const publish::JobProgress& progress) {
+    const QString name = ui::qpath(progress.movie.filename());
+    if (progress.step == publish::JobStep::Encoding) {
+        if (progress.total <= 0 || progress.done <= 0) return;
+        setText(ui::qs(movies::texts::kEncodeProgress)
+                    .arg(name, ui::qs(movies::durationText(progress.done)),
+                         ui::qs(movies::durationText(progress.total)),
+                         ui::qs(progress.timeLeft(movies::TimeLeftStyle::Clock))));
+    } else {
+        const QLocale locale;
+        setText(progress.done <= 0
+                    ? ui::qs(texts::kCopyWaiting).arg(name)
+                    : ui::qs(texts::kCopyProgress)
+                          .arg(name, locale.formattedDataSize(static_cast<qint64>(progress.done)),
+                               locale.formattedDataSize(static_cast<qint64>(progress.total)),
+                               ui::qs(progress.timeLeft(movies::TimeLeftStyle::Words))));
+    }
+    setDone(progress.fraction());
 }
 
 void ProgressWindow::showEvent(QShowEvent* event) {

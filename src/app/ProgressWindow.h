@@ -1,6 +1,6 @@
 #pragma once
 
-// The window of long work (publishing, making web versions): shown the moment
+// The window of long work (publishing, making web versions), one for every job: shown the moment
 // the work starts, before anything slow, so the person sees at once that the
 // command was taken. Its Cancel is never the default button, and keys reach it
 // only once it has been on screen a moment: a Return or Space typed before it
@@ -8,6 +8,8 @@
 
 #include <QDialog>
 #include <functional>
+
+#include "core/publish/Jobs.h"
 
 class QLabel;
 class QProgressBar;
@@ -30,6 +32,8 @@ public:
     void setText(const QString& text);
     // How far the work is, from 0 to 1; until the first call it only shows that work goes on.
     void setDone(double fraction);
+    // A job's figures: the movie copied or encoded, how much of it, the time left.
+    void showProgress(const publish::JobProgress& progress);
     // Keys reach it: it has been on screen long enough.
     bool takesKeys() const { return takesKeys_; }
     QPushButton* cancelButton() const { return cancel_; }

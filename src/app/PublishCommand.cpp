@@ -1,7 +1,5 @@
 #include "app/PublishCommand.h"
 
-#include <QElapsedTimer>
-#include <QLocale>
 #include <QUrl>
 #include <functional>
 #include <memory>
@@ -15,7 +13,6 @@
 #include "core/hotspots/PreviewPlayer.h"
 #include "core/movies/MovieFindings.h"
 #include "core/movies/MovieTexts.h"
-#include "core/movies/TimeLeft.h"
 #include "core/publish/Page.h"
 #include "core/publish/PublishMessages.h"
 #include "core/publish/WorkSteps.h"
@@ -30,68 +27,32 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The movie copy's line in the progress window.
-class CopyShown {
-public:
-    explicit CopyShown(ProgressWindow& window) : window_(window) { clock_.start(); }
-
-    void update(const fs::path& movie, std::uint64_t done, std::uint64_t total) {
-        if (movie != movie_) {
-            movie_ = movie;
-            clock_.restart();
-        }
-        const QString name = ui::qpath(movie.filename());
-        const QLocale locale;
-        window_.setText(done == 0 ? ui::qs(texts::kCopyWaiting).arg(name)
-                                  : ui::qs(texts::kCopyProgress)
-                                        .arg(name, locale.formattedDataSize(static_cast<qint64>(done)),
-                                             locale.formattedDataSize(static_cast<qint64>(total)),
-                                             ui::qs(movies::timeLeftText(
-                                                 static_cast<double>(done), static_cast<double>(total),
-                                                 static_cast<double>(clock_.elapsed()) / 1000.0,
-                                                 movies::TimeLeftStyle::Words))));
-        window_.setDone(total == 0 ? 1.0 : static_cast<double>(done) / static_cast<double>(total));
-    }
-
-private:
-    ProgressWindow& window_;
-    QElapsedTimer clock_;
-    fs::path movie_;
-};
-
 // The publish's questions in the window's dialogs, with the progress window
 // out of their way.
 class WindowTalk : public publish::PublishQuestions {
 public:
-    WindowTalk(Prompts& prompts, ProgressWindow& progress) : prompts_(prompts), progress_(progress) {}
+    WindowTalk(Prompts& prompts, JobRunner& runner) : prompts_(prompts), runner_(runner) {}
 
     void tell(const Message& notice) override {
-        progress_.hide();
+        runner_.progress().hide();
         prompts_.show(notice);
-        progress_.showNow();
+        runner_.progress().showNow();
     }
     bool goOnDespite(const std::vector<movies::MovieFinding>& findings,
                      const std::vector<publish::Mismatch>& mismatches) override {
-        progress_.hide();
+        runner_.progress().hide();
         const bool goOn =
             prompts_.ask(publish::publishQuestion(findings, mismatches), movies::texts::kContinue);
-        if (goOn) progress_.showNow();
+        if (goOn) runner_.progress().showNow();
         return goOn;
     }
 
 private:
     Prompts& prompts_;
-    ProgressWindow& progress_;
+    JobRunner& runner_;
 };
 
 }  // namespace
-
-// What a publish carries from one step to the next.
-struct PublishCommand::Work {
-    publish::PublishWork publish;
-    model::ViewerSettings settings;
-    Outcome then;
-};
 
 void PublishCommand::run(const model::MovieSlots& movies, const model::ViewerSettings& settings,
                          const hotspots::HotSpotList& hotSpots, const fs::path& project, SettingsBack done) {
@@ -175,55 +136,15 @@ void PublishCommand::publishTo(const fs::path& page, const model::MovieSlots& mo
     runner_.begin({ui::captionOf(Topic::PublishCopy),
                    ui::qs(askAboutMovies ? texts::kReadingMovies : texts::kWritingPage),
                    texts::kStopPublishingQuestion});
-    auto work = std::make_shared<Work>(Work{
-        {movies, page, hotSpots, project, askAboutMovies, runner_.stopFlag(), &media::moduleCaptionTools()},
-        settings,
-        std::move(then)});
-    if (!askAboutMovies) {
-        checkAndPublish(work);
-        return;
-    }
-    // Read on the worker while the progress shows; the check then finds them read.
-    runner_.run([this, work] { readMovies(work->publish.movies); }, [this, work] { checkAndPublish(work); });
-}
-
-void PublishCommand::readMovies(const model::MovieSlots& movies) {
-    const std::atomic<bool>* stop = runner_.stopFlag();
-    for (std::size_t i = 0; i < movies.size() && !stop->load(); ++i) {
-        const std::string path = movies.path(i);
-        if (!path.empty()) static_cast<void>(movieTools_.inspect(path, stop));
-    }
-}
-
-void PublishCommand::checkAndPublish(const std::shared_ptr<Work>& work) {
-    ProgressWindow& window = runner_.progress();
-    WindowTalk talk(prompts_, window);
-    Result<publish::PublishJob> prepared =
-        publish::preparePublish(work->publish, work->settings, movieTools_, talk);
-    if (prepared.failed()) {
-        conclude(work, prepared.failure());
-        return;
-    }
-    window.setText(ui::qs(texts::kWritingPage));
-    // A stop asked for while the movies were read ends the publish before it writes.
-    publish::PublishControl control;
-    control.stop = runner_.stopFlag();
-    control.movieTools = &movieTools_;
-    control.captionTools = &media::moduleCaptionTools();
-    auto copy = std::make_shared<CopyShown>(window);
-    control.progress = [this, copy](const fs::path& movie, std::uint64_t done, std::uint64_t total) {
-        runner_.report([copy, movie, done, total] { copy->update(movie, done, total); });
-    };
-    // Until the publish has run: a worker that never ran it was stopped.
-    auto result = std::make_shared<publish::PublishResult>(cancellation());
-    runner_.run([job = std::move(prepared).value(), control = std::move(control),
-                 result] { *result = publish::publish(job, control); },
-                [this, work, result] { conclude(work, *result); });
-}
-
-void PublishCommand::conclude(const std::shared_ptr<Work>& work, const publish::PublishResult& result) {
-    running_ = false;
-    runner_.end([&] { work->then(result, work->settings); });
+    auto talk = std::make_shared<WindowTalk>(prompts_, runner_);
+    publish::startPublish(
+        runner_, {movies, page, hotSpots, project, askAboutMovies, nullptr, &media::moduleCaptionTools()},
+        settings, movieTools_, *talk,
+        [this, talk, then = std::move(then)](const publish::PublishResult& result,
+                                             const model::ViewerSettings& back) {
+            running_ = false;
+            runner_.end([&] { then(result, back); });
+        });
 }
 
 }  // namespace tessaly::app

@@ -73,17 +73,10 @@ public:
     bool running() const { return running_; }
 
 private:
-    struct Work;
-
     // After the page dialog; false when the command ends there.
     bool choosePage(model::ViewerSettings& settings, std::filesystem::path& page);
     // "Publishing succeeded", with the page and its folder a click away.
     void offerPage(const Message& succeeded, const std::filesystem::path& page);
-    // Each movie read once, so the check before publishing finds it read.
-    void readMovies(const model::MovieSlots& movies);
-    // On the GUI thread once the movies are read: the checks and questions, then the publish.
-    void checkAndPublish(const std::shared_ptr<Work>& work);
-    void conclude(const std::shared_ptr<Work>& work, const publish::PublishResult& result);
 
     QPointer<QWidget> window_;
     Prompts& prompts_;

@@ -1,6 +1,3 @@
-#include <unistd.h>
-
-#include <chrono>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -9,13 +6,13 @@
 #include <vector>
 
 #include "cli/Console.h"
+#include "cli/ConsoleJobs.h"
 #include "cli/StopOnSignals.h"
 #include "cli/Usage.h"
 #include "cli/Verbs.h"
 #include "core/model/AppState.h"
 #include "core/model/ProjectFile.h"
 #include "core/movies/MovieTexts.h"
-#include "core/movies/TimeLeft.h"
 #include "core/movies/WebVersions.h"
 #include "core/publish/WorkSteps.h"
 #include "core/text/Numbers.h"
@@ -48,26 +45,6 @@ std::optional<std::vector<int>> widthList(std::string_view text) {
     if (widths.empty()) return std::nullopt;
     return widths;
 }
-
-// "tessaly: encoding tour.mp4: 42%, 1:20 left", rewritten in place.
-class EncodeLine {
-public:
-    EncodeLine(std::ostream& err, std::string name)
-        : line_(err), text_("encoding " + std::move(name)), start_(std::chrono::steady_clock::now()) {}
-    void operator()(double done, double total) {
-        if (total <= 0) return;
-        const double elapsed =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-        line_.update(text_, static_cast<int>(std::min(done / total, 1.0) * 100),
-                     ", " + movies::timeLeftText(done, total, elapsed) + " left   ");
-    }
-    void finish() { line_.finish(); }
-
-private:
-    PercentLine line_;
-    std::string text_;
-    std::chrono::steady_clock::time_point start_;
-};
 
 }  // namespace
 
@@ -103,35 +80,33 @@ int runEncode(const Arguments& args, std::ostream&, std::ostream& err) {
     }
     const model::OpenedProject& project = opened.value();
 
+    Result<movies::EncodeJob> job = publish::encodeJob(project.movies, project.file.parent_path());
+    if (job.failed()) {
+        printMessage(err, movies::encodeMessage(job.failure()));
+        return 1;
+    }
+    job->widths = widths;
     const StopOnSignals signals;
+    ConsoleJobs jobs(err, signals.flag());
     media::FfmpegEncoder encoder;
-    std::optional<EncodeLine> line;
-    const auto encode = [&](movies::EncodeJob job) {
-        job.widths = widths;
-        line.emplace(err, job.movie.filename().string());
-        movies::EncodeControl control;
-        control.tools = &media::moduleMovieTools();
-        control.encoder = &encoder;
-        control.stop = signals.flag();
-        if (&err == &std::cerr && ::isatty(STDERR_FILENO))
-            control.progress = [&line](double done, double total) { (*line)(done, total); };
-        // The versions lie beside the project: slots 2 and 3 name them by file name;
-        // the project keeps its paths as written. A project that cannot be saved
-        // takes them back out.
-        control.nameVersions = [&](const std::vector<fs::path>& versions) {
-            model::MovieSlots movies = project.written;
-            for (std::size_t slot = 1; slot < movies.size(); ++slot)
-                movies[slot] =
-                    slot - 1 < versions.size() ? versions[slot - 1].filename().string() : std::string();
-            model::ViewerSettings settings = project.settings;
-            settings.captions = project.writtenCaptions;
-            return model::saveProject(project.file, settings, movies, project.hotSpots);
-        };
-        return movies::encodeWebVersions(job, control);
+    movies::EncodeControl control;
+    control.tools = &media::moduleMovieTools();
+    control.encoder = &encoder;
+    // The versions lie beside the project: slots 2 and 3 name them by file name;
+    // the project keeps its paths as written. A project that cannot be saved
+    // takes them back out.
+    control.nameVersions = [&](const std::vector<fs::path>& versions) {
+        model::MovieSlots movies = project.written;
+        for (std::size_t slot = 1; slot < movies.size(); ++slot)
+            movies[slot] = slot - 1 < versions.size() ? versions[slot - 1].filename().string() : std::string();
+        model::ViewerSettings settings = project.settings;
+        settings.captions = project.writtenCaptions;
+        return model::saveProject(project.file, settings, movies, project.hotSpots);
     };
-    const movies::EncodeResult result =
-        publish::encodeWork(project.movies, project.file.parent_path(), encode);
-    if (line) line->finish();
+    movies::EncodeResult result = cancellation();
+    publish::startEncode(jobs, std::move(job).value(), std::move(control),
+                         [&result](const movies::EncodeResult& ended) { result = ended; });
+    jobs.finish();
     printMessage(err, movies::encodeMessage(result));
     if (result.failed()) return result.kind() == FailureKind::Cancelled ? signals.exitStatus() : 1;
     err << kPrefix << movies::texts::kSlotsUpdated << project.file.string() << '\n';

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "cli/Console.h"
+#include "cli/ConsoleJobs.h"
 #include "cli/StopOnSignals.h"
 #include "cli/Usage.h"
 #include "cli/Verbs.h"
@@ -44,9 +45,6 @@ constexpr std::string_view kNameThePage = "; name the page file, such as ";
 // Larger than any screen or texture a browser draws.
 constexpr unsigned kMaxCustomSize = 16384;
 
-// Copies smaller than this finish before a progress line would help.
-constexpr std::uint64_t kProgressFrom = 64u << 20;
-
 // A side of --custom-size: digits; a number too large for any type counts as too large.
 std::optional<unsigned> sizeValue(std::string_view text) {
     if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
@@ -55,22 +53,6 @@ std::optional<unsigned> sizeValue(std::string_view text) {
     if (result.ec == std::errc::result_out_of_range) return std::numeric_limits<unsigned>::max();
     return value;
 }
-
-// A progress line, rewritten in place, for the movie copy under way.
-class ProgressLine {
-public:
-    explicit ProgressLine(std::ostream& err) : line_(err) {}
-    void operator()(const fs::path& movie, std::uint64_t done, std::uint64_t total) {
-        if (total < kProgressFrom) return;
-        line_.update("copying " + movie.filename().string(), static_cast<int>(done * 100 / total));
-        if (done >= total) line_.finish();
-    }
-    // Ends a line cut short by a cancel.
-    void finish() { line_.finish(); }
-
-private:
-    PercentLine line_;
-};
 
 struct PublishOptions {
     std::string project;
@@ -165,10 +147,9 @@ void printMismatches(std::ostream& err, const std::vector<publish::Mismatch>& mi
 // first and what will not play well, or disagrees with the page, stops it;
 // otherwise the publish reads each movie while it copies it, and the findings
 // and the mismatches come after, from what it read.
-class ConsoleTalk : public publish::PublishTalk {
+class ConsoleTalk : public publish::PublishQuestions {
 public:
-    ConsoleTalk(std::ostream& err, movies::MovieTools& tools, const std::atomic<bool>* stop)
-        : err_(err), tools_(tools), stop_(stop) {}
+    explicit ConsoleTalk(std::ostream& err) : err_(err) {}
 
     void tell(const Message& notice) override { printMessage(err_, notice); }
 
@@ -184,31 +165,11 @@ public:
         return !declined_;
     }
 
-    publish::PublishResult run(const publish::PublishJob& job) override {
-        ran_ = true;
-        ProgressLine progressLine(err_);
-        publish::PublishControl control;
-        control.stop = stop_;
-        control.movieTools = &tools_;
-        control.captionTools = &media::moduleCaptionTools();
-        if (&err_ == &std::cerr && ::isatty(STDERR_FILENO)) {
-            control.progress = [&progressLine](const fs::path& movie, std::uint64_t done,
-                                               std::uint64_t total) { progressLine(movie, done, total); };
-        }
-        publish::PublishResult result = publish::publish(job, control);
-        progressLine.finish();
-        return result;
-    }
-
     bool declined() const { return declined_; }
-    bool ran() const { return ran_; }
 
 private:
     std::ostream& err_;
-    movies::MovieTools& tools_;
-    const std::atomic<bool>* stop_;
     bool declined_ = false;
-    bool ran_ = false;
 };
 
 }  // namespace
@@ -238,7 +199,8 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
     // From here on a signal cancels: the movies are being read.
     const StopOnSignals signals;
     movies::MovieInfoCache tools(media::moduleMovieTools());
-    ConsoleTalk talk(err, tools, signals.flag());
+    ConsoleTalk talk(err);
+    ConsoleJobs jobs(err, signals.flag());
     const Result<fs::path> page = publish::pageFile(options.page);
     if (page.failed()) {
         err << kPrefix << page.failure().message() << '\n';
@@ -251,11 +213,16 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
                                     options.strict,
                                     signals.flag(),
                                     &media::moduleCaptionTools()};
-    const publish::PublishResult result = publish::publishWork(work, project.settings, tools, talk);
+    publish::PublishResult result = cancellation();
+    publish::startPublish(jobs, work, project.settings, tools, talk,
+                          [&result](const publish::PublishResult& ended, const model::ViewerSettings&) {
+                              result = ended;
+                          });
+    jobs.finish();
     if (talk.declined()) return 1;
     const bool cancelled = result.failed() && result.kind() == FailureKind::Cancelled;
     // After a cancel nothing more is read: the person asked to stop.
-    if (!options.strict && talk.ran() && !cancelled) {
+    if (!options.strict && jobs.reached(publish::JobStep::WritingPage) && !cancelled) {
         const std::vector<fs::path> indexLeftAtEnd =
             result.ok() ? result->indexLeftAtEnd : std::vector<fs::path>{};
         printFindings(err, movies::checkMovies(work.movies, tools, work.page, indexLeftAtEnd));

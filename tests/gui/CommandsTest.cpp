@@ -350,7 +350,7 @@ TEST(JobRunner, AStepsReportShowsBeforeItsSequelAndAStoppedJobClosesTheWindowOnc
     runner.begin({QStringLiteral("Working"), QStringLiteral("Reading"), "stop working?"});
     EXPECT_TRUE(runner.progress().isVisible());
     QString seen;
-    runner.run([&] { runner.report([&] { runner.progress().setText(QStringLiteral("halfway")); }); },
+    runner.run([&] { runner.report({publish::JobStep::Encoding, "tour.mp4", 30, 60, 10}); },
                [&] {
                    seen = runner.progress().text();
                    // Runs until it is stopped.
@@ -365,7 +365,7 @@ TEST(JobRunner, AStepsReportShowsBeforeItsSequelAndAStoppedJobClosesTheWindowOnc
                    EXPECT_TRUE(runner.holdClose());
                });
     ASSERT_TRUE(ended.wait(10000));
-    EXPECT_EQ(seen, QStringLiteral("halfway"));
+    EXPECT_TRUE(seen.startsWith(QStringLiteral("Encoding tour.mp4\n"))) << seen.toStdString();
     EXPECT_EQ(closes, 1);
     EXPECT_EQ(prompts.asked, (std::vector<std::string>{"stop working?", "stop working?"}));
     ASSERT_EQ(running.size(), 2);

@@ -2,9 +2,9 @@
 
 // The steps the window and the command line share, so that the two cannot
 // drift: "open a project, check its movies, publish" and "open a project,
-// encode". Core asks nothing itself: what tells or asks the person, and what
-// runs the long work (on a worker with a progress dialog, or in place with a
-// progress line), the caller passes in.
+// encode". Core asks nothing itself: what tells or asks the person, and the
+// host that runs the long work (on a worker with a progress window, or in
+// place with a progress line), the caller passes in.
 
 #include <atomic>
 #include <filesystem>
@@ -17,6 +17,7 @@
 #include "core/model/ViewerSettings.h"
 #include "core/movies/MovieFindings.h"
 #include "core/movies/WebVersions.h"
+#include "core/publish/Jobs.h"
 #include "core/publish/Mismatches.h"
 #include "core/publish/Publisher.h"
 
@@ -35,13 +36,6 @@ public:
                                            const std::vector<Mismatch>& mismatches) = 0;
 };
 
-// What a publish asks of the window or the command line.
-class PublishTalk : public PublishQuestions {
-public:
-    // The publish itself, with the caller's progress and cancel.
-    [[nodiscard]] virtual PublishResult run(const PublishJob& job) = 0;
-};
-
 struct PublishWork {
     model::MovieSlots movies;    // as found (model::OpenedProject::movies)
     std::filesystem::path page;  // absolute and normal (pageFile)
@@ -55,27 +49,28 @@ struct PublishWork {
     movies::CaptionTools* captionTools = nullptr;
 };
 
-// After the main movie's check (checkMainMovie, before any dialog): the job
-// with its custom size notice (`settings` come back with a rejected size
-// reset), its checks, the movies that will not play well and the mismatches,
-// the publish. A job refused comes back Refused and is never run; a publish
-// declined over its movies, Cancelled with nothing to tell.
-PublishResult publishWork(const PublishWork& work, model::ViewerSettings& settings, movies::MovieTools& tools,
-                          PublishTalk& talk);
-// The same up to the publish itself, for a caller that runs it later: the job
-// to publish, or the failure that ends the work here.
+using PublishDone = std::function<void(const PublishResult& result, const model::ViewerSettings& settings)>;
+
+// After the main movie's check (checkMainMovie, before any dialog), the
+// publish as a job on `host`: with checkMoviesFirst the movies are read first,
+// a step of their own; then the job with its custom size notice, its checks,
+// the movies that will not play well and the mismatches (preparePublish, on
+// the caller's thread); then the publish, its copies reported. `done` gets
+// the result and the settings, with a rejected custom size reset. A job
+// refused comes back Refused and is never run; a publish declined over its
+// movies, Cancelled with nothing to tell. `tools` and `talk` outlive the job.
+void startPublish(JobHost& host, PublishWork work, model::ViewerSettings settings, movies::MovieTools& tools,
+                  PublishQuestions& talk, PublishDone done);
+// The job to publish, or the failure that ends the work before it writes.
 Result<PublishJob> preparePublish(const PublishWork& work, model::ViewerSettings& settings,
                                   movies::MovieTools& tools, PublishQuestions& talk);
 
-// What an encode asks of the window or the command line: the encode itself,
-// with the caller's tools, progress and cancel.
-using EncodeRun = std::function<movies::EncodeResult(const movies::EncodeJob& job)>;
-
-// Make Web Versions of slot 1 in `folder`: the main movie's check (its
-// refusal comes back Refused), then the encode.
-movies::EncodeResult encodeWork(const model::MovieSlots& movies, const std::filesystem::path& folder,
-                                const EncodeRun& run);
-// The same up to the encode itself: the job, or the refusal.
+// Make Web Versions of slot 1 in `folder`: the job, or the main movie's
+// check's refusal.
 Result<movies::EncodeJob> encodeJob(const model::MovieSlots& movies, const std::filesystem::path& folder);
+// The encode as a job on `host`, its progress reported; `control` gives the
+// tools and what names the versions, the host its stop. `done` gets the result.
+void startEncode(JobHost& host, movies::EncodeJob job, movies::EncodeControl control,
+                 std::function<void(const movies::EncodeResult& result)> done);
 
 }  // namespace tessaly::publish

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -221,24 +222,33 @@ TEST_F(PublishMoviesTest, CancelDuringTheCopyWhileTheMovieIsReadLeavesTheFolderA
 namespace {
 
 // Answers as the window or the command line would, and notes what it was asked.
-class FakeTalk : public PublishTalk {
+class FakeTalk : public PublishQuestions {
 public:
     bool goOn = false;
     std::vector<Message> told;
-    int asked = 0, ran = 0;
-    movies::MovieTools* tools = nullptr;
+    int asked = 0;
 
     void tell(const Message& notice) override { told.push_back(notice); }
     bool goOnDespite(const std::vector<movies::MovieFinding>&, const std::vector<Mismatch>&) override {
         ++asked;
         return goOn;
     }
-    PublishResult run(const PublishJob& job) override {
-        ++ran;
-        PublishControl control;
-        control.movieTools = tools;
-        return publish::publish(job, control);
-    }
+};
+
+// Runs the steps in place, as the command line does, and notes them.
+class FakeJobs : public InPlaceJobs {
+public:
+    FakeJobs() : InPlaceJobs(nullptr, nullptr) {}
+    std::vector<JobStep> steps;
+    std::vector<JobProgress> reports;
+
+    const std::atomic<bool>* stopFlag() const override { return &stop_; }
+    void stepBegins(JobStep step) override { steps.push_back(step); }
+    void report(const JobProgress& progress) override { reports.push_back(progress); }
+    int ran() const { return static_cast<int>(std::count(steps.begin(), steps.end(), JobStep::WritingPage)); }
+
+private:
+    std::atomic<bool> stop_{false};
 };
 
 }  // namespace
@@ -253,32 +263,47 @@ TEST_F(PublishMoviesTest, SharedStepsAskBeforeRunningAndRunOnlyWhatMayBePublishe
     settings.customWidth = "200";
     settings.customHeight = "480";
     FakeTalk talk;
-    talk.tools = &tools;
-    const PublishResult declined = publishWork(work, settings, tools, talk);
+    FakeJobs jobs;
+    const auto publishWork = [&] {
+        PublishResult result = cancellation();
+        int ended = 0;
+        startPublish(jobs, work, settings, tools, talk,
+                     [&](const PublishResult& outcome, const model::ViewerSettings& back) {
+                         result = outcome;
+                         settings = back;
+                         ++ended;
+                     });
+        EXPECT_EQ(ended, 1);
+        return result;
+    };
+    const PublishResult declined = publishWork();
     EXPECT_EQ(outcomeOf(declined), Outcome::Cancelled);
     EXPECT_TRUE(publish::publishMessage(declined).text.empty());
     EXPECT_EQ(talk.told.size(), 1u);  // the custom size's notice
-    EXPECT_EQ((std::pair{talk.asked, talk.ran}), (std::pair{1, 0}));
+    EXPECT_EQ((std::pair{talk.asked, jobs.ran()}), (std::pair{1, 0}));
+    EXPECT_EQ(settings.customWidth, "320");  // the rejected size comes back reset
     EXPECT_TRUE(test_support::entryNames(dir / "site").empty());
 
     talk.goOn = true;
-    EXPECT_EQ(outcomeOf(publishWork(work, settings, tools, talk)), Outcome::Succeeded);
-    EXPECT_EQ((std::pair{talk.asked, talk.ran}), (std::pair{2, 1}));
+    EXPECT_EQ(outcomeOf(publishWork()), Outcome::Succeeded);
+    EXPECT_EQ((std::pair{talk.asked, jobs.ran()}), (std::pair{2, 1}));
     EXPECT_EQ(site("late.mp4"), "front:late index");
+    // The movies were read in a step of their own before each question, and the copy reported.
+    EXPECT_EQ(jobs.steps, (std::vector{JobStep::ReadingMovies, JobStep::ReadingMovies, JobStep::WritingPage}));
+    ASSERT_FALSE(jobs.reports.empty());
+    EXPECT_EQ(jobs.reports.back().movie, dir / "late.mp4");
+    EXPECT_EQ(jobs.reports.back().fraction(), 1.0);
 
     ASSERT_TRUE(platform::writeFileAtomic(dir / "tour.avi", "avi").ok());
     work.movies[0] = (dir / "tour.avi").string();
-    const PublishResult refused = publishWork(work, settings, tools, talk);
+    const PublishResult refused = publishWork();
     EXPECT_EQ(outcomeOf(refused), Outcome::Refused);
     PublishJob avi;
     avi.movies = work.movies;
     EXPECT_EQ(refused.failure(), checkJob(avi).failure());
-    EXPECT_EQ((std::pair{talk.asked, talk.ran}), (std::pair{2, 1}));
+    EXPECT_EQ((std::pair{talk.asked, jobs.ran()}), (std::pair{2, 1}));
 
-    const movies::EncodeResult noMovie = encodeWork({" ", "", ""}, dir, [](const movies::EncodeJob&) {
-        ADD_FAILURE() << "an encode without a movie was run";
-        return movies::EncodeResult(cancellation());
-    });
-    EXPECT_EQ(outcomeOf(noMovie), Outcome::Refused);
+    const Result<movies::EncodeJob> noMovie = encodeJob({" ", "", ""}, dir);
+    ASSERT_TRUE(noMovie.failed());
     EXPECT_EQ(noMovie.failure(), checkMainMovie({" ", "", ""}).failure());
 }
