@@ -175,7 +175,7 @@ MainWindow::~MainWindow() {
     // The editor's view and player go with the controls; drop it first.
     editor_.reset();
     // The player going down moves its position one last time: not to this window's parts.
-    if (auto* media = header_.player->findChild<QMediaPlayer*>()) media->disconnect(this);
+    if (QMediaPlayer* media = header_.player->madeMediaPlayer()) media->disconnect(this);
 }
 
 void MainWindow::watchEdits() {

@@ -173,6 +173,8 @@ public:
     // Made at the first movie: the media back end takes long to start, and the
     // window should not wait for it.
     QMediaPlayer* mediaPlayer();
+    // The same, or nothing before the first movie.
+    QMediaPlayer* madeMediaPlayer() const { return player_; }
     PreviewPicture* picture() const { return picture_; }
     // Goes to `ms`; a paused player is made to arrive there.
     void seek(qint64 ms);
