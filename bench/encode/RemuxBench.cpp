@@ -53,9 +53,9 @@ int main(int argc, char** argv) {
         return [&, move] {
             platform::TemporaryFile out;
             if (out.create(target) != 0) return false;
-            const movies::WriteOutcome outcome = move(movie, out.fd(), target, {}, nullptr);
-            if (outcome.error) std::fprintf(stderr, "%s\n", outcome.error->message().c_str());
-            return !outcome.error && out.replaceTarget() == 0;
+            const Result<void> outcome = move(movie, out.fd(), target, {}, nullptr);
+            if (outcome.failed()) std::fprintf(stderr, "%s\n", outcome.failure().message().c_str());
+            return outcome.ok() && out.replaceTarget() == 0;
         };
     };
     const std::function<bool()> ways[] = {copy, moveWith(media::remuxIndexFirst),

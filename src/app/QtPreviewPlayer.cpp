@@ -400,8 +400,7 @@ void QtPreviewPlayer::playFirstChannel(const std::string& movie, ChannelWriter w
     auto stop = std::make_shared<std::atomic<bool>>(false);
     channelStop_ = stop;
     channelWriter_.start([this, file, stop, write = std::move(write)] {
-        const movies::WriteOutcome outcome = write(file->handle(), stop.get());
-        if (outcome.stopped || outcome.error) return;
+        if (write(file->handle(), stop.get()).failed()) return;
         // The destructor waits for this worker after setting `stop`.
         QMetaObject::invokeMethod(this, [this, file, stop] {
             if (!stop->load()) startFirstChannel(file);

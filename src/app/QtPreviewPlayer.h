@@ -181,7 +181,7 @@ public:
 
     // Writes the first channel of a movie's sound as a WAV file to `fd`, on a
     // worker thread; see movies::MovieTools::writeFirstChannel.
-    using ChannelWriter = std::function<movies::WriteOutcome(int fd, const std::atomic<bool>* stop)>;
+    using ChannelWriter = std::function<Result<void>(int fd, const std::atomic<bool>* stop)>;
     // Plays the first channel of `movie`'s sound alone to both ears in place
     // of its own sound, once `write` has made it: the W of ambisonic sound,
     // the sound from all around, where a mix of its four channels would

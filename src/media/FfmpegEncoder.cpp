@@ -76,8 +76,8 @@ private:
     std::string pending_;
 };
 
-movies::WriteOutcome failure(const fs::path& path, std::string action, std::string reason) {
-    return {false, platform::FileError{path, std::move(action), std::move(reason)}};
+Failure failure(const fs::path& path, std::string action, std::string reason) {
+    return platform::FileError{path, std::move(action), std::move(reason)};
 }
 
 // Channels of ambisonic sound a version keeps and marks; 0 for other sound.
@@ -95,15 +95,14 @@ std::size_t ambisonicChannels(const movies::MovieInfo& info) {
 
 // The libraries write no ambisonic mark: the versions, which keep every
 // channel, get it once they are written.
-movies::WriteOutcome markAmbisonic(const movies::MovieInfo& info,
-                                   const std::vector<movies::EncodeTarget>& targets) {
+Result<void> markAmbisonic(const movies::MovieInfo& info, const std::vector<movies::EncodeTarget>& targets) {
     const std::size_t channels = ambisonicChannels(info);
-    if (channels == 0) return {};
+    if (channels == 0) return success();
     for (const movies::EncodeTarget& target : targets) {
         if (const int error = writeAmbisonicMark(target.fd, AmbisonicMark::firstOrder(channels)))
             return failure(target.target, "write", std::strerror(error));
     }
-    return {};
+    return success();
 }
 
 }  // namespace
@@ -155,10 +154,10 @@ std::vector<std::string> encodeArguments(const fs::path& movie, const movies::Mo
     return args;
 }
 
-movies::WriteOutcome FfmpegEncoder::encode(const fs::path& movie, const movies::MovieInfo& info,
-                                           const std::vector<movies::EncodeTarget>& targets,
-                                           const std::function<void(double seconds)>& progress,
-                                           const std::atomic<bool>* stop) {
+Result<void> FfmpegEncoder::encode(const fs::path& movie, const movies::MovieInfo& info,
+                                   const std::vector<movies::EncodeTarget>& targets,
+                                   const std::function<void(double seconds)>& progress,
+                                   const std::atomic<bool>* stop) {
     const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
     std::vector<std::string> args = encodeArguments(movie, info, targets, threads);
     args.insert(args.begin(), program_);
@@ -219,7 +218,7 @@ movies::WriteOutcome FfmpegEncoder::encode(const fs::path& movie, const movies::
     int status = 0;
     while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
-    if (stopped) return {true, std::nullopt};
+    if (stopped) return cancellation();
     if (!errorLines.rest().empty()) lastError = errorLines.rest();
     if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return markAmbisonic(info, targets);
     if (lastError.empty())

@@ -13,10 +13,10 @@ public:
     // `program`: the ffmpeg to run, looked up in PATH unless it holds a slash.
     explicit FfmpegEncoder(std::string program = "ffmpeg") : program_(std::move(program)) {}
 
-    movies::WriteOutcome encode(const std::filesystem::path& movie, const movies::MovieInfo& info,
-                                const std::vector<movies::EncodeTarget>& targets,
-                                const std::function<void(double seconds)>& progress,
-                                const std::atomic<bool>* stop) override;
+    Result<void> encode(const std::filesystem::path& movie, const movies::MovieInfo& info,
+                        const std::vector<movies::EncodeTarget>& targets,
+                        const std::function<void(double seconds)>& progress,
+                        const std::atomic<bool>* stop) override;
 
 private:
     std::string program_;

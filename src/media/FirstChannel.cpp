@@ -102,10 +102,10 @@ bool writeAll(int fd, const char* bytes, std::size_t count) {
 
 }  // namespace
 
-movies::WriteOutcome writeFirstChannel(const fs::path& movie, int out, const fs::path& outName,
-                                       const std::atomic<bool>* stop) {
+Result<void> writeFirstChannel(const fs::path& movie, int out, const fs::path& outName,
+                               const std::atomic<bool>* stop) {
     const auto failed = [](const fs::path& path, std::string_view action, std::string reason) {
-        return movies::WriteOutcome{false, platform::FileError{path, std::string(action), std::move(reason)}};
+        return platform::FileError{path, std::string(action), std::move(reason)};
     };
     platform::OpenedFile file = platform::openRegularFile(movie);
     if (file.status.error != 0) return failed(movie, "read", std::strerror(file.status.error));
@@ -114,7 +114,7 @@ movies::WriteOutcome writeFirstChannel(const fs::path& movie, int out, const fs:
     reader.stopWhen(stop);
     int error = 0;
     const InputPtr context = openMovie(reader, movie, error, FrameDecoding::None);
-    if (reader.stopRequested()) return {true, std::nullopt};
+    if (reader.stopRequested()) return cancellation();
     if (!context) return failed(movie, "read", avError(error));
     const AVStream* sound = firstStream(context.get(), AVMEDIA_TYPE_AUDIO);
     const AVCodec* codec = sound != nullptr ? avcodec_find_decoder(sound->codecpar->codec_id) : nullptr;
@@ -141,7 +141,7 @@ movies::WriteOutcome writeFirstChannel(const fs::path& movie, int out, const fs:
         return true;
     };
     for (bool more = true; more;) {
-        if (stop != nullptr && stop->load(std::memory_order_relaxed)) return {true, std::nullopt};
+        if (stop != nullptr && stop->load(std::memory_order_relaxed)) return cancellation();
         const int read = av_read_frame(context.get(), packet.get());
         more = read >= 0;
         if (more && packet->stream_index != sound->index) {
@@ -163,7 +163,7 @@ movies::WriteOutcome writeFirstChannel(const fs::path& movie, int out, const fs:
     const std::string header = waveHeader(rate, written);
     if (::pwrite(out, header.data(), header.size(), 0) != static_cast<ssize_t>(header.size()))
         return failed(outName, "write", std::strerror(errno));
-    return {};
+    return success();
 }
 
 }  // namespace tessaly::media

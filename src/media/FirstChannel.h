@@ -13,8 +13,8 @@ namespace tessaly::media {
 
 // Writes the first channel of `movie`'s first sound track, decoded, to `out`
 // (open for writing, empty, named `outName` in messages) as a mono 16-bit WAV
-// file. Setting `stop` ends it early.
-movies::WriteOutcome writeFirstChannel(const std::filesystem::path& movie, int out,
-                                       const std::filesystem::path& outName, const std::atomic<bool>* stop);
+// file. Setting `stop` ends it early, as Cancelled.
+Result<void> writeFirstChannel(const std::filesystem::path& movie, int out,
+                               const std::filesystem::path& outName, const std::atomic<bool>* stop);
 
 }  // namespace tessaly::media

@@ -14,7 +14,6 @@ namespace tessaly::media {
 namespace {
 
 namespace fs = std::filesystem;
-using Result = RebuiltIndex::Result;
 
 // Why a movie is refused, after "Cannot read MOVIE: ".
 constexpr std::string_view kCutShort = "it is cut short or damaged: a part of it reaches past its end";
@@ -117,7 +116,7 @@ class Relocation {
 public:
     explicit Relocation(const CopyJob& job) : job_(job), reader_(job.in, job.size) {}
 
-    std::optional<movies::WriteOutcome> run() {
+    std::optional<Result<void>> run() {
         if (reader_.io() == nullptr) return refuse(job_.movie, "read", std::strerror(ENOMEM));
         const TopBoxes top = readTopBoxes(reader_, job_.size);
         if (top.cutShort) return readFailed(kCutShort);
@@ -131,27 +130,23 @@ public:
         // wider alignment only where it is at most a thousandth of the movie.
         const RebuiltIndex index =
             rebuildIndex(bytes, layout->mediaData, job_.size >= 1000 * kCopySpan ? kCopySpan : kBlock);
-        if (index.result == Result::Unhandled) return std::nullopt;
-        if (index.result == Result::Damaged) return refuse(job_.movie, "read", index.problem);
+        if (index.result == RebuiltIndex::Result::Unhandled) return std::nullopt;
+        if (index.result == RebuiltIndex::Result::Damaged) return refuse(job_.movie, "read", index.problem);
         return writeAround(*layout, index.box);
     }
 
 private:
-    movies::WriteOutcome refuse(const fs::path& path, std::string_view action, std::string_view reason) {
-        outcome_.error = platform::FileError{path, std::string(action), std::string(reason)};
-        return outcome_;
+    static Failure refuse(const fs::path& path, std::string_view action, std::string_view reason) {
+        return platform::FileError{path, std::string(action), std::string(reason)};
     }
-    movies::WriteOutcome readFailed(std::string_view otherwise) {
+    Failure readFailed(std::string_view otherwise) {
         return reader_.error() != 0 ? refuse(job_.movie, "read", std::strerror(reader_.error()))
                                     : refuse(job_.movie, "read", otherwise);
     }
-    movies::WriteOutcome stopped() {
-        outcome_.stopped = true;
-        return outcome_;
-    }
+    static Failure stopped() { return cancellation(); }
 
     // The index, then around it the boxes before the data, the data, and what followed the index.
-    movies::WriteOutcome writeAround(const Layout& layout, const std::string& index) {
+    Result<void> writeAround(const Layout& layout, const std::string& index) {
         const std::uint64_t dataStart = layout.dataStart, dataEnd = layout.index.offset;
         const std::uint64_t indexSize = index.size(), oldIndexSize = layout.index.size;
         struct Piece {
@@ -191,12 +186,11 @@ private:
         if (auto differs = relocatedCopyDiffers(job_.in, job_.out, indexSize, layout.mediaData))
             return refuse(job_.movie, kMoveIndex, *differs);
         if (job_.progress) job_.progress(job_.size, job_.size);
-        return outcome_;
+        return success();
     }
 
     const CopyJob job_;
     FileReader reader_;
-    movies::WriteOutcome outcome_;
 };
 
 }  // namespace
@@ -243,6 +237,6 @@ std::optional<IndexPlace> indexPlace(int in, std::uint64_t size) {
     return std::nullopt;
 }
 
-std::optional<movies::WriteOutcome> relocateIndexFirst(const CopyJob& job) { return Relocation(job).run(); }
+std::optional<Result<void>> relocateIndexFirst(const CopyJob& job) { return Relocation(job).run(); }
 
 }  // namespace tessaly::media

@@ -88,6 +88,6 @@ struct CopyJob {
 // when the layout is one it leaves to the libraries (nothing is written then);
 // an error naming the movie when its boxes do not fit the file, or when the
 // copy, read back, does not hold the same packets at the same places.
-[[nodiscard]] std::optional<movies::WriteOutcome> relocateIndexFirst(const CopyJob& job);
+[[nodiscard]] std::optional<Result<void>> relocateIndexFirst(const CopyJob& job);
 
 }  // namespace tessaly::media

@@ -11,16 +11,16 @@ movies::MovieInfo LibavMovieTools::inspect(const std::filesystem::path& movie,
     return inspectMovie(movie, stop);
 }
 
-movies::WriteOutcome LibavMovieTools::moveIndexToFront(const std::filesystem::path& movie, int out,
-                                                       const std::filesystem::path& outName,
-                                                       const movies::ByteProgress& progress,
-                                                       const std::atomic<bool>* stop) {
+Result<void> LibavMovieTools::moveIndexToFront(const std::filesystem::path& movie, int out,
+                                               const std::filesystem::path& outName,
+                                               const movies::ByteProgress& progress,
+                                               const std::atomic<bool>* stop) {
     return remuxIndexFirst(movie, out, outName, progress, stop);
 }
 
-movies::WriteOutcome LibavMovieTools::writeFirstChannel(const std::filesystem::path& movie, int out,
-                                                        const std::filesystem::path& outName,
-                                                        const std::atomic<bool>* stop) {
+Result<void> LibavMovieTools::writeFirstChannel(const std::filesystem::path& movie, int out,
+                                                const std::filesystem::path& outName,
+                                                const std::atomic<bool>* stop) {
     return media::writeFirstChannel(movie, out, outName, stop);
 }
 

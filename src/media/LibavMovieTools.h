@@ -10,13 +10,12 @@ class LibavMovieTools : public movies::MovieTools {
 public:
     using MovieTools::inspect;
     movies::MovieInfo inspect(const std::filesystem::path& movie, const std::atomic<bool>* stop) override;
-    movies::WriteOutcome moveIndexToFront(const std::filesystem::path& movie, int out,
-                                          const std::filesystem::path& outName,
-                                          const movies::ByteProgress& progress,
-                                          const std::atomic<bool>* stop) override;
-    movies::WriteOutcome writeFirstChannel(const std::filesystem::path& movie, int out,
-                                           const std::filesystem::path& outName,
-                                           const std::atomic<bool>* stop) override;
+    Result<void> moveIndexToFront(const std::filesystem::path& movie, int out,
+                                  const std::filesystem::path& outName, const movies::ByteProgress& progress,
+                                  const std::atomic<bool>* stop) override;
+    Result<void> writeFirstChannel(const std::filesystem::path& movie, int out,
+                                   const std::filesystem::path& outName,
+                                   const std::atomic<bool>* stop) override;
 };
 
 }  // namespace tessaly::media

@@ -10,7 +10,7 @@
 
 namespace tessaly::media {
 
-inline constexpr char kMovieToolsEntry[] = "tessaly_media_movie_tools_3";
+inline constexpr char kMovieToolsEntry[] = "tessaly_media_movie_tools_4";
 
 // The module's movie tools, alive until the process ends.
 using MovieToolsEntry = movies::MovieTools* (*)();

@@ -7,12 +7,12 @@
 #include "media/LibavMovieTools.h"
 #include "media/MediaModule.h"
 
-extern "C" __attribute__((visibility("default"))) tessaly::movies::MovieTools* tessaly_media_movie_tools_3() {
+extern "C" __attribute__((visibility("default"))) tessaly::movies::MovieTools* tessaly_media_movie_tools_4() {
     static tessaly::media::LibavMovieTools tools;
     return &tools;
 }
 
-static_assert(std::is_same_v<decltype(&tessaly_media_movie_tools_3), tessaly::media::MovieToolsEntry>);
+static_assert(std::is_same_v<decltype(&tessaly_media_movie_tools_4), tessaly::media::MovieToolsEntry>);
 
 extern "C" __attribute__((visibility("default"))) tessaly::movies::CaptionTools*
 tessaly_media_caption_tools_1() {

@@ -37,45 +37,44 @@ Result<void*> loadEntry(const std::vector<fs::path>& candidates, const char* nam
                                "load", reason};
 }
 
+// The tools that the module's entry `name` (of type `Entry`) gives, or why it cannot be loaded.
+template <class Tools, class Entry>
+Result<Tools*> loadTools(const std::vector<fs::path>& candidates, const char* name) {
+    const Result<void*> entry = loadEntry(candidates, name);
+    if (entry.failed()) return entry.failure();
+    return reinterpret_cast<Entry>(entry.value())();
+}
+
 }  // namespace
 
-movies::MovieTools* ModuleMovieTools::tools() {
+const Result<movies::MovieTools*>& ModuleMovieTools::tools() {
     std::call_once(loaded_, [this] {
-        const Result<void*> entry = loadEntry(candidates_, kMovieToolsEntry);
-        if (entry.ok()) {
-            tools_ = reinterpret_cast<MovieToolsEntry>(entry.value())();
-        } else {
-            error_ = entry.failure();
-        }
+        tools_.emplace(loadTools<movies::MovieTools, MovieToolsEntry>(candidates_, kMovieToolsEntry));
     });
-    return tools_;
+    return *tools_;
 }
 
 movies::MovieInfo ModuleMovieTools::inspect(const fs::path& movie, const std::atomic<bool>* stop) {
-    if (movies::MovieTools* loaded = tools()) return loaded->inspect(movie, stop);
+    const Result<movies::MovieTools*>& loaded = tools();
+    if (loaded.ok()) return loaded.value()->inspect(movie, stop);
     movies::MovieInfo info;
-    info.error = error_->message();
+    info.error = loaded.failure().message();
     return info;
 }
 
-movies::WriteOutcome ModuleMovieTools::moveIndexToFront(const fs::path& movie, int out,
-                                                        const fs::path& outName,
-                                                        const movies::ByteProgress& progress,
-                                                        const std::atomic<bool>* stop) {
-    if (movies::MovieTools* loaded = tools())
-        return loaded->moveIndexToFront(movie, out, outName, progress, stop);
-    movies::WriteOutcome outcome;
-    outcome.error = error_;
-    return outcome;
+Result<void> ModuleMovieTools::moveIndexToFront(const fs::path& movie, int out, const fs::path& outName,
+                                                const movies::ByteProgress& progress,
+                                                const std::atomic<bool>* stop) {
+    const Result<movies::MovieTools*>& loaded = tools();
+    if (loaded.failed()) return loaded.failure();
+    return loaded.value()->moveIndexToFront(movie, out, outName, progress, stop);
 }
 
-movies::WriteOutcome ModuleMovieTools::writeFirstChannel(const fs::path& movie, int out,
-                                                         const fs::path& outName,
-                                                         const std::atomic<bool>* stop) {
-    if (movies::MovieTools* loaded = tools()) return loaded->writeFirstChannel(movie, out, outName, stop);
-    movies::WriteOutcome outcome;
-    outcome.error = error_;
-    return outcome;
+Result<void> ModuleMovieTools::writeFirstChannel(const fs::path& movie, int out, const fs::path& outName,
+                                                 const std::atomic<bool>* stop) {
+    const Result<movies::MovieTools*>& loaded = tools();
+    if (loaded.failed()) return loaded.failure();
+    return loaded.value()->writeFirstChannel(movie, out, outName, stop);
 }
 
 ModuleCaptionTools::ModuleCaptionTools(std::vector<fs::path> candidates)
@@ -83,16 +82,11 @@ ModuleCaptionTools::ModuleCaptionTools(std::vector<fs::path> candidates)
 
 movies::CaptionConversion ModuleCaptionTools::toWebVtt(std::string_view text, movies::CaptionFormat format) {
     std::call_once(loaded_, [this] {
-        const Result<void*> entry = loadEntry(candidates_, kCaptionToolsEntry);
-        if (entry.ok()) {
-            tools_ = reinterpret_cast<CaptionToolsEntry>(entry.value())();
-        } else {
-            error_ = entry.failure();
-        }
+        tools_.emplace(loadTools<movies::CaptionTools, CaptionToolsEntry>(candidates_, kCaptionToolsEntry));
     });
-    if (tools_ != nullptr) return tools_->toWebVtt(text, format);
+    if (tools_->ok()) return tools_->value()->toWebVtt(text, format);
     movies::CaptionConversion failed;
-    failed.error = error_->message();
+    failed.error = tools_->failure().message();
     return failed;
 }
 

@@ -10,9 +10,9 @@
 #include <optional>
 #include <vector>
 
+#include "core/Result.h"
 #include "core/movies/CaptionTools.h"
 #include "core/movies/MovieTools.h"
-#include "core/platform/Files.h"
 
 namespace tessaly::media {
 
@@ -30,22 +30,21 @@ public:
     // as its error: the caller reports it like any unreadable movie.
     using MovieTools::inspect;
     movies::MovieInfo inspect(const std::filesystem::path& movie, const std::atomic<bool>* stop) override;
-    movies::WriteOutcome moveIndexToFront(const std::filesystem::path& movie, int out,
-                                          const std::filesystem::path& outName,
-                                          const movies::ByteProgress& progress,
-                                          const std::atomic<bool>* stop) override;
-    movies::WriteOutcome writeFirstChannel(const std::filesystem::path& movie, int out,
-                                           const std::filesystem::path& outName,
-                                           const std::atomic<bool>* stop) override;
+    Result<void> moveIndexToFront(const std::filesystem::path& movie, int out,
+                                  const std::filesystem::path& outName, const movies::ByteProgress& progress,
+                                  const std::atomic<bool>* stop) override;
+    Result<void> writeFirstChannel(const std::filesystem::path& movie, int out,
+                                   const std::filesystem::path& outName,
+                                   const std::atomic<bool>* stop) override;
 
 private:
-    // The module's tools, loaded by the first caller; null when it cannot be.
-    movies::MovieTools* tools();
+    // The module's tools, loaded by the first caller, or why they cannot be,
+    // naming the module's file.
+    const Result<movies::MovieTools*>& tools();
 
     std::vector<std::filesystem::path> candidates_;
     std::once_flag loaded_;
-    movies::MovieTools* tools_ = nullptr;
-    std::optional<platform::FileError> error_;  // why it could not be, naming the module's file
+    std::optional<Result<movies::MovieTools*>> tools_;  // set once, by the first caller
 };
 
 // The module's caption tools. Without the module, a conversion's error is why
@@ -58,8 +57,7 @@ public:
 private:
     std::vector<std::filesystem::path> candidates_;
     std::once_flag loaded_;
-    movies::CaptionTools* tools_ = nullptr;
-    std::optional<platform::FileError> error_;
+    std::optional<Result<movies::CaptionTools*>> tools_;  // set once, by the first caller
 };
 
 // The tools of the running program's own module, shared by everything in it.

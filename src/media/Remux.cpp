@@ -76,50 +76,46 @@ public:
         reader_.stopWhen(job.stop);
     }
 
-    movies::WriteOutcome run() {
+    Result<void> run() {
         if (reader_.io() == nullptr || writer_.io() == nullptr)
             return fail(job_.outName, "write", std::strerror(ENOMEM));
         int openError = 0;
         input_ = openMovie(reader_, job_.movie, openError);
         if (!input_) return readFailed(openError);
-        if (auto failed = openOutput()) return std::move(*failed);
-        if (auto failed = addStreams()) return std::move(*failed);
+        if (auto opened = openOutput(); opened.failed()) return opened;
+        if (auto added = addStreams(); added.failed()) return added;
 
         AVDictionary* options = nullptr;
         av_dict_set(&options, "movflags", "+faststart", 0);
         const int headerError = avformat_write_header(output_.get(), &options);
         av_dict_free(&options);
         if (headerError < 0) return writeFailed(headerError);
-        if (auto failed = copyPackets()) return std::move(*failed);
+        if (auto copied = copyPackets(); copied.failed()) return copied;
         if (const int error = av_write_trailer(output_.get()); error < 0) return writeFailed(error);
         if (auto differs = remuxedCopyDiffers(job_.in, job_.out, job_.stop))
             return fail(job_.movie, kMoveIndex, std::move(*differs));
         if (stopRequested()) return stopped();
         if (job_.progress) job_.progress(reader_.size(), reader_.size());
-        return outcome_;
+        return success();
     }
 
 private:
-    movies::WriteOutcome fail(const fs::path& path, std::string_view action, std::string reason) {
-        outcome_.error = platform::FileError{path, std::string(action), std::move(reason)};
-        return outcome_;
+    static Failure fail(const fs::path& path, std::string_view action, std::string reason) {
+        return platform::FileError{path, std::string(action), std::move(reason)};
     }
-    movies::WriteOutcome readFailed(int error) {
+    Failure readFailed(int error) {
         if (reader_.stopRequested()) return stopped();
         return fail(job_.movie, "read",
                     reader_.error() != 0 ? std::strerror(reader_.error()) : avError(error));
     }
-    movies::WriteOutcome writeFailed(int error) {
+    Failure writeFailed(int error) {
         return fail(job_.outName, "write",
                     writer_.error() != 0 ? std::strerror(writer_.error()) : avError(error));
     }
-    movies::WriteOutcome stopped() {
-        outcome_.stopped = true;
-        return outcome_;
-    }
+    static Failure stopped() { return cancellation(); }
     bool stopRequested() const { return job_.stop != nullptr && job_.stop->load(std::memory_order_relaxed); }
 
-    std::optional<movies::WriteOutcome> openOutput() {
+    Result<void> openOutput() {
         format_ = av_guess_format(nullptr, job_.outName.c_str(), nullptr);
         if (format_ == nullptr) format_ = av_guess_format("mp4", nullptr, nullptr);
         AVFormatContext* rawOutput = nullptr;
@@ -137,11 +133,11 @@ private:
         av_dict_copy(&output_->metadata, input_->metadata, 0);
         // The spherical marks a 360 movie depends on are written only outside the strict standard.
         output_->strict_std_compliance = FF_COMPLIANCE_UNOFFICIAL;
-        return std::nullopt;
+        return success();
     }
 
     // Every stream or none: a copy without the camera's telemetry is not the movie.
-    std::optional<movies::WriteOutcome> addStreams() {
+    Result<void> addStreams() {
         for (unsigned i = 0; i < input_->nb_streams; ++i) {
             if (!kept(input_->streams[i])) return fail(job_.movie, kMoveIndex, std::string(kStreamDropped));
         }
@@ -167,16 +163,16 @@ private:
             }
             streamMap_[i] = copy->index;
         }
-        return std::nullopt;
+        return success();
     }
 
-    std::optional<movies::WriteOutcome> copyPackets() {
+    Result<void> copyPackets() {
         const PacketPtr packet(av_packet_alloc());
         if (!packet) return fail(job_.outName, "write", std::strerror(ENOMEM));
         while (true) {
             if (stopRequested()) return stopped();
             const int error = av_read_frame(input_.get(), packet.get());
-            if (error == AVERROR_EOF) return std::nullopt;
+            if (error == AVERROR_EOF) return success();
             if (error < 0) return readFailed(error);
             // A stream found only now has no place in the copy.
             if (static_cast<std::size_t>(packet->stream_index) >= streamMap_.size())
@@ -200,17 +196,13 @@ private:
     SecondPass secondPass_;
     OutputPtr output_;
     std::vector<int> streamMap_;
-    movies::WriteOutcome outcome_;
 };
 
 // The libraries' remux, after the relocation when `relocate` and the layout allows.
-movies::WriteOutcome moveIndex(const fs::path& movie, int out, const fs::path& outName,
-                               const movies::ByteProgress& progress, const std::atomic<bool>* stop,
-                               bool relocate) {
+Result<void> moveIndex(const fs::path& movie, int out, const fs::path& outName,
+                       const movies::ByteProgress& progress, const std::atomic<bool>* stop, bool relocate) {
     const auto fail = [&](std::string_view action, std::string reason) {
-        movies::WriteOutcome outcome;
-        outcome.error = platform::FileError{movie, std::string(action), std::move(reason)};
-        return outcome;
+        return platform::FileError{movie, std::string(action), std::move(reason)};
     };
     platform::OpenedFile file = platform::openRegularFile(movie);
     if (file.status.error != 0) return fail("open", std::strerror(file.status.error));
@@ -225,13 +217,13 @@ movies::WriteOutcome moveIndex(const fs::path& movie, int out, const fs::path& o
 
 }  // namespace
 
-movies::WriteOutcome remuxIndexFirst(const fs::path& movie, int out, const fs::path& outName,
-                                     const movies::ByteProgress& progress, const std::atomic<bool>* stop) {
+Result<void> remuxIndexFirst(const fs::path& movie, int out, const fs::path& outName,
+                             const movies::ByteProgress& progress, const std::atomic<bool>* stop) {
     return moveIndex(movie, out, outName, progress, stop, true);
 }
 
-movies::WriteOutcome remuxWithLibraries(const fs::path& movie, int out, const fs::path& outName,
-                                        const movies::ByteProgress& progress, const std::atomic<bool>* stop) {
+Result<void> remuxWithLibraries(const fs::path& movie, int out, const fs::path& outName,
+                                const movies::ByteProgress& progress, const std::atomic<bool>* stop) {
     return moveIndex(movie, out, outName, progress, stop, false);
 }
 

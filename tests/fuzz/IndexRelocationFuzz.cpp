@@ -100,9 +100,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         }
     }
-    const std::optional<movies::WriteOutcome> outcome =
+    const std::optional<Result<void>> outcome =
         media::relocateIndexFirst({in.path(), in.fd(), size, out.fd(), out.path(), kNoProgress, nullptr});
-    if (!outcome || outcome->error || outcome->stopped) return 0;  // left to the libraries, or refused
+    if (!outcome || outcome->failed()) return 0;  // left to the libraries, or refused
 
     const auto before = packetsOf(in.path());
     const auto after = packetsOf(out.path());

@@ -224,9 +224,9 @@ public:
         info.error = "not a movie";
         return info;
     }
-    movies::WriteOutcome moveIndexToFront(const fs::path&, int, const fs::path&, const movies::ByteProgress&,
-                                          const std::atomic<bool>*) override {
-        return {};
+    Result<void> moveIndexToFront(const fs::path&, int, const fs::path&, const movies::ByteProgress&,
+                                  const std::atomic<bool>*) override {
+        return success();
     }
 
 private:

@@ -115,8 +115,8 @@ TEST(AmbisonicMark, TheFirstChannelIsWrittenAlone) {
             const fs::path wave = dir / "w.wav";
             const platform::FileDescriptor out(
                 ::open(wave.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
-            const movies::WriteOutcome outcome = media::writeFirstChannel(movie, out.get(), wave, nullptr);
-            ASSERT_FALSE(outcome.error) << outcome.error->message();
+            const Result<void> outcome = media::writeFirstChannel(movie, out.get(), wave, nullptr);
+            ASSERT_TRUE(outcome.ok()) << outcome.failure().message();
             const std::string bytes = platform::readFile(wave).value();
             ASSERT_GT(bytes.size(), 44u);
             EXPECT_EQ(bytes.substr(22, 2), std::string("\1\0", 2));  // one channel

@@ -52,10 +52,9 @@ TEST_F(MediaModule, AMissingModuleIsNamedWithTheReason) {
                                  ": No such file or directory (nor " +
                                  (dir / "lib" / "tessaly" / "libtessaly-media.so").string() + ")";
     EXPECT_EQ(tools.inspect(dir / "tour.mp4").error, expected);
-    const movies::WriteOutcome outcome =
-        tools.moveIndexToFront(dir / "tour.mp4", -1, dir / "out.mp4", {}, nullptr);
-    ASSERT_TRUE(outcome.error);
-    EXPECT_EQ(outcome.error->message(), expected);
+    const Result<void> outcome = tools.moveIndexToFront(dir / "tour.mp4", -1, dir / "out.mp4", {}, nullptr);
+    ASSERT_TRUE(outcome.failed());
+    EXPECT_EQ(outcome.failure().message(), expected);
     media::ModuleCaptionTools captions(media::moduleCandidates(dir / "bin"));
     EXPECT_EQ(captions.toWebVtt("WEBVTT\n", movies::CaptionFormat::WebVtt).error, expected);
 }

@@ -32,18 +32,18 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    using Remux = movies::WriteOutcome (*)(const fs::path&, int, const fs::path&, const movies::ByteProgress&,
-                                           const std::atomic<bool>*);
+    using Remux = Result<void> (*)(const fs::path&, int, const fs::path&, const movies::ByteProgress&,
+                                   const std::atomic<bool>*);
 
     // Remuxes `movie` to dir / its name and puts it in place; the outcome.
-    movies::WriteOutcome remux(const fs::path& movie, const std::atomic<bool>* stop = nullptr,
-                               Remux how = media::remuxIndexFirst) {
+    Result<void> remux(const fs::path& movie, const std::atomic<bool>* stop = nullptr,
+                       Remux how = media::remuxIndexFirst) {
         platform::TemporaryFile out;
         EXPECT_EQ(out.create(dir / movie.filename()), 0);
-        const movies::WriteOutcome outcome = how(
+        Result<void> outcome = how(
             movie, out.fd(), dir / movie.filename(),
             [this](std::uint64_t done, std::uint64_t total) { progress.emplace_back(done, total); }, stop);
-        if (!outcome.error && !outcome.stopped) {
+        if (outcome.ok()) {
             EXPECT_EQ(out.replaceTarget(), 0);
         }
         return outcome;
@@ -66,8 +66,8 @@ TEST_F(RemuxTest, TheIndexMovesToTheFrontAndThePacketsStayTheSame) {
     if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
     const std::string before = platform::readFile(late).value();
 
-    const movies::WriteOutcome outcome = remux(late);
-    ASSERT_FALSE(outcome.error) << outcome.error->message();
+    const Result<void> outcome = remux(late);
+    ASSERT_TRUE(outcome.ok()) << outcome.failure().message();
     const fs::path copy = dir / "late.mp4";
     EXPECT_EQ(media::inspectMovie(copy).indexAtFront, true);
     const auto packets = test_support::packetsOf(late);
@@ -90,7 +90,7 @@ TEST_F(RemuxTest, DataTracksSuchAsTelemetryAndTimecodeAreKept) {
     for (const fs::path& movie : {telemetry, timecode}) {
         SCOPED_TRACE(movie.filename());
         ASSERT_EQ(media::inspectMovie(movie).indexAtFront, false);
-        ASSERT_FALSE(remux(movie).error);
+        ASSERT_TRUE(remux(movie).ok());
         const fs::path copy = dir / movie.filename();
         EXPECT_EQ(media::inspectMovie(copy).indexAtFront, true);
         const auto packets = test_support::packetsOf(movie);
@@ -121,8 +121,8 @@ TEST_F(RemuxTest, AMediaDataBoxWithA64BitSizeIsRelocated) {
     ASSERT_TRUE(platform::writeFileAtomic(size64, bytes).ok());
     ASSERT_EQ(test_support::packetsOf(size64), test_support::packetsOf(late));
 
-    const movies::WriteOutcome outcome = remux(size64);
-    ASSERT_FALSE(outcome.error) << outcome.error->message();
+    const Result<void> outcome = remux(size64);
+    ASSERT_TRUE(outcome.ok()) << outcome.failure().message();
     EXPECT_EQ(media::inspectMovie(dir / "size64.mp4").indexAtFront, true);
     EXPECT_EQ(test_support::packetsOf(dir / "size64.mp4"), test_support::packetsOf(late));
     // Relocated, not remuxed: the box is copied as it was.
@@ -138,17 +138,18 @@ TEST_F(RemuxTest, TheLibrariesRemuxRefusesAMovieWithADataTrack) {
     if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
     const fs::path telemetry = source("telemetry.mp4");
     ASSERT_TRUE(test_support::addTelemetry(late, telemetry));
-    const movies::WriteOutcome outcome = remux(telemetry, nullptr, media::remuxWithLibraries);
-    ASSERT_TRUE(outcome.error);
-    EXPECT_TRUE(outcome.error->message().starts_with("Cannot move the index of " + telemetry.string() + ": "))
-        << outcome.error->message();
+    const Result<void> outcome = remux(telemetry, nullptr, media::remuxWithLibraries);
+    ASSERT_TRUE(outcome.failed());
+    EXPECT_TRUE(
+        outcome.failure().message().starts_with("Cannot move the index of " + telemetry.string() + ": "))
+        << outcome.failure().message();
     EXPECT_FALSE(fs::exists(dir / "telemetry.mp4"));
 }
 
 TEST_F(RemuxTest, AFragmentedMovieIsRemuxedByTheLibraries) {
     const fs::path movie = testMovie("fragmented.mp4");
     if (movie.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
-    ASSERT_FALSE(remux(movie).error);
+    ASSERT_TRUE(remux(movie).ok());
     const fs::path copy = dir / "fragmented.mp4";
     EXPECT_EQ(media::inspectMovie(copy).indexAtFront, true);
     EXPECT_EQ(test_support::packetsOf(copy), test_support::packetsOf(movie));
@@ -207,17 +208,17 @@ TEST_F(RemuxTest, DamagedLayoutsAreRefusedByNameOrKeepEveryPacket) {
         SCOPED_TRACE(c.name);
         const fs::path movie = source(c.name);
         ASSERT_TRUE(platform::writeFileAtomic(movie, c.bytes).ok());
-        const movies::WriteOutcome outcome = remux(movie);
+        const Result<void> outcome = remux(movie);
         if (c.refusal.empty()) {
-            ASSERT_FALSE(outcome.error) << outcome.error->message();
+            ASSERT_TRUE(outcome.ok()) << outcome.failure().message();
             EXPECT_EQ(test_support::packetsOf(dir / c.name), test_support::packetsOf(movie));
             EXPECT_EQ(media::inspectMovie(dir / c.name).indexAtFront, true);
             continue;
         }
-        ASSERT_TRUE(outcome.error);
+        ASSERT_TRUE(outcome.failed());
         std::string expected = c.refusal;
         expected.replace(expected.find('%'), 1, movie.string());
-        EXPECT_EQ(outcome.error->message(), expected);
+        EXPECT_EQ(outcome.failure().message(), expected);
         EXPECT_FALSE(fs::exists(dir / c.name));
     }
 }
@@ -285,7 +286,7 @@ TEST_F(RemuxTest, TheSphericalMarkTravelsWithTheMovie) {
     const fs::path marked = source("marked.mp4");
     ASSERT_TRUE(test_support::markSphere(late, marked, {}));
     ASSERT_EQ(media::inspectMovie(marked).indexAtFront, false);
-    ASSERT_FALSE(remux(marked).error);
+    ASSERT_TRUE(remux(marked).ok());
     EXPECT_EQ(media::inspectMovie(dir / "marked.mp4").spherical, "equirectangular");
 }
 
@@ -293,7 +294,9 @@ TEST_F(RemuxTest, StopsWhenAsked) {
     const fs::path late = testMovie("late.mp4");
     if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
     const std::atomic<bool> stop{true};
-    EXPECT_TRUE(remux(late, &stop).stopped);
+    const Result<void> outcome = remux(late, &stop);
+    ASSERT_TRUE(outcome.failed());
+    EXPECT_EQ(outcome.kind(), FailureKind::Cancelled);
     EXPECT_FALSE(fs::exists(dir / "late.mp4"));
 }
 
@@ -304,7 +307,7 @@ TEST_F(RemuxTest, StopsPartWayWhenAskedWhileCopying) {
     platform::TemporaryFile out;
     ASSERT_EQ(out.create(dir / "late.mp4"), 0);
     std::uint64_t last = 0, total = 0;
-    const movies::WriteOutcome outcome = media::remuxIndexFirst(
+    const Result<void> outcome = media::remuxIndexFirst(
         late, out.fd(), dir / "late.mp4",
         [&](std::uint64_t done, std::uint64_t size) {
             last = done;
@@ -312,7 +315,8 @@ TEST_F(RemuxTest, StopsPartWayWhenAskedWhileCopying) {
             stop = true;
         },
         &stop);
-    EXPECT_TRUE(outcome.stopped);
+    ASSERT_TRUE(outcome.failed());
+    EXPECT_EQ(outcome.kind(), FailureKind::Cancelled);
     EXPECT_LT(last, total);
 }
 
@@ -321,9 +325,8 @@ TEST_F(RemuxTest, AFullDiskNamesTheFileBeingWritten) {
     if (late.empty()) GTEST_SKIP() << "ffmpeg could not make the movie";
     const platform::FileDescriptor full(::open("/dev/full", O_RDWR | O_CLOEXEC));
     if (!full.valid()) GTEST_SKIP() << "no /dev/full";
-    const movies::WriteOutcome outcome =
-        media::remuxIndexFirst(late, full.get(), dir / "late.mp4", {}, nullptr);
-    ASSERT_TRUE(outcome.error);
-    EXPECT_EQ(outcome.error->message(),
+    const Result<void> outcome = media::remuxIndexFirst(late, full.get(), dir / "late.mp4", {}, nullptr);
+    ASSERT_TRUE(outcome.failed());
+    EXPECT_EQ(outcome.failure().message(),
               "Cannot write " + (dir / "late.mp4").string() + ": No space left on device");
 }

@@ -25,12 +25,12 @@ public:
 
     using MovieTools::inspect;
     MovieInfo inspect(const std::filesystem::path& movie, const std::atomic<bool>* stop) override;
-    WriteOutcome moveIndexToFront(const std::filesystem::path& movie, int out,
+    Result<void> moveIndexToFront(const std::filesystem::path& movie, int out,
                                   const std::filesystem::path& outName, const ByteProgress& progress,
                                   const std::atomic<bool>* stop) override {
         return tools_.moveIndexToFront(movie, out, outName, progress, stop);
     }
-    WriteOutcome writeFirstChannel(const std::filesystem::path& movie, int out,
+    Result<void> writeFirstChannel(const std::filesystem::path& movie, int out,
                                    const std::filesystem::path& outName,
                                    const std::atomic<bool>* stop) override {
         return tools_.writeFirstChannel(movie, out, outName, stop);

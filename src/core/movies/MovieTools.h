@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <optional>
 
+#include "core/Result.h"
 #include "core/movies/MovieInfo.h"
 #include "core/movies/MovieTexts.h"
 #include "core/platform/Files.h"
@@ -18,11 +18,6 @@ namespace tessaly::movies {
 
 // Bytes of the source read so far and its size.
 using ByteProgress = std::function<void(std::uint64_t done, std::uint64_t total)>;
-
-struct [[nodiscard]] WriteOutcome {
-    bool stopped = false;  // `stop` was set; what was written is to be dropped
-    std::optional<platform::FileError> error;
-};
 
 class MovieTools {
 public:
@@ -35,18 +30,20 @@ public:
 
     // Writes `movie`'s packets unchanged, in a container of the same kind with
     // the index at the front, to `out`: an open, empty, seekable file that
-    // `outName` names in messages. The movie itself is only read.
-    virtual WriteOutcome moveIndexToFront(const std::filesystem::path& movie, int out,
+    // `outName` names in messages. The movie itself is only read. Once `stop`
+    // is set it fails as Cancelled, and what was written is to be dropped.
+    virtual Result<void> moveIndexToFront(const std::filesystem::path& movie, int out,
                                           const std::filesystem::path& outName, const ByteProgress& progress,
                                           const std::atomic<bool>* stop) = 0;
 
     // Writes the first channel of `movie`'s sound (the W of ambisonic sound),
     // decoded, to `out` as a mono WAV file, for the preview to play to both
-    // ears. Tools that decode no sound say so as an error.
-    virtual WriteOutcome writeFirstChannel(const std::filesystem::path& movie, int /*out*/,
+    // ears; stopped like moveIndexToFront(). Tools that decode no sound say so
+    // as a failure.
+    virtual Result<void> writeFirstChannel(const std::filesystem::path& movie, int /*out*/,
                                            const std::filesystem::path& /*outName*/,
                                            const std::atomic<bool>* /*stop*/) {
-        return {false, platform::FileError{movie, "read", std::string(texts::kNoSoundDecoding)}};
+        return platform::FileError{movie, "read", std::string(texts::kNoSoundDecoding)};
     }
 };
 

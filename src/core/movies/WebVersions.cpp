@@ -27,7 +27,7 @@ bool sameFile(const fs::path& a, const fs::path& b) {
 }
 
 // A version may take the place of a regular file of its name, never of the movie itself.
-[[nodiscard]] std::optional<platform::FileError> checkTarget(const fs::path& target, const fs::path& movie) {
+Result<void> checkTarget(const fs::path& target, const fs::path& movie) {
     const platform::FileStatus status = platform::fileStatus(target);
     if (status.error != 0) return platform::errnoError(target, "write", status.error);
     if (status.kind == platform::FileKind::Folder) return platform::errnoError(target, "write", EISDIR);
@@ -35,7 +35,7 @@ bool sameFile(const fs::path& a, const fs::path& b) {
         return platform::FileError{target, "write", std::string(platform::kNotRegularFile)};
     if (status.kind == platform::FileKind::Regular && sameFile(target, movie))
         return platform::FileError{target, "write", std::string(texts::kIsTheMovie)};
-    return std::nullopt;
+    return success();
 }
 
 // The largest frame of H.264 level 5.1, which phones decode in hardware: a
@@ -89,8 +89,8 @@ EncodeResult encodeVersions(const EncodeJob& job, const EncodeControl& control, 
     std::vector<fs::path> paths;
     for (const VersionSize size : sizes) {
         paths.push_back(versionPath(job.folder, job.movie, size));
-        if (auto problem = checkTarget(paths.back(), job.movie))
-            return failed(FailureKind::Refused, *problem);
+        if (auto checked = checkTarget(paths.back(), job.movie); checked.failed())
+            return failed(FailureKind::Refused, checked.failure());
     }
 
     // Each version is a file without a name until all are complete. Killed
@@ -110,9 +110,9 @@ EncodeResult encodeVersions(const EncodeJob& job, const EncodeControl& control, 
     }
     std::function<void(double)> progress;
     if (control.progress) progress = [&](double seconds) { control.progress(seconds, info.duration); };
-    const WriteOutcome outcome = control.encoder->encode(job.movie, info, targets, progress, control.stop);
-    if (outcome.stopped) return cancelledEncode();
-    if (outcome.error) return failed(FailureKind::File, *outcome.error);
+    const Result<void> encoded = control.encoder->encode(job.movie, info, targets, progress, control.stop);
+    if (encoded.failed() && encoded.kind() == FailureKind::Cancelled) return cancelledEncode();
+    if (encoded.failed()) return failed(FailureKind::File, encoded.failure());
 
     for (platform::TemporaryFile& file : files) tree.addFile(std::move(file));
     std::function<Result<void>()> name;

@@ -52,8 +52,8 @@ public:
     virtual ~MovieEncoder() = default;
     // H.264 High, yuv420p, index at the front, the sound kept as AAC, every
     // target in one pass over `movie`. `progress` gets the seconds of the
-    // movie done so far.
-    virtual WriteOutcome encode(const std::filesystem::path& movie, const MovieInfo& info,
+    // movie done so far; once `stop` is set it fails as Cancelled.
+    virtual Result<void> encode(const std::filesystem::path& movie, const MovieInfo& info,
                                 const std::vector<EncodeTarget>& targets,
                                 const std::function<void(double seconds)>& progress,
                                 const std::atomic<bool>* stop) = 0;

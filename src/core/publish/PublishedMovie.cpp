@@ -10,11 +10,11 @@ namespace fs = std::filesystem;
 bool indexAtEnd(const movies::MovieInfo& info) { return !info.error && !info.indexAtFront.value_or(true); }
 
 // The copy with its index in front, or why there is none.
-movies::WriteOutcome moveIndexToFront(movies::MovieTools& tools, const MovieCopyPlan& movie,
-                                      platform::TemporaryFile& copy, const platform::CopyProgress& progress,
-                                      const std::atomic<bool>* stop) {
+Result<void> moveIndexToFront(movies::MovieTools& tools, const MovieCopyPlan& movie,
+                              platform::TemporaryFile& copy, const platform::CopyProgress& progress,
+                              const std::atomic<bool>* stop) {
     if (const int error = copy.create(movie.target))
-        return {false, platform::errnoError(movie.target, "write", error)};
+        return platform::errnoError(movie.target, "write", error);
     return tools.moveIndexToFront(movie.source, copy.fd(), movie.target, progress, stop);
 }
 
@@ -43,7 +43,7 @@ PublishedMovie movieCopy(const MovieCopyPlan& movie, const fs::path& root, const
                          MovieReading* reading, const platform::CopyProgress& progress) {
     platform::MovieCopyOptions options;
     options.stop = control.stop;
-    if (reading == nullptr) return {platform::copyMovie(movie.source, root, progress, options), std::nullopt};
+    if (reading == nullptr) return {platform::copyMovie(movie.source, root, progress, options)};
 
     movies::MovieTools& tools = *control.movieTools;
     options.alsoStop = &reading->rewriteInstead;
@@ -56,19 +56,18 @@ PublishedMovie movieCopy(const MovieCopyPlan& movie, const fs::path& root, const
         result.copy.stopped = true;
         return result;
     }
-    if (!rewrite) return {std::move(copy), std::nullopt};
-    const movies::WriteOutcome outcome =
-        moveIndexToFront(tools, movie, result.copy.copy, progress, control.stop);
-    if (outcome.stopped) {
+    if (!rewrite) return {std::move(copy)};
+    Result<void> moved = moveIndexToFront(tools, movie, result.copy.copy, progress, control.stop);
+    if (moved.failed() && moved.kind() == FailureKind::Cancelled) {
         result.copy.stopped = true;
         return result;
     }
-    if (!outcome.error) return result;
+    if (moved.ok()) return result;
     // The copy as it is: the one already made, if the reading came too late to
     // stop it. The rewrite's space goes back first: a nearly full disk may
     // hold one copy but not two.
     result.copy.copy = {};
-    result.indexLeftAtEnd = outcome.error;
+    result.indexMove = std::move(moved);
     if (!copy.stopped && copy.outcome.ok()) {
         result.copy = std::move(copy);
         return result;

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <future>
 #include <memory>
-#include <optional>
 
+#include "core/Result.h"
 #include "core/movies/MovieTools.h"
 #include "core/platform/Files.h"
 #include "core/platform/MovieCopy.h"
@@ -35,10 +35,11 @@ struct MovieReading {
 std::unique_ptr<MovieReading> startReading(movies::MovieTools& tools, const std::filesystem::path& movie,
                                            const std::atomic<bool>* stop);
 
-// A movie's copy for the tree, and why its index stays at the end when it does.
+// A movie's copy for the tree, and whether its index went to the front: a
+// failure of the move says why the index stays at the end.
 struct PublishedMovie {
     platform::MovieCopyResult copy;
-    std::optional<platform::FileError> indexLeftAtEnd;
+    Result<void> indexMove = success();
 };
 
 // The movie's copy for the tree. Most movies need no rewrite, so the plain copy

@@ -81,26 +81,22 @@ Failure hotSpotOffPicture(int n, const hotspots::HotSpot& spot) {
 }
 
 // The main movie's caption files, read and made WebVTT before
-// anything is written: the files for beside the page, their track lines, or
-// the refusal naming the file that cannot be.
+// anything is written: the files for beside the page and their track lines.
 struct PublishedCaptions {
     std::vector<std::string> texts;
     std::vector<TreeFile> files;  // views of `texts`
     std::string trackLines;
-    std::optional<Failure> refusal;
 };
 
-PublishedCaptions readCaptions(const fs::path& movie, const movies::ChosenCaptions& chosen,
-                               const fs::path& root, movies::CaptionTools& tools) {
+// The captions to publish, or the refusal naming the file that cannot be.
+Result<PublishedCaptions> readCaptions(const fs::path& movie, const movies::ChosenCaptions& chosen,
+                                       const fs::path& root, movies::CaptionTools& tools) {
     PublishedCaptions published;
     std::vector<CaptionTrack> tracks;
     std::vector<bool> inPlace;
     for (const movies::CaptionFile& caption : movies::movieCaptions(movie, chosen)) {
         movies::ReadCaption read = movies::readCaption(caption, tools);
-        if (read.refusal) {
-            published.refusal = refusal(std::string(messages::kCaptionsRefused) + "\n" + *read.refusal);
-            return published;
-        }
+        if (read.refusal) return refusal(std::string(messages::kCaptionsRefused) + "\n" + *read.refusal);
         published.texts.push_back(std::move(read.webVtt));
         tracks.push_back({movies::publishedCaptionName(movie, caption), caption.language,
                           movies::captionLabel(caption.language)});
@@ -186,8 +182,10 @@ PublishResult publishTree(const PublishJob& job, const PublishControl& control, 
     if (control.captionTools != nullptr) {
         const Result<fs::path> movie = job.movies.absolutePath(0);
         if (movie.failed()) return failureOf(movie.failure());
-        captions = readCaptions(movie.value(), job.captions, page.parent_path(), *control.captionTools);
-        if (captions.refusal) return *captions.refusal;
+        Result<PublishedCaptions> read =
+            readCaptions(movie.value(), job.captions, page.parent_path(), *control.captionTools);
+        if (read.failed()) return read.failure();
+        captions = std::move(read).value();
     }
     const std::string pageBytes =
         pageText(pageTemplate(), sources.lines + captions.trackLines, job.htmlTitle, job.htmlBgColor);
@@ -238,7 +236,8 @@ PublishResult publishTree(const PublishJob& job, const PublishControl& control, 
         if (copy.stopped) return cancelled();
         if (copy.outcome.failed()) return failed(copy.outcome.failure());
         if (!copy.sameFile) tree.addFile(std::move(copy.copy));
-        if (published.indexLeftAtEnd) indexLeftAtEnd.push_back({movie.source, *published.indexLeftAtEnd});
+        if (published.indexMove.failed())
+            indexLeftAtEnd.push_back({movie.source, published.indexMove.failure()});
     }
     SlotInfos infos;
     for (std::size_t i = 0; i < plan.movies.size(); ++i) {

@@ -39,9 +39,9 @@ public:
         asked.push_back(movie.string());
         return movies.at(movie.string());
     }
-    WriteOutcome moveIndexToFront(const std::filesystem::path&, int, const std::filesystem::path&,
+    Result<void> moveIndexToFront(const std::filesystem::path&, int, const std::filesystem::path&,
                                   const ByteProgress&, const std::atomic<bool>*) override {
-        return {};
+        return success();
     }
 };
 

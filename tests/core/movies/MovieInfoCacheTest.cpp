@@ -32,9 +32,9 @@ public:
         if (!std::getline(in, info.videoCodec)) info.error = "No such file or directory";
         return info;
     }
-    movies::WriteOutcome moveIndexToFront(const fs::path&, int, const fs::path&, const movies::ByteProgress&,
-                                          const std::atomic<bool>*) override {
-        return {};
+    Result<void> moveIndexToFront(const fs::path&, int, const fs::path&, const movies::ByteProgress&,
+                                  const std::atomic<bool>*) override {
+        return success();
     }
     int reads = 0;
 };

@@ -35,20 +35,20 @@ public:
     std::atomic<bool>* stopHalfWay = nullptr;
     std::vector<fs::path> targets;
 
-    WriteOutcome encode(const fs::path& movie, const MovieInfo&, const std::vector<EncodeTarget>& list,
+    Result<void> encode(const fs::path& movie, const MovieInfo&, const std::vector<EncodeTarget>& list,
                         const std::function<void(double)>& progress, const std::atomic<bool>* stop) override {
         for (const EncodeTarget& target : list) {
             targets.push_back(target.target);
             const std::string bytes =
                 std::to_string(target.size.width) + "x" + std::to_string(target.size.height);
             if (::write(target.fd, bytes.data(), bytes.size()) < 0)
-                return {false, platform::FileError{target.target, "write", "?"}};
+                return platform::FileError{target.target, "write", "?"};
         }
         if (progress) progress(5);
         if (stopHalfWay != nullptr) stopHalfWay->store(true);
-        if (stop != nullptr && stop->load()) return {true, std::nullopt};
-        if (fail) return {false, platform::FileError{movie, "encode", "Conversion failed!"}};
-        return {};
+        if (stop != nullptr && stop->load()) return cancellation();
+        if (fail) return platform::FileError{movie, "encode", "Conversion failed!"};
+        return success();
     }
 };
 
@@ -56,9 +56,9 @@ class FakeTools : public MovieTools {
 public:
     MovieInfo info;
     MovieInfo inspect(const fs::path&, const std::atomic<bool>*) override { return info; }
-    WriteOutcome moveIndexToFront(const fs::path&, int, const fs::path&, const ByteProgress&,
+    Result<void> moveIndexToFront(const fs::path&, int, const fs::path&, const ByteProgress&,
                                   const std::atomic<bool>*) override {
-        return {};
+        return success();
     }
 };
 

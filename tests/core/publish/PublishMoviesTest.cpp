@@ -49,18 +49,18 @@ public:
         info.indexAtFront = indexAtEnd.count(movie.filename().string()) == 0;
         return info;
     }
-    movies::WriteOutcome moveIndexToFront(const fs::path& movie, int out, const fs::path& outName,
-                                          const movies::ByteProgress& progress,
-                                          const std::atomic<bool>* stop) override {
+    Result<void> moveIndexToFront(const fs::path& movie, int out, const fs::path& outName,
+                                  const movies::ByteProgress& progress,
+                                  const std::atomic<bool>* stop) override {
         rewritten.push_back(movie.filename().string() + " -> " + outName.filename().string());
         const std::string bytes = "front:" + platform::readFile(movie).value();
         if (::write(out, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
-            return {false, platform::FileError{outName, "write", "short write"}};
+            return platform::FileError{outName, "write", "short write"};
         if (progress) progress(bytes.size(), bytes.size());
         if (stopWhileRewriting != nullptr) stopWhileRewriting->store(true);
-        if (stop != nullptr && stop->load()) return {true, std::nullopt};
-        if (failRewrite) return {false, platform::FileError{outName, "write", "Invalid argument"}};
-        return {};
+        if (stop != nullptr && stop->load()) return cancellation();
+        if (failRewrite) return platform::FileError{outName, "write", "Invalid argument"};
+        return success();
     }
 };
 
