@@ -57,8 +57,8 @@ std::string settingsText(const ViewerSettings& s) {
     tagLine(out, "TOOLTIPHELP", s.toolTipHelp);
     tagLine(out, "BALANCE", ViewerSettings::balance);
     tagLine(out, "ZOOMMAX", s.zoomMax);
-    tagLine(out, "LOADDIR", text::trimSpaces(s.loadDir));
-    tagLine(out, "SAVEDIR", text::trimSpaces(s.saveDir));
+    tagLine(out, "LOADDIR", text::trimmedSpaces(s.loadDir));
+    tagLine(out, "SAVEDIR", text::trimmedSpaces(s.saveDir));
     return out;
 }
 
