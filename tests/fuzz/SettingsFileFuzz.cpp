@@ -16,12 +16,18 @@
 using namespace tessaly;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    model::ViewerSettings settings;
+    // Both start from the same values as new ones would, by assignment: the
+    // strings they hold keep their room from one input to the next instead of
+    // being made afresh each time, which under the sanitizer is what costs.
+    static const model::ViewerSettings start;
+    static model::ViewerSettings settings;
+    static model::ViewerSettings again;
+    settings = start;
+    again = start;
     model::readSettings(std::string_view(reinterpret_cast<const char*>(data), size), settings, "/home/ana");
 
     const std::string saved = model::settingsText(settings);
     if (!text::isValidUtf8(saved)) std::abort();
-    model::ViewerSettings again;
     model::readSettings(saved, again, "/home/ana");
     // A value holding a tag's text (read from a damaged file) cannot come back
     // as it was: the format has no escapes. Every other value does.

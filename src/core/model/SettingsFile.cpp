@@ -29,7 +29,9 @@ Message noMovieMessage() { return Message{std::string(kNoMovieText), Topic::Note
 
 std::string settingsText(const ViewerSettings& s) {
     std::string out;
-    out.reserve(1024);
+    // Room for the fixed text and the longest numbers, and for the free texts,
+    // so that the text is made at its final size, not grown on the way.
+    out.reserve(1024 + s.htmlTitle.size() + s.loadDir.size() + s.saveDir.size());
     out.append(kFileHeader).append(kLineEnd);
     out.append(kDashCount, '-').append(kLineEnd);
     tagLine(out, "WINDOW", s.position(ListField::WindowSize));
@@ -72,7 +74,7 @@ void applySettings(const TagText& tags, ViewerSettings& s, const std::string& cu
     s.setPosition(ListField::Tilt, tags.integer("TILT"));
     s.setPosition(ListField::AudioVolume, tags.integer("AUDIO"));
     s.htmlBgColor = text::readColor(tags.raw("HTMLBGCOLOR"));
-    s.htmlTitle = text::trimSpaces(tags.raw("HTMLTITLE"));
+    s.htmlTitle.assign(text::trimmedSpaces(tags.raw("HTMLTITLE")));
     // BORDER is stored but has no editor: nothing to apply.
     s.setCheck(s.stat, tags.integer("STAT"));
     const int icon = tags.integer("HS_ICON");
@@ -89,9 +91,9 @@ void applySettings(const TagText& tags, ViewerSettings& s, const std::string& cu
     // BALANCE likewise.
     const int zoomMax = tags.integer("ZOOMMAX");
     s.zoomMax = zoomMax > 0 ? zoomMax : kDefaultZoomMax;
-    s.loadDir = text::trimSpaces(tags.raw("LOADDIR"));
+    s.loadDir.assign(text::trimmedSpaces(tags.raw("LOADDIR")));
     if (s.loadDir.empty()) s.loadDir = currentFolder;
-    s.saveDir = text::trimSpaces(tags.raw("SAVEDIR"));
+    s.saveDir.assign(text::trimmedSpaces(tags.raw("SAVEDIR")));
     if (s.saveDir.empty()) s.saveDir = currentFolder;
 }
 
