@@ -1,5 +1,6 @@
 #include "core/model/SettingsFile.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "core/text/Numbers.h"
@@ -11,9 +12,21 @@ namespace {
 constexpr std::string_view kViewModeClosing = "</VIEWMODE>  //   0 - classic, 1 - black areas";
 constexpr int kDashCount = 48;
 
+// The line grows the text once and is copied into it piece by piece: eight
+// appends, each checking the room left, were a tenth of a save.
 void tagLine(std::string& out, std::string_view tag, std::string_view value) {
-    out.append("<").append(tag).append(">").append(value);
-    out.append("</").append(tag).append(">").append(kLineEnd);
+    const std::size_t at = out.size();
+    out.resize(at + 2 * tag.size() + value.size() + 5 + kLineEnd.size());
+    char* to = out.data() + at;
+    *to++ = '<';
+    to = std::copy(tag.begin(), tag.end(), to);
+    *to++ = '>';
+    to = std::copy(value.begin(), value.end(), to);
+    *to++ = '<';
+    *to++ = '/';
+    to = std::copy(tag.begin(), tag.end(), to);
+    *to++ = '>';
+    std::copy(kLineEnd.begin(), kLineEnd.end(), to);
 }
 
 void tagLine(std::string& out, std::string_view tag, long long value) {
