@@ -40,11 +40,16 @@ int checkState(int value) { return value != 0 ? 1 : 0; }
 
 Message noMovieMessage() { return Message{std::string(kNoMovieText), Topic::Note}; }
 
-std::string settingsText(const ViewerSettings& s) {
+std::string settingsText(const ViewerSettings& settings) {
     std::string out;
+    appendSettingsText(out, settings);
+    return out;
+}
+
+void appendSettingsText(std::string& out, const ViewerSettings& s) {
     // Room for the fixed text and the longest numbers, and for the free texts,
     // so that the text is made at its final size, not grown on the way.
-    out.reserve(1024 + s.htmlTitle.size() + s.loadDir.size() + s.saveDir.size());
+    out.reserve(out.size() + 1024 + s.htmlTitle.size() + s.loadDir.size() + s.saveDir.size());
     out.append(kFileHeader).append(kLineEnd);
     out.append(kDashCount, '-').append(kLineEnd);
     tagLine(out, "WINDOW", s.position(ListField::WindowSize));
@@ -74,7 +79,6 @@ std::string settingsText(const ViewerSettings& s) {
     tagLine(out, "ZOOMMAX", s.zoomMax);
     tagLine(out, "LOADDIR", text::trimmedSpaces(s.loadDir));
     tagLine(out, "SAVEDIR", text::trimmedSpaces(s.saveDir));
-    return out;
 }
 
 void applySettings(const TagText& tags, ViewerSettings& s, const std::string& currentFolder) {
