@@ -1,5 +1,6 @@
 #include "core/model/SettingsFile.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "core/text/Numbers.h"
@@ -11,9 +12,21 @@ namespace {
 constexpr std::string_view kViewModeClosing = "</VIEWMODE>  //   0 - classic, 1 - black areas";
 constexpr int kDashCount = 48;
 
+// The line grows the text once and is copied into it piece by piece: eight
+// appends, each checking the room left, were a tenth of a save.
 void tagLine(std::string& out, std::string_view tag, std::string_view value) {
-    out.append("<").append(tag).append(">").append(value);
-    out.append("</").append(tag).append(">").append(kLineEnd);
+    const std::size_t at = out.size();
+    out.resize(at + 2 * tag.size() + value.size() + 5 + kLineEnd.size());
+    char* to = out.data() + at;
+    *to++ = '<';
+    to = std::copy(tag.begin(), tag.end(), to);
+    *to++ = '>';
+    to = std::copy(value.begin(), value.end(), to);
+    *to++ = '<';
+    *to++ = '/';
+    to = std::copy(tag.begin(), tag.end(), to);
+    *to++ = '>';
+    std::copy(kLineEnd.begin(), kLineEnd.end(), to);
 }
 
 void tagLine(std::string& out, std::string_view tag, long long value) {
@@ -27,9 +40,16 @@ int checkState(int value) { return value != 0 ? 1 : 0; }
 
 Message noMovieMessage() { return Message{std::string(kNoMovieText), Topic::Note}; }
 
-std::string settingsText(const ViewerSettings& s) {
+std::string settingsText(const ViewerSettings& settings) {
     std::string out;
-    out.reserve(1024);
+    appendSettingsText(out, settings);
+    return out;
+}
+
+void appendSettingsText(std::string& out, const ViewerSettings& s) {
+    // Room for the fixed text and the longest numbers, and for the free texts,
+    // so that the text is made at its final size, not grown on the way.
+    out.reserve(out.size() + 1024 + s.htmlTitle.size() + s.loadDir.size() + s.saveDir.size());
     out.append(kFileHeader).append(kLineEnd);
     out.append(kDashCount, '-').append(kLineEnd);
     tagLine(out, "WINDOW", s.position(ListField::WindowSize));
@@ -57,9 +77,8 @@ std::string settingsText(const ViewerSettings& s) {
     tagLine(out, "TOOLTIPHELP", s.toolTipHelp);
     tagLine(out, "BALANCE", ViewerSettings::balance);
     tagLine(out, "ZOOMMAX", s.zoomMax);
-    tagLine(out, "LOADDIR", text::trimSpaces(s.loadDir));
-    tagLine(out, "SAVEDIR", text::trimSpaces(s.saveDir));
-    return out;
+    tagLine(out, "LOADDIR", text::trimmedSpaces(s.loadDir));
+    tagLine(out, "SAVEDIR", text::trimmedSpaces(s.saveDir));
 }
 
 void applySettings(const TagText& tags, ViewerSettings& s, const std::string& currentFolder) {
@@ -72,7 +91,7 @@ void applySettings(const TagText& tags, ViewerSettings& s, const std::string& cu
     s.setPosition(ListField::Tilt, tags.integer("TILT"));
     s.setPosition(ListField::AudioVolume, tags.integer("AUDIO"));
     s.htmlBgColor = text::readColor(tags.raw("HTMLBGCOLOR"));
-    s.htmlTitle = text::trimSpaces(tags.raw("HTMLTITLE"));
+    s.htmlTitle.assign(text::trimmedSpaces(tags.raw("HTMLTITLE")));
     // BORDER is stored but has no editor: nothing to apply.
     s.setCheck(s.stat, tags.integer("STAT"));
     const int icon = tags.integer("HS_ICON");
@@ -89,9 +108,9 @@ void applySettings(const TagText& tags, ViewerSettings& s, const std::string& cu
     // BALANCE likewise.
     const int zoomMax = tags.integer("ZOOMMAX");
     s.zoomMax = zoomMax > 0 ? zoomMax : kDefaultZoomMax;
-    s.loadDir = text::trimSpaces(tags.raw("LOADDIR"));
+    s.loadDir.assign(text::trimmedSpaces(tags.raw("LOADDIR")));
     if (s.loadDir.empty()) s.loadDir = currentFolder;
-    s.saveDir = text::trimSpaces(tags.raw("SAVEDIR"));
+    s.saveDir.assign(text::trimmedSpaces(tags.raw("SAVEDIR")));
     if (s.saveDir.empty()) s.saveDir = currentFolder;
 }
 

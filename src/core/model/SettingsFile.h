@@ -38,6 +38,9 @@ Message noMovieMessage();
 
 // The 28 lines of the settings file, each ended by CR LF.
 std::string settingsText(const ViewerSettings& settings);
+// The same lines added to `out`, for a caller that writes more after them or
+// keeps its text's room from one save to the next.
+void appendSettingsText(std::string& out, const ViewerSettings& settings);
 
 // Applies the 26 settings tags to `settings`, in the file's reading order.
 // Empty load and save folders become `currentFolder`. Fields the files do not

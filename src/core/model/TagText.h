@@ -4,6 +4,7 @@
 // is deliberately loose: a closing tag is taken for an opening one, and a tag's
 // value runs from its first occurrence to its second, whatever lies between.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -48,9 +49,12 @@ private:
     void readTags();
 
     std::string text_;
-    // The table's nodes come from one growing block, not one allocation each:
-    // a project holds a hundred tags and is read whole every time.
-    std::pmr::monotonic_buffer_resource nodes_;
+    // The table's buckets and nodes come from room inside the object, enough
+    // for a project's hundred tags, and only past it from blocks on the heap:
+    // a file is read whole every time, and under the sanitizer each heap block
+    // is filled and quarantined.
+    alignas(std::max_align_t) std::array<std::byte, 8192> room_;
+    std::pmr::monotonic_buffer_resource nodes_{room_.data(), room_.size()};
     // The names are views of text_.
     std::pmr::unordered_map<std::string_view, Value> tags_{&nodes_};
 };

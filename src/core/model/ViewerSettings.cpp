@@ -1,6 +1,7 @@
 #include "core/model/ViewerSettings.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 #include "core/text/Numbers.h"
@@ -32,53 +33,35 @@ std::vector<std::string> buildZoomList(int zoomMax) {
     return items;
 }
 
-const std::vector<std::string>& fixedItems(ListField field) {
-    static const std::vector<std::string> windowSize{
-        "01.320x240", "02.400x300", "03.550x400", "04.600x400",  "05.640x480",  "06.800x400",
-        "07.800x480", "08.800x600", "09.960x480", "10.1024x480", "11.1024x640", "12.1024x768"};
-    static const std::vector<std::string> controlBar{"Auto", "Minimal"};
-    static const std::vector<std::string> startYaw = yawItems();
-    static const std::vector<std::string> pitch{" auto", " 30 degree", " 20 degree", " 10 degree",
-                                                " 0",    "-10 degree", "-20 degree", "-30 degree"};
-    static const std::vector<std::string> tilt{
-        " auto",      " 40 degree", " 45 degree", " 50 degree", " 55 degree", " 60 degree", " 65 degree",
-        " 70 degree", " 75 degree", " 80 degree", " 85 degree", " 90 degree", " manual"};
-    static const std::vector<std::string> volume = volumeItems();
-    static const std::vector<std::string> winPosX{" auto", " left", " right", " center"};
-    static const std::vector<std::string> winPosY{" auto", " top", " bottom", " center"};
-    static const std::vector<std::string> mouseSpeed{" auto",  " 0.020", " 0.025", " 0.030",
-                                                     " 0.035", " 0.040", " 0.045", " 0.050"};
-    static const std::vector<std::string> maxFps{" auto", "  7", " 15", " 20", " 24", " 30", " 50", " 60"};
-    static const std::vector<std::string> quality{" auto", " 64", " 128", " 172", " 200", " 252", " 282"};
-    static const std::vector<std::string> none;
+namespace {
 
-    switch (field) {
-        case ListField::WindowSize:
-            return windowSize;
-        case ListField::ControlBar:
-            return controlBar;
-        case ListField::StartYaw:
-            return startYaw;
-        case ListField::Pitch:
-            return pitch;
-        case ListField::Tilt:
-            return tilt;
-        case ListField::AudioVolume:
-            return volume;
-        case ListField::WinPosX:
-            return winPosX;
-        case ListField::WinPosY:
-            return winPosY;
-        case ListField::MouseSpeed:
-            return mouseSpeed;
-        case ListField::MaxFps:
-            return maxFps;
-        case ListField::Quality:
-            return quality;
-        case ListField::Zoom:
-            break;
-    }
-    return none;
+// The fixed lists in the order of ListField (the zoom list is not fixed: empty
+// here). Made once, outside fixedItems: under the sanitizer a function's frame
+// holding every list's start texts was set up again at each of its calls.
+std::array<std::vector<std::string>, static_cast<std::size_t>(ListField::Quality) + 1> makeFixedLists() {
+    return {{
+        {"01.320x240", "02.400x300", "03.550x400", "04.600x400", "05.640x480", "06.800x400", "07.800x480",
+         "08.800x600", "09.960x480", "10.1024x480", "11.1024x640", "12.1024x768"},
+        {},
+        {"Auto", "Minimal"},
+        yawItems(),
+        {" auto", " 30 degree", " 20 degree", " 10 degree", " 0", "-10 degree", "-20 degree", "-30 degree"},
+        {" auto", " 40 degree", " 45 degree", " 50 degree", " 55 degree", " 60 degree", " 65 degree",
+         " 70 degree", " 75 degree", " 80 degree", " 85 degree", " 90 degree", " manual"},
+        volumeItems(),
+        {" auto", " left", " right", " center"},
+        {" auto", " top", " bottom", " center"},
+        {" auto", " 0.020", " 0.025", " 0.030", " 0.035", " 0.040", " 0.045", " 0.050"},
+        {" auto", "  7", " 15", " 20", " 24", " 30", " 50", " 60"},
+        {" auto", " 64", " 128", " 172", " 200", " 252", " 282"},
+    }};
+}
+
+}  // namespace
+
+const std::vector<std::string>& fixedItems(ListField field) {
+    static const auto lists = makeFixedLists();
+    return lists[static_cast<std::size_t>(field)];
 }
 
 const std::vector<std::string>& ViewerSettings::items(ListField field) const {

@@ -95,6 +95,8 @@ constexpr std::array<std::uint16_t, 32> kCp1252High = {
 
 std::string trimSpaces(std::string_view s) { return std::string(trimWith(s, Strip{false})); }
 
+std::string_view trimmedSpaces(std::string_view s) { return trimWith(s, Strip{false}); }
+
 std::string trimSpacesAndNul(std::string_view s) { return std::string(trimWith(s, Strip{true})); }
 
 std::string toUpperAscii(std::string_view s) {

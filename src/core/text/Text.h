@@ -11,6 +11,8 @@ namespace tessaly::text {
 
 // Removes spaces (only ' ') at both ends.
 std::string trimSpaces(std::string_view s);
+// The same, as a view of `s`.
+std::string_view trimmedSpaces(std::string_view s);
 
 // Removes spaces and NUL characters at both ends, the way fixed-width records
 // are read back (an empty record holds NULs, a filled one trailing spaces).
