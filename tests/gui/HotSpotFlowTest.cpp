@@ -325,7 +325,10 @@ TEST_F(HotSpotFlow, TheProjectPlaysPublishingHoldsItsFrameAndDefaultsEmptyIt) {
     EXPECT_TRUE(waitFor(
         [&] { return std::abs(squareAt(picture.picture()) - std::fmod(player.position() / 2, 1.0)) < near; },
         5000))
-        << "the square at " << squareAt(picture.picture()) << " for " << player.position() << " s";
+        << "the square at " << squareAt(picture.picture()) << " for " << player.position() << " s; "
+        << picture.message().toStdString() << (picture.picture().isNull() ? " no picture" : " a picture")
+        << " state " << player.mediaPlayer()->playbackState() << " status " << player.mediaPlayer()->mediaStatus()
+        << " error " << player.mediaPlayer()->errorString().toStdString();
 
     sendCommand(window(), kOptionsByDefault);
     EXPECT_TRUE(texts().empty()) << "nothing changed, nothing asked";
