@@ -28,15 +28,15 @@ void EncodeCommand::run(const model::MovieSlots& movies, const std::filesystem::
     movies::EncodeControl control;
     control.tools = &tools_;
     control.encoder = &encoder_;
-    publish::startEncode(runner_, std::move(job).value(), std::move(control),
-                         [this, then = std::move(then)](const movies::EncodeResult& result) {
-                             running_ = false;
-                             runner_.end([&] {
-                                 prompts_.show(movies::encodeMessage(result));
-                                 then(result.ok() ? result.value().versions
-                                                  : std::vector<std::filesystem::path>{});
-                             });
-                         });
+    publish::startEncode(
+        runner_, std::move(job).value(), std::move(control),
+        [this, then = std::move(then)](const movies::EncodeResult& result) {
+            running_ = false;
+            runner_.end([&] {
+                prompts_.show(movies::encodeMessage(result));
+                then(result.ok() ? result.value().versions : std::vector<std::filesystem::path>{});
+            });
+        });
 }
 
 }  // namespace tessaly::app

@@ -1,9 +1,9 @@
 #include "app/ProgressWindow.h"
 
 #include <QHBoxLayout>
-#include <QLocale>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>

@@ -98,7 +98,8 @@ int runEncode(const Arguments& args, std::ostream&, std::ostream& err) {
     control.nameVersions = [&](const std::vector<fs::path>& versions) {
         model::MovieSlots movies = project.written;
         for (std::size_t slot = 1; slot < movies.size(); ++slot)
-            movies[slot] = slot - 1 < versions.size() ? versions[slot - 1].filename().string() : std::string();
+            movies[slot] =
+                slot - 1 < versions.size() ? versions[slot - 1].filename().string() : std::string();
         model::ViewerSettings settings = project.settings;
         settings.captions = project.writtenCaptions;
         return model::saveProject(project.file, settings, movies, project.hotSpots);

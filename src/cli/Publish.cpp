@@ -214,10 +214,9 @@ int runPublish(const Arguments& args, std::ostream&, std::ostream& err) {
                                     signals.flag(),
                                     &media::moduleCaptionTools()};
     publish::PublishResult result = cancellation();
-    publish::startPublish(jobs, work, project.settings, tools, talk,
-                          [&result](const publish::PublishResult& ended, const model::ViewerSettings&) {
-                              result = ended;
-                          });
+    publish::startPublish(
+        jobs, work, project.settings, tools, talk,
+        [&result](const publish::PublishResult& ended, const model::ViewerSettings&) { result = ended; });
     jobs.finish();
     if (talk.declined()) return 1;
     const bool cancelled = result.failed() && result.kind() == FailureKind::Cancelled;

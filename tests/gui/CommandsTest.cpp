@@ -350,20 +350,23 @@ TEST(JobRunner, AStepsReportShowsBeforeItsSequelAndAStoppedJobClosesTheWindowOnc
     runner.begin({QStringLiteral("Working"), QStringLiteral("Reading"), "stop working?"});
     EXPECT_TRUE(runner.progress().isVisible());
     QString seen;
-    runner.run([&] { runner.report({publish::JobStep::Encoding, "tour.mp4", 30, 60, 10}); },
-               [&] {
-                   seen = runner.progress().text();
-                   // Runs until it is stopped.
-                   runner.run(
-                       [&] {
-                           while (!runner.stopFlag()->load()) std::this_thread::yield();
-                       },
-                       [&] { runner.end(); });
-                   prompts.answers = {false, true};
-                   EXPECT_TRUE(runner.holdClose());
-                   EXPECT_FALSE(runner.stopFlag()->load()) << "kept on";
-                   EXPECT_TRUE(runner.holdClose());
-               });
+    runner.run(
+        [&] {
+            runner.report({publish::JobStep::Encoding, "tour.mp4", 30, 60, 10});
+        },
+        [&] {
+            seen = runner.progress().text();
+            // Runs until it is stopped.
+            runner.run(
+                [&] {
+                    while (!runner.stopFlag()->load()) std::this_thread::yield();
+                },
+                [&] { runner.end(); });
+            prompts.answers = {false, true};
+            EXPECT_TRUE(runner.holdClose());
+            EXPECT_FALSE(runner.stopFlag()->load()) << "kept on";
+            EXPECT_TRUE(runner.holdClose());
+        });
     ASSERT_TRUE(ended.wait(10000));
     EXPECT_TRUE(seen.startsWith(QStringLiteral("Encoding tour.mp4\n"))) << seen.toStdString();
     EXPECT_EQ(closes, 1);

@@ -327,8 +327,9 @@ TEST_F(HotSpotFlow, TheProjectPlaysPublishingHoldsItsFrameAndDefaultsEmptyIt) {
         5000))
         << "the square at " << squareAt(picture.picture()) << " for " << player.position() << " s; "
         << picture.message().toStdString() << (picture.picture().isNull() ? " no picture" : " a picture")
-        << " state " << player.mediaPlayer()->playbackState() << " status " << player.mediaPlayer()->mediaStatus()
-        << " error " << player.mediaPlayer()->errorString().toStdString();
+        << " state " << player.mediaPlayer()->playbackState() << " status "
+        << player.mediaPlayer()->mediaStatus() << " error "
+        << player.mediaPlayer()->errorString().toStdString();
 
     sendCommand(window(), kOptionsByDefault);
     EXPECT_TRUE(texts().empty()) << "nothing changed, nothing asked";

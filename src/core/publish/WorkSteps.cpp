@@ -16,7 +16,8 @@ void ProgressClock::start(const std::filesystem::path& movie) {
     started_ = true;
 }
 
-JobProgress ProgressClock::stamp(JobStep step, const std::filesystem::path& movie, double done, double total) {
+JobProgress ProgressClock::stamp(JobStep step, const std::filesystem::path& movie, double done,
+                                 double total) {
     if (!started_ || movie != movie_) start(movie);
     return JobProgress{step, movie, done, total,
                        std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count()};
@@ -50,8 +51,8 @@ void publishPrepared(JobHost& host, const std::shared_ptr<PublishState>& state) 
     auto clock = std::make_shared<ProgressClock>();
     control.progress = [&host, clock](const std::filesystem::path& movie, std::uint64_t done,
                                       std::uint64_t total) {
-        host.report(clock->stamp(JobStep::WritingPage, movie, static_cast<double>(done),
-                                 static_cast<double>(total)));
+        host.report(
+            clock->stamp(JobStep::WritingPage, movie, static_cast<double>(done), static_cast<double>(total)));
     };
     host.run([state, job = std::move(prepared).value(),
               control = std::move(control)] { state->result = publish(job, control); },

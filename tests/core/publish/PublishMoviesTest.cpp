@@ -289,7 +289,8 @@ TEST_F(PublishMoviesTest, SharedStepsAskBeforeRunningAndRunOnlyWhatMayBePublishe
     EXPECT_EQ((std::pair{talk.asked, jobs.ran()}), (std::pair{2, 1}));
     EXPECT_EQ(site("late.mp4"), "front:late index");
     // The movies were read in a step of their own before each question, and the copy reported.
-    EXPECT_EQ(jobs.steps, (std::vector{JobStep::ReadingMovies, JobStep::ReadingMovies, JobStep::WritingPage}));
+    EXPECT_EQ(jobs.steps,
+              (std::vector{JobStep::ReadingMovies, JobStep::ReadingMovies, JobStep::WritingPage}));
     ASSERT_FALSE(jobs.reports.empty());
     EXPECT_EQ(jobs.reports.back().movie, dir / "late.mp4");
     EXPECT_EQ(jobs.reports.back().fraction(), 1.0);
