@@ -71,7 +71,7 @@ QVideoSink* PreviewPicture::sink() {
         // until it is taken, so here it is only passed to the worker. Direct,
         // so that a back end delivering on a thread of its own is not queued
         // behind the window's work either.
-        connect(sink_, &QVideoSink::videoFrameChanged, this, &PreviewPicture::offerFrame,
+        connect(sink_, &QVideoSink::videoFrameChanged, this, &PreviewPicture::frameArrived,
                 Qt::DirectConnection);
     }
     return sink_;
@@ -104,6 +104,11 @@ void PreviewPicture::resizeEvent(QResizeEvent*) {
     targetHeight_ = pixels.height();
     // A paused movie is not left scaled up from its old size.
     redraw();
+}
+
+void PreviewPicture::frameArrived(const QVideoFrame& frame) {
+    if (frame.isValid()) ++framesArrived_;
+    offerFrame(frame);
 }
 
 void PreviewPicture::offerFrame(const QVideoFrame& frame) {
@@ -354,6 +359,8 @@ QtPreviewPlayer::QtPreviewPlayer(QWidget* host) : QObject(host), picture_(new Pr
         cannotPlay(ui::qs(texts::kPreviewNotOpened));
         notOpened_ = picture_->message();
     });
+    frameWatch_.setSingleShot(true);
+    connect(&frameWatch_, &QTimer::timeout, this, &QtPreviewPlayer::frameOverdue);
     auto* layout = new QVBoxLayout(host);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->addWidget(picture_);
@@ -457,6 +464,24 @@ void QtPreviewPlayer::checkLanding() {
         return;
     }
     player_->setPosition(*landing_);
+    watchForFrame(*landing_);
+}
+
+void QtPreviewPlayer::watchForFrame(qint64 ms) {
+    if (player_->playbackState() != QMediaPlayer::PausedState) return;
+    frameAt_ = ms;
+    framesBefore_ = picture_->framesArrived();
+    frameTries_ = kFrameTries;
+    frameWatch_.start(kFrameWait);
+}
+
+void QtPreviewPlayer::frameOverdue() {
+    if (player_ == nullptr || player_->playbackState() != QMediaPlayer::PausedState ||
+        picture_->framesArrived() != framesBefore_ || frameTries_-- <= 0)
+        return;
+    // Alternately a millisecond on and back: the same frame, a different position.
+    player_->setPosition(frameTries_ % 2 == 0 ? frameAt_ : frameAt_ + 1);
+    frameWatch_.start(frameWatch_.intervalAsDuration() * 2);
 }
 
 void QtPreviewPlayer::cannotPlay(const QString& reason) {
@@ -472,6 +497,7 @@ void QtPreviewPlayer::open(const std::string& path) {
     dropFirstChannel();
     path_ = ui::qs(path);
     picture_->startMovie();
+    frameWatch_.stop();
     notOpened_.clear();
     opening_.stop();
     if (!path.empty()) opening_.start();
@@ -481,6 +507,7 @@ void QtPreviewPlayer::open(const std::string& path) {
 
 void QtPreviewPlayer::play() {
     landing_.reset();
+    frameWatch_.stop();
     if (player_ != nullptr) player_->play();
 }
 
@@ -516,6 +543,7 @@ void QtPreviewPlayer::seek(qint64 ms) {
     landing_ = ms;
     landingTries_ = kLandingTries;
     player_->setPosition(ms);
+    watchForFrame(ms);
     checkLanding();
 }
 

@@ -77,6 +77,8 @@ public:
     void setField(int field);
     // Pictures painted so far; tests and the benchmark read it.
     int framesShown() const { return framesShown_; }
+    // Frames the media back end has handed over so far (empty ones not counted).
+    std::uint64_t framesArrived() const { return framesArrived_; }
 
     bool lookingAround() const;
     void setLookingAround(bool on);
@@ -117,6 +119,7 @@ protected:
 
 private:
     void showFocusMark(bool on);
+    void frameArrived(const QVideoFrame& frame);
     void offerFrame(const QVideoFrame& frame);
     void takePicture();
     // The frame shown now, drawn again for the present view.
@@ -132,6 +135,7 @@ private:
     std::unique_ptr<FrameWorker> worker_;
     // Read where frames arrive, which need not be this widget's thread.
     std::atomic<std::uint64_t> movie_{0};
+    std::atomic<std::uint64_t> framesArrived_{0};
     std::atomic<int> targetWidth_{0};
     std::atomic<int> targetHeight_{0};
     std::atomic<movies::StereoLayout> layout_{movies::StereoLayout::Mono};
@@ -201,6 +205,14 @@ private:
 
     void cannotPlay(const QString& reason);
     void checkLanding();
+    // Qt's GStreamer back end gives the window's thread 300 ms to take each
+    // frame and then drops it. A paused movie gets one frame per seek, so a
+    // window busy at that moment keeps the old picture, or none; the seek is
+    // made again, a millisecond apart so that it is not refused as a repeat,
+    // until a frame comes, waiting longer each time so that a slow decoder
+    // is not cut short for good.
+    void watchForFrame(qint64 ms);
+    void frameOverdue();
     void mediaStatusChanged(QMediaPlayer::MediaStatus status);
     void startFirstChannel(std::shared_ptr<QTemporaryFile> file);
     void followMovie();
@@ -211,6 +223,12 @@ private:
     QString path_;                   // the movie opened last, for messages
     std::optional<qint64> landing_;  // where the last seek goes, until it is there or play moves on
     int landingTries_ = 0;
+    static constexpr std::chrono::milliseconds kFrameWait{500};
+    static constexpr int kFrameTries = 4;
+    QTimer frameWatch_;   // runs from a paused seek until its frame comes
+    qint64 frameAt_ = 0;  // where that seek went
+    std::uint64_t framesBefore_ = 0;
+    int frameTries_ = 0;
     QTimer opening_;     // runs while the movie opens
     QString notOpened_;  // the message shown when it did not
 

@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QSlider>
 #include <QTest>
+#include <QThread>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
@@ -237,7 +238,10 @@ TEST_F(HotSpotFlow, TheStripAndKeysPauseSeekAndStopOnTheLastFrame) {
     EXPECT_TRUE(shows(last)) << player.position();
     QTest::keyClick(&picture, Qt::Key_Comma);
     EXPECT_TRUE(shows(last - frame)) << player.position();
+    // A window busy for longer than the media framework waits to hand it a
+    // frame still gets the paused movie's picture where the seek went.
     QTest::keyClick(&picture, Qt::Key_Left);
+    QThread::msleep(700);
     EXPECT_TRUE(shows(0)) << player.position();
 
     // Tab goes on into the strip, whose controls take the same keys; the mark follows the focus.
