@@ -83,7 +83,7 @@ MainWindow::MainWindow(const WindowSetup& setup, Launcher& launcher, MediaTools 
         panel_->setPictureFrame(header_.previewHost->geometry(), pictureBottom(header_));
     });
     resize(layout()->minimumSize());
-    placeRestored_ = restoreWindowPlace(this);
+    placeRestored_ = restoreWindowPlace(this, setup_.placeFile);
     applySettingsFile();
     // A publish killed in the folder last published to is finished or undone
     // before anything else, as the next publish there would.
@@ -397,7 +397,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         exiting_ = true;
         // The preview's server stops and its folder goes with the window.
         browser_->stop();
-        keepWindowPlace(this);
+        keepWindowPlace(this, setup_.placeFile);
         event->accept();
     } else {
         event->ignore();

@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QString>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -64,6 +65,9 @@ struct WindowSetup {
     std::filesystem::path programFolder;  // where selector and publisher.pdf lie
     // Where unsaved work is kept against a crash; empty: nowhere.
     std::filesystem::path recoveryFolder;
+    // Where the window's size and place are kept from one run to the next
+    // (windowPlaceFile()); empty: nowhere, and it opens at its first size.
+    QString placeFile;
 };
 
 // The media module's tools the window works with, made by its creator.

@@ -68,14 +68,16 @@ QString windowPlaceFile() {
         .filePath(QStringLiteral("window.ini"));
 }
 
-bool restoreWindowPlace(QWidget* window) {
-    const QSettings kept(windowPlaceFile(), QSettings::IniFormat);
+bool restoreWindowPlace(QWidget* window, const QString& file) {
+    if (file.isEmpty()) return false;
+    const QSettings kept(file, QSettings::IniFormat);
     const QByteArray geometry = kept.value(QLatin1String(kGeometryKey)).toByteArray();
     return !geometry.isEmpty() && window->restoreGeometry(geometry);
 }
 
-void keepWindowPlace(const QWidget* window) {
-    QSettings kept(windowPlaceFile(), QSettings::IniFormat);
+void keepWindowPlace(const QWidget* window, const QString& file) {
+    if (file.isEmpty()) return;
+    QSettings kept(file, QSettings::IniFormat);
     kept.setValue(QLatin1String(kGeometryKey), window->saveGeometry());
 }
 

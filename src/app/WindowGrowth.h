@@ -41,8 +41,10 @@ private:
 
 // Where the window's place is kept, in the user's configuration folder.
 QString windowPlaceFile();
-// Puts a window back where it was at its last close; false when nothing was kept.
-bool restoreWindowPlace(QWidget* window);
-void keepWindowPlace(const QWidget* window);
+// Puts a window back where it was at its last close, as kept in `file`;
+// false when nothing was kept (or `file` is empty).
+bool restoreWindowPlace(QWidget* window, const QString& file);
+// Keeps a window's place in `file`; nothing when it is empty.
+void keepWindowPlace(const QWidget* window, const QString& file);
 
 }  // namespace tessaly::app

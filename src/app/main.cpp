@@ -13,6 +13,7 @@
 #include "app/MainWindow.h"
 #include "app/StartArguments.h"
 #include "app/ToolTips.h"
+#include "app/WindowGrowth.h"
 #include "core/model/AppState.h"
 #include "core/movies/MovieInfoCache.h"
 #include "media/FfmpegEncoder.h"
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
     setup.programFolder = executable.parent_path();
     setup.recoveryFolder =
         toPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) / "recovery";
+    setup.placeFile = app::windowPlaceFile();
 
     app::DesktopLauncher launcher;
     tessaly::movies::MovieInfoCache movieTools(tessaly::media::moduleMovieTools());

@@ -7,8 +7,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -19,7 +17,6 @@
 #include "app/MainWindow.h"
 #include "app/QtPreviewPlayer.h"
 #include "app/ToolTips.h"
-#include "app/WindowGrowth.h"
 #include "core/movies/MovieInfoCache.h"
 #include "media/FfmpegEncoder.h"
 #include "media/ModuleMovieTools.h"
@@ -47,9 +44,6 @@ void settle(int ms) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // The pictures show the window at its first size, whatever the user left it at.
-    QStandardPaths::setTestModeEnabled(true);
-    QFile::remove(tessaly::app::windowPlaceFile());
     if (argc != 3) {
         std::fprintf(stderr, "usage: guide_pictures DEMO.hs5 OUTFOLDER\n");
         return 2;
@@ -107,6 +101,5 @@ int main(int argc, char** argv) {
     ok = help.grab().save(out + QStringLiteral("/help.png")) && ok;
     ui::QtPrompts::setNextAnswer(true);
     window.close();
-    QFile::remove(tessaly::app::windowPlaceFile());
     return ok ? 0 : 1;
 }

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -13,17 +12,15 @@
 
 #include "app/ColorChooser.h"
 #include "app/JobRunner.h"
-#include "app/WindowGrowth.h"
 #include "core/platform/Files.h"
 #include "ui/FileDialog.h"
 #include "ui/QtPrompts.h"
+#include "ui/Strings.h"
 
 namespace tessaly::gui_test {
 
 void WindowTest::SetUp() {
     ASSERT_TRUE(dir_.isValid());
-    // Each test's window opens at its first size.
-    QFile::remove(app::windowPlaceFile());
     ui::QtPrompts::setScripted(true);
     ui::FileDialog::setScripted(true);
     app::ColorChooser::setScripted(true);
@@ -32,7 +29,6 @@ void WindowTest::SetUp() {
 
 void WindowTest::TearDown() {
     window_.reset();
-    QFile::remove(app::windowPlaceFile());
     ui::QtPrompts::setScripted(false);
     ui::FileDialog::setScripted(false);
     app::ColorChooser::setScripted(false);
@@ -51,6 +47,8 @@ std::unique_ptr<app::MainWindow> WindowTest::makeWindow(std::optional<app::Media
     setup.settingsPath = settingsPath();
     setup.programFolder = folder() / "bin";
     setup.recoveryFolder = folder() / "recovery";
+    // Each test's window opens at its first size, whatever windows beside it keep.
+    setup.placeFile = ui::qpath(folder() / "window.ini");
     return std::make_unique<app::MainWindow>(setup, launcher_, tools.value_or(this->tools()));
 }
 
