@@ -15,7 +15,7 @@ constexpr double kCopyProgressFrom = static_cast<double>(std::uint64_t{64} << 20
 }  // namespace
 
 ConsoleJobs::ConsoleJobs(std::ostream& err, const std::atomic<bool>* stop)
-    : InPlaceJobs(stop, nullptr), line_(err), shown_(&err == &std::cerr && ::isatty(STDERR_FILENO)) {}
+    : InPlaceJobs(stop), line_(err), shown_(&err == &std::cerr && ::isatty(STDERR_FILENO)) {}
 
 void ConsoleJobs::stepBegins(publish::JobStep step) {
     reached_ |= bit(step);

@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <functional>
 #include <string>
-#include <utility>
 
 #include "core/movies/TimeLeft.h"
 
@@ -69,25 +68,20 @@ public:
     virtual void report(const JobProgress& progress) = 0;
 };
 
-// Runs each step in place and shows each report at once: the command line's
-// host, and the tests'.
+// Runs each step in place; how a report is shown is left to the one that
+// derives from it: the command line's host, and the tests'.
 class InPlaceJobs : public JobHost {
 public:
-    InPlaceJobs(const std::atomic<bool>* stop, std::function<void(const JobProgress&)> show)
-        : stop_(stop), show_(std::move(show)) {}
+    explicit InPlaceJobs(const std::atomic<bool>* stop) : stop_(stop) {}
 
     const std::atomic<bool>* stopFlag() const override { return stop_; }
     void run(std::function<void()> step, std::function<void()> then) override {
         step();
         then();
     }
-    void report(const JobProgress& progress) override {
-        if (show_) show_(progress);
-    }
 
 private:
     const std::atomic<bool>* stop_;
-    std::function<void(const JobProgress&)> show_;
 };
 
 }  // namespace tessaly::publish

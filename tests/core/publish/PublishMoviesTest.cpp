@@ -238,7 +238,7 @@ public:
 // Runs the steps in place, as the command line does, and notes them.
 class FakeJobs : public InPlaceJobs {
 public:
-    FakeJobs() : InPlaceJobs(nullptr, nullptr) {}
+    FakeJobs() : InPlaceJobs(nullptr) {}
     std::vector<JobStep> steps;
     std::vector<JobProgress> reports;
 
